@@ -1,0 +1,67 @@
+#pragma once
+
+// Every message box and file dialog of the program goes through a Prompter,
+// so that tests can read what the user would see and answer it.
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace velmora {
+
+// The application title shown in message boxes that name no title of their own.
+inline constexpr char kAppTitle[] = "Velmora";
+// The caption of every window.
+inline constexpr char kWindowCaption[] = "Velmora v1.70";
+
+enum class PromptIcon { None, Information, Warning, Critical, Question };
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class PromptAnswer { Ok, Cancel, Yes, No };
+
+struct Prompt
+{
+    QString text;
+    PromptIcon icon = PromptIcon::Information;
+    PromptButtons buttons = PromptButtons::Ok;
+    QString title = QString::fromLatin1(kAppTitle);
+};
+
+struct FileDialogRequest
+{
+    QString title;
+    QString filter;    // Qt form: "Text file (*.txt)"
+    QString startName; // file name or folder the dialog starts with
+    bool confirmOverwrite = true;
+};
+
+class Prompter
+{
+public:
+    virtual ~Prompter() = default;
+    virtual PromptAnswer ask(const Prompt &prompt, QWidget *parent = nullptr) = 0;
+    // Empty when the user cancels.
+    virtual QString saveFileName(const FileDialogRequest &request, QWidget *parent = nullptr) = 0;
+    virtual QString openFileName(const FileDialogRequest &request, QWidget *parent = nullptr) = 0;
+    virtual QString existingFolder(const FileDialogRequest &request, QWidget *parent = nullptr) = 0;
+
+    // An OK box with the application title.
+    void tell(const QString &text, PromptIcon icon = PromptIcon::Information, QWidget *parent = nullptr)
+    {
+        ask(Prompt{text, icon, PromptButtons::Ok, QString::fromLatin1(kAppTitle)}, parent);
+    }
+};
+
+// Converts the "Description|*.ext|..." filter form to Qt's "Description (*.ext);;...".
+QString qtFileFilter(const QString &pipeFilter);
+
+class QtPrompter : public Prompter
+{
+public:
+    PromptAnswer ask(const Prompt &prompt, QWidget *parent = nullptr) override;
+    QString saveFileName(const FileDialogRequest &request, QWidget *parent = nullptr) override;
+    QString openFileName(const FileDialogRequest &request, QWidget *parent = nullptr) override;
+    QString existingFolder(const FileDialogRequest &request, QWidget *parent = nullptr) override;
+};
+
+} // namespace velmora
