@@ -1,0 +1,202 @@
+#pragma once
+
+// The main window: the choice of a deck, memorize mode, the test options and
+// the pages of the test and its results.
+
+#include "learn/cardselection.h"
+#include "learn/deckchecks.h"
+#include "learn/tabavailability.h"
+#include "learn/testsettings.h"
+#include "store/database.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTabWidget;
+
+namespace velmora {
+
+struct Services;
+class PictureBox;
+
+inline constexpr int kKeywordBoxCount = 20;
+inline constexpr int kAnswerCount = 7;
+
+class FrmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit FrmMain(Services &services, QWidget *startScreen = nullptr, QWidget *parent = nullptr);
+    ~FrmMain() override;
+
+    // The window's opening. False when the installation lacks the default deck:
+    // the user has been told and every window is being closed.
+    [[nodiscard]] bool load();
+
+    // Opens the deck chosen in cboTutors and its card set for a new practice.
+    // On refusal the user is told why and the current practice stays.
+    [[nodiscard]] bool CheckAndOpenSelectedDeck(PracticeWording wording);
+    // Fills the memorize tab from the current card of the card set.
+    void ShowMemorizeCard();
+    void LoadTestSettings();
+    [[nodiscard]] QString BuildCardSelectionSql() const;
+
+    [[nodiscard]] GroupChoice groupChoice() const;
+    [[nodiscard]] TestSettings currentTestSettings() const;
+    [[nodiscard]] int testType() const;
+    [[nodiscard]] int difficulty() const;
+    [[nodiscard]] bool reversedCardsAllowed() const;
+
+    // The practice: replaced by every successful CheckAndOpenSelectedDeck.
+    [[nodiscard]] Database &deckConnection() { return deck_; }
+    [[nodiscard]] ResultSet &cardSet() { return cards_; }
+    [[nodiscard]] int cardPosition() const { return cardPosition_; }
+
+    [[nodiscard]] bool isTabAvailable(int tab) const { return tabs_.isAvailable(tab); }
+    [[nodiscard]] int currentTab() const;
+    // The window may select a tab the user cannot choose.
+    void selectTab(int tab);
+    [[nodiscard]] QWidget *goalsPage() const { return goalsPage_; }
+
+    // The test tab's answer options carry wrapping captions beside the buttons.
+    void setAnswerCaption(int index, const QString &caption);
+    [[nodiscard]] QString answerCaption(int index) const;
+    // Leaves no answer option chosen.
+    void clearAnswerSelection();
+
+    // Creates the window for the start screen, runs its opening and shows it
+    // in place of the start screen. Null when the opening failed.
+    static FrmMain *showFromStartScreen(Services &services, QWidget *startScreen);
+
+public slots:
+    void cboTutors_Click();
+    void cmdSetOption_Click();
+    void cmdStartTest2_Click();
+    void cmdStartTest_Click();
+    void cmdNext_Click();
+    void cmdPrevious_Click();
+    void SSTab1_Click(int previousTab);
+    void chkMajor_Click();
+    void chkMinor_Click();
+    void chkGroup_Click(int index);
+    void optTestType_Click(int index);
+    void cmdSaveSettings_Click();
+    void cmdBack_Click();
+    void cmdNav_Click();
+    void mnuTabGoals_Click();
+    void mnuTabSettings_Click();
+    void mnuBack_Click();
+    void mnuExit1_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    QWidget *buildGoalsPage();
+    QWidget *buildSettingsPage();
+    QWidget *buildMemorizePage();
+    QWidget *buildTestPage();
+    QWidget *buildResultsPage();
+    void connectReactions();
+
+    void fillDeckList();
+    // Places kept for the goals page and the run-at-start-up frame, whose
+    // behaviour arrives with their own code.
+    void runUpdateReminder();
+    void loadGoals();
+    void restoreStartupOptions();
+    void goToTrayIfStartedAtLogon();
+
+    void applyTabAvailability();
+    void updateMemorizeControlsForGroups();
+    void clearMemorizeCard();
+    // The entry of the test run: reached from both "Test Me" buttons once the
+    // practice is open.
+    void startTest();
+    void endProgram();
+    void unloadAllForms();
+
+    Services &services_;
+    QPointer<QWidget> startScreen_;
+    TabAvailability tabs_;
+    Database deck_;
+    ResultSet cards_;
+    int cardPosition_ = 0;
+    int shownTab_ = -1;
+    bool leaving_ = false;
+
+    QTabWidget *SSTab1 = nullptr;
+    QWidget *goalsPage_ = nullptr;
+    QPushButton *cmdBack = nullptr;
+    QPushButton *cmdNav = nullptr;
+    QAction *mnuTabGoals = nullptr;
+    QAction *mnuTabSettings = nullptr;
+    QAction *mnuBack = nullptr;
+    QAction *mnuExit1 = nullptr;
+
+    // Settings tab.
+    QComboBox *cboTutors = nullptr;
+    QPushButton *cmdSetOption = nullptr;
+    QPushButton *cmdStartTest2 = nullptr;
+    QCheckBox *chkMajor = nullptr;
+    QCheckBox *chkMinor = nullptr;
+    std::array<QCheckBox *, kSuitCount> chkGroup{};
+    QCheckBox *chkReversed = nullptr;
+    std::array<QRadioButton *, kTestTypeCount> optTestType{};
+    std::array<QRadioButton *, kDifficultyCount> optDifficulty{};
+    QPushButton *cmdSaveSettings = nullptr;
+    QRadioButton *optRun = nullptr;
+    QRadioButton *optDontRun = nullptr;
+    QCheckBox *chkSysTray = nullptr;
+
+    // Memorize tab.
+    QLabel *lblCardNameMemorize = nullptr;
+    PictureBox *picCardMemorize = nullptr;
+    PictureBox *picCardMemorizeReversed = nullptr;
+    QLineEdit *txtKeywords = nullptr;
+    QPlainTextEdit *txtNormalMeaning = nullptr;
+    QPlainTextEdit *txtReverseMeaning = nullptr;
+    QPushButton *cmdPrevious = nullptr;
+    QPushButton *cmdNext = nullptr;
+    QPushButton *cmdStartTest = nullptr;
+
+    // Test tab.
+    QLabel *lblCardName = nullptr;
+    QLabel *lblIsReversed = nullptr;
+    QLabel *llblQCount = nullptr;
+    QLabel *lblQCount = nullptr;
+    PictureBox *picResult = nullptr;
+    QStackedWidget *testPanels_ = nullptr;
+    QWidget *picKeywodContainer = nullptr;
+    QLabel *lblMaxKeyword = nullptr;
+    std::array<QCheckBox *, kKeywordBoxCount> chkKeywords{};
+    QWidget *picDescContainer = nullptr;
+    QButtonGroup *answerGroup_ = nullptr;
+    std::array<QRadioButton *, kAnswerCount> optAnswer{};
+    std::array<QLabel *, kAnswerCount> answerCaptions_{};
+    std::array<QFrame *, kAnswerCount> Shape1{};
+    QPushButton *cmdNextQuestion = nullptr;
+
+    // Results tab.
+    QPlainTextEdit *txtResult = nullptr;
+    QLabel *lblResultInfo = nullptr;
+    QPushButton *Command5 = nullptr;
+};
+
+} // namespace velmora

@@ -1,0 +1,48 @@
+#include "learn/picturebox.h"
+
+#include <QPainter>
+
+namespace velmora {
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+{
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setMinimumSize(60, 100);
+}
+
+void PictureBox::setPicture(const QImage &image)
+{
+    image_ = image;
+    scaled_ = QPixmap();
+    update();
+}
+
+QRect PictureBox::fittedRect(const QSize &picture, const QSize &box)
+{
+    if (picture.isEmpty() || box.isEmpty())
+        return {};
+    const QSize size = picture.scaled(box, Qt::KeepAspectRatio);
+    return QRect(QPoint((box.width() - size.width()) / 2, (box.height() - size.height()) / 2), size);
+}
+
+QSize PictureBox::sizeHint() const
+{
+    return {175, 300};
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    const QRect target = fittedRect(image_.size(), size());
+    if (target.isEmpty())
+        return;
+    const qreal ratio = devicePixelRatioF();
+    const QSize devicePixels = (QSizeF(target.size()) * ratio).toSize();
+    if (scaled_.isNull() || scaled_.size() != devicePixels) {
+        scaled_ = QPixmap::fromImage(image_.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        scaled_.setDevicePixelRatio(ratio);
+    }
+    QPainter painter(this);
+    painter.drawPixmap(target.topLeft(), scaled_);
+}
+
+} // namespace velmora
