@@ -664,8 +664,12 @@ void FrmMain::selectTab(int tab)
 
 void FrmMain::applyTabAvailability()
 {
+    // The tab on screen stays usable even while it is closed to the user's
+    // choice: the window may select a closed tab, and the tab bar would move
+    // away from a current tab that gets disabled.
+    const int current = SSTab1->currentIndex();
     for (int tab = TabMemorize; tab < TabCount; ++tab)
-        SSTab1->setTabEnabled(tab, tabs_.isAvailable(tab));
+        SSTab1->setTabEnabled(tab, tab == current || tabs_.isAvailable(tab));
 }
 
 void FrmMain::SSTab1_Click(int previousTab)

@@ -1,0 +1,172 @@
+#include "sampledeck.h"
+#include "testhome.h"
+
+#include "learn/deckchecks.h"
+#include "store/database.h"
+#include "store/paths.h"
+
+#include <QFile>
+#include <QtTest>
+
+using namespace velmora;
+using namespace velmora::test;
+
+class TstDeckChecks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void twoDecksWithOneName_positionFindsTheRowNameFindsTheFirst();
+    void catalogNames_inRowOrderWhateverTheirState();
+    void deckFile_onlyAnExistingFileInsideTheDeckFolder_data();
+    void deckFile_onlyAnExistingFileInsideTheDeckFolder();
+    void keywordChecks_data();
+    void keywordChecks();
+    void messages_keepTheirExactText();
+
+private:
+    std::unique_ptr<TestHome> home_;
+};
+
+void TstDeckChecks::init()
+{
+    home_ = std::make_unique<TestHome>();
+    home_->makeFolders();
+    QVERIFY(home_->createCatalog());
+}
+
+void TstDeckChecks::cleanup()
+{
+    home_.reset();
+}
+
+void TstDeckChecks::twoDecksWithOneName_positionFindsTheRowNameFindsTheFirst()
+{
+    QVERIFY(addCatalogRow(QStringLiteral("Classic"), QStringLiteral("Tutor1.vdk")));
+    QVERIFY(addCatalogRow(QStringLiteral("Twin"), QStringLiteral("Tutor2.vdk")));
+    QVERIFY(addCatalogRow(QStringLiteral("Twin"), QStringLiteral("Tutor3.vdk")));
+
+    QCOMPARE(dbNameAtPosition(2, QStringLiteral("Twin")), QStringLiteral("Tutor3.vdk"));
+    QCOMPARE(dbNameAtPosition(1, QStringLiteral("Twin")), QStringLiteral("Tutor2.vdk"));
+    QCOMPARE(dbNameOfDeck(QStringLiteral("Twin")), QStringLiteral("Tutor2.vdk"));
+    // The row at the position must also carry the name.
+    QCOMPARE(dbNameAtPosition(0, QStringLiteral("Twin")), QString());
+    QCOMPARE(dbNameAtPosition(3, QStringLiteral("Twin")), QString());
+    QCOMPARE(dbNameAtPosition(-1, QStringLiteral("Classic")), QString());
+    QCOMPARE(dbNameOfDeck(QStringLiteral("twin")), QString());
+    QCOMPARE(dbNameOfDeck(QString()), QString());
+}
+
+void TstDeckChecks::catalogNames_inRowOrderWhateverTheirState()
+{
+    QVERIFY(addCatalogRow(QStringLiteral("Beta"), QStringLiteral("Tutor1.vdk")));
+    QVERIFY(addCatalogRow(QStringLiteral("Alpha"), QStringLiteral("Tutor2.vdk")));
+    {
+        Database catalog;
+        ResultSet decks;
+        QVERIFY(OpenDatabase(catalog, paths::catalogDatabase()));
+        QVERIFY(OpenResultSet(decks, catalog, QStringLiteral("Select * from tblStoreDeck")));
+        QVERIFY(decks.moveLast());
+        QVERIFY(decks.setField(QStringLiteral("iscomplete"), false));
+        QVERIFY(decks.update());
+    }
+    QCOMPARE(catalogDeckNames(), (QStringList{QStringLiteral("Beta"), QStringLiteral("Alpha")}));
+
+    QFile::remove(paths::catalogDatabase());
+    QCOMPARE(catalogDeckNames(), QStringList());
+}
+
+void TstDeckChecks::deckFile_onlyAnExistingFileInsideTheDeckFolder_data()
+{
+    QTest::addColumn<QString>("dbName");
+    QTest::addColumn<bool>("found");
+    QTest::addRow("existing deck") << "Tutor2.vdk" << true;
+    QTest::addRow("no name") << "" << false;
+    QTest::addRow("missing file") << "Tutor9.vdk" << false;
+    QTest::addRow("the folder itself") << "." << false;
+    QTest::addRow("the parent") << ".." << false;
+    QTest::addRow("a file beside the folder") << "../update.vdk" << false;
+    QTest::addRow("backslash path") << "..\\update.vdk" << false;
+    QTest::addRow("sub folder") << "sub" << false;
+}
+
+void TstDeckChecks::deckFile_onlyAnExistingFileInsideTheDeckFolder()
+{
+    QFETCH(QString, dbName);
+    QFETCH(bool, found);
+    QVERIFY(home_->createDeck(QStringLiteral("tutor/Tutor2.vdk")));
+    QVERIFY(QDir(paths::deckFolder()).mkdir(QStringLiteral("sub")));
+    const std::optional<QString> file = existingDeckFile(dbName);
+    QCOMPARE(file.has_value(), found);
+    if (found)
+        QCOMPARE(*file, paths::deckDatabase(dbName));
+}
+
+void TstDeckChecks::keywordChecks_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<int>("missingKeyword");    // -1 unreadable, 0 no, 1 yes
+    QTest::addColumn<int>("emptyKeywordField"); // likewise
+
+    QTest::addRow("every slot filled") << "" << QVariant() << 0 << 0;
+    QTest::addRow("keyword without value") << "keyword" << QVariant() << 1 << 0;
+    QTest::addRow("keyword empty") << "keyword" << QVariant(QString(u""_qs)) << 1 << 1;
+    QTest::addRow("keyword of blanks") << "keyword" << QVariant(QStringLiteral("  ")) << 0 << 0;
+    QTest::addRow("cardname empty") << "cardname" << QVariant(QString(u""_qs)) << 0 << 1;
+    QTest::addRow("cardname without value") << "cardname" << QVariant() << 0 << 0;
+    QTest::addRow("damaged file") << "damaged" << QVariant() << -1 << -1;
+}
+
+void TstDeckChecks::keywordChecks()
+{
+    QFETCH(QString, field);
+    QFETCH(QVariant, value);
+    QFETCH(int, missingKeyword);
+    QFETCH(int, emptyKeywordField);
+
+    const QString path = paths::deckDatabase(QStringLiteral("Tutor2.vdk"));
+    if (field == QLatin1String("damaged")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+    } else {
+        QVERIFY(home_->createDeck(QStringLiteral("tutor/Tutor2.vdk")));
+        QList<SampleCard> cards = fullDeck(QSize(4, 4)).mid(0, 3);
+        QVERIFY(writeCards(path, cards));
+        if (!field.isEmpty()) {
+            Database deck;
+            ResultSet keywords;
+            QVERIFY(OpenDatabase(deck, path));
+            QVERIFY(OpenResultSet(keywords, deck, QStringLiteral("Select * from tblKeywords")));
+            // A slot in the middle of the table, not the first row.
+            QVERIFY(keywords.move(10));
+            QVERIFY(keywords.setField(field, value));
+            QVERIFY(keywords.update());
+        }
+    }
+
+    const auto asInt = [](const std::optional<bool> &answer) { return answer ? int(*answer) : -1; };
+    QCOMPARE(asInt(hasMissingKeyword(path)), missingKeyword);
+    QCOMPARE(asInt(hasEmptyKeywordField(path)), emptyKeywordField);
+}
+
+void TstDeckChecks::messages_keepTheirExactText()
+{
+    const QString name = QStringLiteral("Rider");
+    QCOMPARE(designingIncompleteMessage(name),
+             QStringLiteral("Tarot Learning Deck 'Rider's designing is incomplete\rYou cannot take test using this "
+                            "deck, until it is fully completed."));
+    QCOMPARE(notAvailableMessage(name),
+             QStringLiteral("Tarot Learning Deck 'Rider' is not available\rPlease select another Tarot Learning Deck"));
+    QCOMPARE(incompleteMessage(name, PracticeWording::Memorize),
+             QStringLiteral("Tarot Learning Deck 'Rider' is incomplete\rPlease go to the Deck Design Section\rAnd "
+                            "complete it first"));
+    QCOMPARE(incompleteMessage(name, PracticeWording::Test),
+             QStringLiteral("Tutor 'Rider' is incomplete\rPlease go to the Deck Design Section\rAnd complte it first"));
+}
+
+QTEST_GUILESS_MAIN(TstDeckChecks)
+#include "tst_deckchecks.moc"
