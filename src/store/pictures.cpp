@@ -35,7 +35,7 @@ private:
 
 QImage decodeFrom(QImageReader &reader)
 {
-    QImageReader::setAllocationLimit(int(kMaxPicturePixels * 4 / (1024 * 1024)));
+    QImageReader::setAllocationLimit(int(kMaxPicturePixels * 4 / (1024LL * 1024)));
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels)
