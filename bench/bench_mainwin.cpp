@@ -1,0 +1,156 @@
+// Medians of the main window's opening and of "Next >>" in memorize mode, on a
+// full deck of 78 cards with 350x600 JPEG pictures and every group chosen:
+//   QT_QPA_PLATFORM=offscreen build/bench/bench_mainwin --benchmark_repetitions=10
+//       --benchmark_report_aggregates_only=true
+#include "dbwriter.h"
+#include "fakes.h"
+#include "sampledeck.h"
+#include "scriptedprompter.h"
+#include "testhome.h"
+
+#include "app/services.h"
+#include "learn/frmmain.h"
+#include "store/database.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+// A picture that compresses like a scanned card rather than a flat colour.
+QByteArray cardPicture(int seed)
+{
+    QImage image(350, 600, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient gradient(0, 0, 350, 600);
+    gradient.setColorAt(0, QColor::fromHsv(seed * 37 % 360, 120, 200));
+    gradient.setColorAt(1, QColor::fromHsv(seed * 53 % 360, 200, 90));
+    painter.fillRect(image.rect(), gradient);
+    for (int i = 0; i < 60; ++i) {
+        painter.setBrush(QColor::fromHsv((seed * 11 + i * 29) % 360, 180, 230));
+        painter.drawEllipse(QPoint((i * 97 + seed) % 350, (i * 61 + seed * 7) % 600), 30, 30);
+    }
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 85);
+    return bytes;
+}
+
+struct Fixture
+{
+    Fixture()
+    {
+        home.makeFolders();
+        QList<SampleCard> cards = fullDeck(QSize(1, 1));
+        for (SampleCard &card : cards)
+            card.picture = cardPicture(card.id);
+        if (!home.createCatalog() || !home.createDeck(QStringLiteral("tutor/Tutor1.vdk")) ||
+            !writeCards(home.filePath(QStringLiteral("tutor/Tutor1.vdk")), cards) ||
+            !addCatalogRow(QStringLiteral("Default deck"), QStringLiteral("Tutor1.vdk")))
+            qFatal("could not lay down the deck");
+    }
+    TestHome home;
+    QTemporaryDir settingsDir;
+    SettingsStore settings{settingsDir.filePath(QStringLiteral("velmora.conf"))};
+    ScriptedPrompter prompter;
+    FixedClock clock;
+    ScriptedRandom random;
+    Services services{prompter, clock, random, settings};
+    QWidget startScreen;
+};
+
+Fixture &fixture()
+{
+    static Fixture f;
+    return f;
+}
+
+// From the start screen's button to the settings tab painted on screen, and
+// back to the start screen.
+void BM_OpenMainWindow(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    f.startScreen.show();
+    for (auto _ : state) {
+        FrmMain *window = FrmMain::showFromStartScreen(f.services, &f.startScreen);
+        if (!window || !QTest::qWaitForWindowExposed(window))
+            qFatal("the main window did not open");
+        window->repaint();
+        state.PauseTiming();
+        window->cmdBack_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenMainWindow)->Unit(benchmark::kMillisecond);
+
+// "Next >>": the next card's name, both pictures, keywords and meanings,
+// painted at a large window size.
+void BM_NextCard(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    FrmMain window(f.services);
+    if (!window.load())
+        qFatal("the main window did not open");
+    window.resize(1600, 1000);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        qFatal("the main window was not shown");
+    auto *list = window.findChild<QComboBox *>(QStringLiteral("cboTutors"));
+    list->setCurrentIndex(0);
+    window.cmdSetOption_Click();
+    window.repaint();
+    for (auto _ : state) {
+        if (window.cardPosition() >= window.cardSet().recordCount()) {
+            state.PauseTiming();
+            window.selectTab(TabSettings);
+            window.cmdSetOption_Click();
+            window.repaint();
+            state.ResumeTiming();
+        }
+        window.cmdNext_Click();
+        window.repaint();
+    }
+    if (!f.prompter.records().isEmpty())
+        qFatal("unexpected message: %s", qPrintable(f.prompter.messageTexts().join(QLatin1Char('|'))));
+}
+BENCHMARK(BM_NextCard)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    {
+        // The first opening of a database file in a run derives its key; the
+        // main window's first opening in a run pays that once for the catalog.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("fresh.vdk"));
+        if (!dbwriter::createCatalogDatabase(path))
+            qFatal("could not create a catalog");
+        QElapsedTimer timer;
+        timer.start();
+        Database db;
+        const bool opened = OpenDatabase(db, path);
+        std::printf("first opening of a database file in this run: %.1f ms (%s)\n", timer.nsecsElapsed() / 1e6,
+                    opened ? "opened" : "failed");
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
