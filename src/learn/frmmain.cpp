@@ -20,7 +20,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -306,8 +305,10 @@ QWidget *FrmMain::buildMemorizePage()
 
     auto *texts = new QVBoxLayout;
     texts->addWidget(named(new QLabel(QStringLiteral("Keywords (same for both)")), QStringLiteral("Label8")));
-    txtKeywords = named(new QLineEdit, QStringLiteral("txtKeywords"));
+    txtKeywords = named(new QPlainTextEdit, QStringLiteral("txtKeywords"));
     txtKeywords->setReadOnly(true);
+    // Room for seven keywords on a narrow window.
+    txtKeywords->setMaximumHeight(txtKeywords->fontMetrics().lineSpacing() * 3 + 12);
     texts->addWidget(txtKeywords);
     texts->addWidget(named(new QLabel(QStringLiteral("Card Meaning :")), QStringLiteral("Label9")));
     txtNormalMeaning = named(new QPlainTextEdit, QStringLiteral("txtNormalMeaning"));
@@ -611,8 +612,7 @@ void FrmMain::ShowMemorizeCard()
         text += keywords.field(QStringLiteral("keyword")).toString() + QStringLiteral(", ");
         keywords.moveNext();
     }
-    txtKeywords->setText(text);
-    txtKeywords->setCursorPosition(0);
+    txtKeywords->setPlainText(text);
 }
 
 void FrmMain::clearMemorizeCard()

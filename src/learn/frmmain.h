@@ -21,7 +21,6 @@ class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -169,7 +168,7 @@ private:
     QLabel *lblCardNameMemorize = nullptr;
     PictureBox *picCardMemorize = nullptr;
     PictureBox *picCardMemorizeReversed = nullptr;
-    QLineEdit *txtKeywords = nullptr;
+    QPlainTextEdit *txtKeywords = nullptr;
     QPlainTextEdit *txtNormalMeaning = nullptr;
     QPlainTextEdit *txtReverseMeaning = nullptr;
     QPushButton *cmdPrevious = nullptr;

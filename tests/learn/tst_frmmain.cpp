@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -491,7 +490,7 @@ void TstFrmMain::memorize_showsTheCardPicturesAndKeywords()
     QCOMPARE(window_->cardPosition(), 1);
     QCOMPARE(memorizedName(), QStringLiteral("Major 1"));
     // Six filled slots: the seventh still leaves its separator.
-    QCOMPARE(child<QLineEdit>(QStringLiteral("txtKeywords"))->text(),
+    QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtKeywords"))->toPlainText(),
              QStringLiteral("word1-1, word1-2, word1-3, word1-4, word1-5, word1-6, , "));
     QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtNormalMeaning"))->toPlainText(), classic_[0].normalMeaning);
     QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtReverseMeaning"))->toPlainText(), classic_[0].reversedMeaning);
@@ -509,7 +508,7 @@ void TstFrmMain::memorize_showsTheCardPicturesAndKeywords()
     QTest::mouseClick(button(QStringLiteral("cmdNext")), Qt::LeftButton);
     QTest::mouseClick(button(QStringLiteral("cmdNext")), Qt::LeftButton);
     QCOMPARE(memorizedName(), QStringLiteral("Major 3"));
-    QCOMPARE(child<QLineEdit>(QStringLiteral("txtKeywords"))->text(),
+    QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtKeywords"))->toPlainText(),
              QStringLiteral("word3-1, word3-2, word3-3, word3-4, word3-5, word3-6, word3-7, "));
 }
 
@@ -602,7 +601,7 @@ void TstFrmMain::memorize_emptySelection_showsNothingAndCannotMove()
     QCOMPARE(tabs()->currentIndex(), int(TabMemorize));
     QCOMPARE(window_->cardSet().recordCount(), 0);
     QCOMPARE(memorizedName(), QString());
-    QCOMPARE(child<QLineEdit>(QStringLiteral("txtKeywords"))->text(), QString());
+    QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtKeywords"))->toPlainText(), QString());
     QVERIFY(child<QPlainTextEdit>(QStringLiteral("txtNormalMeaning"))->toPlainText().isEmpty());
     QVERIFY(child<PictureBox>(QStringLiteral("picCardMemorize"))->picture().isNull());
     QVERIFY(!available(button(QStringLiteral("cmdNext"))));
