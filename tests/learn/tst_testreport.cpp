@@ -54,13 +54,10 @@ private slots:
     void summary_data();
     void summary();
     void oneQuestionReport_hasEveryPartInOrder();
-    void longTest_numbersFromOneHundredTakeThreeDigits();
-    void keywordReport_addsScoresToTheTotal();
-    void descriptionReport_keepsTheTotalItWasGiven();
+    void reportTotal_data();
+    void reportTotal();
     void finishedRun_reportsCardNamesFromTheDeck();
-    void save_writesUtf8TextWithClosingLineBreak();
-    void save_secondSaveReplacesTheFirstCompletely();
-    void saveDialog_asksWithTextFilterAndEmptyName();
+    void save_asksForATextFileAndReplacesItWithUtf8();
     void saveDialog_cancelWritesNothing();
     void failedWrite_isToldAndNotSuccess_data();
     void failedWrite_isToldAndNotSuccess();
@@ -160,46 +157,30 @@ void TestReportTest::oneQuestionReport_hasEveryPartInOrder()
     QVERIFY(!report.text.contains(QRegularExpression(QStringLiteral("[^\r]\n|\r[^\n]"))));
 }
 
-void TestReportTest::longTest_numbersFromOneHundredTakeThreeDigits()
+void TestReportTest::reportTotal_data()
 {
-    QVector<ReportQuestion> questions;
-    for (int i = 0; i < 120; ++i)
-        questions.append(ReportQuestion{QStringLiteral("Card %1").arg(i), i % 2 == 0, i % 3 == 0 ? 1 : 0});
-    const TestReport report = buildTestReport(input(TestType::Description, questions, 0, 120));
-    const QStringList lines = report.text.split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.size(), 3 + 120 + 2);
-    QVERIFY(lines[3].startsWith(QStringLiteral("01.      Card 0 (Reversed)")));
-    QVERIFY(lines[3 + 98].startsWith(QStringLiteral("99.      Card 98 (Reversed)")));
-    QVERIFY(lines[3 + 99].startsWith("100.      Card 99" + blanks(29) + "Correct"));
-    QVERIFY(lines[3 + 119].startsWith(QStringLiteral("120.      Card 119")));
-    // The result column shifts by one from the three-digit numbers on.
-    QCOMPARE(lines[3 + 98].indexOf(QStringLiteral("Wrong")) + 1, lines[3 + 100].indexOf(QStringLiteral("Wrong")));
-    QCOMPARE(report.summary, QStringLiteral("0 out of 120 questions correct"));
+    QTest::addColumn<TestType>("type");
+    QTest::addColumn<int>("givenTotal");
+    QTest::addColumn<QString>("summary");
+    QTest::addRow("keyword scores are added")
+        << TestType::Keywords << 0 << "10/21 choice(s) from 3 questions were correct";
+    QTest::addRow("description total kept") << TestType::Description << 1 << "1 out of 3 questions correct";
 }
 
-void TestReportTest::keywordReport_addsScoresToTheTotal()
+void TestReportTest::reportTotal()
 {
-    ReportInput in =
-        input(TestType::Keywords,
-              {ReportQuestion{QStringLiteral("A"), false, 7}, ReportQuestion{QStringLiteral("B"), false, 3},
-               ReportQuestion{QStringLiteral("C"), false, 0}},
-              7, 3);
-    in.correctTotal = 0;
+    QFETCH(TestType, type);
+    QFETCH(int, givenTotal);
+    QFETCH(QString, summary);
+    ReportInput in = input(type,
+                           {ReportQuestion{QStringLiteral("A"), false, 7}, ReportQuestion{QStringLiteral("B"), true, 3},
+                            ReportQuestion{QStringLiteral("C"), false, 0}},
+                           7, 3);
+    in.correctTotal = givenTotal;
     const TestReport report = buildTestReport(in);
-    QCOMPARE(report.correctTotal, 10);
-    QCOMPARE(report.summary, QStringLiteral("10/21 choice(s) from 3 questions were correct"));
-    QVERIFY(report.text.endsWith(QStringLiteral("\r\n") + report.summary));
-}
-
-void TestReportTest::descriptionReport_keepsTheTotalItWasGiven()
-{
-    ReportInput in =
-        input(TestType::Description,
-              {ReportQuestion{QStringLiteral("A"), true, 1}, ReportQuestion{QStringLiteral("B"), false, 0}}, 0, 2);
-    in.correctTotal = 1;
-    const TestReport report = buildTestReport(in);
-    QCOMPARE(report.correctTotal, 1);
-    QCOMPARE(report.summary, QStringLiteral("1 out of 2 questions correct"));
+    QCOMPARE(report.summary, summary);
+    QCOMPARE(report.correctTotal, type == TestType::Keywords ? 10 : givenTotal);
+    QVERIFY(report.text.endsWith(QStringLiteral("_\r\n") + summary));
 }
 
 void TestReportTest::finishedRun_reportsCardNamesFromTheDeck()
@@ -245,22 +226,7 @@ void TestReportTest::finishedRun_reportsCardNamesFromTheDeck()
     }
 }
 
-void TestReportTest::save_writesUtf8TextWithClosingLineBreak()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("report.txt"));
-    const QString text =
-        buildTestReport(input(TestType::Description, {ReportQuestion{QStringLiteral("Ässet d’Épées"), true, 1}}, 0, 1))
-            .text;
-    QString error;
-    QVERIFY2(saveReportFile(path, text, &error), qPrintable(error));
-    const QByteArray bytes = readAll(path);
-    QCOMPARE(bytes, text.toUtf8() + "\r\n");
-    QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
-    QVERIFY(bytes.contains("\xC3\x84sset d\xE2\x80\x99\xC3\x89p\xC3\xA9\x65s (Reversed)"));
-}
-
-void TestReportTest::save_secondSaveReplacesTheFirstCompletely()
+void TestReportTest::save_asksForATextFileAndReplacesItWithUtf8()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.txt"));
@@ -268,24 +234,18 @@ void TestReportTest::save_secondSaveReplacesTheFirstCompletely()
     prompter.queueFileName(path);
     prompter.queueFileName(path);
     QVERIFY(saveTestReport(prompter, QString(500, QLatin1Char('a'))));
-    QVERIFY(saveTestReport(prompter, QStringLiteral("short")));
-    QCOMPARE(readAll(path), QByteArray("short\r\n"));
+    const FileDialogRequest request = prompter.records().first().request;
+    QCOMPARE(request.filter, QStringLiteral("Text file (*.txt)"));
+    QVERIFY(request.startName.isEmpty());
+    QVERIFY(request.confirmOverwrite);
+
+    const QString text =
+        reportQuestionLine(1, ReportQuestion{QStringLiteral("Ässet d’Épées"), true, 1}, TestType::Description, 0);
+    QVERIFY(saveTestReport(prompter, text));
+    QCOMPARE(readAll(path), QByteArray("01.      \xC3\x84sset d\xE2\x80\x99\xC3\x89p\xC3\xA9\x65s (Reversed)") +
+                                QByteArray(12, ' ') + "Correct\r\n");
     QVERIFY(prompter.messages().isEmpty());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("report.txt")});
-}
-
-void TestReportTest::saveDialog_asksWithTextFilterAndEmptyName()
-{
-    QTemporaryDir dir;
-    test::ScriptedPrompter prompter;
-    prompter.queueFileName(dir.filePath(QStringLiteral("r.txt")));
-    QVERIFY(saveTestReport(prompter, QStringLiteral("x")));
-    QCOMPARE(prompter.records().size(), 1);
-    const auto &record = prompter.records().first();
-    QCOMPARE(record.kind, test::ScriptedPrompter::Record::Kind::SaveFile);
-    QCOMPARE(record.request.filter, QStringLiteral("Text file (*.txt)"));
-    QVERIFY(record.request.startName.isEmpty());
-    QVERIFY(record.request.confirmOverwrite);
 }
 
 void TestReportTest::saveDialog_cancelWritesNothing()
