@@ -47,7 +47,7 @@ Palette paletteFor(int group)
     case 3:
         return {QColor(0x4a, 0x84, 0x3c), QColor(0x14, 0x30, 0x0f), QColor(0xe3, 0xee, 0xa6), QColor(0x3d, 0x7a, 0x2e)};
     case 4:
-        return {QColor(0x64, 0x7a, 0x94), QColor(0x1c, 0x24, 0x31), QColor(0xe6, 0xee, 0xf7), QColor(0x55, 0x6d, 0x8c)};
+        return {QColor(0x64, 0x7a, 0x94), QColor(0x1c, 0x24, 0x31), QColor(0x9c, 0xb4, 0xd2), QColor(0x55, 0x6d, 0x8c)};
     default:
         return {QColor(0x3a, 0x27, 0x78), QColor(0x0e, 0x0a, 0x2a), QColor(0xc9, 0xb8, 0xff), QColor(0x6b, 0x3f, 0xa0)};
     }
@@ -1217,11 +1217,11 @@ void drawMajor(QPainter &p, int number, const Palette &palette)
         drawSuitSymbol(p, 1, boxAround(QPointF(60, 60), 100));
         p.setPen(ink(2));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(-122, -170, 40, 40));
+        p.drawRect(QRectF(-122, -130, 40, 40));
         QPainterPath tri;
-        tri.moveTo(-102, -164);
-        tri.lineTo(-88, -138);
-        tri.lineTo(-116, -138);
+        tri.moveTo(-102, -124);
+        tri.lineTo(-88, -98);
+        tri.lineTo(-116, -98);
         tri.closeSubpath();
         p.setBrush(QColor(0xf0, 0xc0, 0x30));
         p.drawPath(tri);
@@ -1461,8 +1461,8 @@ void drawMajor(QPainter &p, int number, const Palette &palette)
         p.drawLine(QPointF(-50, 0), QPointF(50, 0));
         p.drawArc(QRectF(-46, -40, 92, 30), 0, 180 * 16);
         p.drawArc(QRectF(-46, 10, 92, 30), 180 * 16, 180 * 16);
-        drawSuitSymbol(p, 1, boxAround(QPointF(-112, -154), 46));
-        drawSuitSymbol(p, 2, boxAround(QPointF(112, -154), 50));
+        drawSuitSymbol(p, 1, boxAround(QPointF(-114, -112), 46));
+        drawSuitSymbol(p, 2, boxAround(QPointF(114, -112), 50));
         drawSuitSymbol(p, 3, boxAround(QPointF(-112, 156), 42));
         drawSuitSymbol(p, 4, boxAround(QPointF(112, 154), 50));
         break;
