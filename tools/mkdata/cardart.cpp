@@ -1619,19 +1619,9 @@ QString romanNumeral(int number)
 {
     if (number <= 0)
         return QStringLiteral("0");
-    static const std::array<std::pair<int, const char *>, 13> parts{{{1000, "M"},
-                                                                     {900, "CM"},
-                                                                     {500, "D"},
-                                                                     {400, "CD"},
-                                                                     {100, "C"},
-                                                                     {90, "XC"},
-                                                                     {50, "L"},
-                                                                     {40, "XL"},
-                                                                     {10, "X"},
-                                                                     {9, "IX"},
-                                                                     {5, "V"},
-                                                                     {4, "IV"},
-                                                                     {1, "I"}}};
+    // The Major Arcana go up to 21.
+    static const std::array<std::pair<int, const char *>, 5> parts{
+        {{10, "X"}, {9, "IX"}, {5, "V"}, {4, "IV"}, {1, "I"}}};
     QString text;
     for (const auto &[value, letters] : parts) {
         while (number >= value) {
