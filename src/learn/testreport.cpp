@@ -1,0 +1,166 @@
+#include "learn/testreport.h"
+
+#include "app/prompter.h"
+#include "store/database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace velmora {
+
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+constexpr int kClosingRuleLength = 64;
+constexpr int kReversedColumn = 25;
+constexpr int kPlainColumn = 36;
+
+} // namespace
+
+QString reportQuestionLine(int number, const ReportQuestion &question, TestType type, int keywordsToChoose)
+{
+    QString line =
+        QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')) + QStringLiteral(".      ") + question.cardName;
+    const int column = question.reversed ? kReversedColumn : kPlainColumn;
+    if (question.reversed)
+        line += QStringLiteral(" (Reversed)");
+    // A name longer than its column still keeps one blank before the result,
+    // so the two never run together.
+    const auto padding = column - question.cardName.size();
+    line += QString(padding < 0 ? 1 : padding, QLatin1Char(' '));
+    if (type == TestType::Description)
+        line += question.score != 0 ? QStringLiteral("Correct") : QStringLiteral("Wrong");
+    else
+        line += QString::number(question.score) + QStringLiteral(" Out Of ") + QString::number(keywordsToChoose) +
+                QStringLiteral(" Correct");
+    return line;
+}
+
+QString summaryText(TestType type, int correctTotal, int keywordsToChoose, int questionCount)
+{
+    if (type == TestType::Description)
+        return QString::number(correctTotal) + QStringLiteral(" out of ") + QString::number(questionCount) +
+               QStringLiteral(" questions correct");
+    return QString::number(correctTotal) + QLatin1Char('/') + QString::number(keywordsToChoose * questionCount) +
+           QStringLiteral(" choice(s) from ") + QString::number(questionCount) +
+           QStringLiteral(" questions were correct");
+}
+
+TestReport buildTestReport(const ReportInput &input)
+{
+    TestReport report;
+    report.correctTotal = input.correctTotal;
+    const QString header = QStringLiteral("Test Report For ") + input.appTitle;
+    report.text = header + kLineBreak + QString(header.size(), QLatin1Char('-')) + kLineBreak;
+    for (int i = 0; i < input.questions.size(); ++i) {
+        const ReportQuestion &question = input.questions[i];
+        report.text += kLineBreak + reportQuestionLine(i + 1, question, input.type, input.keywordsToChoose);
+        if (input.type == TestType::Keywords)
+            report.correctTotal += question.score;
+    }
+    report.summary = summaryText(input.type, report.correctTotal, input.keywordsToChoose, input.questionCount);
+    report.text += kLineBreak + QString(kClosingRuleLength, QLatin1Char('_')) + kLineBreak + report.summary;
+    return report;
+}
+
+TestReport writeTestReport(TestRun &run, Database &deck, TestType type)
+{
+    ReportInput input;
+    input.appTitle = QString::fromLatin1(kAppTitle);
+    input.type = type;
+    input.correctTotal = run.correctTotal();
+    input.keywordsToChoose = run.keywordsToChoose();
+    input.questionCount = run.rowCount();
+
+    ResultSet cards;
+    const bool namesOpen = OpenResultSet(cards, deck, QStringLiteral("SELECT * FROM tblCards"));
+    const QVector<int> &ids = run.askedCardIds();
+    for (int i = 0; i < ids.size(); ++i) {
+        ReportQuestion question;
+        if (namesOpen) {
+            cards.moveFirst();
+            cards.setFilter(QStringLiteral("ID=") + QString::number(ids[i]));
+            question.cardName = cards.field(QStringLiteral("Name")).toString();
+        }
+        question.reversed = run.questionReversals().value(i);
+        question.score = run.questionScores().value(i);
+        input.questions.append(question);
+    }
+    TestReport report = buildTestReport(input);
+    run.setCorrectTotal(report.correctTotal);
+    return report;
+}
+
+bool saveReportFile(const QString &path, const QString &reportText, QString *error)
+{
+    const auto fail = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+
+    // UTF-8: Linux has no single-byte system code page to follow; its locales,
+    // editors and terminals read UTF-8, which carries every letter a card name
+    // may hold, and a report in plain ASCII comes out byte for byte as a
+    // single-byte code page would write it. No byte-order mark, so such a file
+    // stays exactly that.
+    const QByteArray bytes = (reportText + kLineBreak).toUtf8();
+
+    const QFileInfo target(path);
+    if (target.isDir())
+        return fail(QStringLiteral("The name belongs to a folder."));
+
+    if (target.exists() && !target.isFile()) {
+        // A device or pipe is written in place: renaming a new file over it
+        // would replace the node itself.
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return fail(file.errorString());
+        if (file.write(bytes) != bytes.size() || !file.flush())
+            return fail(file.errorString());
+        file.close();
+        if (file.error() != QFileDevice::NoError)
+            return fail(file.errorString());
+        return true;
+    }
+
+    // The new text goes to a temporary file that replaces the old one only
+    // when it was written completely, so a failed save keeps the earlier file.
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(reason);
+    }
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}
+
+bool saveTestReport(Prompter &prompter, const QString &reportText, QWidget *parent)
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save Current Result");
+    request.filter = qtFileFilter(QString::fromLatin1(kReportFileFilter));
+    request.startName = QString();
+    request.confirmOverwrite = true;
+    const QString path = prompter.saveFileName(request, parent);
+    if (path.isEmpty())
+        return false;
+
+    QString reason;
+    if (saveReportFile(path, reportText, &reason))
+        return true;
+    prompter.ask(Prompt{QStringLiteral("The test report could not be saved to ") + QDir::toNativeSeparators(path) +
+                            kLineBreak + reason,
+                        PromptIcon::Critical, PromptButtons::Ok, QString::fromLatin1(kAppTitle)},
+                 parent);
+    return false;
+}
+
+} // namespace velmora

@@ -1,0 +1,176 @@
+#pragma once
+
+// The state and the rules of one test over the practice's card set: which card
+// comes next, how an answer scores, and what each question offers. The main
+// window owns one TestRun, feeds it the answer read from its controls and
+// copies the prepared question back into them.
+
+#include <QImage>
+#include <QString>
+#include <QVector>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace velmora {
+
+class Clock;
+class Database;
+class RandomSource;
+class ResultSet;
+
+enum class TestType { Description = 0, Keywords = 1 };
+
+inline constexpr int kAnswerOptions = 7;
+inline constexpr int kKeywordBoxes = 20;
+
+// What a level offers.
+struct TestLevel
+{
+    int firstAnswer = 2; // description test: first and last option shown
+    int lastAnswer = 4;
+    int keywordBoxCount = 7; // keyword test: boxes shown
+    int keywordsToChoose = 3;
+};
+
+// Levels outside 0..2 (an odd stored setting) fall back to the nearest level.
+[[nodiscard]] TestLevel testLevel(int level);
+
+struct TestOptions
+{
+    TestType type = TestType::Keywords;
+    int level = 0;
+    bool reversedAllowed = true; // chkReversed: description questions may show the card reversed
+};
+
+// What the user had chosen on the question being answered.
+struct TestAnswer
+{
+    int selectedOption = -1; // optAnswer index, -1 when none
+    std::array<bool, kKeywordBoxes> checkedKeywords{};
+};
+
+struct DescriptionQuestion
+{
+    QString cardName;
+    bool reversed = false;
+    int firstAnswer = 0;
+    int lastAnswer = 0;
+    int correctOption = 0;                        // the option tagged "True"
+    std::array<QString, kAnswerOptions> captions; // empty outside firstAnswer..lastAnswer
+    // Inside the range an option is shown unless no meaning could be found
+    // for it (a deck with too few cards).
+    std::array<bool, kAnswerOptions> shown{};
+    QImage picture; // already turned when reversed; null without a picture
+};
+
+struct KeywordQuestion
+{
+    QString cardName;
+    int keywordBoxCount = 0;
+    int keywordsToChoose = 0;
+    QString maxKeywordText; // "You must choose 3 keywords"
+    std::array<QString, kKeywordBoxes> captions;
+    QVector<int> correctSlots;
+    QImage picture;
+};
+
+// What the window does after a press of "Next Question".
+struct PressOutcome
+{
+    enum class Kind {
+        Question,  // show the prepared question and the counter
+        Ended,     // the test is over: results tab, report, "Test Complete"
+        Ignored,   // a press arrived while another was still drawing
+        Superseded // a new test was started while this press was drawing
+    };
+    Kind kind = Kind::Ignored;
+    std::optional<DescriptionQuestion> description;
+    std::optional<KeywordQuestion> keywords;
+    QString counterText;
+};
+
+// The reaction to a click on a keyword box, from the number of ticked boxes.
+enum class KeywordCountReaction { EnableNext, DisableNext, UncheckAndWarn };
+
+class TestRun
+{
+public:
+    using EventPump = std::function<void()>;
+    using AnswerReader = std::function<TestAnswer()>;
+
+    explicit TestRun(RandomSource &random);
+
+    // Resets the state and seeds the generator from the clock.
+    void start(const Clock &clock);
+
+    // One press of "Next Question" on the practice's card set and deck
+    // connection. readAnswer is asked once the next card has been drawn, as
+    // the answer is scored; pumpEvents lets the window handle pending events
+    // during the draws.
+    PressOutcome press(ResultSet &cards, Database &deck, const TestOptions &options, const AnswerReader &readAnswer,
+                       const EventPump &pumpEvents = {});
+
+    // The steps of a press, for callers that drive them one at a time.
+    [[nodiscard]] bool endReached() const;
+    void finish(TestType type);
+    void recordAnswered();
+    // False when a new test was started from within pumpEvents.
+    [[nodiscard]] bool drawNextCard(ResultSet &cards, const EventPump &pumpEvents);
+    void scoreAnswered(TestType type, const TestAnswer &answer);
+    [[nodiscard]] std::optional<DescriptionQuestion> prepareDescriptionQuestion(ResultSet &cards, Database &deck,
+                                                                                const TestOptions &options,
+                                                                                const EventPump &pumpEvents);
+    [[nodiscard]] KeywordQuestion prepareKeywordQuestion(ResultSet &cards, Database &deck, int level);
+
+    [[nodiscard]] KeywordCountReaction keywordCountReaction(const std::array<bool, kKeywordBoxes> &checked) const;
+    [[nodiscard]] QString keywordCountWarning() const;
+    // "3 of 22", or empty once past the last question.
+    [[nodiscard]] QString counterText() const;
+
+    [[nodiscard]] int questionNumber() const { return questionNumber_; }
+    [[nodiscard]] bool isFirstQuestion() const { return isFirstQuestion_; }
+    [[nodiscard]] int currentCardId() const { return currentCardId_; }
+    [[nodiscard]] bool currentReversed() const { return currentReversed_; }
+    [[nodiscard]] const QVector<int> &askedCardIds() const { return askedCardIds_; }
+    [[nodiscard]] const QVector<int> &questionScores() const { return questionScores_; }
+    [[nodiscard]] const QVector<bool> &questionReversals() const { return questionReversals_; }
+    [[nodiscard]] int correctTotal() const { return correctTotal_; }
+    void setCorrectTotal(int total) { correctTotal_ = total; }
+    [[nodiscard]] int firstAnswer() const { return firstAnswer_; }
+    [[nodiscard]] int lastAnswer() const { return lastAnswer_; }
+    [[nodiscard]] int correctOption() const { return correctOption_; }
+    [[nodiscard]] int keywordsToChoose() const { return keywordsToChoose_; }
+    [[nodiscard]] int keywordBoxCount() const { return keywordBoxCount_; }
+    [[nodiscard]] const QVector<int> &correctKeywordSlots() const { return correctKeywordSlots_; }
+    // Rows of the card set when the last press began.
+    [[nodiscard]] int rowCount() const { return rowCount_; }
+
+private:
+    [[nodiscard]] bool pump(const EventPump &pumpEvents) const;
+    [[nodiscard]] QImage testCardPicture(ResultSet &cards) const;
+    void placeCorrectKeywords();
+
+    RandomSource &random_;
+    quint64 generation_ = 0; // counts test starts, so a press notices one made from within its draws
+    bool pressing_ = false;
+    int rowCount_ = 0;
+
+    int questionNumber_ = 0;
+    bool isFirstQuestion_ = true;
+    int currentCardId_ = 0;
+    bool currentReversed_ = false;
+    QVector<int> askedCardIds_;
+    QVector<int> questionScores_;
+    QVector<bool> questionReversals_;
+    int correctTotal_ = 0;
+    int firstAnswer_ = 0;
+    int lastAnswer_ = 0;
+    int correctOption_ = -1;
+    int keywordsToChoose_ = 0;
+    int keywordBoxCount_ = 0;
+    QVector<int> correctKeywordSlots_;
+};
+
+} // namespace velmora

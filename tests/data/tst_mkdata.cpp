@@ -1,0 +1,330 @@
+// The deck text reader's checks, and the tool's rule that installed data the
+// user may have changed is never written over.
+
+#include "cardart.h"
+#include "decktext.h"
+#include "installeddata.h"
+#include "testhome.h"
+
+#include "store/database.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QProcess>
+#include <QtTest>
+
+#include <functional>
+
+using namespace velmora;
+
+namespace {
+
+// One record's lines keyed by name, so cases can change a single line.
+using Record = QList<std::pair<QString, QString>>;
+
+QVector<Record> sampleRecords()
+{
+    QVector<Record> records;
+    records.append({{QStringLiteral("deck"), QStringLiteral("Sample Deck")},
+                    {QStringLiteral("designer"), QStringLiteral("Test Bench")}});
+    int id = 0;
+    for (const mkdata::CardPlace &place : mkdata::deckOrder()) {
+        ++id;
+        QStringList keywords;
+        for (int k = 1; k <= 7; ++k)
+            keywords.append(QStringLiteral("word %1 of card %2").arg(k).arg(id));
+        records.append({{QStringLiteral("id"), QString::number(id)},
+                        {QStringLiteral("name"), place.name},
+                        {QStringLiteral("group"), QString::number(place.group)},
+                        {QStringLiteral("keywords"), keywords.join(QStringLiteral("; "))},
+                        {QStringLiteral("upright"), QStringLiteral("Upright meaning of ") + place.name},
+                        {QStringLiteral("reversed"), QStringLiteral("Reversed meaning of ") + place.name}});
+    }
+    return records;
+}
+
+QString render(const QVector<Record> &records)
+{
+    QString text = QStringLiteral("# sample deck\n");
+    for (const Record &record : records) {
+        for (const auto &[key, value] : record)
+            text += key + QStringLiteral(": ") + value + QLatin1Char('\n');
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+void setValue(Record &record, const QString &key, const QString &value)
+{
+    for (auto &entry : record) {
+        if (entry.first == key)
+            entry.second = value;
+    }
+}
+
+bool writeText(const QString &path, const QString &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) > 0;
+}
+
+QByteArray fileHash(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+int rowCount(const QString &path, const QString &table)
+{
+    Database db;
+    ResultSet rs;
+    if (!OpenDatabase(db, path) || !OpenResultSet(rs, db, QStringLiteral("Select * from ") + table))
+        return -1;
+    return rs.recordCount();
+}
+
+} // namespace
+
+class TestMkdata : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parse_acceptsCompleteDeck();
+    void parse_toleratesCrLfBomAndComments();
+    void parse_refusesFaultyRecord_data();
+    void parse_refusesFaultyRecord();
+    void numbers_romanForMajorsAndRanksForSuits();
+    void pictures_differBetweenCards();
+    void tool_failsOnFaultySourceAndWritesNoDatabase();
+    void layDown_keepsWhatIsThereAndFillsWhatIsMissing();
+};
+
+void TestMkdata::parse_acceptsCompleteDeck()
+{
+    QVector<Record> records = sampleRecords();
+    setValue(records[5], QStringLiteral("upright"), QString(360, QLatin1Char('u')));
+    QString error;
+    const auto deck = mkdata::parseDeckText(render(records), QStringLiteral("deck.txt"), &error);
+    QVERIFY2(deck, qPrintable(error));
+    QCOMPARE(deck->deckName, QStringLiteral("Sample Deck"));
+    QCOMPARE(deck->designer, QStringLiteral("Test Bench"));
+    QCOMPARE(deck->cards.size(), 78);
+    QCOMPARE(deck->cards[4].upright.size(), 360);
+    const mkdata::CardText &last = deck->cards.last();
+    QCOMPARE(last.id, 78);
+    QCOMPARE(last.name, QStringLiteral("King of Swords"));
+    QCOMPARE(last.group, 4);
+    QCOMPARE(last.keywords.size(), 7);
+    QCOMPARE(last.keywords.first(), QStringLiteral("word 1 of card 78"));
+}
+
+void TestMkdata::parse_toleratesCrLfBomAndComments()
+{
+    QString text = render(sampleRecords());
+    text.replace(QStringLiteral("\nid: 40\n"), QStringLiteral("\n# a note before the record\nid: 40\n"));
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    text.prepend(QChar(0xFEFF));
+    text += QStringLiteral("\r\n\r\n");
+    QString error;
+    const auto deck = mkdata::parseDeckText(text, QStringLiteral("deck.txt"), &error);
+    QVERIFY2(deck, qPrintable(error));
+    QCOMPARE(deck->cards[39].name, QStringLiteral("Four of Wands"));
+    QCOMPARE(deck->cards[39].reversed, QStringLiteral("Reversed meaning of Four of Wands"));
+}
+
+void TestMkdata::parse_refusesFaultyRecord_data()
+{
+    using Change = std::function<void(QVector<Record> &)>;
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("six keywords") << Change([](QVector<Record> &r) {
+        setValue(r[5], QStringLiteral("keywords"), QStringLiteral("a; b; c; d; e; f"));
+    }) << QStringList{QStringLiteral("card 5 (The Emperor)"), QStringLiteral("6 keywords")};
+    QTest::newRow("eight keywords") << Change([](QVector<Record> &r) {
+        setValue(r[30], QStringLiteral("keywords"), QStringLiteral("a; b; c; d; e; f; g; h"));
+    }) << QStringList{QStringLiteral("card 30 (Eight of Cups)"), QStringLiteral("8 keywords")};
+    QTest::newRow("meaning too long") << Change([](QVector<Record> &r) {
+        setValue(r[13], QStringLiteral("reversed"), QString(361, QLatin1Char('x')));
+    }) << QStringList{QStringLiteral("card 13 (The Hanged Man)"), QStringLiteral("reversed meaning has 361")};
+    QTest::newRow("empty meaning") << Change([](QVector<Record> &r) {
+        setValue(r[2], QStringLiteral("upright"), QString());
+    }) << QStringList{QStringLiteral("card 2 (The Magician)"), QStringLiteral("upright meaning is empty")};
+    QTest::newRow("keyword repeated in other case") << Change([](QVector<Record> &r) {
+        setValue(r[70], QStringLiteral("keywords"), QStringLiteral("Loss; b; c; d; e; f; loss"));
+    }) << QStringList{QStringLiteral("card 70 (Six of Swords)"), QStringLiteral("\"loss\" given twice")};
+    QTest::newRow("empty keyword") << Change([](QVector<Record> &r) {
+        setValue(r[1], QStringLiteral("keywords"), QStringLiteral("a; b; ; d; e; f; g"));
+    }) << QStringList{QStringLiteral("card 1 (The Fool)"), QStringLiteral("empty keyword")};
+    QTest::newRow("comma in keyword") << Change([](QVector<Record> &r) {
+        setValue(r[1], QStringLiteral("keywords"), QStringLiteral("a, b; c; d; e; f; g; h"));
+    }) << QStringList{QStringLiteral("card 1 (The Fool)"), QStringLiteral("comma")};
+    QTest::newRow("misspelt name") << Change([](QVector<Record> &r) {
+        setValue(r[21], QStringLiteral("name"), QStringLiteral("Judgment"));
+    }) << QStringList{QStringLiteral("card 21 (Judgement)"), QStringLiteral("\"Judgment\" does not match")};
+    QTest::newRow("wrong group") << Change([](QVector<Record> &r) {
+        setValue(r[50], QStringLiteral("group"), QStringLiteral("3"));
+    }) << QStringList{QStringLiteral("card 50 (King of Wands)"), QStringLiteral("expected 2")};
+    QTest::newRow("records swapped") << Change([](QVector<Record> &r) {
+        std::swap(r[23], r[24]);
+    }) << QStringList{QStringLiteral("card 23 (Ace of Cups)"), QStringLiteral("id \"24\" out of order")};
+    QTest::newRow("missing key") << Change([](QVector<Record> &r) {
+        r[60].removeLast();
+    }) << QStringList{QStringLiteral("card 60 (Ten of Pentacles)"), QStringLiteral("\"reversed\" is missing")};
+    QTest::newRow("unknown key") << Change([](QVector<Record> &r) {
+        r[60].append({QStringLiteral("notes"), QStringLiteral("x")});
+    }) << QStringList{QStringLiteral("card 60 (Ten of Pentacles)"), QStringLiteral("unknown key \"notes\"")};
+    QTest::newRow("key twice") << Change([](QVector<Record> &r) {
+        r[60].append({QStringLiteral("name"), QStringLiteral("x")});
+    }) << QStringList{QStringLiteral("card 60"), QStringLiteral("\"name\" given twice")};
+    QTest::newRow("a card short") << Change([](QVector<Record> &r) { r.removeLast(); })
+                                  << QStringList{QStringLiteral("77 card records, 78 needed")};
+    QTest::newRow("a card too many") << Change([](QVector<Record> &r) { r.append(r.last()); })
+                                     << QStringList{QStringLiteral("79 card records, 78 needed")};
+    QTest::newRow("no designer") << Change([](QVector<Record> &r) { r[0].removeLast(); })
+                                 << QStringList{QStringLiteral("header"), QStringLiteral("\"designer\" is missing")};
+}
+
+void TestMkdata::parse_refusesFaultyRecord()
+{
+    QFETCH(std::function<void(QVector<Record> &)>, change);
+    QFETCH(QStringList, expected);
+    QVector<Record> records = sampleRecords();
+    change(records);
+    QString error;
+    QVERIFY(!mkdata::parseDeckText(render(records), QStringLiteral("deck.txt"), &error));
+    QVERIFY2(error.startsWith(QStringLiteral("deck.txt:")), qPrintable(error));
+    for (const QString &part : expected)
+        QVERIFY2(error.contains(part), qPrintable(error));
+}
+
+void TestMkdata::numbers_romanForMajorsAndRanksForSuits()
+{
+    QCOMPARE(mkdata::cardNumberText({QStringLiteral("The Fool"), 0, 0}), QStringLiteral("0"));
+    QCOMPARE(mkdata::cardNumberText({QStringLiteral("The Chariot"), 0, 7}), QStringLiteral("VII"));
+    QCOMPARE(mkdata::cardNumberText({QStringLiteral("The Hanged Man"), 0, 12}), QStringLiteral("XII"));
+    QCOMPARE(mkdata::cardNumberText({QStringLiteral("The Moon"), 0, 18}), QStringLiteral("XVIII"));
+    QCOMPARE(mkdata::cardNumberText({QStringLiteral("The Star"), 0, 17}), QStringLiteral("XVII"));
+    QCOMPARE(mkdata::cardNumberText({QStringLiteral("The Sun"), 0, 19}), QStringLiteral("XIX"));
+    QCOMPARE(mkdata::cardNumberText({QStringLiteral("The World"), 0, 21}), QStringLiteral("XXI"));
+    QCOMPARE(mkdata::cardNumberText({QStringLiteral("The Hermit"), 0, 9}), QStringLiteral("IX"));
+    QCOMPARE(mkdata::cardNumberText({QStringLiteral("Ace of Cups"), 1, 1}), QStringLiteral("ACE"));
+    QCOMPARE(mkdata::cardNumberText({QStringLiteral("Ten of Swords"), 4, 10}), QStringLiteral("10"));
+    QCOMPARE(mkdata::cardNumberText({QStringLiteral("Knight of Wands"), 2, 12}), QStringLiteral("KNIGHT"));
+}
+
+void TestMkdata::pictures_differBetweenCards()
+{
+    // Same suit and neighbouring ranks, and the same rank in two suits.
+    const QImage four = mkdata::drawCard({QStringLiteral("Four of Cups"), 1, 4});
+    const QImage five = mkdata::drawCard({QStringLiteral("Five of Cups"), 1, 5});
+    const QImage fourWands = mkdata::drawCard({QStringLiteral("Four of Wands"), 2, 4});
+    QCOMPARE(four.size(), mkdata::kCardPictureSize);
+    QVERIFY(four != five);
+    QVERIFY(four != fourWands);
+    // Only the name differs: the emblem region must differ too.
+    const QImage queen = mkdata::drawCard({QStringLiteral("x"), 3, 13});
+    const QImage king = mkdata::drawCard({QStringLiteral("x"), 3, 14});
+    QVERIFY(queen.copy(34, 100, 282, 372) != king.copy(34, 100, 282, 372));
+    QVERIFY(!mkdata::encodeJpeg(four).isEmpty());
+}
+
+void TestMkdata::tool_failsOnFaultySourceAndWritesNoDatabase()
+{
+    test::TestHome home;
+    QVector<Record> records = sampleRecords();
+    setValue(records[12], QStringLiteral("keywords"), QStringLiteral("a; b; c; d; e; f"));
+    const QString source = home.filePath(QStringLiteral("deck.txt"));
+    QVERIFY(writeText(source, render(records)));
+
+    QProcess tool;
+    tool.start(QStringLiteral(VELMORA_MKDATA), {QStringLiteral("--source"), source, QStringLiteral("--into"),
+                                                home.filePath(QStringLiteral("program"))});
+    QVERIFY(tool.waitForFinished(60000));
+    QCOMPARE(tool.exitCode(), 1);
+    const QString message = QString::fromUtf8(tool.readAllStandardError());
+    QVERIFY2(message.contains(QStringLiteral("card 12 (Justice): 6 keywords, 7 needed")), qPrintable(message));
+    QVERIFY(!QFile::exists(home.filePath(QStringLiteral("program/tutor/Tutor1.vdk"))));
+    QVERIFY(!QFile::exists(home.filePath(QStringLiteral("program/update.vdk"))));
+
+    tool.start(QStringLiteral(VELMORA_MKDATA), {QStringLiteral("--source"), home.filePath(QStringLiteral("none.txt")),
+                                                QStringLiteral("--into"), home.filePath(QStringLiteral("program"))});
+    QVERIFY(tool.waitForFinished(60000));
+    QCOMPARE(tool.exitCode(), 1);
+    QVERIFY(QString::fromUtf8(tool.readAllStandardError()).contains(QStringLiteral("none.txt")));
+}
+
+void TestMkdata::layDown_keepsWhatIsThereAndFillsWhatIsMissing()
+{
+    test::TestHome home;
+    const QString folder = home.path();
+    const QString source = home.filePath(QStringLiteral("deck.txt"));
+    QVERIFY(writeText(source, render(sampleRecords())));
+    const QString catalog = home.filePath(QStringLiteral("update.vdk"));
+    const QString templ = home.filePath(QStringLiteral("tutor.vdk"));
+    const QString deck = home.filePath(QStringLiteral("tutor/Tutor1.vdk"));
+    // A half-written file from an interrupted run is replaced.
+    QVERIFY(QDir(folder).mkpath(QStringLiteral("tutor")));
+    QVERIFY(writeText(deck + QStringLiteral(".part"), QStringLiteral("interrupted")));
+
+    QStringList log;
+    QString error;
+    QVERIFY2(mkdata::layDownInstalledData(folder, source, &log, &error), qPrintable(error));
+    QCOMPARE(log, (QStringList{home.filePath(QStringLiteral("temp")), templ, deck, catalog}));
+    QVERIFY(!QFile::exists(deck + QStringLiteral(".part")));
+    QCOMPARE(rowCount(deck, QStringLiteral("tblCards")), 78);
+
+    // The user renames the default deck, adds a deck to the catalog and keeps goals.
+    {
+        Database db;
+        ResultSet rs;
+        QVERIFY(OpenDatabase(db, deck));
+        QVERIFY(OpenResultSet(rs, db, QStringLiteral("Select * from tblDeckNames")));
+        rs.moveFirst();
+        QVERIFY(rs.setField(QStringLiteral("deckname"), QStringLiteral("My Own Name")));
+        QVERIFY(rs.update());
+        Database cat;
+        ResultSet decks;
+        QVERIFY(OpenDatabase(cat, catalog));
+        QVERIFY(OpenResultSet(decks, cat, QStringLiteral("Select * from tblStoreDeck")));
+        QVERIFY(decks.addNew());
+        QVERIFY(decks.setField(QStringLiteral("dbName"), QStringLiteral("Tutor2.vdk")));
+        QVERIFY(decks.update());
+    }
+    const QString goals = home.filePath(QStringLiteral("goals.txt"));
+    QVERIFY(writeText(goals, QStringLiteral("\"Learn\",#2026-01-01#,#2026-02-01#,\"\",#FALSE#,10\r\n")));
+    const QByteArray deckBefore = fileHash(deck);
+    const QByteArray catalogBefore = fileHash(catalog);
+    const QByteArray goalsBefore = fileHash(goals);
+
+    // Even a source that no longer reads is not needed while nothing is missing.
+    QVERIFY(writeText(source, QStringLiteral("broken")));
+    log.clear();
+    QVERIFY2(mkdata::layDownInstalledData(folder, source, &log, &error), qPrintable(error));
+    QVERIFY(log.isEmpty());
+    QCOMPARE(fileHash(deck), deckBefore);
+    QCOMPARE(fileHash(catalog), catalogBefore);
+    QCOMPARE(fileHash(goals), goalsBefore);
+
+    // A lost catalog comes back listing the deck under its present name; the deck is kept.
+    QVERIFY(writeText(source, render(sampleRecords())));
+    QVERIFY(QFile::remove(catalog));
+    QVERIFY(QFile::remove(templ));
+    log.clear();
+    QVERIFY2(mkdata::layDownInstalledData(folder, source, &log, &error), qPrintable(error));
+    QCOMPARE(log, (QStringList{templ, catalog}));
+    QCOMPARE(fileHash(deck), deckBefore);
+    Database cat;
+    ResultSet decks;
+    QVERIFY(OpenDatabase(cat, catalog));
+    QVERIFY(OpenResultSet(decks, cat, QStringLiteral("Select * from tblStoreDeck")));
+    QCOMPARE(decks.recordCount(), 1);
+    decks.moveFirst();
+    QCOMPARE(decks.field(QStringLiteral("deckname")).toString(), QStringLiteral("My Own Name"));
+}
+
+QTEST_MAIN(TestMkdata)
+#include "tst_mkdata.moc"

@@ -1,0 +1,552 @@
+#include "deckbuilder.h"
+#include "fakes.h"
+#include "testhome.h"
+
+#include "learn/testrun.h"
+#include "store/database.h"
+#include "store/paths.h"
+#include "store/pictures.h"
+
+#include <QBuffer>
+#include <QSet>
+#include <QTest>
+
+using namespace velmora;
+using velmora::test::CardRow;
+using velmora::test::plainCard;
+
+namespace {
+
+using Kind = PressOutcome::Kind;
+const QString kAllCards = QStringLiteral("SELECT * FROM tblCards ORDER BY ID");
+
+// A deck in a fresh program folder and the card set of one practice on it.
+struct Practice
+{
+    test::TestHome home;
+    Database deck;
+    ResultSet cards;
+
+    [[nodiscard]] bool open(const QVector<CardRow> &rows, const QString &cardSql = kAllCards)
+    {
+        home.makeFolders();
+        return home.createDeck(QStringLiteral("tutor/Tutor1.vdk")) && OpenDatabase(deck, paths::defaultDeck()) &&
+               test::addCards(deck, rows) && OpenResultSet(cards, deck, cardSql);
+    }
+};
+
+QVector<CardRow> plainCards(int count, int firstId = 1)
+{
+    QVector<CardRow> rows;
+    for (int id = firstId; id < firstId + count; ++id)
+        rows.append(plainCard(id));
+    return rows;
+}
+
+TestAnswer rightAnswerTo(const PressOutcome &question)
+{
+    TestAnswer answer;
+    if (question.description)
+        answer.selectedOption = question.description->correctOption;
+    if (question.keywords)
+        for (int slot : question.keywords->correctSlots)
+            answer.checkedKeywords[std::size_t(slot)] = true;
+    return answer;
+}
+
+// Presses until the test ends, answering every question right; returns the
+// questions shown (the press that ended the test is not among them).
+QList<PressOutcome> runToEnd(TestRun &run, Practice &practice, const TestOptions &options)
+{
+    QList<PressOutcome> shown;
+    const auto answer = [&shown] { return shown.isEmpty() ? TestAnswer{} : rightAnswerTo(shown.last()); };
+    for (PressOutcome outcome;
+         (outcome = run.press(practice.cards, practice.deck, options, answer)).kind == Kind::Question;)
+        shown.append(outcome);
+    return shown;
+}
+
+template <std::size_t N>
+QStringList nonEmpty(const std::array<QString, N> &captions)
+{
+    QStringList texts;
+    for (const QString &text : captions)
+        if (!text.isEmpty() && !texts.contains(text))
+            texts.append(text);
+    return texts;
+}
+
+QImage twoColourPicture()
+{
+    QImage image(8, 12, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 8; ++x)
+            image.setPixel(x, y, qRgb(255, 0, 0));
+    return image;
+}
+
+} // namespace
+
+class TestRunTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void wholeTest_recordsOneQuestionPerCardAndEndsOnTheNextPress_data();
+    void wholeTest_recordsOneQuestionPerCardAndEndsOnTheNextPress();
+    void restart_clearsTheStateAndSeedsFromTheClock();
+    void scriptedTest_followsTheDrawOrderAndScoresOnlyTheTaggedOption();
+    void reversal_roundsHalvesToEven_data();
+    void reversal_roundsHalvesToEven();
+    void reversedQuestion_turnsPictureAndMeanings_keywordQuestionNever();
+    void questions_offerWhatTheLevelSays_data();
+    void questions_offerWhatTheLevelSays();
+    void keywordScore_countsOnlyTicksOnTheCardsKeywords_data();
+    void keywordScore_countsOnlyTicksOnTheCardsKeywords();
+    void cardWithFewKeywords_repeatsThemAndKeepsFullScoreReachable_data();
+    void cardWithFewKeywords_repeatsThemAndKeepsFullScoreReachable();
+    void deckWithFewOtherKeywords_leavesBoxesEmpty();
+    void smallCardSets_stillGiveQuestionsAndEnd_data();
+    void smallCardSets_stillGiveQuestionsAndEnd();
+    void stuckGenerator_stillEndsEveryDraw();
+    void keywordCountReaction_data();
+    void keywordCountReaction();
+    void pressesDuringTheDraws_areIgnoredOrSuperseded();
+
+private:
+    // Six plain cards, for the tests that only read the deck.
+    std::unique_ptr<Practice> shared_;
+};
+
+void TestRunTest::initTestCase()
+{
+    shared_ = std::make_unique<Practice>();
+    QVERIFY(shared_->open(plainCards(6)));
+}
+
+void TestRunTest::wholeTest_recordsOneQuestionPerCardAndEndsOnTheNextPress_data()
+{
+    QTest::addColumn<int>("cardCount");
+    QTest::addColumn<TestType>("type");
+    QTest::addColumn<int>("level");
+    for (int level = 0; level <= 2; ++level) {
+        QTest::addRow("one card, keywords, level %d", level) << 1 << TestType::Keywords << level;
+        QTest::addRow("22 cards, keywords, level %d", level) << 22 << TestType::Keywords << level;
+        QTest::addRow("22 cards, description, level %d", level) << 22 << TestType::Description << level;
+    }
+}
+
+void TestRunTest::wholeTest_recordsOneQuestionPerCardAndEndsOnTheNextPress()
+{
+    QFETCH(int, cardCount);
+    QFETCH(TestType, type);
+    QFETCH(int, level);
+    Practice practice;
+    QVERIFY(practice.open(plainCards(cardCount, 101)));
+    StdRandomSource random;
+    TestRun run(random);
+    run.start(test::FixedClock());
+    const QList<PressOutcome> shown = runToEnd(run, practice, TestOptions{type, level, true});
+    QVector<int> shownCards;
+    for (const PressOutcome &outcome : shown) {
+        QCOMPARE(outcome.counterText, QStringLiteral("%1 of %2").arg(shownCards.size() + 1).arg(cardCount));
+        const QString name = outcome.description ? outcome.description->cardName : outcome.keywords->cardName;
+        shownCards.append(name.mid(5).toInt());
+    }
+    QCOMPARE(shown.size(), cardCount);
+    QCOMPARE(run.counterText(), QString());
+    // Cards may repeat once the draw gives up (see the scripted test), so the
+    // record is checked against what was shown.
+    QCOMPARE(run.askedCardIds(), shownCards);
+    const int perQuestion = type == TestType::Description ? 1 : testLevel(level).keywordsToChoose;
+    QCOMPARE(run.questionScores(), QVector<int>(cardCount, perQuestion));
+    // The keyword test's total is added up by the report.
+    QCOMPARE(run.correctTotal(), type == TestType::Description ? cardCount : 0);
+    if (type == TestType::Keywords)
+        QCOMPARE(run.questionReversals(), QVector<bool>(cardCount, false));
+}
+
+void TestRunTest::restart_clearsTheStateAndSeedsFromTheClock()
+{
+    test::ScriptedRandom random({0.5});
+    test::FixedClock clock;
+    TestRun run(random);
+    run.start(clock);
+    const TestOptions options{TestType::Description, 0, false};
+    for (int press = 0; press < 3; ++press)
+        (void)run.press(shared_->cards, shared_->deck, options, {});
+    QCOMPARE(run.askedCardIds().size(), 2);
+
+    clock.set(clock.now().addSecs(90));
+    run.start(clock);
+    QCOMPARE(random.seeds.last(), quint64(clock.now().toMSecsSinceEpoch()));
+    QVERIFY(run.askedCardIds().isEmpty() && run.questionScores().isEmpty() && run.questionReversals().isEmpty());
+    QVERIFY(run.isFirstQuestion());
+    QCOMPARE(run.press(shared_->cards, shared_->deck, options, {}).counterText, QStringLiteral("1 of 6"));
+}
+
+// Three cards, reversal off: a card draw, the correct option, then one row per
+// wrong option. The third card draw finds only asked cards and keeps the last.
+void TestRunTest::scriptedTest_followsTheDrawOrderAndScoresOnlyTheTaggedOption()
+{
+    Practice practice;
+    QVERIFY(practice.open({plainCard(10), plainCard(20), plainCard(30)}));
+    test::ScriptedRandom random({0.4, 0.0, 0.0, 0.4,             // card 20; option 2; rows 1, 2
+                                 0.4, 0.7, 0.5, 0.0, 0.0, 0.7,   // 20 asked, 30; option 3; rows 1, 1 again, 3
+                                 0.4, 0.7, 0.4, 0.9, 0.0, 0.4}); // 20, 30, 20: gives up; option 4; rows 1, 2
+    TestRun run(random);
+    run.start(test::FixedClock());
+    const TestOptions options{TestType::Description, 0, false};
+    TestAnswer answer;
+    const auto answered = [&answer] { return answer; };
+
+    const PressOutcome first = run.press(practice.cards, practice.deck, options, answered);
+    QCOMPARE(first.description->cardName, QStringLiteral("Card 20"));
+    QCOMPARE(first.description->correctOption, 2);
+    const std::array<QString, 7> captions{{{}, {}, "normal 20", "normal 10", "normal 20", {}, {}}};
+    QCOMPARE(first.description->captions, captions);
+    answer.selectedOption = 4; // the same text as the right answer, on an option that does not count
+
+    const PressOutcome second = run.press(practice.cards, practice.deck, options, answered);
+    QCOMPARE(second.description->cardName, QStringLiteral("Card 30"));
+    QCOMPARE(second.description->correctOption, 3);
+    QCOMPARE(second.description->captions[2], QStringLiteral("normal 10"));
+    QCOMPARE(second.description->captions[4], QStringLiteral("normal 30"));
+    answer.selectedOption = 3;
+
+    const PressOutcome third = run.press(practice.cards, practice.deck, options, answered);
+    QCOMPARE(third.description->cardName, QStringLiteral("Card 20"));
+    QCOMPARE(third.description->correctOption, 4);
+    answer.selectedOption = 4;
+
+    QCOMPARE(run.press(practice.cards, practice.deck, options, answered).kind, Kind::Ended);
+    QCOMPARE(run.askedCardIds(), QVector<int>({20, 30, 20}));
+    QCOMPARE(run.questionScores(), QVector<int>({0, 1, 1}));
+    QCOMPARE(run.correctTotal(), 2);
+}
+
+void TestRunTest::reversal_roundsHalvesToEven_data()
+{
+    QTest::addColumn<double>("number");
+    QTest::addColumn<bool>("reversed");
+    QTest::addRow("0.25 -> 2.5 -> 2") << 0.25 << false;
+    QTest::addRow("0.75 -> 7.5 -> 8") << 0.75 << false;
+    QTest::addRow("0.85 -> 8.5 -> 8") << 0.85 << false;
+    QTest::addRow("0.125 -> 1.25 -> 1") << 0.125 << true;
+    QTest::addRow("0.5 -> 5") << 0.5 << true;
+    QTest::addRow("0.96875 -> 9.6875 -> 10") << 0.96875 << false;
+}
+
+void TestRunTest::reversal_roundsHalvesToEven()
+{
+    QFETCH(double, number);
+    QFETCH(bool, reversed);
+    test::ScriptedRandom random({0.0, number, 0.0, 0.0, 0.3});
+    TestRun run(random);
+    run.start(test::FixedClock());
+    const PressOutcome outcome =
+        run.press(shared_->cards, shared_->deck, TestOptions{TestType::Description, 0, true}, {});
+    QCOMPARE(outcome.description->reversed, reversed);
+    QCOMPARE(run.currentReversed(), reversed);
+}
+
+void TestRunTest::reversedQuestion_turnsPictureAndMeanings_keywordQuestionNever()
+{
+    QVector<CardRow> rows = plainCards(6);
+    const QImage picture = twoColourPicture();
+    QBuffer buffer(&rows[0].picture);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
+    Practice practice;
+    QVERIFY(practice.open(rows, QStringLiteral("SELECT * FROM tblCards ORDER BY ID")));
+    // Card 1; 0.1 -> 1, odd: reversed; option 6; rows 2..6 and 1 for the wrong ones.
+    test::ScriptedRandom random({0.0, 0.1, 0.99, 0.2, 0.4, 0.6, 0.7, 0.9, 0.0});
+    TestRun run(random);
+    run.start(test::FixedClock());
+    const PressOutcome outcome =
+        run.press(practice.cards, practice.deck, TestOptions{TestType::Description, 2, true}, {});
+    const DescriptionQuestion &question = *outcome.description;
+    QVERIFY(question.reversed);
+    QCOMPARE(question.correctOption, 6);
+    QCOMPARE(question.captions[6], QStringLiteral("reversed 1"));
+    QCOMPARE(nonEmpty(question.captions).size(), 6);
+    for (const QString &caption : question.captions)
+        QVERIFY2(caption.startsWith(QStringLiteral("reversed ")), qPrintable(caption));
+    QCOMPARE(question.picture.convertToFormat(QImage::Format_RGB32), turnedHalf(picture));
+
+    // The same card and generator in a keyword test: upright, never reversed.
+    run.start(test::FixedClock());
+    const PressOutcome keywords =
+        run.press(practice.cards, practice.deck, TestOptions{TestType::Keywords, 0, true}, {});
+    QCOMPARE(keywords.keywords->cardName, QStringLiteral("Card 1"));
+    QCOMPARE(keywords.keywords->picture.convertToFormat(QImage::Format_RGB32), picture);
+    QVERIFY(!run.currentReversed());
+}
+
+void TestRunTest::questions_offerWhatTheLevelSays_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    QTest::addColumn<int>("boxes");
+    QTest::addColumn<int>("toChoose");
+    QTest::addRow("beginner") << 0 << 2 << 4 << 7 << 3;
+    QTest::addRow("intermediate") << 1 << 1 << 5 << 12 << 5;
+    QTest::addRow("advanced") << 2 << 0 << 6 << 20 << 7;
+    QTest::addRow("stored level below range") << -4 << 2 << 4 << 7 << 3;
+    QTest::addRow("stored level above range") << 9 << 0 << 6 << 20 << 7;
+}
+
+void TestRunTest::questions_offerWhatTheLevelSays()
+{
+    QFETCH(int, level);
+    QFETCH(int, first);
+    QFETCH(int, last);
+    QFETCH(int, boxes);
+    QFETCH(int, toChoose);
+    StdRandomSource random;
+    TestRun run(random);
+    run.start(test::FixedClock());
+    for (const PressOutcome &outcome : runToEnd(run, *shared_, TestOptions{TestType::Description, level, true})) {
+        const DescriptionQuestion &question = *outcome.description;
+        QCOMPARE(question.firstAnswer, first);
+        QCOMPARE(question.lastAnswer, last);
+        QVERIFY(question.correctOption >= first && question.correctOption <= last);
+        for (int i = 0; i < kAnswerOptions; ++i) {
+            QCOMPARE(question.shown[std::size_t(i)], i >= first && i <= last);
+            QCOMPARE(question.captions[std::size_t(i)].isEmpty(), !question.shown[std::size_t(i)]);
+        }
+    }
+
+    run.start(test::FixedClock());
+    const auto own = [](const QString &keyword, int id) { return keyword.startsWith(QStringLiteral("k%1-").arg(id)); };
+    for (const PressOutcome &outcome : runToEnd(run, *shared_, TestOptions{TestType::Keywords, level, true})) {
+        const KeywordQuestion &question = *outcome.keywords;
+        const int id = question.cardName.mid(5).toInt();
+        QCOMPARE(question.keywordBoxCount, boxes);
+        QCOMPARE(question.maxKeywordText, QStringLiteral("You must choose %1 keywords").arg(toChoose));
+        QCOMPARE(QSet<int>(question.correctSlots.cbegin(), question.correctSlots.cend()).size(), toChoose);
+        QCOMPARE(nonEmpty(question.captions).size(), boxes);
+        for (int box = 0; box < kKeywordBoxes; ++box) {
+            const QString &caption = question.captions[std::size_t(box)];
+            QCOMPARE(caption.isEmpty(), box >= boxes);
+            if (!caption.isEmpty())
+                QCOMPARE(own(caption, id), question.correctSlots.contains(box));
+        }
+    }
+}
+
+void TestRunTest::keywordScore_countsOnlyTicksOnTheCardsKeywords_data()
+{
+    QTest::addColumn<int>("rightTicks");
+    QTest::addColumn<int>("wrongTicks");
+    QTest::addRow("all right") << 3 << 0;
+    QTest::addRow("two right, one wrong") << 2 << 1;
+    QTest::addRow("all right plus wrong ones") << 3 << 3;
+    QTest::addRow("only wrong ones") << 0 << 3;
+}
+
+void TestRunTest::keywordScore_countsOnlyTicksOnTheCardsKeywords()
+{
+    QFETCH(int, rightTicks);
+    QFETCH(int, wrongTicks);
+    StdRandomSource random;
+    TestRun run(random);
+    run.start(test::FixedClock());
+    const TestOptions options{TestType::Keywords, 0, false};
+    const QVector<int> correctSlots = run.press(shared_->cards, shared_->deck, options, {}).keywords->correctSlots;
+    TestAnswer answer;
+    for (int i = 0; i < rightTicks; ++i)
+        answer.checkedKeywords[std::size_t(correctSlots[i])] = true;
+    for (int box = 0, ticked = 0; ticked < wrongTicks; ++box) {
+        if (!correctSlots.contains(box)) {
+            answer.checkedKeywords[std::size_t(box)] = true;
+            ++ticked;
+        }
+    }
+    (void)run.press(shared_->cards, shared_->deck, options, [&] { return answer; });
+    QCOMPARE(run.questionScores(), QVector<int>({rightTicks}));
+}
+
+void TestRunTest::cardWithFewKeywords_repeatsThemAndKeepsFullScoreReachable_data()
+{
+    QTest::addColumn<QStringList>("keywords");
+    QTest::addColumn<int>("level");
+    const QString a = QStringLiteral("Hope");
+    const QString b = QStringLiteral("hope"); // differs by case: a keyword of its own
+    QTest::addRow("two different, beginner") << QStringList({a, a, a, b, b, b, a}) << 0;
+    QTest::addRow("two different, advanced") << QStringList({a, a, a, b, b, b, a}) << 2;
+    QTest::addRow("one keyword and empty slots") << QStringList({a, {}, {}, {}, {}, {}, {}}) << 1;
+    QTest::addRow("no keyword rows") << QStringList() << 2;
+}
+
+void TestRunTest::cardWithFewKeywords_repeatsThemAndKeepsFullScoreReachable()
+{
+    QFETCH(QStringList, keywords);
+    QFETCH(int, level);
+    QVector<CardRow> rows = plainCards(4);
+    rows[0].keywords = keywords;
+    Practice practice;
+    QVERIFY(practice.open(rows, QStringLiteral("SELECT * FROM tblCards WHERE ID=1")));
+    StdRandomSource random;
+    TestRun run(random);
+    run.start(test::FixedClock());
+    const QList<PressOutcome> shown = runToEnd(run, practice, TestOptions{TestType::Keywords, level, false});
+    QCOMPARE(shown.size(), 1);
+    const KeywordQuestion &question = *shown.first().keywords;
+    QSet<QString> correct;
+    for (int slot : question.correctSlots)
+        correct.insert(question.captions[std::size_t(slot)]);
+    keywords.removeAll(QString());
+    QCOMPARE(correct, keywords.isEmpty() ? QSet<QString>{QString()} : QSet<QString>(keywords.begin(), keywords.end()));
+    // The grid around them is still filled from the other cards.
+    QCOMPARE(nonEmpty(question.captions).size() - (keywords.isEmpty() ? 0 : correct.size()),
+             question.keywordBoxCount - question.keywordsToChoose);
+    QCOMPARE(run.questionScores(), QVector<int>({question.keywordsToChoose}));
+}
+
+void TestRunTest::deckWithFewOtherKeywords_leavesBoxesEmpty()
+{
+    QVector<CardRow> rows = plainCards(2);
+    rows[1].keywords = QStringList({QStringLiteral("Dawn"), QStringLiteral("Dawn"), QStringLiteral("Tide"),
+                                    QStringLiteral("Ember"), rows[0].keywords[3]});
+    Practice practice;
+    QVERIFY(practice.open(rows, QStringLiteral("SELECT * FROM tblCards WHERE ID=1")));
+    StdRandomSource random;
+    TestRun run(random);
+    run.start(test::FixedClock());
+    const KeywordQuestion question =
+        *run.press(practice.cards, practice.deck, TestOptions{TestType::Keywords, 2, false}, {}).keywords;
+    QStringList wrong;
+    for (int box = 0; box < 20; ++box) {
+        const QString &caption = question.captions[std::size_t(box)];
+        if (question.correctSlots.contains(box))
+            QVERIFY(rows[0].keywords.contains(caption));
+        else
+            wrong.append(caption);
+    }
+    std::sort(wrong.begin(), wrong.end());
+    QCOMPARE(wrong, QStringList(10, QString()) + QStringList({"Dawn", "Ember", "Tide"}));
+}
+
+void TestRunTest::smallCardSets_stillGiveQuestionsAndEnd_data()
+{
+    QTest::addColumn<int>("deckSize");
+    QTest::addColumn<QString>("cardSql");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<int>("optionsShown");
+    const QString groupOne = QStringLiteral("SELECT * FROM tblCards WHERE (Group=1) ORDER BY ID");
+    // The card's own row once more, then wrong answers lent by the rest of the deck.
+    QTest::addRow("one card chosen from nine") << 9 << groupOne << 1 << 7;
+    QTest::addRow("one card chosen from four") << 4 << groupOne << 1 << 5;
+    QTest::addRow("deck of one card") << 1 << kAllCards << 1 << 2;
+    QTest::addRow("no card chosen") << 3 << QStringLiteral("SELECT * FROM tblCards WHERE (Group=4)") << 0 << 0;
+}
+
+void TestRunTest::smallCardSets_stillGiveQuestionsAndEnd()
+{
+    QFETCH(int, deckSize);
+    QFETCH(QString, cardSql);
+    QFETCH(int, questions);
+    QFETCH(int, optionsShown);
+    QVector<CardRow> rows = plainCards(deckSize);
+    rows.last().group = 1;
+    Practice practice;
+    QVERIFY(practice.open(rows, cardSql));
+    StdRandomSource random;
+    TestRun run(random);
+    run.start(test::FixedClock());
+    const QList<PressOutcome> shown = runToEnd(run, practice, TestOptions{TestType::Description, 2, false});
+    QCOMPARE(shown.size(), questions);
+    QCOMPARE(run.correctTotal(), questions);
+    if (questions == 0)
+        return;
+    const DescriptionQuestion &question = *shown.first().description;
+    QCOMPARE(int(std::count(question.shown.cbegin(), question.shown.cend(), true)), optionsShown);
+    QCOMPARE(nonEmpty(question.captions).size(), optionsShown - 1);
+    for (int i = 0; i < kAnswerOptions; ++i)
+        QCOMPARE(question.captions[std::size_t(i)].isEmpty(), !question.shown[std::size_t(i)]);
+}
+
+// A generator that keeps giving the same number cannot find fresh rows,
+// slots or keywords; every draw must still come to an end.
+void TestRunTest::stuckGenerator_stillEndsEveryDraw()
+{
+    test::ScriptedRandom random({0.0});
+    TestRun run(random);
+    for (TestType type : {TestType::Description, TestType::Keywords}) {
+        run.start(test::FixedClock());
+        const QList<PressOutcome> shown = runToEnd(run, *shared_, TestOptions{type, 2, false});
+        QCOMPARE(shown.size(), 6);
+        QCOMPARE(run.askedCardIds(), QVector<int>(6, 1)); // the draw gives up and keeps the asked card
+        for (const PressOutcome &outcome : shown) {
+            if (type == TestType::Keywords)
+                QCOMPARE(nonEmpty(outcome.keywords->captions).size(), 20);
+            else
+                QCOMPARE(nonEmpty(outcome.description->captions).size(), 6);
+        }
+    }
+}
+
+void TestRunTest::keywordCountReaction_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QList<int>>("ticked");
+    QTest::addColumn<KeywordCountReaction>("reaction");
+    QTest::addRow("beginner, three") << 0 << QList<int>{0, 3, 6} << KeywordCountReaction::EnableNext;
+    QTest::addRow("beginner, two") << 0 << QList<int>{1, 2} << KeywordCountReaction::DisableNext;
+    QTest::addRow("beginner, four") << 0 << QList<int>{0, 1, 2, 3} << KeywordCountReaction::UncheckAndWarn;
+    QTest::addRow("hidden boxes do not count") << 0 << QList<int>{0, 1, 2, 7, 19} << KeywordCountReaction::EnableNext;
+    QTest::addRow("intermediate, three") << 1 << QList<int>{0, 1, 2} << KeywordCountReaction::DisableNext;
+    QTest::addRow("advanced, eight") << 2 << QList<int>{0, 1, 2, 3, 4, 5, 6, 19}
+                                     << KeywordCountReaction::UncheckAndWarn;
+}
+
+void TestRunTest::keywordCountReaction()
+{
+    QFETCH(int, level);
+    QFETCH(QList<int>, ticked);
+    QFETCH(KeywordCountReaction, reaction);
+    StdRandomSource random;
+    TestRun run(random);
+    run.start(test::FixedClock());
+    QVERIFY(run.press(shared_->cards, shared_->deck, TestOptions{TestType::Keywords, level, false}, {}).keywords);
+    std::array<bool, kKeywordBoxes> checked{};
+    for (int box : ticked)
+        checked[std::size_t(box)] = true;
+    QCOMPARE(run.keywordCountReaction(checked), reaction);
+    QCOMPARE(run.keywordCountWarning(),
+             QStringLiteral("You can select only %1 keywords.\r\nPlease unselect one before selecting another keyword")
+                 .arg(testLevel(level).keywordsToChoose));
+}
+
+// The draws let the window handle events: a click on "Next Question" then
+// is ignored, and a new test started then takes over from the press.
+void TestRunTest::pressesDuringTheDraws_areIgnoredOrSuperseded()
+{
+    StdRandomSource random;
+    TestRun run(random);
+    run.start(test::FixedClock());
+    const TestOptions options{TestType::Description, 1, false};
+    QList<Kind> nested;
+    const auto pressAgain = [&] { nested.append(run.press(shared_->cards, shared_->deck, options, {}).kind); };
+    QCOMPARE(run.press(shared_->cards, shared_->deck, options, {}, pressAgain).counterText, QStringLiteral("1 of 6"));
+    QVERIFY(nested.size() >= 2);
+    QCOMPARE(nested, QList<Kind>(nested.size(), Kind::Ignored));
+
+    PressOutcome restarted;
+    const auto restart = [&] {
+        if (restarted.kind == Kind::Question)
+            return;
+        run.start(test::FixedClock());
+        restarted = run.press(shared_->cards, shared_->deck, options, {});
+    };
+    QCOMPARE(run.press(shared_->cards, shared_->deck, options, {}, restart).kind, Kind::Superseded);
+    QCOMPARE(restarted.counterText, QStringLiteral("1 of 6"));
+    QVERIFY(run.askedCardIds().isEmpty());
+    QCOMPARE(run.press(shared_->cards, shared_->deck, options, {}).counterText, QStringLiteral("2 of 6"));
+}
+
+QTEST_GUILESS_MAIN(TestRunTest)
+#include "tst_testrun.moc"
