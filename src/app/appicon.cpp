@@ -27,13 +27,12 @@ QPixmap appIconPixmap(int size)
     painter.drawRoundedRect(card, 6, 6);
 
     // A crescent over an eight-pointed star.
-    QPainterPath moon;
-    moon.addEllipse(QPointF(32, 20), 9, 9);
-    QPainterPath bite;
-    bite.addEllipse(QPointF(36, 17), 8, 8);
+    // The crescent is a full moon with a bite of the night taken out.
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(244, 226, 160));
-    painter.drawPath(moon.subtracted(bite));
+    painter.drawEllipse(QPointF(32, 20), 9, 9);
+    painter.setBrush(QColor(60, 32, 106));
+    painter.drawEllipse(QPointF(36, 17), 8, 8);
 
     QPainterPath star;
     const QPointF centre(32, 43);

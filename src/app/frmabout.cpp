@@ -88,7 +88,9 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     layout->addLayout(body);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    setFixedWidth(460);
+    // Wrapped labels need the width before they know their height.
+    const int width = 480;
+    setFixedSize(width, layout->totalHeightForWidth(width));
 
     connect(cmdOK_, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
     connect(lblCoBrand_, &LinkLabel::clicked, this, &FrmAbout::lblCoBrand_Click);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QPointer>
@@ -15,6 +16,8 @@
 #include <cstdlib>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -155,8 +158,40 @@ SingleInstanceLock::SingleInstanceLock()
             QString::fromLatin1(folderHash) + QStringLiteral(".lock");
 }
 
-SingleInstanceLock::~SingleInstanceLock() = default;
+SingleInstanceLock::~SingleInstanceLock()
+{
+    release();
+}
 
+#ifdef Q_OS_UNIX
+// A kernel lock on the file: it goes with the process however the process
+// ends, so a copy that died never keeps the next one out, and taking it
+// writes nothing to disk.
+bool SingleInstanceLock::tryAcquire()
+{
+    if (fd_ >= 0)
+        return true;
+    const QByteArray name = QFile::encodeName(path_);
+    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return true; // no place for a lock: better a second copy than none
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    return true;
+}
+
+void SingleInstanceLock::release()
+{
+    if (fd_ < 0)
+        return;
+    ::flock(fd_, LOCK_UN);
+    ::close(fd_);
+    fd_ = -1;
+}
+#else
 bool SingleInstanceLock::tryAcquire()
 {
     if (lock_ && lock_->isLocked())
@@ -173,6 +208,7 @@ void SingleInstanceLock::release()
     if (lock_)
         lock_->unlock();
 }
+#endif
 
 QString SingleInstanceLock::lockFilePath() const
 {

@@ -59,15 +59,16 @@ public:
     SingleInstanceLock(const SingleInstanceLock &) = delete;
     SingleInstanceLock &operator=(const SingleInstanceLock &) = delete;
 
-    // False when another running copy holds the lock. A lock left behind by
-    // a copy that died is taken over.
+    // False when another running copy holds the lock. A copy that died holds
+    // nothing any more.
     [[nodiscard]] bool tryAcquire();
     void release();
     [[nodiscard]] QString lockFilePath() const;
 
 private:
-    std::unique_ptr<QLockFile> lock_;
     QString path_;
+    std::unique_ptr<QLockFile> lock_; // where there is no flock()
+    int fd_ = -1;
 };
 
 } // namespace velmora
