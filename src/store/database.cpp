@@ -83,7 +83,7 @@ QByteArray rawKeyFor(const QByteArray &password, const QByteArray &salt)
                                reinterpret_cast<const unsigned char *>(salt.constData()), int(salt.size()),
                                kKdfIterations, kKeySize, reinterpret_cast<unsigned char *>(key.data())) != 1)
         return {};
-    const QByteArray raw = "x'" + key.toHex().toUpper() + salt.toHex().toUpper() + '\'';
+    QByteArray raw = "x'" + key.toHex().toUpper() + salt.toHex().toUpper() + '\'';
     const QMutexLocker lock(&mutex);
     keys.insert(cacheKey, raw);
     return raw;
@@ -773,7 +773,7 @@ QByteArray ResultSet::getChunk(const QString &name, qint64 length)
     qint64 &offset = chunkReadOffset_[column];
     if (offset >= whole.size())
         offset = 0; // a value read to its end is read afresh
-    const QByteArray chunk = whole.mid(offset, length);
+    QByteArray chunk = whole.mid(offset, length);
     offset += chunk.size();
     return chunk;
 }

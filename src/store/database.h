@@ -29,8 +29,8 @@ class Database
 public:
     Database();
     ~Database();
-    Database(Database &&) noexcept;
-    Database &operator=(Database &&) noexcept;
+    Database(Database &&other) noexcept;
+    Database &operator=(Database &&other) noexcept;
     Database(const Database &) = delete;
     Database &operator=(const Database &) = delete;
 
@@ -59,8 +59,8 @@ class ResultSet
 public:
     ResultSet();
     ~ResultSet(); // discards a pending row, like release()
-    ResultSet(ResultSet &&) noexcept;
-    ResultSet &operator=(ResultSet &&) noexcept;
+    ResultSet(ResultSet &&other) noexcept;
+    ResultSet &operator=(ResultSet &&other) noexcept;
     ResultSet(const ResultSet &) = delete;
     ResultSet &operator=(const ResultSet &) = delete;
 

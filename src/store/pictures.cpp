@@ -9,6 +9,8 @@
 #include <QImageWriter>
 #include <QTemporaryFile>
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -33,7 +35,7 @@ private:
 
 QImage decodeFrom(QImageReader &reader)
 {
-    QImageReader::setAllocationLimit(int(kMaxPicturePixels * 4 / (1024 * 1024)));
+    QImageReader::setAllocationLimit(int(kMaxPicturePixels * 4 / (1024LL * 1024)));
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels)
@@ -77,7 +79,16 @@ QImage decodePicture(const QByteArray &bytes)
 
 QImage turnedHalf(const QImage &image)
 {
-    return image.isNull() ? image : image.transformed(QTransform().rotate(180));
+    if (image.isNull())
+        return image;
+    // Half a turn of a 32-bit picture is its pixels in reverse order, several
+    // times faster than Qt's general mirroring.
+    const QImage source = image.depth() == 32 ? image : image.convertToFormat(QImage::Format_ARGB32);
+    QImage turned(source.size(), source.format());
+    const auto *first = reinterpret_cast<const quint32 *>(source.constBits());
+    const qsizetype pixels = qsizetype(source.width()) * source.height();
+    std::reverse_copy(first, first + pixels, reinterpret_cast<quint32 *>(turned.bits()));
+    return turned;
 }
 
 bool SavePictureToField(const PictureHolder &holder, ResultSet &rs, const QString &fieldName)
