@@ -113,7 +113,7 @@ void openShowcase(const Options &options, FrmBegin &begin, Services &services, Q
 int runVelmora(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    app.setWindowIcon(appIcon());
+    QApplication::setWindowIcon(appIcon());
     const Options options = readOptions(QCoreApplication::arguments());
 
     QtPrompter windowPrompter;
@@ -149,7 +149,7 @@ int runVelmora(int argc, char *argv[])
     if (!options.show.isEmpty())
         openShowcase(options, *begin, services, &app);
 
-    const int code = app.exec();
+    const int code = QApplication::exec();
     setProcessEnder({});
     settings.sync();
     return code;

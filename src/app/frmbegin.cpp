@@ -135,7 +135,7 @@ FrmBegin::FrmBegin(Services &services, QWidget *parent) : QWidget(parent), servi
 void FrmBegin::setWindowFactory(Destination destination, WindowFactory factory)
 {
     const bool usable = bool(factory);
-    factories_[int(destination)] = std::move(factory);
+    factories_.at(std::size_t(destination)) = std::move(factory);
     buttonFor(destination)->setEnabled(usable);
 }
 
@@ -167,7 +167,7 @@ bool FrmBegin::Form_Load()
 
 void FrmBegin::showModeless(Destination destination)
 {
-    const WindowFactory &factory = factories_[int(destination)];
+    const WindowFactory &factory = factories_.at(std::size_t(destination));
     if (!factory)
         return;
     QWidget *window = factory(*this);
@@ -189,7 +189,7 @@ void FrmBegin::cmdTarot_Click()
 
 void FrmBegin::cmdImport_Click()
 {
-    const WindowFactory &factory = factories_[int(Destination::Import)];
+    const WindowFactory &factory = factories_.at(std::size_t(Destination::Import));
     if (!factory)
         return;
     QWidget *window = factory(*this);

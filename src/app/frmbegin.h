@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 class QGroupBox;
@@ -55,7 +56,7 @@ private:
 
     Services &services_;
     bool loaded_ = false;
-    WindowFactory factories_[3];
+    std::array<WindowFactory, 3> factories_;
     QPushButton *cmdDeck_ = nullptr;
     QPushButton *cmdTarot_ = nullptr;
     QPushButton *cmdImport_ = nullptr;

@@ -131,7 +131,7 @@ QString lockFolder()
 {
     // The per-user runtime folder when there is one; otherwise the shared
     // temporary folder, with the user in the file name.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
         return runtime;
     return QDir::tempPath();

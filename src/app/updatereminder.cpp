@@ -19,7 +19,7 @@ QString widenYear(QString format)
 
 // A two-digit year was read as 19xx; take the century that puts the date
 // nearest to now.
-QDateTime nearestCentury(QDateTime moment, const QDateTime &now)
+QDateTime nearestCentury(const QDateTime &moment, const QDateTime &now)
 {
     QDateTime best = moment;
     for (int years : {100, 200}) {
