@@ -12,7 +12,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 
 #include <cstdio>
 #include <cstdlib>
@@ -63,6 +65,18 @@ const std::map<QString, ShowcaseOpener> &showcase()
              about->setAttribute(Qt::WA_DeleteOnClose);
              about->open();
              return about;
+         }},
+        {QStringLiteral("begin-tooltip"),
+         [](FrmBegin &begin, Services &) -> QWidget * {
+             auto *button = begin.findChild<QPushButton *>(QStringLiteral("cmdDeck"));
+             if (!button)
+                 return &begin;
+             QToolTip::showText(button->mapToGlobal(button->rect().center()), button->toolTip(), button);
+             for (QWidget *widget : QApplication::topLevelWidgets()) {
+                 if (widget->inherits("QTipLabel"))
+                     return widget;
+             }
+             return &begin;
          }},
     };
     return screens;
