@@ -14,6 +14,9 @@ TestHome::TestHome() : previousHome_(qgetenv("VELMORA_HOME"))
 
 TestHome::~TestHome()
 {
+    // A newer TestHome may have taken over already; leave its folder in place.
+    if (qgetenv("VELMORA_HOME") != QFile::encodeName(dir_.path()))
+        return;
     if (previousHome_.isEmpty())
         qunsetenv("VELMORA_HOME");
     else
