@@ -133,17 +133,17 @@ void TstDeckChecks::keywordChecks()
 
 void TstDeckChecks::messages_keepTheirExactText()
 {
-    const QString name = QStringLiteral("Rider");
+    const QString name = QStringLiteral("Marigold");
     QCOMPARE(designingIncompleteMessage(name),
-             QStringLiteral("Tarot Learning Deck 'Rider's designing is incomplete\rYou cannot take test using this "
+             QStringLiteral("Tarot Learning Deck 'Marigold's designing is incomplete\rYou cannot take test using this "
                             "deck, until it is fully completed."));
     QCOMPARE(notAvailableMessage(name),
-             QStringLiteral("Tarot Learning Deck 'Rider' is not available\rPlease select another Tarot Learning Deck"));
+             QStringLiteral("Tarot Learning Deck 'Marigold' is not available\rPlease select another Tarot Learning Deck"));
     QCOMPARE(incompleteMessage(name, PracticeWording::Memorize),
-             QStringLiteral("Tarot Learning Deck 'Rider' is incomplete\rPlease go to the Deck Design Section\rAnd "
+             QStringLiteral("Tarot Learning Deck 'Marigold' is incomplete\rPlease go to the Deck Design Section\rAnd "
                             "complete it first"));
     QCOMPARE(incompleteMessage(name, PracticeWording::Test),
-             QStringLiteral("Tutor 'Rider' is incomplete\rPlease go to the Deck Design Section\rAnd complte it first"));
+             QStringLiteral("Tutor 'Marigold' is incomplete\rPlease go to the Deck Design Section\rAnd complte it first"));
 }
 
 QTEST_GUILESS_MAIN(TstDeckChecks)
