@@ -3,6 +3,7 @@
 #include "app/prompter.h"
 #include "app/services.h"
 #include "learn/picturebox.h"
+#include "learn/testreport.h"
 #include "store/paths.h"
 #include "store/pictures.h"
 #include "store/schema.h"
@@ -24,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -92,7 +94,7 @@ const QString kPictureField = QStringLiteral("PictureData");
 } // namespace
 
 FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
-    : QMainWindow(parent), services_(services), startScreen_(startScreen)
+    : QMainWindow(parent), services_(services), startScreen_(startScreen), run_(services.random)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
@@ -408,13 +410,13 @@ QWidget *FrmMain::buildResultsPage()
     txtResult = named(new QPlainTextEdit, QStringLiteral("txtResult"));
     txtResult->setReadOnly(true);
     txtResult->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // The report pads its columns with blanks, so it needs a fixed pitch.
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    if (!QFontInfo(font).fixedPitch())
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    txtResult->setFont(font);
+    // The report pads its columns with blanks, so it needs a fixed pitch. A
+    // missing family would be replaced by whatever the font matcher likes, so
+    // the system's own fixed font stands in for it instead.
+    const QString courier = QStringLiteral("Courier New");
+    txtResult->setFont(QFontDatabase::families().contains(courier, Qt::CaseInsensitive)
+                           ? QFont(courier)
+                           : QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout->addWidget(txtResult, 1);
     lblResultInfo = named(new QLabel, QStringLiteral("lblResultInfo"));
     lblResultInfo->setTextFormat(Qt::PlainText);
@@ -459,6 +461,16 @@ void FrmMain::connectReactions()
     connect(mnuTabSettings, &QAction::triggered, this, &FrmMain::mnuTabSettings_Click);
     connect(mnuBack, &QAction::triggered, this, &FrmMain::mnuBack_Click);
     connect(mnuExit1, &QAction::triggered, this, &FrmMain::mnuExit1_Click);
+    connect(cmdNextQuestion, &QPushButton::clicked, this, &FrmMain::cmdNextQuestion_Click);
+    for (int i = 0; i < kAnswerCount; ++i) {
+        connect(optAnswer[i], &QRadioButton::toggled, this, [this, i](bool chosen) {
+            if (chosen)
+                optAnswer_Click(i);
+        });
+    }
+    for (int i = 0; i < kKeywordBoxCount; ++i)
+        connect(chkKeywords[i], &QCheckBox::toggled, this, [this, i] { chkKeywords_Click(i); });
+    connect(Command5, &QPushButton::clicked, this, &FrmMain::Command5_Click);
 }
 
 // ---------------------------------------------------------------- opening
@@ -562,6 +574,8 @@ bool FrmMain::CheckAndOpenSelectedDeck(PracticeWording wording)
 
 void FrmMain::cmdSetOption_Click()
 {
+    if (deferWhileDrawing([this] { cmdSetOption_Click(); }))
+        return;
     if (!CheckAndOpenSelectedDeck(PracticeWording::Memorize))
         return;
     selectTab(TabMemorize);
@@ -571,6 +585,8 @@ void FrmMain::cmdSetOption_Click()
 
 void FrmMain::cmdStartTest2_Click()
 {
+    if (deferWhileDrawing([this] { cmdStartTest2_Click(); }))
+        return;
     if (!CheckAndOpenSelectedDeck(PracticeWording::Test))
         return;
     tabs_.testStarted();
@@ -581,10 +597,178 @@ void FrmMain::cmdStartTest2_Click()
 
 void FrmMain::cmdStartTest_Click()
 {
+    if (deferWhileDrawing([this] { cmdStartTest_Click(); }))
+        return;
     startTest();
 }
 
-void FrmMain::startTest() {}
+// ---------------------------------------------------------------- test run
+
+void FrmMain::startTest()
+{
+    const bool description = testType() == kTestTypeDescription;
+    testPanels_->setCurrentWidget(description ? picDescContainer : picKeywodContainer);
+    run_.start(services_.clock);
+    lblIsReversed->clear();
+    lblQCount->clear();
+    cmdNextQuestion_Click();
+}
+
+TestOptions FrmMain::testOptions() const
+{
+    TestOptions options;
+    options.type = testType() == kTestTypeDescription ? TestType::Description : TestType::Keywords;
+    options.level = difficulty();
+    options.reversedAllowed = chkReversed->isChecked();
+    return options;
+}
+
+TestAnswer FrmMain::readAnswer() const
+{
+    TestAnswer answer;
+    answer.selectedOption = answerGroup_->checkedId();
+    for (int i = 0; i < kKeywordBoxCount; ++i)
+        answer.checkedKeywords[std::size_t(i)] = chkKeywords[i]->isChecked();
+    return answer;
+}
+
+bool FrmMain::deferWhileDrawing(std::function<void()> action)
+{
+    if (drawing_ == 0)
+        return false;
+    afterDraw_ = std::move(action);
+    return true;
+}
+
+void FrmMain::cmdNextQuestion_Click()
+{
+    tabs_.questionShown();
+    applyTabAvailability();
+    cmdNextQuestion->setEnabled(false);
+
+    const TestOptions options = testOptions();
+    PressOutcome outcome;
+    {
+        ++drawing_;
+        const auto done = qScopeGuard([this] { --drawing_; });
+        outcome = run_.press(
+            cards_, deck_, options, [this] { return readAnswer(); },
+            [] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+    }
+
+    switch (outcome.kind) {
+    case PressOutcome::Kind::Question:
+        if (outcome.description)
+            showDescriptionQuestion(*outcome.description);
+        else if (outcome.keywords)
+            showKeywordQuestion(*outcome.keywords);
+        tabs_.questionShown();
+        selectTab(TabTest);
+        applyTabAvailability();
+        picResult->setFocus();
+        lblQCount->setText(outcome.counterText);
+        break;
+    case PressOutcome::Kind::Ended:
+        selectTab(TabResults);
+        tabs_.testCompleted();
+        applyTabAvailability();
+        WriteTestReport();
+        services_.prompter.tell(QStringLiteral("Test Complete"), PromptIcon::Information, this);
+        break;
+    case PressOutcome::Kind::Ignored:
+    case PressOutcome::Kind::Superseded:
+        break;
+    }
+
+    if (drawing_ == 0 && afterDraw_) {
+        const std::function<void()> action = std::exchange(afterDraw_, {});
+        action();
+    }
+}
+
+void FrmMain::showDescriptionQuestion(const DescriptionQuestion &question)
+{
+    lblCardName->setText(question.cardName);
+    lblIsReversed->setText(question.reversed ? QStringLiteral("Reversed") : QString());
+    clearAnswerSelection();
+    for (int i = 0; i < kAnswerCount; ++i) {
+        const auto index = std::size_t(i);
+        const bool shown = question.shown[index];
+        optAnswer[i]->setEnabled(shown);
+        optAnswer[i]->setVisible(shown);
+        Shape1[i]->setVisible(shown);
+        setAnswerCaption(i, shown ? question.captions[index] : QString());
+    }
+    ShowTestCardPicture(question.picture);
+}
+
+void FrmMain::showKeywordQuestion(const KeywordQuestion &question)
+{
+    lblMaxKeyword->setText(question.maxKeywordText);
+    for (int i = 0; i < kKeywordBoxCount; ++i) {
+        QCheckBox *box = chkKeywords[i];
+        box->setChecked(false);
+        const bool shown = i < question.keywordBoxCount;
+        box->setEnabled(shown);
+        box->setVisible(shown);
+        // A keyword is plain text: an ampersand in it is no access key.
+        QString caption = question.captions[std::size_t(i)];
+        box->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    }
+    lblCardName->setText(question.cardName);
+    lblIsReversed->clear();
+    ShowTestCardPicture(question.picture);
+}
+
+void FrmMain::ShowTestCardPicture(const QImage &picture)
+{
+    // The run has already turned the picture of a reversed question.
+    picResult->setPicture(picture);
+}
+
+void FrmMain::optAnswer_Click(int index)
+{
+    Q_UNUSED(index)
+    cmdNextQuestion->setEnabled(true);
+    cmdNextQuestion->setFocus();
+}
+
+void FrmMain::chkKeywords_Click(int index)
+{
+    if (index < 0 || index >= kKeywordBoxCount)
+        return;
+    switch (run_.keywordCountReaction(readAnswer().checkedKeywords)) {
+    case KeywordCountReaction::EnableNext:
+        cmdNextQuestion->setEnabled(true);
+        cmdNextQuestion->setFocus();
+        break;
+    case KeywordCountReaction::DisableNext:
+        cmdNextQuestion->setEnabled(false);
+        break;
+    case KeywordCountReaction::UncheckAndWarn:
+        // Unchecking runs this reaction again, which finds the count right.
+        chkKeywords[index]->setChecked(false);
+        services_.prompter.tell(run_.keywordCountWarning(), PromptIcon::Warning, this);
+        break;
+    }
+}
+
+void FrmMain::WriteTestReport()
+{
+    const TestReport report =
+        writeTestReport(run_, deck_, testType() == kTestTypeDescription ? TestType::Description : TestType::Keywords);
+    reportText_ = report.text;
+    // The text box keeps lines of its own; the saved file gets the CR LF text.
+    txtResult->setPlainText(QString(report.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    lblResultInfo->setText(report.summary);
+    txtResult->moveCursor(QTextCursor::End);
+    txtResult->ensureCursorVisible();
+}
+
+void FrmMain::Command5_Click()
+{
+    (void)saveTestReport(services_.prompter, reportText_, this);
+}
 
 // ---------------------------------------------------------------- memorize
 
@@ -834,6 +1018,8 @@ void FrmMain::clearAnswerSelection()
 
 void FrmMain::cmdBack_Click()
 {
+    if (deferWhileDrawing([this] { cmdBack_Click(); }))
+        return;
     leaving_ = true;
     if (startScreen_)
         startScreen_->show();
@@ -857,6 +1043,12 @@ void FrmMain::mnuExit1_Click()
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
+    // The draw in progress works on this window's card set.
+    if (drawing_ > 0) {
+        event->ignore();
+        afterDraw_ = [this] { close(); };
+        return;
+    }
     if (!leaving_) {
         endProgram();
         return;
@@ -866,6 +1058,8 @@ void FrmMain::closeEvent(QCloseEvent *event)
 
 void FrmMain::endProgram()
 {
+    if (deferWhileDrawing([this] { endProgram(); }))
+        return;
     leaving_ = true;
     unloadAllForms();
     QCoreApplication::quit();

@@ -6,6 +6,7 @@
 #include "learn/cardselection.h"
 #include "learn/deckchecks.h"
 #include "learn/tabavailability.h"
+#include "learn/testrun.h"
 #include "learn/testsettings.h"
 #include "store/database.h"
 
@@ -13,6 +14,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QButtonGroup;
@@ -78,6 +80,11 @@ public:
     // Leaves no answer option chosen.
     void clearAnswerSelection();
 
+    // The test in progress or the last one finished.
+    [[nodiscard]] const TestRun &testRun() const { return run_; }
+    // The report of the last finished test, lines separated by CR LF.
+    [[nodiscard]] QString reportText() const { return reportText_; }
+
     // Creates the window for the start screen, runs its opening and shows it
     // in place of the start screen. Null when the opening failed.
     static FrmMain *showFromStartScreen(Services &services, QWidget *startScreen);
@@ -101,6 +108,10 @@ public slots:
     void mnuTabSettings_Click();
     void mnuBack_Click();
     void mnuExit1_Click();
+    void cmdNextQuestion_Click();
+    void optAnswer_Click(int index);
+    void chkKeywords_Click(int index);
+    void Command5_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -128,6 +139,15 @@ private:
     // The entry of the test run: reached from both "Test Me" buttons once the
     // practice is open.
     void startTest();
+    [[nodiscard]] TestOptions testOptions() const;
+    [[nodiscard]] TestAnswer readAnswer() const;
+    void showDescriptionQuestion(const DescriptionQuestion &question);
+    void showKeywordQuestion(const KeywordQuestion &question);
+    void ShowTestCardPicture(const QImage &picture);
+    void WriteTestReport();
+    // While "Next Question" draws, the window handles pending events; what
+    // would replace the practice or close the window waits for the draw.
+    [[nodiscard]] bool deferWhileDrawing(std::function<void()> action);
     void endProgram();
     void unloadAllForms();
 
@@ -139,6 +159,10 @@ private:
     int cardPosition_ = 0;
     int shownTab_ = -1;
     bool leaving_ = false;
+    TestRun run_;
+    int drawing_ = 0;
+    std::function<void()> afterDraw_;
+    QString reportText_;
 
     QTabWidget *SSTab1 = nullptr;
     QWidget *goalsPage_ = nullptr;
