@@ -1,0 +1,45 @@
+#include "app/helpmenu.h"
+
+#include "app/frmabout.h"
+#include "app/vendorlinks.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace velmora {
+
+namespace {
+
+QAction *addItem(QMenu *menu, const char *name, const QString &caption)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+} // namespace
+
+void showAboutBox(QWidget *owner)
+{
+    FrmAbout about(owner);
+    about.exec();
+}
+
+QMenu *addHelpMenu(QMenuBar *menuBar, Services &, QWidget *owner)
+{
+    QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QObject::connect(addItem(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, help,
+                     [] { OpenVendorPage(VendorPage::OnlineHelp); });
+    QObject::connect(addItem(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered, help,
+                     [] { OpenVendorPage(VendorPage::HomePage); });
+    help->addSeparator();
+    QObject::connect(addItem(help, "mnuUpdate", QStringLiteral("Check for Software &Update")), &QAction::triggered,
+                     help, [] { OpenVendorPage(VendorPage::Download); });
+    help->addSeparator();
+    QObject::connect(addItem(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, help,
+                     [owner] { showAboutBox(owner); });
+    return help;
+}
+
+} // namespace velmora

@@ -1,0 +1,218 @@
+#include "app/shell.h"
+
+#include "store/paths.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
+
+namespace velmora {
+
+namespace {
+
+bool g_closingAll = false;
+bool g_quitWhenNoWindowLeft = false;
+
+void endAtOnce()
+{
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+std::function<void()> &processEnder()
+{
+    static std::function<void()> ender = endAtOnce;
+    return ender;
+}
+
+void closeEveryWindow()
+{
+    // Closing one window may delete or open others; work from a snapshot and
+    // skip what is gone by the time its turn comes.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isWindow())
+            windows.append(widget);
+    }
+    for (const QPointer<QWidget> &window : windows) {
+        if (window)
+            window->close();
+    }
+}
+
+} // namespace
+
+void EndProgram()
+{
+    if (g_closingAll)
+        return;
+    g_closingAll = true;
+    closeEveryWindow();
+    processEnder()();
+    // Reached only when a test's ender returns.
+    g_closingAll = false;
+}
+
+void UnloadAllForms()
+{
+    if (g_closingAll)
+        return;
+    g_closingAll = true;
+    closeEveryWindow();
+    g_closingAll = false;
+    if (g_quitWhenNoWindowLeft && !anyOtherWindowVisible())
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
+bool anyOtherWindowVisible(const QWidget *except)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget == except || !widget->isWindow() || !widget->isVisible())
+            continue;
+        const Qt::WindowType type = widget->windowType();
+        if (type != Qt::ToolTip && type != Qt::Popup)
+            return true;
+    }
+    return false;
+}
+
+bool closingAllWindows()
+{
+    return g_closingAll;
+}
+
+void setProcessEnder(std::function<void()> ender)
+{
+    processEnder() = ender ? std::move(ender) : std::function<void()>(endAtOnce);
+}
+
+void setQuitWhenNoWindowLeft(bool enabled)
+{
+    g_quitWhenNoWindowLeft = enabled;
+}
+
+QList<RequiredPath> requiredPaths()
+{
+    return {
+        {paths::defaultDeck(), false}, {paths::catalogDatabase(), false}, {paths::templateDatabase(), false},
+        {paths::deckFolder(), true},   {paths::exchangeFolder(), true},
+    };
+}
+
+bool requiredFilesPresent()
+{
+    bool present = true;
+    for (const RequiredPath &required : requiredPaths()) {
+        const QFileInfo info(required.path);
+        if (!(required.folder ? info.isDir() : info.isFile()))
+            present = false;
+    }
+    return present;
+}
+
+namespace {
+
+QString lockFolder()
+{
+    // The per-user runtime folder when there is one; otherwise the shared
+    // temporary folder, with the user in the file name.
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+        return runtime;
+    return QDir::tempPath();
+}
+
+QString userTag()
+{
+#ifdef Q_OS_UNIX
+    return QString::number(::getuid());
+#else
+    return qEnvironmentVariable("USERNAME");
+#endif
+}
+
+} // namespace
+
+SingleInstanceLock::SingleInstanceLock()
+{
+    QString folder = QFileInfo(paths::programFolder()).canonicalFilePath();
+    if (folder.isEmpty())
+        folder = QDir::cleanPath(QDir(paths::programFolder()).absolutePath());
+    const QByteArray folderHash = QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    path_ = lockFolder() + QStringLiteral("/velmora-") + userTag() + QLatin1Char('-') +
+            QString::fromLatin1(folderHash) + QStringLiteral(".lock");
+}
+
+SingleInstanceLock::~SingleInstanceLock()
+{
+    release();
+}
+
+#ifdef Q_OS_UNIX
+// A kernel lock on the file: it goes with the process however the process
+// ends, so a copy that died never keeps the next one out, and taking it
+// writes nothing to disk.
+bool SingleInstanceLock::tryAcquire()
+{
+    if (fd_ >= 0)
+        return true;
+    const QByteArray name = QFile::encodeName(path_);
+    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return true; // no place for a lock: better a second copy than none
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    return true;
+}
+
+void SingleInstanceLock::release()
+{
+    if (fd_ < 0)
+        return;
+    ::flock(fd_, LOCK_UN);
+    ::close(fd_);
+    fd_ = -1;
+}
+#else
+bool SingleInstanceLock::tryAcquire()
+{
+    if (lock_ && lock_->isLocked())
+        return true;
+    lock_ = std::make_unique<QLockFile>(path_);
+    // A running copy may hold the lock for weeks: only a dead holder makes
+    // the lock stale, never its age.
+    lock_->setStaleLockTime(0);
+    return lock_->tryLock(0);
+}
+
+void SingleInstanceLock::release()
+{
+    if (lock_)
+        lock_->unlock();
+}
+#endif
+
+QString SingleInstanceLock::lockFilePath() const
+{
+    return path_;
+}
+
+} // namespace velmora

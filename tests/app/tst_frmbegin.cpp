@@ -1,0 +1,286 @@
+#include "fakes.h"
+#include "scriptedprompter.h"
+#include "testhome.h"
+#include "urlcatcher.h"
+
+#include "app/frmbegin.h"
+#include "app/linklabel.h"
+#include "app/shell.h"
+#include "app/vendorlinks.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+struct Rig
+{
+    TestHome home;
+    ScriptedPrompter prompter;
+    FixedClock clock;
+    ScriptedRandom random;
+    SettingsStore settings{home.filePath(QStringLiteral("velmora.conf"))};
+    Services services{prompter, clock, random, settings};
+
+    void layDownData() const
+    {
+        home.makeFolders();
+        for (const char *file : {"tutor/Tutor1.vdk", "update.vdk", "tutor.vdk"}) {
+            QFile touched(home.filePath(QLatin1String(file)));
+            QVERIFY(touched.open(QIODevice::WriteOnly));
+        }
+    }
+};
+
+template <typename T>
+T *child(QWidget &parent, const char *name)
+{
+    T *found = parent.findChild<T *>(QLatin1String(name));
+    if (!found)
+        qWarning("no child %s", name);
+    return found;
+}
+
+} // namespace
+
+class TestFrmBegin : public QObject
+{
+    Q_OBJECT
+
+    int ends_ = 0;
+
+private slots:
+    void initTestCase()
+    {
+        setProcessEnder([this] { ++ends_; });
+    }
+    void init() { ends_ = 0; }
+
+    void buttons_showCaptionsAccessKeysAndTooltips_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QKeySequence>("mnemonic");
+        QTest::addColumn<QString>("tooltip");
+        QTest::addRow("cmdDeck") << QStringLiteral("cmdDeck") << QStringLiteral("Design A New Deck") << QKeySequence()
+                                 << QStringLiteral("Design && use your own meaning and keywords for tarot cards. A "
+                                                   "wonderful way to design decks to teach your students.");
+        QTest::addRow("cmdTarot") << QStringLiteral("cmdTarot") << QStringLiteral("Learn Tarot && Test")
+                                  << QKeySequence() << QStringLiteral("Learn The Cards & Take Tarot Test");
+        QTest::addRow("cmdImport") << QStringLiteral("cmdImport") << QStringLiteral("&Import Other Decks")
+                                   << QKeySequence(Qt::ALT | Qt::Key_I)
+                                   << QStringLiteral("Click here to import new tarot learning deck from your harddisk");
+        QTest::addRow("cmdExit") << QStringLiteral("cmdExit") << QStringLiteral("Exi&t")
+                                 << QKeySequence(Qt::ALT | Qt::Key_T) << QString();
+    }
+
+    void buttons_showCaptionsAccessKeysAndTooltips()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QKeySequence, mnemonic);
+        QFETCH(QString, tooltip);
+        Rig rig;
+        FrmBegin begin(rig.services);
+        auto *button = begin.findChild<QPushButton *>(name);
+        QVERIFY(button);
+        QCOMPARE(button->text(), caption);
+        QCOMPARE(QKeySequence::mnemonic(button->text()), mnemonic);
+        QCOMPARE(button->toolTip(), tooltip);
+    }
+
+    void window_captionAndFrames()
+    {
+        Rig rig;
+        FrmBegin begin(rig.services);
+        QCOMPARE(begin.objectName(), QStringLiteral("frmBegin"));
+        QCOMPARE(begin.windowTitle(), QStringLiteral("Velmora v1.70"));
+        QVERIFY(!begin.windowIcon().isNull());
+        QCOMPARE(child<QGroupBox>(begin, "Frame1")->title(), QStringLiteral("Download Decks:"));
+        QVERIFY(child<LinkLabel>(*child<QGroupBox>(begin, "Frame1"), "Label1"));
+        QVERIFY(child<LinkLabel>(*child<QGroupBox>(begin, "Frame3"), "Label61"));
+        auto *brand = child<QGroupBox>(begin, "fraFullBrand");
+        QVERIFY(child<LinkLabel>(*brand, "lblCobrand")
+                    ->text()
+                    .startsWith(QStringLiteral("Co-brand this software for your site.")));
+        QVERIFY(child<LinkLabel>(*brand, "lblCobrand")
+                    ->text()
+                    .endsWith(QStringLiteral("Click Here for more info on co-branding.")));
+        QCOMPARE(child<LinkLabel>(*brand, "lblFullBrand")->text(),
+                 QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
+                                "Get this software fully branded for your website. Click here for more details."));
+    }
+
+    // Each of the three working areas is reachable only once its window can be
+    // made.
+    void buttons_disabledUntilTheirWindowExists()
+    {
+        Rig rig;
+        FrmBegin begin(rig.services);
+        for (const char *name : {"cmdDeck", "cmdTarot", "cmdImport"})
+            QVERIFY(!child<QPushButton>(begin, name)->isEnabled());
+        QVERIFY(child<QPushButton>(begin, "cmdExit")->isEnabled());
+        begin.setWindowFactory(FrmBegin::Destination::MainWindow, [](FrmBegin &) { return new QWidget; });
+        QVERIFY(child<QPushButton>(begin, "cmdTarot")->isEnabled());
+        QVERIFY(!child<QPushButton>(begin, "cmdDeck")->isEnabled());
+    }
+
+    void load_withEveryFile_staysUpSilently()
+    {
+        Rig rig;
+        rig.layDownData();
+        FrmBegin begin(rig.services);
+        QVERIFY(begin.Form_Load());
+        QVERIFY(rig.prompter.records().isEmpty());
+        QCOMPARE(ends_, 0);
+    }
+
+    void load_missingFolder_tellsAndEnds_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addRow("exchange folder") << QStringLiteral("temp");
+        QTest::addRow("deck folder") << QStringLiteral("tutor");
+    }
+
+    void load_missingFolder_tellsAndEnds()
+    {
+        QFETCH(QString, folder);
+        Rig rig;
+        rig.layDownData();
+        QVERIFY(QDir(rig.home.filePath(folder)).removeRecursively());
+        auto *begin = new FrmBegin(rig.services);
+        const QPointer<FrmBegin> guard(begin);
+        begin->show();
+
+        QVERIFY(!begin->Form_Load());
+
+        QCOMPARE(rig.prompter.messages().size(), 1);
+        const Prompt prompt = rig.prompter.messages().first();
+        QCOMPARE(prompt.text, QStringLiteral("Required files are missing\rPlease Reinstall Software"));
+        QCOMPARE(prompt.icon, PromptIcon::Information);
+        QCOMPARE(prompt.buttons, PromptButtons::Ok);
+        QCOMPARE(prompt.title, QStringLiteral("Velmora"));
+        QCOMPARE(ends_, 1);
+        QTRY_VERIFY(guard.isNull());
+    }
+
+    // Back from the deck manager, the start screen is the same window and does
+    // not check the data again.
+    void deckManager_opensModelessAndHidesTheStartScreen()
+    {
+        Rig rig;
+        rig.layDownData();
+        FrmBegin begin(rig.services);
+        QVERIFY(begin.Form_Load());
+        QPointer<QWidget> manager;
+        FrmBegin *handedOver = nullptr;
+        begin.setWindowFactory(FrmBegin::Destination::DeckManager, [&](FrmBegin &from) {
+            handedOver = &from;
+            manager = new QWidget;
+            manager->setAttribute(Qt::WA_DeleteOnClose);
+            return manager.data();
+        });
+        begin.show();
+        QTest::mouseClick(child<QPushButton>(begin, "cmdDeck"), Qt::LeftButton);
+        QCOMPARE(handedOver, &begin);
+        QVERIFY(manager && manager->isVisible());
+        QVERIFY(!manager->isModal());
+        QVERIFY(begin.isHidden());
+
+        QVERIFY(QDir(rig.home.filePath(QStringLiteral("temp"))).removeRecursively());
+        manager->close();
+        handedOver->show();
+        QVERIFY(begin.Form_Load());
+        QVERIFY(rig.prompter.records().isEmpty());
+        QCOMPARE(ends_, 0);
+    }
+
+    void import_isModalOverTheVisibleStartScreen()
+    {
+        Rig rig;
+        FrmBegin begin(rig.services);
+        QPointer<QDialog> dialog;
+        bool beginVisibleMeanwhile = false;
+        begin.setWindowFactory(FrmBegin::Destination::Import, [&](FrmBegin &from) {
+            dialog = new QDialog(&from);
+            QTimer::singleShot(0, dialog, [&] {
+                beginVisibleMeanwhile = begin.isVisible() && dialog->isModal();
+                dialog->accept();
+            });
+            return dialog.data();
+        });
+        begin.show();
+        QTest::mouseClick(child<QPushButton>(begin, "cmdImport"), Qt::LeftButton);
+        QVERIFY(beginVisibleMeanwhile);
+        QVERIFY(begin.isVisible());
+        QVERIFY(dialog.isNull());
+    }
+
+    void links_openTheirPages_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<VendorPage>("page");
+        QTest::addRow("Label1") << QStringLiteral("Label1") << VendorPage::OtherDecks;
+        QTest::addRow("Label61") << QStringLiteral("Label61") << VendorPage::HomePage;
+        QTest::addRow("lblCobrand") << QStringLiteral("lblCobrand") << VendorPage::CoBrand;
+        QTest::addRow("lblFullBrand") << QStringLiteral("lblFullBrand") << VendorPage::FullyBranded;
+    }
+
+    void links_openTheirPages()
+    {
+        QFETCH(QString, name);
+        QFETCH(VendorPage, page);
+        UrlCatcher catcher;
+        Rig rig;
+        FrmBegin begin(rig.services);
+        begin.show();
+        auto *label = begin.findChild<LinkLabel *>(name);
+        QVERIFY(label);
+        QTest::mouseClick(label, Qt::LeftButton);
+        QCOMPARE(catcher.urls, QList<QUrl>{vendorPageUrl(page)});
+        QTest::mouseClick(label, Qt::RightButton);
+        QCOMPARE(catcher.urls.size(), 1);
+        QVERIFY(begin.isVisible());
+    }
+
+    void exit_endsTheProgram()
+    {
+        Rig rig;
+        auto *begin = new FrmBegin(rig.services);
+        const QPointer<FrmBegin> guard(begin);
+        begin->show();
+        QTest::mouseClick(child<QPushButton>(*begin, "cmdExit"), Qt::LeftButton);
+        QCOMPARE(ends_, 1);
+        QTRY_VERIFY(guard.isNull());
+    }
+
+    void closeBox_endsTheProgramOnlyWhenNothingElseIsOpen()
+    {
+        Rig rig;
+        QWidget other;
+        other.show();
+        auto *begin = new FrmBegin(rig.services);
+        begin->show();
+        begin->close();
+        QCOMPARE(ends_, 0);
+
+        other.hide();
+        auto *last = new FrmBegin(rig.services);
+        last->show();
+        last->close();
+        QCOMPARE(ends_, 1);
+    }
+};
+
+QTEST_MAIN(TestFrmBegin)
+#include "tst_frmbegin.moc"

@@ -1,0 +1,185 @@
+// Starts the built program as real processes: one copy per user and program
+// folder, the missing-data check, and the start-up switch.
+
+#include "testhome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velmora::test;
+
+namespace {
+
+const QByteArray kShown = "velmora: shown begin";
+
+class Installation
+{
+public:
+    Installation()
+    {
+        QDir(home.path()).mkpath(QStringLiteral("tutor"));
+        QDir(home.path()).mkpath(QStringLiteral("temp"));
+        for (const char *file : {"tutor/Tutor1.vdk", "update.vdk", "tutor.vdk"}) {
+            QFile touched(home.filePath(QLatin1String(file)));
+            touched.open(QIODevice::WriteOnly);
+        }
+    }
+
+    // A process of the program with this folder, settings of its own and a
+    // private runtime folder for the lock.
+    std::unique_ptr<QProcess> process(QTemporaryDir &runtime) const
+    {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("VELMORA_HOME"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process->setProcessEnvironment(env);
+        process->setProgram(qEnvironmentVariable("VELMORA_BUILD_DIR") + QStringLiteral("/velmora"));
+        return process;
+    }
+
+    QString settingsFile() const { return config.filePath(QStringLiteral("velmora.conf")); }
+
+    QTemporaryDir home;
+    QTemporaryDir config;
+};
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool waitForLine(QProcess &process, const QByteArray &line, int ms = 20000)
+{
+    QByteArray seen;
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired()) {
+        seen += process.readAllStandardOutput();
+        if (seen.contains(line))
+            return true;
+        if (process.state() == QProcess::NotRunning)
+            return false;
+        process.waitForReadyRead(100);
+    }
+    return false;
+}
+
+QList<QByteArray> promptLines(const QByteArray &stderrText)
+{
+    QList<QByteArray> prompts;
+    for (const QByteArray &line : stderrText.split('\n')) {
+        if (line.startsWith("prompt: "))
+            prompts.append(line);
+    }
+    return prompts;
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir runtime_;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFile::exists(qEnvironmentVariable("VELMORA_BUILD_DIR") + QStringLiteral("/velmora")),
+                 "VELMORA_BUILD_DIR must name the build folder");
+    }
+
+    void secondStart_isRefusedAndTouchesNothing()
+    {
+        Installation installation;
+        auto first = installation.process(runtime_);
+        first->setArguments({QStringLiteral("--unattended"), QStringLiteral("--show"), QStringLiteral("begin")});
+        first->start();
+        QVERIFY(waitForLine(*first, kShown));
+
+        // An old reminder date: a start that got past the lock would ask.
+        QFile settings(installation.settingsFile());
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        settings.write("[Settings]\nDuration=1 Jan 2001 10:00:00\n");
+        settings.close();
+        const QByteArray before = readAll(installation.settingsFile());
+
+        auto second = installation.process(runtime_);
+        second->setArguments({QStringLiteral("--unattended")});
+        second->start();
+        QVERIFY(second->waitForFinished(20000));
+        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(promptLines(second->readAllStandardError()),
+                 QList<QByteArray>{"prompt: Application is already running"});
+        QVERIFY(!second->readAllStandardOutput().contains(kShown));
+        QCOMPARE(readAll(installation.settingsFile()), before);
+
+        QCOMPARE(first->state(), QProcess::Running);
+        first->kill();
+        QVERIFY(first->waitForFinished(10000));
+
+        // The lock left by the killed copy does not keep the program out.
+        auto third = installation.process(runtime_);
+        third->setArguments({QStringLiteral("--unattended"), QStringLiteral("--quit-when-shown")});
+        third->start();
+        QVERIFY(third->waitForFinished(20000));
+        QVERIFY(third->readAllStandardOutput().contains(kShown));
+        QVERIFY(!third->readAllStandardError().contains("already running"));
+    }
+
+    void copiesInDifferentFolders_runSideBySide()
+    {
+        Installation one;
+        Installation two;
+        auto first = one.process(runtime_);
+        first->setArguments({QStringLiteral("--unattended"), QStringLiteral("--show"), QStringLiteral("begin")});
+        first->start();
+        QVERIFY(waitForLine(*first, kShown));
+        auto second = two.process(runtime_);
+        second->setArguments({QStringLiteral("--unattended"), QStringLiteral("--quit-when-shown")});
+        second->start();
+        QVERIFY(second->waitForFinished(20000));
+        QVERIFY(second->readAllStandardOutput().contains(kShown));
+        first->kill();
+        first->waitForFinished(10000);
+    }
+
+    void missingData_tellsAndEndsWithoutStartScreen()
+    {
+        Installation installation;
+        QVERIFY(QDir(installation.home.filePath(QStringLiteral("temp"))).removeRecursively());
+        auto process = installation.process(runtime_);
+        process->setArguments({QStringLiteral("--unattended"), QStringLiteral("--quit-when-shown")});
+        process->start();
+        QVERIFY(process->waitForFinished(20000));
+        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process->exitCode(), 0);
+        QCOMPARE(promptLines(process->readAllStandardError()),
+                 QList<QByteArray>{"prompt: Required files are missing\\rPlease Reinstall Software"});
+        QVERIFY(!process->readAllStandardOutput().contains(kShown));
+    }
+
+    // The first start records the reminder date and asks nothing; the
+    // logon switch changes nothing about the start screen.
+    void startupSwitch_showsTheStartScreenAsUsual()
+    {
+        Installation installation;
+        auto process = installation.process(runtime_);
+        process->setArguments(
+            {QStringLiteral("/STARTUP"), QStringLiteral("--unattended"), QStringLiteral("--quit-when-shown")});
+        process->start();
+        QVERIFY(process->waitForFinished(20000));
+        QVERIFY(process->readAllStandardOutput().contains(kShown));
+        QVERIFY(promptLines(process->readAllStandardError()).isEmpty());
+        QVERIFY(readAll(installation.settingsFile()).contains("Duration="));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"

@@ -1,0 +1,194 @@
+#include "fakes.h"
+#include "scriptedprompter.h"
+#include "urlcatcher.h"
+
+#include "app/updatereminder.h"
+#include "app/vendorlinks.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+const QString kQuestion = QStringLiteral("There maybe an update to this software available\r"
+                                         "Do you want to check for an update?");
+}
+
+class TestUpdateReminder : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Rig
+    {
+        QTemporaryDir dir;
+        SettingsStore settings{dir.filePath(QStringLiteral("velmora.conf"))};
+        ScriptedPrompter prompter;
+        FixedClock clock;
+        ScriptedRandom random;
+        Services services{prompter, clock, random, settings};
+
+        void store(const QDateTime &moment)
+        {
+            settings.setValue(QStringLiteral("Duration"), formatDuration(moment, QLocale::system()));
+        }
+        QString stored() const { return settings.value(QStringLiteral("Duration")); }
+        QString nowText() const { return formatDuration(clock.now(), QLocale::system()); }
+    };
+
+private slots:
+    void firstCheck_storesNowAndAsksNothing()
+    {
+        Rig rig;
+        UpdateReminder(rig.services);
+        QVERIFY(rig.prompter.records().isEmpty());
+        QCOMPARE(rig.stored(), rig.nowText());
+    }
+
+    void dayCount_decidesTheQuestion_data()
+    {
+        QTest::addColumn<QDateTime>("stored");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<bool>("asked");
+        const QDate day(2026, 6, 10);
+        const QTime noon(12, 0);
+        QTest::addRow("14 days back") << QDateTime(day, noon) << QDateTime(day.addDays(14), noon) << false;
+        QTest::addRow("15 days back") << QDateTime(day, noon) << QDateTime(day.addDays(15), noon) << true;
+        QTest::addRow("14 days ahead") << QDateTime(day.addDays(14), noon) << QDateTime(day, noon) << false;
+        QTest::addRow("15 days ahead") << QDateTime(day.addDays(15), noon) << QDateTime(day, noon) << true;
+        QTest::addRow("same day") << QDateTime(day, noon) << QDateTime(day, QTime(23, 59)) << false;
+        // Calendar days count, not elapsed hours.
+        QTest::addRow("15 boundaries in 14 days and 2 minutes")
+            << QDateTime(day, QTime(23, 59)) << QDateTime(day.addDays(15), QTime(0, 1)) << true;
+        QTest::addRow("14 boundaries in nearly 15 days")
+            << QDateTime(day, QTime(0, 1)) << QDateTime(day.addDays(14), QTime(23, 59)) << false;
+        QTest::addRow("across new year, 15 days")
+            << QDateTime(QDate(2025, 12, 20), noon) << QDateTime(QDate(2026, 1, 4), noon) << true;
+        QTest::addRow("across new year, 14 days")
+            << QDateTime(QDate(2025, 12, 21), noon) << QDateTime(QDate(2026, 1, 4), noon) << false;
+        QTest::addRow("across february of a leap year")
+            << QDateTime(QDate(2028, 2, 20), noon) << QDateTime(QDate(2028, 3, 5), noon) << false;
+        QTest::addRow("years ago") << QDateTime(QDate(2019, 3, 1), noon) << QDateTime(day, noon) << true;
+    }
+
+    void dayCount_decidesTheQuestion()
+    {
+        QFETCH(QDateTime, stored);
+        QFETCH(QDateTime, now);
+        QFETCH(bool, asked);
+        Rig rig;
+        rig.clock.set(now);
+        rig.store(stored);
+        const QString before = rig.stored();
+        if (asked)
+            rig.prompter.queueAnswer(PromptAnswer::No);
+
+        UpdateReminder(rig.services);
+
+        QCOMPARE(rig.prompter.messages().size(), asked ? 1 : 0);
+        QCOMPARE(rig.stored(), asked ? rig.nowText() : before);
+    }
+
+    void question_hasItsTextButtonsAndTitle()
+    {
+        Rig rig;
+        rig.store(rig.clock.now().addDays(-30));
+        rig.prompter.queueAnswer(PromptAnswer::No);
+        UpdateReminder(rig.services);
+        QCOMPARE(rig.prompter.messages().size(), 1);
+        const Prompt prompt = rig.prompter.messages().first();
+        QCOMPARE(prompt.text, kQuestion);
+        QCOMPARE(prompt.text.count(QLatin1Char('\r')), 1);
+        QVERIFY(!prompt.text.contains(QLatin1Char('\n')));
+        QCOMPARE(prompt.icon, PromptIcon::Information);
+        QCOMPARE(prompt.buttons, PromptButtons::YesNo);
+        QCOMPARE(prompt.title, QStringLiteral("Velmora"));
+    }
+
+    void answer_renewsTheDateAndYesOpensTheDownloadPage_data()
+    {
+        QTest::addColumn<PromptAnswer>("answer");
+        QTest::addColumn<bool>("opened");
+        QTest::addRow("yes") << PromptAnswer::Yes << true;
+        QTest::addRow("no") << PromptAnswer::No << false;
+    }
+
+    void answer_renewsTheDateAndYesOpensTheDownloadPage()
+    {
+        QFETCH(PromptAnswer, answer);
+        QFETCH(bool, opened);
+        UrlCatcher catcher;
+        Rig rig;
+        rig.store(rig.clock.now().addDays(-40));
+        rig.prompter.queueAnswer(answer);
+        UpdateReminder(rig.services);
+        QCOMPARE(rig.stored(), rig.nowText());
+        QCOMPARE(catcher.urls, opened ? QList<QUrl>{vendorPageUrl(VendorPage::Download)} : QList<QUrl>{});
+
+        // The main window's opening later in the same run does not ask again.
+        rig.clock.set(rig.clock.now().addSecs(60));
+        UpdateReminder(rig.services);
+        QCOMPARE(rig.prompter.messages().size(), 1);
+    }
+
+    void unreadableDate_isTreatedAsAbsent_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addRow("words") << QStringLiteral("last Tuesday");
+        QTest::addRow("impossible date") << QStringLiteral("45/13/2026 99:99");
+        QTest::addRow("blanks") << QStringLiteral("   ");
+        QTest::addRow("number") << QStringLiteral("20261206");
+    }
+
+    void unreadableDate_isTreatedAsAbsent()
+    {
+        QFETCH(QString, text);
+        Rig rig;
+        rig.settings.setValue(QStringLiteral("Duration"), text);
+        UpdateReminder(rig.services);
+        QVERIFY(rig.prompter.records().isEmpty());
+        QCOMPARE(rig.stored(), rig.nowText());
+    }
+
+    void storedText_readsBackInEveryLocale_data()
+    {
+        QTest::addColumn<QString>("localeName");
+        for (const char *name : {"C", "en_US", "en_GB", "de_DE", "fr_FR", "ja_JP", "ar_EG", "fa_IR"})
+            QTest::addRow("%s", name) << QString::fromLatin1(name);
+    }
+
+    void storedText_readsBackInEveryLocale()
+    {
+        QFETCH(QString, localeName);
+        const QLocale locale(localeName);
+        const QDateTime now(QDate(2026, 12, 6), QTime(21, 5));
+        for (const QDateTime &moment :
+             {now, QDateTime(QDate(2025, 1, 31), QTime(7, 9)), QDateTime(QDate(1999, 12, 31), QTime(23, 59))}) {
+            const QString text = formatDuration(moment, locale);
+            const std::optional<QDateTime> read = parseDuration(text, locale, now);
+            QVERIFY2(read.has_value(), qPrintable(text));
+            QCOMPARE(read->date(), moment.date());
+            QCOMPARE(read->time().hour(), moment.time().hour());
+            QCOMPARE(read->time().minute(), moment.time().minute());
+        }
+    }
+
+    // A text in the locale's own short format (two-digit year) is read in the
+    // century nearest to now, not a hundred years back.
+    void twoDigitYear_isReadInTheNearestCentury()
+    {
+        const QLocale locale(QStringLiteral("en_US"));
+        const QDateTime now(QDate(2026, 12, 6), QTime(12, 0));
+        const QDateTime moment(QDate(2026, 11, 1), QTime(8, 30));
+        const QString shortText = locale.toString(moment, QLocale::ShortFormat);
+        QVERIFY(!shortText.contains(QStringLiteral("2026")));
+        const std::optional<QDateTime> read = parseDuration(shortText, locale, now);
+        QVERIFY(read.has_value());
+        QCOMPARE(read->date(), moment.date());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUpdateReminder)
+#include "tst_updatereminder.moc"
