@@ -8,6 +8,7 @@
 #include "app/shell.h"
 #include "app/unattendedprompter.h"
 #include "app/updatereminder.h"
+#include "learn/frmmain.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -157,6 +158,7 @@ int runVelmora(int argc, char *argv[])
     UpdateReminder(services);
 
     QPointer<FrmBegin> begin = new FrmBegin(services);
+    FrmMain::offerFromStartScreen(*begin, services);
     if (!begin->Form_Load())
         return 0;
     begin->show();

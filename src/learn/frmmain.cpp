@@ -1,7 +1,13 @@
 #include "learn/frmmain.h"
 
+#include "app/frmbegin.h"
+#include "app/helpmenu.h"
+#include "app/linklabel.h"
 #include "app/prompter.h"
 #include "app/services.h"
+#include "app/shell.h"
+#include "app/updatereminder.h"
+#include "app/vendorlinks.h"
 #include "learn/picturebox.h"
 #include "learn/testreport.h"
 #include "store/paths.h"
@@ -143,6 +149,13 @@ FrmMain *FrmMain::showFromStartScreen(Services &services, QWidget *startScreen)
     return window;
 }
 
+void FrmMain::offerFromStartScreen(FrmBegin &startScreen, Services &services)
+{
+    startScreen.setWindowFactory(FrmBegin::Destination::MainWindow, [&services](FrmBegin &from) -> QWidget * {
+        return showFromStartScreen(services, &from);
+    });
+}
+
 // ---------------------------------------------------------------- building
 
 void FrmMain::buildMenus()
@@ -154,6 +167,7 @@ void FrmMain::buildMenus()
     mnuBack = named(mnuFile->addAction(QStringLiteral("&Back")), QStringLiteral("mnuBack"));
     mnuFile->addSeparator();
     mnuExit1 = named(mnuFile->addAction(QStringLiteral("&Exit")), QStringLiteral("mnuExit1"));
+    addHelpMenu(menuBar(), services_, this);
 }
 
 QWidget *FrmMain::buildGoalsPage()
@@ -215,6 +229,25 @@ QWidget *FrmMain::buildSettingsPage()
                        "therefore never turns a card, and the memorize tab shows the upright picture, the reversed "
                        "picture and the keywords together on one screen.")));
     left->addStretch(1);
+
+    Label6 = named(new LinkLabel(QStringLiteral("Share what you learn with other students of the cards: click here "
+                                                "to visit our online discussion forum.")),
+                   QStringLiteral("Label6"));
+    left->addWidget(Label6);
+    auto *fraFullBrand = named(new QGroupBox, QStringLiteral("fraFullBrand"));
+    auto *brandLayout = new QVBoxLayout(fraFullBrand);
+    lblCobrand = named(new LinkLabel(QStringLiteral("Co-brand this software for your site. Put your own name, web "
+                                                    "address and logo on Velmora and hand it out to your visitors. "
+                                                    "Click Here for more info on co-branding.")),
+                       QStringLiteral("lblCobrand"));
+    lblFullBrand =
+        named(new LinkLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                                           "money online. Get this software fully branded for your website. Click "
+                                           "here for more details.")),
+              QStringLiteral("lblFullBrand"));
+    brandLayout->addWidget(lblCobrand);
+    brandLayout->addWidget(lblFullBrand);
+    left->addWidget(fraFullBrand);
 
     auto *frame2 = named(new QGroupBox(QStringLiteral("Test Type")), QStringLiteral("Frame2"));
     auto *typeLayout = new QHBoxLayout(frame2);
@@ -471,6 +504,9 @@ void FrmMain::connectReactions()
     for (int i = 0; i < kKeywordBoxCount; ++i)
         connect(chkKeywords[i], &QCheckBox::toggled, this, [this, i] { chkKeywords_Click(i); });
     connect(Command5, &QPushButton::clicked, this, &FrmMain::Command5_Click);
+    connect(Label6, &LinkLabel::clicked, this, &FrmMain::Label6_Click);
+    connect(lblCobrand, &LinkLabel::clicked, this, &FrmMain::lblCobrand_Click);
+    connect(lblFullBrand, &LinkLabel::clicked, this, &FrmMain::lblFullBrand_Click);
 }
 
 // ---------------------------------------------------------------- opening
@@ -508,7 +544,10 @@ void FrmMain::fillDeckList()
     cboTutors->setCurrentIndex(-1);
 }
 
-void FrmMain::runUpdateReminder() {}
+void FrmMain::runUpdateReminder()
+{
+    UpdateReminder(services_, this);
+}
 
 void FrmMain::loadGoals() {}
 
@@ -1043,17 +1082,16 @@ void FrmMain::mnuExit1_Click()
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
-    // The draw in progress works on this window's card set.
-    if (drawing_ > 0) {
+    // The draw in progress works on this window's card set. Closing every
+    // window for the end of the program cannot wait: the process ends.
+    if (drawing_ > 0 && !closingAllWindows()) {
         event->ignore();
         afterDraw_ = [this] { close(); };
         return;
     }
-    if (!leaving_) {
+    // The close box ends the program like Exit; the event stays accepted.
+    if (!leaving_ && !closingAllWindows())
         endProgram();
-        return;
-    }
-    event->accept();
 }
 
 void FrmMain::endProgram()
@@ -1061,19 +1099,28 @@ void FrmMain::endProgram()
     if (deferWhileDrawing([this] { endProgram(); }))
         return;
     leaving_ = true;
-    unloadAllForms();
-    QCoreApplication::quit();
+    EndProgram();
 }
 
 void FrmMain::unloadAllForms()
 {
     leaving_ = true;
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (window != this && window->isVisible())
-            window->close();
-    }
-    close();
+    UnloadAllForms();
+}
+
+void FrmMain::Label6_Click()
+{
+    OpenVendorPage(VendorPage::HomePage);
+}
+
+void FrmMain::lblCobrand_Click()
+{
+    OpenVendorPage(VendorPage::CoBrand);
+}
+
+void FrmMain::lblFullBrand_Click()
+{
+    OpenVendorPage(VendorPage::FullyBranded);
 }
 
 } // namespace velmora

@@ -32,6 +32,8 @@ class QTabWidget;
 namespace velmora {
 
 struct Services;
+class FrmBegin;
+class LinkLabel;
 class PictureBox;
 
 inline constexpr int kKeywordBoxCount = 20;
@@ -88,6 +90,8 @@ public:
     // Creates the window for the start screen, runs its opening and shows it
     // in place of the start screen. Null when the opening failed.
     static FrmMain *showFromStartScreen(Services &services, QWidget *startScreen);
+    // Makes the start screen's "Learn Tarot & Test" open this window.
+    static void offerFromStartScreen(FrmBegin &startScreen, Services &services);
 
 public slots:
     void cboTutors_Click();
@@ -112,6 +116,9 @@ public slots:
     void optAnswer_Click(int index);
     void chkKeywords_Click(int index);
     void Command5_Click();
+    void Label6_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -184,6 +191,9 @@ private:
     std::array<QRadioButton *, kTestTypeCount> optTestType{};
     std::array<QRadioButton *, kDifficultyCount> optDifficulty{};
     QPushButton *cmdSaveSettings = nullptr;
+    LinkLabel *Label6 = nullptr;
+    LinkLabel *lblCobrand = nullptr;
+    LinkLabel *lblFullBrand = nullptr;
     QRadioButton *optRun = nullptr;
     QRadioButton *optDontRun = nullptr;
     QCheckBox *chkSysTray = nullptr;
