@@ -20,6 +20,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFrame>
@@ -690,9 +691,19 @@ void FrmMain::cmdNextQuestion_Click()
     {
         ++drawing_;
         const auto done = qScopeGuard([this] { --drawing_; });
+        // Pending events run during the draws once a draw has taken long
+        // enough for the user to notice; handling them after every quick draw
+        // would only paint the window over and over.
+        QElapsedTimer sincePump;
+        sincePump.start();
+        const auto pump = [this, &sincePump] {
+            if (sincePump.elapsed() < drawPumpInterval_)
+                return;
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            sincePump.restart();
+        };
         outcome = run_.press(
-            cards_, deck_, options, [this] { return readAnswer(); },
-            [] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+            cards_, deck_, options, [this] { return readAnswer(); }, pump);
     }
 
     switch (outcome.kind) {

@@ -86,6 +86,8 @@ public:
     [[nodiscard]] const TestRun &testRun() const { return run_; }
     // The report of the last finished test, lines separated by CR LF.
     [[nodiscard]] QString reportText() const { return reportText_; }
+    // How long a draw goes on before the window handles pending events.
+    void setDrawPumpInterval(qint64 milliseconds) { drawPumpInterval_ = milliseconds; }
 
     // Creates the window for the start screen, runs its opening and shows it
     // in place of the start screen. Null when the opening failed.
@@ -168,6 +170,7 @@ private:
     bool leaving_ = false;
     TestRun run_;
     int drawing_ = 0;
+    qint64 drawPumpInterval_ = 10;
     std::function<void()> afterDraw_;
     QString reportText_;
 

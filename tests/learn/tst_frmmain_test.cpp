@@ -370,6 +370,7 @@ void TstFrmMainTest::practiceOpenedDuringADraw_waitsForTheDraw()
     QTest::mouseClick(button(QStringLiteral("cmdStartTest2")), Qt::LeftButton);
     answer(true);
     // Handled while the next card is drawn, when the window lets events in.
+    window_->setDrawPumpInterval(0);
     QMetaObject::invokeMethod(window_.get(), &FrmMain::cmdSetOption_Click, Qt::QueuedConnection);
     pressNext();
     QCOMPARE(window_->testRun().askedCardIds().size(), 1);
