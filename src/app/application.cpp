@@ -9,6 +9,7 @@
 #include "app/unattendedprompter.h"
 #include "app/updatereminder.h"
 #include "learn/frmmain.h"
+#include "learn/showcase.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -113,12 +114,17 @@ private:
 
 void openShowcase(const Options &options, FrmBegin &begin, Services &services, QObject *owner)
 {
-    const auto found = showcase().find(options.show);
-    if (found == showcase().end()) {
-        std::fprintf(stderr, "velmora: no screen named %s\n", options.show.toLocal8Bit().constData());
-        return;
+    QWidget *window = nullptr;
+    if (mainWindowShowcaseNames().contains(options.show)) {
+        window = openMainWindowShowcase(begin, options.show);
+    } else {
+        const auto found = showcase().find(options.show);
+        if (found == showcase().end()) {
+            std::fprintf(stderr, "velmora: no screen named %s\n", options.show.toLocal8Bit().constData());
+            return;
+        }
+        window = found->second(begin, services);
     }
-    QWidget *window = found->second(begin, services);
     if (window)
         window->installEventFilter(new PaintWatcher(options.show, options.quitWhenShown, owner));
 }
