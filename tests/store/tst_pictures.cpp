@@ -58,12 +58,9 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void trailingSeparator_isAddedOnce_data();
-    void trailingSeparator_isAddedOnce();
     void tempFileNames_areNewEmptyAndDistinct();
     void jpegIn_bmpStored_samePictureBack();
     void foreignJpegAndGifBytes_areShown();
-    void emptyHolder_leavesFieldUntouched();
     void storing_replacesOldPictureEntirely();
     void badBytes_giveEmptyHolder_data();
     void badBytes_giveEmptyHolder();
@@ -104,25 +101,10 @@ void TestPictures::cleanup()
     home_.reset();
 }
 
-void TestPictures::trailingSeparator_isAddedOnce_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("without") << "/tmp"
-                             << "/tmp/";
-    QTest::newRow("with") << "/tmp/"
-                          << "/tmp/";
-}
-
-void TestPictures::trailingSeparator_isAddedOnce()
-{
-    QFETCH(QString, folder);
-    QFETCH(QString, expected);
-    QCOMPARE(withTrailingSeparator(folder), expected);
-}
-
 void TestPictures::tempFileNames_areNewEmptyAndDistinct()
 {
+    QCOMPARE(withTrailingSeparator(QStringLiteral("/tmp")), QStringLiteral("/tmp/"));
+    QCOMPARE(withTrailingSeparator(QStringLiteral("/tmp/")), QStringLiteral("/tmp/"));
     const QString first = MakeTempFileName(QStringLiteral("TMP"));
     const QString second = MakeTempFileName(QStringLiteral("TMP"));
     QVERIFY(first != second);
@@ -148,7 +130,6 @@ void TestPictures::jpegIn_bmpStored_samePictureBack()
     QVERIFY(stored.startsWith("BM"));
     PlainPictureHolder shown;
     QVERIFY(LoadPictureFromField(shown, fresh, kField));
-    QCOMPARE(shown.picture().size(), fromJpeg.size());
     QCOMPARE(shown.picture().convertToFormat(QImage::Format_RGB32), fromJpeg.convertToFormat(QImage::Format_RGB32));
 }
 
@@ -167,22 +148,11 @@ void TestPictures::foreignJpegAndGifBytes_areShown()
     QVERIFY(LoadPictureFromField(holder, cards_, kField));
     const QImage gif = holder.picture();
     QCOMPARE(gif.size(), QSize(3, 2));
-    QCOMPARE(gif.pixelColor(0, 0), QColor(Qt::blue));
-    QCOMPARE(gif.pixelColor(1, 0), QColor(Qt::red));
-    QCOMPARE(gif.pixelColor(2, 1), QColor(Qt::green));
+    QCOMPARE((QList<QColor>{gif.pixelColor(0, 0), gif.pixelColor(1, 0), gif.pixelColor(2, 1)}),
+             (QList<QColor>{Qt::blue, Qt::red, Qt::green}));
 }
 
-void TestPictures::emptyHolder_leavesFieldUntouched()
-{
-    const QByteArray jpeg = encoded(testPicture(), "jpg");
-    cards_.setField(kField, jpeg);
-    QVERIFY(cards_.update());
-    PlainPictureHolder empty;
-    QVERIFY(!SavePictureToField(empty, cards_, kField));
-    QVERIFY(cards_.update());
-    QCOMPARE(cards_.field(kField).toByteArray(), jpeg);
-}
-
+// An empty holder leaves the field as it is; a picture replaces the old one whole.
 void TestPictures::storing_replacesOldPictureEntirely()
 {
     PlainPictureHolder holder;
@@ -194,6 +164,11 @@ void TestPictures::storing_replacesOldPictureEntirely()
     QVERIFY(cards_.update());
     const QByteArray expected = encoded(testPicture(20, 30), "bmp");
     QCOMPARE(cards_.actualSize(kField), qint64(expected.size()));
+    QCOMPARE(cards_.field(kField).toByteArray(), expected);
+
+    PlainPictureHolder empty;
+    QVERIFY(!SavePictureToField(empty, cards_, kField));
+    QVERIFY(cards_.update());
     QCOMPARE(cards_.field(kField).toByteArray(), expected);
 }
 
@@ -230,8 +205,6 @@ void TestPictures::turnedHalf_isUpsideDown()
 {
     const QImage upright = testPicture();
     const QImage turned = turnedHalf(upright);
-    QCOMPARE(turned.size(), upright.size());
-    QCOMPARE(turned.pixelColor(0, 99), upright.pixelColor(59, 0));
     QCOMPARE(turned, upright.mirrored(true, true));
     QVERIFY(turnedHalf(QImage()).isNull());
 }
