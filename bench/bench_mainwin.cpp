@@ -1,5 +1,6 @@
-// Medians of the main window's opening and of "Next >>" in memorize mode, on the
-// default deck (78 cards, pictures of about 350x600) with every group chosen:
+// Medians of the main window's opening, of "Next >>" in memorize mode and of
+// "Next Question" at the advanced level, on the default deck (78 cards,
+// pictures of about 350x600) with every group chosen:
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_mainwin --benchmark_repetitions=10
 //       --benchmark_report_aggregates_only=true
 #include "dbwriter.h"
@@ -13,6 +14,7 @@
 #include "store/database.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
@@ -20,6 +22,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -80,7 +83,7 @@ struct Fixture
     SettingsStore settings{settingsDir.filePath(QStringLiteral("velmora.conf"))};
     ScriptedPrompter prompter;
     FixedClock clock;
-    ScriptedRandom random;
+    StdRandomSource random;
     Services services{prompter, clock, random, settings};
     QWidget startScreen;
 };
@@ -144,6 +147,94 @@ void BM_NextCard(benchmark::State &state)
         qFatal("unexpected message: %s", qPrintable(f.prompter.messageTexts().join(QLatin1Char('|'))));
 }
 BENCHMARK(BM_NextCard)->Unit(benchmark::kMillisecond);
+
+// Answers the question on screen: the first option shown, or the boxes the
+// card's keywords went to.
+void answer(FrmMain &window)
+{
+    const TestRun &run = window.testRun();
+    if (window.testType() == kTestTypeDescription) {
+        window.findChild<QRadioButton *>(QStringLiteral("optAnswer%1").arg(run.firstAnswer()))->click();
+        return;
+    }
+    for (int slot : run.correctKeywordSlots())
+        window.findChild<QCheckBox *>(QStringLiteral("chkKeywords%1").arg(slot))->click();
+}
+
+struct TestWindow
+{
+    explicit TestWindow(int testType)
+    {
+        Fixture &f = fixture();
+        if (!window.load())
+            qFatal("the main window did not open");
+        window.resize(1600, 1000);
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            qFatal("the main window was not shown");
+        window.findChild<QRadioButton *>(QStringLiteral("optTestType%1").arg(testType))->click();
+        window.findChild<QRadioButton *>(QStringLiteral("optDifficulty2"))->click();
+        window.findChild<QComboBox *>(QStringLiteral("cboTutors"))->setCurrentIndex(0);
+        (void)f;
+    }
+    void start()
+    {
+        window.cmdStartTest2_Click();
+        window.repaint();
+        if (window.cardSet().recordCount() != 78)
+            qFatal("the deck holds %d cards", window.cardSet().recordCount());
+    }
+    FrmMain window{fixture().services};
+};
+
+// "Next Question" at the advanced level: scoring the answer, drawing the next
+// card and preparing its question, painted. The press that ends the test is
+// left out.
+void BM_NextQuestion(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    TestWindow test(int(state.range(0)));
+    test.start();
+    state.SetLabel(f.deckSource);
+    for (auto _ : state) {
+        if (test.window.testRun().questionNumber() >= 78) {
+            state.PauseTiming();
+            answer(test.window);
+            test.window.cmdNextQuestion_Click();
+            f.prompter.clear();
+            test.start();
+            state.ResumeTiming();
+        }
+        state.PauseTiming();
+        answer(test.window);
+        // The answer's own repaint happens before the user gets to the button.
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        test.window.cmdNextQuestion_Click();
+        test.window.repaint();
+    }
+}
+BENCHMARK(BM_NextQuestion)->Arg(kTestTypeDescription)->Arg(kTestTypeKeywords)->Unit(benchmark::kMillisecond);
+
+// A whole keyword test at the advanced level, from "Test Me" to the report.
+void BM_WholeKeywordTest(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    TestWindow test(kTestTypeKeywords);
+    for (auto _ : state) {
+        f.prompter.clear();
+        test.start();
+        while (test.window.currentTab() == TabTest) {
+            answer(test.window);
+            test.window.cmdNextQuestion_Click();
+        }
+        test.window.repaint();
+        if (f.prompter.messageTexts() != QStringList{QStringLiteral("Test Complete")} ||
+            test.window.testRun().askedCardIds().size() != 78)
+            qFatal("the test did not end as it should");
+    }
+}
+BENCHMARK(BM_WholeKeywordTest)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

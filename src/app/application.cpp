@@ -8,6 +8,8 @@
 #include "app/shell.h"
 #include "app/unattendedprompter.h"
 #include "app/updatereminder.h"
+#include "learn/frmmain.h"
+#include "learn/showcase.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -112,12 +114,17 @@ private:
 
 void openShowcase(const Options &options, FrmBegin &begin, Services &services, QObject *owner)
 {
-    const auto found = showcase().find(options.show);
-    if (found == showcase().end()) {
-        std::fprintf(stderr, "velmora: no screen named %s\n", options.show.toLocal8Bit().constData());
-        return;
+    QWidget *window = nullptr;
+    if (mainWindowShowcaseNames().contains(options.show)) {
+        window = openMainWindowShowcase(begin, options.show);
+    } else {
+        const auto found = showcase().find(options.show);
+        if (found == showcase().end()) {
+            std::fprintf(stderr, "velmora: no screen named %s\n", options.show.toLocal8Bit().constData());
+            return;
+        }
+        window = found->second(begin, services);
     }
-    QWidget *window = found->second(begin, services);
     if (window)
         window->installEventFilter(new PaintWatcher(options.show, options.quitWhenShown, owner));
 }
@@ -157,6 +164,7 @@ int runVelmora(int argc, char *argv[])
     UpdateReminder(services);
 
     QPointer<FrmBegin> begin = new FrmBegin(services);
+    FrmMain::offerFromStartScreen(*begin, services);
     if (!begin->Form_Load())
         return 0;
     begin->show();

@@ -10,7 +10,9 @@ namespace velmora {
 //   --unattended       prompts go to standard error and get the cautious
 //                      answer instead of a window (see UnattendedPrompter)
 //   --show NAME        once the start screen is up, open the named screen
-//                      ("begin", "begin-tooltip", "about"); prints
+//                      ("begin", "begin-tooltip", "about", and the main
+//                      window's "main", "test-description", "test-keywords",
+//                      "results", see learn/showcase.h); prints
 //                      "velmora: shown NAME" on standard output when it has
 //                      been painted
 //   --quit-when-shown  end the program as soon as that line is printed

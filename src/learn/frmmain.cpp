@@ -1,8 +1,15 @@
 #include "learn/frmmain.h"
 
+#include "app/frmbegin.h"
+#include "app/helpmenu.h"
+#include "app/linklabel.h"
 #include "app/prompter.h"
 #include "app/services.h"
+#include "app/shell.h"
+#include "app/updatereminder.h"
+#include "app/vendorlinks.h"
 #include "learn/picturebox.h"
+#include "learn/testreport.h"
 #include "store/paths.h"
 #include "store/pictures.h"
 #include "store/schema.h"
@@ -13,6 +20,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFrame>
@@ -24,6 +32,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -92,7 +101,7 @@ const QString kPictureField = QStringLiteral("PictureData");
 } // namespace
 
 FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
-    : QMainWindow(parent), services_(services), startScreen_(startScreen)
+    : QMainWindow(parent), services_(services), startScreen_(startScreen), run_(services.random)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
@@ -141,6 +150,13 @@ FrmMain *FrmMain::showFromStartScreen(Services &services, QWidget *startScreen)
     return window;
 }
 
+void FrmMain::offerFromStartScreen(FrmBegin &startScreen, Services &services)
+{
+    startScreen.setWindowFactory(FrmBegin::Destination::MainWindow, [&services](FrmBegin &from) -> QWidget * {
+        return showFromStartScreen(services, &from);
+    });
+}
+
 // ---------------------------------------------------------------- building
 
 void FrmMain::buildMenus()
@@ -152,6 +168,7 @@ void FrmMain::buildMenus()
     mnuBack = named(mnuFile->addAction(QStringLiteral("&Back")), QStringLiteral("mnuBack"));
     mnuFile->addSeparator();
     mnuExit1 = named(mnuFile->addAction(QStringLiteral("&Exit")), QStringLiteral("mnuExit1"));
+    addHelpMenu(menuBar(), services_, this);
 }
 
 QWidget *FrmMain::buildGoalsPage()
@@ -213,6 +230,25 @@ QWidget *FrmMain::buildSettingsPage()
                        "therefore never turns a card, and the memorize tab shows the upright picture, the reversed "
                        "picture and the keywords together on one screen.")));
     left->addStretch(1);
+
+    Label6 = named(new LinkLabel(QStringLiteral("Share what you learn with other students of the cards: click here "
+                                                "to visit our online discussion forum.")),
+                   QStringLiteral("Label6"));
+    left->addWidget(Label6);
+    auto *fraFullBrand = named(new QGroupBox, QStringLiteral("fraFullBrand"));
+    auto *brandLayout = new QVBoxLayout(fraFullBrand);
+    lblCobrand = named(new LinkLabel(QStringLiteral("Co-brand this software for your site. Put your own name, web "
+                                                    "address and logo on Velmora and hand it out to your visitors. "
+                                                    "Click Here for more info on co-branding.")),
+                       QStringLiteral("lblCobrand"));
+    lblFullBrand =
+        named(new LinkLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                                           "money online. Get this software fully branded for your website. Click "
+                                           "here for more details.")),
+              QStringLiteral("lblFullBrand"));
+    brandLayout->addWidget(lblCobrand);
+    brandLayout->addWidget(lblFullBrand);
+    left->addWidget(fraFullBrand);
 
     auto *frame2 = named(new QGroupBox(QStringLiteral("Test Type")), QStringLiteral("Frame2"));
     auto *typeLayout = new QHBoxLayout(frame2);
@@ -408,13 +444,13 @@ QWidget *FrmMain::buildResultsPage()
     txtResult = named(new QPlainTextEdit, QStringLiteral("txtResult"));
     txtResult->setReadOnly(true);
     txtResult->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // The report pads its columns with blanks, so it needs a fixed pitch.
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    if (!QFontInfo(font).fixedPitch())
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    txtResult->setFont(font);
+    // The report pads its columns with blanks, so it needs a fixed pitch. A
+    // missing family would be replaced by whatever the font matcher likes, so
+    // the system's own fixed font stands in for it instead.
+    const QString courier = QStringLiteral("Courier New");
+    txtResult->setFont(QFontDatabase::families().contains(courier, Qt::CaseInsensitive)
+                           ? QFont(courier)
+                           : QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout->addWidget(txtResult, 1);
     lblResultInfo = named(new QLabel, QStringLiteral("lblResultInfo"));
     lblResultInfo->setTextFormat(Qt::PlainText);
@@ -459,6 +495,19 @@ void FrmMain::connectReactions()
     connect(mnuTabSettings, &QAction::triggered, this, &FrmMain::mnuTabSettings_Click);
     connect(mnuBack, &QAction::triggered, this, &FrmMain::mnuBack_Click);
     connect(mnuExit1, &QAction::triggered, this, &FrmMain::mnuExit1_Click);
+    connect(cmdNextQuestion, &QPushButton::clicked, this, &FrmMain::cmdNextQuestion_Click);
+    for (int i = 0; i < kAnswerCount; ++i) {
+        connect(optAnswer[i], &QRadioButton::toggled, this, [this, i](bool chosen) {
+            if (chosen)
+                optAnswer_Click(i);
+        });
+    }
+    for (int i = 0; i < kKeywordBoxCount; ++i)
+        connect(chkKeywords[i], &QCheckBox::toggled, this, [this, i] { chkKeywords_Click(i); });
+    connect(Command5, &QPushButton::clicked, this, &FrmMain::Command5_Click);
+    connect(Label6, &LinkLabel::clicked, this, &FrmMain::Label6_Click);
+    connect(lblCobrand, &LinkLabel::clicked, this, &FrmMain::lblCobrand_Click);
+    connect(lblFullBrand, &LinkLabel::clicked, this, &FrmMain::lblFullBrand_Click);
 }
 
 // ---------------------------------------------------------------- opening
@@ -496,7 +545,10 @@ void FrmMain::fillDeckList()
     cboTutors->setCurrentIndex(-1);
 }
 
-void FrmMain::runUpdateReminder() {}
+void FrmMain::runUpdateReminder()
+{
+    UpdateReminder(services_, this);
+}
 
 void FrmMain::loadGoals() {}
 
@@ -562,6 +614,8 @@ bool FrmMain::CheckAndOpenSelectedDeck(PracticeWording wording)
 
 void FrmMain::cmdSetOption_Click()
 {
+    if (deferWhileDrawing([this] { cmdSetOption_Click(); }))
+        return;
     if (!CheckAndOpenSelectedDeck(PracticeWording::Memorize))
         return;
     selectTab(TabMemorize);
@@ -571,6 +625,8 @@ void FrmMain::cmdSetOption_Click()
 
 void FrmMain::cmdStartTest2_Click()
 {
+    if (deferWhileDrawing([this] { cmdStartTest2_Click(); }))
+        return;
     if (!CheckAndOpenSelectedDeck(PracticeWording::Test))
         return;
     tabs_.testStarted();
@@ -581,10 +637,188 @@ void FrmMain::cmdStartTest2_Click()
 
 void FrmMain::cmdStartTest_Click()
 {
+    if (deferWhileDrawing([this] { cmdStartTest_Click(); }))
+        return;
     startTest();
 }
 
-void FrmMain::startTest() {}
+// ---------------------------------------------------------------- test run
+
+void FrmMain::startTest()
+{
+    const bool description = testType() == kTestTypeDescription;
+    testPanels_->setCurrentWidget(description ? picDescContainer : picKeywodContainer);
+    run_.start(services_.clock);
+    lblIsReversed->clear();
+    lblQCount->clear();
+    cmdNextQuestion_Click();
+}
+
+TestOptions FrmMain::testOptions() const
+{
+    TestOptions options;
+    options.type = testType() == kTestTypeDescription ? TestType::Description : TestType::Keywords;
+    options.level = difficulty();
+    options.reversedAllowed = chkReversed->isChecked();
+    return options;
+}
+
+TestAnswer FrmMain::readAnswer() const
+{
+    TestAnswer answer;
+    answer.selectedOption = answerGroup_->checkedId();
+    for (int i = 0; i < kKeywordBoxCount; ++i)
+        answer.checkedKeywords[std::size_t(i)] = chkKeywords[i]->isChecked();
+    return answer;
+}
+
+bool FrmMain::deferWhileDrawing(std::function<void()> action)
+{
+    if (drawing_ == 0)
+        return false;
+    afterDraw_ = std::move(action);
+    return true;
+}
+
+void FrmMain::cmdNextQuestion_Click()
+{
+    tabs_.questionShown();
+    applyTabAvailability();
+    cmdNextQuestion->setEnabled(false);
+
+    const TestOptions options = testOptions();
+    PressOutcome outcome;
+    {
+        ++drawing_;
+        const auto done = qScopeGuard([this] { --drawing_; });
+        // Pending events run during the draws once a draw has taken long
+        // enough for the user to notice; handling them after every quick draw
+        // would only paint the window over and over.
+        QElapsedTimer sincePump;
+        sincePump.start();
+        const auto pump = [this, &sincePump] {
+            if (sincePump.elapsed() < drawPumpInterval_)
+                return;
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            sincePump.restart();
+        };
+        outcome = run_.press(
+            cards_, deck_, options, [this] { return readAnswer(); }, pump);
+    }
+
+    switch (outcome.kind) {
+    case PressOutcome::Kind::Question:
+        if (outcome.description)
+            showDescriptionQuestion(*outcome.description);
+        else if (outcome.keywords)
+            showKeywordQuestion(*outcome.keywords);
+        tabs_.questionShown();
+        selectTab(TabTest);
+        applyTabAvailability();
+        picResult->setFocus();
+        lblQCount->setText(outcome.counterText);
+        break;
+    case PressOutcome::Kind::Ended:
+        selectTab(TabResults);
+        tabs_.testCompleted();
+        applyTabAvailability();
+        WriteTestReport();
+        services_.prompter.tell(QStringLiteral("Test Complete"), PromptIcon::Information, this);
+        break;
+    case PressOutcome::Kind::Ignored:
+    case PressOutcome::Kind::Superseded:
+        break;
+    }
+
+    if (drawing_ == 0 && afterDraw_) {
+        const std::function<void()> action = std::exchange(afterDraw_, {});
+        action();
+    }
+}
+
+void FrmMain::showDescriptionQuestion(const DescriptionQuestion &question)
+{
+    lblCardName->setText(question.cardName);
+    lblIsReversed->setText(question.reversed ? QStringLiteral("Reversed") : QString());
+    clearAnswerSelection();
+    for (int i = 0; i < kAnswerCount; ++i) {
+        const auto index = std::size_t(i);
+        const bool shown = question.shown[index];
+        optAnswer[i]->setEnabled(shown);
+        optAnswer[i]->setVisible(shown);
+        Shape1[i]->setVisible(shown);
+        setAnswerCaption(i, shown ? question.captions[index] : QString());
+    }
+    ShowTestCardPicture(question.picture);
+}
+
+void FrmMain::showKeywordQuestion(const KeywordQuestion &question)
+{
+    lblMaxKeyword->setText(question.maxKeywordText);
+    for (int i = 0; i < kKeywordBoxCount; ++i) {
+        QCheckBox *box = chkKeywords[i];
+        box->setChecked(false);
+        const bool shown = i < question.keywordBoxCount;
+        box->setEnabled(shown);
+        box->setVisible(shown);
+        // A keyword is plain text: an ampersand in it is no access key.
+        QString caption = question.captions[std::size_t(i)];
+        box->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    }
+    lblCardName->setText(question.cardName);
+    lblIsReversed->clear();
+    ShowTestCardPicture(question.picture);
+}
+
+void FrmMain::ShowTestCardPicture(const QImage &picture)
+{
+    // The run has already turned the picture of a reversed question.
+    picResult->setPicture(picture);
+}
+
+void FrmMain::optAnswer_Click(int index)
+{
+    Q_UNUSED(index)
+    cmdNextQuestion->setEnabled(true);
+    cmdNextQuestion->setFocus();
+}
+
+void FrmMain::chkKeywords_Click(int index)
+{
+    if (index < 0 || index >= kKeywordBoxCount)
+        return;
+    switch (run_.keywordCountReaction(readAnswer().checkedKeywords)) {
+    case KeywordCountReaction::EnableNext:
+        cmdNextQuestion->setEnabled(true);
+        cmdNextQuestion->setFocus();
+        break;
+    case KeywordCountReaction::DisableNext:
+        cmdNextQuestion->setEnabled(false);
+        break;
+    case KeywordCountReaction::UncheckAndWarn:
+        // Unchecking runs this reaction again, which finds the count right.
+        chkKeywords[index]->setChecked(false);
+        services_.prompter.tell(run_.keywordCountWarning(), PromptIcon::Warning, this);
+        break;
+    }
+}
+
+void FrmMain::WriteTestReport()
+{
+    const TestReport report =
+        writeTestReport(run_, deck_, testType() == kTestTypeDescription ? TestType::Description : TestType::Keywords);
+    reportText_ = report.text;
+    // The text box keeps lines of its own; the saved file gets the CR LF text.
+    txtResult->setPlainText(QString(report.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    lblResultInfo->setText(report.summary);
+    txtResult->moveCursor(QTextCursor::End);
+    txtResult->ensureCursorVisible();
+}
+
+void FrmMain::Command5_Click()
+{
+    (void)saveTestReport(services_.prompter, reportText_, this);
+}
 
 // ---------------------------------------------------------------- memorize
 
@@ -834,6 +1068,8 @@ void FrmMain::clearAnswerSelection()
 
 void FrmMain::cmdBack_Click()
 {
+    if (deferWhileDrawing([this] { cmdBack_Click(); }))
+        return;
     leaving_ = true;
     if (startScreen_)
         startScreen_->show();
@@ -857,29 +1093,45 @@ void FrmMain::mnuExit1_Click()
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
-    if (!leaving_) {
-        endProgram();
+    // The draw in progress works on this window's card set. Closing every
+    // window for the end of the program cannot wait: the process ends.
+    if (drawing_ > 0 && !closingAllWindows()) {
+        event->ignore();
+        afterDraw_ = [this] { close(); };
         return;
     }
-    event->accept();
+    // The close box ends the program like Exit; the event stays accepted.
+    if (!leaving_ && !closingAllWindows())
+        endProgram();
 }
 
 void FrmMain::endProgram()
 {
+    if (deferWhileDrawing([this] { endProgram(); }))
+        return;
     leaving_ = true;
-    unloadAllForms();
-    QCoreApplication::quit();
+    EndProgram();
 }
 
 void FrmMain::unloadAllForms()
 {
     leaving_ = true;
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (window != this && window->isVisible())
-            window->close();
-    }
-    close();
+    UnloadAllForms();
+}
+
+void FrmMain::Label6_Click()
+{
+    OpenVendorPage(VendorPage::HomePage);
+}
+
+void FrmMain::lblCobrand_Click()
+{
+    OpenVendorPage(VendorPage::CoBrand);
+}
+
+void FrmMain::lblFullBrand_Click()
+{
+    OpenVendorPage(VendorPage::FullyBranded);
 }
 
 } // namespace velmora

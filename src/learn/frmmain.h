@@ -6,6 +6,7 @@
 #include "learn/cardselection.h"
 #include "learn/deckchecks.h"
 #include "learn/tabavailability.h"
+#include "learn/testrun.h"
 #include "learn/testsettings.h"
 #include "store/database.h"
 
@@ -13,6 +14,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QButtonGroup;
@@ -30,6 +32,8 @@ class QTabWidget;
 namespace velmora {
 
 struct Services;
+class FrmBegin;
+class LinkLabel;
 class PictureBox;
 
 inline constexpr int kKeywordBoxCount = 20;
@@ -78,9 +82,18 @@ public:
     // Leaves no answer option chosen.
     void clearAnswerSelection();
 
+    // The test in progress or the last one finished.
+    [[nodiscard]] const TestRun &testRun() const { return run_; }
+    // The report of the last finished test, lines separated by CR LF.
+    [[nodiscard]] QString reportText() const { return reportText_; }
+    // How long a draw goes on before the window handles pending events.
+    void setDrawPumpInterval(qint64 milliseconds) { drawPumpInterval_ = milliseconds; }
+
     // Creates the window for the start screen, runs its opening and shows it
     // in place of the start screen. Null when the opening failed.
     static FrmMain *showFromStartScreen(Services &services, QWidget *startScreen);
+    // Makes the start screen's "Learn Tarot & Test" open this window.
+    static void offerFromStartScreen(FrmBegin &startScreen, Services &services);
 
 public slots:
     void cboTutors_Click();
@@ -101,6 +114,13 @@ public slots:
     void mnuTabSettings_Click();
     void mnuBack_Click();
     void mnuExit1_Click();
+    void cmdNextQuestion_Click();
+    void optAnswer_Click(int index);
+    void chkKeywords_Click(int index);
+    void Command5_Click();
+    void Label6_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -128,6 +148,15 @@ private:
     // The entry of the test run: reached from both "Test Me" buttons once the
     // practice is open.
     void startTest();
+    [[nodiscard]] TestOptions testOptions() const;
+    [[nodiscard]] TestAnswer readAnswer() const;
+    void showDescriptionQuestion(const DescriptionQuestion &question);
+    void showKeywordQuestion(const KeywordQuestion &question);
+    void ShowTestCardPicture(const QImage &picture);
+    void WriteTestReport();
+    // While "Next Question" draws, the window handles pending events; what
+    // would replace the practice or close the window waits for the draw.
+    [[nodiscard]] bool deferWhileDrawing(std::function<void()> action);
     void endProgram();
     void unloadAllForms();
 
@@ -139,6 +168,11 @@ private:
     int cardPosition_ = 0;
     int shownTab_ = -1;
     bool leaving_ = false;
+    TestRun run_;
+    int drawing_ = 0;
+    qint64 drawPumpInterval_ = 10;
+    std::function<void()> afterDraw_;
+    QString reportText_;
 
     QTabWidget *SSTab1 = nullptr;
     QWidget *goalsPage_ = nullptr;
@@ -160,6 +194,9 @@ private:
     std::array<QRadioButton *, kTestTypeCount> optTestType{};
     std::array<QRadioButton *, kDifficultyCount> optDifficulty{};
     QPushButton *cmdSaveSettings = nullptr;
+    LinkLabel *Label6 = nullptr;
+    LinkLabel *lblCobrand = nullptr;
+    LinkLabel *lblFullBrand = nullptr;
     QRadioButton *optRun = nullptr;
     QRadioButton *optDontRun = nullptr;
     QCheckBox *chkSysTray = nullptr;

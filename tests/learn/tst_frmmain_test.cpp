@@ -1,0 +1,428 @@
+#include "fakes.h"
+#include "sampledeck.h"
+#include "scriptedprompter.h"
+#include "testhome.h"
+
+#include "app/frmbegin.h"
+#include "app/shell.h"
+#include "learn/frmmain.h"
+#include "learn/picturebox.h"
+#include "learn/testreport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+// The program's generator, with the seeds it was given on record.
+class RecordingRandom : public StdRandomSource
+{
+public:
+    void seed(quint64 value) override
+    {
+        seeds.append(value);
+        StdRandomSource::seed(value);
+    }
+    QList<quint64> seeds;
+};
+
+} // namespace
+
+// The test run and the results through the main window, and the window's
+// place between the start screen and the end of the program.
+class TstFrmMainTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void wholeTest_data();
+    void wholeTest();
+    void fourthTickAtBeginnerLevel_isUndoneWithAWarning();
+    void settingsTabMidTest_closesTheTestAndTestMeStartsAfresh();
+    void practiceOpenedDuringADraw_waitsForTheDraw();
+    void report_isShownAndSavedWithCrLf();
+    void startScreen_opensTheWindowAndBackReturns();
+    void exits_endTheProgram_data();
+    void exits_endTheProgram();
+
+private:
+    // The window on the settings tab; Cups only (14 cards) unless all cards.
+    void openWindow(int testType, int level, bool allCards = false);
+    FrmMain *openFromStartScreen();
+    // Answers the question on screen, right or with one keyword / the option
+    // wrong; returns the score that should earn.
+    int answer(bool right);
+    void pressNext() { QTest::mouseClick(button(QStringLiteral("cmdNextQuestion")), Qt::LeftButton); }
+    template <typename T>
+    T *child(const QString &name)
+    {
+        T *widget = window_->findChild<T *>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    QString text(const char *label) { return child<QLabel>(QLatin1String(label))->text(); }
+    QPushButton *button(const QString &name) { return child<QPushButton>(name); }
+    QCheckBox *box(int i) { return child<QCheckBox>(QStringLiteral("chkKeywords%1").arg(i)); }
+    QRadioButton *option(int i) { return child<QRadioButton>(QStringLiteral("optAnswer%1").arg(i)); }
+    int currentTab() { return child<QTabWidget>(QStringLiteral("SSTab1"))->currentIndex(); }
+    static void clickBox(QAbstractButton *box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, 8)); }
+    static bool available(const QWidget *widget) { return !widget->testAttribute(Qt::WA_ForceDisabled); }
+    // Tabs 2, 3 and 4 as the user may choose them.
+    QString tabState()
+    {
+        QString state;
+        for (int tab = TabMemorize; tab < TabCount; ++tab)
+            state += window_->isTabAvailable(tab) ? QLatin1Char('1') : QLatin1Char('0');
+        return state;
+    }
+
+    std::unique_ptr<TestHome> home_;
+    QHash<QString, QImage> pictures_;
+    std::unique_ptr<SettingsStore> settings_;
+    ScriptedPrompter prompter_;
+    FixedClock clock_;
+    RecordingRandom random_;
+    std::unique_ptr<Services> services_;
+    QPointer<FrmMain> window_;
+    QPointer<FrmBegin> begin_;
+    int ends_ = 0;
+};
+
+void TstFrmMainTest::initTestCase()
+{
+    setProcessEnder([this] { ++ends_; });
+    home_ = std::make_unique<TestHome>();
+    home_->makeFolders();
+    const QList<SampleCard> cards = fullDeck(QSize(20, 34));
+    for (const SampleCard &card : cards)
+        pictures_.insert(card.name, decodePicture(card.picture));
+    QVERIFY(home_->createCatalog() && home_->createDeck(QStringLiteral("tutor.vdk")) &&
+            home_->createDeck(QStringLiteral("tutor/Tutor1.vdk")));
+    QVERIFY(writeCards(paths::defaultDeck(), cards));
+    QVERIFY(addCatalogRow(QStringLiteral("Classic"), QStringLiteral("Tutor1.vdk")));
+}
+
+void TstFrmMainTest::init()
+{
+    ends_ = 0;
+    prompter_.clear();
+    random_.seeds.clear();
+    QFile::remove(home_->filePath(QStringLiteral("velmora.conf")));
+    settings_ = std::make_unique<SettingsStore>(home_->filePath(QStringLiteral("velmora.conf")));
+    services_ = std::make_unique<Services>(Services{prompter_, clock_, random_, *settings_});
+}
+
+void TstFrmMainTest::cleanup()
+{
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        windows.append(window);
+    for (const QPointer<QWidget> &window : windows)
+        delete window.data();
+    services_.reset();
+    settings_.reset();
+}
+
+void TstFrmMainTest::openWindow(int testType, int level, bool allCards)
+{
+    settings_->setValue(QStringLiteral("TestType"), QString::number(testType));
+    settings_->setValue(QStringLiteral("Difficulty"), QString::number(level));
+    for (const char *group : {"MajorArcana", "Wands", "Pentacles", "Swords"})
+        settings_->setValue(QLatin1String(group), allCards ? QStringLiteral("1") : QStringLiteral("0"));
+    window_ = new FrmMain(*services_);
+    if (!window_->load())
+        qFatal("the window did not open");
+    window_->show();
+    window_->activateWindow();
+    if (!QTest::qWaitForWindowActive(window_))
+        qFatal("the window was not shown");
+    child<QComboBox>(QStringLiteral("cboTutors"))->setCurrentIndex(0);
+}
+
+FrmMain *TstFrmMainTest::openFromStartScreen()
+{
+    begin_ = new FrmBegin(*services_);
+    FrmMain::offerFromStartScreen(*begin_, *services_);
+    if (!begin_->Form_Load())
+        qFatal("the start screen did not load");
+    begin_->show();
+    QTest::mouseClick(begin_->findChild<QPushButton *>(QStringLiteral("cmdTarot")), Qt::LeftButton);
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *main = qobject_cast<FrmMain *>(widget); main && main->isVisible())
+            return window_ = main;
+    }
+    return nullptr;
+}
+
+int TstFrmMainTest::answer(bool right)
+{
+    const TestRun &run = window_->testRun();
+    if (window_->testType() == kTestTypeDescription) {
+        int chosen = run.correctOption();
+        if (!right)
+            chosen = chosen == run.firstAnswer() ? chosen + 1 : run.firstAnswer();
+        clickBox(option(chosen));
+        return chosen == run.correctOption() ? 1 : 0;
+    }
+    // A wrong answer ticks another box in place of the first right one.
+    QVector<int> ticks = run.correctKeywordSlots();
+    const int score = int(ticks.size()) - (right ? 0 : 1);
+    if (!right) {
+        int other = 0;
+        while (ticks.contains(other))
+            ++other;
+        ticks[0] = other;
+    }
+    for (int i : ticks)
+        clickBox(box(i));
+    return score;
+}
+
+// ---------------------------------------------------------------- a whole test
+
+void TstFrmMainTest::wholeTest_data()
+{
+    QTest::addColumn<int>("testType");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("firstShown"); // option or keyword box
+    QTest::addColumn<int>("lastShown");
+    QTest::addColumn<int>("toChoose");
+    QTest::addRow("description, beginner") << 0 << 0 << 2 << 4 << 0;
+    QTest::addRow("description, intermediate") << 0 << 1 << 1 << 5 << 0;
+    QTest::addRow("description, advanced") << 0 << 2 << 0 << 6 << 0;
+    QTest::addRow("keywords, beginner") << 1 << 0 << 0 << 6 << 3;
+    QTest::addRow("keywords, intermediate") << 1 << 1 << 0 << 11 << 5;
+    QTest::addRow("keywords, advanced, whole deck") << 1 << 2 << 0 << 19 << 7;
+}
+
+void TstFrmMainTest::wholeTest()
+{
+    QFETCH(int, testType);
+    QFETCH(int, level);
+    QFETCH(int, firstShown);
+    QFETCH(int, lastShown);
+    QFETCH(int, toChoose);
+    const bool description = testType == kTestTypeDescription;
+    const int n = level == 2 && !description ? 78 : 14;
+    openWindow(testType, level, n == 78);
+
+    QTest::mouseClick(button(QStringLiteral("cmdStartTest2")), Qt::LeftButton);
+    QCOMPARE(random_.seeds, QList<quint64>{quint64(clock_.now().toMSecsSinceEpoch())});
+    QCOMPARE(child<QWidget>(QStringLiteral("picDescContainer"))->isVisible(), description);
+    QCOMPARE(child<QWidget>(QStringLiteral("picKeywodContainer"))->isVisible(), !description);
+
+    QStringList expectedLines;
+    int total = 0;
+    int reversals = 0;
+    const int controls = description ? kAnswerCount : kKeywordBoxCount;
+    for (int k = 1; k <= n; ++k) {
+        QCOMPARE(currentTab(), int(TabTest));
+        QCOMPARE(tabState(), QStringLiteral("110"));
+        QCOMPARE(text("lblQCount"), QStringLiteral("%1 of %2").arg(k).arg(n));
+        QVERIFY(!available(button(QStringLiteral("cmdNextQuestion"))));
+        const QString name = text("lblCardName");
+        const bool reversed = window_->testRun().currentReversed();
+        QCOMPARE(text("lblIsReversed"), reversed ? QStringLiteral("Reversed") : QString());
+        const QImage upright = pictures_.value(name);
+        QVERIFY(!upright.isNull());
+        QCOMPARE(child<PictureBox>(QStringLiteral("picResult"))->picture(), reversed ? turnedHalf(upright) : upright);
+        reversals += reversed ? 1 : 0;
+        if (!description)
+            QCOMPARE(text("lblMaxKeyword"), QStringLiteral("You must choose %1 keywords").arg(toChoose));
+        for (int i = 0; i < controls; ++i) {
+            QAbstractButton *control = description ? static_cast<QAbstractButton *>(option(i)) : box(i);
+            const bool shown = i >= firstShown && i <= lastShown;
+            QVERIFY(control->isVisible() == shown && available(control) == shown && !control->isChecked());
+            if (description)
+                QCOMPARE(child<QFrame>(QStringLiteral("Shape1_%1").arg(i))->isVisible(), shown);
+        }
+        const int score = answer(k % 3 != 0);
+        total += score;
+        expectedLines.append(reportQuestionLine(k, {name, reversed, score},
+                                                description ? TestType::Description : TestType::Keywords, toChoose));
+        pressNext();
+        QCOMPARE(prompter_.records().size(), k < n ? 0 : 1);
+    }
+
+    // The press after the n-th answer ended the test.
+    QCOMPARE(currentTab(), int(TabResults));
+    QCOMPARE(tabState(), QStringLiteral("101"));
+    const Prompt done = prompter_.messages().first();
+    QCOMPARE(done.text, QStringLiteral("Test Complete"));
+    QVERIFY(done.icon == PromptIcon::Information && done.buttons == PromptButtons::Ok && done.title == "Velmora");
+    QVERIFY(description ? reversals > 0 && reversals < n : reversals == 0);
+
+    const QString summary =
+        description
+            ? QStringLiteral("%1 out of %2 questions correct").arg(total).arg(n)
+            : QStringLiteral("%1/%2 choice(s) from %3 questions were correct").arg(total).arg(toChoose * n).arg(n);
+    const QStringList lines = window_->reportText().split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.mid(3, n), expectedLines);
+    QCOMPARE(lines.size(), 3 + n + 2);
+    QCOMPARE(lines.last(), summary);
+    QCOMPARE(text("lblResultInfo"), summary);
+}
+
+// ---------------------------------------------------------------- reactions and tabs
+
+void TstFrmMainTest::fourthTickAtBeginnerLevel_isUndoneWithAWarning()
+{
+    openWindow(kTestTypeKeywords, 0);
+    QTest::mouseClick(button(QStringLiteral("cmdStartTest2")), Qt::LeftButton);
+    QPushButton *next = button(QStringLiteral("cmdNextQuestion"));
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(!available(next));
+        clickBox(box(i));
+    }
+    QVERIFY(available(next) && next->hasFocus());
+
+    clickBox(box(5));
+    QVERIFY(!box(5)->isChecked());
+    QVERIFY(available(next));
+    QCOMPARE(prompter_.messages().size(), 1);
+    const Prompt warning = prompter_.messages().first();
+    QCOMPARE(warning.text,
+             QStringLiteral("You can select only 3 keywords.\r\nPlease unselect one before selecting another keyword"));
+    QVERIFY(warning.icon == PromptIcon::Warning && warning.buttons == PromptButtons::Ok && warning.title == "Velmora");
+
+    clickBox(box(1));
+    QVERIFY(!available(next));
+}
+
+void TstFrmMainTest::settingsTabMidTest_closesTheTestAndTestMeStartsAfresh()
+{
+    openWindow(kTestTypeDescription, 1);
+    QTest::mouseClick(button(QStringLiteral("cmdStartTest2")), Qt::LeftButton);
+    for (int k = 0; k < 2; ++k) {
+        answer(true);
+        pressNext();
+    }
+    QCOMPARE(text("lblQCount"), QStringLiteral("3 of 14"));
+    window_->mnuTabSettings_Click();
+    QCOMPARE(tabState(), QStringLiteral("000"));
+
+    QTest::mouseClick(button(QStringLiteral("cmdStartTest2")), Qt::LeftButton);
+    QCOMPARE(currentTab(), int(TabTest));
+    QCOMPARE(text("lblQCount"), QStringLiteral("1 of 14"));
+    QVERIFY(window_->testRun().askedCardIds().isEmpty());
+
+    // From the memorize tab the test runs on the card set already open.
+    window_->selectTab(TabMemorize);
+    QTest::mouseClick(button(QStringLiteral("cmdStartTest")), Qt::LeftButton);
+    QCOMPARE(currentTab(), int(TabTest));
+    QCOMPARE(tabState(), QStringLiteral("110"));
+    QCOMPARE(text("lblQCount"), QStringLiteral("1 of 14"));
+    QVERIFY(prompter_.records().isEmpty());
+}
+
+void TstFrmMainTest::practiceOpenedDuringADraw_waitsForTheDraw()
+{
+    openWindow(kTestTypeKeywords, 0);
+    QTest::mouseClick(button(QStringLiteral("cmdStartTest2")), Qt::LeftButton);
+    answer(true);
+    // Handled while the next card is drawn, when the window lets events in.
+    window_->setDrawPumpInterval(0);
+    QMetaObject::invokeMethod(window_, &FrmMain::cmdSetOption_Click, Qt::QueuedConnection);
+    pressNext();
+    QCOMPARE(window_->testRun().askedCardIds().size(), 1);
+    QCOMPARE(text("lblQCount"), QStringLiteral("2 of 14"));
+    QCOMPARE(currentTab(), int(TabMemorize));
+    QCOMPARE(tabState(), QStringLiteral("100"));
+    QCOMPARE(window_->cardPosition(), 1);
+}
+
+void TstFrmMainTest::report_isShownAndSavedWithCrLf()
+{
+    openWindow(kTestTypeDescription, 0);
+    QTest::mouseClick(button(QStringLiteral("cmdStartTest2")), Qt::LeftButton);
+    for (int k = 0; k < 14; ++k) {
+        answer(true);
+        pressNext();
+    }
+    const QString report = window_->reportText();
+    QVERIFY(report.startsWith(QStringLiteral("Test Report For Velmora\r\n-----------------------\r\n\r\n01.      ")));
+    QVERIFY(report.endsWith(QStringLiteral("\r\n14 out of 14 questions correct")));
+    auto *result = child<QPlainTextEdit>(QStringLiteral("txtResult"));
+    QCOMPARE(result->toPlainText(), QString(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QVERIFY(result->textCursor().atEnd());
+    // Columns padded with blanks line up only when every letter is as wide.
+    const QFontMetrics metrics(result->font());
+    QCOMPARE(metrics.horizontalAdvance(QStringLiteral("i ")), metrics.horizontalAdvance(QStringLiteral("WW")));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("result.txt"));
+    for (const QString &chosen : {QString(), path}) {
+        prompter_.clear();
+        prompter_.queueFileName(chosen);
+        QTest::mouseClick(button(QStringLiteral("Command5")), Qt::LeftButton);
+        QCOMPARE(prompter_.records().size(), 1);
+        QCOMPARE(QFile::exists(path), !chosen.isEmpty());
+    }
+    const FileDialogRequest request = prompter_.records().first().request;
+    QVERIFY(request.filter == "Text file (*.txt)" && request.startName.isEmpty() && request.confirmOverwrite);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), (report + QStringLiteral("\r\n")).toUtf8());
+}
+
+// ---------------------------------------------------------------- start screen and exit
+
+void TstFrmMainTest::startScreen_opensTheWindowAndBackReturns()
+{
+    const QPointer<FrmMain> main = openFromStartScreen();
+    QVERIFY(main);
+    QVERIFY(begin_ && !begin_->isVisible());
+    QCOMPARE(currentTab(), int(TabSettings));
+    // The reminder's first run writes its date and asks nothing.
+    QVERIFY(settings_->contains(QStringLiteral("Duration")));
+
+    QTest::mouseClick(button(QStringLiteral("cmdBack")), Qt::LeftButton);
+    QVERIFY(begin_->isVisible());
+    QTRY_VERIFY(main.isNull());
+    QVERIFY(prompter_.records().isEmpty());
+    QCOMPARE(ends_, 0);
+}
+
+void TstFrmMainTest::exits_endTheProgram_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addRow("Exit button") << QStringLiteral("cmdNav");
+    QTest::addRow("Exit menu item") << QStringLiteral("mnuExit1");
+    QTest::addRow("close box") << QString();
+}
+
+void TstFrmMainTest::exits_endTheProgram()
+{
+    QFETCH(QString, how);
+    const QPointer<FrmMain> main = openFromStartScreen();
+    QVERIFY(main);
+    if (how == QLatin1String("cmdNav"))
+        QTest::mouseClick(button(how), Qt::LeftButton);
+    else if (!how.isEmpty())
+        child<QAction>(how)->trigger();
+    else
+        main->close();
+    QCOMPARE(ends_, 1);
+    // The hidden start screen goes with it.
+    QTRY_VERIFY(begin_.isNull());
+    QTRY_VERIFY(main.isNull());
+}
+
+QTEST_MAIN(TstFrmMainTest)
+#include "tst_frmmain_test.moc"
