@@ -68,8 +68,8 @@ void next(FrmMain &window)
 
 QStringList mainWindowShowcaseNames()
 {
-    return {QStringLiteral("main"), QStringLiteral("test-description"), QStringLiteral("test-keywords"),
-            QStringLiteral("results")};
+    return {QStringLiteral("main"), QStringLiteral("memorize"), QStringLiteral("test-description"),
+            QStringLiteral("test-keywords"), QStringLiteral("results")};
 }
 
 QWidget *openMainWindowShowcase(FrmBegin &begin, const QString &name)
@@ -83,7 +83,13 @@ QWidget *openMainWindowShowcase(FrmBegin &begin, const QString &name)
     if (!window)
         return nullptr;
 
-    if (name == QLatin1String("test-description")) {
+    if (name == QLatin1String("memorize")) {
+        if (auto *decks = child<QComboBox>(*window, QStringLiteral("cboTutors")))
+            decks->setCurrentIndex(0);
+        window->cmdSetOption_Click();
+        for (int k = 0; k < 17; ++k)
+            window->cmdNext_Click();
+    } else if (name == QLatin1String("test-description")) {
         // A reversed question, at the advanced level.
         startTest(*window, kTestTypeDescription, 2);
         for (int k = 0; k < 20 && window->currentTab() == TabTest && !window->testRun().currentReversed(); ++k) {
