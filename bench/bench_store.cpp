@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 using namespace velmora;
 
@@ -178,6 +179,9 @@ BENCHMARK(BM_Add78CardsAnd546Slots)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
+    // The program keeps freed memory for reuse (see runVelmora); so does the bench.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
