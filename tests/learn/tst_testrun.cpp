@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QTest>
 
+Q_DECLARE_METATYPE(velmora::TestLevel)
+
 using namespace velmora;
 using velmora::test::CardRow;
 using velmora::test::plainCard;
@@ -98,13 +100,11 @@ class TestRunTest : public QObject
 
 private slots:
     void initTestCase();
-    void wholeTest_recordsOneQuestionPerCardAndEndsOnTheNextPress_data();
-    void wholeTest_recordsOneQuestionPerCardAndEndsOnTheNextPress();
+    void wholeTest_offersWhatTheLevelSaysAndEndsOnTheNextPress_data();
+    void wholeTest_offersWhatTheLevelSaysAndEndsOnTheNextPress();
     void scriptedTest_followsTheDrawOrderAndScoresOnlyTheTaggedOption();
     void reversal_roundsHalvesToEven();
     void reversedQuestion_turnsPictureAndMeanings_keywordQuestionNever();
-    void questions_offerWhatTheLevelSays_data();
-    void questions_offerWhatTheLevelSays();
     void keywordScore_countsOnlyTicksOnTheCardsKeywords();
     void cardWithFewKeywords_repeatsThemAndKeepsFullScoreReachable_data();
     void cardWithFewKeywords_repeatsThemAndKeepsFullScoreReachable();
@@ -127,37 +127,71 @@ void TestRunTest::initTestCase()
     QVERIFY(shared_->open(plainCards(6)));
 }
 
-void TestRunTest::wholeTest_recordsOneQuestionPerCardAndEndsOnTheNextPress_data()
+void TestRunTest::wholeTest_offersWhatTheLevelSaysAndEndsOnTheNextPress_data()
 {
-    QTest::addColumn<int>("cardCount");
+    QTest::addColumn<int>("cardCount"); // chosen from a deck of 22
     QTest::addColumn<TestType>("type");
     QTest::addColumn<int>("level");
-    QTest::addRow("one card, keywords") << 1 << TestType::Keywords << 0;
-    QTest::addRow("22 cards, keywords, advanced") << 22 << TestType::Keywords << 2;
-    QTest::addRow("22 cards, description") << 22 << TestType::Description << 1;
+    QTest::addColumn<TestLevel>("offer");
+    const TestLevel beginner{2, 4, 7, 3};
+    const TestLevel intermediate{1, 5, 12, 5};
+    const TestLevel advanced{0, 6, 20, 7};
+    QTest::addRow("one card, keywords") << 1 << TestType::Keywords << 0 << beginner;
+    QTest::addRow("description, beginner") << 6 << TestType::Description << 0 << beginner;
+    QTest::addRow("description, intermediate") << 6 << TestType::Description << 1 << intermediate;
+    QTest::addRow("description, advanced, 22 cards") << 22 << TestType::Description << 2 << advanced;
+    QTest::addRow("keywords, beginner") << 6 << TestType::Keywords << 0 << beginner;
+    QTest::addRow("keywords, intermediate") << 6 << TestType::Keywords << 1 << intermediate;
+    QTest::addRow("keywords, advanced, 22 cards") << 22 << TestType::Keywords << 2 << advanced;
+    QTest::addRow("stored level below range, description") << 6 << TestType::Description << -4 << beginner;
+    QTest::addRow("stored level below range, keywords") << 6 << TestType::Keywords << -4 << beginner;
+    QTest::addRow("stored level above range, description") << 6 << TestType::Description << 9 << advanced;
+    QTest::addRow("stored level above range, keywords") << 6 << TestType::Keywords << 9 << advanced;
 }
 
-void TestRunTest::wholeTest_recordsOneQuestionPerCardAndEndsOnTheNextPress()
+void TestRunTest::wholeTest_offersWhatTheLevelSaysAndEndsOnTheNextPress()
 {
     QFETCH(int, cardCount);
     QFETCH(TestType, type);
     QFETCH(int, level);
+    QFETCH(TestLevel, offer);
     Practice practice;
-    QVERIFY(practice.open(plainCards(cardCount, 101)));
+    QVERIFY(practice.open(plainCards(22),
+                          QStringLiteral("SELECT * FROM tblCards WHERE ID <= %1 ORDER BY ID").arg(cardCount)));
     RandomRun r;
     const QList<PressOutcome> shown = runToEnd(r.run, practice, TestOptions{type, level, true});
     QVector<int> shownCards;
     for (const PressOutcome &outcome : shown) {
         QCOMPARE(outcome.counterText, QStringLiteral("%1 of %2").arg(shownCards.size() + 1).arg(cardCount));
-        const QString name = outcome.description ? outcome.description->cardName : outcome.keywords->cardName;
-        shownCards.append(name.mid(5).toInt());
+        if (const auto &question = outcome.description) {
+            shownCards.append(question->cardName.mid(5).toInt());
+            QVERIFY(question->firstAnswer == offer.firstAnswer && question->lastAnswer == offer.lastAnswer);
+            QVERIFY(question->correctOption >= offer.firstAnswer && question->correctOption <= offer.lastAnswer);
+            for (int i = 0; i < kAnswerOptions; ++i)
+                QCOMPARE(question->captions[std::size_t(i)].isEmpty(), i < offer.firstAnswer || i > offer.lastAnswer);
+            continue;
+        }
+        const KeywordQuestion &question = *outcome.keywords;
+        shownCards.append(question.cardName.mid(5).toInt());
+        const QString own = QStringLiteral("k%1-").arg(shownCards.last());
+        QCOMPARE(question.keywordBoxCount, offer.keywordBoxCount);
+        QCOMPARE(question.maxKeywordText, QStringLiteral("You must choose %1 keywords").arg(offer.keywordsToChoose));
+        QCOMPARE(QSet<int>(question.correctSlots.cbegin(), question.correctSlots.cend()).size(),
+                 offer.keywordsToChoose);
+        QCOMPARE(nonEmpty(question.captions).size(), offer.keywordBoxCount);
+        for (int box = 0; box < kKeywordBoxes; ++box) {
+            const QString &caption = question.captions[std::size_t(box)];
+            QCOMPARE(caption.isEmpty(), box >= offer.keywordBoxCount);
+            if (!caption.isEmpty())
+                QCOMPARE(caption.startsWith(own), question.correctSlots.contains(box));
+        }
     }
     QCOMPARE(shown.size(), cardCount);
     QCOMPARE(r.run.counterText(), QString());
     // Cards may repeat once the draw gives up (see the scripted test), so the
     // record is checked against what was shown.
     QCOMPARE(r.run.askedCardIds(), shownCards);
-    const int perQuestion = type == TestType::Description ? 1 : testLevel(level).keywordsToChoose;
+    const int perQuestion = type == TestType::Description ? 1 : offer.keywordsToChoose;
     QCOMPARE(r.run.questionScores(), QVector<int>(cardCount, perQuestion));
     // The keyword test's total is added up by the report.
     QCOMPARE(r.run.correctTotal(), type == TestType::Description ? cardCount : 0);
@@ -241,54 +275,6 @@ void TestRunTest::reversedQuestion_turnsPictureAndMeanings_keywordQuestionNever(
     QCOMPARE(keywords.keywords->cardName, QStringLiteral("Card 1"));
     QCOMPARE(keywords.keywords->picture.convertToFormat(QImage::Format_RGB32), picture);
     QVERIFY(!run.currentReversed());
-}
-
-void TestRunTest::questions_offerWhatTheLevelSays_data()
-{
-    QTest::addColumn<int>("level");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("last");
-    QTest::addColumn<int>("boxes");
-    QTest::addColumn<int>("toChoose");
-    QTest::addRow("beginner") << 0 << 2 << 4 << 7 << 3;
-    QTest::addRow("intermediate") << 1 << 1 << 5 << 12 << 5;
-    QTest::addRow("advanced") << 2 << 0 << 6 << 20 << 7;
-    QTest::addRow("stored level below range") << -4 << 2 << 4 << 7 << 3;
-    QTest::addRow("stored level above range") << 9 << 0 << 6 << 20 << 7;
-}
-
-void TestRunTest::questions_offerWhatTheLevelSays()
-{
-    QFETCH(int, level);
-    QFETCH(int, first);
-    QFETCH(int, last);
-    QFETCH(int, boxes);
-    QFETCH(int, toChoose);
-    RandomRun r;
-    for (const PressOutcome &outcome : runToEnd(r.run, *shared_, TestOptions{TestType::Description, level, true})) {
-        const DescriptionQuestion &question = *outcome.description;
-        QCOMPARE(question.firstAnswer, first);
-        QCOMPARE(question.lastAnswer, last);
-        QVERIFY(question.correctOption >= first && question.correctOption <= last);
-        for (int i = 0; i < kAnswerOptions; ++i)
-            QCOMPARE(question.captions[std::size_t(i)].isEmpty(), i < first || i > last);
-    }
-
-    r.run.start(test::FixedClock());
-    for (const PressOutcome &outcome : runToEnd(r.run, *shared_, TestOptions{TestType::Keywords, level, true})) {
-        const KeywordQuestion &question = *outcome.keywords;
-        const QString own = QStringLiteral("k%1-").arg(question.cardName.mid(5));
-        QCOMPARE(question.keywordBoxCount, boxes);
-        QCOMPARE(question.maxKeywordText, QStringLiteral("You must choose %1 keywords").arg(toChoose));
-        QCOMPARE(QSet<int>(question.correctSlots.cbegin(), question.correctSlots.cend()).size(), toChoose);
-        QCOMPARE(nonEmpty(question.captions).size(), boxes);
-        for (int box = 0; box < kKeywordBoxes; ++box) {
-            const QString &caption = question.captions[std::size_t(box)];
-            QCOMPARE(caption.isEmpty(), box >= boxes);
-            if (!caption.isEmpty())
-                QCOMPARE(caption.startsWith(own), question.correctSlots.contains(box));
-        }
-    }
 }
 
 void TestRunTest::keywordScore_countsOnlyTicksOnTheCardsKeywords()
