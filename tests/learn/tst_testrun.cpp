@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QTest>
 
+Q_DECLARE_METATYPE(velmora::TestLevel)
+
 using namespace velmora;
 using velmora::test::CardRow;
 using velmora::test::plainCard;
@@ -98,14 +100,11 @@ class TestRunTest : public QObject
 
 private slots:
     void initTestCase();
-    void wholeTest_recordsOneQuestionPerCardAndEndsOnTheNextPress_data();
-    void wholeTest_recordsOneQuestionPerCardAndEndsOnTheNextPress();
-    void restart_clearsTheStateAndSeedsFromTheClock();
+    void wholeTest_offersWhatTheLevelSaysAndEndsOnTheNextPress_data();
+    void wholeTest_offersWhatTheLevelSaysAndEndsOnTheNextPress();
     void scriptedTest_followsTheDrawOrderAndScoresOnlyTheTaggedOption();
     void reversal_roundsHalvesToEven();
     void reversedQuestion_turnsPictureAndMeanings_keywordQuestionNever();
-    void questions_offerWhatTheLevelSays_data();
-    void questions_offerWhatTheLevelSays();
     void keywordScore_countsOnlyTicksOnTheCardsKeywords();
     void cardWithFewKeywords_repeatsThemAndKeepsFullScoreReachable_data();
     void cardWithFewKeywords_repeatsThemAndKeepsFullScoreReachable();
@@ -128,61 +127,76 @@ void TestRunTest::initTestCase()
     QVERIFY(shared_->open(plainCards(6)));
 }
 
-void TestRunTest::wholeTest_recordsOneQuestionPerCardAndEndsOnTheNextPress_data()
+void TestRunTest::wholeTest_offersWhatTheLevelSaysAndEndsOnTheNextPress_data()
 {
-    QTest::addColumn<int>("cardCount");
+    QTest::addColumn<int>("cardCount"); // chosen from a deck of 22
     QTest::addColumn<TestType>("type");
     QTest::addColumn<int>("level");
-    QTest::addRow("one card, keywords") << 1 << TestType::Keywords << 0;
-    QTest::addRow("22 cards, keywords, advanced") << 22 << TestType::Keywords << 2;
-    QTest::addRow("22 cards, description") << 22 << TestType::Description << 1;
+    QTest::addColumn<TestLevel>("offer");
+    const TestLevel beginner{2, 4, 7, 3};
+    const TestLevel intermediate{1, 5, 12, 5};
+    const TestLevel advanced{0, 6, 20, 7};
+    QTest::addRow("one card, keywords") << 1 << TestType::Keywords << 0 << beginner;
+    QTest::addRow("description, beginner") << 6 << TestType::Description << 0 << beginner;
+    QTest::addRow("description, intermediate") << 6 << TestType::Description << 1 << intermediate;
+    QTest::addRow("description, advanced, 22 cards") << 22 << TestType::Description << 2 << advanced;
+    QTest::addRow("keywords, beginner") << 6 << TestType::Keywords << 0 << beginner;
+    QTest::addRow("keywords, intermediate") << 6 << TestType::Keywords << 1 << intermediate;
+    QTest::addRow("keywords, advanced, 22 cards") << 22 << TestType::Keywords << 2 << advanced;
+    QTest::addRow("stored level below range, description") << 6 << TestType::Description << -4 << beginner;
+    QTest::addRow("stored level below range, keywords") << 6 << TestType::Keywords << -4 << beginner;
+    QTest::addRow("stored level above range, description") << 6 << TestType::Description << 9 << advanced;
+    QTest::addRow("stored level above range, keywords") << 6 << TestType::Keywords << 9 << advanced;
 }
 
-void TestRunTest::wholeTest_recordsOneQuestionPerCardAndEndsOnTheNextPress()
+void TestRunTest::wholeTest_offersWhatTheLevelSaysAndEndsOnTheNextPress()
 {
     QFETCH(int, cardCount);
     QFETCH(TestType, type);
     QFETCH(int, level);
+    QFETCH(TestLevel, offer);
     Practice practice;
-    QVERIFY(practice.open(plainCards(cardCount, 101)));
+    QVERIFY(practice.open(plainCards(22),
+                          QStringLiteral("SELECT * FROM tblCards WHERE ID <= %1 ORDER BY ID").arg(cardCount)));
     RandomRun r;
     const QList<PressOutcome> shown = runToEnd(r.run, practice, TestOptions{type, level, true});
     QVector<int> shownCards;
     for (const PressOutcome &outcome : shown) {
         QCOMPARE(outcome.counterText, QStringLiteral("%1 of %2").arg(shownCards.size() + 1).arg(cardCount));
-        const QString name = outcome.description ? outcome.description->cardName : outcome.keywords->cardName;
-        shownCards.append(name.mid(5).toInt());
+        if (const auto &question = outcome.description) {
+            shownCards.append(question->cardName.mid(5).toInt());
+            QVERIFY(question->firstAnswer == offer.firstAnswer && question->lastAnswer == offer.lastAnswer);
+            QVERIFY(question->correctOption >= offer.firstAnswer && question->correctOption <= offer.lastAnswer);
+            for (int i = 0; i < kAnswerOptions; ++i)
+                QCOMPARE(question->captions[std::size_t(i)].isEmpty(), i < offer.firstAnswer || i > offer.lastAnswer);
+            continue;
+        }
+        const KeywordQuestion &question = *outcome.keywords;
+        shownCards.append(question.cardName.mid(5).toInt());
+        const QString own = QStringLiteral("k%1-").arg(shownCards.last());
+        QCOMPARE(question.keywordBoxCount, offer.keywordBoxCount);
+        QCOMPARE(question.maxKeywordText, QStringLiteral("You must choose %1 keywords").arg(offer.keywordsToChoose));
+        QCOMPARE(QSet<int>(question.correctSlots.cbegin(), question.correctSlots.cend()).size(),
+                 offer.keywordsToChoose);
+        QCOMPARE(nonEmpty(question.captions).size(), offer.keywordBoxCount);
+        for (int box = 0; box < kKeywordBoxes; ++box) {
+            const QString &caption = question.captions[std::size_t(box)];
+            QCOMPARE(caption.isEmpty(), box >= offer.keywordBoxCount);
+            if (!caption.isEmpty())
+                QCOMPARE(caption.startsWith(own), question.correctSlots.contains(box));
+        }
     }
     QCOMPARE(shown.size(), cardCount);
     QCOMPARE(r.run.counterText(), QString());
     // Cards may repeat once the draw gives up (see the scripted test), so the
     // record is checked against what was shown.
     QCOMPARE(r.run.askedCardIds(), shownCards);
-    const int perQuestion = type == TestType::Description ? 1 : testLevel(level).keywordsToChoose;
+    const int perQuestion = type == TestType::Description ? 1 : offer.keywordsToChoose;
     QCOMPARE(r.run.questionScores(), QVector<int>(cardCount, perQuestion));
     // The keyword test's total is added up by the report.
     QCOMPARE(r.run.correctTotal(), type == TestType::Description ? cardCount : 0);
     if (type == TestType::Keywords)
         QCOMPARE(r.run.questionReversals(), QVector<bool>(cardCount, false));
-}
-
-void TestRunTest::restart_clearsTheStateAndSeedsFromTheClock()
-{
-    test::ScriptedRandom random({0.5});
-    test::FixedClock clock;
-    TestRun run(random);
-    run.start(clock);
-    const TestOptions options{TestType::Description, 0, false};
-    for (int press = 0; press < 3; ++press)
-        (void)shared_->press(run, options);
-    QCOMPARE(run.askedCardIds().size(), 2);
-
-    clock.set(clock.now().addSecs(90));
-    run.start(clock);
-    QCOMPARE(random.seeds.last(), quint64(clock.now().toMSecsSinceEpoch()));
-    QVERIFY(run.askedCardIds().isEmpty() && run.questionScores().isEmpty() && run.questionReversals().isEmpty());
-    QVERIFY(run.isFirstQuestion());
-    QCOMPARE(shared_->press(run, options).counterText, QStringLiteral("1 of 6"));
 }
 
 // Three cards, reversal off: a card draw, the correct option, then one row per
@@ -197,27 +211,22 @@ void TestRunTest::scriptedTest_followsTheDrawOrderAndScoresOnlyTheTaggedOption()
     TestRun run(random);
     run.start(test::FixedClock());
     const TestOptions options{TestType::Description, 0, false};
-    TestAnswer answer;
 
     const PressOutcome first = practice.press(run, options);
-    QCOMPARE(first.description->cardName, QStringLiteral("Card 20"));
-    QCOMPARE(first.description->correctOption, 2);
     const std::array<QString, 7> captions{{{}, {}, "normal 20", "normal 10", "normal 20", {}, {}}};
     QCOMPARE(first.description->captions, captions);
-    answer.selectedOption = 4; // the same text as the right answer, on an option that does not count
-
-    const PressOutcome second = practice.press(run, options, answer);
-    QCOMPARE(second.description->cardName, QStringLiteral("Card 30"));
-    QCOMPARE(second.description->correctOption, 3);
-    QCOMPARE(second.description->captions[4], QStringLiteral("normal 30"));
-    answer.selectedOption = 3;
-
-    const PressOutcome third = practice.press(run, options, answer);
-    QCOMPARE(third.description->cardName, QStringLiteral("Card 20"));
-    QCOMPARE(third.description->correctOption, 4);
-    answer.selectedOption = 4;
-
-    QCOMPARE(practice.press(run, options, answer).kind, Kind::Ended);
+    // Option 4 bears the same text as the right answer but is not the tagged one.
+    QStringList shown{first.description->cardName + " @" + QString::number(first.description->correctOption)};
+    TestAnswer answer;
+    for (int chosen : {4, 3, 4}) {
+        answer.selectedOption = chosen;
+        const PressOutcome next = practice.press(run, options, answer);
+        if (next.description)
+            shown.append(next.description->cardName + " @" + QString::number(next.description->correctOption));
+        else
+            QCOMPARE(next.kind, Kind::Ended);
+    }
+    QCOMPARE(shown, QStringList({"Card 20 @2", "Card 30 @3", "Card 20 @4"}));
     QCOMPARE(run.askedCardIds(), QVector<int>({20, 30, 20}));
     QCOMPARE(run.questionScores(), QVector<int>({0, 1, 1}));
     QCOMPARE(run.correctTotal(), 2);
@@ -266,54 +275,6 @@ void TestRunTest::reversedQuestion_turnsPictureAndMeanings_keywordQuestionNever(
     QCOMPARE(keywords.keywords->cardName, QStringLiteral("Card 1"));
     QCOMPARE(keywords.keywords->picture.convertToFormat(QImage::Format_RGB32), picture);
     QVERIFY(!run.currentReversed());
-}
-
-void TestRunTest::questions_offerWhatTheLevelSays_data()
-{
-    QTest::addColumn<int>("level");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("last");
-    QTest::addColumn<int>("boxes");
-    QTest::addColumn<int>("toChoose");
-    QTest::addRow("beginner") << 0 << 2 << 4 << 7 << 3;
-    QTest::addRow("intermediate") << 1 << 1 << 5 << 12 << 5;
-    QTest::addRow("advanced") << 2 << 0 << 6 << 20 << 7;
-    QTest::addRow("stored level below range") << -4 << 2 << 4 << 7 << 3;
-    QTest::addRow("stored level above range") << 9 << 0 << 6 << 20 << 7;
-}
-
-void TestRunTest::questions_offerWhatTheLevelSays()
-{
-    QFETCH(int, level);
-    QFETCH(int, first);
-    QFETCH(int, last);
-    QFETCH(int, boxes);
-    QFETCH(int, toChoose);
-    RandomRun r;
-    for (const PressOutcome &outcome : runToEnd(r.run, *shared_, TestOptions{TestType::Description, level, true})) {
-        const DescriptionQuestion &question = *outcome.description;
-        QCOMPARE(question.firstAnswer, first);
-        QCOMPARE(question.lastAnswer, last);
-        QVERIFY(question.correctOption >= first && question.correctOption <= last);
-        for (int i = 0; i < kAnswerOptions; ++i)
-            QCOMPARE(question.captions[std::size_t(i)].isEmpty(), i < first || i > last);
-    }
-
-    r.run.start(test::FixedClock());
-    for (const PressOutcome &outcome : runToEnd(r.run, *shared_, TestOptions{TestType::Keywords, level, true})) {
-        const KeywordQuestion &question = *outcome.keywords;
-        const QString own = QStringLiteral("k%1-").arg(question.cardName.mid(5));
-        QCOMPARE(question.keywordBoxCount, boxes);
-        QCOMPARE(question.maxKeywordText, QStringLiteral("You must choose %1 keywords").arg(toChoose));
-        QCOMPARE(QSet<int>(question.correctSlots.cbegin(), question.correctSlots.cend()).size(), toChoose);
-        QCOMPARE(nonEmpty(question.captions).size(), boxes);
-        for (int box = 0; box < kKeywordBoxes; ++box) {
-            const QString &caption = question.captions[std::size_t(box)];
-            QCOMPARE(caption.isEmpty(), box >= boxes);
-            if (!caption.isEmpty())
-                QCOMPARE(caption.startsWith(own), question.correctSlots.contains(box));
-        }
-    }
 }
 
 void TestRunTest::keywordScore_countsOnlyTicksOnTheCardsKeywords()
@@ -435,12 +396,15 @@ void TestRunTest::stuckGenerator_stillEndsEveryDraw()
         run.start(test::FixedClock());
         const QList<PressOutcome> shown = runToEnd(run, *shared_, TestOptions{type, 2, false});
         QCOMPARE(shown.size(), 6);
-        QCOMPARE(run.askedCardIds(), QVector<int>(6, 1)); // the draw gives up and keeps the asked card
+        // The draw gives up and keeps the asked card; the restart cleared the first test's record.
+        QCOMPARE(run.askedCardIds(), QVector<int>(6, 1));
+        QCOMPARE(run.questionScores().size(), 6);
         for (const PressOutcome &outcome : shown)
             QCOMPARE(type == TestType::Keywords ? nonEmpty(outcome.keywords->captions).size()
                                                 : nonEmpty(outcome.description->captions).size(),
                      type == TestType::Keywords ? 20 : 6);
     }
+    QCOMPARE(random.seeds, QList<quint64>(2, quint64(test::FixedClock().now().toMSecsSinceEpoch())));
 }
 
 void TestRunTest::keywordCountReaction_data()

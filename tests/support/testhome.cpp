@@ -29,6 +29,17 @@ void TestHome::makeFolders() const
     QDir(dir_.path()).mkpath(QStringLiteral("temp"));
 }
 
+bool TestHome::makeRequiredData() const
+{
+    makeFolders();
+    for (const char *relative : {"tutor/Tutor1.vdk", "update.vdk", "tutor.vdk"}) {
+        QFile file(filePath(QLatin1String(relative)));
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+    }
+    return true;
+}
+
 bool TestHome::createCatalog(const QString &relative) const
 {
     return dbwriter::createCatalogDatabase(filePath(relative));

@@ -21,6 +21,8 @@ public:
 
     // Creates the folders tutor and temp.
     void makeFolders() const;
+    // The folders and, as empty files, the databases the start screen checks for.
+    [[nodiscard]] bool makeRequiredData() const;
     // Creates a keyed, empty catalog or deck database with all its tables.
     [[nodiscard]] bool createCatalog(const QString &relative = QStringLiteral("update.vdk")) const;
     [[nodiscard]] bool createDeck(const QString &relative) const;
