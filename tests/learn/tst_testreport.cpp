@@ -1,5 +1,5 @@
-#include "deckbuilder.h"
 #include "fakes.h"
+#include "sampledeck.h"
 #include "scriptedprompter.h"
 #include "testhome.h"
 
@@ -124,7 +124,7 @@ void TestReportTest::finishedRun_reportsCardNamesFromTheDeck()
     home.makeFolders();
     Database deck;
     ResultSet cards;
-    QVector<test::CardRow> rows;
+    QVector<test::SampleCard> rows;
     for (int id = 1; id <= 12; ++id)
         rows.append(test::plainCard(id, id <= 10 ? 0 : 1));
     rows[3].name = QStringLiteral("Ten of Pentacles and a Name Far Too Long");

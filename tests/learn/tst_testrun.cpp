@@ -1,5 +1,5 @@
-#include "deckbuilder.h"
 #include "fakes.h"
+#include "sampledeck.h"
 #include "testhome.h"
 
 #include "learn/testrun.h"
@@ -14,8 +14,8 @@
 Q_DECLARE_METATYPE(velmora::TestLevel)
 
 using namespace velmora;
-using velmora::test::CardRow;
 using velmora::test::plainCard;
+using velmora::test::SampleCard;
 
 namespace {
 
@@ -29,7 +29,7 @@ struct Practice
     Database deck;
     ResultSet cards;
 
-    [[nodiscard]] bool open(const QVector<CardRow> &rows, const QString &cardSql = kAllCards)
+    [[nodiscard]] bool open(const QVector<SampleCard> &rows, const QString &cardSql = kAllCards)
     {
         home.makeFolders();
         return home.createDeck(QStringLiteral("tutor/Tutor1.vdk")) && OpenDatabase(deck, paths::defaultDeck()) &&
@@ -51,9 +51,9 @@ struct RandomRun
     RandomRun() { run.start(test::FixedClock()); }
 };
 
-QVector<CardRow> plainCards(int count, int firstId = 1)
+QVector<SampleCard> plainCards(int count, int firstId = 1)
 {
-    QVector<CardRow> rows;
+    QVector<SampleCard> rows;
     for (int id = firstId; id < firstId + count; ++id)
         rows.append(plainCard(id));
     return rows;
@@ -248,7 +248,7 @@ void TestRunTest::reversal_roundsHalvesToEven()
 
 void TestRunTest::reversedQuestion_turnsPictureAndMeanings_keywordQuestionNever()
 {
-    QVector<CardRow> rows = plainCards(6);
+    QVector<SampleCard> rows = plainCards(6);
     QImage picture(8, 12, QImage::Format_RGB32);
     picture.fill(Qt::blue);
     picture.setPixel(0, 0, qRgb(255, 0, 0));
@@ -310,7 +310,7 @@ void TestRunTest::cardWithFewKeywords_repeatsThemAndKeepsFullScoreReachable()
 {
     QFETCH(QStringList, keywords);
     QFETCH(int, level);
-    QVector<CardRow> rows = plainCards(4);
+    QVector<SampleCard> rows = plainCards(4);
     rows[0].keywords = keywords;
     Practice practice;
     QVERIFY(practice.open(rows, QStringLiteral("SELECT * FROM tblCards WHERE ID=1")));
@@ -331,7 +331,7 @@ void TestRunTest::cardWithFewKeywords_repeatsThemAndKeepsFullScoreReachable()
 
 void TestRunTest::deckWithFewOtherKeywords_leavesBoxesEmpty()
 {
-    QVector<CardRow> rows = plainCards(2);
+    QVector<SampleCard> rows = plainCards(2);
     rows[1].keywords = QStringList({"Dawn", "Dawn", "Tide", "Ember", rows[0].keywords[3]});
     Practice practice;
     QVERIFY(practice.open(rows, QStringLiteral("SELECT * FROM tblCards WHERE ID=1")));
@@ -369,7 +369,7 @@ void TestRunTest::smallCardSets_stillGiveQuestionsAndEnd()
     QFETCH(QString, cardSql);
     QFETCH(int, questions);
     QFETCH(int, optionsShown);
-    QVector<CardRow> rows = plainCards(deckSize);
+    QVector<SampleCard> rows = plainCards(deckSize);
     rows.last().group = 1;
     Practice practice;
     QVERIFY(practice.open(rows, cardSql));

@@ -1,7 +1,7 @@
 #pragma once
 
-// Decks with cards, keywords and pictures written through the program's own
-// store, for tests and measurements.
+// Decks written through the program's own store, the way the card editor
+// writes them, for tests and measurements.
 
 #include "store/database.h"
 #include "store/paths.h"
@@ -22,88 +22,94 @@ struct SampleCard
     int group = 0;
     QString normalMeaning;
     QString reversedMeaning;
-    QStringList keywords; // one keyword row per entry, Null for a null QString
+    QStringList keywords; // one tblKeywords row each, Null for a null QString
     QByteArray picture;   // image file bytes; none when empty
 };
 
-// The bytes of a JPEG file of the given size in one colour, with a mark in its
-// upper left quarter so that turned pictures can be told apart.
+// JPEG bytes of one colour with a light upper left quarter, so that turned
+// pictures can be told apart.
 inline QByteArray jpegPicture(QSize size, QColor colour)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
-    QPainter painter(&image);
-    painter.fillRect(QRect(0, 0, size.width() / 2, size.height() / 2), Qt::white);
-    painter.end();
+    QPainter(&image).fillRect(QRect(QPoint(), size / 2), Qt::white);
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 90);
-    return bytes;
+    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "JPG", 90) ? bytes : QByteArray();
 }
 
-// A full deck: 22 Major Arcana (ID 1..22), then 14 cards of each suit, every
-// card with seven keywords, two meanings and a picture of the given size.
+// "Card <id>" with meanings "normal <id>" / "reversed <id>" and keywords
+// "k<id>-1".."k<id>-<keywordCount>", without a picture.
+inline SampleCard plainCard(int id, int group = 0, int keywordCount = 7)
+{
+    SampleCard card{id,
+                    QStringLiteral("Card %1").arg(id),
+                    group,
+                    QStringLiteral("normal %1").arg(id),
+                    QStringLiteral("reversed %1").arg(id),
+                    {},
+                    {}};
+    for (int k = 1; k <= keywordCount; ++k)
+        card.keywords.append(QStringLiteral("k%1-%2").arg(id).arg(k));
+    return card;
+}
+
+// A full deck of plain cards with pictures: 22 Major Arcana "Major 1".."Major 22"
+// (ID 1..22), then "Cups 1".."Cups 14", Wands, Pentacles and Swords.
 inline QList<SampleCard> fullDeck(QSize pictureSize = QSize(350, 600))
 {
+    const char *const groupNames[] = {"Major", "Cups", "Wands", "Pentacles", "Swords"};
     QList<SampleCard> cards;
-    const QStringList groupNames{QStringLiteral("Major"), QStringLiteral("Cups"), QStringLiteral("Wands"),
-                                 QStringLiteral("Pentacles"), QStringLiteral("Swords")};
-    int id = 1;
-    for (int group = 0; group < 5; ++group) {
-        const int count = group == 0 ? 22 : 14;
-        for (int n = 1; n <= count; ++n, ++id) {
-            SampleCard card;
-            card.id = id;
-            card.group = group;
-            card.name = QStringLiteral("%1 %2").arg(groupNames[group]).arg(n);
-            card.normalMeaning = QStringLiteral("Upright meaning of card %1. ").arg(id).repeated(8);
-            card.reversedMeaning = QStringLiteral("Reversed meaning of card %1. ").arg(id).repeated(8);
-            for (int k = 1; k <= 7; ++k)
-                card.keywords.append(QStringLiteral("word%1-%2").arg(id).arg(k));
-            card.picture = jpegPicture(pictureSize, QColor::fromHsv((id * 37) % 360, 200, 200));
-            cards.append(card);
-        }
+    for (int id = 1; id <= 78; ++id) {
+        const int group = id <= 22 ? 0 : 1 + (id - 23) / 14;
+        SampleCard card = plainCard(id, group);
+        card.name =
+            QStringLiteral("%1 %2").arg(QLatin1String(groupNames[group])).arg(id <= 22 ? id : (id - 23) % 14 + 1);
+        card.picture = jpegPicture(pictureSize, QColor::fromHsv((id * 37) % 360, 200, 200));
+        cards.append(card);
     }
     return cards;
 }
 
-// Adds the cards and their keyword rows to an existing deck database.
-inline bool writeCards(const QString &deckPath, const QList<SampleCard> &cards)
+// Adds the cards and their keyword rows to an open deck in one transaction.
+[[nodiscard]] inline bool addCards(Database &deck, const QList<SampleCard> &cards)
 {
-    Database deck;
     ResultSet rows;
     ResultSet keywords;
-    if (!OpenDatabase(deck, deckPath) || !OpenResultSet(rows, deck, QStringLiteral("Select * from tblCards")) ||
-        !OpenResultSet(keywords, deck, QStringLiteral("Select * from tblKeywords")))
+    if (!OpenResultSet(rows, deck, QStringLiteral("Select * from tblCards")) ||
+        !OpenResultSet(keywords, deck, QStringLiteral("Select * from tblKeywords")) || !deck.beginTransaction())
         return false;
-    if (!deck.beginTransaction())
-        return false;
-    int keywordId = 1;
+    int keywordId = keywords.recordCount();
     for (const SampleCard &card : cards) {
         bool ok = rows.addNew() && rows.setField(QStringLiteral("ID"), card.id) &&
                   rows.setField(QStringLiteral("Name"), card.name) &&
                   rows.setField(QStringLiteral("Group"), card.group) &&
                   rows.setField(QStringLiteral("normalmeaning"), card.normalMeaning) &&
-                  rows.setField(QStringLiteral("reversedmeaning"), card.reversedMeaning);
+                  rows.setField(QStringLiteral("reversedmeaning"), card.reversedMeaning) &&
+                  rows.setField(QStringLiteral("issaved"), !card.picture.isEmpty());
         if (ok && !card.picture.isEmpty())
             ok = rows.appendChunk(QStringLiteral("PictureData"), card.picture);
-        if (!ok || !rows.update())
-            return false;
+        ok = ok && rows.update();
         for (const QString &keyword : card.keywords) {
-            const QVariant value = keyword.isNull() ? QVariant() : QVariant(keyword);
-            if (!keywords.addNew() || !keywords.setField(QStringLiteral("id"), keywordId++) ||
-                !keywords.setField(QStringLiteral("CardID"), card.id) ||
-                !keywords.setField(QStringLiteral("keyword"), value) ||
-                !keywords.setField(QStringLiteral("cardname"), card.name) || !keywords.update())
-                return false;
+            ok = ok && keywords.addNew() && keywords.setField(QStringLiteral("id"), ++keywordId) &&
+                 keywords.setField(QStringLiteral("CardID"), card.id) &&
+                 keywords.setField(QStringLiteral("keyword"), keyword.isNull() ? QVariant() : QVariant(keyword)) &&
+                 keywords.setField(QStringLiteral("cardname"), card.name) && keywords.update();
         }
+        if (!ok)
+            return false;
     }
     return deck.commitTransaction();
 }
 
+[[nodiscard]] inline bool writeCards(const QString &deckPath, const QList<SampleCard> &cards)
+{
+    Database deck;
+    return OpenDatabase(deck, deckPath) && addCards(deck, cards);
+}
+
 // Appends a row to the catalog of the current program folder.
-inline bool addCatalogRow(const QString &deckName, const QString &dbName)
+[[nodiscard]] inline bool addCatalogRow(const QString &deckName, const QString &dbName)
 {
     Database catalog;
     ResultSet decks;
