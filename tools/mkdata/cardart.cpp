@@ -1525,7 +1525,8 @@ void drawFrame(QPainter &p)
     }
 }
 
-void drawPanel(QPainter &p, const Palette &palette)
+// The arched window that holds the emblem.
+QPainterPath panelWindow()
 {
     QPainterPath window;
     const qreal archHeight = 90;
@@ -1534,6 +1535,12 @@ void drawPanel(QPainter &p, const Palette &palette)
     window.arcTo(QRectF(kPanel.left(), kPanel.top(), kPanel.width(), archHeight), 180, -180);
     window.lineTo(kPanel.right(), kPanel.bottom());
     window.closeSubpath();
+    return window;
+}
+
+void drawPanel(QPainter &p, const Palette &palette)
+{
+    const QPainterPath window = panelWindow();
     QRadialGradient light(kPanel.center(), kPanel.height() * 0.7);
     light.setColorAt(0, palette.top.lighter(150));
     light.setColorAt(1, palette.bottom.darker(110));
@@ -1545,13 +1552,7 @@ void drawPanel(QPainter &p, const Palette &palette)
 
 void drawPanelEdge(QPainter &p)
 {
-    QPainterPath window;
-    const qreal archHeight = 90;
-    window.moveTo(kPanel.left(), kPanel.bottom());
-    window.lineTo(kPanel.left(), kPanel.top() + archHeight / 2);
-    window.arcTo(QRectF(kPanel.left(), kPanel.top(), kPanel.width(), archHeight), 180, -180);
-    window.lineTo(kPanel.right(), kPanel.bottom());
-    window.closeSubpath();
+    const QPainterPath window = panelWindow();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QBrush(gold(kPanel.topLeft(), kPanel.bottomRight())), 3));
     p.drawPath(window);
