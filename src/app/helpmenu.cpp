@@ -25,7 +25,7 @@ void showAboutBox(QWidget *owner)
     about.exec();
 }
 
-QMenu *addHelpMenu(QMenuBar *menuBar, Services &, QWidget *owner)
+QMenu *addHelpMenu(QMenuBar *menuBar, Services & /*services*/, QWidget *owner)
 {
     QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

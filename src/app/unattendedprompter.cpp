@@ -24,7 +24,7 @@ QString unattendedPromptLine(const QString &text)
     return QStringLiteral("prompt: ") + shown;
 }
 
-PromptAnswer UnattendedPrompter::ask(const Prompt &prompt, QWidget *)
+PromptAnswer UnattendedPrompter::ask(const Prompt &prompt, QWidget * /*parent*/)
 {
     writeLine(unattendedPromptLine(prompt.text));
     switch (prompt.buttons) {
@@ -40,19 +40,19 @@ PromptAnswer UnattendedPrompter::ask(const Prompt &prompt, QWidget *)
     return PromptAnswer::Cancel;
 }
 
-QString UnattendedPrompter::saveFileName(const FileDialogRequest &request, QWidget *)
+QString UnattendedPrompter::saveFileName(const FileDialogRequest &request, QWidget * /*parent*/)
 {
     writeLine(QStringLiteral("file dialog: ") + request.title);
     return {};
 }
 
-QString UnattendedPrompter::openFileName(const FileDialogRequest &request, QWidget *)
+QString UnattendedPrompter::openFileName(const FileDialogRequest &request, QWidget * /*parent*/)
 {
     writeLine(QStringLiteral("file dialog: ") + request.title);
     return {};
 }
 
-QString UnattendedPrompter::existingFolder(const FileDialogRequest &request, QWidget *)
+QString UnattendedPrompter::existingFolder(const FileDialogRequest &request, QWidget * /*parent*/)
 {
     writeLine(QStringLiteral("folder dialog: ") + request.title);
     return {};

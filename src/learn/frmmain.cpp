@@ -86,7 +86,7 @@ public:
     }
 
 protected:
-    void mousePressEvent(QMouseEvent *) override
+    void mousePressEvent(QMouseEvent * /*event*/) override
     {
         if (option_->isEnabled())
             option_->click();

@@ -30,7 +30,7 @@ QSize PictureBox::sizeHint() const
     return {175, 300};
 }
 
-void PictureBox::paintEvent(QPaintEvent *)
+void PictureBox::paintEvent(QPaintEvent * /*event*/)
 {
     const QRect target = fittedRect(image_.size(), size());
     if (target.isEmpty())

@@ -415,7 +415,9 @@ ResultSet::Row *ResultSet::currentRow()
 
 const ResultSet::Row *ResultSet::currentRow() const
 {
-    return const_cast<ResultSet *>(this)->currentRow();
+    if (currentRemoved_ || position_ < 0 || position_ >= visible_.size())
+        return nullptr;
+    return &rows_[visible_[position_]];
 }
 
 int ResultSet::columnIndex(const QString &name) const
