@@ -137,13 +137,15 @@ void TstDeckChecks::messages_keepTheirExactText()
     QCOMPARE(designingIncompleteMessage(name),
              QStringLiteral("Tarot Learning Deck 'Marigold's designing is incomplete\rYou cannot take test using this "
                             "deck, until it is fully completed."));
-    QCOMPARE(notAvailableMessage(name),
-             QStringLiteral("Tarot Learning Deck 'Marigold' is not available\rPlease select another Tarot Learning Deck"));
+    QCOMPARE(
+        notAvailableMessage(name),
+        QStringLiteral("Tarot Learning Deck 'Marigold' is not available\rPlease select another Tarot Learning Deck"));
     QCOMPARE(incompleteMessage(name, PracticeWording::Memorize),
              QStringLiteral("Tarot Learning Deck 'Marigold' is incomplete\rPlease go to the Deck Design Section\rAnd "
                             "complete it first"));
-    QCOMPARE(incompleteMessage(name, PracticeWording::Test),
-             QStringLiteral("Tutor 'Marigold' is incomplete\rPlease go to the Deck Design Section\rAnd complte it first"));
+    QCOMPARE(
+        incompleteMessage(name, PracticeWording::Test),
+        QStringLiteral("Tutor 'Marigold' is incomplete\rPlease go to the Deck Design Section\rAnd complte it first"));
 }
 
 QTEST_GUILESS_MAIN(TstDeckChecks)
