@@ -113,18 +113,24 @@ void BM_OpenMainWindow(benchmark::State &state)
 }
 BENCHMARK(BM_OpenMainWindow)->Unit(benchmark::kMillisecond);
 
-// "Next >>": the next card's name, both pictures, keywords and meanings,
-// painted at a large window size.
-void BM_NextCard(benchmark::State &state)
+// Opens the window on screen at a large size, where pictures cost the most to paint.
+void showLarge(FrmMain &window)
 {
-    Fixture &f = fixture();
-    FrmMain window(f.services);
     if (!window.load())
         qFatal("the main window did not open");
     window.resize(1600, 1000);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         qFatal("the main window was not shown");
+}
+
+// "Next >>": the next card's name, both pictures, keywords and meanings,
+// painted at a large window size.
+void BM_NextCard(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    FrmMain window(f.services);
+    showLarge(window);
     auto *list = window.findChild<QComboBox *>(QStringLiteral("cboTutors"));
     list->setCurrentIndex(0);
     window.cmdSetOption_Click();
@@ -165,17 +171,10 @@ struct TestWindow
 {
     explicit TestWindow(int testType)
     {
-        Fixture &f = fixture();
-        if (!window.load())
-            qFatal("the main window did not open");
-        window.resize(1600, 1000);
-        window.show();
-        if (!QTest::qWaitForWindowExposed(&window))
-            qFatal("the main window was not shown");
+        showLarge(window);
         window.findChild<QRadioButton *>(QStringLiteral("optTestType%1").arg(testType))->click();
         window.findChild<QRadioButton *>(QStringLiteral("optDifficulty2"))->click();
         window.findChild<QComboBox *>(QStringLiteral("cboTutors"))->setCurrentIndex(0);
-        (void)f;
     }
     void start()
     {

@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -15,6 +17,22 @@ const QString kKeywordsSql = QStringLiteral("Select * from tblKeywords");
 bool isEmptyText(const QVariant &value)
 {
     return value.isValid() && value.toString().isEmpty();
+}
+
+// Whether any keyword slot of the deck matches; nothing when the deck cannot
+// be read.
+template <typename Predicate>
+std::optional<bool> anyKeywordSlot(const QString &deckPath, Predicate matches)
+{
+    Database deck;
+    ResultSet keywords;
+    if (!OpenDatabase(deck, deckPath) || !OpenResultSet(keywords, deck, kKeywordsSql))
+        return std::nullopt;
+    for (keywords.moveFirst(); !keywords.isEof(); keywords.moveNext()) {
+        if (matches(keywords))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -72,33 +90,20 @@ std::optional<QString> existingDeckFile(const QString &dbName)
 
 std::optional<bool> hasMissingKeyword(const QString &deckPath)
 {
-    Database deck;
-    ResultSet keywords;
-    if (!OpenDatabase(deck, deckPath) || !OpenResultSet(keywords, deck, kKeywordsSql))
-        return std::nullopt;
-    for (keywords.moveFirst(); !keywords.isEof(); keywords.moveNext()) {
-        const QVariant keyword = keywords.field(QStringLiteral("keyword"));
-        if (!keyword.isValid() || keyword.toString().isEmpty())
-            return true;
-    }
-    return false;
+    return anyKeywordSlot(deckPath, [](const ResultSet &slot) {
+        const QVariant keyword = slot.field(QStringLiteral("keyword"));
+        return !keyword.isValid() || keyword.toString().isEmpty();
+    });
 }
 
 std::optional<bool> hasEmptyKeywordField(const QString &deckPath)
 {
-    Database deck;
-    ResultSet keywords;
-    if (!OpenDatabase(deck, deckPath) || !OpenResultSet(keywords, deck, kKeywordsSql))
-        return std::nullopt;
     static const QStringList fields{QStringLiteral("keyword"), QStringLiteral("cardname"), QStringLiteral("id"),
                                     QStringLiteral("cardid")};
-    for (keywords.moveFirst(); !keywords.isEof(); keywords.moveNext()) {
-        for (const QString &name : fields) {
-            if (isEmptyText(keywords.field(name)))
-                return true;
-        }
-    }
-    return false;
+    return anyKeywordSlot(deckPath, [](const ResultSet &slot) {
+        return std::any_of(fields.cbegin(), fields.cend(),
+                           [&slot](const QString &name) { return isEmptyText(slot.field(name)); });
+    });
 }
 
 QString designingIncompleteMessage(const QString &deckName)
