@@ -1,12 +1,11 @@
 #include "learn/testreport.h"
 
 #include "app/prompter.h"
+#include "app/safesave.h"
 #include "store/database.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace velmora {
 
@@ -95,51 +94,12 @@ TestReport writeTestReport(TestRun &run, Database &deck, TestType type)
 
 bool saveReportFile(const QString &path, const QString &reportText, QString *error)
 {
-    const auto fail = [error](const QString &reason) {
-        if (error)
-            *error = reason;
-        return false;
-    };
-
     // UTF-8: Linux has no single-byte system code page to follow; its locales,
     // editors and terminals read UTF-8, which carries every letter a card name
     // may hold, and a report in plain ASCII comes out byte for byte as a
     // single-byte code page would write it. No byte-order mark, so such a file
     // stays exactly that.
-    const QByteArray bytes = (reportText + kLineBreak).toUtf8();
-
-    const QFileInfo target(path);
-    if (target.isDir())
-        return fail(QStringLiteral("The name belongs to a folder."));
-
-    if (target.exists() && !target.isFile()) {
-        // A device or pipe is written in place: renaming a new file over it
-        // would replace the node itself.
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return fail(file.errorString());
-        if (file.write(bytes) != bytes.size() || !file.flush())
-            return fail(file.errorString());
-        file.close();
-        if (file.error() != QFileDevice::NoError)
-            return fail(file.errorString());
-        return true;
-    }
-
-    // The new text goes to a temporary file that replaces the old one only
-    // when it was written completely, so a failed save keeps the earlier file.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(reason);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    return saveFileAtomically(path, (reportText + kLineBreak).toUtf8(), error);
 }
 
 bool saveTestReport(Prompter &prompter, const QString &reportText, QWidget *parent)
@@ -149,9 +109,12 @@ bool saveTestReport(Prompter &prompter, const QString &reportText, QWidget *pare
     request.filter = qtFileFilter(QString::fromLatin1(kReportFileFilter));
     request.startName = QString();
     request.confirmOverwrite = true;
-    const QString path = prompter.saveFileName(request, parent);
+    QString path = prompter.saveFileName(request, parent);
     if (path.isEmpty())
         return false;
+    // The only filter is text files: a name typed without a suffix gets it.
+    if (QFileInfo(path).suffix().isEmpty() && !QFileInfo(path).exists())
+        path += QStringLiteral(".txt");
 
     QString reason;
     if (saveReportFile(path, reportText, &reason))

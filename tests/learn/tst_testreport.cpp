@@ -180,6 +180,14 @@ void TestReportTest::save_asksForATextFileAndReplacesItWithUtf8()
                                 QByteArray(12, ' ') + "Correct\r\n");
     QVERIFY(prompter.messages().isEmpty());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("report.txt")});
+
+    // Typed without a suffix, the name gets the text filter's; another suffix stays.
+    prompter.queueFileName(dir.filePath(QStringLiteral("second")));
+    prompter.queueFileName(dir.filePath(QStringLiteral("third.log")));
+    QVERIFY(saveTestReport(prompter, QStringLiteral("2")));
+    QVERIFY(saveTestReport(prompter, QStringLiteral("3")));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{QStringLiteral("report.txt"), QStringLiteral("second.txt"), QStringLiteral("third.log")}));
 }
 
 void TestReportTest::failedWrite_isToldAndNotSuccess_data()

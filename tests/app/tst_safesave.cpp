@@ -1,0 +1,141 @@
+#include "app/safesave.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace velmora;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+// A tiny file system of its own, mounted for the test and gone after it.
+class TinyFileSystem
+{
+public:
+    TinyFileSystem()
+    {
+        if (::geteuid() != 0 || !dir_.isValid())
+            return;
+        mounted_ = QProcess::execute(QStringLiteral("mount"),
+                                     {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                      QStringLiteral("size=64k"), QStringLiteral("tmpfs"), dir_.path()}) == 0;
+    }
+    ~TinyFileSystem()
+    {
+        if (mounted_)
+            QProcess::execute(QStringLiteral("umount"), {dir_.path()});
+    }
+    TinyFileSystem(const TinyFileSystem &) = delete;
+    TinyFileSystem &operator=(const TinyFileSystem &) = delete;
+
+    [[nodiscard]] bool mounted() const { return mounted_; }
+    [[nodiscard]] QString filePath(const QString &name) const { return dir_.filePath(name); }
+
+    // Writes a filler file until the file system has no byte left.
+    [[nodiscard]] bool fill() const
+    {
+        QFile filler(filePath(QStringLiteral("filler")));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        const QByteArray block(1024, 'f');
+        while (filler.write(block) == block.size()) {
+        }
+        return filler.error() != QFileDevice::NoError;
+    }
+
+private:
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+};
+
+} // namespace
+
+class TestSafeSave : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void save_replacesTheFileWholeAndLeavesNoTemporaryFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.txt"));
+        QVERIFY(saveFileAtomically(path, QByteArray(100000, 'a')));
+        QVERIFY(saveFileAtomically(path, "short"));
+        QCOMPARE(readAll(path), QByteArray("short"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("report.txt")});
+    }
+
+    void refusedSave_saysWhyAndKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addRow("folder that does not exist") << QStringLiteral("missing/report.txt");
+        QTest::addRow("name of a folder") << QStringLiteral("sub");
+    }
+    void refusedSave_saysWhyAndKeepsTheOldFile()
+    {
+        QFETCH(QString, target);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+        QString error;
+        QVERIFY(!saveFileAtomically(dir.filePath(target), "text", &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("sub"))).isDir());
+    }
+
+    // The bytes fit in the file's buffer, so only the flush before the
+    // rename can find out that the disk is full.
+    void fullFileSystem_failsAndKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addRow("text that fits in the buffer") << 5000;
+        QTest::addRow("text larger than the buffer") << 40000;
+    }
+    void fullFileSystem_failsAndKeepsTheOldFile()
+    {
+        QFETCH(int, size);
+        TinyFileSystem disk;
+        if (!disk.mounted())
+            QSKIP("no small file system can be mounted here (needs root and tmpfs)");
+        const QString path = disk.filePath(QStringLiteral("report.txt"));
+        QVERIFY(writeFile(path, "the old report\r\n"));
+        QVERIFY(disk.fill());
+
+        QString error;
+        QVERIFY(!saveFileAtomically(path, QByteArray(size, 'n'), &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(readAll(path), QByteArray("the old report\r\n"));
+        QVERIFY(QFile::remove(disk.filePath(QStringLiteral("filler"))));
+        QVERIFY(saveFileAtomically(path, QByteArray(size, 'n')));
+        QCOMPARE(readAll(path).size(), size);
+    }
+
+    void device_isWrittenInPlaceNotReplaced()
+    {
+        if (!QFile::exists(QStringLiteral("/dev/full")))
+            QSKIP("no /dev/full on this system");
+        QString error;
+        QVERIFY(!saveFileAtomically(QStringLiteral("/dev/full"), "text", &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
+        QVERIFY(saveFileAtomically(QStringLiteral("/dev/null"), "text"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSafeSave)
+#include "tst_safesave.moc"
