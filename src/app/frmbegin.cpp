@@ -230,6 +230,17 @@ void FrmBegin::lblFullBrand_Click()
     OpenVendorPage(VendorPage::FullyBranded);
 }
 
+void FrmBegin::setVisible(bool visible)
+{
+    // A window system places a window anew when it is shown again unless the
+    // program names the place: the one the user left it at.
+    if (!visible && isVisible())
+        placeBeforeHiding_ = saveGeometry();
+    else if (visible && !isVisible() && !placeBeforeHiding_.isEmpty())
+        restoreGeometry(placeBeforeHiding_);
+    QWidget::setVisible(visible);
+}
+
 // With nothing else on screen the close box ends the program, as Exit would;
 // while another window is in use only the start screen goes.
 void FrmBegin::closeEvent(QCloseEvent *event)

@@ -47,6 +47,9 @@ public slots:
     void lblCobrand_Click();
     void lblFullBrand_Click();
 
+    // Shown again after a hide, the window comes back where it was.
+    void setVisible(bool visible) override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -56,6 +59,7 @@ private:
 
     Services &services_;
     bool loaded_ = false;
+    QByteArray placeBeforeHiding_;
     std::array<WindowFactory, 3> factories_;
     QPushButton *cmdDeck_ = nullptr;
     QPushButton *cmdTarot_ = nullptr;

@@ -1,7 +1,10 @@
 #include "app/prompter.h"
 
+#include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace velmora {
 
@@ -15,7 +18,7 @@ QString qtFileFilter(const QString &pipeFilter)
     return filters.join(QStringLiteral(";;"));
 }
 
-PromptAnswer QtPrompter::ask(const Prompt &prompt, QWidget *parent)
+std::unique_ptr<QMessageBox> makeMessageBox(const Prompt &prompt, QWidget *parent)
 {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (prompt.icon) {
@@ -51,8 +54,25 @@ PromptAnswer QtPrompter::ask(const Prompt &prompt, QWidget *parent)
     // A lone carriage return is the line break of the program's messages.
     QString text = prompt.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(icon, prompt.title, text, buttons, parent);
-    switch (box.exec()) {
+    auto box = std::make_unique<QMessageBox>(icon, prompt.title, QString(), buttons, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+
+    // A message box sizes itself to its text; a short text left the title
+    // bar too narrow for the title. The title bar also holds the window's
+    // icon and buttons.
+    const int titleWidth = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(prompt.title);
+    constexpr int kTitleBarExtras = 160;
+    if (auto *grid = qobject_cast<QGridLayout *>(box->layout()))
+        grid->addItem(new QSpacerItem(titleWidth + kTitleBarExtras, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    return box;
+}
+
+PromptAnswer QtPrompter::ask(const Prompt &prompt, QWidget *parent)
+{
+    const std::unique_ptr<QMessageBox> box = makeMessageBox(prompt, parent);
+    switch (box->exec()) {
     case QMessageBox::Yes:
         return PromptAnswer::Yes;
     case QMessageBox::No:
@@ -64,11 +84,25 @@ PromptAnswer QtPrompter::ask(const Prompt &prompt, QWidget *parent)
     }
 }
 
+std::unique_ptr<QFileDialog> makeSaveDialog(const FileDialogRequest &request, QWidget *parent)
+{
+    auto dialog = std::make_unique<QFileDialog>(parent, request.title, request.startName, request.filter);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    if (!request.confirmOverwrite)
+        dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    static const QRegularExpression singlePattern(QStringLiteral("^[^(;]*\\(\\*\\.(\\w+)\\)$"));
+    if (const QRegularExpressionMatch match = singlePattern.match(request.filter); match.hasMatch())
+        dialog->setDefaultSuffix(match.captured(1));
+    return dialog;
+}
+
 QString QtPrompter::saveFileName(const FileDialogRequest &request, QWidget *parent)
 {
-    const QFileDialog::Options options =
-        request.confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-    return QFileDialog::getSaveFileName(parent, request.title, request.startName, request.filter, nullptr, options);
+    const std::unique_ptr<QFileDialog> dialog = makeSaveDialog(request, parent);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return {};
+    return dialog->selectedFiles().constFirst();
 }
 
 QString QtPrompter::openFileName(const FileDialogRequest &request, QWidget *parent)

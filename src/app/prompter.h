@@ -6,6 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class QFileDialog;
+class QMessageBox;
 class QWidget;
 
 namespace velmora {
@@ -54,6 +58,14 @@ public:
 
 // Converts the "Description|*.ext|..." filter form to Qt's "Description (*.ext);;...".
 QString qtFileFilter(const QString &pipeFilter);
+
+// The message box QtPrompter shows: plain text (names from decks and files
+// are never read as markup), line breaks as the program writes them, and
+// wide enough to show its whole title.
+[[nodiscard]] std::unique_ptr<QMessageBox> makeMessageBox(const Prompt &prompt, QWidget *parent = nullptr);
+// The save dialog QtPrompter shows: with a single "*.ext" filter a name typed
+// without a suffix gets that one.
+[[nodiscard]] std::unique_ptr<QFileDialog> makeSaveDialog(const FileDialogRequest &request, QWidget *parent = nullptr);
 
 class QtPrompter : public Prompter
 {
