@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
 
@@ -18,6 +19,7 @@
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -127,15 +129,42 @@ bool requiredFilesPresent()
 
 namespace {
 
-QString lockFolder()
+#ifdef Q_OS_UNIX
+// A folder that only this user can change: owned by the user, no symbolic
+// link, and no write permission for group or others.
+bool onlyOwnerCanWrite(const QString &folder)
 {
-    // The per-user runtime folder when there is one; otherwise the shared
-    // temporary folder, with the user in the file name.
-    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
-        return runtime;
-    return QDir::tempPath();
+    struct stat info
+    {};
+    if (::lstat(QFile::encodeName(folder).constData(), &info) != 0)
+        return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
+#endif
+
+} // namespace
+
+QString singleInstanceLockFolder()
+{
+#ifdef Q_OS_UNIX
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && onlyOwnerCanWrite(runtime))
+        return runtime;
+    // Without a runtime folder of the user's own, a folder of the program's
+    // under the user's cache folder: a shared folder such as /tmp would let
+    // another user take the lock's name first and keep the program out.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty() || !QDir().mkpath(cache))
+        return {};
+    const QString folder = cache + QStringLiteral("/velmora");
+    ::mkdir(QFile::encodeName(folder).constData(), 0700);
+    return onlyOwnerCanWrite(folder) ? folder : QString();
+#else
+    return QDir::tempPath();
+#endif
+}
+
+namespace {
 
 QString userTag()
 {
@@ -150,12 +179,15 @@ QString userTag()
 
 SingleInstanceLock::SingleInstanceLock()
 {
-    QString folder = QFileInfo(paths::programFolder()).canonicalFilePath();
+    QString program = QFileInfo(paths::programFolder()).canonicalFilePath();
+    if (program.isEmpty())
+        program = QDir::cleanPath(QDir(paths::programFolder()).absolutePath());
+    const QByteArray folderHash = QCryptographicHash::hash(program.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    const QString folder = singleInstanceLockFolder();
     if (folder.isEmpty())
-        folder = QDir::cleanPath(QDir(paths::programFolder()).absolutePath());
-    const QByteArray folderHash = QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    path_ = lockFolder() + QStringLiteral("/velmora-") + userTag() + QLatin1Char('-') +
-            QString::fromLatin1(folderHash) + QStringLiteral(".lock");
+        return;
+    path_ = folder + QStringLiteral("/velmora-") + userTag() + QLatin1Char('-') + QString::fromLatin1(folderHash) +
+            QStringLiteral(".lock");
 }
 
 SingleInstanceLock::~SingleInstanceLock()
@@ -171,10 +203,12 @@ bool SingleInstanceLock::tryAcquire()
 {
     if (fd_ >= 0)
         return true;
+    if (path_.isEmpty())
+        return true; // no safe place for a lock: better a second copy than none
     const QByteArray name = QFile::encodeName(path_);
-    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
-        return true; // no place for a lock: better a second copy than none
+        return true;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         return false;

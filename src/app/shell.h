@@ -49,6 +49,12 @@ struct RequiredPath
 [[nodiscard]] QList<RequiredPath> requiredPaths();
 [[nodiscard]] bool requiredFilesPresent();
 
+// The folder of the single-instance lock, one that only the user can write:
+// XDG_RUNTIME_DIR when it is the user's own and closed to others, else
+// "velmora" in the user's cache folder, made with mode 0700 and checked.
+// Empty when no such folder can be had.
+[[nodiscard]] QString singleInstanceLockFolder();
+
 // One running copy per user and program folder: copies installed in
 // different folders run side by side.
 class SingleInstanceLock
@@ -63,6 +69,7 @@ public:
     // nothing any more.
     [[nodiscard]] bool tryAcquire();
     void release();
+    // Empty when there is no safe folder for it: then every copy may run.
     [[nodiscard]] QString lockFilePath() const;
 
 private:

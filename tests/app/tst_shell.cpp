@@ -7,8 +7,14 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -166,6 +172,94 @@ private slots:
         first.release();
         QVERIFY(second.tryAcquire());
         qputenv("VELMORA_HOME", QFile::encodeName(home.path()));
+    }
+
+    // The lock's folder is one only the user can write; another user's or an
+    // open one is passed over, so nobody else can take the lock's name first.
+    void singleInstance_lockFolderOnlyTheUserCanWrite_data()
+    {
+        QTest::addColumn<QString>("runtime");  // the XDG_RUNTIME_DIR given, or "unset"
+        QTest::addColumn<QString>("cache");    // how the cache's velmora folder is found
+        QTest::addColumn<QString>("expected"); // "runtime", "cache" or "none"
+        QTest::addRow("own runtime folder")
+            << QStringLiteral("private") << QStringLiteral("absent") << QStringLiteral("runtime");
+        QTest::addRow("no runtime folder")
+            << QStringLiteral("unset") << QStringLiteral("absent") << QStringLiteral("cache");
+        QTest::addRow("runtime folder missing")
+            << QStringLiteral("missing") << QStringLiteral("absent") << QStringLiteral("cache");
+        QTest::addRow("runtime folder open to all")
+            << QStringLiteral("open") << QStringLiteral("absent") << QStringLiteral("cache");
+        QTest::addRow("runtime folder of another user")
+            << QStringLiteral("foreign") << QStringLiteral("absent") << QStringLiteral("cache");
+        QTest::addRow("cache folder already made")
+            << QStringLiteral("unset") << QStringLiteral("private") << QStringLiteral("cache");
+        QTest::addRow("cache folder open to the group")
+            << QStringLiteral("unset") << QStringLiteral("open") << QStringLiteral("none");
+        QTest::addRow("cache folder of another user")
+            << QStringLiteral("unset") << QStringLiteral("foreign") << QStringLiteral("none");
+        QTest::addRow("cache folder a link")
+            << QStringLiteral("unset") << QStringLiteral("link") << QStringLiteral("none");
+    }
+    void singleInstance_lockFolderOnlyTheUserCanWrite()
+    {
+        QFETCH(QString, runtime);
+        QFETCH(QString, cache);
+        QFETCH(QString, expected);
+        if ((runtime == "foreign" || cache == "foreign") && ::geteuid() != 0)
+            QSKIP("giving a folder to another user needs the superuser");
+
+        TestHome home;
+        QTemporaryDir scratch;
+        const QByteArray previousHome = qgetenv("HOME");
+        const QByteArray previousRuntime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray previousCache = qgetenv("XDG_CACHE_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", previousHome);
+            previousRuntime.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", previousRuntime);
+            previousCache.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", previousCache);
+        });
+        const auto makeFolder = [](const QString &path, const QString &kind) {
+            if (kind == "link")
+                return QDir().mkpath(path + ".target") && QFile::link(path + ".target", path);
+            if (!QDir().mkpath(path))
+                return false;
+            ::chmod(QFile::encodeName(path).constData(), kind == "open" ? 0777 : 0700);
+            return kind != "foreign" || ::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0;
+        };
+
+        const QString runtimeFolder = scratch.filePath("runtime");
+        if (runtime == "unset") {
+            qunsetenv("XDG_RUNTIME_DIR");
+        } else {
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder));
+            if (runtime != "missing")
+                QVERIFY(makeFolder(runtimeFolder, runtime));
+        }
+        const QString cacheHome = scratch.filePath("cache");
+        qputenv("HOME", QFile::encodeName(scratch.path()));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome));
+        const QString cacheRoot = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+        QVERIFY(cacheRoot.startsWith(scratch.path()));
+        const QString cacheFolder = cacheRoot + "/velmora";
+        if (cache != "absent") {
+            QVERIFY(QDir().mkpath(cacheRoot));
+            QVERIFY(makeFolder(cacheFolder, cache));
+        }
+
+        const QString folder = singleInstanceLockFolder();
+        SingleInstanceLock lock;
+        QVERIFY(lock.tryAcquire());
+        if (expected == "none") {
+            QVERIFY(folder.isEmpty());
+            QVERIFY(lock.lockFilePath().isEmpty());
+            return;
+        }
+        QCOMPARE(folder, expected == "runtime" ? runtimeFolder : cacheFolder);
+        QCOMPARE(QFileInfo(lock.lockFilePath()).path(), folder);
+        QCOMPARE(QFileInfo(folder).permissions() & (QFile::WriteGroup | QFile::WriteOther), QFile::Permissions());
+        QCOMPARE(QFileInfo(folder).ownerId(), ::getuid());
+        SingleInstanceLock second;
+        QVERIFY(!second.tryAcquire());
     }
 
     void accessKey_notation()
