@@ -1,21 +1,27 @@
 #pragma once
 
+#include <functional>
+
 namespace velmora {
 
-// The whole run of the program: the one-instance check, the update reminder
-// and the start screen, then the window system's event loop.
-//
-// Besides "/STARTUP" (read by the main window) the program understands these
-// switches, for scripts and timing:
-//   --unattended       prompts go to standard error and get the cautious
-//                      answer instead of a window (see UnattendedPrompter)
-//   --show NAME        once the start screen is up, open the named screen
-//                      ("begin", "begin-tooltip", "about", and the main
-//                      window's "main", "test-description", "test-keywords",
-//                      "results", see learn/showcase.h); prints
-//                      "velmora: shown NAME" on standard output when it has
-//                      been painted
-//   --quit-when-shown  end the program as soon as that line is printed
-int runVelmora(int argc, char *argv[]);
+class FrmBegin;
+class Prompter;
+struct Services;
+
+// What a run of the program is given from above the shell.
+struct StartUp
+{
+    // Every message box of the run.
+    Prompter &prompter;
+    // Gives the start screen the windows its buttons open.
+    std::function<void(FrmBegin &begin, Services &services)> offerWindows;
+    // Called once the start screen is shown; the product has nothing here.
+    std::function<void(FrmBegin &begin, Services &services)> startScreenShown;
+};
+
+// The whole run of the program in the QApplication the caller made: the
+// one-instance check, the update reminder and the start screen, then the
+// window system's event loop. The main window reads "/STARTUP" itself.
+int runVelmora(const StartUp &startUp);
 
 } // namespace velmora

@@ -1,5 +1,7 @@
-// Starts the built program as real processes: one copy per user and program
-// folder, the missing-data check, and the start-up switch.
+// Starts the program's start-up as real processes, through velmora-showcase
+// (the same start-up with switches that answer prompts on standard error and
+// announce the painted start screen): one copy per user and program folder,
+// the missing-data check, and the start-up switch.
 
 #include "testhome.h"
 
@@ -39,7 +41,7 @@ public:
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         process->setProcessEnvironment(env);
-        process->setProgram(qEnvironmentVariable("VELMORA_BUILD_DIR") + QStringLiteral("/velmora"));
+        process->setProgram(qEnvironmentVariable("VELMORA_BUILD_DIR") + QStringLiteral("/velmora-showcase"));
         return process;
     }
 
@@ -51,7 +53,8 @@ public:
         return started;
     }
 
-    QString settingsFile() const { return config.filePath(QStringLiteral("velmora.conf")); }
+    // Named after the executable, as the product's is.
+    QString settingsFile() const { return config.filePath(QStringLiteral("velmora-showcase.conf")); }
 
     QTemporaryDir home;
     QTemporaryDir config;
@@ -98,7 +101,7 @@ class TestStartup : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(QFile::exists(qEnvironmentVariable("VELMORA_BUILD_DIR") + QStringLiteral("/velmora")),
+        QVERIFY2(QFile::exists(qEnvironmentVariable("VELMORA_BUILD_DIR") + QStringLiteral("/velmora-showcase")),
                  "VELMORA_BUILD_DIR must name the build folder");
     }
 

@@ -1,3 +1,4 @@
+#include "compose/startscreen.h"
 #include "fakes.h"
 #include "sampledeck.h"
 #include "scriptedprompter.h"
@@ -142,7 +143,7 @@ void TstFrmMainTest::openWindow(int testType, int level)
 FrmMain *TstFrmMainTest::openFromStartScreen()
 {
     begin_ = new FrmBegin(*services_);
-    FrmMain::offerFromStartScreen(*begin_, *services_);
+    offerWindowsFromStartScreen(*begin_, *services_);
     if (!begin_->Form_Load())
         qFatal("the start screen did not load");
     begin_->show();

@@ -1,4 +1,4 @@
-#include "learn/showcase.h"
+#include "mainwindowscreens.h"
 
 #include "app/frmbegin.h"
 #include "learn/frmmain.h"

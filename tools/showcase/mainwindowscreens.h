@@ -1,6 +1,6 @@
 #pragma once
 
-// Screens of the main window that the program's --show switch can open for
+// Screens of the main window that velmora-showcase can open for
 // screenshots and timing: the window itself, a question of each test type
 // and the results of a finished test, all on the first deck of the list.
 

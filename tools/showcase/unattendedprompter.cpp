@@ -1,4 +1,4 @@
-#include "app/unattendedprompter.h"
+#include "unattendedprompter.h"
 
 #include <cstdio>
 
