@@ -88,7 +88,7 @@ FrmBegin::FrmBegin(Services &services, QWidget *parent) : QWidget(parent), servi
     brandLayout->addWidget(lblFullBrand_);
 
     auto *icon = new QLabel(this);
-    icon->setPixmap(appIconPixmap(48));
+    icon->setPixmap(appIcon().pixmap(48)); // drawn once, for the window icon
     auto *title = new QLabel(QStringLiteral("Velmora"), this);
     QFont titleFont = title->font();
     titleFont.setBold(true);
