@@ -4,12 +4,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace velmora {
 
@@ -44,6 +46,22 @@ bool markedHidden(const QByteArray &text)
             return line.mid(equals + 1).trimmed() == "true";
     }
     return false;
+}
+
+// QSaveFile refuses some paths itself without a system call to fail: name
+// the error the system would have given.
+int openError(int error, const QString &path)
+{
+    if (error != 0)
+        return error;
+    const QFileInfo info(path);
+    if (info.isDir())
+        return EISDIR;
+    if (info.exists() && !info.isWritable())
+        return EACCES;
+    if (::access(QFile::encodeName(info.path()).constData(), W_OK | X_OK) != 0)
+        return errno;
+    return EIO;
 }
 
 } // namespace
@@ -132,7 +150,7 @@ void SetStartupEntry(Prompter &prompter, const QString &exeName, const QString &
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        tellFailure(prompter, errno, " opening key", parent);
+        tellFailure(prompter, openError(errno, path), " opening key", parent);
         return;
     }
     const QByteArray text = startupEntryText(exeName, programFolder);
