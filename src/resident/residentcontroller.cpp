@@ -12,8 +12,7 @@
 
 namespace velmora {
 
-ResidentController::ResidentController(Services &services, QWidget *mainWindow, SystemTrayFrame *frame,
-                                       QObject *parent)
+ResidentController::ResidentController(Services &services, QWidget *mainWindow, SystemTrayFrame *frame, QObject *parent)
     : QObject(parent), services_(services), window_(mainWindow), frame_(frame), exeName_(applicationName()),
       programFolder_(QCoreApplication::applicationDirPath()), menu_(std::make_unique<QMenu>())
 {

@@ -26,8 +26,8 @@ enum class WindowPlacement {
 
 struct ResidentOpening
 {
-    bool runAtStartup = false;  // optRun chosen, else optDontRun
-    bool rewriteEntry = false;  // the entry is written again with the current folder
+    bool runAtStartup = false; // optRun chosen, else optDontRun
+    bool rewriteEntry = false; // the entry is written again with the current folder
     bool trayBoxEnabled = false;
     bool trayBoxTicked = false;
     WindowPlacement placement = WindowPlacement::Shown;

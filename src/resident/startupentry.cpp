@@ -141,7 +141,8 @@ void SetStartupEntry(Prompter &prompter, const QString &exeName, const QString &
     }
 
     std::error_code made;
-    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(autostartFolder()).toStdString()), made);
+    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(autostartFolder()).toStdString()),
+                                        made);
     if (made) {
         tellFailure(prompter, made.value(), " opening key", parent);
         return;

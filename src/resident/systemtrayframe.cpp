@@ -21,8 +21,7 @@ T *named(T *widget, const QString &name)
 SystemTrayFrame::SystemTrayFrame(QWidget *parent)
     : QGroupBox(QStringLiteral("Run on Windows Start-Up"), parent),
       optRun_(named(new QRadioButton(QStringLiteral("Run at start-up"), this), QStringLiteral("optRun"))),
-      optDontRun_(
-          named(new QRadioButton(QStringLiteral("Don't run at start-up"), this), QStringLiteral("optDontRun"))),
+      optDontRun_(named(new QRadioButton(QStringLiteral("Don't run at start-up"), this), QStringLiteral("optDontRun"))),
       chkSysTray_(named(new QCheckBox(QStringLiteral("Start at system tray"), this), QStringLiteral("chkSysTray"))),
       label14_(named(new QLabel(QStringLiteral("This is a very important setting. Remember that if you want to get "
                                                "the most benefit from this program then you must have it running at "
@@ -33,16 +32,15 @@ SystemTrayFrame::SystemTrayFrame(QWidget *parent)
 {
     setObjectName(QStringLiteral("fraSystemTray"));
     setAccessibleName(title());
-    for (QAbstractButton *button : {static_cast<QAbstractButton *>(optRun_),
-                                    static_cast<QAbstractButton *>(optDontRun_),
-                                    static_cast<QAbstractButton *>(chkSysTray_)}) {
+    for (QAbstractButton *button :
+         {static_cast<QAbstractButton *>(optRun_), static_cast<QAbstractButton *>(optDontRun_),
+          static_cast<QAbstractButton *>(chkSysTray_)}) {
         button->setAccessibleName(button->text());
         button->setFocusPolicy(Qt::StrongFocus);
     }
     label14_->setWordWrap(true);
     label14_->setTextFormat(Qt::PlainText);
     label14_->setAccessibleName(label14_->text());
-    label14_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     optDontRun_->setChecked(true);
     chkSysTray_->setEnabled(false);

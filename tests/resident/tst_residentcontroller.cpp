@@ -1,10 +1,11 @@
+#include "fakes.h"
+#include "scriptedprompter.h"
+
 #include "app/prompter.h"
 #include "app/services.h"
-#include "fakes.h"
 #include "resident/residentcontroller.h"
 #include "resident/startupentry.h"
 #include "resident/systemtrayframe.h"
-#include "scriptedprompter.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QRadioButton>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 #include <QtTest>
 
 using namespace velmora;
@@ -96,6 +98,25 @@ private slots:
             QVERIFY(!widget->accessibleName().isEmpty());
             QCOMPARE(widget->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
         }
+    }
+
+    // The long label wraps inside a narrow window and shows whole.
+    void label14_wrapsWithoutWideningTheWindow()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *frame = new SystemTrayFrame(&window);
+        layout->addWidget(frame);
+        layout->addStretch(1);
+        window.resize(260, 400);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.width(), 260);
+        QVERIFY(window.minimumSizeHint().width() <= 260);
+        auto *label = control<QLabel>(frame, "Label14");
+        QVERIFY(label->wordWrap());
+        QVERIFY(label->width() < 260);
+        QVERIFY(label->height() >= label->heightForWidth(label->width()));
     }
 
     void opening_setsTheFrameFromEntryAndSetting_data()

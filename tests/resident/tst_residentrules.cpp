@@ -72,23 +72,21 @@ private slots:
         QTest::addRow("no entry, nothing stored")
             << false << QString() << QStringList{} << true << false << false << false << WindowPlacement::Shown;
         QTest::addRow("no entry, True stored, at logon")
-            << false << QStringLiteral("True") << atLogon << true << false << false << false
-            << WindowPlacement::Shown;
+            << false << QStringLiteral("True") << atLogon << true << false << false << false << WindowPlacement::Shown;
         QTest::addRow("entry, absent setting")
             << true << QString() << atLogon << true << true << true << false << WindowPlacement::Shown;
         QTest::addRow("entry, False") << true << QStringLiteral("False") << atLogon << true << true << true << false
                                       << WindowPlacement::Shown;
-        QTest::addRow("entry, true lower case") << true << QStringLiteral("true") << atLogon << true << true << true
-                                                << false << WindowPlacement::Shown;
+        QTest::addRow("entry, true lower case")
+            << true << QStringLiteral("true") << atLogon << true << true << true << false << WindowPlacement::Shown;
         QTest::addRow("entry, True, not at logon") << true << QStringLiteral("True") << QStringList{} << true << true
                                                    << true << true << WindowPlacement::Shown;
-        QTest::addRow("entry, True, lower-case switch")
-            << true << QStringLiteral("True") << QStringList{"/startup"} << true << true << true << true
-            << WindowPlacement::Shown;
-        QTest::addRow("entry, True, at logon") << true << QStringLiteral("True") << atLogon << true << true << true
-                                               << true << WindowPlacement::InTray;
-        QTest::addRow("entry, True, at logon, no tray") << true << QStringLiteral("True") << atLogon << false << true
-                                                        << true << true << WindowPlacement::Minimised;
+        QTest::addRow("entry, True, lower-case switch") << true << QStringLiteral("True") << QStringList{"/startup"}
+                                                        << true << true << true << true << WindowPlacement::Shown;
+        QTest::addRow("entry, True, at logon")
+            << true << QStringLiteral("True") << atLogon << true << true << true << true << WindowPlacement::InTray;
+        QTest::addRow("entry, True, at logon, no tray")
+            << true << QStringLiteral("True") << atLogon << false << true << true << true << WindowPlacement::Minimised;
     }
     void opening()
     {

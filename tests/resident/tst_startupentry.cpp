@@ -1,6 +1,7 @@
+#include "scriptedprompter.h"
+
 #include "app/prompter.h"
 #include "resident/startupentry.h"
-#include "scriptedprompter.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,16 +73,19 @@ private slots:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("exec");
-        QTest::addRow("plain") << QStringLiteral("/opt/velmora") << QStringLiteral("Exec=\"/opt/velmora/velmora\" /STARTUP");
+        QTest::addRow("plain") << QStringLiteral("/opt/velmora")
+                               << QStringLiteral("Exec=\"/opt/velmora/velmora\" /STARTUP");
         QTest::addRow("blank") << QStringLiteral("/home/ann/My Apps")
                                << QStringLiteral("Exec=\"/home/ann/My Apps/velmora\" /STARTUP");
         QTest::addRow("trailing slash") << QStringLiteral("/opt/velmora/")
                                         << QStringLiteral("Exec=\"/opt/velmora/velmora\" /STARTUP");
         QTest::addRow("quote dollar backtick")
             << QStringLiteral("/o\"p$t`x") << QStringLiteral("Exec=\"/o\\\\\"p\\\\$t\\\\`x/velmora\" /STARTUP");
-        QTest::addRow("backslash") << QStringLiteral("/a\\b") << QStringLiteral("Exec=\"/a\\\\\\\\b/velmora\" /STARTUP");
+        QTest::addRow("backslash") << QStringLiteral("/a\\b")
+                                   << QStringLiteral("Exec=\"/a\\\\\\\\b/velmora\" /STARTUP");
         QTest::addRow("percent") << QStringLiteral("/100%") << QStringLiteral("Exec=\"/100%%/velmora\" /STARTUP");
-        QTest::addRow("non-ascii") << QStringLiteral("/home/zoë") << QStringLiteral("Exec=\"/home/zoë/velmora\" /STARTUP");
+        QTest::addRow("non-ascii") << QStringLiteral("/home/zoë")
+                                   << QStringLiteral("Exec=\"/home/zoë/velmora\" /STARTUP");
     }
     void execLine_quotesThePath()
     {
