@@ -179,6 +179,26 @@ private slots:
         QVERIFY(!settings_->contains(QStringLiteral("RunAtSysTray")));
     }
 
+    void keyboard_choosesAndTicks()
+    {
+        Window window(*services_);
+        window.widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window.widget));
+        window.widget.activateWindow();
+        window.optDontRun()->setFocus();
+        QTest::keyClick(window.optDontRun(), Qt::Key_Up);
+        QVERIFY(window.optRun()->isChecked());
+        QVERIFY(StartupEntryExists(kExe));
+        window.chkSysTray()->setFocus();
+        QTest::keyClick(window.chkSysTray(), Qt::Key_Space);
+        QCOMPARE(settings_->value(QStringLiteral("RunAtSysTray")), QStringLiteral("True"));
+        window.optRun()->setFocus();
+        QTest::keyClick(window.optRun(), Qt::Key_Down);
+        QVERIFY(window.optDontRun()->isChecked());
+        QVERIFY(!StartupEntryExists(kExe));
+        QCOMPARE(settings_->value(QStringLiteral("RunAtSysTray")), QStringLiteral("False"));
+    }
+
     void trayBox_storesTrueAndFalse()
     {
         Window window(*services_);
