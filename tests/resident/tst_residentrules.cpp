@@ -30,12 +30,6 @@ private slots:
         QCOMPARE(runAtSysTraySet(stored), set);
     }
 
-    void runAtSysTrayText_isTrueOrFalse()
-    {
-        QCOMPARE(runAtSysTrayText(true), QStringLiteral("True"));
-        QCOMPARE(runAtSysTrayText(false), QStringLiteral("False"));
-    }
-
     void startupSwitch_exactAnywhere_data()
     {
         QTest::addColumn<QStringList>("arguments");
