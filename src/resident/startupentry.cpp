@@ -1,0 +1,171 @@
+#include "startupentry.h"
+
+#include "app/prompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+namespace velmora {
+
+namespace {
+
+constexpr char kGroupHeader[] = "[Desktop Entry]";
+
+void tellFailure(Prompter &prompter, int error, const char *what, QWidget *parent)
+{
+    if (error == 0)
+        error = EIO;
+    prompter.ask(Prompt{QStringLiteral("Error ") + QString::number(error) + QLatin1String(what) +
+                            QStringLiteral("\r\n") + QString::fromLocal8Bit(std::strerror(error)),
+                        PromptIcon::None, PromptButtons::Ok, QString::fromLatin1(kAppTitle)},
+                 parent);
+}
+
+// The value of Hidden in the [Desktop Entry] group; blanks around '=' do not count.
+bool markedHidden(const QByteArray &text)
+{
+    bool inMainGroup = false;
+    for (const QByteArray &rawLine : text.split('\n')) {
+        const QByteArray line = rawLine.trimmed();
+        if (line.startsWith('[')) {
+            inMainGroup = line == kGroupHeader;
+            continue;
+        }
+        if (!inMainGroup || line.startsWith('#'))
+            continue;
+        const qsizetype equals = line.indexOf('=');
+        if (equals > 0 && line.left(equals).trimmed() == "Hidden")
+            return line.mid(equals + 1).trimmed() == "true";
+    }
+    return false;
+}
+
+// QSaveFile refuses some paths itself without a system call to fail: name
+// the error the system would have given.
+int openError(int error, const QString &path)
+{
+    if (error != 0)
+        return error;
+    const QFileInfo info(path);
+    if (info.isDir())
+        return EISDIR;
+    if (info.exists() && !info.isWritable())
+        return EACCES;
+    if (::access(QFile::encodeName(info.path()).constData(), W_OK | X_OK) != 0)
+        return errno;
+    return EIO;
+}
+
+} // namespace
+
+QString autostartFolder()
+{
+    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    const QString base = !configHome.isEmpty() && QDir::isAbsolutePath(configHome)
+                             ? configHome
+                             : QDir::homePath() + QStringLiteral("/.config");
+    return QDir::cleanPath(base + QStringLiteral("/autostart"));
+}
+
+QString startupEntryPath(const QString &exeName)
+{
+    return autostartFolder() + QLatin1Char('/') + exeName + QStringLiteral(".desktop");
+}
+
+QString quotedExecArgument(const QString &argument)
+{
+    QString quoted;
+    quoted.reserve(argument.size() + 8);
+    quoted += QLatin1Char('"');
+    for (const QChar c : argument) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
+            quoted += QLatin1Char('\\');
+        quoted += c;
+    }
+    quoted += QLatin1Char('"');
+
+    // The Exec value is a string value: its backslashes and line breaks are
+    // escaped once more, and '%' would start a field code.
+    QString value;
+    value.reserve(quoted.size() + 8);
+    for (const QChar c : quoted) {
+        if (c == QLatin1Char('\\'))
+            value += QStringLiteral("\\\\");
+        else if (c == QLatin1Char('\n'))
+            value += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\r'))
+            value += QStringLiteral("\\r");
+        else if (c == QLatin1Char('\t'))
+            value += QStringLiteral("\\t");
+        else if (c == QLatin1Char('%'))
+            value += QStringLiteral("%%");
+        else
+            value += c;
+    }
+    return value;
+}
+
+QByteArray startupEntryText(const QString &exeName, const QString &programFolder)
+{
+    const QString executable = QDir::cleanPath(programFolder + QLatin1Char('/') + exeName);
+    const QString text = QLatin1String(kGroupHeader) + QStringLiteral("\nType=Application\nName=") +
+                         QLatin1String(kAppTitle) + QStringLiteral("\nExec=") + quotedExecArgument(executable) +
+                         QLatin1Char(' ') + QLatin1String(kStartupSwitch) +
+                         QStringLiteral("\nTerminal=false\nX-GNOME-Autostart-enabled=true\n");
+    return text.toUtf8();
+}
+
+bool StartupEntryExists(const QString &exeName)
+{
+    QFile file(startupEntryPath(exeName));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return !markedHidden(file.readAll());
+}
+
+void SetStartupEntry(Prompter &prompter, const QString &exeName, const QString &programFolder, bool run,
+                     QWidget *parent)
+{
+    const QString path = startupEntryPath(exeName);
+    if (!run) {
+        QFile::remove(path);
+        return;
+    }
+
+    std::error_code made;
+    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(autostartFolder()).toStdString()),
+                                        made);
+    if (made) {
+        tellFailure(prompter, made.value(), " opening key", parent);
+        return;
+    }
+
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        tellFailure(prompter, openError(errno, path), " opening key", parent);
+        return;
+    }
+    const QByteArray text = startupEntryText(exeName, programFolder);
+    errno = 0;
+    // Qt 6.4's commit() does not notice an earlier failed write: check here.
+    if (file.write(text) != text.size() || !file.flush()) {
+        const int error = errno;
+        file.cancelWriting();
+        tellFailure(prompter, error, " setting key", parent);
+        return;
+    }
+    errno = 0;
+    if (!file.commit())
+        tellFailure(prompter, errno, " setting key", parent);
+}
+
+} // namespace velmora

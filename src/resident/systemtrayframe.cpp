@@ -1,0 +1,95 @@
+#include "systemtrayframe.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+template <typename T>
+T *named(T *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+} // namespace
+
+SystemTrayFrame::SystemTrayFrame(QWidget *parent)
+    : QGroupBox(QStringLiteral("Run on Windows Start-Up"), parent),
+      optRun_(named(new QRadioButton(QStringLiteral("Run at start-up"), this), QStringLiteral("optRun"))),
+      optDontRun_(named(new QRadioButton(QStringLiteral("Don't run at start-up"), this), QStringLiteral("optDontRun"))),
+      chkSysTray_(named(new QCheckBox(QStringLiteral("Start at system tray"), this), QStringLiteral("chkSysTray"))),
+      label14_(named(new QLabel(QStringLiteral("This is a very important setting. Remember that if you want to get "
+                                               "the most benefit from this program then you must have it running at "
+                                               "all times.\nIt is also important that you keep your goals in mind, "
+                                               "hence starting in system tray will be a deterrent to those goals."),
+                                this),
+                     QStringLiteral("Label14")))
+{
+    setObjectName(QStringLiteral("fraSystemTray"));
+    setAccessibleName(title());
+    for (QAbstractButton *button :
+         {static_cast<QAbstractButton *>(optRun_), static_cast<QAbstractButton *>(optDontRun_),
+          static_cast<QAbstractButton *>(chkSysTray_)}) {
+        button->setAccessibleName(button->text());
+        button->setFocusPolicy(Qt::StrongFocus);
+    }
+    label14_->setWordWrap(true);
+    label14_->setTextFormat(Qt::PlainText);
+    label14_->setAccessibleName(label14_->text());
+
+    optDontRun_->setChecked(true);
+    chkSysTray_->setEnabled(false);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(optRun_);
+    layout->addWidget(optDontRun_);
+    layout->addWidget(chkSysTray_);
+    layout->addWidget(label14_);
+
+    connect(optRun_, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            emit runAtStartupChosen();
+    });
+    connect(optDontRun_, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            emit dontRunAtStartupChosen();
+    });
+    connect(chkSysTray_, &QCheckBox::toggled, this, &SystemTrayFrame::trayBoxChanged);
+}
+
+bool SystemTrayFrame::runAtStartup() const
+{
+    return optRun_->isChecked();
+}
+
+void SystemTrayFrame::setRunAtStartup(bool run)
+{
+    (run ? optRun_ : optDontRun_)->setChecked(true);
+}
+
+bool SystemTrayFrame::trayBoxTicked() const
+{
+    return chkSysTray_->isChecked();
+}
+
+bool SystemTrayFrame::trayBoxEnabled() const
+{
+    return chkSysTray_->isEnabled();
+}
+
+void SystemTrayFrame::setTrayBoxTicked(bool ticked)
+{
+    chkSysTray_->setChecked(ticked);
+}
+
+void SystemTrayFrame::setTrayBoxEnabled(bool enabled)
+{
+    chkSysTray_->setEnabled(enabled);
+}
+
+} // namespace velmora

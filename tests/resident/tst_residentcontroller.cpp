@@ -1,0 +1,346 @@
+#include "fakes.h"
+#include "scriptedprompter.h"
+
+#include "app/prompter.h"
+#include "app/services.h"
+#include "resident/residentcontroller.h"
+#include "resident/startupentry.h"
+#include "resident/systemtrayframe.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <QtTest>
+
+using namespace velmora;
+
+namespace {
+
+const QString kExe = QStringLiteral("velmora");
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+template <typename T>
+T *control(const QObject *parent, const char *name)
+{
+    T *child = parent->findChild<T *>(QLatin1String(name));
+    if (!child)
+        qFatal("no control %s", name);
+    return child;
+}
+
+void clickBox(QAbstractButton *box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+} // namespace
+
+// One main window with its frame and controller, as the main window makes them.
+struct Window
+{
+    explicit Window(Services &services, const QString &folder = QStringLiteral("/opt/velmora"))
+        : frame(new SystemTrayFrame(&widget)), controller(services, &widget, frame)
+    {
+        widget.setWindowIcon(QIcon(QPixmap(16, 16)));
+        controller.setProgram(kExe, folder);
+    }
+    QWidget widget;
+    SystemTrayFrame *frame;
+    ResidentController controller;
+    QRadioButton *optRun() const { return control<QRadioButton>(frame, "optRun"); }
+    QRadioButton *optDontRun() const { return control<QRadioButton>(frame, "optDontRun"); }
+    QCheckBox *chkSysTray() const { return control<QCheckBox>(frame, "chkSysTray"); }
+};
+
+class TestResidentController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        home_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(home_->isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home_->path()));
+        prompter_ = std::make_unique<test::ScriptedPrompter>();
+        settings_ = std::make_unique<SettingsStore>(home_->filePath(QStringLiteral("velmora.conf")));
+        services_ = std::make_unique<Services>(Services{*prompter_, clock_, random_, *settings_});
+    }
+
+    void frame_hasItsControlsAndTexts()
+    {
+        Window window(*services_);
+        QCOMPARE(window.frame->objectName(), QStringLiteral("fraSystemTray"));
+        QCOMPARE(window.frame->title(), QStringLiteral("Run on Windows Start-Up"));
+        QCOMPARE(window.optRun()->text(), QStringLiteral("Run at start-up"));
+        QCOMPARE(window.optDontRun()->text(), QStringLiteral("Don't run at start-up"));
+        QCOMPARE(window.chkSysTray()->text(), QStringLiteral("Start at system tray"));
+        QCOMPARE(control<QLabel>(window.frame, "Label14")->text(),
+                 QStringLiteral("This is a very important setting. Remember that if you want to get the most benefit "
+                                "from this program then you must have it running at all times.\nIt is also important "
+                                "that you keep your goals in mind, hence starting in system tray will be a deterrent "
+                                "to those goals."));
+        QVERIFY(window.optDontRun()->isChecked());
+        QVERIFY(!window.chkSysTray()->isEnabled());
+        QVERIFY(!window.chkSysTray()->isChecked());
+        for (QWidget *widget : {static_cast<QWidget *>(window.optRun()), static_cast<QWidget *>(window.optDontRun()),
+                                static_cast<QWidget *>(window.chkSysTray())}) {
+            QVERIFY(!widget->accessibleName().isEmpty());
+            QCOMPARE(widget->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+        }
+    }
+
+    // The long label wraps inside a narrow window and shows whole.
+    void label14_wrapsWithoutWideningTheWindow()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *frame = new SystemTrayFrame(&window);
+        layout->addWidget(frame);
+        layout->addStretch(1);
+        window.resize(260, 400);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.width(), 260);
+        QVERIFY(window.minimumSizeHint().width() <= 260);
+        auto *label = control<QLabel>(frame, "Label14");
+        QVERIFY(label->wordWrap());
+        QVERIFY(label->width() < 260);
+        QVERIFY(label->height() >= label->heightForWidth(label->width()));
+    }
+
+    void opening_setsTheFrameFromEntryAndSetting_data()
+    {
+        QTest::addColumn<bool>("entry");
+        QTest::addColumn<QString>("stored"); // null: absent
+        QTest::addColumn<bool>("run");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("ticked");
+        QTest::addRow("no entry, True kept as it is") << false << QStringLiteral("True") << false << false << false;
+        QTest::addRow("no entry, absent stays absent") << false << QString() << false << false << false;
+        QTest::addRow("entry, True") << true << QStringLiteral("True") << true << true << true;
+        QTest::addRow("entry, False") << true << QStringLiteral("False") << true << true << false;
+        QTest::addRow("entry, absent") << true << QString() << true << true << false;
+        QTest::addRow("entry, true lower case") << true << QStringLiteral("true") << true << true << false;
+    }
+    void opening_setsTheFrameFromEntryAndSetting()
+    {
+        QFETCH(bool, entry);
+        QFETCH(QString, stored);
+        QFETCH(bool, run);
+        QFETCH(bool, enabled);
+        QFETCH(bool, ticked);
+        if (entry)
+            SetStartupEntry(*prompter_, kExe, QStringLiteral("/opt/velmora"), true);
+        if (!stored.isNull())
+            settings_->setValue(QStringLiteral("RunAtSysTray"), stored);
+
+        Window window(*services_);
+        window.controller.restoreStartupOptions();
+        QCOMPARE(window.optRun()->isChecked(), run);
+        QCOMPARE(window.optDontRun()->isChecked(), !run);
+        QCOMPARE(window.chkSysTray()->isEnabled(), enabled);
+        QCOMPARE(window.chkSysTray()->isChecked(), ticked);
+        QCOMPARE(window.controller.runAtSysTrayTicked(), ticked);
+        QCOMPARE(StartupEntryExists(kExe), entry);
+        QCOMPARE(settings_->contains(QStringLiteral("RunAtSysTray")), !stored.isNull());
+        if (!stored.isNull())
+            QCOMPARE(settings_->value(QStringLiteral("RunAtSysTray")), stored);
+        QVERIFY(prompter_->records().isEmpty());
+    }
+
+    void opening_rewritesTheEntryAfterTheFolderMoved()
+    {
+        SetStartupEntry(*prompter_, kExe, QStringLiteral("/old/place"), true);
+        Window window(*services_, QStringLiteral("/new/place"));
+        window.controller.restoreStartupOptions();
+        QVERIFY(readAll(startupEntryPath(kExe)).contains("Exec=\"/new/place/velmora\" /STARTUP\n"));
+    }
+
+    void optRun_writesTheEntryAndEnablesTheBox()
+    {
+        Window window(*services_);
+        window.widget.show();
+        clickBox(window.optRun());
+        QVERIFY(window.optRun()->isChecked());
+        QVERIFY(StartupEntryExists(kExe));
+        QVERIFY(window.chkSysTray()->isEnabled());
+        QVERIFY(!window.chkSysTray()->isChecked());
+        QVERIFY(!settings_->contains(QStringLiteral("RunAtSysTray")));
+    }
+
+    void keyboard_choosesAndTicks()
+    {
+        Window window(*services_);
+        window.widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window.widget));
+        window.widget.activateWindow();
+        window.optDontRun()->setFocus();
+        QTest::keyClick(window.optDontRun(), Qt::Key_Up);
+        QVERIFY(window.optRun()->isChecked());
+        QVERIFY(StartupEntryExists(kExe));
+        window.chkSysTray()->setFocus();
+        QTest::keyClick(window.chkSysTray(), Qt::Key_Space);
+        QCOMPARE(settings_->value(QStringLiteral("RunAtSysTray")), QStringLiteral("True"));
+        window.optRun()->setFocus();
+        QTest::keyClick(window.optRun(), Qt::Key_Down);
+        QVERIFY(window.optDontRun()->isChecked());
+        QVERIFY(!StartupEntryExists(kExe));
+        QCOMPARE(settings_->value(QStringLiteral("RunAtSysTray")), QStringLiteral("False"));
+    }
+
+    void trayBox_storesTrueAndFalse()
+    {
+        Window window(*services_);
+        window.widget.show();
+        clickBox(window.optRun());
+        clickBox(window.chkSysTray());
+        QCOMPARE(settings_->value(QStringLiteral("RunAtSysTray")), QStringLiteral("True"));
+        QVERIFY(window.controller.runAtSysTrayTicked());
+        clickBox(window.chkSysTray());
+        QCOMPARE(settings_->value(QStringLiteral("RunAtSysTray")), QStringLiteral("False"));
+        QVERIFY(!window.controller.runAtSysTrayTicked());
+    }
+
+    void optDontRun_whileTicked_removesUnticksDisablesAndStoresFalse()
+    {
+        Window window(*services_);
+        window.widget.show();
+        clickBox(window.optRun());
+        clickBox(window.chkSysTray());
+        QCOMPARE(settings_->value(QStringLiteral("RunAtSysTray")), QStringLiteral("True"));
+
+        clickBox(window.optDontRun());
+        QVERIFY(!QFile::exists(startupEntryPath(kExe)));
+        QVERIFY(!window.chkSysTray()->isChecked());
+        QVERIFY(!window.chkSysTray()->isEnabled());
+        QCOMPARE(settings_->value(QStringLiteral("RunAtSysTray")), QStringLiteral("False"));
+        QVERIFY(prompter_->records().isEmpty());
+    }
+
+    void optRun_failingEntry_tellsAndStillEnablesTheBox()
+    {
+        QFile blocker(home_->filePath(QStringLiteral("autostart")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        Window window(*services_);
+        window.widget.show();
+        clickBox(window.optRun());
+        QCOMPARE(prompter_->messages().size(), 1);
+        QVERIFY(prompter_->messageTexts()[0].contains(QStringLiteral(" opening key\r\n")));
+        QVERIFY(window.chkSysTray()->isEnabled());
+    }
+
+    void startAtLogon_decidesTheTray_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("goes");
+        QTest::addRow("True, /STARTUP") << QStringLiteral("True") << QStringList{"/STARTUP"} << true;
+        QTest::addRow("True, no switch") << QStringLiteral("True") << QStringList{} << false;
+        QTest::addRow("True, /startup") << QStringLiteral("True") << QStringList{"/startup"} << false;
+        QTest::addRow("False, /STARTUP") << QStringLiteral("False") << QStringList{"/STARTUP"} << false;
+    }
+    void startAtLogon_decidesTheTray()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, goes);
+        SetStartupEntry(*prompter_, kExe, QStringLiteral("/opt/velmora"), true);
+        settings_->setValue(QStringLiteral("RunAtSysTray"), stored);
+        Window window(*services_);
+        window.controller.setTrayAvailable(false);
+        window.controller.restoreStartupOptions();
+        QCOMPARE(window.controller.goToTrayIfStartedAtLogon(arguments), goes);
+        QCOMPARE(window.widget.isMinimized(), goes);
+    }
+
+    // Hidden with no tray to come back from, the window would be lost.
+    void noTray_minimisesInsteadOfHiding_everyOpening()
+    {
+        SetStartupEntry(*prompter_, kExe, QStringLiteral("/opt/velmora"), true);
+        settings_->setValue(QStringLiteral("RunAtSysTray"), QStringLiteral("True"));
+        for (int opening = 0; opening < 2; ++opening) {
+            Window window(*services_);
+            window.controller.setTrayAvailable(false);
+            window.controller.restoreStartupOptions();
+            QVERIFY(window.controller.goToTrayIfStartedAtLogon({QStringLiteral("/STARTUP")}));
+            QVERIFY(window.widget.isVisible());
+            QVERIFY(window.widget.isMinimized());
+            QVERIFY(!window.controller.trayIcon());
+        }
+    }
+
+    void tray_iconTipMenuAndMouse()
+    {
+        Window window(*services_);
+        window.controller.setTrayAvailable(true);
+        window.widget.show();
+        window.controller.goToTray();
+        QVERIFY(!window.widget.isVisible());
+        QVERIFY(window.widget.windowState() & Qt::WindowMinimized);
+        QSystemTrayIcon *icon = window.controller.trayIcon();
+        QVERIFY(icon);
+        QVERIFY(icon->isVisible());
+        QCOMPARE(icon->toolTip(), QStringLiteral("Recent"));
+        QCOMPARE(icon->icon().cacheKey(), window.widget.windowIcon().cacheKey());
+
+        QMenu *menu = window.controller.trayMenu();
+        QCOMPARE(icon->contextMenu(), menu);
+        QCOMPARE(menu->actions().size(), 2);
+        QCOMPARE(menu->actions()[0]->text(), QStringLiteral("Show"));
+        QCOMPARE(menu->actions()[1]->text(), QStringLiteral("Exit"));
+        QCOMPARE(menu->defaultAction(), menu->actions()[0]);
+        QVERIFY(menu->actions()[0]->font().bold());
+        QVERIFY(!menu->actions()[1]->font().bold());
+
+        emit icon->activated(QSystemTrayIcon::Trigger);
+        emit icon->activated(QSystemTrayIcon::MiddleClick);
+        QVERIFY(!window.widget.isVisible());
+        QVERIFY(icon->isVisible());
+
+        emit icon->activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(window.widget.isVisible());
+        QVERIFY(!(window.widget.windowState() & Qt::WindowMinimized));
+        QVERIFY(!icon->isVisible());
+    }
+
+    void menu_showAndExit()
+    {
+        Window window(*services_);
+        window.controller.setTrayAvailable(true);
+        window.widget.show();
+        window.controller.goToTray();
+        QSignalSpy exits(&window.controller, &ResidentController::exitRequested);
+        window.controller.exitAction()->trigger();
+        QCOMPARE(exits.size(), 1);
+        QVERIFY(window.controller.trayIcon()->isVisible());
+
+        window.controller.showAction()->trigger();
+        QVERIFY(window.widget.isVisible());
+        QVERIFY(!window.widget.isMinimized());
+        QVERIFY(!window.controller.trayIcon()->isVisible());
+        QCOMPARE(exits.size(), 1);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> home_;
+    std::unique_ptr<test::ScriptedPrompter> prompter_;
+    test::FixedClock clock_;
+    test::ScriptedRandom random_;
+    std::unique_ptr<SettingsStore> settings_;
+    std::unique_ptr<Services> services_;
+};
+
+QTEST_MAIN(TestResidentController)
+#include "tst_residentcontroller.moc"

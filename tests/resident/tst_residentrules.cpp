@@ -1,0 +1,106 @@
+#include "resident/residentrules.h"
+
+#include <QtTest>
+
+using namespace velmora;
+
+Q_DECLARE_METATYPE(velmora::WindowPlacement)
+
+class TestResidentRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void runAtSysTray_onlyExactTrueCounts_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("set");
+        QTest::addRow("True") << QStringLiteral("True") << true;
+        QTest::addRow("true") << QStringLiteral("true") << false;
+        QTest::addRow("TRUE") << QStringLiteral("TRUE") << false;
+        QTest::addRow("blank around") << QStringLiteral(" True") << false;
+        QTest::addRow("False") << QStringLiteral("False") << false;
+        QTest::addRow("absent") << QString() << false;
+        QTest::addRow("1") << QStringLiteral("1") << false;
+    }
+    void runAtSysTray_onlyExactTrueCounts()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, set);
+        QCOMPARE(runAtSysTraySet(stored), set);
+    }
+
+    void startupSwitch_exactAnywhere_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("atLogon");
+        QTest::addRow("none") << QStringList{} << false;
+        QTest::addRow("alone") << QStringList{"/STARTUP"} << true;
+        QTest::addRow("lower case") << QStringList{"/startup"} << false;
+        QTest::addRow("mixed case") << QStringList{"/Startup"} << false;
+        QTest::addRow("after others") << QStringList{"--x", "/STARTUP"} << true;
+        QTest::addRow("inside a word") << QStringList{"a/STARTUPb"} << true;
+        QTest::addRow("without slash") << QStringList{"STARTUP"} << false;
+        QTest::addRow("dash form") << QStringList{"--startup"} << false;
+        QTest::addRow("split over two") << QStringList{"/START", "UP"} << false;
+    }
+    void startupSwitch_exactAnywhere()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, atLogon);
+        QCOMPARE(startedAtLogon(arguments), atLogon);
+    }
+
+    void opening_data()
+    {
+        QTest::addColumn<bool>("entryExists");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("trayAvailable");
+        QTest::addColumn<bool>("run");
+        QTest::addColumn<bool>("boxEnabled");
+        QTest::addColumn<bool>("boxTicked");
+        QTest::addColumn<WindowPlacement>("placement");
+
+        const QStringList atLogon{"/STARTUP"};
+        QTest::addRow("no entry, nothing stored")
+            << false << QString() << QStringList{} << true << false << false << false << WindowPlacement::Shown;
+        QTest::addRow("no entry, True stored, at logon")
+            << false << QStringLiteral("True") << atLogon << true << false << false << false << WindowPlacement::Shown;
+        QTest::addRow("entry, absent setting")
+            << true << QString() << atLogon << true << true << true << false << WindowPlacement::Shown;
+        QTest::addRow("entry, False") << true << QStringLiteral("False") << atLogon << true << true << true << false
+                                      << WindowPlacement::Shown;
+        QTest::addRow("entry, true lower case")
+            << true << QStringLiteral("true") << atLogon << true << true << true << false << WindowPlacement::Shown;
+        QTest::addRow("entry, True, not at logon") << true << QStringLiteral("True") << QStringList{} << true << true
+                                                   << true << true << WindowPlacement::Shown;
+        QTest::addRow("entry, True, lower-case switch") << true << QStringLiteral("True") << QStringList{"/startup"}
+                                                        << true << true << true << true << WindowPlacement::Shown;
+        QTest::addRow("entry, True, at logon")
+            << true << QStringLiteral("True") << atLogon << true << true << true << true << WindowPlacement::InTray;
+        QTest::addRow("entry, True, at logon, no tray")
+            << true << QStringLiteral("True") << atLogon << false << true << true << true << WindowPlacement::Minimised;
+    }
+    void opening()
+    {
+        QFETCH(bool, entryExists);
+        QFETCH(QString, stored);
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, trayAvailable);
+        QFETCH(bool, run);
+        QFETCH(bool, boxEnabled);
+        QFETCH(bool, boxTicked);
+        QFETCH(WindowPlacement, placement);
+
+        const ResidentOpening opening = residentOpening(entryExists, stored, arguments, trayAvailable);
+        QCOMPARE(opening.runAtStartup, run);
+        QCOMPARE(opening.rewriteEntry, entryExists);
+        QCOMPARE(opening.trayBoxEnabled, boxEnabled);
+        QCOMPARE(opening.trayBoxTicked, boxTicked);
+        QCOMPARE(opening.placement, placement);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestResidentRules)
+#include "tst_residentrules.moc"

@@ -1,0 +1,239 @@
+#include "scriptedprompter.h"
+
+#include "app/prompter.h"
+#include "resident/startupentry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cerrno>
+#include <cstring>
+#include <signal.h>
+#include <sys/resource.h>
+
+using namespace velmora;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QString expectedFailure(int error, const char *what)
+{
+    return QStringLiteral("Error ") + QString::number(error) + QLatin1String(what) + QStringLiteral("\r\n") +
+           QString::fromLocal8Bit(std::strerror(error));
+}
+
+} // namespace
+
+class TestStartupEntry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        home_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(home_->isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home_->path() + QStringLiteral("/config")));
+        prompter_ = std::make_unique<test::ScriptedPrompter>();
+    }
+
+    void autostartFolder_followsConfigHome_data()
+    {
+        QTest::addColumn<QByteArray>("configHome");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("set") << QByteArray("/srv/cfg") << QStringLiteral("/srv/cfg/autostart");
+        QTest::addRow("trailing slash") << QByteArray("/srv/cfg/") << QStringLiteral("/srv/cfg/autostart");
+        QTest::addRow("empty") << QByteArray() << QDir::homePath() + QStringLiteral("/.config/autostart");
+        QTest::addRow("relative is ignored")
+            << QByteArray("cfg") << QDir::homePath() + QStringLiteral("/.config/autostart");
+    }
+    void autostartFolder_followsConfigHome()
+    {
+        QFETCH(QByteArray, configHome);
+        QFETCH(QString, expected);
+        qputenv("XDG_CONFIG_HOME", configHome);
+        QCOMPARE(autostartFolder(), expected);
+        QCOMPARE(startupEntryPath(QStringLiteral("velmora")), expected + QStringLiteral("/velmora.desktop"));
+    }
+
+    void execLine_quotesThePath_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("exec");
+        QTest::addRow("plain") << QStringLiteral("/opt/velmora")
+                               << QStringLiteral("Exec=\"/opt/velmora/velmora\" /STARTUP");
+        QTest::addRow("blank") << QStringLiteral("/home/ann/My Apps")
+                               << QStringLiteral("Exec=\"/home/ann/My Apps/velmora\" /STARTUP");
+        QTest::addRow("trailing slash") << QStringLiteral("/opt/velmora/")
+                                        << QStringLiteral("Exec=\"/opt/velmora/velmora\" /STARTUP");
+        QTest::addRow("quote dollar backtick")
+            << QStringLiteral("/o\"p$t`x") << QStringLiteral("Exec=\"/o\\\\\"p\\\\$t\\\\`x/velmora\" /STARTUP");
+        QTest::addRow("backslash") << QStringLiteral("/a\\b")
+                                   << QStringLiteral("Exec=\"/a\\\\\\\\b/velmora\" /STARTUP");
+        QTest::addRow("percent") << QStringLiteral("/100%") << QStringLiteral("Exec=\"/100%%/velmora\" /STARTUP");
+        QTest::addRow("non-ascii") << QStringLiteral("/home/zoë")
+                                   << QStringLiteral("Exec=\"/home/zoë/velmora\" /STARTUP");
+    }
+    void execLine_quotesThePath()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, exec);
+        const QStringList lines = QString::fromUtf8(startupEntryText(QStringLiteral("velmora"), folder)).split('\n');
+        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^Exec="))), QStringList{exec});
+    }
+
+    void setStartupEntry_writesAValidEntry()
+    {
+        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt/velmora"), true);
+        QVERIFY(prompter_->records().isEmpty());
+        const QByteArray text = readAll(startupEntryPath(QStringLiteral("velmora")));
+        QCOMPARE(text, QByteArray("[Desktop Entry]\n"
+                                  "Type=Application\n"
+                                  "Name=Velmora\n"
+                                  "Exec=\"/opt/velmora/velmora\" /STARTUP\n"
+                                  "Terminal=false\n"
+                                  "X-GNOME-Autostart-enabled=true\n"));
+        QVERIFY(StartupEntryExists(QStringLiteral("velmora")));
+        QVERIFY(!StartupEntryExists(QStringLiteral("other")));
+    }
+
+    void setStartupEntry_rewritesWithTheNewFolder()
+    {
+        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/old/place"), true);
+        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/new/place"), true);
+        const QByteArray text = readAll(startupEntryPath(QStringLiteral("velmora")));
+        QVERIFY(text.contains("Exec=\"/new/place/velmora\" /STARTUP\n"));
+        QVERIFY(!text.contains("/old/place"));
+        QCOMPARE(QDir(autostartFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{"velmora.desktop"});
+    }
+
+    void startupEntryExists_readsTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("exists");
+        QTest::addRow("plain") << QByteArray("[Desktop Entry]\nExec=x\n") << true;
+        QTest::addRow("empty file") << QByteArray() << true;
+        QTest::addRow("hidden") << QByteArray("[Desktop Entry]\nHidden=true\n") << false;
+        QTest::addRow("hidden, blanks") << QByteArray("[Desktop Entry]\nHidden = true \n") << false;
+        QTest::addRow("hidden false") << QByteArray("[Desktop Entry]\nHidden=false\n") << true;
+        QTest::addRow("hidden True is no boolean") << QByteArray("[Desktop Entry]\nHidden=True\n") << true;
+        QTest::addRow("hidden in another group")
+            << QByteArray("[Desktop Entry]\nExec=x\n[Desktop Action a]\nHidden=true\n") << true;
+        QTest::addRow("commented out") << QByteArray("[Desktop Entry]\n#Hidden=true\n") << true;
+        QTest::addRow("crlf") << QByteArray("[Desktop Entry]\r\nHidden=true\r\n") << false;
+    }
+    void startupEntryExists_readsTheFile()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, exists);
+        QVERIFY(QDir().mkpath(autostartFolder()));
+        QVERIFY(writeFile(startupEntryPath(QStringLiteral("velmora")), text));
+        QCOMPARE(StartupEntryExists(QStringLiteral("velmora")), exists);
+    }
+
+    void startupEntryExists_falseForAFolderOrNothing()
+    {
+        QVERIFY(!StartupEntryExists(QStringLiteral("velmora")));
+        QVERIFY(QDir().mkpath(startupEntryPath(QStringLiteral("velmora"))));
+        QVERIFY(!StartupEntryExists(QStringLiteral("velmora")));
+    }
+
+    void setStartupEntry_overHiddenEntry_makesItExist()
+    {
+        QVERIFY(QDir().mkpath(autostartFolder()));
+        QVERIFY(writeFile(startupEntryPath(QStringLiteral("velmora")), "[Desktop Entry]\nHidden=true\n"));
+        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt"), true);
+        QVERIFY(StartupEntryExists(QStringLiteral("velmora")));
+    }
+
+    void removing_deletesTheEntrySilently()
+    {
+        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt"), true);
+        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt"), false);
+        QVERIFY(!QFile::exists(startupEntryPath(QStringLiteral("velmora"))));
+        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt"), false);
+        QVERIFY(prompter_->records().isEmpty());
+    }
+
+    // Running as root makes a read-only folder writable anyway: a file where a
+    // folder belongs fails for everyone.
+    void folderCannotBeMade_saysOpeningKey_data()
+    {
+        QTest::addColumn<QString>("fileInTheWay");
+        QTest::addColumn<int>("error");
+        QTest::addRow("autostart is a file") << QStringLiteral("config/autostart") << int(ENOTDIR);
+        QTest::addRow("config home is a file") << QStringLiteral("config") << int(ENOTDIR);
+    }
+    void folderCannotBeMade_saysOpeningKey()
+    {
+        QFETCH(QString, fileInTheWay);
+        QFETCH(int, error);
+        const QString path = home_->filePath(fileInTheWay);
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QVERIFY(writeFile(path, "not a folder"));
+        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt"), true);
+        const QList<Prompt> prompts = prompter_->messages();
+        QCOMPARE(prompts.size(), 1);
+        QCOMPARE(prompts[0].text, expectedFailure(error, " opening key"));
+        QCOMPARE(prompts[0].icon, PromptIcon::None);
+        QCOMPARE(prompts[0].buttons, PromptButtons::Ok);
+        QCOMPARE(prompts[0].title, QStringLiteral("Velmora"));
+        QCOMPARE(readAll(path), QByteArray("not a folder"));
+
+        prompter_->clear();
+        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt"), false);
+        QVERIFY(prompter_->records().isEmpty());
+    }
+
+    void entryPathIsAFolder_saysOpeningKey()
+    {
+        QVERIFY(QDir().mkpath(startupEntryPath(QStringLiteral("velmora"))));
+        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt"), true);
+        QCOMPARE(prompter_->messageTexts(), QStringList{expectedFailure(EISDIR, " opening key")});
+    }
+
+    // A file size limit makes the write itself fail (EFBIG), also for root;
+    // the entry written before stays whole.
+    void writeFails_saysSettingKey_keepsTheOldEntry()
+    {
+        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/old/place"), true);
+        const QByteArray before = readAll(startupEntryPath(QStringLiteral("velmora")));
+
+        struct sigaction ignore = {};
+        struct sigaction previous = {};
+        ignore.sa_handler = SIG_IGN;
+        QCOMPARE(sigaction(SIGXFSZ, &ignore, &previous), 0);
+        rlimit limit = {};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+        const rlimit small{20, limit.rlim_max};
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/new/place"), true);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        sigaction(SIGXFSZ, &previous, nullptr);
+
+        QCOMPARE(prompter_->messageTexts(), QStringList{expectedFailure(EFBIG, " setting key")});
+        QCOMPARE(prompter_->messages()[0].icon, PromptIcon::None);
+        QCOMPARE(readAll(startupEntryPath(QStringLiteral("velmora"))), before);
+        QCOMPARE(QDir(autostartFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{"velmora.desktop"});
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> home_;
+    std::unique_ptr<test::ScriptedPrompter> prompter_;
+};
+
+QTEST_GUILESS_MAIN(TestStartupEntry)
+#include "tst_startupentry.moc"
