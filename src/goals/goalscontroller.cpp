@@ -163,6 +163,7 @@ void GoalsController::newGoal()
     page_->setSaveEnabled(true);
     page_->setPickersEnabled(true);
     page_->setDetailsEnabled(true);
+    page_->clearSelection();
     page_->focusGoalName();
 }
 

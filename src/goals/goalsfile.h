@@ -33,6 +33,7 @@ using GoalTable = QList<GoalRecord>;
 
 // One line of the file, CR LF included.
 [[nodiscard]] QString goalLine(const GoalRecord &goal);
+void appendGoalLine(QString &out, const GoalRecord &goal);
 
 // UTF-8 text, or Latin-1 when the bytes are not valid UTF-8.
 [[nodiscard]] QString decodeGoalsText(const QByteArray &bytes);

@@ -274,6 +274,11 @@ void GoalsPage::selectEntry(int row)
     filling_ = false;
 }
 
+void GoalsPage::clearSelection()
+{
+    ListView1->clearSelection();
+}
+
 QList<int> GoalsPage::tickedRows() const
 {
     QList<int> rows;
@@ -287,7 +292,7 @@ QList<int> GoalsPage::tickedRows() const
 void GoalsPage::showDetails(const QString &name, const QString &description, const QDate &start, const QDate &end,
                             int percentage)
 {
-    txtGoalName->setText(name);
+    setGoalName(name);
     txtGoalDesc->setPlainText(description);
     setDates(start, end);
     setPercentage(percentage);
@@ -306,6 +311,7 @@ QString GoalsPage::goalDescription() const
 void GoalsPage::setGoalName(const QString &name)
 {
     txtGoalName->setText(name);
+    txtGoalName->setCursorPosition(0); // a long name shows its beginning
 }
 
 void GoalsPage::setGoalDescription(const QString &description)

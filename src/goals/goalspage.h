@@ -48,6 +48,8 @@ public:
     [[nodiscard]] int selectedRow() const;
     void selectEntry(int row);
     [[nodiscard]] QList<int> tickedRows() const;
+    // New-goal mode: no entry is shown as the one being edited.
+    void clearSelection();
 
     // Detail fields.
     void showDetails(const QString &name, const QString &description, const QDate &start, const QDate &end,
