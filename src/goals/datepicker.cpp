@@ -53,7 +53,7 @@ DatePicker::DatePicker(const QDate &today, QWidget *parent) : QWidget(parent)
 
 QDate DatePicker::value() const
 {
-    return QDate(kFirstYear + cboYear->currentIndex(), cboMonth->currentIndex() + 1, cboDate->currentIndex() + 1);
+    return {kFirstYear + cboYear->currentIndex(), cboMonth->currentIndex() + 1, cboDate->currentIndex() + 1};
 }
 
 void DatePicker::setValue(const QDate &date)

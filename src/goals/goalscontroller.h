@@ -26,6 +26,8 @@ public:
     // The page is created as a child of pageParent (the tab control may take it over).
     GoalsController(Services &services, QWidget *pageParent);
     ~GoalsController() override;
+    GoalsController(const GoalsController &) = delete;
+    GoalsController &operator=(const GoalsController &) = delete;
 
     [[nodiscard]] GoalsPage *page() const { return page_; }
     // Reads the goals file, when there is one, and shows the current goals.
