@@ -1,0 +1,387 @@
+#include "goals/goalspage.h"
+
+#include "goals/datepicker.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace velmora::goals {
+
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;
+constexpr int kIndexRole = Qt::UserRole + 1; // the hidden sub-item
+
+template <typename T>
+T *named(T *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel *caption(const QString &name, const QString &text, QWidget *buddy)
+{
+    auto *label = named(new QLabel(text), name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setBuddy(buddy);
+    buddy->setAccessibleName(text);
+    return label;
+}
+
+QLabel *valueLabel(const QString &name, const QString &accessibleName)
+{
+    auto *label = named(new QLabel, name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAccessibleName(accessibleName);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("-00000")));
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return label;
+}
+
+QPushButton *command(const QString &name, const QString &text)
+{
+    auto *button = named(new QPushButton(text), name);
+    button->setAccessibleName(text);
+    return button;
+}
+
+} // namespace
+
+GoalsPage::GoalsPage(const QDate &today, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("tabGoals"));
+    auto *columns = new QHBoxLayout(this);
+    auto *left = new QWidget(this);
+    auto *right = new QWidget(this);
+    buildLeftColumn(left);
+    buildRightColumn(right, today);
+    columns->addWidget(left, 2);
+    columns->addWidget(right, 3);
+
+    setDetailsEnabled(false);
+    setSaveEnabled(false);
+    setPickersEnabled(false);
+
+    for (int i = 0; i < 2; ++i)
+        connect(optGoals[i], &QPushButton::clicked, this, [this, i] { emit viewRequested(i); });
+    connect(ListView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
+        if (!filling_ && item)
+            emit entryChosen(ListView1->indexOfTopLevelItem(item));
+    });
+    connect(ListView1, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem *item) { emit entryChosen(ListView1->indexOfTopLevelItem(item)); });
+    connect(cmdNewGoal, &QPushButton::clicked, this, &GoalsPage::newGoalRequested);
+    connect(cmdSaveGoals, &QPushButton::clicked, this, &GoalsPage::saveRequested);
+    connect(cmdMarkAchived, &QPushButton::clicked, this, &GoalsPage::markAchievedRequested);
+    connect(cmdDeleteGoals, &QPushButton::clicked, this, &GoalsPage::deleteRequested);
+    connect(mydtpStartingDate, &DatePicker::dateChanged, this, &GoalsPage::datesChanged);
+    connect(mydtpEndingDate, &DatePicker::dateChanged, this, &GoalsPage::datesChanged);
+}
+
+void GoalsPage::buildLeftColumn(QWidget *column)
+{
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    // Two buttons on top of each other: the visible one names the view not shown.
+    optGoalsStack = named(new QStackedWidget(column), QStringLiteral("optGoalsStack"));
+    optGoals[0] = command(QStringLiteral("optGoals0"), QStringLiteral("View Current Goals"));
+    optGoals[1] = command(QStringLiteral("optGoals1"), QStringLiteral("View Achieved Goals"));
+    optGoalsStack->addWidget(optGoals[0]);
+    optGoalsStack->addWidget(optGoals[1]);
+    optGoalsStack->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    bringViewButtonToFront(1);
+    layout->addWidget(optGoalsStack);
+
+    ListView1 = named(new QTreeWidget(column), QStringLiteral("ListView1"));
+    ListView1->setColumnCount(1);
+    ListView1->setHeaderLabels({QStringLiteral("Goals")});
+    ListView1->setRootIsDecorated(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setTextElideMode(Qt::ElideRight);
+    ListView1->header()->setStretchLastSection(true);
+    ListView1->setAccessibleName(QStringLiteral("Goals"));
+    layout->addWidget(ListView1, 1);
+
+    auto *commands = new QGridLayout;
+    cmdNewGoal = command(QStringLiteral("cmdNewGoal"), QStringLiteral("Set New Goals"));
+    cmdSaveGoals = command(QStringLiteral("cmdSaveGoals"), QStringLiteral("Save / Update Goal"));
+    cmdMarkAchived = command(QStringLiteral("cmdMarkAchived"), QStringLiteral("Mark Selected Goals As Achieved"));
+    cmdDeleteGoals = command(QStringLiteral("cmdDeleteGoals"), QStringLiteral("Delete Selected Goals"));
+    commands->addWidget(cmdNewGoal, 0, 0);
+    commands->addWidget(cmdSaveGoals, 0, 1);
+    commands->addWidget(cmdMarkAchived, 1, 0, 1, 2);
+    commands->addWidget(cmdDeleteGoals, 2, 0, 1, 2);
+    layout->addLayout(commands);
+}
+
+void GoalsPage::buildRightColumn(QWidget *column, const QDate &today)
+{
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    Label10 = named(new QLabel(QStringLiteral(
+                        "It is important to set goals and targets to be able to see and measure your achievements. "
+                        "This seemingly small task will yield tremendous results, when taken seriously. Setting "
+                        "goals will help you keep a clear, focussed and dedicated mindset towards fulfilling your "
+                        "aims in life.")),
+                    QStringLiteral("Label10"));
+    Label10->setTextFormat(Qt::PlainText);
+    Label10->setWordWrap(true);
+    layout->addWidget(Label10);
+
+    txtGoalName = named(new QLineEdit, QStringLiteral("txtGoalName"));
+    Label15 = caption(QStringLiteral("Label15"), QStringLiteral("Name Of Goal"), txtGoalName);
+    layout->addWidget(Label15);
+    layout->addWidget(txtGoalName);
+
+    txtGoalDesc = named(new QPlainTextEdit, QStringLiteral("txtGoalDesc"));
+    txtGoalDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtGoalDesc->setTabChangesFocus(true);
+    Label16 = caption(QStringLiteral("Label16"), QStringLiteral("Description Of Goal"), txtGoalDesc);
+    layout->addWidget(Label16);
+    layout->addWidget(txtGoalDesc, 1);
+
+    auto *dates = new QGridLayout;
+    mydtpStartingDate = named(new DatePicker(today), QStringLiteral("mydtpStartingDate"));
+    Label12 = caption(QStringLiteral("Label12"), QStringLiteral("Goal Starting Date:"), mydtpStartingDate->dayList());
+    mydtpEndingDate = named(new DatePicker(today), QStringLiteral("mydtpEndingDate"));
+    Label11 = caption(QStringLiteral("Label11"), QStringLiteral("Goal Ending Date:"), mydtpEndingDate->dayList());
+    // The captions name the day lists; each list gets its own name.
+    mydtpStartingDate->setAccessibleTitle(QStringLiteral("Goal starting"));
+    mydtpEndingDate->setAccessibleTitle(QStringLiteral("Goal ending"));
+    dates->addWidget(Label12, 0, 0);
+    dates->addWidget(mydtpStartingDate, 0, 1, Qt::AlignLeft);
+    dates->addWidget(Label11, 1, 0);
+    dates->addWidget(mydtpEndingDate, 1, 1, Qt::AlignLeft);
+    dates->setColumnStretch(1, 1);
+    layout->addLayout(dates);
+
+    Frame3 = named(new QGroupBox(QStringLiteral("Goal Timer")), QStringLiteral("Frame3"));
+    auto *timer = new QGridLayout(Frame3);
+    Combo3 = named(new QComboBox, QStringLiteral("Combo3"));
+    for (int percent = 0; percent <= 100; ++percent)
+        Combo3->addItem(QString::number(percent));
+    Combo3->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    Label13 = caption(QStringLiteral("Label13"), QStringLiteral("Select  Achieved Percentage Of Goal"), Combo3);
+    lblDayCount = valueLabel(QStringLiteral("lblDayCount"), QStringLiteral("Total Day(s) To Achieve Goal"));
+    Label7 = caption(QStringLiteral("Label7"), QStringLiteral("Total Day(s) To Achieve Goal"), lblDayCount);
+    lblDaysRemaining =
+        valueLabel(QStringLiteral("lblDaysRemaining"), QStringLiteral("Day(s) Remaining To Achieve Goal"));
+    Label1 = caption(QStringLiteral("Label1"), QStringLiteral("Day(s) Remaining To Achieve Goal"), lblDaysRemaining);
+    timer->addWidget(Label13, 0, 0);
+    timer->addWidget(Combo3, 0, 1);
+    timer->addWidget(Label7, 1, 0);
+    timer->addWidget(lblDayCount, 1, 1);
+    timer->addWidget(Label1, 2, 0);
+    timer->addWidget(lblDaysRemaining, 2, 1);
+    timer->setColumnStretch(0, 1);
+    layout->addWidget(Frame3);
+
+    lblInfo = named(new QLabel, QStringLiteral("lblInfo"));
+    lblInfo->setTextFormat(Qt::PlainText);
+    lblInfo->setWordWrap(true);
+    lblInfo->setAccessibleName(QStringLiteral("Goal timer message"));
+    lblInfo->setMinimumHeight(2 * lblInfo->fontMetrics().lineSpacing());
+    lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(lblInfo);
+
+    setTabOrder(txtGoalName, txtGoalDesc);
+    setTabOrder(txtGoalDesc, mydtpStartingDate->dayList());
+    setTabOrder(mydtpStartingDate->dayList(), mydtpStartingDate->monthList());
+    setTabOrder(mydtpStartingDate->monthList(), mydtpStartingDate->yearList());
+    setTabOrder(mydtpStartingDate->yearList(), mydtpEndingDate->dayList());
+    setTabOrder(mydtpEndingDate->dayList(), mydtpEndingDate->monthList());
+    setTabOrder(mydtpEndingDate->monthList(), mydtpEndingDate->yearList());
+    setTabOrder(mydtpEndingDate->yearList(), Combo3);
+}
+
+void GoalsPage::bringViewButtonToFront(int index)
+{
+    const bool hadFocus = optGoalsStack->currentWidget() && optGoalsStack->currentWidget()->hasFocus();
+    optGoalsStack->setCurrentIndex(index);
+    if (hadFocus)
+        optGoals[index]->setFocus();
+}
+
+int GoalsPage::visibleViewButton() const
+{
+    return optGoalsStack->currentIndex();
+}
+
+void GoalsPage::showEntries(const QList<GoalEntry> &entries, bool currentView)
+{
+    filling_ = true;
+    ListView1->clear();
+    ListView1->setAlternatingRowColors(currentView);
+    QList<QTreeWidgetItem *> items;
+    items.reserve(entries.size());
+    for (const GoalEntry &entry : entries) {
+        auto *item = new QTreeWidgetItem(QStringList{entry.name});
+        const QString index = QString::number(entry.index);
+        item->setData(0, kKeyRole, QString(u'_' + index));
+        item->setData(0, kIndexRole, index);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(0, Qt::Unchecked);
+        items.append(item);
+    }
+    ListView1->addTopLevelItems(items);
+    filling_ = false;
+}
+
+int GoalsPage::entryCount() const
+{
+    return ListView1->topLevelItemCount();
+}
+
+QString GoalsPage::entryKey(int row) const
+{
+    const QTreeWidgetItem *item = ListView1->topLevelItem(row);
+    return item ? item->data(0, kKeyRole).toString() : QString();
+}
+
+QString GoalsPage::entryIndexText(int row) const
+{
+    const QTreeWidgetItem *item = ListView1->topLevelItem(row);
+    return item ? item->data(0, kIndexRole).toString() : QString();
+}
+
+int GoalsPage::selectedRow() const
+{
+    QTreeWidgetItem *item = ListView1->currentItem();
+    return item && item->isSelected() ? ListView1->indexOfTopLevelItem(item) : -1;
+}
+
+void GoalsPage::selectEntry(int row)
+{
+    filling_ = true;
+    ListView1->setCurrentItem(ListView1->topLevelItem(row));
+    filling_ = false;
+}
+
+void GoalsPage::clearSelection()
+{
+    ListView1->clearSelection();
+}
+
+QList<int> GoalsPage::tickedRows() const
+{
+    QList<int> rows;
+    for (int row = 0; row < ListView1->topLevelItemCount(); ++row) {
+        if (ListView1->topLevelItem(row)->checkState(0) == Qt::Checked)
+            rows.append(row);
+    }
+    return rows;
+}
+
+void GoalsPage::showDetails(const QString &name, const QString &description, const QDate &start, const QDate &end,
+                            int percentage)
+{
+    setGoalName(name);
+    txtGoalDesc->setPlainText(description);
+    setDates(start, end);
+    setPercentage(percentage);
+}
+
+QString GoalsPage::goalName() const
+{
+    return txtGoalName->text();
+}
+
+QString GoalsPage::goalDescription() const
+{
+    return txtGoalDesc->toPlainText();
+}
+
+void GoalsPage::setGoalName(const QString &name)
+{
+    txtGoalName->setText(name);
+    txtGoalName->setCursorPosition(0); // a long name shows its beginning
+}
+
+void GoalsPage::setGoalDescription(const QString &description)
+{
+    txtGoalDesc->setPlainText(description);
+}
+
+QDate GoalsPage::startingDate() const
+{
+    return mydtpStartingDate->value();
+}
+
+QDate GoalsPage::endingDate() const
+{
+    return mydtpEndingDate->value();
+}
+
+void GoalsPage::setDates(const QDate &start, const QDate &end)
+{
+    mydtpStartingDate->setValue(start);
+    mydtpEndingDate->setValue(end);
+}
+
+int GoalsPage::percentage() const
+{
+    return Combo3->currentIndex();
+}
+
+void GoalsPage::setPercentage(int percentage)
+{
+    Combo3->setCurrentIndex(std::clamp(percentage, 0, 100));
+}
+
+bool GoalsPage::percentageEnabled() const
+{
+    return Combo3->isEnabled();
+}
+
+void GoalsPage::setDayCount(const QString &text)
+{
+    lblDayCount->setText(text);
+}
+
+void GoalsPage::setTimer(const GoalTimerText &timer)
+{
+    lblInfo->setText(timer.info);
+    lblDaysRemaining->setText(timer.daysRemaining);
+}
+
+void GoalsPage::setDetailsEnabled(bool enabled)
+{
+    txtGoalName->setEnabled(enabled);
+    txtGoalDesc->setEnabled(enabled);
+    Combo3->setEnabled(enabled);
+}
+
+void GoalsPage::setSaveEnabled(bool enabled)
+{
+    cmdSaveGoals->setEnabled(enabled);
+}
+
+void GoalsPage::setPickersEnabled(bool enabled)
+{
+    mydtpStartingDate->setEnabled(enabled);
+    mydtpEndingDate->setEnabled(enabled);
+}
+
+void GoalsPage::focusGoalName()
+{
+    txtGoalName->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace velmora::goals

@@ -1,0 +1,342 @@
+#include "fakes.h"
+#include "scriptedprompter.h"
+#include "testhome.h"
+
+#include "app/services.h"
+#include "goals/datepicker.h"
+#include "goals/goalscontroller.h"
+#include "goals/goalspage.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace velmora;
+using namespace velmora::goals;
+using namespace velmora::test;
+
+namespace {
+
+QString line(const QString &name, const QString &start, const QString &end, bool achieved, int percentage,
+             const QString &description = QStringLiteral("d"))
+{
+    return QStringLiteral("\"%1\",#%2#,#%3#,\"%4\",%5,%6\r\n")
+        .arg(name, start, end, description, achieved ? QStringLiteral("#TRUE#") : QStringLiteral("#FALSE#"))
+        .arg(percentage);
+}
+
+// A program folder, the services and a goals page as the main window holds it.
+struct Fixture
+{
+    explicit Fixture(const QByteArray &goalsFile = {}, bool withFile = true)
+    {
+        if (withFile) {
+            QFile file(home.filePath(QStringLiteral("goals.txt")));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(goalsFile);
+        }
+    }
+
+    void open()
+    {
+        controller = std::make_unique<GoalsController>(services, &window);
+        controller->load();
+    }
+
+    template <typename T = QWidget>
+    T *control(const QString &name) const
+    {
+        T *widget = window.findChild<T *>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+
+    QString text(const QString &label) const { return control<QLabel>(label)->text(); }
+    QTreeWidget *list() const { return control<QTreeWidget>(QStringLiteral("ListView1")); }
+    QStringList names() const
+    {
+        QStringList shown;
+        for (int row = 0; row < list()->topLevelItemCount(); ++row)
+            shown << list()->topLevelItem(row)->text(0);
+        return shown;
+    }
+    void tick(int row) const { list()->topLevelItem(row)->setCheckState(0, Qt::Checked); }
+    void click(const QString &button) const { control<QPushButton>(button)->click(); }
+    QByteArray fileBytes(const QString &name = QStringLiteral("goals.txt")) const
+    {
+        QFile file(home.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    TestHome home;
+    ScriptedPrompter prompter;
+    FixedClock clock{QDateTime(QDate(2009, 3, 11), QTime(9, 0))};
+    ScriptedRandom random;
+    SettingsStore settings{home.filePath(QStringLiteral("velmora.conf"))};
+    Services services{prompter, clock, random, settings};
+    QWidget window;
+    std::unique_ptr<GoalsController> controller;
+};
+
+const QString kMarch1 = QStringLiteral("2009-03-01");
+const QString kMarch31 = QStringLiteral("2009-03-31");
+
+} // namespace
+
+class TstGoalsController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void noGoalsFile_opensEmptyWithFieldsDisabled();
+    void onlyAchievedGoal_showsInTheAchievedViewUnderItsTableKey();
+    void shownGoal_givesDaysAndTheTimerMessage();
+    void newGoal_savedWithPercentageZero_isFoundAfterRestart();
+    void save_checksTheDatesBeforeTheName();
+    void update_overwritesTheSelectedGoal();
+    void tickedGoals_deleted_fromFileAndList();
+    void tickedGoals_markedAchieved_leaveTheCurrentView();
+    void doubleQuoteInName_readsBackAsSaved();
+    void corruptGoalsFile_keepsGoalsReadBeforeTheFault_andTheOriginalText();
+    void failedSave_isTold_andGoalsOnScreenStay();
+    void keyboard_ticksEntries_andEveryControlHasAName();
+    void randomBytesFile_loadsWithoutHanging();
+};
+
+void TstGoalsController::noGoalsFile_opensEmptyWithFieldsDisabled()
+{
+    Fixture f({}, false);
+    f.open();
+    QCOMPARE(f.list()->topLevelItemCount(), 0);
+    for (const char *name : {"txtGoalName", "txtGoalDesc", "Combo3", "cmdSaveGoals"})
+        QVERIFY2(!f.control(QString::fromLatin1(name))->isEnabled(), name);
+    QCOMPARE(f.control<QStackedWidget>(QStringLiteral("optGoalsStack"))->currentWidget()->objectName(),
+             QStringLiteral("optGoals1"));
+    QVERIFY(f.prompter.records().isEmpty());
+}
+
+void TstGoalsController::onlyAchievedGoal_showsInTheAchievedViewUnderItsTableKey()
+{
+    Fixture f((line(QStringLiteral("Current"), kMarch1, kMarch31, false, 1) +
+               line(QStringLiteral("Done A"), kMarch1, kMarch31, true, 2) +
+               line(QStringLiteral("Current 2"), kMarch1, kMarch31, false, 3) +
+               line(QStringLiteral("Done B"), kMarch1, kMarch31, true, 4))
+                  .toUtf8());
+    f.open();
+    QCOMPARE(f.names(), QStringList({QStringLiteral("Current"), QStringLiteral("Current 2")}));
+    QCOMPARE(f.controller->page()->entryKey(1), QStringLiteral("_2"));
+
+    f.click(QStringLiteral("optGoals1"));
+    QCOMPARE(f.names(), QStringList({QStringLiteral("Done A"), QStringLiteral("Done B")}));
+    QCOMPARE(f.controller->page()->entryKey(0), QStringLiteral("_1"));
+    QCOMPARE(f.controller->page()->entryKey(1), QStringLiteral("_3"));
+    QCOMPARE(f.controller->page()->entryIndexText(1), QStringLiteral("3"));
+    QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtGoalName"))->text(), QStringLiteral("Done A"));
+    QCOMPARE(f.controller->page()->visibleViewButton(), 0);
+}
+
+void TstGoalsController::shownGoal_givesDaysAndTheTimerMessage()
+{
+    Fixture f((line(QStringLiteral("Tomorrow"), QStringLiteral("2009-03-12"), kMarch31, false, 0) +
+               line(QStringLiteral("March"), kMarch1, kMarch31, false, 20))
+                  .toUtf8());
+    f.open();
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    QCOMPARE(f.text(QStringLiteral("lblInfo")), QStringLiteral("Your goal starting date has been set for the future"));
+    QCOMPARE(f.text(QStringLiteral("lblDaysRemaining")), QString());
+
+    QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {},
+                      f.list()->visualItemRect(f.list()->topLevelItem(1)).center());
+    QCOMPARE(f.text(QStringLiteral("lblDayCount")), QStringLiteral("30"));
+    QCOMPARE(f.text(QStringLiteral("lblDaysRemaining")), QStringLiteral("20"));
+    QCOMPARE(f.text(QStringLiteral("lblInfo")),
+             QStringLiteral("You should have achieved 33.33%. You have actually achieved 20%"));
+}
+
+void TstGoalsController::newGoal_savedWithPercentageZero_isFoundAfterRestart()
+{
+    Fixture f({}, false);
+    f.open();
+    f.click(QStringLiteral("cmdNewGoal"));
+    QVERIFY(f.controller->newGoalMode());
+    QCOMPARE(f.control<DatePicker>(QStringLiteral("mydtpStartingDate"))->value(), QDate(2009, 3, 11));
+    QCOMPARE(f.control<DatePicker>(QStringLiteral("mydtpEndingDate"))->value(), QDate(2009, 3, 18));
+    QCOMPARE(f.text(QStringLiteral("lblDayCount")), QStringLiteral("7"));
+    QCOMPARE(f.window.focusWidget(), f.control(QStringLiteral("txtGoalName")));
+
+    QTest::keyClicks(f.control(QStringLiteral("txtGoalName")), QStringLiteral("Swords, all fourteen"));
+    f.control<QPlainTextEdit>(QStringLiteral("txtGoalDesc"))->setPlainText(QStringLiteral("line 1,\nline 2"));
+    f.control<QComboBox>(QStringLiteral("Combo3"))->setCurrentIndex(50);
+    f.click(QStringLiteral("cmdSaveGoals"));
+    QVERIFY(!f.controller->newGoalMode());
+    QCOMPARE(f.fileBytes(), QByteArray("\"Swords, all fourteen\",#2009-03-11#,#2009-03-18#,\"line 1,\nline 2\","
+                                       "#FALSE#,0\r\n"));
+
+    Fixture again({}, false);
+    QFile::copy(f.home.filePath(QStringLiteral("goals.txt")), again.home.filePath(QStringLiteral("goals.txt")));
+    again.open();
+    QCOMPARE(again.names(), QStringList{QStringLiteral("Swords, all fourteen")});
+    QCOMPARE(again.control<QPlainTextEdit>(QStringLiteral("txtGoalDesc"))->toPlainText(),
+             QStringLiteral("line 1,\nline 2"));
+    QVERIFY(again.control(QStringLiteral("cmdSaveGoals"))->isEnabled());
+}
+
+void TstGoalsController::save_checksTheDatesBeforeTheName()
+{
+    Fixture f({}, false);
+    f.open();
+    f.click(QStringLiteral("cmdNewGoal"));
+    f.control<DatePicker>(QStringLiteral("mydtpEndingDate"))->setValue(QDate(2009, 3, 11));
+    f.click(QStringLiteral("cmdSaveGoals"));
+    f.control<DatePicker>(QStringLiteral("mydtpEndingDate"))->setValue(QDate(2009, 3, 12));
+    f.click(QStringLiteral("cmdSaveGoals"));
+    QCOMPARE(f.prompter.messageTexts(), QStringList({QStringLiteral("Starting date can't be same or later than ending "
+                                                                    "date."),
+                                                     QStringLiteral("Goal name can't be blank.")}));
+    QCOMPARE(f.prompter.messages().constFirst().icon, PromptIcon::Critical);
+    QVERIFY(!QFileInfo::exists(f.home.filePath(QStringLiteral("goals.txt"))));
+}
+
+void TstGoalsController::update_overwritesTheSelectedGoal()
+{
+    Fixture f((line(QStringLiteral("A"), kMarch1, kMarch31, false, 5) +
+               line(QStringLiteral("B"), kMarch1, kMarch31, false, 6))
+                  .toUtf8());
+    f.open();
+    f.controller->page()->selectEntry(1);
+    f.controller->page()->showDetails(QStringLiteral("B2"), QStringLiteral("new"), QDate(2009, 3, 2),
+                                      QDate(2009, 3, 30), 70);
+    f.click(QStringLiteral("cmdSaveGoals"));
+    QCOMPARE(QString::fromUtf8(f.fileBytes()),
+             line(QStringLiteral("A"), kMarch1, kMarch31, false, 5) +
+                 line(QStringLiteral("B2"), QStringLiteral("2009-03-02"), QStringLiteral("2009-03-30"), false, 70,
+                      QStringLiteral("new")));
+}
+
+void TstGoalsController::tickedGoals_deleted_fromFileAndList()
+{
+    Fixture f((line(QStringLiteral("A"), kMarch1, kMarch31, false, 0) +
+               line(QStringLiteral("B"), kMarch1, kMarch31, true, 0) +
+               line(QStringLiteral("C"), kMarch1, kMarch31, false, 0) +
+               line(QStringLiteral("D"), kMarch1, kMarch31, false, 0))
+                  .toUtf8());
+    f.open();
+    f.tick(0);
+    f.tick(2);
+    f.click(QStringLiteral("cmdDeleteGoals"));
+    QCOMPARE(f.names(), QStringList{QStringLiteral("C")});
+    QCOMPARE(QString::fromUtf8(f.fileBytes()), line(QStringLiteral("B"), kMarch1, kMarch31, true, 0) +
+                                                   line(QStringLiteral("C"), kMarch1, kMarch31, false, 0));
+
+    f.tick(0);
+    f.click(QStringLiteral("cmdDeleteGoals"));
+    QCOMPARE(f.list()->topLevelItemCount(), 0);
+    for (const char *name : {"txtGoalName", "txtGoalDesc", "Combo3", "cmdSaveGoals"})
+        QVERIFY2(!f.control(QString::fromLatin1(name))->isEnabled(), name);
+    QCOMPARE(f.text(QStringLiteral("lblInfo")), QString());
+}
+
+void TstGoalsController::tickedGoals_markedAchieved_leaveTheCurrentView()
+{
+    Fixture f((line(QStringLiteral("A"), kMarch1, kMarch31, false, 0) +
+               line(QStringLiteral("B"), kMarch1, kMarch31, false, 0))
+                  .toUtf8());
+    f.open();
+    f.tick(1);
+    f.click(QStringLiteral("cmdMarkAchived"));
+    QCOMPARE(f.names(), QStringList{QStringLiteral("A")});
+    QCOMPARE(QString::fromUtf8(f.fileBytes()), line(QStringLiteral("A"), kMarch1, kMarch31, false, 0) +
+                                                   line(QStringLiteral("B"), kMarch1, kMarch31, true, 0));
+}
+
+void TstGoalsController::doubleQuoteInName_readsBackAsSaved()
+{
+    Fixture f({}, false);
+    f.open();
+    f.click(QStringLiteral("cmdNewGoal"));
+    f.control<QLineEdit>(QStringLiteral("txtGoalName"))->setText(QStringLiteral("The \"Tower\""));
+    f.click(QStringLiteral("cmdSaveGoals"));
+    QCOMPARE(f.names(), QStringList{QStringLiteral("The ''Tower''")});
+    QCOMPARE(f.controller->table().constFirst().name, QStringLiteral("The ''Tower''"));
+    QCOMPARE(readGoals(f.controller->filePath()).parsed.goals, f.controller->table());
+}
+
+void TstGoalsController::corruptGoalsFile_keepsGoalsReadBeforeTheFault_andTheOriginalText()
+{
+    const QByteArray original =
+        (line(QStringLiteral("Kept"), kMarch1, kMarch31, false, 0) + QStringLiteral("\"Lost?\",#2009-13-01#,oops\r\n") +
+         line(QStringLiteral("After"), kMarch1, kMarch31, false, 0))
+            .toUtf8();
+    Fixture f(original);
+    f.open();
+    QCOMPARE(f.names(), QStringList{QStringLiteral("Kept")});
+    QCOMPARE(f.prompter.messages().size(), 1);
+    QVERIFY(f.prompter.messageTexts().constFirst().contains(QStringLiteral("line 2")));
+    QVERIFY(!QFileInfo::exists(f.home.filePath(QStringLiteral("goals.txt.bak"))));
+
+    f.tick(0);
+    f.click(QStringLiteral("cmdMarkAchived"));
+    f.click(QStringLiteral("cmdMarkAchived"));
+    QCOMPARE(f.fileBytes(QStringLiteral("goals.txt.bak")), original);
+    QVERIFY(!QFileInfo::exists(f.home.filePath(QStringLiteral("goals.txt.bak2"))));
+    QCOMPARE(f.prompter.messages().size(), 1);
+}
+
+void TstGoalsController::failedSave_isTold_andGoalsOnScreenStay()
+{
+    Fixture f({}, false);
+    QVERIFY(QDir(f.home.path()).mkdir(QStringLiteral("goals.txt")));
+    f.open();
+    f.click(QStringLiteral("cmdNewGoal"));
+    f.control<QLineEdit>(QStringLiteral("txtGoalName"))->setText(QStringLiteral("Unsaved"));
+    f.click(QStringLiteral("cmdSaveGoals"));
+    QCOMPARE(f.prompter.messages().size(), 1);
+    QCOMPARE(f.prompter.messages().constFirst().icon, PromptIcon::Critical);
+    QVERIFY(f.prompter.messageTexts().constFirst().startsWith(QStringLiteral("Your goals could not be saved")));
+    QCOMPARE(f.names(), QStringList{QStringLiteral("Unsaved")});
+}
+
+void TstGoalsController::keyboard_ticksEntries_andEveryControlHasAName()
+{
+    Fixture f((line(QStringLiteral("A"), kMarch1, kMarch31, false, 0) +
+               line(QStringLiteral("B"), kMarch1, kMarch31, false, 0))
+                  .toUtf8());
+    f.open();
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    f.list()->setFocus();
+    QTest::keyClick(f.list(), Qt::Key_Down);
+    QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtGoalName"))->text(), QStringLiteral("B"));
+    QTest::keyClick(f.list(), Qt::Key_Space);
+    QCOMPARE(f.controller->page()->tickedRows(), QList<int>{1});
+
+    for (QWidget *widget : f.window.findChildren<QWidget *>()) {
+        if (widget->focusPolicy() & Qt::TabFocus && widget->isVisibleTo(&f.window) && !widget->objectName().isEmpty())
+            QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+    }
+}
+
+void TstGoalsController::randomBytesFile_loadsWithoutHanging()
+{
+    QByteArray random(1 << 20, '\0');
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(random.data()), random.size() / 4);
+    Fixture f(random);
+    QElapsedTimer timer;
+    timer.start();
+    f.open();
+    QVERIFY(timer.elapsed() < 5000);
+    QCOMPARE(f.list()->topLevelItemCount(), 0);
+    QCOMPARE(f.prompter.messages().size(), 1);
+}
+
+QTEST_MAIN(TstGoalsController)
+#include "tst_goalscontroller.moc"
