@@ -11,7 +11,7 @@
 
 #include "app/services.h"
 #include "learn/frmmain.h"
-#include "store/database.h"
+#include "store/catalog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -136,10 +136,10 @@ void BM_NextCard(benchmark::State &state)
     window.cmdSetOption_Click();
     window.repaint();
     state.SetLabel(f.deckSource);
-    if (window.cardSet().recordCount() != 78)
-        qFatal("the deck holds %d cards", window.cardSet().recordCount());
+    if (int(window.cardSet().size()) != 78)
+        qFatal("the deck holds %d cards", int(window.cardSet().size()));
     for (auto _ : state) {
-        if (window.cardPosition() >= window.cardSet().recordCount()) {
+        if (window.cardPosition() >= int(window.cardSet().size())) {
             state.PauseTiming();
             window.selectTab(TabSettings);
             window.cmdSetOption_Click();
@@ -180,8 +180,8 @@ struct TestWindow
     {
         window.cmdStartTest2_Click();
         window.repaint();
-        if (window.cardSet().recordCount() != 78)
-            qFatal("the deck holds %d cards", window.cardSet().recordCount());
+        if (int(window.cardSet().size()) != 78)
+            qFatal("the deck holds %d cards", int(window.cardSet().size()));
     }
     FrmMain window{fixture().services};
 };
@@ -251,8 +251,8 @@ int main(int argc, char **argv)
             qFatal("could not create a catalog");
         QElapsedTimer timer;
         timer.start();
-        Database db;
-        const bool opened = OpenDatabase(db, path);
+        Catalog catalog;
+        const bool opened = catalog.open(Access::ReadOnly, path);
         std::printf("first opening of a database file in this run: %.1f ms (%s)\n", timer.nsecsElapsed() / 1e6,
                     opened ? "opened" : "failed");
     }

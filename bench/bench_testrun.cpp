@@ -6,7 +6,7 @@
 
 #include "app/services.h"
 #include "learn/testrun.h"
-#include "store/database.h"
+#include "store/deck.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -23,10 +23,6 @@
 using namespace velmora;
 
 namespace {
-
-const QString kAllGroups =
-    QStringLiteral("SELECT * FROM tblCards WHERE (Group=0) OR (Group=1) OR (Group=2) OR (Group=3) OR (Group=4) "
-                   "ORDER BY ID");
 
 QByteArray cardPicture(int id)
 {
@@ -51,33 +47,25 @@ bool makeDeck(const QString &path)
 {
     if (!dbwriter::createDeckDatabase(path))
         return false;
-    Database deck;
-    ResultSet cards;
-    ResultSet keywords;
-    if (!OpenDatabase(deck, path) || !OpenResultSet(cards, deck, QStringLiteral("Select * from tblCards")) ||
-        !OpenResultSet(keywords, deck, QStringLiteral("Select * from tblKeywords")) || !deck.beginTransaction())
+    Deck deck;
+    if (!deck.open(path, Access::ReadWrite))
         return false;
     const QString meaning =
         QStringLiteral("A meaning of some length, as the card editor allows up to 360 letters. ").repeated(4);
-    int keywordId = 0;
+    QVector<Card> cards;
+    QVector<QStringList> keywordLists;
+    QVector<QByteArray> pictures;
     for (int id = 1; id <= 78; ++id) {
         const int group = id <= 22 ? 0 : 1 + (id - 23) / 14;
-        const QString name = QStringLiteral("Card %1").arg(id);
-        bool ok = cards.addNew() && cards.setField(QStringLiteral("ID"), id) &&
-                  cards.setField(QStringLiteral("Name"), name) && cards.setField(QStringLiteral("Group"), group) &&
-                  cards.setField(QStringLiteral("normalmeaning"), QString(meaning + QString::number(id))) &&
-                  cards.setField(QStringLiteral("reversedmeaning"), QString(meaning + QString::number(-id))) &&
-                  cards.setField(QStringLiteral("issaved"), true) &&
-                  cards.appendChunk(QStringLiteral("PictureData"), cardPicture(id)) && cards.update();
-        for (int k = 1; ok && k <= 7; ++k)
-            ok = keywords.addNew() && keywords.setField(QStringLiteral("id"), ++keywordId) &&
-                 keywords.setField(QStringLiteral("CardID"), id) &&
-                 keywords.setField(QStringLiteral("keyword"), QStringLiteral("word %1-%2").arg(id).arg(k)) &&
-                 keywords.setField(QStringLiteral("cardname"), name) && keywords.update();
-        if (!ok)
-            return false;
+        cards.append({id, QStringLiteral("Card %1").arg(id), group, meaning + QString::number(id),
+                      meaning + QString::number(-id), true});
+        QStringList words;
+        for (int k = 1; k <= 7; ++k)
+            words.append(QStringLiteral("word %1-%2").arg(id).arg(k));
+        keywordLists.append(words);
+        pictures.append(cardPicture(id));
     }
-    return deck.commitTransaction();
+    return deck.appendCards(cards, keywordLists, pictures);
 }
 
 struct BenchDeck
@@ -109,10 +97,10 @@ BenchDeck &benchDeck()
 void prepareQuestion(benchmark::State &state, TestType type)
 {
     BenchDeck &source = benchDeck();
-    Database deck;
-    ResultSet cards;
-    if (source.path.isEmpty() || !OpenDatabase(deck, source.path) || !OpenResultSet(cards, deck, kAllGroups) ||
-        cards.recordCount() == 0) {
+    Deck deck;
+    const QVector<Card> cards =
+        !source.path.isEmpty() && deck.open(source.path) ? deck.cards().value_or(QVector<Card>()) : QVector<Card>();
+    if (cards.isEmpty()) {
         state.SkipWithError("no deck to measure");
         return;
     }
@@ -137,7 +125,7 @@ void prepareQuestion(benchmark::State &state, TestType type)
     std::sort(milliseconds.begin(), milliseconds.end());
     state.counters["median_ms"] = milliseconds[milliseconds.size() / 2];
     state.counters["p95_ms"] = milliseconds[milliseconds.size() * 95 / 100];
-    state.counters["cards"] = cards.recordCount();
+    state.counters["cards"] = double(cards.size());
     state.SetLabel(source.installed ? "installed default deck" : "generated 78-card deck");
 }
 

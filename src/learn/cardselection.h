@@ -1,8 +1,8 @@
 #pragma once
 
-// The SQL that turns the chosen card groups into the card set of a practice.
+// The card groups a practice takes, from the group boxes of the settings tab.
 
-#include <QString>
+#include <QVector>
 
 #include <array>
 
@@ -20,8 +20,8 @@ struct GroupChoice
     std::array<bool, kSuitCount> suitAvailable{};
 };
 
-// "SELECT * FROM tblCards WHERE (Group=0) OR (Group=1) ORDER BY ID" and the like.
-// Meaningful only when at least one group counts; callers refuse an empty choice first.
-[[nodiscard]] QString BuildCardSelectionSql(const GroupChoice &choice);
+// The groups that count, rising: 0 Major Arcana, 1 to 4 the suits. Callers
+// refuse an empty choice first.
+[[nodiscard]] QVector<int> selectedGroups(const GroupChoice &choice);
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "learn/deckchecks.h"
 
-#include "store/database.h"
+#include "store/catalog.h"
+#include "store/deck.h"
 #include "store/paths.h"
 
 #include <QFileInfo>
@@ -9,70 +10,43 @@
 
 namespace velmora {
 
-namespace {
-
-const QString kStoreDecksSql = QStringLiteral("Select * from tblStoreDeck");
-const QString kKeywordsSql = QStringLiteral("Select * from tblKeywords");
-
-bool isEmptyText(const QVariant &value)
+QStringList catalogDeckNames(QString *error)
 {
-    return value.isValid() && value.toString().isEmpty();
-}
-
-// Whether any keyword slot of the deck matches; nothing when the deck cannot
-// be read.
-template <typename Predicate>
-std::optional<bool> anyKeywordSlot(const QString &deckPath, Predicate matches)
-{
-    Database deck;
-    ResultSet keywords;
-    if (!OpenDatabase(deck, deckPath) || !OpenResultSet(keywords, deck, kKeywordsSql))
-        return std::nullopt;
-    for (keywords.moveFirst(); !keywords.isEof(); keywords.moveNext()) {
-        if (matches(keywords))
-            return true;
+    Catalog catalog;
+    std::optional<QVector<CatalogEntry>> decks;
+    if (catalog.open())
+        decks = catalog.decks();
+    if (!decks) {
+        if (error)
+            *error = catalog.errorText();
+        return {};
     }
-    return false;
-}
-
-} // namespace
-
-QStringList catalogDeckNames()
-{
     QStringList names;
-    Database catalog;
-    ResultSet decks;
-    if (!OpenDatabase(catalog, paths::catalogDatabase()) || !OpenResultSet(decks, catalog, kStoreDecksSql))
-        return names;
-    for (decks.moveFirst(); !decks.isEof(); decks.moveNext())
-        names.append(decks.field(QStringLiteral("deckname")).toString());
+    for (const CatalogEntry &entry : *decks)
+        names.append(entry.deckName);
     return names;
 }
 
 QString dbNameAtPosition(int position, const QString &deckName)
 {
-    Database catalog;
-    ResultSet decks;
-    if (position < 0 || !OpenDatabase(catalog, paths::catalogDatabase()) ||
-        !OpenResultSet(decks, catalog, kStoreDecksSql))
+    Catalog catalog;
+    if (position < 0 || !catalog.open())
         return {};
-    int row = 0;
-    for (decks.moveFirst(); !decks.isEof(); decks.moveNext(), ++row) {
-        if (row == position && decks.field(QStringLiteral("deckname")).toString() == deckName)
-            return decks.field(QStringLiteral("dbName")).toString();
-    }
-    return {};
+    const auto decks = catalog.decks();
+    if (!decks || position >= decks->size() || decks->at(position).deckName != deckName)
+        return {};
+    return decks->at(position).dbName;
 }
 
 QString dbNameOfDeck(const QString &deckName)
 {
-    Database catalog;
-    ResultSet decks;
-    if (!OpenDatabase(catalog, paths::catalogDatabase()) || !OpenResultSet(decks, catalog, kStoreDecksSql))
+    Catalog catalog;
+    if (!catalog.open())
         return {};
-    for (decks.moveFirst(); !decks.isEof(); decks.moveNext()) {
-        if (decks.field(QStringLiteral("deckname")).toString() == deckName)
-            return decks.field(QStringLiteral("dbName")).toString();
+    const auto decks = catalog.decks();
+    for (const CatalogEntry &entry : decks.value_or(QVector<CatalogEntry>())) {
+        if (entry.deckName == deckName)
+            return entry.dbName;
     }
     return {};
 }
@@ -90,20 +64,14 @@ std::optional<QString> existingDeckFile(const QString &dbName)
 
 std::optional<bool> hasMissingKeyword(const QString &deckPath)
 {
-    return anyKeywordSlot(deckPath, [](const ResultSet &slot) {
-        const QVariant keyword = slot.field(QStringLiteral("keyword"));
-        return !keyword.isValid() || keyword.toString().isEmpty();
-    });
+    Deck deck;
+    return deck.open(deckPath) ? deck.hasMissingKeyword() : std::nullopt;
 }
 
 std::optional<bool> hasEmptyKeywordField(const QString &deckPath)
 {
-    static const QStringList fields{QStringLiteral("keyword"), QStringLiteral("cardname"), QStringLiteral("id"),
-                                    QStringLiteral("cardid")};
-    return anyKeywordSlot(deckPath, [](const ResultSet &slot) {
-        return std::any_of(fields.cbegin(), fields.cend(),
-                           [&slot](const QString &name) { return isEmptyText(slot.field(name)); });
-    });
+    Deck deck;
+    return deck.open(deckPath) ? deck.hasEmptyKeywordField() : std::nullopt;
 }
 
 QString designingIncompleteMessage(const QString &deckName)
@@ -116,6 +84,17 @@ QString notAvailableMessage(const QString &deckName)
 {
     return QStringLiteral("Tarot Learning Deck '") + deckName + QStringLiteral("' is not available\r") +
            QStringLiteral("Please select another Tarot Learning Deck");
+}
+
+QString unusableDeckMessage(const QString &deckName, const QString &reason)
+{
+    return QStringLiteral("Tarot Learning Deck '") + deckName + QStringLiteral("' cannot be used\r") + reason +
+           QStringLiteral("\rPlease select another Tarot Learning Deck");
+}
+
+QString unreadableCatalogMessage(const QString &reason)
+{
+    return QStringLiteral("The list of Tarot Learning Decks cannot be read\r") + reason;
 }
 
 QString incompleteMessage(const QString &deckName, PracticeWording wording)

@@ -12,9 +12,9 @@ namespace velmora {
 
 enum class PracticeWording { Memorize, Test };
 
-// The deckname of every catalog row, in row order; empty when the catalog
-// cannot be read.
-[[nodiscard]] QStringList catalogDeckNames();
+// The deckname of every catalog row, in row order; empty, with the reason in
+// error, when the catalog cannot be read.
+[[nodiscard]] QStringList catalogDeckNames(QString *error = nullptr);
 
 // The dbName of the catalog row at the 0-based position, provided its deckname
 // equals the given name; empty otherwise.
@@ -36,7 +36,11 @@ enum class PracticeWording { Memorize, Test };
 [[nodiscard]] std::optional<bool> hasEmptyKeywordField(const QString &deckPath);
 
 [[nodiscard]] QString designingIncompleteMessage(const QString &deckName);
+// A deck file that is not there.
 [[nodiscard]] QString notAvailableMessage(const QString &deckName);
+// A deck file that is there but damaged, no deck, or refused as unsafe.
+[[nodiscard]] QString unusableDeckMessage(const QString &deckName, const QString &reason);
+[[nodiscard]] QString unreadableCatalogMessage(const QString &reason);
 [[nodiscard]] QString incompleteMessage(const QString &deckName, PracticeWording wording);
 [[nodiscard]] QString noGroupMessage();
 

@@ -12,7 +12,6 @@
 #include "learn/testreport.h"
 #include "store/paths.h"
 #include "store/pictures.h"
-#include "store/schema.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,8 +94,6 @@ protected:
 private:
     QRadioButton *option_;
 };
-
-const QString kPictureField = QStringLiteral("PictureData");
 
 } // namespace
 
@@ -541,7 +538,11 @@ bool FrmMain::load()
 void FrmMain::fillDeckList()
 {
     cboTutors->clear();
-    cboTutors->addItems(catalogDeckNames());
+    QString error;
+    const QStringList names = catalogDeckNames(&error);
+    if (!error.isEmpty())
+        services_.prompter.tell(unreadableCatalogMessage(error), PromptIcon::Critical, this);
+    cboTutors->addItems(names);
     cboTutors->setCurrentIndex(-1);
 }
 
@@ -584,30 +585,37 @@ bool FrmMain::CheckAndOpenSelectedDeck(PracticeWording wording)
         services_.prompter.tell(noGroupMessage(), PromptIcon::None, this);
         return false;
     }
-    const QString sql = BuildCardSelectionSql();
+    const QVector<int> groups = selectedGroups();
 
     const bool deckChosen = cboTutors->currentIndex() >= 0;
     const QString deckName = deckChosen ? cboTutors->currentText().trimmed() : QString();
     const std::optional<QString> deckFile = existingDeckFile(deckChosen ? dbNameOfDeck(deckName) : QString());
-    const std::optional<bool> incomplete = deckFile ? hasEmptyKeywordField(*deckFile) : std::nullopt;
-    if (!incomplete) {
-        // Also a file that is there but cannot be read as a deck.
+    if (!deckFile) {
         services_.prompter.tell(notAvailableMessage(deckName), PromptIcon::Critical, this);
         return false;
     }
-    if (*incomplete) {
+    Deck deck;
+    if (!deck.open(*deckFile)) {
+        services_.prompter.tell(deck.failure() == OpenFailure::Missing
+                                    ? notAvailableMessage(deckName)
+                                    : unusableDeckMessage(deckName, deck.errorText()),
+                                PromptIcon::Critical, this);
+        return false;
+    }
+    const std::optional<bool> incomplete = deck.hasEmptyKeywordField();
+    std::optional<QVector<Card>> cards = incomplete ? deck.cardsInGroups(groups) : std::nullopt;
+    if (incomplete && *incomplete) {
         services_.prompter.tell(incompleteMessage(deckName, wording), PromptIcon::Critical, this);
         return false;
     }
-
-    Database deck;
-    ResultSet cards;
-    if (!OpenDatabase(deck, *deckFile) || !OpenResultSet(cards, deck, sql)) {
-        services_.prompter.tell(notAvailableMessage(deckName), PromptIcon::Critical, this);
+    if (!cards) {
+        services_.prompter.tell(unusableDeckMessage(deckName, deck.errorText()), PromptIcon::Critical, this);
         return false;
     }
-    cards_ = std::move(cards);
+    readAhead_.setDeck(*deckFile);
+    cards_ = std::move(*cards);
     deck_ = std::move(deck);
+    memorizeRow_ = 0;
     cardPosition_ = 0;
     return true;
 }
@@ -824,28 +832,32 @@ void FrmMain::Command5_Click()
 
 void FrmMain::ShowMemorizeCard()
 {
-    if (!cards_.hasCurrentRow()) {
+    if (memorizeRow_ < 0 || memorizeRow_ >= cards_.size()) {
         clearMemorizeCard();
         return;
     }
-    lblCardNameMemorize->setText(cards_.field(QStringLiteral("Name")).toString());
-    LoadPictureFromField(*picCardMemorize, cards_, kPictureField);
+    const Card &card = cards_[memorizeRow_];
+    lblCardNameMemorize->setText(card.name);
+    const QSize shown = picCardMemorize->decodeSize();
+    // The picture read ahead is taken when it is the one due; the next one is
+    // read ahead while the user looks at this one.
+    std::optional<QImage> early = readAhead_.take(card.id, shown);
+    if (early)
+        picCardMemorize->setPicture(*early);
+    else
+        LoadPictureFromField(*picCardMemorize, deck_, card.id, shown);
+    if (memorizeRow_ + 1 < cards_.size())
+        readAhead_.start(cards_[memorizeRow_ + 1].id, shown);
     picCardMemorizeReversed->setPicture(turnedHalf(picCardMemorize->picture()));
-    txtNormalMeaning->setPlainText(cards_.field(QStringLiteral("normalmeaning")).toString());
-    txtReverseMeaning->setPlainText(cards_.field(QStringLiteral("reversedmeaning")).toString());
+    txtNormalMeaning->setPlainText(card.normalMeaning);
+    txtReverseMeaning->setPlainText(card.reversedMeaning);
 
     txtKeywords->clear();
-    ResultSet keywords;
-    const QString sql = QStringLiteral("SELECT DISTINCT * FROM tblKeywords WHERE CardID=") +
-                        cards_.field(QStringLiteral("id")).toString();
-    if (OpenResultSet(keywords, deck_, sql))
-        keywords.moveFirst();
+    const QStringList keywords = deck_.keywords(card.id).value_or(QStringList());
     // Every slot leaves its separator, so the text always ends in ", ".
     QString text;
-    for (int slot = 0; slot < schema::kKeywordsPerCard; ++slot) {
-        text += keywords.field(QStringLiteral("keyword")).toString() + QStringLiteral(", ");
-        keywords.moveNext();
-    }
+    for (int slot = 0; slot < kSlotsPerCard; ++slot)
+        text += keywords.value(slot) + QStringLiteral(", ");
     txtKeywords->setPlainText(text);
 }
 
@@ -862,9 +874,9 @@ void FrmMain::clearMemorizeCard()
 void FrmMain::cmdNext_Click()
 {
     cmdPrevious->setEnabled(true);
-    if (cardPosition_ < cards_.recordCount()) {
+    if (cardPosition_ < cards_.size()) {
         ++cardPosition_;
-        cards_.moveNext();
+        memorizeRow_ = std::min(memorizeRow_ + 1, int(cards_.size()));
         ShowMemorizeCard();
     } else {
         cmdNext->setEnabled(false);
@@ -879,7 +891,7 @@ void FrmMain::cmdPrevious_Click()
     } else {
         cmdPrevious->setEnabled(true);
         --cardPosition_;
-        cards_.movePrevious();
+        memorizeRow_ = std::max(memorizeRow_ - 1, -1);
         ShowMemorizeCard();
     }
 }
@@ -914,12 +926,12 @@ void FrmMain::SSTab1_Click(int previousTab)
     applyTabAvailability();
     switch (tab) {
     case TabMemorize: {
-        cards_.moveFirst();
+        memorizeRow_ = 0;
         cardPosition_ = 1;
         ShowMemorizeCard();
         // Every practice starts with both buttons ready; a card set without
         // rows leaves nothing to move to.
-        const bool hasCards = cards_.recordCount() > 0;
+        const bool hasCards = !cards_.isEmpty();
         cmdNext->setEnabled(hasCards);
         cmdPrevious->setEnabled(hasCards);
         break;
@@ -955,9 +967,9 @@ GroupChoice FrmMain::groupChoice() const
     return choice;
 }
 
-QString FrmMain::BuildCardSelectionSql() const
+QVector<int> FrmMain::selectedGroups() const
 {
-    return velmora::BuildCardSelectionSql(groupChoice());
+    return velmora::selectedGroups(groupChoice());
 }
 
 int FrmMain::testType() const

@@ -8,7 +8,8 @@
 #include "learn/tabavailability.h"
 #include "learn/testrun.h"
 #include "learn/testsettings.h"
-#include "store/database.h"
+#include "store/deck.h"
+#include "store/readahead.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -57,7 +58,8 @@ public:
     // Fills the memorize tab from the current card of the card set.
     void ShowMemorizeCard();
     void LoadTestSettings();
-    [[nodiscard]] QString BuildCardSelectionSql() const;
+    // The card groups the practice takes, as the group boxes choose them.
+    [[nodiscard]] QVector<int> selectedGroups() const;
 
     [[nodiscard]] GroupChoice groupChoice() const;
     [[nodiscard]] TestSettings currentTestSettings() const;
@@ -66,8 +68,8 @@ public:
     [[nodiscard]] bool reversedCardsAllowed() const;
 
     // The practice: replaced by every successful CheckAndOpenSelectedDeck.
-    [[nodiscard]] Database &deckConnection() { return deck_; }
-    [[nodiscard]] ResultSet &cardSet() { return cards_; }
+    [[nodiscard]] Deck &deckConnection() { return deck_; }
+    [[nodiscard]] const QVector<Card> &cardSet() const { return cards_; }
     [[nodiscard]] int cardPosition() const { return cardPosition_; }
 
     [[nodiscard]] bool isTabAvailable(int tab) const { return tabs_.isAvailable(tab); }
@@ -163,9 +165,11 @@ private:
     Services &services_;
     QPointer<QWidget> startScreen_;
     TabAvailability tabs_;
-    Database deck_;
-    ResultSet cards_;
+    Deck deck_;
+    QVector<Card> cards_;
+    int memorizeRow_ = -1; // the card shown on the memorize tab; none outside 0..size-1
     int cardPosition_ = 0;
+    PictureReadAhead readAhead_;
     int shownTab_ = -1;
     bool leaving_ = false;
     TestRun run_;

@@ -1,6 +1,7 @@
 #include "learn/picturebox.h"
 
 #include <QPainter>
+#include <QScreen>
 
 namespace velmora {
 
@@ -23,6 +24,14 @@ QRect PictureBox::fittedRect(const QSize &picture, const QSize &box)
         return {};
     const QSize size = picture.scaled(box, Qt::KeepAspectRatio);
     return QRect(QPoint((box.width() - size.width()) / 2, (box.height() - size.height()) / 2), size);
+}
+
+QSize PictureBox::decodeSize() const
+{
+    const QScreen *shownOn = screen();
+    if (!shownOn)
+        return {};
+    return (QSizeF(shownOn->size()) * shownOn->devicePixelRatio()).toSize();
 }
 
 QSize PictureBox::sizeHint() const

@@ -25,6 +25,9 @@ public:
     [[nodiscard]] static QRect fittedRect(const QSize &picture, const QSize &box);
 
     [[nodiscard]] QSize sizeHint() const override;
+    // The largest size, in device pixels, the box can show a picture at: its
+    // screen's. Pictures are decoded no larger.
+    [[nodiscard]] QSize decodeSize() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

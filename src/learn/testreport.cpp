@@ -2,10 +2,12 @@
 
 #include "app/prompter.h"
 #include "app/safesave.h"
-#include "store/database.h"
+#include "store/deck.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -64,7 +66,7 @@ TestReport buildTestReport(const ReportInput &input)
     return report;
 }
 
-TestReport writeTestReport(TestRun &run, Database &deck, TestType type)
+TestReport writeTestReport(TestRun &run, Deck &deck, TestType type)
 {
     ReportInput input;
     input.appTitle = QString::fromLatin1(kAppTitle);
@@ -73,16 +75,14 @@ TestReport writeTestReport(TestRun &run, Database &deck, TestType type)
     input.keywordsToChoose = run.keywordsToChoose();
     input.questionCount = run.rowCount();
 
-    ResultSet cards;
-    const bool namesOpen = OpenResultSet(cards, deck, QStringLiteral("SELECT * FROM tblCards"));
+    const QVector<Card> cards = deck.cards().value_or(QVector<Card>());
     const QVector<int> &ids = run.askedCardIds();
     for (int i = 0; i < ids.size(); ++i) {
         ReportQuestion question;
-        if (namesOpen) {
-            cards.moveFirst();
-            cards.setFilter(QStringLiteral("ID=") + QString::number(ids[i]));
-            question.cardName = cards.field(QStringLiteral("Name")).toString();
-        }
+        const int id = ids[i];
+        const auto card = std::find_if(cards.cbegin(), cards.cend(), [id](const Card &c) { return c.id == id; });
+        if (card != cards.cend())
+            question.cardName = card->name;
         question.reversed = run.questionReversals().value(i);
         question.score = run.questionScores().value(i);
         input.questions.append(question);

@@ -11,7 +11,7 @@ class QWidget;
 
 namespace velmora {
 
-class Database;
+class Deck;
 class Prompter;
 
 struct ReportQuestion
@@ -50,7 +50,7 @@ struct TestReport
 
 // The report of a finished run: card names are looked up in all cards of the
 // deck, and a keyword test's scores are added to the run's total.
-[[nodiscard]] TestReport writeTestReport(TestRun &run, Database &deck, TestType type);
+[[nodiscard]] TestReport writeTestReport(TestRun &run, Deck &deck, TestType type);
 
 inline constexpr char kReportFileFilter[] = "Text file|*.txt";
 

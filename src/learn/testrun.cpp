@@ -1,7 +1,7 @@
 #include "learn/testrun.h"
 
 #include "app/services.h"
-#include "store/database.h"
+#include "store/deck.h"
 #include "store/pictures.h"
 
 #include <QScopeGuard>
@@ -35,24 +35,24 @@ int roundHalfEven(double value)
     return base % 2 == 0 ? base : base + 1;
 }
 
-QString idFilter(int id)
+// The first card with that ID; an empty card when there is none.
+const Card &cardWithId(const QVector<Card> &cards, int id)
 {
-    return QStringLiteral("ID=") + QString::number(id);
+    static const Card none;
+    const auto found = std::find_if(cards.cbegin(), cards.cend(), [id](const Card &card) { return card.id == id; });
+    return found == cards.cend() ? none : *found;
 }
 
-QString meaningOf(const ResultSet &cards, bool reversed)
+QString meaningOf(const Card &card, bool reversed)
 {
-    return cards.field(reversed ? QStringLiteral("reversedmeaning") : QStringLiteral("normalmeaning")).toString();
+    return reversed ? card.reversedMeaning : card.normalMeaning;
 }
 
-// Keywords that are not empty, in row order, each once; compared with case.
-QStringList distinctKeywords(ResultSet &keywords, const QStringList &excluded = {})
+// Keywords that are not empty, in slot order, each once; compared with case.
+QStringList distinctKeywords(const QStringList &keywords, const QStringList &excluded = {})
 {
     QStringList found;
-    if (!keywords.isOpen())
-        return found;
-    for (bool more = keywords.moveFirst(); more; more = keywords.moveNext()) {
-        const QString keyword = keywords.field(QStringLiteral("keyword")).toString();
+    for (const QString &keyword : keywords) {
         if (!keyword.isEmpty() && !found.contains(keyword) && !excluded.contains(keyword))
             found.append(keyword);
     }
@@ -89,7 +89,7 @@ void TestRun::start(const Clock &clock)
     random_.seed(quint64(clock.now().toMSecsSinceEpoch()));
 }
 
-PressOutcome TestRun::press(ResultSet &cards, Database &deck, const TestOptions &options,
+PressOutcome TestRun::press(const QVector<Card> &cards, Deck &deck, const TestOptions &options,
                             const AnswerReader &readAnswer, const EventPump &pumpEvents)
 {
     PressOutcome outcome;
@@ -104,9 +104,8 @@ PressOutcome TestRun::press(ResultSet &cards, Database &deck, const TestOptions 
             pressing_ = false;
     });
 
-    cards.setFilter({});
     ++questionNumber_;
-    rowCount_ = cards.recordCount();
+    rowCount_ = int(cards.size());
 
     // Without rows there is no card to ask about, and waiting for a second
     // press to find the lists dimensioned would record a question about no
@@ -183,17 +182,15 @@ bool TestRun::pump(const EventPump &pumpEvents) const
     return generation == generation_;
 }
 
-bool TestRun::drawNextCard(ResultSet &cards, const EventPump &pumpEvents)
+bool TestRun::drawNextCard(const QVector<Card> &cards, const EventPump &pumpEvents)
 {
-    const int rows = cards.recordCount();
+    const int rows = int(cards.size());
     int attempts = 0;
     do {
-        cards.moveFirst();
-        cards.move(random_.draw(rows));
-        currentCardId_ = cards.field(QStringLiteral("id")).toInt();
+        const int row = random_.draw(rows);
+        currentCardId_ = row >= 0 && row < rows ? cards[row].id : 0;
         if (!pump(pumpEvents))
             return false;
-        cards.setFilter({});
         ++attempts;
     } while (attempts < rows && askedCardIds_.contains(currentCardId_));
     return true;
@@ -218,21 +215,20 @@ void TestRun::scoreAnswered(TestType type, const TestAnswer &answer)
     }
 }
 
-QImage TestRun::testCardPicture(ResultSet &cards) const
+QImage TestRun::testCardPicture(Deck &deck) const
 {
     PlainPictureHolder holder;
-    LoadPictureFromField(holder, cards, QStringLiteral("PictureData"));
+    LoadPictureFromField(holder, deck, currentCardId_);
     return currentReversed_ ? turnedHalf(holder.picture()) : holder.picture();
 }
 
-std::optional<DescriptionQuestion> TestRun::prepareDescriptionQuestion(ResultSet &cards, Database &deck,
+std::optional<DescriptionQuestion> TestRun::prepareDescriptionQuestion(const QVector<Card> &cards, Deck &deck,
                                                                        const TestOptions &options,
                                                                        const EventPump &pumpEvents)
 {
     DescriptionQuestion question;
-    cards.moveFirst();
-    cards.setFilter(idFilter(currentCardId_));
-    question.cardName = cards.field(QStringLiteral("Name")).toString();
+    const Card &current = cardWithId(cards, currentCardId_);
+    question.cardName = current.name;
 
     currentReversed_ = options.reversedAllowed && roundHalfEven(random_.next() * 10) % 2 != 0;
     question.reversed = currentReversed_;
@@ -259,8 +255,7 @@ std::optional<DescriptionQuestion> TestRun::prepareDescriptionQuestion(ResultSet
     for (int i = firstAnswer_; i <= lastAnswer_; ++i) {
         if (i == correctOption_)
             continue;
-        cards.setFilter({});
-        const int rows = cards.recordCount();
+        const int rows = int(cards.size());
         if (rowsUsed < rows) {
             const auto taken = [&](int r) {
                 return std::find(wrongRows.cbegin(), wrongRows.cend(), r) != wrongRows.cend();
@@ -282,15 +277,11 @@ std::optional<DescriptionQuestion> TestRun::prepareDescriptionQuestion(ResultSet
         if (!deckPoolRead) {
             deckPoolRead = true;
             QVector<int> selectedIds;
-            for (bool more = cards.moveFirst(); more; more = cards.moveNext())
-                selectedIds.append(cards.field(QStringLiteral("id")).toInt());
-            ResultSet deckCards;
-            if (OpenResultSet(deckCards, deck, QStringLiteral("SELECT * FROM tblCards ORDER BY ID"))) {
-                for (bool more = deckCards.moveFirst(); more; more = deckCards.moveNext()) {
-                    const int id = deckCards.field(QStringLiteral("ID")).toInt();
-                    if (!selectedIds.contains(id))
-                        deckOnlyMeanings.append(meaningOf(deckCards, currentReversed_));
-                }
+            for (const Card &card : cards)
+                selectedIds.append(card.id);
+            for (const Card &card : deck.cards().value_or(QVector<Card>())) {
+                if (!selectedIds.contains(card.id))
+                    deckOnlyMeanings.append(meaningOf(card, currentReversed_));
             }
         }
         if (!deckOnlyMeanings.isEmpty())
@@ -299,23 +290,18 @@ std::optional<DescriptionQuestion> TestRun::prepareDescriptionQuestion(ResultSet
 
     for (int i = firstAnswer_; i <= lastAnswer_; ++i) {
         const auto index = std::size_t(i);
-        cards.moveFirst();
         if (i == correctOption_) {
-            cards.setFilter(idFilter(currentCardId_));
-            question.picture = testCardPicture(cards);
-            question.captions[index] = meaningOf(cards, currentReversed_);
+            question.picture = testCardPicture(deck);
+            question.captions[index] = meaningOf(current, currentReversed_);
             question.shown[index] = true;
-            cards.setFilter({});
         } else if (wrongRows[index] > 0) {
-            cards.move(wrongRows[index] - 1);
-            question.captions[index] = meaningOf(cards, currentReversed_);
+            question.captions[index] = meaningOf(cards[wrongRows[index] - 1], currentReversed_);
             question.shown[index] = true;
         } else if (lentMeanings[index]) {
             question.captions[index] = *lentMeanings[index];
             question.shown[index] = true;
         }
     }
-    cards.setFilter({});
     return question;
 }
 
@@ -335,7 +321,7 @@ void TestRun::placeCorrectKeywords()
     }
 }
 
-KeywordQuestion TestRun::prepareKeywordQuestion(ResultSet &cards, Database &deck, int level)
+KeywordQuestion TestRun::prepareKeywordQuestion(const QVector<Card> &cards, Deck &deck, int level)
 {
     KeywordQuestion question;
     currentReversed_ = false;
@@ -347,33 +333,26 @@ KeywordQuestion TestRun::prepareKeywordQuestion(ResultSet &cards, Database &deck
     question.maxKeywordText =
         QStringLiteral("You must choose ") + QString::number(keywordsToChoose_) + QStringLiteral(" keywords");
 
-    cards.moveFirst();
-    cards.setFilter(idFilter(currentCardId_));
-    question.cardName = cards.field(QStringLiteral("Name")).toString();
-    question.picture = testCardPicture(cards);
+    question.cardName = cardWithId(cards, currentCardId_).name;
+    question.picture = testCardPicture(deck);
 
     placeCorrectKeywords();
     question.correctSlots = correctKeywordSlots_;
 
-    const auto drawKeyword = [this](ResultSet &keywords) {
-        const int rows = keywords.isOpen() ? keywords.recordCount() : 0;
+    const auto drawKeyword = [this](const QStringList &keywords) {
+        const int rows = int(keywords.size());
         if (rows <= 0)
             return QString();
-        keywords.moveFirst();
-        keywords.move(random_.draw(rows));
-        return keywords.field(QStringLiteral("keyword")).toString();
+        return keywords.value(random_.draw(rows));
     };
 
     // A card holds up to seven keyword slots, which may repeat a keyword. When
     // its different keywords run out the remaining places repeat them, so a
     // full score stays within reach; a card without any keyword gives empty
     // places.
-    ResultSet own;
-    (void)OpenResultSet(own, deck,
-                        QStringLiteral("SELECT DISTINCT * FROM tblKeywords WHERE CardID=") +
-                            QString::number(currentCardId_));
+    const QStringList own = deck.keywords(currentCardId_).value_or(QStringList());
     const QStringList ownDistinct = distinctKeywords(own);
-    const int ownRows = own.isOpen() ? own.recordCount() : 0;
+    const int ownRows = int(own.size());
     QStringList cardKeywords;
     for (int place = 0; place < keywordsToChoose_; ++place) {
         const auto fresh = [&](const QString &keyword) {
@@ -398,12 +377,9 @@ KeywordQuestion TestRun::prepareKeywordQuestion(ResultSet &cards, Database &deck
     // they are too few for the grid the boxes that will carry the card's own
     // keywords are skipped (they are overwritten below anyway), and boxes left
     // over keep an empty caption instead of repeating a keyword.
-    ResultSet others;
-    (void)OpenResultSet(others, deck,
-                        QStringLiteral("SELECT DISTINCT * FROM tblKeywords WHERE Not CardID=") +
-                            QString::number(currentCardId_));
+    const QStringList others = deck.keywordsOfOtherCards(currentCardId_).value_or(QStringList());
     const QStringList othersDistinct = distinctKeywords(others, cardKeywords);
-    const int otherRows = others.isOpen() ? others.recordCount() : 0;
+    const int otherRows = int(others.size());
     const bool scarce = othersDistinct.size() < keywordBoxCount_;
     QStringList placed;
     for (int box = 0; box < keywordBoxCount_; ++box) {
@@ -429,7 +405,6 @@ KeywordQuestion TestRun::prepareKeywordQuestion(ResultSet &cards, Database &deck
     for (int i = 0; i < keywordsToChoose_; ++i)
         question.captions[std::size_t(correctKeywordSlots_[i])] = cardKeywords.value(i);
 
-    cards.setFilter({});
     return question;
 }
 

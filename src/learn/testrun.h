@@ -16,9 +16,9 @@
 namespace velmora {
 
 class Clock;
-class Database;
+class Deck;
+struct Card;
 class RandomSource;
-class ResultSet;
 
 enum class TestType { Description = 0, Keywords = 1 };
 
@@ -109,20 +109,20 @@ public:
     // connection. readAnswer is asked once the next card has been drawn, as
     // the answer is scored; pumpEvents lets the window handle pending events
     // during the draws.
-    PressOutcome press(ResultSet &cards, Database &deck, const TestOptions &options, const AnswerReader &readAnswer,
-                       const EventPump &pumpEvents = {});
+    PressOutcome press(const QVector<Card> &cards, Deck &deck, const TestOptions &options,
+                       const AnswerReader &readAnswer, const EventPump &pumpEvents = {});
 
     // The steps of a press, for callers that drive them one at a time.
     [[nodiscard]] bool endReached() const;
     void finish(TestType type);
     void recordAnswered();
     // False when a new test was started from within pumpEvents.
-    [[nodiscard]] bool drawNextCard(ResultSet &cards, const EventPump &pumpEvents);
+    [[nodiscard]] bool drawNextCard(const QVector<Card> &cards, const EventPump &pumpEvents);
     void scoreAnswered(TestType type, const TestAnswer &answer);
-    [[nodiscard]] std::optional<DescriptionQuestion> prepareDescriptionQuestion(ResultSet &cards, Database &deck,
+    [[nodiscard]] std::optional<DescriptionQuestion> prepareDescriptionQuestion(const QVector<Card> &cards, Deck &deck,
                                                                                 const TestOptions &options,
                                                                                 const EventPump &pumpEvents);
-    [[nodiscard]] KeywordQuestion prepareKeywordQuestion(ResultSet &cards, Database &deck, int level);
+    [[nodiscard]] KeywordQuestion prepareKeywordQuestion(const QVector<Card> &cards, Deck &deck, int level);
 
     [[nodiscard]] KeywordCountReaction keywordCountReaction(const std::array<bool, kKeywordBoxes> &checked) const;
     [[nodiscard]] QString keywordCountWarning() const;
@@ -149,7 +149,7 @@ public:
 
 private:
     [[nodiscard]] bool pump(const EventPump &pumpEvents) const;
-    [[nodiscard]] QImage testCardPicture(ResultSet &cards) const;
+    [[nodiscard]] QImage testCardPicture(Deck &deck) const;
     void placeCorrectKeywords();
 
     RandomSource &random_;

@@ -1,80 +1,50 @@
 #include "store/pictures.h"
 
-#include "store/database.h"
+#include "store/deck.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QTemporaryFile>
 
 #include <algorithm>
+#include <mutex>
 
 namespace velmora {
 
-namespace {
-
-// Deletes the temporary file on every way out of a transfer.
-class TempFileGuard
+QByteArray bmpFileBytes(const QImage &image)
 {
-public:
-    explicit TempFileGuard(QString path) : path_(std::move(path)) {}
-    ~TempFileGuard()
-    {
-        if (!path_.isEmpty())
-            QFile::remove(path_);
-    }
-    TempFileGuard(const TempFileGuard &) = delete;
-    TempFileGuard &operator=(const TempFileGuard &) = delete;
-    [[nodiscard]] const QString &path() const { return path_; }
+    if (image.isNull())
+        return {};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return {};
+    QImageWriter writer(&buffer, "bmp");
+    return writer.write(image) ? bytes : QByteArray();
+}
 
-private:
-    QString path_;
-};
-
-QImage decodeFrom(QImageReader &reader)
+QImage decodePicture(const QByteArray &bytes, QSize shownSize)
 {
-    QImageReader::setAllocationLimit(int(kMaxPicturePixels * 4 / (1024LL * 1024)));
+    if (bytes.isEmpty())
+        return {};
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return {};
+    static std::once_flag limitSet;
+    std::call_once(limitSet, [] { QImageReader::setAllocationLimit(kPictureAllocationLimitMb); });
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels)
+    if (!size.isValid() || qint64(size.width()) * size.height() * 4 > qint64(kPictureAllocationLimitMb) << 20)
         return {};
+    if (shownSize.isValid() && !shownSize.isEmpty() &&
+        (size.width() > shownSize.width() || size.height() > shownSize.height()))
+        reader.setScaledSize(size.scaled(shownSize, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
     QImage image;
     if (!reader.read(&image))
         return {};
     return image;
-}
-
-} // namespace
-
-QString withTrailingSeparator(const QString &folder)
-{
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
-
-QString TempFolder()
-{
-    static const QString folder = withTrailingSeparator(QDir::tempPath());
-    return folder;
-}
-
-QString MakeTempFileName(const QString &prefix)
-{
-    QTemporaryFile file(TempFolder() + prefix + QStringLiteral("XXXXXX.tmp"));
-    file.setAutoRemove(false);
-    if (!file.open())
-        return {};
-    return file.fileName();
-}
-
-QImage decodePicture(const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    return decodeFrom(reader);
 }
 
 QImage turnedHalf(const QImage &image)
@@ -84,48 +54,28 @@ QImage turnedHalf(const QImage &image)
     // Half a turn of a 32-bit picture is its pixels in reverse order, several
     // times faster than Qt's general mirroring.
     const QImage source = image.depth() == 32 ? image : image.convertToFormat(QImage::Format_ARGB32);
+    if (source.isNull())
+        return {};
     QImage turned(source.size(), source.format());
+    if (turned.isNull())
+        return {};
     const auto *first = reinterpret_cast<const quint32 *>(source.constBits());
     const qsizetype pixels = qsizetype(source.width()) * source.height();
+    if (source.bytesPerLine() != source.width() * 4)
+        return source.mirrored(true, true);
     std::reverse_copy(first, first + pixels, reinterpret_cast<quint32 *>(turned.bits()));
     return turned;
 }
 
-bool SavePictureToField(const PictureHolder &holder, ResultSet &rs, const QString &fieldName)
+bool SavePictureToField(const PictureHolder &holder, Deck &deck, int cardId)
 {
-    const QImage image = holder.picture();
-    if (image.isNull())
-        return false;
-    const TempFileGuard temp(MakeTempFileName(QStringLiteral("TMP")));
-    if (temp.path().isEmpty())
-        return false;
-    QImageWriter writer(temp.path(), "bmp");
-    if (!writer.write(image))
-        return false;
-    QFile file(temp.path());
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    file.close();
-    if (bytes.isEmpty())
-        return false;
-    return rs.appendChunk(fieldName, bytes);
+    const QByteArray bytes = bmpFileBytes(holder.picture());
+    return !bytes.isEmpty() && deck.savePicture(cardId, bytes);
 }
 
-bool LoadPictureFromField(PictureHolder &holder, ResultSet &rs, const QString &fieldName)
+bool LoadPictureFromField(PictureHolder &holder, Deck &deck, int cardId, QSize shownSize)
 {
-    const TempFileGuard temp(MakeTempFileName(QStringLiteral("TMP")));
-    const qint64 size = rs.actualSize(fieldName);
-    QImage image;
-    if (!temp.path().isEmpty() && size > 0) {
-        const QByteArray bytes = rs.getChunk(fieldName, size);
-        QFile file(temp.path());
-        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()) {
-            file.close();
-            QImageReader reader(temp.path());
-            image = decodeFrom(reader);
-        }
-    }
+    const QImage image = decodePicture(deck.picture(cardId), shownSize);
     holder.setPicture(image);
     return !image.isNull();
 }

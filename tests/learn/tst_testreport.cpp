@@ -4,7 +4,7 @@
 #include "testhome.h"
 
 #include "learn/testreport.h"
-#include "store/database.h"
+#include "store/deck.h"
 #include "store/paths.h"
 
 #include <QDir>
@@ -122,15 +122,15 @@ void TestReportTest::finishedRun_reportsCardNamesFromTheDeck()
 {
     test::TestHome home;
     home.makeFolders();
-    Database deck;
-    ResultSet cards;
+    Deck deck;
     QVector<test::SampleCard> rows;
     for (int id = 1; id <= 12; ++id)
         rows.append(test::plainCard(id, id <= 10 ? 0 : 1));
     rows[3].name = QStringLiteral("Ten of Pentacles and a Name Far Too Long");
-    QVERIFY(home.createDeck(QStringLiteral("tutor/Tutor1.vdk")) && OpenDatabase(deck, paths::defaultDeck()) &&
+    QVERIFY(home.createDeck(QStringLiteral("tutor/Tutor1.vdk")) && deck.open(paths::defaultDeck(), Access::ReadWrite) &&
             test::addCards(deck, rows));
-    QVERIFY(OpenResultSet(cards, deck, QStringLiteral("SELECT * FROM tblCards WHERE (Group=0) ORDER BY ID")));
+    const QVector<Card> cards = deck.cardsInGroups({0}).value_or(QVector<Card>());
+    QCOMPARE(cards.size(), 10);
 
     StdRandomSource random;
     TestRun run(random);

@@ -3,7 +3,7 @@
 #include "testhome.h"
 
 #include "learn/testrun.h"
-#include "store/database.h"
+#include "store/deck.h"
 #include "store/paths.h"
 #include "store/pictures.h"
 
@@ -20,20 +20,30 @@ using velmora::test::SampleCard;
 namespace {
 
 using Kind = PressOutcome::Kind;
-const QString kAllCards = QStringLiteral("SELECT * FROM tblCards ORDER BY ID");
+const QVector<int> kAllCards;
 
 // A deck in a fresh program folder and the card set of one practice on it.
 struct Practice
 {
     test::TestHome home;
-    Database deck;
-    ResultSet cards;
+    Deck deck;
+    QVector<Card> cards;
 
-    [[nodiscard]] bool open(const QVector<SampleCard> &rows, const QString &cardSql = kAllCards)
+    // The cards of the groups (all for none) up to the ID upToId (all for 0).
+    [[nodiscard]] bool open(const QVector<SampleCard> &rows, const QVector<int> &groups = kAllCards, int upToId = 0)
     {
         home.makeFolders();
-        return home.createDeck(QStringLiteral("tutor/Tutor1.vdk")) && OpenDatabase(deck, paths::defaultDeck()) &&
-               test::addCards(deck, rows) && OpenResultSet(cards, deck, cardSql);
+        if (!home.createDeck(QStringLiteral("tutor/Tutor1.vdk")) ||
+            !deck.open(paths::defaultDeck(), Access::ReadWrite) || !test::addCards(deck, rows))
+            return false;
+        const auto chosen = deck.cardsInGroups(groups);
+        if (!chosen)
+            return false;
+        for (const Card &card : *chosen) {
+            if (upToId == 0 || card.id <= upToId)
+                cards.append(card);
+        }
+        return true;
     }
     PressOutcome press(TestRun &run, const TestOptions &options, const TestAnswer &answer = {},
                        const TestRun::EventPump &pump = {})
@@ -156,8 +166,7 @@ void TestRunTest::wholeTest_offersWhatTheLevelSaysAndEndsOnTheNextPress()
     QFETCH(int, level);
     QFETCH(TestLevel, offer);
     Practice practice;
-    QVERIFY(practice.open(plainCards(22),
-                          QStringLiteral("SELECT * FROM tblCards WHERE ID <= %1 ORDER BY ID").arg(cardCount)));
+    QVERIFY(practice.open(plainCards(22), kAllCards, cardCount));
     RandomRun r;
     const QList<PressOutcome> shown = runToEnd(r.run, practice, TestOptions{type, level, true});
     QVector<int> shownCards;
@@ -313,7 +322,7 @@ void TestRunTest::cardWithFewKeywords_repeatsThemAndKeepsFullScoreReachable()
     QVector<SampleCard> rows = plainCards(4);
     rows[0].keywords = keywords;
     Practice practice;
-    QVERIFY(practice.open(rows, QStringLiteral("SELECT * FROM tblCards WHERE ID=1")));
+    QVERIFY(practice.open(rows, kAllCards, 1));
     RandomRun r;
     const QList<PressOutcome> shown = runToEnd(r.run, practice, TestOptions{TestType::Keywords, level, false});
     QCOMPARE(shown.size(), 1);
@@ -334,7 +343,7 @@ void TestRunTest::deckWithFewOtherKeywords_leavesBoxesEmpty()
     QVector<SampleCard> rows = plainCards(2);
     rows[1].keywords = QStringList({"Dawn", "Dawn", "Tide", "Ember", rows[0].keywords[3]});
     Practice practice;
-    QVERIFY(practice.open(rows, QStringLiteral("SELECT * FROM tblCards WHERE ID=1")));
+    QVERIFY(practice.open(rows, kAllCards, 1));
     RandomRun r;
     const KeywordQuestion question = *practice.press(r.run, TestOptions{TestType::Keywords, 2, false}).keywords;
     QStringList wrong;
@@ -352,27 +361,27 @@ void TestRunTest::deckWithFewOtherKeywords_leavesBoxesEmpty()
 void TestRunTest::smallCardSets_stillGiveQuestionsAndEnd_data()
 {
     QTest::addColumn<int>("deckSize");
-    QTest::addColumn<QString>("cardSql");
+    QTest::addColumn<QVector<int>>("groups");
     QTest::addColumn<int>("questions");
     QTest::addColumn<int>("optionsShown");
-    const QString groupOne = QStringLiteral("SELECT * FROM tblCards WHERE (Group=1) ORDER BY ID");
+    const QVector<int> groupOne{1};
     // The card's own row once more, then wrong answers lent by the rest of the deck.
     QTest::addRow("one card chosen from nine") << 9 << groupOne << 1 << 7;
     QTest::addRow("one card chosen from four") << 4 << groupOne << 1 << 5;
     QTest::addRow("deck of one card") << 1 << kAllCards << 1 << 2;
-    QTest::addRow("no card chosen") << 3 << QStringLiteral("SELECT * FROM tblCards WHERE (Group=4)") << 0 << 0;
+    QTest::addRow("no card chosen") << 3 << QVector<int>{4} << 0 << 0;
 }
 
 void TestRunTest::smallCardSets_stillGiveQuestionsAndEnd()
 {
     QFETCH(int, deckSize);
-    QFETCH(QString, cardSql);
+    QFETCH(QVector<int>, groups);
     QFETCH(int, questions);
     QFETCH(int, optionsShown);
     QVector<SampleCard> rows = plainCards(deckSize);
     rows.last().group = 1;
     Practice practice;
-    QVERIFY(practice.open(rows, cardSql));
+    QVERIFY(practice.open(rows, groups));
     RandomRun r;
     const QList<PressOutcome> shown = runToEnd(r.run, practice, TestOptions{TestType::Description, 2, false});
     QCOMPARE(shown.size(), questions);

@@ -1,20 +1,21 @@
+#include "sampledeck.h"
 #include "testhome.h"
 
-#include "store/database.h"
+#include "store/deck.h"
 #include "store/pictures.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImageWriter>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace velmora;
 using velmora::test::TestHome;
 
 namespace {
-
-const QString kField = QStringLiteral("PictureData");
 
 // 3x2 GIF written by an outside tool: red, with blue at (0,0) and green at (2,1).
 const unsigned char kGif[] = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x03, 0x00, 0x02, 0x00, 0xf1, 0x00, 0x00,
@@ -43,11 +44,6 @@ QByteArray encoded(const QImage &image, const char *format)
     return bytes;
 }
 
-QStringList tempFiles()
-{
-    return QDir(TempFolder()).entryList({QStringLiteral("TMP*")}, QDir::Files);
-}
-
 } // namespace
 
 class TestPictures : public QObject
@@ -55,64 +51,35 @@ class TestPictures : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
-    void tempFileNames_areNewEmptyAndDistinct();
     void jpegIn_bmpStored_samePictureBack();
     void foreignJpegAndGifBytes_areShown();
     void storing_replacesOldPictureEntirely();
     void badBytes_giveEmptyHolder_data();
     void badBytes_giveEmptyHolder();
+    void largePicture_decodesAtTheShownSize();
+    void transfers_leaveNoFileBehind();
     void turnedHalf_isUpsideDown();
 
 private:
     std::unique_ptr<TestHome> home_;
-    Database db_;
-    ResultSet cards_;
-    QTemporaryDir tempDir_;
+    Deck deck_;
 };
-
-void TestPictures::initTestCase()
-{
-    // A private temporary folder, so no other process's files are counted.
-    QVERIFY(tempDir_.isValid());
-    qputenv("TMPDIR", QFile::encodeName(tempDir_.path()));
-    QCOMPARE(TempFolder(), tempDir_.path() + QLatin1Char('/'));
-}
 
 void TestPictures::init()
 {
     home_ = std::make_unique<TestHome>();
     home_->makeFolders();
     QVERIFY(home_->createDeck(QStringLiteral("tutor/Tutor1.vdk")));
-    QVERIFY(OpenDatabase(db_, home_->filePath(QStringLiteral("tutor/Tutor1.vdk"))));
-    QVERIFY(OpenResultSet(cards_, db_, QStringLiteral("Select * from tblCards")));
-    QVERIFY(cards_.addNew());
-    cards_.setField(QStringLiteral("ID"), 1);
-    QVERIFY(cards_.update());
+    QVERIFY(deck_.open(home_->filePath(QStringLiteral("tutor/Tutor1.vdk")), Access::ReadWrite));
+    QVERIFY(test::addCards(deck_, {test::plainCard(1)}));
 }
 
 void TestPictures::cleanup()
 {
-    QCOMPARE(tempFiles(), QStringList()); // every transfer removed its file
-    cards_.release();
-    db_.close();
+    deck_.close();
     home_.reset();
-}
-
-void TestPictures::tempFileNames_areNewEmptyAndDistinct()
-{
-    QCOMPARE(withTrailingSeparator(QStringLiteral("/tmp")), QStringLiteral("/tmp/"));
-    QCOMPARE(withTrailingSeparator(QStringLiteral("/tmp/")), QStringLiteral("/tmp/"));
-    const QString first = MakeTempFileName(QStringLiteral("TMP"));
-    const QString second = MakeTempFileName(QStringLiteral("TMP"));
-    QVERIFY(first != second);
-    QVERIFY(first.startsWith(TempFolder() + QStringLiteral("TMP")));
-    QCOMPARE(QFileInfo(first).size(), 0);
-    QVERIFY(QFileInfo(second).isFile());
-    QFile::remove(first);
-    QFile::remove(second);
 }
 
 void TestPictures::jpegIn_bmpStored_samePictureBack()
@@ -121,55 +88,52 @@ void TestPictures::jpegIn_bmpStored_samePictureBack()
     QVERIFY(!fromJpeg.isNull());
     PlainPictureHolder holder;
     holder.setPicture(fromJpeg);
-    QVERIFY(SavePictureToField(holder, cards_, kField));
-    QVERIFY(cards_.update());
+    QVERIFY(SavePictureToField(holder, deck_, 1));
 
-    ResultSet fresh;
-    QVERIFY(OpenResultSet(fresh, db_, QStringLiteral("Select * from tblCards")));
-    const QByteArray stored = fresh.field(kField).toByteArray();
-    QVERIFY(stored.startsWith("BM"));
+    QVERIFY(deck_.picture(1).startsWith("BM"));
     PlainPictureHolder shown;
-    QVERIFY(LoadPictureFromField(shown, fresh, kField));
+    QVERIFY(LoadPictureFromField(shown, deck_, 1));
     QCOMPARE(shown.picture().convertToFormat(QImage::Format_RGB32), fromJpeg.convertToFormat(QImage::Format_RGB32));
 }
 
 void TestPictures::foreignJpegAndGifBytes_areShown()
 {
     const QByteArray jpeg = encoded(testPicture(), "jpg");
-    cards_.setField(kField, jpeg);
-    QVERIFY(cards_.update());
+    QVERIFY(deck_.savePicture(1, jpeg));
     PlainPictureHolder holder;
-    QVERIFY(LoadPictureFromField(holder, cards_, kField));
+    QVERIFY(LoadPictureFromField(holder, deck_, 1));
     QCOMPARE(holder.picture().size(), QSize(60, 100));
-    QCOMPARE(cards_.field(kField).toByteArray(), jpeg); // reading never changes the row
+    QCOMPARE(deck_.picture(1), jpeg); // reading never changes the row
 
-    cards_.setField(kField, QByteArray(reinterpret_cast<const char *>(kGif), sizeof(kGif)));
-    QVERIFY(cards_.update());
-    QVERIFY(LoadPictureFromField(holder, cards_, kField));
+    QVERIFY(deck_.savePicture(1, QByteArray(reinterpret_cast<const char *>(kGif), sizeof(kGif))));
+    QVERIFY(LoadPictureFromField(holder, deck_, 1));
     const QImage gif = holder.picture();
     QCOMPARE(gif.size(), QSize(3, 2));
     QCOMPARE((QList<QColor>{gif.pixelColor(0, 0), gif.pixelColor(1, 0), gif.pixelColor(2, 1)}),
              (QList<QColor>{Qt::blue, Qt::red, Qt::green}));
 }
 
-// An empty holder leaves the field as it is; a picture replaces the old one whole.
+// An empty holder leaves the field as it is; a picture replaces the old one
+// whole, also when two pictures are stored one after the other.
 void TestPictures::storing_replacesOldPictureEntirely()
 {
     PlainPictureHolder holder;
     holder.setPicture(testPicture(200, 300));
-    QVERIFY(SavePictureToField(holder, cards_, kField));
-    QVERIFY(cards_.update());
+    QVERIFY(SavePictureToField(holder, deck_, 1));
     holder.setPicture(testPicture(20, 30));
-    QVERIFY(SavePictureToField(holder, cards_, kField));
-    QVERIFY(cards_.update());
+    QVERIFY(SavePictureToField(holder, deck_, 1));
     const QByteArray expected = encoded(testPicture(20, 30), "bmp");
-    QCOMPARE(cards_.actualSize(kField), qint64(expected.size()));
-    QCOMPARE(cards_.field(kField).toByteArray(), expected);
+    QCOMPARE(deck_.picture(1), expected);
+    PlainPictureHolder shown;
+    QVERIFY(LoadPictureFromField(shown, deck_, 1));
+    QCOMPARE(shown.picture().size(), QSize(20, 30));
 
     PlainPictureHolder empty;
-    QVERIFY(!SavePictureToField(empty, cards_, kField));
-    QVERIFY(cards_.update());
-    QCOMPARE(cards_.field(kField).toByteArray(), expected);
+    QVERIFY(!SavePictureToField(empty, deck_, 1));
+    QCOMPARE(deck_.picture(1), expected);
+    // A card the deck does not hold is refused with a reason.
+    QVERIFY(!SavePictureToField(holder, deck_, 99));
+    QVERIFY(!deck_.errorText().isEmpty());
 }
 
 void TestPictures::badBytes_giveEmptyHolder_data()
@@ -182,23 +146,58 @@ void TestPictures::badBytes_giveEmptyHolder_data()
     const qint32 side = 60000;
     memcpy(huge.data() + 18, &side, 4);
     memcpy(huge.data() + 22, &side, 4);
+    // A 35-byte GIF whose screen claims 8000 x 8000 pixels.
+    QByteArray gif(reinterpret_cast<const char *>(kGif), sizeof(kGif));
+    const quint16 gifSide = 8000;
+    for (int at : {6, 8, 38, 40})
+        memcpy(gif.data() + at, &gifSide, 2);
     QTest::newRow("Null field") << QByteArray() << true;
     QTest::newRow("zero bytes") << QByteArray("") << false;
     QTest::newRow("not an image") << QByteArray("this is plain text, not a picture") << false;
     QTest::newRow("truncated jpeg") << jpeg.left(40) << false;
-    QTest::newRow("huge declared size") << huge << false;
+    QTest::newRow("huge declared bitmap") << huge << false;
+    QTest::newRow("huge declared gif") << gif << false;
 }
 
 void TestPictures::badBytes_giveEmptyHolder()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, null);
-    cards_.setField(kField, null ? QVariant() : QVariant(bytes));
-    QVERIFY(cards_.update());
+    if (null)
+        QVERIFY(test::rawExec(deck_.path(), QStringLiteral("UPDATE tblCards SET PictureData = NULL")));
+    else
+        QVERIFY(deck_.savePicture(1, bytes));
     PlainPictureHolder holder;
     holder.setPicture(testPicture()); // a previous card's picture must go
-    QVERIFY(!LoadPictureFromField(holder, cards_, kField));
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!LoadPictureFromField(holder, deck_, 1));
     QVERIFY(holder.picture().isNull());
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+}
+
+void TestPictures::largePicture_decodesAtTheShownSize()
+{
+    QVERIFY(deck_.savePicture(1, encoded(testPicture(600, 1000), "jpg")));
+    PlainPictureHolder holder;
+    QVERIFY(LoadPictureFromField(holder, deck_, 1, QSize(120, 120)));
+    QCOMPARE(holder.picture().size(), QSize(72, 120));
+    // A smaller picture is not blown up.
+    QVERIFY(LoadPictureFromField(holder, deck_, 1, QSize(2000, 2000)));
+    QCOMPARE(holder.picture().size(), QSize(600, 1000));
+}
+
+// Decrypted copies in the temporary folder would outlive a killed program.
+void TestPictures::transfers_leaveNoFileBehind()
+{
+    QTemporaryDir temp;
+    qputenv("TMPDIR", QFile::encodeName(temp.path()));
+    PlainPictureHolder holder;
+    holder.setPicture(testPicture());
+    QVERIFY(SavePictureToField(holder, deck_, 1));
+    QVERIFY(LoadPictureFromField(holder, deck_, 1));
+    qunsetenv("TMPDIR");
+    QCOMPARE(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
 }
 
 void TestPictures::turnedHalf_isUpsideDown()

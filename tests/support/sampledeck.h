@@ -3,7 +3,8 @@
 // Decks written through the program's own store, the way the card editor
 // writes them, for tests and measurements.
 
-#include "store/database.h"
+#include "store/catalog.h"
+#include "store/deck.h"
 #include "store/paths.h"
 
 #include <QBuffer>
@@ -12,6 +13,8 @@
 #include <QList>
 #include <QPainter>
 #include <QStringList>
+
+#include <sqlite3.h>
 
 namespace velmora::test {
 
@@ -71,52 +74,52 @@ inline QList<SampleCard> fullDeck(QSize pictureSize = QSize(350, 600))
     return cards;
 }
 
-// Adds the cards and their keyword rows to an open deck in one transaction.
-[[nodiscard]] inline bool addCards(Database &deck, const QList<SampleCard> &cards)
+// Adds the cards and their seven keyword slots each (missing slots empty,
+// Null where the keyword is a null QString) to an open deck in one transaction.
+[[nodiscard]] inline bool addCards(Deck &deck, const QList<SampleCard> &cards)
 {
-    ResultSet rows;
-    ResultSet keywords;
-    if (!OpenResultSet(rows, deck, QStringLiteral("Select * from tblCards")) ||
-        !OpenResultSet(keywords, deck, QStringLiteral("Select * from tblKeywords")) || !deck.beginTransaction())
-        return false;
-    int keywordId = keywords.recordCount();
+    QVector<Card> rows;
+    QVector<QStringList> slotLists;
+    QVector<QByteArray> pictures;
     for (const SampleCard &card : cards) {
-        bool ok = rows.addNew() && rows.setField(QStringLiteral("ID"), card.id) &&
-                  rows.setField(QStringLiteral("Name"), card.name) &&
-                  rows.setField(QStringLiteral("Group"), card.group) &&
-                  rows.setField(QStringLiteral("normalmeaning"), card.normalMeaning) &&
-                  rows.setField(QStringLiteral("reversedmeaning"), card.reversedMeaning) &&
-                  rows.setField(QStringLiteral("issaved"), !card.picture.isEmpty());
-        if (ok && !card.picture.isEmpty())
-            ok = rows.appendChunk(QStringLiteral("PictureData"), card.picture);
-        ok = ok && rows.update();
-        for (const QString &keyword : card.keywords) {
-            ok = ok && keywords.addNew() && keywords.setField(QStringLiteral("id"), ++keywordId) &&
-                 keywords.setField(QStringLiteral("CardID"), card.id) &&
-                 keywords.setField(QStringLiteral("keyword"), keyword.isNull() ? QVariant() : QVariant(keyword)) &&
-                 keywords.setField(QStringLiteral("cardname"), card.name) && keywords.update();
-        }
-        if (!ok)
-            return false;
+        rows.append(
+            {card.id, card.name, card.group, card.normalMeaning, card.reversedMeaning, !card.picture.isEmpty()});
+        QStringList keywords = card.keywords.mid(0, kSlotsPerCard);
+        while (keywords.size() < kSlotsPerCard)
+            keywords.append(QStringLiteral(""));
+        slotLists.append(keywords);
+        pictures.append(card.picture);
     }
-    return deck.commitTransaction();
+    return deck.appendCards(rows, slotLists, pictures);
 }
 
 [[nodiscard]] inline bool writeCards(const QString &deckPath, const QList<SampleCard> &cards)
 {
-    Database deck;
-    return OpenDatabase(deck, deckPath) && addCards(deck, cards);
+    Deck deck;
+    return deck.open(deckPath, Access::ReadWrite) && addCards(deck, cards);
+}
+
+// Runs SQL on a database file as another program would, past every check of
+// the store: for crafting files the store must refuse.
+[[nodiscard]] inline bool rawExec(const QString &path, const QString &sql)
+{
+    sqlite3 *db = nullptr;
+    const QByteArray file = path.toUtf8();
+    const QByteArray text = sql.toUtf8();
+    bool ok = sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+              sqlite3_key(db, "Q8Lmt5vNxe2rrH6p73", 18) == SQLITE_OK &&
+              sqlite3_exec(db, text.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    if (!ok)
+        qWarning("rawExec: %s", db ? sqlite3_errmsg(db) : "no connection");
+    sqlite3_close_v2(db);
+    return ok;
 }
 
 // Appends a row to the catalog of the current program folder.
 [[nodiscard]] inline bool addCatalogRow(const QString &deckName, const QString &dbName)
 {
-    Database catalog;
-    ResultSet decks;
-    return OpenDatabase(catalog, paths::catalogDatabase()) &&
-           OpenResultSet(decks, catalog, QStringLiteral("Select * from tblStoreDeck")) && decks.addNew() &&
-           decks.setField(QStringLiteral("deckname"), deckName) && decks.setField(QStringLiteral("dbName"), dbName) &&
-           decks.setField(QStringLiteral("iscomplete"), true) && decks.update();
+    Catalog catalog;
+    return catalog.open(Access::ReadWrite) && catalog.addDeck(deckName, dbName);
 }
 
 } // namespace velmora::test

@@ -1,6 +1,5 @@
 #include "dbwriter.h"
 
-#include "store/database.h"
 #include "store/schema.h"
 
 #include <QFile>
@@ -10,6 +9,8 @@
 namespace velmora::dbwriter {
 
 namespace {
+
+constexpr char kPassword[] = "Q8Lmt5vNxe2rrH6p73";
 
 template <typename Tables>
 QStringList statementsOf(const Tables &tables)
@@ -32,7 +33,8 @@ bool createDatabase(const QString &path, const QStringList &statements, QString 
     sqlite3 *db = nullptr;
     bool ok = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                               nullptr) == SQLITE_OK &&
-              sqlite3_key(db, kDatabasePassword, int(sizeof(kDatabasePassword) - 1)) == SQLITE_OK;
+              sqlite3_key(db, kPassword, int(sizeof(kPassword) - 1)) == SQLITE_OK &&
+              sqlite3_exec(db, "PRAGMA cipher_compatibility = 3", nullptr, nullptr, nullptr) == SQLITE_OK;
     for (const QString &statement : statements) {
         if (ok)
             ok = sqlite3_exec(db, statement.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;

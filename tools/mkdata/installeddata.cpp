@@ -3,7 +3,8 @@
 #include "cardart.h"
 #include "dbwriter.h"
 
-#include "store/database.h"
+#include "store/catalog.h"
+#include "store/deck.h"
 #include "store/pictures.h"
 #include "store/schema.h"
 
@@ -19,30 +20,6 @@ namespace velmora::mkdata {
 
 namespace {
 
-using Fields = QList<std::pair<QString, QVariant>>;
-
-bool addRow(ResultSet &rs, const Fields &fields, QString *error, const QByteArray &picture = {})
-{
-    bool ok = rs.addNew();
-    for (const auto &[name, value] : fields)
-        ok = ok && rs.setField(name, value);
-    if (ok && !picture.isEmpty())
-        ok = rs.appendChunk(QStringLiteral("PictureData"), picture);
-    ok = ok && rs.update();
-    if (!ok && error)
-        *error = rs.errorText();
-    return ok;
-}
-
-bool openTable(Database &db, ResultSet &rs, const QString &table, QString *error)
-{
-    if (OpenResultSet(rs, db, QStringLiteral("Select * from ") + table))
-        return true;
-    if (error)
-        *error = rs.errorText();
-    return false;
-}
-
 // Builds a database under a temporary name and moves it into place when fill
 // succeeded; an interrupted or failed run leaves no file at the target.
 template <typename Fill>
@@ -57,17 +34,8 @@ bool buildFile(const QString &path, bool deckTables, Fill fill, QString *error)
     QFile::remove(partial);
     bool ok =
         deckTables ? dbwriter::createDeckDatabase(partial, error) : dbwriter::createCatalogDatabase(partial, error);
-    if (ok) {
-        Database db;
-        ok = OpenDatabase(db, partial);
-        if (!ok && error)
-            *error = db.errorText();
-        ok = ok && db.beginTransaction();
-        ok = ok && fill(db);
-        ok = ok && db.commitTransaction();
-        if (!ok)
-            db.rollbackTransaction();
-    }
+    if (ok)
+        ok = fill(partial);
     if (ok && !QFile::rename(partial, path)) {
         ok = false;
         if (error)
@@ -81,27 +49,28 @@ bool buildFile(const QString &path, bool deckTables, Fill fill, QString *error)
     return ok;
 }
 
-bool writeTypeStamp(Database &db, bool isDefault, QString *error)
+// Opens the file for the writes of fill; false with the reason in error.
+template <typename Store>
+bool failed(const Store &store, QString *error)
 {
-    ResultSet type;
-    return openTable(db, type, QStringLiteral("tblType"), error) &&
-           addRow(type,
-                  {{QStringLiteral("Type"), QStringLiteral("Tutor")},
-                   {QStringLiteral("software"), QStringLiteral("Tutor")},
-                   {QStringLiteral("isdefault"), isDefault}},
-                  error);
+    if (error)
+        *error = store.errorText();
+    return false;
+}
+
+bool writeTypeStamp(Deck &deck, bool isDefault, QString *error)
+{
+    return deck.saveTypeStamp({QStringLiteral("Tutor"), QStringLiteral("Tutor"), isDefault}) || failed(deck, error);
 }
 
 // The name a deck file carries in its header, empty when it cannot be read.
 QString deckNameOf(const QString &deckPath)
 {
-    Database db;
-    ResultSet header;
-    if (!OpenDatabase(db, deckPath) || !OpenResultSet(header, db, QStringLiteral("Select * from tblDeckNames")) ||
-        header.recordCount() == 0)
+    Deck deck;
+    if (!deck.open(deckPath))
         return {};
-    header.moveFirst();
-    return header.field(QStringLiteral("deckname")).toString();
+    const auto header = deck.header();
+    return header ? header->deckName : QString();
 }
 
 } // namespace
@@ -110,14 +79,11 @@ bool writeCatalog(const QString &path, const QString &defaultDeckName, QString *
 {
     return buildFile(
         path, false,
-        [&](Database &db) {
-            ResultSet decks;
-            return openTable(db, decks, QStringLiteral("tblStoreDeck"), error) &&
-                   addRow(decks,
-                          {{QStringLiteral("deckname"), defaultDeckName},
-                           {QStringLiteral("dbName"), QString::fromLatin1(kDefaultDeckFile)},
-                           {QStringLiteral("iscomplete"), true}},
-                          error);
+        [&](const QString &partial) {
+            Catalog catalog;
+            return (catalog.open(Access::ReadWrite, partial) &&
+                    catalog.addDeck(defaultDeckName, QString::fromLatin1(kDefaultDeckFile))) ||
+                   failed(catalog, error);
         },
         error);
 }
@@ -125,28 +91,27 @@ bool writeCatalog(const QString &path, const QString &defaultDeckName, QString *
 bool writeTemplate(const QString &path, QString *error)
 {
     return buildFile(
-        path, true, [&](Database &db) { return writeTypeStamp(db, false, error); }, error);
+        path, true,
+        [&](const QString &partial) {
+            Deck deck;
+            return deck.open(partial, Access::ReadWrite) ? writeTypeStamp(deck, false, error) : failed(deck, error);
+        },
+        error);
 }
 
 bool writeDefaultDeck(const QString &path, const DeckText &deck, QString *error)
 {
     return buildFile(
         path, true,
-        [&](Database &db) {
-            ResultSet header;
-            if (!openTable(db, header, QStringLiteral("tblDeckNames"), error) ||
-                !addRow(header,
-                        {{QStringLiteral("deckname"), deck.deckName},
-                         {QStringLiteral("maxcard"), int(deck.cards.size())},
-                         {QStringLiteral("designedby"), deck.designer},
-                         {QStringLiteral("password"), QString()},
-                         {QStringLiteral("status"), QStringLiteral("Create")}},
-                        error))
-                return false;
-
-            ResultSet cards;
-            if (!openTable(db, cards, QStringLiteral("tblCards"), error))
-                return false;
+        [&](const QString &partial) {
+            Deck written;
+            if (!written.open(partial, Access::ReadWrite) ||
+                !written.saveHeader(
+                    {deck.deckName, int(deck.cards.size()), deck.designer, QString(), QStringLiteral("Create")}))
+                return failed(written, error);
+            QVector<Card> cards;
+            QVector<QStringList> keywordSlots;
+            QVector<QByteArray> pictures;
             for (const CardText &card : deck.cards) {
                 const CardPlace &place = deckOrder()[card.id - 1];
                 const QByteArray picture = encodeJpeg(drawCard({card.name, place.group, place.rank}));
@@ -155,33 +120,12 @@ bool writeDefaultDeck(const QString &path, const DeckText &deck, QString *error)
                         *error = QStringLiteral("cannot encode the picture of ") + card.name;
                     return false;
                 }
-                if (!addRow(cards,
-                            {{QStringLiteral("ID"), card.id},
-                             {QStringLiteral("Name"), card.name},
-                             {QStringLiteral("Group"), card.group},
-                             {QStringLiteral("normalmeaning"), card.upright},
-                             {QStringLiteral("reversedmeaning"), card.reversed},
-                             {QStringLiteral("issaved"), true}},
-                            error, picture))
-                    return false;
+                cards.append({card.id, card.name, card.group, card.upright, card.reversed, true});
+                keywordSlots.append(card.keywords);
+                pictures.append(picture);
             }
-
-            ResultSet keywords;
-            if (!openTable(db, keywords, QStringLiteral("tblKeywords"), error))
-                return false;
-            int slot = 0;
-            for (const CardText &card : deck.cards) {
-                for (const QString &keyword : card.keywords) {
-                    if (!addRow(keywords,
-                                {{QStringLiteral("id"), ++slot},
-                                 {QStringLiteral("CardID"), card.id},
-                                 {QStringLiteral("keyword"), keyword},
-                                 {QStringLiteral("cardname"), card.name}},
-                                error))
-                        return false;
-                }
-            }
-            return writeTypeStamp(db, true, error);
+            return (written.appendCards(cards, keywordSlots, pictures) || failed(written, error)) &&
+                   writeTypeStamp(written, true, error);
         },
         error);
 }
@@ -235,15 +179,13 @@ bool layDownInstalledData(const QString &programFolder, const QString &sourcePat
 
 bool writeContactSheet(const QString &deckPath, const QString &imagePath, QString *error)
 {
-    Database db;
-    ResultSet cards;
-    if (!OpenDatabase(db, deckPath)) {
+    Deck deck;
+    const auto cards = deck.open(deckPath) ? deck.cards() : std::nullopt;
+    if (!cards) {
         if (error)
-            *error = deckPath + QStringLiteral(": ") + db.errorText();
+            *error = deckPath + QStringLiteral(": ") + deck.errorText();
         return false;
     }
-    if (!openTable(db, cards, QStringLiteral("tblCards"), error))
-        return false;
 
     const QSize cell(kCardPictureSize.width() / 2, kCardPictureSize.height() / 2);
     const int gap = 8;
@@ -258,19 +200,16 @@ bool writeContactSheet(const QString &deckPath, const QString &imagePath, QStrin
     int row = -1;
     int column = columns;
     int lastGroup = -1;
-    for (cards.moveFirst(); !cards.isEof(); cards.moveNext()) {
-        const int group = cards.field(QStringLiteral("Group")).toInt();
+    for (const Card &card : *cards) {
+        const int group = card.group;
         const int wrapAt = group == 0 ? kMajorArcanaCount / 2 : columns;
         if (group != lastGroup || column >= wrapAt) {
             ++row;
             column = 0;
         }
         lastGroup = group;
-        const qint64 size = cards.actualSize(QStringLiteral("PictureData"));
-        QImage picture = size > 0 ? decodePicture(cards.getChunk(QStringLiteral("PictureData"), size)) : QImage();
-        placed.append(
-            {picture.isNull() ? QImage() : picture.scaled(cell, Qt::KeepAspectRatio, Qt::SmoothTransformation), row,
-             column++});
+        const QImage picture = decodePicture(deck.picture(card.id), cell);
+        placed.append({picture, row, column++});
     }
     QImage sheet(columns * (cell.width() + gap) + gap, (row + 1) * (cell.height() + gap) + gap, QImage::Format_RGB32);
     sheet.fill(QColor(0x30, 0x30, 0x34));
@@ -293,28 +232,25 @@ bool writeContactSheet(const QString &deckPath, const QString &imagePath, QStrin
 
 bool extractPictures(const QString &deckPath, const QString &folder, int *count, QString *error)
 {
-    Database db;
-    ResultSet cards;
-    if (!OpenDatabase(db, deckPath)) {
+    Deck deck;
+    const auto cards = deck.open(deckPath) ? deck.cards() : std::nullopt;
+    if (!cards) {
         if (error)
-            *error = deckPath + QStringLiteral(": ") + db.errorText();
+            *error = deckPath + QStringLiteral(": ") + deck.errorText();
         return false;
     }
-    if (!openTable(db, cards, QStringLiteral("tblCards"), error) || !QDir().mkpath(folder))
+    if (!QDir().mkpath(folder))
         return false;
     int written = 0;
-    for (cards.moveFirst(); !cards.isEof(); cards.moveNext()) {
-        const qint64 size = cards.actualSize(QStringLiteral("PictureData"));
-        if (size <= 0)
+    for (const Card &card : *cards) {
+        const QByteArray bytes = deck.picture(card.id);
+        if (bytes.isEmpty())
             continue;
-        const QByteArray bytes = cards.getChunk(QStringLiteral("PictureData"), size);
         const char *extension = bytes.startsWith("BM") ? "bmp" : bytes.startsWith("GIF") ? "gif" : "jpg";
-        QString name = cards.field(QStringLiteral("Name")).toString().toLower();
+        QString name = card.name.toLower();
         name.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
-        const QString path =
-            QDir(folder).filePath(QStringLiteral("%1-%2.%3")
-                                      .arg(cards.field(QStringLiteral("ID")).toInt(), 2, 10, QLatin1Char('0'))
-                                      .arg(name, QString::fromLatin1(extension)));
+        const QString path = QDir(folder).filePath(
+            QStringLiteral("%1-%2.%3").arg(card.id, 2, 10, QLatin1Char('0')).arg(name, QString::fromLatin1(extension)));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
             if (error)

@@ -1,0 +1,197 @@
+#include "store/catalog.h"
+
+#include "store/paths.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora {
+
+namespace {
+
+using store::bindText;
+
+const std::vector<TableColumns> kCatalogTables = {
+    {"tblStoreDeck", {"deckname", "dbName", "iscomplete"}},
+    {"tblUpdateDeck", {"Name", "Database", "lstDecks", "lstPictures"}},
+};
+
+QString columnText(sqlite3_stmt *stmt, int column)
+{
+    if (sqlite3_column_type(stmt, column) == SQLITE_NULL)
+        return {};
+    const auto *chars = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
+    return QString::fromUtf8(chars, sqlite3_column_bytes(stmt, column));
+}
+
+} // namespace
+
+bool Catalog::open(Access access, const QString &path)
+{
+    return file_.open(path.isEmpty() ? paths::catalogDatabase() : path, access, kCatalogTables,
+                      QStringLiteral("catalog"));
+}
+
+std::optional<QVector<CatalogEntry>> Catalog::decks()
+{
+    auto *stmt = file_.prepare("SELECT substr(deckname, 1, 4000), substr(dbName, 1, 4000), iscomplete "
+                               "FROM tblStoreDeck ORDER BY rowid");
+    if (!stmt)
+        return std::nullopt;
+    QVector<CatalogEntry> entries;
+    int step = SQLITE_ROW;
+    while ((step = stmt->step()) == SQLITE_ROW)
+        entries.append(
+            {columnText(stmt->get(), 0), columnText(stmt->get(), 1), sqlite3_column_int(stmt->get(), 2) != 0});
+    stmt->reset();
+    if (step != SQLITE_DONE) {
+        (void)file_.fail(QStringLiteral("Cannot read the deck list"));
+        return std::nullopt;
+    }
+    return entries;
+}
+
+std::optional<qint64> Catalog::rowidAt(int position)
+{
+    auto *stmt = file_.prepare("SELECT rowid FROM tblStoreDeck ORDER BY rowid LIMIT 1 OFFSET ?");
+    if (!stmt || position < 0)
+        return std::nullopt;
+    sqlite3_bind_int(stmt->get(), 1, position);
+    std::optional<qint64> rowid;
+    if (stmt->step() == SQLITE_ROW)
+        rowid = sqlite3_column_int64(stmt->get(), 0);
+    stmt->reset();
+    if (!rowid)
+        file_.setError(QStringLiteral("The deck list has no entry %1").arg(position + 1));
+    return rowid;
+}
+
+bool Catalog::addDeck(const QString &deckName, const QString &dbName)
+{
+    return file_.transaction([&] {
+        auto *stmt = file_.prepare("INSERT INTO tblStoreDeck (deckname, dbName, iscomplete) VALUES (?, ?, 1)");
+        if (!stmt)
+            return false;
+        bindText(stmt->get(), 1, deckName.trimmed());
+        bindText(stmt->get(), 2, dbName);
+        return stmt->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot add the deck"));
+    });
+}
+
+bool Catalog::renameDeck(int position, const QString &deckName)
+{
+    return file_.transaction([&] {
+        const auto rowid = rowidAt(position);
+        auto *stmt = file_.prepare("UPDATE tblStoreDeck SET deckname = ? WHERE rowid = ?");
+        if (!rowid || !stmt)
+            return false;
+        bindText(stmt->get(), 1, deckName.trimmed());
+        sqlite3_bind_int64(stmt->get(), 2, *rowid);
+        return stmt->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot rename the deck"));
+    });
+}
+
+bool Catalog::removeDeck(int position)
+{
+    return file_.transaction([&] {
+        const auto rowid = rowidAt(position);
+        auto *stmt = file_.prepare("DELETE FROM tblStoreDeck WHERE rowid = ?");
+        if (!rowid || !stmt)
+            return false;
+        sqlite3_bind_int64(stmt->get(), 1, *rowid);
+        return stmt->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot remove the deck"));
+    });
+}
+
+std::optional<RememberedPick> Catalog::pick()
+{
+    auto *stmt = file_.prepare("SELECT substr(Name, 1, 4000), substr(Database, 1, 4000), substr(lstDecks, 1, 4000), "
+                               "lstPictures FROM tblUpdateDeck ORDER BY rowid LIMIT 1");
+    if (!stmt)
+        return std::nullopt;
+    std::optional<RememberedPick> found;
+    if (stmt->step() == SQLITE_ROW)
+        found = RememberedPick{columnText(stmt->get(), 0), columnText(stmt->get(), 1), columnText(stmt->get(), 2),
+                               sqlite3_column_int(stmt->get(), 3)};
+    stmt->reset();
+    return found;
+}
+
+bool Catalog::rememberPick(const RememberedPick &pick)
+{
+    return file_.transaction([&] {
+        auto *update = file_.prepare("UPDATE tblUpdateDeck SET Name = ?1, Database = ?2, lstDecks = ?3, "
+                                     "lstPictures = ?4 WHERE rowid = (SELECT min(rowid) FROM tblUpdateDeck)");
+        auto *insert =
+            file_.prepare("INSERT INTO tblUpdateDeck (Name, Database, lstDecks, lstPictures) VALUES (?1, ?2, ?3, ?4)");
+        if (!update || !insert)
+            return false;
+        for (auto *stmt : {update, insert}) {
+            bindText(stmt->get(), 1, pick.name);
+            bindText(stmt->get(), 2, pick.database);
+            bindText(stmt->get(), 3, pick.listEntry);
+            sqlite3_bind_int(stmt->get(), 4, pick.cardPosition);
+            if (stmt->step() != SQLITE_DONE)
+                return file_.fail(QStringLiteral("Cannot remember the deck"));
+            if (sqlite3_changes(file_.handle()) > 0)
+                return true;
+        }
+        return true;
+    });
+}
+
+double lenientNumber(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i].isSpace())
+        ++i;
+    qsizetype end = i;
+    if (end < text.size() && (text[end] == QLatin1Char('+') || text[end] == QLatin1Char('-')))
+        ++end;
+    const qsizetype digitsStart = end;
+    while (end < text.size() && text[end].isDigit())
+        ++end;
+    if (end < text.size() && text[end] == QLatin1Char('.')) {
+        ++end;
+        while (end < text.size() && text[end].isDigit())
+            ++end;
+    }
+    if (end == digitsStart || (end == digitsStart + 1 && text[digitsStart] == QLatin1Char('.')))
+        return 0;
+    return text.mid(i, end - i).toDouble();
+}
+
+int deckNumberAfter(const QString &lastDbName)
+{
+    const QString digits = lastDbName.left(std::max<qsizetype>(0, lastDbName.size() - 4)).mid(5);
+    const double number = std::floor(lenientNumber(digits));
+    if (!(number >= 0 && number < 2.0e9))
+        return 1;
+    return int(number) + 1;
+}
+
+QString NextDeckFileName(const QVector<CatalogEntry> &decks)
+{
+    int number = decks.isEmpty() ? 1 : deckNumberAfter(decks.last().dbName);
+    // A name already in the deck folder (the default deck's among them) is
+    // never handed out again: the next free number is taken instead.
+    number = std::max(number, 1);
+    auto nameFor = [](int n) { return QStringLiteral("Tutor%1.vdk").arg(n); };
+    while (QFileInfo::exists(paths::deckDatabase(nameFor(number))))
+        ++number;
+    return nameFor(number);
+}
+
+QString NextDeckFileName()
+{
+    Catalog catalog;
+    // Without a readable catalog the rule starts from 1 and skips taken names.
+    std::optional<QVector<CatalogEntry>> decks;
+    if (catalog.open())
+        decks = catalog.decks();
+    return NextDeckFileName(decks.value_or(QVector<CatalogEntry>()));
+}
+
+} // namespace velmora

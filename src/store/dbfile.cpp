@@ -1,0 +1,292 @@
+#include "store/dbfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QSet>
+
+#include <map>
+#include <sys/stat.h>
+
+namespace velmora::store {
+
+namespace {
+
+constexpr char kPassword[] = "Q8Lmt5vNxe2rrH6p73";
+constexpr int kBusyTimeoutMs = 2000;
+constexpr std::size_t kIdlePerFile = 2;
+
+// The file's identity and last change, so that a kept connection or a check
+// already made is used only while the file is the one it was made on.
+QString stampOf(const QString &path)
+{
+    struct stat info
+    {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return QString::number(info.st_dev) + QLatin1Char(':') + QString::number(info.st_ino) + QLatin1Char(':') +
+           QString::number(info.st_size) + QLatin1Char(':') + QString::number(info.st_mtim.tv_sec) + QLatin1Char('.') +
+           QString::number(info.st_mtim.tv_nsec);
+}
+
+// SQLCipher derives the page key from the password for every new connection,
+// which costs tens of milliseconds; the program opens a file in nearly every
+// handler. Connections closed while no transaction is open are kept here and
+// handed out again while their file has not changed.
+class Pool
+{
+public:
+    ~Pool()
+    {
+        for (auto &entry : idle_)
+            sqlite3_close_v2(entry.second.handle);
+    }
+    sqlite3 *take(const QString &key, const QString &stamp)
+    {
+        const QMutexLocker lock(&mutex_);
+        auto range = idle_.equal_range(key);
+        for (auto it = range.first; it != range.second;) {
+            if (it->second.stamp == stamp) {
+                sqlite3 *handle = it->second.handle;
+                idle_.erase(it);
+                return handle;
+            }
+            sqlite3_close_v2(it->second.handle);
+            it = idle_.erase(it);
+        }
+        return nullptr;
+    }
+    void give(const QString &key, const QString &stamp, sqlite3 *handle)
+    {
+        const QMutexLocker lock(&mutex_);
+        if (stamp.isEmpty() || idle_.count(key) >= kIdlePerFile) {
+            sqlite3_close_v2(handle);
+            return;
+        }
+        idle_.emplace(key, Idle{stamp, handle});
+    }
+
+private:
+    struct Idle
+    {
+        QString stamp;
+        sqlite3 *handle = nullptr;
+    };
+    QMutex mutex_;
+    std::multimap<QString, Idle> idle_;
+};
+
+Pool &pool()
+{
+    static Pool instance;
+    return instance;
+}
+
+QString poolKey(const QString &canonicalPath, Access access)
+{
+    return (access == Access::ReadOnly ? QStringLiteral("r:") : QStringLiteral("w:")) + canonicalPath;
+}
+
+bool leadsOutOfItsFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return false;
+    const QString target = info.canonicalFilePath();
+    const QString folder = QDir(info.absolutePath()).canonicalPath();
+    return target.isEmpty() || QFileInfo(target).absolutePath() != folder;
+}
+
+} // namespace
+
+void bindText(sqlite3_stmt *stmt, int index, const QString &text)
+{
+    if (text.isNull()) {
+        sqlite3_bind_null(stmt, index);
+        return;
+    }
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_bind_text64(stmt, index, utf8.constData(), sqlite3_uint64(utf8.size()), SQLITE_TRANSIENT, SQLITE_UTF8);
+}
+
+DbFile::~DbFile()
+{
+    close();
+}
+
+DbFile::DbFile(DbFile &&other) noexcept
+    : connection_(std::move(other.connection_)), statements_(std::move(other.statements_)),
+      path_(std::move(other.path_)), stampKey_(std::move(other.stampKey_)), access_(other.access_),
+      error_(std::move(other.error_)), failure_(other.failure_)
+{}
+
+DbFile &DbFile::operator=(DbFile &&other) noexcept
+{
+    if (this != &other) {
+        close();
+        connection_ = std::move(other.connection_);
+        statements_ = std::move(other.statements_);
+        path_ = std::move(other.path_);
+        stampKey_ = std::move(other.stampKey_);
+        access_ = other.access_;
+        error_ = std::move(other.error_);
+        failure_ = other.failure_;
+    }
+    return *this;
+}
+
+void DbFile::close()
+{
+    statements_.clear();
+    sqlite3 *handle = connection_.get();
+    if (!handle)
+        return;
+    if (sqlite3_get_autocommit(handle) && !stampKey_.isEmpty()) {
+        (void)connection_.release();
+        pool().give(stampKey_, stampOf(path_), handle);
+    }
+    connection_ = sqlite::Connection();
+}
+
+bool DbFile::refuse(OpenFailure failure, const QString &text)
+{
+    statements_.clear();
+    connection_ = sqlite::Connection();
+    failure_ = failure;
+    error_ = text;
+    return false;
+}
+
+bool DbFile::open(const QString &path, Access access, const std::vector<TableColumns> &tables, const QString &what)
+{
+    close();
+    failure_ = OpenFailure::None;
+    error_.clear();
+    path_ = path;
+    access_ = access;
+    const QString name = QFileInfo(path).fileName();
+    if (leadsOutOfItsFolder(path))
+        return refuse(OpenFailure::Unsafe, QStringLiteral("The %1 file %2 is a link to a file outside its folder. "
+                                                          "Copy the file itself into the folder.")
+                                               .arg(what, name));
+    const QFileInfo info(path);
+    if (!info.exists())
+        return refuse(OpenFailure::Missing,
+                      QStringLiteral("The %1 file %2 is missing. It may have been moved or deleted.").arg(what, name));
+    const QString damaged =
+        QStringLiteral("The %1 file %2 is damaged or was not made by this program, so it cannot be read.")
+            .arg(what, name);
+    if (!info.isFile() || info.size() == 0)
+        return refuse(OpenFailure::Damaged, damaged);
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return refuse(OpenFailure::Damaged,
+                          QStringLiteral("The %1 file %2 cannot be read: %3").arg(what, name, file.errorString()));
+        // A plain SQLite file would open without its key.
+        if (file.read(16).startsWith(QByteArrayLiteral("SQLite format 3")))
+            return refuse(OpenFailure::Damaged, damaged);
+    }
+
+    const QString canonical = info.canonicalFilePath();
+    const QString stamp = stampOf(canonical);
+    stampKey_ = poolKey(canonical, access);
+    sqlite3 *handle = pool().take(stampKey_, stamp);
+    if (handle) {
+        connection_ = sqlite::Connection(handle);
+    } else {
+        const int flags = access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+        const int rc = sqlite3_open_v2(QFile::encodeName(canonical).constData(), &handle, flags, nullptr);
+        connection_ = sqlite::Connection(handle);
+        if (rc != SQLITE_OK)
+            return refuse(
+                OpenFailure::Damaged,
+                QStringLiteral("The %1 file %2 cannot be opened: %3").arg(what, name, connection_.errorText()));
+        sqlite3_busy_timeout(handle, kBusyTimeoutMs);
+        // SQLCipher 4 reads and writes the version 3 format with this setting;
+        // SQLCipher 3 does not know the pragma and ignores it.
+        if (sqlite3_key(handle, kPassword, int(sizeof(kPassword) - 1)) != SQLITE_OK ||
+            !connection_.exec("PRAGMA cipher_compatibility = 3"))
+            return refuse(OpenFailure::Damaged, damaged);
+    }
+    // A kept connection is checked again too: another program may have
+    // changed the file within the resolution of its time stamp.
+
+    sqlite::Statement objects(handle, QStringLiteral("SELECT type, name FROM sqlite_master"));
+    if (!objects.isValid())
+        return refuse(OpenFailure::Damaged, damaged);
+    QStringList lowerTables;
+    int step = SQLITE_ROW;
+    while ((step = objects.step()) == SQLITE_ROW) {
+        const QString type = objects.text(0);
+        if (type == QLatin1String("trigger") || type == QLatin1String("view"))
+            return refuse(OpenFailure::Unsafe,
+                          QStringLiteral("The %1 file %2 contains a %3 (%4), which this program never makes. "
+                                         "It is not used, to keep it from changing your data.")
+                              .arg(what, name, type, objects.text(1).left(100)));
+        if (type == QLatin1String("table"))
+            lowerTables.append(objects.text(1).toLower());
+    }
+    if (step != SQLITE_DONE)
+        return refuse(OpenFailure::Damaged, damaged);
+    for (const TableColumns &table : tables) {
+        const QString tableName = QString::fromLatin1(table.table);
+        if (!lowerTables.contains(tableName.toLower()))
+            return refuse(
+                OpenFailure::NotOurs,
+                QStringLiteral("The file %1 is not a %2 file: it has no table %3.").arg(name, what, tableName));
+        sqlite::Statement info(handle, QStringLiteral("PRAGMA table_info(\"") + tableName + QStringLiteral("\")"));
+        QStringList columns;
+        while (info.step() == SQLITE_ROW)
+            columns.append(info.text(1).toLower());
+        for (const char *column : table.columns) {
+            if (!columns.contains(QString::fromLatin1(column).toLower()))
+                return refuse(OpenFailure::NotOurs,
+                              QStringLiteral("The file %1 is not a %2 file: table %3 has no column %4.")
+                                  .arg(name, what, tableName, QString::fromLatin1(column)));
+        }
+    }
+    return true;
+}
+
+sqlite::Statement *DbFile::prepare(const char *sql)
+{
+    for (auto &entry : statements_) {
+        if (entry.first == sql) {
+            entry.second->reset();
+            return entry.second.get();
+        }
+    }
+    auto statement = std::make_unique<sqlite::Statement>(connection_.get(), QString::fromUtf8(sql));
+    if (!statement->isValid()) {
+        error_ = connection_.errorText();
+        return nullptr;
+    }
+    statements_.emplace_back(sql, std::move(statement));
+    return statements_.back().second.get();
+}
+
+bool DbFile::transaction(const std::function<bool()> &body)
+{
+    if (!isOpen())
+        return fail(QStringLiteral("The file is not open"));
+    if (!connection_.exec("BEGIN IMMEDIATE"))
+        return fail(QStringLiteral("Cannot start writing"));
+    if (body() && connection_.exec("COMMIT"))
+        return true;
+    if (error_.isEmpty())
+        error_ = connection_.errorText();
+    for (auto &entry : statements_)
+        entry.second->reset();
+    (void)connection_.exec("ROLLBACK");
+    return false;
+}
+
+bool DbFile::fail(const QString &context)
+{
+    error_ = context + QStringLiteral(": ") + connection_.errorText();
+    return false;
+}
+
+} // namespace velmora::store

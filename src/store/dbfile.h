@@ -1,0 +1,81 @@
+#pragma once
+
+// One keyed SQLCipher connection to a catalog or deck file, checked before it
+// is trusted. Only store/ includes this header.
+
+#include "store/sqlite.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace velmora {
+
+enum class Access { ReadOnly, ReadWrite };
+
+// Why a file was refused; the text says it in words a user can act on.
+enum class OpenFailure { None, Missing, Damaged, NotOurs, Unsafe };
+
+struct TableColumns
+{
+    const char *table;
+    std::vector<const char *> columns;
+};
+
+namespace store {
+
+// Upper bound, in characters, of any text read from a file.
+inline constexpr int kTextBound = 4000;
+
+class DbFile
+{
+public:
+    DbFile() = default;
+    ~DbFile();
+    DbFile(DbFile &&other) noexcept;
+    DbFile &operator=(DbFile &&other) noexcept;
+    DbFile(const DbFile &) = delete;
+    DbFile &operator=(const DbFile &) = delete;
+
+    // Opens, keys and checks the file: no trigger or view, every table and
+    // column present. `what` names the file in messages ("deck", "catalog").
+    [[nodiscard]] bool open(const QString &path, Access access, const std::vector<TableColumns> &tables,
+                            const QString &what);
+    [[nodiscard]] bool isOpen() const { return connection_.get() != nullptr; }
+    [[nodiscard]] sqlite3 *handle() const { return connection_.get(); }
+    [[nodiscard]] const QString &path() const { return path_; }
+    [[nodiscard]] QString errorText() const { return error_; }
+    [[nodiscard]] OpenFailure failure() const { return failure_; }
+    [[nodiscard]] bool isReadOnly() const { return access_ == Access::ReadOnly; }
+    void close();
+
+    // A statement prepared once per connection and reset for each use.
+    [[nodiscard]] sqlite::Statement *prepare(const char *sql);
+    // Runs body inside one transaction; rolls back when it returns false.
+    [[nodiscard]] bool transaction(const std::function<bool()> &body);
+    // Records the connection's error text and returns false.
+    [[nodiscard]] bool fail(const QString &context);
+    void setError(const QString &text) { error_ = text; }
+
+    // Closes the file without keeping its connection and records why.
+    [[nodiscard]] bool refuse(OpenFailure failure, const QString &text);
+
+private:
+    sqlite::Connection connection_;
+    std::vector<std::pair<const char *, std::unique_ptr<sqlite::Statement>>> statements_;
+    QString path_;
+    QString stampKey_;
+    Access access_ = Access::ReadOnly;
+    QString error_;
+    OpenFailure failure_ = OpenFailure::None;
+};
+
+// Binds a QString as UTF-8 text, or Null for a null string.
+void bindText(sqlite3_stmt *stmt, int index, const QString &text);
+
+} // namespace store
+} // namespace velmora

@@ -1,0 +1,418 @@
+#include "store/deck.h"
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+using store::bindText;
+
+const std::vector<TableColumns> kDeckTables = {
+    {"tblDeckNames", {"deckname", "maxcard", "designedby", "password", "status"}},
+    {"tblCards", {"ID", "Name", "Group", "normalmeaning", "reversedmeaning", "PictureData", "issaved"}},
+    {"tblKeywords", {"id", "CardID", "keyword", "cardname"}},
+    {"tblType", {"Type", "software", "isdefault"}},
+};
+
+// Texts are cut at a bound far beyond anything the screens show, so a crafted
+// file cannot make a read take minutes or gigabytes.
+#define BOUNDED(column) "substr(" column ", 1, 4000)"
+
+constexpr char kCardColumns[] = "SELECT ID, " BOUNDED("Name") ", \"Group\", " BOUNDED("normalmeaning") ", " BOUNDED(
+    "reversedmeaning") ", issaved FROM tblCards";
+
+QString columnText(sqlite3_stmt *stmt, int column)
+{
+    if (sqlite3_column_type(stmt, column) == SQLITE_NULL)
+        return {};
+    const auto *chars = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
+    return QString::fromUtf8(chars, sqlite3_column_bytes(stmt, column));
+}
+
+Card cardFrom(sqlite3_stmt *stmt)
+{
+    Card card;
+    card.id = sqlite3_column_int(stmt, 0);
+    card.name = columnText(stmt, 1);
+    card.group = sqlite3_column_int(stmt, 2);
+    card.normalMeaning = columnText(stmt, 3);
+    card.reversedMeaning = columnText(stmt, 4);
+    card.isSaved = sqlite3_column_int(stmt, 5) != 0;
+    return card;
+}
+
+} // namespace
+
+bool Deck::open(const QString &path, Access access)
+{
+    return file_.open(path, access, kDeckTables, QStringLiteral("deck")) && checkRows();
+}
+
+bool Deck::checkRows()
+{
+    const auto refuse = [this](const QString &text) { return file_.refuse(OpenFailure::NotOurs, text); };
+    sqlite::Statement duplicate(file_.handle(),
+                                QStringLiteral("SELECT ID FROM tblCards GROUP BY ID HAVING count(*) > 1 LIMIT 1"));
+    int step = duplicate.step();
+    if (step == SQLITE_ROW)
+        return refuse(QStringLiteral("The deck file holds card number %1 more than once, so it cannot be used.")
+                          .arg(duplicate.text(0).left(20)));
+    if (step != SQLITE_DONE)
+        return refuse(QStringLiteral("The deck file is damaged: ") + QString::fromUtf8(sqlite3_errmsg(file_.handle())));
+    sqlite::Statement keywordSlots(file_.handle(),
+                                   QStringLiteral("SELECT c.ID FROM tblCards c LEFT JOIN (SELECT CardID, count(*) AS n "
+                                                  "FROM tblKeywords GROUP BY CardID) k ON k.CardID = c.ID "
+                                                  "WHERE coalesce(k.n, 0) <> 7 LIMIT 1"));
+    step = keywordSlots.step();
+    if (step == SQLITE_ROW)
+        return refuse(QStringLiteral("Card number %1 of the deck file does not have its seven keyword places, "
+                                     "so the deck cannot be used.")
+                          .arg(keywordSlots.text(0).left(20)));
+    if (step != SQLITE_DONE)
+        return refuse(QStringLiteral("The deck file is damaged: ") + QString::fromUtf8(sqlite3_errmsg(file_.handle())));
+    return true;
+}
+
+std::optional<DeckHeader> Deck::header()
+{
+    auto *stmt = file_.prepare("SELECT " BOUNDED("deckname") ", maxcard, " BOUNDED("designedby") ", " BOUNDED(
+        "password") ", " BOUNDED("status") " FROM tblDeckNames ORDER BY rowid LIMIT 1");
+    if (!stmt)
+        return std::nullopt;
+    DeckHeader header;
+    const int step = stmt->step();
+    if (step == SQLITE_ROW) {
+        sqlite3_stmt *s = stmt->get();
+        header.deckName = columnText(s, 0);
+        header.maxCard = sqlite3_column_int(s, 1);
+        header.designedBy = columnText(s, 2);
+        header.password = columnText(s, 3);
+        header.status = columnText(s, 4);
+    } else if (step != SQLITE_DONE) {
+        (void)file_.fail(QStringLiteral("Cannot read the deck header"));
+        return std::nullopt;
+    }
+    stmt->reset();
+    return header;
+}
+
+std::optional<TypeStamp> Deck::typeStamp()
+{
+    auto *stmt = file_.prepare(
+        "SELECT " BOUNDED("Type") ", " BOUNDED("software") ", isdefault FROM tblType ORDER BY rowid LIMIT 1");
+    if (!stmt)
+        return std::nullopt;
+    TypeStamp stamp;
+    const int step = stmt->step();
+    if (step == SQLITE_ROW) {
+        stamp.type = columnText(stmt->get(), 0);
+        stamp.software = columnText(stmt->get(), 1);
+        stamp.isDefault = sqlite3_column_int(stmt->get(), 2) != 0;
+    } else if (step != SQLITE_DONE) {
+        (void)file_.fail(QStringLiteral("Cannot read the deck type"));
+        return std::nullopt;
+    }
+    stmt->reset();
+    return stamp;
+}
+
+std::optional<QVector<Card>> Deck::cards()
+{
+    return cardsInGroups({});
+}
+
+std::optional<QVector<Card>> Deck::cardsInGroups(const QVector<int> &groups)
+{
+    // An empty list means every group; the groups are bound as a JSON-free
+    // list of up to five numbers, -1 standing for an unused place.
+    static const QByteArray all = QByteArray(kCardColumns) + " ORDER BY ID, rowid";
+    static const QByteArray some = QByteArray(kCardColumns) + " WHERE \"Group\" IN (?, ?, ?, ?, ?) ORDER BY ID, rowid";
+    auto *stmt = file_.prepare(groups.isEmpty() ? all.constData() : some.constData());
+    if (!stmt)
+        return std::nullopt;
+    if (!groups.isEmpty()) {
+        for (int i = 0; i < 5; ++i)
+            sqlite3_bind_int(stmt->get(), i + 1, i < groups.size() ? groups[i] : groups.first());
+    }
+    QVector<Card> result;
+    int step = SQLITE_ROW;
+    while ((step = stmt->step()) == SQLITE_ROW)
+        result.append(cardFrom(stmt->get()));
+    stmt->reset();
+    if (step != SQLITE_DONE) {
+        (void)file_.fail(QStringLiteral("Cannot read the cards"));
+        return std::nullopt;
+    }
+    return result;
+}
+
+QByteArray Deck::picture(int cardId)
+{
+    auto *stmt = file_.prepare("SELECT CASE WHEN length(PictureData) <= ?2 THEN PictureData END "
+                               "FROM tblCards WHERE ID = ?1 ORDER BY rowid LIMIT 1");
+    if (!stmt)
+        return {};
+    sqlite3_bind_int(stmt->get(), 1, cardId);
+    sqlite3_bind_int64(stmt->get(), 2, kMaxPictureBytes);
+    QByteArray bytes;
+    if (stmt->step() == SQLITE_ROW && sqlite3_column_type(stmt->get(), 0) != SQLITE_NULL) {
+        const void *data = sqlite3_column_blob(stmt->get(), 0);
+        const int size = sqlite3_column_bytes(stmt->get(), 0);
+        if (data && size > 0)
+            bytes = QByteArray(static_cast<const char *>(data), size);
+    }
+    stmt->reset();
+    return bytes;
+}
+
+std::optional<QStringList> Deck::keywords(int cardId)
+{
+    auto *stmt = file_.prepare("SELECT " BOUNDED("keyword") " FROM tblKeywords WHERE CardID = ? ORDER BY rowid");
+    if (!stmt)
+        return std::nullopt;
+    sqlite3_bind_int(stmt->get(), 1, cardId);
+    QStringList result;
+    int step = SQLITE_ROW;
+    while ((step = stmt->step()) == SQLITE_ROW)
+        result.append(columnText(stmt->get(), 0));
+    stmt->reset();
+    if (step != SQLITE_DONE) {
+        (void)file_.fail(QStringLiteral("Cannot read the keywords"));
+        return std::nullopt;
+    }
+    return result;
+}
+
+std::optional<QStringList> Deck::keywordsOfOtherCards(int cardId)
+{
+    auto *stmt = file_.prepare("SELECT " BOUNDED("keyword") " FROM tblKeywords WHERE NOT CardID = ? ORDER BY rowid");
+    if (!stmt)
+        return std::nullopt;
+    sqlite3_bind_int(stmt->get(), 1, cardId);
+    QStringList result;
+    int step = SQLITE_ROW;
+    while ((step = stmt->step()) == SQLITE_ROW)
+        result.append(columnText(stmt->get(), 0));
+    stmt->reset();
+    if (step != SQLITE_DONE) {
+        (void)file_.fail(QStringLiteral("Cannot read the keywords"));
+        return std::nullopt;
+    }
+    return result;
+}
+
+std::optional<bool> Deck::hasMissingKeyword()
+{
+    auto *stmt = file_.prepare("SELECT EXISTS (SELECT 1 FROM tblKeywords WHERE keyword IS NULL OR keyword = '')");
+    if (!stmt || stmt->step() != SQLITE_ROW)
+        return std::nullopt;
+    const bool found = sqlite3_column_int(stmt->get(), 0) != 0;
+    stmt->reset();
+    return found;
+}
+
+std::optional<bool> Deck::hasEmptyKeywordField()
+{
+    auto *stmt = file_.prepare("SELECT EXISTS (SELECT 1 FROM tblKeywords WHERE keyword = '' OR cardname = '' "
+                               "OR id = '' OR CardID = '')");
+    if (!stmt || stmt->step() != SQLITE_ROW)
+        return std::nullopt;
+    const bool found = sqlite3_column_int(stmt->get(), 0) != 0;
+    stmt->reset();
+    return found;
+}
+
+bool Deck::writable()
+{
+    if (!file_.isOpen() || file_.isReadOnly()) {
+        file_.setError(QStringLiteral("The deck is not open for writing"));
+        return false;
+    }
+    return true;
+}
+
+bool Deck::saveHeader(const DeckHeader &header)
+{
+    return writable() && file_.transaction([&] {
+        auto *update = file_.prepare("UPDATE tblDeckNames SET deckname = ?1, maxcard = ?2, designedby = ?3, "
+                                     "password = ?4, status = ?5 WHERE rowid = (SELECT min(rowid) FROM tblDeckNames)");
+        if (!update)
+            return false;
+        for (int pass = 0; pass < 2; ++pass) {
+            sqlite3_stmt *s = update->get();
+            bindText(s, 1, header.deckName);
+            sqlite3_bind_int(s, 2, header.maxCard);
+            bindText(s, 3, header.designedBy);
+            bindText(s, 4, header.password);
+            bindText(s, 5, header.status);
+            if (update->step() != SQLITE_DONE)
+                return file_.fail(QStringLiteral("Cannot save the deck header"));
+            const bool done = sqlite3_changes(file_.handle()) > 0;
+            update->reset();
+            if (done)
+                return true;
+            auto *insert = file_.prepare("INSERT INTO tblDeckNames (deckname, maxcard, designedby, password, status) "
+                                         "VALUES (?1, ?2, ?3, ?4, ?5)");
+            if (!insert)
+                return false;
+            update = insert;
+        }
+        return true;
+    });
+}
+
+bool Deck::saveTypeStamp(const TypeStamp &stamp)
+{
+    return writable() && file_.transaction([&] {
+        auto *remove = file_.prepare("DELETE FROM tblType");
+        auto *insert = file_.prepare("INSERT INTO tblType (Type, software, isdefault) VALUES (?, ?, ?)");
+        if (!remove || !insert || remove->step() != SQLITE_DONE)
+            return file_.fail(QStringLiteral("Cannot save the deck type"));
+        bindText(insert->get(), 1, stamp.type);
+        bindText(insert->get(), 2, stamp.software);
+        sqlite3_bind_int(insert->get(), 3, stamp.isDefault ? 1 : 0);
+        return insert->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot save the deck type"));
+    });
+}
+
+bool Deck::saveCard(const Card &card, const QStringList &keywordSlots)
+{
+    if (keywordSlots.size() != kSlotsPerCard) {
+        file_.setError(QStringLiteral("A card has seven keyword places"));
+        return false;
+    }
+    return writable() && file_.transaction([&] {
+        auto *row = file_.prepare("UPDATE tblCards SET Name = ?2, \"Group\" = ?3, normalmeaning = ?4, "
+                                  "reversedmeaning = ?5 WHERE ID = ?1");
+        if (!row)
+            return false;
+        sqlite3_bind_int(row->get(), 1, card.id);
+        bindText(row->get(), 2, card.name);
+        sqlite3_bind_int(row->get(), 3, card.group);
+        bindText(row->get(), 4, card.normalMeaning);
+        bindText(row->get(), 5, card.reversedMeaning);
+        if (row->step() != SQLITE_DONE)
+            return file_.fail(QStringLiteral("Cannot save the card"));
+        if (sqlite3_changes(file_.handle()) != 1) {
+            file_.setError(QStringLiteral("The deck has no card number %1").arg(card.id));
+            return false;
+        }
+        auto *ids = file_.prepare("SELECT rowid FROM tblKeywords WHERE CardID = ? ORDER BY rowid");
+        auto *slot = file_.prepare("UPDATE tblKeywords SET keyword = ?2, cardname = ?3 WHERE rowid = ?1");
+        if (!ids || !slot)
+            return false;
+        sqlite3_bind_int(ids->get(), 1, card.id);
+        QVector<qint64> rowids;
+        while (ids->step() == SQLITE_ROW)
+            rowids.append(sqlite3_column_int64(ids->get(), 0));
+        ids->reset();
+        if (rowids.size() != kSlotsPerCard) {
+            file_.setError(QStringLiteral("Card number %1 does not have its seven keyword places").arg(card.id));
+            return false;
+        }
+        for (int i = 0; i < kSlotsPerCard; ++i) {
+            slot->reset();
+            sqlite3_bind_int64(slot->get(), 1, rowids[i]);
+            bindText(slot->get(), 2, keywordSlots[i].isNull() ? QStringLiteral("") : keywordSlots[i]);
+            bindText(slot->get(), 3, card.name);
+            if (slot->step() != SQLITE_DONE)
+                return file_.fail(QStringLiteral("Cannot save the keywords"));
+        }
+        return true;
+    });
+}
+
+bool Deck::savePicture(int cardId, const QByteArray &imageFile)
+{
+    return writable() && file_.transaction([&] {
+        auto *stmt = file_.prepare("UPDATE tblCards SET PictureData = ?2, issaved = 1 WHERE ID = ?1");
+        if (!stmt)
+            return false;
+        sqlite3_bind_int(stmt->get(), 1, cardId);
+        sqlite3_bind_blob64(stmt->get(), 2, imageFile.constData(), sqlite3_uint64(imageFile.size()), SQLITE_STATIC);
+        if (stmt->step() != SQLITE_DONE)
+            return file_.fail(QStringLiteral("Cannot save the picture"));
+        if (sqlite3_changes(file_.handle()) != 1) {
+            file_.setError(QStringLiteral("The deck has no card number %1").arg(cardId));
+            return false;
+        }
+        return true;
+    });
+}
+
+bool Deck::appendCards(const QVector<Card> &cards, const QVector<QStringList> &keywordSlots,
+                       const QVector<QByteArray> &pictures)
+{
+    if (keywordSlots.size() != cards.size()) {
+        file_.setError(QStringLiteral("Every card needs its keyword places"));
+        return false;
+    }
+    return writable() && file_.transaction([&] {
+        auto *last = file_.prepare("SELECT coalesce(max(id), 0) FROM tblKeywords");
+        auto *card = file_.prepare("INSERT INTO tblCards (ID, Name, \"Group\", normalmeaning, reversedmeaning, "
+                                   "issaved, PictureData) VALUES (?, ?, ?, ?, ?, ?, ?)");
+        auto *slot = file_.prepare("INSERT INTO tblKeywords (id, CardID, keyword, cardname) VALUES (?, ?, ?, ?)");
+        if (!last || !card || !slot || last->step() != SQLITE_ROW)
+            return file_.fail(QStringLiteral("Cannot add cards"));
+        qint64 slotId = sqlite3_column_int64(last->get(), 0);
+        last->reset();
+        for (qsizetype i = 0; i < cards.size(); ++i) {
+            const Card &c = cards[i];
+            const QByteArray picture = pictures.value(i);
+            card->reset();
+            sqlite3_bind_int(card->get(), 1, c.id);
+            bindText(card->get(), 2, c.name);
+            sqlite3_bind_int(card->get(), 3, c.group);
+            bindText(card->get(), 4, c.normalMeaning);
+            bindText(card->get(), 5, c.reversedMeaning);
+            sqlite3_bind_int(card->get(), 6, c.isSaved ? 1 : 0);
+            if (!picture.isEmpty())
+                sqlite3_bind_blob64(card->get(), 7, picture.constData(), sqlite3_uint64(picture.size()), SQLITE_STATIC);
+            if (card->step() != SQLITE_DONE)
+                return file_.fail(QStringLiteral("Cannot add a card"));
+            const QStringList &cardSlots = keywordSlots[i];
+            if (cardSlots.size() != kSlotsPerCard) {
+                file_.setError(QStringLiteral("A card has seven keyword places"));
+                return false;
+            }
+            for (const QString &keyword : cardSlots) {
+                slot->reset();
+                sqlite3_bind_int64(slot->get(), 1, ++slotId);
+                sqlite3_bind_int(slot->get(), 2, c.id);
+                bindText(slot->get(), 3, keyword);
+                bindText(slot->get(), 4, c.name);
+                if (slot->step() != SQLITE_DONE)
+                    return file_.fail(QStringLiteral("Cannot add a keyword place"));
+            }
+        }
+        return true;
+    });
+}
+
+bool Deck::truncateCards(int keep)
+{
+    return writable() && file_.transaction([&] {
+        auto *cut = file_.prepare("SELECT ID FROM tblCards ORDER BY ID, rowid LIMIT 1 OFFSET ?");
+        if (!cut)
+            return false;
+        sqlite3_bind_int(cut->get(), 1, std::max(0, keep));
+        const int step = cut->step();
+        if (step == SQLITE_DONE)
+            return true;
+        if (step != SQLITE_ROW)
+            return file_.fail(QStringLiteral("Cannot remove cards"));
+        const int firstRemoved = sqlite3_column_int(cut->get(), 0);
+        cut->reset();
+        auto *keywordSlots = file_.prepare("DELETE FROM tblKeywords WHERE CardID >= ?");
+        auto *cards = file_.prepare("DELETE FROM tblCards WHERE ID >= ?");
+        if (!keywordSlots || !cards)
+            return false;
+        sqlite3_bind_int(keywordSlots->get(), 1, firstRemoved);
+        sqlite3_bind_int(cards->get(), 1, firstRemoved);
+        return (keywordSlots->step() == SQLITE_DONE && cards->step() == SQLITE_DONE) ||
+               file_.fail(QStringLiteral("Cannot remove cards"));
+    });
+}
+
+} // namespace velmora

@@ -1,0 +1,101 @@
+#pragma once
+
+// One deck database: its header, type stamp, cards and keyword slots, read
+// with bound SQL and written one user action per transaction.
+
+#include "store/dbfile.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <optional>
+
+namespace velmora {
+
+struct DeckHeader
+{
+    QString deckName;
+    int maxCard = 0;
+    QString designedBy;
+    QString password; // null or empty: the deck has no password
+    QString status;
+};
+
+struct TypeStamp
+{
+    QString type;
+    QString software;
+    bool isDefault = false;
+};
+
+// A card row without its picture, which is read on demand.
+struct Card
+{
+    int id = 0;
+    QString name;
+    int group = 0;
+    QString normalMeaning;
+    QString reversedMeaning;
+    bool isSaved = false;
+};
+
+inline constexpr int kSlotsPerCard = 7;
+
+class Deck
+{
+public:
+    // Opens and checks the file; refuses, with failure() and errorText() set,
+    // a missing, damaged or foreign file, a schema with a trigger or view,
+    // duplicate card IDs and cards without their seven keyword slots.
+    [[nodiscard]] bool open(const QString &path, Access access = Access::ReadOnly);
+    [[nodiscard]] bool isOpen() const { return file_.isOpen(); }
+    [[nodiscard]] QString errorText() const { return file_.errorText(); }
+    [[nodiscard]] OpenFailure failure() const { return file_.failure(); }
+    [[nodiscard]] QString path() const { return file_.path(); }
+    void close() { file_.close(); }
+
+    [[nodiscard]] std::optional<DeckHeader> header();
+    [[nodiscard]] std::optional<TypeStamp> typeStamp();
+    // In ID order.
+    [[nodiscard]] std::optional<QVector<Card>> cards();
+    // The cards of the given groups, in ID order.
+    [[nodiscard]] std::optional<QVector<Card>> cardsInGroups(const QVector<int> &groups);
+    // The stored image file bytes; empty for no picture or one too large to show.
+    [[nodiscard]] QByteArray picture(int cardId);
+    // The card's slots in slot order, empty ones included.
+    [[nodiscard]] std::optional<QStringList> keywords(int cardId);
+    // The slots of every other card, in slot order.
+    [[nodiscard]] std::optional<QStringList> keywordsOfOtherCards(int cardId);
+    // Some slot's keyword is Null or empty.
+    [[nodiscard]] std::optional<bool> hasMissingKeyword();
+    // Some slot holds empty text in keyword, cardname, id or CardID.
+    [[nodiscard]] std::optional<bool> hasEmptyKeywordField();
+
+    // Each write is one transaction: on false nothing of it is stored.
+    [[nodiscard]] bool saveHeader(const DeckHeader &header);
+    [[nodiscard]] bool saveTypeStamp(const TypeStamp &stamp);
+    // The card's row fields (not its picture) and its seven slots, whose
+    // cardname follows the card's name.
+    [[nodiscard]] bool saveCard(const Card &card, const QStringList &keywordSlots);
+    // Replaces the picture by exactly these bytes and marks the card saved.
+    [[nodiscard]] bool savePicture(int cardId, const QByteArray &imageFile);
+    // Appends cards (with their slots, seven each, numbered on from the last)
+    // after the last; a picture per card may be given.
+    [[nodiscard]] bool appendCards(const QVector<Card> &cards, const QVector<QStringList> &keywordSlots,
+                                   const QVector<QByteArray> &pictures = {});
+    // Removes the cards after the first `keep` ones, with their slots.
+    [[nodiscard]] bool truncateCards(int keep);
+
+private:
+    [[nodiscard]] bool checkRows();
+    [[nodiscard]] bool writable();
+
+    store::DbFile file_;
+};
+
+// Decoded pictures may not exceed this many bytes (and so this many pixels / 4).
+inline constexpr qint64 kMaxPictureBytes = 300LL * 1024 * 1024;
+
+} // namespace velmora
