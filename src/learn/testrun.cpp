@@ -76,6 +76,8 @@ TestRun::TestRun(RandomSource &random) : random_(random) {}
 void TestRun::start(const Clock &clock)
 {
     correctTotal_ = 0;
+    deckKeywords_.clear();
+    deckKeywordsPath_.clear();
     askedCardIds_.clear();
     asked_.clear();
     questionScores_.clear();
@@ -320,14 +322,21 @@ KeywordQuestion TestRun::prepareKeywordQuestion(const QVector<Card> &cards, Deck
         cardKeywords.append(keyword);
     }
 
-    // Wrong keywords come from the other cards of the deck, each once. When
-    // they are too few for the grid the boxes that will carry the card's own
-    // keywords are skipped (they are overwritten below anyway), and boxes left
-    // over keep an empty caption instead of repeating a keyword. A deck of
-    // thousands of cards holds tens of thousands of slots: every look-up below
-    // is a hash or a walk that stops at the first find.
-    const QStringList others = deck.keywordsOfOtherCards(currentCardId_).value_or(QStringList());
-    const QSet<QString> ownSet(cardKeywords.cbegin(), cardKeywords.cend());
+    // Wrong keywords come from the other cards of the deck, each once, and
+    // are never a keyword of the card itself (ticking one would score
+    // nothing). When they are too few for the grid the boxes that will carry
+    // the card's own keywords are skipped (they are overwritten below anyway),
+    // and boxes left over keep an empty caption instead of repeating a
+    // keyword. The slots of the whole deck are read once per test; draws land
+    // uniformly on the slots of other cards that do not carry one of the
+    // card's keywords, as the card's own slots all do. Every look-up below is
+    // a hash or a walk that stops at the first find.
+    if (deckKeywordsPath_ != deck.path() || deckKeywords_.isEmpty()) {
+        deckKeywordsPath_ = deck.path();
+        deckKeywords_ = deck.keywordsOfOtherCards(currentCardId_).value_or(QStringList()) + own;
+    }
+    const QStringList &others = deckKeywords_;
+    const QSet<QString> ownSet(own.cbegin(), own.cend());
     QSet<QString> placed;
     const auto fresh = [&](const QString &keyword) {
         return !keyword.isEmpty() && !placed.contains(keyword) && !ownSet.contains(keyword);

@@ -157,6 +157,10 @@ private:
     TestLevel level_;
     int correctOption_ = -1;
     QVector<int> correctKeywordSlots_;
+    // The keywords of every slot of the deck, read once per test (a deck of
+    // 10,000 cards holds 70,000), and the deck they were read from.
+    QStringList deckKeywords_;
+    QString deckKeywordsPath_;
 };
 
 } // namespace velmora
