@@ -28,11 +28,12 @@ enum class PracticeWording { Memorize, Test };
 [[nodiscard]] std::optional<QString> existingDeckFile(const QString &dbName);
 
 // Whether some keyword row holds a keyword that is Null or empty: the check
-// made when a deck is picked. Nothing when the deck cannot be read.
+// made when a deck is picked. Nothing when the deck cannot be read or is
+// refused, as a deck with a card without its seven keyword slots is.
 [[nodiscard]] std::optional<bool> hasMissingKeyword(const QString &deckPath);
 // Whether some keyword row holds empty text in keyword, cardname, id or cardid
 // (Null does not count): the check before a practice. Nothing when the deck
-// cannot be read.
+// cannot be read or is refused.
 [[nodiscard]] std::optional<bool> hasEmptyKeywordField(const QString &deckPath);
 
 [[nodiscard]] QString designingIncompleteMessage(const QString &deckName);

@@ -699,19 +699,7 @@ void FrmMain::cmdNextQuestion_Click()
     {
         ++drawing_;
         const auto done = qScopeGuard([this] { --drawing_; });
-        // Pending events run during the draws once a draw has taken long
-        // enough for the user to notice; handling them after every quick draw
-        // would only paint the window over and over.
-        QElapsedTimer sincePump;
-        sincePump.start();
-        const auto pump = [this, &sincePump] {
-            if (sincePump.elapsed() < drawPumpInterval_)
-                return;
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
-            sincePump.restart();
-        };
-        outcome = run_.press(
-            cards_, deck_, options, [this] { return readAnswer(); }, pump);
+        outcome = run_.press(cards_, deck_, options, [this] { return readAnswer(); });
     }
 
     switch (outcome.kind) {
@@ -732,9 +720,6 @@ void FrmMain::cmdNextQuestion_Click()
         applyTabAvailability();
         WriteTestReport();
         services_.prompter.tell(QStringLiteral("Test Complete"), PromptIcon::Information, this);
-        break;
-    case PressOutcome::Kind::Ignored:
-    case PressOutcome::Kind::Superseded:
         break;
     }
 

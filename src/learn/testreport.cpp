@@ -6,8 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-
-#include <algorithm>
+#include <QHash>
 
 namespace velmora {
 
@@ -75,14 +74,13 @@ TestReport writeTestReport(TestRun &run, Deck &deck, TestType type)
     input.keywordsToChoose = run.keywordsToChoose();
     input.questionCount = run.rowCount();
 
-    const QVector<Card> cards = deck.cards().value_or(QVector<Card>());
+    QHash<int, QString> names;
+    for (const Card &card : deck.cards().value_or(QVector<Card>()))
+        names.insert(card.id, card.name); // card IDs are unique in a deck the store opens
     const QVector<int> &ids = run.askedCardIds();
     for (int i = 0; i < ids.size(); ++i) {
         ReportQuestion question;
-        const int id = ids[i];
-        const auto card = std::find_if(cards.cbegin(), cards.cend(), [id](const Card &c) { return c.id == id; });
-        if (card != cards.cend())
-            question.cardName = card->name;
+        question.cardName = names.value(ids[i]);
         question.reversed = run.questionReversals().value(i);
         question.score = run.questionScores().value(i);
         input.questions.append(question);

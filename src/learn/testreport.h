@@ -43,10 +43,6 @@ struct TestReport
                                          int keywordsToChoose);
 [[nodiscard]] QString summaryText(TestType type, int correctTotal, int keywordsToChoose, int questionCount);
 [[nodiscard]] TestReport buildTestReport(const ReportInput &input);
-[[nodiscard]] inline QString testReportText(const ReportInput &input)
-{
-    return buildTestReport(input).text;
-}
 
 // The report of a finished run: card names are looked up in all cards of the
 // deck, and a keyword test's scores are added to the run's total.

@@ -4,8 +4,6 @@
 #include "store/deck.h"
 #include "store/pictures.h"
 
-#include <QScopeGuard>
-
 #include <algorithm>
 #include <cmath>
 
@@ -49,11 +47,11 @@ QString meaningOf(const Card &card, bool reversed)
 }
 
 // Keywords that are not empty, in slot order, each once; compared with case.
-QStringList distinctKeywords(const QStringList &keywords, const QStringList &excluded = {})
+QStringList distinctKeywords(const QStringList &keywords)
 {
     QStringList found;
     for (const QString &keyword : keywords) {
-        if (!keyword.isEmpty() && !found.contains(keyword) && !excluded.contains(keyword))
+        if (!keyword.isEmpty() && !found.contains(keyword))
             found.append(keyword);
     }
     return found;
@@ -77,10 +75,11 @@ TestRun::TestRun(RandomSource &random) : random_(random) {}
 
 void TestRun::start(const Clock &clock)
 {
-    ++generation_;
-    pressing_ = false;
     correctTotal_ = 0;
+    deckKeywords_.clear();
+    deckKeywordsPath_.clear();
     askedCardIds_.clear();
+    asked_.clear();
     questionScores_.clear();
     correctKeywordSlots_.clear();
     questionReversals_.clear();
@@ -90,20 +89,9 @@ void TestRun::start(const Clock &clock)
 }
 
 PressOutcome TestRun::press(const QVector<Card> &cards, Deck &deck, const TestOptions &options,
-                            const AnswerReader &readAnswer, const EventPump &pumpEvents)
+                            const AnswerReader &readAnswer)
 {
     PressOutcome outcome;
-    // The answer controls stay live while the draws pump events, so a second
-    // press can arrive before this one has finished.
-    if (pressing_)
-        return outcome;
-    pressing_ = true;
-    const quint64 generation = generation_;
-    const auto release = qScopeGuard([&] {
-        if (generation_ == generation)
-            pressing_ = false;
-    });
-
     ++questionNumber_;
     rowCount_ = int(cards.size());
 
@@ -112,7 +100,6 @@ PressOutcome TestRun::press(const QVector<Card> &cards, Deck &deck, const TestOp
     // card: the test ends at once with an empty report.
     if (rowCount_ == 0 || endReached()) {
         finish(options.type);
-        outcome.kind = PressOutcome::Kind::Ended;
         return outcome;
     }
 
@@ -120,10 +107,8 @@ PressOutcome TestRun::press(const QVector<Card> &cards, Deck &deck, const TestOp
     const bool pastLastQuestion = questionNumber_ > rowCount_;
     // Past the last question the drawn card would only serve a question that
     // is never shown, so the draw is left out.
-    if (!pastLastQuestion && !drawNextCard(cards, pumpEvents)) {
-        outcome.kind = PressOutcome::Kind::Superseded;
-        return outcome;
-    }
+    if (!pastLastQuestion)
+        drawNextCard(cards);
     scoreAnswered(options.type, readAnswer ? readAnswer() : TestAnswer{});
 
     if (pastLastQuestion) {
@@ -133,19 +118,13 @@ PressOutcome TestRun::press(const QVector<Card> &cards, Deck &deck, const TestOp
         isFirstQuestion_ = false;
         ++questionNumber_;
         finish(options.type);
-        outcome.kind = PressOutcome::Kind::Ended;
         return outcome;
     }
 
-    if (options.type == TestType::Description) {
-        outcome.description = prepareDescriptionQuestion(cards, deck, options, pumpEvents);
-        if (!outcome.description) {
-            outcome.kind = PressOutcome::Kind::Superseded;
-            return outcome;
-        }
-    } else {
+    if (options.type == TestType::Description)
+        outcome.description = prepareDescriptionQuestion(cards, deck, options);
+    else
         outcome.keywords = prepareKeywordQuestion(cards, deck, options.level);
-    }
     isFirstQuestion_ = false;
     outcome.counterText = counterText();
     outcome.kind = PressOutcome::Kind::Question;
@@ -169,31 +148,28 @@ void TestRun::recordAnswered()
     if (isFirstQuestion_)
         return;
     askedCardIds_.append(currentCardId_);
+    asked_.insert(currentCardId_);
     questionScores_.append(0);
     questionReversals_.append(false);
 }
 
-bool TestRun::pump(const EventPump &pumpEvents) const
-{
-    if (!pumpEvents)
-        return true;
-    const quint64 generation = generation_;
-    pumpEvents();
-    return generation == generation_;
-}
-
-bool TestRun::drawNextCard(const QVector<Card> &cards, const EventPump &pumpEvents)
+void TestRun::drawNextCard(const QVector<Card> &cards)
 {
     const int rows = int(cards.size());
     int attempts = 0;
     do {
         const int row = random_.draw(rows);
         currentCardId_ = row >= 0 && row < rows ? cards[row].id : 0;
-        if (!pump(pumpEvents))
-            return false;
         ++attempts;
-    } while (attempts < rows && askedCardIds_.contains(currentCardId_));
-    return true;
+    } while (attempts < rows && asked_.contains(currentCardId_));
+    // As many draws as there are cards may all find asked ones; the first
+    // unasked card then comes next, so a test asks every card once.
+    if (!asked_.contains(currentCardId_))
+        return;
+    const auto unasked =
+        std::find_if(cards.cbegin(), cards.cend(), [this](const Card &card) { return !asked_.contains(card.id); });
+    if (unasked != cards.cend())
+        currentCardId_ = unasked->id;
 }
 
 void TestRun::scoreAnswered(TestType type, const TestAnswer &answer)
@@ -208,7 +184,7 @@ void TestRun::scoreAnswered(TestType type, const TestAnswer &answer)
             score = 1;
         return;
     }
-    for (int i = 0; i < keywordsToChoose_ && i < correctKeywordSlots_.size(); ++i) {
+    for (int i = 0; i < level_.keywordsToChoose && i < correctKeywordSlots_.size(); ++i) {
         const int slot = correctKeywordSlots_[i];
         if (slot >= 0 && slot < kKeywordBoxes && answer.checkedKeywords[std::size_t(slot)])
             ++score;
@@ -222,9 +198,8 @@ QImage TestRun::testCardPicture(Deck &deck) const
     return currentReversed_ ? turnedHalf(holder.picture()) : holder.picture();
 }
 
-std::optional<DescriptionQuestion> TestRun::prepareDescriptionQuestion(const QVector<Card> &cards, Deck &deck,
-                                                                       const TestOptions &options,
-                                                                       const EventPump &pumpEvents)
+DescriptionQuestion TestRun::prepareDescriptionQuestion(const QVector<Card> &cards, Deck &deck,
+                                                        const TestOptions &options)
 {
     DescriptionQuestion question;
     const Card &current = cardWithId(cards, currentCardId_);
@@ -233,89 +208,63 @@ std::optional<DescriptionQuestion> TestRun::prepareDescriptionQuestion(const QVe
     currentReversed_ = options.reversedAllowed && roundHalfEven(random_.next() * 10) % 2 != 0;
     question.reversed = currentReversed_;
 
-    const TestLevel level = testLevel(options.level);
-    firstAnswer_ = level.firstAnswer;
-    lastAnswer_ = level.lastAnswer;
-    correctOption_ =
-        std::clamp(int(random_.next() * (lastAnswer_ - firstAnswer_ + 1) + firstAnswer_), firstAnswer_, lastAnswer_);
-    question.firstAnswer = firstAnswer_;
-    question.lastAnswer = lastAnswer_;
+    level_ = testLevel(options.level);
+    const int first = level_.firstAnswer;
+    const int last = level_.lastAnswer;
+    correctOption_ = std::clamp(int(random_.next() * (last - first + 1) + first), first, last);
+    question.firstAnswer = first;
+    question.lastAnswer = last;
     question.correctOption = correctOption_;
+    question.picture = testCardPicture(deck);
+    question.captions[std::size_t(correctOption_)] = meaningOf(current, currentReversed_);
+    question.shown[std::size_t(correctOption_)] = true;
 
-    // Wrong answers come from rows of the card set, each row at most once. A
-    // card set with fewer rows than wrong answers (a single suit of a small
-    // deck, a one-card selection) lends the rest from the deck's cards outside
-    // the selection; an option nothing is left for stays hidden.
-    std::array<int, kAnswerOptions> wrongRows{};
-    wrongRows.fill(-1);
-    std::array<std::optional<QString>, kAnswerOptions> lentMeanings;
-    QStringList deckOnlyMeanings;
-    bool deckPoolRead = false;
-    int rowsUsed = 0;
-    for (int i = firstAnswer_; i <= lastAnswer_; ++i) {
+    // Wrong answers are meanings of other rows of the card set (the chosen
+    // groups), in the question's orientation, each text once and never the
+    // right one. An option no such meaning is left for stays hidden.
+    QSet<QString> onScreen{question.captions[std::size_t(correctOption_)]};
+    QVector<int> takenRows;
+    const int rows = int(cards.size());
+    const auto fits = [&](int r) {
+        return !takenRows.contains(r) && !onScreen.contains(meaningOf(cards[r - 1], currentReversed_));
+    };
+    for (int i = first; i <= last; ++i) {
         if (i == correctOption_)
             continue;
-        const int rows = int(cards.size());
-        if (rowsUsed < rows) {
-            const auto taken = [&](int r) {
-                return std::find(wrongRows.cbegin(), wrongRows.cend(), r) != wrongRows.cend();
-            };
-            int r = 0;
-            int draws = 0;
-            do {
-                r = 1 + random_.draw(rows);
-                if (!pump(pumpEvents))
-                    return std::nullopt;
-                ++draws;
-            } while (taken(r) && draws < drawCap(rows));
-            for (int free = 1; taken(r) && free <= rows; ++free)
-                r = free;
-            wrongRows[std::size_t(i)] = r;
-            ++rowsUsed;
+        int firstFit = 0;
+        for (int r = 1; r <= rows && firstFit == 0; ++r)
+            firstFit = fits(r) ? r : 0;
+        if (firstFit == 0)
             continue;
-        }
-        if (!deckPoolRead) {
-            deckPoolRead = true;
-            QVector<int> selectedIds;
-            for (const Card &card : cards)
-                selectedIds.append(card.id);
-            for (const Card &card : deck.cards().value_or(QVector<Card>())) {
-                if (!selectedIds.contains(card.id))
-                    deckOnlyMeanings.append(meaningOf(card, currentReversed_));
-            }
-        }
-        if (!deckOnlyMeanings.isEmpty())
-            lentMeanings[std::size_t(i)] = deckOnlyMeanings.takeAt(random_.draw(int(deckOnlyMeanings.size())));
-    }
-
-    for (int i = firstAnswer_; i <= lastAnswer_; ++i) {
-        const auto index = std::size_t(i);
-        if (i == correctOption_) {
-            question.picture = testCardPicture(deck);
-            question.captions[index] = meaningOf(current, currentReversed_);
-            question.shown[index] = true;
-        } else if (wrongRows[index] > 0) {
-            question.captions[index] = meaningOf(cards[wrongRows[index] - 1], currentReversed_);
-            question.shown[index] = true;
-        } else if (lentMeanings[index]) {
-            question.captions[index] = *lentMeanings[index];
-            question.shown[index] = true;
-        }
+        int r = 0;
+        int draws = 0;
+        do {
+            r = 1 + random_.draw(rows);
+            ++draws;
+        } while (!fits(r) && draws < drawCap(rows));
+        if (!fits(r))
+            r = firstFit;
+        takenRows.append(r);
+        const QString &meaning = meaningOf(cards[r - 1], currentReversed_);
+        onScreen.insert(meaning);
+        question.captions[std::size_t(i)] = meaning;
+        question.shown[std::size_t(i)] = true;
     }
     return question;
 }
 
 void TestRun::placeCorrectKeywords()
 {
-    correctKeywordSlots_ = QVector<int>(keywordsToChoose_, -1);
-    for (int i = 0; i < keywordsToChoose_; ++i) {
+    const int boxes = level_.keywordBoxCount;
+    correctKeywordSlots_ = QVector<int>(level_.keywordsToChoose, -1);
+    for (int i = 0; i < level_.keywordsToChoose; ++i) {
         int slot = 0;
         int draws = 0;
         do {
-            slot = random_.draw(keywordBoxCount_);
+            slot = random_.draw(boxes);
             ++draws;
-        } while (correctKeywordSlots_.contains(slot) && draws < drawCap(keywordBoxCount_));
-        for (int free = 0; correctKeywordSlots_.contains(slot) && free < keywordBoxCount_; ++free)
+        } while (correctKeywordSlots_.contains(slot) && draws < drawCap(boxes));
+        for (int free = 0; correctKeywordSlots_.contains(slot) && free < boxes; ++free)
             slot = free;
         correctKeywordSlots_[i] = slot;
     }
@@ -325,13 +274,13 @@ KeywordQuestion TestRun::prepareKeywordQuestion(const QVector<Card> &cards, Deck
 {
     KeywordQuestion question;
     currentReversed_ = false;
-    const TestLevel chosen = testLevel(level);
-    keywordBoxCount_ = chosen.keywordBoxCount;
-    keywordsToChoose_ = chosen.keywordsToChoose;
-    question.keywordBoxCount = keywordBoxCount_;
-    question.keywordsToChoose = keywordsToChoose_;
+    level_ = testLevel(level);
+    const int boxes = level_.keywordBoxCount;
+    const int toChoose = level_.keywordsToChoose;
+    question.keywordBoxCount = boxes;
+    question.keywordsToChoose = toChoose;
     question.maxKeywordText =
-        QStringLiteral("You must choose ") + QString::number(keywordsToChoose_) + QStringLiteral(" keywords");
+        QStringLiteral("You must choose ") + QString::number(toChoose) + QStringLiteral(" keywords");
 
     question.cardName = cardWithId(cards, currentCardId_).name;
     question.picture = testCardPicture(deck);
@@ -354,7 +303,7 @@ KeywordQuestion TestRun::prepareKeywordQuestion(const QVector<Card> &cards, Deck
     const QStringList ownDistinct = distinctKeywords(own);
     const int ownRows = int(own.size());
     QStringList cardKeywords;
-    for (int place = 0; place < keywordsToChoose_; ++place) {
+    for (int place = 0; place < toChoose; ++place) {
         const auto fresh = [&](const QString &keyword) {
             return !keyword.isEmpty() && !cardKeywords.contains(keyword);
         };
@@ -373,23 +322,39 @@ KeywordQuestion TestRun::prepareKeywordQuestion(const QVector<Card> &cards, Deck
         cardKeywords.append(keyword);
     }
 
-    // Wrong keywords come from the other cards of the deck, each once. When
-    // they are too few for the grid the boxes that will carry the card's own
-    // keywords are skipped (they are overwritten below anyway), and boxes left
-    // over keep an empty caption instead of repeating a keyword.
-    const QStringList others = deck.keywordsOfOtherCards(currentCardId_).value_or(QStringList());
-    const QStringList othersDistinct = distinctKeywords(others, cardKeywords);
+    // Wrong keywords come from the other cards of the deck, each once, and
+    // are never a keyword of the card itself (ticking one would score
+    // nothing). When they are too few for the grid the boxes that will carry
+    // the card's own keywords are skipped (they are overwritten below anyway),
+    // and boxes left over keep an empty caption instead of repeating a
+    // keyword. The slots of the whole deck are read once per test; draws land
+    // uniformly on the slots of other cards that do not carry one of the
+    // card's keywords, as the card's own slots all do. Every look-up below is
+    // a hash or a walk that stops at the first find.
+    if (deckKeywordsPath_ != deck.path() || deckKeywords_.isEmpty()) {
+        deckKeywordsPath_ = deck.path();
+        deckKeywords_ = deck.keywordsOfOtherCards(currentCardId_).value_or(QStringList()) + own;
+    }
+    const QStringList &others = deckKeywords_;
+    const QSet<QString> ownSet(own.cbegin(), own.cend());
+    QSet<QString> placed;
+    const auto fresh = [&](const QString &keyword) {
+        return !keyword.isEmpty() && !placed.contains(keyword) && !ownSet.contains(keyword);
+    };
+    int available = 0; // different fresh keywords, counted up to the grid's size
+    {
+        QSet<QString> seen;
+        for (auto it = others.cbegin(); it != others.cend() && int(seen.size()) < boxes; ++it) {
+            if (fresh(*it))
+                seen.insert(*it);
+        }
+        available = int(seen.size());
+    }
+    const bool scarce = available < boxes;
     const int otherRows = int(others.size());
-    const bool scarce = othersDistinct.size() < keywordBoxCount_;
-    QStringList placed;
-    for (int box = 0; box < keywordBoxCount_; ++box) {
-        if (placed.size() >= othersDistinct.size())
-            break;
+    for (int box = 0; box < boxes && int(placed.size()) < available; ++box) {
         if (scarce && correctKeywordSlots_.contains(box))
             continue;
-        const auto fresh = [&](const QString &keyword) {
-            return !keyword.isEmpty() && !placed.contains(keyword) && !cardKeywords.contains(keyword);
-        };
         QString keyword;
         int draws = 0;
         do {
@@ -397,12 +362,12 @@ KeywordQuestion TestRun::prepareKeywordQuestion(const QVector<Card> &cards, Deck
             ++draws;
         } while (!fresh(keyword) && draws < drawCap(otherRows));
         if (!fresh(keyword))
-            keyword = *std::find_if(othersDistinct.cbegin(), othersDistinct.cend(), fresh);
-        placed.append(keyword);
+            keyword = *std::find_if(others.cbegin(), others.cend(), fresh);
+        placed.insert(keyword);
         question.captions[std::size_t(box)] = keyword;
     }
 
-    for (int i = 0; i < keywordsToChoose_; ++i)
+    for (int i = 0; i < toChoose; ++i)
         question.captions[std::size_t(correctKeywordSlots_[i])] = cardKeywords.value(i);
 
     return question;
@@ -410,18 +375,18 @@ KeywordQuestion TestRun::prepareKeywordQuestion(const QVector<Card> &cards, Deck
 
 KeywordCountReaction TestRun::keywordCountReaction(const std::array<bool, kKeywordBoxes> &checked) const
 {
-    const int boxes = std::clamp(keywordBoxCount_, 0, kKeywordBoxes);
+    const int boxes = std::clamp(level_.keywordBoxCount, 0, kKeywordBoxes);
     const auto count = int(std::count(checked.cbegin(), checked.cbegin() + boxes, true));
-    if (count == keywordsToChoose_)
+    if (count == level_.keywordsToChoose)
         return KeywordCountReaction::EnableNext;
-    if (count < keywordsToChoose_)
+    if (count < level_.keywordsToChoose)
         return KeywordCountReaction::DisableNext;
     return KeywordCountReaction::UncheckAndWarn;
 }
 
 QString TestRun::keywordCountWarning() const
 {
-    return QStringLiteral("You can select only ") + QString::number(keywordsToChoose_) +
+    return QStringLiteral("You can select only ") + QString::number(level_.keywordsToChoose) +
            QStringLiteral(" keywords.\r\nPlease unselect one before selecting another keyword");
 }
 

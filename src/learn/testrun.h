@@ -6,6 +6,7 @@
 // copies the prepared question back into them.
 
 #include <QImage>
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -59,8 +60,8 @@ struct DescriptionQuestion
     int lastAnswer = 0;
     int correctOption = 0;                        // the option tagged "True"
     std::array<QString, kAnswerOptions> captions; // empty outside firstAnswer..lastAnswer
-    // Inside the range an option is shown unless no meaning could be found
-    // for it (a deck with too few cards).
+    // Inside the range an option is shown unless the chosen groups hold too
+    // few meanings other than the right one for it: no option repeats a text.
     std::array<bool, kAnswerOptions> shown{};
     QImage picture; // already turned when reversed; null without a picture
 };
@@ -80,12 +81,10 @@ struct KeywordQuestion
 struct PressOutcome
 {
     enum class Kind {
-        Question,  // show the prepared question and the counter
-        Ended,     // the test is over: results tab, report, "Test Complete"
-        Ignored,   // a press arrived while another was still drawing
-        Superseded // a new test was started while this press was drawing
+        Question, // show the prepared question and the counter
+        Ended     // the test is over: results tab, report, "Test Complete"
     };
-    Kind kind = Kind::Ignored;
+    Kind kind = Kind::Ended;
     std::optional<DescriptionQuestion> description;
     std::optional<KeywordQuestion> keywords;
     QString counterText;
@@ -97,7 +96,6 @@ enum class KeywordCountReaction { EnableNext, DisableNext, UncheckAndWarn };
 class TestRun
 {
 public:
-    using EventPump = std::function<void()>;
     using AnswerReader = std::function<TestAnswer()>;
 
     explicit TestRun(RandomSource &random);
@@ -107,22 +105,10 @@ public:
 
     // One press of "Next Question" on the practice's card set and deck
     // connection. readAnswer is asked once the next card has been drawn, as
-    // the answer is scored; pumpEvents lets the window handle pending events
-    // during the draws.
+    // the answer is scored. The draws are bounded and take milliseconds, so
+    // no window events are handled during a press.
     PressOutcome press(const QVector<Card> &cards, Deck &deck, const TestOptions &options,
-                       const AnswerReader &readAnswer, const EventPump &pumpEvents = {});
-
-    // The steps of a press, for callers that drive them one at a time.
-    [[nodiscard]] bool endReached() const;
-    void finish(TestType type);
-    void recordAnswered();
-    // False when a new test was started from within pumpEvents.
-    [[nodiscard]] bool drawNextCard(const QVector<Card> &cards, const EventPump &pumpEvents);
-    void scoreAnswered(TestType type, const TestAnswer &answer);
-    [[nodiscard]] std::optional<DescriptionQuestion> prepareDescriptionQuestion(const QVector<Card> &cards, Deck &deck,
-                                                                                const TestOptions &options,
-                                                                                const EventPump &pumpEvents);
-    [[nodiscard]] KeywordQuestion prepareKeywordQuestion(const QVector<Card> &cards, Deck &deck, int level);
+                       const AnswerReader &readAnswer);
 
     [[nodiscard]] KeywordCountReaction keywordCountReaction(const std::array<bool, kKeywordBoxes> &checked) const;
     [[nodiscard]] QString keywordCountWarning() const;
@@ -130,31 +116,33 @@ public:
     [[nodiscard]] QString counterText() const;
 
     [[nodiscard]] int questionNumber() const { return questionNumber_; }
-    [[nodiscard]] bool isFirstQuestion() const { return isFirstQuestion_; }
-    [[nodiscard]] int currentCardId() const { return currentCardId_; }
     [[nodiscard]] bool currentReversed() const { return currentReversed_; }
     [[nodiscard]] const QVector<int> &askedCardIds() const { return askedCardIds_; }
     [[nodiscard]] const QVector<int> &questionScores() const { return questionScores_; }
     [[nodiscard]] const QVector<bool> &questionReversals() const { return questionReversals_; }
     [[nodiscard]] int correctTotal() const { return correctTotal_; }
     void setCorrectTotal(int total) { correctTotal_ = total; }
-    [[nodiscard]] int firstAnswer() const { return firstAnswer_; }
-    [[nodiscard]] int lastAnswer() const { return lastAnswer_; }
+    // The offer of the level of the last question prepared.
+    [[nodiscard]] int firstAnswer() const { return level_.firstAnswer; }
     [[nodiscard]] int correctOption() const { return correctOption_; }
-    [[nodiscard]] int keywordsToChoose() const { return keywordsToChoose_; }
-    [[nodiscard]] int keywordBoxCount() const { return keywordBoxCount_; }
+    [[nodiscard]] int keywordsToChoose() const { return level_.keywordsToChoose; }
     [[nodiscard]] const QVector<int> &correctKeywordSlots() const { return correctKeywordSlots_; }
     // Rows of the card set when the last press began.
     [[nodiscard]] int rowCount() const { return rowCount_; }
 
 private:
-    [[nodiscard]] bool pump(const EventPump &pumpEvents) const;
+    [[nodiscard]] bool endReached() const;
+    void finish(TestType type);
+    void recordAnswered();
+    void drawNextCard(const QVector<Card> &cards);
+    void scoreAnswered(TestType type, const TestAnswer &answer);
+    [[nodiscard]] DescriptionQuestion prepareDescriptionQuestion(const QVector<Card> &cards, Deck &deck,
+                                                                 const TestOptions &options);
+    [[nodiscard]] KeywordQuestion prepareKeywordQuestion(const QVector<Card> &cards, Deck &deck, int level);
     [[nodiscard]] QImage testCardPicture(Deck &deck) const;
     void placeCorrectKeywords();
 
     RandomSource &random_;
-    quint64 generation_ = 0; // counts test starts, so a press notices one made from within its draws
-    bool pressing_ = false;
     int rowCount_ = 0;
 
     int questionNumber_ = 0;
@@ -162,15 +150,17 @@ private:
     int currentCardId_ = 0;
     bool currentReversed_ = false;
     QVector<int> askedCardIds_;
+    QSet<int> asked_; // the same IDs, for the draw to look up
     QVector<int> questionScores_;
     QVector<bool> questionReversals_;
     int correctTotal_ = 0;
-    int firstAnswer_ = 0;
-    int lastAnswer_ = 0;
+    TestLevel level_;
     int correctOption_ = -1;
-    int keywordsToChoose_ = 0;
-    int keywordBoxCount_ = 0;
     QVector<int> correctKeywordSlots_;
+    // The keywords of every slot of the deck, read once per test (a deck of
+    // 10,000 cards holds 70,000), and the deck they were read from.
+    QStringList deckKeywords_;
+    QString deckKeywordsPath_;
 };
 
 } // namespace velmora

@@ -56,7 +56,6 @@ private slots:
     void wholeTest();
     void fourthTickAtBeginnerLevel_isUndoneWithAWarning();
     void settingsTabMidTest_closesTheTestAndTestMeStartsAfresh();
-    void practiceOpenedDuringADraw_waitsForTheDraw();
     void startScreen_opensTheWindowAndBackReturns();
     void exits_endTheProgram_data();
     void exits_endTheProgram();
@@ -333,22 +332,6 @@ void TstFrmMainTest::settingsTabMidTest_closesTheTestAndTestMeStartsAfresh()
     QCOMPARE(tabState(), QStringLiteral("110"));
     QCOMPARE(text("lblQCount"), QStringLiteral("1 of 14"));
     QVERIFY(prompter_.records().isEmpty());
-}
-
-void TstFrmMainTest::practiceOpenedDuringADraw_waitsForTheDraw()
-{
-    openWindow(kTestTypeKeywords, 0);
-    QTest::mouseClick(button(QStringLiteral("cmdStartTest2")), Qt::LeftButton);
-    answer(true);
-    // Handled while the next card is drawn, when the window lets events in.
-    window_->setDrawPumpInterval(0);
-    QMetaObject::invokeMethod(window_, &FrmMain::cmdSetOption_Click, Qt::QueuedConnection);
-    pressNext();
-    QCOMPARE(window_->testRun().askedCardIds().size(), 1);
-    QCOMPARE(text("lblQCount"), QStringLiteral("2 of 14"));
-    QCOMPARE(currentTab(), int(TabMemorize));
-    QCOMPARE(tabState(), QStringLiteral("100"));
-    QCOMPARE(window_->cardPosition(), 1);
 }
 
 // ---------------------------------------------------------------- start screen and exit

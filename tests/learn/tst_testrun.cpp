@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QTest>
 
+#include <numeric>
+
 Q_DECLARE_METATYPE(velmora::TestLevel)
 
 using namespace velmora;
@@ -45,11 +47,9 @@ struct Practice
         }
         return true;
     }
-    PressOutcome press(TestRun &run, const TestOptions &options, const TestAnswer &answer = {},
-                       const TestRun::EventPump &pump = {})
+    PressOutcome press(TestRun &run, const TestOptions &options, const TestAnswer &answer = {})
     {
-        return run.press(
-            cards, deck, options, [answer] { return answer; }, pump);
+        return run.press(cards, deck, options, [answer] { return answer; });
     }
 };
 
@@ -119,12 +119,11 @@ private slots:
     void cardWithFewKeywords_repeatsThemAndKeepsFullScoreReachable_data();
     void cardWithFewKeywords_repeatsThemAndKeepsFullScoreReachable();
     void deckWithFewOtherKeywords_leavesBoxesEmpty();
-    void smallCardSets_stillGiveQuestionsAndEnd_data();
-    void smallCardSets_stillGiveQuestionsAndEnd();
+    void fewMeaningsChosen_hidesSurplusOptionsAndNeverRepeatsTheRightText_data();
+    void fewMeaningsChosen_hidesSurplusOptionsAndNeverRepeatsTheRightText();
     void stuckGenerator_stillEndsEveryDraw();
     void keywordCountReaction_data();
     void keywordCountReaction();
-    void pressesDuringTheDraws_areIgnoredOrSuperseded();
 
 private:
     // Six plain cards, for the tests that only read the deck.
@@ -176,8 +175,14 @@ void TestRunTest::wholeTest_offersWhatTheLevelSaysAndEndsOnTheNextPress()
             shownCards.append(question->cardName.mid(5).toInt());
             QVERIFY(question->firstAnswer == offer.firstAnswer && question->lastAnswer == offer.lastAnswer);
             QVERIFY(question->correctOption >= offer.firstAnswer && question->correctOption <= offer.lastAnswer);
-            for (int i = 0; i < kAnswerOptions; ++i)
-                QCOMPARE(question->captions[std::size_t(i)].isEmpty(), i < offer.firstAnswer || i > offer.lastAnswer);
+            for (int i = 0; i < kAnswerOptions; ++i) {
+                if (i < offer.firstAnswer || i > offer.lastAnswer)
+                    QVERIFY(question->captions[std::size_t(i)].isEmpty() && !question->shown[std::size_t(i)]);
+            }
+            // Every shown option has a text of its own, the right one included.
+            const int optionsShown = std::min(offer.lastAnswer - offer.firstAnswer + 1, cardCount);
+            QCOMPARE(nonEmpty(question->captions).size(), optionsShown);
+            QCOMPARE(int(std::count(question->shown.cbegin(), question->shown.cend(), true)), optionsShown);
             continue;
         }
         const KeywordQuestion &question = *outcome.keywords;
@@ -197,9 +202,12 @@ void TestRunTest::wholeTest_offersWhatTheLevelSaysAndEndsOnTheNextPress()
     }
     QCOMPARE(shown.size(), cardCount);
     QCOMPARE(r.run.counterText(), QString());
-    // Cards may repeat once the draw gives up (see the scripted test), so the
-    // record is checked against what was shown.
     QCOMPARE(r.run.askedCardIds(), shownCards);
+    // Each card once.
+    std::sort(shownCards.begin(), shownCards.end());
+    QVector<int> everyCard(cardCount);
+    std::iota(everyCard.begin(), everyCard.end(), 1);
+    QCOMPARE(shownCards, everyCard);
     const int perQuestion = type == TestType::Description ? 1 : offer.keywordsToChoose;
     QCOMPARE(r.run.questionScores(), QVector<int>(cardCount, perQuestion));
     // The keyword test's total is added up by the report.
@@ -208,35 +216,37 @@ void TestRunTest::wholeTest_offersWhatTheLevelSaysAndEndsOnTheNextPress()
         QCOMPARE(r.run.questionReversals(), QVector<bool>(cardCount, false));
 }
 
-// Three cards, reversal off: a card draw, the correct option, then one row per
-// wrong option. The third card draw finds only asked cards and keeps the last.
+// Three cards, reversal off: a card draw, the correct option, then rows for
+// the wrong options until one shows another text than the options before it.
+// The third card draw finds only asked cards and takes the first unasked one.
 void TestRunTest::scriptedTest_followsTheDrawOrderAndScoresOnlyTheTaggedOption()
 {
     Practice practice;
     QVERIFY(practice.open({plainCard(10), plainCard(20), plainCard(30)}));
-    test::ScriptedRandom random({0.4, 0.0, 0.0, 0.4,             // card 20; option 2; rows 1, 2
-                                 0.4, 0.7, 0.5, 0.0, 0.0, 0.7,   // 20 asked, 30; option 3; rows 1, 1 again, 3
-                                 0.4, 0.7, 0.4, 0.9, 0.0, 0.4}); // 20, 30, 20: gives up; option 4; rows 1, 2
+    test::ScriptedRandom random({0.4, 0.0, 0.4, 0.0, 0.4, 0.9,      // card 20; option 2; rows 2 (itself), 1; 2, 3
+                                 0.4, 0.7, 0.5, 0.0, 0.0, 0.7, 0.4, // 20 asked, 30; option 3; row 1; 1, 3 (itself), 2
+                                 0.4, 0.7, 0.4, 0.9,                // 20, 30, 20: all asked, so 10; option 4
+                                 0.0, 0.4, 0.4, 0.9});              // rows 1 (itself), 2; 2 again, 3
     TestRun run(random);
     run.start(test::FixedClock());
     const TestOptions options{TestType::Description, 0, false};
 
-    const PressOutcome first = practice.press(run, options);
-    const std::array<QString, 7> captions{{{}, {}, "normal 20", "normal 10", "normal 20", {}, {}}};
-    QCOMPARE(first.description->captions, captions);
-    // Option 4 bears the same text as the right answer but is not the tagged one.
-    QStringList shown{first.description->cardName + " @" + QString::number(first.description->correctOption)};
+    QList<DescriptionQuestion> shown{*practice.press(run, options).description};
     TestAnswer answer;
     for (int chosen : {4, 3, 4}) {
         answer.selectedOption = chosen;
         const PressOutcome next = practice.press(run, options, answer);
         if (next.description)
-            shown.append(next.description->cardName + " @" + QString::number(next.description->correctOption));
+            shown.append(*next.description);
         else
             QCOMPARE(next.kind, Kind::Ended);
     }
-    QCOMPARE(shown, QStringList({"Card 20 @2", "Card 30 @3", "Card 20 @4"}));
-    QCOMPARE(run.askedCardIds(), QVector<int>({20, 30, 20}));
+    QCOMPARE(shown.size(), 3);
+    using Captions = std::array<QString, kAnswerOptions>;
+    QCOMPARE(shown[0].captions, (Captions{{{}, {}, "normal 20", "normal 10", "normal 30", {}, {}}}));
+    QCOMPARE(shown[1].captions, (Captions{{{}, {}, "normal 10", "normal 30", "normal 20", {}, {}}}));
+    QCOMPARE(shown[2].captions, (Captions{{{}, {}, "normal 20", "normal 30", "normal 10", {}, {}}}));
+    QCOMPARE(run.askedCardIds(), QVector<int>({20, 30, 10}));
     QCOMPARE(run.questionScores(), QVector<int>({0, 1, 1}));
     QCOMPARE(run.correctTotal(), 2);
 }
@@ -265,7 +275,8 @@ void TestRunTest::reversedQuestion_turnsPictureAndMeanings_keywordQuestionNever(
     QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
     Practice practice;
     QVERIFY(practice.open(rows));
-    // Card 1; 0.1 -> 1, odd: reversed; option 6; rows 2..6 and 1 for the wrong ones.
+    // Card 1; 0.1 -> 1, odd: reversed; option 6; rows 2..6 for the wrong ones,
+    // and none is left for the sixth.
     test::ScriptedRandom random({0.0, 0.1, 0.99, 0.2, 0.4, 0.6, 0.7, 0.9, 0.0});
     TestRun run(random);
     run.start(test::FixedClock());
@@ -274,7 +285,8 @@ void TestRunTest::reversedQuestion_turnsPictureAndMeanings_keywordQuestionNever(
     QCOMPARE(question.correctOption, 6);
     QCOMPARE(question.captions[6], QStringLiteral("reversed 1"));
     QCOMPARE(nonEmpty(question.captions).size(), 6);
-    for (const QString &caption : question.captions)
+    QVERIFY(!question.shown[5]);
+    for (const QString &caption : nonEmpty(question.captions))
         QVERIFY2(caption.startsWith(QStringLiteral("reversed ")), qPrintable(caption));
     QCOMPARE(question.picture.convertToFormat(QImage::Format_RGB32), turnedHalf(picture));
 
@@ -358,41 +370,48 @@ void TestRunTest::deckWithFewOtherKeywords_leavesBoxesEmpty()
     QCOMPARE(wrong, QStringList(10, QString()) + QStringList({"Dawn", "Ember", "Tide"}));
 }
 
-void TestRunTest::smallCardSets_stillGiveQuestionsAndEnd_data()
+void TestRunTest::fewMeaningsChosen_hidesSurplusOptionsAndNeverRepeatsTheRightText_data()
 {
     QTest::addColumn<int>("deckSize");
     QTest::addColumn<QVector<int>>("groups");
+    QTest::addColumn<int>("meanings"); // different meanings among the cards; 0: each card its own
     QTest::addColumn<int>("questions");
     QTest::addColumn<int>("optionsShown");
     const QVector<int> groupOne{1};
-    // The card's own row once more, then wrong answers lent by the rest of the deck.
-    QTest::addRow("one card chosen from nine") << 9 << groupOne << 1 << 7;
-    QTest::addRow("one card chosen from four") << 4 << groupOne << 1 << 5;
-    QTest::addRow("deck of one card") << 1 << kAllCards << 1 << 2;
-    QTest::addRow("no card chosen") << 3 << QVector<int>{4} << 0 << 0;
+    // The other cards of the deck lend nothing: the user did not choose them.
+    QTest::addRow("one card chosen from nine") << 9 << groupOne << 0 << 1 << 1;
+    QTest::addRow("deck of one card") << 1 << kAllCards << 0 << 1 << 1;
+    QTest::addRow("three cards") << 3 << kAllCards << 0 << 3 << 3;
+    QTest::addRow("six cards sharing two meanings") << 6 << kAllCards << 2 << 6 << 2;
+    QTest::addRow("no card chosen") << 3 << QVector<int>{4} << 0 << 0 << 0;
 }
 
-void TestRunTest::smallCardSets_stillGiveQuestionsAndEnd()
+void TestRunTest::fewMeaningsChosen_hidesSurplusOptionsAndNeverRepeatsTheRightText()
 {
     QFETCH(int, deckSize);
     QFETCH(QVector<int>, groups);
+    QFETCH(int, meanings);
     QFETCH(int, questions);
     QFETCH(int, optionsShown);
     QVector<SampleCard> rows = plainCards(deckSize);
     rows.last().group = 1;
+    for (SampleCard &card : rows) {
+        if (meanings > 0)
+            card.normalMeaning = QStringLiteral("shared %1").arg(card.id % meanings);
+    }
     Practice practice;
     QVERIFY(practice.open(rows, groups));
     RandomRun r;
     const QList<PressOutcome> shown = runToEnd(r.run, practice, TestOptions{TestType::Description, 2, false});
     QCOMPARE(shown.size(), questions);
     QCOMPARE(r.run.correctTotal(), questions);
-    if (questions == 0)
-        return;
-    const DescriptionQuestion &question = *shown.first().description;
-    QCOMPARE(int(std::count(question.shown.cbegin(), question.shown.cend(), true)), optionsShown);
-    QCOMPARE(nonEmpty(question.captions).size(), optionsShown - 1);
-    for (int i = 0; i < kAnswerOptions; ++i)
-        QCOMPARE(question.captions[std::size_t(i)].isEmpty(), !question.shown[std::size_t(i)]);
+    for (const PressOutcome &outcome : shown) {
+        const DescriptionQuestion &question = *outcome.description;
+        QCOMPARE(int(std::count(question.shown.cbegin(), question.shown.cend(), true)), optionsShown);
+        QCOMPARE(nonEmpty(question.captions).size(), optionsShown);
+        for (int i = 0; i < kAnswerOptions; ++i)
+            QCOMPARE(question.captions[std::size_t(i)].isEmpty(), !question.shown[std::size_t(i)]);
+    }
 }
 
 // A generator that keeps giving the same number cannot find fresh rows,
@@ -405,8 +424,9 @@ void TestRunTest::stuckGenerator_stillEndsEveryDraw()
         run.start(test::FixedClock());
         const QList<PressOutcome> shown = runToEnd(run, *shared_, TestOptions{type, 2, false});
         QCOMPARE(shown.size(), 6);
-        // The draw gives up and keeps the asked card; the restart cleared the first test's record.
-        QCOMPARE(run.askedCardIds(), QVector<int>(6, 1));
+        // Each card draw gives up and takes the first unasked card; the
+        // restart cleared the first test's record.
+        QCOMPARE(run.askedCardIds(), QVector<int>({1, 2, 3, 4, 5, 6}));
         QCOMPARE(run.questionScores().size(), 6);
         for (const PressOutcome &outcome : shown)
             QCOMPARE(type == TestType::Keywords ? nonEmpty(outcome.keywords->captions).size()
@@ -443,31 +463,6 @@ void TestRunTest::keywordCountReaction()
     QCOMPARE(r.run.keywordCountWarning(),
              QStringLiteral("You can select only %1 keywords.\r\nPlease unselect one before selecting another keyword")
                  .arg(testLevel(level).keywordsToChoose));
-}
-
-// The draws let the window handle events: a click on "Next Question" then
-// is ignored, and a new test started then takes over from the press.
-void TestRunTest::pressesDuringTheDraws_areIgnoredOrSuperseded()
-{
-    RandomRun r;
-    const TestOptions options{TestType::Description, 1, false};
-    QList<Kind> nested;
-    const auto pressAgain = [&] { nested.append(shared_->press(r.run, options).kind); };
-    QCOMPARE(shared_->press(r.run, options, {}, pressAgain).counterText, QStringLiteral("1 of 6"));
-    QVERIFY(nested.size() >= 2);
-    QCOMPARE(nested, QList<Kind>(nested.size(), Kind::Ignored));
-
-    PressOutcome restarted;
-    const auto restart = [&] {
-        if (restarted.kind == Kind::Question)
-            return;
-        r.run.start(test::FixedClock());
-        restarted = shared_->press(r.run, options);
-    };
-    QCOMPARE(shared_->press(r.run, options, {}, restart).kind, Kind::Superseded);
-    QCOMPARE(restarted.counterText, QStringLiteral("1 of 6"));
-    QVERIFY(r.run.askedCardIds().isEmpty());
-    QCOMPARE(shared_->press(r.run, options).counterText, QStringLiteral("2 of 6"));
 }
 
 QTEST_GUILESS_MAIN(TestRunTest)
