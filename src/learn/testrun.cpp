@@ -77,6 +77,7 @@ void TestRun::start(const Clock &clock)
 {
     correctTotal_ = 0;
     deckKeywords_.clear();
+    slotsByCard_.clear();
     deckKeywordsPath_.clear();
     askedCardIds_.clear();
     asked_.clear();
@@ -253,6 +254,23 @@ DescriptionQuestion TestRun::prepareDescriptionQuestion(const QVector<Card> &car
     return question;
 }
 
+// The deck's slots are read once per test. The keywords of the first card
+// asked go last, which keeps the draws over the other cards' slots where they
+// have always landed.
+void TestRun::readDeckKeywords(Deck &deck)
+{
+    deckKeywordsPath_ = deck.path();
+    deckKeywords_.clear();
+    slotsByCard_.clear();
+    const QVector<KeywordSlot> deckSlots = deck.keywordSlots().value_or(QVector<KeywordSlot>());
+    for (const KeywordSlot &slot : deckSlots) {
+        slotsByCard_[slot.cardId].append(slot.keyword);
+        if (slot.cardId != currentCardId_)
+            deckKeywords_.append(slot.keyword);
+    }
+    deckKeywords_ += slotsByCard_.value(currentCardId_);
+}
+
 void TestRun::placeCorrectKeywords()
 {
     const int boxes = level_.keywordBoxCount;
@@ -299,7 +317,9 @@ KeywordQuestion TestRun::prepareKeywordQuestion(const QVector<Card> &cards, Deck
     // its different keywords run out the remaining places repeat them, so a
     // full score stays within reach; a card without any keyword gives empty
     // places.
-    const QStringList own = deck.keywords(currentCardId_).value_or(QStringList());
+    if (deckKeywordsPath_ != deck.path() || slotsByCard_.isEmpty())
+        readDeckKeywords(deck);
+    const QStringList own = slotsByCard_.value(currentCardId_);
     const QStringList ownDistinct = distinctKeywords(own);
     const int ownRows = int(own.size());
     QStringList cardKeywords;
@@ -331,10 +351,6 @@ KeywordQuestion TestRun::prepareKeywordQuestion(const QVector<Card> &cards, Deck
     // uniformly on the slots of other cards that do not carry one of the
     // card's keywords, as the card's own slots all do. Every look-up below is
     // a hash or a walk that stops at the first find.
-    if (deckKeywordsPath_ != deck.path() || deckKeywords_.isEmpty()) {
-        deckKeywordsPath_ = deck.path();
-        deckKeywords_ = deck.keywordsOfOtherCards(currentCardId_).value_or(QStringList()) + own;
-    }
     const QStringList &others = deckKeywords_;
     const QSet<QString> ownSet(own.cbegin(), own.cend());
     QSet<QString> placed;

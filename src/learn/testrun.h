@@ -5,6 +5,7 @@
 // window owns one TestRun, feeds it the answer read from its controls and
 // copies the prepared question back into them.
 
+#include <QHash>
 #include <QImage>
 #include <QSet>
 #include <QString>
@@ -140,6 +141,7 @@ private:
                                                                  const TestOptions &options);
     [[nodiscard]] KeywordQuestion prepareKeywordQuestion(const QVector<Card> &cards, Deck &deck, int level);
     [[nodiscard]] QImage testCardPicture(Deck &deck) const;
+    void readDeckKeywords(Deck &deck);
     void placeCorrectKeywords();
 
     RandomSource &random_;
@@ -160,6 +162,7 @@ private:
     // The keywords of every slot of the deck, read once per test (a deck of
     // 10,000 cards holds 70,000), and the deck they were read from.
     QStringList deckKeywords_;
+    QHash<int, QStringList> slotsByCard_;
     QString deckKeywordsPath_;
 };
 

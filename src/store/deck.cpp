@@ -184,16 +184,15 @@ std::optional<QStringList> Deck::keywords(int cardId)
     return result;
 }
 
-std::optional<QStringList> Deck::keywordsOfOtherCards(int cardId)
+std::optional<QVector<KeywordSlot>> Deck::keywordSlots()
 {
-    auto *stmt = file_.prepare("SELECT " BOUNDED("keyword") " FROM tblKeywords WHERE NOT CardID = ? ORDER BY rowid");
+    auto *stmt = file_.prepare("SELECT CardID, " BOUNDED("keyword") " FROM tblKeywords ORDER BY rowid");
     if (!stmt)
         return std::nullopt;
-    sqlite3_bind_int(stmt->get(), 1, cardId);
-    QStringList result;
+    QVector<KeywordSlot> result;
     int step = SQLITE_ROW;
     while ((step = stmt->step()) == SQLITE_ROW)
-        result.append(columnText(stmt->get(), 0));
+        result.append(KeywordSlot{sqlite3_column_int(stmt->get(), 0), columnText(stmt->get(), 1)});
     stmt->reset();
     if (step != SQLITE_DONE) {
         (void)file_.fail(QStringLiteral("Cannot read the keywords"));

@@ -43,6 +43,12 @@ struct Card
 
 inline constexpr int kSlotsPerCard = 7;
 
+struct KeywordSlot
+{
+    int cardId = 0;
+    QString keyword;
+};
+
 class Deck
 {
 public:
@@ -66,8 +72,9 @@ public:
     [[nodiscard]] QByteArray picture(int cardId);
     // The card's slots in slot order, empty ones included.
     [[nodiscard]] std::optional<QStringList> keywords(int cardId);
-    // The slots of every other card, in slot order.
-    [[nodiscard]] std::optional<QStringList> keywordsOfOtherCards(int cardId);
+    // Every slot of the deck in slot order, with the card it belongs to: one
+    // read for callers that would otherwise look up card after card.
+    [[nodiscard]] std::optional<QVector<KeywordSlot>> keywordSlots();
     // Some slot's keyword is Null or empty.
     [[nodiscard]] std::optional<bool> hasMissingKeyword();
     // Some slot holds empty text in keyword, cardname, id or CardID.
