@@ -5,6 +5,8 @@
 #include "app/services.h"
 #include "app/shell.h"
 #include "app/updatereminder.h"
+#include "goals/goalscontroller.h"
+#include "goals/goalspage.h"
 #include "learn/memorizepage.h"
 #include "learn/picturebox.h"
 #include "learn/resultspage.h"
@@ -36,10 +38,8 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     auto *layout = new QVBoxLayout(central);
     SSTab1 = new QTabWidget(central);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    // The goal list fills this page.
-    goalsPage_ = new QWidget;
-    goalsPage_->setObjectName(QStringLiteral("tabGoals"));
-    new QVBoxLayout(goalsPage_);
+    goals_ = new goals::GoalsController(services_, this);
+    goalsPage_ = goals_->page();
     settings_ = new SettingsPage;
     memorize_ = new MemorizePage;
     test_ = new TestPage;
@@ -136,6 +136,7 @@ Opening FrmMain::load()
         return Opening::Refused;
     }
 
+    goals_->load();
     settings_->setTestSettings(readTestSettings(services_.settings));
     tabs_.windowOpened();
     applyTabAvailability();

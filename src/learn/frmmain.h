@@ -21,6 +21,9 @@ class QTabWidget;
 
 namespace velmora {
 
+namespace goals {
+class GoalsController;
+}
 struct Services;
 class MemorizePage;
 class ResultsPage;
@@ -107,6 +110,7 @@ private:
     QString reportText_;
 
     QTabWidget *SSTab1 = nullptr;
+    goals::GoalsController *goals_ = nullptr;
     QWidget *goalsPage_ = nullptr;
     SettingsPage *settings_ = nullptr;
     MemorizePage *memorize_ = nullptr;

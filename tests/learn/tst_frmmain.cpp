@@ -5,6 +5,7 @@
 #include "windowprobe.h"
 
 #include "app/services.h"
+#include "goals/goalspage.h"
 #include "learn/frmmain.h"
 #include "learn/picturebox.h"
 #include "store/paths.h"
@@ -191,6 +192,8 @@ void TstFrmMain::opening_listsDecksUnselectedOnTheSettingsTab()
     QCOMPARE(tabs()->currentIndex(), int(TabSettings));
     QCOMPARE(tabState(), QStringLiteral("000"));
     QVERIFY(prompter_.records().isEmpty());
+    // The first tab is the goal list.
+    QVERIFY(qobject_cast<goals::GoalsPage *>(tabs()->widget(TabGoals)));
 }
 
 void TstFrmMain::opening_withoutDefaultDeck_tellsAndStops()
