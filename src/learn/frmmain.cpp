@@ -65,7 +65,7 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     applyTabAvailability();
     connectPages();
     // The smallest size at which the settings tab stays readable.
-    setMinimumSize(760, 560);
+    setMinimumSize(900, 720);
     resize(1000, 720);
 }
 

@@ -443,7 +443,7 @@ void TstFrmMainTest::startScreen_opensTheWindowAndBackReturns()
     // The reminder's first run writes its date and asks nothing.
     QVERIFY(settings_->contains(QStringLiteral("Duration")));
 
-    const QRect where(30, 40, 770, 565);
+    const QRect where(30, 40, 920, 730);
     main->setGeometry(where);
     QTest::mouseClick(button(QStringLiteral("cmdBack")), Qt::LeftButton);
     QVERIFY(begin_->isVisible());

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace velmora {
 
@@ -87,7 +88,8 @@ QWidget *openMainWindowShowcase(FrmBegin &begin, const QString &name)
     if (name == QLatin1String("main-minimum")) {
         window->resize(window->minimumSize());
     } else if (name == QLatin1String("main-maximized")) {
-        window->showMaximized();
+        // Xvfb has no window manager to maximize it: the whole screen instead.
+        window->setGeometry(window->screen()->availableGeometry());
     } else if (name == QLatin1String("memorize")) {
         if (auto *decks = child<QComboBox>(*window, QStringLiteral("cboTutors")))
             decks->setCurrentIndex(0);
