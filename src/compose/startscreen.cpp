@@ -20,9 +20,16 @@ void offerWindowsFromStartScreen(FrmBegin &begin, Services &services)
             window->restoreGeometry(*geometry);
         QObject::connect(window, &FrmMain::goingBack, window,
                          [window, geometry] { *geometry = window->saveGeometry(); });
-        if (window->load() == Opening::Refused) {
+        switch (window->load()) {
+        case Opening::Refused:
             delete window;
             return nullptr;
+        case Opening::ToTray:
+            // In the tray the window waits for the user; the start screen goes.
+            from.hide();
+            return nullptr;
+        case Opening::Show:
+            break;
         }
         // The start screen shows the window, once.
         return window;

@@ -13,6 +13,8 @@
 #include "learn/settingspage.h"
 #include "learn/testpage.h"
 #include "learn/testreport.h"
+#include "resident/residentcontroller.h"
+#include "resident/systemtrayframe.h"
 #include "store/paths.h"
 #include "store/pictures.h"
 
@@ -40,7 +42,9 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     goals_ = new goals::GoalsController(services_, this);
     goalsPage_ = goals_->page();
-    settings_ = new SettingsPage;
+    auto *fraSystemTray = new SystemTrayFrame;
+    settings_ = new SettingsPage(fraSystemTray);
+    resident_ = new ResidentController(services_, this, fraSystemTray, this);
     memorize_ = new MemorizePage;
     test_ = new TestPage;
     results_ = new ResultsPage;
@@ -96,8 +100,9 @@ void FrmMain::connectPages()
     connect(settings_, &SettingsPage::testRequested, this, &FrmMain::cmdStartTest2_Click);
     connect(settings_, &SettingsPage::groupsChanged, this,
             [this] { memorize_->setNextEnabled(settings_->anyGroup()); });
-    connect(settings_, &SettingsPage::saveDefaultsRequested, this,
-            [this] { writeTestSettings(services_.settings, settings_->testSettings(), settings_->startAtSysTray()); });
+    connect(settings_, &SettingsPage::saveDefaultsRequested, this, [this] {
+        writeTestSettings(services_.settings, settings_->testSettings(), resident_->runAtSysTrayTicked());
+    });
     connect(settings_, &SettingsPage::vendorPageRequested, this, [](VendorPage page) { OpenVendorPage(page); });
     connect(memorize_, &MemorizePage::nextRequested, this, &FrmMain::cmdNext_Click);
     connect(memorize_, &MemorizePage::previousRequested, this, &FrmMain::cmdPrevious_Click);
@@ -109,6 +114,7 @@ void FrmMain::connectPages()
             [this] { (void)saveTestReport(services_.prompter, reportText_, this); });
     connect(cmdBack, &QPushButton::clicked, this, &FrmMain::cmdBack_Click);
     connect(cmdNav, &QPushButton::clicked, this, &FrmMain::endProgram);
+    connect(resident_, &ResidentController::exitRequested, this, &FrmMain::endProgram);
     connect(mnuTabGoals, &QAction::triggered, this, [this] { selectTab(TabGoals); });
     connect(mnuTabSettings, &QAction::triggered, this, &FrmMain::mnuTabSettings_Click);
     connect(mnuBack, &QAction::triggered, this, &FrmMain::cmdBack_Click);
@@ -138,10 +144,11 @@ Opening FrmMain::load()
 
     goals_->load();
     settings_->setTestSettings(readTestSettings(services_.settings));
+    resident_->restoreStartupOptions();
     tabs_.windowOpened();
     applyTabAvailability();
     selectTab(TabSettings);
-    return Opening::Show;
+    return resident_->goToTrayIfStartedAtLogon() ? Opening::ToTray : Opening::Show;
 }
 
 // ---------------------------------------------------------------- deck and practice

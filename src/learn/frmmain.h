@@ -26,12 +26,13 @@ class GoalsController;
 }
 struct Services;
 class MemorizePage;
+class ResidentController;
 class ResultsPage;
 class SettingsPage;
 class TestPage;
 
 // What the window's opening leaves to its opener.
-enum class Opening { Show, Refused };
+enum class Opening { Show, Refused, ToTray };
 
 class FrmMain : public QMainWindow
 {
@@ -43,7 +44,7 @@ public:
 
     // The window's opening; it never shows the window itself. Refused when the
     // installation lacks the default deck: the user has been told and every
-    // window is being closed.
+    // window is being closed. ToTray when a logon start put it in the tray.
     [[nodiscard]] Opening load();
 
     // Opens the deck chosen in cboTutors and its card set. On refusal the user
@@ -111,6 +112,7 @@ private:
 
     QTabWidget *SSTab1 = nullptr;
     goals::GoalsController *goals_ = nullptr;
+    ResidentController *resident_ = nullptr;
     QWidget *goalsPage_ = nullptr;
     SettingsPage *settings_ = nullptr;
     MemorizePage *memorize_ = nullptr;

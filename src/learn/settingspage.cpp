@@ -28,7 +28,7 @@ void chooseOption(QRadioButton *option)
 
 } // namespace
 
-SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
+SettingsPage::SettingsPage(QWidget *startupFrame, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("tabSettings"));
     auto *columns = new QHBoxLayout(this);
@@ -38,7 +38,7 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
     columns->addLayout(right, 1);
     buildTutorChoice(left);
     buildGroups(left);
-    buildTestOptions(right);
+    buildTestOptions(right, startupFrame);
 
     // The state the window is designed with; setTestSettings changes it.
     chkMajor->setChecked(true);
@@ -124,7 +124,7 @@ void SettingsPage::buildGroups(QVBoxLayout *column)
     column->addWidget(fraFullBrand);
 }
 
-void SettingsPage::buildTestOptions(QVBoxLayout *column)
+void SettingsPage::buildTestOptions(QVBoxLayout *column, QWidget *startupFrame)
 {
     auto *frame2 = named(new QGroupBox(QStringLiteral("Test Type")), QStringLiteral("Frame2"));
     auto *typeLayout = new QHBoxLayout(frame2);
@@ -160,23 +160,7 @@ void SettingsPage::buildTestOptions(QVBoxLayout *column)
         1);
     column->addWidget(frame1);
 
-    auto *fraSystemTray =
-        named(new QGroupBox(QStringLiteral("Run on Windows Start-Up")), QStringLiteral("fraSystemTray"));
-    auto *trayLayout = new QVBoxLayout(fraSystemTray);
-    optRun = named(new QRadioButton(QStringLiteral("Run at start-up")), QStringLiteral("optRun"));
-    optDontRun = named(new QRadioButton(QStringLiteral("Don't run at start-up")), QStringLiteral("optDontRun"));
-    chkSysTray = named(new QCheckBox(QStringLiteral("Start at system tray")), QStringLiteral("chkSysTray"));
-    optDontRun->setChecked(true);
-    chkSysTray->setEnabled(false);
-    trayLayout->addWidget(optRun);
-    trayLayout->addWidget(optDontRun);
-    trayLayout->addWidget(chkSysTray);
-    trayLayout->addWidget(wrappingLabel(
-        QStringLiteral("Label14"),
-        QStringLiteral("This is a very important setting. Remember that if you want to get the most benefit from "
-                       "this program then you must have it running at all times.\nIt is also important that you "
-                       "keep your goals in mind, hence starting in system tray will be a deterrent to those goals.")));
-    column->addWidget(fraSystemTray);
+    column->addWidget(startupFrame);
 
     cmdSaveSettings =
         named(new QPushButton(QStringLiteral("Save Current Settings As Default")), QStringLiteral("cmdSaveSettings"));
@@ -301,11 +285,6 @@ int SettingsPage::difficulty() const
 bool SettingsPage::reversedAllowed() const
 {
     return chkReversed->isChecked();
-}
-
-bool SettingsPage::startAtSysTray() const
-{
-    return chkSysTray->isChecked();
 }
 
 } // namespace velmora

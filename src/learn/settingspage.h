@@ -27,7 +27,8 @@ class SettingsPage : public QWidget
     Q_OBJECT
 
 public:
-    explicit SettingsPage(QWidget *parent = nullptr);
+    // The run-at-start-up frame is made and driven by the window.
+    explicit SettingsPage(QWidget *startupFrame, QWidget *parent = nullptr);
 
     // The list starts with no entry chosen.
     void setDeckNames(const QStringList &names);
@@ -44,7 +45,6 @@ public:
     [[nodiscard]] TestType testType() const;
     [[nodiscard]] int difficulty() const;
     [[nodiscard]] bool reversedAllowed() const;
-    [[nodiscard]] bool startAtSysTray() const;
 
 signals:
     void deckActivated();
@@ -58,7 +58,7 @@ signals:
 private:
     void buildTutorChoice(QVBoxLayout *column);
     void buildGroups(QVBoxLayout *column);
-    void buildTestOptions(QVBoxLayout *column);
+    void buildTestOptions(QVBoxLayout *column, QWidget *startupFrame);
     void connectReactions();
     void keepOneSuitTicked(int index);
 
@@ -75,9 +75,6 @@ private:
     LinkLabel *Label6 = nullptr;
     LinkLabel *lblCobrand = nullptr;
     LinkLabel *lblFullBrand = nullptr;
-    QRadioButton *optRun = nullptr;
-    QRadioButton *optDontRun = nullptr;
-    QCheckBox *chkSysTray = nullptr;
 };
 
 } // namespace velmora

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -148,8 +149,11 @@ void TstFrmMainTest::init()
 void TstFrmMainTest::cleanup()
 {
     QList<QPointer<QWidget>> windows;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        windows.append(window);
+    // Pop-up menus belong to the window that made them.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!qobject_cast<QMenu *>(window))
+            windows.append(window);
+    }
     for (const QPointer<QWidget> &window : windows)
         delete window.data();
     services_.reset();
