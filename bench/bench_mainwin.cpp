@@ -101,8 +101,13 @@ void BM_OpenMainWindow(benchmark::State &state)
     Fixture &f = fixture();
     f.startScreen.show();
     for (auto _ : state) {
-        FrmMain *window = FrmMain::showFromStartScreen(f.services, &f.startScreen);
-        if (!window || !QTest::qWaitForWindowExposed(window))
+        auto *window = new FrmMain(f.services, &f.startScreen);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        if (window->load() != Opening::Show)
+            qFatal("the main window did not open");
+        window->show();
+        f.startScreen.hide();
+        if (!QTest::qWaitForWindowExposed(window))
             qFatal("the main window did not open");
         window->repaint();
         state.PauseTiming();
@@ -116,7 +121,7 @@ BENCHMARK(BM_OpenMainWindow)->Unit(benchmark::kMillisecond);
 // Opens the window on screen at a large size, where pictures cost the most to paint.
 void showLarge(FrmMain &window)
 {
-    if (!window.load())
+    if (window.load() != Opening::Show)
         qFatal("the main window did not open");
     window.resize(1600, 1000);
     window.show();
@@ -159,7 +164,7 @@ BENCHMARK(BM_NextCard)->Unit(benchmark::kMillisecond);
 void answer(FrmMain &window)
 {
     const TestRun &run = window.testRun();
-    if (window.testType() == kTestTypeDescription) {
+    if (window.testType() == TestType::Description) {
         window.findChild<QRadioButton *>(QStringLiteral("optAnswer%1").arg(run.firstAnswer()))->click();
         return;
     }
@@ -213,13 +218,16 @@ void BM_NextQuestion(benchmark::State &state)
         test.window.repaint();
     }
 }
-BENCHMARK(BM_NextQuestion)->Arg(kTestTypeDescription)->Arg(kTestTypeKeywords)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NextQuestion)
+    ->Arg(int(TestType::Description))
+    ->Arg(int(TestType::Keywords))
+    ->Unit(benchmark::kMillisecond);
 
 // A whole keyword test at the advanced level, from "Test Me" to the report.
 void BM_WholeKeywordTest(benchmark::State &state)
 {
     Fixture &f = fixture();
-    TestWindow test(kTestTypeKeywords);
+    TestWindow test(int(TestType::Keywords));
     for (auto _ : state) {
         f.prompter.clear();
         test.start();

@@ -34,7 +34,7 @@ TestSettings readTestSettings(const SettingsStore &store)
     settings.minor = readCheck(store, settingskeys::kMinorArcana, defaults.minor);
     for (int i = 0; i < kSuitCount; ++i)
         settings.suits[i] = readCheck(store, settingskeys::kSuits[i], defaults.suits[i]);
-    settings.testType = readIndex(store, settingskeys::kTestType, kTestTypeCount, defaults.testType);
+    settings.testType = TestType(readIndex(store, settingskeys::kTestType, kTestTypeCount, int(defaults.testType)));
     settings.difficulty = readIndex(store, settingskeys::kDifficulty, kDifficultyCount, defaults.difficulty);
     return settings;
 }
@@ -45,7 +45,7 @@ void writeTestSettings(SettingsStore &store, const TestSettings &settings, bool 
     writeNumber(store, settingskeys::kMinorArcana, settings.minor ? 1 : 0);
     for (int i = 0; i < kSuitCount; ++i)
         writeNumber(store, settingskeys::kSuits[i], settings.suits[i] ? 1 : 0);
-    writeNumber(store, settingskeys::kTestType, settings.testType == kTestTypeDescription ? 0 : 1);
+    writeNumber(store, settingskeys::kTestType, int(settings.testType));
     writeNumber(store, settingskeys::kDifficulty, settings.difficulty);
     store.setValue(QString::fromLatin1(settingskeys::kRunAtSysTray),
                    runAtSysTray ? QStringLiteral("True") : QStringLiteral("False"));

@@ -3,6 +3,7 @@
 // The test options as kept in the settings store between runs.
 
 #include "learn/cardselection.h"
+#include "learn/testrun.h"
 
 #include <QString>
 
@@ -12,8 +13,6 @@ namespace velmora {
 
 class SettingsStore;
 
-inline constexpr int kTestTypeDescription = 0;
-inline constexpr int kTestTypeKeywords = 1;
 inline constexpr int kTestTypeCount = 2;
 inline constexpr int kDifficultyCount = 3;
 
@@ -22,7 +21,7 @@ struct TestSettings
     bool major = true;
     bool minor = true;
     std::array<bool, kSuitCount> suits{true, true, true, true};
-    int testType = kTestTypeKeywords;
+    TestType testType = TestType::Keywords;
     int difficulty = 0;
 };
 

@@ -5,11 +5,13 @@
 #include "windowprobe.h"
 
 #include "app/services.h"
+#include "goals/goalspage.h"
 #include "learn/frmmain.h"
 #include "learn/picturebox.h"
 #include "store/paths.h"
 #include "store/pictures.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -26,7 +28,12 @@ using namespace velmora::test;
 namespace {
 
 // Catalog rows of the shared program folder, in row order.
-enum Entry { Broken, Classic, TwinRefused, TwinComplete, Holey, Ghost, Single };
+enum Entry { Broken, Classic, TwinRefused, TwinComplete, Holey, Ghost, Single, Strange };
+
+const QString kStrangeDeck = QStringLiteral("<img src=\"/dev/zero\">") + QString(300, QLatin1Char('W'));
+// Card names that rich text would turn into a picture, a colour or bold.
+const QStringList kStrangeNames{QStringLiteral("<font color=red>x</font>"), QStringLiteral("<b>X</b>"),
+                                QString(300, QLatin1Char('M'))};
 
 QList<SampleCard> firstCards(int count, const QString &prefix = QString())
 {
@@ -67,6 +74,9 @@ private slots:
     void memorize_nextAndPreviousStopAtBothEnds();
     void memorize_emptySelection_showsNothingAndCannotMove();
     void tabs_followThePracticeAndTheTabOnScreenStaysEnabled();
+    void opening_leavesTheShowingToTheOpener();
+    void strangeNames_showAsPlainTextAndNeverWidenTheWindow();
+    void controls_allHaveAccessibleNames();
 
 private:
     FrmMain &openWindow();
@@ -115,6 +125,9 @@ void TstFrmMain::initTestCase()
     twinRefused[2].keywords[6] = QString();
     QList<SampleCard> holey = firstCards(2);
     holey[1].keywords[0] = QStringLiteral("");
+    QList<SampleCard> strange = firstCards(3);
+    for (int i = 0; i < 3; ++i)
+        strange[i].name = kStrangeNames[i];
 
     const QList<std::tuple<QString, QString, QList<SampleCard>>> decks{
         {QStringLiteral("Broken"), QStringLiteral("Tutor6.vdk"), broken},
@@ -124,6 +137,7 @@ void TstFrmMain::initTestCase()
         {QStringLiteral("Holey"), QStringLiteral("Tutor4.vdk"), holey},
         {QStringLiteral("Ghost"), QStringLiteral("Tutor9.vdk"), {}},
         {QStringLiteral("Single"), QStringLiteral("Tutor5.vdk"), firstCards(1)},
+        {kStrangeDeck, QStringLiteral("Tutor7.vdk"), strange},
     };
     for (const auto &[name, dbName, cards] : decks) {
         QVERIFY(addCatalogRow(name, dbName));
@@ -173,11 +187,13 @@ void TstFrmMain::opening_listsDecksUnselectedOnTheSettingsTab()
     QStringList names;
     for (int i = 0; i < list->count(); ++i)
         names.append(list->itemText(i));
-    QCOMPARE(names, (QStringList{"Broken", "Classic", "Twin", "Twin", "Holey", "Ghost", "Single"}));
+    QCOMPARE(names, (QStringList{"Broken", "Classic", "Twin", "Twin", "Holey", "Ghost", "Single", kStrangeDeck}));
     QCOMPARE(list->currentIndex(), -1);
     QCOMPARE(tabs()->currentIndex(), int(TabSettings));
     QCOMPARE(tabState(), QStringLiteral("000"));
     QVERIFY(prompter_.records().isEmpty());
+    // The first tab is the goal list.
+    QVERIFY(qobject_cast<goals::GoalsPage *>(tabs()->widget(TabGoals)));
 }
 
 void TstFrmMain::opening_withoutDefaultDeck_tellsAndStops()
@@ -188,7 +204,7 @@ void TstFrmMain::opening_withoutDefaultDeck_tellsAndStops()
     settings_->setValue(QStringLiteral("TestType"), QStringLiteral("0"));
 
     FrmMain window(*services_);
-    QVERIFY(!window.load());
+    QVERIFY(window.load() == Opening::Refused);
     QCOMPARE(prompter_.messages().size(), 1);
     const Prompt prompt = prompter_.messages().first();
     QCOMPARE(prompt.text, QStringLiteral("Required files missing. Please reinstall Velmora"));
@@ -467,6 +483,7 @@ void TstFrmMain::memorize_emptySelection_showsNothingAndCannotMove()
     choose(Single);
     click("cmdSetOption");
     QCOMPARE(memorizeState(), QStringLiteral("Major 1 < >"));
+    QVERIFY(!child(QStringLiteral("lblNoCards"))->isVisible());
     window_->mnuTabSettings_Click();
 
     clickBox(QStringLiteral("chkMinor"));
@@ -476,6 +493,7 @@ void TstFrmMain::memorize_emptySelection_showsNothingAndCannotMove()
     QCOMPARE(tabs()->currentIndex(), int(TabMemorize));
     QCOMPARE(window_->cardSet().size(), 0);
     QCOMPARE(memorizeState(), QString());
+    QVERIFY(child(QStringLiteral("lblNoCards"))->isVisible());
     QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtKeywords"))->toPlainText() +
                  child<QPlainTextEdit>(QStringLiteral("txtNormalMeaning"))->toPlainText(),
              QString());
@@ -515,9 +533,46 @@ void TstFrmMain::tabs_followThePracticeAndTheTabOnScreenStaysEnabled()
     window_->selectTab(TabResults);
     QCOMPARE(tabs()->currentIndex(), int(TabResults));
     QCOMPARE(tabState(), QStringLiteral("100"));
-    window_->mnuTabGoals_Click();
+    window_->findChild<QAction *>(QStringLiteral("mnuTabGoals"))->trigger();
     QCOMPARE(tabs()->currentIndex(), int(TabGoals));
     QVERIFY(prompter_.records().isEmpty());
+}
+
+// ---------------------------------------------------------------- opening, names, accessibility
+
+void TstFrmMain::opening_leavesTheShowingToTheOpener()
+{
+    FrmMain window(*services_);
+    QVERIFY(window.load() == Opening::Show);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.currentTab(), int(TabSettings));
+}
+
+void TstFrmMain::strangeNames_showAsPlainTextAndNeverWidenTheWindow()
+{
+    openWindow();
+    const int width = window_->width();
+    choose(Strange);
+    click("cmdSetOption");
+    auto *name = child<QLabel>(QStringLiteral("lblCardNameMemorize"));
+    for (const QString &expected : kStrangeNames) {
+        QCOMPARE(name->text(), expected);
+        QCOMPARE(name->textFormat(), Qt::PlainText);
+        QCoreApplication::processEvents();
+        QCOMPARE(window_->width(), width);
+        QVERIFY(window_->minimumSizeHint().width() <= width);
+        click("cmdNext");
+    }
+    QVERIFY(prompter_.records().isEmpty());
+}
+
+void TstFrmMain::controls_allHaveAccessibleNames()
+{
+    openWindow();
+    QCOMPARE(unnamedControls(child(QStringLiteral("tabSettings"))), QStringList());
+    choose(Classic);
+    click("cmdSetOption");
+    QCOMPARE(unnamedControls(child(QStringLiteral("tabMemorize"))), QStringList());
 }
 
 QTEST_MAIN(TstFrmMain)

@@ -5,6 +5,7 @@
 #include "testhome.h"
 #include "windowprobe.h"
 
+#include "app/enterkey.h"
 #include "app/frmbegin.h"
 #include "app/shell.h"
 #include "learn/frmmain.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -56,6 +58,9 @@ private slots:
     void wholeTest();
     void fourthTickAtBeginnerLevel_isUndoneWithAWarning();
     void settingsTabMidTest_closesTheTestAndTestMeStartsAfresh();
+    void keyboardOnly_takesAWholeTest();
+    void strangeTexts_showAsPlainTextAndNeverWidenTheWindow_data();
+    void strangeTexts_showAsPlainTextAndNeverWidenTheWindow();
     void startScreen_opensTheWindowAndBackReturns();
     void exits_endTheProgram_data();
     void exits_endTheProgram();
@@ -82,6 +87,7 @@ private:
 
     std::unique_ptr<TestHome> home_;
     QHash<QString, QImage> pictures_;
+    QStringList strangeNames_;
     std::unique_ptr<SettingsStore> settings_;
     ScriptedPrompter prompter_;
     FixedClock clock_;
@@ -104,6 +110,30 @@ void TstFrmMainTest::initTestCase()
             home_->createDeck(QStringLiteral("tutor/Tutor1.vdk")));
     QVERIFY(writeCards(paths::defaultDeck(), cards));
     QVERIFY(addCatalogRow(QStringLiteral("Classic"), QStringLiteral("Tutor1.vdk")));
+
+    // The Cups of a second deck carry texts that rich text would turn into a
+    // picture, a colour or bold, and words too long for any line.
+    QList<SampleCard> strange = cards;
+    const QStringList marks{QStringLiteral("<img src=\"/dev/zero\">"), QStringLiteral("<font color=red>x</font>"),
+                            QStringLiteral("<b>X</b>")};
+    int i = 0;
+    for (SampleCard &card : strange) {
+        if (card.group != 1)
+            continue;
+        const QString mark = marks[i % 3];
+        card.name = i % 4 == 3 ? QString(300, QLatin1Char('M')) + QString::number(i) : mark + QString::number(i);
+        card.normalMeaning = mark + QString(200, QLatin1Char('N')) + QString::number(i);
+        card.reversedMeaning = mark + QStringLiteral(" reversed ") + QString::number(i);
+        for (int slot = 0; slot < card.keywords.size(); ++slot)
+            card.keywords[slot] = slot == 0 ? QString(60, QLatin1Char('K')) + QString::number(i)
+                                            : marks[slot % 3] + QString::number(i * 10 + slot);
+        strangeNames_.append(card.name);
+        ++i;
+    }
+    QVERIFY(home_->createDeck(QStringLiteral("tutor/Tutor2.vdk")) &&
+            writeCards(paths::deckDatabase(QStringLiteral("Tutor2.vdk")), strange));
+    QVERIFY(addCatalogRow(QStringLiteral("<b>Strange</b>"), QStringLiteral("Tutor2.vdk")));
+    installEnterActivatesButtons(*qApp);
 }
 
 void TstFrmMainTest::init()
@@ -119,8 +149,11 @@ void TstFrmMainTest::init()
 void TstFrmMainTest::cleanup()
 {
     QList<QPointer<QWidget>> windows;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        windows.append(window);
+    // Pop-up menus belong to the window that made them.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!qobject_cast<QMenu *>(window))
+            windows.append(window);
+    }
     for (const QPointer<QWidget> &window : windows)
         delete window.data();
     services_.reset();
@@ -157,7 +190,7 @@ FrmMain *TstFrmMainTest::openFromStartScreen()
 int TstFrmMainTest::answer(bool right)
 {
     const TestRun &run = window_->testRun();
-    if (window_->testType() == kTestTypeDescription) {
+    if (window_->testType() == TestType::Description) {
         int chosen = run.correctOption();
         if (!right)
             chosen = chosen == run.firstAnswer() ? chosen + 1 : run.firstAnswer();
@@ -197,7 +230,7 @@ void TstFrmMainTest::wholeTest()
     QFETCH(int, level);
     QFETCH(QString, shown);
     QFETCH(int, toChoose);
-    const bool description = testType == kTestTypeDescription;
+    const bool description = TestType(testType) == TestType::Description;
     const int n = 14;
     openWindow(testType, level);
 
@@ -286,7 +319,7 @@ void TstFrmMainTest::wholeTest()
 
 void TstFrmMainTest::fourthTickAtBeginnerLevel_isUndoneWithAWarning()
 {
-    openWindow(kTestTypeKeywords, 0);
+    openWindow(int(TestType::Keywords), 0);
     QTest::mouseClick(button(QStringLiteral("cmdStartTest2")), Qt::LeftButton);
     QPushButton *next = button(QStringLiteral("cmdNextQuestion"));
     for (int i = 0; i < 3; ++i) {
@@ -310,7 +343,7 @@ void TstFrmMainTest::fourthTickAtBeginnerLevel_isUndoneWithAWarning()
 
 void TstFrmMainTest::settingsTabMidTest_closesTheTestAndTestMeStartsAfresh()
 {
-    openWindow(kTestTypeDescription, 1);
+    openWindow(int(TestType::Description), 1);
     QTest::mouseClick(button(QStringLiteral("cmdStartTest2")), Qt::LeftButton);
     for (int k = 0; k < 2; ++k) {
         answer(true);
@@ -334,6 +367,75 @@ void TstFrmMainTest::settingsTabMidTest_closesTheTestAndTestMeStartsAfresh()
     QVERIFY(prompter_.records().isEmpty());
 }
 
+// ---------------------------------------------------------------- keyboard and strange texts
+
+void TstFrmMainTest::keyboardOnly_takesAWholeTest()
+{
+    openWindow(int(TestType::Description), 0);
+    const auto key = [](Qt::Key pressed) { QTest::keyClick(QApplication::focusWidget(), pressed); };
+    button(QStringLiteral("cmdStartTest2"))->setFocus();
+    key(Qt::Key_Return);
+    for (int k = 1; k <= 14; ++k) {
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(QStringLiteral("picResult")));
+        const TestRun &run = window_->testRun();
+        // The options shown are numbered from the top.
+        key(Qt::Key(Qt::Key_1 + run.correctOption() - run.firstAnswer()));
+        QVERIFY(option(run.correctOption())->isChecked());
+        QCOMPARE(QApplication::focusWidget(), button(QStringLiteral("cmdNextQuestion")));
+        key(Qt::Key_Enter);
+    }
+    QCOMPARE(currentTab(), int(TabResults));
+    QCOMPARE(text("lblResultInfo"), QStringLiteral("14 out of 14 questions correct"));
+}
+
+void TstFrmMainTest::strangeTexts_showAsPlainTextAndNeverWidenTheWindow_data()
+{
+    QTest::addColumn<int>("testType");
+    QTest::addRow("description") << int(TestType::Description);
+    QTest::addRow("keywords") << int(TestType::Keywords);
+}
+
+void TstFrmMainTest::strangeTexts_showAsPlainTextAndNeverWidenTheWindow()
+{
+    QFETCH(int, testType);
+    openWindow(testType, 2);
+    child<QComboBox>(QStringLiteral("cboTutors"))->setCurrentIndex(1);
+    const int width = window_->width();
+    QTest::mouseClick(button(QStringLiteral("cmdStartTest2")), Qt::LeftButton);
+    auto *name = child<QLabel>(QStringLiteral("lblCardName"));
+    QVERIFY(name->textFormat() == Qt::PlainText);
+    QVector<QRect> boxes;
+    QStringList asked;
+    for (int k = 1; k <= 14; ++k) {
+        QVERIFY(strangeNames_.contains(name->text()));
+        asked.append(name->text());
+        for (int i = 0; i < kAnswerOptions; ++i) {
+            auto *caption = child<QLabel>(QStringLiteral("lblAnswer%1").arg(i));
+            QVERIFY(caption->textFormat() == Qt::PlainText);
+            QCOMPARE(option(i)->accessibleName(), caption->text());
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(window_->width(), width);
+        QVERIFY(window_->minimumSizeHint().width() <= width);
+        QCOMPARE(unnamedControls(child<QWidget>(QStringLiteral("tabTest"))), QStringList());
+        // The keyword grid stays where it was between questions.
+        QVector<QRect> now;
+        for (int i = 0; i < kKeywordBoxes; ++i)
+            now.append(box(i)->geometry());
+        if (TestType(testType) == TestType::Keywords && k > 1)
+            QCOMPARE(now, boxes);
+        boxes = now;
+        answer(true);
+        pressNext();
+    }
+    QCOMPARE(currentTab(), int(TabResults));
+    const QString report = child<QPlainTextEdit>(QStringLiteral("txtResult"))->toPlainText();
+    for (const QString &shown : asked)
+        QVERIFY(report.contains(shown));
+    QVERIFY(child<QLabel>(QStringLiteral("lblResultInfo"))->textFormat() == Qt::PlainText);
+    QCOMPARE(window_->width(), width);
+}
+
 // ---------------------------------------------------------------- start screen and exit
 
 void TstFrmMainTest::startScreen_opensTheWindowAndBackReturns()
@@ -345,11 +447,23 @@ void TstFrmMainTest::startScreen_opensTheWindowAndBackReturns()
     // The reminder's first run writes its date and asks nothing.
     QVERIFY(settings_->contains(QStringLiteral("Duration")));
 
+    const QRect where(30, 40, 920, 730);
+    main->setGeometry(where);
     QTest::mouseClick(button(QStringLiteral("cmdBack")), Qt::LeftButton);
     QVERIFY(begin_->isVisible());
     QTRY_VERIFY(main.isNull());
     QVERIFY(prompter_.records().isEmpty());
     QCOMPARE(ends_, 0);
+
+    // Opened again, the window comes back where it was.
+    QTest::mouseClick(begin_->findChild<QPushButton *>(QStringLiteral("cmdTarot")), Qt::LeftButton);
+    FrmMain *again = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<FrmMain *>(widget); found && found->isVisible())
+            again = found;
+    }
+    QVERIFY(again);
+    QCOMPARE(again->geometry(), where);
 }
 
 void TstFrmMainTest::exits_endTheProgram_data()

@@ -34,15 +34,15 @@ void TstTestSettings::absentKeys_giveAllGroupsKeywordTestBeginner()
     const TestSettings settings = readTestSettings(*store_);
     QVERIFY(settings.major && settings.minor);
     QCOMPARE(settings.suits, (std::array<bool, kSuitCount>{true, true, true, true}));
-    QCOMPARE(settings.testType, kTestTypeKeywords);
+    QCOMPARE(settings.testType, TestType::Keywords);
     QCOMPARE(settings.difficulty, 0);
 }
 
 void TstTestSettings::roundTrip_keepsEveryChoice()
 {
-    const QList<TestSettings> choices = {{true, false, {false, true, false, true}, 0, 2},
-                                         {false, true, {true, false, false, false}, 1, 1},
-                                         {false, false, {false, false, false, true}, 0, 0}};
+    const QList<TestSettings> choices = {{true, false, {false, true, false, true}, TestType::Description, 2},
+                                         {false, true, {true, false, false, false}, TestType::Keywords, 1},
+                                         {false, false, {false, false, false, true}, TestType::Description, 0}};
     for (const TestSettings &written : choices) {
         writeTestSettings(*store_, written, false);
         // A fresh store on the same file, as the next run would read it.
@@ -61,7 +61,7 @@ void TstTestSettings::writtenValues_areTheTextsOtherRunsRead()
     TestSettings settings;
     settings.major = false;
     settings.suits[2] = false;
-    settings.testType = kTestTypeDescription;
+    settings.testType = TestType::Description;
     settings.difficulty = 2;
     writeTestSettings(*store_, settings, true);
     SettingsStore reread(file());
@@ -73,7 +73,7 @@ void TstTestSettings::writtenValues_areTheTextsOtherRunsRead()
     QCOMPARE(reread.value(QStringLiteral("Difficulty")), QStringLiteral("2"));
     QCOMPARE(reread.value(QStringLiteral("RunAtSysTray")), QStringLiteral("True"));
 
-    settings.testType = kTestTypeKeywords;
+    settings.testType = TestType::Keywords;
     writeTestSettings(*store_, settings, false);
     QCOMPARE(store_->value(QStringLiteral("TestType")), QStringLiteral("1"));
     QCOMPARE(store_->value(QStringLiteral("RunAtSysTray")), QStringLiteral("False"));
@@ -88,14 +88,16 @@ void TstTestSettings::badStoredValue_leavesThatDefault()
     for (const auto &[key, value] : damaged) {
         // Every other key holds a valid value that differs from its default, so
         // only the damaged key may fall back.
-        writeTestSettings(*store_, TestSettings{false, false, {false, false, false, false}, 0, 1}, false);
+        writeTestSettings(*store_, TestSettings{false, false, {false, false, false, false}, TestType::Description, 1},
+                          false);
         store_->setValue(key, value);
         const TestSettings read = readTestSettings(*store_);
         const QByteArray where = (key + QLatin1Char('=') + value).toUtf8();
         QVERIFY2(read.major == (key == QLatin1String("MajorArcana") ? defaults.major : false), where);
         QVERIFY2(read.suits[0] == (key == QLatin1String("Cups") ? defaults.suits[0] : false), where);
         QVERIFY2(read.suits[3] == (key == QLatin1String("Swords") ? defaults.suits[3] : false), where);
-        QVERIFY2(read.testType == (key == QLatin1String("TestType") ? defaults.testType : 0), where);
+        QVERIFY2(read.testType == (key == QLatin1String("TestType") ? defaults.testType : TestType::Description),
+                 where);
         QVERIFY2(read.difficulty == (key == QLatin1String("Difficulty") ? defaults.difficulty : 1), where);
     }
 }

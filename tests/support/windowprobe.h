@@ -5,6 +5,9 @@
 #include "learn/frmmain.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QComboBox>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -50,11 +53,27 @@ inline QString tabState(const FrmMain &window)
 // Loads and shows the window; false when it refused to open.
 [[nodiscard]] inline bool showWindow(FrmMain &window)
 {
-    if (!window.load())
+    if (window.load() != Opening::Show)
         return false;
     window.show();
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
+}
+
+// The controls under root, not hidden, that a screen reader could not name.
+inline QStringList unnamedControls(const QWidget *root)
+{
+    QStringList unnamed;
+    for (QWidget *widget : root->findChildren<QWidget *>()) {
+        const bool control = qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget) ||
+                             qobject_cast<QPlainTextEdit *>(widget) || widget->focusPolicy() == Qt::StrongFocus;
+        if (!control || !widget->isVisibleTo(root) || widget->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        QAccessibleInterface *about = QAccessible::queryAccessibleInterface(widget);
+        if (!about || about->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed.append(widget->objectName());
+    }
+    return unnamed;
 }
 
 } // namespace velmora::test

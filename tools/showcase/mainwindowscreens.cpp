@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace velmora {
 
@@ -42,7 +43,7 @@ void answer(FrmMain &window)
 {
     const TestRun &run = window.testRun();
     const bool right = run.questionNumber() % 3 != 0;
-    if (window.testType() == kTestTypeDescription) {
+    if (window.testType() == TestType::Description) {
         const int option = right || run.correctOption() == run.firstAnswer() ? run.correctOption() : run.firstAnswer();
         click(child<QRadioButton>(window, QStringLiteral("optAnswer%1").arg(option)));
         return;
@@ -68,8 +69,9 @@ void next(FrmMain &window)
 
 QStringList mainWindowShowcaseNames()
 {
-    return {QStringLiteral("main"), QStringLiteral("memorize"), QStringLiteral("test-description"),
-            QStringLiteral("test-keywords"), QStringLiteral("results")};
+    return {QStringLiteral("main"),     QStringLiteral("main-minimum"),     QStringLiteral("main-maximized"),
+            QStringLiteral("memorize"), QStringLiteral("test-description"), QStringLiteral("test-keywords"),
+            QStringLiteral("results")};
 }
 
 QWidget *openMainWindowShowcase(FrmBegin &begin, const QString &name)
@@ -83,7 +85,12 @@ QWidget *openMainWindowShowcase(FrmBegin &begin, const QString &name)
     if (!window)
         return nullptr;
 
-    if (name == QLatin1String("memorize")) {
+    if (name == QLatin1String("main-minimum")) {
+        window->resize(window->minimumSize());
+    } else if (name == QLatin1String("main-maximized")) {
+        // Xvfb has no window manager to maximize it: the whole screen instead.
+        window->setGeometry(window->screen()->availableGeometry());
+    } else if (name == QLatin1String("memorize")) {
         if (auto *decks = child<QComboBox>(*window, QStringLiteral("cboTutors")))
             decks->setCurrentIndex(0);
         window->cmdSetOption_Click();
@@ -91,17 +98,17 @@ QWidget *openMainWindowShowcase(FrmBegin &begin, const QString &name)
             window->cmdNext_Click();
     } else if (name == QLatin1String("test-description")) {
         // A reversed question, at the advanced level.
-        startTest(*window, kTestTypeDescription, 2);
+        startTest(*window, int(TestType::Description), 2);
         for (int k = 0; k < 20 && window->currentTab() == TabTest && !window->testRun().currentReversed(); ++k) {
             answer(*window);
             next(*window);
         }
     } else if (name == QLatin1String("test-keywords")) {
-        startTest(*window, kTestTypeKeywords, 2);
+        startTest(*window, int(TestType::Keywords), 2);
         answer(*window);
         next(*window);
     } else if (name == QLatin1String("results")) {
-        startTest(*window, kTestTypeKeywords, 0);
+        startTest(*window, int(TestType::Keywords), 0);
         while (window->currentTab() == TabTest) {
             answer(*window);
             next(*window);

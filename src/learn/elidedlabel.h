@@ -1,0 +1,35 @@
+#pragma once
+
+// A one-line label for text from a deck: plain text, cut short with "..." to
+// the room it is given, so no name ever widens its window. text() stays whole.
+
+#include <QLabel>
+
+namespace velmora {
+
+class ElidedLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit ElidedLabel(QWidget *parent = nullptr);
+
+    [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// Widgets of the pages carry the names the window has always given them.
+template <typename T>
+T *named(T *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+// A fixed explanation of the window, wrapped to the width it is given.
+[[nodiscard]] QLabel *wrappingLabel(const QString &name, const QString &text);
+
+} // namespace velmora

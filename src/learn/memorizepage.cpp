@@ -1,0 +1,130 @@
+#include "learn/memorizepage.h"
+
+#include "learn/elidedlabel.h"
+#include "learn/picturebox.h"
+#include "store/pictures.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+QPlainTextEdit *readOnlyText(const QString &name, QLabel *caption)
+{
+    auto *text = named(new QPlainTextEdit, name);
+    text->setReadOnly(true);
+    text->setAccessibleName(caption->text());
+    caption->setBuddy(text);
+    return text;
+}
+
+} // namespace
+
+MemorizePage::MemorizePage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("tabMemorize"));
+    auto *layout = new QVBoxLayout(this);
+
+    lblCardNameMemorize = named(new ElidedLabel, QStringLiteral("lblCardNameMemorize"));
+    lblCardNameMemorize->setText(QStringLiteral("Card Name"));
+    lblCardNameMemorize->setAlignment(Qt::AlignCenter);
+    QFont nameFont = lblCardNameMemorize->font();
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
+    nameFont.setBold(true);
+    lblCardNameMemorize->setFont(nameFont);
+    layout->addWidget(lblCardNameMemorize);
+
+    lblNoCards = wrappingLabel(QStringLiteral("lblNoCards"),
+                               QStringLiteral("The groups chosen on the settings tab hold no cards of this deck. "
+                                              "Choose other groups, or another deck, and press "
+                                              "\"Memorize Meaning / Keywords\" again."));
+    lblNoCards->setAlignment(Qt::AlignCenter);
+    lblNoCards->hide();
+    layout->addWidget(lblNoCards);
+
+    auto *body = new QHBoxLayout;
+    picCardMemorize = named(new PictureBox, QStringLiteral("picCardMemorize"));
+    picCardMemorize->setAccessibleName(QStringLiteral("Card picture"));
+    picCardMemorizeReversed = named(new PictureBox, QStringLiteral("picCardMemorizeReversed"));
+    picCardMemorizeReversed->setAccessibleName(QStringLiteral("Card picture reversed"));
+    body->addWidget(picCardMemorize, 1);
+    body->addWidget(picCardMemorizeReversed, 1);
+
+    auto *texts = new QVBoxLayout;
+    auto *label8 = named(new QLabel(QStringLiteral("Keywords (same for both)")), QStringLiteral("Label8"));
+    txtKeywords = readOnlyText(QStringLiteral("txtKeywords"), label8);
+    // Room for seven keywords on a narrow window.
+    txtKeywords->setMaximumHeight(txtKeywords->fontMetrics().lineSpacing() * 3 + 12);
+    auto *label9 = named(new QLabel(QStringLiteral("Card Meaning :")), QStringLiteral("Label9"));
+    txtNormalMeaning = readOnlyText(QStringLiteral("txtNormalMeaning"), label9);
+    auto *label17 = named(new QLabel(QStringLiteral("Reverse Meaning")), QStringLiteral("Label17"));
+    txtReverseMeaning = readOnlyText(QStringLiteral("txtReverseMeaning"), label17);
+    texts->addWidget(label8);
+    texts->addWidget(txtKeywords);
+    texts->addWidget(label9);
+    texts->addWidget(txtNormalMeaning, 1);
+    texts->addWidget(label17);
+    texts->addWidget(txtReverseMeaning, 1);
+    body->addLayout(texts, 1);
+    layout->addLayout(body, 1);
+
+    auto *buttons = new QHBoxLayout;
+    cmdPrevious = named(new QPushButton(QStringLiteral("<< Previous")), QStringLiteral("cmdPrevious"));
+    cmdNext = named(new QPushButton(QStringLiteral("Next >>")), QStringLiteral("cmdNext"));
+    cmdStartTest = named(new QPushButton(QStringLiteral("Test Me")), QStringLiteral("cmdStartTest"));
+    buttons->addWidget(cmdPrevious);
+    buttons->addWidget(cmdNext);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdStartTest);
+    layout->addLayout(buttons);
+
+    connect(cmdPrevious, &QPushButton::clicked, this, &MemorizePage::previousRequested);
+    connect(cmdNext, &QPushButton::clicked, this, &MemorizePage::nextRequested);
+    connect(cmdStartTest, &QPushButton::clicked, this, &MemorizePage::testRequested);
+}
+
+void MemorizePage::showCard(const MemorizeCard &card)
+{
+    lblCardNameMemorize->setText(card.name);
+    lblCardNameMemorize->setAccessibleName(card.name);
+    txtKeywords->setPlainText(card.keywords);
+    txtNormalMeaning->setPlainText(card.normalMeaning);
+    txtReverseMeaning->setPlainText(card.reversedMeaning);
+}
+
+void MemorizePage::showPicture(const QImage &picture)
+{
+    picCardMemorize->setPicture(picture);
+    picCardMemorizeReversed->setPicture(turnedHalf(picture));
+}
+
+void MemorizePage::clearCard()
+{
+    lblCardNameMemorize->clear();
+    showPicture({});
+    txtKeywords->clear();
+    txtNormalMeaning->clear();
+    txtReverseMeaning->clear();
+}
+
+void MemorizePage::setNoCards(bool noCards)
+{
+    lblNoCards->setVisible(noCards);
+}
+
+void MemorizePage::setPreviousEnabled(bool enabled)
+{
+    cmdPrevious->setEnabled(enabled);
+}
+
+void MemorizePage::setNextEnabled(bool enabled)
+{
+    cmdNext->setEnabled(enabled);
+}
+
+} // namespace velmora

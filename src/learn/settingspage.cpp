@@ -1,0 +1,290 @@
+#include "learn/settingspage.h"
+
+#include "app/linklabel.h"
+#include "learn/elidedlabel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+// Chooses an option from the program; its reaction runs also when the option
+// was already the chosen one.
+void chooseOption(QRadioButton *option)
+{
+    if (option->isChecked())
+        emit option->toggled(true);
+    else
+        option->setChecked(true);
+}
+
+} // namespace
+
+SettingsPage::SettingsPage(QWidget *startupFrame, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("tabSettings"));
+    auto *columns = new QHBoxLayout(this);
+    auto *left = new QVBoxLayout;
+    auto *right = new QVBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+    buildTutorChoice(left);
+    buildGroups(left);
+    buildTestOptions(right, startupFrame);
+
+    // The state the window is designed with; setTestSettings changes it.
+    chkMajor->setChecked(true);
+    chkMinor->setChecked(true);
+    for (QCheckBox *box : chkGroup)
+        box->setChecked(true);
+    chkReversed->setChecked(true);
+    chkReversed->setEnabled(false);
+    optTestType[int(TestType::Keywords)]->setChecked(true);
+    optDifficulty[0]->setChecked(true);
+    connectReactions();
+}
+
+void SettingsPage::buildTutorChoice(QVBoxLayout *column)
+{
+    auto *fraSelectTutor = named(new QGroupBox(QStringLiteral("Select Tarot Tutor")), QStringLiteral("fraSelectTutor"));
+    auto *tutorLayout = new QVBoxLayout(fraSelectTutor);
+    cboTutors = named(new QComboBox, QStringLiteral("cboTutors"));
+    // A long deck name is cut short in the box instead of widening the window.
+    cboTutors->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboTutors->setMinimumContentsLength(16);
+    cboTutors->setAccessibleName(fraSelectTutor->title());
+    tutorLayout->addWidget(cboTutors);
+    auto *tutorButtons = new QHBoxLayout;
+    cmdSetOption =
+        named(new QPushButton(QStringLiteral("Memorize Meaning / Keywords")), QStringLiteral("cmdSetOption"));
+    cmdStartTest2 = named(new QPushButton(QStringLiteral("Test Me")), QStringLiteral("cmdStartTest2"));
+    tutorButtons->addWidget(cmdSetOption);
+    tutorButtons->addWidget(cmdStartTest2);
+    tutorLayout->addLayout(tutorButtons);
+    column->addWidget(fraSelectTutor);
+
+    column->addWidget(wrappingLabel(QStringLiteral("Label18"),
+                                    QStringLiteral("Here you can select the cards you want to practice / memorize. You "
+                                                   "can change these whenever you want or when you have cleared one "
+                                                   "objective.")));
+}
+
+void SettingsPage::buildGroups(QVBoxLayout *column)
+{
+    auto *frame4 = named(new QGroupBox(QStringLiteral("Select Objectives")), QStringLiteral("Frame4"));
+    auto *groups = new QGridLayout(frame4);
+    chkMajor = named(new QCheckBox(QStringLiteral("Major Arcana")), QStringLiteral("chkMajor"));
+    chkMinor = named(new QCheckBox(QStringLiteral("Minor Arcana")), QStringLiteral("chkMinor"));
+    groups->addWidget(chkMajor, 0, 0, 1, 2);
+    groups->addWidget(chkMinor, 1, 0, 1, 2);
+    const std::array<QString, kSuitCount> suits{QStringLiteral("Cups"), QStringLiteral("Wands"),
+                                                QStringLiteral("Pentacles"), QStringLiteral("Swords")};
+    for (int i = 0; i < kSuitCount; ++i) {
+        chkGroup[i] = named(new QCheckBox(suits[i]), QStringLiteral("chkGroup%1").arg(i));
+        groups->addWidget(chkGroup[i], 2 + i, 1);
+    }
+    groups->setColumnMinimumWidth(0, 20);
+    groups->setColumnStretch(1, 1);
+    chkReversed = named(new QCheckBox(QStringLiteral("Reversed")), QStringLiteral("chkReversed"));
+    groups->addWidget(chkReversed, 6, 0, 1, 2);
+    column->addWidget(frame4);
+
+    column->addWidget(wrappingLabel(
+        QStringLiteral("Label21"),
+        QStringLiteral("A card's keywords are the same whether it falls upright or reversed. The keyword test "
+                       "therefore never turns a card, and the memorize tab shows the upright picture, the reversed "
+                       "picture and the keywords together on one screen.")));
+    column->addStretch(1);
+
+    Label6 = named(new LinkLabel(QStringLiteral("Share what you learn with other students of the cards: click here "
+                                                "to visit our online discussion forum.")),
+                   QStringLiteral("Label6"));
+    column->addWidget(Label6);
+    auto *fraFullBrand = named(new QGroupBox, QStringLiteral("fraFullBrand"));
+    auto *brandLayout = new QVBoxLayout(fraFullBrand);
+    lblCobrand = named(new LinkLabel(QStringLiteral("Co-brand this software for your site. Put your own name, web "
+                                                    "address and logo on Velmora and hand it out to your visitors. "
+                                                    "Click Here for more info on co-branding.")),
+                       QStringLiteral("lblCobrand"));
+    lblFullBrand =
+        named(new LinkLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                                           "money online. Get this software fully branded for your website. Click "
+                                           "here for more details.")),
+              QStringLiteral("lblFullBrand"));
+    brandLayout->addWidget(lblCobrand);
+    brandLayout->addWidget(lblFullBrand);
+    column->addWidget(fraFullBrand);
+}
+
+void SettingsPage::buildTestOptions(QVBoxLayout *column, QWidget *startupFrame)
+{
+    auto *frame2 = named(new QGroupBox(QStringLiteral("Test Type")), QStringLiteral("Frame2"));
+    auto *typeLayout = new QHBoxLayout(frame2);
+    auto *typeOptions = new QVBoxLayout;
+    optTestType[0] = named(new QRadioButton(QStringLiteral("Description")), QStringLiteral("optTestType0"));
+    optTestType[1] = named(new QRadioButton(QStringLiteral("Keywords")), QStringLiteral("optTestType1"));
+    typeOptions->addWidget(optTestType[0]);
+    typeOptions->addWidget(optTestType[1]);
+    typeOptions->addStretch(1);
+    typeLayout->addLayout(typeOptions);
+    typeLayout->addWidget(
+        wrappingLabel(QStringLiteral("Label20"),
+                      QStringLiteral("This option applies only when you take the test. The test can be based on the "
+                                     "keywords or on the descriptions of the cards. Knowing the keywords matters "
+                                     "more: the meaning of a card in a reading depends on the question asked.")),
+        1);
+    column->addWidget(frame2);
+
+    auto *frame1 = named(new QGroupBox(QStringLiteral("Test Level")), QStringLiteral("Frame1"));
+    auto *levelLayout = new QHBoxLayout(frame1);
+    auto *levelOptions = new QVBoxLayout;
+    const std::array<QString, kDifficultyCount> levels{QStringLiteral("Beginner"), QStringLiteral("Intermediate"),
+                                                       QStringLiteral("Advanced")};
+    for (int i = 0; i < kDifficultyCount; ++i) {
+        optDifficulty[i] = named(new QRadioButton(levels[i]), QStringLiteral("optDifficulty%1").arg(i));
+        levelOptions->addWidget(optDifficulty[i]);
+    }
+    levelOptions->addStretch(1);
+    levelLayout->addLayout(levelOptions);
+    levelLayout->addWidget(
+        wrappingLabel(QStringLiteral("Label19"), QStringLiteral("This option applies only when you take the test. Each "
+                                                                "level is more difficult than the one before.")),
+        1);
+    column->addWidget(frame1);
+
+    column->addWidget(startupFrame);
+
+    cmdSaveSettings =
+        named(new QPushButton(QStringLiteral("Save Current Settings As Default")), QStringLiteral("cmdSaveSettings"));
+    column->addWidget(cmdSaveSettings);
+    column->addStretch(1);
+}
+
+void SettingsPage::connectReactions()
+{
+    connect(cboTutors, &QComboBox::activated, this, &SettingsPage::deckActivated);
+    connect(cmdSetOption, &QPushButton::clicked, this, &SettingsPage::memorizeRequested);
+    connect(cmdStartTest2, &QPushButton::clicked, this, &SettingsPage::testRequested);
+    connect(cmdSaveSettings, &QPushButton::clicked, this, &SettingsPage::saveDefaultsRequested);
+    // Reactions follow the boxes' changes, so a change made by the program
+    // has the same effect as a click.
+    const auto groupsChanged = [this] {
+        chkReversed->setEnabled(anyGroup());
+        emit this->groupsChanged();
+    };
+    connect(chkMajor, &QCheckBox::toggled, this, groupsChanged);
+    connect(chkMinor, &QCheckBox::toggled, this, [this, groupsChanged] {
+        for (QCheckBox *box : chkGroup)
+            box->setEnabled(chkMinor->isChecked());
+        groupsChanged();
+    });
+    for (int i = 0; i < kSuitCount; ++i)
+        connect(chkGroup[i], &QCheckBox::toggled, this, [this, i] { keepOneSuitTicked(i); });
+    for (int i = 0; i < kTestTypeCount; ++i) {
+        connect(optTestType[i], &QRadioButton::toggled, this, [this, i](bool chosen) {
+            if (chosen)
+                chkReversed->setEnabled(TestType(i) == TestType::Description);
+        });
+    }
+    connect(Label6, &LinkLabel::clicked, this, [this] { emit vendorPageRequested(VendorPage::HomePage); });
+    connect(lblCobrand, &LinkLabel::clicked, this, [this] { emit vendorPageRequested(VendorPage::CoBrand); });
+    connect(lblFullBrand, &LinkLabel::clicked, this, [this] { emit vendorPageRequested(VendorPage::FullyBranded); });
+}
+
+void SettingsPage::keepOneSuitTicked(int index)
+{
+    for (const QCheckBox *box : chkGroup) {
+        if (box->isChecked())
+            return;
+    }
+    chkGroup[index]->setChecked(true);
+}
+
+void SettingsPage::setDeckNames(const QStringList &names)
+{
+    cboTutors->clear();
+    cboTutors->addItems(names);
+    cboTutors->setCurrentIndex(-1);
+}
+
+int SettingsPage::chosenDeck() const
+{
+    return cboTutors->currentIndex();
+}
+
+QString SettingsPage::chosenDeckName() const
+{
+    return cboTutors->currentIndex() >= 0 ? cboTutors->currentText().trimmed() : QString();
+}
+
+void SettingsPage::chooseDeck(int position)
+{
+    cboTutors->setCurrentIndex(position);
+}
+
+void SettingsPage::setTestSettings(const TestSettings &settings)
+{
+    chkMajor->setChecked(settings.major);
+    chkMinor->setChecked(settings.minor);
+    for (int i = 0; i < kSuitCount; ++i)
+        chkGroup[i]->setChecked(settings.suits[i]);
+    chooseOption(optTestType[int(settings.testType)]);
+    chooseOption(optDifficulty[settings.difficulty]);
+}
+
+TestSettings SettingsPage::testSettings() const
+{
+    TestSettings settings;
+    settings.major = chkMajor->isChecked();
+    settings.minor = chkMinor->isChecked();
+    for (int i = 0; i < kSuitCount; ++i)
+        settings.suits[i] = chkGroup[i]->isChecked();
+    settings.testType = testType();
+    settings.difficulty = difficulty();
+    return settings;
+}
+
+GroupChoice SettingsPage::groupChoice() const
+{
+    GroupChoice choice;
+    choice.major = chkMajor->isChecked();
+    for (int i = 0; i < kSuitCount; ++i) {
+        choice.suitChecked[i] = chkGroup[i]->isChecked();
+        choice.suitAvailable[i] = chkGroup[i]->isEnabled();
+    }
+    return choice;
+}
+
+bool SettingsPage::anyGroup() const
+{
+    return chkMajor->isChecked() || chkMinor->isChecked();
+}
+
+TestType SettingsPage::testType() const
+{
+    return optTestType[int(TestType::Description)]->isChecked() ? TestType::Description : TestType::Keywords;
+}
+
+int SettingsPage::difficulty() const
+{
+    for (int i = 0; i < kDifficultyCount; ++i) {
+        if (optDifficulty[i]->isChecked())
+            return i;
+    }
+    return 0;
+}
+
+bool SettingsPage::reversedAllowed() const
+{
+    return chkReversed->isChecked();
+}
+
+} // namespace velmora

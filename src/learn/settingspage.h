@@ -1,0 +1,80 @@
+#pragma once
+
+// The settings tab: the deck list, the card groups, the test type and level,
+// the start-up options and the vendor links. It shows what the window gives
+// it and signals what the user asked; the window holds the practice.
+
+#include "app/vendorlinks.h"
+#include "learn/cardselection.h"
+#include "learn/testsettings.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+class QRadioButton;
+class QVBoxLayout;
+
+namespace velmora {
+
+class LinkLabel;
+
+class SettingsPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The run-at-start-up frame is made and driven by the window.
+    explicit SettingsPage(QWidget *startupFrame, QWidget *parent = nullptr);
+
+    // The list starts with no entry chosen.
+    void setDeckNames(const QStringList &names);
+    // -1 when no deck is chosen.
+    [[nodiscard]] int chosenDeck() const;
+    [[nodiscard]] QString chosenDeckName() const;
+    void chooseDeck(int position);
+
+    // Each change runs the reactions a click would.
+    void setTestSettings(const TestSettings &settings);
+    [[nodiscard]] TestSettings testSettings() const;
+    [[nodiscard]] GroupChoice groupChoice() const;
+    [[nodiscard]] bool anyGroup() const;
+    [[nodiscard]] TestType testType() const;
+    [[nodiscard]] int difficulty() const;
+    [[nodiscard]] bool reversedAllowed() const;
+
+signals:
+    void deckActivated();
+    void memorizeRequested();
+    void testRequested();
+    void saveDefaultsRequested();
+    // Major or Minor Arcana was ticked or unticked.
+    void groupsChanged();
+    void vendorPageRequested(velmora::VendorPage page);
+
+private:
+    void buildTutorChoice(QVBoxLayout *column);
+    void buildGroups(QVBoxLayout *column);
+    void buildTestOptions(QVBoxLayout *column, QWidget *startupFrame);
+    void connectReactions();
+    void keepOneSuitTicked(int index);
+
+    QComboBox *cboTutors = nullptr;
+    QPushButton *cmdSetOption = nullptr;
+    QPushButton *cmdStartTest2 = nullptr;
+    QCheckBox *chkMajor = nullptr;
+    QCheckBox *chkMinor = nullptr;
+    std::array<QCheckBox *, kSuitCount> chkGroup{};
+    QCheckBox *chkReversed = nullptr;
+    std::array<QRadioButton *, kTestTypeCount> optTestType{};
+    std::array<QRadioButton *, kDifficultyCount> optDifficulty{};
+    QPushButton *cmdSaveSettings = nullptr;
+    LinkLabel *Label6 = nullptr;
+    LinkLabel *lblCobrand = nullptr;
+    LinkLabel *lblFullBrand = nullptr;
+};
+
+} // namespace velmora
