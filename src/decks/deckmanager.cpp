@@ -140,6 +140,19 @@ QVector<QStringList> blankSlots(int count)
     return QVector<QStringList>(count, QStringList(kSlotsPerCard, QStringLiteral("")));
 }
 
+QString passingPath()
+{
+    return QDir(paths::deckFolder()).filePath(QStringLiteral("~new-deck.vdk.part"));
+}
+
+// Reads and writes share one kind of connection, so that a kept one stays
+// usable after the manager's own writes; a catalog that cannot be written
+// is still read.
+bool openCatalog(Catalog &catalog)
+{
+    return catalog.open(Access::ReadWrite) || catalog.open(Access::ReadOnly);
+}
+
 bool defaultTrash(const QString &path, QString *pathInTrash)
 {
     return QFile::moveToTrash(path, pathInTrash);
@@ -173,12 +186,42 @@ DeckManager::DeckManager() : trash_(defaultTrash) {}
 
 DeckManager::DeckManager(Trash trash) : trash_(std::move(trash)) {}
 
+DeckManager::~DeckManager()
+{
+    discardPreparation();
+}
+
+DeckManager::DeckManager(DeckManager &&other) noexcept = default;
+DeckManager &DeckManager::operator=(DeckManager &&other) noexcept = default;
+
+void DeckManager::prepareCreation()
+{
+    discardPreparation();
+    const QString path = passingPath();
+    if (!QFileInfo(paths::templateDatabase()).isFile() || !QFile::copy(paths::templateDatabase(), path))
+        return;
+    auto deck = std::make_unique<Deck>();
+    if (deck->open(path, Access::ReadWrite))
+        prepared_ = std::move(deck);
+    else
+        QFile::remove(path);
+}
+
+void DeckManager::discardPreparation()
+{
+    if (!prepared_)
+        return;
+    prepared_->close();
+    prepared_.reset();
+    QFile::remove(passingPath());
+}
+
 DeckList DeckManager::load()
 {
     DeckList list;
     Catalog catalog;
     std::optional<QVector<CatalogEntry>> decks;
-    if (catalog.open())
+    if (openCatalog(catalog))
         decks = catalog.decks();
     if (!decks) {
         list.error = catalog.errorText();
@@ -203,7 +246,7 @@ DeckList DeckManager::load()
 QString DeckManager::fileAt(int position, const QString &deckName)
 {
     Catalog catalog;
-    if (position < 0 || !catalog.open())
+    if (position < 0 || !openCatalog(catalog))
         return {};
     const auto decks = catalog.decks();
     if (!decks || position >= decks->size() || (*decks)[position].deckName != deckName.trimmed())
@@ -303,25 +346,29 @@ Creation DeckManager::create(const DeckInput &input)
     // With an empty catalog the naming rule starts from 1 and skips taken names.
     const QString dbName = NextDeckFileName(*decks);
     const QString finalPath = paths::deckDatabase(dbName);
-    const QString passingPath = QDir(paths::deckFolder()).filePath(QStringLiteral("~creating-") + dbName);
+    const QString passing = passingPath();
+    std::unique_ptr<Deck> deck = std::move(prepared_);
     auto fail = [&](const QString &reason) {
-        QFile::remove(passingPath);
+        if (deck)
+            deck->close();
+        QFile::remove(passing);
         result.outcome = Outcome::failure(reason);
         return result;
     };
-    if (QFileInfo::exists(passingPath) && !QFile::remove(passingPath))
-        return fail(QStringLiteral("A file is in the way: %1").arg(passingPath));
-    if (!QFile::copy(templatePath, passingPath))
-        return fail(QStringLiteral("The template deck cannot be copied into %1").arg(paths::deckFolder()));
-    {
-        Deck deck;
-        const DeckHeader header{name, count, input.designer.trimmed(), input.password.trimmed(),
-                                QStringLiteral("Create")};
-        if (!deck.open(passingPath, Access::ReadWrite) || !deck.saveHeader(header) ||
-            !deck.appendCards(blankCards(1, count), blankSlots(count)))
-            return fail(deck.errorText());
+    if (!deck) {
+        if (QFileInfo::exists(passing) && !QFile::remove(passing))
+            return fail(QStringLiteral("A file is in the way: %1").arg(passing));
+        if (!QFile::copy(templatePath, passing))
+            return fail(QStringLiteral("The template deck cannot be copied into %1").arg(paths::deckFolder()));
+        deck = std::make_unique<Deck>();
+        if (!deck->open(passing, Access::ReadWrite))
+            return fail(deck->errorText());
     }
-    if (!QFile::rename(passingPath, finalPath))
+    const DeckHeader header{name, count, input.designer.trimmed(), input.password.trimmed(), QStringLiteral("Create")};
+    if (!deck->saveHeader(header) || !deck->appendCards(blankCards(1, count), blankSlots(count)))
+        return fail(deck->errorText());
+    deck->close();
+    if (!QFile::rename(passing, finalPath))
         return fail(QStringLiteral("The new deck cannot be put in place as %1").arg(finalPath));
     if (!catalog.addDeckAndRememberPick(name, dbName, {name, dbName, name, 0})) {
         const QString reason = catalog.errorText();

@@ -11,6 +11,7 @@
 #include <QVector>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace velmora {
@@ -98,6 +99,11 @@ public:
 
     DeckManager();
     explicit DeckManager(Trash trash);
+    ~DeckManager();
+    DeckManager(DeckManager &&other) noexcept;
+    DeckManager &operator=(DeckManager &&other) noexcept;
+    DeckManager(const DeckManager &) = delete;
+    DeckManager &operator=(const DeckManager &) = delete;
 
     [[nodiscard]] DeckList load();
     // The dbName of the catalog row at the 0-based position when it carries
@@ -113,6 +119,12 @@ public:
     // Builds the deck under a passing name, puts it in place, then adds the
     // catalog row and the remembered pick together; undoes all on a failure.
     [[nodiscard]] Creation create(const DeckInput &input);
+    // Copies the template under the passing name and opens it ahead of
+    // create(), which then only writes; the key derivation of a new file is
+    // the slow part of creation. Without effect when it fails.
+    void prepareCreation();
+    // Removes a prepared copy that create() did not use.
+    void discardPreparation();
 
     // How many of the cards after the first `keep` hold something the user
     // wrote or loaded.
@@ -127,6 +139,7 @@ public:
 
 private:
     Trash trash_;
+    std::unique_ptr<Deck> prepared_;
 };
 
 // Texts of the deck manager, exactly as the user sees them.

@@ -267,7 +267,18 @@ FrmDeck::FrmDeck(Services &services, QWidget *startScreen, DesignOpener openDesi
     resize(760, 460);
 }
 
-FrmDeck::~FrmDeck() = default;
+FrmDeck::~FrmDeck()
+{
+    rememberPick();
+}
+
+void FrmDeck::rememberPick()
+{
+    if (!pendingPick_)
+        return;
+    (void)manager_.remember(pendingPick_->first, pendingPick_->second);
+    pendingPick_.reset();
+}
 
 int FrmDeck::currentRow() const
 {
@@ -291,6 +302,8 @@ void FrmDeck::setFields(const DeckInput &input)
 void FrmDeck::setCreateMode(bool on)
 {
     createMode_ = on;
+    if (!on)
+        manager_.discardPreparation();
     page_->cmdCreateDeck->setText(on ? kCreate : kCreateNewDeck);
     mnuCreate_->setText(on ? kCreate : kCreateNewDeck);
 }
@@ -376,7 +389,7 @@ void FrmDeck::pickDeck()
     setCreateMode(false);
     if (!stillListed)
         return;
-    (void)manager_.remember(name, currentFile_);
+    pendingPick_ = std::make_pair(name, currentFile_);
     quiet_ = true;
     p->lstDeckNames->setCurrentItem(item);
     quiet_ = false;
@@ -414,6 +427,7 @@ void FrmDeck::cmdCreateDeck_Click()
         p->cmdDelete->setEnabled(true);
         setFields({});
         setCreateMode(true);
+        manager_.prepareCreation();
         p->txtDeckName->setFocus();
         return;
     }
@@ -432,6 +446,7 @@ void FrmDeck::cmdCreateDeck_Click()
         return;
     }
     currentFile_ = made.handOff.deckFile;
+    pendingPick_.reset(); // creation remembered the new deck
     p->lstDeckNames->addTopLevelItem(new QTreeWidgetItem(QStringList{made.handOff.deckName}));
     services_.prompter.tell(deckmsg::created(), PromptIcon::Information, this);
     setCreateMode(false);
@@ -569,6 +584,7 @@ void FrmDeck::leave(bool showStart)
 
 void FrmDeck::closeEvent(QCloseEvent *event)
 {
+    rememberPick();
     // The close box ends the program like Exit.
     if (!leaving_ && !closingAllWindows())
         EndProgram();

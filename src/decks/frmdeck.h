@@ -9,6 +9,8 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 class QAction;
 class QGroupBox;
@@ -81,6 +83,7 @@ private:
     void setCreateMode(bool on);
     void setFields(const DeckInput &input);
     void leave(bool showStart);
+    void rememberPick();
     [[nodiscard]] int currentRow() const;
     [[nodiscard]] QString currentEntry() const;
 
@@ -96,6 +99,9 @@ private:
     QAction *mnuBack_ = nullptr;
     QAction *mnuExit_ = nullptr;
     QString currentFile_;
+    // The pick is written to the catalog when the screen closes, not on each
+    // click: the next opening is the only reader.
+    std::optional<std::pair<QString, QString>> pendingPick_;
     bool createMode_ = false;
     bool quiet_ = false; // the screen itself is changing the fields or the list
     bool leaving_ = false;

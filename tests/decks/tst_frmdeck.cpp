@@ -223,6 +223,7 @@ void TstFrmDeck::pick_twoDecksWithOneNameShowTheirOwnHeaders()
     QTest::keyClick(list(), Qt::Key_Home);
     QVERIFY(button("cmdNext")->isEnabled() && button("cmdEditDeck")->isEnabled());
     QVERIFY(!button("cmdDelete")->isEnabled());
+    window_.reset(); // the pick is remembered when the screen goes
     Catalog catalog;
     QVERIFY(catalog.open());
     QCOMPARE(catalog.pick()->database, QStringLiteral("Tutor1.vdk"));
