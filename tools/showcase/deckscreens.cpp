@@ -55,8 +55,7 @@ void pick(FrmDeck &window, const QString &name)
     const auto found = list->findItems(name, Qt::MatchExactly);
     if (found.isEmpty())
         return;
-    list->setCurrentItem(found.first());
-    window.pickDeck();
+    list->setCurrentItem(found.first()); // picks, as the keyboard does
 }
 
 } // namespace

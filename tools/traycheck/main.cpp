@@ -12,7 +12,7 @@
 #include "app/appicon.h"
 #include "app/prompter.h"
 #include "app/services.h"
-#include "app/unattendedprompter.h"
+#include "unattendedprompter.h"
 #include "resident/residentcontroller.h"
 #include "resident/systemtrayframe.h"
 
