@@ -9,10 +9,11 @@
 //
 // Settings and the logon entry follow XDG_CONFIG_HOME.
 
+#include "unattendedprompter.h"
+
 #include "app/appicon.h"
 #include "app/prompter.h"
 #include "app/services.h"
-#include "unattendedprompter.h"
 #include "resident/residentcontroller.h"
 #include "resident/systemtrayframe.h"
 
