@@ -1,6 +1,8 @@
 #include "compose/startscreen.h"
 
 #include "app/frmbegin.h"
+#include "decks/frmdeck.h"
+#include "design/frmdeckdesign.h"
 #include "learn/frmmain.h"
 
 #include <QByteArray>
@@ -9,8 +11,27 @@
 
 namespace velmora {
 
+namespace {
+
+QWidget *openDeckManager(Services &services, QWidget *startScreen)
+{
+    auto openDesign = [&services](const DeckHandOff &handOff, const QVector<bool> &savedCards) {
+        auto *editor = new FrmDeckDesign(services, handOff, savedCards);
+        editor->show();
+        return true;
+    };
+    auto *window = new FrmDeck(services, startScreen, openDesign);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->Form_Load();
+    return window;
+}
+
+} // namespace
+
 void offerWindowsFromStartScreen(FrmBegin &begin, Services &services)
 {
+    begin.setWindowFactory(FrmBegin::Destination::DeckManager,
+                           [&services](FrmBegin &from) -> QWidget * { return openDeckManager(services, &from); });
     // The main window comes back where the user left it.
     auto geometry = std::make_shared<QByteArray>();
     begin.setWindowFactory(FrmBegin::Destination::MainWindow, [&services, geometry](FrmBegin &from) -> QWidget * {

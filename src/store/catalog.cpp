@@ -142,6 +142,32 @@ bool Catalog::rememberPick(const RememberedPick &pick)
     });
 }
 
+bool Catalog::addDeckAndRememberPick(const QString &deckName, const QString &dbName, const RememberedPick &pick)
+{
+    return file_.transaction([&] {
+        auto *add = file_.prepare("INSERT INTO tblStoreDeck (deckname, dbName, iscomplete) VALUES (?1, ?2, 1)");
+        auto *update = file_.prepare("UPDATE tblUpdateDeck SET Name = ?1, Database = ?2, lstDecks = ?3, "
+                                     "lstPictures = ?4 WHERE rowid = (SELECT min(rowid) FROM tblUpdateDeck)");
+        auto *insert = file_.prepare("INSERT INTO tblUpdateDeck (Name, Database, lstDecks, lstPictures) "
+                                     "SELECT ?1, ?2, ?3, ?4 WHERE NOT EXISTS (SELECT 1 FROM tblUpdateDeck)");
+        if (!add || !update || !insert)
+            return false;
+        bindText(add->get(), 1, deckName.trimmed());
+        bindText(add->get(), 2, dbName);
+        if (add->step() != SQLITE_DONE)
+            return file_.fail(QStringLiteral("Cannot add the deck"));
+        for (auto *stmt : {update, insert}) {
+            bindText(stmt->get(), 1, pick.name);
+            bindText(stmt->get(), 2, pick.database);
+            bindText(stmt->get(), 3, pick.listEntry);
+            sqlite3_bind_int(stmt->get(), 4, pick.cardPosition);
+            if (stmt->step() != SQLITE_DONE)
+                return file_.fail(QStringLiteral("Cannot remember the deck"));
+        }
+        return true;
+    });
+}
+
 double lenientNumber(const QString &text)
 {
     qsizetype i = 0;

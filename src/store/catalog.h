@@ -45,6 +45,9 @@ public:
     [[nodiscard]] std::optional<RememberedPick> pick();
     // Fills the first row, adding it when the table has none.
     [[nodiscard]] bool rememberPick(const RememberedPick &pick);
+    // A new deck's row and the pick of it, in one transaction: both or neither.
+    [[nodiscard]] bool addDeckAndRememberPick(const QString &deckName, const QString &dbName,
+                                              const RememberedPick &pick);
 
 private:
     [[nodiscard]] std::optional<qint64> rowidAt(int position);

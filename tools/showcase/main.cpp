@@ -14,6 +14,7 @@
 //   --quit-when-shown  end the program as soon as that line is printed
 
 #include "compose/startscreen.h"
+#include "deckscreens.h"
 #include "mainwindowscreens.h"
 #include "paintwatcher.h"
 #include "unattendedprompter.h"
@@ -96,7 +97,9 @@ const std::map<QString, ScreenOpener> &startScreens()
 void openScreen(const Options &options, FrmBegin &begin)
 {
     QWidget *window = nullptr;
-    if (mainWindowShowcaseNames().contains(options.show)) {
+    if (deckShowcaseNames().contains(options.show)) {
+        window = openDeckShowcase(begin, options.show);
+    } else if (mainWindowShowcaseNames().contains(options.show)) {
         window = openMainWindowShowcase(begin, options.show);
     } else if (const auto found = startScreens().find(options.show); found != startScreens().end()) {
         window = found->second(begin);

@@ -1,0 +1,512 @@
+#include "decks/deckmanager.h"
+
+#include "store/catalog.h"
+#include "store/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora {
+
+namespace deckmsg {
+QString noDeckFile()
+{
+    return QStringLiteral("This Tarot Learning Deck does not exsist any more.\r\n"
+                          "Do you want to delete it from Tarot Learning Deck list?");
+}
+QString enterPassword()
+{
+    return QStringLiteral("Please Enter The Password");
+}
+QString noTutor()
+{
+    return QStringLiteral("There is no existing Tutor available\r\nPlease Create a New Tutor");
+}
+QString selectDeck()
+{
+    return QStringLiteral("Please select a Tarot Learning Deck");
+}
+QString selectExisting()
+{
+    return QStringLiteral(
+        "Please Select an Existing Tarot Learning Deck\r\nor Please Create a New Tarot Learning Deck");
+}
+QString selectDeckModify()
+{
+    return QStringLiteral("Please Select a Tarot Learning Deck");
+}
+QString specifyName()
+{
+    return QStringLiteral("Please Specify the Tarot Learning Deck Name");
+}
+QString mentionCards()
+{
+    return QStringLiteral("Please Mention the Number of Cards");
+}
+QString atLeastThree()
+{
+    return QStringLiteral("A Tarot Learning Deck must contain at least 3 Cards");
+}
+QString atMost78()
+{
+    return QStringLiteral("A Tarot Learning Deck can contain at most 78 Cards");
+}
+QString created()
+{
+    return QStringLiteral("Tarot Learning Deck Created Successfully");
+}
+QString modified()
+{
+    return QStringLiteral("Tarot Learning Deck Information Modified Successfully");
+}
+QString deleted()
+{
+    return QStringLiteral("Tarot Learnign Deck Deleted Successfully");
+}
+QString shrinkQuestion(int cardsWithContent, int removed)
+{
+    return QStringLiteral("%1 of the %2 cards that would be removed hold names, keywords, meanings or pictures.\r\n"
+                          "Do you want to remove them with everything they hold?")
+        .arg(cardsWithContent)
+        .arg(removed);
+}
+QString deleteForGood()
+{
+    return QStringLiteral("This Tarot Learning Deck cannot be moved to the trash.\r\n"
+                          "Do you want to delete its file for good?");
+}
+QString creationFailed(const QString &reason)
+{
+    return QStringLiteral("The Tarot Learning Deck could not be created.\r\n") + reason;
+}
+QString modifyFailed(const QString &reason)
+{
+    return QStringLiteral("The Tarot Learning Deck could not be modified; nothing was changed.\r\n") + reason;
+}
+QString deleteFailed(const QString &reason)
+{
+    return QStringLiteral("The Tarot Learning Deck could not be deleted; nothing was changed.\r\n") + reason;
+}
+} // namespace deckmsg
+
+int cardNumber(const QString &text)
+{
+    const double number = std::floor(lenientNumber(text));
+    if (!(number > -1.0e9 && number < 1.0e9))
+        return number > 0 ? 1000000000 : 0;
+    return int(number);
+}
+
+namespace {
+
+std::optional<InputProblem> checkCards(const QString &cards)
+{
+    if (cards.trimmed().isEmpty())
+        return InputProblem{deckmsg::mentionCards(), InputField::Cards, true};
+    const int n = cardNumber(cards.trimmed());
+    if (n < kMinCardsInDeck)
+        return InputProblem{deckmsg::atLeastThree(), InputField::Cards, true};
+    if (n > kMaxCardsInDeck)
+        return InputProblem{deckmsg::atMost78(), InputField::Cards, true};
+    return std::nullopt;
+}
+
+// A card as creation and growing make it: nothing the user wrote or loaded.
+bool isBlank(const Card &card, const QStringList &cardSlots)
+{
+    if (card.isSaved || card.group != 0 || !card.normalMeaning.isEmpty() || !card.reversedMeaning.isEmpty() ||
+        card.name != QStringLiteral("Card %1").arg(card.id))
+        return false;
+    for (const QString &keyword : cardSlots)
+        if (!keyword.trimmed().isEmpty())
+            return false;
+    return true;
+}
+
+QVector<Card> blankCards(int from, int to)
+{
+    QVector<Card> cards;
+    for (int k = from; k <= to; ++k)
+        cards.append({k, QStringLiteral("Card %1").arg(k), 0, QStringLiteral(""), QStringLiteral(""), false});
+    return cards;
+}
+
+QVector<QStringList> blankSlots(int count)
+{
+    return QVector<QStringList>(count, QStringList(kSlotsPerCard, QStringLiteral("")));
+}
+
+QString passingPath()
+{
+    return QDir(paths::deckFolder()).filePath(QStringLiteral("~new-deck.vdk.part"));
+}
+
+// Reads and writes share one kind of connection, so that a kept one stays
+// usable after the manager's own writes; a catalog that cannot be written
+// is still read.
+bool openCatalog(Catalog &catalog)
+{
+    return catalog.open(Access::ReadWrite) || catalog.open(Access::ReadOnly);
+}
+
+bool defaultTrash(const QString &path, QString *pathInTrash)
+{
+    return QFile::moveToTrash(path, pathInTrash);
+}
+
+} // namespace
+
+std::optional<InputProblem> checkNewDeck(const DeckInput &input)
+{
+    if (input.name.trimmed().isEmpty())
+        return InputProblem{deckmsg::specifyName(), InputField::DeckName, false};
+    return checkCards(input.cards);
+}
+
+std::optional<InputProblem> checkChangedDeck(const DeckInput &input)
+{
+    if (input.name.trimmed().isEmpty())
+        return InputProblem{deckmsg::selectDeckModify(), InputField::DeckName, true};
+    return checkCards(input.cards);
+}
+
+bool passwordOpens(const QString &stored, const QString &typed)
+{
+    const QString entered = typed.trimmed();
+    if (stored.isEmpty())
+        return entered.isEmpty();
+    return stored == entered;
+}
+
+DeckManager::DeckManager() : trash_(defaultTrash) {}
+
+DeckManager::DeckManager(Trash trash) : trash_(std::move(trash)) {}
+
+DeckManager::~DeckManager()
+{
+    discardPreparation();
+}
+
+DeckManager::DeckManager(DeckManager &&other) noexcept = default;
+DeckManager &DeckManager::operator=(DeckManager &&other) noexcept = default;
+
+void DeckManager::prepareCreation()
+{
+    discardPreparation();
+    const QString path = passingPath();
+    if (!QFileInfo(paths::templateDatabase()).isFile() || !QFile::copy(paths::templateDatabase(), path))
+        return;
+    auto deck = std::make_unique<Deck>();
+    if (deck->open(path, Access::ReadWrite))
+        prepared_ = std::move(deck);
+    else
+        QFile::remove(path);
+}
+
+void DeckManager::discardPreparation()
+{
+    if (!prepared_)
+        return;
+    prepared_->close();
+    prepared_.reset();
+    QFile::remove(passingPath());
+}
+
+DeckList DeckManager::load()
+{
+    DeckList list;
+    Catalog catalog;
+    std::optional<QVector<CatalogEntry>> decks;
+    if (openCatalog(catalog))
+        decks = catalog.decks();
+    if (!decks) {
+        list.error = catalog.errorText();
+        return list;
+    }
+    for (const CatalogEntry &entry : *decks)
+        if (entry.isComplete)
+            list.names.append(entry.deckName);
+    if (list.names.isEmpty())
+        return list;
+    if (const auto pick = catalog.pick()) {
+        for (int i = 0; i < list.names.size(); ++i) {
+            if (list.names[i].trimmed() == pick->listEntry) {
+                list.remembered = i;
+                list.rememberedFile = pick->database;
+            }
+        }
+    }
+    return list;
+}
+
+QString DeckManager::fileAt(int position, const QString &deckName)
+{
+    Catalog catalog;
+    if (position < 0 || !openCatalog(catalog))
+        return {};
+    const auto decks = catalog.decks();
+    if (!decks || position >= decks->size() || (*decks)[position].deckName != deckName.trimmed())
+        return {};
+    return (*decks)[position].dbName;
+}
+
+DeckLook DeckManager::look(const QString &dbName)
+{
+    DeckLook look;
+    const QString path = paths::deckDatabase(dbName);
+    look.fileExists = !dbName.isEmpty() && QFileInfo(path).isFile();
+    if (!look.fileExists)
+        return look;
+    Deck deck;
+    if (!deck.open(path)) {
+        look.error = deck.errorText();
+        return look;
+    }
+    look.header = deck.header();
+    if (const auto stamp = deck.typeStamp())
+        look.isDefault = stamp->isDefault;
+    if (!look.header)
+        look.error = deck.errorText();
+    return look;
+}
+
+std::optional<QVector<bool>> DeckManager::pictureMarks(const QString &dbName, QString *error)
+{
+    Deck deck;
+    std::optional<QVector<Card>> cards;
+    if (!dbName.isEmpty() && deck.open(paths::deckDatabase(dbName)))
+        cards = deck.cards();
+    if (!cards) {
+        if (error)
+            *error = deck.errorText();
+        return std::nullopt;
+    }
+    QVector<bool> marks;
+    marks.reserve(cards->size());
+    for (const Card &card : *cards)
+        marks.append(card.isSaved);
+    return marks;
+}
+
+Outcome DeckManager::forget(int position, const QString &deckName)
+{
+    Catalog catalog;
+    if (!catalog.open(Access::ReadWrite))
+        return Outcome::failure(catalog.errorText());
+    const auto decks = catalog.decks();
+    if (!decks || position < 0 || position >= decks->size() || (*decks)[position].deckName != deckName.trimmed())
+        return Outcome::failure(QStringLiteral("The deck is no longer in the list"));
+    // A file that came back in the meantime keeps its row.
+    if (QFileInfo::exists(paths::deckDatabase((*decks)[position].dbName)))
+        return Outcome::failure(QStringLiteral("The deck file is there again"));
+    return catalog.removeDeck(position) ? Outcome::success() : Outcome::failure(catalog.errorText());
+}
+
+Outcome DeckManager::remember(const QString &deckName, const QString &dbName)
+{
+    Catalog catalog;
+    const QString name = deckName.trimmed();
+    if (catalog.open(Access::ReadWrite) && catalog.rememberPick({name, dbName, name, 0}))
+        return Outcome::success();
+    return Outcome::failure(catalog.errorText());
+}
+
+Creation DeckManager::create(const DeckInput &input)
+{
+    Creation result;
+    if (const auto problem = checkNewDeck(input)) {
+        result.outcome = Outcome::failure(problem->message);
+        return result;
+    }
+    const QString name = input.name.trimmed();
+    const int count = cardNumber(input.cards.trimmed());
+
+    Catalog catalog;
+    std::optional<QVector<CatalogEntry>> decks;
+    if (catalog.open(Access::ReadWrite))
+        decks = catalog.decks();
+    if (!decks) {
+        result.outcome = Outcome::failure(catalog.errorText());
+        return result;
+    }
+    if (!QFileInfo(paths::deckFolder()).isDir()) {
+        result.outcome = Outcome::failure(QStringLiteral("The deck folder %1 is missing").arg(paths::deckFolder()));
+        return result;
+    }
+    const QString templatePath = paths::templateDatabase();
+    if (!QFileInfo(templatePath).isFile()) {
+        result.outcome = Outcome::failure(QStringLiteral("The template deck %1 is missing").arg(templatePath));
+        return result;
+    }
+
+    // With an empty catalog the naming rule starts from 1 and skips taken names.
+    const QString dbName = NextDeckFileName(*decks);
+    const QString finalPath = paths::deckDatabase(dbName);
+    const QString passing = passingPath();
+    std::unique_ptr<Deck> deck = std::move(prepared_);
+    auto fail = [&](const QString &reason) {
+        if (deck)
+            deck->close();
+        QFile::remove(passing);
+        result.outcome = Outcome::failure(reason);
+        return result;
+    };
+    if (!deck) {
+        if (QFileInfo::exists(passing) && !QFile::remove(passing))
+            return fail(QStringLiteral("A file is in the way: %1").arg(passing));
+        if (!QFile::copy(templatePath, passing))
+            return fail(QStringLiteral("The template deck cannot be copied into %1").arg(paths::deckFolder()));
+        deck = std::make_unique<Deck>();
+        if (!deck->open(passing, Access::ReadWrite))
+            return fail(deck->errorText());
+    }
+    const DeckHeader header{name, count, input.designer.trimmed(), input.password.trimmed(), QStringLiteral("Create")};
+    if (!deck->saveHeader(header) || !deck->appendCards(blankCards(1, count), blankSlots(count)))
+        return fail(deck->errorText());
+    deck->close();
+    if (!QFile::rename(passing, finalPath))
+        return fail(QStringLiteral("The new deck cannot be put in place as %1").arg(finalPath));
+    if (!catalog.addDeckAndRememberPick(name, dbName, {name, dbName, name, 0})) {
+        const QString reason = catalog.errorText();
+        QFile::remove(finalPath);
+        return fail(reason);
+    }
+    result.outcome = Outcome::success();
+    result.handOff = {dbName, name, count};
+    return result;
+}
+
+std::optional<int> DeckManager::cardsWithContentAfter(const QString &dbName, int keep, QString *error)
+{
+    Deck deck;
+    std::optional<QVector<Card>> cards;
+    if (!dbName.isEmpty() && deck.open(paths::deckDatabase(dbName)))
+        cards = deck.cards();
+    if (!cards) {
+        if (error)
+            *error = deck.errorText();
+        return std::nullopt;
+    }
+    int withContent = 0;
+    for (qsizetype i = std::max(0, keep); i < cards->size(); ++i) {
+        const Card &card = (*cards)[i];
+        const auto cardSlots = deck.keywords(card.id);
+        if (!cardSlots || !isBlank(card, *cardSlots))
+            ++withContent;
+    }
+    return withContent;
+}
+
+Outcome DeckManager::modify(int position, const QString &listName, const DeckInput &input)
+{
+    if (const auto problem = checkChangedDeck(input))
+        return Outcome::failure(problem->message);
+    const QString newName = input.name.trimmed();
+    const int count = cardNumber(input.cards.trimmed());
+
+    Catalog catalog;
+    std::optional<QVector<CatalogEntry>> decks;
+    if (catalog.open(Access::ReadWrite))
+        decks = catalog.decks();
+    if (!decks)
+        return Outcome::failure(catalog.errorText());
+    if (position < 0 || position >= decks->size() || (*decks)[position].deckName != listName.trimmed())
+        return Outcome::failure(QStringLiteral("The deck is no longer in the list"));
+    const QString oldName = (*decks)[position].deckName;
+
+    Deck deck;
+    std::optional<DeckHeader> oldHeader;
+    std::optional<QVector<Card>> cards;
+    if (deck.open(paths::deckDatabase((*decks)[position].dbName), Access::ReadWrite)) {
+        oldHeader = deck.header();
+        cards = deck.cards();
+    }
+    if (!oldHeader || !cards)
+        return Outcome::failure(deck.errorText());
+
+    // Catalog first, then the header, then the cards; a later failure undoes
+    // the earlier steps.
+    if (!catalog.renameDeck(position, newName))
+        return Outcome::failure(catalog.errorText());
+    const DeckHeader header{newName, count, input.designer.trimmed(), input.password.trimmed(), oldHeader->status};
+    bool ok = deck.saveHeader(header);
+    if (ok) {
+        const int have = int(cards->size());
+        if (count < have)
+            ok = deck.truncateCards(count);
+        else if (count > have) {
+            const int last = have == 0 ? 0 : cards->last().id;
+            ok = deck.appendCards(blankCards(last + 1, last + count - have), blankSlots(count - have));
+        }
+        if (!ok) {
+            const QString reason = deck.errorText();
+            (void)deck.saveHeader(*oldHeader);
+            deck.close();
+            (void)catalog.renameDeck(position, oldName);
+            return Outcome::failure(reason);
+        }
+        return Outcome::success();
+    }
+    const QString reason = deck.errorText();
+    (void)catalog.renameDeck(position, oldName);
+    return Outcome::failure(reason);
+}
+
+Outcome DeckManager::remove(int position, const QString &listName, const ConfirmDelete &confirm, bool *cancelled)
+{
+    if (cancelled)
+        *cancelled = false;
+    Catalog catalog;
+    std::optional<QVector<CatalogEntry>> decks;
+    if (catalog.open(Access::ReadWrite))
+        decks = catalog.decks();
+    if (!decks)
+        return Outcome::failure(catalog.errorText());
+    if (position < 0 || position >= decks->size() || (*decks)[position].deckName != listName.trimmed())
+        return Outcome::failure(QStringLiteral("The deck is no longer in the list"));
+    const QString dbName = (*decks)[position].dbName;
+    const QString path = paths::deckDatabase(dbName);
+    if (dbName.isEmpty() || QFileInfo(path).isDir())
+        return Outcome::failure(QStringLiteral("The deck's file name %1 names no deck file").arg(dbName));
+
+    if (QFileInfo::exists(path)) {
+        Deck deck;
+        if (deck.open(path)) {
+            if (const auto stamp = deck.typeStamp(); stamp && stamp->isDefault)
+                return Outcome::failure(QStringLiteral("The default deck cannot be deleted"));
+        }
+    }
+    // The file leaves first, to a place it can come back from, so that a
+    // catalog that cannot be written leaves both as they were.
+    QString parked;
+    bool forGood = false;
+    if (QFileInfo::exists(path)) {
+        if (!trash_ || !trash_(path, &parked)) {
+            if (!confirm || !confirm()) {
+                if (cancelled)
+                    *cancelled = true;
+                return Outcome::failure(QString());
+            }
+            parked = QDir(paths::deckFolder()).filePath(QStringLiteral("~deleting-") + dbName);
+            QFile::remove(parked);
+            if (!QFile::rename(path, parked))
+                return Outcome::failure(QStringLiteral("The deck file %1 cannot be removed").arg(path));
+            forGood = true;
+        }
+    }
+    if (!catalog.removeDeck(position)) {
+        const QString reason = catalog.errorText();
+        if (!parked.isEmpty() && !QFile::rename(parked, path))
+            return Outcome::failure(reason + QStringLiteral("\r\nThe deck file was left at %1").arg(parked));
+        return Outcome::failure(reason);
+    }
+    if (forGood)
+        QFile::remove(parked);
+    return Outcome::success();
+}
+
+} // namespace velmora

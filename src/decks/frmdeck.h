@@ -1,0 +1,110 @@
+#pragma once
+
+// The deck manager: a page of controls and the window that coordinates it
+// over the DeckManager rules.
+
+#include "app/services.h"
+#include "decks/deckmanager.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <optional>
+#include <utility>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+namespace velmora {
+
+// The controls, laid out; no rules and no files.
+class DeckManagerPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DeckManagerPage(QWidget *parent = nullptr);
+
+    [[nodiscard]] DeckInput input() const;
+    void setInput(const DeckInput &input);
+    void setDeckNames(const QStringList &names);
+
+    QTreeWidget *lstDeckNames = nullptr;
+    QGroupBox *fraCreate = nullptr;
+    QLineEdit *txtDeckName = nullptr;
+    QLineEdit *txtCards = nullptr;
+    QLineEdit *txtDesigner = nullptr;
+    QLineEdit *txtPassword = nullptr;
+    QPushButton *cmdCreateDeck = nullptr;
+    QPushButton *cmdEditDeck = nullptr;
+    QPushButton *cmdDelete = nullptr;
+    QPushButton *cmdNext = nullptr;
+    QPushButton *cmdBack = nullptr;
+    QPushButton *cmdExit = nullptr;
+    QPushButton *cmdExport = nullptr;
+    QPushButton *cmdImport = nullptr;
+};
+
+class FrmDeck : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Opens the card editor on a deck, its cards marked saved or not.
+    using DesignOpener = std::function<bool(const DeckHandOff &handOff, const QVector<bool> &savedCards)>;
+
+    FrmDeck(Services &services, QWidget *startScreen, DesignOpener openDesign, DeckManager manager = DeckManager(),
+            QWidget *parent = nullptr);
+    ~FrmDeck() override;
+
+    void Form_Load();
+    [[nodiscard]] bool inCreateMode() const { return createMode_; }
+    [[nodiscard]] const QString &currentDeckFile() const { return currentFile_; }
+    [[nodiscard]] DeckManagerPage *page() const { return page_; }
+
+public slots:
+    void pickDeck();
+    void checkPassword();
+    void cmdCreateDeck_Click();
+    void cmdEditDeck_Click();
+    void cmdDelete_Click();
+    void cmdNext_Click();
+    void cmdBack_Click();
+    void cmdExit_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void setCreateMode(bool on);
+    void setFields(const DeckInput &input);
+    void leave(bool showStart);
+    void rememberPick();
+    [[nodiscard]] int currentRow() const;
+    [[nodiscard]] QString currentEntry() const;
+
+    Services &services_;
+    QWidget *startScreen_;
+    DesignOpener openDesign_;
+    DeckManager manager_;
+    DeckManagerPage *page_ = nullptr;
+    QAction *mnuNext_ = nullptr;
+    QAction *mnuEdit_ = nullptr;
+    QAction *mnuCreate_ = nullptr;
+    QAction *mnuExport_ = nullptr;
+    QAction *mnuBack_ = nullptr;
+    QAction *mnuExit_ = nullptr;
+    QString currentFile_;
+    // The pick is written to the catalog when the screen closes, not on each
+    // click: the next opening is the only reader.
+    std::optional<std::pair<QString, QString>> pendingPick_;
+    bool createMode_ = false;
+    bool quiet_ = false; // the screen itself is changing the fields or the list
+    bool leaving_ = false;
+};
+
+} // namespace velmora

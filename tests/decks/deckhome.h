@@ -1,0 +1,119 @@
+#pragma once
+
+// A program folder with a catalog, a template and decks made through the store.
+
+#include "dbwriter.h"
+#include "sampledeck.h"
+#include "testhome.h"
+
+#include "decks/deckmanager.h"
+#include "store/catalog.h"
+#include "store/deck.h"
+#include "store/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <memory>
+
+namespace velmora::test {
+
+struct DeckHome
+{
+    std::unique_ptr<TestHome> home = std::make_unique<TestHome>();
+
+    [[nodiscard]] bool make()
+    {
+        home->makeFolders();
+        if (!home->createCatalog() || !home->createDeck(QStringLiteral("tutor.vdk")))
+            return false;
+        Deck templ;
+        return templ.open(paths::templateDatabase(), Access::ReadWrite) &&
+               templ.saveTypeStamp({QStringLiteral("Tutor"), QStringLiteral("Tutor"), false});
+    }
+
+    // A deck file of blank cards ("Card n", empty meanings and slots) and its catalog row.
+    [[nodiscard]] static bool addDeck(const QString &dbName, const QString &name, int cards,
+                                      const QString &password = {}, const QString &designer = {},
+                                      bool isDefault = false)
+    {
+        if (!dbwriter::createDeckDatabase(paths::deckDatabase(dbName)))
+            return false;
+        Deck deck;
+        QVector<Card> rows;
+        for (int k = 1; k <= cards; ++k)
+            rows.append({k, QStringLiteral("Card %1").arg(k), 0, QStringLiteral(""), QStringLiteral(""), false});
+        return deck.open(paths::deckDatabase(dbName), Access::ReadWrite) &&
+               deck.saveTypeStamp({QStringLiteral("Tutor"), QStringLiteral("Tutor"), isDefault}) &&
+               deck.saveHeader({name, cards, designer, password, QStringLiteral("Create")}) &&
+               deck.appendCards(rows, QVector<QStringList>(cards, QStringList(kSlotsPerCard, QStringLiteral("")))) &&
+               addCatalogRow(name, dbName);
+    }
+
+    [[nodiscard]] static QStringList deckFolderFiles()
+    {
+        return QDir(paths::deckFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+    [[nodiscard]] static QStringList catalogRows()
+    {
+        Catalog catalog;
+        QStringList rows;
+        if (!catalog.open())
+            return {QStringLiteral("unreadable")};
+        for (const CatalogEntry &entry : catalog.decks().value_or(QVector<CatalogEntry>()))
+            rows.append(entry.deckName + QLatin1Char('=') + entry.dbName);
+        return rows;
+    }
+};
+
+// Another program holding a database's write lock: reading goes on, writing waits and fails.
+class WriteLock
+{
+public:
+    explicit WriteLock(const QString &path = paths::catalogDatabase())
+    {
+        const QByteArray file = path.toUtf8();
+        if (sqlite3_open_v2(file.constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
+            sqlite3_key(db_, "Q8Lmt5vNxe2rrH6p73", 18) != SQLITE_OK ||
+            sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+            qWarning("WriteLock: %s", db_ ? sqlite3_errmsg(db_) : "no connection");
+    }
+    ~WriteLock()
+    {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close_v2(db_);
+    }
+    WriteLock(const WriteLock &) = delete;
+    WriteLock &operator=(const WriteLock &) = delete;
+
+private:
+    sqlite3 *db_ = nullptr;
+};
+
+// A trash folder inside the program folder, or none at all.
+struct FakeTrash
+{
+    bool available = true;
+    QStringList trashed;
+
+    DeckManager::Trash function()
+    {
+        return [this](const QString &path, QString *inTrash) {
+            if (!available)
+                return false;
+            const QString trashFolder = paths::programFolder() + QStringLiteral("/trash");
+            QDir().mkpath(trashFolder);
+            const QString target = trashFolder + QLatin1Char('/') + QFileInfo(path).fileName();
+            if (!QFile::rename(path, target))
+                return false;
+            trashed.append(QFileInfo(path).fileName());
+            if (inTrash)
+                *inTrash = target;
+            return true;
+        };
+    }
+};
+
+} // namespace velmora::test

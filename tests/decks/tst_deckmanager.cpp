@@ -1,0 +1,443 @@
+#include "deckhome.h"
+
+#include "decks/deckmanager.h"
+#include "learn/deckchecks.h"
+
+#include <QtTest>
+
+using namespace velmora;
+using namespace velmora::test;
+
+class TstDeckManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void inputChecks_data();
+    void inputChecks();
+    void password_data();
+    void password();
+    void load_remembersTheLastEntryOfTheRememberedName();
+    void fileAt_findsTheRowByPositionAndName();
+    void create_buildsTheNumberedDeckAndRemembersIt();
+    void create_withAnEmptyCatalogTakesTheFirstFreeName();
+    void create_failureLeavesNothingBehind_data();
+    void create_failureLeavesNothingBehind();
+    void createdDeck_passesTheMainWindowChecksOnceComplete();
+    void modify_growsAndShrinksWithTheCardNumbering_data();
+    void modify_growsAndShrinksWithTheCardNumbering();
+    void modify_failureChangesNeitherCatalogNorDeck_data();
+    void modify_failureChangesNeitherCatalogNorDeck();
+    void cardsWithContent_countsWhatTheUserWroteOrLoaded();
+    void remove_takesFileAndRowTogether_data();
+    void remove_takesFileAndRowTogether();
+    void remove_lockedCatalogPutsTheFileBack();
+    void forget_onlyARowWhoseFileIsGone();
+
+private:
+    DeckHome home_;
+};
+
+void TstDeckManager::init()
+{
+    home_.home.reset();
+    home_.home = std::make_unique<TestHome>();
+    QVERIFY(home_.make());
+}
+
+void TstDeckManager::inputChecks_data()
+{
+    QTest::addColumn<bool>("modify");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("cards");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("cleared");
+    const QString none;
+    QTest::addRow("blank name") << false << "   "
+                                << "10" << deckmsg::specifyName() << false;
+    QTest::addRow("blank name, modify") << true << ""
+                                        << "10" << deckmsg::selectDeckModify() << true;
+    QTest::addRow("no cards") << false << "A"
+                              << " " << deckmsg::mentionCards() << true;
+    QTest::addRow("0") << false << "A"
+                       << "0" << deckmsg::atLeastThree() << true;
+    QTest::addRow("2") << false << "A"
+                       << "2" << deckmsg::atLeastThree() << true;
+    QTest::addRow("2, modify") << true << "A"
+                               << "2" << deckmsg::atLeastThree() << true;
+    QTest::addRow("007") << false << "A"
+                         << "007" << none << false;
+    QTest::addRow("78") << false << "A"
+                        << "78" << none << false;
+    QTest::addRow("79") << false << "A"
+                        << "79" << deckmsg::atMost78() << true;
+    QTest::addRow("79, modify") << true << "A"
+                                << "79" << deckmsg::atMost78() << true;
+    QTest::addRow("millions") << false << "A"
+                              << "9999999999" << deckmsg::atMost78() << true;
+}
+
+void TstDeckManager::inputChecks()
+{
+    QFETCH(bool, modify);
+    QFETCH(QString, name);
+    QFETCH(QString, cards);
+    QFETCH(QString, message);
+    QFETCH(bool, cleared);
+    const DeckInput input{name, cards, {}, {}};
+    const auto problem = modify ? checkChangedDeck(input) : checkNewDeck(input);
+    QCOMPARE(problem ? problem->message : QString(), message);
+    if (problem)
+        QCOMPARE(problem->clearField, cleared);
+}
+
+void TstDeckManager::password_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("opens");
+    QTest::addRow("null, nothing typed") << QString() << "" << true;
+    QTest::addRow("empty text, nothing typed") << ""
+                                               << "" << true;
+    QTest::addRow("none stored, text typed") << ""
+                                             << "x" << false;
+    QTest::addRow("surrounding blanks") << "Secret"
+                                        << "  Secret " << true;
+    QTest::addRow("letter case") << "Secret"
+                                 << "secret" << false;
+    QTest::addRow("partial") << "Secret"
+                             << "Secr" << false;
+}
+
+void TstDeckManager::password()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, typed);
+    QFETCH(bool, opens);
+    QCOMPARE(passwordOpens(stored, typed), opens);
+}
+
+void TstDeckManager::load_remembersTheLastEntryOfTheRememberedName()
+{
+    QVERIFY(DeckHome::addDeck("Tutor1.vdk", "Twin", 3));
+    QVERIFY(DeckHome::addDeck("Tutor2.vdk", "Other", 3));
+    QVERIFY(DeckHome::addDeck("Tutor3.vdk", "Twin", 3));
+    DeckManager manager;
+    QVERIFY(manager.remember(" Twin ", "Tutor1.vdk").ok);
+    const DeckList list = manager.load();
+    QCOMPARE(list.names, (QStringList{"Twin", "Other", "Twin"}));
+    QCOMPARE(list.remembered, 2);
+    QCOMPARE(list.rememberedFile, QStringLiteral("Tutor1.vdk"));
+}
+
+void TstDeckManager::fileAt_findsTheRowByPositionAndName()
+{
+    QVERIFY(DeckHome::addDeck("Tutor1.vdk", "Twin", 3));
+    QVERIFY(DeckHome::addDeck("Tutor2.vdk", "Twin", 4, {}, "Second"));
+    DeckManager manager;
+    QCOMPARE(manager.fileAt(1, " Twin"), QStringLiteral("Tutor2.vdk"));
+    QCOMPARE(manager.look(manager.fileAt(1, "Twin")).header->designedBy, QStringLiteral("Second"));
+    QCOMPARE(manager.fileAt(1, "Other"), QString());
+    QCOMPARE(manager.fileAt(2, "Twin"), QString());
+}
+
+void TstDeckManager::create_buildsTheNumberedDeckAndRemembersIt()
+{
+    QVERIFY(DeckHome::addDeck("Tutor4.vdk", "Four", 3));
+    DeckManager manager;
+    const Creation made = manager.create({" New ", "007", " Me ", " pw "});
+    QVERIFY2(made.outcome.ok, qPrintable(made.outcome.error));
+    QCOMPARE(made.handOff.deckFile, QStringLiteral("Tutor5.vdk"));
+    QCOMPARE(made.handOff.deckName, QStringLiteral("New"));
+    QCOMPARE(made.handOff.cardCount, 7);
+    QCOMPARE(DeckHome::deckFolderFiles(), (QStringList{"Tutor4.vdk", "Tutor5.vdk"}));
+    QCOMPARE(DeckHome::catalogRows(), (QStringList{"Four=Tutor4.vdk", "New=Tutor5.vdk"}));
+
+    Catalog catalog;
+    QVERIFY(catalog.open());
+    const auto pick = catalog.pick();
+    QVERIFY(pick);
+    QCOMPARE(pick->name + pick->database + pick->listEntry, QStringLiteral("NewTutor5.vdkNew"));
+
+    Deck deck;
+    QVERIFY(deck.open(paths::deckDatabase("Tutor5.vdk")));
+    const auto header = deck.header();
+    QCOMPARE(header->deckName + header->designedBy + header->password + header->status,
+             QStringLiteral("NewMepwCreate"));
+    QCOMPARE(header->maxCard, 7);
+    const auto cards = deck.cards();
+    QCOMPARE(cards->size(), 7);
+    for (int k = 1; k <= 7; ++k) {
+        const Card &card = cards->at(k - 1);
+        QCOMPARE(card.id, k);
+        QCOMPARE(card.name, QStringLiteral("Card %1").arg(k));
+        QVERIFY(!card.isSaved && card.group == 0 && card.normalMeaning.isEmpty());
+        QCOMPARE(deck.keywords(k)->size(), kSlotsPerCard);
+    }
+    QVERIFY(!deck.keywords(8) || deck.keywords(8)->isEmpty());
+}
+
+void TstDeckManager::create_withAnEmptyCatalogTakesTheFirstFreeName()
+{
+    DeckManager manager;
+    Creation made = manager.create({"First", "3", {}, {}});
+    QVERIFY2(made.outcome.ok, qPrintable(made.outcome.error));
+    QCOMPARE(made.handOff.deckFile, QStringLiteral("Tutor1.vdk"));
+    made = manager.create({"First", "3", {}, {}});
+    QCOMPARE(made.handOff.deckFile, QStringLiteral("Tutor2.vdk"));
+    QCOMPARE(DeckHome::catalogRows(), (QStringList{"First=Tutor1.vdk", "First=Tutor2.vdk"}));
+}
+
+void TstDeckManager::create_failureLeavesNothingBehind_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addRow("template missing") << "template missing";
+    QTest::addRow("template is a folder") << "template folder";
+    QTest::addRow("deck folder is a file") << "deck folder file";
+    QTest::addRow("catalog refuses the row") << "catalog refuses";
+    QTest::addRow("catalog locked by another program") << "catalog locked";
+    QTest::addRow("template is no deck") << "template foreign";
+}
+
+void TstDeckManager::create_failureLeavesNothingBehind()
+{
+    QFETCH(QString, fault);
+    QVERIFY(DeckHome::addDeck("Tutor1.vdk", "One", 3));
+    std::unique_ptr<WriteLock> lock;
+    if (fault == "template missing") {
+        QVERIFY(QFile::remove(paths::templateDatabase()));
+    } else if (fault == "template folder") {
+        QVERIFY(QFile::remove(paths::templateDatabase()));
+        QVERIFY(QDir().mkpath(paths::templateDatabase()));
+    } else if (fault == "deck folder file") {
+        QVERIFY(QDir(paths::deckFolder()).removeRecursively());
+        QFile file(paths::deckFolder());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    } else if (fault == "catalog refuses") {
+        // A rule of the catalog file that the new row breaks, met only at the very end.
+        QVERIFY(rawExec(paths::catalogDatabase(), "CREATE UNIQUE INDEX onename ON tblStoreDeck(deckname)"));
+    } else if (fault == "catalog locked") {
+        lock = std::make_unique<WriteLock>();
+    } else if (fault == "template foreign") {
+        QVERIFY(rawExec(paths::templateDatabase(), "DROP TABLE tblCards"));
+    }
+    const QStringList filesBefore = fault == "deck folder file" ? QStringList() : DeckHome::deckFolderFiles();
+
+    DeckManager manager;
+    const Creation made = manager.create({"One", "10", {}, {}});
+    QVERIFY(!made.outcome.ok);
+    QVERIFY(!made.outcome.error.isEmpty());
+    lock.reset();
+    QCOMPARE(DeckHome::catalogRows(), (QStringList{"One=Tutor1.vdk"}));
+    if (fault != "deck folder file")
+        QCOMPARE(DeckHome::deckFolderFiles(), filesBefore);
+    Catalog catalog;
+    QVERIFY(catalog.open());
+    QVERIFY(!catalog.pick());
+}
+
+void TstDeckManager::createdDeck_passesTheMainWindowChecksOnceComplete()
+{
+    DeckManager manager;
+    const Creation made = manager.create({"Mine", "3", {}, {}});
+    QVERIFY(made.outcome.ok);
+    const QString path = existingDeckFile(made.handOff.deckFile).value_or(QString());
+    QVERIFY(!path.isEmpty());
+    QCOMPARE(dbNameAtPosition(0, "Mine"), made.handOff.deckFile);
+    QCOMPARE(hasMissingKeyword(path), std::optional<bool>(true));
+
+    Deck deck;
+    QVERIFY(deck.open(path, Access::ReadWrite));
+    for (int k = 1; k <= 3; ++k) {
+        QStringList cardSlots;
+        for (int s = 1; s <= kSlotsPerCard; ++s)
+            cardSlots.append(QStringLiteral("k%1-%2").arg(k).arg(s));
+        QVERIFY(deck.saveCard({k, QStringLiteral("Named %1").arg(k), 0, "up", "down", false}, cardSlots));
+    }
+    deck.close();
+    QCOMPARE(hasMissingKeyword(path), std::optional<bool>(false));
+    QCOMPARE(hasEmptyKeywordField(path), std::optional<bool>(false));
+}
+
+void TstDeckManager::modify_growsAndShrinksWithTheCardNumbering_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("after");
+    QTest::addRow("10 to 12") << 10 << 12;
+    QTest::addRow("12 to 10") << 12 << 10;
+    QTest::addRow("same number") << 10 << 10;
+    QTest::addRow("3 to 78") << 3 << 78;
+}
+
+void TstDeckManager::modify_growsAndShrinksWithTheCardNumbering()
+{
+    QFETCH(int, before);
+    QFETCH(int, after);
+    QVERIFY(DeckHome::addDeck("Tutor1.vdk", "Old", before, "pw", "Was"));
+    {
+        Deck deck;
+        QVERIFY(deck.open(paths::deckDatabase("Tutor1.vdk"), Access::ReadWrite));
+        QVERIFY(deck.saveCard({1, "Fool", 0, "n", "r", false}, QStringList(kSlotsPerCard, "kw")));
+    }
+    DeckManager manager;
+    const Outcome done = manager.modify(0, "Old", {" New ", QString::number(after), "Now", "pw2"});
+    QVERIFY2(done.ok, qPrintable(done.error));
+    QCOMPARE(DeckHome::catalogRows(), (QStringList{"New=Tutor1.vdk"}));
+    Deck deck;
+    QVERIFY(deck.open(paths::deckDatabase("Tutor1.vdk")));
+    const auto header = deck.header();
+    QCOMPARE(header->deckName + header->designedBy + header->password, QStringLiteral("NewNowpw2"));
+    QCOMPARE(header->maxCard, after);
+    const auto cards = deck.cards();
+    QCOMPARE(cards->size(), after);
+    QCOMPARE(cards->first().name, QStringLiteral("Fool"));
+    QCOMPARE(deck.keywords(1)->first(), QStringLiteral("kw"));
+    for (int k = 1; k <= after; ++k) {
+        QCOMPARE(cards->at(k - 1).id, k);
+        QCOMPARE(deck.keywords(k)->size(), kSlotsPerCard);
+    }
+    QCOMPARE(cards->last().name, QStringLiteral("Card %1").arg(after));
+}
+
+void TstDeckManager::modify_failureChangesNeitherCatalogNorDeck_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addRow("deck file missing") << "missing";
+    QTest::addRow("deck file is a folder") << "folder";
+    QTest::addRow("catalog refuses the name") << "catalog refuses";
+    QTest::addRow("catalog locked") << "catalog locked";
+    QTest::addRow("deck locked after the catalog changed") << "deck locked";
+    QTest::addRow("79 cards") << "79";
+}
+
+void TstDeckManager::modify_failureChangesNeitherCatalogNorDeck()
+{
+    QFETCH(QString, fault);
+    QVERIFY(DeckHome::addDeck("Tutor1.vdk", "Taken", 3));
+    QVERIFY(DeckHome::addDeck("Tutor2.vdk", "Old", 10, {}, "Was"));
+    std::unique_ptr<WriteLock> lock;
+    QString cards = QStringLiteral("12");
+    if (fault == "missing") {
+        QVERIFY(QFile::remove(paths::deckDatabase("Tutor2.vdk")));
+    } else if (fault == "folder") {
+        QVERIFY(QFile::remove(paths::deckDatabase("Tutor2.vdk")));
+        QVERIFY(QDir().mkpath(paths::deckDatabase("Tutor2.vdk")));
+    } else if (fault == "catalog refuses") {
+        QVERIFY(rawExec(paths::catalogDatabase(), "CREATE UNIQUE INDEX onename ON tblStoreDeck(deckname)"));
+    } else if (fault == "catalog locked") {
+        lock = std::make_unique<WriteLock>();
+    } else if (fault == "deck locked") {
+        lock = std::make_unique<WriteLock>(paths::deckDatabase("Tutor2.vdk"));
+    } else {
+        cards = fault;
+    }
+    DeckManager manager;
+    const Outcome done = manager.modify(1, "Old", {"Taken", cards, "Now", {}});
+    QVERIFY(!done.ok);
+    QVERIFY(!done.error.isEmpty());
+    lock.reset();
+    QCOMPARE(DeckHome::catalogRows(), (QStringList{"Taken=Tutor1.vdk", "Old=Tutor2.vdk"}));
+    if (fault == "missing" || fault == "folder")
+        return;
+    Deck deck;
+    QVERIFY(deck.open(paths::deckDatabase("Tutor2.vdk")));
+    QCOMPARE(deck.header()->deckName + deck.header()->designedBy, QStringLiteral("OldWas"));
+    QCOMPARE(deck.cards()->size(), 10);
+}
+
+void TstDeckManager::cardsWithContent_countsWhatTheUserWroteOrLoaded()
+{
+    QVERIFY(DeckHome::addDeck("Tutor1.vdk", "Deck", 12));
+    DeckManager manager;
+    QCOMPARE(manager.cardsWithContentAfter("Tutor1.vdk", 9), std::optional<int>(0));
+    {
+        Deck deck;
+        QVERIFY(deck.open(paths::deckDatabase("Tutor1.vdk"), Access::ReadWrite));
+        QStringList cardSlots(kSlotsPerCard, "");
+        cardSlots[6] = "hope";
+        QVERIFY(deck.saveCard({10, "Card 10", 0, "", "", false}, cardSlots));
+        QVERIFY(deck.savePicture(11, jpegPicture(QSize(8, 8), Qt::blue)));
+        QVERIFY(deck.saveCard({12, "Card 12", 0, "", "", false}, QStringList(kSlotsPerCard, "")));
+        QVERIFY(deck.saveCard({3, "The Empress", 0, "", "", false}, QStringList(kSlotsPerCard, "")));
+    }
+    QCOMPARE(manager.cardsWithContentAfter("Tutor1.vdk", 9), std::optional<int>(2));
+    QCOMPARE(manager.cardsWithContentAfter("Tutor1.vdk", 2), std::optional<int>(3));
+    QCOMPARE(manager.cardsWithContentAfter("Tutor1.vdk", 12), std::optional<int>(0));
+    QVERIFY(!manager.cardsWithContentAfter("Tutor9.vdk", 2));
+}
+
+void TstDeckManager::remove_takesFileAndRowTogether_data()
+{
+    QTest::addColumn<bool>("trashAvailable");
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<bool>("gone");
+    QTest::addColumn<int>("questions");
+    QTest::addRow("to the trash, no question") << true << false << true << 0;
+    QTest::addRow("no trash, confirmed") << false << true << true << 1;
+    QTest::addRow("no trash, declined") << false << false << false << 1;
+}
+
+void TstDeckManager::remove_takesFileAndRowTogether()
+{
+    QFETCH(bool, trashAvailable);
+    QFETCH(bool, confirm);
+    QFETCH(bool, gone);
+    QFETCH(int, questions);
+    QVERIFY(DeckHome::addDeck("Tutor1.vdk", "Default", 3, {}, {}, true));
+    QVERIFY(DeckHome::addDeck("Tutor2.vdk", "Mine", 3));
+    QVERIFY(DeckHome::addDeck("Tutor3.vdk", "After", 3));
+    FakeTrash trash;
+    trash.available = trashAvailable;
+    DeckManager manager(trash.function());
+    int asked = 0;
+    bool cancelled = false;
+    const Outcome done = manager.remove(
+        1, "Mine", [&] { return ++asked, confirm; }, &cancelled);
+    QCOMPARE(done.ok, gone);
+    QCOMPARE(cancelled, !gone);
+    QCOMPARE(asked, questions);
+    if (gone) {
+        QCOMPARE(DeckHome::catalogRows(), (QStringList{"Default=Tutor1.vdk", "After=Tutor3.vdk"}));
+        QCOMPARE(DeckHome::deckFolderFiles(), (QStringList{"Tutor1.vdk", "Tutor3.vdk"}));
+        QCOMPARE(trash.trashed, trashAvailable ? QStringList{"Tutor2.vdk"} : QStringList());
+    } else {
+        QCOMPARE(DeckHome::catalogRows().size(), 3);
+        QCOMPARE(DeckHome::deckFolderFiles().size(), 3);
+    }
+    // The default deck is never deleted.
+    QVERIFY(!manager.remove(0, "Default", [] { return true; }).ok);
+    QVERIFY(DeckHome::deckFolderFiles().contains("Tutor1.vdk"));
+}
+
+void TstDeckManager::remove_lockedCatalogPutsTheFileBack()
+{
+    QVERIFY(DeckHome::addDeck("Tutor2.vdk", "Mine", 3));
+    FakeTrash trash;
+    DeckManager manager(trash.function());
+    Outcome done;
+    {
+        WriteLock lock;
+        done = manager.remove(0, "Mine", [] { return true; });
+    }
+    QVERIFY(!done.ok);
+    QVERIFY(!done.error.isEmpty());
+    QCOMPARE(DeckHome::catalogRows(), (QStringList{"Mine=Tutor2.vdk"}));
+    QCOMPARE(DeckHome::deckFolderFiles(), (QStringList{"Tutor2.vdk"}));
+}
+
+void TstDeckManager::forget_onlyARowWhoseFileIsGone()
+{
+    QVERIFY(DeckHome::addDeck("Tutor1.vdk", "Kept", 3));
+    QVERIFY(DeckHome::addDeck("Tutor2.vdk", "Gone", 3));
+    DeckManager manager;
+    QVERIFY(!manager.forget(1, "Gone").ok);
+    QVERIFY(QFile::remove(paths::deckDatabase("Tutor2.vdk")));
+    QVERIFY(!manager.forget(0, "Gone").ok);
+    QVERIFY(manager.forget(1, "Gone").ok);
+    QCOMPARE(DeckHome::catalogRows(), (QStringList{"Kept=Tutor1.vdk"}));
+    QCOMPARE(DeckHome::deckFolderFiles(), (QStringList{"Tutor1.vdk"}));
+}
+
+QTEST_GUILESS_MAIN(TstDeckManager)
+#include "tst_deckmanager.moc"

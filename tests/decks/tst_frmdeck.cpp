@@ -1,0 +1,475 @@
+#include "deckhome.h"
+#include "fakes.h"
+#include "scriptedprompter.h"
+
+#include "app/shell.h"
+#include "decks/frmdeck.h"
+#include "design/frmdeckdesign.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace velmora;
+using namespace velmora::test;
+
+class TstFrmDeck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void texts_data();
+    void texts();
+    void everyControl_keyboardReachableAndNamed();
+    void load_highlightsTheRememberedEntryWithoutPickingIt();
+    void pick_twoDecksWithOneNameShowTheirOwnHeaders();
+    void password_gateOpensOnlyOnTheExactPassword();
+    void cards_digitsOnlyAlsoWhenPasted();
+    void next_emptyListTouchesNoDatabase();
+    void next_handsOverThePickedDeckWithItsColours();
+    void next_inCreateModeIsRefused();
+    void create_twoStrokes();
+    void create_failureStaysInCreateModeWithTheReason();
+    void modify_shrinkAsksWhenCardsHoldContent_data();
+    void modify_shrinkAsksWhenCardsHoldContent();
+    void delete_movesToTheTrashAndGoesBack();
+    void missingFile_offersRemoval();
+    void cardList_colours();
+    void longName_elidesWithoutWideningTheWindow();
+
+private:
+    FrmDeck *makeWindow();
+    QTreeWidget *list() const { return window_->findChild<QTreeWidget *>("lstDeckNames"); }
+    QLineEdit *field(const char *name) const { return window_->findChild<QLineEdit *>(QLatin1String(name)); }
+    QPushButton *button(const char *name) const { return window_->findChild<QPushButton *>(QLatin1String(name)); }
+    void clickEntry(int row);
+
+    DeckHome home_;
+    ScriptedPrompter prompter_;
+    FixedClock clock_;
+    ScriptedRandom random_;
+    std::unique_ptr<SettingsStore> settings_;
+    std::unique_ptr<Services> services_;
+    FakeTrash trash_;
+    QWidget startScreen_;
+    std::unique_ptr<FrmDeck> window_;
+    QList<DeckHandOff> handOffs_;
+    QList<QVector<bool>> marks_;
+    int ends_ = 0;
+};
+
+void TstFrmDeck::initTestCase()
+{
+    setProcessEnder([this] { ++ends_; });
+}
+
+void TstFrmDeck::init()
+{
+    home_.home.reset();
+    home_.home = std::make_unique<TestHome>();
+    QVERIFY(home_.make());
+    settings_ = std::make_unique<SettingsStore>(home_.home->filePath("settings.conf"));
+    services_ = std::make_unique<Services>(Services{prompter_, clock_, random_, *settings_});
+    prompter_.clear();
+    handOffs_.clear();
+    marks_.clear();
+    trash_ = FakeTrash();
+    QVERIFY(DeckHome::addDeck("Tutor1.vdk", "Default", 3, {}, "House", true));
+    QVERIFY(DeckHome::addDeck("Tutor2.vdk", "Twin", 4, {}, "First"));
+    QVERIFY(DeckHome::addDeck("Tutor3.vdk", "Twin", 5, "Secret", "Second"));
+}
+
+void TstFrmDeck::cleanup()
+{
+    window_.reset();
+    QCOMPARE(prompter_.pendingAnswers(), 0);
+}
+
+FrmDeck *TstFrmDeck::makeWindow()
+{
+    window_ = std::make_unique<FrmDeck>(
+        *services_, &startScreen_,
+        [this](const DeckHandOff &handOff, const QVector<bool> &marks) {
+            handOffs_.append(handOff);
+            marks_.append(marks);
+            return true;
+        },
+        DeckManager(trash_.function()));
+    window_->Form_Load();
+    window_->show();
+    window_->activateWindow();
+    if (!QTest::qWaitForWindowActive(window_.get()))
+        qWarning("the deck manager did not become active");
+    return window_.get();
+}
+
+void TstFrmDeck::clickEntry(int row)
+{
+    QTreeWidgetItem *item = list()->topLevelItem(row);
+    QVERIFY(item);
+    const QRect rect = list()->visualItemRect(item);
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+void TstFrmDeck::texts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("toolTip");
+    auto row = [](const char *name, const char *text, const char *tip) {
+        QTest::addRow("%s", name) << QString::fromLatin1(name) << QString::fromLatin1(text) << QString::fromLatin1(tip);
+    };
+    row("cmdCreateDeck", "&Create New Deck", "");
+    row("cmdEditDeck", "&Modify", "");
+    row("cmdDelete", "&Delete Deck From List", "Delete a selected deck from list of decks");
+    row("cmdNext", "&Next", "");
+    row("cmdBack", "&Back", "");
+    row("cmdExit", "Exi&t", "");
+    row("cmdExport", "E&xport / Share Your  Deck", "Export and import of decks are not part of this version yet.");
+    row("cmdImport", "&Import", "Export and import of decks are not part of this version yet.");
+    row("lblToolTipCreate", "[ ? ]", "Click Create New Deck in order to start creating your own learning deck");
+    row("lblToolTipDeckName", "[ ? ]",
+        "Enter The Name of the Deck in order to start creating your own Tarot Learning Deck");
+    row("lblToolTipDesigner", "[ ? ]", "Enter the name of your Deck designer.");
+    row("lblToolTipPassword", "[ ? ]",
+        "Enter password to protect your personal deck from being modified by others you may give or share the deck "
+        "with.");
+    row("lblToolTipCards", "[ ? ]", "Enter the total number of cards in your personal deck.");
+    row("lblToolTipNext", "[ ? ]", "Click NEXT to start the detailed deck design page.");
+    row("lblToolTipEdit", "[ ? ]",
+        "Modify the Deck name, Designer name, Password & number of cards and click modify and save the the "
+        "information.");
+    // Each hint describes its own button.
+    row("lblToolTipExport", "[ ? ]", "Export, save and share your own created deck by sending others the deck file.");
+    row("lblToolTipDelete", "[ ? ]", "Delete Selected Deck From List");
+    row("fraCreate", "Create A New Deck", "");
+}
+
+void TstFrmDeck::texts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, toolTip);
+    makeWindow();
+    QWidget *widget = window_->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QString shown;
+    if (auto *b = qobject_cast<QPushButton *>(widget))
+        shown = b->text();
+    else if (auto *l = qobject_cast<QLabel *>(widget))
+        shown = l->text();
+    else if (auto *g = qobject_cast<QGroupBox *>(widget))
+        shown = g->title();
+    QCOMPARE(shown, text);
+    QCOMPARE(widget->toolTip(), toolTip);
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Velmora v1.70"));
+}
+
+void TstFrmDeck::everyControl_keyboardReachableAndNamed()
+{
+    makeWindow();
+    QStringList captions;
+    for (QAction *action : window_->menuBar()->actions().first()->menu()->actions())
+        if (!action->isSeparator())
+            captions.append(action->text());
+    QCOMPARE(captions, (QStringList{"&Next", "&Edit", "&Create New Deck", "E&xport", "Back to &Main", "Exi&t"}));
+    QCOMPARE(field("txtPassword")->echoMode(), QLineEdit::Password);
+    for (QWidget *widget : window_->findChildren<QWidget *>()) {
+        if (!qobject_cast<QPushButton *>(widget) && !qobject_cast<QLineEdit *>(widget) &&
+            !qobject_cast<QTreeWidget *>(widget))
+            continue;
+        QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+        QVERIFY2(widget->focusPolicy() & Qt::TabFocus, qPrintable(widget->objectName()));
+    }
+}
+
+void TstFrmDeck::load_highlightsTheRememberedEntryWithoutPickingIt()
+{
+    DeckManager manager;
+    QVERIFY(manager.remember("Twin", "Tutor3.vdk").ok);
+    makeWindow();
+    QCOMPARE(list()->topLevelItemCount(), 3);
+    QCOMPARE(list()->indexOfTopLevelItem(list()->currentItem()), 2);
+    QCOMPARE(window_->currentDeckFile(), QStringLiteral("Tutor3.vdk"));
+    QVERIFY(field("txtDeckName")->text().isEmpty());
+    for (const char *name : {"cmdEditDeck", "cmdDelete", "cmdNext"})
+        QVERIFY2(!button(name)->isEnabled(), name);
+    QVERIFY(prompter_.records().isEmpty());
+}
+
+void TstFrmDeck::pick_twoDecksWithOneNameShowTheirOwnHeaders()
+{
+    makeWindow();
+    clickEntry(1);
+    QCOMPARE(field("txtDesigner")->text(), QStringLiteral("First"));
+    QCOMPARE(field("txtCards")->text(), QStringLiteral("4"));
+    QVERIFY(button("cmdNext")->isEnabled() && button("cmdDelete")->isEnabled());
+    // The keyboard picks as well.
+    prompter_.clear();
+    QTest::keyClick(list(), Qt::Key_Down);
+    QCOMPARE(field("txtDesigner")->text(), QStringLiteral("Second"));
+    QCOMPARE(window_->currentDeckFile(), QStringLiteral("Tutor3.vdk"));
+    // The default deck can be opened and changed, not deleted.
+    QTest::keyClick(list(), Qt::Key_Home);
+    QVERIFY(button("cmdNext")->isEnabled() && button("cmdEditDeck")->isEnabled());
+    QVERIFY(!button("cmdDelete")->isEnabled());
+    window_.reset(); // the pick is remembered when the screen goes
+    Catalog catalog;
+    QVERIFY(catalog.open());
+    QCOMPARE(catalog.pick()->database, QStringLiteral("Tutor1.vdk"));
+}
+
+void TstFrmDeck::password_gateOpensOnlyOnTheExactPassword()
+{
+    makeWindow();
+    clickEntry(2);
+    QCOMPARE(prompter_.messageTexts(), (QStringList{"Please Enter The Password"}));
+    QCOMPARE(prompter_.messages().first().icon, PromptIcon::Information);
+    QVERIFY(!button("cmdNext")->isEnabled() && !button("cmdEditDeck")->isEnabled());
+    QVERIFY(button("cmdDelete")->isEnabled());
+    QVERIFY(field("txtPassword")->hasFocus());
+    QTest::keyClicks(field("txtPassword"), "secret");
+    QVERIFY(!button("cmdNext")->isEnabled());
+    field("txtPassword")->clear();
+    QTest::keyClicks(field("txtPassword"), " Secre");
+    QVERIFY(!button("cmdNext")->isEnabled());
+    QTest::keyClick(field("txtPassword"), Qt::Key_T);
+    QVERIFY(button("cmdNext")->isEnabled() && button("cmdEditDeck")->isEnabled());
+    QVERIFY(button("cmdNext")->hasFocus());
+    QCOMPARE(prompter_.messageTexts().size(), 1);
+}
+
+void TstFrmDeck::cards_digitsOnlyAlsoWhenPasted()
+{
+    makeWindow();
+    QLineEdit *cards = field("txtCards");
+    cards->setFocus();
+    QTest::keyClicks(cards, "1a2-");
+    QCOMPARE(cards->text(), QStringLiteral("12"));
+    QVERIFY(cards->hasFocus());
+    cards->clear();
+    QGuiApplication::clipboard()->setText("7 cards");
+    cards->paste();
+    QCOMPARE(cards->text(), QString());
+    QGuiApplication::clipboard()->setText("22");
+    cards->paste();
+    QCOMPARE(cards->text(), QStringLiteral("22"));
+}
+
+void TstFrmDeck::next_emptyListTouchesNoDatabase()
+{
+    QVERIFY(rawExec(paths::catalogDatabase(), "DELETE FROM tblStoreDeck"));
+    makeWindow();
+    QVERIFY(QFile::remove(paths::catalogDatabase()));
+    QTest::mouseClick(button("cmdNext"), Qt::LeftButton); // disabled: nothing
+    window_->cmdNext_Click();
+    QCOMPARE(prompter_.messageTexts(),
+             (QStringList{"There is no existing Tutor available\r\nPlease Create a New Tutor"}));
+    QVERIFY(field("txtDeckName")->hasFocus());
+    QVERIFY(!QFile::exists(paths::catalogDatabase()));
+    QVERIFY(handOffs_.isEmpty());
+}
+
+void TstFrmDeck::next_handsOverThePickedDeckWithItsColours()
+{
+    {
+        Deck deck;
+        QVERIFY(deck.open(paths::deckDatabase("Tutor2.vdk"), Access::ReadWrite));
+        QVERIFY(deck.savePicture(2, jpegPicture(QSize(8, 8), Qt::red)));
+    }
+    makeWindow();
+    clickEntry(1);
+    field("txtCards")->setText("04");
+    QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+    QCOMPARE(handOffs_.size(), 1);
+    QCOMPARE(handOffs_[0].deckFile, QStringLiteral("Tutor2.vdk"));
+    QCOMPARE(handOffs_[0].deckName, QStringLiteral("Twin"));
+    QCOMPARE(handOffs_[0].cardCount, 4);
+    QCOMPARE(marks_[0], (QVector<bool>{false, true, false, false}));
+    QVERIFY(!window_->isVisible());
+    QVERIFY(!startScreen_.isVisible());
+    QCOMPARE(ends_, 0);
+}
+
+void TstFrmDeck::next_inCreateModeIsRefused()
+{
+    makeWindow();
+    clickEntry(1);
+    QTest::mouseClick(button("cmdCreateDeck"), Qt::LeftButton);
+    field("txtDeckName")->setText("Twin");
+    window_->cmdNext_Click();
+    QCOMPARE(prompter_.messageTexts().last(),
+             QStringLiteral("Please Select an Existing Tarot Learning Deck\r\nor Please Create a New Tarot Learning "
+                            "Deck"));
+    QVERIFY(handOffs_.isEmpty());
+    QVERIFY(window_->isVisible());
+}
+
+void TstFrmDeck::create_twoStrokes()
+{
+    makeWindow();
+    clickEntry(1);
+    QTest::mouseClick(button("cmdCreateDeck"), Qt::LeftButton);
+    QVERIFY(window_->inCreateMode());
+    QCOMPARE(button("cmdCreateDeck")->text(), QStringLiteral("Create"));
+    for (const char *name : {"txtDeckName", "txtCards", "txtDesigner", "txtPassword"})
+        QVERIFY2(field(name)->text().isEmpty() && field(name)->isEnabled(), name);
+    QVERIFY(!button("cmdNext")->isEnabled() && !button("cmdEditDeck")->isEnabled());
+    QVERIFY(field("txtDeckName")->hasFocus());
+
+    // A refused input stays in create mode with what was typed.
+    QTest::keyClicks(field("txtDeckName"), "Mine");
+    QTest::keyClicks(field("txtCards"), "2");
+    QTest::mouseClick(button("cmdCreateDeck"), Qt::LeftButton);
+    QCOMPARE(prompter_.messageTexts().last(), QStringLiteral("A Tarot Learning Deck must contain at least 3 Cards"));
+    QVERIFY(window_->inCreateMode());
+    QCOMPARE(field("txtDeckName")->text(), QStringLiteral("Mine"));
+    QVERIFY(field("txtCards")->text().isEmpty() && field("txtCards")->hasFocus());
+
+    QTest::keyClicks(field("txtCards"), "78");
+    prompter_.clear();
+    QTest::mouseClick(button("cmdCreateDeck"), Qt::LeftButton);
+    QCOMPARE(prompter_.messageTexts(), (QStringList{"Tarot Learning Deck Created Successfully"}));
+    QCOMPARE(handOffs_.size(), 1);
+    QCOMPARE(handOffs_[0].deckFile, QStringLiteral("Tutor4.vdk"));
+    QCOMPARE(handOffs_[0].cardCount, 78);
+    QCOMPARE(marks_[0], QVector<bool>(78, false));
+    QVERIFY(!window_->isVisible());
+    QCOMPARE(DeckHome::catalogRows().last(), QStringLiteral("Mine=Tutor4.vdk"));
+}
+
+void TstFrmDeck::create_failureStaysInCreateModeWithTheReason()
+{
+    QVERIFY(QFile::remove(paths::templateDatabase()));
+    makeWindow();
+    QTest::mouseClick(button("cmdCreateDeck"), Qt::LeftButton);
+    QTest::keyClicks(field("txtDeckName"), "Mine");
+    QTest::keyClicks(field("txtCards"), "10");
+    QTest::mouseClick(button("cmdCreateDeck"), Qt::LeftButton);
+    QCOMPARE(prompter_.messages().size(), 1);
+    QCOMPARE(prompter_.messages().first().icon, PromptIcon::Critical);
+    QVERIFY(prompter_.messageTexts().first().startsWith("The Tarot Learning Deck could not be created."));
+    QVERIFY(prompter_.messageTexts().first().contains("template"));
+    QVERIFY(window_->inCreateMode());
+    QVERIFY(window_->isVisible());
+    QCOMPARE(list()->topLevelItemCount(), 3);
+    QVERIFY(handOffs_.isEmpty());
+}
+
+void TstFrmDeck::modify_shrinkAsksWhenCardsHoldContent_data()
+{
+    QTest::addColumn<bool>("content");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<int>("cardsAfter");
+    QTest::addRow("blank cards go without a question") << false << false << 3;
+    QTest::addRow("content, No keeps everything") << true << false << 4;
+    QTest::addRow("content, Yes shrinks") << true << true << 3;
+}
+
+void TstFrmDeck::modify_shrinkAsksWhenCardsHoldContent()
+{
+    QFETCH(bool, content);
+    QFETCH(bool, yes);
+    QFETCH(int, cardsAfter);
+    if (content) {
+        Deck deck;
+        QVERIFY(deck.open(paths::deckDatabase("Tutor2.vdk"), Access::ReadWrite));
+        QVERIFY(deck.saveCard({4, "The Emperor", 0, "", "", false}, QStringList(kSlotsPerCard, "")));
+    }
+    if (content)
+        prompter_.queueAnswer(yes ? PromptAnswer::Yes : PromptAnswer::No);
+    makeWindow();
+    clickEntry(1);
+    field("txtCards")->setText("3");
+    QTest::mouseClick(button("cmdEditDeck"), Qt::LeftButton);
+    if (content) {
+        const Prompt question = prompter_.messages().first();
+        QCOMPARE(question.icon, PromptIcon::Warning);
+        QCOMPARE(question.buttons, PromptButtons::YesNo);
+        QVERIFY(question.text.startsWith("1 of the 1 cards"));
+    }
+    Deck deck;
+    QVERIFY(deck.open(paths::deckDatabase("Tutor2.vdk")));
+    QCOMPARE(deck.cards()->size(), cardsAfter);
+    const bool done = cardsAfter == 3;
+    QCOMPARE(prompter_.messageTexts().contains("Tarot Learning Deck Information Modified Successfully"), done);
+    QCOMPARE(window_->isVisible(), !done);
+    QCOMPARE(startScreen_.isVisible(), done);
+    startScreen_.hide();
+}
+
+void TstFrmDeck::delete_movesToTheTrashAndGoesBack()
+{
+    makeWindow();
+    clickEntry(2); // the password does not guard Delete
+    prompter_.clear();
+    QTest::mouseClick(button("cmdDelete"), Qt::LeftButton);
+    QCOMPARE(prompter_.messageTexts(), (QStringList{"Tarot Learnign Deck Deleted Successfully"}));
+    QCOMPARE(trash_.trashed, (QStringList{"Tutor3.vdk"}));
+    QCOMPARE(DeckHome::catalogRows(), (QStringList{"Default=Tutor1.vdk", "Twin=Tutor2.vdk"}));
+    QVERIFY(startScreen_.isVisible());
+    QVERIFY(!window_->isVisible());
+    startScreen_.hide();
+}
+
+void TstFrmDeck::missingFile_offersRemoval()
+{
+    QVERIFY(QFile::remove(paths::deckDatabase("Tutor2.vdk")));
+    prompter_.queueAnswer(PromptAnswer::No);
+    makeWindow();
+    clickEntry(1);
+    QCOMPARE(prompter_.messages().first().text,
+             QStringLiteral("This Tarot Learning Deck does not exsist any more.\r\nDo you want to delete it from "
+                            "Tarot Learning Deck list?"));
+    QCOMPARE(prompter_.messages().first().icon, PromptIcon::Warning);
+    QCOMPARE(list()->topLevelItemCount(), 3);
+    QVERIFY(!button("cmdNext")->isEnabled());
+
+    prompter_.queueAnswer(PromptAnswer::Yes);
+    clickEntry(1);
+    QCOMPARE(list()->topLevelItemCount(), 2);
+    QCOMPARE(DeckHome::catalogRows(), (QStringList{"Default=Tutor1.vdk", "Twin=Tutor3.vdk"}));
+    QCOMPARE(DeckHome::deckFolderFiles(), (QStringList{"Tutor1.vdk", "Tutor3.vdk"}));
+}
+
+void TstFrmDeck::cardList_colours()
+{
+    FrmDeckDesign editor(*services_, {"Tutor2.vdk", "Twin", 3}, {true, false, true});
+    auto *cards = editor.findChild<QTreeWidget *>("lstPictures");
+    QCOMPARE(cards->headerItem()->text(0), QStringLiteral("No. of Cards"));
+    QCOMPARE(cards->topLevelItemCount(), 3);
+    QCOMPARE(cards->topLevelItem(2)->text(0), QStringLiteral("Card 3"));
+    QCOMPARE(cards->topLevelItem(0)->foreground(0).color(), QColor(0, 128, 0));
+    QCOMPARE(cards->topLevelItem(1)->foreground(0).color(), QColor(255, 0, 0));
+    QVERIFY(cards->selectedItems().isEmpty());
+    QCOMPARE(editor.findChild<QLabel *>("lblDeckName")->text(), QStringLiteral("Twin"));
+    QCOMPARE(editor.findChild<QLabel *>("lblCards")->text(), QStringLiteral("3"));
+}
+
+void TstFrmDeck::longName_elidesWithoutWideningTheWindow()
+{
+    const QString longName = QString(300, QLatin1Char('W')) + QStringLiteral("<b>bold</b>");
+    QVERIFY(DeckHome::addDeck("Tutor4.vdk", longName, 3));
+    makeWindow();
+    const int width = window_->width();
+    clickEntry(3);
+    QCOMPARE(list()->topLevelItem(3)->text(0), longName.left(300 + 11));
+    QCOMPARE(window_->width(), width);
+    QVERIFY(window_->minimumSizeHint().width() < 1280);
+    FrmDeckDesign editor(*services_, {"Tutor4.vdk", longName, 3}, {false, false, false});
+    QVERIFY(editor.minimumSizeHint().width() < 1280);
+    QCOMPARE(editor.findChild<QLabel *>("lblDeckName")->textFormat(), Qt::PlainText);
+}
+
+QTEST_MAIN(TstFrmDeck)
+#include "tst_frmdeck.moc"
