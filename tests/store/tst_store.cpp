@@ -186,8 +186,12 @@ void TestStore::reads_giveCardsInIdOrderAndSlotsPerCard()
     QCOMPARE(deck.keywords(1)->at(2), QString());
     const auto allSlots = deck.keywordSlots();
     QVERIFY(allSlots && allSlots->size() == 21);
-    QCOMPARE(allSlots->at(7).cardId, 2);
-    QCOMPARE(allSlots->at(7).keyword, QStringLiteral("k2-1"));
+    QStringList slotsOfCard2;
+    for (const KeywordSlot &slot : *allSlots) {
+        if (slot.cardId == 2)
+            slotsOfCard2.append(slot.keyword);
+    }
+    QCOMPARE(slotsOfCard2, sevenSlots(QStringLiteral("k2-")));
     QCOMPARE(deck.hasMissingKeyword(), std::optional<bool>(true));
     QCOMPARE(deck.hasEmptyKeywordField(), std::optional<bool>(false));
 }
