@@ -3,6 +3,7 @@
 #include "app/frmbegin.h"
 #include "decks/frmdeck.h"
 #include "design/frmdeckdesign.h"
+#include "exchange/frmimportexportdeck.h"
 #include "learn/frmmain.h"
 
 namespace velmora {
@@ -18,6 +19,11 @@ QWidget *openDeckManager(Services &services, QWidget *startScreen)
     };
     auto *window = new FrmDeck(services, startScreen, openDesign);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setExchangeOpener([&services](QWidget *over, bool exportFrame) {
+        FrmImportExportDeck screen(
+            services, exportFrame ? ExchangeOpener::DeckManagerExport : ExchangeOpener::DeckManagerImport, over);
+        screen.exec();
+    });
     window->Form_Load();
     return window;
 }
@@ -30,6 +36,9 @@ void offerWindowsFromStartScreen(FrmBegin &begin, Services &services)
                            [&services](FrmBegin &from) -> QWidget * { return openDeckManager(services, &from); });
     begin.setWindowFactory(FrmBegin::Destination::MainWindow, [&services](FrmBegin &from) -> QWidget * {
         return FrmMain::showFromStartScreen(services, &from);
+    });
+    begin.setWindowFactory(FrmBegin::Destination::Import, [&services](FrmBegin &from) -> QWidget * {
+        return new FrmImportExportDeck(services, ExchangeOpener::StartScreenImport, &from);
     });
 }
 
