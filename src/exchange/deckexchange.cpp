@@ -97,8 +97,16 @@ QString copyComplete(const QString &source, const QString &target, const Exchang
             return fail(in.errorString());
         if (chunk.isEmpty())
             break;
-        if (out.write(chunk) != chunk.size())
-            return fail(out.errorString());
+        // Written straight to the descriptor: a short write is retried, so
+        // the error that stops it (a full disk, a size limit) is the one named.
+        for (qint64 at = 0; at < chunk.size();) {
+            const ssize_t n = ::write(out.handle(), chunk.constData() + at, std::size_t(chunk.size() - at));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return fail(QString::fromLocal8Bit(std::strerror(n < 0 ? errno : EIO)));
+            at += n;
+        }
         done += chunk.size();
         if (progress)
             progress(doneBefore + done, total);

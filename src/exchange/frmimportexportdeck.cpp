@@ -58,11 +58,13 @@ void fillList(QListWidget *list, const QStringList &names)
     }
 }
 
-QStringList filesIn(const QString &folder)
+QStringList filesIn(const QString &folder, const QStringList &patterns = {})
 {
     if (folder.isEmpty())
         return {};
-    return QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QDir dir(folder);
+    dir.setNameFilters(patterns);
+    return dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
 } // namespace
@@ -214,7 +216,8 @@ FrmImportExportDeck::FrmImportExportDeck(Services &services, ExchangeOpener open
     switch (opener_) {
     case ExchangeOpener::DeckManagerExport:
         setWindowTitle(QStringLiteral("Export Tutor"));
-        export_->setDeckFiles(filesIn(paths::deckFolder()));
+        // Deck files only: the engine's journals beside them are no decks.
+        export_->setDeckFiles(filesIn(paths::deckFolder(), {QStringLiteral("*.vdk")}));
         frames_->setCurrentWidget(export_);
         break;
     case ExchangeOpener::DeckManagerImport:

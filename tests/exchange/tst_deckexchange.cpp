@@ -6,6 +6,9 @@
 #include "exchange/deckexchange.h"
 #include "store/schema.h"
 
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -208,8 +211,10 @@ private slots:
         ExchangeOutcome outcome;
         {
             std::optional<FileSizeLimit> limit;
+            const qint64 deckSize = QFileInfo(paths::deckDatabase(QStringLiteral("Tutor2.vdk"))).size();
+            QVERIFY(deckSize > 8192);
             if (fileSizeLimit)
-                limit.emplace(16 * 1024);
+                limit.emplace(rlim_t(deckSize / 2));
             outcome = exchange::exportDeck(QStringLiteral("Tutor2.vdk"), destination);
         }
         QVERIFY(!outcome.ok);
@@ -394,6 +399,54 @@ private slots:
                                                                 "tblCards), (SELECT Type FROM tblType) FROM "
                                                                 "tblDeckNames;")),
                  QStringLiteral("Moon Garden|s3cret|3|Tutor"));
+    }
+
+    // 78 BMP pictures of 1000x1700, about 400 MB: run on demand with
+    // VELMORA_BIG_DECK=1. Prints the time of each direction and the longest
+    // gap between progress calls, in which a window could not paint.
+    void bigDeck_exportsAndImportsWithSteadyProgress()
+    {
+        if (qEnvironmentVariableIsEmpty("VELMORA_BIG_DECK"))
+            QSKIP("set VELMORA_BIG_DECK=1 to run");
+        ExchangeHome home;
+        QVERIFY(home.make());
+        QVERIFY(DeckHome::addDeck(QStringLiteral("Tutor3.vdk"), QStringLiteral("Big"), 0));
+        QImage image(1000, 1700, QImage::Format_RGB888);
+        QList<SampleCard> cards;
+        for (int id = 1; id <= 78; ++id) {
+            image.fill(QColor::fromHsv(id * 4, 200, 200));
+            QByteArray bmp;
+            QBuffer buffer(&bmp);
+            QVERIFY(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "BMP"));
+            SampleCard card = plainCard(id);
+            card.picture = bmp;
+            cards.append(card);
+        }
+        QVERIFY(writeCards(paths::deckDatabase(QStringLiteral("Tutor3.vdk")), cards));
+        cards.clear();
+        QTemporaryDir share;
+        QElapsedTimer clock;
+        qint64 last = 0;
+        qint64 longestGap = 0;
+        int calls = 0;
+        const auto progress = [&](qint64, qint64) {
+            longestGap = std::max(longestGap, clock.elapsed() - last);
+            last = clock.elapsed();
+            ++calls;
+        };
+        clock.start();
+        const ExchangeOutcome exported = exchange::exportDeck(QStringLiteral("Tutor3.vdk"), share.path(), progress);
+        QVERIFY2(exported.ok, qPrintable(exported.message.text));
+        qInfo("export of %lld MB: %lld ms, %d progress calls, longest gap %lld ms",
+              QFileInfo(exported.exportedPath).size() >> 20, clock.elapsed(), calls, longestGap);
+        calls = 0;
+        last = 0;
+        longestGap = 0;
+        clock.restart();
+        const ExchangeOutcome imported = exchange::importDeck(exported.exportedPath, progress);
+        QVERIFY2(imported.ok, qPrintable(imported.message.text));
+        qInfo("import: %lld ms, %d progress calls, longest gap %lld ms", clock.elapsed(), calls, longestGap);
+        QCOMPARE(bytesOf(paths::deckDatabase(imported.fileName)).size(), QFileInfo(exported.exportedPath).size());
     }
 
     void exportMessage_fiveLinesJoinedByCrLf()

@@ -12,6 +12,8 @@
 
 #include <QAbstractButton>
 #include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -126,8 +128,9 @@ private slots:
             const auto buttons = window->findChildren<QAbstractButton *>();
             QVERIFY(!controls.isEmpty() && !buttons.isEmpty());
             for (QWidget *control : controls)
-                QVERIFY2(!control->accessibleName().isEmpty() && (control->focusPolicy() & Qt::TabFocus),
-                         qPrintable(control->objectName()));
+                if (!qobject_cast<QHeaderView *>(control))
+                    QVERIFY2(!control->accessibleName().isEmpty() && (control->focusPolicy() & Qt::TabFocus),
+                             qPrintable(control->objectName()));
             for (QAbstractButton *button : buttons)
                 QVERIFY2(!button->accessibleName().isEmpty() && (button->focusPolicy() & Qt::TabFocus),
                          qPrintable(button->objectName()));
@@ -147,6 +150,8 @@ private slots:
                                    [&](QWidget *, const QString &fileName, const QString &path) {
                                        shown = {fileName, path, shown.count + 1};
                                    });
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
         ExportFrame *frame = screen.exportFrame();
         QCOMPARE(frame->File4->count(), 1);
         select(frame->File4, QStringLiteral("Tutor2.vdk"));
@@ -192,6 +197,8 @@ private slots:
         ScriptedPrompter prompter;
         Rig rig(prompter);
         FrmImportExportDeck screen(rig.services, ExchangeOpener::StartScreenImport);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
         ImportFrame *frame = screen.importFrame();
         frame->Dir1->setFolder(outside.path());
         select(frame->File1, QStringLiteral("From a friend with a rather long file name.vdk"));
