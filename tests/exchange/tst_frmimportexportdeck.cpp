@@ -1,16 +1,20 @@
 // The export/import screen and the export message, driven as a user does.
 
 #include "../decks/deckhome.h"
+#include "compose/startscreen.h"
 #include "fakes.h"
 #include "scriptedprompter.h"
 #include "urlcatcher.h"
 
+#include "app/frmbegin.h"
 #include "app/vendorlinks.h"
+#include "decks/frmdeck.h"
 #include "exchange/deckexchange.h"
 #include "exchange/frmexportmessage.h"
 #include "exchange/frmimportexportdeck.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
@@ -113,6 +117,35 @@ private slots:
             const QModelIndex root = tree->view()->rootIndex();
             QCOMPARE(root.data(QFileSystemModel::FilePathRole).toString(), QDir::rootPath());
         }
+    }
+
+    // The deck manager's Export (button and menu) and Import, and the start
+    // screen's Import, are enabled and reach the screen the right way round.
+    void openers_areEnabledAndOpenTheirFrame()
+    {
+        DeckHome home;
+        QVERIFY(home.make());
+        QVERIFY(home.home->makeRequiredData());
+        ScriptedPrompter prompter;
+        Rig rig(prompter);
+        QWidget startScreen;
+        FrmDeck manager(rig.services, &startScreen, [](const DeckHandOff &, const QVector<bool> &) { return true; });
+        QList<bool> opened;
+        manager.setExchangeOpener([&](QWidget *over, bool exportFrame) {
+            QCOMPARE(over, &manager);
+            opened.append(exportFrame);
+        });
+        QVERIFY(manager.page()->cmdExport->isEnabled() && manager.page()->cmdImport->isEnabled());
+        manager.page()->cmdExport->click();
+        manager.page()->cmdImport->click();
+        manager.findChild<QAction *>(QStringLiteral("mnuExport"))->trigger();
+        QCOMPARE(opened, (QList<bool>{true, false, true}));
+
+        FrmBegin begin(rig.services);
+        auto *cmdImport = begin.findChild<QPushButton *>(QStringLiteral("cmdImport"));
+        QVERIFY(!cmdImport->isEnabled());
+        offerWindowsFromStartScreen(begin, rig.services);
+        QVERIFY(cmdImport->isEnabled());
     }
 
     void everyControl_hasANameAndTakesTheKeyboard()
