@@ -11,8 +11,11 @@
 #include <QRegularExpression>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <future>
+#include <optional>
 #include <unistd.h>
 
 namespace velmora::exchange {
@@ -57,6 +60,35 @@ QString temporaryNameBeside(const QString &target)
 {
     const QFileInfo info(target);
     return info.dir().filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".part"));
+}
+
+struct Checked
+{
+    std::optional<ExchangeOutcome> refusal;
+    QString deckName;
+};
+
+// A deck made elsewhere is checked like any untrusted deck: the store's
+// checks on opening, the type stamp, then every page of the file.
+Checked checkImportable(const QString &path)
+{
+    Deck deck;
+    if (!deck.open(path))
+        return {refusal(unknownStructure(deck.errorText()), PromptIcon::Critical), {}};
+    const auto stamp = deck.typeStamp();
+    if (stamp && stamp->isDefault)
+        return {refusal(QString::fromLatin1(kDefaultNoImport), PromptIcon::Warning), {}};
+    if (!stamp || stamp->type != kTutor || stamp->software != kTutor)
+        return {refusal(unknownStructure(QStringLiteral("The file's type stamp does not name a deck of this program.")),
+                        PromptIcon::Critical),
+                {}};
+    const auto header = deck.header();
+    if (!header)
+        return {refusal(unknownStructure(deck.errorText()), PromptIcon::Critical), {}};
+    deck.close();
+    if (const QString problem = deckFileIntegrityProblem(path); !problem.isEmpty())
+        return {refusal(unknownStructure(problem), PromptIcon::Critical), {}};
+    return {std::nullopt, header->deckName};
 }
 
 } // namespace
@@ -182,29 +214,18 @@ ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &pr
         !problem.isEmpty())
         return refusal(QStringLiteral("The deck was not imported. ") + problem, PromptIcon::Information);
 
-    QString deckName;
-    {
-        Deck deck;
-        if (!deck.open(copy.path()))
-            return refusal(unknownStructure(deck.errorText()), PromptIcon::Critical);
-        const auto stamp = deck.typeStamp();
-        if (stamp && stamp->isDefault)
-            return refusal(QString::fromLatin1(kDefaultNoImport), PromptIcon::Warning);
-        if (!stamp || stamp->type != kTutor || stamp->software != kTutor)
-            return refusal(unknownStructure(QStringLiteral("The file's type stamp does not name a deck of this "
-                                                           "program.")),
-                           PromptIcon::Critical);
-        const auto header = deck.header();
-        if (!header)
-            return refusal(unknownStructure(deck.errorText()), PromptIcon::Critical);
-        deckName = header->deckName;
-    }
-    const auto tick = [&] {
+    // The checks read the whole file, seconds for a large deck: they run on
+    // a thread of their own while this one reports progress, so a window
+    // keeps painting. Only the store is touched there, never a widget.
+    auto checked = std::async(std::launch::async, [path = copy.path()] { return checkImportable(path); });
+    while (checked.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
         if (progress)
             progress(size, total);
-    };
-    if (const QString problem = deckFileIntegrityProblem(copy.path(), tick); !problem.isEmpty())
-        return refusal(unknownStructure(problem), PromptIcon::Critical);
+    }
+    const Checked found = checked.get();
+    if (found.refusal)
+        return *found.refusal;
+    const QString deckName = found.deckName;
 
     Catalog catalog;
     if (!catalog.open(Access::ReadWrite))
