@@ -3,6 +3,7 @@
 #include "app/frmbegin.h"
 #include "decks/frmdeck.h"
 #include "design/frmdeckdesign.h"
+#include "exchange/frmimportexportdeck.h"
 #include "learn/frmmain.h"
 
 #include <QByteArray>
@@ -22,6 +23,11 @@ QWidget *openDeckManager(Services &services, QWidget *startScreen)
     };
     auto *window = new FrmDeck(services, startScreen, openDesign);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setExchangeOpener([&services](QWidget *over, bool exportFrame) {
+        FrmImportExportDeck screen(
+            services, exportFrame ? ExchangeOpener::DeckManagerExport : ExchangeOpener::DeckManagerImport, over);
+        screen.exec();
+    });
     window->Form_Load();
     return window;
 }
@@ -54,6 +60,9 @@ void offerWindowsFromStartScreen(FrmBegin &begin, Services &services)
         }
         // The start screen shows the window, once.
         return window;
+    });
+    begin.setWindowFactory(FrmBegin::Destination::Import, [&services](FrmBegin &from) -> QWidget * {
+        return new FrmImportExportDeck(services, ExchangeOpener::StartScreenImport, &from);
     });
 }
 

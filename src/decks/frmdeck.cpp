@@ -308,6 +308,19 @@ void FrmDeck::setCreateMode(bool on)
     mnuCreate_->setText(on ? kCreate : kCreateNewDeck);
 }
 
+void FrmDeck::setExchangeOpener(std::function<void(QWidget *over, bool exportFrame)> open)
+{
+    for (QPushButton *button : {page_->cmdExport, page_->cmdImport}) {
+        button->setEnabled(true);
+        button->setToolTip(QString());
+    }
+    mnuExport_->setEnabled(true);
+    mnuExport_->setToolTip(QString());
+    connect(page_->cmdExport, &QPushButton::clicked, this, [this, open] { open(this, true); });
+    connect(mnuExport_, &QAction::triggered, this, [this, open] { open(this, true); });
+    connect(page_->cmdImport, &QPushButton::clicked, this, [this, open] { open(this, false); });
+}
+
 void FrmDeck::Form_Load()
 {
     auto *p = page_;

@@ -62,6 +62,8 @@ public:
     ~FrmDeck() override;
 
     void Form_Load();
+    // Enables Export and Import; each opens the export/import screen over this one.
+    void setExchangeOpener(std::function<void(QWidget *over, bool exportFrame)> open);
     [[nodiscard]] bool inCreateMode() const { return createMode_; }
     [[nodiscard]] const QString &currentDeckFile() const { return currentFile_; }
     [[nodiscard]] DeckManagerPage *page() const { return page_; }

@@ -15,6 +15,7 @@
 
 #include "compose/startscreen.h"
 #include "deckscreens.h"
+#include "exchangescreens.h"
 #include "mainwindowscreens.h"
 #include "paintwatcher.h"
 #include "unattendedprompter.h"
@@ -94,10 +95,12 @@ const std::map<QString, ScreenOpener> &startScreens()
     return screens;
 }
 
-void openScreen(const Options &options, FrmBegin &begin)
+void openScreen(const Options &options, FrmBegin &begin, Services &services)
 {
     QWidget *window = nullptr;
-    if (deckShowcaseNames().contains(options.show)) {
+    if (exchangeShowcaseNames().contains(options.show)) {
+        window = openExchangeShowcase(begin, services, options.show);
+    } else if (deckShowcaseNames().contains(options.show)) {
         window = openDeckShowcase(begin, options.show);
     } else if (mainWindowShowcaseNames().contains(options.show)) {
         window = openMainWindowShowcase(begin, options.show);
@@ -126,5 +129,5 @@ int main(int argc, char *argv[])
     UnattendedPrompter unattendedPrompter;
     Prompter &prompter = options.unattended ? static_cast<Prompter &>(unattendedPrompter) : windowPrompter;
     return runVelmora({prompter, offerWindowsFromStartScreen,
-                       [&options](FrmBegin &begin, Services &) { openScreen(options, begin); }});
+                       [&options](FrmBegin &begin, Services &services) { openScreen(options, begin, services); }});
 }

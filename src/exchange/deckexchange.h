@@ -1,0 +1,59 @@
+#pragma once
+
+// Export and import of deck files through the exchange folder: the rules,
+// without any window. Each operation leaves nothing in the exchange folder.
+
+#include "app/prompter.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace velmora {
+
+// Bytes done of bytes in all; called between chunks so a window can paint.
+using ExchangeProgress = std::function<void(qint64 done, qint64 total)>;
+
+struct ExchangeOutcome
+{
+    bool ok = false;
+    Prompt message;       // what to tell the user; on an export success nothing (the export message follows)
+    QString fileName;     // export: the deck file's name; import: the new deck file's name
+    QString exportedPath; // export: the full path of the exported copy
+};
+
+namespace exchange {
+
+inline constexpr char kNotSelected[] = "File is not selected properly. Please select the right file.";
+inline constexpr char kTwice[] = "You cannot export 1 deck in the same location twice.";
+inline constexpr char kDefaultNoExport[] = "Default Deck Cannot Be Exported";
+inline constexpr char kDefaultNoImport[] = "Default deck cannot be imported";
+inline constexpr char kUnknownStructure[] =
+    "Unknown File Structure.\r\nIt seems you have choosen a file which is\r\nnot supported by Velmora";
+inline constexpr char kImported[] = "Tarot Learning Deck Imported Successfully\r\nPlease Restart Velmora Now";
+
+// A file of exactly this name (letter case counts) among the folder's files.
+[[nodiscard]] bool folderHoldsExactName(const QString &folder, const QString &fileName);
+
+// Copies in chunks into `target` so that it is complete or absent: written
+// under a temporary name beside it, flushed to disk, then renamed. Never
+// replaces an existing target. Empty on success, else the reason.
+[[nodiscard]] QString copyComplete(const QString &source, const QString &target, const ExchangeProgress &progress,
+                                   qint64 doneBefore = 0, qint64 total = -1);
+
+// The deck file `deckFileName` of the deck folder into `destinationFolder`.
+[[nodiscard]] ExchangeOutcome exportDeck(const QString &deckFileName, const QString &destinationFolder,
+                                         const ExchangeProgress &progress = {});
+
+// A deck file made anywhere into the deck folder and the catalog, checked
+// first like any untrusted deck; on a refusal or failure nothing is left.
+[[nodiscard]] ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &progress = {});
+
+// The export message's five lines joined by CR LF.
+[[nodiscard]] QString exportMessageText(const QString &fileName, const QString &exportedPath, const QString &helpUrl);
+// Plain text as HTML, each line a line, web addresses (with a scheme or
+// "www." at the start of a word) as links.
+[[nodiscard]] QString linkedHtml(const QString &text);
+
+} // namespace exchange
+} // namespace velmora

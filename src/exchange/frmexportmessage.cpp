@@ -1,0 +1,55 @@
+#include "exchange/frmexportmessage.h"
+
+#include "app/appicon.h"
+#include "app/prompter.h"
+#include "app/vendorlinks.h"
+#include "exchange/deckexchange.h"
+
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+FrmExportMessage::FrmExportMessage(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmExportMessage"));
+    setWindowTitle(QString::fromLatin1(kWindowCaption));
+    setWindowIcon(appIcon());
+    setModal(true);
+
+    RTB = new QTextBrowser(this);
+    RTB->setObjectName(QStringLiteral("RTB"));
+    RTB->setAccessibleName(QStringLiteral("Export message"));
+    // Links are opened here, by the desktop, never followed inside the box.
+    RTB->setOpenLinks(false);
+    RTB->setOpenExternalLinks(false);
+    RTB->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    connect(RTB, &QTextBrowser::anchorClicked, this, [](const QUrl &url) { QDesktopServices::openUrl(url); });
+
+    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(RTB);
+    layout->addLayout(buttons);
+    resize(560, 240);
+    cmdOK->setFocus();
+}
+
+void FrmExportMessage::setExport(const QString &fileName, const QString &exportedPath)
+{
+    RTB->clear();
+    text_ = exchange::exportMessageText(fileName, exportedPath, vendorPageUrl(VendorPage::OnlineHelp).toString());
+    RTB->setHtml(exchange::linkedHtml(text_));
+}
+
+} // namespace velmora

@@ -1,0 +1,298 @@
+#include "exchange/frmimportexportdeck.h"
+
+#include "app/appicon.h"
+#include "exchange/deckexchange.h"
+#include "exchange/frmexportmessage.h"
+#include "store/paths.h"
+
+#include <QDir>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+QListWidget *makeFileList(QWidget *parent, const char *name, const QString &accessibleName)
+{
+    auto *list = new QListWidget(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setAccessibleName(accessibleName);
+    list->setTextElideMode(Qt::ElideMiddle);
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &accessibleName)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(accessibleName);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QWidget *buddy)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setBuddy(buddy);
+    return label;
+}
+
+void fillList(QListWidget *list, const QStringList &names)
+{
+    list->clear();
+    for (const QString &name : names) {
+        auto *item = new QListWidgetItem(name, list);
+        item->setToolTip(name);
+    }
+}
+
+QStringList filesIn(const QString &folder, const QStringList &patterns = {})
+{
+    if (folder.isEmpty())
+        return {};
+    QDir dir(folder);
+    dir.setNameFilters(patterns);
+    return dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+}
+
+} // namespace
+
+FolderTree::FolderTree(const char *objectName, const QString &accessibleName, QWidget *parent) : QWidget(parent)
+{
+    model_ = new QFileSystemModel(this);
+    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    model_->setReadOnly(true);
+    model_->setRootPath(QDir::rootPath());
+    view_ = new QTreeView(this);
+    view_->setObjectName(QLatin1String(objectName));
+    view_->setAccessibleName(accessibleName);
+    view_->setModel(model_);
+    view_->setRootIndex(model_->index(QDir::rootPath()));
+    for (int column = 1; column < model_->columnCount(); ++column)
+        view_->hideColumn(column);
+    view_->header()->hide();
+    view_->setTextElideMode(Qt::ElideMiddle);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+    setFocusProxy(view_);
+    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { emit folderChanged(model_->filePath(current)); });
+    setFolder(QDir::homePath());
+}
+
+QString FolderTree::folder() const
+{
+    const QModelIndex current = view_->currentIndex();
+    return current.isValid() ? model_->filePath(current) : QString();
+}
+
+void FolderTree::setFolder(const QString &path)
+{
+    const QModelIndex index = model_->index(QDir::cleanPath(path));
+    if (!index.isValid())
+        return;
+    for (QModelIndex up = index; up.isValid(); up = up.parent())
+        view_->expand(up);
+    view_->setCurrentIndex(index);
+    view_->scrollTo(index);
+}
+
+ExportFrame::ExportFrame(QWidget *parent) : QGroupBox(QStringLiteral("Export Deck"), parent)
+{
+    setObjectName(QStringLiteral("fraExport"));
+    File4 = makeFileList(this, "File4", QStringLiteral("Deck file to export"));
+    Dir3 = new FolderTree("Dir3", QStringLiteral("Folder to export to"), this);
+    File3 = makeFileList(this, "File3", QStringLiteral("Files in the folder to export to"));
+    cmdExport = makeButton(this, "cmdExport", QStringLiteral("E&xport Deck"), QStringLiteral("Export Deck"));
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(makeLabel(this, "lblDeckFiles", QStringLiteral("&Deck file"), File4), 0, 0);
+    layout->addWidget(File4, 1, 0, 3, 1);
+    layout->addWidget(makeLabel(this, "lblExportTo", QStringLiteral("Export &to"), Dir3), 0, 1);
+    layout->addWidget(Dir3, 1, 1);
+    layout->addWidget(makeLabel(this, "lblFolderFiles", QStringLiteral("Files &in that folder"), File3), 2, 1);
+    layout->addWidget(File3, 3, 1);
+    layout->addWidget(cmdExport, 4, 1, Qt::AlignRight);
+    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(1, 2);
+    layout->setRowStretch(1, 2);
+    layout->setRowStretch(3, 1);
+    setTabOrder(File4, Dir3);
+    setTabOrder(Dir3, File3);
+    setTabOrder(File3, cmdExport);
+    connect(cmdExport, &QPushButton::clicked, this, &ExportFrame::exportRequested);
+}
+
+void ExportFrame::setDeckFiles(const QStringList &names)
+{
+    fillList(File4, names);
+}
+
+void ExportFrame::setDestinationFiles(const QStringList &names)
+{
+    fillList(File3, names);
+}
+
+QString ExportFrame::selectedDeckFile() const
+{
+    const QListWidgetItem *item = File4->currentItem();
+    return item && item->isSelected() ? item->text() : QString();
+}
+
+ImportFrame::ImportFrame(QWidget *parent) : QGroupBox(QStringLiteral("Import Deck"), parent)
+{
+    setObjectName(QStringLiteral("fraImport"));
+    Dir1 = new FolderTree("Dir1", QStringLiteral("Folder to import from"), this);
+    File1 = makeFileList(this, "File1", QStringLiteral("File to import"));
+    Label1 = makeLabel(this, "Label1", QStringLiteral("Import From"), Dir1);
+    Label2 = makeLabel(this, "Label2", QStringLiteral("Import To"), nullptr);
+    cmdImportDeck = makeButton(this, "cmdImportDeck", QStringLiteral("&Import Deck"), QStringLiteral("Import Deck"));
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(Label1, 0, 0, 1, 2);
+    layout->addWidget(Dir1, 1, 0);
+    layout->addWidget(File1, 1, 1);
+    layout->addWidget(Label2, 2, 0, 1, 2);
+    layout->addWidget(cmdImportDeck, 3, 1, Qt::AlignRight);
+    layout->setColumnStretch(0, 3);
+    layout->setColumnStretch(1, 2);
+    layout->setRowStretch(1, 1);
+    setTabOrder(Dir1, File1);
+    setTabOrder(File1, cmdImportDeck);
+    connect(cmdImportDeck, &QPushButton::clicked, this, &ImportFrame::importRequested);
+    connect(File1, &QListWidget::itemActivated, this, &ImportFrame::importRequested);
+}
+
+void ImportFrame::setFiles(const QStringList &names)
+{
+    fillList(File1, names);
+}
+
+QString ImportFrame::selectedPath() const
+{
+    const QListWidgetItem *item = File1->currentItem();
+    const QString folder = Dir1->folder();
+    if (!item || !item->isSelected() || folder.isEmpty())
+        return {};
+    return QDir(folder).filePath(item->text());
+}
+
+FrmImportExportDeck::FrmImportExportDeck(Services &services, ExchangeOpener opener, QWidget *parent,
+                                         ExportMessageOpener showExportMessage)
+    : QDialog(parent), services_(services), opener_(opener), showExportMessage_(std::move(showExportMessage))
+{
+    setObjectName(QStringLiteral("frmImportExportDeck"));
+    setWindowIcon(appIcon());
+    setModal(true);
+    if (!showExportMessage_) {
+        showExportMessage_ = [](QWidget *over, const QString &fileName, const QString &exportedPath) {
+            FrmExportMessage message(over);
+            message.setExport(fileName, exportedPath);
+            message.exec();
+        };
+    }
+
+    export_ = new ExportFrame(this);
+    import_ = new ImportFrame(this);
+    frames_ = new QStackedWidget(this);
+    frames_->addWidget(export_);
+    frames_->addWidget(import_);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frames_);
+
+    switch (opener_) {
+    case ExchangeOpener::DeckManagerExport:
+        setWindowTitle(QStringLiteral("Export Tutor"));
+        // Deck files only: the engine's journals beside them are no decks.
+        export_->setDeckFiles(filesIn(paths::deckFolder(), {QStringLiteral("*.vdk")}));
+        frames_->setCurrentWidget(export_);
+        break;
+    case ExchangeOpener::DeckManagerImport:
+        setWindowTitle(QStringLiteral("Import Tutor"));
+        frames_->setCurrentWidget(import_);
+        break;
+    case ExchangeOpener::StartScreenImport:
+        setWindowTitle(QStringLiteral("Import"));
+        import_->setTitle(QStringLiteral("Import"));
+        import_->cmdImportDeck->setText(QStringLiteral("Import"));
+        frames_->setCurrentWidget(import_);
+        break;
+    }
+
+    connect(export_->Dir3, &FolderTree::folderChanged, this, &FrmImportExportDeck::listDestination);
+    connect(import_->Dir1, &FolderTree::folderChanged, this, &FrmImportExportDeck::listImportFolder);
+    connect(export_, &ExportFrame::exportRequested, this, &FrmImportExportDeck::cmdExport_Click);
+    connect(import_, &ImportFrame::importRequested, this, &FrmImportExportDeck::cmdImportDeck_Click);
+    listDestination(export_->Dir3->folder());
+    listImportFolder(import_->Dir1->folder());
+    resize(760, 520);
+}
+
+FrmImportExportDeck::~FrmImportExportDeck() = default;
+
+void FrmImportExportDeck::listDestination(const QString &folder)
+{
+    export_->setDestinationFiles(filesIn(folder));
+}
+
+void FrmImportExportDeck::listImportFolder(const QString &folder)
+{
+    import_->setFiles(filesIn(folder));
+}
+
+template <typename Work>
+auto FrmImportExportDeck::withProgress(const QString &label, Work work)
+{
+    QProgressDialog progress(label, QString(), 0, 1000, this);
+    progress.setObjectName(QStringLiteral("exchangeProgress"));
+    progress.setWindowTitle(QString::fromLatin1(kAppTitle));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setCancelButton(nullptr);
+    progress.setMinimumDuration(300);
+    frames_->setEnabled(false);
+    const auto outcome =
+        work([&progress](qint64 done, qint64 total) { progress.setValue(total > 0 ? int(done * 1000 / total) : 0); });
+    frames_->setEnabled(true);
+    return outcome;
+}
+
+void FrmImportExportDeck::cmdExport_Click()
+{
+    if (opener_ != ExchangeOpener::DeckManagerExport)
+        return;
+    const QString name = export_->selectedDeckFile();
+    const QString folder = export_->Dir3->folder();
+    const ExchangeOutcome outcome = withProgress(QStringLiteral("Exporting the deck..."), [&](const auto &progress) {
+        return exchange::exportDeck(name, folder, progress);
+    });
+    listDestination(folder);
+    if (!outcome.ok) {
+        services_.prompter.ask(outcome.message, this);
+        return;
+    }
+    showExportMessage_(this, outcome.fileName, outcome.exportedPath);
+}
+
+void FrmImportExportDeck::cmdImportDeck_Click()
+{
+    const QString source = import_->selectedPath();
+    const ExchangeOutcome outcome = withProgress(QStringLiteral("Importing the deck..."), [&](const auto &progress) {
+        return exchange::importDeck(source, progress);
+    });
+    services_.prompter.ask(outcome.message, this);
+}
+
+} // namespace velmora

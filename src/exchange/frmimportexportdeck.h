@@ -1,0 +1,118 @@
+#pragma once
+
+// The export and import screen: two passive frames, one in front, and the
+// window that coordinates them over the exchange rules.
+
+#include "app/services.h"
+
+#include <QDialog>
+#include <QGroupBox>
+
+#include <functional>
+
+class QFileSystemModel;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QStackedWidget;
+class QTreeView;
+
+namespace velmora {
+
+// Who opened the screen; it sets the caption and the frame in front.
+enum class ExchangeOpener { DeckManagerExport, DeckManagerImport, StartScreenImport };
+
+// A folder tree from the file system's root with the home folder open.
+class FolderTree : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FolderTree(const char *objectName, const QString &accessibleName, QWidget *parent = nullptr);
+    [[nodiscard]] QString folder() const;
+    void setFolder(const QString &path);
+    [[nodiscard]] QTreeView *view() const { return view_; }
+
+signals:
+    void folderChanged(const QString &path);
+
+private:
+    QFileSystemModel *model_ = nullptr;
+    QTreeView *view_ = nullptr;
+};
+
+class ExportFrame : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit ExportFrame(QWidget *parent = nullptr);
+    void setDeckFiles(const QStringList &names);
+    void setDestinationFiles(const QStringList &names);
+    [[nodiscard]] QString selectedDeckFile() const;
+
+    QListWidget *File4 = nullptr;
+    FolderTree *Dir3 = nullptr;
+    QListWidget *File3 = nullptr;
+    QPushButton *cmdExport = nullptr;
+
+signals:
+    void exportRequested();
+};
+
+class ImportFrame : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit ImportFrame(QWidget *parent = nullptr);
+    void setFiles(const QStringList &names);
+    // The chosen file's full path; empty when none is chosen.
+    [[nodiscard]] QString selectedPath() const;
+
+    QLabel *Label1 = nullptr;
+    FolderTree *Dir1 = nullptr;
+    QListWidget *File1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QPushButton *cmdImportDeck = nullptr;
+
+signals:
+    void importRequested();
+};
+
+class FrmImportExportDeck : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Shows the message after an export; the default opens FrmExportMessage modally.
+    using ExportMessageOpener =
+        std::function<void(QWidget *parent, const QString &fileName, const QString &exportedPath)>;
+
+    FrmImportExportDeck(Services &services, ExchangeOpener opener, QWidget *parent = nullptr,
+                        ExportMessageOpener showExportMessage = {});
+    ~FrmImportExportDeck() override;
+
+    [[nodiscard]] ExportFrame *exportFrame() const { return export_; }
+    [[nodiscard]] ImportFrame *importFrame() const { return import_; }
+
+public slots:
+    void cmdExport_Click();
+    void cmdImportDeck_Click();
+
+private:
+    void listDestination(const QString &folder);
+    void listImportFolder(const QString &folder);
+    // Runs work with a progress dialog over this window; the window paints.
+    template <typename Work>
+    auto withProgress(const QString &label, Work work);
+
+    Services &services_;
+    ExchangeOpener opener_;
+    ExportMessageOpener showExportMessage_;
+    QStackedWidget *frames_ = nullptr;
+    ExportFrame *export_ = nullptr;
+    ImportFrame *import_ = nullptr;
+};
+
+} // namespace velmora

@@ -1,0 +1,42 @@
+#include "store/integrity.h"
+
+#include "store/dbfile.h"
+
+#include <QFileInfo>
+
+namespace velmora {
+
+namespace {
+
+int callTick(void *tick)
+{
+    (*static_cast<const std::function<void()> *>(tick))();
+    return 0;
+}
+
+} // namespace
+
+QString deckFileIntegrityProblem(const QString &path, const std::function<void()> &tick)
+{
+    store::DbFile file;
+    if (!file.open(path, Access::ReadOnly, {}, QStringLiteral("deck")))
+        return file.errorText();
+    if (tick)
+        sqlite3_progress_handler(file.handle(), 20000, callTick, const_cast<std::function<void()> *>(&tick));
+    QString problem;
+    {
+        sqlite::Statement check(file.handle(), QStringLiteral("PRAGMA integrity_check(1)"));
+        const int step = check.step();
+        if (step != SQLITE_ROW)
+            problem = QString::fromUtf8(sqlite3_errmsg(file.handle()));
+        else if (check.text(0) != QLatin1String("ok"))
+            problem = check.text(0).left(200);
+    }
+    sqlite3_progress_handler(file.handle(), 0, nullptr, nullptr);
+    if (problem.isEmpty())
+        return {};
+    return QStringLiteral("The deck file %1 is damaged (%2), so it cannot be used.")
+        .arg(QFileInfo(path).fileName(), problem);
+}
+
+} // namespace velmora

@@ -1,0 +1,292 @@
+// The export/import screen and the export message, driven as a user does.
+
+#include "../decks/deckhome.h"
+#include "compose/startscreen.h"
+#include "fakes.h"
+#include "scriptedprompter.h"
+#include "urlcatcher.h"
+
+#include "app/frmbegin.h"
+#include "app/vendorlinks.h"
+#include "decks/frmdeck.h"
+#include "exchange/deckexchange.h"
+#include "exchange/frmexportmessage.h"
+#include "exchange/frmimportexportdeck.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTreeView>
+#include <QtTest>
+
+using namespace velmora;
+using namespace velmora::test;
+
+Q_DECLARE_METATYPE(velmora::ExchangeOpener)
+
+namespace {
+
+struct Shown
+{
+    QString fileName;
+    QString path;
+    int count = 0;
+};
+
+struct Rig
+{
+    explicit Rig(ScriptedPrompter &prompter)
+        : settings(settingsFolder.filePath(QStringLiteral("settings.conf"))), services{prompter, clock, random,
+                                                                                       settings}
+    {}
+    QTemporaryDir settingsFolder;
+    FixedClock clock;
+    ScriptedRandom random;
+    SettingsStore settings;
+    Services services;
+};
+
+void select(QListWidget *list, const QString &text)
+{
+    const auto items = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(items.size() == 1, qPrintable(text));
+    list->setCurrentItem(items.first());
+}
+
+} // namespace
+
+class TestFrmImportExportDeck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void openers_setCaptionsAndTheFrameInFront_data()
+    {
+        QTest::addColumn<ExchangeOpener>("opener");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("front");
+        QTest::addColumn<QString>("importTitle");
+        QTest::addColumn<QString>("importButton");
+        QTest::addRow("deck manager's Export") << ExchangeOpener::DeckManagerExport << "Export Tutor"
+                                               << "fraExport"
+                                               << "Import Deck"
+                                               << "&Import Deck";
+        QTest::addRow("deck manager's Import") << ExchangeOpener::DeckManagerImport << "Import Tutor"
+                                               << "fraImport"
+                                               << "Import Deck"
+                                               << "&Import Deck";
+        QTest::addRow("start screen's Import") << ExchangeOpener::StartScreenImport << "Import"
+                                               << "fraImport"
+                                               << "Import"
+                                               << "Import";
+    }
+
+    void openers_setCaptionsAndTheFrameInFront()
+    {
+        QFETCH(ExchangeOpener, opener);
+        QFETCH(QString, caption);
+        QFETCH(QString, front);
+        QFETCH(QString, importTitle);
+        QFETCH(QString, importButton);
+        DeckHome home;
+        QVERIFY(home.make());
+        ScriptedPrompter prompter;
+        Rig rig(prompter);
+        FrmImportExportDeck screen(rig.services, opener);
+        QCOMPARE(screen.windowTitle(), caption);
+        QCOMPARE(screen.findChild<QStackedWidget *>()->currentWidget()->objectName(), front);
+        QCOMPARE(screen.exportFrame()->title(), QStringLiteral("Export Deck"));
+        QCOMPARE(screen.exportFrame()->cmdExport->text(), QStringLiteral("E&xport Deck"));
+        QCOMPARE(screen.importFrame()->title(), importTitle);
+        QCOMPARE(screen.importFrame()->cmdImportDeck->text(), importButton);
+        QCOMPARE(screen.importFrame()->Label1->text(), QStringLiteral("Import From"));
+        QCOMPARE(screen.importFrame()->Label2->text(), QStringLiteral("Import To"));
+        // The folder trees start at the root with the home folder open.
+        for (FolderTree *tree : {screen.exportFrame()->Dir3, screen.importFrame()->Dir1}) {
+            QCOMPARE(tree->folder(), QDir::homePath());
+            const QModelIndex root = tree->view()->rootIndex();
+            QCOMPARE(root.data(QFileSystemModel::FilePathRole).toString(), QDir::rootPath());
+        }
+    }
+
+    // The deck manager's Export (button and menu) and Import, and the start
+    // screen's Import, are enabled and reach the screen the right way round.
+    void openers_areEnabledAndOpenTheirFrame()
+    {
+        DeckHome home;
+        QVERIFY(home.make());
+        QVERIFY(home.home->makeRequiredData());
+        ScriptedPrompter prompter;
+        Rig rig(prompter);
+        QWidget startScreen;
+        FrmDeck manager(rig.services, &startScreen, [](const DeckHandOff &, const QVector<bool> &) { return true; });
+        QList<bool> opened;
+        manager.setExchangeOpener([&](QWidget *over, bool exportFrame) {
+            QCOMPARE(over, &manager);
+            opened.append(exportFrame);
+        });
+        QVERIFY(manager.page()->cmdExport->isEnabled() && manager.page()->cmdImport->isEnabled());
+        manager.page()->cmdExport->click();
+        manager.page()->cmdImport->click();
+        manager.findChild<QAction *>(QStringLiteral("mnuExport"))->trigger();
+        QCOMPARE(opened, (QList<bool>{true, false, true}));
+
+        FrmBegin begin(rig.services);
+        auto *cmdImport = begin.findChild<QPushButton *>(QStringLiteral("cmdImport"));
+        QVERIFY(!cmdImport->isEnabled());
+        offerWindowsFromStartScreen(begin, rig.services);
+        QVERIFY(cmdImport->isEnabled());
+    }
+
+    void everyControl_hasANameAndTakesTheKeyboard()
+    {
+        DeckHome home;
+        QVERIFY(home.make());
+        ScriptedPrompter prompter;
+        Rig rig(prompter);
+        FrmImportExportDeck screen(rig.services, ExchangeOpener::DeckManagerExport);
+        FrmExportMessage message;
+        for (QWidget *window : {static_cast<QWidget *>(&screen), static_cast<QWidget *>(&message)}) {
+            const auto controls = window->findChildren<QAbstractScrollArea *>();
+            const auto buttons = window->findChildren<QAbstractButton *>();
+            QVERIFY(!controls.isEmpty() && !buttons.isEmpty());
+            for (QWidget *control : controls)
+                if (!qobject_cast<QHeaderView *>(control))
+                    QVERIFY2(!control->accessibleName().isEmpty() && (control->focusPolicy() & Qt::TabFocus),
+                             qPrintable(control->objectName()));
+            for (QAbstractButton *button : buttons)
+                QVERIFY2(!button->accessibleName().isEmpty() && (button->focusPolicy() & Qt::TabFocus),
+                         qPrintable(button->objectName()));
+        }
+    }
+
+    void export_throughTheScreen_showsTheMessageThenRefusesTheSecond()
+    {
+        DeckHome home;
+        QVERIFY(home.make());
+        QVERIFY(DeckHome::addDeck(QStringLiteral("Tutor2.vdk"), QStringLiteral("Mine"), 1));
+        QTemporaryDir destination;
+        ScriptedPrompter prompter;
+        Rig rig(prompter);
+        Shown shown;
+        FrmImportExportDeck screen(rig.services, ExchangeOpener::DeckManagerExport, nullptr,
+                                   [&](QWidget *, const QString &fileName, const QString &path) {
+                                       shown = {fileName, path, shown.count + 1};
+                                   });
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        ExportFrame *frame = screen.exportFrame();
+        QCOMPARE(frame->File4->count(), 1);
+        select(frame->File4, QStringLiteral("Tutor2.vdk"));
+        frame->Dir3->setFolder(destination.path());
+        QCOMPARE(frame->File3->count(), 0);
+        QTest::mouseClick(frame->cmdExport, Qt::LeftButton);
+        QCOMPARE(prompter.messageTexts(), QStringList());
+        QCOMPARE(shown.count, 1);
+        QCOMPARE(shown.fileName, QStringLiteral("Tutor2.vdk"));
+        QCOMPARE(shown.path, destination.filePath(QStringLiteral("Tutor2.vdk")));
+        QCOMPARE(frame->File3->item(0)->text(), QStringLiteral("Tutor2.vdk"));
+        QVERIFY(frame->isEnabled() && screen.isEnabled());
+
+        QTest::mouseClick(frame->cmdExport, Qt::LeftButton);
+        QCOMPARE(shown.count, 1);
+        QCOMPARE(prompter.messageTexts(), QStringList{QString::fromLatin1(exchange::kTwice)});
+        QCOMPARE(prompter.messages().first().icon, PromptIcon::Critical);
+    }
+
+    void export_notOpenedForExport_doesNothing()
+    {
+        DeckHome home;
+        QVERIFY(home.make());
+        QVERIFY(DeckHome::addDeck(QStringLiteral("Tutor2.vdk"), QStringLiteral("Mine"), 1));
+        ScriptedPrompter prompter;
+        Rig rig(prompter);
+        int shown = 0;
+        FrmImportExportDeck screen(rig.services, ExchangeOpener::StartScreenImport, nullptr,
+                                   [&](QWidget *, const QString &, const QString &) { ++shown; });
+        screen.cmdExport_Click();
+        QCOMPARE(shown, 0);
+        QCOMPARE(prompter.records().size(), 0);
+    }
+
+    void import_throughTheScreen_addsTheDeckAndSaysSo()
+    {
+        DeckHome home;
+        QVERIFY(home.make());
+        QVERIFY(DeckHome::addDeck(QStringLiteral("Tutor2.vdk"), QStringLiteral("Mine"), 1));
+        QTemporaryDir outside;
+        QVERIFY(QFile::copy(paths::deckDatabase(QStringLiteral("Tutor2.vdk")),
+                            outside.filePath(QStringLiteral("From a friend with a rather long file name.vdk"))));
+        ScriptedPrompter prompter;
+        Rig rig(prompter);
+        FrmImportExportDeck screen(rig.services, ExchangeOpener::StartScreenImport);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        ImportFrame *frame = screen.importFrame();
+        frame->Dir1->setFolder(outside.path());
+        select(frame->File1, QStringLiteral("From a friend with a rather long file name.vdk"));
+        QTest::mouseClick(frame->cmdImportDeck, Qt::LeftButton);
+        QCOMPARE(
+            prompter.messageTexts(),
+            QStringList{QStringLiteral("Tarot Learning Deck Imported Successfully\r\nPlease Restart Velmora Now")});
+        QCOMPARE(DeckHome::catalogRows().last(), QStringLiteral("Mine=Tutor3.vdk"));
+    }
+
+    void exportMessage_onlyTheHelpAddressIsALink_openedByALeftClick_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("opened");
+        QTest::addRow("left") << int(Qt::LeftButton) << 1;
+        QTest::addRow("middle") << int(Qt::MiddleButton) << 0;
+        QTest::addRow("right") << int(Qt::RightButton) << 0;
+    }
+
+    void exportMessage_onlyTheHelpAddressIsALink_openedByALeftClick()
+    {
+        QFETCH(int, button);
+        QFETCH(int, opened);
+        UrlCatcher catcher;
+        FrmExportMessage message;
+        message.setExport(QStringLiteral("Tutor7.vdk"), QStringLiteral("/home/a/www.b/http:/Tutor7.vdk"));
+        message.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&message));
+        QCOMPARE(message.windowTitle(), QStringLiteral("Velmora v1.70"));
+        QCOMPARE(message.text().count(QStringLiteral("\r\n")), 4);
+        const QString help = vendorPageUrl(VendorPage::OnlineHelp).toString();
+        QVERIFY(message.text().endsWith(help));
+
+        QTextDocument *document = message.RTB->document();
+        QStringList anchors;
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isAnchor())
+                    anchors.append(it.fragment().charFormat().anchorHref());
+        QCOMPARE(anchors, QStringList{help});
+
+        const QTextCursor found = document->find(help);
+        QVERIFY(!found.isNull());
+        QTextCursor inside(document);
+        inside.setPosition(found.selectionStart() + 3);
+        const QPoint at = message.RTB->cursorRect(inside).center();
+        QTest::mouseClick(message.RTB->viewport(), Qt::MouseButton(button), {}, at);
+        QCOMPARE(catcher.urls.size(), opened);
+        if (opened)
+            QCOMPARE(catcher.urls.first().toString(), help);
+        QVERIFY(message.isVisible());
+        QTest::mouseClick(message.cmdOK, Qt::LeftButton);
+        QVERIFY(!message.isVisible());
+    }
+};
+
+QTEST_MAIN(TestFrmImportExportDeck)
+#include "tst_frmimportexportdeck.moc"
