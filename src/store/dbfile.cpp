@@ -209,6 +209,10 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
         if (sqlite3_key(handle, kPassword, int(sizeof(kPassword) - 1)) != SQLITE_OK ||
             !connection_.exec("PRAGMA cipher_compatibility = 3"))
             return refuse(OpenFailure::Damaged, damaged);
+        // Emptying the journal instead of deleting it spares a directory
+        // update per commit; the autosave commits on every keystroke.
+        if (access == Access::ReadWrite)
+            (void)connection_.exec("PRAGMA journal_mode = TRUNCATE");
     }
     // A kept connection is checked again too: another program may have
     // changed the file within the resolution of its time stamp.
