@@ -180,11 +180,32 @@ QByteArray pngHeader(quint32 width, quint32 height)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     small.save(&buffer, "PNG");
-    // IHDR width and height sit at bytes 16..23; the chunk's CRC then lies too.
-    for (int i = 0; i < 4; ++i) {
-        bytes[16 + i] = char((width >> (24 - 8 * i)) & 0xFF);
-        bytes[20 + i] = char((height >> (24 - 8 * i)) & 0xFF);
+    // IHDR's width and height sit at bytes 16..23, its CRC (over type and data) at 29..32.
+    const auto put = [&bytes](int at, quint32 value) {
+        for (int i = 0; i < 4; ++i)
+            bytes[at + i] = char((value >> (24 - 8 * i)) & 0xFF);
+    };
+    put(16, width);
+    put(20, height);
+    quint32 crc = 0xFFFFFFFFu;
+    for (int i = 12; i < 29; ++i) {
+        crc ^= quint8(bytes[i]);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
     }
+    put(29, crc ^ 0xFFFFFFFFu);
+    return bytes;
+}
+
+// A real picture whose file is small but whose pixels need more than the limit.
+QByteArray inflating()
+{
+    QImage image(6000, 6000, QImage::Format_Mono);
+    image.fill(0);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
     return bytes;
 }
 
@@ -208,6 +229,7 @@ void TstDesignRules::pictureFile_data()
     QTest::addRow("a picture") << jpeg(QSize(100, 170)) << QString();
     QTest::addRow("not a picture") << QByteArray("plain text, not a picture") << QStringLiteral("not a picture");
     QTest::addRow("header claims 60000 x 60000") << pngHeader(60000, 60000) << QStringLiteral("too large");
+    QTest::addRow("small file, huge picture") << inflating() << QStringLiteral("too large");
     QTest::addRow("empty file") << QByteArray() << QStringLiteral("not a picture");
 }
 

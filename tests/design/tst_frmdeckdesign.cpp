@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -93,8 +94,9 @@ FrmDeckDesign *TstFrmDeckDesign::open(const QList<SampleCard> &cards)
     window_ = new FrmDeckDesign(*services_, {QStringLiteral("Tutor2.vdk"), QStringLiteral("Design"), int(cards.size())},
                                 saved);
     window_->show();
-    if (!QTest::qWaitForWindowExposed(window_))
-        qWarning("the editor was not shown");
+    window_->activateWindow();
+    if (!QTest::qWaitForWindowActive(window_))
+        qWarning("the editor did not become active");
     return window_;
 }
 
@@ -395,6 +397,7 @@ void TstFrmDeckDesign::failedAutoSave_staysOnScreenSaysWhyAndRetries()
     QCOMPARE(page()->txtKeyword[3]->text(), QStringLiteral("w"));
     QCOMPARE(storedCard("Tutor2.vdk", 1).slotTexts.at(3), QStringLiteral("k1-4"));
     page()->txtReverseMeaning->setFocus();
+    page()->txtReverseMeaning->moveCursor(QTextCursor::End);
     QTest::keyClicks(page()->txtReverseMeaning, "!");
     QVERIFY(!page()->lblSaveStatus->isVisible());
     const StoredCard stored = storedCard("Tutor2.vdk", 1);
