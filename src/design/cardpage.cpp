@@ -167,6 +167,20 @@ CardPage::CardPage(QWidget *parent) : QWidget(parent)
     layout->addWidget(lblSaveStatus);
     layout->addLayout(buttons);
 
+    // The hints reach keyboard and screen-reader users through the fields too.
+    const std::pair<QWidget *, const char *> described[] = {{txtCard, "lblHintCard"},
+                                                            {txtKeyword[0], "lblHintKeywords"},
+                                                            {txtNormalMeaning, "lblHintNormal"},
+                                                            {txtReverseMeaning, "lblHintReverse"},
+                                                            {picCard, "lblHintPicture"},
+                                                            {cmdBrowsePictures, "lblHintInsert"},
+                                                            {chkAutoSave, "lblHintAutoSave"},
+                                                            {cmdDelete, "lblHintDelete"}};
+    for (const auto &[field, hintName] : described) {
+        if (auto *label = findChild<QLabel *>(QLatin1String(hintName)))
+            field->setAccessibleDescription(label->toolTip());
+    }
+
     connect(txtCard, &QLineEdit::textEdited, this, [this] { emit nameEdited(); });
     txtCard->installEventFilter(this);
     for (int k = 0; k < kSlotsPerCard; ++k)

@@ -237,7 +237,7 @@ void TstDesignRules::pictureFile()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, error);
-    const QString path = dir_.filePath(QStringLiteral("%1.jpg").arg(QTest::currentDataTag()));
+    const QString path = dir_.filePath(QStringLiteral("%1.jpg").arg(QLatin1String(QTest::currentDataTag())));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);

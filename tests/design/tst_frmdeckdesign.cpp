@@ -285,8 +285,9 @@ void TstFrmDeckDesign::meaning_360Rule()
     QCOMPARE(stored().size(), 360);
     QVERIFY(prompter_.records().isEmpty());
     QTest::keyClicks(box, "cd");
-    const QString message = which == int(Meaning::Normal) ? "Normal Meaning can be maximum of 360 characters"
-                                                          : "Reverse Meaning can be maximum of 360 characters";
+    const QString message = which == int(Meaning::Normal)
+                                ? QStringLiteral("Normal Meaning can be maximum of 360 characters")
+                                : QStringLiteral("Reverse Meaning can be maximum of 360 characters");
     QCOMPARE(prompter_.messageTexts(), QStringList({message, message}));
     QCOMPARE(prompter_.messages().first().icon, PromptIcon::Critical);
     QCOMPARE(box->toPlainText().size(), 362);

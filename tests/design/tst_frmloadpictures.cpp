@@ -137,26 +137,28 @@ void TstFrmLoadPictures::browse_startsAtHomeAndListsJpgInAnyCase()
 
 void TstFrmLoadPictures::add_limitDuplicateAndDeleteGiveBackSlots()
 {
-    writeJpeg("a.jpg");
-    writeJpeg("b.jpg");
+    for (const char *name : {"a.jpg", "b.jpg", "c.jpg"})
+        writeJpeg(QLatin1String(name));
     SampleCard full = plainCard(1);
     full.picture = jpegPicture(QSize(10, 10), Qt::red);
-    QVERIFY(openLoader({full, plainCard(2)}));
+    QVERIFY(openLoader({full, plainCard(2), plainCard(3)}));
     QTest::mouseClick(loader_->cmdDeletePictures, Qt::LeftButton);
     addFile("a.jpg");
     addFile("a.jpg");
     addFile("b.jpg");
-    QCOMPARE(loader_->choice().files(), QStringList({pictures_->filePath("a.jpg")}));
+    addFile("c.jpg");
+    QCOMPARE(loader_->choice().files(), QStringList({pictures_->filePath("a.jpg"), pictures_->filePath("b.jpg")}));
     QTest::mouseClick(loader_->cmdDeletePictures, Qt::LeftButton);
-    addFile("b.jpg");
-    QCOMPARE(loader_->choice().files(), QStringList({pictures_->filePath("b.jpg")}));
+    addFile("c.jpg");
+    QCOMPARE(loader_->choice().files(), QStringList({pictures_->filePath("a.jpg"), pictures_->filePath("c.jpg")}));
+    QCOMPARE(loader_->lstSelectedPictures->topLevelItemCount(), 2);
     const QList<Prompt> messages = prompter_.messages();
     QCOMPARE(messages.size(), 3);
     QCOMPARE(messages[0].text, QStringLiteral("Picture has been deleted. Please add another picture"));
     QCOMPARE(messages[0].icon, PromptIcon::Information);
     QCOMPARE(messages[1].text, QStringLiteral("This Picture has already been added.\nPlease select another picture"));
     QCOMPARE(messages[1].icon, PromptIcon::Warning);
-    QCOMPARE(messages[2].text, QStringLiteral("1 Pictures already added\nYou cannot add any more pictures"));
+    QCOMPARE(messages[2].text, QStringLiteral("2 Pictures already added\nYou cannot add any more pictures"));
     QCOMPARE(messages[2].icon, PromptIcon::Critical);
 }
 
