@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -157,6 +158,7 @@ BENCHMARK(BM_AutoSaveMeaningKeystroke)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     benchmark::Initialize(&argc, argv);

@@ -87,6 +87,7 @@ CardPage::CardPage(QWidget *parent) : QWidget(parent)
     optPentacles =
         named(new QRadioButton(QStringLiteral("Pentacles"), fraMinors), "optPentacles", QStringLiteral("Pentacles"));
     optSwords = named(new QRadioButton(QStringLiteral("Swords"), fraMinors), "optSwords", QStringLiteral("Swords"));
+    fraMinors->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto *suitLayout = new QHBoxLayout(fraMinors);
     for (QRadioButton *suit : {optCups, optWands, optPentacles, optSwords})
         suitLayout->addWidget(suit);
@@ -131,6 +132,7 @@ CardPage::CardPage(QWidget *parent) : QWidget(parent)
     arcanaRow->addWidget(optMinorArcana);
     arcanaRow->addWidget(fraMinors, 1);
     fields->addLayout(arcanaRow, row++, 1);
+    fields->setRowStretch(row, 1);
 
     auto *pictureColumn = new QVBoxLayout;
     auto *pictureHead = new QHBoxLayout;

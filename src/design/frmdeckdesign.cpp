@@ -12,7 +12,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -55,13 +54,16 @@ CardListPage::CardListPage(QWidget *parent) : QWidget(parent)
     connect(lstPictures, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem *item) { emit cardChosen(lstPictures->indexOfTopLevelItem(item)); });
 
-    auto *header = new QFormLayout;
     auto *label1 = new QLabel(QStringLiteral("Deck Name:"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     auto *label2 = new QLabel(QStringLiteral("Number of Cards:"), this);
     label2->setObjectName(QStringLiteral("Label2"));
-    header->addRow(label1, lblDeckName);
-    header->addRow(label2, lblCards);
+    // Each caption above its value, so that the narrow list keeps room for a long name.
+    auto *header = new QVBoxLayout;
+    header->addWidget(label1);
+    header->addWidget(lblDeckName);
+    header->addWidget(label2);
+    header->addWidget(lblCards);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(header);
     layout->addWidget(lstPictures, 1);

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -105,7 +106,14 @@ namespace {
 
 FrmDeckDesign *openEditor(FrmDeck &window, const QString &deck)
 {
+    // The remembered deck is highlighted without being picked: start from no entry.
+    window.page()->lstDeckNames->setCurrentItem(nullptr);
     pick(window, deck);
+    // The pick may finish later (a password check, the header read): wait for Next.
+    QElapsedTimer waited;
+    waited.start();
+    while (!window.page()->cmdNext->isEnabled() && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
     window.cmdNext_Click();
     for (QWidget *widget : QApplication::topLevelWidgets())
         if (auto *editor = qobject_cast<FrmDeckDesign *>(widget); editor && editor->isVisible())
