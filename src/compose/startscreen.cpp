@@ -14,10 +14,13 @@ namespace velmora {
 
 namespace {
 
+QWidget *openDeckManager(Services &services, QWidget *startScreen);
+
 QWidget *openDeckManager(Services &services, QWidget *startScreen)
 {
-    auto openDesign = [&services](const DeckHandOff &handOff, const QVector<bool> &savedCards) {
+    auto openDesign = [&services, startScreen](const DeckHandOff &handOff, const QVector<bool> &savedCards) {
         auto *editor = new FrmDeckDesign(services, handOff, savedCards);
+        editor->setBackOpener([&services, startScreen] { openDeckManager(services, startScreen)->show(); });
         editor->show();
         return true;
     };

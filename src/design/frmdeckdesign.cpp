@@ -4,12 +4,21 @@
 #include "app/helpmenu.h"
 #include "app/prompter.h"
 #include "app/shell.h"
+#include "design/cardpage.h"
+#include "design/frmloadpictures.h"
+#include "store/catalog.h"
+#include "store/paths.h"
+#include "store/pictures.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
-#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -40,10 +49,21 @@ CardListPage::CardListPage(QWidget *parent) : QWidget(parent)
     lstPictures->setUniformRowHeights(true);
     lstPictures->header()->setStretchLastSection(true);
     lstPictures->setAccessibleName(QStringLiteral("Cards"));
+    connect(lstPictures, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem *item) { emit cardChosen(lstPictures->indexOfTopLevelItem(item)); });
+    connect(lstPictures, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem *item) { emit cardChosen(lstPictures->indexOfTopLevelItem(item)); });
 
-    auto *header = new QFormLayout;
-    header->addRow(QStringLiteral("Deck:"), lblDeckName);
-    header->addRow(QStringLiteral("Cards:"), lblCards);
+    auto *label1 = new QLabel(QStringLiteral("Deck Name:"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    auto *label2 = new QLabel(QStringLiteral("Number of Cards:"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    // Each caption above its value, so that the narrow list keeps room for a long name.
+    auto *header = new QVBoxLayout;
+    header->addWidget(label1);
+    header->addWidget(lblDeckName);
+    header->addWidget(label2);
+    header->addWidget(lblCards);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(header);
     layout->addWidget(lstPictures, 1);
@@ -77,6 +97,12 @@ void CardListPage::markCard(int index, bool saved)
         item->setForeground(0, cardListColour(saved));
 }
 
+namespace {
+
+QString savedNumber; // process-wide, as the editor's Save leaves it
+
+} // namespace
+
 FrmDeckDesign::FrmDeckDesign(Services &services, DeckHandOff handOff, const QVector<bool> &savedCards, QWidget *parent)
     : QMainWindow(parent), services_(services), handOff_(std::move(handOff))
 {
@@ -85,18 +111,228 @@ FrmDeckDesign::FrmDeckDesign(Services &services, DeckHandOff handOff, const QVec
     setWindowIcon(appIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     page_ = new CardListPage(this);
-    setCentralWidget(page_);
+    page_->setMaximumWidth(220);
+    card_ = new CardPage(this);
+    auto *central = new QWidget(this);
+    auto *layout = new QHBoxLayout(central);
+    layout->addWidget(page_);
+    layout->addWidget(card_, 1);
+    setCentralWidget(central);
+
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    const auto addItem = [file, this](const char *name, const QString &text, void (FrmDeckDesign::*slot)()) {
+        QAction *action = file->addAction(text, this, slot);
+        action->setObjectName(QLatin1String(name));
+    };
+    addItem("mnuBack", QStringLiteral("&Back"), &FrmDeckDesign::back);
+    addItem("mnuSave", QStringLiteral("&Save"), &FrmDeckDesign::save);
+    addItem("mnuDelete", QStringLiteral("&Delete"), &FrmDeckDesign::deleteCard);
+    file->addSeparator();
+    QAction *exit = file->addAction(QStringLiteral("&Exit"), this, [] { EndProgram(); });
+    exit->setObjectName(QStringLiteral("mnuExit"));
     addHelpMenu(menuBar(), services_, this);
+
     page_->showDeck(handOff_);
     page_->showCards(savedCards);
-    resize(420, 560);
+    card_->enableSuits(false);
+
+    connect(page_, &CardListPage::cardChosen, this, &FrmDeckDesign::chooseCard);
+    connect(card_, &CardPage::nameEdited, this, [this] { onNameEdited(false); });
+    connect(card_, &CardPage::nameLeft, this, [this] { onNameEdited(true); });
+    connect(card_, &CardPage::keywordEdited, this, &FrmDeckDesign::onKeywordEdited);
+    connect(card_, &CardPage::meaningEdited, this, &FrmDeckDesign::onMeaningEdited);
+    connect(card_, &CardPage::majorClicked, this, &FrmDeckDesign::onMajorClicked);
+    connect(card_, &CardPage::minorClicked, this, &FrmDeckDesign::onMinorClicked);
+    connect(card_, &CardPage::browseRequested, this, &FrmDeckDesign::insertPictures);
+    connect(card_, &CardPage::saveRequested, this, &FrmDeckDesign::save);
+    connect(card_, &CardPage::deleteRequested, this, &FrmDeckDesign::deleteCard);
+    connect(card_, &CardPage::backRequested, this, &FrmDeckDesign::back);
+    connect(card_, &CardPage::exitRequested, this, [] { EndProgram(); });
+
+    // One connection for the editor's life: each keystroke's write then costs
+    // a transaction, not an open and a check of the whole file.
+    if (!deck_.open(paths::deckDatabase(handOff_.deckFile), Access::ReadWrite)) {
+        deckError_ = deck_.errorText();
+        card_->showSaveStatus(QStringLiteral("The deck cannot be opened for writing: %1").arg(deckError_));
+    }
+    resize(1000, 640);
+}
+
+FrmDeckDesign::~FrmDeckDesign() = default;
+
+QString FrmDeckDesign::savedCardNumber()
+{
+    return savedNumber;
+}
+
+void FrmDeckDesign::rememberCardPosition(int number)
+{
+    Catalog catalog;
+    if (!catalog.open(Access::ReadWrite))
+        return;
+    RememberedPick pick = catalog.pick().value_or(RememberedPick{});
+    pick.cardPosition = number;
+    (void)catalog.rememberPick(pick);
+}
+
+void FrmDeckDesign::chooseCard(int index)
+{
+    QTreeWidget *list = page_->lstPictures;
+    if (index < 0 || index >= list->topLevelItemCount())
+        return;
+    rememberCardPosition(index + 1);
+    list->setCurrentItem(list->topLevelItem(index));
+    current_ = index;
+    if (deck_.isOpen())
+        cards_ = deck_.cards().value_or(QVector<Card>());
+    if (index >= cards_.size()) {
+        pending_ = Card{};
+        pendingSlots_.clear();
+        card_->showCard(Card{0, QStringLiteral(""), -1, {}, {}, false}, {}, {});
+        return;
+    }
+    pending_ = cards_[index];
+    const QStringList stored = deck_.keywords(pending_.id).value_or(QStringList());
+    pendingSlots_.clear();
+    for (int k = 0; k < kSlotsPerCard; ++k)
+        pendingSlots_.append(k < stored.size() && !stored[k].isNull() ? stored[k] : QStringLiteral(""));
+    const QImage picture = decodePicture(deck_.picture(pending_.id), card_->pictureSize());
+    card_->showCard(pending_, pendingSlots_, picture);
+    card_->showSaveStatus(
+        deckError_.isEmpty() ? QString() : QStringLiteral("The deck cannot be opened for writing: %1").arg(deckError_));
+}
+
+bool FrmDeckDesign::autoSaving() const
+{
+    return current_ >= 0 && pending_.id > 0 && card_->chkAutoSave->isChecked();
+}
+
+bool FrmDeckDesign::writePending()
+{
+    if (deck_.saveCard(pending_, pendingSlots_)) {
+        card_->showSaveStatus({});
+        return true;
+    }
+    const QString why = deck_.isOpen() ? deck_.errorText() : deckError_;
+    card_->showSaveStatus(
+        QStringLiteral("Card %1 is not saved: %2. The next change or Save tries again.").arg(current_ + 1).arg(why));
+    return false;
+}
+
+void FrmDeckDesign::onNameEdited(bool leaving)
+{
+    if (!autoSaving() || (!leaving && current_ != 0))
+        return;
+    pending_.name = card_->cardName().trimmed();
+    writePending();
+}
+
+void FrmDeckDesign::onKeywordEdited(int slot)
+{
+    if (!autoSaving())
+        return;
+    pendingSlots_[slot] = card_->keyword(slot).trimmed();
+    writePending();
+}
+
+void FrmDeckDesign::onMeaningEdited(Meaning which)
+{
+    if (!autoSaving())
+        return;
+    const QString text = which == Meaning::Normal ? card_->normalMeaning() : card_->reversedMeaning();
+    if (auto message = meaningTooLong(which, text)) {
+        services_.prompter.tell(*message, PromptIcon::Critical, this);
+        return;
+    }
+    (which == Meaning::Normal ? pending_.normalMeaning : pending_.reversedMeaning) = text.trimmed();
+    writePending();
+}
+
+void FrmDeckDesign::onMajorClicked()
+{
+    card_->enableSuits(false);
+    if (!autoSaving())
+        return;
+    pending_.group = 0;
+    writePending();
+}
+
+void FrmDeckDesign::onMinorClicked()
+{
+    card_->enableSuits(true);
+    if (!autoSaving())
+        return;
+    if (auto group = suitGroup(card_->groupOptions())) {
+        pending_.group = *group;
+        writePending();
+    }
+}
+
+void FrmDeckDesign::save()
+{
+    savedNumber = QString::number(current_ + 1);
+    if (!card_->hasPicture() || current_ < 0 || pending_.id <= 0) {
+        card_->cmdBrowsePictures->setFocus();
+        return;
+    }
+    card_->chkAutoSave->setChecked(true);
+    pending_.name = card_->cardName().trimmed();
+    pending_.normalMeaning = card_->normalMeaning().trimmed();
+    pending_.reversedMeaning = card_->reversedMeaning().trimmed();
+    if (auto group = groupForSave(card_->groupOptions()))
+        pending_.group = *group;
+    pendingSlots_ = card_->keywords();
+    if (writePending())
+        services_.prompter.tell(QStringLiteral("Card(s) Saved Successfully"), PromptIcon::Information, this);
+}
+
+void FrmDeckDesign::deleteCard()
+{
+    if (services_.prompter.ask({QStringLiteral("Are you sure you want to delete this card ?"), PromptIcon::Information,
+                                PromptButtons::YesNo, QString::fromLatin1(kAppTitle)},
+                               this) != PromptAnswer::Yes)
+        return;
+    if (current_ < 0 || pending_.id <= 0)
+        return;
+    if (!deck_.clearCardContent(pending_.id)) {
+        card_->showSaveStatus(QStringLiteral("Card %1 is not deleted: %2").arg(current_ + 1).arg(deck_.errorText()));
+        return;
+    }
+    pending_.normalMeaning = QStringLiteral("");
+    pending_.reversedMeaning = QStringLiteral("");
+    pending_.group = 0;
+    page_->markCard(current_, false);
+}
+
+void FrmDeckDesign::insertPictures()
+{
+    auto *loader = new FrmLoadPictures(services_, deck_, this);
+    connect(loader, &FrmLoadPictures::cardStored, this, [this](int index) { page_->markCard(index, true); });
+    connect(loader, &FrmLoadPictures::picturesSaved, this, &FrmDeckDesign::onPicturesStored);
+    emit loaderOpened(loader);
+    loader->open();
+}
+
+void FrmDeckDesign::onPicturesStored()
+{
+    card_->showPicture({});
+    activateWindow();
+    raise();
+    card_->txtNormalMeaning->setFocus();
+}
+
+void FrmDeckDesign::back()
+{
+    goingBack_ = true;
+    if (backOpener_)
+        backOpener_();
+    close();
 }
 
 void FrmDeckDesign::closeEvent(QCloseEvent *event)
 {
-    // Until the editor has its Back, the close box ends the program like the
-    // other windows do.
-    if (!closingAllWindows())
+    if (!goingBack_ && !closingAllWindows())
         EndProgram();
     event->accept();
 }

@@ -1,18 +1,25 @@
 #pragma once
 
-// The card editor. So far: the deck it was handed and its card list, each
-// card green when its picture is stored and red when not.
+// The card editor: the card list page and the card page, with the editor
+// holding the deck, the current card and what auto save has written.
 
 #include "app/services.h"
 #include "decks/deckmanager.h"
+#include "design/designrules.h"
+#include "store/deck.h"
 
 #include <QColor>
 #include <QMainWindow>
+
+#include <functional>
 
 class QLabel;
 class QTreeWidget;
 
 namespace velmora {
+
+class CardPage;
+class FrmLoadPictures;
 
 // Green (0, 128, 0): the card's picture is stored; bright red (255, 0, 0): not.
 [[nodiscard]] QColor cardListColour(bool saved);
@@ -32,6 +39,10 @@ public:
     QLabel *lblDeckName = nullptr;
     QLabel *lblCards = nullptr;
     QTreeWidget *lstPictures = nullptr;
+
+signals:
+    // 0-based.
+    void cardChosen(int index);
 };
 
 class FrmDeckDesign : public QMainWindow
@@ -40,17 +51,57 @@ class FrmDeckDesign : public QMainWindow
 
 public:
     FrmDeckDesign(Services &services, DeckHandOff handOff, const QVector<bool> &savedCards, QWidget *parent = nullptr);
+    ~FrmDeckDesign() override;
 
     [[nodiscard]] const DeckHandOff &handOff() const { return handOff_; }
     [[nodiscard]] CardListPage *cardList() const { return page_; }
+    [[nodiscard]] CardPage *cardPage() const { return card_; }
+    // Back shows what this opens (the deck manager).
+    void setBackOpener(std::function<void()> opener) { backOpener_ = std::move(opener); }
+
+    // 0-based; -1 while no card is chosen.
+    [[nodiscard]] int currentCard() const { return current_; }
+    // The number of the card Save was last pressed on, as decimal text.
+    [[nodiscard]] static QString savedCardNumber();
+
+    void chooseCard(int index);
+    void save();
+    void deleteCard();
+    void insertPictures();
+    void back();
+
+signals:
+    void loaderOpened(velmora::FrmLoadPictures *loader);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void onNameEdited(bool leaving);
+    void onKeywordEdited(int slot);
+    void onMeaningEdited(Meaning which);
+    void onMajorClicked();
+    void onMinorClicked();
+    [[nodiscard]] bool autoSaving() const;
+    // Writes the pending card and slots; on failure says so on the window.
+    bool writePending();
+    void rememberCardPosition(int number);
+    void onPicturesStored();
+
     Services &services_;
     DeckHandOff handOff_;
     CardListPage *page_ = nullptr;
+    CardPage *card_ = nullptr;
+    std::function<void()> backOpener_;
+    bool goingBack_ = false;
+
+    Deck deck_;
+    QString deckError_;
+    QVector<Card> cards_;
+    int current_ = -1;
+    // What the current card's row holds once every edit so far is written.
+    Card pending_;
+    QStringList pendingSlots_;
 };
 
 } // namespace velmora

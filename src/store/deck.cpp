@@ -340,6 +340,24 @@ bool Deck::savePicture(int cardId, const QByteArray &imageFile)
     });
 }
 
+bool Deck::clearCardContent(int cardId)
+{
+    return writable() && file_.transaction([&] {
+        auto *stmt = file_.prepare("UPDATE tblCards SET PictureData = NULL, normalmeaning = '', "
+                                   "reversedmeaning = '', \"Group\" = 0, issaved = 0 WHERE ID = ?1");
+        if (!stmt)
+            return false;
+        sqlite3_bind_int(stmt->get(), 1, cardId);
+        if (stmt->step() != SQLITE_DONE)
+            return file_.fail(QStringLiteral("Cannot delete the card's content"));
+        if (sqlite3_changes(file_.handle()) != 1) {
+            file_.setError(QStringLiteral("The deck has no card number %1").arg(cardId));
+            return false;
+        }
+        return true;
+    });
+}
+
 bool Deck::appendCards(const QVector<Card> &cards, const QVector<QStringList> &keywordSlots,
                        const QVector<QByteArray> &pictures)
 {

@@ -88,6 +88,9 @@ public:
     [[nodiscard]] bool saveCard(const Card &card, const QStringList &keywordSlots);
     // Replaces the picture by exactly these bytes and marks the card saved.
     [[nodiscard]] bool savePicture(int cardId, const QByteArray &imageFile);
+    // Removes the picture and the meanings, sets the group to 0 and the card
+    // unsaved; name and keyword slots stay.
+    [[nodiscard]] bool clearCardContent(int cardId);
     // Appends cards (with their slots, seven each, numbered on from the last)
     // after the last; a picture per card may be given.
     [[nodiscard]] bool appendCards(const QVector<Card> &cards, const QVector<QStringList> &keywordSlots,

@@ -1,0 +1,170 @@
+#include "design/designrules.h"
+
+#include "store/pictures.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace velmora {
+
+std::optional<QString> meaningTooLong(Meaning which, const QString &text)
+{
+    if (text.size() <= kMaxMeaningLength)
+        return std::nullopt;
+    return which == Meaning::Normal ? QStringLiteral("Normal Meaning can be maximum of 360 characters")
+                                    : QStringLiteral("Reverse Meaning can be maximum of 360 characters");
+}
+
+std::optional<int> groupForSave(const GroupOptions &options)
+{
+    if (options.major)
+        return 0;
+    return suitGroup(options);
+}
+
+std::optional<int> suitGroup(const GroupOptions &options)
+{
+    const bool suits[] = {options.cups, options.wands, options.pentacles, options.swords};
+    for (int i = 0; i < 4; ++i) {
+        if (suits[i])
+            return i + 1;
+    }
+    return std::nullopt;
+}
+
+std::optional<GroupOptions> optionsForGroup(int group, const GroupOptions &current)
+{
+    if (group < 0 || group > 4)
+        return std::nullopt;
+    GroupOptions shown = current;
+    shown.major = group == 0;
+    shown.minor = group != 0;
+    if (group != 0) {
+        shown.cups = group == 1;
+        shown.wands = group == 2;
+        shown.pentacles = group == 3;
+        shown.swords = group == 4;
+    }
+    return shown;
+}
+
+QString shownCardName(const QString &stored)
+{
+    return stored.isNull() ? QStringLiteral("Card 1") : stored;
+}
+
+PictureChoice::Refusal PictureChoice::add(const QString &path)
+{
+    if (freeSlots_ <= 0)
+        return Refusal::Limit;
+    for (const QString &file : std::as_const(files_)) {
+        if (file.compare(path, Qt::CaseInsensitive) == 0)
+            return Refusal::Duplicate;
+    }
+    files_.append(path);
+    --freeSlots_;
+    return Refusal::None;
+}
+
+bool PictureChoice::remove(int index)
+{
+    if (files_.isEmpty())
+        return false;
+    if (index >= 0 && index < files_.size()) {
+        files_.removeAt(index);
+        ++freeSlots_;
+    }
+    return true;
+}
+
+void PictureChoice::clear()
+{
+    freeSlots_ += int(files_.size());
+    files_.clear();
+}
+
+QString limitMessage(int slotsAtOpening)
+{
+    return QString::number(slotsAtOpening) +
+           QStringLiteral(" Pictures already added\nYou cannot add any more pictures");
+}
+
+QString duplicateMessage()
+{
+    return QStringLiteral("This Picture has already been added.\nPlease select another picture");
+}
+
+QVector<int> pictureTargets(const QVector<bool> &cardHasPicture, int fileCount)
+{
+    QVector<int> targets;
+    for (int i = 0; i < cardHasPicture.size() && targets.size() < fileCount; ++i) {
+        if (!cardHasPicture[i])
+            targets.append(i);
+    }
+    return targets;
+}
+
+QRect fitPictureRect(QSizeF pictureSize, QSizeF boxSize, QSizeF fixedSize)
+{
+    const double sw = boxSize.width();
+    const double sh = boxSize.height();
+    double w = pictureSize.width();
+    double h = pictureSize.height();
+    double outW = 0;
+    double outH = 0;
+    if (w > sw) {
+        outW = sw;
+        h = h * sw / w;
+    } else {
+        outW = fixedSize.width();
+    }
+    if (h > sh) {
+        outH = sh;
+        outW = outW * sh / h;
+    } else {
+        outH = fixedSize.height();
+    }
+    return QRectF((sw - outW) / 2, (sh - outH) / 2, outW, outH).toRect();
+}
+
+bool isListedPicture(const QString &fileName)
+{
+    return fileName.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
+}
+
+PictureFile readPictureFile(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, QStringLiteral("%1: cannot be read (%2)").arg(name, file.errorString())};
+    if (file.size() > kMaxPictureFileBytes)
+        return {{}, QStringLiteral("%1: the file is larger than %2 MB").arg(name).arg(kMaxPictureFileBytes >> 20)};
+    const QByteArray bytes = file.readAll();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!reader.canRead())
+        return {{}, QStringLiteral("%1: not a picture").arg(name)};
+    if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(kPictureAllocationLimitMb) * 1024 * 1024)
+        return {{},
+                QStringLiteral("%1: the picture is too large (%2 x %3 pixels)")
+                    .arg(name)
+                    .arg(size.width())
+                    .arg(size.height())};
+    QImage image = decodePicture(bytes);
+    if (image.isNull())
+        return {{}, QStringLiteral("%1: the picture cannot be decoded within the memory limit").arg(name)};
+    return {std::move(image), {}};
+}
+
+QString failedFilesMessage(const QStringList &failures)
+{
+    return QStringLiteral("These pictures were not stored:\n") + failures.join(QLatin1Char('\n'));
+}
+
+} // namespace velmora

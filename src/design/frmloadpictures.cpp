@@ -1,0 +1,254 @@
+#include "design/frmloadpictures.h"
+
+#include "app/appicon.h"
+#include "app/prompter.h"
+#include "store/deck.h"
+#include "store/pictures.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+void FitPictureToBox(QLabel &box, const QImage &picture)
+{
+    box.clear();
+    const QSize innerPixels = kPreviewInnerTwips / kTwipsPerPixel;
+    QImage drawing(innerPixels, QImage::Format_RGB32);
+    drawing.fill(box.palette().color(QPalette::Window));
+    if (!picture.isNull()) {
+        const QRect twips = fitPictureRect(QSizeF(picture.size()) * kTwipsPerPixel, QSizeF(kPreviewInnerTwips),
+                                           QSizeF(kPreviewFixedTwips));
+        const QRectF target(QPointF(twips.topLeft()) / kTwipsPerPixel, QSizeF(twips.size()) / kTwipsPerPixel);
+        QPainter painter(&drawing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, picture);
+    }
+    box.setPixmap(QPixmap::fromImage(drawing));
+}
+
+FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent)
+    : QDialog(parent), services_(services), deck_(deck)
+{
+    setObjectName(QStringLiteral("frmLoadPictures"));
+    setWindowTitle(QString::fromLatin1(kWindowCaption));
+    setWindowIcon(appIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    folders_ = new QFileSystemModel(this);
+    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    folders_->setRootPath(QDir::rootPath());
+    dirSelected = new QTreeView(this);
+    dirSelected->setObjectName(QStringLiteral("dirSelected"));
+    dirSelected->setAccessibleName(QStringLiteral("Folders"));
+    dirSelected->setModel(folders_);
+    for (int column = 1; column < folders_->columnCount(); ++column)
+        dirSelected->hideColumn(column);
+    dirSelected->setHeaderHidden(true);
+    dirSelected->setRootIndex(folders_->index(QDir::rootPath()).parent());
+    filSelected = new QListWidget(this);
+    filSelected->setObjectName(QStringLiteral("filSelected"));
+    filSelected->setAccessibleName(QStringLiteral("Picture files"));
+    cmdAddPictures = new QPushButton(QStringLiteral("Add"), this);
+    cmdAddPictures->setObjectName(QStringLiteral("cmdAddPictures"));
+    cmdAddPictures->setAccessibleName(QStringLiteral("Add"));
+    lstSelectedPictures = new QTreeWidget(this);
+    lstSelectedPictures->setObjectName(QStringLiteral("lstSelectedPictures"));
+    lstSelectedPictures->setAccessibleName(QStringLiteral("Chosen pictures"));
+    lstSelectedPictures->setHeaderLabels({QStringLiteral("Card No")});
+    lstSelectedPictures->setRootIsDecorated(false);
+    lstSelectedPictures->setTextElideMode(Qt::ElideMiddle);
+    cmdDeletePictures = new QPushButton(QStringLiteral("Delete"), this);
+    cmdDeletePictures->setObjectName(QStringLiteral("cmdDeletePictures"));
+    cmdDeletePictures->setAccessibleName(QStringLiteral("Delete"));
+    cmdSavePictures = new QPushButton(QStringLiteral("Save"), this);
+    cmdSavePictures->setObjectName(QStringLiteral("cmdSavePictures"));
+    cmdSavePictures->setAccessibleName(QStringLiteral("Save"));
+    pBox = new QLabel(this);
+    pBox->setObjectName(QStringLiteral("pBox"));
+    pBox->setAccessibleName(QStringLiteral("Preview"));
+    pBox->setFrameShape(QFrame::Box);
+    pBox->setLineWidth(2);
+    pBox->setFixedSize(QSize(2385, 3735) / kTwipsPerPixel);
+    pBox->setAlignment(Qt::AlignCenter);
+
+    auto *browse = new QVBoxLayout;
+    browse->addWidget(dirSelected, 2);
+    browse->addWidget(filSelected, 1);
+    auto *listButtons = new QHBoxLayout;
+    listButtons->addWidget(cmdAddPictures);
+    listButtons->addWidget(cmdDeletePictures);
+    listButtons->addWidget(cmdSavePictures);
+    auto *chosen = new QVBoxLayout;
+    chosen->addWidget(lstSelectedPictures, 1);
+    chosen->addLayout(listButtons);
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(browse, 1);
+    layout->addLayout(chosen, 1);
+    layout->addWidget(pBox, 0, Qt::AlignTop);
+
+    connect(dirSelected->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &index) { showFolder(folders_->filePath(index)); });
+    connect(filSelected, &QListWidget::itemActivated, this, &FrmLoadPictures::addPicture);
+    connect(cmdAddPictures, &QPushButton::clicked, this, &FrmLoadPictures::addPicture);
+    connect(cmdDeletePictures, &QPushButton::clicked, this, &FrmLoadPictures::deletePicture);
+    connect(cmdSavePictures, &QPushButton::clicked, this, &FrmLoadPictures::savePictures);
+
+    int freeSlots = 0;
+    for (const Card &card : deck_.cards().value_or(QVector<Card>())) {
+        cardIds_.append(card.id);
+        hasPicture_.append(card.isSaved);
+        freeSlots += card.isSaved ? 0 : 1;
+    }
+    choice_ = PictureChoice(freeSlots);
+
+    const QModelIndex home = folders_->index(QDir::homePath());
+    dirSelected->setCurrentIndex(home);
+    dirSelected->scrollTo(home);
+    dirSelected->expand(home);
+    showFolder(QDir::homePath());
+    resize(820, 420);
+}
+
+FrmLoadPictures::~FrmLoadPictures() = default;
+
+void FrmLoadPictures::showFolder(const QString &path)
+{
+    folder_ = path;
+    filSelected->clear();
+    const QFileInfoList entries = QDir(path).entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
+    for (const QFileInfo &entry : entries) {
+        if (isListedPicture(entry.fileName()))
+            filSelected->addItem(entry.fileName());
+    }
+    if (filSelected->count() > 0)
+        filSelected->setCurrentRow(0);
+}
+
+void FrmLoadPictures::addPicture()
+{
+    if (choice_.freeSlots() <= 0) {
+        services_.prompter.tell(limitMessage(choice_.slotsAtOpening()), PromptIcon::Critical, this);
+        return;
+    }
+    QListWidgetItem *file = filSelected->currentItem();
+    if (!file)
+        return;
+    const QString path = QDir(folder_).filePath(file->text());
+    if (choice_.add(path) == PictureChoice::Refusal::Duplicate) {
+        services_.prompter.tell(duplicateMessage(), PromptIcon::Warning, this);
+        return;
+    }
+    showChoice();
+}
+
+void FrmLoadPictures::deletePicture()
+{
+    const int row = lstSelectedPictures->indexOfTopLevelItem(lstSelectedPictures->currentItem());
+    if (!choice_.remove(row)) {
+        services_.prompter.tell(QStringLiteral("Picture has been deleted. Please add another picture"),
+                                PromptIcon::Information, this);
+        return;
+    }
+    showChoice();
+}
+
+void FrmLoadPictures::showChoice()
+{
+    lstSelectedPictures->clear();
+    for (const QString &path : choice_.files()) {
+        auto *item = new QTreeWidgetItem(lstSelectedPictures, QStringList{path});
+        item->setToolTip(0, path);
+    }
+    if (lstSelectedPictures->topLevelItemCount() > 0)
+        lstSelectedPictures->setCurrentItem(
+            lstSelectedPictures->topLevelItem(lstSelectedPictures->topLevelItemCount() - 1));
+}
+
+void FrmLoadPictures::savePictures()
+{
+    if (isSaving())
+        return;
+    if (choice_.files().isEmpty()) {
+        services_.prompter.tell(QStringLiteral("Please Select Picture(s)"), PromptIcon::Information, this);
+        return;
+    }
+    targets_ = pictureTargets(hasPicture_, int(choice_.files().size()));
+    next_ = 0;
+    failures_.clear();
+    progress_ = new QProgressDialog(this);
+    progress_->setObjectName(QStringLiteral("progressSaving"));
+    progress_->setWindowTitle(QString::fromLatin1(kWindowCaption));
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setRange(0, int(targets_.size()));
+    progress_->setMinimumDuration(0);
+    progress_->setAutoClose(false);
+    progress_->setAutoReset(false);
+    progress_->setValue(0);
+    progress_->show();
+    QTimer::singleShot(0, this, &FrmLoadPictures::storeNext);
+}
+
+void FrmLoadPictures::storeNext()
+{
+    if (!progress_)
+        return;
+    if (next_ >= targets_.size() || progress_->wasCanceled()) {
+        finishSaving();
+        return;
+    }
+    const int card = targets_[next_];
+    const QString path = choice_.files().at(next_);
+    progress_->setLabelText(
+        QStringLiteral("Card %1 of %2: %3").arg(next_ + 1).arg(targets_.size()).arg(QFileInfo(path).fileName()));
+    PictureFile file = readPictureFile(path);
+    if (file.image.isNull()) {
+        failures_.append(file.error);
+    } else {
+        FitPictureToBox(*pBox, file.image);
+        const QByteArray bytes = bmpFileBytes(file.image);
+        if (bytes.isEmpty()) {
+            failures_.append(QStringLiteral("%1: cannot be written as BMP").arg(QFileInfo(path).fileName()));
+        } else if (!deck_.savePicture(cardIds_[card], bytes)) {
+            failures_.append(QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), deck_.errorText()));
+        } else {
+            hasPicture_[card] = true;
+            emit cardStored(card);
+        }
+    }
+    ++next_;
+    progress_->setValue(next_);
+    QTimer::singleShot(0, this, &FrmLoadPictures::storeNext);
+}
+
+void FrmLoadPictures::finishSaving()
+{
+    const bool cancelled = progress_ && progress_->wasCanceled() && next_ < targets_.size();
+    delete progress_;
+    if (cancelled) {
+        failures_.append(QStringLiteral("Saving was cancelled after %1 of %2 pictures; the rest were not stored.")
+                             .arg(next_)
+                             .arg(targets_.size()));
+    }
+    if (!failures_.isEmpty())
+        services_.prompter.tell(failedFilesMessage(failures_), PromptIcon::Warning, this);
+    choice_.clear();
+    lstSelectedPictures->clear();
+    emit picturesSaved();
+    accept();
+}
+
+} // namespace velmora

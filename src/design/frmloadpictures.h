@@ -1,0 +1,86 @@
+#pragma once
+
+// The picture loader: a folder tree and its ".jpg" files, the list of chosen
+// files, and Save, which stores them in list order into the cards without a
+// picture, one card at a time under a progress dialog.
+
+#include "app/services.h"
+#include "design/designrules.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QProgressDialog>
+
+#include <functional>
+
+class QFileSystemModel;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTreeView;
+class QTreeWidget;
+
+namespace velmora {
+
+class Deck;
+
+// Draws the picture into the box's inner area as the preview's stretch rule
+// says and keeps the drawing as the box's picture.
+void FitPictureToBox(QLabel &box, const QImage &picture);
+
+// The preview box in twips: 2385 x 3735 outside, this inside, and the sizes a
+// smaller picture is stretched to.
+inline constexpr QSize kPreviewInnerTwips{2325, 3675};
+inline constexpr QSize kPreviewFixedTwips{2225, 3615};
+inline constexpr int kTwipsPerPixel = 15;
+
+class FrmLoadPictures : public QDialog
+{
+    Q_OBJECT
+
+public:
+    FrmLoadPictures(Services &services, Deck &deck, QWidget *parent = nullptr);
+    ~FrmLoadPictures() override;
+
+    void showFolder(const QString &path);
+    [[nodiscard]] QString folder() const { return folder_; }
+    [[nodiscard]] const PictureChoice &choice() const { return choice_; }
+    [[nodiscard]] bool isSaving() const { return progress_ != nullptr; }
+
+    void addPicture();
+    void deletePicture();
+    void savePictures();
+
+    QTreeView *dirSelected = nullptr;
+    QListWidget *filSelected = nullptr;
+    QPushButton *cmdAddPictures = nullptr;
+    QTreeWidget *lstSelectedPictures = nullptr;
+    QPushButton *cmdDeletePictures = nullptr;
+    QPushButton *cmdSavePictures = nullptr;
+    QLabel *pBox = nullptr;
+
+signals:
+    // 0-based position of a card whose picture is now stored.
+    void cardStored(int index);
+    void picturesSaved();
+
+private:
+    void storeNext();
+    void finishSaving();
+    void showChoice();
+
+    Services &services_;
+    Deck &deck_;
+    QFileSystemModel *folders_ = nullptr;
+    QString folder_;
+    QVector<int> cardIds_;
+    QVector<bool> hasPicture_;
+    PictureChoice choice_;
+
+    QPointer<QProgressDialog> progress_;
+    QVector<int> targets_;
+    int next_ = 0;
+    QStringList failures_;
+};
+
+} // namespace velmora

@@ -1,0 +1,419 @@
+#include "designhome.h"
+#include "fakes.h"
+#include "scriptedprompter.h"
+
+#include "app/shell.h"
+#include "design/cardpage.h"
+#include "design/frmdeckdesign.h"
+#include "store/catalog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace velmora;
+using namespace velmora::test;
+
+class TstFrmDeckDesign : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void texts();
+    void everyControl_keyboardReachableAndNamed();
+    void choose_showsCardAndRemembersPosition();
+    void choose_nullNameShowsCard1();
+    void keywords_boxKIsSlotKOfTheCardsOwnSlots();
+    void keywords_sameNameCardsKeepTheirOwn();
+    void name_card1WrittenPerKeystrokeOthersOnLeaving_data();
+    void name_card1WrittenPerKeystrokeOthersOnLeaving();
+    void meaning_360Rule_data();
+    void meaning_360Rule();
+    void autoSaveOff_saveStoresLongTextAndChecksAutoSave();
+    void save_withoutPictureFocusesInsertPictures();
+    void group_minorWithoutSuitLeavesStoredGroup();
+    void delete_keepsNameAndKeywordsAndTurnsRed();
+    void failedAutoSave_staysOnScreenSaysWhyAndRetries();
+    void longDeckName_elides();
+
+private:
+    FrmDeckDesign *open(const QList<SampleCard> &cards);
+    CardPage *page() const { return window_->cardPage(); }
+    void choose(int index);
+    QColor colour(int index) const
+    {
+        return window_->cardList()->lstPictures->topLevelItem(index)->foreground(0).color();
+    }
+
+    std::unique_ptr<DeckHome> home_;
+    ScriptedPrompter prompter_;
+    FixedClock clock_;
+    ScriptedRandom random_;
+    std::unique_ptr<SettingsStore> settings_;
+    std::unique_ptr<Services> services_;
+    QPointer<FrmDeckDesign> window_;
+    int ends_ = 0;
+};
+
+void TstFrmDeckDesign::initTestCase()
+{
+    setProcessEnder([this] { ++ends_; });
+}
+
+void TstFrmDeckDesign::init()
+{
+    home_ = std::make_unique<DeckHome>();
+    QVERIFY(home_->make());
+    settings_ = std::make_unique<SettingsStore>(home_->home->filePath("settings.conf"));
+    services_ = std::make_unique<Services>(Services{prompter_, clock_, random_, *settings_});
+    prompter_.clear();
+}
+
+void TstFrmDeckDesign::cleanup()
+{
+    delete window_;
+    QCOMPARE(prompter_.pendingAnswers(), 0);
+}
+
+FrmDeckDesign *TstFrmDeckDesign::open(const QList<SampleCard> &cards)
+{
+    if (!makeDesignDeck(QStringLiteral("Tutor2.vdk"), cards))
+        qWarning("the deck was not made");
+    QVector<bool> saved;
+    for (const SampleCard &card : cards)
+        saved.append(!card.picture.isEmpty());
+    window_ = new FrmDeckDesign(*services_, {QStringLiteral("Tutor2.vdk"), QStringLiteral("Design"), int(cards.size())},
+                                saved);
+    window_->show();
+    window_->activateWindow();
+    if (!QTest::qWaitForWindowActive(window_))
+        qWarning("the editor did not become active");
+    return window_;
+}
+
+void TstFrmDeckDesign::choose(int index)
+{
+    QTreeWidget *list = window_->cardList()->lstPictures;
+    QTreeWidgetItem *item = list->topLevelItem(index);
+    QVERIFY(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    QCOMPARE(window_->currentCard(), index);
+}
+
+void TstFrmDeckDesign::texts()
+{
+    open({plainCard(1), plainCard(2)});
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Velmora v1.70"));
+    const std::pair<const char *, const char *> captions[] = {{"Label1", "Deck Name:"},
+                                                              {"Label2", "Number of Cards:"},
+                                                              {"lblCardName", "Picture"},
+                                                              {"Label3", "Card Name"},
+                                                              {"Label4", "Keywords"},
+                                                              {"Label5", "Normal Meaning"},
+                                                              {"Label6", "Reverse Meaning"},
+                                                              {"optMajorArcana", "Major Arcana"},
+                                                              {"optMinorArcana", "Minor Arcana"},
+                                                              {"optCups", "Cups"},
+                                                              {"optWands", "Wands"},
+                                                              {"optPentacles", "Pentacles"},
+                                                              {"optSwords", "Swords"},
+                                                              {"chkAutoSave", "AutoSave"},
+                                                              {"cmdBrowsePictures", "&Insert Pictures"},
+                                                              {"cmdDeckSave", "&Save"},
+                                                              {"cmdDelete", "&Delete"},
+                                                              {"cmdBack", "&Back"},
+                                                              {"cmdExit", "Exi&t"}};
+    for (const auto &[name, caption] : captions) {
+        QWidget *widget = window_->findChild<QWidget *>(QLatin1String(name));
+        QVERIFY2(widget, name);
+        const QString text = widget->property("text").toString();
+        QCOMPARE(text, QString::fromLatin1(caption));
+    }
+    const QStringList hints = {
+        QStringLiteral("Enter Name of Tarot Card"),
+        QStringLiteral("Enter the keywords related to the above card"),
+        QStringLiteral("Enter the normal meaning of the card. There is a limitation of 360 characters"),
+        QStringLiteral("Enter the reversed meaning of the card. There is a limitation of 360 characters"),
+        QStringLiteral("Preview / Display of inserted pictures"),
+        QStringLiteral("Click Insert Pictures to add new Tarot Card Pictures"),
+        QStringLiteral("Keep this Box Checked to autosave your work."),
+        QStringLiteral("Delete Inserted picture(s) and other details in regards to a particular card.")};
+    QStringList shown;
+    for (QLabel *label : window_->findChildren<QLabel *>()) {
+        if (label->text() == QLatin1String("[ ? ]"))
+            shown.append(label->toolTip());
+    }
+    for (const QString &hint : hints)
+        QVERIFY2(shown.contains(hint), qPrintable(hint));
+    QCOMPARE(window_->cardList()->lstPictures->headerItem()->text(0), QStringLiteral("No. of Cards"));
+    QStringList menu;
+    for (QAction *action : window_->findChild<QMenu *>(QStringLiteral("mnuFile"))->actions())
+        menu.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    QCOMPARE(menu, QStringList({"&Back", "&Save", "&Delete", "-", "&Exit"}));
+    QVERIFY(page()->chkAutoSave->isChecked());
+    QCOMPARE(window_->currentCard(), -1);
+    QVERIFY(page()->txtCard->text().isEmpty());
+}
+
+void TstFrmDeckDesign::everyControl_keyboardReachableAndNamed()
+{
+    open({plainCard(1)});
+    for (QWidget *widget : page()->findChildren<QWidget *>()) {
+        if (widget->focusPolicy() & Qt::TabFocus && !widget->inherits("QScrollBar") &&
+            !widget->objectName().startsWith(QLatin1String("qt_")) &&
+            widget->objectName() != QLatin1String("fraMinors"))
+            QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+    }
+    for (QPushButton *button : page()->findChildren<QPushButton *>())
+        QVERIFY(button->focusPolicy() & Qt::TabFocus);
+    QVERIFY(window_->cardList()->lstPictures->focusPolicy() & Qt::TabFocus);
+}
+
+void TstFrmDeckDesign::choose_showsCardAndRemembersPosition()
+{
+    SampleCard two = plainCard(2, 3);
+    two.picture = jpegPicture(QSize(1000, 1700), Qt::blue);
+    open({plainCard(1), two});
+    choose(1);
+    QCOMPARE(page()->txtCard->text(), QStringLiteral("Card 2"));
+    QCOMPARE(page()->txtNormalMeaning->toPlainText(), QStringLiteral("normal 2"));
+    QCOMPARE(page()->keywords(), QStringList({"k2-1", "k2-2", "k2-3", "k2-4", "k2-5", "k2-6", "k2-7"}));
+    QVERIFY(page()->optMinorArcana->isChecked() && page()->optPentacles->isChecked());
+    QVERIFY(page()->optCups->isEnabled());
+    QVERIFY(page()->hasPicture());
+    Catalog catalog;
+    QVERIFY(catalog.open());
+    QCOMPARE(catalog.pick()->cardPosition, 2);
+    // Showing a card writes nothing.
+    QCOMPARE(storedCard("Tutor2.vdk", 2).card.group, 3);
+    QVERIFY(prompter_.records().isEmpty());
+    choose(0);
+    QVERIFY(page()->optMajorArcana->isChecked() && !page()->optCups->isEnabled());
+    QVERIFY(!page()->hasPicture());
+}
+
+void TstFrmDeckDesign::choose_nullNameShowsCard1()
+{
+    open({plainCard(1), plainCard(2)});
+    QVERIFY(rawExec(paths::deckDatabase("Tutor2.vdk"), "UPDATE tblCards SET Name = NULL WHERE ID = 2"));
+    choose(1);
+    QCOMPARE(page()->txtCard->text(), QStringLiteral("Card 1"));
+}
+
+void TstFrmDeckDesign::keywords_boxKIsSlotKOfTheCardsOwnSlots()
+{
+    SampleCard card = plainCard(1);
+    card.keywords = QStringList{"first", "", "second"};
+    open({card, plainCard(2)});
+    choose(0);
+    // Gaps stay where they are: box 2 shows slot 2.
+    QCOMPARE(page()->keywords(), QStringList({"first", "", "second", "", "", "", ""}));
+    page()->txtKeyword[1]->setFocus();
+    QTest::keyClicks(page()->txtKeyword[1], "mid");
+    QCOMPARE(storedCard("Tutor2.vdk", 1).slotTexts, QStringList({"first", "mid", "second", "", "", "", ""}));
+    QCOMPARE(storedCard("Tutor2.vdk", 2).slotTexts, plainCard(2).keywords);
+}
+
+void TstFrmDeckDesign::keywords_sameNameCardsKeepTheirOwn()
+{
+    SampleCard one = plainCard(1);
+    SampleCard two = plainCard(2);
+    two.name = one.name;
+    open({one, two});
+    choose(1);
+    QCOMPARE(page()->keywords(), two.keywords);
+    page()->txtKeyword[6]->selectAll();
+    QTest::keyClicks(page()->txtKeyword[6], "own");
+    QCOMPARE(storedCard("Tutor2.vdk", 2).slotTexts.at(6), QStringLiteral("own"));
+    QCOMPARE(storedCard("Tutor2.vdk", 1).slotTexts, one.keywords);
+}
+
+void TstFrmDeckDesign::name_card1WrittenPerKeystrokeOthersOnLeaving_data()
+{
+    QTest::addColumn<int>("card");
+    QTest::addColumn<bool>("perKeystroke");
+    QTest::addRow("card 1") << 0 << true;
+    QTest::addRow("card 2") << 1 << false;
+}
+
+void TstFrmDeckDesign::name_card1WrittenPerKeystrokeOthersOnLeaving()
+{
+    QFETCH(int, card);
+    QFETCH(bool, perKeystroke);
+    open({plainCard(1), plainCard(2)});
+    choose(card);
+    page()->txtCard->setFocus();
+    page()->txtCard->selectAll();
+    QTest::keyClicks(page()->txtCard, "  Fool ");
+    const QString expected = perKeystroke ? QStringLiteral("Fool") : QStringLiteral("Card %1").arg(card + 1);
+    QCOMPARE(storedCard("Tutor2.vdk", card + 1).card.name, expected);
+    page()->txtNormalMeaning->setFocus();
+    QTRY_COMPARE(storedCard("Tutor2.vdk", card + 1).card.name, QStringLiteral("Fool"));
+}
+
+void TstFrmDeckDesign::meaning_360Rule_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::addRow("normal") << int(Meaning::Normal);
+    QTest::addRow("reversed") << int(Meaning::Reversed);
+}
+
+void TstFrmDeckDesign::meaning_360Rule()
+{
+    QFETCH(int, which);
+    open({plainCard(1)});
+    choose(0);
+    QPlainTextEdit *box = which == int(Meaning::Normal) ? page()->txtNormalMeaning : page()->txtReverseMeaning;
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, QString(359, QLatin1Char('a')));
+    QTest::keyClicks(box, "b");
+    const auto stored = [which] {
+        const Card card = storedCard("Tutor2.vdk", 1).card;
+        return which == int(Meaning::Normal) ? card.normalMeaning : card.reversedMeaning;
+    };
+    QCOMPARE(stored().size(), 360);
+    QVERIFY(prompter_.records().isEmpty());
+    QTest::keyClicks(box, "cd");
+    const QString message = which == int(Meaning::Normal)
+                                ? QStringLiteral("Normal Meaning can be maximum of 360 characters")
+                                : QStringLiteral("Reverse Meaning can be maximum of 360 characters");
+    QCOMPARE(prompter_.messageTexts(), QStringList({message, message}));
+    QCOMPARE(prompter_.messages().first().icon, PromptIcon::Critical);
+    QCOMPARE(box->toPlainText().size(), 362);
+    QCOMPARE(stored().size(), 360);
+    QVERIFY(stored().endsWith(QLatin1Char('b')));
+}
+
+void TstFrmDeckDesign::autoSaveOff_saveStoresLongTextAndChecksAutoSave()
+{
+    SampleCard card = plainCard(1);
+    card.picture = jpegPicture(QSize(100, 170), Qt::red);
+    open({card});
+    choose(0);
+    page()->chkAutoSave->setChecked(false);
+    page()->txtNormalMeaning->setFocus();
+    QTest::keyClicks(page()->txtNormalMeaning, QString(361, QLatin1Char('x')));
+    page()->txtKeyword[0]->setFocus();
+    QTest::keyClicks(page()->txtKeyword[0], "z");
+    QVERIFY(prompter_.records().isEmpty());
+    QCOMPARE(storedCard("Tutor2.vdk", 1).card.normalMeaning, QStringLiteral("normal 1"));
+    page()->optMinorArcana->click();
+    page()->optWands->click();
+    QTest::mouseClick(page()->cmdDeckSave, Qt::LeftButton);
+    QCOMPARE(prompter_.messageTexts(), QStringList({"Card(s) Saved Successfully"}));
+    QCOMPARE(prompter_.messages().first().icon, PromptIcon::Information);
+    const StoredCard stored = storedCard("Tutor2.vdk", 1);
+    QCOMPARE(stored.card.normalMeaning.size(), 369); // "normal 1" and the typed text
+    QCOMPARE(stored.card.group, 2);
+    QCOMPARE(stored.slotTexts.at(0), QStringLiteral("k1-1z"));
+    QVERIFY(page()->chkAutoSave->isChecked());
+    QCOMPARE(FrmDeckDesign::savedCardNumber(), QStringLiteral("1"));
+}
+
+void TstFrmDeckDesign::save_withoutPictureFocusesInsertPictures()
+{
+    open({plainCard(1)});
+    choose(0);
+    page()->chkAutoSave->setChecked(false);
+    page()->txtNormalMeaning->setFocus();
+    QTest::keyClicks(page()->txtNormalMeaning, "more");
+    QTest::mouseClick(page()->cmdDeckSave, Qt::LeftButton);
+    QVERIFY(prompter_.records().isEmpty());
+    QCOMPARE(storedCard("Tutor2.vdk", 1).card.normalMeaning, QStringLiteral("normal 1"));
+    QTRY_VERIFY(page()->cmdBrowsePictures->hasFocus());
+    QVERIFY(!page()->chkAutoSave->isChecked());
+}
+
+void TstFrmDeckDesign::group_minorWithoutSuitLeavesStoredGroup()
+{
+    open({plainCard(1, 0)});
+    choose(0);
+    QVERIFY(!page()->optCups->isEnabled());
+    page()->optMinorArcana->click();
+    QVERIFY(page()->optCups->isEnabled());
+    QCOMPARE(storedCard("Tutor2.vdk", 1).card.group, 0);
+    page()->optSwords->click();
+    QCOMPARE(storedCard("Tutor2.vdk", 1).card.group, 0); // a suit alone writes nothing
+    page()->optMinorArcana->click();
+    QCOMPARE(storedCard("Tutor2.vdk", 1).card.group, 4);
+    page()->optMajorArcana->click();
+    QCOMPARE(storedCard("Tutor2.vdk", 1).card.group, 0);
+    QVERIFY(!page()->optSwords->isEnabled());
+}
+
+void TstFrmDeckDesign::delete_keepsNameAndKeywordsAndTurnsRed()
+{
+    SampleCard card = plainCard(1, 2);
+    card.picture = jpegPicture(QSize(100, 170), Qt::red);
+    open({card, plainCard(2)});
+    QCOMPARE(colour(0), QColor(0, 128, 0));
+    choose(0);
+    prompter_.queueAnswer(PromptAnswer::No);
+    QTest::mouseClick(page()->cmdDelete, Qt::LeftButton);
+    QVERIFY(storedCard("Tutor2.vdk", 1).hasPicture);
+    prompter_.queueAnswer(PromptAnswer::Yes);
+    QTest::mouseClick(page()->cmdDelete, Qt::LeftButton);
+    const Prompt question = prompter_.messages().last();
+    QCOMPARE(question.text, QStringLiteral("Are you sure you want to delete this card ?"));
+    QCOMPARE(question.buttons, PromptButtons::YesNo);
+    QCOMPARE(question.icon, PromptIcon::Information);
+    const StoredCard stored = storedCard("Tutor2.vdk", 1);
+    QVERIFY(!stored.hasPicture && !stored.card.isSaved);
+    QCOMPARE(stored.card.name, QStringLiteral("Card 1"));
+    QCOMPARE(stored.slotTexts, card.keywords);
+    QCOMPARE(stored.card.normalMeaning, QStringLiteral(""));
+    QCOMPARE(stored.card.group, 0);
+    QCOMPARE(colour(0), QColor(255, 0, 0));
+    QCOMPARE(page()->txtNormalMeaning->toPlainText(), QStringLiteral("normal 1")); // the screen stays
+    choose(1);
+    choose(0);
+    QVERIFY(page()->txtNormalMeaning->toPlainText().isEmpty());
+    QVERIFY(!page()->hasPicture() && page()->optMajorArcana->isChecked());
+}
+
+void TstFrmDeckDesign::failedAutoSave_staysOnScreenSaysWhyAndRetries()
+{
+    open({plainCard(1)});
+    choose(0);
+    page()->txtKeyword[3]->selectAll();
+    {
+        WriteLock lock(paths::deckDatabase("Tutor2.vdk"));
+        QTest::keyClicks(page()->txtKeyword[3], "w");
+        QVERIFY(page()->lblSaveStatus->isVisible());
+        QVERIFY2(page()->lblSaveStatus->text().startsWith(QLatin1String("Card 1 is not saved: ")),
+                 qPrintable(page()->lblSaveStatus->text()));
+        QVERIFY(prompter_.records().isEmpty());
+    }
+    QCOMPARE(page()->txtKeyword[3]->text(), QStringLiteral("w"));
+    QCOMPARE(storedCard("Tutor2.vdk", 1).slotTexts.at(3), QStringLiteral("k1-4"));
+    page()->txtReverseMeaning->setFocus();
+    page()->txtReverseMeaning->moveCursor(QTextCursor::End);
+    QTest::keyClicks(page()->txtReverseMeaning, "!");
+    QVERIFY(!page()->lblSaveStatus->isVisible());
+    const StoredCard stored = storedCard("Tutor2.vdk", 1);
+    QCOMPARE(stored.slotTexts.at(3), QStringLiteral("w"));
+    QCOMPARE(stored.card.reversedMeaning, QStringLiteral("reversed 1!"));
+}
+
+void TstFrmDeckDesign::longDeckName_elides()
+{
+    open({plainCard(1)});
+    const int width = window_->width();
+    window_->cardList()->showDeck({"Tutor2.vdk", QString(400, QLatin1Char('W')), 1});
+    QCOMPARE(window_->width(), width);
+    QCOMPARE(window_->cardList()->lblDeckName->textFormat(), Qt::PlainText);
+}
+
+QTEST_MAIN(TstFrmDeckDesign)
+#include "tst_frmdeckdesign.moc"
