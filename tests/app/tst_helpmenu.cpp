@@ -37,25 +37,6 @@ class TestHelpMenu : public QObject
     };
 
 private slots:
-    void pages_haveTheirAddresses()
-    {
-        const QString base = vendorBaseUrl().toString();
-        QVERIFY(base.endsWith(QLatin1Char('/')) && vendorBaseUrl().scheme().startsWith(QStringLiteral("http")));
-        const QList<std::pair<VendorPage, QString>> pages = {
-            {VendorPage::OnlineHelp, "ssd.php?page=help-web-page"},
-            {VendorPage::HomePage, "ssd.php?page=home-page"},
-            {VendorPage::Download, "ssd.php?page=download-web-page"},
-            {VendorPage::CoBrand, "ssd.php?page=co-brand"},
-            {VendorPage::FullyBranded, "ssd.php?page=fully-branded"},
-            {VendorPage::OtherDecks, "download-other-tarot-decks.html"},
-            {VendorPage::DeckSharing, "how-to-share-your-tarot-deck.html"}};
-        for (const auto &[page, tail] : pages) {
-            const QUrl url = vendorPageUrl(page);
-            QVERIFY2(url.isValid() && url.host() == vendorBaseUrl().host(), qPrintable(url.toString()));
-            QVERIFY2(url.toString().startsWith(base) && url.toString().endsWith(tail), qPrintable(url.toString()));
-        }
-    }
-
     void menu_holdsItsItemsInOrderAndTheyOpenTheirPages()
     {
         Rig rig;

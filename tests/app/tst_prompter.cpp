@@ -67,15 +67,13 @@ private slots:
     void enter_pressesTheFocusedButtonOfAMessageBox_data()
     {
         QTest::addColumn<int>("focused");
-        QTest::addColumn<int>("clicked");
-        QTest::addRow("Yes") << int(QMessageBox::Yes) << int(QMessageBox::Yes);
-        QTest::addRow("No") << int(QMessageBox::No) << int(QMessageBox::No);
-        QTest::addRow("Cancel") << int(QMessageBox::Cancel) << int(QMessageBox::Cancel);
+        QTest::addRow("Yes") << int(QMessageBox::Yes);
+        QTest::addRow("No") << int(QMessageBox::No);
+        QTest::addRow("Cancel") << int(QMessageBox::Cancel);
     }
     void enter_pressesTheFocusedButtonOfAMessageBox()
     {
         QFETCH(int, focused);
-        QFETCH(int, clicked);
         const std::unique_ptr<QMessageBox> box =
             makeMessageBox(Prompt{QStringLiteral("Save?"), PromptIcon::Question, PromptButtons::YesNoCancel});
         box->show();
@@ -83,7 +81,7 @@ private slots:
         QAbstractButton *button = box->button(QMessageBox::StandardButton(focused));
         button->setFocus();
         QTest::keyClick(button, Qt::Key_Return);
-        QCOMPARE(box->clickedButton(), box->button(QMessageBox::StandardButton(clicked)));
+        QCOMPARE(box->clickedButton(), button);
     }
 
     // Enter in a text box of several lines still breaks the line.

@@ -1,7 +1,8 @@
 // Starts the program's start-up as real processes, through velmora-showcase
 // (the same start-up with switches that answer prompts on standard error and
-// announce the painted start screen): one copy per user and program folder,
-// the missing-data check, and the start-up switch.
+// announce the painted start screen): a second copy refused, the
+// missing-data check, and the start-up switch. That copies in other folders
+// take locks of their own is the shell test's.
 
 #include "testhome.h"
 
@@ -135,19 +136,6 @@ private slots:
         QVERIFY(third->waitForFinished(20000));
         QVERIFY(third->readAllStandardOutput().contains(kShown));
         QVERIFY(!third->readAllStandardError().contains("already running"));
-    }
-
-    void copiesInDifferentFolders_runSideBySide()
-    {
-        Installation one;
-        Installation two;
-        auto first = one.start(runtime_, {"--unattended", "--show", "begin"});
-        QVERIFY(waitForLine(*first, kShown));
-        auto second = two.start(runtime_, {"--unattended", "--quit-when-shown"});
-        QVERIFY(second->waitForFinished(20000));
-        QVERIFY(second->readAllStandardOutput().contains(kShown));
-        first->kill();
-        first->waitForFinished(10000);
     }
 
     void missingData_tellsAndEndsWithoutStartScreen()

@@ -18,8 +18,7 @@ private slots:
     void inputChecks();
     void password_data();
     void password();
-    void load_remembersTheLastEntryOfTheRememberedName();
-    void fileAt_findsTheRowByPositionAndName();
+    void twoDecksOfOneName_loadRemembersTheLastFileAtFindsTheRow();
     void create_buildsTheNumberedDeckAndRemembersIt();
     void create_withAnEmptyCatalogTakesTheFirstFreeName();
     void create_failureLeavesNothingBehind_data();
@@ -118,28 +117,22 @@ void TstDeckManager::password()
     QCOMPARE(passwordOpens(stored, typed), opens);
 }
 
-void TstDeckManager::load_remembersTheLastEntryOfTheRememberedName()
+void TstDeckManager::twoDecksOfOneName_loadRemembersTheLastFileAtFindsTheRow()
 {
     QVERIFY(DeckHome::addDeck("Tutor1.vdk", "Twin", 3));
     QVERIFY(DeckHome::addDeck("Tutor2.vdk", "Other", 3));
-    QVERIFY(DeckHome::addDeck("Tutor3.vdk", "Twin", 3));
+    QVERIFY(DeckHome::addDeck("Tutor3.vdk", "Twin", 4, {}, "Second"));
     DeckManager manager;
     QVERIFY(manager.remember(" Twin ", "Tutor1.vdk").ok);
     const DeckList list = manager.load();
     QCOMPARE(list.names, (QStringList{"Twin", "Other", "Twin"}));
     QCOMPARE(list.remembered, 2);
     QCOMPARE(list.rememberedFile, QStringLiteral("Tutor1.vdk"));
-}
 
-void TstDeckManager::fileAt_findsTheRowByPositionAndName()
-{
-    QVERIFY(DeckHome::addDeck("Tutor1.vdk", "Twin", 3));
-    QVERIFY(DeckHome::addDeck("Tutor2.vdk", "Twin", 4, {}, "Second"));
-    DeckManager manager;
-    QCOMPARE(manager.fileAt(1, " Twin"), QStringLiteral("Tutor2.vdk"));
-    QCOMPARE(manager.look(manager.fileAt(1, "Twin")).header->designedBy, QStringLiteral("Second"));
-    QCOMPARE(manager.fileAt(1, "Other"), QString());
-    QCOMPARE(manager.fileAt(2, "Twin"), QString());
+    QCOMPARE(manager.fileAt(2, " Twin"), QStringLiteral("Tutor3.vdk"));
+    QCOMPARE(manager.look(manager.fileAt(2, "Twin")).header->designedBy, QStringLiteral("Second"));
+    QCOMPARE(manager.fileAt(1, "Twin"), QString());
+    QCOMPARE(manager.fileAt(3, "Twin"), QString());
 }
 
 void TstDeckManager::create_buildsTheNumberedDeckAndRemembersIt()

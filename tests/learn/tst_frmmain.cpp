@@ -214,6 +214,7 @@ void TstFrmMain::opening_withoutDefaultDeck_tellsAndStops()
     QVERIFY(window.findChild<QTabWidget *>(QStringLiteral("SSTab1"))->currentIndex() != int(TabSettings));
 }
 
+// Damaged stored values are the settings test's; here each loaded value runs its reaction.
 void TstFrmMain::loadTestSettings_runsTheReactionsOfEachChange_data()
 {
     QTest::addColumn<QStringList>("stored"); // key=value pairs
@@ -234,8 +235,6 @@ void TstFrmMain::loadTestSettings_runsTheReactionsOfEachChange_data()
     QTest::addRow("every suit stored off keeps the last one")
         << QStringList{"Cups=0", "Wands=0", "Pentacles=0", "Swords=0"} << "0001" << true << false << true << 0
         << QVector<int>{0, 4};
-    QTest::addRow("damaged values") << QStringList{"MajorArcana=x", "TestType=7", "Difficulty=-1", "Wands=0"} << "1011"
-                                    << true << false << true << 0 << QVector<int>{0, 1, 3, 4};
 }
 
 void TstFrmMain::loadTestSettings_runsTheReactionsOfEachChange()

@@ -299,17 +299,13 @@ void TstFrmMainTest::wholeTest()
     const QFontMetrics metrics(result->font());
     QCOMPARE(metrics.horizontalAdvance(QStringLiteral("i ")), metrics.horizontalAdvance(QStringLiteral("WW")));
 
-    // A cancelled file dialog writes nothing; a chosen file gets the report.
+    // The chosen file gets the report; the dialog's cancel and filter are the report test's.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("result.txt"));
-    for (const QString &chosen : {QString(), path}) {
-        prompter_.clear();
-        prompter_.queueFileName(chosen);
-        QTest::mouseClick(button(QStringLiteral("Command5")), Qt::LeftButton);
-        QCOMPARE(prompter_.records().size(), 1);
-        QCOMPARE(QFile::exists(path), !chosen.isEmpty());
-    }
-    QCOMPARE(prompter_.records().first().request.filter, QStringLiteral("Text file (*.txt)"));
+    prompter_.clear();
+    prompter_.queueFileName(path);
+    QTest::mouseClick(button(QStringLiteral("Command5")), Qt::LeftButton);
+    QCOMPARE(prompter_.records().size(), 1);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), (report + QStringLiteral("\r\n")).toUtf8());
