@@ -121,51 +121,42 @@ std::optional<RememberedPick> Catalog::pick()
 
 bool Catalog::rememberPick(const RememberedPick &pick)
 {
-    return file_.transaction([&] {
-        auto *update = file_.prepare("UPDATE tblUpdateDeck SET Name = ?1, Database = ?2, lstDecks = ?3, "
-                                     "lstPictures = ?4 WHERE rowid = (SELECT min(rowid) FROM tblUpdateDeck)");
-        auto *insert =
-            file_.prepare("INSERT INTO tblUpdateDeck (Name, Database, lstDecks, lstPictures) VALUES (?1, ?2, ?3, ?4)");
-        if (!update || !insert)
-            return false;
-        for (auto *stmt : {update, insert}) {
-            bindText(stmt->get(), 1, pick.name);
-            bindText(stmt->get(), 2, pick.database);
-            bindText(stmt->get(), 3, pick.listEntry);
-            sqlite3_bind_int(stmt->get(), 4, pick.cardPosition);
-            if (stmt->step() != SQLITE_DONE)
-                return file_.fail(QStringLiteral("Cannot remember the deck"));
-            if (sqlite3_changes(file_.handle()) > 0)
-                return true;
-        }
-        return true;
-    });
+    return file_.transaction([&] { return writePick(pick); });
 }
 
 bool Catalog::addDeckAndRememberPick(const QString &deckName, const QString &dbName, const RememberedPick &pick)
 {
     return file_.transaction([&] {
         auto *add = file_.prepare("INSERT INTO tblStoreDeck (deckname, dbName, iscomplete) VALUES (?1, ?2, 1)");
-        auto *update = file_.prepare("UPDATE tblUpdateDeck SET Name = ?1, Database = ?2, lstDecks = ?3, "
-                                     "lstPictures = ?4 WHERE rowid = (SELECT min(rowid) FROM tblUpdateDeck)");
-        auto *insert = file_.prepare("INSERT INTO tblUpdateDeck (Name, Database, lstDecks, lstPictures) "
-                                     "SELECT ?1, ?2, ?3, ?4 WHERE NOT EXISTS (SELECT 1 FROM tblUpdateDeck)");
-        if (!add || !update || !insert)
+        if (!add)
             return false;
         bindText(add->get(), 1, deckName.trimmed());
         bindText(add->get(), 2, dbName);
         if (add->step() != SQLITE_DONE)
             return file_.fail(QStringLiteral("Cannot add the deck"));
-        for (auto *stmt : {update, insert}) {
-            bindText(stmt->get(), 1, pick.name);
-            bindText(stmt->get(), 2, pick.database);
-            bindText(stmt->get(), 3, pick.listEntry);
-            sqlite3_bind_int(stmt->get(), 4, pick.cardPosition);
-            if (stmt->step() != SQLITE_DONE)
-                return file_.fail(QStringLiteral("Cannot remember the deck"));
-        }
-        return true;
+        return writePick(pick);
     });
+}
+
+// The pick lives in the first row of tblUpdateDeck; the row is made when the
+// table is empty. Runs inside the caller's transaction.
+bool Catalog::writePick(const RememberedPick &pick)
+{
+    auto *update = file_.prepare("UPDATE tblUpdateDeck SET Name = ?1, Database = ?2, lstDecks = ?3, "
+                                 "lstPictures = ?4 WHERE rowid = (SELECT min(rowid) FROM tblUpdateDeck)");
+    auto *insert = file_.prepare("INSERT INTO tblUpdateDeck (Name, Database, lstDecks, lstPictures) "
+                                 "SELECT ?1, ?2, ?3, ?4 WHERE NOT EXISTS (SELECT 1 FROM tblUpdateDeck)");
+    if (!update || !insert)
+        return false;
+    for (auto *stmt : {update, insert}) {
+        bindText(stmt->get(), 1, pick.name);
+        bindText(stmt->get(), 2, pick.database);
+        bindText(stmt->get(), 3, pick.listEntry);
+        sqlite3_bind_int(stmt->get(), 4, pick.cardPosition);
+        if (stmt->step() != SQLITE_DONE)
+            return file_.fail(QStringLiteral("Cannot remember the deck"));
+    }
+    return true;
 }
 
 double lenientNumber(const QString &text)

@@ -51,6 +51,7 @@ public:
 
 private:
     [[nodiscard]] std::optional<qint64> rowidAt(int position);
+    [[nodiscard]] bool writePick(const RememberedPick &pick);
 
     store::DbFile file_;
 };
