@@ -7,6 +7,7 @@
 #   <prefix>/share/icons/hicolor/<n>x<n>/apps/velmora.png, scalable/apps/velmora.svg
 #   <prefix>/share/metainfo/example.velmora.Velmora.metainfo.xml
 #   <prefix>/share/doc/velmora/             copyright, changelog.gz
+#   <prefix>/share/man/man1/velmora.1.gz
 #
 # The installed program finds its data in ../share/velmora from its own
 # folder and keeps the user's in the user's data folder (src/store/paths.h).
@@ -25,11 +26,14 @@ install(FILES ${VELMORA_DESKTOP_DIR}/velmora.svg DESTINATION ${CMAKE_INSTALL_DAT
 # Debian's documentation of a package: its copyright and its changelog,
 # compressed without a time stamp so that builds repeat.
 set(VELMORA_CHANGELOG_GZ ${CMAKE_BINARY_DIR}/changelog.gz)
-add_custom_command(OUTPUT ${VELMORA_CHANGELOG_GZ}
+set(VELMORA_MANPAGE_GZ ${CMAKE_BINARY_DIR}/velmora.1.gz)
+add_custom_command(OUTPUT ${VELMORA_CHANGELOG_GZ} ${VELMORA_MANPAGE_GZ}
   COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/data/debian/changelog > ${VELMORA_CHANGELOG_GZ}
-  DEPENDS ${CMAKE_SOURCE_DIR}/data/debian/changelog)
-add_custom_target(changelog ALL DEPENDS ${VELMORA_CHANGELOG_GZ})
+  COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/data/debian/velmora.1 > ${VELMORA_MANPAGE_GZ}
+  DEPENDS ${CMAKE_SOURCE_DIR}/data/debian/changelog ${CMAKE_SOURCE_DIR}/data/debian/velmora.1)
+add_custom_target(package_docs ALL DEPENDS ${VELMORA_CHANGELOG_GZ} ${VELMORA_MANPAGE_GZ})
 install(FILES ${CMAKE_SOURCE_DIR}/data/debian/copyright ${VELMORA_CHANGELOG_GZ} DESTINATION ${VELMORA_DOC_DIR})
+install(FILES ${VELMORA_MANPAGE_GZ} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)
@@ -37,10 +41,9 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Velmora)
 set(CPACK_PACKAGE_CONTACT "Velmora <support@velmora.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "learn the meanings of tarot cards")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "learn the meanings of tarot cards
- Velmora teaches the meanings of the 78 tarot cards: memorize the cards of a
- deck with their keywords and meanings, take keyword or description tests at
- three levels, design and share decks of your own and keep personal goals.")
+set(CPACK_PACKAGE_DESCRIPTION "Velmora teaches the meanings of the 78 tarot cards: memorize the cards of a
+deck with their keywords and meanings, take keyword or description tests at
+three levels, design and share decks of your own and keep personal goals.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
