@@ -3,18 +3,26 @@
 #include "app/appicon.h"
 #include "app/enterkey.h"
 #include "app/frmbegin.h"
+#include "app/programfolder.h"
 #include "app/prompter.h"
 #include "app/services.h"
 #include "app/shell.h"
 #include "app/updatereminder.h"
+#include "store/paths.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QPointer>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace velmora {
+
+namespace {
+// Off unless asked for, e.g. QT_LOGGING_RULES="velmora.startup.info=true".
+Q_LOGGING_CATEGORY(lcStartup, "velmora.startup", QtWarningMsg)
+} // namespace
 
 int runVelmora(const StartUp &startUp)
 {
@@ -41,6 +49,15 @@ int runVelmora(const StartUp &startUp)
     });
     setQuitWhenNoWindowLeft(true);
 
+    const QString folder = paths::programFolder();
+    qCInfo(lcStartup).noquote() << "program folder" << folder;
+    if (folder == paths::userDataFolder()) {
+        QString error;
+        if (!fillProgramFolder(paths::installedDataFolder(), folder, &error))
+            startUp.prompter.tell(QStringLiteral("The folder for your decks and goals could not be set up.\n") + error,
+                                  PromptIcon::Critical);
+    }
+
     UpdateReminder(services);
 
     QPointer<FrmBegin> begin = new FrmBegin(services);
@@ -49,6 +66,7 @@ int runVelmora(const StartUp &startUp)
     if (!begin->Form_Load())
         return 0;
     begin->show();
+    qCInfo(lcStartup) << "start screen shown";
     if (startUp.startScreenShown)
         startUp.startScreenShown(*begin, services);
 

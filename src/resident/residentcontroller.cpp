@@ -14,7 +14,7 @@ namespace velmora {
 
 ResidentController::ResidentController(Services &services, QWidget *mainWindow, SystemTrayFrame *frame, QObject *parent)
     : QObject(parent), services_(services), window_(mainWindow), frame_(frame), exeName_(applicationName()),
-      programFolder_(QCoreApplication::applicationDirPath()), menu_(std::make_unique<QMenu>())
+      programFolder_(QCoreApplication::applicationDirPath()), menu_(new QMenu(mainWindow))
 {
     menu_->setObjectName(QStringLiteral("mnuPopUp"));
     menu_->setTitle(QStringLiteral("mnuPopUp"));
@@ -34,7 +34,12 @@ ResidentController::ResidentController(Services &services, QWidget *mainWindow, 
     connect(frame_, &SystemTrayFrame::trayBoxChanged, this, &ResidentController::trayBoxChanged);
 }
 
-ResidentController::~ResidentController() = default;
+ResidentController::~ResidentController()
+{
+    // Made without a window, the menu has no one else to delete it.
+    if (menu_ && !menu_->parent())
+        delete menu_.data();
+}
 
 void ResidentController::setProgram(const QString &exeName, const QString &programFolder)
 {
@@ -42,14 +47,18 @@ void ResidentController::setProgram(const QString &exeName, const QString &progr
     programFolder_ = programFolder;
 }
 
-void ResidentController::setTrayAvailable(bool available)
-{
-    trayAvailable_ = available ? 1 : 0;
+namespace {
+std::optional<bool> trayAvailableOverride;
 }
 
-bool ResidentController::trayAvailable() const
+void ResidentController::setTrayAvailable(std::optional<bool> available)
 {
-    return trayAvailable_ < 0 ? QSystemTrayIcon::isSystemTrayAvailable() : trayAvailable_ == 1;
+    trayAvailableOverride = available;
+}
+
+bool ResidentController::trayAvailable()
+{
+    return trayAvailableOverride.value_or(QSystemTrayIcon::isSystemTrayAvailable());
 }
 
 void ResidentController::restoreStartupOptions()
@@ -95,10 +104,10 @@ void ResidentController::goToTray()
         return;
     }
     if (!trayIcon_) {
-        trayIcon_ = std::make_unique<QSystemTrayIcon>();
+        trayIcon_ = new QSystemTrayIcon(this);
         trayIcon_->setObjectName(QStringLiteral("trayIcon"));
-        trayIcon_->setContextMenu(menu_.get());
-        connect(trayIcon_.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        trayIcon_->setContextMenu(menu_);
+        connect(trayIcon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
             if (reason == QSystemTrayIcon::DoubleClick)
                 showWindow();
         });

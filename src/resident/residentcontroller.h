@@ -8,14 +8,14 @@
 // goToTrayIfStartedAtLogon(); when that answers true the window is in the
 // tray (or minimised where there is no tray) and must not be shown.
 
+#include <QMenu>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 
-#include <memory>
+#include <optional>
 
 class QAction;
-class QMenu;
 class QSystemTrayIcon;
 class QWidget;
 
@@ -35,8 +35,9 @@ public:
 
     // Another executable name and folder for the logon entry (tests, tools).
     void setProgram(const QString &exeName, const QString &programFolder);
-    // Whether a tray is there to go to; by default QSystemTrayIcon says.
-    void setTrayAvailable(bool available);
+    // Whether a tray is there to go to, for every controller of the process;
+    // by default (nullopt) QSystemTrayIcon says. Tests stand in for a tray host.
+    static void setTrayAvailable(std::optional<bool> available);
 
     // Opening steps 1 to 3: the frame from the entry and the setting; an
     // existing entry is written again with the current folder.
@@ -57,8 +58,8 @@ public:
     // mnuShow: the window shown in its normal state, the icon removed.
     void showWindow();
 
-    [[nodiscard]] QSystemTrayIcon *trayIcon() const { return trayIcon_.get(); }
-    [[nodiscard]] QMenu *trayMenu() const { return menu_.get(); }
+    [[nodiscard]] QSystemTrayIcon *trayIcon() const { return trayIcon_; }
+    [[nodiscard]] QMenu *trayMenu() const { return menu_; }
     [[nodiscard]] QAction *showAction() const { return mnuShow_; }
     [[nodiscard]] QAction *exitAction() const { return mnuExit_; }
 
@@ -70,18 +71,19 @@ private:
     void runChosen();
     void dontRunChosen();
     void trayBoxChanged(bool ticked);
-    [[nodiscard]] bool trayAvailable() const;
+    [[nodiscard]] static bool trayAvailable();
 
     Services &services_;
     QPointer<QWidget> window_;
     SystemTrayFrame *frame_;
     QString exeName_;
     QString programFolder_;
-    int trayAvailable_ = -1; // -1: ask QSystemTrayIcon
-    std::unique_ptr<QMenu> menu_;
+    // The menu is a child of the window, which deletes it with itself, as it
+    // does any window's pop-up; the icon is the controller's child.
+    QPointer<QMenu> menu_;
     QAction *mnuShow_ = nullptr;
     QAction *mnuExit_ = nullptr;
-    std::unique_ptr<QSystemTrayIcon> trayIcon_;
+    QSystemTrayIcon *trayIcon_ = nullptr;
 };
 
 } // namespace velmora

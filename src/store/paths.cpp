@@ -2,16 +2,37 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace velmora::paths {
 
-QString programFolder()
+QString chooseProgramFolder(const QString &home, const QString &executableFolder, const QString &userDataFolder)
 {
-    const QString home = qEnvironmentVariable("VELMORA_HOME");
-    QString folder = home.isEmpty() ? QCoreApplication::applicationDirPath() : home;
+    QString folder = home;
+    if (folder.isEmpty())
+        folder =
+            QFileInfo(executableFolder + QStringLiteral("/update.vdk")).isFile() ? executableFolder : userDataFolder;
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
         folder.chop(1);
     return folder;
+}
+
+QString programFolder()
+{
+    return chooseProgramFolder(qEnvironmentVariable("VELMORA_HOME"), QCoreApplication::applicationDirPath(),
+                               userDataFolder());
+}
+
+QString userDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
+
+QString installedDataFolder()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                           QStringLiteral(VELMORA_INSTALLED_DATA_FROM_BIN));
 }
 
 QString catalogDatabase()

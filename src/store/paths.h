@@ -4,9 +4,18 @@
 
 namespace velmora::paths {
 
-// The folder of the executable, or VELMORA_HOME when that is set.
-// Read on every call so tests can point it at a fresh folder.
+// The folder the program's data lives in: VELMORA_HOME when that is set;
+// else the executable's folder when it holds the catalog (a build folder, a
+// portable copy); else the user's data folder, which the start-up fills from
+// the installed data. Read on every call so tests can point it at a fresh folder.
 QString programFolder();
+// The rule of programFolder() with its inputs given.
+QString chooseProgramFolder(const QString &home, const QString &executableFolder, const QString &userDataFolder);
+// The per-user data folder of an installed program (~/.local/share/velmora).
+QString userDataFolder();
+// The data an installation lays down read-only beside the executable's
+// folder (<prefix>/share/velmora for <prefix>/bin/velmora).
+QString installedDataFolder();
 
 QString catalogDatabase();  // update.vdk
 QString templateDatabase(); // tutor.vdk

@@ -17,7 +17,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -149,11 +148,8 @@ void TstFrmMainTest::init()
 void TstFrmMainTest::cleanup()
 {
     QList<QPointer<QWidget>> windows;
-    // Pop-up menus belong to the window that made them.
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!qobject_cast<QMenu *>(window))
-            windows.append(window);
-    }
+    for (QWidget *window : QApplication::topLevelWidgets())
+        windows.append(window);
     for (const QPointer<QWidget> &window : windows)
         delete window.data();
     services_.reset();

