@@ -102,6 +102,7 @@ void FrmProgress::buildControls()
     chartView_->setObjectName(QStringLiteral("chartScores"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setAccessibleName(QStringLiteral("Score per test, in percent, over time"));
+    chartView_->viewport()->setAccessibleName(chartView_->accessibleName());
     chartView_->setMinimumHeight(300);
     layout->addWidget(chartView_, 3);
 
