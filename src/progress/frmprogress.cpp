@@ -33,6 +33,8 @@ constexpr int kShownNameLength = 40;
 constexpr int kMaxListedCards = 200;
 // Markers help a few points and hide a thousand.
 constexpr int kMaxMarkedPoints = 60;
+// About one point per pixel of a wide chart.
+constexpr int kMaxDrawnPoints = 600;
 
 enum Column { ColCard, ColOrientation, ColDeck, ColMissed, ColAsked, ColRate, ColCount };
 
@@ -243,11 +245,11 @@ void FrmProgress::showScores(const QVector<ScorePoint> &points)
     if (points.isEmpty())
         return;
     // The points come in the order taken.
-    qint64 first = points.front().taken.toMSecsSinceEpoch();
-    qint64 last = points.back().taken.toMSecsSinceEpoch();
+    qint64 first = points.front().takenMs;
+    qint64 last = points.back().takenMs;
     for (const ScorePoint &point : points) {
         const auto key = std::make_pair(point.deckFile, int(point.kind));
-        byKey[key].append(QPointF(double(point.taken.toMSecsSinceEpoch()), scorePercent(point.score, point.maximum)));
+        byKey[key].append(QPointF(double(point.takenMs), scorePercent(point.score, point.maximum)));
         names[key] = point.deckName;
     }
     // A single moment would give the axis no width.
@@ -271,7 +273,7 @@ void FrmProgress::showScores(const QVector<ScorePoint> &points)
     for (const auto &[key, list] : byKey) {
         auto *series = new QLineSeries;
         series->setName(seriesName(shortened(names[key]), TestKind(key.second)));
-        series->replace(list);
+        series->replace(thinnedSeries(list, kMaxDrawnPoints));
         series->setPointsVisible(list.size() <= kMaxMarkedPoints);
         chart->addSeries(series);
         series->attachAxis(axisX);

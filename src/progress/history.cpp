@@ -285,8 +285,7 @@ std::optional<QVector<ScorePoint>> HistoryFile::scores(const HistoryFilter &filt
     QVector<ScorePoint> points;
     int rc = SQLITE_ROW;
     while ((rc = query.step()) == SQLITE_ROW) {
-        points.append(ScorePoint{QDateTime::fromMSecsSinceEpoch(sqlite3_column_int64(query.get(), 0)),
-                                 boundedText(query, 1), boundedText(query, 2),
+        points.append(ScorePoint{sqlite3_column_int64(query.get(), 0), boundedText(query, 1), boundedText(query, 2),
                                  testKindFromNumber(sqlite3_column_int(query.get(), 3)),
                                  sqlite3_column_int(query.get(), 4), sqlite3_column_int(query.get(), 5)});
     }

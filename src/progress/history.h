@@ -48,7 +48,7 @@ struct HistoryFilter
 
 struct ScorePoint
 {
-    QDateTime taken;
+    qint64 takenMs = 0; // since the epoch: thousands of points are read at a time
     QString deckFile;
     QString deckName;
     TestKind kind = TestKind::Keywords;

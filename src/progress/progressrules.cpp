@@ -99,6 +99,23 @@ QString seriesName(const QString &deckName, TestKind kind)
     return deckName + QStringLiteral(" \u2013 ") + testKindName(kind).toLower();
 }
 
+QList<QPointF> thinnedSeries(const QList<QPointF> &points, int maxPoints)
+{
+    if (maxPoints <= 0 || points.size() <= maxPoints)
+        return points;
+    const qsizetype run = (points.size() + maxPoints - 1) / maxPoints;
+    QList<QPointF> thinned;
+    thinned.reserve(maxPoints);
+    for (qsizetype start = 0; start < points.size(); start += run) {
+        const qsizetype end = std::min(points.size(), start + run);
+        QPointF sum;
+        for (qsizetype i = start; i < end; ++i)
+            sum += points[i];
+        thinned.append(sum / double(end - start));
+    }
+    return thinned;
+}
+
 QString csvLine(const QStringList &fields)
 {
     QStringList written;

@@ -5,6 +5,8 @@
 // and how a history row is written to a CSV file. No widgets here.
 
 #include <QDateTime>
+#include <QList>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -65,6 +67,10 @@ struct CardTally
 
 // The series of the chart: one per deck and test type.
 [[nodiscard]] QString seriesName(const QString &deckName, TestKind kind);
+// A series of more points than the chart can show apart is drawn as the
+// means of runs of consecutive points, at most maxPoints of them; first and
+// last moments stay within the original range.
+[[nodiscard]] QList<QPointF> thinnedSeries(const QList<QPointF> &points, int maxPoints);
 
 // One CSV line (no line break) in the common quoting: fields with a comma,
 // quote or line break are quoted, quotes doubled. Text that a spreadsheet

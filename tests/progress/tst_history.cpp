@@ -85,7 +85,7 @@ void TstHistory::recorded_readsBackFilteredAndTallied()
     const HistoryFilter tutor1{QStringLiteral("Tutor1.vdk"), {}};
     const QVector<ScorePoint> points = history.scores(tutor1).value();
     QCOMPARE(points.size(), 3);
-    QCOMPARE(points[0].taken, kMonday);
+    QCOMPARE(points[0].takenMs, kMonday.toMSecsSinceEpoch());
     QCOMPARE(points[2].score, 8);
     QCOMPARE(points[2].maximum, 9);
     QCOMPARE(history.scores(HistoryFilter{{}, kMonday.addDays(2)}).value().size(), 2);

@@ -15,6 +15,8 @@ private slots:
     void periodStart();
     void rankMissedCards_data();
     void rankMissedCards();
+    void thinnedSeries_data();
+    void thinnedSeries();
     void csvLine_data();
     void csvLine();
 };
@@ -102,6 +104,32 @@ void TstProgressRules::rankMissedCards()
     for (const CardTally &tally : velmora::progress::rankMissedCards(input))
         got.append(toText(tally));
     QCOMPARE(got, ranked);
+}
+
+void TstProgressRules::thinnedSeries_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("maxPoints");
+    QTest::addColumn<int>("thinned");
+    QTest::addColumn<QPointF>("firstPoint"); // points are (i, i % 2 * 100)
+    QTest::newRow("few enough: unchanged") << 3 << 5 << 3 << QPointF(0, 0);
+    QTest::newRow("pairs averaged") << 10 << 5 << 5 << QPointF(0.5, 50);
+    QTest::newRow("uneven last run") << 7 << 3 << 3 << QPointF(1, 100.0 / 3);
+}
+
+void TstProgressRules::thinnedSeries()
+{
+    QFETCH(int, count);
+    QFETCH(int, maxPoints);
+    QFETCH(int, thinned);
+    QFETCH(QPointF, firstPoint);
+    QList<QPointF> points;
+    for (int i = 0; i < count; ++i)
+        points.append(QPointF(i, i % 2 * 100));
+    const QList<QPointF> result = velmora::progress::thinnedSeries(points, maxPoints);
+    QCOMPARE(result.size(), thinned);
+    QCOMPARE(result.first(), firstPoint);
+    QVERIFY(result.last().x() <= count - 1);
 }
 
 void TstProgressRules::csvLine_data()
