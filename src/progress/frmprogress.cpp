@@ -108,7 +108,7 @@ void FrmProgress::buildControls()
     chartView_->setMinimumHeight(300);
     layout->addWidget(chartView_, 3);
 
-    auto *missedCaption = new QLabel(QStringLiteral("&Most missed cards"), this);
+    auto *missedCaption = new QLabel(QStringLiteral("Most m&issed cards"), this);
     layout->addWidget(missedCaption);
     tblMissed = new QTableWidget(0, ColCount, this);
     tblMissed->setObjectName(QStringLiteral("tblMissed"));
@@ -214,10 +214,11 @@ void FrmProgress::reload()
         lblInfo->setText(trouble);
         return;
     }
-    lblInfo->setText(QStringLiteral("%1 test(s) shown; %2 card(s) missed in the last %3 test(s).")
+    lblInfo->setText(QStringLiteral("%1 test(s) shown; %2 card(s) missed, upright and reversed counted apart, in "
+                                    "the last %3 test(s).")
                          .arg(points->size())
                          .arg(shownTallies_.size())
-                         .arg(spnRecentTests->value()));
+                         .arg(std::min(int(points->size()), spnRecentTests->value())));
 }
 
 void FrmProgress::fillDecks(const QVector<DeckEntry> &decks)
@@ -244,9 +245,12 @@ void FrmProgress::showScores(const QVector<ScorePoint> &points)
     std::map<std::pair<QString, int>, QString> names;
     if (points.isEmpty())
         return;
-    // The points come in the order taken.
-    qint64 first = points.front().takenMs;
-    qint64 last = points.back().takenMs;
+    // A period is shown whole; all tests from the first to the last. The
+    // points come in the order taken.
+    const HistoryFilter shown = filter();
+    qint64 first = shown.since.isValid() ? shown.since.toMSecsSinceEpoch() : points.front().takenMs;
+    qint64 last = std::max(points.back().takenMs,
+                           shown.since.isValid() ? services_.clock.now().toMSecsSinceEpoch() : points.back().takenMs);
     for (const ScorePoint &point : points) {
         const auto key = std::make_pair(point.deckFile, int(point.kind));
         byKey[key].append(QPointF(double(point.takenMs), scorePercent(point.score, point.maximum)));
@@ -257,6 +261,10 @@ void FrmProgress::showScores(const QVector<ScorePoint> &points)
         first -= 12 * 3600 * 1000;
         last += 12 * 3600 * 1000;
     }
+    // Room for the markers at either end.
+    const qint64 margin = (last - first) / 50;
+    first -= margin;
+    last += margin;
 
     auto *axisX = new QDateTimeAxis;
     axisX->setFormat(last - first > 300LL * 24 * 3600 * 1000 ? QStringLiteral("MMM yyyy") : QStringLiteral("d MMM"));

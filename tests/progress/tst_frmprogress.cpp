@@ -148,6 +148,16 @@ void TstFrmProgress::practiceButtons_takeExactlyTheMissedCardsOfOneDeck()
     QVERIFY(prompter_.messageTexts().contains(QStringLiteral("Test Complete")));
     // The finished test is in the history and the open window shows it.
     QVERIFY(control<QLabel>(shown, QStringLiteral("lblProgressInfo"))->text().startsWith(QLatin1String("3 test")));
+
+    // One CSV row per question of the deck's tests, through the save dialog.
+    const QString csv = home_->filePath(QStringLiteral("progress.csv"));
+    prompter_.queueFileName(csv);
+    QTest::mouseClick(control<QPushButton>(shown, QStringLiteral("cmdExportCsv")), Qt::LeftButton);
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.size(), 1 + 3 + 2 + 1 + 1);
+    QVERIFY(lines[1].endsWith(",Classic,Tutor1.vdk,Description test,0,\"0,1\",1,30,Card 30,Upright,0,1\r"));
 }
 
 void TstFrmProgress::failedRecording_leavesTheTestAndItsReport()
