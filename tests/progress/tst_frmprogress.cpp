@@ -90,28 +90,20 @@ void TstFrmProgress::practiceButtons_takeExactlyTheMissedCardsOfOneDeck()
         const auto question = [](int id, bool reversed, int score) {
             return progress::QuestionRecord{id, QStringLiteral("Card %1").arg(id), reversed, score, 1};
         };
-        const QDateTime day = clock_.now().addDays(-2);
-        QVERIFY(history.record({day,
-                                QStringLiteral("Tutor1.vdk"),
-                                QStringLiteral("Classic"),
-                                progress::TestKind::Description,
-                                0,
-                                {0, 1},
-                                {question(30, false, 0), question(4, false, 0), question(9, false, 1)}}));
-        QVERIFY(history.record({day.addSecs(60),
-                                QStringLiteral("Tutor1.vdk"),
-                                QStringLiteral("Classic"),
-                                progress::TestKind::Description,
-                                0,
-                                {0, 1},
-                                {question(30, true, 0), question(4, false, 1)}}));
-        QVERIFY(history.record({day.addSecs(120),
-                                QStringLiteral("Tutor7.vdk"),
-                                QStringLiteral("Other"),
-                                progress::TestKind::Description,
-                                0,
-                                {0},
-                                {question(2, false, 0)}}));
+        const auto record = [&](int minute, const QString &deckFile, QVector<progress::QuestionRecord> questions) {
+            return history.record(
+                {clock_.now().addDays(-2).addSecs(60 * minute),
+                 deckFile,
+                 deckFile == QLatin1String("Tutor1.vdk") ? QStringLiteral("Classic") : QStringLiteral("Other"),
+                 progress::TestKind::Description,
+                 0,
+                 {0, 1},
+                 std::move(questions)});
+        };
+        const QString classic = QStringLiteral("Tutor1.vdk");
+        QVERIFY(record(0, classic, {question(30, false, 0), question(4, false, 0), question(9, false, 1)}));
+        QVERIFY(record(1, classic, {question(30, true, 0), question(4, false, 1)}));
+        QVERIFY(record(2, QStringLiteral("Tutor7.vdk"), {question(2, false, 0)}));
     }
     openWindow();
     control<QAction>(window_.data(), QStringLiteral("mnuProgress"))->trigger();

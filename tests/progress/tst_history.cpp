@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdlib>
 #include <sqlite3.h>
 
 using namespace velmora::progress;
@@ -23,26 +24,20 @@ TestRecord test(const QString &deckFile, const QDateTime &taken, const QVector<i
     return record;
 }
 
-bool runSql(const QString &path, const char *sql)
+// Runs the statements on a connection of its own: the first column of the
+// last row they return, 0 for none, -1 when they fail.
+int runSql(const QString &path, const char *sql)
 {
     sqlite3 *db = nullptr;
+    int value = 0;
+    const auto take = [](void *out, int, char **values, char **) {
+        *static_cast<int *>(out) = values[0] ? std::atoi(values[0]) : 0;
+        return 0;
+    };
     const bool ok = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK &&
-                    sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+                    sqlite3_exec(db, sql, take, &value, nullptr) == SQLITE_OK;
     sqlite3_close(db);
-    return ok;
-}
-
-int intQuery(const QString &path, const char *sql)
-{
-    sqlite3 *db = nullptr;
-    sqlite3_stmt *stmt = nullptr;
-    int value = -1;
-    if (sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK &&
-        sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
-        value = sqlite3_column_int(stmt, 0);
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return value;
+    return ok ? value : -1;
 }
 
 } // namespace
@@ -122,22 +117,18 @@ void TstHistory::recorded_readsBackFilteredAndTallied()
 void TstHistory::olderLayout_isUpgradedInPlace()
 {
     QFile::remove(path());
-    QVERIFY(runSql(path(), "CREATE TABLE tests(id INTEGER PRIMARY KEY, taken INTEGER NOT NULL, deck_file TEXT NOT "
-                           "NULL, deck_name TEXT NOT NULL, kind INTEGER NOT NULL, level INTEGER NOT NULL, groups TEXT "
-                           "NOT NULL, score INTEGER NOT NULL, maximum INTEGER NOT NULL);"
-                           "CREATE TABLE questions(test_id INTEGER NOT NULL, position INTEGER NOT NULL, card_id "
-                           "INTEGER NOT NULL, card_name TEXT NOT NULL, reversed INTEGER NOT NULL, score INTEGER NOT "
-                           "NULL, maximum INTEGER NOT NULL, PRIMARY KEY(test_id, position)) WITHOUT ROWID;"
-                           "INSERT INTO tests VALUES(1, 0, 'Tutor1.vdk', 'Old', 0, 0, '0', 0, 1);"
-                           "INSERT INTO questions VALUES(1, 1, 5, 'The Fool', 0, 0, 1);"
-                           "PRAGMA user_version = 1;"));
+    {
+        HistoryFile history;
+        QVERIFY(history.open(path()) && history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {0})));
+    }
+    // The first layout: the tables without the indexes.
+    QCOMPARE(runSql(path(), "DROP INDEX tests_by_deck; DROP INDEX tests_by_time; PRAGMA user_version = 1"), 0);
     HistoryFile history;
     QVERIFY2(history.open(path()), qPrintable(history.errorText()));
-    QCOMPARE(history.cardTallies({}, 10).value().value(0).cardName, QStringLiteral("The Fool"));
-    QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {1})));
+    QCOMPARE(history.cardTallies({}, 10).value().value(0).cardName, QStringLiteral("Card 1"));
     history.close();
-    QCOMPARE(intQuery(path(), "PRAGMA user_version"), HistoryFile::kSchemaVersion);
-    QCOMPARE(intQuery(path(), "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE 'tests_by_%'"), 2);
+    QCOMPARE(runSql(path(), "PRAGMA user_version"), HistoryFile::kSchemaVersion);
+    QCOMPARE(runSql(path(), "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE 'tests_by_%'"), 2);
 }
 
 void TstHistory::strangeFiles_areRefusedAndLeftAlone_data()
@@ -165,7 +156,7 @@ void TstHistory::strangeFiles_areRefusedAndLeftAlone()
         QFile file(path());
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     } else {
-        QVERIFY(runSql(path(), sql.constData()));
+        QCOMPARE(runSql(path(), sql.constData()), 0);
     }
     QFile before(path());
     QVERIFY(before.open(QIODevice::ReadOnly));
