@@ -22,10 +22,14 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -86,6 +90,7 @@ void FrmMain::buildMenus()
     };
     mnuTabGoals = action(QStringLiteral("&My Personal Goals"), QStringLiteral("mnuTabGoals"));
     mnuTabSettings = action(QStringLiteral("Setings"), QStringLiteral("mnuTabSettings"));
+    mnuProgress = action(QStringLiteral("&Progress..."), QStringLiteral("mnuProgress"));
     mnuBack = action(QStringLiteral("&Back"), QStringLiteral("mnuBack"));
     mnuFile->addSeparator();
     mnuExit1 = action(QStringLiteral("&Exit"), QStringLiteral("mnuExit1"));
@@ -117,6 +122,7 @@ void FrmMain::connectPages()
     connect(resident_, &ResidentController::exitRequested, this, &FrmMain::endProgram);
     connect(mnuTabGoals, &QAction::triggered, this, [this] { selectTab(TabGoals); });
     connect(mnuTabSettings, &QAction::triggered, this, &FrmMain::mnuTabSettings_Click);
+    connect(mnuProgress, &QAction::triggered, this, &FrmMain::mnuProgress_Click);
     connect(mnuBack, &QAction::triggered, this, &FrmMain::cmdBack_Click);
     connect(mnuExit1, &QAction::triggered, this, &FrmMain::endProgram);
 }
@@ -207,7 +213,59 @@ std::optional<Practice> FrmMain::openSelectedDeck(PracticeWording wording)
     }
     practice.cards = std::move(*cards);
     practice.memorizeRow = 0;
+    practice.deckName = deckName;
+    practice.groups = groups;
     return practice;
+}
+
+bool FrmMain::openCardPractice(const QString &deckFile, const QString &deckName, const QVector<int> &cardIds,
+                               PracticeWording wording)
+{
+    // The name comes from the history file: only a file of the deck folder.
+    const bool plainName = !deckFile.isEmpty() && QFileInfo(deckFile).fileName() == deckFile &&
+                           deckFile != QLatin1String(".") && deckFile != QLatin1String("..");
+    Practice practice;
+    if (!plainName || !practice.deck.open(paths::deckDatabase(deckFile))) {
+        services_.prompter.tell(!plainName || practice.deck.failure() == OpenFailure::Missing
+                                    ? notAvailableMessage(deckName)
+                                    : unusableDeckMessage(deckName, practice.deck.errorText()),
+                                PromptIcon::Critical, this);
+        return false;
+    }
+    const std::optional<bool> incomplete = practice.deck.hasEmptyKeywordField();
+    std::optional<QVector<Card>> cards = incomplete ? practice.deck.cards() : std::nullopt;
+    if (incomplete && *incomplete) {
+        services_.prompter.tell(incompleteMessage(deckName, wording), PromptIcon::Critical, this);
+        return false;
+    }
+    if (!cards) {
+        services_.prompter.tell(unusableDeckMessage(deckName, practice.deck.errorText()), PromptIcon::Critical, this);
+        return false;
+    }
+    QHash<int, int> rowOfId;
+    for (int row = 0; row < cards->size(); ++row)
+        rowOfId.insert(cards->at(row).id, row);
+    for (int id : cardIds) {
+        const auto found = rowOfId.constFind(id);
+        if (found == rowOfId.constEnd())
+            continue;
+        const Card &card = cards->at(*found);
+        practice.cards.append(card);
+        if (!practice.groups.contains(card.group))
+            practice.groups.append(card.group);
+    }
+    if (practice.cards.isEmpty()) {
+        services_.prompter.tell(QStringLiteral("None of these cards is in the deck '") + deckName +
+                                    QStringLiteral("' any more."),
+                                PromptIcon::Information, this);
+        return false;
+    }
+    std::sort(practice.groups.begin(), practice.groups.end());
+    practice.deckName = deckName;
+    practice.memorizeRow = 0;
+    readAhead_.setDeck(practice.deck.path());
+    practice_ = std::move(practice);
+    return true;
 }
 
 bool FrmMain::CheckAndOpenSelectedDeck(PracticeWording wording)
@@ -257,6 +315,42 @@ void FrmMain::cmdStartTest2_Click()
 void FrmMain::cmdStartTest_Click()
 {
     startTest();
+}
+
+void FrmMain::practiseCards(const progress::PracticeRequest &request)
+{
+    const bool memorize = request.mode == progress::PracticeMode::Memorize;
+    if (!openCardPractice(request.deckFile, request.deckName, request.cardIds,
+                          memorize ? PracticeWording::Memorize : PracticeWording::Test))
+        return;
+    raise();
+    activateWindow();
+    if (memorize) {
+        // Selecting the tab on screen runs no reaction; the practice is new all the same.
+        const bool shown = currentTab() == TabMemorize;
+        selectTab(TabMemorize);
+        if (shown)
+            SSTab1_Click();
+        tabs_.memorizeOpened();
+        applyTabAvailability();
+        return;
+    }
+    tabs_.testStarted();
+    applyTabAvailability();
+    selectTab(TabTest);
+    startTest();
+}
+
+void FrmMain::mnuProgress_Click()
+{
+    if (!progressWindow_) {
+        progressWindow_ = new progress::FrmProgress(services_, progress::historyPath(), this);
+        connect(progressWindow_, &progress::FrmProgress::practiceRequested, this, &FrmMain::practiseCards);
+        progressWindow_->reload();
+    }
+    progressWindow_->show();
+    progressWindow_->raise();
+    progressWindow_->activateWindow();
 }
 
 // ---------------------------------------------------------------- memorize
@@ -353,6 +447,7 @@ void FrmMain::cmdNextQuestion_Click()
         tabs_.testCompleted();
         applyTabAvailability();
         WriteTestReport();
+        recordFinishedTest();
         services_.prompter.tell(QStringLiteral("Test Complete"), PromptIcon::Information, this);
         break;
     }
@@ -380,6 +475,38 @@ void FrmMain::WriteTestReport()
     const TestReport report = writeTestReport(run_, practice_.deck, testType());
     reportText_ = report.text;
     results_->showReport(report.text, report.summary);
+}
+
+void FrmMain::recordFinishedTest()
+{
+    const QVector<int> &ids = run_.askedCardIds();
+    if (ids.isEmpty())
+        return;
+    QHash<int, QString> names;
+    for (const Card &card : practice_.cards)
+        names.insert(card.id, card.name);
+    const TestType type = testType();
+    progress::TestRecord record;
+    record.taken = services_.clock.now();
+    record.deckFile = QFileInfo(practice_.deck.path()).fileName();
+    record.deckName = practice_.deckName;
+    record.kind = type == TestType::Description ? progress::TestKind::Description : progress::TestKind::Keywords;
+    record.level = difficulty();
+    record.groups = practice_.groups;
+    const int maximum = type == TestType::Description ? 1 : run_.keywordsToChoose();
+    for (int i = 0; i < ids.size(); ++i)
+        record.questions.append(progress::QuestionRecord{ids[i], names.value(ids[i]), run_.questionReversals().value(i),
+                                                         run_.questionScores().value(i), maximum});
+    // The history is a record beside the test: its failure leaves the test,
+    // its report and its message as they are.
+    const bool recorded = (history_.isOpen() || history_.open(progress::historyPath())) && history_.record(record);
+    if (!recorded) {
+        statusBar()->showMessage(QStringLiteral("This test could not be added to your progress history. ") +
+                                 history_.errorText());
+        history_.close();
+    }
+    if (progressWindow_)
+        progressWindow_->reload();
 }
 
 // ---------------------------------------------------------------- tabs

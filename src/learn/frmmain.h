@@ -3,6 +3,9 @@
 // The main window: a coordinator over its pages. It holds the practice and
 // the test run, calls the rules and feeds the pages what they show.
 
+#include "progress/frmprogress.h"
+#include "progress/history.h"
+
 #include "learn/deckchecks.h"
 #include "learn/practice.h"
 #include "learn/tabavailability.h"
@@ -52,6 +55,11 @@ public:
     [[nodiscard]] std::optional<Practice> openSelectedDeck(PracticeWording wording);
     // openSelectedDeck, taken as the new practice; a refusal keeps the current one.
     [[nodiscard]] bool CheckAndOpenSelectedDeck(PracticeWording wording);
+    // Opens the given cards of a deck file in the deck folder, in the order
+    // given, as the new practice, with the checks of openSelectedDeck. Cards
+    // no longer in the deck are left out; on refusal the user is told why.
+    [[nodiscard]] bool openCardPractice(const QString &deckFile, const QString &deckName, const QVector<int> &cardIds,
+                                        PracticeWording wording);
 
     [[nodiscard]] const Practice &practice() const { return practice_; }
     [[nodiscard]] const QVector<Card> &cardSet() const { return practice_.cards; }
@@ -85,6 +93,9 @@ public slots:
     void cmdNextQuestion_Click();
     void cmdBack_Click();
     void mnuTabSettings_Click();
+    // Memorize or test exactly the requested cards, with the current test options.
+    void practiseCards(const velmora::progress::PracticeRequest &request);
+    void mnuProgress_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -99,6 +110,7 @@ private:
     void startTest();
     void chkKeywords_Click(int index);
     void WriteTestReport();
+    void recordFinishedTest();
     void endProgram();
 
     Services &services_;
@@ -109,6 +121,8 @@ private:
     bool leaving_ = false;
     TestRun run_;
     QString reportText_;
+    progress::HistoryFile history_;
+    QPointer<progress::FrmProgress> progressWindow_;
 
     QTabWidget *SSTab1 = nullptr;
     goals::GoalsController *goals_ = nullptr;
@@ -122,6 +136,7 @@ private:
     QPushButton *cmdNav = nullptr;
     QAction *mnuTabGoals = nullptr;
     QAction *mnuTabSettings = nullptr;
+    QAction *mnuProgress = nullptr;
     QAction *mnuBack = nullptr;
     QAction *mnuExit1 = nullptr;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
-// Owners of the two SQLite C handles. Only store/ includes this header.
+// Owners of the two SQLite C handles. Only code that talks to SQLite itself
+// (store/, and progress/ for its plain history file) includes this header.
 
 #include <QByteArray>
 #include <QString>

@@ -8,7 +8,9 @@
 //   --show NAME        once the start screen is up, open the named screen
 //                      ("begin", "begin-tooltip", "about", and the main
 //                      window's "main", "memorize", "test-description",
-//                      "test-keywords", "results"); prints
+//                      "test-keywords", "results", and the progress
+//                      window's "progress", "progress-deck",
+//                      "progress-week"); prints
 //                      "velmora: shown NAME" on standard output when it has
 //                      been painted
 //   --quit-when-shown  end the program as soon as that line is printed
@@ -18,6 +20,7 @@
 #include "exchangescreens.h"
 #include "mainwindowscreens.h"
 #include "paintwatcher.h"
+#include "progressscreens.h"
 #include "unattendedprompter.h"
 
 #include "app/application.h"
@@ -102,6 +105,8 @@ void openScreen(const Options &options, FrmBegin &begin, Services &services)
         window = openExchangeShowcase(begin, services, options.show);
     } else if (deckShowcaseNames().contains(options.show)) {
         window = openDeckShowcase(begin, options.show);
+    } else if (progressShowcaseNames().contains(options.show)) {
+        window = openProgressShowcase(begin, services, options.show);
     } else if (mainWindowShowcaseNames().contains(options.show)) {
         window = openMainWindowShowcase(begin, options.show);
     } else if (const auto found = startScreens().find(options.show); found != startScreens().end()) {

@@ -1,0 +1,387 @@
+#include "progress/frmprogress.h"
+
+#include "app/prompter.h"
+#include "app/safesave.h"
+#include "app/services.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateTimeAxis>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegend>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <map>
+
+namespace velmora::progress {
+
+namespace {
+
+// Deck names come from shared files; the legend and the table keep to this.
+constexpr int kShownNameLength = 40;
+// More rows than anyone reads; the practice buttons take what is listed.
+constexpr int kMaxListedCards = 200;
+// Markers help a few points and hide a thousand.
+constexpr int kMaxMarkedPoints = 60;
+// About one point per pixel of a wide chart.
+constexpr int kMaxDrawnPoints = 600;
+
+enum Column { ColCard, ColOrientation, ColDeck, ColMissed, ColAsked, ColRate, ColCount };
+
+QString shortened(const QString &text)
+{
+    return text.size() <= kShownNameLength ? text : text.left(kShownNameLength - 1) + QChar(0x2026);
+}
+
+QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    item->setTextAlignment(alignment);
+    return item;
+}
+
+} // namespace
+
+FrmProgress::FrmProgress(Services &services, QString historyPath, QWidget *parent)
+    : QWidget(parent, Qt::Window), services_(services), historyPath_(std::move(historyPath))
+{
+    setObjectName(QStringLiteral("frmProgress"));
+    setWindowTitle(QString::fromLatin1(kWindowCaption));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    resize(960, 760);
+}
+
+FrmProgress::~FrmProgress() = default;
+
+void FrmProgress::buildControls()
+{
+    auto *layout = new QVBoxLayout(this);
+
+    auto *filters = new QHBoxLayout;
+    const auto labelled = [this, filters](const QString &caption, QWidget *control, const QString &accessible) {
+        auto *label = new QLabel(caption, this);
+        label->setBuddy(control);
+        control->setAccessibleName(accessible);
+        filters->addWidget(label);
+        filters->addWidget(control);
+    };
+    cboDeck = new QComboBox(this);
+    cboDeck->setObjectName(QStringLiteral("cboProgressDeck"));
+    cboDeck->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboDeck->setMinimumContentsLength(24);
+    labelled(QStringLiteral("&Deck:"), cboDeck, QStringLiteral("Deck"));
+    cboPeriod = new QComboBox(this);
+    cboPeriod->setObjectName(QStringLiteral("cboProgressPeriod"));
+    for (int period = 0; period < kPeriodCount; ++period)
+        cboPeriod->addItem(periodName(Period(period)));
+    cboPeriod->setCurrentIndex(int(Period::All));
+    labelled(QStringLiteral("&Period:"), cboPeriod, QStringLiteral("Period"));
+    spnRecentTests = new QSpinBox(this);
+    spnRecentTests->setObjectName(QStringLiteral("spnRecentTests"));
+    spnRecentTests->setRange(1, kMaxRecentTests);
+    spnRecentTests->setValue(kDefaultRecentTests);
+    labelled(QStringLiteral("Misses over the &last"), spnRecentTests, QStringLiteral("Misses over the last tests"));
+    filters->addWidget(new QLabel(QStringLiteral("tests"), this));
+    filters->addStretch(1);
+    layout->addLayout(filters);
+
+    auto *chart = new QChart;
+    chart->setTitle(QStringLiteral("Score per test"));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chartView_ = new QChartView(chart, this);
+    chartView_->setObjectName(QStringLiteral("chartScores"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setAccessibleName(QStringLiteral("Score per test, in percent, over time"));
+    chartView_->viewport()->setAccessibleName(chartView_->accessibleName());
+    chartView_->setMinimumHeight(300);
+    layout->addWidget(chartView_, 3);
+
+    auto *missedCaption = new QLabel(QStringLiteral("Most m&issed cards"), this);
+    layout->addWidget(missedCaption);
+    tblMissed = new QTableWidget(0, ColCount, this);
+    tblMissed->setObjectName(QStringLiteral("tblMissed"));
+    tblMissed->setAccessibleName(QStringLiteral("Most missed cards"));
+    missedCaption->setBuddy(tblMissed);
+    tblMissed->setHorizontalHeaderLabels({QStringLiteral("Card"), QStringLiteral("Orientation"), QStringLiteral("Deck"),
+                                          QStringLiteral("Missed"), QStringLiteral("Asked"),
+                                          QStringLiteral("Miss rate")});
+    tblMissed->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblMissed->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tblMissed->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblMissed->setTabKeyNavigation(false);
+    tblMissed->setWordWrap(false);
+    tblMissed->setTextElideMode(Qt::ElideRight);
+    tblMissed->verticalHeader()->setVisible(false);
+    QHeaderView *header = tblMissed->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setSectionResizeMode(ColCard, QHeaderView::Stretch);
+    header->setSectionResizeMode(ColDeck, QHeaderView::Stretch);
+    layout->addWidget(tblMissed, 2);
+
+    lblInfo = new QLabel(this);
+    lblInfo->setObjectName(QStringLiteral("lblProgressInfo"));
+    lblInfo->setTextFormat(Qt::PlainText);
+    lblInfo->setWordWrap(true);
+    lblInfo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    layout->addWidget(lblInfo);
+
+    auto *buttons = new QHBoxLayout;
+    const auto button = [this, buttons](const QString &caption, const QString &name) {
+        auto *pushButton = new QPushButton(caption, this);
+        pushButton->setObjectName(name);
+        buttons->addWidget(pushButton);
+        return pushButton;
+    };
+    cmdMemorize = button(QStringLiteral("&Memorize these cards"), QStringLiteral("cmdMemorizeMissed"));
+    cmdTestMe = button(QStringLiteral("&Test me on these cards"), QStringLiteral("cmdTestMissed"));
+    buttons->addStretch(1);
+    cmdExport = button(QStringLiteral("&Export CSV..."), QStringLiteral("cmdExportCsv"));
+    cmdClose = button(QStringLiteral("&Close"), QStringLiteral("cmdCloseProgress"));
+    layout->addLayout(buttons);
+
+    connect(cboDeck, &QComboBox::currentIndexChanged, this, [this] {
+        if (!filling_)
+            reload();
+    });
+    connect(cboPeriod, &QComboBox::currentIndexChanged, this, &FrmProgress::reload);
+    connect(spnRecentTests, &QSpinBox::valueChanged, this, &FrmProgress::reload);
+    connect(tblMissed, &QTableWidget::itemSelectionChanged, this, &FrmProgress::updateButtons);
+    connect(cmdMemorize, &QPushButton::clicked, this, [this] {
+        const PracticeRequest request = practiceCards(PracticeMode::Memorize);
+        if (!request.cardIds.isEmpty())
+            emit practiceRequested(request);
+    });
+    connect(cmdTestMe, &QPushButton::clicked, this, [this] {
+        const PracticeRequest request = practiceCards(PracticeMode::Test);
+        if (!request.cardIds.isEmpty())
+            emit practiceRequested(request);
+    });
+    connect(cmdExport, &QPushButton::clicked, this, &FrmProgress::exportCsv);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+}
+
+HistoryFilter FrmProgress::filter() const
+{
+    return HistoryFilter{cboDeck->currentData().toString(),
+                         periodStart(Period(cboPeriod->currentIndex()), services_.clock.now())};
+}
+
+void FrmProgress::reload()
+{
+    shownTallies_.clear();
+    QString trouble;
+    if (!history_.isOpen()) {
+        if (!QFileInfo::exists(historyPath_)) {
+            fillDecks({});
+            showScores({});
+            showMissedCards({});
+            lblInfo->setText(QStringLiteral("No test has been recorded yet. Every test you finish is added here."));
+            return;
+        }
+        if (!history_.open(historyPath_))
+            trouble = history_.errorText();
+    }
+    std::optional<QVector<DeckEntry>> decks;
+    std::optional<QVector<ScorePoint>> points;
+    std::optional<QVector<CardTally>> tallies;
+    if (trouble.isEmpty()) {
+        decks = history_.decks();
+        if (decks)
+            fillDecks(*decks);
+        points = decks ? history_.scores(filter()) : std::nullopt;
+        tallies = points ? history_.cardTallies(filter(), spnRecentTests->value()) : std::nullopt;
+        if (!tallies) {
+            trouble = history_.errorText();
+            // A file damaged while open is opened afresh next time.
+            history_.close();
+        }
+    }
+    showScores(points.value_or(QVector<ScorePoint>()));
+    showMissedCards(rankMissedCards(tallies.value_or(QVector<CardTally>())));
+    if (!trouble.isEmpty()) {
+        lblInfo->setText(trouble);
+        return;
+    }
+    lblInfo->setText(QStringLiteral("%1 test(s) shown; %2 card(s) missed, upright and reversed counted apart, in "
+                                    "the last %3 test(s).")
+                         .arg(points->size())
+                         .arg(shownTallies_.size())
+                         .arg(std::min(int(points->size()), spnRecentTests->value())));
+}
+
+void FrmProgress::fillDecks(const QVector<DeckEntry> &decks)
+{
+    const QString chosen = cboDeck->currentData().toString();
+    filling_ = true;
+    cboDeck->clear();
+    cboDeck->addItem(QStringLiteral("All decks"), QString());
+    for (const DeckEntry &deck : decks)
+        cboDeck->addItem(shortened(deck.deckName), deck.deckFile);
+    cboDeck->setCurrentIndex(std::max(0, cboDeck->findData(chosen)));
+    filling_ = false;
+}
+
+void FrmProgress::showScores(const QVector<ScorePoint> &points)
+{
+    QChart *chart = chartView_->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis *axis : chart->axes())
+        chart->removeAxis(axis);
+
+    // One series per deck file and test type, named after the deck's latest name.
+    std::map<std::pair<QString, int>, QList<QPointF>> byKey;
+    std::map<std::pair<QString, int>, QString> names;
+    if (points.isEmpty())
+        return;
+    // A period is shown whole; all tests from the first to the last. The
+    // points come in the order taken.
+    const HistoryFilter shown = filter();
+    qint64 first = shown.since.isValid() ? shown.since.toMSecsSinceEpoch() : points.front().takenMs;
+    qint64 last = std::max(points.back().takenMs,
+                           shown.since.isValid() ? services_.clock.now().toMSecsSinceEpoch() : points.back().takenMs);
+    for (const ScorePoint &point : points) {
+        const auto key = std::make_pair(point.deckFile, int(point.kind));
+        byKey[key].append(QPointF(double(point.takenMs), scorePercent(point.score, point.maximum)));
+        names[key] = point.deckName;
+    }
+    // A single moment would give the axis no width.
+    if (last - first < 3600 * 1000) {
+        first -= 12 * 3600 * 1000;
+        last += 12 * 3600 * 1000;
+    }
+    // Room for the markers at either end.
+    const qint64 margin = (last - first) / 50;
+    first -= margin;
+    last += margin;
+
+    auto *axisX = new QDateTimeAxis;
+    axisX->setFormat(last - first > 300LL * 24 * 3600 * 1000 ? QStringLiteral("MMM yyyy") : QStringLiteral("d MMM"));
+    axisX->setTitleText(QStringLiteral("Date"));
+    axisX->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
+    axisX->setTickCount(6);
+    auto *axisY = new QValueAxis;
+    axisY->setRange(0, 100);
+    axisY->setLabelFormat(QStringLiteral("%d %%"));
+    axisY->setTitleText(QStringLiteral("Score"));
+    axisY->setTickCount(6);
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    for (const auto &[key, list] : byKey) {
+        auto *series = new QLineSeries;
+        series->setName(seriesName(shortened(names[key]), TestKind(key.second)));
+        series->replace(thinnedSeries(list, kMaxDrawnPoints));
+        series->setPointsVisible(list.size() <= kMaxMarkedPoints);
+        chart->addSeries(series);
+        series->attachAxis(axisX);
+        series->attachAxis(axisY);
+    }
+}
+
+void FrmProgress::showMissedCards(const QVector<CardTally> &ranked)
+{
+    shownTallies_ = ranked.mid(0, kMaxListedCards);
+    tblMissed->clearContents();
+    tblMissed->setRowCount(int(shownTallies_.size()));
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    for (int row = 0; row < shownTallies_.size(); ++row) {
+        const CardTally &tally = shownTallies_[row];
+        tblMissed->setItem(row, ColCard, cell(tally.cardName));
+        tblMissed->setItem(row, ColOrientation,
+                           cell(tally.reversed ? QStringLiteral("Reversed") : QStringLiteral("Upright")));
+        tblMissed->setItem(row, ColDeck, cell(tally.deckName));
+        tblMissed->setItem(row, ColMissed, cell(QString::number(tally.missed), right));
+        tblMissed->setItem(row, ColAsked, cell(QString::number(tally.asked), right));
+        tblMissed->setItem(row, ColRate, cell(missRateText(tally.missed, tally.asked), right));
+    }
+    updateButtons();
+}
+
+PracticeRequest FrmProgress::practiceCards(PracticeMode mode) const
+{
+    QVector<int> rows;
+    for (const QModelIndex &index : tblMissed->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    if (rows.isEmpty()) {
+        for (int row = 0; row < shownTallies_.size(); ++row)
+            rows.append(row);
+    }
+    PracticeRequest request;
+    request.mode = mode;
+    for (int row : rows) {
+        const CardTally &tally = shownTallies_.value(row);
+        if (request.cardIds.isEmpty()) {
+            request.deckFile = tally.deckFile;
+            request.deckName = tally.deckName;
+        } else if (tally.deckFile != request.deckFile) {
+            return PracticeRequest{{}, {}, {}, mode};
+        }
+        // Upright and reversed rows of one card are one card to practise.
+        if (!request.cardIds.contains(tally.cardId))
+            request.cardIds.append(tally.cardId);
+    }
+    return request;
+}
+
+void FrmProgress::updateButtons()
+{
+    const bool oneDeck = !practiceCards(PracticeMode::Memorize).cardIds.isEmpty();
+    cmdMemorize->setEnabled(oneDeck);
+    cmdTestMe->setEnabled(oneDeck);
+    const QString why = shownTallies_.isEmpty() ? QStringLiteral("No card has been missed in these tests.")
+                        : oneDeck               ? QString()
+                                  : QStringLiteral("Choose one deck, or select cards of one deck, to practise them.");
+    cmdMemorize->setToolTip(why);
+    cmdTestMe->setToolTip(why);
+}
+
+void FrmProgress::exportCsv()
+{
+    if (!history_.isOpen()) {
+        services_.prompter.tell(QStringLiteral("There is no test history to export yet."), PromptIcon::Information,
+                                this);
+        return;
+    }
+    const QString path = services_.prompter.saveFileName(
+        FileDialogRequest{QStringLiteral("Export Progress"), qtFileFilter(QStringLiteral("CSV file|*.csv")),
+                          QStringLiteral("progress.csv"), true},
+        this);
+    if (path.isEmpty())
+        return;
+    QByteArray bytes = csvLine(csvHeader()).toUtf8() + "\r\n";
+    const std::optional<int> rows = history_.forEachQuestion(filter(), [&bytes](const QuestionRow &row) {
+        bytes += csvLine({row.taken.toString(Qt::ISODate), row.deckName, row.deckFile, testKindName(row.kind),
+                          QString::number(row.level), row.groups, QString::number(row.position),
+                          QString::number(row.question.cardId), row.question.cardName,
+                          row.question.reversed ? QStringLiteral("Reversed") : QStringLiteral("Upright"),
+                          QString::number(row.question.score), QString::number(row.question.maximum)})
+                     .toUtf8();
+        bytes += "\r\n";
+    });
+    QString error;
+    if (!rows)
+        error = history_.errorText();
+    else if (!saveFileAtomically(path, bytes, &error))
+        error = QStringLiteral("The file %1 could not be saved: %2").arg(QFileInfo(path).fileName(), error);
+    if (!error.isEmpty()) {
+        services_.prompter.tell(error, PromptIcon::Critical, this);
+        return;
+    }
+    if (*rows >= kMaxExportRows)
+        services_.prompter.tell(QStringLiteral("Only the first %1 questions were exported.").arg(kMaxExportRows),
+                                PromptIcon::Information, this);
+}
+
+} // namespace velmora::progress

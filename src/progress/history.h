@@ -1,0 +1,131 @@
+#pragma once
+
+// The learner's test history: one plain SQLite file in the program folder
+// with a row per finished test and a row per question asked. It is the
+// program's own file but lies on disk where anything may happen to it, so
+// everything read from it is bounded and a damaged file is refused, never
+// overwritten.
+
+#include "progress/progressrules.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QVector>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace velmora::progress {
+
+struct QuestionRecord
+{
+    int cardId = 0;
+    QString cardName;
+    bool reversed = false;
+    int score = 0;
+    int maximum = 0;
+};
+
+struct TestRecord
+{
+    QDateTime taken;
+    QString deckFile; // the deck file's name in the deck folder, e.g. Tutor1.vdk
+    QString deckName;
+    TestKind kind = TestKind::Keywords;
+    int level = 0;
+    QVector<int> groups; // card groups of the practice, rising
+    QVector<QuestionRecord> questions;
+};
+
+// Which tests a query takes: one deck file or all (empty), from a moment on
+// or all (invalid).
+struct HistoryFilter
+{
+    QString deckFile;
+    QDateTime since;
+};
+
+struct ScorePoint
+{
+    qint64 takenMs = 0; // since the epoch: thousands of points are read at a time
+    QString deckFile;
+    QString deckName;
+    TestKind kind = TestKind::Keywords;
+    int score = 0;
+    int maximum = 0;
+};
+
+struct DeckEntry
+{
+    QString deckFile;
+    QString deckName; // as the latest test recorded it
+};
+
+struct QuestionRow
+{
+    QDateTime taken;
+    QString deckFile;
+    QString deckName;
+    TestKind kind = TestKind::Keywords;
+    int level = 0;
+    QString groups; // as stored: group numbers separated by commas
+    int position = 0;
+    QuestionRecord question;
+};
+
+inline constexpr char kHistoryFileName[] = "history.db";
+// history.db in the program folder.
+[[nodiscard]] QString historyPath();
+
+// Bounds of what one query reads.
+inline constexpr int kMaxScorePoints = 100000;
+inline constexpr int kMaxExportRows = 1000000;
+
+class HistoryFile
+{
+public:
+    // The layout this program writes. Older files are brought up to it in
+    // place when opened; newer ones are refused.
+    static constexpr int kSchemaVersion = 2;
+
+    HistoryFile();
+    ~HistoryFile();
+    HistoryFile(HistoryFile &&other) noexcept;
+    HistoryFile &operator=(HistoryFile &&other) noexcept;
+    HistoryFile(const HistoryFile &) = delete;
+    HistoryFile &operator=(const HistoryFile &) = delete;
+
+    // Opens the file, creating it when missing, and upgrades its layout.
+    // Refuses, with errorText() set, a file that is not a history of ours.
+    [[nodiscard]] bool open(const QString &path);
+    [[nodiscard]] bool isOpen() const;
+    [[nodiscard]] QString errorText() const { return error_; }
+    void close();
+
+    // One transaction: on false nothing of the test is stored.
+    [[nodiscard]] bool record(const TestRecord &test);
+
+    [[nodiscard]] std::optional<QVector<DeckEntry>> decks();
+    // In the order taken; at most kMaxScorePoints, the latest ones.
+    [[nodiscard]] std::optional<QVector<ScorePoint>> scores(const HistoryFilter &filter);
+    // Per deck, card and orientation over the latest `recentTests` tests the
+    // filter takes; unranked.
+    [[nodiscard]] std::optional<QVector<CardTally>> cardTallies(const HistoryFilter &filter, int recentTests);
+    // Every question the filter takes, in the order asked, at most
+    // kMaxExportRows; the number of rows given, or nothing on a read error.
+    [[nodiscard]] std::optional<int> forEachQuestion(const HistoryFilter &filter,
+                                                     const std::function<void(const QuestionRow &)> &take);
+
+private:
+    [[nodiscard]] bool refuse(const QString &text);
+    [[nodiscard]] bool fail(const QString &context);
+    [[nodiscard]] bool upgrade(int fromVersion);
+
+    struct Handles;
+    std::unique_ptr<Handles> handles_;
+    QString path_;
+    QString error_;
+};
+
+} // namespace velmora::progress

@@ -1,0 +1,170 @@
+#include "fakes.h"
+#include "progress/frmprogress.h"
+#include "progress/history.h"
+#include "sampledeck.h"
+#include "scriptedprompter.h"
+#include "testhome.h"
+#include "windowprobe.h"
+
+#include "learn/frmmain.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace velmora;
+using namespace velmora::test;
+
+// The progress window opened from the main window, and its way back to
+// practising the missed cards there.
+class TstFrmProgress : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void practiceButtons_takeExactlyTheMissedCardsOfOneDeck();
+    void failedRecording_leavesTheTestAndItsReport();
+
+private:
+    void openWindow();
+    // Answers every question right until the test ends.
+    void finishTest();
+
+    std::unique_ptr<TestHome> home_;
+    std::unique_ptr<SettingsStore> settings_;
+    ScriptedPrompter prompter_;
+    FixedClock clock_;
+    StdRandomSource random_;
+    std::unique_ptr<Services> services_;
+    QPointer<FrmMain> window_;
+};
+
+void TstFrmProgress::initTestCase()
+{
+    home_ = std::make_unique<TestHome>();
+    home_->makeFolders();
+    QVERIFY(home_->createCatalog() && home_->createDeck(QStringLiteral("tutor.vdk")) &&
+            home_->createDeck(QStringLiteral("tutor/Tutor1.vdk")));
+    QVERIFY(writeCards(paths::defaultDeck(), fullDeck(QSize(20, 34))));
+    QVERIFY(addCatalogRow(QStringLiteral("Classic"), QStringLiteral("Tutor1.vdk")));
+    settings_ = std::make_unique<SettingsStore>(home_->filePath(QStringLiteral("velmora.conf")));
+    settings_->setValue(QStringLiteral("TestType"), QStringLiteral("0"));
+    services_ = std::make_unique<Services>(Services{prompter_, clock_, random_, *settings_});
+}
+
+void TstFrmProgress::cleanup()
+{
+    delete window_.data();
+    prompter_.clear();
+}
+
+void TstFrmProgress::openWindow()
+{
+    window_ = new FrmMain(*services_);
+    QVERIFY(showWindow(*window_));
+}
+
+void TstFrmProgress::finishTest()
+{
+    for (int guard = 0; guard < 100 && window_->currentTab() == TabTest; ++guard) {
+        clickBox(control<QRadioButton>(window_.data(),
+                                       QStringLiteral("optAnswer%1").arg(window_->testRun().correctOption())));
+        QTest::mouseClick(control<QPushButton>(window_.data(), QStringLiteral("cmdNextQuestion")), Qt::LeftButton);
+    }
+}
+
+void TstFrmProgress::practiceButtons_takeExactlyTheMissedCardsOfOneDeck()
+{
+    {
+        progress::HistoryFile history;
+        QVERIFY(history.open(progress::historyPath()));
+        // Card 30 missed upright and reversed, card 4 once of two, card 9
+        // never; another deck's misses are listed under all decks only.
+        const auto question = [](int id, bool reversed, int score) {
+            return progress::QuestionRecord{id, QStringLiteral("Card %1").arg(id), reversed, score, 1};
+        };
+        const auto record = [&](int minute, const QString &deckFile, QVector<progress::QuestionRecord> questions) {
+            return history.record(
+                {clock_.now().addDays(-2).addSecs(60 * minute),
+                 deckFile,
+                 deckFile == QLatin1String("Tutor1.vdk") ? QStringLiteral("Classic") : QStringLiteral("Other"),
+                 progress::TestKind::Description,
+                 0,
+                 {0, 1},
+                 std::move(questions)});
+        };
+        const QString classic = QStringLiteral("Tutor1.vdk");
+        QVERIFY(record(0, classic, {question(30, false, 0), question(4, false, 0), question(9, false, 1)}));
+        QVERIFY(record(1, classic, {question(30, true, 0), question(4, false, 1)}));
+        QVERIFY(record(2, QStringLiteral("Tutor7.vdk"), {question(2, false, 0)}));
+    }
+    openWindow();
+    control<QAction>(window_.data(), QStringLiteral("mnuProgress"))->trigger();
+    auto *shown = window_->findChild<progress::FrmProgress *>();
+    QVERIFY(shown && shown->isVisible());
+    auto *table = control<QTableWidget>(shown, QStringLiteral("tblMissed"));
+    auto *memorize = control<QPushButton>(shown, QStringLiteral("cmdMemorizeMissed"));
+    auto *testMe = control<QPushButton>(shown, QStringLiteral("cmdTestMissed"));
+    QCOMPARE(table->rowCount(), 4);
+    QVERIFY(!memorize->isEnabled() && !testMe->isEnabled());
+    QVERIFY2(unnamedControls(shown).isEmpty(), qPrintable(unnamedControls(shown).join(QLatin1Char(' '))));
+
+    auto *decks = control<QComboBox>(shown, QStringLiteral("cboProgressDeck"));
+    decks->setCurrentIndex(decks->findText(QStringLiteral("Classic")));
+    QCOMPARE(table->rowCount(), 3);
+    QCOMPARE(table->item(0, 0)->text() + table->item(0, 1)->text(), QStringLiteral("Card 30Upright"));
+    QCOMPARE(table->item(2, 5)->text(), QStringLiteral("50 %"));
+
+    QTest::mouseClick(memorize, Qt::LeftButton);
+    QCOMPARE(window_->currentTab(), int(TabMemorize));
+    QVector<int> ids;
+    for (const Card &card : window_->cardSet())
+        ids.append(card.id);
+    QCOMPARE(ids, (QVector<int>{30, 4}));
+
+    // A selection narrows the cards; the test takes the current options.
+    table->selectRow(2);
+    QTest::mouseClick(testMe, Qt::LeftButton);
+    QCOMPARE(window_->currentTab(), int(TabTest));
+    QCOMPARE(window_->cardSet().size(), 1);
+    QCOMPARE(window_->cardSet()[0].id, 4);
+    finishTest();
+    QCOMPARE(window_->currentTab(), int(TabResults));
+    QVERIFY(prompter_.messageTexts().contains(QStringLiteral("Test Complete")));
+    // The finished test is in the history and the open window shows it.
+    QVERIFY(control<QLabel>(shown, QStringLiteral("lblProgressInfo"))->text().startsWith(QLatin1String("3 test")));
+
+    // One CSV row per question of the deck's tests, through the save dialog.
+    const QString csv = home_->filePath(QStringLiteral("progress.csv"));
+    prompter_.queueFileName(csv);
+    QTest::mouseClick(control<QPushButton>(shown, QStringLiteral("cmdExportCsv")), Qt::LeftButton);
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.size(), 1 + 3 + 2 + 1 + 1);
+    QVERIFY(lines[1].endsWith(",Classic,Tutor1.vdk,Description test,0,\"0,1\",1,30,Card 30,Upright,0,1\r"));
+}
+
+void TstFrmProgress::failedRecording_leavesTheTestAndItsReport()
+{
+    QFile::remove(progress::historyPath());
+    QVERIFY(QDir().mkpath(progress::historyPath()));
+    openWindow();
+    window_->practiseCards(
+        {QStringLiteral("Tutor1.vdk"), QStringLiteral("Classic"), {1, 2}, progress::PracticeMode::Test});
+    finishTest();
+    QVERIFY(window_->reportText().endsWith(QLatin1String("2 out of 2 questions correct")));
+    QVERIFY(prompter_.messageTexts().contains(QStringLiteral("Test Complete")));
+    QVERIFY(window_->statusBar()->currentMessage().contains(QLatin1String("could not be added")));
+    QVERIFY(QDir().rmdir(progress::historyPath()));
+}
+
+QTEST_MAIN(TstFrmProgress)
+#include "tst_frmprogress.moc"
