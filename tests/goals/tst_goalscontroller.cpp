@@ -1,4 +1,5 @@
 #include "fakes.h"
+#include "filebytes.h"
 #include "scriptedprompter.h"
 #include "testhome.h"
 
@@ -35,11 +36,8 @@ struct Fixture
 {
     explicit Fixture(const QByteArray &goalsFile = {}, bool withFile = true)
     {
-        if (withFile) {
-            QFile file(home.filePath(QStringLiteral("goals.txt")));
-            if (file.open(QIODevice::WriteOnly))
-                file.write(goalsFile);
-        }
+        if (withFile && !writeFile(home.filePath(QStringLiteral("goals.txt")), goalsFile))
+            qFatal("the goals file was not written");
     }
 
     void open()
@@ -70,8 +68,7 @@ struct Fixture
     void click(const QString &button) const { control<QPushButton>(button)->click(); }
     QByteArray fileBytes(const QString &name = QStringLiteral("goals.txt")) const
     {
-        QFile file(home.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return test::fileBytes(home.filePath(name));
     }
 
     TestHome home;
