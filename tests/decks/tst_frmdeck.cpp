@@ -8,7 +8,6 @@
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -129,30 +128,11 @@ void TstFrmDeck::texts_data()
     auto row = [](const char *name, const char *text, const char *tip) {
         QTest::addRow("%s", name) << QString::fromLatin1(name) << QString::fromLatin1(text) << QString::fromLatin1(tip);
     };
-    row("cmdCreateDeck", "&Create New Deck", "");
-    row("cmdEditDeck", "&Modify", "");
+    // The rest are fixed captions; these keep a typo, or once described another button.
     row("cmdDelete", "&Delete Deck From List", "Delete a selected deck from list of decks");
-    row("cmdNext", "&Next", "");
-    row("cmdBack", "&Back", "");
-    row("cmdExit", "Exi&t", "");
     row("cmdExport", "E&xport / Share Your  Deck", "Export and import of decks are not part of this version yet.");
-    row("cmdImport", "&Import", "Export and import of decks are not part of this version yet.");
-    row("lblToolTipCreate", "[ ? ]", "Click Create New Deck in order to start creating your own learning deck");
-    row("lblToolTipDeckName", "[ ? ]",
-        "Enter The Name of the Deck in order to start creating your own Tarot Learning Deck");
-    row("lblToolTipDesigner", "[ ? ]", "Enter the name of your Deck designer.");
-    row("lblToolTipPassword", "[ ? ]",
-        "Enter password to protect your personal deck from being modified by others you may give or share the deck "
-        "with.");
-    row("lblToolTipCards", "[ ? ]", "Enter the total number of cards in your personal deck.");
-    row("lblToolTipNext", "[ ? ]", "Click NEXT to start the detailed deck design page.");
-    row("lblToolTipEdit", "[ ? ]",
-        "Modify the Deck name, Designer name, Password & number of cards and click modify and save the the "
-        "information.");
-    // Each hint describes its own button.
     row("lblToolTipExport", "[ ? ]", "Export, save and share your own created deck by sending others the deck file.");
     row("lblToolTipDelete", "[ ? ]", "Delete Selected Deck From List");
-    row("fraCreate", "Create A New Deck", "");
 }
 
 void TstFrmDeck::texts()
@@ -168,8 +148,6 @@ void TstFrmDeck::texts()
         shown = b->text();
     else if (auto *l = qobject_cast<QLabel *>(widget))
         shown = l->text();
-    else if (auto *g = qobject_cast<QGroupBox *>(widget))
-        shown = g->title();
     QCOMPARE(shown, text);
     QCOMPARE(widget->toolTip(), toolTip);
     QCOMPARE(window_->windowTitle(), QStringLiteral("Velmora v1.70"));
@@ -238,9 +216,7 @@ void TstFrmDeck::password_gateOpensOnlyOnTheExactPassword()
     QVERIFY(!button("cmdNext")->isEnabled() && !button("cmdEditDeck")->isEnabled());
     QVERIFY(button("cmdDelete")->isEnabled());
     QVERIFY(field("txtPassword")->hasFocus());
-    QTest::keyClicks(field("txtPassword"), "secret");
-    QVERIFY(!button("cmdNext")->isEnabled());
-    field("txtPassword")->clear();
+    // Which texts open is the rule's test; here the gate follows the typing.
     QTest::keyClicks(field("txtPassword"), " Secre");
     QVERIFY(!button("cmdNext")->isEnabled());
     QTest::keyClick(field("txtPassword"), Qt::Key_T);
@@ -385,9 +361,8 @@ void TstFrmDeck::modify_shrinkAsksWhenCardsHoldContent()
         Deck deck;
         QVERIFY(deck.open(paths::deckDatabase("Tutor2.vdk"), Access::ReadWrite));
         QVERIFY(deck.saveCard({4, "The Emperor", 0, "", "", false}, QStringList(kSlotsPerCard, "")));
-    }
-    if (content)
         prompter_.queueAnswer(yes ? PromptAnswer::Yes : PromptAnswer::No);
+    }
     makeWindow();
     clickEntry(1);
     field("txtCards")->setText("3");
