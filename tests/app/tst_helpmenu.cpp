@@ -40,8 +40,6 @@ private slots:
     void menu_holdsItsItemsInOrderAndTheyOpenTheirPages()
     {
         Rig rig;
-        QCOMPARE(rig.help->objectName(), QStringLiteral("mnuHelp"));
-        QCOMPARE(rig.help->title(), QStringLiteral("&Help"));
         QStringList shape;
         for (QAction *action : rig.help->actions())
             shape.append(action->isSeparator() ? QStringLiteral("-")
@@ -92,11 +90,6 @@ private slots:
             return found ? found : new QLabel(&about);
         };
         QVERIFY(!label("picIcon")->pixmap().isNull());
-        QCOMPARE(label("Label2")->text(), QStringLiteral("Velmora v1.70"));
-        QCOMPARE(label("Label3")->text(),
-                 QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
-                                "Get this software fully branded for your website."));
-        QCOMPARE(label("lblCoBrand")->text(), QStringLiteral("Click here for more details"));
         // The default deck's drawings are the program's own.
         QVERIFY(!label("Label4")->text().contains(QStringLiteral("1911")));
         QVERIFY(!label("Label1")->text().contains(QStringLiteral("public"), Qt::CaseInsensitive));
