@@ -74,7 +74,6 @@ private slots:
     void memorize_nextAndPreviousStopAtBothEnds();
     void memorize_emptySelection_showsNothingAndCannotMove();
     void tabs_followThePracticeAndTheTabOnScreenStaysEnabled();
-    void opening_leavesTheShowingToTheOpener();
     void strangeNames_showAsPlainTextAndNeverWidenTheWindow();
     void controls_allHaveAccessibleNames();
 
@@ -508,8 +507,6 @@ void TstFrmMain::tabs_followThePracticeAndTheTabOnScreenStaysEnabled()
     QVERIFY(bar);
     const auto clickTab = [bar](int tab) { QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center()); };
 
-    clickTab(TabMemorize);
-    QCOMPARE(tabs()->currentIndex(), int(TabSettings));
     choose(Classic);
     click("cmdSetOption");
     QCOMPARE(tabs()->currentIndex(), int(TabMemorize));
@@ -537,15 +534,7 @@ void TstFrmMain::tabs_followThePracticeAndTheTabOnScreenStaysEnabled()
     QVERIFY(prompter_.records().isEmpty());
 }
 
-// ---------------------------------------------------------------- opening, names, accessibility
-
-void TstFrmMain::opening_leavesTheShowingToTheOpener()
-{
-    FrmMain window(*services_);
-    QVERIFY(window.load() == Opening::Show);
-    QVERIFY(!window.isVisible());
-    QCOMPARE(window.currentTab(), int(TabSettings));
-}
+// ---------------------------------------------------------------- names and accessibility
 
 void TstFrmMain::strangeNames_showAsPlainTextAndNeverWidenTheWindow()
 {
