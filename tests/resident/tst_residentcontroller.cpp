@@ -1,4 +1,5 @@
 #include "fakes.h"
+#include "filebytes.h"
 #include "scriptedprompter.h"
 
 #include "app/prompter.h"
@@ -22,12 +23,6 @@ using namespace velmora;
 namespace {
 
 const QString kExe = QStringLiteral("velmora");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 template <typename T>
 T *control(const QObject *parent, const char *name)
@@ -78,19 +73,10 @@ private slots:
         ResidentController::setTrayAvailable(std::nullopt);
     }
 
-    void frame_hasItsControlsAndTexts()
+    // The captions are fixed; the opening state and the keyboard are what can go wrong.
+    void frame_startsOffWithNamedKeyboardControls()
     {
         Window window(*services_);
-        QCOMPARE(window.frame->objectName(), QStringLiteral("fraSystemTray"));
-        QCOMPARE(window.frame->title(), QStringLiteral("Run on Windows Start-Up"));
-        QCOMPARE(window.optRun()->text(), QStringLiteral("Run at start-up"));
-        QCOMPARE(window.optDontRun()->text(), QStringLiteral("Don't run at start-up"));
-        QCOMPARE(window.chkSysTray()->text(), QStringLiteral("Start at system tray"));
-        QCOMPARE(control<QLabel>(window.frame, "Label14")->text(),
-                 QStringLiteral("This is a very important setting. Remember that if you want to get the most benefit "
-                                "from this program then you must have it running at all times.\nIt is also important "
-                                "that you keep your goals in mind, hence starting in system tray will be a deterrent "
-                                "to those goals."));
         QVERIFY(window.optDontRun()->isChecked());
         QVERIFY(!window.chkSysTray()->isEnabled());
         QVERIFY(!window.chkSysTray()->isChecked());
@@ -160,7 +146,7 @@ private slots:
         SetStartupEntry(*prompter_, kExe, QStringLiteral("/old/place"), true);
         Window window(*services_, QStringLiteral("/new/place"));
         window.controller.restoreStartupOptions();
-        QVERIFY(readAll(startupEntryPath(kExe)).contains("Exec=\"/new/place/velmora\" /STARTUP\n"));
+        QVERIFY(test::fileBytes(startupEntryPath(kExe)).contains("Exec=\"/new/place/velmora\" /STARTUP\n"));
     }
 
     void mouse_runTicksUnticksAndDontRun()
