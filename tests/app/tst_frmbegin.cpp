@@ -1,5 +1,4 @@
-#include "fakes.h"
-#include "scriptedprompter.h"
+#include "servicesrig.h"
 #include "testhome.h"
 #include "urlcatcher.h"
 
@@ -21,14 +20,9 @@ using namespace velmora::test;
 
 namespace {
 
-struct Rig
+struct Rig : ServicesRig
 {
     TestHome home;
-    ScriptedPrompter prompter;
-    FixedClock clock;
-    ScriptedRandom random;
-    SettingsStore settings{home.filePath(QStringLiteral("velmora.conf"))};
-    Services services{prompter, clock, random, settings};
 };
 
 template <typename T>

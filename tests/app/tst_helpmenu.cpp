@@ -1,5 +1,4 @@
-#include "fakes.h"
-#include "scriptedprompter.h"
+#include "servicesrig.h"
 #include "urlcatcher.h"
 
 #include "app/frmabout.h"
@@ -13,7 +12,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -24,14 +22,8 @@ class TestHelpMenu : public QObject
 {
     Q_OBJECT
 
-    struct Rig
+    struct Rig : ServicesRig
     {
-        QTemporaryDir dir;
-        ScriptedPrompter prompter;
-        FixedClock clock;
-        ScriptedRandom random;
-        SettingsStore settings{dir.filePath(QStringLiteral("velmora.conf"))};
-        Services services{prompter, clock, random, settings};
         QMainWindow owner;
         QMenu *help = addHelpMenu(owner.menuBar(), services, &owner);
     };

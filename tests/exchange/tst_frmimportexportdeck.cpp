@@ -2,8 +2,7 @@
 
 #include "../decks/deckhome.h"
 #include "compose/startscreen.h"
-#include "fakes.h"
-#include "scriptedprompter.h"
+#include "servicesrig.h"
 #include "urlcatcher.h"
 
 #include "app/frmbegin.h"
@@ -42,22 +41,11 @@ struct Shown
 };
 
 // A program folder with its catalog and template, and the services of a window.
-struct Rig
+struct Rig : ServicesRig
 {
-    Rig()
-        : settings(settingsFolder.filePath(QStringLiteral("settings.conf"))), services{prompter, clock, random,
-                                                                                       settings}
-    {
-        made = home.make();
-    }
+    Rig() { made = home.make(); }
     DeckHome home;
     bool made = false;
-    QTemporaryDir settingsFolder;
-    ScriptedPrompter prompter;
-    FixedClock clock;
-    ScriptedRandom random;
-    SettingsStore settings;
-    Services services;
 };
 
 void select(QListWidget *list, const QString &text)

@@ -1,6 +1,5 @@
-#include "fakes.h"
 #include "filebytes.h"
-#include "scriptedprompter.h"
+#include "servicesrig.h"
 #include "testhome.h"
 
 #include "app/services.h"
@@ -32,10 +31,11 @@ QString line(const QString &name, const QString &start, const QString &end, bool
 }
 
 // A program folder, the services and a goals page as the main window holds it.
-struct Fixture
+struct Fixture : ServicesRig
 {
     explicit Fixture(const QByteArray &goalsFile = {}, bool withFile = true)
     {
+        clock.set(QDateTime(QDate(2009, 3, 11), QTime(9, 0)));
         if (withFile && !writeFile(home.filePath(QStringLiteral("goals.txt")), goalsFile))
             qFatal("the goals file was not written");
     }
@@ -72,11 +72,6 @@ struct Fixture
     }
 
     TestHome home;
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2009, 3, 11), QTime(9, 0))};
-    ScriptedRandom random;
-    SettingsStore settings{home.filePath(QStringLiteral("velmora.conf"))};
-    Services services{prompter, clock, random, settings};
     QWidget window;
     std::unique_ptr<GoalsController> controller;
 };
