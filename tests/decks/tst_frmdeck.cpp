@@ -1,6 +1,5 @@
 #include "deckhome.h"
-#include "fakes.h"
-#include "scriptedprompter.h"
+#include "servicesrig.h"
 
 #include "app/shell.h"
 #include "decks/frmdeck.h"
@@ -11,7 +10,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -54,11 +52,7 @@ private:
     void clickEntry(int row);
 
     DeckHome home_;
-    ScriptedPrompter prompter_;
-    FixedClock clock_;
-    ScriptedRandom random_;
-    std::unique_ptr<SettingsStore> settings_;
-    std::unique_ptr<Services> services_;
+    std::unique_ptr<ServicesRig> rig_;
     FakeTrash trash_;
     QWidget startScreen_;
     std::unique_ptr<FrmDeck> window_;
@@ -77,9 +71,7 @@ void TstFrmDeck::init()
     home_.home.reset();
     home_.home = std::make_unique<TestHome>();
     QVERIFY(home_.make());
-    settings_ = std::make_unique<SettingsStore>(home_.home->filePath("settings.conf"));
-    services_ = std::make_unique<Services>(Services{prompter_, clock_, random_, *settings_});
-    prompter_.clear();
+    rig_ = std::make_unique<ServicesRig>();
     handOffs_.clear();
     marks_.clear();
     trash_ = FakeTrash();
@@ -91,13 +83,13 @@ void TstFrmDeck::init()
 void TstFrmDeck::cleanup()
 {
     window_.reset();
-    QCOMPARE(prompter_.pendingAnswers(), 0);
+    QCOMPARE(rig_->prompter.pendingAnswers(), 0);
 }
 
 FrmDeck *TstFrmDeck::makeWindow()
 {
     window_ = std::make_unique<FrmDeck>(
-        *services_, &startScreen_,
+        rig_->services, &startScreen_,
         [this](const DeckHandOff &handOff, const QVector<bool> &marks) {
             handOffs_.append(handOff);
             marks_.append(marks);
@@ -156,11 +148,6 @@ void TstFrmDeck::texts()
 void TstFrmDeck::everyControl_keyboardReachableAndNamed()
 {
     makeWindow();
-    QStringList captions;
-    for (QAction *action : window_->menuBar()->actions().first()->menu()->actions())
-        if (!action->isSeparator())
-            captions.append(action->text());
-    QCOMPARE(captions, (QStringList{"&Next", "&Edit", "&Create New Deck", "E&xport", "Back to &Main", "Exi&t"}));
     QCOMPARE(field("txtPassword")->echoMode(), QLineEdit::Password);
     for (QWidget *widget : window_->findChildren<QWidget *>()) {
         if (!qobject_cast<QPushButton *>(widget) && !qobject_cast<QLineEdit *>(widget) &&
@@ -182,7 +169,7 @@ void TstFrmDeck::load_highlightsTheRememberedEntryWithoutPickingIt()
     QVERIFY(field("txtDeckName")->text().isEmpty());
     for (const char *name : {"cmdEditDeck", "cmdDelete", "cmdNext"})
         QVERIFY2(!button(name)->isEnabled(), name);
-    QVERIFY(prompter_.records().isEmpty());
+    QVERIFY(rig_->prompter.records().isEmpty());
 }
 
 void TstFrmDeck::pick_twoDecksWithOneNameShowTheirOwnHeaders()
@@ -193,7 +180,7 @@ void TstFrmDeck::pick_twoDecksWithOneNameShowTheirOwnHeaders()
     QCOMPARE(field("txtCards")->text(), QStringLiteral("4"));
     QVERIFY(button("cmdNext")->isEnabled() && button("cmdDelete")->isEnabled());
     // The keyboard picks as well.
-    prompter_.clear();
+    rig_->prompter.clear();
     QTest::keyClick(list(), Qt::Key_Down);
     QCOMPARE(field("txtDesigner")->text(), QStringLiteral("Second"));
     QCOMPARE(window_->currentDeckFile(), QStringLiteral("Tutor3.vdk"));
@@ -211,8 +198,8 @@ void TstFrmDeck::password_gateOpensOnlyOnTheExactPassword()
 {
     makeWindow();
     clickEntry(2);
-    QCOMPARE(prompter_.messageTexts(), (QStringList{"Please Enter The Password"}));
-    QCOMPARE(prompter_.messages().first().icon, PromptIcon::Information);
+    QCOMPARE(rig_->prompter.messageTexts(), (QStringList{"Please Enter The Password"}));
+    QCOMPARE(rig_->prompter.messages().first().icon, PromptIcon::Information);
     QVERIFY(!button("cmdNext")->isEnabled() && !button("cmdEditDeck")->isEnabled());
     QVERIFY(button("cmdDelete")->isEnabled());
     QVERIFY(field("txtPassword")->hasFocus());
@@ -222,7 +209,7 @@ void TstFrmDeck::password_gateOpensOnlyOnTheExactPassword()
     QTest::keyClick(field("txtPassword"), Qt::Key_T);
     QVERIFY(button("cmdNext")->isEnabled() && button("cmdEditDeck")->isEnabled());
     QVERIFY(button("cmdNext")->hasFocus());
-    QCOMPARE(prompter_.messageTexts().size(), 1);
+    QCOMPARE(rig_->prompter.messageTexts().size(), 1);
 }
 
 void TstFrmDeck::cards_digitsOnlyAlsoWhenPasted()
@@ -249,7 +236,7 @@ void TstFrmDeck::next_emptyListTouchesNoDatabase()
     QVERIFY(QFile::remove(paths::catalogDatabase()));
     QTest::mouseClick(button("cmdNext"), Qt::LeftButton); // disabled: nothing
     window_->cmdNext_Click();
-    QCOMPARE(prompter_.messageTexts(),
+    QCOMPARE(rig_->prompter.messageTexts(),
              (QStringList{"There is no existing Tutor available\r\nPlease Create a New Tutor"}));
     QVERIFY(field("txtDeckName")->hasFocus());
     QVERIFY(!QFile::exists(paths::catalogDatabase()));
@@ -284,7 +271,7 @@ void TstFrmDeck::next_inCreateModeIsRefused()
     QTest::mouseClick(button("cmdCreateDeck"), Qt::LeftButton);
     field("txtDeckName")->setText("Twin");
     window_->cmdNext_Click();
-    QCOMPARE(prompter_.messageTexts().last(),
+    QCOMPARE(rig_->prompter.messageTexts().last(),
              QStringLiteral("Please Select an Existing Tarot Learning Deck\r\nor Please Create a New Tarot Learning "
                             "Deck"));
     QVERIFY(handOffs_.isEmpty());
@@ -307,15 +294,16 @@ void TstFrmDeck::create_twoStrokes()
     QTest::keyClicks(field("txtDeckName"), "Mine");
     QTest::keyClicks(field("txtCards"), "2");
     QTest::mouseClick(button("cmdCreateDeck"), Qt::LeftButton);
-    QCOMPARE(prompter_.messageTexts().last(), QStringLiteral("A Tarot Learning Deck must contain at least 3 Cards"));
+    QCOMPARE(rig_->prompter.messageTexts().last(),
+             QStringLiteral("A Tarot Learning Deck must contain at least 3 Cards"));
     QVERIFY(window_->inCreateMode());
     QCOMPARE(field("txtDeckName")->text(), QStringLiteral("Mine"));
     QVERIFY(field("txtCards")->text().isEmpty() && field("txtCards")->hasFocus());
 
     QTest::keyClicks(field("txtCards"), "78");
-    prompter_.clear();
+    rig_->prompter.clear();
     QTest::mouseClick(button("cmdCreateDeck"), Qt::LeftButton);
-    QCOMPARE(prompter_.messageTexts(), (QStringList{"Tarot Learning Deck Created Successfully"}));
+    QCOMPARE(rig_->prompter.messageTexts(), (QStringList{"Tarot Learning Deck Created Successfully"}));
     QCOMPARE(handOffs_.size(), 1);
     QCOMPARE(handOffs_[0].deckFile, QStringLiteral("Tutor4.vdk"));
     QCOMPARE(handOffs_[0].cardCount, 78);
@@ -332,10 +320,10 @@ void TstFrmDeck::create_failureStaysInCreateModeWithTheReason()
     QTest::keyClicks(field("txtDeckName"), "Mine");
     QTest::keyClicks(field("txtCards"), "10");
     QTest::mouseClick(button("cmdCreateDeck"), Qt::LeftButton);
-    QCOMPARE(prompter_.messages().size(), 1);
-    QCOMPARE(prompter_.messages().first().icon, PromptIcon::Critical);
-    QVERIFY(prompter_.messageTexts().first().startsWith("The Tarot Learning Deck could not be created."));
-    QVERIFY(prompter_.messageTexts().first().contains("template"));
+    QCOMPARE(rig_->prompter.messages().size(), 1);
+    QCOMPARE(rig_->prompter.messages().first().icon, PromptIcon::Critical);
+    QVERIFY(rig_->prompter.messageTexts().first().startsWith("The Tarot Learning Deck could not be created."));
+    QVERIFY(rig_->prompter.messageTexts().first().contains("template"));
     QVERIFY(window_->inCreateMode());
     QVERIFY(window_->isVisible());
     QCOMPARE(list()->topLevelItemCount(), 3);
@@ -361,14 +349,14 @@ void TstFrmDeck::modify_shrinkAsksWhenCardsHoldContent()
         Deck deck;
         QVERIFY(deck.open(paths::deckDatabase("Tutor2.vdk"), Access::ReadWrite));
         QVERIFY(deck.saveCard({4, "The Emperor", 0, "", "", false}, QStringList(kSlotsPerCard, "")));
-        prompter_.queueAnswer(yes ? PromptAnswer::Yes : PromptAnswer::No);
+        rig_->prompter.queueAnswer(yes ? PromptAnswer::Yes : PromptAnswer::No);
     }
     makeWindow();
     clickEntry(1);
     field("txtCards")->setText("3");
     QTest::mouseClick(button("cmdEditDeck"), Qt::LeftButton);
     if (content) {
-        const Prompt question = prompter_.messages().first();
+        const Prompt question = rig_->prompter.messages().first();
         QCOMPARE(question.icon, PromptIcon::Warning);
         QCOMPARE(question.buttons, PromptButtons::YesNo);
         QVERIFY(question.text.startsWith("1 of the 1 cards"));
@@ -377,7 +365,7 @@ void TstFrmDeck::modify_shrinkAsksWhenCardsHoldContent()
     QVERIFY(deck.open(paths::deckDatabase("Tutor2.vdk")));
     QCOMPARE(deck.cards()->size(), cardsAfter);
     const bool done = cardsAfter == 3;
-    QCOMPARE(prompter_.messageTexts().contains("Tarot Learning Deck Information Modified Successfully"), done);
+    QCOMPARE(rig_->prompter.messageTexts().contains("Tarot Learning Deck Information Modified Successfully"), done);
     QCOMPARE(window_->isVisible(), !done);
     QCOMPARE(startScreen_.isVisible(), done);
     startScreen_.hide();
@@ -387,9 +375,9 @@ void TstFrmDeck::delete_movesToTheTrashAndGoesBack()
 {
     makeWindow();
     clickEntry(2); // the password does not guard Delete
-    prompter_.clear();
+    rig_->prompter.clear();
     QTest::mouseClick(button("cmdDelete"), Qt::LeftButton);
-    QCOMPARE(prompter_.messageTexts(), (QStringList{"Tarot Learnign Deck Deleted Successfully"}));
+    QCOMPARE(rig_->prompter.messageTexts(), (QStringList{"Tarot Learnign Deck Deleted Successfully"}));
     QCOMPARE(trash_.trashed, (QStringList{"Tutor3.vdk"}));
     QCOMPARE(DeckHome::catalogRows(), (QStringList{"Default=Tutor1.vdk", "Twin=Tutor2.vdk"}));
     QVERIFY(startScreen_.isVisible());
@@ -400,17 +388,17 @@ void TstFrmDeck::delete_movesToTheTrashAndGoesBack()
 void TstFrmDeck::missingFile_offersRemoval()
 {
     QVERIFY(QFile::remove(paths::deckDatabase("Tutor2.vdk")));
-    prompter_.queueAnswer(PromptAnswer::No);
+    rig_->prompter.queueAnswer(PromptAnswer::No);
     makeWindow();
     clickEntry(1);
-    QCOMPARE(prompter_.messages().first().text,
+    QCOMPARE(rig_->prompter.messages().first().text,
              QStringLiteral("This Tarot Learning Deck does not exsist any more.\r\nDo you want to delete it from "
                             "Tarot Learning Deck list?"));
-    QCOMPARE(prompter_.messages().first().icon, PromptIcon::Warning);
+    QCOMPARE(rig_->prompter.messages().first().icon, PromptIcon::Warning);
     QCOMPARE(list()->topLevelItemCount(), 3);
     QVERIFY(!button("cmdNext")->isEnabled());
 
-    prompter_.queueAnswer(PromptAnswer::Yes);
+    rig_->prompter.queueAnswer(PromptAnswer::Yes);
     clickEntry(1);
     QCOMPARE(list()->topLevelItemCount(), 2);
     QCOMPARE(DeckHome::catalogRows(), (QStringList{"Default=Tutor1.vdk", "Twin=Tutor3.vdk"}));
@@ -419,7 +407,7 @@ void TstFrmDeck::missingFile_offersRemoval()
 
 void TstFrmDeck::cardList_colours()
 {
-    FrmDeckDesign editor(*services_, {"Tutor2.vdk", "Twin", 3}, {true, false, true});
+    FrmDeckDesign editor(rig_->services, {"Tutor2.vdk", "Twin", 3}, {true, false, true});
     auto *cards = editor.findChild<QTreeWidget *>("lstPictures");
     QCOMPARE(cards->headerItem()->text(0), QStringLiteral("No. of Cards"));
     QCOMPARE(cards->topLevelItemCount(), 3);
@@ -441,7 +429,7 @@ void TstFrmDeck::longName_elidesWithoutWideningTheWindow()
     QCOMPARE(list()->topLevelItem(3)->text(0), longName.left(300 + 11));
     QCOMPARE(window_->width(), width);
     QVERIFY(window_->minimumSizeHint().width() < 1280);
-    FrmDeckDesign editor(*services_, {"Tutor4.vdk", longName, 3}, {false, false, false});
+    FrmDeckDesign editor(rig_->services, {"Tutor4.vdk", longName, 3}, {false, false, false});
     QVERIFY(editor.minimumSizeHint().width() < 1280);
     QCOMPARE(editor.findChild<QLabel *>("lblDeckName")->textFormat(), Qt::PlainText);
 }
