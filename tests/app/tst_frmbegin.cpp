@@ -56,7 +56,7 @@ private slots:
     {
         Rig rig;
         FrmBegin begin(rig.services);
-        QVERIFY(!begin.windowIcon().isNull());
+        QVERIFY(!begin.windowIcon().isNull() && begin.windowTitle() == QLatin1String("Velmora v1.70"));
         for (const char *name : {"cmdDeck", "cmdTarot", "cmdImport"})
             QVERIFY(!child<QPushButton>(begin, name)->isEnabled());
         QVERIFY(child<QPushButton>(begin, "cmdExit")->isEnabled());
