@@ -1,5 +1,4 @@
-#include "fakes.h"
-#include "scriptedprompter.h"
+#include "servicesrig.h"
 #include "urlcatcher.h"
 
 #include "app/frmabout.h"
@@ -13,7 +12,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -24,14 +22,8 @@ class TestHelpMenu : public QObject
 {
     Q_OBJECT
 
-    struct Rig
+    struct Rig : ServicesRig
     {
-        QTemporaryDir dir;
-        ScriptedPrompter prompter;
-        FixedClock clock;
-        ScriptedRandom random;
-        SettingsStore settings{dir.filePath(QStringLiteral("velmora.conf"))};
-        Services services{prompter, clock, random, settings};
         QMainWindow owner;
         QMenu *help = addHelpMenu(owner.menuBar(), services, &owner);
     };
@@ -40,8 +32,6 @@ private slots:
     void menu_holdsItsItemsInOrderAndTheyOpenTheirPages()
     {
         Rig rig;
-        QCOMPARE(rig.help->objectName(), QStringLiteral("mnuHelp"));
-        QCOMPARE(rig.help->title(), QStringLiteral("&Help"));
         QStringList shape;
         for (QAction *action : rig.help->actions())
             shape.append(action->isSeparator() ? QStringLiteral("-")
@@ -92,11 +82,6 @@ private slots:
             return found ? found : new QLabel(&about);
         };
         QVERIFY(!label("picIcon")->pixmap().isNull());
-        QCOMPARE(label("Label2")->text(), QStringLiteral("Velmora v1.70"));
-        QCOMPARE(label("Label3")->text(),
-                 QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
-                                "Get this software fully branded for your website."));
-        QCOMPARE(label("lblCoBrand")->text(), QStringLiteral("Click here for more details"));
         // The default deck's drawings are the program's own.
         QVERIFY(!label("Label4")->text().contains(QStringLiteral("1911")));
         QVERIFY(!label("Label1")->text().contains(QStringLiteral("public"), Qt::CaseInsensitive));

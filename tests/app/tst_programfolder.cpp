@@ -1,3 +1,5 @@
+#include "filebytes.h"
+
 #include "app/programfolder.h"
 #include "store/paths.h"
 
@@ -7,23 +9,7 @@
 #include <QTest>
 
 using namespace velmora;
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
+using namespace velmora::test;
 
 class TestProgramFolder : public QObject
 {
@@ -66,9 +52,9 @@ private slots:
         QString error;
         for (int start = 0; start < 2; ++start) {
             QVERIFY2(fillProgramFolder(installed.path(), folder, &error), qPrintable(error));
-            QCOMPARE(readAll(folder + QStringLiteral("/update.vdk")), QByteArray("the user's catalog"));
+            QCOMPARE(fileBytes(folder + QStringLiteral("/update.vdk")), QByteArray("the user's catalog"));
             QCOMPARE(QFile::symLinkTarget(folder + QStringLiteral("/tutor.vdk")), QStringLiteral("/nowhere"));
-            QCOMPARE(readAll(folder + QStringLiteral("/tutor/Tutor1.vdk")), QByteArray("deck"));
+            QCOMPARE(fileBytes(folder + QStringLiteral("/tutor/Tutor1.vdk")), QByteArray("deck"));
             QVERIFY(QFileInfo(folder + QStringLiteral("/temp")).isDir());
             QCOMPARE(QDir(folder + QStringLiteral("/tutor"))
                          .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),

@@ -181,24 +181,19 @@ private slots:
         QTest::addColumn<QString>("runtime");  // the XDG_RUNTIME_DIR given, or "unset"
         QTest::addColumn<QString>("cache");    // how the cache's velmora folder is found
         QTest::addColumn<QString>("expected"); // "runtime", "cache" or "none"
-        QTest::addRow("own runtime folder")
-            << QStringLiteral("private") << QStringLiteral("absent") << QStringLiteral("runtime");
-        QTest::addRow("no runtime folder")
-            << QStringLiteral("unset") << QStringLiteral("absent") << QStringLiteral("cache");
-        QTest::addRow("runtime folder missing")
-            << QStringLiteral("missing") << QStringLiteral("absent") << QStringLiteral("cache");
-        QTest::addRow("runtime folder open to all")
-            << QStringLiteral("open") << QStringLiteral("absent") << QStringLiteral("cache");
-        QTest::addRow("runtime folder of another user")
-            << QStringLiteral("foreign") << QStringLiteral("absent") << QStringLiteral("cache");
-        QTest::addRow("cache folder already made")
-            << QStringLiteral("unset") << QStringLiteral("private") << QStringLiteral("cache");
-        QTest::addRow("cache folder open to the group")
-            << QStringLiteral("unset") << QStringLiteral("open") << QStringLiteral("none");
-        QTest::addRow("cache folder of another user")
-            << QStringLiteral("unset") << QStringLiteral("foreign") << QStringLiteral("none");
-        QTest::addRow("cache folder a link")
-            << QStringLiteral("unset") << QStringLiteral("link") << QStringLiteral("none");
+        const auto row = [](const char *runtime, const char *cache, const char *expected, const char *tag) {
+            QTest::addRow("%s", tag) << QString::fromLatin1(runtime) << QString::fromLatin1(cache)
+                                     << QString::fromLatin1(expected);
+        };
+        row("private", "absent", "runtime", "own runtime folder");
+        row("unset", "absent", "cache", "no runtime folder");
+        row("missing", "absent", "cache", "runtime folder missing");
+        row("open", "absent", "cache", "runtime folder open to all");
+        row("foreign", "absent", "cache", "runtime folder of another user");
+        row("unset", "private", "cache", "cache folder already made");
+        row("unset", "open", "none", "cache folder open to the group");
+        row("unset", "foreign", "none", "cache folder of another user");
+        row("unset", "link", "none", "cache folder a link");
     }
     void singleInstance_lockFolderOnlyTheUserCanWrite()
     {

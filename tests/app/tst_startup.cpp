@@ -4,6 +4,7 @@
 // missing-data check, and the start-up switch. That copies in other folders
 // take locks of their own is the shell test's.
 
+#include "filebytes.h"
 #include "testhome.h"
 
 #include <QDir>
@@ -61,12 +62,6 @@ public:
     QTemporaryDir config;
 };
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool waitForLine(QProcess &process, const QByteArray &line, int ms = 20000)
 {
     QByteArray seen;
@@ -117,7 +112,7 @@ private slots:
         QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                 settings.write("[Settings]\nDuration=1 Jan 2001 10:00:00\n") > 0);
         settings.close();
-        const QByteArray before = readAll(installation.settingsFile());
+        const QByteArray before = fileBytes(installation.settingsFile());
 
         auto second = installation.start(runtime_, {"--unattended"});
         QVERIFY(second->waitForFinished(20000));
@@ -125,7 +120,7 @@ private slots:
         QCOMPARE(promptLines(second->readAllStandardError()),
                  QList<QByteArray>{"prompt: Application is already running"});
         QVERIFY(!second->readAllStandardOutput().contains(kShown));
-        QCOMPARE(readAll(installation.settingsFile()), before);
+        QCOMPARE(fileBytes(installation.settingsFile()), before);
 
         QCOMPARE(first->state(), QProcess::Running);
         first->kill();
@@ -160,7 +155,7 @@ private slots:
         QVERIFY(process->waitForFinished(20000));
         QVERIFY(process->readAllStandardOutput().contains(kShown));
         QVERIFY(promptLines(process->readAllStandardError()).isEmpty());
-        QVERIFY(readAll(installation.settingsFile()).contains("Duration="));
+        QVERIFY(fileBytes(installation.settingsFile()).contains("Duration="));
     }
 };
 

@@ -1,11 +1,9 @@
-#include "fakes.h"
-#include "scriptedprompter.h"
+#include "servicesrig.h"
 #include "urlcatcher.h"
 
 #include "app/updatereminder.h"
 #include "app/vendorlinks.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace velmora;
@@ -21,15 +19,8 @@ class TestUpdateReminder : public QObject
     Q_OBJECT
 
 private:
-    struct Rig
+    struct Rig : ServicesRig
     {
-        QTemporaryDir dir;
-        SettingsStore settings{dir.filePath(QStringLiteral("velmora.conf"))};
-        ScriptedPrompter prompter;
-        FixedClock clock;
-        ScriptedRandom random;
-        Services services{prompter, clock, random, settings};
-
         void store(const QDateTime &moment)
         {
             settings.setValue(QStringLiteral("Duration"), formatDuration(moment, QLocale::system()));

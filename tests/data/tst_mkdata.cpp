@@ -3,13 +3,13 @@
 
 #include "cardart.h"
 #include "decktext.h"
+#include "filebytes.h"
 #include "installeddata.h"
 #include "testhome.h"
 
 #include "store/catalog.h"
 #include "store/deck.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
 #include <QtTest>
@@ -62,20 +62,6 @@ void setValue(Record &record, const QString &key, const QString &value)
         if (entry.first == key)
             entry.second = value;
     }
-}
-
-bool writeText(const QString &path, const QString &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) > 0;
-}
-
-QByteArray fileHash(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
 int rowCount(const QString &path, const QString &table)
@@ -190,7 +176,7 @@ void TestMkdata::tool_failsOnFaultySourceAndWritesNoDatabase()
     QVector<Record> records = sampleRecords();
     setValue(records[12], QStringLiteral("keywords"), QStringLiteral("a; b; c; d; e; f"));
     const QString source = home.filePath(QStringLiteral("deck.txt"));
-    QVERIFY(writeText(source, render(records)));
+    QVERIFY(test::writeFile(source, render(records).toUtf8()));
 
     QProcess tool;
     tool.start(QStringLiteral(VELMORA_MKDATA), {QStringLiteral("--source"), source, QStringLiteral("--into"),
@@ -214,13 +200,12 @@ void TestMkdata::layDown_keepsWhatIsThereAndFillsWhatIsMissing()
     test::TestHome home;
     const QString folder = home.path();
     const QString source = home.filePath(QStringLiteral("deck.txt"));
-    QVERIFY(writeText(source, render(sampleRecords())));
+    QVERIFY(test::writeFile(source, render(sampleRecords()).toUtf8()));
     const QString catalog = home.filePath(QStringLiteral("update.vdk"));
     const QString templ = home.filePath(QStringLiteral("tutor.vdk"));
     const QString deck = home.filePath(QStringLiteral("tutor/Tutor1.vdk"));
     // A half-written file from an interrupted run is replaced.
-    QVERIFY(QDir(folder).mkpath(QStringLiteral("tutor")));
-    QVERIFY(writeText(deck + QStringLiteral(".part"), QStringLiteral("interrupted")));
+    QVERIFY(test::writeFile(deck + QStringLiteral(".part"), "interrupted"));
 
     QStringList log;
     QString error;
@@ -238,28 +223,28 @@ void TestMkdata::layDown_keepsWhatIsThereAndFillsWhatIsMissing()
         QVERIFY(written.saveHeader(header));
     }
     const QString goals = home.filePath(QStringLiteral("goals.txt"));
-    QVERIFY(writeText(goals, QStringLiteral("\"Learn\",#2026-01-01#,#2026-02-01#,\"\",#FALSE#,10\r\n")));
-    const QByteArray deckBefore = fileHash(deck);
-    const QByteArray catalogBefore = fileHash(catalog);
-    const QByteArray goalsBefore = fileHash(goals);
+    QVERIFY(test::writeFile(goals, "\"Learn\",#2026-01-01#,#2026-02-01#,\"\",#FALSE#,10\r\n"));
+    const QByteArray deckBefore = test::fileBytes(deck);
+    const QByteArray catalogBefore = test::fileBytes(catalog);
+    const QByteArray goalsBefore = test::fileBytes(goals);
 
     // Even a source that no longer reads is not needed while nothing is missing.
-    QVERIFY(writeText(source, QStringLiteral("broken")));
+    QVERIFY(test::writeFile(source, "broken"));
     log.clear();
     QVERIFY2(mkdata::layDownInstalledData(folder, source, &log, &error), qPrintable(error));
     QVERIFY(log.isEmpty());
-    QCOMPARE(fileHash(deck), deckBefore);
-    QCOMPARE(fileHash(catalog), catalogBefore);
-    QCOMPARE(fileHash(goals), goalsBefore);
+    QCOMPARE(test::fileBytes(deck), deckBefore);
+    QCOMPARE(test::fileBytes(catalog), catalogBefore);
+    QCOMPARE(test::fileBytes(goals), goalsBefore);
 
     // A lost catalog comes back listing the deck under its present name; the deck is kept.
-    QVERIFY(writeText(source, render(sampleRecords())));
+    QVERIFY(test::writeFile(source, render(sampleRecords()).toUtf8()));
     QVERIFY(QFile::remove(catalog));
     QVERIFY(QFile::remove(templ));
     log.clear();
     QVERIFY2(mkdata::layDownInstalledData(folder, source, &log, &error), qPrintable(error));
     QCOMPARE(log, (QStringList{templ, catalog}));
-    QCOMPARE(fileHash(deck), deckBefore);
+    QCOMPARE(test::fileBytes(deck), deckBefore);
     Catalog cat;
     QVERIFY(cat.open(Access::ReadOnly, catalog));
     const auto decks = cat.decks();

@@ -52,29 +52,23 @@ void TstDeckManager::inputChecks_data()
     QTest::addColumn<QString>("cards");
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("cleared");
-    const QString none;
-    QTest::addRow("blank name") << false << "   "
-                                << "10" << deckmsg::specifyName() << false;
-    QTest::addRow("blank name, modify") << true << ""
-                                        << "10" << deckmsg::selectDeckModify() << true;
-    QTest::addRow("no cards") << false << "A"
-                              << " " << deckmsg::mentionCards() << true;
-    QTest::addRow("0") << false << "A"
-                       << "0" << deckmsg::atLeastThree() << true;
-    QTest::addRow("2") << false << "A"
-                       << "2" << deckmsg::atLeastThree() << true;
-    QTest::addRow("2, modify") << true << "A"
-                               << "2" << deckmsg::atLeastThree() << true;
-    QTest::addRow("007") << false << "A"
-                         << "007" << none << false;
-    QTest::addRow("78") << false << "A"
-                        << "78" << none << false;
-    QTest::addRow("79") << false << "A"
-                        << "79" << deckmsg::atMost78() << true;
-    QTest::addRow("79, modify") << true << "A"
-                                << "79" << deckmsg::atMost78() << true;
-    QTest::addRow("millions") << false << "A"
-                              << "9999999999" << deckmsg::atMost78() << true;
+    const auto row = [](const char *tag, bool modify, const char *name, const char *cards, const QString &message) {
+        // Only a blank new name keeps the field; every other refusal clears it.
+        const bool cleared = modify || QString::fromLatin1(name).trimmed().size() > 0;
+        QTest::addRow("%s", tag) << modify << QString::fromLatin1(name) << QString::fromLatin1(cards) << message
+                                 << cleared;
+    };
+    row("blank name", false, "   ", "10", deckmsg::specifyName());
+    row("blank name, modify", true, "", "10", deckmsg::selectDeckModify());
+    row("no cards", false, "A", " ", deckmsg::mentionCards());
+    row("0", false, "A", "0", deckmsg::atLeastThree());
+    row("2", false, "A", "2", deckmsg::atLeastThree());
+    row("2, modify", true, "A", "2", deckmsg::atLeastThree());
+    row("007", false, "A", "007", QString());
+    row("78", false, "A", "78", QString());
+    row("79", false, "A", "79", deckmsg::atMost78());
+    row("79, modify", true, "A", "79", deckmsg::atMost78());
+    row("millions", false, "A", "9999999999", deckmsg::atMost78());
 }
 
 void TstDeckManager::inputChecks()
@@ -96,17 +90,15 @@ void TstDeckManager::password_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("opens");
-    QTest::addRow("null, nothing typed") << QString() << "" << true;
-    QTest::addRow("empty text, nothing typed") << ""
-                                               << "" << true;
-    QTest::addRow("none stored, text typed") << ""
-                                             << "x" << false;
-    QTest::addRow("surrounding blanks") << "Secret"
-                                        << "  Secret " << true;
-    QTest::addRow("letter case") << "Secret"
-                                 << "secret" << false;
-    QTest::addRow("partial") << "Secret"
-                             << "Secr" << false;
+    const auto row = [](const char *tag, const QString &stored, const char *typed, bool opens) {
+        QTest::addRow("%s", tag) << stored << QString::fromLatin1(typed) << opens;
+    };
+    row("null, nothing typed", QString(), "", true);
+    row("empty text, nothing typed", QStringLiteral(""), "", true);
+    row("none stored, text typed", QStringLiteral(""), "x", false);
+    row("surrounding blanks", QStringLiteral("Secret"), "  Secret ", true);
+    row("letter case", QStringLiteral("Secret"), "secret", false);
+    row("partial", QStringLiteral("Secret"), "Secr", false);
 }
 
 void TstDeckManager::password()

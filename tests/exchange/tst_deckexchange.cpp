@@ -2,18 +2,17 @@
 // refusal, each failure leaving nothing behind, and files of other programs.
 
 #include "../decks/deckhome.h"
+#include "filebytes.h"
 
 #include "exchange/deckexchange.h"
 #include "store/schema.h"
 
-#include <QBuffer>
-#include <QElapsedTimer>
-#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <array>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -23,12 +22,6 @@ using namespace velmora::test;
 namespace {
 
 const QString kKey = QStringLiteral("Q8Lmt5vNxe2rrH6p73");
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList exchangeFiles()
 {
@@ -111,26 +104,6 @@ class TestDeckExchange : public QObject
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void export_copiesTheDeckByteForByte()
-    {
-        ExchangeHome home;
-        QVERIFY(home.make());
-        QTemporaryDir destination;
-        QList<qint64> steps;
-        const ExchangeOutcome outcome =
-            exchange::exportDeck(QStringLiteral(" Tutor2.vdk "), destination.path(), [&](qint64 done, qint64 total) {
-                QVERIFY(done <= total);
-                steps.append(done);
-            });
-        QVERIFY2(outcome.ok, qPrintable(outcome.message.text));
-        QCOMPARE(outcome.fileName, QStringLiteral("Tutor2.vdk"));
-        QCOMPARE(outcome.exportedPath, destination.filePath(QStringLiteral("Tutor2.vdk")));
-        QCOMPARE(bytesOf(outcome.exportedPath), bytesOf(paths::deckDatabase(QStringLiteral("Tutor2.vdk"))));
-        QVERIFY(!steps.isEmpty());
-        QCOMPARE(exchangeFiles(), QStringList());
-        QCOMPARE(QDir(destination.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Tutor2.vdk"});
-    }
-
     void export_refusals_data()
     {
         QTest::addColumn<QString>("deckFile");
@@ -165,9 +138,7 @@ private slots:
         QTemporaryDir destination;
         QStringList before;
         if (!alreadyThere.isEmpty()) {
-            QFile other(destination.filePath(alreadyThere));
-            QVERIFY(other.open(QIODevice::WriteOnly));
-            other.write("someone else's");
+            QVERIFY(writeFile(destination.filePath(alreadyThere), "someone else's"));
             before.append(alreadyThere);
         }
         const ExchangeOutcome outcome = exchange::exportDeck(deckFile, destination.path());
@@ -183,7 +154,7 @@ private slots:
         QCOMPARE(outcome.message.title, QStringLiteral("Velmora"));
         QCOMPARE(after, before);
         if (!alreadyThere.isEmpty())
-            QCOMPARE(bytesOf(destination.filePath(alreadyThere)), QByteArray("someone else's"));
+            QCOMPARE(fileBytes(destination.filePath(alreadyThere)), QByteArray("someone else's"));
     }
 
     // Not "File is not selected properly": the real reason, and no half file.
@@ -224,7 +195,8 @@ private slots:
         QCOMPARE(exchangeFiles(), QStringList());
     }
 
-    void import_exportedDeck_keepsEverythingByteForByte()
+    // Exported from one program folder and imported into another, the deck keeps every byte.
+    void exportThenImport_keepTheDeckByteForByte()
     {
         QByteArray exported;
         QString exportedPath;
@@ -232,10 +204,21 @@ private slots:
         {
             ExchangeHome home;
             QVERIFY(home.make());
-            const ExchangeOutcome outcome = exchange::exportDeck(QStringLiteral("Tutor2.vdk"), share.path());
+            QList<qint64> steps;
+            const ExchangeOutcome outcome =
+                exchange::exportDeck(QStringLiteral(" Tutor2.vdk "), share.path(), [&](qint64 done, qint64 total) {
+                    QVERIFY(done <= total);
+                    steps.append(done);
+                });
             QVERIFY2(outcome.ok, qPrintable(outcome.message.text));
+            QCOMPARE(outcome.fileName, QStringLiteral("Tutor2.vdk"));
             exportedPath = outcome.exportedPath;
-            exported = bytesOf(exportedPath);
+            QCOMPARE(exportedPath, share.filePath(QStringLiteral("Tutor2.vdk")));
+            exported = fileBytes(exportedPath);
+            QCOMPARE(exported, fileBytes(paths::deckDatabase(QStringLiteral("Tutor2.vdk"))));
+            QVERIFY(!steps.isEmpty());
+            QCOMPARE(exchangeFiles(), QStringList());
+            QCOMPARE(QDir(share.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Tutor2.vdk"});
         }
         ExchangeHome fresh;
         QVERIFY(fresh.make());
@@ -248,7 +231,7 @@ private slots:
         QCOMPARE(outcome.message.icon, PromptIcon::Information);
         QCOMPARE(outcome.fileName, QStringLiteral("Tutor4.vdk"));
         QCOMPARE(DeckHome::catalogRows(), rowsBefore + QStringList{"Moon Garden=Tutor4.vdk"});
-        QCOMPARE(bytesOf(paths::deckDatabase(QStringLiteral("Tutor4.vdk"))), exported);
+        QCOMPARE(fileBytes(paths::deckDatabase(QStringLiteral("Tutor4.vdk"))), exported);
         Deck deck;
         QVERIFY(deck.open(paths::deckDatabase(QStringLiteral("Tutor4.vdk"))));
         QCOMPARE(deck.header()->password, QStringLiteral("s3cret"));
@@ -260,43 +243,45 @@ private slots:
 
     void import_refusals_data()
     {
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("kind");  // none, bytes, plain, or a copy of deck 2 / default / truncated
+        QTest::addColumn<QString>("extra"); // the bytes written, or SQL run on the copy
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("icon");
         const QString unknown = QString::fromLatin1(exchange::kUnknownStructure);
         const int critical = int(PromptIcon::Critical);
-        QTest::addRow("nothing chosen") << "none" << QString::fromLatin1(exchange::kNotSelected)
+        const QList<std::pair<const char *, std::array<const char *, 2>>> foreign{
+            {"text file", {"bytes", "These are my notes about the cards.\n"}},
+            {"0-byte file", {"bytes", ""}},
+            {"unencrypted SQLite file", {"plain", ""}},
+            {"deck with a trigger",
+             {"copy", "CREATE TRIGGER t AFTER INSERT ON tblCards BEGIN DELETE FROM tblKeywords; END"}},
+            {"deck with a view", {"copy", "CREATE VIEW v AS SELECT * FROM tblCards"}},
+            {"truncated deck", {"truncated", ""}},
+            {"type stamp of another program", {"copy", "UPDATE tblType SET software = 'Cards'"}},
+            {"no type stamp row", {"copy", "DELETE FROM tblType"}},
+        };
+        QTest::addRow("nothing chosen") << "none"
+                                        << "" << QString::fromLatin1(exchange::kNotSelected)
                                         << int(PromptIcon::Information);
-        QTest::addRow("text file") << "text" << unknown << critical;
-        QTest::addRow("0-byte file") << "empty" << unknown << critical;
-        QTest::addRow("unencrypted SQLite file") << "plain" << unknown << critical;
-        QTest::addRow("deck with a trigger") << "trigger" << unknown << critical;
-        QTest::addRow("deck with a view") << "view" << unknown << critical;
-        QTest::addRow("truncated deck") << "truncated" << unknown << critical;
-        QTest::addRow("type stamp of another program") << "stamp" << unknown << critical;
-        QTest::addRow("no type stamp row") << "nostamp" << unknown << critical;
-        QTest::addRow("default deck") << "default" << QString::fromLatin1(exchange::kDefaultNoImport)
+        for (const auto &[row, how] : foreign)
+            QTest::addRow("%s", row) << how[0] << how[1] << unknown << critical;
+        QTest::addRow("default deck") << "default"
+                                      << "" << QString::fromLatin1(exchange::kDefaultNoImport)
                                       << int(PromptIcon::Warning);
     }
 
     void import_refusals()
     {
         QFETCH(QString, kind);
+        QFETCH(QString, extra);
         QFETCH(QString, message);
         QFETCH(int, icon);
         ExchangeHome home;
         QVERIFY(home.make());
         QTemporaryDir outside;
         const QString file = outside.filePath(QStringLiteral("Shared.vdk"));
-        const QString deck2 = paths::deckDatabase(QStringLiteral("Tutor2.vdk"));
-        auto copyDeck2 = [&] { QVERIFY(QFile::copy(deck2, file)); };
-        if (kind == QLatin1String("text")) {
-            QFile text(file);
-            QVERIFY(text.open(QIODevice::WriteOnly));
-            text.write("These are my notes about the cards.\n");
-        } else if (kind == QLatin1String("empty")) {
-            QFile empty(file);
-            QVERIFY(empty.open(QIODevice::WriteOnly));
+        if (kind == QLatin1String("bytes")) {
+            QVERIFY(writeFile(file, extra.toUtf8()));
         } else if (kind == QLatin1String("plain")) {
             sqlite3 *db = nullptr;
             QVERIFY(sqlite3_open(file.toUtf8().constData(), &db) == SQLITE_OK);
@@ -305,28 +290,17 @@ private slots:
             QVERIFY(sqlite3_exec(db, "INSERT INTO tblType VALUES ('Tutor','Tutor',0)", nullptr, nullptr, nullptr) ==
                     SQLITE_OK);
             sqlite3_close(db);
-        } else if (kind == QLatin1String("trigger")) {
-            copyDeck2();
-            QVERIFY(rawExec(file, QStringLiteral("CREATE TRIGGER t AFTER INSERT ON tblCards BEGIN "
-                                                 "DELETE FROM tblKeywords; END")));
-        } else if (kind == QLatin1String("view")) {
-            copyDeck2();
-            QVERIFY(rawExec(file, QStringLiteral("CREATE VIEW v AS SELECT * FROM tblCards")));
-        } else if (kind == QLatin1String("truncated")) {
-            copyDeck2();
+        } else if (kind != QLatin1String("none")) {
+            const bool isDefault = kind == QLatin1String("default");
+            QVERIFY(QFile::copy(
+                paths::deckDatabase(isDefault ? QStringLiteral("Tutor1.vdk") : QStringLiteral("Tutor2.vdk")), file));
             QFile cut(file);
-            QVERIFY(cut.size() > 8192);
-            QVERIFY(cut.resize(cut.size() / 2));
-        } else if (kind == QLatin1String("stamp")) {
-            copyDeck2();
-            QVERIFY(rawExec(file, QStringLiteral("UPDATE tblType SET software = 'Cards'")));
-        } else if (kind == QLatin1String("nostamp")) {
-            copyDeck2();
-            QVERIFY(rawExec(file, QStringLiteral("DELETE FROM tblType")));
-        } else if (kind == QLatin1String("default")) {
-            QVERIFY(QFile::copy(paths::deckDatabase(QStringLiteral("Tutor1.vdk")), file));
+            if (kind == QLatin1String("truncated"))
+                QVERIFY(cut.size() > 8192 && cut.resize(cut.size() / 2));
+            if (!extra.isEmpty())
+                QVERIFY(rawExec(file, extra));
         }
-        const QByteArray fileBefore = bytesOf(file);
+        const QByteArray fileBefore = fileBytes(file);
         const QStringList rowsBefore = DeckHome::catalogRows();
         const QStringList filesBefore = DeckHome::deckFolderFiles();
 
@@ -339,7 +313,7 @@ private slots:
         QCOMPARE(DeckHome::catalogRows(), rowsBefore);
         QCOMPARE(DeckHome::deckFolderFiles(), filesBefore);
         QCOMPARE(exchangeFiles(), QStringList());
-        QCOMPARE(bytesOf(file), fileBefore);
+        QCOMPARE(fileBytes(file), fileBefore);
     }
 
     // The catalog row is the last step: when it cannot be written, the deck
@@ -399,54 +373,6 @@ private slots:
                                                                 "tblCards), (SELECT Type FROM tblType) FROM "
                                                                 "tblDeckNames;")),
                  QStringLiteral("Moon Garden|s3cret|3|Tutor"));
-    }
-
-    // 78 BMP pictures of 1000x1700, about 400 MB: run on demand with
-    // VELMORA_BIG_DECK=1. Prints the time of each direction and the longest
-    // gap between progress calls, in which a window could not paint.
-    void bigDeck_exportsAndImportsWithSteadyProgress()
-    {
-        if (qEnvironmentVariableIsEmpty("VELMORA_BIG_DECK"))
-            QSKIP("set VELMORA_BIG_DECK=1 to run");
-        ExchangeHome home;
-        QVERIFY(home.make());
-        QVERIFY(DeckHome::addDeck(QStringLiteral("Tutor3.vdk"), QStringLiteral("Big"), 0));
-        QImage image(1000, 1700, QImage::Format_RGB888);
-        QList<SampleCard> cards;
-        for (int id = 1; id <= 78; ++id) {
-            image.fill(QColor::fromHsv(id * 4, 200, 200));
-            QByteArray bmp;
-            QBuffer buffer(&bmp);
-            QVERIFY(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "BMP"));
-            SampleCard card = plainCard(id);
-            card.picture = bmp;
-            cards.append(card);
-        }
-        QVERIFY(writeCards(paths::deckDatabase(QStringLiteral("Tutor3.vdk")), cards));
-        cards.clear();
-        QTemporaryDir share;
-        QElapsedTimer clock;
-        qint64 last = 0;
-        qint64 longestGap = 0;
-        int calls = 0;
-        const auto progress = [&](qint64, qint64) {
-            longestGap = std::max(longestGap, clock.elapsed() - last);
-            last = clock.elapsed();
-            ++calls;
-        };
-        clock.start();
-        const ExchangeOutcome exported = exchange::exportDeck(QStringLiteral("Tutor3.vdk"), share.path(), progress);
-        QVERIFY2(exported.ok, qPrintable(exported.message.text));
-        qInfo("export of %lld MB: %lld ms, %d progress calls, longest gap %lld ms",
-              QFileInfo(exported.exportedPath).size() >> 20, clock.elapsed(), calls, longestGap);
-        calls = 0;
-        last = 0;
-        longestGap = 0;
-        clock.restart();
-        const ExchangeOutcome imported = exchange::importDeck(exported.exportedPath, progress);
-        QVERIFY2(imported.ok, qPrintable(imported.message.text));
-        qInfo("import: %lld ms, %d progress calls, longest gap %lld ms", clock.elapsed(), calls, longestGap);
-        QCOMPARE(bytesOf(paths::deckDatabase(imported.fileName)).size(), QFileInfo(exported.exportedPath).size());
     }
 
     void exportMessage_fiveLinesJoinedByCrLf()

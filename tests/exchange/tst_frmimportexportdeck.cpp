@@ -2,8 +2,7 @@
 
 #include "../decks/deckhome.h"
 #include "compose/startscreen.h"
-#include "fakes.h"
-#include "scriptedprompter.h"
+#include "servicesrig.h"
 #include "urlcatcher.h"
 
 #include "app/frmbegin.h"
@@ -41,17 +40,12 @@ struct Shown
     int count = 0;
 };
 
-struct Rig
+// A program folder with its catalog and template, and the services of a window.
+struct Rig : ServicesRig
 {
-    explicit Rig(ScriptedPrompter &prompter)
-        : settings(settingsFolder.filePath(QStringLiteral("settings.conf"))), services{prompter, clock, random,
-                                                                                       settings}
-    {}
-    QTemporaryDir settingsFolder;
-    FixedClock clock;
-    ScriptedRandom random;
-    SettingsStore settings;
-    Services services;
+    Rig() { made = home.make(); }
+    DeckHome home;
+    bool made = false;
 };
 
 void select(QListWidget *list, const QString &text)
@@ -98,19 +92,13 @@ private slots:
         QFETCH(QString, front);
         QFETCH(QString, importTitle);
         QFETCH(QString, importButton);
-        DeckHome home;
-        QVERIFY(home.make());
-        ScriptedPrompter prompter;
-        Rig rig(prompter);
+        Rig rig;
+        QVERIFY(rig.made);
         FrmImportExportDeck screen(rig.services, opener);
         QCOMPARE(screen.windowTitle(), caption);
         QCOMPARE(screen.findChild<QStackedWidget *>()->currentWidget()->objectName(), front);
-        QCOMPARE(screen.exportFrame()->title(), QStringLiteral("Export Deck"));
-        QCOMPARE(screen.exportFrame()->cmdExport->text(), QStringLiteral("E&xport Deck"));
         QCOMPARE(screen.importFrame()->title(), importTitle);
         QCOMPARE(screen.importFrame()->cmdImportDeck->text(), importButton);
-        QCOMPARE(screen.importFrame()->Label1->text(), QStringLiteral("Import From"));
-        QCOMPARE(screen.importFrame()->Label2->text(), QStringLiteral("Import To"));
         // The folder trees start at the root with the home folder open.
         for (FolderTree *tree : {screen.exportFrame()->Dir3, screen.importFrame()->Dir1}) {
             QCOMPARE(tree->folder(), QDir::homePath());
@@ -123,11 +111,8 @@ private slots:
     // screen's Import, are enabled and reach the screen the right way round.
     void openers_areEnabledAndOpenTheirFrame()
     {
-        DeckHome home;
-        QVERIFY(home.make());
-        QVERIFY(home.home->makeRequiredData());
-        ScriptedPrompter prompter;
-        Rig rig(prompter);
+        Rig rig;
+        QVERIFY(rig.made && rig.home.home->makeRequiredData());
         QWidget startScreen;
         FrmDeck manager(rig.services, &startScreen, [](const DeckHandOff &, const QVector<bool> &) { return true; });
         QList<bool> opened;
@@ -150,10 +135,8 @@ private slots:
 
     void everyControl_hasANameAndTakesTheKeyboard()
     {
-        DeckHome home;
-        QVERIFY(home.make());
-        ScriptedPrompter prompter;
-        Rig rig(prompter);
+        Rig rig;
+        QVERIFY(rig.made);
         FrmImportExportDeck screen(rig.services, ExchangeOpener::DeckManagerExport);
         FrmExportMessage message;
         for (QWidget *window : {static_cast<QWidget *>(&screen), static_cast<QWidget *>(&message)}) {
@@ -172,12 +155,9 @@ private slots:
 
     void export_throughTheScreen_showsTheMessageThenRefusesTheSecond()
     {
-        DeckHome home;
-        QVERIFY(home.make());
-        QVERIFY(DeckHome::addDeck(QStringLiteral("Tutor2.vdk"), QStringLiteral("Mine"), 1));
+        Rig rig;
+        QVERIFY(rig.made && DeckHome::addDeck(QStringLiteral("Tutor2.vdk"), QStringLiteral("Mine"), 1));
         QTemporaryDir destination;
-        ScriptedPrompter prompter;
-        Rig rig(prompter);
         Shown shown;
         FrmImportExportDeck screen(rig.services, ExchangeOpener::DeckManagerExport, nullptr,
                                    [&](QWidget *, const QString &fileName, const QString &path) {
@@ -191,7 +171,7 @@ private slots:
         frame->Dir3->setFolder(destination.path());
         QCOMPARE(frame->File3->count(), 0);
         QTest::mouseClick(frame->cmdExport, Qt::LeftButton);
-        QCOMPARE(prompter.messageTexts(), QStringList());
+        QCOMPARE(rig.prompter.messageTexts(), QStringList());
         QCOMPARE(shown.count, 1);
         QCOMPARE(shown.fileName, QStringLiteral("Tutor2.vdk"));
         QCOMPARE(shown.path, destination.filePath(QStringLiteral("Tutor2.vdk")));
@@ -200,35 +180,29 @@ private slots:
 
         QTest::mouseClick(frame->cmdExport, Qt::LeftButton);
         QCOMPARE(shown.count, 1);
-        QCOMPARE(prompter.messageTexts(), QStringList{QString::fromLatin1(exchange::kTwice)});
-        QCOMPARE(prompter.messages().first().icon, PromptIcon::Critical);
+        QCOMPARE(rig.prompter.messageTexts(), QStringList{QString::fromLatin1(exchange::kTwice)});
+        QCOMPARE(rig.prompter.messages().first().icon, PromptIcon::Critical);
     }
 
     void export_notOpenedForExport_doesNothing()
     {
-        DeckHome home;
-        QVERIFY(home.make());
-        QVERIFY(DeckHome::addDeck(QStringLiteral("Tutor2.vdk"), QStringLiteral("Mine"), 1));
-        ScriptedPrompter prompter;
-        Rig rig(prompter);
+        Rig rig;
+        QVERIFY(rig.made && DeckHome::addDeck(QStringLiteral("Tutor2.vdk"), QStringLiteral("Mine"), 1));
         int shown = 0;
         FrmImportExportDeck screen(rig.services, ExchangeOpener::StartScreenImport, nullptr,
                                    [&](QWidget *, const QString &, const QString &) { ++shown; });
         screen.cmdExport_Click();
         QCOMPARE(shown, 0);
-        QCOMPARE(prompter.records().size(), 0);
+        QCOMPARE(rig.prompter.records().size(), 0);
     }
 
     void import_throughTheScreen_addsTheDeckAndSaysSo()
     {
-        DeckHome home;
-        QVERIFY(home.make());
-        QVERIFY(DeckHome::addDeck(QStringLiteral("Tutor2.vdk"), QStringLiteral("Mine"), 1));
+        Rig rig;
+        QVERIFY(rig.made && DeckHome::addDeck(QStringLiteral("Tutor2.vdk"), QStringLiteral("Mine"), 1));
         QTemporaryDir outside;
         QVERIFY(QFile::copy(paths::deckDatabase(QStringLiteral("Tutor2.vdk")),
                             outside.filePath(QStringLiteral("From a friend with a rather long file name.vdk"))));
-        ScriptedPrompter prompter;
-        Rig rig(prompter);
         FrmImportExportDeck screen(rig.services, ExchangeOpener::StartScreenImport);
         screen.show();
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -237,7 +211,7 @@ private slots:
         select(frame->File1, QStringLiteral("From a friend with a rather long file name.vdk"));
         QTest::mouseClick(frame->cmdImportDeck, Qt::LeftButton);
         QCOMPARE(
-            prompter.messageTexts(),
+            rig.prompter.messageTexts(),
             QStringList{QStringLiteral("Tarot Learning Deck Imported Successfully\r\nPlease Restart Velmora Now")});
         QCOMPARE(DeckHome::catalogRows().last(), QStringLiteral("Mine=Tutor3.vdk"));
     }

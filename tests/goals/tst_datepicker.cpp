@@ -22,8 +22,6 @@ void TstDatePicker::value_isReadFromTheThreeLists()
 {
     DatePicker picker(QDate(2026, 12, 6));
     QCOMPARE(picker.value(), QDate(2026, 12, 6));
-    QCOMPARE(picker.dayList()->count(), 31);
-    QCOMPARE(picker.yearList()->count(), 120);
     picker.dayList()->setCurrentIndex(picker.dayList()->findText(QStringLiteral("5")));
     picker.monthList()->setCurrentIndex(picker.monthList()->findText(QStringLiteral("March")));
     picker.yearList()->setCurrentIndex(picker.yearList()->findText(QStringLiteral("2009")));

@@ -1,5 +1,5 @@
-#include "fakes.h"
-#include "scriptedprompter.h"
+#include "filebytes.h"
+#include "servicesrig.h"
 #include "testhome.h"
 
 #include "app/services.h"
@@ -31,15 +31,13 @@ QString line(const QString &name, const QString &start, const QString &end, bool
 }
 
 // A program folder, the services and a goals page as the main window holds it.
-struct Fixture
+struct Fixture : ServicesRig
 {
     explicit Fixture(const QByteArray &goalsFile = {}, bool withFile = true)
     {
-        if (withFile) {
-            QFile file(home.filePath(QStringLiteral("goals.txt")));
-            if (file.open(QIODevice::WriteOnly))
-                file.write(goalsFile);
-        }
+        clock.set(QDateTime(QDate(2009, 3, 11), QTime(9, 0)));
+        if (withFile && !writeFile(home.filePath(QStringLiteral("goals.txt")), goalsFile))
+            qFatal("the goals file was not written");
     }
 
     void open()
@@ -70,16 +68,10 @@ struct Fixture
     void click(const QString &button) const { control<QPushButton>(button)->click(); }
     QByteArray fileBytes(const QString &name = QStringLiteral("goals.txt")) const
     {
-        QFile file(home.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return test::fileBytes(home.filePath(name));
     }
 
     TestHome home;
-    ScriptedPrompter prompter;
-    FixedClock clock{QDateTime(QDate(2009, 3, 11), QTime(9, 0))};
-    ScriptedRandom random;
-    SettingsStore settings{home.filePath(QStringLiteral("velmora.conf"))};
-    Services services{prompter, clock, random, settings};
     QWidget window;
     std::unique_ptr<GoalsController> controller;
 };

@@ -1,3 +1,5 @@
+#include "filebytes.h"
+
 #include "goals/goalsfile.h"
 
 #include <QElapsedTimer>
@@ -6,25 +8,14 @@
 #include <QtTest>
 
 using namespace velmora::goals;
+using velmora::test::fileBytes;
+using velmora::test::writeFile;
 
 namespace {
 
 GoalRecord goal(const QString &name, const QString &description = {}, bool achieved = false, qint16 percentage = 0)
 {
     return {name, QDate(2009, 3, 1), QDate(2009, 4, 15), description, achieved, percentage};
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 } // namespace
@@ -156,7 +147,7 @@ void TstGoalsFile::writeExcept_leavesOutIndexesAndAbsentTableTouchesNothing()
     QVERIFY(writeGoals(path, table, {0, 1, 2}).written);
     QCOMPARE(fileBytes(path), QByteArray());
 
-    putFile(path, "kept");
+    QVERIFY(writeFile(path, "kept"));
     const WriteOutcome absent = writeGoals(path, {});
     QVERIFY(!absent.written && !absent.failed());
     QCOMPARE(fileBytes(path), QByteArray("kept"));
@@ -208,7 +199,7 @@ void TstGoalsFile::hugeOrRandomInput_endsQuickly()
     QFETCH(int, goals);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("goals.txt"));
-    putFile(path, text);
+    QVERIFY(writeFile(path, text));
     QElapsedTimer timer;
     timer.start();
     const ReadOutcome read = readGoals(path);

@@ -1,3 +1,4 @@
+#include "filebytes.h"
 #include "sampledeck.h"
 #include "testhome.h"
 
@@ -108,9 +109,7 @@ void TstDeckChecks::keywordChecks()
 
     const QString path = paths::deckDatabase(QStringLiteral("Tutor2.vdk"));
     if (change == QLatin1String("damaged")) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(4096, 'x'));
+        QVERIFY(writeFile(path, QByteArray(4096, 'x')));
     } else {
         QVERIFY(home_->createDeck(QStringLiteral("tutor/Tutor2.vdk")));
         QVERIFY(writeCards(path, fullDeck(QSize(4, 4)).mid(0, 3)));

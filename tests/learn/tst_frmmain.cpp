@@ -1,6 +1,5 @@
-#include "fakes.h"
 #include "sampledeck.h"
-#include "scriptedprompter.h"
+#include "servicesrig.h"
 #include "testhome.h"
 #include "windowprobe.h"
 
@@ -74,7 +73,6 @@ private slots:
     void memorize_nextAndPreviousStopAtBothEnds();
     void memorize_emptySelection_showsNothingAndCannotMove();
     void tabs_followThePracticeAndTheTabOnScreenStaysEnabled();
-    void opening_leavesTheShowingToTheOpener();
     void strangeNames_showAsPlainTextAndNeverWidenTheWindow();
     void controls_allHaveAccessibleNames();
 
@@ -102,12 +100,7 @@ private:
 
     std::unique_ptr<TestHome> home_;
     QList<SampleCard> classic_;
-    std::unique_ptr<QTemporaryDir> settingsDir_;
-    std::unique_ptr<SettingsStore> settings_;
-    ScriptedPrompter prompter_;
-    FixedClock clock_;
-    ScriptedRandom random_;
-    std::unique_ptr<Services> services_;
+    std::unique_ptr<ServicesRig> rig_;
     std::unique_ptr<FrmMain> window_;
 };
 
@@ -149,22 +142,18 @@ void TstFrmMain::initTestCase()
 
 void TstFrmMain::init()
 {
-    settingsDir_ = std::make_unique<QTemporaryDir>();
-    settings_ = std::make_unique<SettingsStore>(settingsDir_->filePath(QStringLiteral("velmora.conf")));
-    prompter_.clear();
-    services_ = std::make_unique<Services>(Services{prompter_, clock_, random_, *settings_});
+    rig_ = std::make_unique<ServicesRig>();
 }
 
 void TstFrmMain::cleanup()
 {
     window_.reset();
-    services_.reset();
-    settings_.reset();
+    rig_.reset();
 }
 
 FrmMain &TstFrmMain::openWindow()
 {
-    window_ = std::make_unique<FrmMain>(*services_);
+    window_ = std::make_unique<FrmMain>(rig_->services);
     if (!showWindow(*window_))
         qFatal("the window did not open");
     return *window_;
@@ -191,7 +180,7 @@ void TstFrmMain::opening_listsDecksUnselectedOnTheSettingsTab()
     QCOMPARE(list->currentIndex(), -1);
     QCOMPARE(tabs()->currentIndex(), int(TabSettings));
     QCOMPARE(tabState(), QStringLiteral("000"));
-    QVERIFY(prompter_.records().isEmpty());
+    QVERIFY(rig_->prompter.records().isEmpty());
     // The first tab is the goal list.
     QVERIFY(qobject_cast<goals::GoalsPage *>(tabs()->widget(TabGoals)));
 }
@@ -201,12 +190,12 @@ void TstFrmMain::opening_withoutDefaultDeck_tellsAndStops()
     TestHome bare;
     bare.makeFolders();
     QVERIFY(bare.createCatalog());
-    settings_->setValue(QStringLiteral("TestType"), QStringLiteral("0"));
+    rig_->settings.setValue(QStringLiteral("TestType"), QStringLiteral("0"));
 
-    FrmMain window(*services_);
+    FrmMain window(rig_->services);
     QVERIFY(window.load() == Opening::Refused);
-    QCOMPARE(prompter_.messages().size(), 1);
-    const Prompt prompt = prompter_.messages().first();
+    QCOMPARE(rig_->prompter.messages().size(), 1);
+    const Prompt prompt = rig_->prompter.messages().first();
     QCOMPARE(prompt.text, QStringLiteral("Required files missing. Please reinstall Velmora"));
     QVERIFY(prompt.title == "ERROR !" && prompt.icon == PromptIcon::Critical && prompt.buttons == PromptButtons::Ok);
     // The options were never loaded and no tab was chosen.
@@ -247,7 +236,7 @@ void TstFrmMain::loadTestSettings_runsTheReactionsOfEachChange()
     QFETCH(int, difficulty);
     QFETCH(QVector<int>, groups);
     for (const QString &pair : stored)
-        settings_->setValue(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
+        rig_->settings.setValue(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
 
     FrmMain &window = openWindow();
     QString checked;
@@ -298,8 +287,8 @@ void TstFrmMain::savedSettings_areLoadedByTheNextWindow()
     for (const char *name : {"chkMajor", "chkGroup2", "optTestType0", "optDifficulty1"})
         clickBox(QLatin1String(name));
     click("cmdSaveSettings");
-    QVERIFY(prompter_.records().isEmpty());
-    SettingsStore reread(settingsDir_->filePath(QStringLiteral("velmora.conf")));
+    QVERIFY(rig_->prompter.records().isEmpty());
+    SettingsStore reread(rig_->settingsPath());
     QCOMPARE(reread.value(QStringLiteral("RunAtSysTray")), QStringLiteral("False"));
 
     window_.reset();
@@ -317,16 +306,16 @@ void TstFrmMain::choosingDeck_refusedEntryFallsBackToTheFirstWithoutLooping()
 {
     openWindow();
     choose(Broken);
-    QCOMPARE(prompter_.messageTexts(), QStringList{designingIncompleteMessage(QStringLiteral("Broken"))});
-    QVERIFY(prompter_.messages().first().icon == PromptIcon::Critical &&
-            prompter_.messages().first().title == "Velmora");
+    QCOMPARE(rig_->prompter.messageTexts(), QStringList{designingIncompleteMessage(QStringLiteral("Broken"))});
+    QVERIFY(rig_->prompter.messages().first().icon == PromptIcon::Critical &&
+            rig_->prompter.messages().first().title == "Velmora");
     QCOMPARE(child<QComboBox>(QStringLiteral("cboTutors"))->currentIndex(), 0);
 
     // A refused later entry falls back to the first, which is checked once in turn.
-    prompter_.clear();
+    rig_->prompter.clear();
     choose(TwinRefused);
-    QCOMPARE(prompter_.messageTexts(), (QStringList{designingIncompleteMessage(QStringLiteral("Twin")),
-                                                    designingIncompleteMessage(QStringLiteral("Broken"))}));
+    QCOMPARE(rig_->prompter.messageTexts(), (QStringList{designingIncompleteMessage(QStringLiteral("Twin")),
+                                                         designingIncompleteMessage(QStringLiteral("Broken"))}));
     QCOMPARE(child<QComboBox>(QStringLiteral("cboTutors"))->currentIndex(), 0);
 }
 
@@ -362,8 +351,9 @@ void TstFrmMain::practice_refusedWithTheMessageOfItsCause()
         clickBox(QStringLiteral("chkMinor"));
     }
     click(test ? "cmdStartTest2" : "cmdSetOption");
-    QCOMPARE(prompter_.messageTexts(), QStringList{text});
-    QVERIFY(int(prompter_.messages().first().icon) == icon && prompter_.messages().first().title == "Velmora");
+    QCOMPARE(rig_->prompter.messageTexts(), QStringList{text});
+    QVERIFY(int(rig_->prompter.messages().first().icon) == icon &&
+            rig_->prompter.messages().first().title == "Velmora");
     QCOMPARE(tabs()->currentIndex(), int(TabSettings));
     QCOMPARE(tabState(), QStringLiteral("000"));
     QVERIFY(window_->cardSet().isEmpty());
@@ -378,7 +368,7 @@ void TstFrmMain::practice_refusalKeepsThePreviousPractice()
     QVERIFY(!window.CheckAndOpenSelectedDeck(PracticeWording::Memorize));
     child<QComboBox>(QStringLiteral("cboTutors"))->setCurrentIndex(Holey);
     QVERIFY(!window.CheckAndOpenSelectedDeck(PracticeWording::Test));
-    QCOMPARE(prompter_.messages().size(), 2);
+    QCOMPARE(rig_->prompter.messages().size(), 2);
     QCOMPARE(window.cardSet().size(), 78);
     QCOMPARE(window.cardSet().last().name, QStringLiteral("Swords 14"));
 }
@@ -391,7 +381,7 @@ void TstFrmMain::practice_twoDecksOfOneName_opensTheFirstRow()
     QCOMPARE(child<QComboBox>(QStringLiteral("cboTutors"))->currentIndex(), int(TwinComplete));
     // ... but the name opens the first.
     click("cmdSetOption");
-    QVERIFY(prompter_.records().isEmpty());
+    QVERIFY(rig_->prompter.records().isEmpty());
     QCOMPARE(memorizeState(), QStringLiteral("First twin Major 1 < >"));
 }
 
@@ -402,7 +392,7 @@ void TstFrmMain::memorize_showsEachCardWithItsPictures()
     openWindow();
     choose(Classic);
     click("cmdSetOption");
-    QVERIFY(prompter_.records().isEmpty());
+    QVERIFY(rig_->prompter.records().isEmpty());
     QCOMPARE(tabs()->currentIndex(), int(TabMemorize));
     QCOMPARE(memorizeState(), QStringLiteral("Major 1 < >"));
     // Every slot leaves its separator, the last one too.
@@ -488,7 +478,7 @@ void TstFrmMain::memorize_emptySelection_showsNothingAndCannotMove()
     clickBox(QStringLiteral("chkMinor"));
     clickBox(QStringLiteral("chkMajor"));
     click("cmdSetOption");
-    QVERIFY(prompter_.records().isEmpty());
+    QVERIFY(rig_->prompter.records().isEmpty());
     QCOMPARE(tabs()->currentIndex(), int(TabMemorize));
     QCOMPARE(window_->cardSet().size(), 0);
     QCOMPARE(memorizeState(), QString());
@@ -508,8 +498,6 @@ void TstFrmMain::tabs_followThePracticeAndTheTabOnScreenStaysEnabled()
     QVERIFY(bar);
     const auto clickTab = [bar](int tab) { QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center()); };
 
-    clickTab(TabMemorize);
-    QCOMPARE(tabs()->currentIndex(), int(TabSettings));
     choose(Classic);
     click("cmdSetOption");
     QCOMPARE(tabs()->currentIndex(), int(TabMemorize));
@@ -534,18 +522,10 @@ void TstFrmMain::tabs_followThePracticeAndTheTabOnScreenStaysEnabled()
     QCOMPARE(tabState(), QStringLiteral("100"));
     window_->findChild<QAction *>(QStringLiteral("mnuTabGoals"))->trigger();
     QCOMPARE(tabs()->currentIndex(), int(TabGoals));
-    QVERIFY(prompter_.records().isEmpty());
+    QVERIFY(rig_->prompter.records().isEmpty());
 }
 
-// ---------------------------------------------------------------- opening, names, accessibility
-
-void TstFrmMain::opening_leavesTheShowingToTheOpener()
-{
-    FrmMain window(*services_);
-    QVERIFY(window.load() == Opening::Show);
-    QVERIFY(!window.isVisible());
-    QCOMPARE(window.currentTab(), int(TabSettings));
-}
+// ---------------------------------------------------------------- names and accessibility
 
 void TstFrmMain::strangeNames_showAsPlainTextAndNeverWidenTheWindow()
 {
@@ -562,7 +542,7 @@ void TstFrmMain::strangeNames_showAsPlainTextAndNeverWidenTheWindow()
         QVERIFY(window_->minimumSizeHint().width() <= width);
         click("cmdNext");
     }
-    QVERIFY(prompter_.records().isEmpty());
+    QVERIFY(rig_->prompter.records().isEmpty());
 }
 
 void TstFrmMain::controls_allHaveAccessibleNames()

@@ -1,5 +1,6 @@
 #include "compose/startscreen.h"
 #include "fakes.h"
+#include "filebytes.h"
 #include "sampledeck.h"
 #include "scriptedprompter.h"
 #include "testhome.h"
@@ -68,6 +69,7 @@ private:
     // The window on the settings tab with the 14 Cups chosen.
     void openWindow(int testType, int level);
     FrmMain *openFromStartScreen();
+    static FrmMain *visibleMain();
     // Answers the question on screen, right or with one keyword / the option
     // wrong; returns the score that should earn.
     int answer(bool right);
@@ -176,9 +178,14 @@ FrmMain *TstFrmMainTest::openFromStartScreen()
         qFatal("the start screen did not load");
     begin_->show();
     QTest::mouseClick(begin_->findChild<QPushButton *>(QStringLiteral("cmdTarot")), Qt::LeftButton);
+    return window_ = visibleMain();
+}
+
+FrmMain *TstFrmMainTest::visibleMain()
+{
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (auto *main = qobject_cast<FrmMain *>(widget); main && main->isVisible())
-            return window_ = main;
+            return main;
     }
     return nullptr;
 }
@@ -302,9 +309,7 @@ void TstFrmMainTest::wholeTest()
     prompter_.queueFileName(path);
     QTest::mouseClick(button(QStringLiteral("Command5")), Qt::LeftButton);
     QCOMPARE(prompter_.records().size(), 1);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), (report + QStringLiteral("\r\n")).toUtf8());
+    QCOMPARE(fileBytes(path), (report + QStringLiteral("\r\n")).toUtf8());
 }
 
 // ---------------------------------------------------------------- reactions and tabs
@@ -449,11 +454,7 @@ void TstFrmMainTest::startScreen_opensTheWindowAndBackReturns()
 
     // Opened again, the window comes back where it was.
     QTest::mouseClick(begin_->findChild<QPushButton *>(QStringLiteral("cmdTarot")), Qt::LeftButton);
-    FrmMain *again = nullptr;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *found = qobject_cast<FrmMain *>(widget); found && found->isVisible())
-            again = found;
-    }
+    FrmMain *again = visibleMain();
     QVERIFY(again);
     QCOMPARE(again->geometry(), where);
 }

@@ -1,11 +1,7 @@
-#include "fakes.h"
-#include "sampledeck.h"
+#include "filebytes.h"
 #include "scriptedprompter.h"
-#include "testhome.h"
 
 #include "learn/testreport.h"
-#include "store/deck.h"
-#include "store/paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,12 +19,6 @@ namespace {
 QString blanks(int count)
 {
     return QString(count, QLatin1Char(' '));
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 ReportInput input(TestType type, QVector<ReportQuestion> questions, int keywordsToChoose, int questionCount)
@@ -51,7 +41,6 @@ class TestReportTest : public QObject
 private slots:
     void questionLine_padsNamesToTheResultColumn();
     void oneQuestionReport_hasEveryPartInOrder();
-    void finishedRun_reportsCardNamesFromTheDeck();
     void save_asksForATextFileAndReplacesItWithUtf8();
     void failedWrite_isToldAndNotSuccess_data();
     void failedWrite_isToldAndNotSuccess();
@@ -118,44 +107,6 @@ void TestReportTest::oneQuestionReport_hasEveryPartInOrder()
     QCOMPARE(buildTestReport(in).correctTotal, 3);
 }
 
-void TestReportTest::finishedRun_reportsCardNamesFromTheDeck()
-{
-    test::TestHome home;
-    home.makeFolders();
-    Deck deck;
-    QVector<test::SampleCard> rows;
-    for (int id = 1; id <= 12; ++id)
-        rows.append(test::plainCard(id, id <= 10 ? 0 : 1));
-    rows[3].name = QStringLiteral("Ten of Pentacles and a Name Far Too Long");
-    QVERIFY(home.createDeck(QStringLiteral("tutor/Tutor1.vdk")) && deck.open(paths::defaultDeck(), Access::ReadWrite) &&
-            test::addCards(deck, rows));
-    const QVector<Card> cards = deck.cardsInGroups({0}).value_or(QVector<Card>());
-    QCOMPARE(cards.size(), 10);
-
-    StdRandomSource random;
-    TestRun run(random);
-    run.start(test::FixedClock());
-    PressOutcome last;
-    const auto allRight = [&last] {
-        TestAnswer answer;
-        for (int slot : last.keywords ? last.keywords->correctSlots : QVector<int>())
-            answer.checkedKeywords[std::size_t(slot)] = true;
-        return answer;
-    };
-    while ((last = run.press(cards, deck, TestOptions{TestType::Keywords, 2, true}, allRight)).kind ==
-           PressOutcome::Kind::Question) {
-    }
-
-    const TestReport report = writeTestReport(run, deck, TestType::Keywords);
-    QCOMPARE(report.summary, QStringLiteral("70/70 choice(s) from 10 questions were correct"));
-    QStringList expected = report.text.split(QStringLiteral("\r\n")).mid(0, 3);
-    for (int i = 0; i < 10; ++i)
-        expected.append(reportQuestionLine(i + 1, ReportQuestion{rows[run.askedCardIds()[i] - 1].name, false, 7},
-                                           TestType::Keywords, 7));
-    expected << QString(64, QLatin1Char('_')) << report.summary;
-    QCOMPARE(report.text.split(QStringLiteral("\r\n")), expected);
-}
-
 void TestReportTest::save_asksForATextFileAndReplacesItWithUtf8()
 {
     QTemporaryDir dir;
@@ -176,8 +127,8 @@ void TestReportTest::save_asksForATextFileAndReplacesItWithUtf8()
     const QString text =
         reportQuestionLine(1, ReportQuestion{QStringLiteral("Ässet d’Épées"), true, 1}, TestType::Description, 0);
     QVERIFY(saveTestReport(prompter, text));
-    QCOMPARE(readAll(path), QByteArray("01.      \xC3\x84sset d\xE2\x80\x99\xC3\x89p\xC3\xA9\x65s (Reversed)") +
-                                QByteArray(12, ' ') + "Correct\r\n");
+    QCOMPARE(test::fileBytes(path), QByteArray("01.      \xC3\x84sset d\xE2\x80\x99\xC3\x89p\xC3\xA9\x65s (Reversed)") +
+                                        QByteArray(12, ' ') + "Correct\r\n");
     QVERIFY(prompter.messages().isEmpty());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("report.txt")});
 
@@ -234,7 +185,7 @@ void TestReportTest::readOnlyFolder_isToldAndKeepsTheOldFile()
     QVERIFY(!saveTestReport(prompter, QStringLiteral("second")));
     QCOMPARE(prompter.messages().size(), 1);
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QCOMPARE(readAll(path), QByteArray("first\r\n"));
+    QCOMPARE(test::fileBytes(path), QByteArray("first\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestReportTest)

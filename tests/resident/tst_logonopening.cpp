@@ -1,6 +1,5 @@
 #include "compose/startscreen.h"
-#include "fakes.h"
-#include "scriptedprompter.h"
+#include "servicesrig.h"
 #include "testhome.h"
 
 #include "app/frmbegin.h"
@@ -39,9 +38,9 @@ private slots:
         QVERIFY(home_.createCatalog() && home_.createDeck(QStringLiteral("tutor.vdk")) &&
                 home_.createDeck(QStringLiteral("tutor/Tutor1.vdk")));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home_.filePath(QStringLiteral("config"))));
-        SetStartupEntry(prompter_, applicationName(), QCoreApplication::applicationDirPath(), true);
+        SetStartupEntry(rig_.prompter, applicationName(), QCoreApplication::applicationDirPath(), true);
         QVERIFY(StartupEntryExists(applicationName()));
-        settings_.setValue(QStringLiteral("RunAtSysTray"), QStringLiteral("True"));
+        rig_.settings.setValue(QStringLiteral("RunAtSysTray"), QStringLiteral("True"));
         qApp->installEventFilter(this);
     }
 
@@ -57,8 +56,8 @@ private slots:
     {
         QFETCH(bool, tray);
         ResidentController::setTrayAvailable(tray);
-        FrmBegin begin(services_);
-        offerWindowsFromStartScreen(begin, services_);
+        FrmBegin begin(rig_.services);
+        offerWindowsFromStartScreen(begin, rig_.services);
         QVERIFY(begin.Form_Load());
         for (int opening = 0; opening < 2; ++opening) {
             begin.show();
@@ -76,17 +75,13 @@ private slots:
             QCOMPARE(main->isVisible(), !tray);
             QVERIFY(main->isMinimized());
             QCOMPARE(mainShows_, tray ? 0 : 1);
-            QVERIFY(prompter_.records().isEmpty());
+            QVERIFY(rig_.prompter.records().isEmpty());
         }
     }
 
 private:
     test::TestHome home_;
-    test::ScriptedPrompter prompter_;
-    test::FixedClock clock_;
-    test::ScriptedRandom random_;
-    SettingsStore settings_{home_.filePath(QStringLiteral("velmora.conf"))};
-    Services services_{prompter_, clock_, random_, settings_};
+    test::ServicesRig rig_;
     int mainShows_ = 0;
 };
 

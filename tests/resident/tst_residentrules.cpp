@@ -62,25 +62,24 @@ private slots:
         QTest::addColumn<bool>("boxTicked");
         QTest::addColumn<WindowPlacement>("placement");
 
-        const QStringList atLogon{"/STARTUP"};
-        QTest::addRow("no entry, nothing stored")
-            << false << QString() << QStringList{} << true << false << false << false << WindowPlacement::Shown;
-        QTest::addRow("no entry, True stored, at logon")
-            << false << QStringLiteral("True") << atLogon << true << false << false << false << WindowPlacement::Shown;
-        QTest::addRow("entry, absent setting")
-            << true << QString() << atLogon << true << true << true << false << WindowPlacement::Shown;
-        QTest::addRow("entry, False") << true << QStringLiteral("False") << atLogon << true << true << true << false
-                                      << WindowPlacement::Shown;
-        QTest::addRow("entry, true lower case")
-            << true << QStringLiteral("true") << atLogon << true << true << true << false << WindowPlacement::Shown;
-        QTest::addRow("entry, True, not at logon") << true << QStringLiteral("True") << QStringList{} << true << true
-                                                   << true << true << WindowPlacement::Shown;
-        QTest::addRow("entry, True, lower-case switch") << true << QStringLiteral("True") << QStringList{"/startup"}
-                                                        << true << true << true << true << WindowPlacement::Shown;
-        QTest::addRow("entry, True, at logon")
-            << true << QStringLiteral("True") << atLogon << true << true << true << true << WindowPlacement::InTray;
-        QTest::addRow("entry, True, at logon, no tray")
-            << true << QStringLiteral("True") << atLogon << false << true << true << true << WindowPlacement::Minimised;
+        // stored: nullptr for absent; switch: the one argument, if any.
+        const auto row = [](const char *tag, bool entry, const char *stored, const char *sw, bool tray, bool run,
+                            bool enabled, bool ticked, WindowPlacement placement) {
+            QTest::addRow("%s", tag) << entry << (stored ? QString::fromLatin1(stored) : QString())
+                                     << (sw ? QStringList{QString::fromLatin1(sw)} : QStringList()) << tray << run
+                                     << enabled << ticked << placement;
+        };
+        const auto shown = WindowPlacement::Shown;
+        row("no entry, nothing stored", false, nullptr, nullptr, true, false, false, false, shown);
+        row("no entry, True stored, at logon", false, "True", "/STARTUP", true, false, false, false, shown);
+        row("entry, absent setting", true, nullptr, "/STARTUP", true, true, true, false, shown);
+        row("entry, False", true, "False", "/STARTUP", true, true, true, false, shown);
+        row("entry, true lower case", true, "true", "/STARTUP", true, true, true, false, shown);
+        row("entry, True, not at logon", true, "True", nullptr, true, true, true, true, shown);
+        row("entry, True, lower-case switch", true, "True", "/startup", true, true, true, true, shown);
+        row("entry, True, at logon", true, "True", "/STARTUP", true, true, true, true, WindowPlacement::InTray);
+        row("entry, True, at logon, no tray", true, "True", "/STARTUP", false, true, true, true,
+            WindowPlacement::Minimised);
     }
     void opening()
     {

@@ -1,3 +1,4 @@
+#include "filebytes.h"
 #include "scriptedprompter.h"
 
 #include "app/prompter.h"
@@ -16,18 +17,6 @@
 using namespace velmora;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QString expectedFailure(int error, const char *what)
 {
@@ -99,7 +88,7 @@ private slots:
     {
         SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt/velmora"), true);
         QVERIFY(prompter_->records().isEmpty());
-        const QByteArray text = readAll(startupEntryPath(QStringLiteral("velmora")));
+        const QByteArray text = test::fileBytes(startupEntryPath(QStringLiteral("velmora")));
         QCOMPARE(text, QByteArray("[Desktop Entry]\n"
                                   "Type=Application\n"
                                   "Name=Velmora\n"
@@ -111,7 +100,7 @@ private slots:
 
         // Written again after the folder moved, the entry names the new one only.
         SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/new/place"), true);
-        const QByteArray moved = readAll(startupEntryPath(QStringLiteral("velmora")));
+        const QByteArray moved = test::fileBytes(startupEntryPath(QStringLiteral("velmora")));
         QVERIFY(moved.contains("Exec=\"/new/place/velmora\" /STARTUP\n"));
         QVERIFY(!moved.contains("/opt/velmora"));
         QCOMPARE(QDir(autostartFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{"velmora.desktop"});
@@ -136,8 +125,7 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(bool, exists);
-        QVERIFY(QDir().mkpath(autostartFolder()));
-        QVERIFY(writeFile(startupEntryPath(QStringLiteral("velmora")), text));
+        QVERIFY(test::writeFile(startupEntryPath(QStringLiteral("velmora")), text));
         QCOMPARE(StartupEntryExists(QStringLiteral("velmora")), exists);
         // Written over, whatever it held, the entry exists.
         SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt"), true);
@@ -167,8 +155,7 @@ private slots:
         QFETCH(QString, fileInTheWay);
         QFETCH(int, error);
         const QString path = home_->filePath(fileInTheWay);
-        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-        QVERIFY(writeFile(path, "not a folder"));
+        QVERIFY(test::writeFile(path, "not a folder"));
         SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt"), true);
         const QList<Prompt> prompts = prompter_->messages();
         QCOMPARE(prompts.size(), 1);
@@ -176,7 +163,7 @@ private slots:
         QCOMPARE(prompts[0].icon, PromptIcon::None);
         QCOMPARE(prompts[0].buttons, PromptButtons::Ok);
         QCOMPARE(prompts[0].title, QStringLiteral("Velmora"));
-        QCOMPARE(readAll(path), QByteArray("not a folder"));
+        QCOMPARE(test::fileBytes(path), QByteArray("not a folder"));
 
         prompter_->clear();
         SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt"), false);
@@ -197,7 +184,7 @@ private slots:
     void writeFails_saysSettingKey_keepsTheOldEntry()
     {
         SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/old/place"), true);
-        const QByteArray before = readAll(startupEntryPath(QStringLiteral("velmora")));
+        const QByteArray before = test::fileBytes(startupEntryPath(QStringLiteral("velmora")));
 
         struct sigaction ignore = {};
         struct sigaction previous = {};
@@ -213,7 +200,7 @@ private slots:
 
         QCOMPARE(prompter_->messageTexts(), QStringList{expectedFailure(EFBIG, " setting key")});
         QCOMPARE(prompter_->messages()[0].icon, PromptIcon::None);
-        QCOMPARE(readAll(startupEntryPath(QStringLiteral("velmora"))), before);
+        QCOMPARE(test::fileBytes(startupEntryPath(QStringLiteral("velmora"))), before);
         QCOMPARE(QDir(autostartFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{"velmora.desktop"});
     }
 
