@@ -191,6 +191,10 @@ void FrmLoadPictures::savePictures()
     failures_.clear();
     progress_ = new QProgressDialog(this);
     progress_->setObjectName(QStringLiteral("progressSaving"));
+    // The label names picture files, which are shown as they are named.
+    auto *label = new QLabel(progress_);
+    label->setTextFormat(Qt::PlainText);
+    progress_->setLabel(label);
     progress_->setWindowTitle(QString::fromLatin1(kWindowCaption));
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setRange(0, int(targets_.size()));
@@ -212,8 +216,9 @@ void FrmLoadPictures::storeNext()
     }
     const int card = targets_[next_];
     const QString path = choice_.files().at(next_);
-    progress_->setLabelText(
-        QStringLiteral("Card %1 of %2: %3").arg(next_ + 1).arg(targets_.size()).arg(QFileInfo(path).fileName()));
+    // A long file name is shortened in the middle rather than widening the dialog.
+    const QString name = progress_->fontMetrics().elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, 320);
+    progress_->setLabelText(QStringLiteral("Card %1 of %2: %3").arg(next_ + 1).arg(targets_.size()).arg(name));
     PictureFile file = readPictureFile(path);
     if (file.image.isNull()) {
         failures_.append(file.error);
