@@ -22,6 +22,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace velmora {
 
 QColor cardListColour(bool saved)
@@ -48,6 +50,7 @@ CardListPage::CardListPage(QWidget *parent) : QWidget(parent)
     lstPictures->setRootIsDecorated(false);
     lstPictures->setUniformRowHeights(true);
     lstPictures->header()->setStretchLastSection(true);
+    lstPictures->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstPictures->setAccessibleName(QStringLiteral("Cards"));
     connect(lstPictures, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *item) { emit cardChosen(lstPictures->indexOfTopLevelItem(item)); });
@@ -71,9 +74,23 @@ CardListPage::CardListPage(QWidget *parent) : QWidget(parent)
 
 void CardListPage::showDeck(const DeckHandOff &handOff)
 {
-    lblDeckName->setText(handOff.deckName);
+    deckName_ = handOff.deckName;
     lblDeckName->setToolTip(handOff.deckName);
     lblCards->setText(QString::number(handOff.cardCount));
+    showDeckName();
+}
+
+void CardListPage::showDeckName()
+{
+    // Cut with an ellipsis, so that a cut name does not pass for the whole one.
+    lblDeckName->setText(
+        lblDeckName->fontMetrics().elidedText(deckName_, Qt::ElideRight, std::max(40, lblDeckName->width())));
+}
+
+void CardListPage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    showDeckName();
 }
 
 void CardListPage::showCards(const QVector<bool> &savedCards)

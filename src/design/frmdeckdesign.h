@@ -48,6 +48,14 @@ public:
 signals:
     // 0-based.
     void cardChosen(int index);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void showDeckName();
+
+    QString deckName_;
 };
 
 class FrmDeckDesign : public QMainWindow

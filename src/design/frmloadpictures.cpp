@@ -23,12 +23,11 @@
 
 namespace velmora {
 
-void FitPictureToBox(QLabel &box, const QImage &picture)
+QImage fittedPreview(const QImage &picture, const QColor &background)
 {
-    box.clear();
     const QSize innerPixels = kPreviewInnerTwips / kTwipsPerPixel;
     QImage drawing(innerPixels, QImage::Format_RGB32);
-    drawing.fill(box.palette().color(QPalette::Window));
+    drawing.fill(background);
     if (!picture.isNull()) {
         const QRect twips = fitPictureRect(QSizeF(picture.size()) * kTwipsPerPixel, QSizeF(kPreviewInnerTwips),
                                            QSizeF(kPreviewFixedTwips));
@@ -37,7 +36,13 @@ void FitPictureToBox(QLabel &box, const QImage &picture)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(target, picture);
     }
-    box.setPixmap(QPixmap::fromImage(drawing));
+    return drawing;
+}
+
+void FitPictureToBox(QLabel &box, const QImage &picture)
+{
+    box.clear();
+    box.setPixmap(QPixmap::fromImage(fittedPreview(picture, box.palette().color(QPalette::Window))));
 }
 
 FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent)
@@ -123,7 +128,11 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     resize(820, 420);
 }
 
-FrmLoadPictures::~FrmLoadPictures() = default;
+FrmLoadPictures::~FrmLoadPictures()
+{
+    if (prepared_.valid())
+        prepared_.wait();
+}
 
 void FrmLoadPictures::showFolder(const QString &path)
 {
@@ -206,6 +215,24 @@ void FrmLoadPictures::savePictures()
     QTimer::singleShot(0, this, &FrmLoadPictures::storeNext);
 }
 
+std::future<FrmLoadPictures::Prepared> FrmLoadPictures::prepare(int index) const
+{
+    return std::async(
+        std::launch::async, [path = choice_.files().at(index), background = pBox->palette().color(QPalette::Window)] {
+            Prepared prepared;
+            const PictureFile file = readPictureFile(path);
+            if (file.image.isNull()) {
+                prepared.error = file.error;
+                return prepared;
+            }
+            prepared.preview = fittedPreview(file.image, background);
+            prepared.bmp = bmpFileBytes(file.image);
+            if (prepared.bmp.isEmpty())
+                prepared.error = QStringLiteral("%1: cannot be written as BMP").arg(QFileInfo(path).fileName());
+            return prepared;
+        });
+}
+
 void FrmLoadPictures::storeNext()
 {
     if (!progress_)
@@ -219,15 +246,17 @@ void FrmLoadPictures::storeNext()
     // A long file name is shortened in the middle rather than widening the dialog.
     const QString name = progress_->fontMetrics().elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, 320);
     progress_->setLabelText(QStringLiteral("Card %1 of %2: %3").arg(next_ + 1).arg(targets_.size()).arg(name));
-    PictureFile file = readPictureFile(path);
-    if (file.image.isNull()) {
-        failures_.append(file.error);
+    if (!prepared_.valid())
+        prepared_ = prepare(next_);
+    const Prepared prepared = prepared_.get();
+    if (next_ + 1 < targets_.size())
+        prepared_ = prepare(next_ + 1);
+    if (!prepared.error.isEmpty()) {
+        failures_.append(prepared.error);
     } else {
-        FitPictureToBox(*pBox, file.image);
-        const QByteArray bytes = bmpFileBytes(file.image);
-        if (bytes.isEmpty()) {
-            failures_.append(QStringLiteral("%1: cannot be written as BMP").arg(QFileInfo(path).fileName()));
-        } else if (!deck_.savePicture(cardIds_[card], bytes)) {
+        pBox->setPixmap(QPixmap::fromImage(prepared.preview));
+        // Stored and committed card by card: a cancel keeps what is stored.
+        if (!deck_.savePicture(cardIds_[card], prepared.bmp)) {
             failures_.append(QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), deck_.errorText()));
         } else {
             hasPicture_[card] = true;
@@ -243,6 +272,8 @@ void FrmLoadPictures::finishSaving()
 {
     const bool cancelled = progress_ && progress_->wasCanceled() && next_ < targets_.size();
     delete progress_;
+    if (prepared_.valid())
+        prepared_.wait(); // a file prepared for a card that is not stored now
     if (cancelled) {
         failures_.append(QStringLiteral("Saving was cancelled after %1 of %2 pictures; the rest were not stored.")
                              .arg(next_)
