@@ -183,11 +183,15 @@ FrmDeckDesign::~FrmDeckDesign()
 {
     // Written before the window's deck connection goes.
     writer_.reset();
+    if (remembering_.valid())
+        remembering_.wait();
 }
 
 void FrmDeckDesign::waitForWrites()
 {
     writer_->wait();
+    if (remembering_.valid())
+        remembering_.wait();
 }
 
 QString FrmDeckDesign::savedCardNumber()
@@ -197,12 +201,17 @@ QString FrmDeckDesign::savedCardNumber()
 
 void FrmDeckDesign::rememberCardPosition(int number)
 {
-    Catalog catalog;
-    if (!catalog.open(Access::ReadWrite))
-        return;
-    RememberedPick pick = catalog.pick().value_or(RememberedPick{});
-    pick.cardPosition = number;
-    (void)catalog.rememberPick(pick);
+    // A write to the catalog waits for the disk; the card is shown meanwhile.
+    if (remembering_.valid())
+        remembering_.wait();
+    remembering_ = std::async(std::launch::async, [number] {
+        Catalog catalog;
+        if (!catalog.open(Access::ReadWrite))
+            return;
+        RememberedPick pick = catalog.pick().value_or(RememberedPick{});
+        pick.cardPosition = number;
+        (void)catalog.rememberPick(pick);
+    });
 }
 
 void FrmDeckDesign::chooseCard(int index)
@@ -446,7 +455,7 @@ void FrmDeckDesign::onPicturesStored()
 void FrmDeckDesign::back()
 {
     writeUnsaved();
-    writer_->wait();
+    waitForWrites();
     goingBack_ = true;
     if (backOpener_)
         backOpener_();

@@ -16,6 +16,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <future>
 #include <memory>
 
 class QLabel;
@@ -82,7 +83,8 @@ public:
     void deleteCard();
     void insertPictures();
     void back();
-    // Returns once every edit so far is written (or has failed and says so).
+    // Returns once every edit so far is written (or has failed and says so)
+    // and the chosen card's place is remembered.
     void waitForWrites();
 
 signals:
@@ -126,6 +128,7 @@ private:
     unsigned unsavedSlots_ = 0;
     QString writeFailure_;
     std::unique_ptr<CardWriter> writer_;
+    std::future<void> remembering_;
 
     // Pictures as picCard shows them, by card ID; decoding a full-size picture
     // through the cipher takes longer than a click may.

@@ -195,6 +195,7 @@ void TstFrmDeckDesign::choose_showsCardAndRemembersPosition()
     QVERIFY(page()->optMinorArcana->isChecked() && page()->optPentacles->isChecked());
     QVERIFY(page()->optCups->isEnabled());
     QVERIFY(page()->hasPicture());
+    window_->waitForWrites();
     Catalog catalog;
     QVERIFY(catalog.open());
     QCOMPARE(catalog.pick()->cardPosition, 2);
