@@ -182,6 +182,9 @@ CardPage::CardPage(QWidget *parent) : QWidget(parent)
         if (auto *label = findChild<QLabel *>(QLatin1String(hintName)))
             field->setAccessibleDescription(label->toolTip());
     }
+    // Card names and file names are shown as typed, never as markup.
+    for (QLabel *label : findChildren<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
 
     connect(txtCard, &QLineEdit::textEdited, this, [this] { emit nameEdited(); });
     txtCard->installEventFilter(this);

@@ -22,6 +22,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace velmora {
 
 QColor cardListColour(bool saved)
@@ -48,6 +50,7 @@ CardListPage::CardListPage(QWidget *parent) : QWidget(parent)
     lstPictures->setRootIsDecorated(false);
     lstPictures->setUniformRowHeights(true);
     lstPictures->header()->setStretchLastSection(true);
+    lstPictures->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstPictures->setAccessibleName(QStringLiteral("Cards"));
     connect(lstPictures, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *item) { emit cardChosen(lstPictures->indexOfTopLevelItem(item)); });
@@ -71,9 +74,23 @@ CardListPage::CardListPage(QWidget *parent) : QWidget(parent)
 
 void CardListPage::showDeck(const DeckHandOff &handOff)
 {
-    lblDeckName->setText(handOff.deckName);
+    deckName_ = handOff.deckName;
     lblDeckName->setToolTip(handOff.deckName);
     lblCards->setText(QString::number(handOff.cardCount));
+    showDeckName();
+}
+
+void CardListPage::showDeckName()
+{
+    // Cut with an ellipsis, so that a cut name does not pass for the whole one.
+    lblDeckName->setText(
+        lblDeckName->fontMetrics().elidedText(deckName_, Qt::ElideRight, std::max(40, lblDeckName->width())));
+}
+
+void CardListPage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    showDeckName();
 }
 
 void CardListPage::showCards(const QVector<bool> &savedCards)
@@ -152,14 +169,30 @@ FrmDeckDesign::FrmDeckDesign(Services &services, DeckHandOff handOff, const QVec
 
     // One connection for the editor's life: each keystroke's write then costs
     // a transaction, not an open and a check of the whole file.
-    if (!deck_.open(paths::deckDatabase(handOff_.deckFile), Access::ReadWrite)) {
+    const QString path = paths::deckDatabase(handOff_.deckFile);
+    if (!deck_.open(path, Access::ReadWrite)) {
         deckError_ = deck_.errorText();
         card_->showSaveStatus(QStringLiteral("The deck cannot be opened for writing: %1").arg(deckError_));
     }
+    writer_ = std::make_unique<CardWriter>(path, [this](const CardWriteResult &result) { onWritten(result); });
+    readAhead_.setDeck(path);
     resize(1000, 640);
 }
 
-FrmDeckDesign::~FrmDeckDesign() = default;
+FrmDeckDesign::~FrmDeckDesign()
+{
+    // Written before the window's deck connection goes.
+    writer_.reset();
+    if (remembering_.valid())
+        remembering_.wait();
+}
+
+void FrmDeckDesign::waitForWrites()
+{
+    writer_->wait();
+    if (remembering_.valid())
+        remembering_.wait();
+}
 
 QString FrmDeckDesign::savedCardNumber()
 {
@@ -168,12 +201,17 @@ QString FrmDeckDesign::savedCardNumber()
 
 void FrmDeckDesign::rememberCardPosition(int number)
 {
-    Catalog catalog;
-    if (!catalog.open(Access::ReadWrite))
-        return;
-    RememberedPick pick = catalog.pick().value_or(RememberedPick{});
-    pick.cardPosition = number;
-    (void)catalog.rememberPick(pick);
+    // A write to the catalog waits for the disk; the card is shown meanwhile.
+    if (remembering_.valid())
+        remembering_.wait();
+    remembering_ = std::async(std::launch::async, [number] {
+        Catalog catalog;
+        if (!catalog.open(Access::ReadWrite))
+            return;
+        RememberedPick pick = catalog.pick().value_or(RememberedPick{});
+        pick.cardPosition = number;
+        (void)catalog.rememberPick(pick);
+    });
 }
 
 void FrmDeckDesign::chooseCard(int index)
@@ -181,15 +219,28 @@ void FrmDeckDesign::chooseCard(int index)
     QTreeWidget *list = page_->lstPictures;
     if (index < 0 || index >= list->topLevelItemCount())
         return;
+    // The card left behind is written before another is shown; one whose
+    // write still fails stays named on the status line.
+    writeUnsaved();
+    writer_->wait();
+    const QString leftUnsaved = unsavedFields_ || unsavedSlots_ ? writeFailure_ : QString();
+    unsavedFields_ = unsavedSlots_ = 0;
+    writeFailure_.clear();
+
     rememberCardPosition(index + 1);
     list->setCurrentItem(list->topLevelItem(index));
     current_ = index;
     if (deck_.isOpen())
         cards_ = deck_.cards().value_or(QVector<Card>());
+    const QString status = !leftUnsaved.isEmpty() ? leftUnsaved
+                           : deckError_.isEmpty()
+                               ? QString()
+                               : QStringLiteral("The deck cannot be opened for writing: %1").arg(deckError_);
     if (index >= cards_.size()) {
         pending_ = Card{};
         pendingSlots_.clear();
         card_->showCard(Card{0, QStringLiteral(""), -1, {}, {}, false}, {}, {});
+        card_->showSaveStatus(status);
         return;
     }
     pending_ = cards_[index];
@@ -197,10 +248,37 @@ void FrmDeckDesign::chooseCard(int index)
     pendingSlots_.clear();
     for (int k = 0; k < kSlotsPerCard; ++k)
         pendingSlots_.append(k < stored.size() && !stored[k].isNull() ? stored[k] : QStringLiteral(""));
-    const QImage picture = decodePicture(deck_.picture(pending_.id), card_->pictureSize());
-    card_->showCard(pending_, pendingSlots_, picture);
-    card_->showSaveStatus(
-        deckError_.isEmpty() ? QString() : QStringLiteral("The deck cannot be opened for writing: %1").arg(deckError_));
+    card_->showCard(pending_, pendingSlots_, shownPicture(index));
+    card_->showSaveStatus(status);
+    // Cards are mostly visited in list order: the next one is read meanwhile.
+    if (index + 1 < cards_.size() && cards_[index + 1].isSaved && !shownPictures_.contains(cards_[index + 1].id))
+        readAhead_.start(cards_[index + 1].id, card_->pictureSize());
+}
+
+QImage FrmDeckDesign::shownPicture(int index)
+{
+    const Card &card = cards_[index];
+    const auto cached = shownPictures_.constFind(card.id);
+    if (cached != shownPictures_.constEnd())
+        return *cached;
+    const QSize size = card_->pictureSize();
+    QImage picture = readAhead_.take(card.id, size).value_or(QImage());
+    if (picture.isNull())
+        picture = decodePicture(deck_.picture(card.id), size);
+    if (!picture.isNull()) {
+        // A shown picture is a few hundred kilobytes; a deck of a few hundred
+        // cards stays within a few tens of megabytes.
+        if (shownPictures_.size() >= 400)
+            shownPictures_.clear();
+        shownPictures_.insert(card.id, picture);
+    }
+    return picture;
+}
+
+void FrmDeckDesign::forgetPicture(int cardId)
+{
+    shownPictures_.remove(cardId);
+    readAhead_.setDeck(paths::deckDatabase(handOff_.deckFile));
 }
 
 bool FrmDeckDesign::autoSaving() const
@@ -208,16 +286,42 @@ bool FrmDeckDesign::autoSaving() const
     return current_ >= 0 && pending_.id > 0 && card_->chkAutoSave->isChecked();
 }
 
-bool FrmDeckDesign::writePending()
+void FrmDeckDesign::writeUnsaved()
 {
-    if (deck_.saveCard(pending_, pendingSlots_)) {
-        card_->showSaveStatus({});
-        return true;
+    if (pending_.id <= 0 || (unsavedFields_ == 0 && unsavedSlots_ == 0))
+        return;
+    CardEdit edit;
+    edit.card = pending_;
+    edit.card.name = card_->cardName().trimmed();
+    edit.number = current_ + 1;
+    edit.fields = unsavedFields_;
+    edit.slotMask = unsavedSlots_;
+    edit.keywordSlots = pendingSlots_;
+    unsavedFields_ = unsavedSlots_ = 0;
+    writer_->post(edit);
+}
+
+void FrmDeckDesign::onWritten(const CardWriteResult &result)
+{
+    if (result.edit.card.id != pending_.id) {
+        // Another card's write, handed over before this card was chosen.
+        if (!result.ok)
+            writeFailure_ = QStringLiteral("Card %1 is not saved: %2").arg(result.edit.number).arg(result.error);
+        return;
     }
-    const QString why = deck_.isOpen() ? deck_.errorText() : deckError_;
-    card_->showSaveStatus(
-        QStringLiteral("Card %1 is not saved: %2. The next change or Save tries again.").arg(current_ + 1).arg(why));
-    return false;
+    if (!result.ok) {
+        unsavedFields_ |= result.edit.fields;
+        unsavedSlots_ |= result.edit.slotMask;
+        writeFailure_ = QStringLiteral("Card %1 is not saved: %2. The next change or Save tries again.")
+                            .arg(result.edit.number)
+                            .arg(result.error);
+        card_->showSaveStatus(writeFailure_);
+        return;
+    }
+    if (unsavedFields_ == 0 && unsavedSlots_ == 0) {
+        writeFailure_.clear();
+        card_->showSaveStatus({});
+    }
 }
 
 void FrmDeckDesign::onNameEdited(bool leaving)
@@ -225,7 +329,8 @@ void FrmDeckDesign::onNameEdited(bool leaving)
     if (!autoSaving() || (!leaving && current_ != 0))
         return;
     pending_.name = card_->cardName().trimmed();
-    writePending();
+    unsavedFields_ |= kCardName;
+    writeUnsaved();
 }
 
 void FrmDeckDesign::onKeywordEdited(int slot)
@@ -233,7 +338,8 @@ void FrmDeckDesign::onKeywordEdited(int slot)
     if (!autoSaving())
         return;
     pendingSlots_[slot] = card_->keyword(slot).trimmed();
-    writePending();
+    unsavedSlots_ |= 1u << slot;
+    writeUnsaved();
 }
 
 void FrmDeckDesign::onMeaningEdited(Meaning which)
@@ -245,8 +351,14 @@ void FrmDeckDesign::onMeaningEdited(Meaning which)
         services_.prompter.tell(*message, PromptIcon::Critical, this);
         return;
     }
-    (which == Meaning::Normal ? pending_.normalMeaning : pending_.reversedMeaning) = text.trimmed();
-    writePending();
+    if (which == Meaning::Normal) {
+        pending_.normalMeaning = text.trimmed();
+        unsavedFields_ |= kCardNormalMeaning;
+    } else {
+        pending_.reversedMeaning = text.trimmed();
+        unsavedFields_ |= kCardReversedMeaning;
+    }
+    writeUnsaved();
 }
 
 void FrmDeckDesign::onMajorClicked()
@@ -255,7 +367,8 @@ void FrmDeckDesign::onMajorClicked()
     if (!autoSaving())
         return;
     pending_.group = 0;
-    writePending();
+    unsavedFields_ |= kCardGroup;
+    writeUnsaved();
 }
 
 void FrmDeckDesign::onMinorClicked()
@@ -265,7 +378,8 @@ void FrmDeckDesign::onMinorClicked()
         return;
     if (auto group = suitGroup(card_->groupOptions())) {
         pending_.group = *group;
-        writePending();
+        unsavedFields_ |= kCardGroup;
+        writeUnsaved();
     }
 }
 
@@ -280,11 +394,19 @@ void FrmDeckDesign::save()
     pending_.name = card_->cardName().trimmed();
     pending_.normalMeaning = card_->normalMeaning().trimmed();
     pending_.reversedMeaning = card_->reversedMeaning().trimmed();
-    if (auto group = groupForSave(card_->groupOptions()))
+    unsavedFields_ |= kCardName | kCardNormalMeaning | kCardReversedMeaning;
+    if (auto group = groupForSave(card_->groupOptions())) {
         pending_.group = *group;
+        unsavedFields_ |= kCardGroup;
+    }
     pendingSlots_ = card_->keywords();
-    if (writePending())
+    unsavedSlots_ = (1u << kSlotsPerCard) - 1;
+    writeUnsaved();
+    writer_->wait();
+    if (unsavedFields_ == 0 && unsavedSlots_ == 0)
         services_.prompter.tell(QStringLiteral("Card(s) Saved Successfully"), PromptIcon::Information, this);
+    else
+        services_.prompter.tell(writeFailure_, PromptIcon::Critical, this);
 }
 
 void FrmDeckDesign::deleteCard()
@@ -295,6 +417,7 @@ void FrmDeckDesign::deleteCard()
         return;
     if (current_ < 0 || pending_.id <= 0)
         return;
+    writer_->wait();
     if (!deck_.clearCardContent(pending_.id)) {
         card_->showSaveStatus(QStringLiteral("Card %1 is not deleted: %2").arg(current_ + 1).arg(deck_.errorText()));
         return;
@@ -302,11 +425,16 @@ void FrmDeckDesign::deleteCard()
     pending_.normalMeaning = QStringLiteral("");
     pending_.reversedMeaning = QStringLiteral("");
     pending_.group = 0;
+    // What failed to be written of these is gone with them.
+    unsavedFields_ &= ~unsigned(kCardNormalMeaning | kCardReversedMeaning | kCardGroup);
+    forgetPicture(pending_.id);
     page_->markCard(current_, false);
 }
 
 void FrmDeckDesign::insertPictures()
 {
+    writeUnsaved();
+    writer_->wait();
     auto *loader = new FrmLoadPictures(services_, deck_, this);
     connect(loader, &FrmLoadPictures::cardStored, this, [this](int index) { page_->markCard(index, true); });
     connect(loader, &FrmLoadPictures::picturesSaved, this, &FrmDeckDesign::onPicturesStored);
@@ -316,6 +444,8 @@ void FrmDeckDesign::insertPictures()
 
 void FrmDeckDesign::onPicturesStored()
 {
+    shownPictures_.clear();
+    readAhead_.setDeck(paths::deckDatabase(handOff_.deckFile));
     card_->showPicture({});
     activateWindow();
     raise();
@@ -324,6 +454,8 @@ void FrmDeckDesign::onPicturesStored()
 
 void FrmDeckDesign::back()
 {
+    writeUnsaved();
+    waitForWrites();
     goingBack_ = true;
     if (backOpener_)
         backOpener_();

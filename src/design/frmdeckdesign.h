@@ -5,13 +5,19 @@
 
 #include "app/services.h"
 #include "decks/deckmanager.h"
+#include "design/cardwriter.h"
 #include "design/designrules.h"
 #include "store/deck.h"
+#include "store/readahead.h"
 
 #include <QColor>
+#include <QHash>
+#include <QImage>
 #include <QMainWindow>
 
 #include <functional>
+#include <future>
+#include <memory>
 
 class QLabel;
 class QTreeWidget;
@@ -43,6 +49,14 @@ public:
 signals:
     // 0-based.
     void cardChosen(int index);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void showDeckName();
+
+    QString deckName_;
 };
 
 class FrmDeckDesign : public QMainWindow
@@ -69,6 +83,9 @@ public:
     void deleteCard();
     void insertPictures();
     void back();
+    // Returns once every edit so far is written (or has failed and says so)
+    // and the chosen card's place is remembered.
+    void waitForWrites();
 
 signals:
     void loaderOpened(velmora::FrmLoadPictures *loader);
@@ -83,8 +100,11 @@ private:
     void onMajorClicked();
     void onMinorClicked();
     [[nodiscard]] bool autoSaving() const;
-    // Writes the pending card and slots; on failure says so on the window.
-    bool writePending();
+    // Hands the unsaved fields and slots of the current card to the writer.
+    void writeUnsaved();
+    void onWritten(const CardWriteResult &result);
+    [[nodiscard]] QImage shownPicture(int index);
+    void forgetPicture(int cardId);
     void rememberCardPosition(int number);
     void onPicturesStored();
 
@@ -102,6 +122,18 @@ private:
     // What the current card's row holds once every edit so far is written.
     Card pending_;
     QStringList pendingSlots_;
+    // What of pending_ is neither written nor on its way to the writer:
+    // edits whose write failed, tried again with the next edit or Save.
+    unsigned unsavedFields_ = 0;
+    unsigned unsavedSlots_ = 0;
+    QString writeFailure_;
+    std::unique_ptr<CardWriter> writer_;
+    std::future<void> remembering_;
+
+    // Pictures as picCard shows them, by card ID; decoding a full-size picture
+    // through the cipher takes longer than a click may.
+    QHash<int, QImage> shownPictures_;
+    PictureReadAhead readAhead_;
 };
 
 } // namespace velmora

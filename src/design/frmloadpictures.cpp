@@ -23,12 +23,11 @@
 
 namespace velmora {
 
-void FitPictureToBox(QLabel &box, const QImage &picture)
+QImage fittedPreview(const QImage &picture, const QColor &background)
 {
-    box.clear();
     const QSize innerPixels = kPreviewInnerTwips / kTwipsPerPixel;
     QImage drawing(innerPixels, QImage::Format_RGB32);
-    drawing.fill(box.palette().color(QPalette::Window));
+    drawing.fill(background);
     if (!picture.isNull()) {
         const QRect twips = fitPictureRect(QSizeF(picture.size()) * kTwipsPerPixel, QSizeF(kPreviewInnerTwips),
                                            QSizeF(kPreviewFixedTwips));
@@ -37,7 +36,13 @@ void FitPictureToBox(QLabel &box, const QImage &picture)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(target, picture);
     }
-    box.setPixmap(QPixmap::fromImage(drawing));
+    return drawing;
+}
+
+void FitPictureToBox(QLabel &box, const QImage &picture)
+{
+    box.clear();
+    box.setPixmap(QPixmap::fromImage(fittedPreview(picture, box.palette().color(QPalette::Window))));
 }
 
 FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent)
@@ -123,7 +128,11 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     resize(820, 420);
 }
 
-FrmLoadPictures::~FrmLoadPictures() = default;
+FrmLoadPictures::~FrmLoadPictures()
+{
+    if (prepared_.valid())
+        prepared_.wait();
+}
 
 void FrmLoadPictures::showFolder(const QString &path)
 {
@@ -191,6 +200,10 @@ void FrmLoadPictures::savePictures()
     failures_.clear();
     progress_ = new QProgressDialog(this);
     progress_->setObjectName(QStringLiteral("progressSaving"));
+    // The label names picture files, which are shown as they are named.
+    auto *label = new QLabel(progress_);
+    label->setTextFormat(Qt::PlainText);
+    progress_->setLabel(label);
     progress_->setWindowTitle(QString::fromLatin1(kWindowCaption));
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setRange(0, int(targets_.size()));
@@ -200,6 +213,24 @@ void FrmLoadPictures::savePictures()
     progress_->setValue(0);
     progress_->show();
     QTimer::singleShot(0, this, &FrmLoadPictures::storeNext);
+}
+
+std::future<FrmLoadPictures::Prepared> FrmLoadPictures::prepare(int index) const
+{
+    return std::async(
+        std::launch::async, [path = choice_.files().at(index), background = pBox->palette().color(QPalette::Window)] {
+            Prepared prepared;
+            const PictureFile file = readPictureFile(path);
+            if (file.image.isNull()) {
+                prepared.error = file.error;
+                return prepared;
+            }
+            prepared.preview = fittedPreview(file.image, background);
+            prepared.bmp = bmpFileBytes(file.image);
+            if (prepared.bmp.isEmpty())
+                prepared.error = QStringLiteral("%1: cannot be written as BMP").arg(QFileInfo(path).fileName());
+            return prepared;
+        });
 }
 
 void FrmLoadPictures::storeNext()
@@ -212,17 +243,20 @@ void FrmLoadPictures::storeNext()
     }
     const int card = targets_[next_];
     const QString path = choice_.files().at(next_);
-    progress_->setLabelText(
-        QStringLiteral("Card %1 of %2: %3").arg(next_ + 1).arg(targets_.size()).arg(QFileInfo(path).fileName()));
-    PictureFile file = readPictureFile(path);
-    if (file.image.isNull()) {
-        failures_.append(file.error);
+    // A long file name is shortened in the middle rather than widening the dialog.
+    const QString name = progress_->fontMetrics().elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, 320);
+    progress_->setLabelText(QStringLiteral("Card %1 of %2: %3").arg(next_ + 1).arg(targets_.size()).arg(name));
+    if (!prepared_.valid())
+        prepared_ = prepare(next_);
+    const Prepared prepared = prepared_.get();
+    if (next_ + 1 < targets_.size())
+        prepared_ = prepare(next_ + 1);
+    if (!prepared.error.isEmpty()) {
+        failures_.append(prepared.error);
     } else {
-        FitPictureToBox(*pBox, file.image);
-        const QByteArray bytes = bmpFileBytes(file.image);
-        if (bytes.isEmpty()) {
-            failures_.append(QStringLiteral("%1: cannot be written as BMP").arg(QFileInfo(path).fileName()));
-        } else if (!deck_.savePicture(cardIds_[card], bytes)) {
+        pBox->setPixmap(QPixmap::fromImage(prepared.preview));
+        // Stored and committed card by card: a cancel keeps what is stored.
+        if (!deck_.savePicture(cardIds_[card], prepared.bmp)) {
             failures_.append(QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), deck_.errorText()));
         } else {
             hasPicture_[card] = true;
@@ -238,6 +272,8 @@ void FrmLoadPictures::finishSaving()
 {
     const bool cancelled = progress_ && progress_->wasCanceled() && next_ < targets_.size();
     delete progress_;
+    if (prepared_.valid())
+        prepared_.wait(); // a file prepared for a card that is not stored now
     if (cancelled) {
         failures_.append(QStringLiteral("Saving was cancelled after %1 of %2 pictures; the rest were not stored.")
                              .arg(next_)

@@ -12,6 +12,7 @@
 #include <QProgressDialog>
 
 #include <functional>
+#include <future>
 
 class QFileSystemModel;
 class QLabel;
@@ -27,6 +28,9 @@ class Deck;
 // Draws the picture into the box's inner area as the preview's stretch rule
 // says and keeps the drawing as the box's picture.
 void FitPictureToBox(QLabel &box, const QImage &picture);
+// The drawing FitPictureToBox keeps, on the given background; safe off the
+// user-interface thread.
+[[nodiscard]] QImage fittedPreview(const QImage &picture, const QColor &background);
 
 // The preview box in twips: 2385 x 3735 outside, this inside, and the sizes a
 // smaller picture is stretched to.
@@ -65,6 +69,15 @@ signals:
     void picturesSaved();
 
 private:
+    // One chosen file made ready for storing: decoded, drawn for the preview
+    // and written as a BMP file.
+    struct Prepared
+    {
+        QImage preview;
+        QByteArray bmp;
+        QString error;
+    };
+    [[nodiscard]] std::future<Prepared> prepare(int index) const;
     void storeNext();
     void finishSaving();
     void showChoice();
@@ -80,6 +93,8 @@ private:
     QPointer<QProgressDialog> progress_;
     QVector<int> targets_;
     int next_ = 0;
+    // The file after the one being stored is prepared meanwhile on a thread.
+    std::future<Prepared> prepared_;
     QStringList failures_;
 };
 

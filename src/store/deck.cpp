@@ -322,6 +322,81 @@ bool Deck::saveCard(const Card &card, const QStringList &keywordSlots)
     });
 }
 
+bool Deck::saveCardFields(const Card &card, unsigned fields)
+{
+    return writable() && file_.transaction([&] { return writeFields(card, fields); });
+}
+
+bool Deck::saveKeywordSlot(int cardId, int slot, const QString &keyword, const QString &cardName)
+{
+    return writable() && file_.transaction([&] { return writeSlot(cardId, slot, keyword, cardName); });
+}
+
+bool Deck::saveCardChanges(const Card &card, unsigned fields, const QStringList &keywordSlots, unsigned slotMask)
+{
+    return writable() && file_.transaction([&] {
+        if (!writeFields(card, fields))
+            return false;
+        for (int k = 0; k < kSlotsPerCard; ++k) {
+            if ((slotMask & (1u << k)) && !writeSlot(card.id, k, keywordSlots.value(k), card.name))
+                return false;
+        }
+        return true;
+    });
+}
+
+bool Deck::writeFields(const Card &card, unsigned fields)
+{
+    if (fields == 0)
+        return true;
+    // One statement whatever the fields: SQLite rewrites the whole record,
+    // picture included, at every UPDATE of the row, so two would cost twice.
+    auto *row = file_.prepare("UPDATE tblCards SET "
+                              "Name = CASE WHEN ?6 & 1 THEN ?2 ELSE Name END, "
+                              "\"Group\" = CASE WHEN ?6 & 2 THEN ?3 ELSE \"Group\" END, "
+                              "normalmeaning = CASE WHEN ?6 & 4 THEN ?4 ELSE normalmeaning END, "
+                              "reversedmeaning = CASE WHEN ?6 & 8 THEN ?5 ELSE reversedmeaning END "
+                              "WHERE ID = ?1");
+    if (!row)
+        return false;
+    sqlite3_bind_int(row->get(), 1, card.id);
+    bindText(row->get(), 2, card.name);
+    sqlite3_bind_int(row->get(), 3, card.group);
+    bindText(row->get(), 4, card.normalMeaning);
+    bindText(row->get(), 5, card.reversedMeaning);
+    sqlite3_bind_int(row->get(), 6, int(fields));
+    if (row->step() != SQLITE_DONE)
+        return file_.fail(QStringLiteral("Cannot save the card"));
+    if (sqlite3_changes(file_.handle()) != 1) {
+        file_.setError(QStringLiteral("The deck has no card number %1").arg(card.id));
+        return false;
+    }
+    return true;
+}
+
+bool Deck::writeSlot(int cardId, int slot, const QString &keyword, const QString &cardName)
+{
+    if (slot < 0 || slot >= kSlotsPerCard) {
+        file_.setError(QStringLiteral("A card has seven keyword places"));
+        return false;
+    }
+    auto *stmt = file_.prepare("UPDATE tblKeywords SET keyword = ?3, cardname = ?4 WHERE rowid = "
+                               "(SELECT rowid FROM tblKeywords WHERE CardID = ?1 ORDER BY rowid LIMIT 1 OFFSET ?2)");
+    if (!stmt)
+        return false;
+    sqlite3_bind_int(stmt->get(), 1, cardId);
+    sqlite3_bind_int(stmt->get(), 2, slot);
+    bindText(stmt->get(), 3, keyword.isNull() ? QStringLiteral("") : keyword);
+    bindText(stmt->get(), 4, cardName);
+    if (stmt->step() != SQLITE_DONE)
+        return file_.fail(QStringLiteral("Cannot save the keyword"));
+    if (sqlite3_changes(file_.handle()) != 1) {
+        file_.setError(QStringLiteral("Card number %1 does not have its seven keyword places").arg(cardId));
+        return false;
+    }
+    return true;
+}
+
 bool Deck::savePicture(int cardId, const QByteArray &imageFile)
 {
     return writable() && file_.transaction([&] {

@@ -43,6 +43,14 @@ struct Card
 
 inline constexpr int kSlotsPerCard = 7;
 
+// Which of a card row's text and group fields a write touches.
+enum CardField : unsigned {
+    kCardName = 1u << 0,
+    kCardGroup = 1u << 1,
+    kCardNormalMeaning = 1u << 2,
+    kCardReversedMeaning = 1u << 3,
+};
+
 struct KeywordSlot
 {
     int cardId = 0;
@@ -86,6 +94,15 @@ public:
     // The card's row fields (not its picture) and its seven slots, whose
     // cardname follows the card's name.
     [[nodiscard]] bool saveCard(const Card &card, const QStringList &keywordSlots);
+    // Only the given fields of the card's row; the picture and slots stay.
+    [[nodiscard]] bool saveCardFields(const Card &card, unsigned fields);
+    // Slot `slot` (0 to 6, in the card's own slot order) of the card: its
+    // keyword and cardname, nothing else.
+    [[nodiscard]] bool saveKeywordSlot(int cardId, int slot, const QString &keyword, const QString &cardName);
+    // The given fields and the slots named in slotMask (bit k: slot k, whose
+    // cardname becomes card.name) in one transaction.
+    [[nodiscard]] bool saveCardChanges(const Card &card, unsigned fields, const QStringList &keywordSlots,
+                                       unsigned slotMask);
     // Replaces the picture by exactly these bytes and marks the card saved.
     [[nodiscard]] bool savePicture(int cardId, const QByteArray &imageFile);
     // Removes the picture and the meanings, sets the group to 0 and the card
@@ -100,6 +117,8 @@ public:
 
 private:
     [[nodiscard]] bool checkRows();
+    [[nodiscard]] bool writeFields(const Card &card, unsigned fields);
+    [[nodiscard]] bool writeSlot(int cardId, int slot, const QString &keyword, const QString &cardName);
     [[nodiscard]] bool writable();
 
     store::DbFile file_;

@@ -38,12 +38,23 @@ QImage decodePicture(const QByteArray &bytes, QSize shownSize)
     const QSize size = reader.size();
     if (!size.isValid() || qint64(size.width()) * size.height() * 4 > qint64(kPictureAllocationLimitMb) << 20)
         return {};
-    if (shownSize.isValid() && !shownSize.isEmpty() &&
-        (size.width() > shownSize.width() || size.height() > shownSize.height()))
-        reader.setScaledSize(size.scaled(shownSize, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    const bool shrink = shownSize.isValid() && !shownSize.isEmpty() &&
+                        (size.width() > shownSize.width() || size.height() > shownSize.height());
+    const QSize target = size.scaled(shownSize, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    // A format that cannot decode at a smaller size (BMP, as pictures are
+    // stored) is decoded whole; smoothing all of it down would cost more than
+    // decoding, so it is first thinned to twice the size, then smoothed.
+    const bool scalesItself = reader.supportsOption(QImageIOHandler::ScaledSize);
+    if (shrink && scalesItself)
+        reader.setScaledSize(target);
     QImage image;
     if (!reader.read(&image))
         return {};
+    if (shrink && !scalesItself) {
+        if (image.width() > 2 * target.width() && image.height() > 2 * target.height())
+            image = image.scaled(target * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
     return image;
 }
 

@@ -3,12 +3,17 @@
 #include "store/deck.h"
 #include "store/pictures.h"
 
+#include <algorithm>
+#include <chrono>
+
 namespace velmora {
 
 PictureReadAhead::~PictureReadAhead()
 {
     if (pending_.valid())
         pending_.wait();
+    for (auto &read : abandoned_)
+        read.wait();
 }
 
 void PictureReadAhead::setDeck(const QString &path)
@@ -23,8 +28,13 @@ void PictureReadAhead::start(int cardId, QSize shownSize)
 {
     if (path_.isEmpty() || (pending_.valid() && cardId_ == cardId && size_ == shownSize))
         return;
+    abandoned_.erase(std::remove_if(abandoned_.begin(), abandoned_.end(),
+                                    [](const std::future<QImage> &read) {
+                                        return read.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+                                    }),
+                     abandoned_.end());
     if (pending_.valid())
-        pending_.wait();
+        abandoned_.push_back(std::move(pending_));
     cardId_ = cardId;
     size_ = shownSize;
     pending_ = std::async(std::launch::async, [path = path_, cardId, shownSize] {

@@ -9,6 +9,7 @@
 
 #include <future>
 #include <optional>
+#include <vector>
 
 namespace velmora {
 
@@ -32,6 +33,9 @@ private:
     int cardId_ = 0;
     QSize size_;
     std::future<QImage> pending_;
+    // Reads no longer wanted, left to finish on their own: waiting for one
+    // would hold up the card that is wanted instead.
+    std::vector<std::future<QImage>> abandoned_;
 };
 
 } // namespace velmora

@@ -49,6 +49,11 @@ private:
     FrmDeckDesign *open(const QList<SampleCard> &cards);
     CardPage *page() const { return window_->cardPage(); }
     void choose(int index);
+    StoredCard stored(int id) const
+    {
+        window_->waitForWrites();
+        return storedCard(QStringLiteral("Tutor2.vdk"), id);
+    }
     QColor colour(int index) const
     {
         return window_->cardList()->lstPictures->topLevelItem(index)->foreground(0).color();
@@ -190,11 +195,12 @@ void TstFrmDeckDesign::choose_showsCardAndRemembersPosition()
     QVERIFY(page()->optMinorArcana->isChecked() && page()->optPentacles->isChecked());
     QVERIFY(page()->optCups->isEnabled());
     QVERIFY(page()->hasPicture());
+    window_->waitForWrites();
     Catalog catalog;
     QVERIFY(catalog.open());
     QCOMPARE(catalog.pick()->cardPosition, 2);
     // Showing a card writes nothing.
-    QCOMPARE(storedCard("Tutor2.vdk", 2).card.group, 3);
+    QCOMPARE(stored(2).card.group, 3);
     QVERIFY(prompter_.records().isEmpty());
     choose(0);
     QVERIFY(page()->optMajorArcana->isChecked() && !page()->optCups->isEnabled());
@@ -213,14 +219,31 @@ void TstFrmDeckDesign::keywords_boxKIsSlotKOfTheCardsOwnSlots()
 {
     SampleCard card = plainCard(1);
     card.keywords = QStringList{"first", "", "second"};
+    card.picture = jpegPicture(QSize(100, 170), Qt::red);
     open({card, plainCard(2)});
+    const auto picture = [this] {
+        window_->waitForWrites();
+        Deck deck;
+        return deck.open(paths::deckDatabase("Tutor2.vdk")) ? deck.picture(1) : QByteArray();
+    };
+    const QByteArray before = picture();
     choose(0);
     // Gaps stay where they are: box 2 shows slot 2.
     QCOMPARE(page()->keywords(), QStringList({"first", "", "second", "", "", "", ""}));
     page()->txtKeyword[1]->setFocus();
     QTest::keyClicks(page()->txtKeyword[1], "mid");
-    QCOMPARE(storedCard("Tutor2.vdk", 1).slotTexts, QStringList({"first", "mid", "second", "", "", "", ""}));
-    QCOMPARE(storedCard("Tutor2.vdk", 2).slotTexts, plainCard(2).keywords);
+    QCOMPARE(stored(1).slotTexts, QStringList({"first", "mid", "second", "", "", "", ""}));
+    QCOMPARE(stored(2).slotTexts, plainCard(2).keywords);
+    // Neither a keyword nor a meaning rewrites the picture or another field.
+    page()->txtNormalMeaning->setFocus();
+    page()->txtNormalMeaning->moveCursor(QTextCursor::End);
+    QTest::keyClicks(page()->txtNormalMeaning, "!");
+    const StoredCard row = stored(1);
+    QCOMPARE(row.card.normalMeaning, QStringLiteral("normal 1!"));
+    QCOMPARE(row.card.reversedMeaning, QStringLiteral("reversed 1"));
+    QCOMPARE(row.card.name, QStringLiteral("Card 1"));
+    QVERIFY(row.card.isSaved);
+    QCOMPARE(picture(), before);
 }
 
 void TstFrmDeckDesign::keywords_sameNameCardsKeepTheirOwn()
@@ -233,8 +256,8 @@ void TstFrmDeckDesign::keywords_sameNameCardsKeepTheirOwn()
     QCOMPARE(page()->keywords(), two.keywords);
     page()->txtKeyword[6]->selectAll();
     QTest::keyClicks(page()->txtKeyword[6], "own");
-    QCOMPARE(storedCard("Tutor2.vdk", 2).slotTexts.at(6), QStringLiteral("own"));
-    QCOMPARE(storedCard("Tutor2.vdk", 1).slotTexts, one.keywords);
+    QCOMPARE(stored(2).slotTexts.at(6), QStringLiteral("own"));
+    QCOMPARE(stored(1).slotTexts, one.keywords);
 }
 
 void TstFrmDeckDesign::name_card1WrittenPerKeystrokeOthersOnLeaving_data()
@@ -255,9 +278,9 @@ void TstFrmDeckDesign::name_card1WrittenPerKeystrokeOthersOnLeaving()
     page()->txtCard->selectAll();
     QTest::keyClicks(page()->txtCard, "  Fool ");
     const QString expected = perKeystroke ? QStringLiteral("Fool") : QStringLiteral("Card %1").arg(card + 1);
-    QCOMPARE(storedCard("Tutor2.vdk", card + 1).card.name, expected);
+    QCOMPARE(stored(card + 1).card.name, expected);
     page()->txtNormalMeaning->setFocus();
-    QTRY_COMPARE(storedCard("Tutor2.vdk", card + 1).card.name, QStringLiteral("Fool"));
+    QTRY_COMPARE(stored(card + 1).card.name, QStringLiteral("Fool"));
 }
 
 void TstFrmDeckDesign::meaning_360Rule_data()
@@ -278,11 +301,11 @@ void TstFrmDeckDesign::meaning_360Rule()
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, QString(359, QLatin1Char('a')));
     QTest::keyClicks(box, "b");
-    const auto stored = [which] {
-        const Card card = storedCard("Tutor2.vdk", 1).card;
+    const auto storedMeaning = [this, which] {
+        const Card card = stored(1).card;
         return which == int(Meaning::Normal) ? card.normalMeaning : card.reversedMeaning;
     };
-    QCOMPARE(stored().size(), 360);
+    QCOMPARE(storedMeaning().size(), 360);
     QVERIFY(prompter_.records().isEmpty());
     QTest::keyClicks(box, "cd");
     const QString message = which == int(Meaning::Normal)
@@ -291,8 +314,8 @@ void TstFrmDeckDesign::meaning_360Rule()
     QCOMPARE(prompter_.messageTexts(), QStringList({message, message}));
     QCOMPARE(prompter_.messages().first().icon, PromptIcon::Critical);
     QCOMPARE(box->toPlainText().size(), 362);
-    QCOMPARE(stored().size(), 360);
-    QVERIFY(stored().endsWith(QLatin1Char('b')));
+    QCOMPARE(storedMeaning().size(), 360);
+    QVERIFY(storedMeaning().endsWith(QLatin1Char('b')));
 }
 
 void TstFrmDeckDesign::autoSaveOff_saveStoresLongTextAndChecksAutoSave()
@@ -307,16 +330,16 @@ void TstFrmDeckDesign::autoSaveOff_saveStoresLongTextAndChecksAutoSave()
     page()->txtKeyword[0]->setFocus();
     QTest::keyClicks(page()->txtKeyword[0], "z");
     QVERIFY(prompter_.records().isEmpty());
-    QCOMPARE(storedCard("Tutor2.vdk", 1).card.normalMeaning, QStringLiteral("normal 1"));
+    QCOMPARE(stored(1).card.normalMeaning, QStringLiteral("normal 1"));
     page()->optMinorArcana->click();
     page()->optWands->click();
     QTest::mouseClick(page()->cmdDeckSave, Qt::LeftButton);
     QCOMPARE(prompter_.messageTexts(), QStringList({"Card(s) Saved Successfully"}));
     QCOMPARE(prompter_.messages().first().icon, PromptIcon::Information);
-    const StoredCard stored = storedCard("Tutor2.vdk", 1);
-    QCOMPARE(stored.card.normalMeaning.size(), 369); // "normal 1" and the typed text
-    QCOMPARE(stored.card.group, 2);
-    QCOMPARE(stored.slotTexts.at(0), QStringLiteral("k1-1z"));
+    const StoredCard row = stored(1);
+    QCOMPARE(row.card.normalMeaning.size(), 369); // "normal 1" and the typed text
+    QCOMPARE(row.card.group, 2);
+    QCOMPARE(row.slotTexts.at(0), QStringLiteral("k1-1z"));
     QVERIFY(page()->chkAutoSave->isChecked());
     QCOMPARE(FrmDeckDesign::savedCardNumber(), QStringLiteral("1"));
 }
@@ -330,7 +353,7 @@ void TstFrmDeckDesign::save_withoutPictureFocusesInsertPictures()
     QTest::keyClicks(page()->txtNormalMeaning, "more");
     QTest::mouseClick(page()->cmdDeckSave, Qt::LeftButton);
     QVERIFY(prompter_.records().isEmpty());
-    QCOMPARE(storedCard("Tutor2.vdk", 1).card.normalMeaning, QStringLiteral("normal 1"));
+    QCOMPARE(stored(1).card.normalMeaning, QStringLiteral("normal 1"));
     QTRY_VERIFY(page()->cmdBrowsePictures->hasFocus());
     QVERIFY(!page()->chkAutoSave->isChecked());
 }
@@ -342,13 +365,13 @@ void TstFrmDeckDesign::group_minorWithoutSuitLeavesStoredGroup()
     QVERIFY(!page()->optCups->isEnabled());
     page()->optMinorArcana->click();
     QVERIFY(page()->optCups->isEnabled());
-    QCOMPARE(storedCard("Tutor2.vdk", 1).card.group, 0);
+    QCOMPARE(stored(1).card.group, 0);
     page()->optSwords->click();
-    QCOMPARE(storedCard("Tutor2.vdk", 1).card.group, 0); // a suit alone writes nothing
+    QCOMPARE(stored(1).card.group, 0); // a suit alone writes nothing
     page()->optMinorArcana->click();
-    QCOMPARE(storedCard("Tutor2.vdk", 1).card.group, 4);
+    QCOMPARE(stored(1).card.group, 4);
     page()->optMajorArcana->click();
-    QCOMPARE(storedCard("Tutor2.vdk", 1).card.group, 0);
+    QCOMPARE(stored(1).card.group, 0);
     QVERIFY(!page()->optSwords->isEnabled());
 }
 
@@ -361,19 +384,19 @@ void TstFrmDeckDesign::delete_keepsNameAndKeywordsAndTurnsRed()
     choose(0);
     prompter_.queueAnswer(PromptAnswer::No);
     QTest::mouseClick(page()->cmdDelete, Qt::LeftButton);
-    QVERIFY(storedCard("Tutor2.vdk", 1).hasPicture);
+    QVERIFY(stored(1).hasPicture);
     prompter_.queueAnswer(PromptAnswer::Yes);
     QTest::mouseClick(page()->cmdDelete, Qt::LeftButton);
     const Prompt question = prompter_.messages().last();
     QCOMPARE(question.text, QStringLiteral("Are you sure you want to delete this card ?"));
     QCOMPARE(question.buttons, PromptButtons::YesNo);
     QCOMPARE(question.icon, PromptIcon::Information);
-    const StoredCard stored = storedCard("Tutor2.vdk", 1);
-    QVERIFY(!stored.hasPicture && !stored.card.isSaved);
-    QCOMPARE(stored.card.name, QStringLiteral("Card 1"));
-    QCOMPARE(stored.slotTexts, card.keywords);
-    QCOMPARE(stored.card.normalMeaning, QStringLiteral(""));
-    QCOMPARE(stored.card.group, 0);
+    const StoredCard row = stored(1);
+    QVERIFY(!row.hasPicture && !row.card.isSaved);
+    QCOMPARE(row.card.name, QStringLiteral("Card 1"));
+    QCOMPARE(row.slotTexts, card.keywords);
+    QCOMPARE(row.card.normalMeaning, QStringLiteral(""));
+    QCOMPARE(row.card.group, 0);
     QCOMPARE(colour(0), QColor(255, 0, 0));
     QCOMPARE(page()->txtNormalMeaning->toPlainText(), QStringLiteral("normal 1")); // the screen stays
     choose(1);
@@ -384,26 +407,34 @@ void TstFrmDeckDesign::delete_keepsNameAndKeywordsAndTurnsRed()
 
 void TstFrmDeckDesign::failedAutoSave_staysOnScreenSaysWhyAndRetries()
 {
-    open({plainCard(1)});
+    SampleCard card = plainCard(1);
+    card.picture = jpegPicture(QSize(100, 170), Qt::red);
+    open({card});
     choose(0);
     page()->txtKeyword[3]->selectAll();
     {
         WriteLock lock(paths::deckDatabase("Tutor2.vdk"));
         QTest::keyClicks(page()->txtKeyword[3], "w");
+        window_->waitForWrites();
         QVERIFY(page()->lblSaveStatus->isVisible());
         QVERIFY2(page()->lblSaveStatus->text().startsWith(QLatin1String("Card 1 is not saved: ")),
                  qPrintable(page()->lblSaveStatus->text()));
-        QVERIFY(prompter_.records().isEmpty());
+        QVERIFY(prompter_.records().isEmpty()); // no box per keystroke
+        // An explicit Save that fails says so in a box.
+        QTest::mouseClick(page()->cmdDeckSave, Qt::LeftButton);
+        QCOMPARE(prompter_.messages().size(), 1);
+        QVERIFY(prompter_.messages().first().text.startsWith(QLatin1String("Card 1 is not saved: ")));
+        QCOMPARE(prompter_.messages().first().icon, PromptIcon::Critical);
     }
     QCOMPARE(page()->txtKeyword[3]->text(), QStringLiteral("w"));
-    QCOMPARE(storedCard("Tutor2.vdk", 1).slotTexts.at(3), QStringLiteral("k1-4"));
+    QCOMPARE(stored(1).slotTexts.at(3), QStringLiteral("k1-4"));
     page()->txtReverseMeaning->setFocus();
     page()->txtReverseMeaning->moveCursor(QTextCursor::End);
     QTest::keyClicks(page()->txtReverseMeaning, "!");
+    const StoredCard row = stored(1);
     QVERIFY(!page()->lblSaveStatus->isVisible());
-    const StoredCard stored = storedCard("Tutor2.vdk", 1);
-    QCOMPARE(stored.slotTexts.at(3), QStringLiteral("w"));
-    QCOMPARE(stored.card.reversedMeaning, QStringLiteral("reversed 1!"));
+    QCOMPARE(row.slotTexts.at(3), QStringLiteral("w"));
+    QCOMPARE(row.card.reversedMeaning, QStringLiteral("reversed 1!"));
 }
 
 void TstFrmDeckDesign::longDeckName_elides()

@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -99,7 +100,8 @@ QStringList deckShowcaseNames()
     return {QStringLiteral("decks"),          QStringLiteral("decks-create"),
             QStringLiteral("decks-password"), QStringLiteral("decks-password-open"),
             QStringLiteral("decks-shrink"),   QStringLiteral("design-new"),
-            QStringLiteral("design-card"),    QStringLiteral("design-loader")};
+            QStringLiteral("design-card"),    QStringLiteral("design-loader"),
+            QStringLiteral("design-saving")};
 }
 
 namespace {
@@ -136,8 +138,10 @@ QWidget *openDesignShowcase(FrmDeck &window, const QString &name)
     const QString folder = paths::programFolder() + QStringLiteral("/showcase-pictures");
     QDir().mkpath(folder);
     const QColor colours[] = {QColor(170, 60, 60), QColor(60, 150, 80), QColor(150, 120, 40), QColor(90, 70, 160)};
-    for (int i = 0; i < 4; ++i) {
-        QImage image = showcasePicture(QSize(400, 680), colours[i]);
+    // While saving, pictures large enough that the dialog stays up to be seen.
+    const bool saving = name == QLatin1String("design-saving");
+    for (int i = 0; i < (saving ? 9 : 4); ++i) {
+        QImage image = showcasePicture(saving ? QSize(2400, 4000) : QSize(400, 680), colours[i % 4]);
         image.save(QStringLiteral("%1/Card %2 - a picture with a rather long file name.jpg").arg(folder).arg(i + 2),
                    "JPG");
     }
@@ -148,9 +152,18 @@ QWidget *openDesignShowcase(FrmDeck &window, const QString &name)
     if (!loader)
         return editor;
     loader->showFolder(folder);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < (saving ? 9 : 3); ++i) {
         loader->filSelected->setCurrentRow(i);
         loader->addPicture();
+    }
+    if (saving) {
+        const QPointer<FrmLoadPictures> stillOpen(loader);
+        loader->savePictures();
+        QElapsedTimer waited;
+        waited.start();
+        while (stillOpen && waited.elapsed() < 1500)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        return stillOpen ? static_cast<QWidget *>(stillOpen) : editor;
     }
     FitPictureToBox(*loader->pBox,
                     QImage(folder + QStringLiteral("/Card 2 - a picture with a rather long file name.jpg")));
