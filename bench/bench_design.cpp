@@ -113,8 +113,8 @@ void BM_StoreSeventyEightPictures(benchmark::State &state)
 }
 BENCHMARK(BM_StoreSeventyEightPictures)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// A card never shown before and not the next in order: nothing kept, nothing
-// read ahead.
+// A card never shown before and not the next in order, chosen 0.3 s after the
+// last: what the background reading of the deck's pictures has got to.
 void BM_ChooseCardFirstTime(benchmark::State &state)
 {
     Bench &b = bench();
@@ -133,6 +133,25 @@ void BM_ChooseCardFirstTime(benchmark::State &state)
         state.SkipWithError("no picture shown");
 }
 BENCHMARK(BM_ChooseCardFirstTime)->Iterations(30)->Unit(benchmark::kMillisecond);
+
+// A card far down the list chosen right after the editor opened on the first:
+// nothing read yet, the picture read on the spot while the background reading
+// runs.
+void BM_ChooseCardRightAfterOpening(benchmark::State &state)
+{
+    Bench &b = bench();
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.openEditor();
+        b.editor->chooseCard(0);
+        state.ResumeTiming();
+        b.editor->chooseCard(kCards / 2);
+        b.editor->cardPage()->repaint();
+    }
+    if (!b.editor->cardPage()->hasPicture())
+        state.SkipWithError("no picture shown");
+}
+BENCHMARK(BM_ChooseCardRightAfterOpening)->Iterations(10)->Unit(benchmark::kMillisecond);
 
 // The next card in list order after a pause of a reader's length (0.3 s,
 // not timed): its picture was read ahead.

@@ -118,6 +118,10 @@ namespace {
 
 QString savedNumber; // process-wide, as the editor's Save leaves it
 
+// A shown picture is a few hundred kilobytes; a deck of a few hundred cards
+// stays within a few tens of megabytes.
+constexpr int kShownPictureCap = 400;
+
 } // namespace
 
 FrmDeckDesign::FrmDeckDesign(Services &services, DeckHandOff handOff, const QVector<bool> &savedCards, QWidget *parent)
@@ -253,6 +257,21 @@ void FrmDeckDesign::chooseCard(int index)
     // Cards are mostly visited in list order: the next one is read meanwhile.
     if (index + 1 < cards_.size() && cards_[index + 1].isSaved && !shownPictures_.contains(cards_[index + 1].id))
         readAhead_.start(cards_[index + 1].id, card_->pictureSize());
+    if (!warmer_.running())
+        warmPictures(index + 2);
+}
+
+void FrmDeckDesign::warmPictures(int from)
+{
+    // The cards after the one on screen first; the shown stock stays under its cap.
+    QVector<int> ids;
+    for (int step = 0; step < cards_.size() && shownPictures_.size() + ids.size() < kShownPictureCap; ++step) {
+        const Card &card = cards_[(from + step) % cards_.size()];
+        if (card.isSaved && !shownPictures_.contains(card.id))
+            ids.append(card.id);
+    }
+    if (!ids.isEmpty())
+        warmer_.start(paths::deckDatabase(handOff_.deckFile), ids, card_->pictureSize());
 }
 
 QImage FrmDeckDesign::shownPicture(int index)
@@ -262,13 +281,13 @@ QImage FrmDeckDesign::shownPicture(int index)
     if (cached != shownPictures_.constEnd())
         return *cached;
     const QSize size = card_->pictureSize();
-    QImage picture = readAhead_.take(card.id, size).value_or(QImage());
+    QImage picture = warmer_.take(card.id, size).value_or(QImage());
+    if (picture.isNull())
+        picture = readAhead_.take(card.id, size).value_or(QImage());
     if (picture.isNull())
         picture = decodePicture(deck_.picture(card.id), size);
     if (!picture.isNull()) {
-        // A shown picture is a few hundred kilobytes; a deck of a few hundred
-        // cards stays within a few tens of megabytes.
-        if (shownPictures_.size() >= 400)
+        if (shownPictures_.size() >= kShownPictureCap)
             shownPictures_.clear();
         shownPictures_.insert(card.id, picture);
     }
@@ -277,6 +296,8 @@ QImage FrmDeckDesign::shownPicture(int index)
 
 void FrmDeckDesign::forgetPicture(int cardId)
 {
+    // What the warmer read of other cards stays good; it starts again at the next card shown.
+    shownPictures_.insert(warmer_.stop());
     shownPictures_.remove(cardId);
     readAhead_.setDeck(paths::deckDatabase(handOff_.deckFile));
 }
@@ -444,6 +465,7 @@ void FrmDeckDesign::insertPictures()
 
 void FrmDeckDesign::onPicturesStored()
 {
+    warmer_.stop();
     shownPictures_.clear();
     readAhead_.setDeck(paths::deckDatabase(handOff_.deckFile));
     card_->showPicture({});

@@ -134,6 +134,9 @@ private:
     // through the cipher takes longer than a click may.
     QHash<int, QImage> shownPictures_;
     PictureReadAhead readAhead_;
+    // Fills shownPictures_' stock for the whole deck while the user works.
+    PictureWarmer warmer_;
+    void warmPictures(int from);
 };
 
 } // namespace velmora

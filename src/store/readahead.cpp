@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 namespace velmora {
 
@@ -51,6 +52,54 @@ std::optional<QImage> PictureReadAhead::take(int cardId, QSize shownSize)
         return std::nullopt;
     // Started while the previous card was on screen, so it is done or nearly.
     return pending_.get();
+}
+
+PictureWarmer::~PictureWarmer()
+{
+    stop();
+}
+
+void PictureWarmer::start(const QString &path, const QVector<int> &cardIds, QSize shownSize)
+{
+    stop();
+    size_ = shownSize;
+    stopping_ = false;
+    thread_ = std::thread([this, path, cardIds, shownSize] {
+        Deck deck;
+        if (!deck.open(path))
+            return;
+        for (const int cardId : cardIds) {
+            if (stopping_)
+                return;
+            QImage picture = decodePicture(deck.picture(cardId), shownSize);
+            if (picture.isNull())
+                continue;
+            const std::lock_guard<std::mutex> lock(mutex_);
+            read_.insert(cardId, std::move(picture));
+        }
+    });
+}
+
+QHash<int, QImage> PictureWarmer::stop()
+{
+    stopping_ = true;
+    if (thread_.joinable())
+        thread_.join();
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return std::exchange(read_, {});
+}
+
+std::optional<QImage> PictureWarmer::take(int cardId, QSize shownSize)
+{
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (shownSize != size_)
+        return std::nullopt;
+    const auto found = read_.find(cardId);
+    if (found == read_.end())
+        return std::nullopt;
+    QImage picture = std::move(*found);
+    read_.erase(found);
+    return picture;
 }
 
 } // namespace velmora

@@ -3,12 +3,17 @@
 // Reads one card picture ahead on a worker thread with its own connection,
 // so that "Next >>" finds it decoded.
 
+#include <QHash>
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QVector>
 
+#include <atomic>
 #include <future>
+#include <mutex>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace velmora {
@@ -36,6 +41,33 @@ private:
     // Reads no longer wanted, left to finish on their own: waiting for one
     // would hold up the card that is wanted instead.
     std::vector<std::future<QImage>> abandoned_;
+};
+
+// Reads the pictures of a list of cards one after another on a worker thread
+// with its own connection, so that a card chosen anywhere in the list, not
+// only the next one, finds its picture decoded.
+class PictureWarmer
+{
+public:
+    PictureWarmer() = default;
+    ~PictureWarmer();
+    PictureWarmer(const PictureWarmer &) = delete;
+    PictureWarmer &operator=(const PictureWarmer &) = delete;
+
+    // Starts over on these cards, in this order; what was read before is dropped.
+    void start(const QString &path, const QVector<int> &cardIds, QSize shownSize);
+    // Ends the reading; hands back what was read and not taken.
+    QHash<int, QImage> stop();
+    [[nodiscard]] bool running() const { return thread_.joinable(); }
+    // The card's picture when it has been read for that size.
+    [[nodiscard]] std::optional<QImage> take(int cardId, QSize shownSize);
+
+private:
+    std::thread thread_;
+    std::atomic<bool> stopping_{false};
+    std::mutex mutex_;
+    QHash<int, QImage> read_;
+    QSize size_;
 };
 
 } // namespace velmora
