@@ -46,12 +46,16 @@ State stateOf(const QString &folder)
 
 // What a killed write may leave that is no file of the user's: a rollback
 // journal that is not hot (a hot one is rolled back by the first open), the
-// deck being created, which the next creation removes, and working copies in
-// the exchange folder, which the next import or export removes.
+// deck being created, which the next creation removes, working copies in the
+// exchange folder, which the next import or export removes, and the hidden
+// ".<name>.part" a copy is written under before it takes its name, which the
+// next copy to that name removes.
 bool harmlessLeftover(const QString &path)
 {
-    return path.endsWith(QLatin1String("-journal")) || path.endsWith(QLatin1String("/~new-deck.vdk.part")) ||
-           path.startsWith(QLatin1String("home/temp/"));
+    const QString name = path.section(QLatin1Char('/'), -1);
+    return path.endsWith(QLatin1String("-journal")) || name == QLatin1String("~new-deck.vdk.part") ||
+           path.startsWith(QLatin1String("home/temp/")) ||
+           (name.startsWith(QLatin1Char('.')) && name.endsWith(QLatin1String(".part")));
 }
 
 // Every file as before or as after: a file in neither is wrong, and so is
