@@ -295,6 +295,10 @@ bool DbFile::transaction(const std::function<bool()> &body)
 {
     if (!isOpen())
         return fail(QStringLiteral("The file is not open"));
+    // Inside another transaction the body is one step of it: the outer one
+    // commits or rolls back all of its steps together.
+    if (!sqlite3_get_autocommit(connection_.get()))
+        return body();
     if (!connection_.exec("BEGIN IMMEDIATE"))
         return fail(QStringLiteral("Cannot start writing"));
     if (body() && connection_.exec("COMMIT"))

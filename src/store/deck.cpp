@@ -409,6 +409,11 @@ bool Deck::appendCards(const QVector<Card> &cards, const QVector<QStringList> &k
     });
 }
 
+bool Deck::writeTogether(const std::function<bool()> &writes)
+{
+    return writable() && file_.transaction(writes);
+}
+
 bool Deck::truncateCards(int keep)
 {
     return writable() && file_.transaction([&] {

@@ -62,6 +62,7 @@ private slots:
     void saveCard_writesRowAndSevenSlotsTogether();
     void failedWrite_leavesNothingOfIt();
     void killedWrite_isRolledBackByTheNextReadOnlyOpen();
+    void writesTogether_areStoredAllOrNone();
     void readOnlyDeck_refusesWrites();
     void appendAndTruncate_keepEveryCardWithItsSlots();
     void header_andTypeStamp_roundTrip();
@@ -265,6 +266,27 @@ void TestStore::killedWrite_isRolledBackByTheNextReadOnlyOpen()
     QVERIFY2(deck.open(path, Access::ReadOnly), qPrintable(deck.errorText()));
     QCOMPARE(deck.cards()->at(0).name, QStringLiteral("Card 1"));
     QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
+}
+
+// A deck change of several writes (header, then cards) that fails, or dies,
+// part way keeps none of them.
+void TestStore::writesTogether_areStoredAllOrNone()
+{
+    TestHome home;
+    QVERIFY(makeDeck(home));
+    Deck deck;
+    QVERIFY(deck.open(home.filePath(kDeck), Access::ReadWrite));
+    const DeckHeader header{QStringLiteral("Renamed"), 2, {}, {}, {}};
+    QVERIFY(!deck.writeTogether([&] {
+        return deck.saveHeader(header) && deck.truncateCards(2) &&
+               deck.appendCards({Card{9, QStringLiteral("nine"), 0, {}, {}, false}},
+                                {QStringList{QStringLiteral("one slot")}});
+    }));
+    QCOMPARE(deck.header()->deckName, QString());
+    QCOMPARE(deck.cards()->size(), 3);
+    QVERIFY(deck.writeTogether([&] { return deck.saveHeader(header) && deck.truncateCards(2); }));
+    QCOMPARE(deck.header()->deckName, QStringLiteral("Renamed"));
+    QCOMPARE(deck.cards()->size(), 2);
 }
 
 // A failed save reports why and leaves the file as before, so the values on
