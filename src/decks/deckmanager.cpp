@@ -428,30 +428,27 @@ Outcome DeckManager::modify(int position, const QString &listName, const DeckInp
     if (!oldHeader || !cards)
         return Outcome::failure(deck.errorText());
 
-    // Catalog first, then the header, then the cards; a later failure undoes
-    // the earlier steps.
+    // Catalog first, then the header and the cards in one transaction of the
+    // deck; a failure there undoes the catalog's step.
     if (!catalog.renameDeck(position, newName))
         return Outcome::failure(catalog.errorText());
     const DeckHeader header{newName, count, input.designer.trimmed(), input.password.trimmed(), oldHeader->status};
-    bool ok = deck.saveHeader(header);
-    if (ok) {
+    const bool ok = deck.writeTogether([&] {
+        if (!deck.saveHeader(header))
+            return false;
         const int have = int(cards->size());
         if (count < have)
-            ok = deck.truncateCards(count);
-        else if (count > have) {
+            return deck.truncateCards(count);
+        if (count > have) {
             const int last = have == 0 ? 0 : cards->last().id;
-            ok = deck.appendCards(blankCards(last + 1, last + count - have), blankSlots(count - have));
+            return deck.appendCards(blankCards(last + 1, last + count - have), blankSlots(count - have));
         }
-        if (!ok) {
-            const QString reason = deck.errorText();
-            (void)deck.saveHeader(*oldHeader);
-            deck.close();
-            (void)catalog.renameDeck(position, oldName);
-            return Outcome::failure(reason);
-        }
+        return true;
+    });
+    if (ok)
         return Outcome::success();
-    }
     const QString reason = deck.errorText();
+    deck.close();
     (void)catalog.renameDeck(position, oldName);
     return Outcome::failure(reason);
 }

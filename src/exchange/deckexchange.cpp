@@ -40,12 +40,18 @@ QString unknownStructure(const QString &why)
 }
 
 // Removes the working copy in the exchange folder when the operation ends.
+// Files there at the start were left by an operation that a crash or a kill
+// cut short (the folder takes nothing else, and one program runs per
+// program folder): they go first, or each would keep a deck's size of disk.
 class ExchangeCopy
 {
 public:
     explicit ExchangeCopy(const QString &fileName) : path_(QDir(paths::exchangeFolder()).filePath(fileName))
     {
-        QFile::remove(path_);
+        const QFileInfoList leftovers =
+            QDir(paths::exchangeFolder()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+        for (const QFileInfo &leftover : leftovers)
+            QFile::remove(leftover.filePath());
     }
     ~ExchangeCopy() { QFile::remove(path_); }
     ExchangeCopy(const ExchangeCopy &) = delete;

@@ -98,6 +98,28 @@ bool leadsOutOfItsFolder(const QString &path)
     return target.isEmpty() || QFileInfo(target).absolutePath() != folder;
 }
 
+// A write cut short by a crash or a full disk leaves a hot journal beside the
+// file, and a read-only connection cannot roll it back: it refuses the file
+// as damaged until something opens it for writing. A short read-write
+// connection rolls the journal back on its first read; where that fails (a
+// read-only folder) the file stays as it is and the open goes on as before.
+void rollBackInterruptedWrite(const QString &canonicalPath)
+{
+    if (!QFileInfo::exists(canonicalPath + QStringLiteral("-journal")))
+        return;
+    sqlite3 *handle = nullptr;
+    const sqlite::Connection connection(sqlite3_open_v2(QFile::encodeName(canonicalPath).constData(), &handle,
+                                                        SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK
+                                            ? handle
+                                            : (sqlite3_close_v2(handle), nullptr));
+    if (!connection.get())
+        return;
+    sqlite3_busy_timeout(connection.get(), kBusyTimeoutMs);
+    if (sqlite3_key(connection.get(), kPassword, int(sizeof(kPassword) - 1)) == SQLITE_OK &&
+        connection.exec("PRAGMA cipher_compatibility = 3"))
+        (void)connection.exec("SELECT count(*) FROM sqlite_master");
+}
+
 } // namespace
 
 void bindText(sqlite3_stmt *stmt, int index, const QString &text)
@@ -190,6 +212,8 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
     }
 
     const QString canonical = info.canonicalFilePath();
+    if (access == Access::ReadOnly)
+        rollBackInterruptedWrite(canonical);
     const QString stamp = stampOf(canonical);
     stampKey_ = poolKey(canonical, access);
     sqlite3 *handle = pool().take(stampKey_, stamp);
@@ -271,6 +295,10 @@ bool DbFile::transaction(const std::function<bool()> &body)
 {
     if (!isOpen())
         return fail(QStringLiteral("The file is not open"));
+    // Inside another transaction the body is one step of it: the outer one
+    // commits or rolls back all of its steps together.
+    if (!sqlite3_get_autocommit(connection_.get()))
+        return body();
     if (!connection_.exec("BEGIN IMMEDIATE"))
         return fail(QStringLiteral("Cannot start writing"));
     if (body() && connection_.exec("COMMIT"))

@@ -55,7 +55,8 @@ public:
 
     // A statement prepared once per connection and reset for each use.
     [[nodiscard]] sqlite::Statement *prepare(const char *sql);
-    // Runs body inside one transaction; rolls back when it returns false.
+    // Runs body inside one transaction; rolls back when it returns false. Called
+    // inside a body, it joins the transaction already open.
     [[nodiscard]] bool transaction(const std::function<bool()> &body);
     // Records the connection's error text and returns false.
     [[nodiscard]] bool fail(const QString &context);

@@ -65,6 +65,8 @@ bool Deck::checkRows()
                                                   "FROM tblKeywords GROUP BY CardID) k ON k.CardID = c.ID "
                                                   "WHERE coalesce(k.n, 0) <> 7 LIMIT 1"));
     step = keywordSlots.step();
+    if (step == SQLITE_ROW && sqlite3_column_type(keywordSlots.get(), 0) == SQLITE_NULL)
+        return refuse(QStringLiteral("A card of the deck file has no number, so the deck cannot be used."));
     if (step == SQLITE_ROW)
         return refuse(QStringLiteral("Card number %1 of the deck file does not have its seven keyword places, "
                                      "so the deck cannot be used.")
@@ -480,6 +482,11 @@ bool Deck::appendCards(const QVector<Card> &cards, const QVector<QStringList> &k
         }
         return true;
     });
+}
+
+bool Deck::writeTogether(const std::function<bool()> &writes)
+{
+    return writable() && file_.transaction(writes);
 }
 
 bool Deck::truncateCards(int keep)

@@ -114,6 +114,9 @@ public:
                                    const QVector<QByteArray> &pictures = {});
     // Removes the cards after the first `keep` ones, with their slots.
     [[nodiscard]] bool truncateCards(int keep);
+    // Runs several of the writes above as one transaction: all are stored or
+    // none, even when the process dies between two of them.
+    [[nodiscard]] bool writeTogether(const std::function<bool()> &writes);
 
 private:
     [[nodiscard]] bool checkRows();

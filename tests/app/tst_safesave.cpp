@@ -1,3 +1,5 @@
+#include "tinyfilesystem.h"
+
 #include "app/safesave.h"
 
 #include <QDir>
@@ -9,6 +11,7 @@
 #include <unistd.h>
 
 using namespace velmora;
+using velmora::test::TinyFileSystem;
 
 namespace {
 
@@ -23,46 +26,6 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
 }
-
-// A tiny file system of its own, mounted for the test and gone after it.
-class TinyFileSystem
-{
-public:
-    TinyFileSystem()
-    {
-        if (::geteuid() != 0 || !dir_.isValid())
-            return;
-        mounted_ = QProcess::execute(QStringLiteral("mount"),
-                                     {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                      QStringLiteral("size=64k"), QStringLiteral("tmpfs"), dir_.path()}) == 0;
-    }
-    ~TinyFileSystem()
-    {
-        if (mounted_)
-            QProcess::execute(QStringLiteral("umount"), {dir_.path()});
-    }
-    TinyFileSystem(const TinyFileSystem &) = delete;
-    TinyFileSystem &operator=(const TinyFileSystem &) = delete;
-
-    [[nodiscard]] bool mounted() const { return mounted_; }
-    [[nodiscard]] QString filePath(const QString &name) const { return dir_.filePath(name); }
-
-    // Writes a filler file until the file system has no byte left.
-    [[nodiscard]] bool fill() const
-    {
-        QFile filler(filePath(QStringLiteral("filler")));
-        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return false;
-        const QByteArray block(1024, 'f');
-        while (filler.write(block) == block.size()) {
-        }
-        return filler.error() != QFileDevice::NoError;
-    }
-
-private:
-    QTemporaryDir dir_;
-    bool mounted_ = false;
-};
 
 } // namespace
 

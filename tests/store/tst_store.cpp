@@ -14,6 +14,9 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace velmora;
 using velmora::test::TestHome;
 
@@ -58,6 +61,8 @@ private slots:
     void texts_areReadUpToABound();
     void saveCard_writesRowAndSevenSlotsTogether();
     void failedWrite_leavesNothingOfIt();
+    void killedWrite_isRolledBackByTheNextReadOnlyOpen();
+    void writesTogether_areStoredAllOrNone();
     void readOnlyDeck_refusesWrites();
     void appendAndTruncate_keepEveryCardWithItsSlots();
     void header_andTypeStamp_roundTrip();
@@ -233,6 +238,55 @@ void TestStore::saveCard_writesRowAndSevenSlotsTogether()
     QCOMPARE(reader.keywords(2), std::optional<QStringList>(sevenSlots(QStringLiteral("moon "))));
     QCOMPARE(reader.keywords(1), std::optional<QStringList>(sevenSlots(QStringLiteral("k1-"))));
     QVERIFY(!deck.saveCard(card, QStringList{QStringLiteral("only one")}));
+}
+
+// A process killed inside a write leaves a hot journal; a read-only open
+// alone cannot roll it back and took the deck for damaged.
+void TestStore::killedWrite_isRolledBackByTheNextReadOnlyOpen()
+{
+    TestHome home;
+    QVERIFY(makeDeck(home));
+    const QString path = home.filePath(kDeck);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        sqlite3 *db = nullptr;
+        sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_key(db, "Q8Lmt5vNxe2rrH6p73", 18);
+        // A small cache spills changed pages into the file before the commit.
+        sqlite3_exec(db,
+                     "PRAGMA cache_size = 2; BEGIN IMMEDIATE;"
+                     " UPDATE tblCards SET Name = 'half written', PictureData = zeroblob(500000)",
+                     nullptr, nullptr, nullptr);
+        ::_exit(0); // with the write open, as a kill leaves it
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(QFile::exists(path + QStringLiteral("-journal")));
+    Deck deck;
+    QVERIFY2(deck.open(path, Access::ReadOnly), qPrintable(deck.errorText()));
+    QCOMPARE(deck.cards()->at(0).name, QStringLiteral("Card 1"));
+    QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
+}
+
+// A deck change of several writes (header, then cards) that fails, or dies,
+// part way keeps none of them.
+void TestStore::writesTogether_areStoredAllOrNone()
+{
+    TestHome home;
+    QVERIFY(makeDeck(home));
+    Deck deck;
+    QVERIFY(deck.open(home.filePath(kDeck), Access::ReadWrite));
+    const DeckHeader header{QStringLiteral("Renamed"), 2, {}, {}, {}};
+    QVERIFY(!deck.writeTogether([&] {
+        return deck.saveHeader(header) && deck.truncateCards(2) &&
+               deck.appendCards({Card{9, QStringLiteral("nine"), 0, {}, {}, false}},
+                                {QStringList{QStringLiteral("one slot")}});
+    }));
+    QCOMPARE(deck.header()->deckName, QString());
+    QCOMPARE(deck.cards()->size(), 3);
+    QVERIFY(deck.writeTogether([&] { return deck.saveHeader(header) && deck.truncateCards(2); }));
+    QCOMPARE(deck.header()->deckName, QStringLiteral("Renamed"));
+    QCOMPARE(deck.cards()->size(), 2);
 }
 
 // A failed save reports why and leaves the file as before, so the values on
