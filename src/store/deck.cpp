@@ -283,45 +283,8 @@ bool Deck::saveCard(const Card &card, const QStringList &keywordSlots)
         file_.setError(QStringLiteral("A card has seven keyword places"));
         return false;
     }
-    return writable() && file_.transaction([&] {
-        auto *row = file_.prepare("UPDATE tblCards SET Name = ?2, \"Group\" = ?3, normalmeaning = ?4, "
-                                  "reversedmeaning = ?5 WHERE ID = ?1");
-        if (!row)
-            return false;
-        sqlite3_bind_int(row->get(), 1, card.id);
-        bindText(row->get(), 2, card.name);
-        sqlite3_bind_int(row->get(), 3, card.group);
-        bindText(row->get(), 4, card.normalMeaning);
-        bindText(row->get(), 5, card.reversedMeaning);
-        if (row->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot save the card"));
-        if (sqlite3_changes(file_.handle()) != 1) {
-            file_.setError(QStringLiteral("The deck has no card number %1").arg(card.id));
-            return false;
-        }
-        auto *ids = file_.prepare("SELECT rowid FROM tblKeywords WHERE CardID = ? ORDER BY rowid");
-        auto *slot = file_.prepare("UPDATE tblKeywords SET keyword = ?2, cardname = ?3 WHERE rowid = ?1");
-        if (!ids || !slot)
-            return false;
-        sqlite3_bind_int(ids->get(), 1, card.id);
-        QVector<qint64> rowids;
-        while (ids->step() == SQLITE_ROW)
-            rowids.append(sqlite3_column_int64(ids->get(), 0));
-        ids->reset();
-        if (rowids.size() != kSlotsPerCard) {
-            file_.setError(QStringLiteral("Card number %1 does not have its seven keyword places").arg(card.id));
-            return false;
-        }
-        for (int i = 0; i < kSlotsPerCard; ++i) {
-            slot->reset();
-            sqlite3_bind_int64(slot->get(), 1, rowids[i]);
-            bindText(slot->get(), 2, keywordSlots[i].isNull() ? QStringLiteral("") : keywordSlots[i]);
-            bindText(slot->get(), 3, card.name);
-            if (slot->step() != SQLITE_DONE)
-                return file_.fail(QStringLiteral("Cannot save the keywords"));
-        }
-        return true;
-    });
+    return saveCardChanges(card, kCardName | kCardGroup | kCardNormalMeaning | kCardReversedMeaning, keywordSlots,
+                           (1u << kSlotsPerCard) - 1);
 }
 
 bool Deck::saveCardFields(const Card &card, unsigned fields)
