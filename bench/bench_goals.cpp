@@ -11,7 +11,6 @@
 #include "goals/goalsfile.h"
 #include "goals/goalspage.h"
 
-#include <QApplication>
 #include <QFile>
 
 #include <benchmark/benchmark.h>
@@ -73,13 +72,3 @@ void BM_SaveGoals(benchmark::State &state)
 BENCHMARK(BM_SaveGoals)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -11,7 +11,6 @@
 
 #include "app/services.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -132,13 +131,3 @@ void BM_OpenProgressWindow(benchmark::State &state)
 BENCHMARK(BM_OpenProgressWindow)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

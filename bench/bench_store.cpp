@@ -17,7 +17,6 @@
 
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <malloc.h>
 #include <thread>
 
 using namespace velmora;
@@ -262,9 +261,6 @@ BENCHMARK(BM_FirstOpenDerivesTheKey)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    // The program keeps freed memory for reuse (see runVelmora); so does the bench.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

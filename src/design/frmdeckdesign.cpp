@@ -179,7 +179,6 @@ FrmDeckDesign::FrmDeckDesign(Services &services, DeckHandOff handOff, const QVec
         card_->showSaveStatus(QStringLiteral("The deck cannot be opened for writing: %1").arg(deckError_));
     }
     writer_ = std::make_unique<CardWriter>(path, [this](const CardWriteResult &result) { onWritten(result); });
-    readAhead_.setDeck(path);
     resize(1000, 640);
 }
 
@@ -254,11 +253,11 @@ void FrmDeckDesign::chooseCard(int index)
         pendingSlots_.append(k < stored.size() && !stored[k].isNull() ? stored[k] : QStringLiteral(""));
     card_->showCard(pending_, pendingSlots_, shownPicture(index));
     card_->showSaveStatus(status);
-    // Cards are mostly visited in list order: the next one is read meanwhile.
-    if (index + 1 < cards_.size() && cards_[index + 1].isSaved && !shownPictures_.contains(cards_[index + 1].id))
-        readAhead_.start(cards_[index + 1].id, card_->pictureSize());
+    // Cards are mostly visited in list order: the next one is read first.
     if (!warmer_.running())
-        warmPictures(index + 2);
+        warmPictures(index + 1);
+    else if (index + 1 < cards_.size())
+        warmer_.prefer(cards_[index + 1].id);
 }
 
 void FrmDeckDesign::warmPictures(int from)
@@ -283,8 +282,6 @@ QImage FrmDeckDesign::shownPicture(int index)
     const QSize size = card_->pictureSize();
     QImage picture = warmer_.take(card.id, size).value_or(QImage());
     if (picture.isNull())
-        picture = readAhead_.take(card.id, size).value_or(QImage());
-    if (picture.isNull())
         picture = decodePicture(deck_.picture(card.id), size);
     if (!picture.isNull()) {
         if (shownPictures_.size() >= kShownPictureCap)
@@ -299,7 +296,6 @@ void FrmDeckDesign::forgetPicture(int cardId)
     // What the warmer read of other cards stays good; it starts again at the next card shown.
     shownPictures_.insert(warmer_.stop());
     shownPictures_.remove(cardId);
-    readAhead_.setDeck(paths::deckDatabase(handOff_.deckFile));
 }
 
 bool FrmDeckDesign::autoSaving() const
@@ -467,7 +463,6 @@ void FrmDeckDesign::onPicturesStored()
 {
     warmer_.stop();
     shownPictures_.clear();
-    readAhead_.setDeck(paths::deckDatabase(handOff_.deckFile));
     card_->showPicture({});
     activateWindow();
     raise();

@@ -133,7 +133,6 @@ private:
     // Pictures as picCard shows them, by card ID; decoding a full-size picture
     // through the cipher takes longer than a click may.
     QHash<int, QImage> shownPictures_;
-    PictureReadAhead readAhead_;
     // Fills shownPictures_' stock for the whole deck while the user works.
     PictureWarmer warmer_;
     void warmPictures(int from);

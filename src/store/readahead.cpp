@@ -64,13 +64,23 @@ void PictureWarmer::start(const QString &path, const QVector<int> &cardIds, QSiz
     stop();
     size_ = shownSize;
     stopping_ = false;
-    thread_ = std::thread([this, path, cardIds, shownSize] {
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        queue_.assign(cardIds.cbegin(), cardIds.cend());
+    }
+    thread_ = std::thread([this, path, shownSize] {
         Deck deck;
         if (!deck.open(path))
             return;
-        for (const int cardId : cardIds) {
-            if (stopping_)
-                return;
+        while (!stopping_) {
+            int cardId = 0;
+            {
+                const std::lock_guard<std::mutex> lock(mutex_);
+                if (queue_.empty())
+                    return;
+                cardId = queue_.front();
+                queue_.pop_front();
+            }
             QImage picture = decodePicture(deck.picture(cardId), shownSize);
             if (picture.isNull())
                 continue;
@@ -80,12 +90,23 @@ void PictureWarmer::start(const QString &path, const QVector<int> &cardIds, QSiz
     });
 }
 
+void PictureWarmer::prefer(int cardId)
+{
+    const std::lock_guard<std::mutex> lock(mutex_);
+    const auto found = std::find(queue_.begin(), queue_.end(), cardId);
+    if (found == queue_.end())
+        return;
+    queue_.erase(found);
+    queue_.push_front(cardId);
+}
+
 QHash<int, QImage> PictureWarmer::stop()
 {
     stopping_ = true;
     if (thread_.joinable())
         thread_.join();
     const std::lock_guard<std::mutex> lock(mutex_);
+    queue_.clear();
     return std::exchange(read_, {});
 }
 

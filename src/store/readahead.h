@@ -10,6 +10,7 @@
 #include <QVector>
 
 #include <atomic>
+#include <deque>
 #include <future>
 #include <mutex>
 #include <optional>
@@ -56,6 +57,8 @@ public:
 
     // Starts over on these cards, in this order; what was read before is dropped.
     void start(const QString &path, const QVector<int> &cardIds, QSize shownSize);
+    // Reads this card next if it is still waiting its turn.
+    void prefer(int cardId);
     // Ends the reading; hands back what was read and not taken.
     QHash<int, QImage> stop();
     [[nodiscard]] bool running() const { return thread_.joinable(); }
@@ -66,6 +69,7 @@ private:
     std::thread thread_;
     std::atomic<bool> stopping_{false};
     std::mutex mutex_;
+    std::deque<int> queue_;
     QHash<int, QImage> read_;
     QSize size_;
 };
