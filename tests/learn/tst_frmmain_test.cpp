@@ -173,6 +173,27 @@ private slots:
             if (description)
                 QCOMPARE(QApplication::focusWidget(), child<QWidget>(QStringLiteral("picResult")));
             const int score = answer(k % 3 != 0, description);
+            if (!description && k == 1) {
+                // A tick beyond the level's number is undone with a warning; an
+                // untick turns Next off again.
+                QPushButton *next = button(QStringLiteral("cmdNextQuestion"));
+                QVERIFY(available(next) && next->hasFocus());
+                int spare = 0;
+                while (box(spare)->isChecked())
+                    ++spare;
+                clickBox(box(spare));
+                QVERIFY(!box(spare)->isChecked() && available(next));
+                const Prompt warning = prompter_.messages().value(0);
+                QCOMPARE(warning.text, QStringLiteral("You can select only 5 keywords.\r\nPlease unselect one before "
+                                                      "selecting another keyword"));
+                QVERIFY(warning.icon == PromptIcon::Warning && warning.buttons == PromptButtons::Ok &&
+                        warning.title == "Velmora");
+                prompter_.clear();
+                const int ticked = window_->testRun().correctKeywordSlots().value(1);
+                clickBox(box(ticked));
+                QVERIFY(!available(next));
+                clickBox(box(ticked));
+            }
             total += score;
             expectedLines.append(reportQuestionLine(
                 k, {name, reversed, score}, description ? TestType::Description : TestType::Keywords, toChoose));
@@ -218,32 +239,6 @@ private slots:
         QTest::mouseClick(button(QStringLiteral("Command5")), Qt::LeftButton);
         QCOMPARE(prompter_.records().size(), 1);
         QCOMPARE(fileBytes(path), (report + QStringLiteral("\r\n")).toUtf8());
-    }
-
-    void fourthTickAtBeginnerLevel_isUndoneWithAWarning()
-    {
-        openWindow(int(TestType::Keywords), 0);
-        QTest::mouseClick(button(QStringLiteral("cmdStartTest2")), Qt::LeftButton);
-        QPushButton *next = button(QStringLiteral("cmdNextQuestion"));
-        for (int i = 0; i < 3; ++i) {
-            QVERIFY(!available(next));
-            clickBox(box(i));
-        }
-        QVERIFY(available(next) && next->hasFocus());
-
-        clickBox(box(5));
-        QVERIFY(!box(5)->isChecked());
-        QVERIFY(available(next));
-        QCOMPARE(prompter_.messages().size(), 1);
-        const Prompt warning = prompter_.messages().first();
-        QCOMPARE(
-            warning.text,
-            QStringLiteral("You can select only 3 keywords.\r\nPlease unselect one before selecting another keyword"));
-        QVERIFY(warning.icon == PromptIcon::Warning && warning.buttons == PromptButtons::Ok &&
-                warning.title == "Velmora");
-
-        clickBox(box(1));
-        QVERIFY(!available(next));
     }
 
     void settingsTabMidTest_closesTheTestAndTestMeStartsAfresh()
