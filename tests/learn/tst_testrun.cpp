@@ -29,8 +29,8 @@ struct Practice
     Deck deck;
     QVector<Card> cards;
 
-    // The cards of the groups (all for none) up to the ID upToId (all for 0).
-    [[nodiscard]] bool open(const QVector<SampleCard> &rows, const QVector<int> &groups = kAllCards, int upToId = 0)
+    // The cards of the groups (all for none) up to the ID upToId (all for -1).
+    [[nodiscard]] bool open(const QVector<SampleCard> &rows, const QVector<int> &groups = kAllCards, int upToId = -1)
     {
         home.makeFolders();
         if (!home.createDeck(QStringLiteral("tutor/Tutor1.vdk")) ||
@@ -40,7 +40,7 @@ struct Practice
         if (!chosen)
             return false;
         for (const Card &card : *chosen) {
-            if (upToId == 0 || card.id <= upToId)
+            if (upToId < 0 || card.id <= upToId)
                 cards.append(card);
         }
         return true;
@@ -113,25 +113,38 @@ private slots:
         QVERIFY(shared_->open(plainCards(6)));
     }
 
+    // Chosen cards beyond the ones asked lend nothing: the options shown are
+    // as many as the level offers, or as the chosen cards have meanings.
     void wholeTest_offersWhatTheLevelSaysAndEndsOnTheNextPress_data()
     {
         QTest::addColumn<int>("cardCount"); // chosen from a deck of 22
         QTest::addColumn<TestType>("type");
         QTest::addColumn<int>("level");
         QTest::addColumn<TestLevel>("offer");
+        QTest::addColumn<int>("meanings"); // different meanings among the cards; 0: each card its own
         const TestLevel beginner{2, 4, 7, 3};
         const TestLevel intermediate{1, 5, 12, 5};
         const TestLevel advanced{0, 6, 20, 7};
-        QTest::addRow("one card, keywords") << 1 << TestType::Keywords << 0 << beginner;
-        QTest::addRow("description, beginner") << 6 << TestType::Description << 0 << beginner;
-        QTest::addRow("description, intermediate") << 6 << TestType::Description << 1 << intermediate;
-        QTest::addRow("description, advanced, 22 cards") << 22 << TestType::Description << 2 << advanced;
-        QTest::addRow("keywords, beginner") << 6 << TestType::Keywords << 0 << beginner;
-        QTest::addRow("keywords, intermediate") << 6 << TestType::Keywords << 1 << intermediate;
-        QTest::addRow("keywords, advanced, 22 cards") << 22 << TestType::Keywords << 2 << advanced;
+        const auto row = [](const char *name, int cardCount, TestType type, int level, TestLevel offer,
+                            int meanings = 0) {
+            QTest::newRow(name) << cardCount << type << level << offer << meanings;
+        };
+        const TestType description = TestType::Description;
+        const TestType keywords = TestType::Keywords;
+        row("one card, keywords", 1, keywords, 0, beginner);
+        row("one card, description", 1, description, 2, advanced);
+        row("three cards, description", 3, description, 2, advanced);
+        row("six cards sharing two meanings", 6, description, 2, advanced, 2);
+        row("no card chosen", 0, description, 2, advanced);
+        row("description, beginner", 6, description, 0, beginner);
+        row("description, intermediate", 6, description, 1, intermediate);
+        row("description, advanced, 22 cards", 22, description, 2, advanced);
+        row("keywords, beginner", 6, keywords, 0, beginner);
+        row("keywords, intermediate", 6, keywords, 1, intermediate);
+        row("keywords, advanced, 22 cards", 22, keywords, 2, advanced);
         // One clamp serves both kinds of test.
-        QTest::addRow("stored level below range, description") << 6 << TestType::Description << -4 << beginner;
-        QTest::addRow("stored level above range, keywords") << 6 << TestType::Keywords << 9 << advanced;
+        row("stored level below range, description", 6, description, -4, beginner);
+        row("stored level above range, keywords", 6, keywords, 9, advanced);
     }
     void wholeTest_offersWhatTheLevelSaysAndEndsOnTheNextPress()
     {
@@ -139,8 +152,16 @@ private slots:
         QFETCH(TestType, type);
         QFETCH(int, level);
         QFETCH(TestLevel, offer);
+        QFETCH(int, meanings);
+        QVector<SampleCard> rows = plainCards(22);
+        for (SampleCard &card : rows) {
+            if (meanings > 0) {
+                card.normalMeaning = QStringLiteral("shared %1").arg(card.id % meanings);
+                card.reversedMeaning = QStringLiteral("shared reversed %1").arg(card.id % meanings);
+            }
+        }
         Practice practice;
-        QVERIFY(practice.open(plainCards(22), kAllCards, cardCount));
+        QVERIFY(practice.open(rows, kAllCards, cardCount));
         RandomRun r;
         const QList<PressOutcome> shown = runToEnd(r.run, practice, TestOptions{type, level, true});
         QVector<int> shownCards;
@@ -150,12 +171,15 @@ private slots:
                 shownCards.append(question->cardName.mid(5).toInt());
                 QVERIFY(question->firstAnswer == offer.firstAnswer && question->lastAnswer == offer.lastAnswer);
                 QVERIFY(question->correctOption >= offer.firstAnswer && question->correctOption <= offer.lastAnswer);
-                for (int i = 0; i < kAnswerOptions; ++i) {
-                    if (i < offer.firstAnswer || i > offer.lastAnswer)
-                        QVERIFY(question->captions[std::size_t(i)].isEmpty() && !question->shown[std::size_t(i)]);
+                // Shown in range with a text, else no text.
+                for (std::size_t i = 0; i < kAnswerOptions; ++i) {
+                    const bool inRange = int(i) >= offer.firstAnswer && int(i) <= offer.lastAnswer;
+                    QVERIFY(question->shown[i] ? inRange && !question->captions[i].isEmpty()
+                                               : question->captions[i].isEmpty());
                 }
                 // Every shown option has a text of its own, the right one included.
-                const int optionsShown = std::min(offer.lastAnswer - offer.firstAnswer + 1, cardCount);
+                const int optionsShown =
+                    std::min(offer.lastAnswer - offer.firstAnswer + 1, meanings > 0 ? meanings : cardCount);
                 QCOMPARE(nonEmpty(question->captions).size(), optionsShown);
                 QCOMPARE(int(std::count(question->shown.cbegin(), question->shown.cend(), true)), optionsShown);
                 continue;
@@ -313,49 +337,6 @@ private slots:
         }
         std::sort(wrong.begin(), wrong.end());
         QCOMPARE(wrong, QStringList(10, QString()) + QStringList({"Dawn", "Ember", "Tide"}));
-    }
-
-    void fewMeaningsChosen_hidesSurplusOptionsAndNeverRepeatsTheRightText_data()
-    {
-        QTest::addColumn<int>("deckSize");
-        QTest::addColumn<QVector<int>>("groups");
-        QTest::addColumn<int>("meanings"); // different meanings among the cards; 0: each card its own
-        QTest::addColumn<int>("questions");
-        QTest::addColumn<int>("optionsShown");
-        const QVector<int> groupOne{1};
-        // The other cards of the deck lend nothing: the user did not choose them.
-        QTest::addRow("one card chosen from nine") << 9 << groupOne << 0 << 1 << 1;
-        QTest::addRow("deck of one card") << 1 << kAllCards << 0 << 1 << 1;
-        QTest::addRow("three cards") << 3 << kAllCards << 0 << 3 << 3;
-        QTest::addRow("six cards sharing two meanings") << 6 << kAllCards << 2 << 6 << 2;
-        QTest::addRow("no card chosen") << 3 << QVector<int>{4} << 0 << 0 << 0;
-    }
-    void fewMeaningsChosen_hidesSurplusOptionsAndNeverRepeatsTheRightText()
-    {
-        QFETCH(int, deckSize);
-        QFETCH(QVector<int>, groups);
-        QFETCH(int, meanings);
-        QFETCH(int, questions);
-        QFETCH(int, optionsShown);
-        QVector<SampleCard> rows = plainCards(deckSize);
-        rows.last().group = 1;
-        for (SampleCard &card : rows) {
-            if (meanings > 0)
-                card.normalMeaning = QStringLiteral("shared %1").arg(card.id % meanings);
-        }
-        Practice practice;
-        QVERIFY(practice.open(rows, groups));
-        RandomRun r;
-        const QList<PressOutcome> shown = runToEnd(r.run, practice, TestOptions{TestType::Description, 2, false});
-        QCOMPARE(shown.size(), questions);
-        QCOMPARE(r.run.correctTotal(), questions);
-        for (const PressOutcome &outcome : shown) {
-            const DescriptionQuestion &question = *outcome.description;
-            QCOMPARE(int(std::count(question.shown.cbegin(), question.shown.cend(), true)), optionsShown);
-            QCOMPARE(nonEmpty(question.captions).size(), optionsShown);
-            for (int i = 0; i < kAnswerOptions; ++i)
-                QCOMPARE(question.captions[std::size_t(i)].isEmpty(), !question.shown[std::size_t(i)]);
-        }
     }
 
     // A generator that keeps giving the same number cannot find fresh rows,
