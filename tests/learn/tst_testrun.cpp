@@ -285,58 +285,54 @@ private slots:
             QVERIFY2(caption.startsWith(QStringLiteral("reversed ")), qPrintable(caption));
     }
 
-    void cardWithFewKeywords_repeatsThemAndKeepsFullScoreReachable_data()
+    // The card's few keywords are repeated so that full score stays reachable;
+    // the grid around them takes the other card's keywords, each once and none
+    // of the card's own, as far as they go, and leaves the other boxes empty.
+    void fewKeywords_repeatsTheCardsAndLeavesBoxesEmpty_data()
     {
-        QTest::addColumn<QStringList>("keywords");
+        QTest::addColumn<QStringList>("keywords"); // of the card asked
+        QTest::addColumn<QStringList>("others");   // of the other card
         QTest::addColumn<int>("level");
         const QString a = QStringLiteral("Hope");
         const QString b = QStringLiteral("hope"); // differs by case: a keyword of its own
-        QTest::addRow("two different, advanced") << QStringList({a, a, a, b, b, b, a}) << 2;
-        QTest::addRow("one keyword and empty slots") << QStringList({a, {}, {}, {}, {}, {}, {}}) << 1;
-        QTest::addRow("no keyword rows") << QStringList() << 2;
+        const QStringList first = plainCard(1).keywords;
+        const QStringList second = plainCard(2).keywords;
+        QTest::addRow("two different, advanced") << QStringList({a, a, a, b, b, b, a}) << second << 2;
+        QTest::addRow("one keyword and empty slots") << QStringList({a, {}, {}, {}, {}, {}, {}}) << second << 1;
+        QTest::addRow("no keyword rows") << QStringList() << second << 2;
+        QTest::addRow("few other keywords") << first << QStringList({"Dawn", "Dawn", "Tide", "Ember", first[3]}) << 2;
     }
-    void cardWithFewKeywords_repeatsThemAndKeepsFullScoreReachable()
+    void fewKeywords_repeatsTheCardsAndLeavesBoxesEmpty()
     {
         QFETCH(QStringList, keywords);
+        QFETCH(QStringList, others);
         QFETCH(int, level);
-        QVector<SampleCard> rows = plainCards(4);
+        QVector<SampleCard> rows = plainCards(2);
         rows[0].keywords = keywords;
+        rows[1].keywords = others;
         Practice practice;
         QVERIFY(practice.open(rows, kAllCards, 1));
         RandomRun r;
         const QList<PressOutcome> shown = runToEnd(r.run, practice, TestOptions{TestType::Keywords, level, false});
         QCOMPARE(shown.size(), 1);
         const KeywordQuestion &question = *shown.first().keywords;
-        QSet<QString> correct;
-        for (int slot : question.correctSlots)
-            correct.insert(question.captions[std::size_t(slot)]);
         keywords.removeAll(QString());
-        QCOMPARE(correct,
-                 keywords.isEmpty() ? QSet<QString>{QString()} : QSet<QString>(keywords.begin(), keywords.end()));
-        // The grid around them is still filled from the other cards.
-        QCOMPARE(nonEmpty(question.captions).size() - (keywords.isEmpty() ? 0 : correct.size()),
-                 question.keywordBoxCount - question.keywordsToChoose);
-        QCOMPARE(r.run.questionScores(), QVector<int>({question.keywordsToChoose}));
-    }
-
-    void deckWithFewOtherKeywords_leavesBoxesEmpty()
-    {
-        QVector<SampleCard> rows = plainCards(2);
-        rows[1].keywords = QStringList({"Dawn", "Dawn", "Tide", "Ember", rows[0].keywords[3]});
-        Practice practice;
-        QVERIFY(practice.open(rows, kAllCards, 1));
-        RandomRun r;
-        const KeywordQuestion question = *practice.press(r.run, TestOptions{TestType::Keywords, 2, false}).keywords;
+        const QSet<QString> own(keywords.begin(), keywords.end());
+        QSet<QString> correct;
         QStringList wrong;
-        for (int box = 0; box < 20; ++box) {
+        for (int box = 0; box < question.keywordBoxCount; ++box) {
             const QString &caption = question.captions[std::size_t(box)];
             if (question.correctSlots.contains(box))
-                QVERIFY(rows[0].keywords.contains(caption));
-            else
+                correct.insert(caption);
+            else if (!caption.isEmpty())
                 wrong.append(caption);
         }
-        std::sort(wrong.begin(), wrong.end());
-        QCOMPARE(wrong, QStringList(10, QString()) + QStringList({"Dawn", "Ember", "Tide"}));
+        QCOMPARE(correct, own.isEmpty() ? QSet<QString>{QString()} : own);
+        const QSet<QString> offered = QSet<QString>(others.begin(), others.end()) - own;
+        QCOMPARE(wrong.size(), std::min(int(offered.size()), question.keywordBoxCount - question.keywordsToChoose));
+        QCOMPARE(QSet<QString>(wrong.begin(), wrong.end()).size(), wrong.size());
+        QVERIFY(offered.contains(QSet<QString>(wrong.begin(), wrong.end())));
+        QCOMPARE(r.run.questionScores(), QVector<int>({question.keywordsToChoose}));
     }
 
     // A generator that keeps giving the same number cannot find fresh rows,
