@@ -252,37 +252,28 @@ private slots:
         QCOMPARE(run.correctTotal(), 2);
     }
 
-    void reversal_roundsHalvesToEven()
+    // The draw is rounded to a whole number from 0 to 10, halves to even; odd
+    // reverses, and then every option offers a reversed meaning. That the
+    // picture is turned, and that a keyword question never is, the whole tests
+    // show.
+    void reversal_roundsHalvesToEvenAndOffersReversedMeanings()
     {
-        // The draw is rounded to a whole number from 0 to 10, halves to even; odd reverses.
         const QList<std::pair<double, bool>> cases = {{0.25, false}, {0.75, false}, {0.85, false},
                                                       {0.125, true}, {0.5, true},   {0.96875, false}};
         for (const auto &[number, reversed] : cases) {
             test::ScriptedRandom random({0.0, number, 0.0, 0.0, 0.3});
             TestRun run(random);
             run.start(test::FixedClock());
-            QCOMPARE(shared_->press(run, TestOptions{TestType::Description, 0, true}).description->reversed, reversed);
+            const DescriptionQuestion question =
+                *shared_->press(run, TestOptions{TestType::Description, 0, true}).description;
+            QCOMPARE(question.reversed, reversed);
             QCOMPARE(run.currentReversed(), reversed);
+            const QString side = reversed ? QStringLiteral("reversed ") : QStringLiteral("normal ");
+            QCOMPARE(question.captions[std::size_t(question.correctOption)], side + QLatin1Char('1'));
+            QCOMPARE(nonEmpty(question.captions).size(), 3);
+            for (const QString &caption : nonEmpty(question.captions))
+                QVERIFY2(caption.startsWith(side), qPrintable(caption));
         }
-    }
-
-    // Card 1; 0.1 -> 1, odd: reversed; option 6; rows 2..6 for the wrong ones,
-    // and none is left for the sixth. That the picture is turned, and that a
-    // keyword question never is, the whole tests show.
-    void reversedQuestion_offersReversedMeanings()
-    {
-        test::ScriptedRandom random({0.0, 0.1, 0.99, 0.2, 0.4, 0.6, 0.7, 0.9, 0.0});
-        TestRun run(random);
-        run.start(test::FixedClock());
-        const DescriptionQuestion question =
-            *shared_->press(run, TestOptions{TestType::Description, 2, true}).description;
-        QVERIFY(question.reversed);
-        QCOMPARE(question.correctOption, 6);
-        QCOMPARE(question.captions[6], QStringLiteral("reversed 1"));
-        QCOMPARE(nonEmpty(question.captions).size(), 6);
-        QVERIFY(!question.shown[5]);
-        for (const QString &caption : nonEmpty(question.captions))
-            QVERIFY2(caption.startsWith(QStringLiteral("reversed ")), qPrintable(caption));
     }
 
     // The card's few keywords are repeated so that full score stays reachable;

@@ -66,7 +66,7 @@ private slots:
         home_.reset();
     }
 
-    void foreignJpegAndGifBytes_areShownAtTheShownSize()
+    void foreignJpegAndGifBytes_areShownAtTheShownSizeAndTurned()
     {
         const QByteArray jpeg = encoded(testPicture(600, 1000), "jpg");
         QVERIFY(deck_.savePicture(1, jpeg));
@@ -84,6 +84,11 @@ private slots:
         QCOMPARE(gif.size(), QSize(3, 2));
         QCOMPARE((QList<QColor>{gif.pixelColor(0, 0), gif.pixelColor(1, 0), gif.pixelColor(2, 1)}),
                  (QList<QColor>{Qt::blue, Qt::red, Qt::green}));
+
+        // Half a turn shows the picture upside down.
+        const QImage upright = testPicture();
+        QCOMPARE(turnedHalf(upright), upright.mirrored(true, true));
+        QVERIFY(turnedHalf(QImage()).isNull());
     }
 
     // A picture is stored as a bitmap and replaces the old one whole; an empty
@@ -153,14 +158,6 @@ private slots:
         QVERIFY(!LoadPictureFromField(holder, deck_, 1));
         QVERIFY(holder.picture().isNull());
         QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
-    }
-
-    void turnedHalf_isUpsideDown()
-    {
-        const QImage upright = testPicture();
-        const QImage turned = turnedHalf(upright);
-        QCOMPARE(turned, upright.mirrored(true, true));
-        QVERIFY(turnedHalf(QImage()).isNull());
     }
 
 private:
