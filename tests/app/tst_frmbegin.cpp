@@ -2,7 +2,6 @@
 #include "testhome.h"
 #include "urlcatcher.h"
 
-#include "app/enterkey.h"
 #include "app/frmbegin.h"
 #include "app/linklabel.h"
 #include "app/shell.h"
@@ -46,7 +45,6 @@ private slots:
     void initTestCase()
     {
         setProcessEnder([this] { ++ends_; });
-        installEnterActivatesButtons(*qApp);
     }
     void init() { ends_ = 0; }
 
@@ -85,8 +83,10 @@ private slots:
         QTRY_VERIFY(guard.isNull());
     }
 
-    // Back from the deck manager, the start screen is the same window and does
-    // not check the data again.
+    // Back from the deck manager, the start screen is the same window, comes
+    // back where it was (the window system may place a window anew when it is
+    // shown again, unless the program names the place) and does not check the
+    // data again.
     void deckManager_opensModelessAndHidesTheStartScreen()
     {
         Rig rig;
@@ -102,6 +102,10 @@ private slots:
             return manager.data();
         });
         begin.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&begin));
+        const QRect place(QPoint(237, 151), QSize(700, 420));
+        begin.setGeometry(place);
+        begin.setAttribute(Qt::WA_Moved, false); // as when the user moved it
         QTest::mouseClick(child<QPushButton>(begin, "cmdDeck"), Qt::LeftButton);
         QCOMPARE(handedOver, &begin);
         QVERIFY(manager && manager->isVisible());
@@ -111,64 +115,11 @@ private slots:
         QVERIFY(QDir(rig.home.filePath(QStringLiteral("temp"))).removeRecursively());
         manager->close();
         handedOver->show();
+        QVERIFY(begin.testAttribute(Qt::WA_Moved));
+        QCOMPARE(begin.geometry(), place);
         QVERIFY(begin.Form_Load());
         QVERIFY(rig.prompter.records().isEmpty());
         QCOMPARE(ends_, 0);
-    }
-
-    // The window system may place a window anew when it is shown again, unless
-    // the program names the place; the start screen names the one it left.
-    void back_startScreenComesBackWhereItWas()
-    {
-        Rig rig;
-        FrmBegin begin(rig.services);
-        begin.setWindowFactory(FrmBegin::Destination::MainWindow, [](FrmBegin &) {
-            auto *window = new QWidget;
-            window->setAttribute(Qt::WA_DeleteOnClose);
-            return window;
-        });
-        begin.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&begin));
-        const QRect place(QPoint(237, 151), QSize(700, 420));
-        begin.setGeometry(place);
-        begin.setAttribute(Qt::WA_Moved, false); // as when the user moved it
-        QTest::mouseClick(child<QPushButton>(begin, "cmdTarot"), Qt::LeftButton);
-        QVERIFY(begin.isHidden());
-        begin.show();
-        QVERIFY(begin.testAttribute(Qt::WA_Moved));
-        QCOMPARE(begin.geometry(), place);
-    }
-
-    // Enter presses the focused button, as Space does; the keypad's too.
-    void enter_pressesTheFocusedButton_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addRow("Return") << int(Qt::Key_Return);
-        QTest::addRow("keypad Enter") << int(Qt::Key_Enter);
-    }
-    void enter_pressesTheFocusedButton()
-    {
-        QFETCH(int, key);
-        Rig rig;
-        FrmBegin begin(rig.services);
-        int opened = 0;
-        begin.setWindowFactory(FrmBegin::Destination::DeckManager, [&](FrmBegin &) {
-            ++opened;
-            return nullptr;
-        });
-        begin.show();
-        QVERIFY(QTest::qWaitForWindowActive(&begin));
-        const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
-        auto *cmdDeck = child<QPushButton>(begin, "cmdDeck");
-        cmdDeck->setFocus();
-        QTest::keyClick(cmdDeck, Qt::Key(key), modifiers);
-        QCOMPARE(opened, 1);
-        QCOMPARE(ends_, 0);
-        auto *cmdExit = child<QPushButton>(begin, "cmdExit");
-        cmdExit->setFocus();
-        QTest::keyClick(cmdExit, Qt::Key(key), modifiers);
-        QCOMPARE(ends_, 1);
-        QCOMPARE(opened, 1);
     }
 
     void import_isModalOverTheVisibleStartScreen()

@@ -33,8 +33,8 @@ public:
     }
 
     // A process of the program with this folder, settings of its own and a
-    // private runtime folder for the lock.
-    std::unique_ptr<QProcess> process(QTemporaryDir &runtime) const
+    // private runtime folder for the lock, started.
+    std::unique_ptr<QProcess> start(QTemporaryDir &runtime, const QStringList &arguments) const
     {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -43,16 +43,8 @@ public:
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         process->setProcessEnvironment(env);
-        process->setProgram(qEnvironmentVariable("VELMORA_BUILD_DIR") + QStringLiteral("/velmora-showcase"));
+        process->start(qEnvironmentVariable("VELMORA_BUILD_DIR") + QStringLiteral("/velmora-showcase"), arguments);
         return process;
-    }
-
-    std::unique_ptr<QProcess> start(QTemporaryDir &runtime, const QStringList &arguments) const
-    {
-        auto started = process(runtime);
-        started->setArguments(arguments);
-        started->start();
-        return started;
     }
 
     // Named after the executable, as the product's is.
@@ -133,29 +125,33 @@ private slots:
         QVERIFY(!third->readAllStandardError().contains("already running"));
     }
 
-    void missingData_tellsAndEndsWithoutStartScreen()
+    // Missing data is told and ends the program before the start screen; the
+    // logon switch changes nothing about the start screen, and the first start
+    // records the reminder date and asks nothing.
+    void start_showsTheStartScreenOnlyWithTheData_data()
     {
+        QTest::addColumn<bool>("dataComplete");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addRow("folder missing") << false << QStringList{"--unattended", "--quit-when-shown"};
+        QTest::addRow("logon start") << true << QStringList{"/STARTUP", "--unattended", "--quit-when-shown"};
+    }
+    void start_showsTheStartScreenOnlyWithTheData()
+    {
+        QFETCH(bool, dataComplete);
+        QFETCH(QStringList, arguments);
         Installation installation;
-        QVERIFY(QDir(installation.home.filePath(QStringLiteral("temp"))).removeRecursively());
-        auto process = installation.start(runtime_, {"--unattended", "--quit-when-shown"});
+        if (!dataComplete)
+            QVERIFY(QDir(installation.home.filePath(QStringLiteral("temp"))).removeRecursively());
+        auto process = installation.start(runtime_, arguments);
         QVERIFY(process->waitForFinished(20000));
         QCOMPARE(process->exitStatus(), QProcess::NormalExit);
         QCOMPARE(process->exitCode(), 0);
+        QCOMPARE(process->readAllStandardOutput().contains(kShown), dataComplete);
         QCOMPARE(promptLines(process->readAllStandardError()),
-                 QList<QByteArray>{"prompt: Required files are missing\\rPlease Reinstall Software"});
-        QVERIFY(!process->readAllStandardOutput().contains(kShown));
-    }
-
-    // The first start records the reminder date and asks nothing; the
-    // logon switch changes nothing about the start screen.
-    void startupSwitch_showsTheStartScreenAsUsual()
-    {
-        Installation installation;
-        auto process = installation.start(runtime_, {"/STARTUP", "--unattended", "--quit-when-shown"});
-        QVERIFY(process->waitForFinished(20000));
-        QVERIFY(process->readAllStandardOutput().contains(kShown));
-        QVERIFY(promptLines(process->readAllStandardError()).isEmpty());
-        QVERIFY(fileBytes(installation.settingsFile()).contains("Duration="));
+                 dataComplete ? QList<QByteArray>()
+                              : QList<QByteArray>{"prompt: Required files are missing\\rPlease Reinstall Software"});
+        if (dataComplete)
+            QVERIFY(fileBytes(installation.settingsFile()).contains("Duration="));
     }
 };
 

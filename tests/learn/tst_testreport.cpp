@@ -21,17 +21,6 @@ QString blanks(int count)
     return QString(count, QLatin1Char(' '));
 }
 
-ReportInput input(TestType type, QVector<ReportQuestion> questions, int keywordsToChoose, int questionCount)
-{
-    ReportInput in;
-    in.appTitle = QString::fromLatin1(kAppTitle);
-    in.type = type;
-    in.questions = std::move(questions);
-    in.keywordsToChoose = keywordsToChoose;
-    in.questionCount = questionCount;
-    return in;
-}
-
 } // namespace
 
 class TestReportTest : public QObject
@@ -39,154 +28,150 @@ class TestReportTest : public QObject
     Q_OBJECT
 
 private slots:
-    void questionLine_padsNamesToTheResultColumn();
-    void oneQuestionReport_hasEveryPartInOrder();
-    void save_asksForATextFileAndReplacesItWithUtf8();
-    void failedWrite_isToldAndNotSuccess_data();
-    void failedWrite_isToldAndNotSuccess();
-    void readOnlyFolder_isToldAndKeepsTheOldFile();
-};
-
-void TestReportTest::questionLine_padsNamesToTheResultColumn()
-{
-    struct Case
+    void questionLine_padsNamesToTheResultColumn()
     {
-        int number;
-        QString name;
-        bool reversed;
-        TestType type;
-        int score;
-        int toChoose;
-        QString expected;
-    };
-    const TestType description = TestType::Description;
-    const TestType keywords = TestType::Keywords;
-    const QString star = QStringLiteral("The Star");
-    const QString name25(25, QLatin1Char('x')), name26(26, QLatin1Char('y')), name50(50, QLatin1Char('w'));
-    const QString nonAscii = QStringLiteral("Åsa’s Kärlek"); // letters outside ASCII count as one each
-    const QList<Case> cases = {
-        {1, star, true, description, 1, 0, "01.      The Star (Reversed)" + blanks(17) + "Correct"},
-        {1, star, false, keywords, 2, 3, "01.      The Star" + blanks(28) + "2 Out Of 3 Correct"},
-        {9, star, false, description, 0, 0, "09.      The Star" + blanks(28) + "Wrong"},
-        {12, star, false, description, 3, 0, "12.      The Star" + blanks(28) + "Correct"}, // any score but 0
-        {100, star, true, keywords, 0, 7, "100.      The Star (Reversed)" + blanks(17) + "0 Out Of 7 Correct"},
-        {2, name25, true, description, 1, 0, "02.      " + name25 + " (Reversed)Correct"},
-        {3, name26, true, description, 1, 0, "03.      " + name26 + " (Reversed) Correct"},
-        {5, name50, false, keywords, 5, 5, "05.      " + name50 + " 5 Out Of 5 Correct"},
-        {6, nonAscii, false, description, 1, 0, "06.      " + nonAscii + blanks(24) + "Correct"},
-    };
-    for (const Case &c : cases)
-        QCOMPARE(reportQuestionLine(c.number, ReportQuestion{c.name, c.reversed, c.score}, c.type, c.toChoose),
-                 c.expected);
+        struct Case
+        {
+            int number;
+            QString name;
+            bool reversed;
+            TestType type;
+            int score;
+            int toChoose;
+            QString expected;
+        };
+        const TestType description = TestType::Description;
+        const TestType keywords = TestType::Keywords;
+        const QString star = QStringLiteral("The Star");
+        const QString name25(25, QLatin1Char('x')), name26(26, QLatin1Char('y')), name50(50, QLatin1Char('w'));
+        const QString nonAscii = QStringLiteral("Åsa’s Kärlek"); // letters outside ASCII count as one each
+        const QList<Case> cases = {
+            {1, star, true, description, 1, 0, "01.      The Star (Reversed)" + blanks(17) + "Correct"},
+            {1, star, false, keywords, 2, 3, "01.      The Star" + blanks(28) + "2 Out Of 3 Correct"},
+            {9, star, false, description, 0, 0, "09.      The Star" + blanks(28) + "Wrong"},
+            {12, star, false, description, 3, 0, "12.      The Star" + blanks(28) + "Correct"}, // any score but 0
+            {100, star, true, keywords, 0, 7, "100.      The Star (Reversed)" + blanks(17) + "0 Out Of 7 Correct"},
+            {2, name25, true, description, 1, 0, "02.      " + name25 + " (Reversed)Correct"},
+            {3, name26, true, description, 1, 0, "03.      " + name26 + " (Reversed) Correct"},
+            {5, name50, false, keywords, 5, 5, "05.      " + name50 + " 5 Out Of 5 Correct"},
+            {6, nonAscii, false, description, 1, 0, "06.      " + nonAscii + blanks(24) + "Correct"},
+        };
+        for (const Case &c : cases)
+            QCOMPARE(reportQuestionLine(c.number, ReportQuestion{c.name, c.reversed, c.score}, c.type, c.toChoose),
+                     c.expected);
 
-    QCOMPARE(summaryText(description, 22, 0, 22), QStringLiteral("22 out of 22 questions correct"));
-    QCOMPARE(summaryText(keywords, 70, 7, 10), QStringLiteral("70/70 choice(s) from 10 questions were correct"));
-    QCOMPARE(summaryText(keywords, 13, 3, 78), QStringLiteral("13/234 choice(s) from 78 questions were correct"));
-    QCOMPARE(summaryText(keywords, 0, 5, 0), QStringLiteral("0/0 choice(s) from 0 questions were correct"));
-}
+        QCOMPARE(summaryText(keywords, 13, 3, 78), QStringLiteral("13/234 choice(s) from 78 questions were correct"));
+        QCOMPARE(summaryText(keywords, 0, 5, 0), QStringLiteral("0/0 choice(s) from 0 questions were correct"));
+    }
 
-void TestReportTest::oneQuestionReport_hasEveryPartInOrder()
-{
-    ReportInput in = input(TestType::Description, {ReportQuestion{QStringLiteral("The Fool"), false, 1}}, 0, 1);
-    in.correctTotal = 1;
-    const TestReport report = buildTestReport(in);
-    const QStringList lines = report.text.split(QStringLiteral("\r\n"));
-    QCOMPARE(lines, QStringList({QStringLiteral("Test Report For Velmora"), QString(23, QLatin1Char('-')), QString(),
-                                 "01.      The Fool" + blanks(28) + "Correct", QString(64, QLatin1Char('_')),
-                                 QStringLiteral("1 out of 1 questions correct")}));
-    QCOMPARE(report.summary, lines.last());
-    QVERIFY(!report.text.contains(QRegularExpression(QStringLiteral("[^\r]\n|\r[^\n]"))));
+    void oneQuestionReport_hasEveryPartInOrder()
+    {
+        ReportInput in;
+        in.appTitle = QString::fromLatin1(kAppTitle);
+        in.type = TestType::Description;
+        in.questions = {ReportQuestion{QStringLiteral("The Fool"), false, 1}};
+        in.questionCount = 1;
+        in.correctTotal = 1;
+        const TestReport report = buildTestReport(in);
+        const QStringList lines = report.text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines, QStringList({QStringLiteral("Test Report For Velmora"), QString(23, QLatin1Char('-')),
+                                     QString(), "01.      The Fool" + blanks(28) + "Correct",
+                                     QString(64, QLatin1Char('_')), QStringLiteral("1 out of 1 questions correct")}));
+        QCOMPARE(report.summary, lines.last());
+        QVERIFY(!report.text.contains(QRegularExpression(QStringLiteral("[^\r]\n|\r[^\n]"))));
 
-    // A description test keeps the run's own total; a keyword test adds its scores to it.
-    in.correctTotal = 0;
-    QCOMPARE(buildTestReport(in).summary, QStringLiteral("0 out of 1 questions correct"));
-    in.type = TestType::Keywords;
-    in.keywordsToChoose = 3;
-    in.questions.append({QStringLiteral("The Star"), true, 2});
-    in.questionCount = 2;
-    QCOMPARE(buildTestReport(in).correctTotal, 3);
-}
+        // A description test keeps the run's own total; a keyword test adds its scores to it.
+        in.correctTotal = 0;
+        QCOMPARE(buildTestReport(in).summary, QStringLiteral("0 out of 1 questions correct"));
+        in.type = TestType::Keywords;
+        in.keywordsToChoose = 3;
+        in.questions.append({QStringLiteral("The Star"), true, 2});
+        in.questionCount = 2;
+        QCOMPARE(buildTestReport(in).correctTotal, 3);
+    }
 
-void TestReportTest::save_asksForATextFileAndReplacesItWithUtf8()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("report.txt"));
-    test::ScriptedPrompter prompter;
-    prompter.strictOk = true;
-    prompter.queueFileName(QString()); // cancelled: nothing written, nothing told
-    QVERIFY(!saveTestReport(prompter, QStringLiteral("x")));
-    QVERIFY(QDir(dir.path()).isEmpty());
-    prompter.queueFileName(path);
-    prompter.queueFileName(path);
-    QVERIFY(saveTestReport(prompter, QString(500, QLatin1Char('a'))));
-    const FileDialogRequest request = prompter.records().first().request;
-    QCOMPARE(request.filter, QStringLiteral("Text file (*.txt)"));
-    QVERIFY(request.startName.isEmpty());
-    QVERIFY(request.confirmOverwrite);
+    void save_asksForATextFileAndReplacesItWithUtf8()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.txt"));
+        test::ScriptedPrompter prompter;
+        prompter.strictOk = true;
+        prompter.queueFileName(QString()); // cancelled: nothing written, nothing told
+        QVERIFY(!saveTestReport(prompter, QStringLiteral("x")));
+        QVERIFY(QDir(dir.path()).isEmpty());
+        prompter.queueFileName(path);
+        prompter.queueFileName(path);
+        QVERIFY(saveTestReport(prompter, QString(500, QLatin1Char('a'))));
+        const FileDialogRequest request = prompter.records().first().request;
+        QCOMPARE(request.filter, QStringLiteral("Text file (*.txt)"));
+        QVERIFY(request.startName.isEmpty());
+        QVERIFY(request.confirmOverwrite);
 
-    const QString text =
-        reportQuestionLine(1, ReportQuestion{QStringLiteral("Ässet d’Épées"), true, 1}, TestType::Description, 0);
-    QVERIFY(saveTestReport(prompter, text));
-    QCOMPARE(test::fileBytes(path), QByteArray("01.      \xC3\x84sset d\xE2\x80\x99\xC3\x89p\xC3\xA9\x65s (Reversed)") +
-                                        QByteArray(12, ' ') + "Correct\r\n");
-    QVERIFY(prompter.messages().isEmpty());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("report.txt")});
+        const QString text =
+            reportQuestionLine(1, ReportQuestion{QStringLiteral("Ässet d’Épées"), true, 1}, TestType::Description, 0);
+        QVERIFY(saveTestReport(prompter, text));
+        QCOMPARE(test::fileBytes(path),
+                 QByteArray("01.      \xC3\x84sset d\xE2\x80\x99\xC3\x89p\xC3\xA9\x65s (Reversed)") +
+                     QByteArray(12, ' ') + "Correct\r\n");
+        QVERIFY(prompter.messages().isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("report.txt")});
 
-    // Typed without a suffix, the name gets the text filter's; another suffix stays.
-    prompter.queueFileName(dir.filePath(QStringLiteral("second")));
-    prompter.queueFileName(dir.filePath(QStringLiteral("third.log")));
-    QVERIFY(saveTestReport(prompter, QStringLiteral("2")));
-    QVERIFY(saveTestReport(prompter, QStringLiteral("3")));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-             (QStringList{QStringLiteral("report.txt"), QStringLiteral("second.txt"), QStringLiteral("third.log")}));
-}
+        // Typed without a suffix, the name gets the text filter's; another suffix stays.
+        prompter.queueFileName(dir.filePath(QStringLiteral("second")));
+        prompter.queueFileName(dir.filePath(QStringLiteral("third.log")));
+        QVERIFY(saveTestReport(prompter, QStringLiteral("2")));
+        QVERIFY(saveTestReport(prompter, QStringLiteral("3")));
+        QCOMPARE(
+            QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+            (QStringList{QStringLiteral("report.txt"), QStringLiteral("second.txt"), QStringLiteral("third.log")}));
+    }
 
-void TestReportTest::failedWrite_isToldAndNotSuccess_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addRow("folder that does not exist") << QStringLiteral("missing/report.txt");
-    QTest::addRow("name of a folder") << QStringLiteral("sub");
-    QTest::addRow("full disk") << QStringLiteral("/dev/full");
-}
+    void failedWrite_isToldAndNotSuccess_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addRow("folder that does not exist") << QStringLiteral("missing/report.txt");
+        QTest::addRow("name of a folder") << QStringLiteral("sub");
+        QTest::addRow("full disk") << QStringLiteral("/dev/full");
+    }
+    void failedWrite_isToldAndNotSuccess()
+    {
+        QFETCH(QString, target);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+        const QString path = QDir::isAbsolutePath(target) ? target : dir.filePath(target);
+        if (path == QStringLiteral("/dev/full") && !QFile::exists(path))
+            QSKIP("no /dev/full on this system");
 
-void TestReportTest::failedWrite_isToldAndNotSuccess()
-{
-    QFETCH(QString, target);
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
-    const QString path = QDir::isAbsolutePath(target) ? target : dir.filePath(target);
-    if (path == QStringLiteral("/dev/full") && !QFile::exists(path))
-        QSKIP("no /dev/full on this system");
+        test::ScriptedPrompter prompter;
+        prompter.queueFileName(path);
+        QVERIFY(!saveTestReport(prompter, QStringLiteral("report")));
+        const QList<Prompt> messages = prompter.messages();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.first().icon, PromptIcon::Critical);
+        QCOMPARE(messages.first().title, QStringLiteral("Velmora"));
+        QVERIFY(messages.first().text.startsWith(QStringLiteral("The test report could not be saved to ") + path +
+                                                 QStringLiteral("\r\n")));
+        if (path == QStringLiteral("/dev/full"))
+            QVERIFY(!QFileInfo(path).isFile()); // still the device, not replaced by a file
+    }
 
-    test::ScriptedPrompter prompter;
-    prompter.queueFileName(path);
-    QVERIFY(!saveTestReport(prompter, QStringLiteral("report")));
-    const QList<Prompt> messages = prompter.messages();
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages.first().icon, PromptIcon::Critical);
-    QCOMPARE(messages.first().title, QStringLiteral("Velmora"));
-    QVERIFY(messages.first().text.startsWith(QStringLiteral("The test report could not be saved to ") + path +
-                                             QStringLiteral("\r\n")));
-    if (path == QStringLiteral("/dev/full"))
-        QVERIFY(!QFileInfo(path).isFile()); // still the device, not replaced by a file
-}
-
-void TestReportTest::readOnlyFolder_isToldAndKeepsTheOldFile()
-{
-    if (::geteuid() == 0)
-        QSKIP("permissions do not bind the superuser");
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("report.txt"));
-    QVERIFY(saveReportFile(path, QStringLiteral("first")));
-    QFile::setPermissions(path, QFileDevice::ReadOwner);
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    test::ScriptedPrompter prompter;
-    prompter.queueFileName(path);
-    QVERIFY(!saveTestReport(prompter, QStringLiteral("second")));
-    QCOMPARE(prompter.messages().size(), 1);
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QCOMPARE(test::fileBytes(path), QByteArray("first\r\n"));
-}
+    void readOnlyFolder_isToldAndKeepsTheOldFile()
+    {
+        if (::geteuid() == 0)
+            QSKIP("permissions do not bind the superuser");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.txt"));
+        QVERIFY(saveReportFile(path, QStringLiteral("first")));
+        QFile::setPermissions(path, QFileDevice::ReadOwner);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        test::ScriptedPrompter prompter;
+        prompter.queueFileName(path);
+        QVERIFY(!saveTestReport(prompter, QStringLiteral("second")));
+        QCOMPARE(prompter.messages().size(), 1);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(test::fileBytes(path), QByteArray("first\r\n"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestReportTest)
 #include "tst_testreport.moc"

@@ -6,101 +6,84 @@
 
 using namespace velmora;
 
+namespace {
+
+// The stored texts of the test options and the tray choice, in the order they
+// are written.
+QString stored(const SettingsStore &store)
+{
+    QStringList texts;
+    for (const char *key : {"MajorArcana", "MinorArcana", "Cups", "Wands", "Pentacles", "Swords", "TestType",
+                            "Difficulty", "RunAtSysTray"})
+        texts.append(store.value(QLatin1String(key)));
+    return texts.join(QLatin1Char(' '));
+}
+
+// What a run reads from the store, written back as texts.
+QString readBack(SettingsStore &store)
+{
+    writeTestSettings(store, readTestSettings(store), false);
+    return stored(store);
+}
+
+} // namespace
+
 class TstTestSettings : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void absentKeys_giveAllGroupsKeywordTestBeginner();
-    void roundTrip_keepsEveryChoice();
-    void writtenValues_areTheTextsOtherRunsRead();
-    void badStoredValue_leavesThatDefault();
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        store_ = std::make_unique<SettingsStore>(file());
+    }
+
+    void written_areTheTextsTheNextRunReadsBack()
+    {
+        const QList<std::tuple<TestSettings, bool, QString>> cases = {
+            {{true, false, {false, true, false, true}, TestType::Description, 2}, true, "1 0 0 1 0 1 0 2 True"},
+            {{false, true, {true, false, false, false}, TestType::Keywords, 1}, false, "0 1 1 0 0 0 1 1 False"},
+            {{false, false, {false, false, false, true}, TestType::Description, 0}, false, "0 0 0 0 0 1 0 0 False"}};
+        for (const auto &[written, tray, texts] : cases) {
+            writeTestSettings(*store_, written, tray);
+            // A fresh store on the same file, as the next run would read it.
+            SettingsStore reread(file());
+            QCOMPARE(stored(reread), texts);
+            QCOMPARE(readBack(reread), QString(texts).replace(QStringLiteral("True"), QStringLiteral("False")));
+        }
+    }
+
+    void absentKeys_giveAllGroupsKeywordTestBeginner()
+    {
+        QCOMPARE(readBack(*store_), QStringLiteral("1 1 1 1 1 1 1 0 False"));
+    }
+
+    void badStoredValue_leavesThatDefault()
+    {
+        const QList<std::tuple<QString, QString, QString>> damaged = {
+            {"MajorArcana", "yes", "1 0 0 0 0 0 0 1 False"},
+            {"Cups", "2", "0 0 1 0 0 0 0 1 False"},
+            {"Swords", "-1", "0 0 0 0 0 1 0 1 False"},
+            {"TestType", "2", "0 0 0 0 0 0 1 1 False"},
+            {"TestType", "", "0 0 0 0 0 0 1 1 False"},
+            {"Difficulty", "3", "0 0 0 0 0 0 0 0 False"},
+            {"Difficulty", "1.5", "0 0 0 0 0 0 0 0 False"},
+            {"Difficulty", "99999999999999999999", "0 0 0 0 0 0 0 0 False"}};
+        for (const auto &[key, value, expected] : damaged) {
+            // Every other key holds a valid value that differs from its default,
+            // so only the damaged key may fall back.
+            writeTestSettings(*store_, {false, false, {false, false, false, false}, TestType::Description, 1}, false);
+            store_->setValue(key, value);
+            QVERIFY2(readBack(*store_) == expected, qPrintable(key + QLatin1Char('=') + value));
+        }
+    }
 
 private:
     [[nodiscard]] QString file() const { return dir_->filePath(QStringLiteral("velmora.conf")); }
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<SettingsStore> store_;
 };
-
-void TstTestSettings::init()
-{
-    dir_ = std::make_unique<QTemporaryDir>();
-    store_ = std::make_unique<SettingsStore>(file());
-}
-
-void TstTestSettings::absentKeys_giveAllGroupsKeywordTestBeginner()
-{
-    const TestSettings settings = readTestSettings(*store_);
-    QVERIFY(settings.major && settings.minor);
-    QCOMPARE(settings.suits, (std::array<bool, kSuitCount>{true, true, true, true}));
-    QCOMPARE(settings.testType, TestType::Keywords);
-    QCOMPARE(settings.difficulty, 0);
-}
-
-void TstTestSettings::roundTrip_keepsEveryChoice()
-{
-    const QList<TestSettings> choices = {{true, false, {false, true, false, true}, TestType::Description, 2},
-                                         {false, true, {true, false, false, false}, TestType::Keywords, 1},
-                                         {false, false, {false, false, false, true}, TestType::Description, 0}};
-    for (const TestSettings &written : choices) {
-        writeTestSettings(*store_, written, false);
-        // A fresh store on the same file, as the next run would read it.
-        SettingsStore reread(file());
-        const TestSettings read = readTestSettings(reread);
-        QCOMPARE(read.major, written.major);
-        QCOMPARE(read.minor, written.minor);
-        QCOMPARE(read.suits, written.suits);
-        QCOMPARE(read.testType, written.testType);
-        QCOMPARE(read.difficulty, written.difficulty);
-    }
-}
-
-void TstTestSettings::writtenValues_areTheTextsOtherRunsRead()
-{
-    TestSettings settings;
-    settings.major = false;
-    settings.suits[2] = false;
-    settings.testType = TestType::Description;
-    settings.difficulty = 2;
-    writeTestSettings(*store_, settings, true);
-    SettingsStore reread(file());
-    QCOMPARE(reread.value(QStringLiteral("MajorArcana")), QStringLiteral("0"));
-    QCOMPARE(reread.value(QStringLiteral("MinorArcana")), QStringLiteral("1"));
-    QCOMPARE(reread.value(QStringLiteral("Cups")), QStringLiteral("1"));
-    QCOMPARE(reread.value(QStringLiteral("Pentacles")), QStringLiteral("0"));
-    QCOMPARE(reread.value(QStringLiteral("TestType")), QStringLiteral("0"));
-    QCOMPARE(reread.value(QStringLiteral("Difficulty")), QStringLiteral("2"));
-    QCOMPARE(reread.value(QStringLiteral("RunAtSysTray")), QStringLiteral("True"));
-
-    settings.testType = TestType::Keywords;
-    writeTestSettings(*store_, settings, false);
-    QCOMPARE(store_->value(QStringLiteral("TestType")), QStringLiteral("1"));
-    QCOMPARE(store_->value(QStringLiteral("RunAtSysTray")), QStringLiteral("False"));
-}
-
-void TstTestSettings::badStoredValue_leavesThatDefault()
-{
-    const QList<std::pair<QString, QString>> damaged = {
-        {"MajorArcana", "yes"}, {"Cups", "2"},       {"Swords", "-1"},      {"TestType", "2"},
-        {"TestType", ""},       {"Difficulty", "3"}, {"Difficulty", "1.5"}, {"Difficulty", "99999999999999999999"}};
-    const TestSettings defaults;
-    for (const auto &[key, value] : damaged) {
-        // Every other key holds a valid value that differs from its default, so
-        // only the damaged key may fall back.
-        writeTestSettings(*store_, TestSettings{false, false, {false, false, false, false}, TestType::Description, 1},
-                          false);
-        store_->setValue(key, value);
-        const TestSettings read = readTestSettings(*store_);
-        const QByteArray where = (key + QLatin1Char('=') + value).toUtf8();
-        QVERIFY2(read.major == (key == QLatin1String("MajorArcana") ? defaults.major : false), where);
-        QVERIFY2(read.suits[0] == (key == QLatin1String("Cups") ? defaults.suits[0] : false), where);
-        QVERIFY2(read.suits[3] == (key == QLatin1String("Swords") ? defaults.suits[3] : false), where);
-        QVERIFY2(read.testType == (key == QLatin1String("TestType") ? defaults.testType : TestType::Description),
-                 where);
-        QVERIFY2(read.difficulty == (key == QLatin1String("Difficulty") ? defaults.difficulty : 1), where);
-    }
-}
 
 QTEST_APPLESS_MAIN(TstTestSettings)
 #include "tst_testsettings.moc"

@@ -10,110 +10,98 @@ class TstProgressRules : public QObject
     Q_OBJECT
 
 private slots:
-    void missAndPercent_data();
-    void missAndPercent();
-    void periodStart_data();
-    void periodStart();
-    void rankMissedCards_data();
-    void rankMissedCards();
-    void csvLine_data();
-    void csvLine();
-};
-
-void TstProgressRules::missAndPercent_data()
-{
-    QTest::addColumn<int>("score");
-    QTest::addColumn<int>("maximum");
-    QTest::addColumn<bool>("miss");
-    QTest::addColumn<int>("percent");
-    QTest::newRow("description right") << 1 << 1 << false << 100;
-    QTest::newRow("description wrong") << 0 << 1 << true << 0;
-    QTest::newRow("keywords all right") << 7 << 7 << false << 100;
-    QTest::newRow("keywords one short") << 2 << 3 << true << 67;
-    QTest::newRow("score above maximum") << 5 << 3 << false << 100;
-    QTest::newRow("negative score") << -2 << 3 << true << 0;
-    QTest::newRow("no maximum") << 0 << 0 << false << 0;
-}
-
-void TstProgressRules::missAndPercent()
-{
-    QFETCH(int, score);
-    QFETCH(int, maximum);
-    QFETCH(bool, miss);
-    QCOMPARE(isMiss(score, maximum), miss);
-    QFETCH(int, percent);
-    QCOMPARE(scorePercent(score, maximum), percent);
-}
-
-void TstProgressRules::periodStart_data()
-{
-    QTest::addColumn<int>("period");
-    QTest::addColumn<QDateTime>("now");
-    QTest::addColumn<QDateTime>("start");
-    const QDateTime evening(QDate(2026, 12, 6), QTime(23, 59));
-    QTest::newRow("7 days: today and six before")
-        << int(Period::Last7Days) << evening << QDateTime(QDate(2026, 11, 30), QTime(0, 0));
-    QTest::newRow("30 days across a month") << int(Period::Last30Days) << QDateTime(QDate(2026, 3, 1), QTime(0, 0))
-                                            << QDateTime(QDate(2026, 1, 31), QTime(0, 0));
-    QTest::newRow("all") << int(Period::All) << evening << QDateTime();
-}
-
-void TstProgressRules::periodStart()
-{
-    QFETCH(int, period);
-    QFETCH(QDateTime, now);
-    QFETCH(QDateTime, start);
-    QCOMPARE(velmora::progress::periodStart(Period(period), now), start);
-}
-
-void TstProgressRules::rankMissedCards_data()
-{
-    // Each tally written "name[/R] missed/asked", /R for reversed; ranked by name[/R].
-    QTest::addColumn<QStringList>("tallies");
-    QTest::addColumn<QStringList>("ranked");
-    QTest::newRow("rate first, never missed left out")
-        << QStringList{"A 1/4", "B 3/4", "C 0/9", "D 1/1"} << QStringList{"D", "B", "A"};
-    QTest::newRow("equal rate: more misses first") << QStringList{"A 1/2", "B 4/8"} << QStringList{"B", "A"};
-    QTest::newRow("then name, then upright before reversed")
-        << QStringList{"B/R 1/2", "B 1/2", "A/R 1/2"} << QStringList{"A/R", "B", "B/R"};
-    QTest::newRow("damaged counts neither crash nor lead")
-        << QStringList{"A 5/0", "B 9/3", "C 1/2"} << QStringList{"B", "C"};
-}
-
-void TstProgressRules::rankMissedCards()
-{
-    QFETCH(QStringList, tallies);
-    QFETCH(QStringList, ranked);
-    QVector<CardTally> input;
-    for (const QString &text : tallies) {
-        const QStringList parts = text.split(QRegularExpression(QStringLiteral("[ /]")));
-        const bool reversed = parts.size() == 4;
-        input.append(CardTally{{}, {}, 0, parts[0], reversed, parts.last().toInt(), parts[reversed ? 2 : 1].toInt()});
+    void missAndPercent_data()
+    {
+        QTest::addColumn<int>("score");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<bool>("miss");
+        QTest::addColumn<int>("percent");
+        QTest::newRow("description right") << 1 << 1 << false << 100;
+        QTest::newRow("description wrong") << 0 << 1 << true << 0;
+        QTest::newRow("keywords all right") << 7 << 7 << false << 100;
+        QTest::newRow("keywords one short") << 2 << 3 << true << 67;
+        QTest::newRow("score above maximum") << 5 << 3 << false << 100;
+        QTest::newRow("negative score") << -2 << 3 << true << 0;
+        QTest::newRow("no maximum") << 0 << 0 << false << 0;
     }
-    QStringList got;
-    for (const CardTally &tally : velmora::progress::rankMissedCards(input))
-        got.append(tally.cardName + (tally.reversed ? QStringLiteral("/R") : QString()));
-    QCOMPARE(got, ranked);
-}
+    void missAndPercent()
+    {
+        QFETCH(int, score);
+        QFETCH(int, maximum);
+        QFETCH(bool, miss);
+        QCOMPARE(isMiss(score, maximum), miss);
+        QFETCH(int, percent);
+        QCOMPARE(scorePercent(score, maximum), percent);
+    }
 
-void TstProgressRules::csvLine_data()
-{
-    QTest::addColumn<QStringList>("fields");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("plain") << QStringList{"The Star", "1", ""} << "The Star,1,";
-    QTest::newRow("comma and quote") << QStringList{"Two, of \"Cups\""} << "\"Two, of \"\"Cups\"\"\"";
-    QTest::newRow("line break") << QStringList{"a\r\nb"} << "\"a\r\nb\"";
-    QTest::newRow("formula made text") << QStringList{"=HYPERLINK(1)", "+1+1", "@x", "-cmd"}
-                                       << "'=HYPERLINK(1),'+1+1,'@x,'-cmd";
-    QTest::newRow("negative number stays") << QStringList{"-3"} << "-3";
-}
+    void periodStart_data()
+    {
+        QTest::addColumn<int>("period");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QDateTime>("start");
+        const QDateTime evening(QDate(2026, 12, 6), QTime(23, 59));
+        QTest::newRow("7 days: today and six before")
+            << int(Period::Last7Days) << evening << QDateTime(QDate(2026, 11, 30), QTime(0, 0));
+        QTest::newRow("30 days across a month") << int(Period::Last30Days) << QDateTime(QDate(2026, 3, 1), QTime(0, 0))
+                                                << QDateTime(QDate(2026, 1, 31), QTime(0, 0));
+        QTest::newRow("all") << int(Period::All) << evening << QDateTime();
+    }
+    void periodStart()
+    {
+        QFETCH(int, period);
+        QFETCH(QDateTime, now);
+        QFETCH(QDateTime, start);
+        QCOMPARE(velmora::progress::periodStart(Period(period), now), start);
+    }
 
-void TstProgressRules::csvLine()
-{
-    QFETCH(QStringList, fields);
-    QFETCH(QString, line);
-    QCOMPARE(velmora::progress::csvLine(fields), line);
-}
+    void rankMissedCards_data()
+    {
+        // Each tally written "name[/R] missed/asked", /R for reversed; ranked by name[/R].
+        QTest::addColumn<QStringList>("tallies");
+        QTest::addColumn<QStringList>("ranked");
+        QTest::newRow("rate first, never missed left out")
+            << QStringList{"A 1/4", "B 3/4", "C 0/9", "D 1/1"} << QStringList{"D", "B", "A"};
+        QTest::newRow("equal rate: more misses first") << QStringList{"A 1/2", "B 4/8"} << QStringList{"B", "A"};
+        QTest::newRow("then name, then upright before reversed")
+            << QStringList{"B/R 1/2", "B 1/2", "A/R 1/2"} << QStringList{"A/R", "B", "B/R"};
+        QTest::newRow("damaged counts neither crash nor lead")
+            << QStringList{"A 5/0", "B 9/3", "C 1/2"} << QStringList{"B", "C"};
+    }
+    void rankMissedCards()
+    {
+        QFETCH(QStringList, tallies);
+        QFETCH(QStringList, ranked);
+        QVector<CardTally> input;
+        for (const QString &text : tallies) {
+            const QStringList parts = text.split(QRegularExpression(QStringLiteral("[ /]")));
+            const bool reversed = parts.size() == 4;
+            input.append(
+                CardTally{{}, {}, 0, parts[0], reversed, parts.last().toInt(), parts[reversed ? 2 : 1].toInt()});
+        }
+        QStringList got;
+        for (const CardTally &tally : velmora::progress::rankMissedCards(input))
+            got.append(tally.cardName + (tally.reversed ? QStringLiteral("/R") : QString()));
+        QCOMPARE(got, ranked);
+    }
+
+    void csvLine_data()
+    {
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("plain") << QStringList{"The Star", "1", ""} << "The Star,1,";
+        QTest::newRow("comma and quote") << QStringList{"Two, of \"Cups\""} << "\"Two, of \"\"Cups\"\"\"";
+        QTest::newRow("line break") << QStringList{"a\r\nb"} << "\"a\r\nb\"";
+        QTest::newRow("formula made text")
+            << QStringList{"=HYPERLINK(1)", "+1+1", "@x", "-cmd"} << "'=HYPERLINK(1),'+1+1,'@x,'-cmd";
+        QTest::newRow("negative number stays") << QStringList{"-3"} << "-3";
+    }
+    void csvLine()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, line);
+        QCOMPARE(velmora::progress::csvLine(fields), line);
+    }
+};
 
 QTEST_GUILESS_MAIN(TstProgressRules)
 #include "tst_progressrules.moc"

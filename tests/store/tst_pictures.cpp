@@ -51,162 +51,119 @@ class TestPictures : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void jpegIn_bmpStored_samePictureBack();
-    void foreignJpegAndGifBytes_areShown();
-    void storing_replacesOldPictureEntirely();
-    void badBytes_giveEmptyHolder_data();
-    void badBytes_giveEmptyHolder();
-    void largePicture_decodesAtTheShownSize();
-    void transfers_leaveNoFileBehind();
-    void turnedHalf_isUpsideDown();
+    void init()
+    {
+        home_ = std::make_unique<TestHome>();
+        home_->makeFolders();
+        QVERIFY(home_->createDeck(QStringLiteral("tutor/Tutor1.vdk")));
+        QVERIFY(deck_.open(home_->filePath(QStringLiteral("tutor/Tutor1.vdk")), Access::ReadWrite));
+        QVERIFY(test::addCards(deck_, {test::plainCard(1)}));
+    }
+
+    void cleanup()
+    {
+        deck_.close();
+        home_.reset();
+    }
+
+    void foreignJpegAndGifBytes_areShownAtTheShownSizeAndTurned()
+    {
+        const QByteArray jpeg = encoded(testPicture(600, 1000), "jpg");
+        QVERIFY(deck_.savePicture(1, jpeg));
+        PlainPictureHolder holder;
+        QVERIFY(LoadPictureFromField(holder, deck_, 1, QSize(120, 120)));
+        QCOMPARE(holder.picture().size(), QSize(72, 120));
+        // A smaller picture is not blown up.
+        QVERIFY(LoadPictureFromField(holder, deck_, 1, QSize(2000, 2000)));
+        QCOMPARE(holder.picture().size(), QSize(600, 1000));
+        QCOMPARE(deck_.picture(1), jpeg); // reading never changes the row
+
+        QVERIFY(deck_.savePicture(1, QByteArray(reinterpret_cast<const char *>(kGif), sizeof(kGif))));
+        QVERIFY(LoadPictureFromField(holder, deck_, 1));
+        const QImage gif = holder.picture();
+        QCOMPARE(gif.size(), QSize(3, 2));
+        QCOMPARE((QList<QColor>{gif.pixelColor(0, 0), gif.pixelColor(1, 0), gif.pixelColor(2, 1)}),
+                 (QList<QColor>{Qt::blue, Qt::red, Qt::green}));
+
+        // Half a turn shows the picture upside down.
+        const QImage upright = testPicture();
+        QCOMPARE(turnedHalf(upright), upright.mirrored(true, true));
+        QVERIFY(turnedHalf(QImage()).isNull());
+    }
+
+    // A picture is stored as a bitmap and replaces the old one whole; an empty
+    // holder leaves the field as it is. Decrypted copies in the temporary
+    // folder would outlive a killed program, so none is made.
+    void storing_replacesOldPictureEntirelyAndLeavesNoFileBehind()
+    {
+        QTemporaryDir temp;
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        const QImage fromJpeg = QImage::fromData(encoded(testPicture(200, 300), "jpg"));
+        PlainPictureHolder holder;
+        holder.setPicture(fromJpeg);
+        QVERIFY(SavePictureToField(holder, deck_, 1));
+        QVERIFY(deck_.picture(1).startsWith("BM"));
+        PlainPictureHolder shown;
+        QVERIFY(LoadPictureFromField(shown, deck_, 1));
+        QCOMPARE(shown.picture().convertToFormat(QImage::Format_RGB32), fromJpeg.convertToFormat(QImage::Format_RGB32));
+        qunsetenv("TMPDIR");
+        QCOMPARE(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+
+        holder.setPicture(testPicture(20, 30));
+        QVERIFY(SavePictureToField(holder, deck_, 1));
+        const QByteArray expected = encoded(testPicture(20, 30), "bmp");
+        QCOMPARE(deck_.picture(1), expected);
+        PlainPictureHolder empty;
+        QVERIFY(!SavePictureToField(empty, deck_, 1));
+        QCOMPARE(deck_.picture(1), expected);
+        // A card the deck does not hold is refused with a reason.
+        QVERIFY(!SavePictureToField(holder, deck_, 99));
+        QVERIFY(!deck_.errorText().isEmpty());
+    }
+
+    void badBytes_giveEmptyHolder_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("null");
+        const QByteArray jpeg = encoded(testPicture(), "jpg");
+        // A bitmap header that declares 60000 x 60000 pixels.
+        QByteArray huge = encoded(testPicture(4, 4), "bmp");
+        const qint32 side = 60000;
+        memcpy(huge.data() + 18, &side, 4);
+        memcpy(huge.data() + 22, &side, 4);
+        // A 35-byte GIF whose screen claims 8000 x 8000 pixels.
+        QByteArray gif(reinterpret_cast<const char *>(kGif), sizeof(kGif));
+        const quint16 gifSide = 8000;
+        for (int at : {6, 8, 38, 40})
+            memcpy(gif.data() + at, &gifSide, 2);
+        QTest::newRow("Null field") << QByteArray() << true;
+        QTest::newRow("zero bytes") << QByteArray("") << false;
+        QTest::newRow("not an image") << QByteArray("this is plain text, not a picture") << false;
+        QTest::newRow("truncated jpeg") << jpeg.left(40) << false;
+        QTest::newRow("huge declared bitmap") << huge << false;
+        QTest::newRow("huge declared gif") << gif << false;
+    }
+    void badBytes_giveEmptyHolder()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, null);
+        if (null)
+            QVERIFY(test::rawExec(deck_.path(), QStringLiteral("UPDATE tblCards SET PictureData = NULL")));
+        else
+            QVERIFY(deck_.savePicture(1, bytes));
+        PlainPictureHolder holder;
+        holder.setPicture(testPicture()); // a previous card's picture must go
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!LoadPictureFromField(holder, deck_, 1));
+        QVERIFY(holder.picture().isNull());
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    }
 
 private:
     std::unique_ptr<TestHome> home_;
     Deck deck_;
 };
-
-void TestPictures::init()
-{
-    home_ = std::make_unique<TestHome>();
-    home_->makeFolders();
-    QVERIFY(home_->createDeck(QStringLiteral("tutor/Tutor1.vdk")));
-    QVERIFY(deck_.open(home_->filePath(QStringLiteral("tutor/Tutor1.vdk")), Access::ReadWrite));
-    QVERIFY(test::addCards(deck_, {test::plainCard(1)}));
-}
-
-void TestPictures::cleanup()
-{
-    deck_.close();
-    home_.reset();
-}
-
-void TestPictures::jpegIn_bmpStored_samePictureBack()
-{
-    const QImage fromJpeg = QImage::fromData(encoded(testPicture(), "jpg"));
-    QVERIFY(!fromJpeg.isNull());
-    PlainPictureHolder holder;
-    holder.setPicture(fromJpeg);
-    QVERIFY(SavePictureToField(holder, deck_, 1));
-
-    QVERIFY(deck_.picture(1).startsWith("BM"));
-    PlainPictureHolder shown;
-    QVERIFY(LoadPictureFromField(shown, deck_, 1));
-    QCOMPARE(shown.picture().convertToFormat(QImage::Format_RGB32), fromJpeg.convertToFormat(QImage::Format_RGB32));
-}
-
-void TestPictures::foreignJpegAndGifBytes_areShown()
-{
-    const QByteArray jpeg = encoded(testPicture(), "jpg");
-    QVERIFY(deck_.savePicture(1, jpeg));
-    PlainPictureHolder holder;
-    QVERIFY(LoadPictureFromField(holder, deck_, 1));
-    QCOMPARE(holder.picture().size(), QSize(60, 100));
-    QCOMPARE(deck_.picture(1), jpeg); // reading never changes the row
-
-    QVERIFY(deck_.savePicture(1, QByteArray(reinterpret_cast<const char *>(kGif), sizeof(kGif))));
-    QVERIFY(LoadPictureFromField(holder, deck_, 1));
-    const QImage gif = holder.picture();
-    QCOMPARE(gif.size(), QSize(3, 2));
-    QCOMPARE((QList<QColor>{gif.pixelColor(0, 0), gif.pixelColor(1, 0), gif.pixelColor(2, 1)}),
-             (QList<QColor>{Qt::blue, Qt::red, Qt::green}));
-}
-
-// An empty holder leaves the field as it is; a picture replaces the old one
-// whole, also when two pictures are stored one after the other.
-void TestPictures::storing_replacesOldPictureEntirely()
-{
-    PlainPictureHolder holder;
-    holder.setPicture(testPicture(200, 300));
-    QVERIFY(SavePictureToField(holder, deck_, 1));
-    holder.setPicture(testPicture(20, 30));
-    QVERIFY(SavePictureToField(holder, deck_, 1));
-    const QByteArray expected = encoded(testPicture(20, 30), "bmp");
-    QCOMPARE(deck_.picture(1), expected);
-    PlainPictureHolder shown;
-    QVERIFY(LoadPictureFromField(shown, deck_, 1));
-    QCOMPARE(shown.picture().size(), QSize(20, 30));
-
-    PlainPictureHolder empty;
-    QVERIFY(!SavePictureToField(empty, deck_, 1));
-    QCOMPARE(deck_.picture(1), expected);
-    // A card the deck does not hold is refused with a reason.
-    QVERIFY(!SavePictureToField(holder, deck_, 99));
-    QVERIFY(!deck_.errorText().isEmpty());
-}
-
-void TestPictures::badBytes_giveEmptyHolder_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("null");
-    const QByteArray jpeg = encoded(testPicture(), "jpg");
-    // A bitmap header that declares 60000 x 60000 pixels.
-    QByteArray huge = encoded(testPicture(4, 4), "bmp");
-    const qint32 side = 60000;
-    memcpy(huge.data() + 18, &side, 4);
-    memcpy(huge.data() + 22, &side, 4);
-    // A 35-byte GIF whose screen claims 8000 x 8000 pixels.
-    QByteArray gif(reinterpret_cast<const char *>(kGif), sizeof(kGif));
-    const quint16 gifSide = 8000;
-    for (int at : {6, 8, 38, 40})
-        memcpy(gif.data() + at, &gifSide, 2);
-    QTest::newRow("Null field") << QByteArray() << true;
-    QTest::newRow("zero bytes") << QByteArray("") << false;
-    QTest::newRow("not an image") << QByteArray("this is plain text, not a picture") << false;
-    QTest::newRow("truncated jpeg") << jpeg.left(40) << false;
-    QTest::newRow("huge declared bitmap") << huge << false;
-    QTest::newRow("huge declared gif") << gif << false;
-}
-
-void TestPictures::badBytes_giveEmptyHolder()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, null);
-    if (null)
-        QVERIFY(test::rawExec(deck_.path(), QStringLiteral("UPDATE tblCards SET PictureData = NULL")));
-    else
-        QVERIFY(deck_.savePicture(1, bytes));
-    PlainPictureHolder holder;
-    holder.setPicture(testPicture()); // a previous card's picture must go
-    QElapsedTimer timer;
-    timer.start();
-    QVERIFY(!LoadPictureFromField(holder, deck_, 1));
-    QVERIFY(holder.picture().isNull());
-    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
-}
-
-void TestPictures::largePicture_decodesAtTheShownSize()
-{
-    QVERIFY(deck_.savePicture(1, encoded(testPicture(600, 1000), "jpg")));
-    PlainPictureHolder holder;
-    QVERIFY(LoadPictureFromField(holder, deck_, 1, QSize(120, 120)));
-    QCOMPARE(holder.picture().size(), QSize(72, 120));
-    // A smaller picture is not blown up.
-    QVERIFY(LoadPictureFromField(holder, deck_, 1, QSize(2000, 2000)));
-    QCOMPARE(holder.picture().size(), QSize(600, 1000));
-}
-
-// Decrypted copies in the temporary folder would outlive a killed program.
-void TestPictures::transfers_leaveNoFileBehind()
-{
-    QTemporaryDir temp;
-    qputenv("TMPDIR", QFile::encodeName(temp.path()));
-    PlainPictureHolder holder;
-    holder.setPicture(testPicture());
-    QVERIFY(SavePictureToField(holder, deck_, 1));
-    QVERIFY(LoadPictureFromField(holder, deck_, 1));
-    qunsetenv("TMPDIR");
-    QCOMPARE(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
-}
-
-void TestPictures::turnedHalf_isUpsideDown()
-{
-    const QImage upright = testPicture();
-    const QImage turned = turnedHalf(upright);
-    QCOMPARE(turned, upright.mirrored(true, true));
-    QVERIFY(turnedHalf(QImage()).isNull());
-}
 
 QTEST_MAIN(TestPictures)
 #include "tst_pictures.moc"
