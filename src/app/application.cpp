@@ -3,6 +3,7 @@
 #include "app/appicon.h"
 #include "app/enterkey.h"
 #include "app/frmbegin.h"
+#include "app/orderlyending.h"
 #include "app/programfolder.h"
 #include "app/prompter.h"
 #include "app/services.h"
@@ -13,9 +14,6 @@
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QPointer>
-
-#include <cstdio>
-#include <cstdlib>
 
 namespace velmora {
 
@@ -41,13 +39,11 @@ int runVelmora(const StartUp &startUp)
     StdRandomSource random;
     Services services{startUp.prompter, clock, random, settings};
 
-    setProcessEnder([&settings, &lock] {
-        settings.sync();
-        lock.release();
-        std::fflush(nullptr);
-        std::_Exit(0);
-    });
+    // Every window has finished its work by the time the ender runs: the
+    // event loop ends, and what the windows leave behind goes with them.
+    setProcessEnder([] { QCoreApplication::quit(); });
     setQuitWhenNoWindowLeft(true);
+    OrderlyEnding ending;
 
     const QString folder = paths::programFolder();
     qCInfo(lcStartup).noquote() << "program folder" << folder;

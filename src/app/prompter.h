@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QFileDialog;
 class QMessageBox;
@@ -29,6 +30,9 @@ struct Prompt
     PromptIcon icon = PromptIcon::Information;
     PromptButtons buttons = PromptButtons::Ok;
     QString title = QString::fromLatin1(kAppTitle);
+    // The button Enter presses; by default the toolkit's choice. A question
+    // whose Yes gives something up names No here.
+    std::optional<PromptAnswer> defaultAnswer = std::nullopt;
 };
 
 struct FileDialogRequest

@@ -42,32 +42,48 @@ std::function<void()> &processEnder()
     return ender;
 }
 
-void closeEveryWindow()
+// Closing one window may delete or open others; work from a snapshot and
+// skip what is gone by the time its turn comes. The windows on screen go
+// first: that is where the user works, and one that still holds work may
+// refuse before a hidden one (the start screen to go back to) is gone.
+// False when a window refused; stopOnRefusal then leaves the rest open.
+bool closeEveryWindow(bool stopOnRefusal)
 {
-    // Closing one window may delete or open others; work from a snapshot and
-    // skip what is gone by the time its turn comes.
-    QList<QPointer<QWidget>> windows;
+    QList<QPointer<QWidget>> shown;
+    QList<QPointer<QWidget>> hidden;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (widget->isWindow())
-            windows.append(widget);
+            (widget->isVisible() ? shown : hidden).append(widget);
     }
-    for (const QPointer<QWidget> &window : windows) {
-        if (window)
-            window->close();
+    bool allClosed = true;
+    for (const QPointer<QWidget> &window : shown + hidden) {
+        if (window && !window->close()) {
+            allClosed = false;
+            if (stopOnRefusal)
+                break;
+        }
     }
+    return allClosed;
 }
 
 } // namespace
 
-void EndProgram()
+bool endProgramInOrder()
 {
     if (g_closingAll)
-        return;
+        return false;
     g_closingAll = true;
-    closeEveryWindow();
-    processEnder()();
-    // Reached only when a test's ender returns.
+    const bool allClosed = closeEveryWindow(true);
     g_closingAll = false;
+    if (!allClosed)
+        return false;
+    processEnder()();
+    return true;
+}
+
+void EndProgram()
+{
+    (void)endProgramInOrder();
 }
 
 void UnloadAllForms()
@@ -75,7 +91,7 @@ void UnloadAllForms()
     if (g_closingAll)
         return;
     g_closingAll = true;
-    closeEveryWindow();
+    (void)closeEveryWindow(false);
     g_closingAll = false;
     if (g_quitWhenNoWindowLeft && !anyOtherWindowVisible())
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);

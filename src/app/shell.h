@@ -14,9 +14,14 @@ class QWidget;
 namespace velmora {
 
 // Closes every window of the program, shown or hidden, one after the other,
-// then ends the process at once. A window whose own close handling calls
-// EndProgram again while the windows are being closed does not start a second
-// round: the outer call ends the process.
+// those on screen first; each finishes its work in its close handling (writes
+// flushed, a failed save tried again) or asks the user. When one refuses to
+// close, the ending stops there: the answer is false and the other windows
+// stay. Otherwise the process ender runs and the answer is true. A window
+// whose own close handling ends the program while the windows are being
+// closed does not start a second round.
+bool endProgramInOrder();
+// The same, for the program's Exit commands and close boxes.
 void EndProgram();
 
 // Closes every window of the program without ending the process itself.
@@ -30,8 +35,10 @@ void UnloadAllForms();
 // menus aside).
 [[nodiscard]] bool anyOtherWindowVisible(const QWidget *except = nullptr);
 
-// The last step of EndProgram. The program installs one that saves what must
-// be saved and exits; tests install one that records the call.
+// The last step of EndProgram, once every window has closed. Until one is
+// installed it exits at once (the refusal of a second copy, before any
+// window exists); the program installs one that ends the event loop, tests
+// one that records the call.
 void setProcessEnder(std::function<void()> ender);
 
 // Once set, UnloadAllForms ends the event loop when it leaves no window on

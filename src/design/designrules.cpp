@@ -9,9 +9,19 @@
 
 namespace velmora {
 
+qsizetype characterCount(QStringView text)
+{
+    qsizetype count = text.size();
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (text[i].isLowSurrogate() && text[i - 1].isHighSurrogate())
+            --count;
+    }
+    return count;
+}
+
 std::optional<QString> meaningTooLong(Meaning which, const QString &text)
 {
-    if (text.size() <= kMaxMeaningLength)
+    if (characterCount(text) <= kMaxMeaningLength)
         return std::nullopt;
     return which == Meaning::Normal ? QStringLiteral("Normal Meaning can be maximum of 360 characters")
                                     : QStringLiteral("Reverse Meaning can be maximum of 360 characters");

@@ -20,7 +20,11 @@ inline constexpr int kMaxMeaningLength = 360;
 
 enum class Meaning { Normal, Reversed };
 
-// The message for a meaning longer than the limit; nothing when it fits.
+// Characters as the user sees them: one outside the basic plane (an emoji)
+// is two UTF-16 units but one character.
+[[nodiscard]] qsizetype characterCount(QStringView text);
+
+// The message for a meaning longer than the limit, in characters; nothing when it fits.
 [[nodiscard]] std::optional<QString> meaningTooLong(Meaning which, const QString &text);
 
 // The option buttons as the window shows them.

@@ -52,10 +52,22 @@ CardListPage::CardListPage(QWidget *parent) : QWidget(parent)
     lstPictures->header()->setStretchLastSection(true);
     lstPictures->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstPictures->setAccessibleName(QStringLiteral("Cards"));
-    connect(lstPictures, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem *item) { emit cardChosen(lstPictures->indexOfTopLevelItem(item)); });
-    connect(lstPictures, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem *item) { emit cardChosen(lstPictures->indexOfTopLevelItem(item)); });
+    // The highlighted card is the card shown, however the highlight moved
+    // (click, arrow keys, Home, Page Down). A click on the card already
+    // highlighted shows it again, as after the picture loader emptied the picture.
+    lstPictures->viewport()->installEventFilter(this);
+    connect(lstPictures, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem *> selected = lstPictures->selectedItems();
+        if (selected.isEmpty())
+            return;
+        chosenByPress_ = pressing_;
+        emit cardChosen(lstPictures->indexOfTopLevelItem(selected.first()));
+    });
+    connect(lstPictures, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
+        if (std::exchange(chosenByPress_, false) || !item->isSelected())
+            return;
+        emit cardChosen(lstPictures->indexOfTopLevelItem(item));
+    });
 
     auto *label1 = new QLabel(QStringLiteral("Deck Name:"), this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -70,6 +82,18 @@ CardListPage::CardListPage(QWidget *parent) : QWidget(parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(header);
     layout->addWidget(lstPictures, 1);
+}
+
+bool CardListPage::eventFilter(QObject *watched, QEvent *event)
+{
+    // Seen before the list handles the press, which may change the highlight.
+    if (event->type() == QEvent::MouseButtonPress) {
+        pressing_ = true;
+        chosenByPress_ = false;
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        pressing_ = false;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CardListPage::showDeck(const DeckHandOff &handOff)
@@ -103,6 +127,7 @@ void CardListPage::showCards(const QVector<bool> &savedCards)
         item->setForeground(0, cardListColour(savedCards[i]));
         items.append(item);
     }
+    const QSignalBlocker quiet(lstPictures);
     lstPictures->addTopLevelItems(items);
     lstPictures->setCurrentItem(nullptr);
     lstPictures->clearSelection();
@@ -231,7 +256,10 @@ void FrmDeckDesign::chooseCard(int index)
     writeFailure_.clear();
 
     rememberCardPosition(index + 1);
-    list->setCurrentItem(list->topLevelItem(index));
+    {
+        const QSignalBlocker quiet(list);
+        list->setCurrentItem(list->topLevelItem(index));
+    }
     current_ = index;
     if (deck_.isOpen())
         cards_ = deck_.cards().value_or(QVector<Card>());
@@ -329,6 +357,7 @@ void FrmDeckDesign::onWritten(const CardWriteResult &result)
     if (!result.ok) {
         unsavedFields_ |= result.edit.fields;
         unsavedSlots_ |= result.edit.slotMask;
+        failureReason_ = result.error;
         writeFailure_ = QStringLiteral("Card %1 is not saved: %2. The next change or Save tries again.")
                             .arg(result.edit.number)
                             .arg(result.error);
@@ -428,11 +457,15 @@ void FrmDeckDesign::save()
 
 void FrmDeckDesign::deleteCard()
 {
-    if (services_.prompter.ask({QStringLiteral("Are you sure you want to delete this card ?"), PromptIcon::Information,
-                                PromptButtons::YesNo, QString::fromLatin1(kAppTitle)},
-                               this) != PromptAnswer::Yes)
-        return;
     if (current_ < 0 || pending_.id <= 0)
+        return;
+    // Named in the question, so that the answer is given for the card on screen.
+    QString card = QStringLiteral("Card %1").arg(current_ + 1);
+    if (const QString name = card_->cardName().trimmed(); !name.isEmpty() && name != card)
+        card += QStringLiteral(": ") + name;
+    if (services_.prompter.ask({QStringLiteral("Are you sure you want to delete this card ?\n\n") + card,
+                                PromptIcon::Information, PromptButtons::YesNo, QString::fromLatin1(kAppTitle)},
+                               this) != PromptAnswer::Yes)
         return;
     writer_->wait();
     if (!deck_.clearCardContent(pending_.id)) {
@@ -479,11 +512,33 @@ void FrmDeckDesign::back()
     close();
 }
 
+bool FrmDeckDesign::finishWrites()
+{
+    // What is on its way is written first; an auto save that failed, then or
+    // earlier, is tried once more before the user is asked.
+    for (int attempt = 0; attempt < 2 && (attempt == 0 || unsavedFields_ || unsavedSlots_); ++attempt) {
+        writeUnsaved();
+        waitForWrites();
+    }
+    if (unsavedFields_ == 0 && unsavedSlots_ == 0)
+        return true;
+    Prompt question{
+        QStringLiteral("Card %1 could not be saved: %2. Quit anyway?").arg(current_ + 1).arg(failureReason_),
+        PromptIcon::Warning, PromptButtons::YesNo, QString::fromLatin1(kAppTitle)};
+    question.defaultAnswer = PromptAnswer::No;
+    return services_.prompter.ask(question, this) == PromptAnswer::Yes;
+}
+
 void FrmDeckDesign::closeEvent(QCloseEvent *event)
 {
+    // Back has written what it could already and leaves the program running.
+    if (!goingBack_ && !finishWrites()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
     if (!goingBack_ && !closingAllWindows())
         EndProgram();
-    event->accept();
 }
 
 } // namespace velmora

@@ -52,11 +52,15 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showDeckName();
 
     QString deckName_;
+    bool pressing_ = false;
+    // The press of the click under way highlighted the card and so chose it.
+    bool chosenByPress_ = false;
 };
 
 class FrmDeckDesign : public QMainWindow
@@ -103,6 +107,9 @@ private:
     // Hands the unsaved fields and slots of the current card to the writer.
     void writeUnsaved();
     void onWritten(const CardWriteResult &result);
+    // Before the window goes: every edit written, or the user agreed to lose
+    // what could not be. False keeps the window.
+    [[nodiscard]] bool finishWrites();
     [[nodiscard]] QImage shownPicture(int index);
     void forgetPicture(int cardId);
     void rememberCardPosition(int number);
@@ -127,6 +134,7 @@ private:
     unsigned unsavedFields_ = 0;
     unsigned unsavedSlots_ = 0;
     QString writeFailure_;
+    QString failureReason_; // the reason of the current card's last failed write
     std::unique_ptr<CardWriter> writer_;
     std::future<void> remembering_;
 

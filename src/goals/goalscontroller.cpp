@@ -156,6 +156,7 @@ void GoalsController::clearGoalFields()
 void GoalsController::newGoal()
 {
     newGoalMode_ = true;
+    page_->showNewGoalMode(true);
     clearGoalFields();
     const QDate today = services_.clock.today();
     page_->setDates(today, today.addDays(7));
@@ -199,6 +200,7 @@ void GoalsController::saveGoal()
     if (page_->entryCount() > 0)
         page_->selectEntry(0);
     newGoalMode_ = false;
+    page_->showNewGoalMode(false);
 }
 
 void GoalsController::markAchieved()

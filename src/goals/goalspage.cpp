@@ -172,6 +172,13 @@ void GoalsPage::buildRightColumn(QWidget *column, const QDate &today)
     dates->setColumnStretch(1, 1);
     layout->addLayout(dates);
 
+    lblNewGoal =
+        named(new QLabel(QStringLiteral("New goal: saving adds it to your goals.")), QStringLiteral("lblNewGoal"));
+    lblNewGoal->setTextFormat(Qt::PlainText);
+    lblNewGoal->setWordWrap(true);
+    lblNewGoal->setVisible(false);
+    layout->addWidget(lblNewGoal);
+
     Frame3 = named(new QGroupBox(QStringLiteral("Goal Timer")), QStringLiteral("Frame3"));
     auto *timer = new QGridLayout(Frame3);
     Combo3 = named(new QComboBox, QStringLiteral("Combo3"));
@@ -366,6 +373,11 @@ void GoalsPage::setDetailsEnabled(bool enabled)
     txtGoalName->setEnabled(enabled);
     txtGoalDesc->setEnabled(enabled);
     Combo3->setEnabled(enabled);
+}
+
+void GoalsPage::showNewGoalMode(bool on)
+{
+    lblNewGoal->setVisible(on);
 }
 
 void GoalsPage::setSaveEnabled(bool enabled)

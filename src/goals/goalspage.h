@@ -69,6 +69,9 @@ public:
 
     void setDetailsEnabled(bool enabled); // name, description, percentage
     void setSaveEnabled(bool enabled);
+    // A line under the fields says that a save adds a goal rather than
+    // changing the one chosen in the list.
+    void showNewGoalMode(bool on);
     void setPickersEnabled(bool enabled);
     void focusGoalName();
 
@@ -112,6 +115,7 @@ private:
     QLabel *Label1 = nullptr;
     QLabel *lblDaysRemaining = nullptr;
     QLabel *lblInfo = nullptr;
+    QLabel *lblNewGoal = nullptr;
 };
 
 } // namespace velmora::goals

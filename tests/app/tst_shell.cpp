@@ -36,11 +36,14 @@ protected:
     }
 };
 
-// A window that refuses to close when asked.
+// A window that refuses to close when asked, until it yields.
 class StubbornWindow : public QWidget
 {
+public:
+    bool yields = false;
+
 protected:
-    void closeEvent(QCloseEvent *event) override { event->ignore(); }
+    void closeEvent(QCloseEvent *event) override { event->setAccepted(yields); }
 };
 
 } // namespace
@@ -85,8 +88,10 @@ private slots:
         }
     }
 
-    // A window that refuses to close does not keep the program alive.
-    void endProgram_closesShownHiddenAndStubbornWindowsThenEnds()
+    // Shown and hidden windows are closed and the process ends; a window that
+    // refuses (its user kept work that could not be saved) stops the ending
+    // before any hidden window goes.
+    void endProgram_closesShownThenHiddenWindows_aRefusalStopsIt()
     {
         QPointer<QWidget> shown = new QWidget;
         shown->setAttribute(Qt::WA_DeleteOnClose);
@@ -110,8 +115,13 @@ private slots:
         } filter(hiddenCloses);
         hidden.installEventFilter(&filter);
 
-        EndProgram();
+        QVERIFY(!endProgramInOrder());
+        QCOMPARE(ends_, 0);
+        QCOMPARE(hiddenCloses, 0);
+        QVERIFY(stubborn.isVisible() && !closingAllWindows());
 
+        stubborn.yields = true;
+        EndProgram();
         QCOMPARE(ends_, 1);
         QCOMPARE(hiddenCloses, 1);
         QTRY_VERIFY(shown.isNull());

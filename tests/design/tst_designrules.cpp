@@ -36,23 +36,24 @@ private:
 void TstDesignRules::meaningLimit_data()
 {
     QTest::addColumn<int>("which");
-    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     const QString normal = QStringLiteral("Normal Meaning can be maximum of 360 characters");
     const QString reversed = QStringLiteral("Reverse Meaning can be maximum of 360 characters");
-    QTest::addRow("normal 360") << int(Meaning::Normal) << 360 << QString();
-    QTest::addRow("normal 361") << int(Meaning::Normal) << 361 << normal;
-    QTest::addRow("reversed 360") << int(Meaning::Reversed) << 360 << QString();
-    QTest::addRow("reversed 361") << int(Meaning::Reversed) << 361 << reversed;
+    // Characters, not bytes nor UTF-16 units: a non-ASCII letter and an emoji count once.
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x8C\x99");
+    QTest::addRow("normal 360") << int(Meaning::Normal) << QString(360, QChar(0x00E9)) << QString();
+    QTest::addRow("normal 361") << int(Meaning::Normal) << QString(361, QChar(0x00E9)) << normal;
+    QTest::addRow("reversed 360 emoji") << int(Meaning::Reversed) << emoji.repeated(360) << QString();
+    QTest::addRow("reversed 361 emoji") << int(Meaning::Reversed) << emoji.repeated(361) << reversed;
 }
 
 void TstDesignRules::meaningLimit()
 {
     QFETCH(int, which);
-    QFETCH(int, length);
+    QFETCH(QString, text);
     QFETCH(QString, message);
-    // Characters, not bytes: a non-ASCII letter counts once.
-    const auto result = meaningTooLong(Meaning(which), QString(length, QChar(0x00E9)));
+    const auto result = meaningTooLong(Meaning(which), text);
     QCOMPARE(result.value_or(QString()), message);
 }
 

@@ -2,6 +2,7 @@
 #include "fakes.h"
 #include "scriptedprompter.h"
 
+#include "app/orderlyending.h"
 #include "app/shell.h"
 #include "design/cardpage.h"
 #include "design/frmdeckdesign.h"
@@ -14,8 +15,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSessionManager>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <csignal>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -41,12 +45,15 @@ private slots:
     void autoSaveOff_saveStoresLongTextAndChecksAutoSave();
     void save_withoutPictureFocusesInsertPictures();
     void group_minorWithoutSuitLeavesStoredGroup();
-    void delete_keepsNameAndKeywordsAndTurnsRed();
+    void delete_actsOnTheHighlightedCardKeepingNameAndKeywords();
     void failedAutoSave_staysOnScreenSaysWhyAndRetries();
+    void ending_editTypedJustBeforeReachesTheDisk_data();
+    void ending_editTypedJustBeforeReachesTheDisk();
     void longDeckName_elides();
 
 private:
     FrmDeckDesign *open(const QList<SampleCard> &cards);
+    FrmDeckDesign *openEditor(const QVector<bool> &saved, bool waitActive = true);
     CardPage *page() const { return window_->cardPage(); }
     void choose(int index);
     StoredCard stored(int id) const
@@ -96,9 +103,16 @@ FrmDeckDesign *TstFrmDeckDesign::open(const QList<SampleCard> &cards)
     QVector<bool> saved;
     for (const SampleCard &card : cards)
         saved.append(!card.picture.isEmpty());
-    window_ = new FrmDeckDesign(*services_, {QStringLiteral("Tutor2.vdk"), QStringLiteral("Design"), int(cards.size())},
+    return openEditor(saved);
+}
+
+FrmDeckDesign *TstFrmDeckDesign::openEditor(const QVector<bool> &saved, bool waitActive)
+{
+    window_ = new FrmDeckDesign(*services_, {QStringLiteral("Tutor2.vdk"), QStringLiteral("Design"), int(saved.size())},
                                 saved);
     window_->show();
+    if (!waitActive)
+        return window_;
     window_->activateWindow();
     if (!QTest::qWaitForWindowActive(window_))
         qWarning("the editor did not become active");
@@ -375,32 +389,41 @@ void TstFrmDeckDesign::group_minorWithoutSuitLeavesStoredGroup()
     QVERIFY(!page()->optSwords->isEnabled());
 }
 
-void TstFrmDeckDesign::delete_keepsNameAndKeywordsAndTurnsRed()
+void TstFrmDeckDesign::delete_actsOnTheHighlightedCardKeepingNameAndKeywords()
 {
-    SampleCard card = plainCard(1, 2);
+    SampleCard card = plainCard(2, 2);
+    card.name = QStringLiteral("The Fool");
     card.picture = jpegPicture(QSize(100, 170), Qt::red);
-    open({card, plainCard(2)});
-    QCOMPARE(colour(0), QColor(0, 128, 0));
+    open({plainCard(1), card, plainCard(3)});
+    QCOMPARE(colour(1), QColor(0, 128, 0));
     choose(0);
+    // The arrow keys choose too: the card shown is the card highlighted.
+    QTreeWidget *list = window_->cardList()->lstPictures;
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(window_->currentCard(), 1);
+    QCOMPARE(page()->txtCard->text(), QStringLiteral("The Fool"));
     prompter_.queueAnswer(PromptAnswer::No);
     QTest::mouseClick(page()->cmdDelete, Qt::LeftButton);
-    QVERIFY(stored(1).hasPicture);
+    QVERIFY(stored(2).hasPicture);
     prompter_.queueAnswer(PromptAnswer::Yes);
     QTest::mouseClick(page()->cmdDelete, Qt::LeftButton);
     const Prompt question = prompter_.messages().last();
-    QCOMPARE(question.text, QStringLiteral("Are you sure you want to delete this card ?"));
+    QCOMPARE(question.text, QStringLiteral("Are you sure you want to delete this card ?\n\nCard 2: The Fool"));
     QCOMPARE(question.buttons, PromptButtons::YesNo);
     QCOMPARE(question.icon, PromptIcon::Information);
-    const StoredCard row = stored(1);
+    const StoredCard row = stored(2);
     QVERIFY(!row.hasPicture && !row.card.isSaved);
-    QCOMPARE(row.card.name, QStringLiteral("Card 1"));
+    QCOMPARE(row.card.name, QStringLiteral("The Fool"));
     QCOMPARE(row.slotTexts, card.keywords);
     QCOMPARE(row.card.normalMeaning, QStringLiteral(""));
     QCOMPARE(row.card.group, 0);
-    QCOMPARE(colour(0), QColor(255, 0, 0));
-    QCOMPARE(page()->txtNormalMeaning->toPlainText(), QStringLiteral("normal 1")); // the screen stays
-    choose(1);
-    choose(0);
+    QCOMPARE(stored(1).card.normalMeaning, QStringLiteral("normal 1"));
+    QCOMPARE(colour(1), QColor(255, 0, 0));
+    QCOMPARE(page()->txtNormalMeaning->toPlainText(), QStringLiteral("normal 2")); // the screen stays
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(page()->txtCard->text(), QStringLiteral("Card 3"));
+    QTest::keyClick(list, Qt::Key_Up);
     QVERIFY(page()->txtNormalMeaning->toPlainText().isEmpty());
     QVERIFY(!page()->hasPicture() && page()->optMajorArcana->isChecked());
 }
@@ -425,6 +448,15 @@ void TstFrmDeckDesign::failedAutoSave_staysOnScreenSaysWhyAndRetries()
         QCOMPARE(prompter_.messages().size(), 1);
         QVERIFY(prompter_.messages().first().text.startsWith(QLatin1String("Card 1 is not saved: ")));
         QCOMPARE(prompter_.messages().first().icon, PromptIcon::Critical);
+        // Still failing at Exit: the user is asked, and No stays.
+        prompter_.queueAnswer(PromptAnswer::No);
+        QTest::mouseClick(page()->cmdExit, Qt::LeftButton);
+        const Prompt question = prompter_.messages().last();
+        QVERIFY2(
+            QRegularExpression("^Card 1 could not be saved: .+\\. Quit anyway\\?$").match(question.text).hasMatch(),
+            qPrintable(question.text));
+        QVERIFY(question.buttons == PromptButtons::YesNo && question.defaultAnswer == PromptAnswer::No);
+        QVERIFY(ends_ == 0 && window_->isVisible());
     }
     QCOMPARE(page()->txtKeyword[3]->text(), QStringLiteral("w"));
     QCOMPARE(stored(1).slotTexts.at(3), QStringLiteral("k1-4"));
@@ -435,6 +467,86 @@ void TstFrmDeckDesign::failedAutoSave_staysOnScreenSaysWhyAndRetries()
     QVERIFY(!page()->lblSaveStatus->isVisible());
     QCOMPARE(row.slotTexts.at(3), QStringLiteral("w"));
     QCOMPARE(row.card.reversedMeaning, QStringLiteral("reversed 1!"));
+    // A failure that the disk has room for again by Exit: Exit writes it and ends.
+    {
+        WriteLock lock(paths::deckDatabase("Tutor2.vdk"));
+        QTest::keyClicks(page()->txtReverseMeaning, "?");
+        window_->waitForWrites();
+    }
+    QString onDisk;
+    setProcessEnder([&] { onDisk = storedCard(QStringLiteral("Tutor2.vdk"), 1).card.reversedMeaning; });
+    QTest::mouseClick(page()->cmdExit, Qt::LeftButton);
+    setProcessEnder([this] { ++ends_; });
+    QCOMPARE(onDisk, QStringLiteral("reversed 1!?"));
+}
+
+enum class WayOut { CloseBox, ExitButton, ExitMenu, OtherWindow, SessionEnd, TerminateSignal };
+
+void TstFrmDeckDesign::ending_editTypedJustBeforeReachesTheDisk_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::addRow("close box") << int(WayOut::CloseBox);
+    QTest::addRow("Exit button") << int(WayOut::ExitButton);
+    QTest::addRow("File > Exit") << int(WayOut::ExitMenu);
+    // The start screen's, the deck manager's and the main window's Exit, and
+    // the tray's, which closes the main window as its Exit does.
+    QTest::addRow("another window's Exit") << int(WayOut::OtherWindow);
+    QTest::addRow("session end") << int(WayOut::SessionEnd);
+    QTest::addRow("SIGTERM") << int(WayOut::TerminateSignal);
+}
+
+// The process ends when the ender runs: what is not on the disk by then is lost.
+void TstFrmDeckDesign::ending_editTypedJustBeforeReachesTheDisk()
+{
+    QFETCH(int, way);
+    const OrderlyEnding ending;
+    auto *session = qApp->findChild<QSessionManager *>();
+    QVERIFY(session);
+    SampleCard card = plainCard(1);
+    card.picture = jpegPicture(QSize(100, 170), Qt::darkCyan);
+    QVERIFY(makeDesignDeck(QStringLiteral("Tutor2.vdk"), {card}));
+    constexpr int kRounds = 50;
+    int lost = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        openEditor({true}, false);
+        choose(0);
+        const QString typed = QStringLiteral("meaning %1").arg(round);
+        page()->txtNormalMeaning->selectAll();
+        QTest::keyClicks(page()->txtNormalMeaning, typed);
+        QString onDisk;
+        int ends = 0;
+        setProcessEnder([&] {
+            onDisk = storedCard(QStringLiteral("Tutor2.vdk"), 1).card.normalMeaning;
+            ++ends;
+        });
+        switch (WayOut(way)) {
+        case WayOut::CloseBox:
+            window_->close();
+            break;
+        case WayOut::ExitButton:
+            QTest::mouseClick(page()->cmdExit, Qt::LeftButton);
+            break;
+        case WayOut::ExitMenu:
+            window_->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+            break;
+        case WayOut::OtherWindow:
+            EndProgram();
+            break;
+        case WayOut::SessionEnd:
+            emit qApp->commitDataRequest(*session);
+            break;
+        case WayOut::TerminateSignal:
+            ::raise(SIGTERM);
+            break;
+        }
+        QTRY_COMPARE(ends, 1);
+        if (onDisk != typed)
+            ++lost;
+        QTRY_VERIFY(window_.isNull());
+    }
+    setProcessEnder([this] { ++ends_; });
+    qInfo("%d rounds, %d edits lost", kRounds, lost);
+    QCOMPARE(lost, 0);
 }
 
 void TstFrmDeckDesign::longDeckName_elides()

@@ -155,8 +155,10 @@ void TstGoalsController::newGoal_savedWithPercentageZero_isFoundAfterRestart()
 {
     Fixture f({}, false);
     f.open();
+    QLabel *saysNew = f.control<QLabel>(QStringLiteral("lblNewGoal"));
+    QVERIFY(saysNew->isHidden());
     f.click(QStringLiteral("cmdNewGoal"));
-    QVERIFY(f.controller->newGoalMode());
+    QVERIFY(f.controller->newGoalMode() && !saysNew->isHidden());
     QCOMPARE(f.control<DatePicker>(QStringLiteral("mydtpStartingDate"))->value(), QDate(2009, 3, 11));
     QCOMPARE(f.control<DatePicker>(QStringLiteral("mydtpEndingDate"))->value(), QDate(2009, 3, 18));
     QCOMPARE(f.text(QStringLiteral("lblDayCount")), QStringLiteral("7"));
@@ -166,7 +168,7 @@ void TstGoalsController::newGoal_savedWithPercentageZero_isFoundAfterRestart()
     f.control<QPlainTextEdit>(QStringLiteral("txtGoalDesc"))->setPlainText(QStringLiteral("line 1,\nline 2"));
     f.control<QComboBox>(QStringLiteral("Combo3"))->setCurrentIndex(50);
     f.click(QStringLiteral("cmdSaveGoals"));
-    QVERIFY(!f.controller->newGoalMode());
+    QVERIFY(!f.controller->newGoalMode() && saysNew->isHidden());
     QCOMPARE(f.fileBytes(), QByteArray("\"Swords, all fourteen\",#2009-03-11#,#2009-03-18#,\"line 1,\nline 2\","
                                        "#FALSE#,0\r\n"));
 

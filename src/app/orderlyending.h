@@ -1,0 +1,33 @@
+#pragma once
+
+// The ways out that come from outside the program's windows: the end of the
+// desktop session and a request to terminate (SIGTERM, SIGINT, SIGHUP). Both
+// end the program as its Exit commands do, so every window finishes its work
+// first; a session end that a window refuses is cancelled.
+
+#include <QObject>
+
+class QSessionManager;
+class QSocketNotifier;
+
+namespace velmora {
+
+class OrderlyEnding : public QObject
+{
+    Q_OBJECT
+
+public:
+    // One at a time: the signal handlers are the process's.
+    explicit OrderlyEnding(QObject *parent = nullptr);
+    ~OrderlyEnding() override;
+    OrderlyEnding(const OrderlyEnding &) = delete;
+    OrderlyEnding &operator=(const OrderlyEnding &) = delete;
+
+private:
+    void onSessionEnding(QSessionManager &manager);
+    void onSignalled();
+
+    QSocketNotifier *notifier_ = nullptr;
+};
+
+} // namespace velmora
