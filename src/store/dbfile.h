@@ -75,6 +75,11 @@ private:
     OpenFailure failure_ = OpenFailure::None;
 };
 
+// A key SQLCipher would derive from the password for files whose first 16
+// bytes are `salt`: such files are then keyed with it as it is. For a
+// caller that opens many files of one salt, such as a fuzzer.
+void rememberDerivedKey(const QByteArray &salt, const QByteArray &key);
+
 // Binds a QString as UTF-8 text, or Null for a null string.
 void bindText(sqlite3_stmt *stmt, int index, const QString &text);
 
