@@ -182,8 +182,8 @@ DbFile::~DbFile()
 
 DbFile::DbFile(DbFile &&other) noexcept
     : connection_(std::move(other.connection_)), statements_(std::move(other.statements_)),
-      path_(std::move(other.path_)), stampKey_(std::move(other.stampKey_)), access_(other.access_),
-      error_(std::move(other.error_)), failure_(other.failure_)
+      path_(std::move(other.path_)), stampKey_(std::move(other.stampKey_)), openedState_(std::move(other.openedState_)),
+      access_(other.access_), error_(std::move(other.error_)), failure_(other.failure_)
 {}
 
 DbFile &DbFile::operator=(DbFile &&other) noexcept
@@ -194,6 +194,7 @@ DbFile &DbFile::operator=(DbFile &&other) noexcept
         statements_ = std::move(other.statements_);
         path_ = std::move(other.path_);
         stampKey_ = std::move(other.stampKey_);
+        openedState_ = std::move(other.openedState_);
         access_ = other.access_;
         error_ = std::move(other.error_);
         failure_ = other.failure_;
@@ -226,6 +227,7 @@ bool DbFile::refuse(OpenFailure failure, const QString &text)
 bool DbFile::open(const QString &path, Access access, const std::vector<TableColumns> &tables, const QString &what)
 {
     close();
+    openedState_.clear();
     failure_ = OpenFailure::None;
     error_.clear();
     path_ = path;
@@ -263,6 +265,7 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
         rollBackInterruptedWrite(canonical, salt);
     const QString stamp = stampOf(canonical);
     stampKey_ = poolKey(canonical, access);
+    openedState_ = stamp.isEmpty() ? QString() : canonical + QLatin1Char('|') + stamp;
     sqlite3 *handle = pool().take(stampKey_, stamp);
     if (handle) {
         connection_ = sqlite::Connection(handle);

@@ -1,5 +1,8 @@
 #include "store/deck.h"
 
+#include <QMutex>
+#include <QSet>
+
 #include <algorithm>
 
 namespace velmora {
@@ -68,7 +71,25 @@ std::optional<QString> boundedText(sqlite3 *db, const char *table, const char *c
 bool Deck::open(const QString &path, Access access)
 {
     rowsRead_ = false;
-    return file_.open(path, access, kDeckTables, QStringLiteral("deck")) && checkRows();
+    if (!file_.open(path, access, kDeckTables, QStringLiteral("deck")))
+        return false;
+    // The row checks read every row: a file that passed them and has not
+    // changed since, as when pictures are read ahead card after card, is not
+    // read through again.
+    static QMutex mutex;
+    static QSet<QString> passed;
+    const QString state = file_.openedState();
+    {
+        const QMutexLocker lock(&mutex);
+        if (!state.isEmpty() && passed.contains(state))
+            return true;
+    }
+    if (!checkRows())
+        return false;
+    const QMutexLocker lock(&mutex);
+    if (!state.isEmpty())
+        passed.insert(state);
+    return true;
 }
 
 bool Deck::readRows()
@@ -205,7 +226,9 @@ QByteArray Deck::picture(int cardId)
         return {};
     sqlite3_bind_int(stmt->get(), 1, cardId);
     sqlite3_bind_int64(stmt->get(), 2, kMaxPictureBytes);
-    const bool known = readRows() && cardRows_.contains(cardId);
+    // A deck opened for one picture, as one read ahead, is not worth finding
+    // every row for.
+    const bool known = rowsRead_ && cardRows_.contains(cardId);
     if (known)
         sqlite3_bind_int64(stmt->get(), 3, cardRows_.value(cardId));
     int step = stmt->step();
