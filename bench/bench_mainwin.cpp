@@ -1,10 +1,12 @@
 // Medians of the main window's opening, of "Next >>" in memorize mode and of
 // "Next Question" at the advanced level, on the default deck (78 cards,
-// pictures of about 350x600) with every group chosen:
+// pictures of about 350x600) with every group chosen, and of "Next >>" on a
+// deck of 10,000 cards:
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_mainwin --benchmark_repetitions=10
 //       --benchmark_report_aggregates_only=true
 #include "dbwriter.h"
 #include "fakes.h"
+#include "hostiledeck.h"
 #include "sampledeck.h"
 #include "scriptedprompter.h"
 #include "testhome.h"
@@ -158,6 +160,32 @@ void BM_NextCard(benchmark::State &state)
         qFatal("unexpected message: %s", qPrintable(f.prompter.messageTexts().join(QLatin1Char('|'))));
 }
 BENCHMARK(BM_NextCard)->Unit(benchmark::kMillisecond);
+
+// "Next >>" on a deck of 10,000 cards without pictures, in a program folder
+// of its own: a step should cost what it costs on 78 cards.
+void BM_NextCardLargeDeck(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    TestHome home;
+    home.makeFolders();
+    if (!home.createCatalog() || !makeHostileDeck(paths::defaultDeck(), hostileKind("large", {}, 10000)) ||
+        !addCatalogRow(QStringLiteral("Large"), QStringLiteral("Tutor1.vdk")))
+        qFatal("could not lay down the large deck");
+    FrmMain window(f.services);
+    showLarge(window);
+    window.findChild<QComboBox *>(QStringLiteral("cboTutors"))->setCurrentIndex(0);
+    window.cmdSetOption_Click();
+    window.repaint();
+    if (int(window.cardSet().size()) != 10000)
+        qFatal("the deck holds %d cards", int(window.cardSet().size()));
+    for (auto _ : state) {
+        window.cmdNext_Click();
+        window.repaint();
+    }
+    if (!f.prompter.records().isEmpty())
+        qFatal("unexpected message: %s", qPrintable(f.prompter.messageTexts().join(QLatin1Char('|'))));
+}
+BENCHMARK(BM_NextCardLargeDeck)->Unit(benchmark::kMillisecond)->Iterations(300);
 
 // Answers the question on screen: the first option shown, or the boxes the
 // card's keywords went to.

@@ -3,14 +3,19 @@
 // tiny pictures in each format the program meets, goals and settings files.
 
 #include "fuzzsupport.h"
+#include "hostiledeck.h"
+#include "progress/history.h"
 
+#include "resident/startupentry.h"
 #include "store/schema.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <cstdio>
 #include <sqlite3.h>
 
@@ -107,6 +112,63 @@ int main(int argc, char **argv)
     catalog.append(QStringLiteral("INSERT INTO tblStoreDeck VALUES ('Seed', 'Deck7.vdk', 1)"));
     catalog.append(QStringLiteral("INSERT INTO tblUpdateDeck VALUES ('Seed', 'Deck7.vdk', 'Seed', 3)"));
     put(QStringLiteral("deck"), QStringLiteral("catalog"), plainImage(catalog));
+
+    // The tests' hostile decks, small enough for the fuzzer: fewer cards, texts
+    // of kilobytes instead of megabytes, only the small pictures.
+    for (test::HostileKind kind : test::hostileKinds()) {
+        QStringList statements;
+        for (const auto &sql : schema::kDeckTables)
+            statements.append(QString::fromLatin1(sql.data(), qsizetype(sql.size())));
+        statements.append(test::plainRowsSql(std::min(kind.cards, 24)));
+        if (!kind.sql.isEmpty())
+            statements.append(kind.sql.replace(QStringLiteral("5000000"), QStringLiteral("1500")));
+        for (const auto &[cardId, bytes] : kind.pictures) {
+            if (bytes.size() < 1024)
+                statements.append(QStringLiteral("UPDATE tblCards SET PictureData = x'%1', issaved = 1 WHERE ID = %2")
+                                      .arg(QString::fromLatin1(bytes.toHex()))
+                                      .arg(cardId));
+        }
+        const QString name = QString::fromLatin1(kind.name).replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")),
+                                                                    QStringLiteral("-"));
+        const QByteArray image = plainImage(statements);
+        put(QStringLiteral("deck"), QStringLiteral("hostile-") + name, image);
+        put(QStringLiteral("import"), QStringLiteral("hostile-") + name, image);
+    }
+    put(QStringLiteral("import"), QStringLiteral("three-cards"), plainImage(deckStatements(3)));
+
+    // A history of two tests, on small pages, and one with a view in it.
+    {
+        const QString path = fuzz::scratchFolder() + QStringLiteral("/history.db");
+        QFile::remove(path);
+        {
+            progress::HistoryFile history;
+            const progress::TestRecord test{QDateTime::fromMSecsSinceEpoch(1700000000000),
+                                            QStringLiteral("Tutor2.vdk"),
+                                            QStringLiteral("Moon"),
+                                            progress::TestKind::Description,
+                                            1,
+                                            {0, 2},
+                                            {{1, QStringLiteral("The Fool"), false, 1, 1}, {2, QString(), true, 0, 3}}};
+            if (!history.open(path) || !history.record(test) || !history.record(test))
+                std::fprintf(stderr, "history seed failed: %s\n", qPrintable(history.errorText()));
+        }
+        sqlite3 *db = nullptr;
+        sqlite3_open(QFile::encodeName(path).constData(), &db);
+        sqlite3_exec(db, "PRAGMA page_size = 512; VACUUM", nullptr, nullptr, nullptr);
+        QFile file(path);
+        put(QStringLiteral("history"), QStringLiteral("two-tests"),
+            file.open(QIODevice::ReadOnly) ? file.readAll() : "");
+        file.close();
+        sqlite3_exec(db, "CREATE VIEW v AS SELECT 1; PRAGMA user_version = 1; VACUUM", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        put(QStringLiteral("history"), QStringLiteral("view-old-layout"),
+            file.open(QIODevice::ReadOnly) ? file.readAll() : "");
+    }
+
+    put(QStringLiteral("logon"), QStringLiteral("entry"),
+        startupEntryText(QStringLiteral("velmora"), QStringLiteral("/opt/v")));
+    put(QStringLiteral("logon"), QStringLiteral("hidden"),
+        QByteArrayLiteral("[Desktop Action a]\nHidden=true\n[Desktop Entry]\r\n Hidden = true \r\n"));
 
     for (const char *format : {"png", "jpg", "bmp", "gif", "ppm", "xpm"}) {
         const QByteArray bytes = picture(format, QSize(6, 9));

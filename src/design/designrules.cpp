@@ -1,9 +1,9 @@
 #include "design/designrules.h"
 
 #include "store/pictures.h"
+#include "store/regularfile.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -147,12 +147,12 @@ bool isListedPicture(const QString &fileName)
 PictureFile readPictureFile(const QString &path)
 {
     const QString name = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("%1: cannot be read (%2)").arg(name, file.errorString())};
-    if (file.size() > kMaxPictureFileBytes)
+    const store::BoundedRead file = store::readRegularFile(path, kMaxPictureFileBytes);
+    if (!file.ok)
+        return {{}, file.error};
+    if (file.cut)
         return {{}, QStringLiteral("%1: the file is larger than %2 MB").arg(name).arg(kMaxPictureFileBytes >> 20)};
-    const QByteArray bytes = file.readAll();
+    const QByteArray &bytes = file.bytes;
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

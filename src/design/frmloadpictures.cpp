@@ -140,7 +140,9 @@ void FrmLoadPictures::showFolder(const QString &path)
     filSelected->clear();
     const QFileInfoList entries = QDir(path).entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
     for (const QFileInfo &entry : entries) {
-        if (isListedPicture(entry.fileName()))
+        // A link to a device or a pipe is listed by QDir::Files; only what
+        // leads to a regular file can be read as a picture.
+        if (entry.isFile() && isListedPicture(entry.fileName()))
             filSelected->addItem(entry.fileName());
     }
     if (filSelected->count() > 0)

@@ -4,6 +4,7 @@
 #include "store/deck.h"
 #include "store/integrity.h"
 #include "store/paths.h"
+#include "store/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <cstring>
 #include <future>
 #include <optional>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace velmora::exchange {
@@ -68,15 +70,30 @@ QString temporaryNameBeside(const QString &target)
     return info.dir().filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".part"));
 }
 
-struct Checked
+// The copy goes to the exchange folder and from there to the deck folder
+// (moved on one disk, copied across two): each must have room for it, or a
+// full disk would be found half-way.
+QString spaceProblem(qint64 size)
 {
-    std::optional<ExchangeOutcome> refusal;
-    QString deckName;
-};
+    // Room to spare for the catalog's row and whatever else is written meanwhile.
+    constexpr qint64 kMargin = 1024 * 1024;
+    const auto megabytes = [](qint64 bytes) { return QString::number((bytes + (1 << 20) - 1) >> 20); };
+    for (const QString &folder : {paths::exchangeFolder(), paths::deckFolder()}) {
+        struct statvfs space
+        {};
+        if (::statvfs(QFile::encodeName(folder).constData(), &space) != 0)
+            continue;
+        const qint64 free = qint64(space.f_bavail) * qint64(space.f_frsize);
+        if (free < size + kMargin)
+            return QStringLiteral("The disk of the folder %1 has %2 MB free, and the deck needs %3 MB.")
+                .arg(QDir::toNativeSeparators(folder), megabytes(free), megabytes(size + kMargin));
+    }
+    return {};
+}
 
-// A deck made elsewhere is checked like any untrusted deck: the store's
-// checks on opening, the type stamp, then every page of the file.
-Checked checkImportable(const QString &path)
+} // namespace
+
+ImportCheck checkImportable(const QString &path)
 {
     Deck deck;
     if (!deck.open(path))
@@ -91,13 +108,17 @@ Checked checkImportable(const QString &path)
     const auto header = deck.header();
     if (!header)
         return {refusal(unknownStructure(deck.errorText()), PromptIcon::Critical), {}};
+    // It would be listed as a blank entry no one can tell from another.
+    if (header->deckName.trimmed().isEmpty())
+        return {refusal(unknownStructure(QStringLiteral("The deck in the file has no name: its header row is missing "
+                                                        "or its name is empty.")),
+                        PromptIcon::Critical),
+                {}};
     deck.close();
     if (const QString problem = deckFileIntegrityProblem(path); !problem.isEmpty())
         return {refusal(unknownStructure(problem), PromptIcon::Critical), {}};
     return {std::nullopt, header->deckName};
 }
-
-} // namespace
 
 bool folderHoldsExactName(const QString &folder, const QString &fileName)
 {
@@ -108,11 +129,13 @@ bool folderHoldsExactName(const QString &folder, const QString &fileName)
 QString copyComplete(const QString &source, const QString &target, const ExchangeProgress &progress, qint64 doneBefore,
                      qint64 total)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return QStringLiteral("The file %1 cannot be read: %2.").arg(source, in.errorString());
+    store::RegularFile in;
+    if (!in.open(source))
+        return in.errorText();
+    // What the file held when it was opened is copied, however it grows.
+    const qint64 size = in.size();
     if (total < 0)
-        total = in.size();
+        total = size;
     if (QFileInfo::exists(target))
         return QStringLiteral("The file %1 is there already.").arg(target);
     const QString temporary = temporaryNameBeside(target);
@@ -129,10 +152,9 @@ QString copyComplete(const QString &source, const QString &target, const Exchang
     };
     qint64 done = 0;
     QByteArray chunk;
-    while (!in.atEnd()) {
-        chunk = in.read(kChunk);
-        if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
-            return fail(in.errorString());
+    while (done < size) {
+        if (!in.read(std::min(kChunk, size - done), chunk))
+            return fail(in.errorText());
         if (chunk.isEmpty())
             break;
         // Written straight to the descriptor: a short write is retried, so
@@ -149,8 +171,6 @@ QString copyComplete(const QString &source, const QString &target, const Exchang
         if (progress)
             progress(doneBefore + done, total);
     }
-    if (in.error() != QFileDevice::NoError)
-        return fail(in.errorString());
     if (!out.flush())
         return fail(out.errorString());
     if (::fsync(out.handle()) != 0)
@@ -211,10 +231,14 @@ ExchangeOutcome exportDeck(const QString &deckFileName, const QString &destinati
 ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &progress)
 {
     const QFileInfo sourceInfo(sourcePath.trimmed());
-    if (sourcePath.trimmed().isEmpty() || !sourceInfo.isFile())
+    // Anything else that is there (a pipe, a device, a link to nothing) is
+    // refused by the copy, with what it is.
+    if (sourcePath.trimmed().isEmpty() || (!sourceInfo.exists() && !sourceInfo.isSymLink()) || sourceInfo.isDir())
         return refusal(QString::fromLatin1(kNotSelected), PromptIcon::Information);
     const qint64 size = sourceInfo.size();
     const qint64 total = 2 * size;
+    if (const QString problem = spaceProblem(size); !problem.isEmpty())
+        return refusal(QStringLiteral("The deck was not imported. ") + problem, PromptIcon::Information);
     const ExchangeCopy copy(sourceInfo.fileName());
     if (const QString problem = copyComplete(sourceInfo.absoluteFilePath(), copy.path(), progress, 0, total);
         !problem.isEmpty())
@@ -228,7 +252,7 @@ ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &pr
         if (progress)
             progress(size, total);
     }
-    const Checked found = checked.get();
+    const ImportCheck found = checked.get();
     if (found.refusal)
         return *found.refusal;
     const QString deckName = found.deckName;

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace velmora {
 
@@ -44,6 +45,16 @@ inline constexpr char kImported[] = "Tarot Learning Deck Imported Successfully\r
 // The deck file `deckFileName` of the deck folder into `destinationFolder`.
 [[nodiscard]] ExchangeOutcome exportDeck(const QString &deckFileName, const QString &destinationFolder,
                                          const ExchangeProgress &progress = {});
+
+struct ImportCheck
+{
+    std::optional<ExchangeOutcome> refusal;
+    QString deckName;
+};
+
+// A deck made elsewhere is checked like any untrusted deck: the store's
+// checks on opening, the type stamp, its name, then every page of the file.
+[[nodiscard]] ImportCheck checkImportable(const QString &path);
 
 // A deck file made anywhere into the deck folder and the catalog, checked
 // first like any untrusted deck; on a refusal or failure nothing is left.

@@ -41,6 +41,21 @@ void GoalsController::readGoals()
     table_.clear();
     ReadOutcome outcome = goals::readGoals(path_);
     table_ = std::move(outcome.parsed.goals);
+    if (outcome.parsed.cut) {
+        // Saving writes only the goals read: the whole file is kept first.
+        keepWholeFile_ = true;
+        if (faultTold_)
+            return;
+        faultTold_ = true;
+        services_.prompter.tell(
+            QStringLiteral("The goals file \"%1\" holds more than can be read at once: the first %2 goal(s) are "
+                           "shown and the rest was left unread. Before the goals are next saved, the whole file is "
+                           "kept beside it.")
+                .arg(QFileInfo(path_).fileName())
+                .arg(table_.size()),
+            PromptIcon::Warning, page_);
+        return;
+    }
     if (!outcome.parsed.faulty)
         return;
     if (unreadOriginal_.isEmpty())
@@ -63,8 +78,8 @@ bool GoalsController::writeGoals(const QSet<int> &except)
 {
     if (table_.isEmpty())
         return true;
-    if (!unreadOriginal_.isEmpty()) {
-        if (keepBeside(path_, unreadOriginal_).isEmpty()) {
+    if (keepWholeFile_ || !unreadOriginal_.isEmpty()) {
+        if ((keepWholeFile_ ? copyBeside(path_) : keepBeside(path_, unreadOriginal_)).isEmpty()) {
             services_.prompter.tell(
                 QStringLiteral("Your goals were not saved: the original text of \"%1\" could not be kept beside it. "
                                "The goals on screen are kept.")
@@ -73,6 +88,7 @@ bool GoalsController::writeGoals(const QSet<int> &except)
             return false;
         }
         unreadOriginal_.clear();
+        keepWholeFile_ = false;
     }
     const WriteOutcome outcome = goals::writeGoals(path_, table_, except);
     if (outcome.failed()) {

@@ -60,6 +60,7 @@ private:
     bool newGoalMode_ = false;
     int chosenView_ = -1; // the selected view option, none before the first
     QByteArray unreadOriginal_;
+    bool keepWholeFile_ = false; // the file was read only in part
     bool faultTold_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "goals/goalsfile.h"
 
 #include "store/paths.h"
+#include "store/regularfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -188,13 +189,17 @@ QString decodeGoalsText(const QByteArray &bytes)
     return text;
 }
 
-ParsedGoals parseGoals(QStringView text)
+ParsedGoals parseGoals(QStringView text, int maxGoals)
 {
     ParsedGoals result;
     LineReader reader(text);
     while (!reader.atEnd()) {
         if (reader.skipLineBreak())
             continue;
+        if (result.goals.size() >= maxGoals) {
+            result.cut = true;
+            break;
+        }
         const int line = reader.line();
         GoalRecord goal;
         const bool ok = reader.quoted(goal.name) && reader.expect(u',') && reader.date(goal.startingDate) &&
@@ -219,19 +224,27 @@ QString goalsFilePath()
 ReadOutcome readGoals(const QString &path)
 {
     ReadOutcome outcome;
-    QFile file(path);
     if (!QFileInfo(path).isFile())
         return outcome;
     outcome.exists = true;
-    if (!file.open(QIODevice::ReadOnly)) {
+    store::BoundedRead file = store::readRegularFile(path, kMaxGoalsFileBytes);
+    if (!file.ok) {
         outcome.parsed.faulty = true;
         outcome.parsed.faultLine = 1;
         return outcome;
     }
-    const QByteArray bytes = file.readAll();
-    outcome.parsed = parseGoals(decodeGoalsText(bytes));
-    if (outcome.parsed.faulty)
-        outcome.original = bytes;
+    if (file.cut) {
+        // The last line read is likely cut in two, perhaps within a character.
+        file.bytes.truncate(file.bytes.lastIndexOf('\n') + 1);
+    }
+    outcome.parsed = parseGoals(decodeGoalsText(file.bytes));
+    if (file.cut) {
+        // A record broken by the cut reads as a fault; it is the cut.
+        outcome.parsed.cut = true;
+        outcome.parsed.faulty = false;
+    } else if (outcome.parsed.faulty) {
+        outcome.original = std::move(file.bytes);
+    }
     return outcome;
 }
 
@@ -276,6 +289,14 @@ QString keepBeside(const QString &path, const QByteArray &bytes)
         file.error() != QFileDevice::NoError || !file.commit())
         return {};
     return target;
+}
+
+QString copyBeside(const QString &path)
+{
+    QString target = path + QStringLiteral(".bak");
+    for (int n = 2; QFileInfo::exists(target); ++n)
+        target = path + QStringLiteral(".bak") + QString::number(n);
+    return QFile::copy(path, target) ? target : QString();
 }
 
 } // namespace velmora::goals

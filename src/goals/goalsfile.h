@@ -43,11 +43,17 @@ struct ParsedGoals
     GoalTable goals; // every record read before a fault
     bool faulty = false;
     int faultLine = 0; // 1-based line where the unreadable record starts
+    bool cut = false;  // more goals than the bound were there and were left unread
 };
 
+// What one reading takes of a goals file at most: a larger file is read up
+// to these bounds, so its goals cannot take minutes and gigabytes to show.
+inline constexpr qint64 kMaxGoalsFileBytes = 16LL * 1024 * 1024;
+inline constexpr int kMaxGoals = 100000;
+
 // Blank lines between records are skipped; anything else that does not
-// follow the line format ends the reading.
-[[nodiscard]] ParsedGoals parseGoals(QStringView text);
+// follow the line format ends the reading, and so do maxGoals records.
+[[nodiscard]] ParsedGoals parseGoals(QStringView text, int maxGoals = kMaxGoals);
 
 // The program folder + "/goals.txt".
 [[nodiscard]] QString goalsFilePath();
@@ -56,7 +62,7 @@ struct ReadOutcome
 {
     bool exists = false;
     ParsedGoals parsed;
-    QByteArray original; // the file's bytes, kept when it was faulty
+    QByteArray original; // the file's bytes, kept when it was faulty and read whole
 };
 
 [[nodiscard]] ReadOutcome readGoals(const QString &path);
@@ -75,5 +81,7 @@ struct WriteOutcome
 // Writes bytes beside the goals file under a name not taken yet
 // ("goals.txt.bak", then "goals.txt.bak2"...). Returns the path, empty on failure.
 [[nodiscard]] QString keepBeside(const QString &path, const QByteArray &bytes);
+// The same with the file's own bytes, copied without holding them in memory.
+[[nodiscard]] QString copyBeside(const QString &path);
 
 } // namespace velmora::goals

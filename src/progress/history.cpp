@@ -2,6 +2,7 @@
 
 #include "store/dbfile.h"
 #include "store/paths.h"
+#include "store/regularfile.h"
 #include "store/sqlite.h"
 
 #include <QDir>
@@ -116,16 +117,20 @@ bool HistoryFile::open(const QString &path)
     const QString damaged =
         QStringLiteral("The progress history %1 is damaged or was not made by this program, so it cannot be used.")
             .arg(name);
-    const QFileInfo info(path);
-    if (info.exists()) {
-        if (!info.isFile())
-            return refuse(QStringLiteral("The progress history %1 is not a file, so it cannot be used.").arg(name));
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return refuse(QStringLiteral("The progress history %1 cannot be read: %2").arg(name, file.errorString()));
+    bool existed = false;
+    {
+        // A link to nothing would have SQLite create its target, a pipe or a
+        // device would hang or feed it endless bytes.
+        store::RegularFile file;
+        QByteArray head;
+        if (!file.open(path) && !file.missing())
+            return refuse(QStringLiteral("The progress history cannot be used: %1").arg(file.errorText()));
+        existed = file.handle() >= 0;
+        if (existed && !file.read(16, head))
+            return refuse(QStringLiteral("The progress history %1 cannot be read: %2").arg(name, file.errorText()));
         // An empty file is what an interrupted first write leaves; anything
         // else must be SQLite, or opening would write over someone's file.
-        if (info.size() > 0 && !file.read(16).startsWith(QByteArrayLiteral("SQLite format 3")))
+        if (existed && file.size() > 0 && !head.startsWith(QByteArrayLiteral("SQLite format 3")))
             return refuse(damaged);
     }
 
@@ -160,6 +165,17 @@ bool HistoryFile::open(const QString &path)
                                                           "('view', 'trigger')"));
         if (query.step() != SQLITE_ROW || sqlite3_column_int(query.get(), 0) != 0)
             return refuse(damaged);
+    }
+    if (existed) {
+        // A damaged page reads as an error, but a write beside it goes
+        // through and buries the damage under new rows: check every page first.
+        const sqlite::Statement check(raw, QStringLiteral("PRAGMA quick_check(1)"));
+        if (check.step() != SQLITE_ROW || check.text(0) != QLatin1String("ok"))
+            return refuse(QStringLiteral("The progress history %1 is damaged (%2), so it is left as it is and "
+                                         "nothing is added to it.")
+                              .arg(name, check.isValid() && sqlite3_column_type(check.get(), 0) == SQLITE_TEXT
+                                             ? check.text(0).left(200)
+                                             : handles_->connection.errorText().left(200)));
     }
     if (version < kSchemaVersion && !upgrade(version))
         return refuse(QStringLiteral("The progress history %1 could not be brought up to date: %2").arg(name, error_));

@@ -1,6 +1,7 @@
 #include "startupentry.h"
 
 #include "app/prompter.h"
+#include "store/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,7 @@ namespace velmora {
 namespace {
 
 constexpr char kGroupHeader[] = "[Desktop Entry]";
+constexpr qint64 kMaxEntryBytes = 64 * 1024;
 
 void tellFailure(Prompter &prompter, int error, const char *what, QWidget *parent)
 {
@@ -125,10 +127,10 @@ QByteArray startupEntryText(const QString &exeName, const QString &programFolder
 
 bool StartupEntryExists(const QString &exeName)
 {
-    QFile file(startupEntryPath(exeName));
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    return !markedHidden(file.readAll());
+    // An entry of ours is a few hundred bytes; a link to a device or a pipe
+    // in its place is refused rather than read without end.
+    const store::BoundedRead entry = store::readRegularFile(startupEntryPath(exeName), kMaxEntryBytes);
+    return entry.ok && !markedHidden(entry.bytes);
 }
 
 void SetStartupEntry(Prompter &prompter, const QString &exeName, const QString &programFolder, bool run,

@@ -1,8 +1,11 @@
 #include "store/dbfile.h"
 
+#include "store/regularfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QMutex>
 #include <QSet>
 
@@ -16,6 +19,7 @@ namespace {
 constexpr char kPassword[] = "Q8Lmt5vNxe2rrH6p73";
 constexpr int kBusyTimeoutMs = 2000;
 constexpr std::size_t kIdlePerFile = 2;
+constexpr qsizetype kSaltBytes = 16;
 
 // The file's identity and last change, so that a kept connection or a check
 // already made is used only while the file is the one it was made on.
@@ -83,6 +87,41 @@ Pool &pool()
     return instance;
 }
 
+// Keys derived from the password before, by the salt they were derived
+// with: a file that starts with a known salt is keyed raw, skipping SQLCipher's
+// derivation (tens of milliseconds for every new connection).
+class DerivedKeys
+{
+public:
+    void remember(const QByteArray &salt, const QByteArray &key)
+    {
+        const QMutexLocker lock(&mutex_);
+        keys_.insert(salt, "x'" + key.toHex() + salt.toHex() + '\'');
+    }
+    [[nodiscard]] QByteArray rawKey(const QByteArray &salt)
+    {
+        const QMutexLocker lock(&mutex_);
+        return keys_.value(salt);
+    }
+
+private:
+    QMutex mutex_;
+    QHash<QByteArray, QByteArray> keys_;
+};
+
+DerivedKeys &derivedKeys()
+{
+    static DerivedKeys instance;
+    return instance;
+}
+
+bool keyConnection(sqlite3 *handle, const QByteArray &salt)
+{
+    const QByteArray raw = salt.size() == kSaltBytes ? derivedKeys().rawKey(salt) : QByteArray();
+    return raw.isEmpty() ? sqlite3_key(handle, kPassword, int(sizeof(kPassword) - 1)) == SQLITE_OK
+                         : sqlite3_key(handle, raw.constData(), int(raw.size())) == SQLITE_OK;
+}
+
 QString poolKey(const QString &canonicalPath, Access access)
 {
     return (access == Access::ReadOnly ? QStringLiteral("r:") : QStringLiteral("w:")) + canonicalPath;
@@ -103,7 +142,7 @@ bool leadsOutOfItsFolder(const QString &path)
 // as damaged until something opens it for writing. A short read-write
 // connection rolls the journal back on its first read; where that fails (a
 // read-only folder) the file stays as it is and the open goes on as before.
-void rollBackInterruptedWrite(const QString &canonicalPath)
+void rollBackInterruptedWrite(const QString &canonicalPath, const QByteArray &salt)
 {
     if (!QFileInfo::exists(canonicalPath + QStringLiteral("-journal")))
         return;
@@ -115,12 +154,16 @@ void rollBackInterruptedWrite(const QString &canonicalPath)
     if (!connection.get())
         return;
     sqlite3_busy_timeout(connection.get(), kBusyTimeoutMs);
-    if (sqlite3_key(connection.get(), kPassword, int(sizeof(kPassword) - 1)) == SQLITE_OK &&
-        connection.exec("PRAGMA cipher_compatibility = 3"))
+    if (keyConnection(connection.get(), salt) && connection.exec("PRAGMA cipher_compatibility = 3"))
         (void)connection.exec("SELECT count(*) FROM sqlite_master");
 }
 
 } // namespace
+
+void rememberDerivedKey(const QByteArray &salt, const QByteArray &key)
+{
+    derivedKeys().remember(salt, key);
+}
 
 void bindText(sqlite3_stmt *stmt, int index, const QString &text)
 {
@@ -139,8 +182,8 @@ DbFile::~DbFile()
 
 DbFile::DbFile(DbFile &&other) noexcept
     : connection_(std::move(other.connection_)), statements_(std::move(other.statements_)),
-      path_(std::move(other.path_)), stampKey_(std::move(other.stampKey_)), access_(other.access_),
-      error_(std::move(other.error_)), failure_(other.failure_)
+      path_(std::move(other.path_)), stampKey_(std::move(other.stampKey_)), openedState_(std::move(other.openedState_)),
+      access_(other.access_), error_(std::move(other.error_)), failure_(other.failure_)
 {}
 
 DbFile &DbFile::operator=(DbFile &&other) noexcept
@@ -151,6 +194,7 @@ DbFile &DbFile::operator=(DbFile &&other) noexcept
         statements_ = std::move(other.statements_);
         path_ = std::move(other.path_);
         stampKey_ = std::move(other.stampKey_);
+        openedState_ = std::move(other.openedState_);
         access_ = other.access_;
         error_ = std::move(other.error_);
         failure_ = other.failure_;
@@ -183,6 +227,7 @@ bool DbFile::refuse(OpenFailure failure, const QString &text)
 bool DbFile::open(const QString &path, Access access, const std::vector<TableColumns> &tables, const QString &what)
 {
     close();
+    openedState_.clear();
     failure_ = OpenFailure::None;
     error_.clear();
     path_ = path;
@@ -201,21 +246,26 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
             .arg(what, name);
     if (!info.isFile() || info.size() == 0)
         return refuse(OpenFailure::Damaged, damaged);
+    QByteArray salt;
     {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        RegularFile file;
+        if (!file.open(path))
             return refuse(OpenFailure::Damaged,
-                          QStringLiteral("The %1 file %2 cannot be read: %3").arg(what, name, file.errorString()));
+                          QStringLiteral("The %1 file cannot be used: %2").arg(what, file.errorText()));
+        if (!file.read(kSaltBytes, salt))
+            return refuse(OpenFailure::Damaged,
+                          QStringLiteral("The %1 file %2 cannot be read: %3").arg(what, name, file.errorText()));
         // A plain SQLite file would open without its key.
-        if (file.read(16).startsWith(QByteArrayLiteral("SQLite format 3")))
+        if (salt.startsWith(QByteArrayLiteral("SQLite format 3")))
             return refuse(OpenFailure::Damaged, damaged);
     }
 
     const QString canonical = info.canonicalFilePath();
     if (access == Access::ReadOnly)
-        rollBackInterruptedWrite(canonical);
+        rollBackInterruptedWrite(canonical, salt);
     const QString stamp = stampOf(canonical);
     stampKey_ = poolKey(canonical, access);
+    openedState_ = stamp.isEmpty() ? QString() : canonical + QLatin1Char('|') + stamp;
     sqlite3 *handle = pool().take(stampKey_, stamp);
     if (handle) {
         connection_ = sqlite::Connection(handle);
@@ -230,8 +280,7 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
         sqlite3_busy_timeout(handle, kBusyTimeoutMs);
         // SQLCipher 4 reads and writes the version 3 format with this setting;
         // SQLCipher 3 does not know the pragma and ignores it.
-        if (sqlite3_key(handle, kPassword, int(sizeof(kPassword) - 1)) != SQLITE_OK ||
-            !connection_.exec("PRAGMA cipher_compatibility = 3"))
+        if (!keyConnection(handle, salt) || !connection_.exec("PRAGMA cipher_compatibility = 3"))
             return refuse(OpenFailure::Damaged, damaged);
     }
     // A kept connection is checked again too: another program may have

@@ -51,6 +51,9 @@ public:
     [[nodiscard]] QString errorText() const { return error_; }
     [[nodiscard]] OpenFailure failure() const { return failure_; }
     [[nodiscard]] bool isReadOnly() const { return access_ == Access::ReadOnly; }
+    // The file's identity and last change when it was opened: equal for two
+    // openings of an unchanged file.
+    [[nodiscard]] const QString &openedState() const { return openedState_; }
     void close();
 
     // A statement prepared once per connection and reset for each use.
@@ -70,10 +73,16 @@ private:
     std::vector<std::pair<const char *, std::unique_ptr<sqlite::Statement>>> statements_;
     QString path_;
     QString stampKey_;
+    QString openedState_;
     Access access_ = Access::ReadOnly;
     QString error_;
     OpenFailure failure_ = OpenFailure::None;
 };
+
+// A key SQLCipher would derive from the password for files whose first 16
+// bytes are `salt`: such files are then keyed with it as it is. For a
+// caller that opens many files of one salt, such as a fuzzer.
+void rememberDerivedKey(const QByteArray &salt, const QByteArray &key);
 
 // Binds a QString as UTF-8 text, or Null for a null string.
 void bindText(sqlite3_stmt *stmt, int index, const QString &text);

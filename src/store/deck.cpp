@@ -1,5 +1,8 @@
 #include "store/deck.h"
 
+#include <QMutex>
+#include <QSet>
+
 #include <algorithm>
 
 namespace velmora {
@@ -42,11 +45,75 @@ Card cardFrom(sqlite3_stmt *stmt)
     return card;
 }
 
+// Up to kTextBound characters of a text value, of which only the first
+// bytes are read: SQL's substr() would read all of it first, so a crafted
+// field of megabytes would cost that at every card shown. Nothing when the
+// value is no text.
+std::optional<QString> boundedText(sqlite3 *db, const char *table, const char *column, sqlite3_int64 rowid)
+{
+    sqlite3_blob *blob = nullptr;
+    if (sqlite3_blob_open(db, "main", table, column, rowid, 0, &blob) != SQLITE_OK) {
+        sqlite3_blob_close(blob);
+        return std::nullopt;
+    }
+    // A character takes at most three bytes per UTF-16 unit.
+    const int size = std::min(sqlite3_blob_bytes(blob), 3 * store::kTextBound);
+    QByteArray bytes(size, Qt::Uninitialized);
+    const bool read = sqlite3_blob_read(blob, bytes.data(), size, 0) == SQLITE_OK;
+    sqlite3_blob_close(blob);
+    if (!read)
+        return std::nullopt;
+    return QString::fromUtf8(bytes).left(store::kTextBound);
+}
+
 } // namespace
 
 bool Deck::open(const QString &path, Access access)
 {
-    return file_.open(path, access, kDeckTables, QStringLiteral("deck")) && checkRows();
+    rowsRead_ = false;
+    if (!file_.open(path, access, kDeckTables, QStringLiteral("deck")))
+        return false;
+    // The row checks read every row: a file that passed them and has not
+    // changed since, as when pictures are read ahead card after card, is not
+    // read through again.
+    static QMutex mutex;
+    static QSet<QString> passed;
+    const QString state = file_.openedState();
+    {
+        const QMutexLocker lock(&mutex);
+        if (!state.isEmpty() && passed.contains(state))
+            return true;
+    }
+    if (!checkRows())
+        return false;
+    const QMutexLocker lock(&mutex);
+    if (!state.isEmpty())
+        passed.insert(state);
+    return true;
+}
+
+bool Deck::readRows()
+{
+    if (rowsRead_)
+        return true;
+    cardRows_.clear();
+    slotRows_.clear();
+    auto *cards = file_.prepare("SELECT ID, rowid FROM tblCards WHERE typeof(ID) = 'integer' ORDER BY rowid");
+    if (!cards)
+        return false;
+    while (cards->step() == SQLITE_ROW)
+        cardRows_.insert(sqlite3_column_int(cards->get(), 0), sqlite3_column_int64(cards->get(), 1));
+    cards->reset();
+    auto *keywordRows =
+        file_.prepare("SELECT CardID, rowid FROM tblKeywords WHERE typeof(CardID) = 'integer' ORDER BY rowid");
+    if (!keywordRows)
+        return false;
+    int step = SQLITE_ROW;
+    while ((step = keywordRows->step()) == SQLITE_ROW)
+        slotRows_[sqlite3_column_int(keywordRows->get(), 0)].append(sqlite3_column_int64(keywordRows->get(), 1));
+    keywordRows->reset();
+    rowsRead_ = step == SQLITE_DONE;
+    return rowsRead_;
 }
 
 bool Deck::checkRows()
@@ -151,14 +218,28 @@ std::optional<QVector<Card>> Deck::cardsInGroups(const QVector<int> &groups)
 
 QByteArray Deck::picture(int cardId)
 {
-    auto *stmt = file_.prepare("SELECT CASE WHEN length(PictureData) <= ?2 THEN PictureData END "
-                               "FROM tblCards WHERE ID = ?1 ORDER BY rowid LIMIT 1");
+    // The row as it was found when the deck was read, or else the first of
+    // the card's ID.
+    auto *stmt = file_.prepare("SELECT CASE WHEN length(PictureData) <= ?2 THEN PictureData END FROM tblCards "
+                               "WHERE ID = ?1 AND (?3 IS NULL OR rowid = ?3) ORDER BY rowid LIMIT 1");
     if (!stmt)
         return {};
     sqlite3_bind_int(stmt->get(), 1, cardId);
     sqlite3_bind_int64(stmt->get(), 2, kMaxPictureBytes);
+    // A deck opened for one picture, as one read ahead, is not worth finding
+    // every row for.
+    const bool known = rowsRead_ && cardRows_.contains(cardId);
+    if (known)
+        sqlite3_bind_int64(stmt->get(), 3, cardRows_.value(cardId));
+    int step = stmt->step();
+    if (step == SQLITE_DONE && known) {
+        rowsRead_ = false;
+        sqlite3_reset(stmt->get());
+        sqlite3_bind_null(stmt->get(), 3);
+        step = stmt->step();
+    }
     QByteArray bytes;
-    if (stmt->step() == SQLITE_ROW && sqlite3_column_type(stmt->get(), 0) != SQLITE_NULL) {
+    if (step == SQLITE_ROW && sqlite3_column_type(stmt->get(), 0) != SQLITE_NULL) {
         const void *data = sqlite3_column_blob(stmt->get(), 0);
         const int size = sqlite3_column_bytes(stmt->get(), 0);
         if (data && size > 0)
@@ -169,6 +250,43 @@ QByteArray Deck::picture(int cardId)
 }
 
 std::optional<QStringList> Deck::keywords(int cardId)
+{
+    if (!readRows() || !slotRows_.contains(cardId))
+        return keywordsByScan(cardId);
+    QStringList result;
+    for (const qint64 rowid : slotRows_.value(cardId)) {
+        const std::optional<QString> keyword = slotKeyword(rowid, cardId);
+        if (!keyword) {
+            rowsRead_ = false;
+            return keywordsByScan(cardId);
+        }
+        result.append(*keyword);
+    }
+    return result;
+}
+
+std::optional<QString> Deck::slotKeyword(qint64 rowid, int cardId)
+{
+    // typeof() reads no more of a value than its header says.
+    auto *stmt = file_.prepare("SELECT CardID, typeof(keyword), "
+                               "CASE WHEN typeof(keyword) NOT IN ('text', 'blob') THEN keyword END "
+                               "FROM tblKeywords WHERE rowid = ?");
+    if (!stmt)
+        return std::nullopt;
+    sqlite3_bind_int64(stmt->get(), 1, rowid);
+    std::optional<QString> keyword;
+    if (stmt->step() == SQLITE_ROW && sqlite3_column_type(stmt->get(), 0) == SQLITE_INTEGER &&
+        sqlite3_column_int(stmt->get(), 0) == cardId) {
+        const QString type = stmt->text(1);
+        keyword = type == QLatin1String("text") || type == QLatin1String("blob")
+                      ? boundedText(file_.handle(), "tblKeywords", "keyword", rowid)
+                      : columnText(stmt->get(), 2);
+    }
+    stmt->reset();
+    return keyword;
+}
+
+std::optional<QStringList> Deck::keywordsByScan(int cardId)
 {
     auto *stmt = file_.prepare("SELECT " BOUNDED("keyword") " FROM tblKeywords WHERE CardID = ? ORDER BY rowid");
     if (!stmt)
@@ -401,6 +519,7 @@ bool Deck::clearCardContent(int cardId)
 bool Deck::appendCards(const QVector<Card> &cards, const QVector<QStringList> &keywordSlots,
                        const QVector<QByteArray> &pictures)
 {
+    rowsRead_ = false;
     if (keywordSlots.size() != cards.size()) {
         file_.setError(QStringLiteral("Every card needs its keyword places"));
         return false;
@@ -454,6 +573,7 @@ bool Deck::writeTogether(const std::function<bool()> &writes)
 
 bool Deck::truncateCards(int keep)
 {
+    rowsRead_ = false;
     return writable() && file_.transaction([&] {
         auto *cut = file_.prepare("SELECT ID FROM tblCards ORDER BY ID, rowid LIMIT 1 OFFSET ?");
         if (!cut)

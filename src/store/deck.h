@@ -6,6 +6,7 @@
 #include "store/dbfile.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -68,7 +69,11 @@ public:
     [[nodiscard]] QString errorText() const { return file_.errorText(); }
     [[nodiscard]] OpenFailure failure() const { return file_.failure(); }
     [[nodiscard]] QString path() const { return file_.path(); }
-    void close() { file_.close(); }
+    void close()
+    {
+        file_.close();
+        rowsRead_ = false;
+    }
 
     [[nodiscard]] std::optional<DeckHeader> header();
     [[nodiscard]] std::optional<TypeStamp> typeStamp();
@@ -123,8 +128,18 @@ private:
     [[nodiscard]] bool writeFields(const Card &card, unsigned fields);
     [[nodiscard]] bool writeSlot(int cardId, int slot, const QString &keyword, const QString &cardName);
     [[nodiscard]] bool writable();
+    [[nodiscard]] bool readRows();
+    [[nodiscard]] std::optional<QString> slotKeyword(qint64 rowid, int cardId);
+    [[nodiscard]] std::optional<QStringList> keywordsByScan(int cardId);
 
     store::DbFile file_;
+    // Where each card's row and its slots are, read once per opening: the
+    // tables have no index, so a look-up by card ID would read every row,
+    // which on a deck of thousands of cards is felt at every card shown.
+    // A row found changed since is looked up the slow way.
+    QHash<int, qint64> cardRows_;
+    QHash<int, QVector<qint64>> slotRows_;
+    bool rowsRead_ = false;
 };
 
 // Decoded pictures may not exceed this many bytes (and so this many pixels / 4).

@@ -21,6 +21,22 @@ QString deckFileIntegrityProblem(const QString &path, const std::function<void()
     store::DbFile file;
     if (!file.open(path, Access::ReadOnly, {}, QStringLiteral("deck")))
         return file.errorText();
+    // Bytes past the last page are never read, but an import would copy
+    // them: a small deck padded to gigabytes passes every other check.
+    {
+        sqlite::Statement pages(file.handle(), QStringLiteral("PRAGMA page_count"));
+        sqlite::Statement pageSize(file.handle(), QStringLiteral("PRAGMA page_size"));
+        const qint64 expected = pages.step() == SQLITE_ROW && pageSize.step() == SQLITE_ROW
+                                    ? sqlite3_column_int64(pages.get(), 0) * sqlite3_column_int64(pageSize.get(), 0)
+                                    : -1;
+        const qint64 size = QFileInfo(path).size();
+        if (expected != size)
+            return QStringLiteral("The deck file %1 is %2 bytes long, but its pages take %3 bytes, so it cannot "
+                                  "be used.")
+                .arg(QFileInfo(path).fileName())
+                .arg(size)
+                .arg(expected);
+    }
     if (tick)
         sqlite3_progress_handler(file.handle(), 20000, callTick, const_cast<std::function<void()> *>(&tick));
     QString problem;

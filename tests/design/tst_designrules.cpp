@@ -1,3 +1,5 @@
+#include "filebytes.h"
+
 #include "design/designrules.h"
 
 #include <QBuffer>
@@ -232,6 +234,10 @@ void TstDesignRules::pictureFile_data()
     QTest::addRow("header claims 60000 x 60000") << pngHeader(60000, 60000) << QStringLiteral("too large");
     QTest::addRow("small file, huge picture") << inflating() << QStringLiteral("too large");
     QTest::addRow("empty file") << QByteArray() << QStringLiteral("not a picture");
+    // Not files: the bytes name what makeSpecialFile() puts in the file's place.
+    QTest::addRow("pipe") << QByteArray("pipe") << QStringLiteral("is a pipe");
+    QTest::addRow("device") << QByteArray("device") << QStringLiteral("is a device");
+    QTest::addRow("dangling") << QByteArray("dangling") << QStringLiteral("is a link to a file that does not exist");
 }
 
 void TstDesignRules::pictureFile()
@@ -239,10 +245,14 @@ void TstDesignRules::pictureFile()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, error);
     const QString path = dir_.filePath(QStringLiteral("%1.jpg").arg(QLatin1String(QTest::currentDataTag())));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    if (error.startsWith(QLatin1String("is a"))) {
+        QVERIFY(test::makeSpecialFile(path, QString::fromLatin1(bytes)));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+    }
     const PictureFile read = readPictureFile(path);
     if (error.isEmpty()) {
         QVERIFY2(read.error.isEmpty(), qPrintable(read.error));

@@ -1,5 +1,6 @@
 #include "designhome.h"
 #include "fakes.h"
+#include "filebytes.h"
 #include "scriptedprompter.h"
 
 #include "app/shell.h"
@@ -124,6 +125,8 @@ void TstFrmLoadPictures::browse_startsAtHomeAndListsJpgInAnyCase()
     QVERIFY(loader.dirSelected->isExpanded(loader.dirSelected->currentIndex()));
     for (const char *name : {"a.jpg", "B.JPG", "c.JpG", "d.jpeg", "e.png", "f.jpg.bak"})
         QVERIFY(!writeJpeg(QLatin1String(name)).isEmpty());
+    for (const char *special : {"pipe", "device", "dangling"})
+        QVERIFY(test::makeSpecialFile(pictures_->filePath(special + QStringLiteral(".jpg")), QLatin1String(special)));
     loader.showFolder(pictures_->path());
     QStringList listed;
     for (int i = 0; i < loader.filSelected->count(); ++i)

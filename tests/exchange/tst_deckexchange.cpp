@@ -9,6 +9,7 @@
 
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -263,12 +264,23 @@ private slots:
             {"truncated deck", {"truncated", ""}},
             {"type stamp of another program", {"copy", "UPDATE tblType SET software = 'Cards'"}},
             {"no type stamp row", {"copy", "DELETE FROM tblType"}},
+            {"no header row", {"copy", "DELETE FROM tblDeckNames"}},
+            {"empty name", {"copy", "UPDATE tblDeckNames SET deckname = ' '"}},
+            {"null name", {"copy", "UPDATE tblDeckNames SET deckname = NULL"}},
+            {"deck padded with zeros", {"padded", ""}},
         };
         QTest::addRow("nothing chosen") << "none"
                                         << "" << QString::fromLatin1(exchange::kNotSelected)
                                         << int(PromptIcon::Information);
         for (const auto &[row, how] : foreign)
             QTest::addRow("%s", row) << how[0] << how[1] << unknown << critical;
+        const QString notImported = QStringLiteral("The deck was not imported. ");
+        for (const char *special : {"pipe", "device", "dangling"})
+            QTest::addRow("%s", special) << special << "" << notImported + QStringLiteral("Shared.vdk is")
+                                         << int(PromptIcon::Information);
+        QTest::addRow("larger than the free space")
+            << "sparse"
+            << "" << notImported + QStringLiteral("The disk of the folder") << int(PromptIcon::Information);
         QTest::addRow("default deck") << "default"
                                       << "" << QString::fromLatin1(exchange::kDefaultNoImport)
                                       << int(PromptIcon::Warning);
@@ -294,6 +306,13 @@ private slots:
             QVERIFY(sqlite3_exec(db, "INSERT INTO tblType VALUES ('Tutor','Tutor',0)", nullptr, nullptr, nullptr) ==
                     SQLITE_OK);
             sqlite3_close(db);
+        } else if (kind == QLatin1String("pipe") || kind == QLatin1String("device") ||
+                   kind == QLatin1String("dangling")) {
+            QVERIFY(makeSpecialFile(file, kind));
+        } else if (kind == QLatin1String("sparse")) {
+            QFile sparse(file);
+            QVERIFY(sparse.open(QIODevice::WriteOnly) &&
+                    sparse.resize(QStorageInfo(paths::deckFolder()).bytesAvailable() + (qint64(1) << 30)));
         } else if (kind != QLatin1String("none")) {
             const bool isDefault = kind == QLatin1String("default");
             QVERIFY(QFile::copy(
@@ -301,10 +320,13 @@ private slots:
             QFile cut(file);
             if (kind == QLatin1String("truncated"))
                 QVERIFY(cut.size() > 8192 && cut.resize(cut.size() / 2));
+            if (kind == QLatin1String("padded"))
+                QVERIFY(cut.resize(cut.size() + 4 * 1024 * 1024));
             if (!extra.isEmpty())
                 QVERIFY(rawExec(file, extra));
         }
-        const QByteArray fileBefore = fileBytes(file);
+        const bool readable = QFileInfo(file).isFile() && QFileInfo(file).size() < (1 << 30);
+        const QByteArray fileBefore = readable ? fileBytes(file) : QByteArray();
         const QStringList rowsBefore = DeckHome::catalogRows();
         const QStringList filesBefore = DeckHome::deckFolderFiles();
 
@@ -317,7 +339,8 @@ private slots:
         QCOMPARE(DeckHome::catalogRows(), rowsBefore);
         QCOMPARE(DeckHome::deckFolderFiles(), filesBefore);
         QCOMPARE(exchangeFiles(), QStringList());
-        QCOMPARE(fileBytes(file), fileBefore);
+        if (readable)
+            QCOMPARE(fileBytes(file), fileBefore);
     }
 
     // The catalog row is the last step: when it cannot be written, the deck

@@ -95,6 +95,7 @@ private slots:
     void save_checksTheDatesBeforeTheName();
     void update_overwritesTheSelectedGoal();
     void tickedGoals_deletedOrMarkedAchieved_leaveFileAndList();
+    void corruptGoalsFile_keepsGoalsReadBeforeTheFault_andTheOriginalText_data();
     void corruptGoalsFile_keepsGoalsReadBeforeTheFault_andTheOriginalText();
     void failedSave_isTold_andGoalsOnScreenStay();
     void keyboard_ticksEntries_andEveryControlHasAName();
@@ -239,17 +240,28 @@ void TstGoalsController::tickedGoals_deletedOrMarkedAchieved_leaveFileAndList()
     QCOMPARE(f.text(QStringLiteral("lblInfo")), QString());
 }
 
+void TstGoalsController::corruptGoalsFile_keepsGoalsReadBeforeTheFault_andTheOriginalText_data()
+{
+    QTest::addColumn<QString>("rest"); // after a first good line
+    QTest::addColumn<QString>("said");
+    QTest::addRow("fault on line 2") << QStringLiteral("\"Lost?\",#2009-13-01#,oops\r\n") +
+                                            line(QStringLiteral("After"), kMarch1, kMarch31, false, 0)
+                                     << QStringLiteral("line 2");
+    QTest::addRow("more than is read") << line(QStringLiteral("Long"), kMarch1, kMarch31, false, 0,
+                                               QString(int(kMaxGoalsFileBytes), QLatin1Char('x')))
+                                       << QStringLiteral("left unread");
+}
+
 void TstGoalsController::corruptGoalsFile_keepsGoalsReadBeforeTheFault_andTheOriginalText()
 {
-    const QByteArray original =
-        (line(QStringLiteral("Kept"), kMarch1, kMarch31, false, 0) + QStringLiteral("\"Lost?\",#2009-13-01#,oops\r\n") +
-         line(QStringLiteral("After"), kMarch1, kMarch31, false, 0))
-            .toUtf8();
+    QFETCH(QString, rest);
+    QFETCH(QString, said);
+    const QByteArray original = (line(QStringLiteral("Kept"), kMarch1, kMarch31, false, 0) + rest).toUtf8();
     Fixture f(original);
     f.open();
     QCOMPARE(f.names(), QStringList{QStringLiteral("Kept")});
     QCOMPARE(f.prompter.messages().size(), 1);
-    QVERIFY(f.prompter.messageTexts().constFirst().contains(QStringLiteral("line 2")));
+    QVERIFY(f.prompter.messageTexts().constFirst().contains(said));
     QVERIFY(!QFileInfo::exists(f.home.filePath(QStringLiteral("goals.txt.bak"))));
 
     f.tick(0);

@@ -1,4 +1,5 @@
 #include "filebytes.h"
+#include "peakmemory.h"
 
 #include "goals/goalsfile.h"
 
@@ -180,31 +181,42 @@ void TstGoalsFile::hugeOrRandomInput_endsQuickly_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("goals");
+    QTest::addColumn<bool>("cut"); // told that more was left unread
     const QByteArray line = "\"a\",#2009-03-01#,#2009-04-15#,\"d\",#FALSE#,40\r\n";
-    QTest::addRow("1 MB line, quote never closed") << "\"" + QByteArray(1 << 20, 'x') << 0;
+    QTest::addRow("1 MB line, quote never closed") << "\"" + QByteArray(1 << 20, 'x') << 0 << false;
     QTest::addRow("1 MB description") << "\"a\",#2009-03-01#,#2009-04-15#,\"" + QByteArray(1 << 20, ',') +
                                              "\",#FALSE#,1\r\n"
-                                      << 1;
+                                      << 1 << false;
     QByteArray random(1 << 20, '\0');
     QRandomGenerator generator(14);
     generator.fillRange(reinterpret_cast<quint32 *>(random.data()), random.size() / 4);
-    QTest::addRow("random bytes") << random << 0;
-    QTest::addRow("a million goal lines") << line.repeated(1000000) << 1000000;
-    QTest::addRow("a million blank lines") << QByteArray("\r\n").repeated(1000000) << 0;
+    QTest::addRow("random bytes") << random << 0 << false;
+    QTest::addRow("a million goal lines") << line.repeated(1000000) << kMaxGoals << true;
+    QTest::addRow("a million blank lines") << QByteArray("\r\n").repeated(1000000) << 0 << false;
+    QTest::addRow("80 MB of goals in one line")
+        << line + "\"a\",#2009-03-01#,#2009-04-15#,\"" + QByteArray(80 << 20, 'x') + "\",#FALSE#,1\r\n" + line << 1
+        << true;
 }
 
 void TstGoalsFile::hugeOrRandomInput_endsQuickly()
 {
     QFETCH(QByteArray, text);
     QFETCH(int, goals);
+    QFETCH(bool, cut);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("goals.txt"));
     QVERIFY(writeFile(path, text));
+    text.clear();
+    velmora::test::resetPeakMemory();
+    const qint64 memoryBefore = velmora::test::peakMemoryMb();
     QElapsedTimer timer;
     timer.start();
     const ReadOutcome read = readGoals(path);
     QCOMPARE(read.parsed.goals.size(), goals);
+    QCOMPARE(read.parsed.cut, cut);
     QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(velmora::test::peakMemoryMb() - memoryBefore < 200,
+             qPrintable(QString::number(velmora::test::peakMemoryMb())));
 }
 
 QTEST_GUILESS_MAIN(TstGoalsFile)

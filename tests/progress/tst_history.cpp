@@ -1,6 +1,8 @@
+#include "filebytes.h"
 #include "progress/history.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -145,6 +147,9 @@ void TstHistory::strangeFiles_areRefusedAndLeftAlone_data()
                                    << QByteArray("CREATE TABLE tests(id); CREATE TABLE questions(x);"
                                                  "PRAGMA user_version = 2")
                                    << "damaged";
+    QTest::newRow("damaged pages") << QByteArray() << QByteArray("damage") << "damaged";
+    for (const char *special : {"pipe", "device", "dangling"})
+        QTest::newRow(special) << QByteArray(special) << QByteArray("special") << "history.db is";
 }
 
 void TstHistory::strangeFiles_areRefusedAndLeftAlone()
@@ -152,15 +157,29 @@ void TstHistory::strangeFiles_areRefusedAndLeftAlone()
     QFETCH(QByteArray, bytes);
     QFETCH(QByteArray, sql);
     QFile::remove(path());
-    if (!bytes.isEmpty()) {
+    const bool special = sql == "special";
+    if (special) {
+        QVERIFY(velmora::test::makeSpecialFile(path(), QString::fromLatin1(bytes)));
+    } else if (sql == "damage") {
+        // Reads of the damaged pages fail, while page 1 and the layout read well.
+        HistoryFile history;
+        QVERIFY(history.open(path()));
+        for (int i = 0; i < 200; ++i)
+            QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday.addSecs(i), QVector<int>(30, 1))));
+        history.close();
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.size() > 40 * 4096);
+        for (int page = 10; page < 30; ++page)
+            QVERIFY(file.seek(page * 4096) && file.write(QByteArray(4096, '\x55')) == 4096);
+    } else if (!bytes.isEmpty()) {
         QFile file(path());
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     } else {
         QCOMPARE(runSql(path(), sql.constData()), 0);
     }
     QFile before(path());
-    QVERIFY(before.open(QIODevice::ReadOnly));
-    const QByteArray kept = before.readAll();
+    QVERIFY(special || before.open(QIODevice::ReadOnly));
+    const QByteArray kept = special ? QByteArray() : before.readAll();
 
     HistoryFile history;
     QVERIFY(!history.open(path()));
@@ -168,6 +187,10 @@ void TstHistory::strangeFiles_areRefusedAndLeftAlone()
     QVERIFY2(history.errorText().contains(said), qPrintable(history.errorText()));
     QVERIFY(!history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {1})));
     QVERIFY(!history.scores({}));
+    if (special) {
+        QVERIFY(!QFileInfo::exists(path() + QStringLiteral(".gone")));
+        return;
+    }
     QFile after(path());
     QVERIFY(after.open(QIODevice::ReadOnly));
     QCOMPARE(after.readAll(), kept);

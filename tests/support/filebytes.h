@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QString>
 
+#include <sys/stat.h>
+
 namespace velmora::test {
 
 // The file's bytes; empty when it cannot be read.
@@ -23,6 +25,17 @@ inline QByteArray fileBytes(const QString &path)
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Puts at path what a careless or hostile hand could: "pipe" (a FIFO that
+// no one writes), "device" (a link to /dev/zero, endless bytes of size 0) or
+// "dangling" (a link to nothing).
+[[nodiscard]] inline bool makeSpecialFile(const QString &path, const QString &kind)
+{
+    if (kind == QLatin1String("pipe"))
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    return QFile::link(kind == QLatin1String("device") ? QStringLiteral("/dev/zero") : path + QStringLiteral(".gone"),
+                       path);
 }
 
 } // namespace velmora::test

@@ -63,7 +63,7 @@ inline HostileKind hostileKind(const char *name, const QString &sql, int cards =
 
 inline QList<HostileKind> hostileKinds()
 {
-    const QString huge = QStringLiteral("printf('%.*c', 1000000, 'x')");
+    const QString huge = QStringLiteral("printf('%.*c', 5000000, 'x')");
     QImage inflating(8000, 8000, QImage::Format_Mono); // kilobytes that decode to 256 MB
     inflating.fill(0);
     QImage large(3000, 4000, QImage::Format_RGB32); // 48 MB decoded, within the limit
@@ -71,8 +71,8 @@ inline QList<HostileKind> hostileKinds()
     return {
         hostileKind(
             "huge texts",
-            QStringLiteral("UPDATE tblCards SET Name = %1, normalmeaning = %1, reversedmeaning = %1 WHERE ID <= 3;"
-                           "UPDATE tblKeywords SET keyword = %1, cardname = %1 WHERE CardID <= 3;"
+            QStringLiteral("UPDATE tblCards SET Name = %1, normalmeaning = %1, reversedmeaning = %1 WHERE ID = 1;"
+                           "UPDATE tblKeywords SET keyword = %1, cardname = %1 WHERE CardID = 1;"
                            "UPDATE tblDeckNames SET deckname = %1, designedby = %1;")
                 .arg(huge)),
         hostileKind(
