@@ -1,7 +1,5 @@
 #include "design/cardwriter.h"
 
-#include <QMetaObject>
-
 #include <algorithm>
 
 namespace velmora {
@@ -28,18 +26,83 @@ void CardEdit::merge(const CardEdit &later)
     slotMask |= later.slotMask;
 }
 
+// Lives on the writer's thread; its deck connection is opened and closed there.
+class CardWriterWorker : public QObject
+{
+    Q_OBJECT
+
+public:
+    CardWriterWorker(QString deckPath, CardWriter &owner) : path_(std::move(deckPath)), owner_(owner) {}
+
+    // Writes every edit waiting, oldest first.
+    void writeWaiting()
+    {
+        for (;;) {
+            CardEdit edit;
+            {
+                const std::lock_guard lock(owner_.mutex_);
+                if (owner_.queue_.empty())
+                    return;
+                edit = std::move(owner_.queue_.front());
+                owner_.queue_.pop_front();
+            }
+            CardWriteResult result = write(edit);
+            {
+                const std::lock_guard lock(owner_.mutex_);
+                owner_.results_.push_back(std::move(result));
+            }
+            emit written();
+        }
+    }
+
+signals:
+    void written();
+
+private:
+    CardWriteResult write(const CardEdit &edit)
+    {
+        CardWriteResult result{edit, false, {}};
+        if (!deck_.isOpen() && !deck_.open(path_, Access::ReadWrite)) {
+            result.error = deck_.errorText();
+            deck_.close();
+            return result;
+        }
+        result.ok = deck_.saveCardChanges(edit.card, edit.fields, edit.keywordSlots, edit.slotMask);
+        if (!result.ok)
+            result.error = deck_.errorText();
+        return result;
+    }
+
+    const QString path_;
+    CardWriter &owner_;
+    Deck deck_;
+};
+
 CardWriter::CardWriter(QString deckPath, std::function<void(const CardWriteResult &)> written)
-    : path_(std::move(deckPath)), written_(std::move(written)), thread_([this] { run(); })
-{}
+    : written_(std::move(written)), worker_(new CardWriterWorker(std::move(deckPath), *this))
+{
+    thread_.setObjectName(QStringLiteral("CardWriter"));
+    worker_->moveToThread(&thread_);
+    connect(this, &CardWriter::writeRequested, worker_, &CardWriterWorker::writeWaiting);
+    // Taken in order with the writes already asked for, so it returns after them.
+    connect(this, &CardWriter::flushRequested, worker_, &CardWriterWorker::writeWaiting, Qt::BlockingQueuedConnection);
+    connect(worker_, &CardWriterWorker::written, this, &CardWriter::deliver);
+    thread_.start();
+}
 
 CardWriter::~CardWriter()
 {
-    {
-        const std::lock_guard lock(mutex_);
-        stopping_ = true;
-    }
-    wake_.notify_all();
-    thread_.join();
+    // What is still waiting is written before the thread ends; its results
+    // go nowhere, as nobody is left to show them.
+    emit flushRequested();
+    thread_.quit();
+    thread_.wait();
+    // The worker's last use of the queues and its deck comes before this
+    // lock, as ThreadSanitizer sees too (it cannot see the order Qt's wait
+    // gives). The worker goes here, with no thread left to touch this writer.
+    const std::lock_guard lock(mutex_);
+    results_.clear();
+    delete worker_;
 }
 
 void CardWriter::post(const CardEdit &edit)
@@ -55,56 +118,13 @@ void CardWriter::post(const CardEdit &edit)
         else
             queue_.push_back(edit);
     }
-    wake_.notify_all();
+    emit writeRequested();
 }
 
 void CardWriter::wait()
 {
-    {
-        std::unique_lock lock(mutex_);
-        idle_.wait(lock, [this] { return queue_.empty() && !busy_; });
-    }
+    emit flushRequested();
     deliver();
-}
-
-void CardWriter::run()
-{
-    for (;;) {
-        CardEdit edit;
-        {
-            std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
-            if (queue_.empty())
-                break;
-            edit = queue_.front();
-            queue_.pop_front();
-            busy_ = true;
-        }
-        CardWriteResult result = write(edit);
-        {
-            const std::lock_guard lock(mutex_);
-            results_.push_back(std::move(result));
-            busy_ = false;
-        }
-        idle_.notify_all();
-        QMetaObject::invokeMethod(
-            this, [this] { deliver(); }, Qt::QueuedConnection);
-    }
-    deck_.close();
-}
-
-CardWriteResult CardWriter::write(const CardEdit &edit)
-{
-    CardWriteResult result{edit, false, {}};
-    if (!deck_.isOpen() && !deck_.open(path_, Access::ReadWrite)) {
-        result.error = deck_.errorText();
-        deck_.close();
-        return result;
-    }
-    result.ok = deck_.saveCardChanges(edit.card, edit.fields, edit.keywordSlots, edit.slotMask);
-    if (!result.ok)
-        result.error = deck_.errorText();
-    return result;
 }
 
 void CardWriter::deliver()
@@ -119,3 +139,5 @@ void CardWriter::deliver()
 }
 
 } // namespace velmora
+
+#include "cardwriter.moc"

@@ -12,12 +12,11 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 
-#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
-#include <thread>
 
 namespace velmora {
 
@@ -41,12 +40,16 @@ struct CardWriteResult
     QString error;
 };
 
+class CardWriterWorker;
+
 class CardWriter : public QObject
 {
+    Q_OBJECT
+
 public:
     // Results reach `written` on the thread that made the writer.
     CardWriter(QString deckPath, std::function<void(const CardWriteResult &)> written);
-    // Writes what is still waiting, then ends the thread.
+    // Writes what is still waiting, then stops and joins the thread.
     ~CardWriter() override;
     CardWriter(const CardWriter &) = delete;
     CardWriter &operator=(const CardWriter &) = delete;
@@ -55,23 +58,24 @@ public:
     // Blocks until every edit posted so far is written and its result handed out.
     void wait();
 
+signals:
+    // Requests to the worker: queued, and blocking until it is done.
+    void writeRequested();
+    void flushRequested();
+
 private:
-    void run();
+    friend class CardWriterWorker;
     void deliver();
-    CardWriteResult write(const CardEdit &edit);
 
-    const QString path_;
     std::function<void(const CardWriteResult &)> written_;
-    Deck deck_; // used by the thread only
-
+    // What the two threads share, and only under mutex_: Qt's own locks
+    // around its queued calls are invisible to ThreadSanitizer, this one is not.
     std::mutex mutex_;
-    std::condition_variable wake_;
-    std::condition_variable idle_;
     std::deque<CardEdit> queue_;
     std::deque<CardWriteResult> results_;
-    bool busy_ = false;
-    bool stopping_ = false;
-    std::thread thread_;
+
+    QThread thread_;
+    CardWriterWorker *worker_ = nullptr; // lives on thread_; deleted once thread_ has ended
 };
 
 } // namespace velmora

@@ -211,15 +211,13 @@ FrmDeckDesign::~FrmDeckDesign()
 {
     // Written before the window's deck connection goes.
     writer_.reset();
-    if (remembering_.valid())
-        remembering_.wait();
+    remembering_.reset();
 }
 
 void FrmDeckDesign::waitForWrites()
 {
     writer_->wait();
-    if (remembering_.valid())
-        remembering_.wait();
+    remembering_.reset();
 }
 
 QString FrmDeckDesign::savedCardNumber()
@@ -230,15 +228,15 @@ QString FrmDeckDesign::savedCardNumber()
 void FrmDeckDesign::rememberCardPosition(int number)
 {
     // A write to the catalog waits for the disk; the card is shown meanwhile.
-    if (remembering_.valid())
-        remembering_.wait();
-    remembering_ = std::async(std::launch::async, [number] {
+    // One write at a time: the previous one is joined before the next starts.
+    remembering_.reset();
+    remembering_ = std::make_unique<BackgroundJob<bool>>([number] {
         Catalog catalog;
         if (!catalog.open(Access::ReadWrite))
-            return;
+            return false;
         RememberedPick pick = catalog.pick().value_or(RememberedPick{});
         pick.cardPosition = number;
-        (void)catalog.rememberPick(pick);
+        return catalog.rememberPick(pick);
     });
 }
 

@@ -7,6 +7,7 @@
 #include "decks/deckmanager.h"
 #include "design/cardwriter.h"
 #include "design/designrules.h"
+#include "store/backgroundjob.h"
 #include "store/deck.h"
 #include "store/readahead.h"
 
@@ -16,7 +17,6 @@
 #include <QMainWindow>
 
 #include <functional>
-#include <future>
 #include <memory>
 
 class QLabel;
@@ -136,7 +136,7 @@ private:
     QString writeFailure_;
     QString failureReason_; // the reason of the current card's last failed write
     std::unique_ptr<CardWriter> writer_;
-    std::future<void> remembering_;
+    std::unique_ptr<BackgroundJob<bool>> remembering_;
 
     // Pictures as picCard shows them, by card ID; decoding a full-size picture
     // through the cipher takes longer than a click may.

@@ -128,11 +128,7 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     resize(820, 420);
 }
 
-FrmLoadPictures::~FrmLoadPictures()
-{
-    if (prepared_.valid())
-        prepared_.wait();
-}
+FrmLoadPictures::~FrmLoadPictures() = default;
 
 void FrmLoadPictures::showFolder(const QString &path)
 {
@@ -217,10 +213,10 @@ void FrmLoadPictures::savePictures()
     QTimer::singleShot(0, this, &FrmLoadPictures::storeNext);
 }
 
-std::future<FrmLoadPictures::Prepared> FrmLoadPictures::prepare(int index) const
+std::unique_ptr<BackgroundJob<FrmLoadPictures::Prepared>> FrmLoadPictures::prepare(int index) const
 {
-    return std::async(
-        std::launch::async, [path = choice_.files().at(index), background = pBox->palette().color(QPalette::Window)] {
+    return std::make_unique<BackgroundJob<Prepared>>(
+        [path = choice_.files().at(index), background = pBox->palette().color(QPalette::Window)] {
             Prepared prepared;
             const PictureFile file = readPictureFile(path);
             if (file.image.isNull()) {
@@ -248,9 +244,10 @@ void FrmLoadPictures::storeNext()
     // A long file name is shortened in the middle rather than widening the dialog.
     const QString name = progress_->fontMetrics().elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, 320);
     progress_->setLabelText(QStringLiteral("Card %1 of %2: %3").arg(next_ + 1).arg(targets_.size()).arg(name));
-    if (!prepared_.valid())
+    if (!prepared_)
         prepared_ = prepare(next_);
-    const Prepared prepared = prepared_.get();
+    const Prepared prepared = prepared_->take();
+    prepared_.reset();
     if (next_ + 1 < targets_.size())
         prepared_ = prepare(next_ + 1);
     if (!prepared.error.isEmpty()) {
@@ -274,8 +271,7 @@ void FrmLoadPictures::finishSaving()
 {
     const bool cancelled = progress_ && progress_->wasCanceled() && next_ < targets_.size();
     delete progress_;
-    if (prepared_.valid())
-        prepared_.wait(); // a file prepared for a card that is not stored now
+    prepared_.reset(); // waits for a file prepared for a card that is not stored now
     if (cancelled) {
         failures_.append(QStringLiteral("Saving was cancelled after %1 of %2 pictures; the rest were not stored.")
                              .arg(next_)

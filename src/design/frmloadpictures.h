@@ -6,13 +6,14 @@
 
 #include "app/services.h"
 #include "design/designrules.h"
+#include "store/backgroundjob.h"
 
 #include <QDialog>
 #include <QPointer>
 #include <QProgressDialog>
 
 #include <functional>
-#include <future>
+#include <memory>
 
 class QFileSystemModel;
 class QLabel;
@@ -77,7 +78,7 @@ private:
         QByteArray bmp;
         QString error;
     };
-    [[nodiscard]] std::future<Prepared> prepare(int index) const;
+    [[nodiscard]] std::unique_ptr<BackgroundJob<Prepared>> prepare(int index) const;
     void storeNext();
     void finishSaving();
     void showChoice();
@@ -94,7 +95,7 @@ private:
     QVector<int> targets_;
     int next_ = 0;
     // The file after the one being stored is prepared meanwhile on a thread.
-    std::future<Prepared> prepared_;
+    std::unique_ptr<BackgroundJob<Prepared>> prepared_;
     QStringList failures_;
 };
 

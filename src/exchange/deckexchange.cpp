@@ -1,5 +1,6 @@
 #include "exchange/deckexchange.h"
 
+#include "store/backgroundjob.h"
 #include "store/catalog.h"
 #include "store/deck.h"
 #include "store/integrity.h"
@@ -12,10 +13,8 @@
 #include <QRegularExpression>
 
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <future>
 #include <optional>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -247,12 +246,12 @@ ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &pr
     // The checks read the whole file, seconds for a large deck: they run on
     // a thread of their own while this one reports progress, so a window
     // keeps painting. Only the store is touched there, never a widget.
-    auto checked = std::async(std::launch::async, [path = copy.path()] { return checkImportable(path); });
-    while (checked.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+    BackgroundJob<ImportCheck> checking([path = copy.path()] { return checkImportable(path); });
+    while (!checking.wait(QDeadlineTimer(50))) {
         if (progress)
             progress(size, total);
     }
-    const ImportCheck found = checked.get();
+    const ImportCheck found = checking.take();
     if (found.refusal)
         return *found.refusal;
     const QString deckName = found.deckName;

@@ -3,42 +3,29 @@
 #include "store/deck.h"
 #include "store/pictures.h"
 
+#include <QThread>
+
 #include <algorithm>
-#include <chrono>
 #include <utility>
 
 namespace velmora {
 
-PictureReadAhead::~PictureReadAhead()
-{
-    if (pending_.valid())
-        pending_.wait();
-    for (auto &read : abandoned_)
-        read.wait();
-}
-
 void PictureReadAhead::setDeck(const QString &path)
 {
-    if (pending_.valid())
-        pending_.wait();
-    pending_ = {};
+    pending_.reset();
     path_ = path;
 }
 
 void PictureReadAhead::start(int cardId, QSize shownSize)
 {
-    if (path_.isEmpty() || (pending_.valid() && cardId_ == cardId && size_ == shownSize))
+    if (path_.isEmpty() || (pending_ && cardId_ == cardId && size_ == shownSize))
         return;
-    abandoned_.erase(std::remove_if(abandoned_.begin(), abandoned_.end(),
-                                    [](const std::future<QImage> &read) {
-                                        return read.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-                                    }),
-                     abandoned_.end());
-    if (pending_.valid())
+    std::erase_if(abandoned_, [](const auto &read) { return read->wait(QDeadlineTimer(0)); });
+    if (pending_)
         abandoned_.push_back(std::move(pending_));
     cardId_ = cardId;
     size_ = shownSize;
-    pending_ = std::async(std::launch::async, [path = path_, cardId, shownSize] {
+    pending_ = std::make_unique<BackgroundJob<QImage>>([path = path_, cardId, shownSize] {
         Deck deck;
         if (!deck.open(path))
             return QImage();
@@ -48,11 +35,56 @@ void PictureReadAhead::start(int cardId, QSize shownSize)
 
 std::optional<QImage> PictureReadAhead::take(int cardId, QSize shownSize)
 {
-    if (!pending_.valid() || cardId_ != cardId || size_ != shownSize)
+    if (!pending_ || cardId_ != cardId || size_ != shownSize)
         return std::nullopt;
     // Started while the previous card was on screen, so it is done or nearly.
-    return pending_.get();
+    QImage picture = pending_->take();
+    pending_.reset();
+    return picture;
 }
+
+// Lives on the warmer's thread, with a deck connection of its own.
+class PictureReader : public QObject
+{
+    Q_OBJECT
+
+public:
+    PictureReader(QString path, QSize shownSize, PictureWarmer &owner)
+        : path_(std::move(path)), size_(shownSize), owner_(owner)
+    {
+        connect(this, &PictureReader::readAgain, this, &PictureReader::readNext, Qt::QueuedConnection);
+    }
+
+    void readNext()
+    {
+        // A deck that cannot be read leaves the warmer idle until it is stopped.
+        if (!deck_.isOpen() && !deck_.open(path_))
+            return;
+        int cardId = 0;
+        {
+            const std::lock_guard lock(owner_.mutex_);
+            if (owner_.queue_.empty())
+                return;
+            cardId = owner_.queue_.front();
+            owner_.queue_.pop_front();
+        }
+        QImage picture = decodePicture(deck_.picture(cardId), size_);
+        if (!picture.isNull()) {
+            const std::lock_guard lock(owner_.mutex_);
+            owner_.read_.insert(cardId, std::move(picture));
+        }
+        emit readAgain();
+    }
+
+signals:
+    void readAgain();
+
+private:
+    const QString path_;
+    const QSize size_;
+    PictureWarmer &owner_;
+    Deck deck_;
+};
 
 PictureWarmer::~PictureWarmer()
 {
@@ -63,36 +95,22 @@ void PictureWarmer::start(const QString &path, const QVector<int> &cardIds, QSiz
 {
     stop();
     size_ = shownSize;
-    stopping_ = false;
     {
-        const std::lock_guard<std::mutex> lock(mutex_);
+        const std::lock_guard lock(mutex_);
         queue_.assign(cardIds.cbegin(), cardIds.cend());
     }
-    thread_ = std::thread([this, path, shownSize] {
-        Deck deck;
-        if (!deck.open(path))
-            return;
-        while (!stopping_) {
-            int cardId = 0;
-            {
-                const std::lock_guard<std::mutex> lock(mutex_);
-                if (queue_.empty())
-                    return;
-                cardId = queue_.front();
-                queue_.pop_front();
-            }
-            QImage picture = decodePicture(deck.picture(cardId), shownSize);
-            if (picture.isNull())
-                continue;
-            const std::lock_guard<std::mutex> lock(mutex_);
-            read_.insert(cardId, std::move(picture));
-        }
-    });
+    thread_ = std::make_unique<QThread>();
+    thread_->setObjectName(QStringLiteral("PictureWarmer"));
+    auto *reader = new PictureReader(path, shownSize, *this);
+    reader->moveToThread(thread_.get());
+    QObject::connect(thread_.get(), &QThread::started, reader, &PictureReader::readNext);
+    QObject::connect(thread_.get(), &QThread::finished, reader, &QObject::deleteLater);
+    thread_->start();
 }
 
 void PictureWarmer::prefer(int cardId)
 {
-    const std::lock_guard<std::mutex> lock(mutex_);
+    const std::lock_guard lock(mutex_);
     const auto found = std::find(queue_.begin(), queue_.end(), cardId);
     if (found == queue_.end())
         return;
@@ -102,17 +120,20 @@ void PictureWarmer::prefer(int cardId)
 
 QHash<int, QImage> PictureWarmer::stop()
 {
-    stopping_ = true;
-    if (thread_.joinable())
-        thread_.join();
-    const std::lock_guard<std::mutex> lock(mutex_);
+    if (thread_) {
+        // The picture being read is finished; the reader's next call is not taken.
+        thread_->quit();
+        thread_->wait();
+        thread_.reset();
+    }
+    const std::lock_guard lock(mutex_);
     queue_.clear();
     return std::exchange(read_, {});
 }
 
 std::optional<QImage> PictureWarmer::take(int cardId, QSize shownSize)
 {
-    const std::lock_guard<std::mutex> lock(mutex_);
+    const std::lock_guard lock(mutex_);
     if (shownSize != size_)
         return std::nullopt;
     const auto found = read_.find(cardId);
@@ -124,3 +145,5 @@ std::optional<QImage> PictureWarmer::take(int cardId, QSize shownSize)
 }
 
 } // namespace velmora
+
+#include "readahead.moc"

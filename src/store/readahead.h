@@ -3,18 +3,18 @@
 // Reads one card picture ahead on a worker thread with its own connection,
 // so that "Next >>" finds it decoded.
 
+#include "store/backgroundjob.h"
+
 #include <QHash>
 #include <QImage>
 #include <QSize>
 #include <QString>
 #include <QVector>
 
-#include <atomic>
 #include <deque>
-#include <future>
+#include <memory>
 #include <mutex>
 #include <optional>
-#include <thread>
 #include <vector>
 
 namespace velmora {
@@ -23,7 +23,8 @@ class PictureReadAhead
 {
 public:
     PictureReadAhead() = default;
-    ~PictureReadAhead();
+    // Joins every read still running.
+    ~PictureReadAhead() = default;
     PictureReadAhead(const PictureReadAhead &) = delete;
     PictureReadAhead &operator=(const PictureReadAhead &) = delete;
 
@@ -38,10 +39,10 @@ private:
     QString path_;
     int cardId_ = 0;
     QSize size_;
-    std::future<QImage> pending_;
+    std::unique_ptr<BackgroundJob<QImage>> pending_;
     // Reads no longer wanted, left to finish on their own: waiting for one
     // would hold up the card that is wanted instead.
-    std::vector<std::future<QImage>> abandoned_;
+    std::vector<std::unique_ptr<BackgroundJob<QImage>>> abandoned_;
 };
 
 // Reads the pictures of a list of cards one after another on a worker thread
@@ -61,13 +62,18 @@ public:
     void prefer(int cardId);
     // Ends the reading; hands back what was read and not taken.
     QHash<int, QImage> stop();
-    [[nodiscard]] bool running() const { return thread_.joinable(); }
+    // Started and not stopped, whether or not cards are still waiting.
+    [[nodiscard]] bool running() const { return thread_ != nullptr; }
     // The card's picture when it has been read for that size.
     [[nodiscard]] std::optional<QImage> take(int cardId, QSize shownSize);
 
 private:
-    std::thread thread_;
-    std::atomic<bool> stopping_{false};
+    friend class PictureReader;
+
+    // The reader reads one card per call and asks again through the thread's
+    // queue, so that stopping the thread waits for one picture at most.
+    std::unique_ptr<QThread> thread_;
+    // What the two threads share, and only under mutex_.
     std::mutex mutex_;
     std::deque<int> queue_;
     QHash<int, QImage> read_;

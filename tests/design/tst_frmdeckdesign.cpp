@@ -38,6 +38,7 @@ private slots:
     void choose_nullNameShowsCard1();
     void keywords_boxKIsSlotKOfTheCardsOwnSlots();
     void keywords_sameNameCardsKeepTheirOwn();
+    void closedWhileWriting_losesNoEdit();
     void name_card1WrittenPerKeystrokeOthersOnLeaving_data();
     void name_card1WrittenPerKeystrokeOthersOnLeaving();
     void meaning_360Rule_data();
@@ -272,6 +273,24 @@ void TstFrmDeckDesign::keywords_sameNameCardsKeepTheirOwn()
     QTest::keyClicks(page()->txtKeyword[6], "own");
     QCOMPARE(stored(2).slotTexts.at(6), QStringLiteral("own"));
     QCOMPARE(stored(1).slotTexts, one.keywords);
+}
+
+void TstFrmDeckDesign::closedWhileWriting_losesNoEdit()
+{
+    // A full-size picture makes each write slow, so edits still wait when the window goes.
+    SampleCard card = plainCard(1);
+    card.picture = jpegPicture(QSize(1000, 1700), Qt::blue);
+    open({card});
+    choose(0);
+    page()->txtKeyword[0]->setFocus();
+    QTest::keyClicks(page()->txtKeyword[0], "abc");
+    page()->txtNormalMeaning->setFocus();
+    page()->txtNormalMeaning->moveCursor(QTextCursor::End);
+    QTest::keyClicks(page()->txtNormalMeaning, "!");
+    delete window_;
+    const StoredCard row = storedCard(QStringLiteral("Tutor2.vdk"), 1);
+    QCOMPARE(row.slotTexts.at(0), QStringLiteral("k1-1abc"));
+    QCOMPARE(row.card.normalMeaning, QStringLiteral("normal 1!"));
 }
 
 void TstFrmDeckDesign::name_card1WrittenPerKeystrokeOthersOnLeaving_data()

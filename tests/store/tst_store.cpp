@@ -71,7 +71,7 @@ private slots:
     void nextDeckFileName_followsLastRowAndSkipsTakenNames_data();
     void nextDeckFileName_followsLastRowAndSkipsTakenNames();
     void lenientNumber_readsLeadingNumber();
-    void readAhead_givesTheSamePictureAsADirectRead();
+    void readAheadAndWarmer_giveADirectReadsPicture();
 };
 
 void TestStore::open_refusesWithTheReasonAndWritesNothing_data()
@@ -450,7 +450,7 @@ void TestStore::lenientNumber_readsLeadingNumber()
         QCOMPARE(lenientNumber(text), number);
 }
 
-void TestStore::readAhead_givesTheSamePictureAsADirectRead()
+void TestStore::readAheadAndWarmer_giveADirectReadsPicture()
 {
     TestHome home;
     home.makeFolders();
@@ -466,6 +466,16 @@ void TestStore::readAhead_givesTheSamePictureAsADirectRead()
     QVERIFY(early && !early->isNull());
     QCOMPARE(*early, decodePicture(deck.picture(2), QSize(20, 35)));
     QVERIFY(!ahead.take(2, QSize(20, 35))); // taken once
+    ahead.start(3, QSize(20, 35));          // left running as its owner goes
+
+    PictureWarmer warmer;
+    warmer.start(home.filePath(kDeck), {1, 2, 3}, QSize(20, 35));
+    warmer.prefer(3);
+    std::optional<QImage> warm;
+    QTRY_VERIFY_WITH_TIMEOUT(warm || (warm = warmer.take(3, QSize(20, 35))), 60000);
+    QCOMPARE(*warm, decodePicture(deck.picture(3), QSize(20, 35)));
+    QVERIFY(!warmer.take(3, QSize(20, 35)));
+    warmer.start(home.filePath(kDeck), {1, 2, 3}, QSize(20, 35)); // left running as its owner goes
 }
 
 QTEST_GUILESS_MAIN(TestStore)
