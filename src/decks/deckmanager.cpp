@@ -1,5 +1,6 @@
 #include "decks/deckmanager.h"
 
+#include "app/safesave.h"
 #include "store/catalog.h"
 #include "store/paths.h"
 
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace velmora {
 
@@ -153,6 +155,26 @@ bool openCatalog(Catalog &catalog)
     return catalog.open(Access::ReadWrite) || catalog.open(Access::ReadOnly);
 }
 
+// The template is a few kilobytes: a file far larger is no template of ours.
+constexpr qint64 kLargestTemplate = qint64(16) << 20;
+
+// The template under the passing name, whole or not at all; empty, or the
+// system's reason why not (a full disk, a folder that cannot be written).
+QString copyTemplate(const QString &passing)
+{
+    QFile in(paths::templateDatabase());
+    if (!in.open(QIODevice::ReadOnly))
+        return in.errorString();
+    const QByteArray bytes = in.read(kLargestTemplate + 1);
+    if (in.error() != QFileDevice::NoError)
+        return in.errorString();
+    if (bytes.size() > kLargestTemplate)
+        return QStringLiteral("the template deck is too large");
+    // The passing file is the program's own: a link in its place is replaced.
+    const ReplaceOutcome saved = replaceFileAtomically(passing, bytes);
+    return saved.ok() ? QString() : QString::fromLocal8Bit(std::strerror(saved.error));
+}
+
 bool defaultTrash(const QString &path, QString *pathInTrash)
 {
     return QFile::moveToTrash(path, pathInTrash);
@@ -198,7 +220,7 @@ void DeckManager::prepareCreation()
 {
     discardPreparation();
     const QString path = passingPath();
-    if (!QFileInfo(paths::templateDatabase()).isFile() || !QFile::copy(paths::templateDatabase(), path))
+    if (!QFileInfo(paths::templateDatabase()).isFile() || !copyTemplate(path).isEmpty())
         return;
     auto deck = std::make_unique<Deck>();
     if (deck->open(path, Access::ReadWrite))
@@ -356,10 +378,8 @@ Creation DeckManager::create(const DeckInput &input)
         return result;
     };
     if (!deck) {
-        if (QFileInfo::exists(passing) && !QFile::remove(passing))
-            return fail(QStringLiteral("A file is in the way: %1").arg(passing));
-        if (!QFile::copy(templatePath, passing))
-            return fail(QStringLiteral("The template deck cannot be copied into %1").arg(paths::deckFolder()));
+        if (const QString why = copyTemplate(passing); !why.isEmpty())
+            return fail(QStringLiteral("The template deck cannot be copied into %1: %2").arg(paths::deckFolder(), why));
         deck = std::make_unique<Deck>();
         if (!deck->open(passing, Access::ReadWrite))
             return fail(deck->errorText());

@@ -2,6 +2,7 @@
 
 #include "app/appicon.h"
 #include "app/helpmenu.h"
+#include "app/plaintext.h"
 #include "app/prompter.h"
 #include "app/shell.h"
 #include "design/cardpage.h"
@@ -99,7 +100,7 @@ bool CardListPage::eventFilter(QObject *watched, QEvent *event)
 void CardListPage::showDeck(const DeckHandOff &handOff)
 {
     deckName_ = handOff.deckName;
-    lblDeckName->setToolTip(handOff.deckName);
+    lblDeckName->setToolTip(plainToolTip(handOff.deckName));
     lblCards->setText(QString::number(handOff.cardCount));
     showDeckName();
 }

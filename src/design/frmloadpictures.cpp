@@ -1,6 +1,7 @@
 #include "design/frmloadpictures.h"
 
 #include "app/appicon.h"
+#include "app/plaintext.h"
 #include "app/prompter.h"
 #include "store/deck.h"
 #include "store/pictures.h"
@@ -178,7 +179,7 @@ void FrmLoadPictures::showChoice()
     lstSelectedPictures->clear();
     for (const QString &path : choice_.files()) {
         auto *item = new QTreeWidgetItem(lstSelectedPictures, QStringList{path});
-        item->setToolTip(0, path);
+        item->setToolTip(0, plainToolTip(path));
     }
     if (lstSelectedPictures->topLevelItemCount() > 0)
         lstSelectedPictures->setCurrentItem(

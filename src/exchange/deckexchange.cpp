@@ -10,12 +10,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -40,19 +43,28 @@ QString unknownStructure(const QString &why)
     return why.isEmpty() ? text : text + QStringLiteral("\r\n\r\n") + why;
 }
 
-// Removes the working copy in the exchange folder when the operation ends.
-// Files there at the start were left by an operation that a crash or a kill
-// cut short (the folder takes nothing else, and one program runs per
-// program folder): they go first, or each would keep a deck's size of disk.
+// Every file the program makes on its way, in the exchange folder or beside
+// a target, is named with this, so that it never takes or removes a file
+// someone else put there.
+const QString kWorkingName = QStringLiteral("~velmora-");
+
+// The working copy in the exchange folder, removed when the operation ends.
+// Working copies there at the start were left by an operation that a crash
+// or a kill cut short (one program runs per program folder): they go first,
+// or each would keep a deck's size of disk. Other files are the user's.
 class ExchangeCopy
 {
 public:
-    explicit ExchangeCopy(const QString &fileName) : path_(QDir(paths::exchangeFolder()).filePath(fileName))
+    explicit ExchangeCopy(const QString &operation)
+        : path_(QDir(paths::exchangeFolder()).filePath(kWorkingName + operation + QStringLiteral(".vdk")))
     {
         const QFileInfoList leftovers =
             QDir(paths::exchangeFolder()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-        for (const QFileInfo &leftover : leftovers)
-            QFile::remove(leftover.filePath());
+        for (const QFileInfo &leftover : leftovers) {
+            if (leftover.fileName().startsWith(kWorkingName) ||
+                leftover.fileName().startsWith(QLatin1Char('.') + kWorkingName))
+                QFile::remove(leftover.filePath());
+        }
     }
     ~ExchangeCopy() { QFile::remove(path_); }
     ExchangeCopy(const ExchangeCopy &) = delete;
@@ -63,10 +75,55 @@ private:
     QString path_;
 };
 
-QString temporaryNameBeside(const QString &target)
+// The program empties what it makes in the exchange folder: through a link
+// that would be whatever folder the link names.
+QString exchangeFolderProblem()
 {
-    const QFileInfo info(target);
-    return info.dir().filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".part"));
+    const QFileInfo folder(paths::exchangeFolder());
+    if (!folder.isSymLink())
+        return {};
+    return QStringLiteral("The exchange folder %1 is a link. The program makes and removes its working copies "
+                          "there, so it must be a folder of its own: replace the link with an empty folder.")
+        .arg(folder.filePath());
+}
+
+// A new file of the program's own name beside `target`, opened for writing.
+// The name does not grow with the target's, which may be as long as a file
+// name can be.
+bool openBeside(const QString &target, QFile &out)
+{
+    const QDir folder = QFileInfo(target).dir();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        out.setFileName(folder.filePath(QLatin1Char('.') + kWorkingName +
+                                        QString::number(QRandomGenerator::global()->generate64(), 36) +
+                                        QStringLiteral(".part")));
+        if (out.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+            return true;
+        if (out.error() != QFileDevice::OpenError || !QFileInfo::exists(out.fileName()))
+            return false;
+    }
+    return false;
+}
+
+// Renames without ever replacing what is at `to`, a link included; 0, or
+// the system's error.
+int renameNoReplace(const QString &from, const QString &to)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // File systems without that rename: a hard link never replaces either,
+    // and where there are none, a name found free is taken.
+    if (::link(source.constData(), target.constData()) == 0)
+        return ::unlink(source.constData()) == 0 ? 0 : errno;
+    struct stat present
+    {};
+    if (errno == EEXIST || ::lstat(target.constData(), &present) == 0)
+        return EEXIST;
+    return std::rename(source.constData(), target.constData()) == 0 ? 0 : errno;
 }
 
 // The copy goes to the exchange folder and from there to the deck folder
@@ -137,12 +194,11 @@ QString copyComplete(const QString &source, const QString &target, const Exchang
         total = size;
     if (QFileInfo::exists(target))
         return QStringLiteral("The file %1 is there already.").arg(target);
-    const QString temporary = temporaryNameBeside(target);
-    QFile::remove(temporary);
-    QFile out(temporary);
+    QFile out;
     const QString folder = QFileInfo(target).absolutePath();
-    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+    if (!openBeside(target, out))
         return QStringLiteral("The folder %1 cannot be written to: %2.").arg(folder, out.errorString());
+    const QString temporary = out.fileName();
     const auto fail = [&](const QString &reason) {
         out.close();
         QFile::remove(temporary);
@@ -177,9 +233,10 @@ QString copyComplete(const QString &source, const QString &target, const Exchang
     out.close();
     if (out.error() != QFileDevice::NoError)
         return fail(out.errorString());
-    if (!QFile::rename(temporary, target)) {
+    if (const int error = renameNoReplace(temporary, target); error != 0) {
         QFile::remove(temporary);
-        return QStringLiteral("The file %1 could not be put in place in %2.").arg(QFileInfo(target).fileName(), folder);
+        return QStringLiteral("The file %1 could not be put in place in %2: %3.")
+            .arg(QFileInfo(target).fileName(), folder, QString::fromLocal8Bit(std::strerror(error)));
     }
     return {};
 }
@@ -211,8 +268,10 @@ ExchangeOutcome exportDeck(const QString &deckFileName, const QString &destinati
             return refusal(QString::fromLatin1(kDefaultNoExport), PromptIcon::Warning);
     }
 
+    if (const QString problem = exchangeFolderProblem(); !problem.isEmpty())
+        return refusal(QStringLiteral("The deck was not exported. ") + problem, PromptIcon::Information);
     const qint64 size = QFileInfo(source).size();
-    const ExchangeCopy copy(name);
+    const ExchangeCopy copy(QStringLiteral("export"));
     QString problem = copyComplete(source, copy.path(), progress, 0, 2 * size);
     const QString target = QDir(folder).absoluteFilePath(name);
     if (problem.isEmpty())
@@ -234,11 +293,13 @@ ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &pr
     // refused by the copy, with what it is.
     if (sourcePath.trimmed().isEmpty() || (!sourceInfo.exists() && !sourceInfo.isSymLink()) || sourceInfo.isDir())
         return refusal(QString::fromLatin1(kNotSelected), PromptIcon::Information);
+    if (const QString problem = exchangeFolderProblem(); !problem.isEmpty())
+        return refusal(QStringLiteral("The deck was not imported. ") + problem, PromptIcon::Information);
     const qint64 size = sourceInfo.size();
     const qint64 total = 2 * size;
     if (const QString problem = spaceProblem(size); !problem.isEmpty())
         return refusal(QStringLiteral("The deck was not imported. ") + problem, PromptIcon::Information);
-    const ExchangeCopy copy(sourceInfo.fileName());
+    const ExchangeCopy copy(QStringLiteral("import"));
     if (const QString problem = copyComplete(sourceInfo.absoluteFilePath(), copy.path(), progress, 0, total);
         !problem.isEmpty())
         return refusal(QStringLiteral("The deck was not imported. ") + problem, PromptIcon::Information);
@@ -268,19 +329,11 @@ ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &pr
     const QString newName = NextDeckFileName(*decks);
     const QString target = paths::deckDatabase(newName);
 
-    // Within one file system the checked copy is moved beside its place and
-    // renamed into it; across file systems it is copied the same safe way.
+    // Within one file system the checked copy is moved into its place, never
+    // over a file there; where that cannot be done it is copied the same safe way.
     QString problem;
-    const QString temporary = temporaryNameBeside(target);
-    QFile::remove(temporary);
-    if (std::rename(QFile::encodeName(copy.path()).constData(), QFile::encodeName(temporary).constData()) == 0) {
-        if (!QFile::rename(temporary, target)) {
-            QFile::remove(temporary);
-            problem = QStringLiteral("The file %1 could not be put in the deck folder.").arg(newName);
-        }
-    } else {
+    if (renameNoReplace(copy.path(), target) != 0)
         problem = copyComplete(copy.path(), target, progress, size, total);
-    }
     if (!problem.isEmpty())
         return refusal(QStringLiteral("The deck was not imported. ") + problem, PromptIcon::Information);
     if (progress)

@@ -1,7 +1,8 @@
 #pragma once
 
 // Export and import of deck files through the exchange folder: the rules,
-// without any window. Each operation leaves nothing in the exchange folder.
+// without any window. Each operation leaves nothing of its own in the
+// exchange folder and never touches a file someone else put there.
 
 #include "app/prompter.h"
 
@@ -37,8 +38,9 @@ inline constexpr char kImported[] = "Tarot Learning Deck Imported Successfully\r
 [[nodiscard]] bool folderHoldsExactName(const QString &folder, const QString &fileName);
 
 // Copies in chunks into `target` so that it is complete or absent: written
-// under a temporary name beside it, flushed to disk, then renamed. Never
-// replaces an existing target. Empty on success, else the reason.
+// under a new name of the program's own beside it, flushed to disk, then
+// renamed. Never replaces or removes an existing file. Empty on success,
+// else the reason.
 [[nodiscard]] QString copyComplete(const QString &source, const QString &target, const ExchangeProgress &progress,
                                    qint64 doneBefore = 0, qint64 total = -1);
 

@@ -1,6 +1,7 @@
 #include "exchange/frmimportexportdeck.h"
 
 #include "app/appicon.h"
+#include "app/plaintext.h"
 #include "exchange/deckexchange.h"
 #include "exchange/frmexportmessage.h"
 #include "store/paths.h"
@@ -54,7 +55,7 @@ void fillList(QListWidget *list, const QStringList &names)
     list->clear();
     for (const QString &name : names) {
         auto *item = new QListWidgetItem(name, list);
-        item->setToolTip(name);
+        item->setToolTip(plainToolTip(name));
     }
 }
 

@@ -70,7 +70,7 @@ void GoalsController::readGoals()
             .arg(QFileInfo(path_).fileName())
             .arg(outcome.parsed.faultLine)
             .arg(table_.size())
-            .arg(QFileInfo(path_).fileName() + QStringLiteral(".bak")),
+            .arg(QFileInfo(nextBackupPath(path_)).fileName()),
         PromptIcon::Warning, page_);
 }
 

@@ -279,11 +279,18 @@ WriteOutcome writeGoals(const QString &path, const GoalTable &table, const QSet<
     return outcome;
 }
 
-QString keepBeside(const QString &path, const QByteArray &bytes)
+QString nextBackupPath(const QString &path)
 {
     QString target = path + QStringLiteral(".bak");
-    for (int n = 2; QFileInfo::exists(target); ++n)
+    // exists() is false for a dangling link, which would be written through.
+    for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
         target = path + QStringLiteral(".bak") + QString::number(n);
+    return target;
+}
+
+QString keepBeside(const QString &path, const QByteArray &bytes)
+{
+    const QString target = nextBackupPath(path);
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
         file.error() != QFileDevice::NoError || !file.commit())

@@ -75,11 +75,15 @@ struct WriteOutcome
 };
 
 // Rewrites the file whole from the table, leaving out the given indexes; all
-// or nothing. An absent table leaves the file untouched.
+// or nothing. An absent table leaves the file untouched. A goals file the
+// user linked elsewhere (a synchronised folder) stays linked: the file the
+// link names is replaced.
 [[nodiscard]] WriteOutcome writeGoals(const QString &path, const GoalTable &table, const QSet<int> &except = {});
 
-// Writes bytes beside the goals file under a name not taken yet
-// ("goals.txt.bak", then "goals.txt.bak2"...). Returns the path, empty on failure.
+// The first name beside the goals file that no file or link takes yet:
+// "goals.txt.bak", then "goals.txt.bak2"...
+[[nodiscard]] QString nextBackupPath(const QString &path);
+// Writes bytes under nextBackupPath(). Returns the path, empty on failure.
 [[nodiscard]] QString keepBeside(const QString &path, const QByteArray &bytes);
 // The same with the file's own bytes, copied without holding them in memory.
 [[nodiscard]] QString copyBeside(const QString &path);

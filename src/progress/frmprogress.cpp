@@ -280,7 +280,9 @@ void FrmProgress::showScores(const QVector<ScorePoint> &points)
     chart->addAxis(axisY, Qt::AlignLeft);
     for (const auto &[key, list] : byKey) {
         auto *series = new QLineSeries;
-        series->setName(seriesName(shortened(names[key]), TestKind(key.second)));
+        // The legend lays a series name out as HTML: a deck name is escaped, or
+        // its markup would be obeyed, images and all.
+        series->setName(seriesName(shortened(names[key]), TestKind(key.second)).toHtmlEscaped());
         series->replace(thinnedSeries(list, kMaxDrawnPoints));
         series->setPointsVisible(list.size() <= kMaxMarkedPoints);
         chart->addSeries(series);

@@ -1,12 +1,12 @@
 #include "startupentry.h"
 
 #include "app/prompter.h"
+#include "app/safesave.h"
 #include "store/regularfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -48,22 +48,6 @@ bool markedHidden(const QByteArray &text)
             return line.mid(equals + 1).trimmed() == "true";
     }
     return false;
-}
-
-// QSaveFile refuses some paths itself without a system call to fail: name
-// the error the system would have given.
-int openError(int error, const QString &path)
-{
-    if (error != 0)
-        return error;
-    const QFileInfo info(path);
-    if (info.isDir())
-        return EISDIR;
-    if (info.exists() && !info.isWritable())
-        return EACCES;
-    if (::access(QFile::encodeName(info.path()).constData(), W_OK | X_OK) != 0)
-        return errno;
-    return EIO;
 }
 
 } // namespace
@@ -150,24 +134,11 @@ void SetStartupEntry(Prompter &prompter, const QString &exeName, const QString &
         return;
     }
 
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        tellFailure(prompter, openError(errno, path), " opening key", parent);
-        return;
-    }
-    const QByteArray text = startupEntryText(exeName, programFolder);
-    errno = 0;
-    // Qt 6.4's commit() does not notice an earlier failed write: check here.
-    if (file.write(text) != text.size() || !file.flush()) {
-        const int error = errno;
-        file.cancelWriting();
-        tellFailure(prompter, error, " setting key", parent);
-        return;
-    }
-    errno = 0;
-    if (!file.commit())
-        tellFailure(prompter, errno, " setting key", parent);
+    // The entry is the program's alone: a link in its place is replaced,
+    // never written through to the file it names.
+    const ReplaceOutcome saved = replaceFileAtomically(path, startupEntryText(exeName, programFolder));
+    if (!saved.ok())
+        tellFailure(prompter, saved.error, saved.beforeWriting ? " opening key" : " setting key", parent);
 }
 
 } // namespace velmora

@@ -32,7 +32,8 @@ inline constexpr char kStartupSwitch[] = "/STARTUP";
 // to read it reads as absent; nothing is ever shown.
 [[nodiscard]] bool StartupEntryExists(const QString &exeName);
 
-// With run, writes the entry atomically (replacing any older one); without,
+// With run, writes the entry atomically (replacing any older one, and a
+// link in its place itself rather than the file it names); without,
 // removes it, silently when it is absent or cannot be removed. A failure to
 // create the folder or open the file says "Error <errno> opening key", a
 // failed write "Error <errno> setting key", each followed by CR LF and the

@@ -48,14 +48,14 @@ State stateOf(const QString &folder)
 // journal that is not hot (a hot one is rolled back by the first open), the
 // deck being created, which the next creation removes, working copies in the
 // exchange folder, which the next import or export removes, and the hidden
-// ".<name>.part" a copy is written under before it takes its name, which the
-// next copy to that name removes.
+// files a copy or a replaced file is written under before it takes its name.
 bool harmlessLeftover(const QString &path)
 {
     const QString name = path.section(QLatin1Char('/'), -1);
     return path.endsWith(QLatin1String("-journal")) || name == QLatin1String("~new-deck.vdk.part") ||
            path.startsWith(QLatin1String("home/temp/")) ||
-           (name.startsWith(QLatin1Char('.')) && name.endsWith(QLatin1String(".part")));
+           (name.startsWith(QLatin1Char('.')) && name.endsWith(QLatin1String(".part"))) ||
+           name.startsWith(QLatin1String(".~velmora-"));
 }
 
 // Every file as before or as after: a file in neither is wrong, and so is

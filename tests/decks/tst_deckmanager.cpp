@@ -1,9 +1,14 @@
 #include "deckhome.h"
+#include "filesizelimit.h"
 
 #include "decks/deckmanager.h"
 #include "learn/deckchecks.h"
 
 #include <QtTest>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -183,6 +188,7 @@ void TstDeckManager::create_failureLeavesNothingBehind_data()
     QTest::addRow("catalog refuses the row") << "catalog refuses";
     QTest::addRow("catalog locked by another program") << "catalog locked";
     QTest::addRow("template is no deck") << "template foreign";
+    QTest::addRow("disk full") << "disk full";
 }
 
 void TstDeckManager::create_failureLeavesNothingBehind()
@@ -207,12 +213,19 @@ void TstDeckManager::create_failureLeavesNothingBehind()
     } else if (fault == "template foreign") {
         QVERIFY(rawExec(paths::templateDatabase(), "DROP TABLE tblCards"));
     }
+    std::optional<FileSizeLimit> full;
+    if (fault == "disk full")
+        full.emplace(1024);
     const QStringList filesBefore = fault == "deck folder file" ? QStringList() : DeckHome::deckFolderFiles();
 
     DeckManager manager;
     const Creation made = manager.create({"One", "10", {}, {}});
+    full.reset();
     QVERIFY(!made.outcome.ok);
     QVERIFY(!made.outcome.error.isEmpty());
+    if (fault == "disk full") // the system's reason, not only what failed
+        QVERIFY2(made.outcome.error.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))),
+                 qPrintable(made.outcome.error));
     lock.reset();
     QCOMPARE(DeckHome::catalogRows(), (QStringList{"One=Tutor1.vdk"}));
     if (fault != "deck folder file")

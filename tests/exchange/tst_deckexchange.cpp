@@ -3,6 +3,7 @@
 
 #include "../decks/deckhome.h"
 #include "filebytes.h"
+#include "filesizelimit.h"
 
 #include "exchange/deckexchange.h"
 #include "store/schema.h"
@@ -14,8 +15,6 @@
 #include <QtTest>
 
 #include <array>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -27,6 +26,12 @@ const QString kKey = QStringLiteral("Q8Lmt5vNxe2rrH6p73");
 QStringList exchangeFiles()
 {
     return QDir(paths::exchangeFolder()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
+// A file the user keeps in the exchange folder, which no operation touches.
+bool keepUserFile()
+{
+    return writeFile(QDir(paths::exchangeFolder()).filePath(QStringLiteral("notes.txt")), "mine");
 }
 
 QString shell()
@@ -69,31 +74,6 @@ struct ExchangeHome
         }
         return writeCards(paths::deckDatabase(QStringLiteral("Tutor2.vdk")), cards);
     }
-};
-
-// Limits the size of files this process writes, as a full disk would.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
 };
 
 } // namespace
@@ -196,37 +176,39 @@ private slots:
         QCOMPARE(exchangeFiles(), QStringList());
     }
 
-    // Exported from one program folder and imported into another, the deck keeps every byte.
+    // Exported from one program folder and imported into another, the deck
+    // keeps every byte, under a file name as long as a name can be.
     void exportThenImport_keepTheDeckByteForByte()
     {
+        const QString longName = QString(251, QLatin1Char('d')) + QStringLiteral(".vdk");
         QByteArray exported;
         QString exportedPath;
         QTemporaryDir share;
         {
             ExchangeHome home;
-            QVERIFY(home.make());
+            QVERIFY(home.make() && keepUserFile());
+            QVERIFY(QFile::rename(paths::deckDatabase(QStringLiteral("Tutor2.vdk")), paths::deckDatabase(longName)));
             // Working copies of operations a crash cut short go with this one.
-            for (const char *leftover : {"Other.vdk", ".Other.vdk.part"})
-                QVERIFY(
-                    QFile(QDir(paths::exchangeFolder()).filePath(QLatin1String(leftover))).open(QIODevice::WriteOnly));
+            for (const char *leftover : {"~velmora-import.vdk", ".~velmora-x1.part"})
+                QVERIFY(writeFile(QDir(paths::exchangeFolder()).filePath(QLatin1String(leftover)), ""));
             QList<qint64> steps;
             const ExchangeOutcome outcome =
-                exchange::exportDeck(QStringLiteral(" Tutor2.vdk "), share.path(), [&](qint64 done, qint64 total) {
+                exchange::exportDeck(QLatin1Char(' ') + longName, share.path(), [&](qint64 done, qint64 total) {
                     QVERIFY(done <= total);
                     steps.append(done);
                 });
             QVERIFY2(outcome.ok, qPrintable(outcome.message.text));
-            QCOMPARE(outcome.fileName, QStringLiteral("Tutor2.vdk"));
+            QCOMPARE(outcome.fileName, longName);
             exportedPath = outcome.exportedPath;
-            QCOMPARE(exportedPath, share.filePath(QStringLiteral("Tutor2.vdk")));
+            QCOMPARE(exportedPath, share.filePath(longName));
             exported = fileBytes(exportedPath);
-            QCOMPARE(exported, fileBytes(paths::deckDatabase(QStringLiteral("Tutor2.vdk"))));
+            QCOMPARE(exported, fileBytes(paths::deckDatabase(longName)));
             QVERIFY(!steps.isEmpty());
-            QCOMPARE(exchangeFiles(), QStringList());
-            QCOMPARE(QDir(share.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Tutor2.vdk"});
+            QCOMPARE(exchangeFiles(), QStringList{"notes.txt"});
+            QCOMPARE(QDir(share.path()).entryList(QDir::Files | QDir::Hidden), QStringList{longName});
         }
         ExchangeHome fresh;
-        QVERIFY(fresh.make());
+        QVERIFY(fresh.make() && keepUserFile());
         QVERIFY(DeckHome::addDeck(QStringLiteral("Tutor3.vdk"), QStringLiteral("Moon Garden"), 1));
         const QStringList rowsBefore = DeckHome::catalogRows();
         const ExchangeOutcome outcome = exchange::importDeck(exportedPath);
@@ -241,7 +223,7 @@ private slots:
         QVERIFY(deck.open(paths::deckDatabase(QStringLiteral("Tutor4.vdk"))));
         QCOMPARE(deck.header()->password, QStringLiteral("s3cret"));
         QVERIFY(!deck.picture(2).isEmpty());
-        QCOMPARE(exchangeFiles(), QStringList());
+        QCOMPARE(exchangeFiles(), QStringList{"notes.txt"});
         QVERIFY(!DeckHome::deckFolderFiles().join(QLatin1Char(' ')).contains(QLatin1String(".part")));
         QCOMPARE(NextDeckFileName(), QStringLiteral("Tutor5.vdk"));
     }
@@ -293,7 +275,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, icon);
         ExchangeHome home;
-        QVERIFY(home.make());
+        QVERIFY(home.make() && keepUserFile());
         QTemporaryDir outside;
         const QString file = outside.filePath(QStringLiteral("Shared.vdk"));
         if (kind == QLatin1String("bytes")) {
@@ -338,9 +320,35 @@ private slots:
             QVERIFY2(outcome.message.text.size() > message.size() + 10, "says why");
         QCOMPARE(DeckHome::catalogRows(), rowsBefore);
         QCOMPARE(DeckHome::deckFolderFiles(), filesBefore);
-        QCOMPARE(exchangeFiles(), QStringList());
+        QCOMPARE(exchangeFiles(), QStringList{"notes.txt"});
         if (readable)
             QCOMPARE(fileBytes(file), fileBefore);
+    }
+
+    // Through a link the exchange folder would be some other folder, whose
+    // files the program would take for its own working copies.
+    void linkedExchangeFolder_isRefusedAndItsTargetLeftAlone()
+    {
+        ExchangeHome home;
+        QVERIFY(home.make());
+        QTemporaryDir elsewhere;
+        QVERIFY(writeFile(elsewhere.filePath(QStringLiteral("~velmora-import.vdk")), "someone's"));
+        QVERIFY(QDir(paths::exchangeFolder()).removeRecursively() &&
+                QFile::link(elsewhere.path(), paths::exchangeFolder()));
+        QTemporaryDir share;
+        const QString shared = share.filePath(QStringLiteral("Shared.vdk"));
+        QVERIFY(QFile::copy(paths::deckDatabase(QStringLiteral("Tutor2.vdk")), shared));
+        for (const ExchangeOutcome &outcome :
+             {exchange::exportDeck(QStringLiteral("Tutor2.vdk"), share.path()), exchange::importDeck(shared)}) {
+            QVERIFY(!outcome.ok);
+            QVERIFY2(outcome.message.text.contains(QLatin1String("exchange folder")) &&
+                         outcome.message.text.contains(QLatin1String("is a link")),
+                     qPrintable(outcome.message.text));
+        }
+        QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"~velmora-import.vdk"});
+        QCOMPARE(fileBytes(elsewhere.filePath(QStringLiteral("~velmora-import.vdk"))), QByteArray("someone's"));
+        QCOMPARE(QDir(share.path()).entryList(QDir::Files), QStringList{"Shared.vdk"});
+        QCOMPARE(DeckHome::catalogRows(), (QStringList{"Default=Tutor1.vdk", "Moon Garden=Tutor2.vdk"}));
     }
 
     // The catalog row is the last step: when it cannot be written, the deck

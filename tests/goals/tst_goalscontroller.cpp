@@ -258,17 +258,21 @@ void TstGoalsController::corruptGoalsFile_keepsGoalsReadBeforeTheFault_andTheOri
     QFETCH(QString, said);
     const QByteArray original = (line(QStringLiteral("Kept"), kMarch1, kMarch31, false, 0) + rest).toUtf8();
     Fixture f(original);
+    // A copy kept from an earlier fault stays, and the message names the new one.
+    QVERIFY(writeFile(f.home.filePath(QStringLiteral("goals.txt.bak")), "earlier"));
     f.open();
     QCOMPARE(f.names(), QStringList{QStringLiteral("Kept")});
     QCOMPARE(f.prompter.messages().size(), 1);
     QVERIFY(f.prompter.messageTexts().constFirst().contains(said));
-    QVERIFY(!QFileInfo::exists(f.home.filePath(QStringLiteral("goals.txt.bak"))));
+    QVERIFY(f.prompter.messageTexts().constFirst().contains(QStringLiteral("\"goals.txt.bak2\"")));
+    QVERIFY(!QFileInfo::exists(f.home.filePath(QStringLiteral("goals.txt.bak2"))));
 
     f.tick(0);
     f.click(QStringLiteral("cmdMarkAchived"));
     f.click(QStringLiteral("cmdMarkAchived"));
-    QCOMPARE(f.fileBytes(QStringLiteral("goals.txt.bak")), original);
-    QVERIFY(!QFileInfo::exists(f.home.filePath(QStringLiteral("goals.txt.bak2"))));
+    QCOMPARE(f.fileBytes(QStringLiteral("goals.txt.bak2")), original);
+    QCOMPARE(f.fileBytes(QStringLiteral("goals.txt.bak")), QByteArray("earlier"));
+    QVERIFY(!QFileInfo::exists(f.home.filePath(QStringLiteral("goals.txt.bak3"))));
     QCOMPARE(f.prompter.messages().size(), 1);
 }
 

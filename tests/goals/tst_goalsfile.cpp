@@ -173,8 +173,11 @@ void TstGoalsFile::keepBeside_neverReplacesAnEarlierCopy()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("goals.txt"));
     QCOMPARE(keepBeside(path, "one"), path + QStringLiteral(".bak"));
-    QCOMPARE(keepBeside(path, "two"), path + QStringLiteral(".bak2"));
+    // Nor writes through a link, even one that leads nowhere yet.
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("elsewhere")), path + QStringLiteral(".bak2")));
+    QCOMPARE(keepBeside(path, "two"), path + QStringLiteral(".bak3"));
     QCOMPARE(fileBytes(path + QStringLiteral(".bak")), QByteArray("one"));
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("elsewhere"))));
 }
 
 void TstGoalsFile::hugeOrRandomInput_endsQuickly_data()

@@ -1,4 +1,5 @@
 #include "filebytes.h"
+#include "filesizelimit.h"
 #include "scriptedprompter.h"
 
 #include "app/prompter.h"
@@ -11,8 +12,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <signal.h>
-#include <sys/resource.h>
 
 using namespace velmora;
 
@@ -140,6 +139,21 @@ private slots:
         QVERIFY(StartupEntryExists(QStringLiteral("velmora")));
     }
 
+    // The entry is the program's own: a link in its place is replaced, and the
+    // file it named is left as it was.
+    void entryIsALink_isReplacedNotWrittenThrough()
+    {
+        const QString other = home_->filePath(QStringLiteral("other.txt"));
+        QVERIFY(test::writeFile(other, "the user's") && QDir().mkpath(autostartFolder()));
+        QVERIFY(QFile::link(other, startupEntryPath(QStringLiteral("velmora"))));
+        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt"), true);
+        QVERIFY(prompter_->records().isEmpty());
+        QCOMPARE(test::fileBytes(other), QByteArray("the user's"));
+        const QFileInfo entry(startupEntryPath(QStringLiteral("velmora")));
+        QVERIFY(!entry.isSymLink() && entry.isFile());
+        QVERIFY(test::fileBytes(entry.filePath()).contains("Exec=\"/opt/velmora\" /STARTUP"));
+    }
+
     void removing_deletesTheEntrySilently()
     {
         SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt"), true);
@@ -194,17 +208,10 @@ private slots:
         SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/old/place"), true);
         const QByteArray before = test::fileBytes(startupEntryPath(QStringLiteral("velmora")));
 
-        struct sigaction ignore = {};
-        struct sigaction previous = {};
-        ignore.sa_handler = SIG_IGN;
-        QCOMPARE(sigaction(SIGXFSZ, &ignore, &previous), 0);
-        rlimit limit = {};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
-        const rlimit small{20, limit.rlim_max};
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/new/place"), true);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        sigaction(SIGXFSZ, &previous, nullptr);
+        {
+            const test::FileSizeLimit full(20);
+            SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/new/place"), true);
+        }
 
         QCOMPARE(prompter_->messageTexts(), QStringList{expectedFailure(EFBIG, " setting key")});
         QCOMPARE(prompter_->messages()[0].icon, PromptIcon::None);
