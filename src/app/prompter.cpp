@@ -57,6 +57,11 @@ std::unique_ptr<QMessageBox> makeMessageBox(const Prompt &prompt, QWidget *paren
     auto box = std::make_unique<QMessageBox>(icon, prompt.title, QString(), buttons, parent);
     box->setTextFormat(Qt::PlainText);
     box->setText(text);
+    if (prompt.defaultAnswer) {
+        constexpr QMessageBox::StandardButton kButtonOf[] = {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes,
+                                                             QMessageBox::No};
+        box->setDefaultButton(kButtonOf[int(*prompt.defaultAnswer)]);
+    }
 
     // A message box sizes itself to its text; a short text left the title
     // bar too narrow for the title. The title bar also holds the window's
