@@ -58,9 +58,9 @@ std::unique_ptr<QMessageBox> makeMessageBox(const Prompt &prompt, QWidget *paren
     box->setTextFormat(Qt::PlainText);
     box->setText(text);
     if (prompt.defaultAnswer) {
-        const QMessageBox::StandardButton standard[] = {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes,
-                                                        QMessageBox::No};
-        box->setDefaultButton(standard[int(*prompt.defaultAnswer)]);
+        constexpr QMessageBox::StandardButton kButtonOf[] = {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes,
+                                                             QMessageBox::No};
+        box->setDefaultButton(kButtonOf[int(*prompt.defaultAnswer)]);
     }
 
     // A message box sizes itself to its text; a short text left the title

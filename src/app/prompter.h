@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QFileDialog;
 class QMessageBox;
@@ -26,13 +27,20 @@ enum class PromptAnswer { Ok, Cancel, Yes, No };
 
 struct Prompt
 {
+    Prompt() = default;
+    // The fields in order, so that a braced list may leave out the trailing ones.
+    Prompt(QString text, PromptIcon icon = PromptIcon::Information, PromptButtons buttons = PromptButtons::Ok,
+           QString title = QString::fromLatin1(kAppTitle), std::optional<PromptAnswer> defaultAnswer = {})
+        : text(std::move(text)), icon(icon), buttons(buttons), title(std::move(title)), defaultAnswer(defaultAnswer)
+    {}
+
     QString text;
     PromptIcon icon = PromptIcon::Information;
     PromptButtons buttons = PromptButtons::Ok;
     QString title = QString::fromLatin1(kAppTitle);
-    // The button Enter presses; by default the toolkit's choice. A question
-    // whose Yes gives something up names No here.
-    std::optional<PromptAnswer> defaultAnswer = std::nullopt;
+    // The button Enter presses; the toolkit's choice when unset. A
+    // destructive answer is never the default.
+    std::optional<PromptAnswer> defaultAnswer;
 };
 
 struct FileDialogRequest

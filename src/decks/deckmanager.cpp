@@ -53,6 +53,10 @@ QString atLeastThree()
 {
     return QStringLiteral("A Tarot Learning Deck must contain at least 3 Cards");
 }
+QString atLeastOne()
+{
+    return QStringLiteral("A Tarot Learning Deck must contain at least 1 Card");
+}
 QString atMost78()
 {
     return QStringLiteral("A Tarot Learning Deck can contain at most 78 Cards");
@@ -105,13 +109,14 @@ int cardNumber(const QString &text)
 
 namespace {
 
-std::optional<InputProblem> checkCards(const QString &cards)
+std::optional<InputProblem> checkCards(const QString &cards, int minimum)
 {
     if (cards.trimmed().isEmpty())
         return InputProblem{deckmsg::mentionCards(), InputField::Cards, true};
     const int n = cardNumber(cards.trimmed());
-    if (n < kMinCardsInDeck)
-        return InputProblem{deckmsg::atLeastThree(), InputField::Cards, true};
+    if (n < minimum)
+        return InputProblem{minimum == kMinCardsInDeck ? deckmsg::atLeastThree() : deckmsg::atLeastOne(),
+                            InputField::Cards, true};
     if (n > kMaxCardsInDeck)
         return InputProblem{deckmsg::atMost78(), InputField::Cards, true};
     return std::nullopt;
@@ -140,6 +145,37 @@ QVector<Card> blankCards(int from, int to)
 QVector<QStringList> blankSlots(int count)
 {
     return QVector<QStringList>(count, QStringList(kSlotsPerCard, QStringLiteral("")));
+}
+
+// The path of a catalog's file name, when it is a bare name of the deck
+// folder: the catalog is a file of its own that may come from anywhere, and a
+// name such as "../x.vdk" would have a pick read, and Delete remove, a file
+// elsewhere.
+std::optional<QString> deckPath(const QString &dbName)
+{
+    if (dbName.isEmpty() || dbName == QLatin1String(".") || dbName == QLatin1String("..") ||
+        dbName.contains(QLatin1Char('/')) || dbName.contains(QLatin1Char('\\')) || dbName.contains(QChar(0)) ||
+        QDir::isAbsolutePath(dbName))
+        return std::nullopt;
+    return paths::deckDatabase(dbName);
+}
+
+QString namesNoDeckFile(const QString &dbName)
+{
+    return QStringLiteral("The deck's file name %1 names no deck file").arg(dbName);
+}
+
+// The catalog row of a listed deck, while it still names the listed file.
+std::optional<CatalogEntry> rowOf(Catalog &catalog, const DeckRef &deck, QString *error)
+{
+    auto row = catalog.deck(deck.rowid);
+    if (!row)
+        *error = catalog.errorText();
+    else if (row->dbName != deck.file)
+        *error = QStringLiteral("The deck is no longer in the list");
+    else
+        return row;
+    return std::nullopt;
 }
 
 QString passingPath()
@@ -186,14 +222,14 @@ std::optional<InputProblem> checkNewDeck(const DeckInput &input)
 {
     if (input.name.trimmed().isEmpty())
         return InputProblem{deckmsg::specifyName(), InputField::DeckName, false};
-    return checkCards(input.cards);
+    return checkCards(input.cards, kMinCardsInDeck);
 }
 
 std::optional<InputProblem> checkChangedDeck(const DeckInput &input)
 {
     if (input.name.trimmed().isEmpty())
         return InputProblem{deckmsg::selectDeckModify(), InputField::DeckName, true};
-    return checkCards(input.cards);
+    return checkCards(input.cards, kMinCardsAfterChange);
 }
 
 bool passwordOpens(const QString &stored, const QString &typed)
@@ -251,12 +287,12 @@ DeckList DeckManager::load()
     }
     for (const CatalogEntry &entry : *decks)
         if (entry.isComplete)
-            list.names.append(entry.deckName);
-    if (list.names.isEmpty())
+            list.decks.append({entry.rowid, entry.deckName, entry.dbName});
+    if (list.decks.isEmpty())
         return list;
     if (const auto pick = catalog.pick()) {
-        for (int i = 0; i < list.names.size(); ++i) {
-            if (list.names[i].trimmed() == pick->listEntry) {
+        for (int i = 0; i < list.decks.size(); ++i) {
+            if (list.decks[i].name.trimmed() == pick->listEntry) {
                 list.remembered = i;
                 list.rememberedFile = pick->database;
             }
@@ -265,26 +301,15 @@ DeckList DeckManager::load()
     return list;
 }
 
-QString DeckManager::fileAt(int position, const QString &deckName)
-{
-    Catalog catalog;
-    if (position < 0 || !openCatalog(catalog))
-        return {};
-    const auto decks = catalog.decks();
-    if (!decks || position >= decks->size() || (*decks)[position].deckName != deckName.trimmed())
-        return {};
-    return (*decks)[position].dbName;
-}
-
 DeckLook DeckManager::look(const QString &dbName)
 {
     DeckLook look;
-    const QString path = paths::deckDatabase(dbName);
-    look.fileExists = !dbName.isEmpty() && QFileInfo(path).isFile();
+    const auto path = deckPath(dbName);
+    look.fileExists = path && QFileInfo(*path).isFile();
     if (!look.fileExists)
         return look;
     Deck deck;
-    if (!deck.open(path)) {
+    if (!deck.open(*path)) {
         look.error = deck.errorText();
         return look;
     }
@@ -300,11 +325,12 @@ std::optional<QVector<bool>> DeckManager::pictureMarks(const QString &dbName, QS
 {
     Deck deck;
     std::optional<QVector<Card>> cards;
-    if (!dbName.isEmpty() && deck.open(paths::deckDatabase(dbName)))
+    const auto path = deckPath(dbName);
+    if (path && deck.open(*path))
         cards = deck.cards();
     if (!cards) {
         if (error)
-            *error = deck.errorText();
+            *error = path ? deck.errorText() : namesNoDeckFile(dbName);
         return std::nullopt;
     }
     QVector<bool> marks;
@@ -314,25 +340,25 @@ std::optional<QVector<bool>> DeckManager::pictureMarks(const QString &dbName, QS
     return marks;
 }
 
-Outcome DeckManager::forget(int position, const QString &deckName)
+Outcome DeckManager::forget(const DeckRef &deck)
 {
     Catalog catalog;
     if (!catalog.open(Access::ReadWrite))
         return Outcome::failure(catalog.errorText());
-    const auto decks = catalog.decks();
-    if (!decks || position < 0 || position >= decks->size() || (*decks)[position].deckName != deckName.trimmed())
-        return Outcome::failure(QStringLiteral("The deck is no longer in the list"));
+    QString error;
+    if (!rowOf(catalog, deck, &error))
+        return Outcome::failure(error);
     // A file that came back in the meantime keeps its row.
-    if (QFileInfo::exists(paths::deckDatabase((*decks)[position].dbName)))
+    if (const auto path = deckPath(deck.file); path && QFileInfo::exists(*path))
         return Outcome::failure(QStringLiteral("The deck file is there again"));
-    return catalog.removeDeck(position) ? Outcome::success() : Outcome::failure(catalog.errorText());
+    return catalog.removeDeck(deck.rowid) ? Outcome::success() : Outcome::failure(catalog.errorText());
 }
 
 Outcome DeckManager::remember(const QString &deckName, const QString &dbName)
 {
     Catalog catalog;
     const QString name = deckName.trimmed();
-    if (catalog.open(Access::ReadWrite) && catalog.rememberPick({name, dbName, name, 0}))
+    if (catalog.open(Access::ReadWrite) && catalog.rememberDeck(name, dbName))
         return Outcome::success();
     return Outcome::failure(catalog.errorText());
 }
@@ -374,6 +400,7 @@ Creation DeckManager::create(const DeckInput &input)
         if (deck)
             deck->close();
         QFile::remove(passing);
+        result.rowid = 0;
         result.outcome = Outcome::failure(reason);
         return result;
     };
@@ -390,7 +417,7 @@ Creation DeckManager::create(const DeckInput &input)
     deck->close();
     if (!QFile::rename(passing, finalPath))
         return fail(QStringLiteral("The new deck cannot be put in place as %1").arg(finalPath));
-    if (!catalog.addDeckAndRememberPick(name, dbName, {name, dbName, name, 0})) {
+    if (!catalog.addDeckAndRememberPick(name, dbName, &result.rowid)) {
         const QString reason = catalog.errorText();
         QFile::remove(finalPath);
         return fail(reason);
@@ -404,11 +431,12 @@ std::optional<int> DeckManager::cardsWithContentAfter(const QString &dbName, int
 {
     Deck deck;
     std::optional<QVector<Card>> cards;
-    if (!dbName.isEmpty() && deck.open(paths::deckDatabase(dbName)))
+    const auto path = deckPath(dbName);
+    if (path && deck.open(*path))
         cards = deck.cards();
     if (!cards) {
         if (error)
-            *error = deck.errorText();
+            *error = path ? deck.errorText() : namesNoDeckFile(dbName);
         return std::nullopt;
     }
     int withContent = 0;
@@ -421,7 +449,7 @@ std::optional<int> DeckManager::cardsWithContentAfter(const QString &dbName, int
     return withContent;
 }
 
-Outcome DeckManager::modify(int position, const QString &listName, const DeckInput &input)
+Outcome DeckManager::modify(const DeckRef &listed, const DeckInput &input)
 {
     if (const auto problem = checkChangedDeck(input))
         return Outcome::failure(problem->message);
@@ -429,19 +457,20 @@ Outcome DeckManager::modify(int position, const QString &listName, const DeckInp
     const int count = cardNumber(input.cards.trimmed());
 
     Catalog catalog;
-    std::optional<QVector<CatalogEntry>> decks;
-    if (catalog.open(Access::ReadWrite))
-        decks = catalog.decks();
-    if (!decks)
+    if (!catalog.open(Access::ReadWrite))
         return Outcome::failure(catalog.errorText());
-    if (position < 0 || position >= decks->size() || (*decks)[position].deckName != listName.trimmed())
-        return Outcome::failure(QStringLiteral("The deck is no longer in the list"));
-    const QString oldName = (*decks)[position].deckName;
+    QString error;
+    const auto row = rowOf(catalog, listed, &error);
+    if (!row)
+        return Outcome::failure(error);
+    const auto path = deckPath(row->dbName);
+    if (!path)
+        return Outcome::failure(namesNoDeckFile(row->dbName));
 
     Deck deck;
     std::optional<DeckHeader> oldHeader;
     std::optional<QVector<Card>> cards;
-    if (deck.open(paths::deckDatabase((*decks)[position].dbName), Access::ReadWrite)) {
+    if (deck.open(*path, Access::ReadWrite)) {
         oldHeader = deck.header();
         cards = deck.cards();
     }
@@ -450,7 +479,7 @@ Outcome DeckManager::modify(int position, const QString &listName, const DeckInp
 
     // Catalog first, then the header and the cards in one transaction of the
     // deck; a failure there undoes the catalog's step.
-    if (!catalog.renameDeck(position, newName))
+    if (!catalog.renameDeck(row->rowid, newName))
         return Outcome::failure(catalog.errorText());
     const DeckHeader header{newName, count, input.designer.trimmed(), input.password.trimmed(), oldHeader->status};
     const bool ok = deck.writeTogether([&] {
@@ -469,26 +498,25 @@ Outcome DeckManager::modify(int position, const QString &listName, const DeckInp
         return Outcome::success();
     const QString reason = deck.errorText();
     deck.close();
-    (void)catalog.renameDeck(position, oldName);
+    (void)catalog.renameDeck(row->rowid, row->deckName);
     return Outcome::failure(reason);
 }
 
-Outcome DeckManager::remove(int position, const QString &listName, const ConfirmDelete &confirm, bool *cancelled)
+Outcome DeckManager::remove(const DeckRef &listed, const ConfirmDelete &confirm, bool *cancelled)
 {
     if (cancelled)
         *cancelled = false;
     Catalog catalog;
-    std::optional<QVector<CatalogEntry>> decks;
-    if (catalog.open(Access::ReadWrite))
-        decks = catalog.decks();
-    if (!decks)
+    if (!catalog.open(Access::ReadWrite))
         return Outcome::failure(catalog.errorText());
-    if (position < 0 || position >= decks->size() || (*decks)[position].deckName != listName.trimmed())
-        return Outcome::failure(QStringLiteral("The deck is no longer in the list"));
-    const QString dbName = (*decks)[position].dbName;
-    const QString path = paths::deckDatabase(dbName);
-    if (dbName.isEmpty() || QFileInfo(path).isDir())
-        return Outcome::failure(QStringLiteral("The deck's file name %1 names no deck file").arg(dbName));
+    QString error;
+    const auto row = rowOf(catalog, listed, &error);
+    if (!row)
+        return Outcome::failure(error);
+    const QString dbName = row->dbName;
+    const QString path = deckPath(dbName).value_or(QString());
+    if (path.isEmpty() || QFileInfo(path).isDir())
+        return Outcome::failure(namesNoDeckFile(dbName));
 
     if (QFileInfo::exists(path)) {
         Deck deck;
@@ -515,7 +543,7 @@ Outcome DeckManager::remove(int position, const QString &listName, const Confirm
             forGood = true;
         }
     }
-    if (!catalog.removeDeck(position)) {
+    if (!catalog.removeDeck(row->rowid)) {
         const QString reason = catalog.errorText();
         if (!parked.isEmpty() && !QFile::rename(parked, path))
             return Outcome::failure(reason + QStringLiteral("\r\nThe deck file was left at %1").arg(parked));

@@ -17,6 +17,8 @@
 namespace velmora {
 
 inline constexpr int kMinCardsInDeck = 3;
+// Modify may take a deck below what creation allows.
+inline constexpr int kMinCardsAfterChange = 1;
 inline constexpr int kMaxCardsInDeck = 78;
 
 // What the manager hands to the card editor.
@@ -48,8 +50,7 @@ struct InputProblem
 
 // The input of a new deck; nothing when creation may go on.
 [[nodiscard]] std::optional<InputProblem> checkNewDeck(const DeckInput &input);
-// The input of Modify: the same limits as creation, with Modify's message for
-// an empty name.
+// The input of Modify: from 1 card up, with Modify's message for an empty name.
 [[nodiscard]] std::optional<InputProblem> checkChangedDeck(const DeckInput &input);
 // The number of cards read the lenient way, as a whole number.
 [[nodiscard]] int cardNumber(const QString &text);
@@ -58,10 +59,19 @@ struct InputProblem
 // typed, or when it equals the typed text trimmed (letter case counts).
 [[nodiscard]] bool passwordOpens(const QString &stored, const QString &typed);
 
+// A listed deck: its catalog row's identity and its file, as loaded. Every
+// action on a deck goes by these, never by the list position or the name.
+struct DeckRef
+{
+    qint64 rowid = 0;
+    QString name; // as listed
+    QString file; // dbName, without folder
+};
+
 struct DeckList
 {
-    QStringList names;   // the complete catalog rows, in catalog order
-    int remembered = -1; // the last entry matching the remembered pick
+    QVector<DeckRef> decks; // the complete catalog rows, in catalog order
+    int remembered = -1;    // the last entry matching the remembered pick
     QString rememberedFile;
     QString error; // the catalog could not be read
 };
@@ -87,6 +97,7 @@ struct Creation
 {
     Outcome outcome;
     DeckHandOff handOff;
+    qint64 rowid = 0; // the new catalog row
 };
 
 class DeckManager
@@ -106,14 +117,12 @@ public:
     DeckManager &operator=(const DeckManager &) = delete;
 
     [[nodiscard]] DeckList load();
-    // The dbName of the catalog row at the 0-based position when it carries
-    // that name (trimmed); empty otherwise.
-    [[nodiscard]] QString fileAt(int position, const QString &deckName);
     [[nodiscard]] DeckLook look(const QString &dbName);
     // The picked deck's saved flags, in card order; nothing when unreadable.
     [[nodiscard]] std::optional<QVector<bool>> pictureMarks(const QString &dbName, QString *error = nullptr);
     // Forgets the catalog row of a deck whose file is gone.
-    [[nodiscard]] Outcome forget(int position, const QString &deckName);
+    [[nodiscard]] Outcome forget(const DeckRef &deck);
+    // The pick of a deck; the card editor's remembered card stays.
     [[nodiscard]] Outcome remember(const QString &deckName, const QString &dbName);
 
     // Builds the deck under a passing name, puts it in place, then adds the
@@ -131,11 +140,11 @@ public:
     [[nodiscard]] std::optional<int> cardsWithContentAfter(const QString &dbName, int keep, QString *error = nullptr);
     // Renames the catalog row and rewrites the deck's header and cards, all
     // or nothing.
-    [[nodiscard]] Outcome modify(int position, const QString &listName, const DeckInput &input);
+    [[nodiscard]] Outcome modify(const DeckRef &deck, const DeckInput &input);
     // Takes the deck's file away (to the trash, or for good once confirmed)
-    // and its catalog row; either both go or neither.
-    [[nodiscard]] Outcome remove(int position, const QString &listName, const ConfirmDelete &confirm,
-                                 bool *cancelled = nullptr);
+    // and its catalog row; either both go or neither. A file name that leads
+    // out of the deck folder is refused.
+    [[nodiscard]] Outcome remove(const DeckRef &deck, const ConfirmDelete &confirm, bool *cancelled = nullptr);
 
 private:
     Trash trash_;
@@ -153,6 +162,7 @@ QString selectDeckModify(); // Modify and Delete
 QString specifyName();
 QString mentionCards();
 QString atLeastThree();
+QString atLeastOne(); // Modify
 QString atMost78();
 QString created();
 QString modified();

@@ -9,12 +9,12 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTreeWidget>
@@ -205,14 +205,29 @@ void DeckManagerPage::setInput(const DeckInput &input)
     txtPassword->setText(input.password);
 }
 
-void DeckManagerPage::setDeckNames(const QStringList &names)
+void DeckManagerPage::setDecks(const QVector<DeckRef> &decks)
 {
     lstDeckNames->clear();
     QList<QTreeWidgetItem *> items;
-    items.reserve(names.size());
-    for (const QString &name : names)
-        items.append(new QTreeWidgetItem(QStringList{name}));
+    items.reserve(decks.size());
+    for (const DeckRef &deck : decks)
+        items.append(makeEntry(deck));
     lstDeckNames->addTopLevelItems(items);
+}
+
+QTreeWidgetItem *DeckManagerPage::makeEntry(const DeckRef &deck)
+{
+    auto *item = new QTreeWidgetItem(QStringList{deck.name});
+    item->setData(0, kRowidRole, deck.rowid);
+    item->setData(0, kFileRole, deck.file);
+    return item;
+}
+
+DeckRef DeckManagerPage::deckOf(const QTreeWidgetItem *item)
+{
+    if (!item)
+        return {};
+    return {item->data(0, kRowidRole).toLongLong(), item->text(0), item->data(0, kFileRole).toString()};
 }
 
 // ------------------------------------------------------------------ window
@@ -243,11 +258,23 @@ FrmDeck::FrmDeck(Services &services, QWidget *startScreen, DesignOpener openDesi
     addHelpMenu(menuBar(), services_, this);
 
     auto *p = page_;
+    // A left click on an entry picks it, and so does a keyboard move, which
+    // runs the same pick with its password gate. A mouse press that moves the
+    // highlight picks nothing until it ends in a click on the entry: a right
+    // button, or a press released elsewhere, leaves nothing to act on.
+    p->lstDeckNames->viewport()->installEventFilter(this);
     connect(p->lstDeckNames, &QTreeWidget::itemClicked, this, [this] { pickDeck(); });
-    connect(p->lstDeckNames, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
-        // A click picks on release; the keyboard picks as it moves.
-        if (!quiet_ && current && QGuiApplication::mouseButtons() == Qt::NoButton)
+    connect(p->lstDeckNames, &QTreeWidget::currentItemChanged, this, [this] {
+        if (quiet_)
+            return;
+        if (pressing_)
+            dropPick();
+        else
             pickDeck();
+    });
+    connect(p->lstDeckNames, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (!quiet_ && !shownPick())
+            dropPick();
     });
     connect(p->txtPassword, &QLineEdit::textChanged, this, [this] {
         if (!quiet_)
@@ -267,23 +294,68 @@ FrmDeck::FrmDeck(Services &services, QWidget *startScreen, DesignOpener openDesi
     resize(760, 460);
 }
 
-FrmDeck::~FrmDeck()
+FrmDeck::~FrmDeck() = default;
+
+bool FrmDeck::eventFilter(QObject *watched, QEvent *event)
 {
-    rememberPick();
+    if (watched == page_->lstDeckNames->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            pressing_ = true;
+            break;
+        case QEvent::MouseButtonRelease:
+            pressing_ = static_cast<QMouseEvent *>(event)->buttons() != Qt::NoButton;
+            break;
+        case QEvent::Hide:
+            pressing_ = false;
+            break;
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
-void FrmDeck::rememberPick()
+std::optional<DeckRef> FrmDeck::shownPick() const
 {
-    if (!pendingPick_)
+    const QTreeWidgetItem *item = page_->lstDeckNames->currentItem();
+    if (!picked_ || !item || !item->isSelected())
+        return std::nullopt;
+    const DeckRef shown = DeckManagerPage::deckOf(item);
+    if (shown.rowid != picked_->rowid || shown.file != picked_->file)
+        return std::nullopt;
+    return picked_;
+}
+
+std::optional<DeckRef> FrmDeck::openPick() const
+{
+    if (!unlocked_ || createMode_)
+        return std::nullopt;
+    return shownPick();
+}
+
+void FrmDeck::updateButtons()
+{
+    const bool open = openPick().has_value();
+    page_->cmdNext->setEnabled(open);
+    page_->cmdEditDeck->setEnabled(open);
+    mnuNext_->setEnabled(open);
+    mnuEdit_->setEnabled(open);
+    page_->cmdDelete->setEnabled(deletable_ && shownPick());
+}
+
+void FrmDeck::dropPick()
+{
+    if (!picked_)
         return;
-    (void)manager_.remember(pendingPick_->first, pendingPick_->second);
-    pendingPick_.reset();
-}
-
-int FrmDeck::currentRow() const
-{
-    QTreeWidgetItem *item = page_->lstDeckNames->currentItem();
-    return item ? page_->lstDeckNames->indexOfTopLevelItem(item) : -1;
+    picked_.reset();
+    unlocked_ = false;
+    deletable_ = false;
+    // What is typed for a new deck stays; a header would belong to another deck.
+    if (!createMode_)
+        setFields({});
+    updateButtons();
 }
 
 QString FrmDeck::currentEntry() const
@@ -324,14 +396,13 @@ void FrmDeck::setExchangeOpener(std::function<void(QWidget *over, bool exportFra
 void FrmDeck::Form_Load()
 {
     auto *p = page_;
-    for (QWidget *w : {static_cast<QWidget *>(p->cmdEditDeck), static_cast<QWidget *>(p->cmdDelete),
-                       static_cast<QWidget *>(p->cmdNext)})
-        w->setEnabled(false);
-    mnuEdit_->setEnabled(false);
-    mnuNext_->setEnabled(false);
+    picked_.reset();
+    unlocked_ = false;
+    deletable_ = false;
+    updateButtons();
     const DeckList list = manager_.load();
     quiet_ = true;
-    p->setDeckNames(list.names);
+    p->setDecks(list.decks);
     if (list.remembered >= 0) {
         p->lstDeckNames->setCurrentItem(p->lstDeckNames->topLevelItem(list.remembered));
         currentFile_ = list.rememberedFile;
@@ -347,84 +418,80 @@ void FrmDeck::pickDeck()
 {
     auto *p = page_;
     setFields({});
+    picked_.reset();
+    unlocked_ = false;
+    deletable_ = false;
     QTreeWidgetItem *item = p->lstDeckNames->currentItem();
-    if (p->lstDeckNames->topLevelItemCount() == 0 || !item)
+    if (!item) {
+        updateButtons();
         return;
-    const QString name = item->text(0).trimmed();
-    const int row = currentRow();
-    if (const QString file = manager_.fileAt(row, name); !file.isEmpty())
-        currentFile_ = file;
+    }
+    const DeckRef deck = DeckManagerPage::deckOf(item);
+    const QString name = deck.name.trimmed();
+    picked_ = deck;
+    currentFile_ = deck.file;
+    updateButtons();
 
-    auto enableOpen = [&](bool on) {
-        p->cmdNext->setEnabled(on);
-        p->cmdEditDeck->setEnabled(on);
-        mnuNext_->setEnabled(on);
-        mnuEdit_->setEnabled(on);
-    };
-    enableOpen(false);
-    p->cmdDelete->setEnabled(false);
-    const DeckLook look = manager_.look(currentFile_);
+    const DeckLook look = manager_.look(deck.file);
     bool stillListed = true;
     if (!look.fileExists) {
-        const auto answer = services_.prompter.ask(
-            Prompt{deckmsg::noDeckFile(), PromptIcon::Warning, PromptButtons::YesNo, QString::fromLatin1(kAppTitle)},
-            this);
+        const auto answer = services_.prompter.ask({deckmsg::noDeckFile(), PromptIcon::Warning, PromptButtons::YesNo,
+                                                    QString::fromLatin1(kAppTitle), PromptAnswer::No},
+                                                   this);
         if (answer == PromptAnswer::Yes) {
-            const Outcome gone = manager_.forget(row, name);
+            const Outcome gone = manager_.forget(deck);
             if (gone.ok) {
                 quiet_ = true;
-                delete p->lstDeckNames->takeTopLevelItem(row);
+                delete item;
                 p->lstDeckNames->setCurrentItem(nullptr);
                 quiet_ = false;
+                picked_.reset();
                 stillListed = false;
             } else {
                 services_.prompter.tell(deckmsg::deleteFailed(gone.error), PromptIcon::Critical, this);
             }
         }
         // A deck without its file can only be taken off the list.
-        p->cmdDelete->setEnabled(stillListed);
+        deletable_ = stillListed;
     } else if (!look.header) {
         services_.prompter.tell(unusableDeckMessage(name, look.error), PromptIcon::Critical, this);
-        p->cmdDelete->setEnabled(!look.isDefault);
+        deletable_ = !look.isDefault;
     } else {
-        p->cmdDelete->setEnabled(!look.isDefault);
+        deletable_ = !look.isDefault;
         for (QLineEdit *field : {p->txtDeckName, p->txtCards, p->txtDesigner, p->txtPassword})
             field->setEnabled(true);
         setFields({look.header->deckName, QString::number(look.header->maxCard), look.header->designedBy, {}});
-        if (passwordOpens(look.header->password, QString())) {
-            enableOpen(true);
-        } else {
+        unlocked_ = passwordOpens(look.header->password, QString());
+        if (!unlocked_) {
+            updateButtons();
             services_.prompter.tell(deckmsg::enterPassword(), PromptIcon::Information, this);
             p->txtPassword->setFocus();
             checkPassword();
         }
     }
     setCreateMode(false);
-    if (!stillListed)
-        return;
-    pendingPick_ = std::make_pair(name, currentFile_);
-    quiet_ = true;
-    p->lstDeckNames->setCurrentItem(item);
-    quiet_ = false;
+    if (stillListed) {
+        // Written at each pick, as the user may leave in any way.
+        (void)manager_.remember(name, deck.file);
+        quiet_ = true;
+        p->lstDeckNames->setCurrentItem(item);
+        quiet_ = false;
+    }
+    updateButtons();
 }
 
 void FrmDeck::checkPassword()
 {
-    if (createMode_)
+    // Once accepted, the field is free to take a new password for Modify.
+    if (createMode_ || !picked_ || unlocked_)
         return;
-    auto *p = page_;
-    if (const QString file = manager_.fileAt(currentRow(), p->txtDeckName->text()); !file.isEmpty())
-        currentFile_ = file;
-    if (currentFile_.isEmpty())
+    const DeckLook look = manager_.look(picked_->file);
+    if (!look.header || !passwordOpens(look.header->password, page_->txtPassword->text()))
         return;
-    const DeckLook look = manager_.look(currentFile_);
-    if (!look.header || !passwordOpens(look.header->password, p->txtPassword->text()))
-        return;
-    p->cmdNext->setEnabled(true);
-    p->cmdEditDeck->setEnabled(true);
-    mnuNext_->setEnabled(true);
-    mnuEdit_->setEnabled(true);
-    p->cmdNext->setFocus();
+    unlocked_ = true;
+    updateButtons();
+    if (page_->cmdNext->isEnabled())
+        page_->cmdNext->setFocus();
 }
 
 void FrmDeck::cmdCreateDeck_Click()
@@ -433,13 +500,10 @@ void FrmDeck::cmdCreateDeck_Click()
     if (!createMode_) {
         for (QLineEdit *field : {p->txtDeckName, p->txtCards, p->txtDesigner, p->txtPassword})
             field->setEnabled(true);
-        p->cmdEditDeck->setEnabled(false);
-        p->cmdNext->setEnabled(false);
-        mnuEdit_->setEnabled(false);
-        mnuNext_->setEnabled(false);
-        p->cmdDelete->setEnabled(true);
         setFields({});
         setCreateMode(true);
+        // Delete still acts on the picked deck, when one is highlighted.
+        updateButtons();
         manager_.prepareCreation();
         p->txtDeckName->setFocus();
         return;
@@ -459,8 +523,8 @@ void FrmDeck::cmdCreateDeck_Click()
         return;
     }
     currentFile_ = made.handOff.deckFile;
-    pendingPick_.reset(); // creation remembered the new deck
-    p->lstDeckNames->addTopLevelItem(new QTreeWidgetItem(QStringList{made.handOff.deckName}));
+    p->lstDeckNames->addTopLevelItem(
+        DeckManagerPage::makeEntry({made.rowid, made.handOff.deckName, made.handOff.deckFile}));
     services_.prompter.tell(deckmsg::created(), PromptIcon::Information, this);
     setCreateMode(false);
     if (openDesign_ && openDesign_(made.handOff, QVector<bool>(made.handOff.cardCount, false)))
@@ -471,6 +535,11 @@ void FrmDeck::cmdEditDeck_Click()
 {
     auto *p = page_;
     const DeckInput input = p->input();
+    const auto deck = openPick();
+    if (!deck) {
+        services_.prompter.tell(deckmsg::selectDeckModify(), PromptIcon::Information, this);
+        return;
+    }
     if (const auto problem = checkChangedDeck(input)) {
         services_.prompter.tell(problem->message, PromptIcon::Information, this);
         if (problem->field == InputField::DeckName) {
@@ -483,21 +552,19 @@ void FrmDeck::cmdEditDeck_Click()
         }
         return;
     }
-    const int row = currentRow();
-    const QString entry = currentEntry();
-    const QString file = manager_.fileAt(row, entry);
     const int count = cardNumber(input.cards.trimmed());
     QString error;
-    if (const auto marks = manager_.pictureMarks(file, &error); marks && count < marks->size()) {
-        const auto withContent = manager_.cardsWithContentAfter(file, count, &error);
+    if (const auto marks = manager_.pictureMarks(deck->file, &error); marks && count < marks->size()) {
+        const auto withContent = manager_.cardsWithContentAfter(deck->file, count, &error);
         if (withContent && *withContent > 0) {
             const Prompt question{deckmsg::shrinkQuestion(*withContent, int(marks->size()) - count),
-                                  PromptIcon::Warning, PromptButtons::YesNo, QString::fromLatin1(kAppTitle)};
+                                  PromptIcon::Warning, PromptButtons::YesNo, QString::fromLatin1(kAppTitle),
+                                  PromptAnswer::No};
             if (services_.prompter.ask(question, this) != PromptAnswer::Yes)
                 return;
         }
     }
-    const Outcome changed = manager_.modify(row, entry, input);
+    const Outcome changed = manager_.modify(*deck, input);
     if (!changed.ok) {
         services_.prompter.tell(deckmsg::modifyFailed(changed.error), PromptIcon::Critical, this);
         return;
@@ -510,22 +577,18 @@ void FrmDeck::cmdEditDeck_Click()
 void FrmDeck::cmdDelete_Click()
 {
     auto *p = page_;
-    if (p->txtDeckName->text().trimmed().isEmpty() || p->lstDeckNames->topLevelItemCount() == 0) {
+    const auto deck = shownPick();
+    if (p->txtDeckName->text().trimmed().isEmpty() || !deck) {
         services_.prompter.tell(deckmsg::selectDeckModify(), PromptIcon::Information, this);
         return;
     }
-    const int row = currentRow();
-    const QString entry = currentEntry();
-    const QString file = manager_.fileAt(row, entry);
-    if (file.isEmpty())
-        return;
-    currentFile_ = file;
+    currentFile_ = deck->file;
     bool cancelled = false;
     const Outcome gone = manager_.remove(
-        row, entry,
+        *deck,
         [this] {
             const Prompt question{deckmsg::deleteForGood(), PromptIcon::Warning, PromptButtons::YesNo,
-                                  QString::fromLatin1(kAppTitle)};
+                                  QString::fromLatin1(kAppTitle), PromptAnswer::No};
             return services_.prompter.ask(question, this) == PromptAnswer::Yes;
         },
         &cancelled);
@@ -536,8 +599,9 @@ void FrmDeck::cmdDelete_Click()
         return;
     }
     quiet_ = true;
-    delete p->lstDeckNames->takeTopLevelItem(row);
+    delete p->lstDeckNames->currentItem();
     quiet_ = false;
+    picked_.reset();
     setFields({});
     services_.prompter.tell(deckmsg::deleted(), PromptIcon::Information, this);
     leave(true);
@@ -551,26 +615,22 @@ void FrmDeck::cmdNext_Click()
         p->txtDeckName->setFocus();
         return;
     }
-    // The final test: an entry is highlighted, outside create mode.
-    const bool existingSelected = p->lstDeckNames->currentItem() != nullptr && !createMode_;
-    DeckHandOff handOff;
-    handOff.deckName = currentEntry();
-    handOff.cardCount = cardNumber(p->txtCards->text());
-    if (const QString file = manager_.fileAt(currentRow(), handOff.deckName); !file.isEmpty())
-        currentFile_ = file;
-    if (handOff.deckName.isEmpty() || p->txtDeckName->text().trimmed().isEmpty()) {
+    if (currentEntry().isEmpty() || p->txtDeckName->text().trimmed().isEmpty()) {
         services_.prompter.tell(deckmsg::selectDeck(), PromptIcon::Information, this);
         return;
     }
-    handOff.deckFile = currentFile_;
-    QString error;
-    const auto marks = manager_.pictureMarks(currentFile_, &error);
-    if (!marks) {
-        services_.prompter.tell(unusableDeckMessage(handOff.deckName, error), PromptIcon::Critical, this);
+    // The final test: the highlighted entry is the deck picked and unlocked.
+    const auto deck = openPick();
+    if (!deck) {
+        services_.prompter.tell(deckmsg::selectExisting(), PromptIcon::Information, this);
         return;
     }
-    if (!existingSelected) {
-        services_.prompter.tell(deckmsg::selectExisting(), PromptIcon::Information, this);
+    const DeckHandOff handOff{deck->file, deck->name.trimmed(), cardNumber(p->txtCards->text())};
+    currentFile_ = deck->file;
+    QString error;
+    const auto marks = manager_.pictureMarks(deck->file, &error);
+    if (!marks) {
+        services_.prompter.tell(unusableDeckMessage(handOff.deckName, error), PromptIcon::Critical, this);
         return;
     }
     if (openDesign_ && openDesign_(handOff, *marks))
@@ -597,7 +657,6 @@ void FrmDeck::leave(bool showStart)
 
 void FrmDeck::closeEvent(QCloseEvent *event)
 {
-    rememberPick();
     // The close box ends the program like Exit.
     if (!leaving_ && !closingAllWindows())
         EndProgram();

@@ -10,7 +10,6 @@
 
 #include <functional>
 #include <optional>
-#include <utility>
 
 class QAction;
 class QGroupBox;
@@ -18,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace velmora {
 
@@ -29,9 +29,15 @@ class DeckManagerPage : public QWidget
 public:
     explicit DeckManagerPage(QWidget *parent = nullptr);
 
+    // Each entry carries its catalog row's identity and its file.
+    static constexpr int kRowidRole = Qt::UserRole;
+    static constexpr int kFileRole = Qt::UserRole + 1;
+
     [[nodiscard]] DeckInput input() const;
     void setInput(const DeckInput &input);
-    void setDeckNames(const QStringList &names);
+    void setDecks(const QVector<DeckRef> &decks);
+    [[nodiscard]] static QTreeWidgetItem *makeEntry(const DeckRef &deck);
+    [[nodiscard]] static DeckRef deckOf(const QTreeWidgetItem *item);
 
     QTreeWidget *lstDeckNames = nullptr;
     QGroupBox *fraCreate = nullptr;
@@ -80,13 +86,19 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void setCreateMode(bool on);
     void setFields(const DeckInput &input);
     void leave(bool showStart);
-    void rememberPick();
-    [[nodiscard]] int currentRow() const;
+    // A change of highlight that was no pick: nothing may act until the user picks.
+    void dropPick();
+    void updateButtons();
+    // The picked deck, while it is the one highlighted.
+    [[nodiscard]] std::optional<DeckRef> shownPick() const;
+    // The picked deck, highlighted and its password accepted.
+    [[nodiscard]] std::optional<DeckRef> openPick() const;
     [[nodiscard]] QString currentEntry() const;
 
     Services &services_;
@@ -101,9 +113,10 @@ private:
     QAction *mnuBack_ = nullptr;
     QAction *mnuExit_ = nullptr;
     QString currentFile_;
-    // The pick is written to the catalog when the screen closes, not on each
-    // click: the next opening is the only reader.
-    std::optional<std::pair<QString, QString>> pendingPick_;
+    std::optional<DeckRef> picked_;
+    bool unlocked_ = false;  // the picked deck's password was accepted, or it has none
+    bool deletable_ = false; // the picked deck is not the default deck
+    bool pressing_ = false;  // a mouse button is down on the deck list
     bool createMode_ = false;
     bool quiet_ = false; // the screen itself is changing the fields or the list
     bool leaving_ = false;

@@ -26,6 +26,11 @@ QString columnText(sqlite3_stmt *stmt, int column)
     return QString::fromUtf8(chars, sqlite3_column_bytes(stmt, column));
 }
 
+CatalogEntry entryAt(sqlite3_stmt *stmt)
+{
+    return {columnText(stmt, 0), columnText(stmt, 1), sqlite3_column_int(stmt, 2) != 0, sqlite3_column_int64(stmt, 3)};
+}
+
 } // namespace
 
 bool Catalog::open(Access access, const QString &path)
@@ -36,15 +41,14 @@ bool Catalog::open(Access access, const QString &path)
 
 std::optional<QVector<CatalogEntry>> Catalog::decks()
 {
-    auto *stmt = file_.prepare("SELECT substr(deckname, 1, 4000), substr(dbName, 1, 4000), iscomplete "
+    auto *stmt = file_.prepare("SELECT substr(deckname, 1, 4000), substr(dbName, 1, 4000), iscomplete, rowid "
                                "FROM tblStoreDeck ORDER BY rowid");
     if (!stmt)
         return std::nullopt;
     QVector<CatalogEntry> entries;
     int step = SQLITE_ROW;
     while ((step = stmt->step()) == SQLITE_ROW)
-        entries.append(
-            {columnText(stmt->get(), 0), columnText(stmt->get(), 1), sqlite3_column_int(stmt->get(), 2) != 0});
+        entries.append(entryAt(stmt->get()));
     stmt->reset();
     if (step != SQLITE_DONE) {
         (void)file_.fail(QStringLiteral("Cannot read the deck list"));
@@ -53,19 +57,29 @@ std::optional<QVector<CatalogEntry>> Catalog::decks()
     return entries;
 }
 
-std::optional<qint64> Catalog::rowidAt(int position)
+std::optional<CatalogEntry> Catalog::deck(qint64 rowid)
 {
-    auto *stmt = file_.prepare("SELECT rowid FROM tblStoreDeck ORDER BY rowid LIMIT 1 OFFSET ?");
-    if (!stmt || position < 0)
+    auto *stmt = file_.prepare("SELECT substr(deckname, 1, 4000), substr(dbName, 1, 4000), iscomplete, rowid "
+                               "FROM tblStoreDeck WHERE rowid = ?");
+    if (!stmt)
         return std::nullopt;
-    sqlite3_bind_int(stmt->get(), 1, position);
-    std::optional<qint64> rowid;
-    if (stmt->step() == SQLITE_ROW)
-        rowid = sqlite3_column_int64(stmt->get(), 0);
+    sqlite3_bind_int64(stmt->get(), 1, rowid);
+    std::optional<CatalogEntry> found;
+    const int step = stmt->step();
+    if (step == SQLITE_ROW)
+        found = entryAt(stmt->get());
     stmt->reset();
-    if (!rowid)
-        file_.setError(QStringLiteral("The deck list has no entry %1").arg(position + 1));
-    return rowid;
+    if (step == SQLITE_DONE)
+        (void)notListed();
+    else if (step != SQLITE_ROW)
+        (void)file_.fail(QStringLiteral("Cannot read the deck list"));
+    return found;
+}
+
+bool Catalog::notListed()
+{
+    file_.setError(QStringLiteral("The deck is no longer in the list"));
+    return false;
 }
 
 bool Catalog::addDeck(const QString &deckName, const QString &dbName)
@@ -80,28 +94,30 @@ bool Catalog::addDeck(const QString &deckName, const QString &dbName)
     });
 }
 
-bool Catalog::renameDeck(int position, const QString &deckName)
+bool Catalog::renameDeck(qint64 rowid, const QString &deckName)
 {
     return file_.transaction([&] {
-        const auto rowid = rowidAt(position);
         auto *stmt = file_.prepare("UPDATE tblStoreDeck SET deckname = ? WHERE rowid = ?");
-        if (!rowid || !stmt)
+        if (!stmt)
             return false;
         bindText(stmt->get(), 1, deckName.trimmed());
-        sqlite3_bind_int64(stmt->get(), 2, *rowid);
-        return stmt->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot rename the deck"));
+        sqlite3_bind_int64(stmt->get(), 2, rowid);
+        if (stmt->step() != SQLITE_DONE)
+            return file_.fail(QStringLiteral("Cannot rename the deck"));
+        return sqlite3_changes(file_.handle()) == 1 || notListed();
     });
 }
 
-bool Catalog::removeDeck(int position)
+bool Catalog::removeDeck(qint64 rowid)
 {
     return file_.transaction([&] {
-        const auto rowid = rowidAt(position);
         auto *stmt = file_.prepare("DELETE FROM tblStoreDeck WHERE rowid = ?");
-        if (!rowid || !stmt)
+        if (!stmt)
             return false;
-        sqlite3_bind_int64(stmt->get(), 1, *rowid);
-        return stmt->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot remove the deck"));
+        sqlite3_bind_int64(stmt->get(), 1, rowid);
+        if (stmt->step() != SQLITE_DONE)
+            return file_.fail(QStringLiteral("Cannot remove the deck"));
+        return sqlite3_changes(file_.handle()) == 1 || notListed();
     });
 }
 
@@ -124,7 +140,12 @@ bool Catalog::rememberPick(const RememberedPick &pick)
     return file_.transaction([&] { return writePick(pick); });
 }
 
-bool Catalog::addDeckAndRememberPick(const QString &deckName, const QString &dbName, const RememberedPick &pick)
+bool Catalog::rememberDeck(const QString &deckName, const QString &dbName)
+{
+    return file_.transaction([&] { return writeDeckPick(deckName, dbName); });
+}
+
+bool Catalog::addDeckAndRememberPick(const QString &deckName, const QString &dbName, qint64 *rowid)
 {
     return file_.transaction([&] {
         auto *add = file_.prepare("INSERT INTO tblStoreDeck (deckname, dbName, iscomplete) VALUES (?1, ?2, 1)");
@@ -134,7 +155,9 @@ bool Catalog::addDeckAndRememberPick(const QString &deckName, const QString &dbN
         bindText(add->get(), 2, dbName);
         if (add->step() != SQLITE_DONE)
             return file_.fail(QStringLiteral("Cannot add the deck"));
-        return writePick(pick);
+        if (rowid)
+            *rowid = sqlite3_last_insert_rowid(file_.handle());
+        return writeDeckPick(deckName.trimmed(), dbName);
     });
 }
 
@@ -153,6 +176,24 @@ bool Catalog::writePick(const RememberedPick &pick)
         bindText(stmt->get(), 2, pick.database);
         bindText(stmt->get(), 3, pick.listEntry);
         sqlite3_bind_int(stmt->get(), 4, pick.cardPosition);
+        if (stmt->step() != SQLITE_DONE)
+            return file_.fail(QStringLiteral("Cannot remember the deck"));
+    }
+    return true;
+}
+
+// The list entry is the deck's name; lstPictures belongs to the card editor.
+bool Catalog::writeDeckPick(const QString &deckName, const QString &dbName)
+{
+    auto *update = file_.prepare("UPDATE tblUpdateDeck SET Name = ?1, Database = ?2, lstDecks = ?1 "
+                                 "WHERE rowid = (SELECT min(rowid) FROM tblUpdateDeck)");
+    auto *insert = file_.prepare("INSERT INTO tblUpdateDeck (Name, Database, lstDecks, lstPictures) "
+                                 "SELECT ?1, ?2, ?1, 0 WHERE NOT EXISTS (SELECT 1 FROM tblUpdateDeck)");
+    if (!update || !insert)
+        return false;
+    for (auto *stmt : {update, insert}) {
+        bindText(stmt->get(), 1, deckName);
+        bindText(stmt->get(), 2, dbName);
         if (stmt->step() != SQLITE_DONE)
             return file_.fail(QStringLiteral("Cannot remember the deck"));
     }

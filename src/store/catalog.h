@@ -16,6 +16,9 @@ struct CatalogEntry
     QString deckName;
     QString dbName;
     bool isComplete = false;
+    // The row's identity: names repeat, and positions shift when rows are
+    // hidden or removed.
+    qint64 rowid = 0;
 };
 
 // The single row of tblUpdateDeck.
@@ -36,22 +39,26 @@ public:
     [[nodiscard]] QString errorText() const { return file_.errorText(); }
     [[nodiscard]] OpenFailure failure() const { return file_.failure(); }
 
-    // Every row in catalog order; a deck's position is its index.
+    // Every row in catalog order.
     [[nodiscard]] std::optional<QVector<CatalogEntry>> decks();
+    // The row of that identity; nothing when it is gone or unreadable.
+    [[nodiscard]] std::optional<CatalogEntry> deck(qint64 rowid);
     [[nodiscard]] bool addDeck(const QString &deckName, const QString &dbName);
-    [[nodiscard]] bool renameDeck(int position, const QString &deckName);
-    [[nodiscard]] bool removeDeck(int position);
+    [[nodiscard]] bool renameDeck(qint64 rowid, const QString &deckName);
+    [[nodiscard]] bool removeDeck(qint64 rowid);
 
     [[nodiscard]] std::optional<RememberedPick> pick();
     // Fills the first row, adding it when the table has none.
     [[nodiscard]] bool rememberPick(const RememberedPick &pick);
+    // The deck part of the pick; the card editor's remembered card stays.
+    [[nodiscard]] bool rememberDeck(const QString &deckName, const QString &dbName);
     // A new deck's row and the pick of it, in one transaction: both or neither.
-    [[nodiscard]] bool addDeckAndRememberPick(const QString &deckName, const QString &dbName,
-                                              const RememberedPick &pick);
+    [[nodiscard]] bool addDeckAndRememberPick(const QString &deckName, const QString &dbName, qint64 *rowid = nullptr);
 
 private:
-    [[nodiscard]] std::optional<qint64> rowidAt(int position);
     [[nodiscard]] bool writePick(const RememberedPick &pick);
+    [[nodiscard]] bool writeDeckPick(const QString &deckName, const QString &dbName);
+    [[nodiscard]] bool notListed();
 
     store::DbFile file_;
 };

@@ -51,6 +51,9 @@ struct DeckHome
                addCatalogRow(name, dbName);
     }
 
+    // The deck at that entry of the deck manager's list.
+    [[nodiscard]] static DeckRef listed(int entry) { return DeckManager().load().decks.value(entry); }
+
     [[nodiscard]] static QStringList deckFolderFiles()
     {
         return QDir(paths::deckFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);

@@ -23,7 +23,7 @@ private slots:
     void inputChecks();
     void password_data();
     void password();
-    void twoDecksOfOneName_loadRemembersTheLastFileAtFindsTheRow();
+    void twoDecksOfOneName_loadRemembersTheLastAndKeepsEachFile();
     void create_buildsTheNumberedDeckAndRemembersIt();
     void create_withAnEmptyCatalogTakesTheFirstFreeName();
     void create_failureLeavesNothingBehind_data();
@@ -37,6 +37,8 @@ private slots:
     void remove_takesFileAndRowTogether_data();
     void remove_takesFileAndRowTogether();
     void remove_lockedCatalogPutsTheFileBack();
+    void remove_refusesAFileNameOutsideTheDeckFolder_data();
+    void remove_refusesAFileNameOutsideTheDeckFolder();
     void forget_onlyARowWhoseFileIsGone();
 
 private:
@@ -68,7 +70,8 @@ void TstDeckManager::inputChecks_data()
     row("no cards", false, "A", " ", deckmsg::mentionCards());
     row("0", false, "A", "0", deckmsg::atLeastThree());
     row("2", false, "A", "2", deckmsg::atLeastThree());
-    row("2, modify", true, "A", "2", deckmsg::atLeastThree());
+    row("0, modify", true, "A", "0", deckmsg::atLeastOne());
+    row("1, modify", true, "A", "1", QString());
     row("007", false, "A", "007", QString());
     row("78", false, "A", "78", QString());
     row("79", false, "A", "79", deckmsg::atMost78());
@@ -114,7 +117,7 @@ void TstDeckManager::password()
     QCOMPARE(passwordOpens(stored, typed), opens);
 }
 
-void TstDeckManager::twoDecksOfOneName_loadRemembersTheLastFileAtFindsTheRow()
+void TstDeckManager::twoDecksOfOneName_loadRemembersTheLastAndKeepsEachFile()
 {
     QVERIFY(DeckHome::addDeck("Tutor1.vdk", "Twin", 3));
     QVERIFY(DeckHome::addDeck("Tutor2.vdk", "Other", 3));
@@ -122,14 +125,12 @@ void TstDeckManager::twoDecksOfOneName_loadRemembersTheLastFileAtFindsTheRow()
     DeckManager manager;
     QVERIFY(manager.remember(" Twin ", "Tutor1.vdk").ok);
     const DeckList list = manager.load();
-    QCOMPARE(list.names, (QStringList{"Twin", "Other", "Twin"}));
+    QStringList entries;
+    for (const DeckRef &deck : list.decks)
+        entries.append(deck.name + QLatin1Char('=') + deck.file);
+    QCOMPARE(entries, (QStringList{"Twin=Tutor1.vdk", "Other=Tutor2.vdk", "Twin=Tutor3.vdk"}));
     QCOMPARE(list.remembered, 2);
     QCOMPARE(list.rememberedFile, QStringLiteral("Tutor1.vdk"));
-
-    QCOMPARE(manager.fileAt(2, " Twin"), QStringLiteral("Tutor3.vdk"));
-    QCOMPARE(manager.look(manager.fileAt(2, "Twin")).header->designedBy, QStringLiteral("Second"));
-    QCOMPARE(manager.fileAt(1, "Twin"), QString());
-    QCOMPARE(manager.fileAt(3, "Twin"), QString());
 }
 
 void TstDeckManager::create_buildsTheNumberedDeckAndRemembersIt()
@@ -266,6 +267,8 @@ void TstDeckManager::modify_growsAndShrinksWithTheCardNumbering_data()
     QTest::addRow("12 to 10") << 12 << 10;
     QTest::addRow("same number") << 10 << 10;
     QTest::addRow("3 to 78") << 3 << 78;
+    QTest::addRow("12 to 2") << 12 << 2;
+    QTest::addRow("3 to 1") << 3 << 1;
 }
 
 void TstDeckManager::modify_growsAndShrinksWithTheCardNumbering()
@@ -279,7 +282,7 @@ void TstDeckManager::modify_growsAndShrinksWithTheCardNumbering()
         QVERIFY(deck.saveCard({1, "Fool", 0, "n", "r", false}, QStringList(kSlotsPerCard, "kw")));
     }
     DeckManager manager;
-    const Outcome done = manager.modify(0, "Old", {" New ", QString::number(after), "Now", "pw2"});
+    const Outcome done = manager.modify(DeckHome::listed(0), {" New ", QString::number(after), "Now", "pw2"});
     QVERIFY2(done.ok, qPrintable(done.error));
     QCOMPARE(DeckHome::catalogRows(), (QStringList{"New=Tutor1.vdk"}));
     Deck deck;
@@ -295,7 +298,7 @@ void TstDeckManager::modify_growsAndShrinksWithTheCardNumbering()
         QCOMPARE(cards->at(k - 1).id, k);
         QCOMPARE(deck.keywords(k)->size(), kSlotsPerCard);
     }
-    QCOMPARE(cards->last().name, QStringLiteral("Card %1").arg(after));
+    QCOMPARE(cards->last().name, after == 1 ? QStringLiteral("Fool") : QStringLiteral("Card %1").arg(after));
 }
 
 void TstDeckManager::modify_failureChangesNeitherCatalogNorDeck_data()
@@ -314,6 +317,7 @@ void TstDeckManager::modify_failureChangesNeitherCatalogNorDeck()
     QFETCH(QString, fault);
     QVERIFY(DeckHome::addDeck("Tutor1.vdk", "Taken", 3));
     QVERIFY(DeckHome::addDeck("Tutor2.vdk", "Old", 10, {}, "Was"));
+    const DeckRef old = DeckHome::listed(1);
     std::unique_ptr<WriteLock> lock;
     QString cards = QStringLiteral("12");
     if (fault == "missing") {
@@ -331,7 +335,7 @@ void TstDeckManager::modify_failureChangesNeitherCatalogNorDeck()
         cards = fault;
     }
     DeckManager manager;
-    const Outcome done = manager.modify(1, "Old", {"Taken", cards, "Now", {}});
+    const Outcome done = manager.modify(old, {"Taken", cards, "Now", {}});
     QVERIFY(!done.ok);
     QVERIFY(!done.error.isEmpty());
     lock.reset();
@@ -391,7 +395,7 @@ void TstDeckManager::remove_takesFileAndRowTogether()
     int asked = 0;
     bool cancelled = false;
     const Outcome done = manager.remove(
-        1, "Mine", [&] { return ++asked, confirm; }, &cancelled);
+        DeckHome::listed(1), [&] { return ++asked, confirm; }, &cancelled);
     QCOMPARE(done.ok, gone);
     QCOMPARE(cancelled, !gone);
     QCOMPARE(asked, questions);
@@ -404,7 +408,7 @@ void TstDeckManager::remove_takesFileAndRowTogether()
         QCOMPARE(DeckHome::deckFolderFiles().size(), 3);
     }
     // The default deck is never deleted.
-    QVERIFY(!manager.remove(0, "Default", [] { return true; }).ok);
+    QVERIFY(!manager.remove(DeckHome::listed(0), [] { return true; }).ok);
     QVERIFY(DeckHome::deckFolderFiles().contains("Tutor1.vdk"));
 }
 
@@ -413,10 +417,11 @@ void TstDeckManager::remove_lockedCatalogPutsTheFileBack()
     QVERIFY(DeckHome::addDeck("Tutor2.vdk", "Mine", 3));
     FakeTrash trash;
     DeckManager manager(trash.function());
+    const DeckRef mine = DeckHome::listed(0);
     Outcome done;
     {
         WriteLock lock;
-        done = manager.remove(0, "Mine", [] { return true; });
+        done = manager.remove(mine, [] { return true; });
     }
     QVERIFY(!done.ok);
     QVERIFY(!done.error.isEmpty());
@@ -424,15 +429,42 @@ void TstDeckManager::remove_lockedCatalogPutsTheFileBack()
     QCOMPARE(DeckHome::deckFolderFiles(), (QStringList{"Tutor2.vdk"}));
 }
 
+void TstDeckManager::remove_refusesAFileNameOutsideTheDeckFolder_data()
+{
+    QTest::addColumn<QString>("dbName");
+    QTest::addRow("parent folder") << QStringLiteral("../x.vdk");
+    QTest::addRow("absolute path") << QStringLiteral("<program folder>/x.vdk");
+    QTest::addRow("sub-folder") << QStringLiteral("sub/x.vdk");
+}
+
+void TstDeckManager::remove_refusesAFileNameOutsideTheDeckFolder()
+{
+    QFETCH(QString, dbName);
+    dbName.replace(QStringLiteral("<program folder>"), paths::programFolder());
+    QVERIFY(QDir(paths::deckFolder()).mkpath(QStringLiteral("sub")));
+    const QString target = QDir(paths::deckFolder()).absoluteFilePath(dbName);
+    QVERIFY(dbwriter::createDeckDatabase(target));
+    QVERIFY(addCatalogRow(QStringLiteral("Elsewhere"), dbName));
+    FakeTrash trash;
+    DeckManager manager(trash.function());
+    const Outcome done = manager.remove(DeckHome::listed(0), [] { return true; });
+    QVERIFY(!done.ok);
+    QVERIFY(done.error.contains(dbName));
+    QVERIFY(QFileInfo::exists(target));
+    QCOMPARE(DeckHome::catalogRows(), (QStringList{"Elsewhere=" + dbName}));
+    QVERIFY(trash.trashed.isEmpty());
+}
+
 void TstDeckManager::forget_onlyARowWhoseFileIsGone()
 {
     QVERIFY(DeckHome::addDeck("Tutor1.vdk", "Kept", 3));
     QVERIFY(DeckHome::addDeck("Tutor2.vdk", "Gone", 3));
     DeckManager manager;
-    QVERIFY(!manager.forget(1, "Gone").ok);
+    const DeckRef gone = DeckHome::listed(1);
+    QVERIFY(!manager.forget(gone).ok);
     QVERIFY(QFile::remove(paths::deckDatabase("Tutor2.vdk")));
-    QVERIFY(!manager.forget(0, "Gone").ok);
-    QVERIFY(manager.forget(1, "Gone").ok);
+    QVERIFY(!manager.forget(DeckHome::listed(0)).ok);
+    QVERIFY(manager.forget(gone).ok);
     QCOMPARE(DeckHome::catalogRows(), (QStringList{"Kept=Tutor1.vdk"}));
     QCOMPARE(DeckHome::deckFolderFiles(), (QStringList{"Tutor1.vdk"}));
 }

@@ -1,6 +1,7 @@
 #include "deckhome.h"
 #include "servicesrig.h"
 
+#include "app/prompter.h"
 #include "app/shell.h"
 #include "decks/frmdeck.h"
 #include "design/frmdeckdesign.h"
@@ -10,6 +11,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -31,6 +33,9 @@ private slots:
     void load_highlightsTheRememberedEntryWithoutPickingIt();
     void pick_twoDecksWithOneNameShowTheirOwnHeaders();
     void password_gateOpensOnlyOnTheExactPassword();
+    void nonPick_leavesNothingToActOn_data();
+    void nonPick_leavesNothingToActOn();
+    void hiddenRow_entriesKeepTheirOwnDecks();
     void cards_digitsOnlyAlsoWhenPasted();
     void next_emptyListTouchesNoDatabase();
     void next_handsOverThePickedDeckWithItsColours();
@@ -174,8 +179,19 @@ void TstFrmDeck::load_highlightsTheRememberedEntryWithoutPickingIt()
 
 void TstFrmDeck::pick_twoDecksWithOneNameShowTheirOwnHeaders()
 {
+    {
+        Catalog catalog;
+        QVERIFY(catalog.open(Access::ReadWrite) && catalog.rememberPick({"Old", "Tutor9.vdk", "Old", 5}));
+    }
+    auto remembered = [] {
+        Catalog catalog;
+        const auto pick = catalog.open() ? catalog.pick() : std::nullopt;
+        return pick ? pick->database + QLatin1Char('@') + QString::number(pick->cardPosition) : QString();
+    };
     makeWindow();
     clickEntry(1);
+    // Each pick is remembered at once; the card editor's remembered card stays.
+    QCOMPARE(remembered(), QStringLiteral("Tutor2.vdk@5"));
     QCOMPARE(field("txtDesigner")->text(), QStringLiteral("First"));
     QCOMPARE(field("txtCards")->text(), QStringLiteral("4"));
     QVERIFY(button("cmdNext")->isEnabled() && button("cmdDelete")->isEnabled());
@@ -188,10 +204,7 @@ void TstFrmDeck::pick_twoDecksWithOneNameShowTheirOwnHeaders()
     QTest::keyClick(list(), Qt::Key_Home);
     QVERIFY(button("cmdNext")->isEnabled() && button("cmdEditDeck")->isEnabled());
     QVERIFY(!button("cmdDelete")->isEnabled());
-    window_.reset(); // the pick is remembered when the screen goes
-    Catalog catalog;
-    QVERIFY(catalog.open());
-    QCOMPARE(catalog.pick()->database, QStringLiteral("Tutor1.vdk"));
+    QCOMPARE(remembered(), QStringLiteral("Tutor1.vdk@5"));
 }
 
 void TstFrmDeck::password_gateOpensOnlyOnTheExactPassword()
@@ -210,6 +223,62 @@ void TstFrmDeck::password_gateOpensOnlyOnTheExactPassword()
     QVERIFY(button("cmdNext")->isEnabled() && button("cmdEditDeck")->isEnabled());
     QVERIFY(button("cmdNext")->hasFocus());
     QCOMPARE(rig_->prompter.messageTexts().size(), 1);
+}
+
+void TstFrmDeck::nonPick_leavesNothingToActOn_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::addRow("right click") << "right click";
+    QTest::addRow("press released below the entries") << "press released below";
+    QTest::addRow("keyboard move, a pick behind the gate") << "keyboard";
+}
+
+// After an open deck was picked, the protected deck below it is highlighted.
+void TstFrmDeck::nonPick_leavesNothingToActOn()
+{
+    QFETCH(QString, gesture);
+    makeWindow();
+    clickEntry(1);
+    QVERIFY(button("cmdNext")->isEnabled());
+    const QPoint protectedDeck = list()->visualItemRect(list()->topLevelItem(2)).center();
+    if (gesture == "right click") {
+        QTest::mouseClick(list()->viewport(), Qt::RightButton, {}, protectedDeck);
+    } else if (gesture == "press released below") {
+        QTest::mousePress(list()->viewport(), Qt::LeftButton, {}, protectedDeck);
+        QTest::mouseRelease(list()->viewport(), Qt::LeftButton, {}, protectedDeck + QPoint(0, 100));
+    } else {
+        QTest::keyClick(list(), Qt::Key_Down);
+        QCOMPARE(rig_->prompter.messageTexts(), (QStringList{"Please Enter The Password"}));
+    }
+    QCOMPARE(list()->indexOfTopLevelItem(list()->currentItem()), 2);
+    QVERIFY(!button("cmdNext")->isEnabled() && !button("cmdEditDeck")->isEnabled());
+    QCOMPARE(button("cmdDelete")->isEnabled(), gesture == "keyboard");
+
+    field("txtDeckName")->setText("Hijack");
+    field("txtCards")->setText("3");
+    window_->cmdEditDeck_Click();
+    window_->cmdNext_Click();
+    QVERIFY(handOffs_.isEmpty());
+    Deck deck;
+    QVERIFY(deck.open(paths::deckDatabase("Tutor3.vdk")));
+    QCOMPARE(deck.header()->deckName + deck.header()->password, QStringLiteral("TwinSecret"));
+    QCOMPARE(deck.cards()->size(), 5);
+    QCOMPARE(DeckHome::catalogRows().last(), QStringLiteral("Twin=Tutor3.vdk"));
+}
+
+// A catalog row the list does not show moves no entry onto another deck.
+void TstFrmDeck::hiddenRow_entriesKeepTheirOwnDecks()
+{
+    QVERIFY(DeckHome::addDeck("Tutor4.vdk", "Mine2", 3, {}, "Own"));
+    QVERIFY(rawExec(paths::catalogDatabase(), "UPDATE tblStoreDeck SET iscomplete = 0 WHERE dbName = 'Tutor2.vdk'"));
+    makeWindow();
+    QCOMPARE(list()->topLevelItemCount(), 3);
+    clickEntry(0);
+    clickEntry(2);
+    QCOMPARE(field("txtDesigner")->text(), QStringLiteral("Own"));
+    QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+    QCOMPARE(handOffs_.size(), 1);
+    QCOMPARE(handOffs_[0].deckFile + QLatin1Char('=') + handOffs_[0].deckName, QStringLiteral("Tutor4.vdk=Mine2"));
 }
 
 void TstFrmDeck::cards_digitsOnlyAlsoWhenPasted()
@@ -360,6 +429,8 @@ void TstFrmDeck::modify_shrinkAsksWhenCardsHoldContent()
         QCOMPARE(question.icon, PromptIcon::Warning);
         QCOMPARE(question.buttons, PromptButtons::YesNo);
         QVERIFY(question.text.startsWith("1 of the 1 cards"));
+        const auto box = makeMessageBox(question);
+        QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
     }
     Deck deck;
     QVERIFY(deck.open(paths::deckDatabase("Tutor2.vdk")));

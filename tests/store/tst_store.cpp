@@ -66,7 +66,7 @@ private slots:
     void readOnlyDeck_refusesWrites();
     void appendAndTruncate_keepEveryCardWithItsSlots();
     void header_andTypeStamp_roundTrip();
-    void catalog_keepsRowOrderAndEditsByPosition();
+    void catalog_keepsRowOrderAndEditsByRow();
     void catalog_remembersOnePick();
     void nextDeckFileName_followsLastRowAndSkipsTakenNames_data();
     void nextDeckFileName_followsLastRowAndSkipsTakenNames();
@@ -361,7 +361,7 @@ void TestStore::header_andTypeStamp_roundTrip()
     QVERIFY(deck.typeStamp()->isDefault);
 }
 
-void TestStore::catalog_keepsRowOrderAndEditsByPosition()
+void TestStore::catalog_keepsRowOrderAndEditsByRow()
 {
     TestHome home;
     QVERIFY(makeDeck(home));
@@ -369,9 +369,10 @@ void TestStore::catalog_keepsRowOrderAndEditsByPosition()
     QVERIFY(catalog.open(Access::ReadWrite));
     for (const char *name : {"Twin", " Twin ", "Other"})
         QVERIFY(catalog.addDeck(QLatin1String(name), QStringLiteral("Tutor%1.vdk").arg(catalog.decks()->size() + 1)));
-    QVERIFY(catalog.renameDeck(1, QStringLiteral("Second")));
-    QVERIFY(catalog.removeDeck(0));
-    QVERIFY(!catalog.removeDeck(7));
+    const QVector<CatalogEntry> added = catalog.decks().value_or(QVector<CatalogEntry>());
+    QVERIFY(catalog.renameDeck(added[1].rowid, QStringLiteral("Second")));
+    QVERIFY(catalog.removeDeck(added[0].rowid));
+    QVERIFY(!catalog.removeDeck(added[0].rowid));
     QStringList rows;
     const QVector<CatalogEntry> decks = catalog.decks().value_or(QVector<CatalogEntry>());
     for (const CatalogEntry &entry : decks)

@@ -113,9 +113,7 @@ int prepare()
         return fail(QStringLiteral("cannot lay down the decks"));
     Catalog catalog;
     if (!catalog.open(Access::ReadWrite) ||
-        !catalog.addDeckAndRememberPick(
-            QStringLiteral("Alpha"), QStringLiteral("Deck1.vdk"),
-            {QStringLiteral("Alpha"), QStringLiteral("Deck1.vdk"), QStringLiteral("Alpha"), 0}))
+        !catalog.addDeckAndRememberPick(QStringLiteral("Alpha"), QStringLiteral("Deck1.vdk")))
         return fail(QStringLiteral("cannot fill the catalog: ") + catalog.errorText());
     if (goals::writeGoals(home(QStringLiteral("goals.txt")), goalTable(3, QStringLiteral("old"))).failed() ||
         !saveFileAtomically(home(QStringLiteral("report.txt")), "An older report\r\n") ||
@@ -139,6 +137,7 @@ int write(const QString &writer)
     holder.setPicture(picture);
     UnattendedPrompter prompter;
     DeckManager manager;
+    const DeckRef alpha = manager.load().decks.value(0);
 
     std::puts("ready");
     std::fflush(stdout);
@@ -152,8 +151,7 @@ int write(const QString &writer)
         error = creation.outcome.ok ? QString() : creation.outcome.error + QStringLiteral(" (create)");
     } else if (writer == QLatin1String("modify")) {
         const Outcome outcome = manager.modify(
-            0, QStringLiteral("Alpha"),
-            {QStringLiteral("Beta"), QStringLiteral("40"), QStringLiteral("you"), QStringLiteral("secret")});
+            alpha, {QStringLiteral("Beta"), QStringLiteral("40"), QStringLiteral("you"), QStringLiteral("secret")});
         error = outcome.ok ? QString() : outcome.error + QStringLiteral(" (modify)");
     } else if (writer == QLatin1String("picture")) {
         Deck deck;

@@ -46,7 +46,7 @@ QImage showcasePicture(QSize size, QColor colour)
 void seedDecks()
 {
     DeckManager manager;
-    if (manager.load().names.size() >= 3)
+    if (manager.load().decks.size() >= 3)
         return;
     const auto celtic =
         manager.create({QStringLiteral("Celtic Dreams"), QStringLiteral("10"), QStringLiteral("A. Weaver"), QString()});
