@@ -503,15 +503,17 @@ void FrmDeckDesign::onPicturesStored()
 
 void FrmDeckDesign::back()
 {
-    writeUnsaved();
-    waitForWrites();
+    // Going back closes the editor as surely as quitting does: a card that
+    // still cannot be written is asked about, not dropped.
+    if (!finishWrites(QStringLiteral("Go back anyway?")))
+        return;
     goingBack_ = true;
     if (backOpener_)
         backOpener_();
     close();
 }
 
-bool FrmDeckDesign::finishWrites()
+bool FrmDeckDesign::finishWrites(const QString &goOnQuestion)
 {
     // What is on its way is written first; an auto save that failed, then or
     // earlier, is tried once more before the user is asked.
@@ -522,7 +524,7 @@ bool FrmDeckDesign::finishWrites()
     if (unsavedFields_ == 0 && unsavedSlots_ == 0)
         return true;
     Prompt question{
-        QStringLiteral("Card %1 could not be saved: %2. Quit anyway?").arg(current_ + 1).arg(failureReason_),
+        QStringLiteral("Card %1 could not be saved: %2. ").arg(current_ + 1).arg(failureReason_) + goOnQuestion,
         PromptIcon::Warning, PromptButtons::YesNo, QString::fromLatin1(kAppTitle)};
     question.defaultAnswer = PromptAnswer::No;
     return services_.prompter.ask(question, this) == PromptAnswer::Yes;
@@ -531,7 +533,7 @@ bool FrmDeckDesign::finishWrites()
 void FrmDeckDesign::closeEvent(QCloseEvent *event)
 {
     // Back has written what it could already and leaves the program running.
-    if (!goingBack_ && !finishWrites()) {
+    if (!goingBack_ && !finishWrites(QStringLiteral("Quit anyway?"))) {
         event->ignore();
         return;
     }

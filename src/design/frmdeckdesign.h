@@ -109,7 +109,7 @@ private:
     void onWritten(const CardWriteResult &result);
     // Before the window goes: every edit written, or the user agreed to lose
     // what could not be. False keeps the window.
-    [[nodiscard]] bool finishWrites();
+    [[nodiscard]] bool finishWrites(const QString &goOnQuestion);
     [[nodiscard]] QImage shownPicture(int index);
     void forgetPicture(int cardId);
     void rememberCardPosition(int number);

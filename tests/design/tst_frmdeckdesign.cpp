@@ -476,6 +476,11 @@ void TstFrmDeckDesign::failedAutoSave_staysOnScreenSaysWhyAndRetries()
             qPrintable(question.text));
         QVERIFY(question.buttons == PromptButtons::YesNo && question.defaultAnswer == PromptAnswer::No);
         QVERIFY(ends_ == 0 && window_->isVisible());
+        // Back leaves the editor as surely: asked the same way, and No stays.
+        prompter_.queueAnswer(PromptAnswer::No);
+        QTest::mouseClick(page()->cmdBack, Qt::LeftButton);
+        QVERIFY(prompter_.messages().last().text.endsWith(QLatin1String(". Go back anyway?")));
+        QVERIFY(window_->isVisible());
     }
     QCOMPARE(page()->txtKeyword[3]->text(), QStringLiteral("w"));
     QCOMPARE(stored(1).slotTexts.at(3), QStringLiteral("k1-4"));
