@@ -1,5 +1,7 @@
 #include "decks/deckmanager.h"
 
+#include "progress/history.h"
+
 #include "store/catalog.h"
 #include "store/paths.h"
 
@@ -303,7 +305,11 @@ Outcome DeckManager::forget(int position, const QString &deckName)
     // A file that came back in the meantime keeps its row.
     if (QFileInfo::exists(paths::deckDatabase((*decks)[position].dbName)))
         return Outcome::failure(QStringLiteral("The deck file is there again"));
-    return catalog.removeDeck(position) ? Outcome::success() : Outcome::failure(catalog.errorText());
+    if (!catalog.removeDeck(position))
+        return Outcome::failure(catalog.errorText());
+    // The file name may be handed out again; the tests taken on this deck are not the next one's.
+    (void)progress::retireDeckHistory((*decks)[position].dbName);
+    return Outcome::success();
 }
 
 Outcome DeckManager::remember(const QString &deckName, const QString &dbName)
@@ -503,6 +509,7 @@ Outcome DeckManager::remove(int position, const QString &listName, const Confirm
     }
     if (forGood)
         QFile::remove(parked);
+    (void)progress::retireDeckHistory(dbName);
     return Outcome::success();
 }
 

@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <future>
 #include <optional>
 #include <unistd.h>
@@ -22,7 +23,8 @@ namespace velmora::exchange {
 
 namespace {
 
-constexpr qint64 kChunk = 4 * 1024 * 1024;
+// Small enough that a window painting between two chunks never waits long.
+constexpr qint64 kChunk = 1024 * 1024;
 
 const QString kTutor = QStringLiteral("Tutor");
 
@@ -145,6 +147,12 @@ QString copyComplete(const QString &source, const QString &target, const Exchang
                 return fail(QString::fromLocal8Bit(std::strerror(n < 0 ? errno : EIO)));
             at += n;
         }
+        // The disk takes the copy as it comes, a chunk behind, so that the
+        // closing fsync does not hold the window for a deck's size of writing.
+        (void)::sync_file_range(out.handle(), done, chunk.size(), SYNC_FILE_RANGE_WRITE);
+        if (done > 0)
+            (void)::sync_file_range(out.handle(), done - kChunk, kChunk,
+                                    SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
         done += chunk.size();
         if (progress)
             progress(doneBefore + done, total);
@@ -224,7 +232,7 @@ ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &pr
     // a thread of their own while this one reports progress, so a window
     // keeps painting. Only the store is touched there, never a widget.
     auto checked = std::async(std::launch::async, [path = copy.path()] { return checkImportable(path); });
-    while (checked.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+    while (checked.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
         if (progress)
             progress(size, total);
     }

@@ -47,7 +47,7 @@ std::optional<QVector<CatalogEntry>> Catalog::decks()
             {columnText(stmt->get(), 0), columnText(stmt->get(), 1), sqlite3_column_int(stmt->get(), 2) != 0});
     stmt->reset();
     if (step != SQLITE_DONE) {
-        (void)file_.fail(QStringLiteral("Cannot read the deck list"));
+        (void)file_.fail(QStringLiteral("Cannot read the deck list"), *stmt);
         return std::nullopt;
     }
     return entries;
@@ -60,11 +60,14 @@ std::optional<qint64> Catalog::rowidAt(int position)
         return std::nullopt;
     sqlite3_bind_int(stmt->get(), 1, position);
     std::optional<qint64> rowid;
-    if (stmt->step() == SQLITE_ROW)
+    const int step = stmt->step();
+    if (step == SQLITE_ROW)
         rowid = sqlite3_column_int64(stmt->get(), 0);
-    stmt->reset();
-    if (!rowid)
+    else if (step != SQLITE_DONE)
+        (void)file_.fail(QStringLiteral("Cannot read the deck list"), *stmt);
+    else
         file_.setError(QStringLiteral("The deck list has no entry %1").arg(position + 1));
+    stmt->reset();
     return rowid;
 }
 
@@ -76,7 +79,7 @@ bool Catalog::addDeck(const QString &deckName, const QString &dbName)
             return false;
         bindText(stmt->get(), 1, deckName.trimmed());
         bindText(stmt->get(), 2, dbName);
-        return stmt->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot add the deck"));
+        return stmt->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot add the deck"), *stmt);
     });
 }
 
@@ -89,7 +92,7 @@ bool Catalog::renameDeck(int position, const QString &deckName)
             return false;
         bindText(stmt->get(), 1, deckName.trimmed());
         sqlite3_bind_int64(stmt->get(), 2, *rowid);
-        return stmt->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot rename the deck"));
+        return stmt->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot rename the deck"), *stmt);
     });
 }
 
@@ -101,7 +104,7 @@ bool Catalog::removeDeck(int position)
         if (!rowid || !stmt)
             return false;
         sqlite3_bind_int64(stmt->get(), 1, *rowid);
-        return stmt->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot remove the deck"));
+        return stmt->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot remove the deck"), *stmt);
     });
 }
 
@@ -112,9 +115,12 @@ std::optional<RememberedPick> Catalog::pick()
     if (!stmt)
         return std::nullopt;
     std::optional<RememberedPick> found;
-    if (stmt->step() == SQLITE_ROW)
+    const int step = stmt->step();
+    if (step == SQLITE_ROW)
         found = RememberedPick{columnText(stmt->get(), 0), columnText(stmt->get(), 1), columnText(stmt->get(), 2),
                                sqlite3_column_int(stmt->get(), 3)};
+    else if (step != SQLITE_DONE)
+        (void)file_.fail(QStringLiteral("Cannot read the remembered deck"), *stmt);
     stmt->reset();
     return found;
 }
@@ -133,7 +139,7 @@ bool Catalog::addDeckAndRememberPick(const QString &deckName, const QString &dbN
         bindText(add->get(), 1, deckName.trimmed());
         bindText(add->get(), 2, dbName);
         if (add->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot add the deck"));
+            return file_.fail(QStringLiteral("Cannot add the deck"), *add);
         return writePick(pick);
     });
 }
@@ -154,7 +160,7 @@ bool Catalog::writePick(const RememberedPick &pick)
         bindText(stmt->get(), 3, pick.listEntry);
         sqlite3_bind_int(stmt->get(), 4, pick.cardPosition);
         if (stmt->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot remember the deck"));
+            return file_.fail(QStringLiteral("Cannot remember the deck"), *stmt);
     }
     return true;
 }

@@ -263,6 +263,7 @@ private slots:
             {"truncated deck", {"truncated", ""}},
             {"type stamp of another program", {"copy", "UPDATE tblType SET software = 'Cards'"}},
             {"no type stamp row", {"copy", "DELETE FROM tblType"}},
+            {"last type row of another program", {"copy", "INSERT INTO tblType VALUES ('Tutor', 'Cards', 0)"}},
         };
         QTest::addRow("nothing chosen") << "none"
                                         << "" << QString::fromLatin1(exchange::kNotSelected)
@@ -272,6 +273,10 @@ private slots:
         QTest::addRow("default deck") << "default"
                                       << "" << QString::fromLatin1(exchange::kDefaultNoImport)
                                       << int(PromptIcon::Warning);
+        QTest::addRow("default mark in a later type row")
+            << "copy"
+            << "INSERT INTO tblType VALUES ('Tutor', 'Tutor', 1)" << QString::fromLatin1(exchange::kDefaultNoImport)
+            << int(PromptIcon::Warning);
     }
 
     void import_refusals()
