@@ -1,6 +1,7 @@
 #include "decks/deckmanager.h"
 
 #include "app/safesave.h"
+#include "progress/history.h"
 #include "store/catalog.h"
 #include "store/paths.h"
 
@@ -351,7 +352,11 @@ Outcome DeckManager::forget(const DeckRef &deck)
     // A file that came back in the meantime keeps its row.
     if (const auto path = deckPath(deck.file); path && QFileInfo::exists(*path))
         return Outcome::failure(QStringLiteral("The deck file is there again"));
-    return catalog.removeDeck(deck.rowid) ? Outcome::success() : Outcome::failure(catalog.errorText());
+    if (!catalog.removeDeck(deck.rowid))
+        return Outcome::failure(catalog.errorText());
+    // The file name may be handed out again; the tests taken on this deck are not the next one's.
+    (void)progress::retireDeckHistory(deck.file);
+    return Outcome::success();
 }
 
 Outcome DeckManager::remember(const QString &deckName, const QString &dbName)
@@ -520,7 +525,11 @@ Outcome DeckManager::remove(const DeckRef &listed, const ConfirmDelete &confirm,
 
     if (QFileInfo::exists(path)) {
         Deck deck;
-        if (deck.open(path)) {
+        // A deck another program holds may be the default one: nothing is
+        // deleted until its type stamp can be read.
+        if (!deck.open(path) && deck.failure() == OpenFailure::Busy)
+            return Outcome::failure(deck.errorText());
+        if (deck.isOpen()) {
             if (const auto stamp = deck.typeStamp(); stamp && stamp->isDefault)
                 return Outcome::failure(QStringLiteral("The default deck cannot be deleted"));
         }
@@ -551,6 +560,7 @@ Outcome DeckManager::remove(const DeckRef &listed, const ConfirmDelete &confirm,
     }
     if (forGood)
         QFile::remove(parked);
+    (void)progress::retireDeckHistory(dbName);
     return Outcome::success();
 }
 

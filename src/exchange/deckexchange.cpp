@@ -26,7 +26,8 @@ namespace velmora::exchange {
 
 namespace {
 
-constexpr qint64 kChunk = 4 * 1024 * 1024;
+// Small enough that a window painting between two chunks never waits long.
+constexpr qint64 kChunk = 1024 * 1024;
 
 const QString kTutor = QStringLiteral("Tutor");
 
@@ -222,6 +223,12 @@ QString copyComplete(const QString &source, const QString &target, const Exchang
                 return fail(QString::fromLocal8Bit(std::strerror(n < 0 ? errno : EIO)));
             at += n;
         }
+        // The disk takes the copy as it comes, a chunk behind, so that the
+        // closing fsync does not hold the window for a deck's size of writing.
+        (void)::sync_file_range(out.handle(), done, chunk.size(), SYNC_FILE_RANGE_WRITE);
+        if (done > 0)
+            (void)::sync_file_range(out.handle(), done - kChunk, kChunk,
+                                    SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
         done += chunk.size();
         if (progress)
             progress(doneBefore + done, total);
@@ -308,7 +315,7 @@ ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &pr
     // a thread of their own while this one reports progress, so a window
     // keeps painting. Only the store is touched there, never a widget.
     BackgroundJob<ImportCheck> checking([path = copy.path()] { return checkImportable(path); });
-    while (!checking.wait(QDeadlineTimer(50))) {
+    while (!checking.wait(QDeadlineTimer(20))) {
         if (progress)
             progress(size, total);
     }

@@ -6,6 +6,7 @@
 #include "exchange/frmexportmessage.h"
 #include "store/paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QGridLayout>
@@ -264,8 +265,13 @@ auto FrmImportExportDeck::withProgress(const QString &label, Work work)
     progress.setCancelButton(nullptr);
     progress.setMinimumDuration(300);
     frames_->setEnabled(false);
-    const auto outcome =
-        work([&progress](qint64 done, qint64 total) { progress.setValue(total > 0 ? int(done * 1000 / total) : 0); });
+    const auto outcome = work([&progress](qint64 done, qint64 total) {
+        progress.setValue(total > 0 ? int(done * 1000 / total) : 0);
+        // setValue paints only once the dialog shows and only when the value
+        // moves, and an import's checks hold it still for seconds. Input waits
+        // until the work ends.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
     frames_->setEnabled(true);
     return outcome;
 }

@@ -72,6 +72,18 @@ QString historyPath()
     return QDir(paths::programFolder()).filePath(QString::fromLatin1(kHistoryFileName));
 }
 
+bool retireDeckHistory(const QString &deckFile, QString *error)
+{
+    if (!QFileInfo::exists(historyPath()))
+        return true;
+    HistoryFile history;
+    if (history.open(historyPath()) && history.retireDeckFile(deckFile))
+        return true;
+    if (error)
+        *error = history.errorText();
+    return false;
+}
+
 struct HistoryFile::Handles
 {
     sqlite::Connection connection;
@@ -101,10 +113,12 @@ bool HistoryFile::refuse(const QString &text)
     return false;
 }
 
-bool HistoryFile::fail(const QString &context)
+bool HistoryFile::fail(const QString &context, const sqlite::Statement *failed)
 {
     error_ = context + QStringLiteral(": ") +
-             (handles_ ? handles_->connection.errorText() : QStringLiteral("the history is not open"));
+             (failed     ? failed->errorText()
+              : handles_ ? handles_->connection.errorText()
+                         : QStringLiteral("the history is not open"));
     return false;
 }
 
@@ -227,8 +241,8 @@ bool HistoryFile::record(const TestRecord &test)
     }
     if (!connection.exec("BEGIN IMMEDIATE"))
         return fail(QStringLiteral("recording the test"));
-    const auto rollBack = [&](const QString &context) {
-        (void)fail(context);
+    const auto rollBack = [&](const QString &context, const sqlite::Statement *failed) {
+        (void)fail(context, failed);
         handles_->insertTest.reset();
         handles_->insertQuestion.reset();
         (void)connection.exec("ROLLBACK");
@@ -245,7 +259,7 @@ bool HistoryFile::record(const TestRecord &test)
     sqlite3_bind_int(insertTest.get(), 7, score);
     sqlite3_bind_int(insertTest.get(), 8, maximum);
     if (insertTest.step() != SQLITE_DONE)
-        return rollBack(QStringLiteral("recording the test"));
+        return rollBack(QStringLiteral("recording the test"), &insertTest);
     insertTest.reset();
     const sqlite3_int64 testId = sqlite3_last_insert_rowid(connection.get());
 
@@ -260,12 +274,26 @@ bool HistoryFile::record(const TestRecord &test)
         sqlite3_bind_int(insertQuestion.get(), 6, question.score);
         sqlite3_bind_int(insertQuestion.get(), 7, question.maximum);
         if (insertQuestion.step() != SQLITE_DONE)
-            return rollBack(QStringLiteral("recording question %1").arg(i + 1));
+            return rollBack(QStringLiteral("recording question %1").arg(i + 1), &insertQuestion);
         insertQuestion.reset();
     }
     if (!connection.exec("COMMIT"))
-        return rollBack(QStringLiteral("saving the test"));
+        return rollBack(QStringLiteral("saving the test"), nullptr);
     return true;
+}
+
+bool HistoryFile::retireDeckFile(const QString &deckFile)
+{
+    if (!isOpen())
+        return fail(QStringLiteral("setting the deck's tests apart"));
+    // The number is that of the file's first test, so two decks that had the
+    // same file one after the other stay apart too.
+    const sqlite::Statement retire(handles_->connection.get(),
+                                   QStringLiteral("UPDATE tests SET deck_file = deck_file || '/' || "
+                                                  "(SELECT min(id) FROM tests WHERE deck_file = ?1) "
+                                                  "WHERE deck_file = ?1"));
+    store::bindText(retire.get(), 1, deckFile.isNull() ? QStringLiteral("") : deckFile);
+    return retire.step() == SQLITE_DONE || fail(QStringLiteral("setting the deck's tests apart"), &retire);
 }
 
 std::optional<QVector<DeckEntry>> HistoryFile::decks()
@@ -281,7 +309,7 @@ std::optional<QVector<DeckEntry>> HistoryFile::decks()
     while ((rc = query.step()) == SQLITE_ROW)
         entries.append(DeckEntry{boundedText(query, 0), boundedText(query, 1)});
     if (rc != SQLITE_DONE) {
-        (void)fail(QStringLiteral("reading the decks"));
+        (void)fail(QStringLiteral("reading the decks"), &query);
         return std::nullopt;
     }
     return entries;
@@ -306,7 +334,7 @@ std::optional<QVector<ScorePoint>> HistoryFile::scores(const HistoryFilter &filt
                                  sqlite3_column_int(query.get(), 4), sqlite3_column_int(query.get(), 5)});
     }
     if (rc != SQLITE_DONE) {
-        (void)fail(QStringLiteral("reading the scores"));
+        (void)fail(QStringLiteral("reading the scores"), &query);
         return std::nullopt;
     }
     return points;
@@ -334,7 +362,7 @@ std::optional<QVector<CardTally>> HistoryFile::cardTallies(const HistoryFilter &
                                  sqlite3_column_int(query.get(), 5), sqlite3_column_int(query.get(), 6)});
     }
     if (rc != SQLITE_DONE) {
-        (void)fail(QStringLiteral("reading the missed cards"));
+        (void)fail(QStringLiteral("reading the missed cards"), &query);
         return std::nullopt;
     }
     return tallies;
@@ -371,7 +399,7 @@ std::optional<int> HistoryFile::forEachQuestion(const HistoryFilter &filter,
         ++count;
     }
     if (rc != SQLITE_DONE) {
-        (void)fail(QStringLiteral("reading the questions"));
+        (void)fail(QStringLiteral("reading the questions"), &query);
         return std::nullopt;
     }
     return count;

@@ -16,6 +16,10 @@
 #include <memory>
 #include <optional>
 
+namespace velmora::sqlite {
+class Statement;
+}
+
 namespace velmora::progress {
 
 struct QuestionRecord
@@ -77,6 +81,8 @@ struct QuestionRow
 inline constexpr char kHistoryFileName[] = "history.db";
 // history.db in the program folder.
 [[nodiscard]] QString historyPath();
+// HistoryFile::retireDeckFile on the program folder's history, when there is one.
+[[nodiscard]] bool retireDeckHistory(const QString &deckFile, QString *error = nullptr);
 
 // Bounds of what one query reads.
 inline constexpr int kMaxScorePoints = 100000;
@@ -105,6 +111,10 @@ public:
 
     // One transaction: on false nothing of the test is stored.
     [[nodiscard]] bool record(const TestRecord &test);
+    // The tests of a deck file whose deck is gone keep their scores under a
+    // name no deck file can have (the file's name, "/" and a number), so that
+    // a new deck given that file name later starts without them.
+    [[nodiscard]] bool retireDeckFile(const QString &deckFile);
 
     [[nodiscard]] std::optional<QVector<DeckEntry>> decks();
     // In the order taken; at most kMaxScorePoints, the latest ones.
@@ -119,7 +129,8 @@ public:
 
 private:
     [[nodiscard]] bool refuse(const QString &text);
-    [[nodiscard]] bool fail(const QString &context);
+    // Why `failed`, or else the connection's latest exec, failed.
+    [[nodiscard]] bool fail(const QString &context, const sqlite::Statement *failed = nullptr);
     [[nodiscard]] bool upgrade(int fromVersion);
 
     struct Handles;

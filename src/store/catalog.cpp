@@ -51,7 +51,7 @@ std::optional<QVector<CatalogEntry>> Catalog::decks()
         entries.append(entryAt(stmt->get()));
     stmt->reset();
     if (step != SQLITE_DONE) {
-        (void)file_.fail(QStringLiteral("Cannot read the deck list"));
+        (void)file_.fail(QStringLiteral("Cannot read the deck list"), *stmt);
         return std::nullopt;
     }
     return entries;
@@ -72,7 +72,7 @@ std::optional<CatalogEntry> Catalog::deck(qint64 rowid)
     if (step == SQLITE_DONE)
         (void)notListed();
     else if (step != SQLITE_ROW)
-        (void)file_.fail(QStringLiteral("Cannot read the deck list"));
+        (void)file_.fail(QStringLiteral("Cannot read the deck list"), *stmt);
     return found;
 }
 
@@ -90,7 +90,7 @@ bool Catalog::addDeck(const QString &deckName, const QString &dbName)
             return false;
         bindText(stmt->get(), 1, deckName.trimmed());
         bindText(stmt->get(), 2, dbName);
-        return stmt->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot add the deck"));
+        return stmt->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot add the deck"), *stmt);
     });
 }
 
@@ -103,7 +103,7 @@ bool Catalog::renameDeck(qint64 rowid, const QString &deckName)
         bindText(stmt->get(), 1, deckName.trimmed());
         sqlite3_bind_int64(stmt->get(), 2, rowid);
         if (stmt->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot rename the deck"));
+            return file_.fail(QStringLiteral("Cannot rename the deck"), *stmt);
         return sqlite3_changes(file_.handle()) == 1 || notListed();
     });
 }
@@ -116,7 +116,7 @@ bool Catalog::removeDeck(qint64 rowid)
             return false;
         sqlite3_bind_int64(stmt->get(), 1, rowid);
         if (stmt->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot remove the deck"));
+            return file_.fail(QStringLiteral("Cannot remove the deck"), *stmt);
         return sqlite3_changes(file_.handle()) == 1 || notListed();
     });
 }
@@ -128,9 +128,12 @@ std::optional<RememberedPick> Catalog::pick()
     if (!stmt)
         return std::nullopt;
     std::optional<RememberedPick> found;
-    if (stmt->step() == SQLITE_ROW)
+    const int step = stmt->step();
+    if (step == SQLITE_ROW)
         found = RememberedPick{columnText(stmt->get(), 0), columnText(stmt->get(), 1), columnText(stmt->get(), 2),
                                sqlite3_column_int(stmt->get(), 3)};
+    else if (step != SQLITE_DONE)
+        (void)file_.fail(QStringLiteral("Cannot read the remembered deck"), *stmt);
     stmt->reset();
     return found;
 }
@@ -154,7 +157,7 @@ bool Catalog::addDeckAndRememberPick(const QString &deckName, const QString &dbN
         bindText(add->get(), 1, deckName.trimmed());
         bindText(add->get(), 2, dbName);
         if (add->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot add the deck"));
+            return file_.fail(QStringLiteral("Cannot add the deck"), *add);
         if (rowid)
             *rowid = sqlite3_last_insert_rowid(file_.handle());
         return writeDeckPick(deckName.trimmed(), dbName);
@@ -177,7 +180,7 @@ bool Catalog::writePick(const RememberedPick &pick)
         bindText(stmt->get(), 3, pick.listEntry);
         sqlite3_bind_int(stmt->get(), 4, pick.cardPosition);
         if (stmt->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot remember the deck"));
+            return file_.fail(QStringLiteral("Cannot remember the deck"), *stmt);
     }
     return true;
 }
@@ -195,7 +198,7 @@ bool Catalog::writeDeckPick(const QString &deckName, const QString &dbName)
         bindText(stmt->get(), 1, deckName);
         bindText(stmt->get(), 2, dbName);
         if (stmt->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot remember the deck"));
+            return file_.fail(QStringLiteral("Cannot remember the deck"), *stmt);
     }
     return true;
 }

@@ -182,7 +182,8 @@ DbFile::~DbFile()
 
 DbFile::DbFile(DbFile &&other) noexcept
     : connection_(std::move(other.connection_)), statements_(std::move(other.statements_)),
-      path_(std::move(other.path_)), stampKey_(std::move(other.stampKey_)), openedState_(std::move(other.openedState_)),
+      path_(std::move(other.path_)), what_(std::move(other.what_)), stampKey_(std::move(other.stampKey_)),
+      openedState_(std::move(other.openedState_)),
       access_(other.access_), error_(std::move(other.error_)), failure_(other.failure_)
 {}
 
@@ -193,6 +194,7 @@ DbFile &DbFile::operator=(DbFile &&other) noexcept
         connection_ = std::move(other.connection_);
         statements_ = std::move(other.statements_);
         path_ = std::move(other.path_);
+        what_ = std::move(other.what_);
         stampKey_ = std::move(other.stampKey_);
         openedState_ = std::move(other.openedState_);
         access_ = other.access_;
@@ -231,6 +233,7 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
     failure_ = OpenFailure::None;
     error_.clear();
     path_ = path;
+    what_ = what;
     access_ = access;
     const QString name = QFileInfo(path).fileName();
     if (leadsOutOfItsFolder(path))
@@ -247,6 +250,11 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
     if (!info.isFile() || info.size() == 0)
         return refuse(OpenFailure::Damaged, damaged);
     QByteArray salt;
+    // A lock of another program makes the first read wait, then fail; the
+    // file may be sound, and a moment later it can be read.
+    const auto unreadable = [&](int code) {
+        return sqlite::isBusy(code) ? refuse(OpenFailure::Busy, busyText()) : refuse(OpenFailure::Damaged, damaged);
+    };
     {
         RegularFile file;
         if (!file.open(path))
@@ -280,15 +288,17 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
         sqlite3_busy_timeout(handle, kBusyTimeoutMs);
         // SQLCipher 4 reads and writes the version 3 format with this setting;
         // SQLCipher 3 does not know the pragma and ignores it.
-        if (!keyConnection(handle, salt) || !connection_.exec("PRAGMA cipher_compatibility = 3"))
+        if (!keyConnection(handle, salt))
             return refuse(OpenFailure::Damaged, damaged);
+        if (!connection_.exec("PRAGMA cipher_compatibility = 3"))
+            return unreadable(connection_.errorCode());
     }
     // A kept connection is checked again too: another program may have
     // changed the file within the resolution of its time stamp.
 
     sqlite::Statement objects(handle, QStringLiteral("SELECT type, name FROM sqlite_master"));
     if (!objects.isValid())
-        return refuse(OpenFailure::Damaged, damaged);
+        return unreadable(objects.errorCode());
     QStringList lowerTables;
     int step = SQLITE_ROW;
     while ((step = objects.step()) == SQLITE_ROW) {
@@ -302,7 +312,7 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
             lowerTables.append(objects.text(1).toLower());
     }
     if (step != SQLITE_DONE)
-        return refuse(OpenFailure::Damaged, damaged);
+        return unreadable(step);
     for (const TableColumns &table : tables) {
         const QString tableName = QString::fromLatin1(table.table);
         if (!lowerTables.contains(tableName.toLower()))
@@ -311,8 +321,10 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
                 QStringLiteral("The file %1 is not a %2 file: it has no table %3.").arg(name, what, tableName));
         sqlite::Statement info(handle, QStringLiteral("PRAGMA table_info(\"") + tableName + QStringLiteral("\")"));
         QStringList columns;
-        while (info.step() == SQLITE_ROW)
+        while ((step = info.step()) == SQLITE_ROW)
             columns.append(info.text(1).toLower());
+        if (step != SQLITE_DONE)
+            return unreadable(step);
         for (const char *column : table.columns) {
             if (!columns.contains(QString::fromLatin1(column).toLower()))
                 return refuse(OpenFailure::NotOurs,
@@ -333,7 +345,7 @@ sqlite::Statement *DbFile::prepare(const char *sql)
     }
     auto statement = std::make_unique<sqlite::Statement>(connection_.get(), QString::fromUtf8(sql));
     if (!statement->isValid()) {
-        error_ = connection_.errorText();
+        (void)fail(QStringLiteral("Cannot read the file"), *statement);
         return nullptr;
     }
     statements_.emplace_back(sql, std::move(statement));
@@ -348,12 +360,17 @@ bool DbFile::transaction(const std::function<bool()> &body)
     // commits or rolls back all of its steps together.
     if (!sqlite3_get_autocommit(connection_.get()))
         return body();
+    // The reason of an earlier failure must not stand for this one.
+    error_.clear();
     if (!connection_.exec("BEGIN IMMEDIATE"))
         return fail(QStringLiteral("Cannot start writing"));
-    if (body() && connection_.exec("COMMIT"))
+    const bool done = body();
+    if (done && connection_.exec("COMMIT"))
         return true;
-    if (error_.isEmpty())
-        error_ = connection_.errorText();
+    if (done)
+        (void)fail(QStringLiteral("Cannot finish writing"));
+    else if (error_.isEmpty())
+        error_ = QStringLiteral("The change could not be written");
     for (auto &entry : statements_)
         entry.second->reset();
     (void)connection_.exec("ROLLBACK");
@@ -362,8 +379,24 @@ bool DbFile::transaction(const std::function<bool()> &body)
 
 bool DbFile::fail(const QString &context)
 {
-    error_ = context + QStringLiteral(": ") + connection_.errorText();
+    return failWith(context, connection_.errorCode(), connection_.errorText());
+}
+
+bool DbFile::fail(const QString &context, const sqlite::Statement &failed)
+{
+    return failWith(context, failed.errorCode(), failed.errorText());
+}
+
+bool DbFile::failWith(const QString &context, int code, const QString &reason)
+{
+    error_ = sqlite::isBusy(code) ? busyText() : context + QStringLiteral(": ") + reason;
     return false;
+}
+
+QString DbFile::busyText() const
+{
+    return QStringLiteral("The %1 file %2 is in use by another program; try again.")
+        .arg(what_, QFileInfo(path_).fileName());
 }
 
 } // namespace velmora::store

@@ -18,7 +18,8 @@ namespace velmora {
 enum class Access { ReadOnly, ReadWrite };
 
 // Why a file was refused; the text says it in words a user can act on.
-enum class OpenFailure { None, Missing, Damaged, NotOurs, Unsafe };
+// Busy: another program holds the file for now, which says nothing of its state.
+enum class OpenFailure { None, Missing, Damaged, NotOurs, Unsafe, Busy };
 
 struct TableColumns
 {
@@ -61,17 +62,25 @@ public:
     // Runs body inside one transaction; rolls back when it returns false. Called
     // inside a body, it joins the transaction already open.
     [[nodiscard]] bool transaction(const std::function<bool()> &body);
-    // Records the connection's error text and returns false.
+    // Records why the connection's latest exec failed, or why `failed` did,
+    // and returns false. A file held by another program is said to be busy.
     [[nodiscard]] bool fail(const QString &context);
+    [[nodiscard]] bool fail(const QString &context, const sqlite::Statement &failed);
     void setError(const QString &text) { error_ = text; }
 
     // Closes the file without keeping its connection and records why.
     [[nodiscard]] bool refuse(OpenFailure failure, const QString &text);
 
+    // What the user is told of a file that another program holds.
+    [[nodiscard]] QString busyText() const;
+
 private:
+    [[nodiscard]] bool failWith(const QString &context, int code, const QString &reason);
+
     sqlite::Connection connection_;
     std::vector<std::pair<const char *, std::unique_ptr<sqlite::Statement>>> statements_;
     QString path_;
+    QString what_;
     QString stampKey_;
     QString openedState_;
     Access access_ = Access::ReadOnly;

@@ -119,6 +119,11 @@ bool Deck::readRows()
 bool Deck::checkRows()
 {
     const auto refuse = [this](const QString &text) { return file_.refuse(OpenFailure::NotOurs, text); };
+    const auto unreadable = [&](const sqlite::Statement &failed) {
+        return sqlite::isBusy(failed.errorCode())
+                   ? file_.refuse(OpenFailure::Busy, file_.busyText())
+                   : refuse(QStringLiteral("The deck file is damaged: ") + failed.errorText());
+    };
     sqlite::Statement duplicate(file_.handle(),
                                 QStringLiteral("SELECT ID FROM tblCards GROUP BY ID HAVING count(*) > 1 LIMIT 1"));
     int step = duplicate.step();
@@ -126,7 +131,7 @@ bool Deck::checkRows()
         return refuse(QStringLiteral("The deck file holds card number %1 more than once, so it cannot be used.")
                           .arg(duplicate.text(0).left(20)));
     if (step != SQLITE_DONE)
-        return refuse(QStringLiteral("The deck file is damaged: ") + QString::fromUtf8(sqlite3_errmsg(file_.handle())));
+        return unreadable(duplicate);
     sqlite::Statement keywordSlots(file_.handle(),
                                    QStringLiteral("SELECT c.ID FROM tblCards c LEFT JOIN (SELECT CardID, count(*) AS n "
                                                   "FROM tblKeywords GROUP BY CardID) k ON k.CardID = c.ID "
@@ -139,7 +144,7 @@ bool Deck::checkRows()
                                      "so the deck cannot be used.")
                           .arg(keywordSlots.text(0).left(20)));
     if (step != SQLITE_DONE)
-        return refuse(QStringLiteral("The deck file is damaged: ") + QString::fromUtf8(sqlite3_errmsg(file_.handle())));
+        return unreadable(keywordSlots);
     return true;
 }
 
@@ -159,7 +164,7 @@ std::optional<DeckHeader> Deck::header()
         header.password = columnText(s, 3);
         header.status = columnText(s, 4);
     } else if (step != SQLITE_DONE) {
-        (void)file_.fail(QStringLiteral("Cannot read the deck header"));
+        (void)file_.fail(QStringLiteral("Cannot read the deck header"), *stmt);
         return std::nullopt;
     }
     stmt->reset();
@@ -168,8 +173,11 @@ std::optional<DeckHeader> Deck::header()
 
 std::optional<TypeStamp> Deck::typeStamp()
 {
-    auto *stmt = file_.prepare(
-        "SELECT " BOUNDED("Type") ", " BOUNDED("software") ", isdefault FROM tblType ORDER BY rowid LIMIT 1");
+    // The texts of the last row read, and the default mark of any row: a
+    // second row must not hide that a file is the default deck.
+    auto *stmt = file_.prepare("SELECT " BOUNDED("Type") ", " BOUNDED(
+        "software") ", EXISTS (SELECT 1 FROM tblType "
+                    "WHERE CAST(isdefault AS INTEGER) <> 0) FROM tblType ORDER BY rowid DESC LIMIT 1");
     if (!stmt)
         return std::nullopt;
     TypeStamp stamp;
@@ -179,7 +187,7 @@ std::optional<TypeStamp> Deck::typeStamp()
         stamp.software = columnText(stmt->get(), 1);
         stamp.isDefault = sqlite3_column_int(stmt->get(), 2) != 0;
     } else if (step != SQLITE_DONE) {
-        (void)file_.fail(QStringLiteral("Cannot read the deck type"));
+        (void)file_.fail(QStringLiteral("Cannot read the deck type"), *stmt);
         return std::nullopt;
     }
     stmt->reset();
@@ -210,7 +218,7 @@ std::optional<QVector<Card>> Deck::cardsInGroups(const QVector<int> &groups)
         result.append(cardFrom(stmt->get()));
     stmt->reset();
     if (step != SQLITE_DONE) {
-        (void)file_.fail(QStringLiteral("Cannot read the cards"));
+        (void)file_.fail(QStringLiteral("Cannot read the cards"), *stmt);
         return std::nullopt;
     }
     return result;
@@ -298,7 +306,7 @@ std::optional<QStringList> Deck::keywordsByScan(int cardId)
         result.append(columnText(stmt->get(), 0));
     stmt->reset();
     if (step != SQLITE_DONE) {
-        (void)file_.fail(QStringLiteral("Cannot read the keywords"));
+        (void)file_.fail(QStringLiteral("Cannot read the keywords"), *stmt);
         return std::nullopt;
     }
     return result;
@@ -315,7 +323,7 @@ std::optional<QVector<KeywordSlot>> Deck::keywordSlots()
         result.append(KeywordSlot{sqlite3_column_int(stmt->get(), 0), columnText(stmt->get(), 1)});
     stmt->reset();
     if (step != SQLITE_DONE) {
-        (void)file_.fail(QStringLiteral("Cannot read the keywords"));
+        (void)file_.fail(QStringLiteral("Cannot read the keywords"), *stmt);
         return std::nullopt;
     }
     return result;
@@ -324,8 +332,12 @@ std::optional<QVector<KeywordSlot>> Deck::keywordSlots()
 std::optional<bool> Deck::hasMissingKeyword()
 {
     auto *stmt = file_.prepare("SELECT EXISTS (SELECT 1 FROM tblKeywords WHERE keyword IS NULL OR keyword = '')");
-    if (!stmt || stmt->step() != SQLITE_ROW)
+    if (!stmt)
         return std::nullopt;
+    if (stmt->step() != SQLITE_ROW) {
+        (void)file_.fail(QStringLiteral("Cannot read the keywords"), *stmt);
+        return std::nullopt;
+    }
     const bool found = sqlite3_column_int(stmt->get(), 0) != 0;
     stmt->reset();
     return found;
@@ -335,8 +347,12 @@ std::optional<bool> Deck::hasEmptyKeywordField()
 {
     auto *stmt = file_.prepare("SELECT EXISTS (SELECT 1 FROM tblKeywords WHERE keyword = '' OR cardname = '' "
                                "OR id = '' OR CardID = '')");
-    if (!stmt || stmt->step() != SQLITE_ROW)
+    if (!stmt)
         return std::nullopt;
+    if (stmt->step() != SQLITE_ROW) {
+        (void)file_.fail(QStringLiteral("Cannot read the keywords"), *stmt);
+        return std::nullopt;
+    }
     const bool found = sqlite3_column_int(stmt->get(), 0) != 0;
     stmt->reset();
     return found;
@@ -366,7 +382,7 @@ bool Deck::saveHeader(const DeckHeader &header)
             bindText(s, 4, header.password);
             bindText(s, 5, header.status);
             if (update->step() != SQLITE_DONE)
-                return file_.fail(QStringLiteral("Cannot save the deck header"));
+                return file_.fail(QStringLiteral("Cannot save the deck header"), *update);
             const bool done = sqlite3_changes(file_.handle()) > 0;
             update->reset();
             if (done)
@@ -386,12 +402,14 @@ bool Deck::saveTypeStamp(const TypeStamp &stamp)
     return writable() && file_.transaction([&] {
         auto *remove = file_.prepare("DELETE FROM tblType");
         auto *insert = file_.prepare("INSERT INTO tblType (Type, software, isdefault) VALUES (?, ?, ?)");
-        if (!remove || !insert || remove->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot save the deck type"));
+        if (!remove || !insert)
+            return false;
+        if (remove->step() != SQLITE_DONE)
+            return file_.fail(QStringLiteral("Cannot save the deck type"), *remove);
         bindText(insert->get(), 1, stamp.type);
         bindText(insert->get(), 2, stamp.software);
         sqlite3_bind_int(insert->get(), 3, stamp.isDefault ? 1 : 0);
-        return insert->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot save the deck type"));
+        return insert->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot save the deck type"), *insert);
     });
 }
 
@@ -449,7 +467,7 @@ bool Deck::writeFields(const Card &card, unsigned fields)
     bindText(row->get(), 5, card.reversedMeaning);
     sqlite3_bind_int(row->get(), 6, int(fields));
     if (row->step() != SQLITE_DONE)
-        return file_.fail(QStringLiteral("Cannot save the card"));
+        return file_.fail(QStringLiteral("Cannot save the card"), *row);
     if (sqlite3_changes(file_.handle()) != 1) {
         file_.setError(QStringLiteral("The deck has no card number %1").arg(card.id));
         return false;
@@ -472,7 +490,7 @@ bool Deck::writeSlot(int cardId, int slot, const QString &keyword, const QString
     bindText(stmt->get(), 3, keyword.isNull() ? QStringLiteral("") : keyword);
     bindText(stmt->get(), 4, cardName);
     if (stmt->step() != SQLITE_DONE)
-        return file_.fail(QStringLiteral("Cannot save the keyword"));
+        return file_.fail(QStringLiteral("Cannot save the keyword"), *stmt);
     if (sqlite3_changes(file_.handle()) != 1) {
         file_.setError(QStringLiteral("Card number %1 does not have its seven keyword places").arg(cardId));
         return false;
@@ -489,7 +507,7 @@ bool Deck::savePicture(int cardId, const QByteArray &imageFile)
         sqlite3_bind_int(stmt->get(), 1, cardId);
         sqlite3_bind_blob64(stmt->get(), 2, imageFile.constData(), sqlite3_uint64(imageFile.size()), SQLITE_STATIC);
         if (stmt->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot save the picture"));
+            return file_.fail(QStringLiteral("Cannot save the picture"), *stmt);
         if (sqlite3_changes(file_.handle()) != 1) {
             file_.setError(QStringLiteral("The deck has no card number %1").arg(cardId));
             return false;
@@ -507,7 +525,7 @@ bool Deck::clearCardContent(int cardId)
             return false;
         sqlite3_bind_int(stmt->get(), 1, cardId);
         if (stmt->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot delete the card's content"));
+            return file_.fail(QStringLiteral("Cannot delete the card's content"), *stmt);
         if (sqlite3_changes(file_.handle()) != 1) {
             file_.setError(QStringLiteral("The deck has no card number %1").arg(cardId));
             return false;
@@ -529,8 +547,10 @@ bool Deck::appendCards(const QVector<Card> &cards, const QVector<QStringList> &k
         auto *card = file_.prepare("INSERT INTO tblCards (ID, Name, \"Group\", normalmeaning, reversedmeaning, "
                                    "issaved, PictureData) VALUES (?, ?, ?, ?, ?, ?, ?)");
         auto *slot = file_.prepare("INSERT INTO tblKeywords (id, CardID, keyword, cardname) VALUES (?, ?, ?, ?)");
-        if (!last || !card || !slot || last->step() != SQLITE_ROW)
-            return file_.fail(QStringLiteral("Cannot add cards"));
+        if (!last || !card || !slot)
+            return false;
+        if (last->step() != SQLITE_ROW)
+            return file_.fail(QStringLiteral("Cannot add cards"), *last);
         qint64 slotId = sqlite3_column_int64(last->get(), 0);
         last->reset();
         for (qsizetype i = 0; i < cards.size(); ++i) {
@@ -546,7 +566,7 @@ bool Deck::appendCards(const QVector<Card> &cards, const QVector<QStringList> &k
             if (!picture.isEmpty())
                 sqlite3_bind_blob64(card->get(), 7, picture.constData(), sqlite3_uint64(picture.size()), SQLITE_STATIC);
             if (card->step() != SQLITE_DONE)
-                return file_.fail(QStringLiteral("Cannot add a card"));
+                return file_.fail(QStringLiteral("Cannot add a card"), *card);
             const QStringList &cardSlots = keywordSlots[i];
             if (cardSlots.size() != kSlotsPerCard) {
                 file_.setError(QStringLiteral("A card has seven keyword places"));
@@ -557,9 +577,11 @@ bool Deck::appendCards(const QVector<Card> &cards, const QVector<QStringList> &k
                 sqlite3_bind_int64(slot->get(), 1, ++slotId);
                 sqlite3_bind_int(slot->get(), 2, c.id);
                 bindText(slot->get(), 3, keyword);
-                bindText(slot->get(), 4, c.name);
+                // cardname comes with a keyword, as the card editor writes
+                // them; a slot without one is left as creation makes it.
+                bindText(slot->get(), 4, keyword.isEmpty() ? keyword : c.name);
                 if (slot->step() != SQLITE_DONE)
-                    return file_.fail(QStringLiteral("Cannot add a keyword place"));
+                    return file_.fail(QStringLiteral("Cannot add a keyword place"), *slot);
             }
         }
         return true;
@@ -583,7 +605,7 @@ bool Deck::truncateCards(int keep)
         if (step == SQLITE_DONE)
             return true;
         if (step != SQLITE_ROW)
-            return file_.fail(QStringLiteral("Cannot remove cards"));
+            return file_.fail(QStringLiteral("Cannot remove cards"), *cut);
         const int firstRemoved = sqlite3_column_int(cut->get(), 0);
         cut->reset();
         auto *keywordSlots = file_.prepare("DELETE FROM tblKeywords WHERE CardID >= ?");
@@ -592,8 +614,9 @@ bool Deck::truncateCards(int keep)
             return false;
         sqlite3_bind_int(keywordSlots->get(), 1, firstRemoved);
         sqlite3_bind_int(cards->get(), 1, firstRemoved);
-        return (keywordSlots->step() == SQLITE_DONE && cards->step() == SQLITE_DONE) ||
-               file_.fail(QStringLiteral("Cannot remove cards"));
+        if (keywordSlots->step() != SQLITE_DONE)
+            return file_.fail(QStringLiteral("Cannot remove cards"), *keywordSlots);
+        return cards->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot remove cards"), *cards);
     });
 }
 

@@ -114,7 +114,8 @@ public:
     // unsaved; name and keyword slots stay.
     [[nodiscard]] bool clearCardContent(int cardId);
     // Appends cards (with their slots, seven each, numbered on from the last)
-    // after the last; a picture per card may be given.
+    // after the last; a picture per card may be given. A slot's cardname is
+    // the card's name where the slot has a keyword, else empty.
     [[nodiscard]] bool appendCards(const QVector<Card> &cards, const QVector<QStringList> &keywordSlots,
                                    const QVector<QByteArray> &pictures = {});
     // Removes the cards after the first `keep` ones, with their slots.

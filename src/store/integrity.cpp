@@ -40,15 +40,20 @@ QString deckFileIntegrityProblem(const QString &path, const std::function<void()
     if (tick)
         sqlite3_progress_handler(file.handle(), 20000, callTick, const_cast<std::function<void()> *>(&tick));
     QString problem;
+    bool busy = false;
     {
         sqlite::Statement check(file.handle(), QStringLiteral("PRAGMA integrity_check(1)"));
         const int step = check.step();
+        busy = step != SQLITE_ROW && sqlite::isBusy(check.errorCode());
         if (step != SQLITE_ROW)
-            problem = QString::fromUtf8(sqlite3_errmsg(file.handle()));
+            problem = check.errorText();
         else if (check.text(0) != QLatin1String("ok"))
             problem = check.text(0).left(200);
     }
     sqlite3_progress_handler(file.handle(), 0, nullptr, nullptr);
+    // Held by another program is no sign of damage.
+    if (busy)
+        return file.busyText();
     if (problem.isEmpty())
         return {};
     return QStringLiteral("The deck file %1 is damaged (%2), so it cannot be used.")

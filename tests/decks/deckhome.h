@@ -72,27 +72,9 @@ struct DeckHome
 };
 
 // Another program holding a database's write lock: reading goes on, writing waits and fails.
-class WriteLock
+struct WriteLock : HeldLock
 {
-public:
-    explicit WriteLock(const QString &path = paths::catalogDatabase())
-    {
-        const QByteArray file = path.toUtf8();
-        if (sqlite3_open_v2(file.constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
-            sqlite3_key(db_, "Q8Lmt5vNxe2rrH6p73", 18) != SQLITE_OK ||
-            sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
-            qWarning("WriteLock: %s", db_ ? sqlite3_errmsg(db_) : "no connection");
-    }
-    ~WriteLock()
-    {
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-        sqlite3_close_v2(db_);
-    }
-    WriteLock(const WriteLock &) = delete;
-    WriteLock &operator=(const WriteLock &) = delete;
-
-private:
-    sqlite3 *db_ = nullptr;
+    explicit WriteLock(const QString &path = paths::catalogDatabase()) : HeldLock(path, "BEGIN IMMEDIATE") {}
 };
 
 // A trash folder inside the program folder, or none at all.

@@ -1,5 +1,6 @@
 #include "deckhome.h"
 #include "filesizelimit.h"
+#include "progress/history.h"
 
 #include "decks/deckmanager.h"
 #include "learn/deckchecks.h"
@@ -40,6 +41,8 @@ private slots:
     void remove_refusesAFileNameOutsideTheDeckFolder_data();
     void remove_refusesAFileNameOutsideTheDeckFolder();
     void forget_onlyARowWhoseFileIsGone();
+    void fileNameHandedOutAgain_startsWithoutTheDeletedDecksProgress_data();
+    void fileNameHandedOutAgain_startsWithoutTheDeletedDecksProgress();
 
 private:
     DeckHome home_;
@@ -167,6 +170,7 @@ void TstDeckManager::create_buildsTheNumberedDeckAndRemembersIt()
         QCOMPARE(deck.keywords(k)->size(), kSlotsPerCard);
     }
     QVERIFY(!deck.keywords(8) || deck.keywords(8)->isEmpty());
+    QCOMPARE(rawText(paths::deckDatabase("Tutor5.vdk"), "SELECT count(*) FROM tblKeywords WHERE cardname = ''"), "49");
 }
 
 void TstDeckManager::create_withAnEmptyCatalogTakesTheFirstFreeName()
@@ -299,6 +303,8 @@ void TstDeckManager::modify_growsAndShrinksWithTheCardNumbering()
         QCOMPARE(deck.keywords(k)->size(), kSlotsPerCard);
     }
     QCOMPARE(cards->last().name, after == 1 ? QStringLiteral("Fool") : QStringLiteral("Card %1").arg(after));
+    const QString named = "SELECT count(*) FROM tblKeywords WHERE cardname <> '' AND CardID > %1";
+    QCOMPARE(rawText(paths::deckDatabase("Tutor1.vdk"), named.arg(before)), "0");
 }
 
 void TstDeckManager::modify_failureChangesNeitherCatalogNorDeck_data()
@@ -407,9 +413,18 @@ void TstDeckManager::remove_takesFileAndRowTogether()
         QCOMPARE(DeckHome::catalogRows().size(), 3);
         QCOMPARE(DeckHome::deckFolderFiles().size(), 3);
     }
-    // The default deck is never deleted.
+    // The default deck is never deleted, nor one with the default mark in a later type row, nor one
+    // whose mark cannot be read while another program holds it.
     QVERIFY(!manager.remove(DeckHome::listed(0), [] { return true; }).ok);
-    QVERIFY(DeckHome::deckFolderFiles().contains("Tutor1.vdk"));
+    {
+        HeldLock held(paths::deckDatabase("Tutor1.vdk"), "BEGIN EXCLUSIVE");
+        const Outcome busy = manager.remove(DeckHome::listed(0), [] { return true; });
+        QVERIFY2(!busy.ok && busy.error.contains(QLatin1String("in use")), qPrintable(busy.error));
+    }
+    QVERIFY(rawExec(paths::deckDatabase("Tutor3.vdk"), "INSERT INTO tblType VALUES ('Tutor', 'Tutor', 1)"));
+    QVERIFY(!manager.remove(DeckHome::listed(gone ? 1 : 2), [] { return true; }).ok);
+    const QStringList files = DeckHome::deckFolderFiles();
+    QVERIFY(files.contains("Tutor1.vdk") && files.contains("Tutor3.vdk"));
 }
 
 void TstDeckManager::remove_lockedCatalogPutsTheFileBack()
@@ -467,6 +482,37 @@ void TstDeckManager::forget_onlyARowWhoseFileIsGone()
     QVERIFY(manager.forget(gone).ok);
     QCOMPARE(DeckHome::catalogRows(), (QStringList{"Kept=Tutor1.vdk"}));
     QCOMPARE(DeckHome::deckFolderFiles(), (QStringList{"Tutor1.vdk"}));
+}
+
+void TstDeckManager::fileNameHandedOutAgain_startsWithoutTheDeletedDecksProgress_data()
+{
+    QTest::addColumn<bool>("fileGoneFirst");
+    QTest::addRow("deleted") << false;
+    QTest::addRow("file gone, row forgotten") << true;
+}
+
+void TstDeckManager::fileNameHandedOutAgain_startsWithoutTheDeletedDecksProgress()
+{
+    QFETCH(bool, fileGoneFirst);
+    QVERIFY(DeckHome::addDeck("Tutor1.vdk", "Default", 3, {}, {}, true));
+    QVERIFY(DeckHome::addDeck("Tutor2.vdk", "Old", 3));
+    const progress::TestRecord test{QDateTime::fromSecsSinceEpoch(1700000000), "Tutor2.vdk", "Old", {}, 0, {0}, {}};
+    progress::HistoryFile history;
+    QVERIFY(history.open(progress::historyPath()) && history.record(test) && history.record(test));
+    history.close();
+    FakeTrash trash;
+    DeckManager manager(trash.function());
+    const DeckRef old = DeckHome::listed(1);
+    if (fileGoneFirst)
+        QVERIFY(QFile::remove(paths::deckDatabase("Tutor2.vdk")) && manager.forget(old).ok);
+    else
+        QVERIFY(manager.remove(old, {}).ok);
+    QCOMPARE(manager.create({"New", "3", {}, {}}).handOff.deckFile, QStringLiteral("Tutor2.vdk"));
+    QVERIFY(history.open(progress::historyPath()));
+    QCOMPARE(history.scores({"Tutor2.vdk", {}})->size(), 0);
+    const auto kept = history.scores({});
+    QCOMPARE(kept->size(), 2);
+    QCOMPARE(kept->first().deckName + kept->last().deckFile, QStringLiteral("OldTutor2.vdk/1"));
 }
 
 QTEST_GUILESS_MAIN(TstDeckManager)

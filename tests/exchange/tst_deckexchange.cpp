@@ -250,6 +250,7 @@ private slots:
             {"empty name", {"copy", "UPDATE tblDeckNames SET deckname = ' '"}},
             {"null name", {"copy", "UPDATE tblDeckNames SET deckname = NULL"}},
             {"deck padded with zeros", {"padded", ""}},
+            {"last type row of another program", {"copy", "INSERT INTO tblType VALUES ('Tutor', 'Cards', 0)"}},
         };
         QTest::addRow("nothing chosen") << "none"
                                         << "" << QString::fromLatin1(exchange::kNotSelected)
@@ -266,6 +267,10 @@ private slots:
         QTest::addRow("default deck") << "default"
                                       << "" << QString::fromLatin1(exchange::kDefaultNoImport)
                                       << int(PromptIcon::Warning);
+        QTest::addRow("default mark in a later type row")
+            << "copy"
+            << "INSERT INTO tblType VALUES ('Tutor', 'Tutor', 1)" << QString::fromLatin1(exchange::kDefaultNoImport)
+            << int(PromptIcon::Warning);
     }
 
     void import_refusals()

@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTreeView>
 #include <QtTest>
 
@@ -209,7 +210,14 @@ private slots:
         ImportFrame *frame = screen.importFrame();
         frame->Dir1->setFolder(outside.path());
         select(frame->File1, QStringLiteral("From a friend with a rather long file name.vdk"));
-        QTest::mouseClick(frame->cmdImportDeck, Qt::LeftButton);
+        // The window keeps painting while the import copies and checks, also
+        // before its progress dialog shows and while the value holds still.
+        int turns = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&turns] { ++turns; });
+        ticker.start(0);
+        frame->cmdImportDeck->click();
+        QVERIFY(turns > 0);
         QCOMPARE(
             rig.prompter.messageTexts(),
             QStringList{QStringLiteral("Tarot Learning Deck Imported Successfully\r\nPlease Restart Velmora Now")});

@@ -4,6 +4,7 @@
 
 #include "store/catalog.h"
 #include "store/deck.h"
+#include "store/integrity.h"
 #include "store/paths.h"
 #include "store/pictures.h"
 #include "store/readahead.h"
@@ -62,6 +63,8 @@ private slots:
     void saveCard_writesRowAndSevenSlotsTogether();
     void failedWrite_leavesNothingOfIt();
     void killedWrite_isRolledBackByTheNextReadOnlyOpen();
+    void heldByAnotherProgram_isBusyNotDamaged_data();
+    void heldByAnotherProgram_isBusyNotDamaged();
     void writesTogether_areStoredAllOrNone();
     void readOnlyDeck_refusesWrites();
     void appendAndTruncate_keepEveryCardWithItsSlots();
@@ -266,6 +269,56 @@ void TestStore::killedWrite_isRolledBackByTheNextReadOnlyOpen()
     QVERIFY2(deck.open(path, Access::ReadOnly), qPrintable(deck.errorText()));
     QCOMPARE(deck.cards()->at(0).name, QStringLiteral("Card 1"));
     QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
+}
+
+void TestStore::heldByAnotherProgram_isBusyNotDamaged_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QByteArray>("lock");
+    const QByteArray exclusive("BEGIN EXCLUSIVE");
+    QTest::newRow("opening the catalog") << "catalog" << exclusive;
+    QTest::newRow("opening a deck") << "open" << exclusive;
+    QTest::newRow("reading an open deck") << "read" << exclusive;
+    QTest::newRow("whole-file check") << "check" << exclusive;
+    QTest::newRow("write while another program reads") << "write" << QByteArray("BEGIN; SELECT count(*) FROM tblCards");
+}
+
+// Another program's lock says nothing of the file, and the reason of an
+// earlier failure of the connection is not the reason of this one.
+void TestStore::heldByAnotherProgram_isBusyNotDamaged()
+{
+    QFETCH(QString, step);
+    QFETCH(QByteArray, lock);
+    TestHome home;
+    QVERIFY(makeDeck(home));
+    const QString deckPath = home.filePath(kDeck);
+    const QString path = step == QLatin1String("catalog") ? paths::catalogDatabase() : deckPath;
+    Deck deck;
+    QVERIFY(deck.open(deckPath, Access::ReadWrite));
+    QVERIFY(!deck.saveKeywordSlot(1, 9, QStringLiteral("x"), QStringLiteral("x")));
+    const QString earlier = deck.errorText();
+    QString text;
+    {
+        const test::HeldLock held(path, lock.constData());
+        Catalog catalog;
+        Deck other;
+        if (step == QLatin1String("catalog") || step == QLatin1String("open")) {
+            const bool isCatalog = step == QLatin1String("catalog");
+            QVERIFY(isCatalog ? !catalog.open() : !other.open(path));
+            QCOMPARE(isCatalog ? catalog.failure() : other.failure(), OpenFailure::Busy);
+            text = isCatalog ? catalog.errorText() : other.errorText();
+        } else if (step == QLatin1String("check")) {
+            text = deckFileIntegrityProblem(path);
+        } else {
+            QVERIFY(step == QLatin1String("read") ? !deck.hasMissingKeyword()
+                                                  : !deck.saveCardFields({1, "Renamed", 0, {}, {}, false}, kCardName));
+            text = deck.errorText();
+        }
+    }
+    QVERIFY2(text.endsWith(QLatin1String(" is in use by another program; try again.")), qPrintable(text));
+    QVERIFY2(!text.contains(QLatin1String("damaged")) && !text.contains(earlier), qPrintable(text));
+    QCOMPARE(deckFileIntegrityProblem(deckPath), QString());
+    QCOMPARE(deck.cards()->first().name, QStringLiteral("Card 1"));
 }
 
 // A deck change of several writes (header, then cards) that fails, or dies,

@@ -115,6 +115,49 @@ inline QList<SampleCard> fullDeck(QSize pictureSize = QSize(350, 600))
     return ok;
 }
 
+// The first column of the first row a query gives, as text, past the store.
+[[nodiscard]] inline QString rawText(const QString &path, const QString &sql)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_stmt *stmt = nullptr;
+    QString text;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+        sqlite3_key(db, "Q8Lmt5vNxe2rrH6p73", 18) == SQLITE_OK &&
+        sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW)
+        text = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
+    sqlite3_finalize(stmt);
+    sqlite3_close_v2(db);
+    return text;
+}
+
+// Another program holding a lock on a database file until destroyed:
+// "BEGIN IMMEDIATE" its write lock (reading goes on, writing waits and fails),
+// "BEGIN EXCLUSIVE" every access, "BEGIN; SELECT ..." a read that keeps
+// writes from finishing.
+class HeldLock
+{
+public:
+    HeldLock(const QString &path, const char *sql)
+    {
+        const QByteArray file = path.toUtf8();
+        if (sqlite3_open_v2(file.constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
+            sqlite3_key(db_, "Q8Lmt5vNxe2rrH6p73", 18) != SQLITE_OK ||
+            sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+            qWarning("HeldLock: %s", db_ ? sqlite3_errmsg(db_) : "no connection");
+    }
+    ~HeldLock()
+    {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close_v2(db_);
+    }
+    HeldLock(const HeldLock &) = delete;
+    HeldLock &operator=(const HeldLock &) = delete;
+
+private:
+    sqlite3 *db_ = nullptr;
+};
+
 // Appends a row to the catalog of the current program folder.
 [[nodiscard]] inline bool addCatalogRow(const QString &deckName, const QString &dbName)
 {
