@@ -50,9 +50,10 @@ void GoalsController::readGoals()
         services_.prompter.tell(
             QStringLiteral("The goals file \"%1\" holds more than can be read at once: the first %2 goal(s) are "
                            "shown and the rest was left unread. Before the goals are next saved, the whole file is "
-                           "kept beside it.")
+                           "kept beside it as \"%3\".")
                 .arg(QFileInfo(path_).fileName())
-                .arg(table_.size()),
+                .arg(table_.size())
+                .arg(QFileInfo(nextBackupPath(path_)).fileName()),
             PromptIcon::Warning, page_);
         return;
     }
