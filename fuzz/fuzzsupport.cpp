@@ -89,8 +89,13 @@ bool keyPlainImage(const QByteArray &image, const QString &plainPath, const QStr
     const QByteArray attach = "ATTACH DATABASE '" + keyed + "' AS keyed KEY \"" + rawKey() + '"';
     bool ok = sqlite3_open_v2(QFile::encodeName(plainPath).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                               nullptr) == SQLITE_OK &&
-              sqlite3_exec(db, attach.constData(), nullptr, nullptr, nullptr) == SQLITE_OK &&
-              sqlite3_exec(db, "SELECT sqlcipher_export('keyed')", nullptr, nullptr, nullptr) == SQLITE_OK;
+              sqlite3_exec(db, attach.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    // The scratch file needs no durability: a sync per input would cost more
+    // than everything the readers do with it.
+    if (ok)
+        (void)sqlite3_exec(db, "PRAGMA keyed.synchronous = OFF; PRAGMA keyed.journal_mode = MEMORY", nullptr, nullptr,
+                           nullptr);
+    ok = ok && sqlite3_exec(db, "SELECT sqlcipher_export('keyed')", nullptr, nullptr, nullptr) == SQLITE_OK;
     ok = sqlite3_exec(db, "DETACH DATABASE keyed", nullptr, nullptr, nullptr) == SQLITE_OK && ok;
     sqlite3_close_v2(db);
     if (!ok)
