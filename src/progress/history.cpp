@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <limits>
 
@@ -175,9 +176,23 @@ bool HistoryFile::open(const QString &path)
                                      "so this one leaves it alone.")
                           .arg(name));
     {
-        const sqlite::Statement query(raw, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type IN "
-                                                          "('view', 'trigger')"));
-        if (query.step() != SQLITE_ROW || sqlite3_column_int(query.get(), 0) != 0)
+        // Only the tables and indexes this program made, word for word: a
+        // changed declaration (a column that no longer aliases the rowid, say)
+        // leads this SQLite into code paths that crash on a damaged file, and
+        // a view or trigger would run code of the file's own.
+        QStringList made;
+        for (const UpgradeStep &step : kUpgradeSteps) {
+            if (step.version > version)
+                break;
+            for (const QString &statement : QString::fromLatin1(step.sql).split(QLatin1Char(';'), Qt::SkipEmptyParts))
+                made.append(statement.trimmed());
+        }
+        QStringList found;
+        const sqlite::Statement query(raw, QStringLiteral("SELECT sql FROM sqlite_master ORDER BY rowid"));
+        int step = SQLITE_ROW;
+        while (found.size() <= made.size() && (step = query.step()) == SQLITE_ROW)
+            found.append(sqlite3_column_type(query.get(), 0) == SQLITE_TEXT ? query.text(0).trimmed() : QString());
+        if ((step != SQLITE_DONE && step != SQLITE_ROW) || found != made)
             return refuse(damaged);
     }
     if (existed) {

@@ -147,6 +147,16 @@ void TstHistory::strangeFiles_areRefusedAndLeftAlone_data()
                                    << QByteArray("CREATE TABLE tests(id); CREATE TABLE questions(x);"
                                                  "PRAGMA user_version = 2")
                                    << "damaged";
+    // Every column as the program makes it but the rowid alias: this SQLite crashed reading such a file.
+    QTest::newRow("id no longer the rowid")
+        << QByteArray()
+        << QByteArray("CREATE TABLE tests(id TNIEGER PRIMARY KEY, taken INTEGER NOT NULL, deck_file TEXT NOT NULL, "
+                      "deck_name TEXT NOT NULL, kind INTEGER NOT NULL, level INTEGER NOT NULL, groups TEXT NOT NULL, "
+                      "score INTEGER NOT NULL, maximum INTEGER NOT NULL); CREATE TABLE questions(test_id INTEGER NOT "
+                      "NULL, position INTEGER NOT NULL, card_id INTEGER NOT NULL, card_name TEXT NOT NULL, reversed "
+                      "INTEGER NOT NULL, score INTEGER NOT NULL, maximum INTEGER NOT NULL, PRIMARY KEY(test_id, "
+                      "position)) WITHOUT ROWID; PRAGMA user_version = 1")
+        << "damaged";
     QTest::newRow("damaged pages") << QByteArray() << QByteArray("damage") << "damaged";
     for (const char *special : {"pipe", "device", "dangling"})
         QTest::newRow(special) << QByteArray(special) << QByteArray("special") << "history.db is";
