@@ -183,8 +183,23 @@ bool folderHoldsExactName(const QString &folder, const QString &fileName)
     return names.contains(fileName, Qt::CaseSensitive);
 }
 
+namespace {
+// Empty once the file's data is on the disk, else the reason.
+QString flushToDisk(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const bool flushed = fd >= 0 && ::fsync(fd) == 0;
+    const int error = errno;
+    if (fd >= 0)
+        ::close(fd);
+    return flushed ? QString()
+                   : QStringLiteral("The file %1 could not be written: %2.")
+                         .arg(QFileInfo(path).fileName(), QString::fromLocal8Bit(std::strerror(error)));
+}
+} // namespace
+
 QString copyComplete(const QString &source, const QString &target, const ExchangeProgress &progress, qint64 doneBefore,
-                     qint64 total)
+                     qint64 total, bool flushNow)
 {
     store::RegularFile in;
     if (!in.open(source))
@@ -235,7 +250,7 @@ QString copyComplete(const QString &source, const QString &target, const Exchang
     }
     if (!out.flush())
         return fail(out.errorString());
-    if (::fsync(out.handle()) != 0)
+    if (flushNow && ::fsync(out.handle()) != 0)
         return fail(QString::fromLocal8Bit(std::strerror(errno)));
     out.close();
     if (out.error() != QFileDevice::NoError)
@@ -307,14 +322,20 @@ ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &pr
     if (const QString problem = spaceProblem(size); !problem.isEmpty())
         return refusal(QStringLiteral("The deck was not imported. ") + problem, PromptIcon::Information);
     const ExchangeCopy copy(QStringLiteral("import"));
-    if (const QString problem = copyComplete(sourceInfo.absoluteFilePath(), copy.path(), progress, 0, total);
+    if (const QString problem = copyComplete(sourceInfo.absoluteFilePath(), copy.path(), progress, 0, total, false);
         !problem.isEmpty())
         return refusal(QStringLiteral("The deck was not imported. ") + problem, PromptIcon::Information);
 
     // The checks read the whole file, seconds for a large deck: they run on
     // a thread of their own while this one reports progress, so a window
-    // keeps painting. Only the store is touched there, never a widget.
-    BackgroundJob<ImportCheck> checking([path = copy.path()] { return checkImportable(path); });
+    // keeps painting. Only the store is touched there, never a widget. The
+    // copy's flush goes there too: on a slow disk it alone held the window.
+    BackgroundJob<ImportCheck> checking([path = copy.path()] {
+        if (const QString problem = flushToDisk(path); !problem.isEmpty())
+            return ImportCheck{refusal(QStringLiteral("The deck was not imported. ") + problem, PromptIcon::Information),
+                               {}};
+        return checkImportable(path);
+    });
     while (!checking.wait(QDeadlineTimer(20))) {
         if (progress)
             progress(size, total);

@@ -40,9 +40,10 @@ inline constexpr char kImported[] = "Tarot Learning Deck Imported Successfully\r
 // Copies in chunks into `target` so that it is complete or absent: written
 // under a new name of the program's own beside it, flushed to disk, then
 // renamed. Never replaces or removes an existing file. Empty on success,
-// else the reason.
+// else the reason. Without `flushNow` the caller flushes the target itself
+// before anything relies on it (off the screen thread, say).
 [[nodiscard]] QString copyComplete(const QString &source, const QString &target, const ExchangeProgress &progress,
-                                   qint64 doneBefore = 0, qint64 total = -1);
+                                   qint64 doneBefore = 0, qint64 total = -1, bool flushNow = true);
 
 // The deck file `deckFileName` of the deck folder into `destinationFolder`.
 [[nodiscard]] ExchangeOutcome exportDeck(const QString &deckFileName, const QString &destinationFolder,
