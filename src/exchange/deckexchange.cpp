@@ -332,8 +332,8 @@ ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &pr
     // copy's flush goes there too: on a slow disk it alone held the window.
     BackgroundJob<ImportCheck> checking([path = copy.path()] {
         if (const QString problem = flushToDisk(path); !problem.isEmpty())
-            return ImportCheck{refusal(QStringLiteral("The deck was not imported. ") + problem, PromptIcon::Information),
-                               {}};
+            return ImportCheck{
+                refusal(QStringLiteral("The deck was not imported. ") + problem, PromptIcon::Information), {}};
         return checkImportable(path);
     });
     while (!checking.wait(QDeadlineTimer(20))) {
