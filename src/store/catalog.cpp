@@ -168,35 +168,34 @@ bool Catalog::addDeckAndRememberPick(const QString &deckName, const QString &dbN
 // table is empty. Runs inside the caller's transaction.
 bool Catalog::writePick(const RememberedPick &pick)
 {
-    auto *update = file_.prepare("UPDATE tblUpdateDeck SET Name = ?1, Database = ?2, lstDecks = ?3, "
-                                 "lstPictures = ?4 WHERE rowid = (SELECT min(rowid) FROM tblUpdateDeck)");
-    auto *insert = file_.prepare("INSERT INTO tblUpdateDeck (Name, Database, lstDecks, lstPictures) "
-                                 "SELECT ?1, ?2, ?3, ?4 WHERE NOT EXISTS (SELECT 1 FROM tblUpdateDeck)");
-    if (!update || !insert)
-        return false;
-    for (auto *stmt : {update, insert}) {
-        bindText(stmt->get(), 1, pick.name);
-        bindText(stmt->get(), 2, pick.database);
-        bindText(stmt->get(), 3, pick.listEntry);
-        sqlite3_bind_int(stmt->get(), 4, pick.cardPosition);
-        if (stmt->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot remember the deck"), *stmt);
-    }
-    return true;
+    return writePickRow(pick.name, pick.database, pick.listEntry, pick.cardPosition);
 }
 
 // The list entry is the deck's name; lstPictures belongs to the card editor.
 bool Catalog::writeDeckPick(const QString &deckName, const QString &dbName)
 {
-    auto *update = file_.prepare("UPDATE tblUpdateDeck SET Name = ?1, Database = ?2, lstDecks = ?1 "
+    return writePickRow(deckName, dbName, deckName, std::nullopt);
+}
+
+// Without a card position the one stored stays (0 in a new row).
+bool Catalog::writePickRow(const QString &name, const QString &database, const QString &listEntry,
+                           std::optional<int> cardPosition)
+{
+    auto *update = file_.prepare("UPDATE tblUpdateDeck SET Name = ?1, Database = ?2, lstDecks = ?3, "
+                                 "lstPictures = coalesce(?4, lstPictures) "
                                  "WHERE rowid = (SELECT min(rowid) FROM tblUpdateDeck)");
     auto *insert = file_.prepare("INSERT INTO tblUpdateDeck (Name, Database, lstDecks, lstPictures) "
-                                 "SELECT ?1, ?2, ?1, 0 WHERE NOT EXISTS (SELECT 1 FROM tblUpdateDeck)");
+                                 "SELECT ?1, ?2, ?3, coalesce(?4, 0) WHERE NOT EXISTS (SELECT 1 FROM tblUpdateDeck)");
     if (!update || !insert)
         return false;
     for (auto *stmt : {update, insert}) {
-        bindText(stmt->get(), 1, deckName);
-        bindText(stmt->get(), 2, dbName);
+        bindText(stmt->get(), 1, name);
+        bindText(stmt->get(), 2, database);
+        bindText(stmt->get(), 3, listEntry);
+        if (cardPosition)
+            sqlite3_bind_int(stmt->get(), 4, *cardPosition);
+        else
+            sqlite3_bind_null(stmt->get(), 4);
         if (stmt->step() != SQLITE_DONE)
             return file_.fail(QStringLiteral("Cannot remember the deck"), *stmt);
     }

@@ -58,6 +58,8 @@ public:
 private:
     [[nodiscard]] bool writePick(const RememberedPick &pick);
     [[nodiscard]] bool writeDeckPick(const QString &deckName, const QString &dbName);
+    [[nodiscard]] bool writePickRow(const QString &name, const QString &database, const QString &listEntry,
+                                    std::optional<int> cardPosition);
     [[nodiscard]] bool notListed();
 
     store::DbFile file_;
