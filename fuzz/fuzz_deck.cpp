@@ -1,11 +1,12 @@
-// A deck (or catalog) file whose decrypted database image is the input: the
-// harness keys it as the program's own files are keyed, then opens it the
-// way the program opens a deck it did not make, and reads everything in it.
+// A deck (or catalog) file whose database image is the input (unencrypted,
+// as this build reads every deck): opened the way the program opens a deck
+// it did not make, and everything in it read.
 
 #include "fuzzsupport.h"
 
 #include "learn/deckchecks.h"
 #include "store/catalog.h"
+#include "store/dbfile.h"
 #include "store/deck.h"
 
 #include <QFile>
@@ -59,15 +60,13 @@ void readCatalog(const QString &path)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString folder = fuzz::scratchFolder();
-    const QString plain = folder + QStringLiteral("/plain.db");
-    const QString keyed = folder + QStringLiteral("/Deck1.vdk");
-    const QByteArray image(reinterpret_cast<const char *>(data), qsizetype(size));
-    // Bytes that are no database at all still reach the opener, as they would
-    // from a damaged file.
-    if (!fuzz::keyPlainImage(image, plain, keyed))
-        (void)fuzz::writeBytes(keyed, image);
-    readDeck(keyed);
-    readCatalog(keyed);
+    const QString path = fuzz::scratchFolder() + QStringLiteral("/Deck1.vdk");
+    if (!fuzz::writeBytes(path, QByteArray(reinterpret_cast<const char *>(data), qsizetype(size))))
+        return 0;
+    readDeck(path);
+    readCatalog(path);
+    // Each input frees what it took, or libFuzzer suspects a leak in every
+    // run and checks for one at length.
+    store::closeIdleConnections();
     return 0;
 }

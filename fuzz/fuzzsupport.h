@@ -1,7 +1,7 @@
 #pragma once
 
-// What every fuzz target shares: a Qt application object, a scratch folder
-// that lives as long as the process, and the keying of a plain database image.
+// What every fuzz target shares: a Qt application object and a scratch
+// folder that lives as long as the process.
 
 #include <QByteArray>
 #include <QString>
@@ -14,9 +14,5 @@ void startQt();
 [[nodiscard]] QString scratchFolder();
 // Writes bytes to path, replacing it.
 bool writeBytes(const QString &path, const QByteArray &bytes);
-// Copies a plain SQLite database image into a new file at keyedPath, keyed
-// as the program keys its databases. False when the image is not a database
-// SQLite can export; keyedPath is then absent.
-[[nodiscard]] bool keyPlainImage(const QByteArray &image, const QString &plainPath, const QString &keyedPath);
 
 } // namespace velmora::fuzz

@@ -162,6 +162,8 @@ bool HistoryFile::open(const QString &path)
     sqlite3_db_config(raw, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
     sqlite3_limit(raw, SQLITE_LIMIT_LENGTH, kMaxValueBytes);
     sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+    // Damage found as each page is read is damage no query gets to trip over.
+    (void)handles_->connection.exec("PRAGMA cell_size_check = ON");
 
     int version = -1;
     {
@@ -197,8 +199,10 @@ bool HistoryFile::open(const QString &path)
     }
     if (existed) {
         // A damaged page reads as an error, but a write beside it goes
-        // through and buries the damage under new rows: check every page first.
-        const sqlite::Statement check(raw, QStringLiteral("PRAGMA quick_check(1)"));
+        // through and buries the damage under new rows: check every page
+        // first. The full check, as an index out of step with its table reads
+        // well page by page yet crashes this SQLite in a query that uses it.
+        const sqlite::Statement check(raw, QStringLiteral("PRAGMA integrity_check(1)"));
         if (check.step() != SQLITE_ROW || check.text(0) != QLatin1String("ok"))
             return refuse(QStringLiteral("The progress history %1 is damaged (%2), so it is left as it is and "
                                          "nothing is added to it.")

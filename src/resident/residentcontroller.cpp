@@ -4,6 +4,7 @@
 #include "resident/residentrules.h"
 #include "resident/startupentry.h"
 #include "resident/systemtrayframe.h"
+#include "store/dbfile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -120,6 +121,7 @@ void ResidentController::goToTray()
     trayIcon_->show();
     window_->setWindowState(window_->windowState() | Qt::WindowMinimized);
     window_->hide();
+    store::closeIdleConnections();
 }
 
 void ResidentController::removeTrayIcon()

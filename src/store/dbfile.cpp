@@ -1,13 +1,12 @@
 #include "store/dbfile.h"
 
+#include "store/cipherkey.h"
 #include "store/regularfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QMutex>
-#include <QSet>
 
 #include <map>
 #include <sys/stat.h>
@@ -16,10 +15,9 @@ namespace velmora::store {
 
 namespace {
 
-constexpr char kPassword[] = "Q8Lmt5vNxe2rrH6p73";
 constexpr int kBusyTimeoutMs = 2000;
 constexpr std::size_t kIdlePerFile = 2;
-constexpr qsizetype kSaltBytes = 16;
+constexpr qsizetype kHeadBytes = 16;
 
 // The file's identity and last change, so that a kept connection or a check
 // already made is used only while the file is the one it was made on.
@@ -70,6 +68,13 @@ public:
         }
         idle_.emplace(key, Idle{stamp, handle});
     }
+    void clear()
+    {
+        const QMutexLocker lock(&mutex_);
+        for (auto &entry : idle_)
+            sqlite3_close_v2(entry.second.handle);
+        idle_.clear();
+    }
 
 private:
     struct Idle
@@ -85,41 +90,6 @@ Pool &pool()
 {
     static Pool instance;
     return instance;
-}
-
-// Keys derived from the password before, by the salt they were derived
-// with: a file that starts with a known salt is keyed raw, skipping SQLCipher's
-// derivation (tens of milliseconds for every new connection).
-class DerivedKeys
-{
-public:
-    void remember(const QByteArray &salt, const QByteArray &key)
-    {
-        const QMutexLocker lock(&mutex_);
-        keys_.insert(salt, "x'" + key.toHex() + salt.toHex() + '\'');
-    }
-    [[nodiscard]] QByteArray rawKey(const QByteArray &salt)
-    {
-        const QMutexLocker lock(&mutex_);
-        return keys_.value(salt);
-    }
-
-private:
-    QMutex mutex_;
-    QHash<QByteArray, QByteArray> keys_;
-};
-
-DerivedKeys &derivedKeys()
-{
-    static DerivedKeys instance;
-    return instance;
-}
-
-bool keyConnection(sqlite3 *handle, const QByteArray &salt)
-{
-    const QByteArray raw = salt.size() == kSaltBytes ? derivedKeys().rawKey(salt) : QByteArray();
-    return raw.isEmpty() ? sqlite3_key(handle, kPassword, int(sizeof(kPassword) - 1)) == SQLITE_OK
-                         : sqlite3_key(handle, raw.constData(), int(raw.size())) == SQLITE_OK;
 }
 
 QString poolKey(const QString &canonicalPath, Access access)
@@ -142,7 +112,7 @@ bool leadsOutOfItsFolder(const QString &path)
 // as damaged until something opens it for writing. A short read-write
 // connection rolls the journal back on its first read; where that fails (a
 // read-only folder) the file stays as it is and the open goes on as before.
-void rollBackInterruptedWrite(const QString &canonicalPath, const QByteArray &salt)
+void rollBackInterruptedWrite(const QString &canonicalPath)
 {
     if (!QFileInfo::exists(canonicalPath + QStringLiteral("-journal")))
         return;
@@ -154,15 +124,15 @@ void rollBackInterruptedWrite(const QString &canonicalPath, const QByteArray &sa
     if (!connection.get())
         return;
     sqlite3_busy_timeout(connection.get(), kBusyTimeoutMs);
-    if (keyConnection(connection.get(), salt) && connection.exec("PRAGMA cipher_compatibility = 3"))
+    if (keyConnection(connection.get()) && connection.exec("PRAGMA cipher_compatibility = 3"))
         (void)connection.exec("SELECT count(*) FROM sqlite_master");
 }
 
 } // namespace
 
-void rememberDerivedKey(const QByteArray &salt, const QByteArray &key)
+void closeIdleConnections()
 {
-    derivedKeys().remember(salt, key);
+    pool().clear();
 }
 
 void bindText(sqlite3_stmt *stmt, int index, const QString &text)
@@ -249,7 +219,7 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
             .arg(what, name);
     if (!info.isFile() || info.size() == 0)
         return refuse(OpenFailure::Damaged, damaged);
-    QByteArray salt;
+    QByteArray head;
     // A lock of another program makes the first read wait, then fail; the
     // file may be sound, and a moment later it can be read.
     const auto unreadable = [&](int code) {
@@ -260,17 +230,17 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
         if (!file.open(path))
             return refuse(OpenFailure::Damaged,
                           QStringLiteral("The %1 file cannot be used: %2").arg(what, file.errorText()));
-        if (!file.read(kSaltBytes, salt))
+        if (!file.read(kHeadBytes, head))
             return refuse(OpenFailure::Damaged,
                           QStringLiteral("The %1 file %2 cannot be read: %3").arg(what, name, file.errorText()));
         // A plain SQLite file would open without its key.
-        if (salt.startsWith(QByteArrayLiteral("SQLite format 3")))
+        if (isUnencrypted(head))
             return refuse(OpenFailure::Damaged, damaged);
     }
 
     const QString canonical = info.canonicalFilePath();
     if (access == Access::ReadOnly)
-        rollBackInterruptedWrite(canonical, salt);
+        rollBackInterruptedWrite(canonical);
     const QString stamp = stampOf(canonical);
     stampKey_ = poolKey(canonical, access);
     openedState_ = stamp.isEmpty() ? QString() : canonical + QLatin1Char('|') + stamp;
@@ -288,10 +258,12 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
         sqlite3_busy_timeout(handle, kBusyTimeoutMs);
         // SQLCipher 4 reads and writes the version 3 format with this setting;
         // SQLCipher 3 does not know the pragma and ignores it.
-        if (!keyConnection(handle, salt))
+        if (!keyConnection(handle))
             return refuse(OpenFailure::Damaged, damaged);
         if (!connection_.exec("PRAGMA cipher_compatibility = 3"))
             return unreadable(connection_.errorCode());
+        // Damage found as each page is read is damage no query gets to trip over.
+        (void)connection_.exec("PRAGMA cell_size_check = ON");
     }
     // A kept connection is checked again too: another program may have
     // changed the file within the resolution of its time stamp.

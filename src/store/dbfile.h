@@ -88,10 +88,9 @@ private:
     OpenFailure failure_ = OpenFailure::None;
 };
 
-// A key SQLCipher would derive from the password for files whose first 16
-// bytes are `salt`: such files are then keyed with it as it is. For a
-// caller that opens many files of one salt, such as a fuzzer.
-void rememberDerivedKey(const QByteArray &salt, const QByteArray &key);
+// Closes the connections kept for reuse. The program lets them go when it
+// waits in the tray, where it may sit for days with nothing to read.
+void closeIdleConnections();
 
 // Binds a QString as UTF-8 text, or Null for a null string.
 void bindText(sqlite3_stmt *stmt, int index, const QString &text);

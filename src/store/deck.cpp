@@ -1,7 +1,7 @@
 #include "store/deck.h"
 
 #include <QMutex>
-#include <QSet>
+#include <QHash>
 
 #include <algorithm>
 
@@ -75,20 +75,22 @@ bool Deck::open(const QString &path, Access access)
         return false;
     // The row checks read every row: a file that passed them and has not
     // changed since, as when pictures are read ahead card after card, is not
-    // read through again.
+    // read through again. One state is kept per file, the last that passed,
+    // so a long editing session does not pile up a state per save.
     static QMutex mutex;
-    static QSet<QString> passed;
+    static QHash<QString, QString> passed;
     const QString state = file_.openedState();
+    const QString file = state.left(state.lastIndexOf(QLatin1Char('|')));
     {
         const QMutexLocker lock(&mutex);
-        if (!state.isEmpty() && passed.contains(state))
+        if (!state.isEmpty() && passed.value(file) == state)
             return true;
     }
     if (!checkRows())
         return false;
     const QMutexLocker lock(&mutex);
     if (!state.isEmpty())
-        passed.insert(state);
+        passed.insert(file, state);
     return true;
 }
 

@@ -158,6 +158,16 @@ void TstHistory::strangeFiles_areRefusedAndLeftAlone_data()
                       "position)) WITHOUT ROWID; PRAGMA user_version = 1")
         << "damaged";
     QTest::newRow("damaged pages") << QByteArray() << QByteArray("damage") << "damaged";
+    // Every page sound, but the two indexes swapped: each no longer holds its
+    // table's rows. This SQLite crashed grouping such a file's tests by deck.
+    QTest::newRow("indexes out of step")
+        << QByteArray("history")
+        << QByteArray("PRAGMA writable_schema = ON; UPDATE sqlite_master SET rootpage = rootpage * 1000 + (SELECT "
+                      "rootpage FROM sqlite_master WHERE name = 'tests_by_time') WHERE name = 'tests_by_deck'; "
+                      "UPDATE sqlite_master SET rootpage = (SELECT rootpage / 1000 FROM sqlite_master WHERE name = "
+                      "'tests_by_deck') WHERE name = 'tests_by_time'; UPDATE sqlite_master SET rootpage = rootpage "
+                      "% 1000 WHERE name = 'tests_by_deck'")
+        << "damaged";
     for (const char *special : {"pipe", "device", "dangling"})
         QTest::newRow(special) << QByteArray(special) << QByteArray("special") << "history.db is";
 }
@@ -181,6 +191,13 @@ void TstHistory::strangeFiles_areRefusedAndLeftAlone()
         QVERIFY(file.open(QIODevice::ReadWrite) && file.size() > 40 * 4096);
         for (int page = 10; page < 30; ++page)
             QVERIFY(file.seek(page * 4096) && file.write(QByteArray(4096, '\x55')) == 4096);
+    } else if (bytes == "history") {
+        HistoryFile history;
+        QVERIFY(history.open(path()));
+        QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {1})));
+        QVERIFY(history.record(test(QStringLiteral("Tutor2.vdk"), kMonday.addDays(1), {1})));
+        history.close();
+        QCOMPARE(runSql(path(), sql.constData()), 0);
     } else if (!bytes.isEmpty()) {
         QFile file(path());
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
