@@ -3,6 +3,7 @@
 
 #include "cardart.h"
 #include "decktext.h"
+#include "sampledeck.h"
 
 #include "store/catalog.h"
 #include "store/deck.h"
@@ -11,9 +12,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSet>
-#include <QStandardPaths>
 #include <QtTest>
 
 using namespace velmora;
@@ -144,18 +143,10 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, query);
         QFETCH(QString, expected);
-        const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlcipher"));
-        if (shell.isEmpty())
+        const QString output = test::sqlcipherShell(buildFile(file), query);
+        if (output.isNull())
             QSKIP("the sqlcipher shell is not installed");
-        QProcess process;
-        process.start(shell, {buildFile(file)});
-        QVERIFY(process.waitForStarted());
-        process.write(QByteArrayLiteral("PRAGMA key='Q8Lmt5vNxe2rrH6p73';\n") + query.toUtf8() + '\n');
-        process.closeWriteChannel();
-        QVERIFY(process.waitForFinished(30000));
-        const QString output = QString::fromUtf8(process.readAllStandardOutput());
-        QVERIFY2(output.split(QLatin1Char('\n')).contains(expected),
-                 qPrintable(output + QString::fromUtf8(process.readAllStandardError())));
+        QVERIFY2(output.split(QLatin1Char('\n')).contains(expected), qPrintable(output));
     }
 
 private:

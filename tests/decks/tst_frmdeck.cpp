@@ -4,9 +4,7 @@
 #include "app/prompter.h"
 #include "app/shell.h"
 #include "decks/frmdeck.h"
-#include "design/frmdeckdesign.h"
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -46,7 +44,6 @@ private slots:
     void modify_shrinkAsksWhenCardsHoldContent();
     void delete_movesToTheTrashAndGoesBack();
     void missingFile_offersRemoval();
-    void cardList_showsTheHandedOverDeck();
     void longName_elidesWithoutWideningTheWindow();
 
 private:
@@ -474,18 +471,6 @@ void TstFrmDeck::missingFile_offersRemoval()
     QCOMPARE(list()->topLevelItemCount(), 2);
     QCOMPARE(DeckHome::catalogRows(), (QStringList{"Default=Tutor1.vdk", "Twin=Tutor3.vdk"}));
     QCOMPARE(DeckHome::deckFolderFiles(), (QStringList{"Tutor1.vdk", "Tutor3.vdk"}));
-}
-
-// The colours of the marks and the list's header are the editor's tests.
-void TstFrmDeck::cardList_showsTheHandedOverDeck()
-{
-    FrmDeckDesign editor(rig_->services, {"Tutor2.vdk", "Twin", 3}, {true, false, true});
-    auto *cards = editor.findChild<QTreeWidget *>("lstPictures");
-    QCOMPARE(cards->topLevelItemCount(), 3);
-    QCOMPARE(cards->topLevelItem(2)->text(0), QStringLiteral("Card 3"));
-    QVERIFY(cards->selectedItems().isEmpty());
-    QCOMPARE(editor.findChild<QLabel *>("lblDeckName")->text(), QStringLiteral("Twin"));
-    QCOMPARE(editor.findChild<QLabel *>("lblCards")->text(), QStringLiteral("3"));
 }
 
 void TstFrmDeck::longName_elidesWithoutWideningTheWindow()

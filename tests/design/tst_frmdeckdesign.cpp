@@ -1,6 +1,5 @@
 #include "designhome.h"
-#include "fakes.h"
-#include "scriptedprompter.h"
+#include "servicesrig.h"
 
 #include "app/orderlyending.h"
 #include "app/shell.h"
@@ -68,11 +67,7 @@ private:
     }
 
     std::unique_ptr<DeckHome> home_;
-    ScriptedPrompter prompter_;
-    FixedClock clock_;
-    ScriptedRandom random_;
-    std::unique_ptr<SettingsStore> settings_;
-    std::unique_ptr<Services> services_;
+    std::unique_ptr<ServicesRig> rig_;
     QPointer<FrmDeckDesign> window_;
     int ends_ = 0;
 };
@@ -86,15 +81,13 @@ void TstFrmDeckDesign::init()
 {
     home_ = std::make_unique<DeckHome>();
     QVERIFY(home_->make());
-    settings_ = std::make_unique<SettingsStore>(home_->home->filePath("settings.conf"));
-    services_ = std::make_unique<Services>(Services{prompter_, clock_, random_, *settings_});
-    prompter_.clear();
+    rig_ = std::make_unique<ServicesRig>();
 }
 
 void TstFrmDeckDesign::cleanup()
 {
     delete window_;
-    QCOMPARE(prompter_.pendingAnswers(), 0);
+    QCOMPARE(rig_->prompter.pendingAnswers(), 0);
 }
 
 FrmDeckDesign *TstFrmDeckDesign::open(const QList<SampleCard> &cards)
@@ -109,8 +102,8 @@ FrmDeckDesign *TstFrmDeckDesign::open(const QList<SampleCard> &cards)
 
 FrmDeckDesign *TstFrmDeckDesign::openEditor(const QVector<bool> &saved, bool waitActive)
 {
-    window_ = new FrmDeckDesign(*services_, {QStringLiteral("Tutor2.vdk"), QStringLiteral("Design"), int(saved.size())},
-                                saved);
+    window_ = new FrmDeckDesign(rig_->services,
+                                {QStringLiteral("Tutor2.vdk"), QStringLiteral("Design"), int(saved.size())}, saved);
     window_->show();
     if (!waitActive)
         return window_;
@@ -174,7 +167,11 @@ void TstFrmDeckDesign::texts()
     }
     for (const QString &hint : hints)
         QVERIFY2(shown.contains(hint), qPrintable(hint));
-    QCOMPARE(window_->cardList()->lstPictures->headerItem()->text(0), QStringLiteral("No. of Cards"));
+    // The list and its header show the deck handed over.
+    const auto *cards = window_->cardList();
+    QCOMPARE(cards->lstPictures->headerItem()->text(0), QStringLiteral("No. of Cards"));
+    QCOMPARE(cards->lstPictures->topLevelItem(1)->text(0), QStringLiteral("Card 2"));
+    QCOMPARE(cards->lblDeckName->text() + QLatin1Char('|') + cards->lblCards->text(), QStringLiteral("Design|2"));
     QStringList menu;
     for (QAction *action : window_->findChild<QMenu *>(QStringLiteral("mnuFile"))->actions())
         menu.append(action->isSeparator() ? QStringLiteral("-") : action->text());
@@ -216,7 +213,7 @@ void TstFrmDeckDesign::choose_showsCardAndRemembersPosition()
     QCOMPARE(catalog.pick()->cardPosition, 2);
     // Showing a card writes nothing.
     QCOMPARE(stored(2).card.group, 3);
-    QVERIFY(prompter_.records().isEmpty());
+    QVERIFY(rig_->prompter.records().isEmpty());
     choose(0);
     QVERIFY(page()->optMajorArcana->isChecked() && !page()->optCups->isEnabled());
     QVERIFY(!page()->hasPicture());
@@ -339,13 +336,13 @@ void TstFrmDeckDesign::meaning_360Rule()
         return which == int(Meaning::Normal) ? card.normalMeaning : card.reversedMeaning;
     };
     QCOMPARE(storedMeaning().size(), 360);
-    QVERIFY(prompter_.records().isEmpty());
+    QVERIFY(rig_->prompter.records().isEmpty());
     QTest::keyClicks(box, "cd");
     const QString message = which == int(Meaning::Normal)
                                 ? QStringLiteral("Normal Meaning can be maximum of 360 characters")
                                 : QStringLiteral("Reverse Meaning can be maximum of 360 characters");
-    QCOMPARE(prompter_.messageTexts(), QStringList({message, message}));
-    QCOMPARE(prompter_.messages().first().icon, PromptIcon::Critical);
+    QCOMPARE(rig_->prompter.messageTexts(), QStringList({message, message}));
+    QCOMPARE(rig_->prompter.messages().first().icon, PromptIcon::Critical);
     QCOMPARE(box->toPlainText().size(), 362);
     QCOMPARE(storedMeaning().size(), 360);
     QVERIFY(storedMeaning().endsWith(QLatin1Char('b')));
@@ -362,13 +359,13 @@ void TstFrmDeckDesign::autoSaveOff_saveStoresLongTextAndChecksAutoSave()
     QTest::keyClicks(page()->txtNormalMeaning, QString(361, QLatin1Char('x')));
     page()->txtKeyword[0]->setFocus();
     QTest::keyClicks(page()->txtKeyword[0], "z");
-    QVERIFY(prompter_.records().isEmpty());
+    QVERIFY(rig_->prompter.records().isEmpty());
     QCOMPARE(stored(1).card.normalMeaning, QStringLiteral("normal 1"));
     page()->optMinorArcana->click();
     page()->optWands->click();
     QTest::mouseClick(page()->cmdDeckSave, Qt::LeftButton);
-    QCOMPARE(prompter_.messageTexts(), QStringList({"Card(s) Saved Successfully"}));
-    QCOMPARE(prompter_.messages().first().icon, PromptIcon::Information);
+    QCOMPARE(rig_->prompter.messageTexts(), QStringList({"Card(s) Saved Successfully"}));
+    QCOMPARE(rig_->prompter.messages().first().icon, PromptIcon::Information);
     const StoredCard row = stored(1);
     QCOMPARE(row.card.normalMeaning.size(), 369); // "normal 1" and the typed text
     QCOMPARE(row.card.group, 2);
@@ -385,7 +382,7 @@ void TstFrmDeckDesign::save_withoutPictureFocusesInsertPictures()
     page()->txtNormalMeaning->setFocus();
     QTest::keyClicks(page()->txtNormalMeaning, "more");
     QTest::mouseClick(page()->cmdDeckSave, Qt::LeftButton);
-    QVERIFY(prompter_.records().isEmpty());
+    QVERIFY(rig_->prompter.records().isEmpty());
     QCOMPARE(stored(1).card.normalMeaning, QStringLiteral("normal 1"));
     QTRY_VERIFY(page()->cmdBrowsePictures->hasFocus());
     QVERIFY(!page()->chkAutoSave->isChecked());
@@ -422,12 +419,12 @@ void TstFrmDeckDesign::delete_actsOnTheHighlightedCardKeepingNameAndKeywords()
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(window_->currentCard(), 1);
     QCOMPARE(page()->txtCard->text(), QStringLiteral("The Fool"));
-    prompter_.queueAnswer(PromptAnswer::No);
+    rig_->prompter.queueAnswer(PromptAnswer::No);
     QTest::mouseClick(page()->cmdDelete, Qt::LeftButton);
     QVERIFY(stored(2).hasPicture);
-    prompter_.queueAnswer(PromptAnswer::Yes);
+    rig_->prompter.queueAnswer(PromptAnswer::Yes);
     QTest::mouseClick(page()->cmdDelete, Qt::LeftButton);
-    const Prompt question = prompter_.messages().last();
+    const Prompt question = rig_->prompter.messages().last();
     QCOMPARE(question.text, QStringLiteral("Are you sure you want to delete this card ?\n\nCard 2: The Fool"));
     QCOMPARE(question.buttons, PromptButtons::YesNo);
     QCOMPARE(question.icon, PromptIcon::Information);
@@ -461,25 +458,25 @@ void TstFrmDeckDesign::failedAutoSave_staysOnScreenSaysWhyAndRetries()
         QVERIFY(page()->lblSaveStatus->isVisible());
         QVERIFY2(page()->lblSaveStatus->text().startsWith(QLatin1String("Card 1 is not saved: ")),
                  qPrintable(page()->lblSaveStatus->text()));
-        QVERIFY(prompter_.records().isEmpty()); // no box per keystroke
+        QVERIFY(rig_->prompter.records().isEmpty()); // no box per keystroke
         // An explicit Save that fails says so in a box.
         QTest::mouseClick(page()->cmdDeckSave, Qt::LeftButton);
-        QCOMPARE(prompter_.messages().size(), 1);
-        QVERIFY(prompter_.messages().first().text.startsWith(QLatin1String("Card 1 is not saved: ")));
-        QCOMPARE(prompter_.messages().first().icon, PromptIcon::Critical);
+        QCOMPARE(rig_->prompter.messages().size(), 1);
+        QVERIFY(rig_->prompter.messages().first().text.startsWith(QLatin1String("Card 1 is not saved: ")));
+        QCOMPARE(rig_->prompter.messages().first().icon, PromptIcon::Critical);
         // Still failing at Exit: the user is asked, and No stays.
-        prompter_.queueAnswer(PromptAnswer::No);
+        rig_->prompter.queueAnswer(PromptAnswer::No);
         QTest::mouseClick(page()->cmdExit, Qt::LeftButton);
-        const Prompt question = prompter_.messages().last();
+        const Prompt question = rig_->prompter.messages().last();
         QVERIFY2(
             QRegularExpression("^Card 1 could not be saved: .+\\. Quit anyway\\?$").match(question.text).hasMatch(),
             qPrintable(question.text));
         QVERIFY(question.buttons == PromptButtons::YesNo && question.defaultAnswer == PromptAnswer::No);
         QVERIFY(ends_ == 0 && window_->isVisible());
         // Back leaves the editor as surely: asked the same way, and No stays.
-        prompter_.queueAnswer(PromptAnswer::No);
+        rig_->prompter.queueAnswer(PromptAnswer::No);
         QTest::mouseClick(page()->cmdBack, Qt::LeftButton);
-        QVERIFY(prompter_.messages().last().text.endsWith(QLatin1String(". Go back anyway?")));
+        QVERIFY(rig_->prompter.messages().last().text.endsWith(QLatin1String(". Go back anyway?")));
         QVERIFY(window_->isVisible());
     }
     QCOMPARE(page()->txtKeyword[3]->text(), QStringLiteral("w"));

@@ -16,7 +16,6 @@
 #include <QAction>
 #include <QFileSystemModel>
 #include <QHeaderView>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -72,18 +71,16 @@ private slots:
         QTest::addColumn<QString>("front");
         QTest::addColumn<QString>("importTitle");
         QTest::addColumn<QString>("importButton");
-        QTest::addRow("deck manager's Export") << ExchangeOpener::DeckManagerExport << "Export Tutor"
-                                               << "fraExport"
-                                               << "Import Deck"
-                                               << "&Import Deck";
-        QTest::addRow("deck manager's Import") << ExchangeOpener::DeckManagerImport << "Import Tutor"
-                                               << "fraImport"
-                                               << "Import Deck"
-                                               << "&Import Deck";
-        QTest::addRow("start screen's Import") << ExchangeOpener::StartScreenImport << "Import"
-                                               << "fraImport"
-                                               << "Import"
-                                               << "Import";
+        const auto row = [](const char *tag, ExchangeOpener opener, const char *caption, const char *front,
+                            const char *importTitle, const char *importButton) {
+            QTest::addRow("%s", tag) << opener << QString::fromLatin1(caption) << QString::fromLatin1(front)
+                                     << QString::fromLatin1(importTitle) << QString::fromLatin1(importButton);
+        };
+        row("deck manager's Export", ExchangeOpener::DeckManagerExport, "Export Tutor", "fraExport", "Import Deck",
+            "&Import Deck");
+        row("deck manager's Import", ExchangeOpener::DeckManagerImport, "Import Tutor", "fraImport", "Import Deck",
+            "&Import Deck");
+        row("start screen's Import", ExchangeOpener::StartScreenImport, "Import", "fraImport", "Import", "Import");
     }
 
     void openers_setCaptionsAndTheFrameInFront()
