@@ -1,6 +1,7 @@
 #include "servicesrig.h"
 #include "testhome.h"
 #include "urlcatcher.h"
+#include "windowprobe.h"
 
 #include "app/frmbegin.h"
 #include "app/linklabel.h"
@@ -27,10 +28,7 @@ struct Rig : ServicesRig
 template <typename T>
 T *child(QWidget &parent, const char *name)
 {
-    T *found = parent.findChild<T *>(QLatin1String(name));
-    if (!found)
-        qWarning("no child %s", name);
-    return found;
+    return control<T>(&parent, QLatin1String(name));
 }
 
 } // namespace

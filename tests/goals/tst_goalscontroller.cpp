@@ -1,6 +1,7 @@
 #include "filebytes.h"
 #include "servicesrig.h"
 #include "testhome.h"
+#include "windowprobe.h"
 
 #include "app/services.h"
 #include "goals/datepicker.h"
@@ -49,10 +50,7 @@ struct Fixture : ServicesRig
     template <typename T = QWidget>
     T *control(const QString &name) const
     {
-        T *widget = window.findChild<T *>(name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
+        return test::control<T>(&window, name);
     }
 
     QString text(const QString &label) const { return control<QLabel>(label)->text(); }
