@@ -143,11 +143,7 @@ private slots:
         choose(0);
         QVERIFY(page()->optMajorArcana->isChecked() && !page()->optCups->isEnabled());
         QVERIFY(!page()->hasPicture());
-    }
-
-    void choose_nullNameShowsCard1()
-    {
-        open({plainCard(1), plainCard(2)});
+        // A card without a name shows as "Card 1", whichever it is.
         QVERIFY(rawExec(paths::deckDatabase("Tutor2.vdk"), "UPDATE tblCards SET Name = NULL WHERE ID = 2"));
         choose(1);
         QCOMPARE(page()->txtCard->text(), QStringLiteral("Card 1"));
