@@ -237,6 +237,10 @@ private slots:
             row(special, special, "", notImported + QStringLiteral("Shared.vdk is"), PromptIcon::Information);
         row("larger than the free space", "sparse", "", notImported + QStringLiteral("The disk of the folder"),
             PromptIcon::Information);
+        // The catalog row is the last step: when it cannot be written, the deck
+        // file already in place is removed again.
+        row("catalog locked by another program", "locked", "", QStringLiteral("The deck was not imported: "),
+            PromptIcon::Information);
         const QString defaultDeck = QString::fromLatin1(exchange::kDefaultNoImport);
         row("default deck", "default", "", defaultDeck, PromptIcon::Warning);
         row("default mark in a later type row", "copy", "INSERT INTO tblType VALUES ('Tutor', 'Tutor', 1)", defaultDeck,
@@ -287,7 +291,11 @@ private slots:
         const QStringList rowsBefore = DeckHome::catalogRows();
         const QStringList filesBefore = DeckHome::deckFolderFiles();
 
+        std::optional<WriteLock> lock;
+        if (kind == QLatin1String("locked"))
+            lock.emplace();
         const ExchangeOutcome outcome = exchange::importDeck(kind == QLatin1String("none") ? QString() : file);
+        lock.reset();
         QVERIFY(!outcome.ok);
         QVERIFY2(outcome.message.text.startsWith(message), qPrintable(outcome.message.text));
         QCOMPARE(int(outcome.message.icon), icon);
@@ -324,29 +332,6 @@ private slots:
         QCOMPARE(fileBytes(elsewhere.filePath(QStringLiteral("~velmora-import.vdk"))), QByteArray("someone's"));
         QCOMPARE(QDir(share.path()).entryList(QDir::Files), QStringList{"Shared.vdk"});
         QCOMPARE(DeckHome::catalogRows(), (QStringList{"Default=Tutor1.vdk", "Moon Garden=Tutor2.vdk"}));
-    }
-
-    // The catalog row is the last step: when it cannot be written, the deck
-    // file already in place is removed again.
-    void import_catalogCannotBeWritten_removesTheNewFileAndSaysWhy()
-    {
-        ExchangeHome home;
-        QVERIFY(home.make());
-        QTemporaryDir outside;
-        const QString file = outside.filePath(QStringLiteral("Tutor2.vdk"));
-        QVERIFY(QFile::copy(paths::deckDatabase(QStringLiteral("Tutor2.vdk")), file));
-        const QStringList filesBefore = DeckHome::deckFolderFiles();
-        ExchangeOutcome outcome;
-        {
-            WriteLock lock;
-            outcome = exchange::importDeck(file);
-        }
-        QVERIFY(!outcome.ok);
-        QVERIFY2(outcome.message.text.startsWith(QLatin1String("The deck was not imported: ")),
-                 qPrintable(outcome.message.text));
-        QCOMPARE(DeckHome::deckFolderFiles(), filesBefore);
-        QCOMPARE(DeckHome::catalogRows(), (QStringList{"Default=Tutor1.vdk", "Moon Garden=Tutor2.vdk"}));
-        QCOMPARE(exchangeFiles(), QStringList());
     }
 
     void otherInstallations_shellMadeDeckImports_exportedDeckOpensInTheShell()
