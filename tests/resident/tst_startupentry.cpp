@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^Exec="))), QStringList{exec});
     }
 
-    void setStartupEntry_writesAValidEntry()
+    void setStartupEntry_writesAValidEntryAndRemovesIt()
     {
         SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt/velmora"), true);
         QVERIFY(prompter_->records().isEmpty());
@@ -100,6 +100,12 @@ private slots:
         QVERIFY(moved.contains("Exec=\"/new/place/velmora\" /STARTUP\n"));
         QVERIFY(!moved.contains("/opt/velmora"));
         QCOMPARE(QDir(autostartFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{"velmora.desktop"});
+
+        // Removed silently, also when already gone.
+        for (int time = 0; time < 2; ++time)
+            SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt"), false);
+        QVERIFY(!QFile::exists(startupEntryPath(QStringLiteral("velmora"))));
+        QVERIFY(prompter_->records().isEmpty());
     }
 
     void startupEntryExists_readsTheFile_data()
@@ -149,15 +155,6 @@ private slots:
         const QFileInfo entry(startupEntryPath(QStringLiteral("velmora")));
         QVERIFY(!entry.isSymLink() && entry.isFile());
         QVERIFY(test::fileBytes(entry.filePath()).contains("Exec=\"/opt/velmora\" /STARTUP"));
-    }
-
-    void removing_deletesTheEntrySilently()
-    {
-        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt"), true);
-        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt"), false);
-        QVERIFY(!QFile::exists(startupEntryPath(QStringLiteral("velmora"))));
-        SetStartupEntry(*prompter_, QStringLiteral("velmora"), QStringLiteral("/opt"), false);
-        QVERIFY(prompter_->records().isEmpty());
     }
 
     // Running as root makes a read-only folder writable anyway: a file where a
