@@ -360,7 +360,7 @@ private slots:
         QVERIFY(deck.typeStamp()->isDefault);
     }
 
-    void catalog_keepsRowOrderAndEditsByRow()
+    void catalog_keepsRowOrderEditsByRowAndRemembersOnePick()
     {
         Catalog catalog;
         QVERIFY(catalog.open(Access::ReadWrite));
@@ -377,24 +377,20 @@ private slots:
             rows.append(entry.deckName + QLatin1Char('=') + entry.dbName + (entry.isComplete ? "" : "?"));
         QCOMPARE(rows, (QStringList{"Second=Tutor2.vdk", "Other=Tutor3.vdk"}));
 
+        // One pick is remembered, the last.
+        QVERIFY(!catalog.pick());
+        QVERIFY(catalog.rememberPick({QStringLiteral("A"), QStringLiteral("Tutor1.vdk"), QStringLiteral("A"), 0}));
+        QVERIFY(catalog.rememberPick({QStringLiteral("B"), QStringLiteral("Tutor2.vdk"), QStringLiteral("B"), 4}));
+        QCOMPARE(catalog.pick()->database + QString::number(catalog.pick()->cardPosition),
+                 QStringLiteral("Tutor2.vdk4"));
+        QCOMPARE(test::rawText(paths::catalogDatabase(), QStringLiteral("SELECT count(*) FROM tblUpdateDeck")),
+                 QStringLiteral("1"));
+
         // A catalog that cannot be read says so.
         QVERIFY(QFile::remove(paths::catalogDatabase()));
         Catalog lost;
         QVERIFY(!lost.open());
         QCOMPARE(lost.failure(), OpenFailure::Missing);
-    }
-
-    void catalog_remembersOnePick()
-    {
-        Catalog catalog;
-        QVERIFY(catalog.open(Access::ReadWrite));
-        QVERIFY(!catalog.pick());
-        QVERIFY(catalog.rememberPick({QStringLiteral("A"), QStringLiteral("Tutor1.vdk"), QStringLiteral("A"), 0}));
-        QVERIFY(catalog.rememberPick({QStringLiteral("B"), QStringLiteral("Tutor2.vdk"), QStringLiteral("B"), 4}));
-        QCOMPARE(catalog.pick()->database, QStringLiteral("Tutor2.vdk"));
-        QCOMPARE(catalog.pick()->cardPosition, 4);
-        QCOMPARE(test::rawText(paths::catalogDatabase(), QStringLiteral("SELECT count(*) FROM tblUpdateDeck")),
-                 QStringLiteral("1"));
     }
 
     void nextDeckFileName_followsLastRowAndSkipsTakenNames_data()
