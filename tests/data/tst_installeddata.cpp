@@ -47,7 +47,7 @@ private slots:
         QVERIFY2(deck_.open(buildFile(QStringLiteral("tutor/Tutor1.vdk"))), qPrintable(deck_.errorText()));
     }
 
-    void folders_existAndTheDefaultDeckStaysSmall()
+    void foldersCatalogAndHeader_theDefaultDeckListedAndSmall()
     {
         for (const char *folder : {"tutor", "temp"})
             QVERIFY2(QFileInfo(buildFile(QLatin1String(folder))).isDir(), folder);
@@ -55,10 +55,8 @@ private slots:
         const qint64 bytes = QFileInfo(buildFile(QStringLiteral("tutor/Tutor1.vdk"))).size();
         qInfo("default deck: %lld bytes", bytes);
         QVERIFY(bytes < 5 * 1024 * 1024);
-    }
 
-    void catalog_listsTheDefaultDeckUnderItsName()
-    {
+        // The catalog lists the default deck under its name.
         Catalog catalog;
         QVERIFY2(catalog.open(Access::ReadOnly, buildFile(QStringLiteral("update.vdk"))),
                  qPrintable(catalog.errorText()));
