@@ -1,6 +1,7 @@
 #include "servicesrig.h"
 #include "testhome.h"
 #include "urlcatcher.h"
+#include "windowprobe.h"
 
 #include "app/frmbegin.h"
 #include "app/linklabel.h"
@@ -27,10 +28,7 @@ struct Rig : ServicesRig
 template <typename T>
 T *child(QWidget &parent, const char *name)
 {
-    T *found = parent.findChild<T *>(QLatin1String(name));
-    if (!found)
-        qWarning("no child %s", name);
-    return found;
+    return control<T>(&parent, QLatin1String(name));
 }
 
 } // namespace
@@ -50,7 +48,7 @@ private slots:
 
     // Each of the three working areas is reachable only once its window can be
     // made.
-    void buttons_disabledUntilTheirWindowExists()
+    void buttons_disabledUntilTheirWindowExists_linksOpenTheirPages()
     {
         Rig rig;
         FrmBegin begin(rig.services);
@@ -61,6 +59,21 @@ private slots:
         begin.setWindowFactory(FrmBegin::Destination::MainWindow, [](FrmBegin &) { return new QWidget; });
         QVERIFY(child<QPushButton>(begin, "cmdTarot")->isEnabled());
         QVERIFY(!child<QPushButton>(begin, "cmdDeck")->isEnabled());
+
+        // The links open their pages on a left click only.
+        begin.show();
+        const QList<std::pair<const char *, VendorPage>> links = {{"Label1", VendorPage::OtherDecks},
+                                                                  {"Label61", VendorPage::HomePage},
+                                                                  {"lblCobrand", VendorPage::CoBrand},
+                                                                  {"lblFullBrand", VendorPage::FullyBranded}};
+        for (const auto &[name, page] : links) {
+            UrlCatcher catcher;
+            auto *label = child<LinkLabel>(begin, name);
+            QTest::mouseClick(label, Qt::RightButton);
+            QTest::mouseClick(label, Qt::LeftButton);
+            QCOMPARE(catcher.urls, QList<QUrl>{vendorPageUrl(page)});
+        }
+        QVERIFY(begin.isVisible());
     }
 
     void load_missingFolder_tellsAndEnds()
@@ -141,26 +154,6 @@ private slots:
         QVERIFY(beginVisibleMeanwhile);
         QVERIFY(begin.isVisible());
         QVERIFY(dialog.isNull());
-    }
-
-    void links_openTheirPagesOnALeftClick()
-    {
-        Rig rig;
-        FrmBegin begin(rig.services);
-        begin.show();
-        const QList<std::pair<const char *, VendorPage>> links = {{"Label1", VendorPage::OtherDecks},
-                                                                  {"Label61", VendorPage::HomePage},
-                                                                  {"lblCobrand", VendorPage::CoBrand},
-                                                                  {"lblFullBrand", VendorPage::FullyBranded}};
-        for (const auto &[name, page] : links) {
-            UrlCatcher catcher;
-            auto *label = child<LinkLabel>(begin, name);
-            QVERIFY(label);
-            QTest::mouseClick(label, Qt::RightButton);
-            QTest::mouseClick(label, Qt::LeftButton);
-            QCOMPARE(catcher.urls, QList<QUrl>{vendorPageUrl(page)});
-        }
-        QVERIFY(begin.isVisible());
     }
 
     // The close box ends the program only when no other window is left.

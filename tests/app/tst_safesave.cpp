@@ -1,10 +1,10 @@
+#include "filebytes.h"
 #include "tinyfilesystem.h"
 
 #include "app/safesave.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,23 +13,8 @@
 #include <unistd.h>
 
 using namespace velmora;
+using velmora::test::fileBytes;
 using velmora::test::TinyFileSystem;
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-}
-
-} // namespace
 
 class TestSafeSave : public QObject
 {
@@ -42,7 +27,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("report.txt"));
         QVERIFY(saveFileAtomically(path, QByteArray(100000, 'a')));
         QVERIFY(saveFileAtomically(path, "short"));
-        QCOMPARE(readAll(path), QByteArray("short"));
+        QCOMPARE(fileBytes(path), QByteArray("short"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("report.txt")});
     }
 
@@ -78,16 +63,16 @@ private slots:
         if (!disk.mounted())
             QSKIP("no small file system can be mounted here (needs root and tmpfs)");
         const QString path = disk.filePath(QStringLiteral("report.txt"));
-        QVERIFY(writeFile(path, "the old report\r\n"));
+        QVERIFY(velmora::test::writeFile(path, "the old report\r\n"));
         QVERIFY(disk.fill());
 
         QString error;
         QVERIFY(!saveFileAtomically(path, QByteArray(size, 'n'), &error));
         QCOMPARE(error, QString::fromLocal8Bit(std::strerror(ENOSPC)));
-        QCOMPARE(readAll(path), QByteArray("the old report\r\n"));
+        QCOMPARE(fileBytes(path), QByteArray("the old report\r\n"));
         QVERIFY(QFile::remove(disk.filePath(QStringLiteral("filler"))));
         QVERIFY(saveFileAtomically(path, QByteArray(size, 'n')));
-        QCOMPARE(readAll(path).size(), size);
+        QCOMPARE(fileBytes(path).size(), size);
     }
 
     void device_isWrittenInPlaceNotReplaced()

@@ -3,6 +3,7 @@
 
 #include "cardart.h"
 #include "decktext.h"
+#include "sampledeck.h"
 
 #include "store/catalog.h"
 #include "store/deck.h"
@@ -11,9 +12,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSet>
-#include <QStandardPaths>
 #include <QtTest>
 
 using namespace velmora;
@@ -48,7 +47,7 @@ private slots:
         QVERIFY2(deck_.open(buildFile(QStringLiteral("tutor/Tutor1.vdk"))), qPrintable(deck_.errorText()));
     }
 
-    void folders_existAndTheDefaultDeckStaysSmall()
+    void foldersCatalogAndHeader_theDefaultDeckListedAndSmall()
     {
         for (const char *folder : {"tutor", "temp"})
             QVERIFY2(QFileInfo(buildFile(QLatin1String(folder))).isDir(), folder);
@@ -56,10 +55,8 @@ private slots:
         const qint64 bytes = QFileInfo(buildFile(QStringLiteral("tutor/Tutor1.vdk"))).size();
         qInfo("default deck: %lld bytes", bytes);
         QVERIFY(bytes < 5 * 1024 * 1024);
-    }
 
-    void catalog_listsTheDefaultDeckUnderItsName()
-    {
+        // The catalog lists the default deck under its name.
         Catalog catalog;
         QVERIFY2(catalog.open(Access::ReadOnly, buildFile(QStringLiteral("update.vdk"))),
                  qPrintable(catalog.errorText()));
@@ -144,18 +141,10 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, query);
         QFETCH(QString, expected);
-        const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlcipher"));
-        if (shell.isEmpty())
+        const QString output = test::sqlcipherShell(buildFile(file), query);
+        if (output.isNull())
             QSKIP("the sqlcipher shell is not installed");
-        QProcess process;
-        process.start(shell, {buildFile(file)});
-        QVERIFY(process.waitForStarted());
-        process.write(QByteArrayLiteral("PRAGMA key='Q8Lmt5vNxe2rrH6p73';\n") + query.toUtf8() + '\n');
-        process.closeWriteChannel();
-        QVERIFY(process.waitForFinished(30000));
-        const QString output = QString::fromUtf8(process.readAllStandardOutput());
-        QVERIFY2(output.split(QLatin1Char('\n')).contains(expected),
-                 qPrintable(output + QString::fromUtf8(process.readAllStandardError())));
+        QVERIFY2(output.split(QLatin1Char('\n')).contains(expected), qPrintable(output));
     }
 
 private:

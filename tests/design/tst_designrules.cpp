@@ -1,8 +1,8 @@
 #include "filebytes.h"
+#include "sampledeck.h"
 
 #include "design/designrules.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -11,178 +11,13 @@ using namespace velmora;
 
 Q_DECLARE_METATYPE(velmora::GroupOptions)
 
-class TstDesignRules : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void meaningLimit_data();
-    void meaningLimit();
-    void groups_data();
-    void groups();
-    void storedGroupOutsideRange_leavesOptions();
-    void preview_data();
-    void preview();
-    void fileList_data();
-    void fileList();
-    void choice_limitDuplicateAndDelete();
-    void targets_data();
-    void targets();
-    void pictureFile_data();
-    void pictureFile();
-
-private:
-    QTemporaryDir dir_;
-};
-
-void TstDesignRules::meaningLimit_data()
-{
-    QTest::addColumn<int>("which");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-    const QString normal = QStringLiteral("Normal Meaning can be maximum of 360 characters");
-    const QString reversed = QStringLiteral("Reverse Meaning can be maximum of 360 characters");
-    // Characters, not bytes nor UTF-16 units: a non-ASCII letter and an emoji count once.
-    const QString emoji = QString::fromUtf8("\xF0\x9F\x8C\x99");
-    QTest::addRow("normal 360") << int(Meaning::Normal) << QString(360, QChar(0x00E9)) << QString();
-    QTest::addRow("normal 361") << int(Meaning::Normal) << QString(361, QChar(0x00E9)) << normal;
-    QTest::addRow("reversed 360 emoji") << int(Meaning::Reversed) << emoji.repeated(360) << QString();
-    QTest::addRow("reversed 361 emoji") << int(Meaning::Reversed) << emoji.repeated(361) << reversed;
-}
-
-void TstDesignRules::meaningLimit()
-{
-    QFETCH(int, which);
-    QFETCH(QString, text);
-    QFETCH(QString, message);
-    const auto result = meaningTooLong(Meaning(which), text);
-    QCOMPARE(result.value_or(QString()), message);
-}
-
-void TstDesignRules::groups_data()
-{
-    QTest::addColumn<GroupOptions>("options");
-    QTest::addColumn<int>("forSave"); // -1: none
-    QTest::addColumn<int>("suit");
-    QTest::addRow("major") << GroupOptions{true, false, false, false, false, false} << 0 << -1;
-    QTest::addRow("major with a stale suit") << GroupOptions{true, false, false, true, false, false} << 0 << 2;
-    QTest::addRow("minor cups") << GroupOptions{false, true, true, false, false, false} << 1 << 1;
-    QTest::addRow("minor swords") << GroupOptions{false, true, false, false, false, true} << 4 << 4;
-    QTest::addRow("minor without suit") << GroupOptions{false, true, false, false, false, false} << -1 << -1;
-    QTest::addRow("nothing") << GroupOptions{} << -1 << -1;
-}
-
-void TstDesignRules::groups()
-{
-    QFETCH(GroupOptions, options);
-    QFETCH(int, forSave);
-    QFETCH(int, suit);
-    QCOMPARE(groupForSave(options).value_or(-1), forSave);
-    QCOMPARE(suitGroup(options).value_or(-1), suit);
-}
-
-void TstDesignRules::storedGroupOutsideRange_leavesOptions()
-{
-    QVERIFY(!optionsForGroup(5, {}).has_value());
-    QVERIFY(!optionsForGroup(-1, {}).has_value());
-    const auto pentacles = optionsForGroup(3, GroupOptions{true, false, true, false, false, false});
-    QVERIFY(pentacles);
-    QVERIFY(!pentacles->major && pentacles->minor && pentacles->pentacles && !pentacles->cups);
-    QCOMPARE(shownCardName(QString()), QStringLiteral("Card 1"));
-    QCOMPARE(shownCardName(QStringLiteral("")), QStringLiteral(""));
-}
-
-void TstDesignRules::preview_data()
-{
-    QTest::addColumn<QSizeF>("picture");
-    QTest::addColumn<QRect>("drawn");
-    const QSizeF box(2325, 3675);
-    QTest::addRow("small: stretched to the fixed size") << QSizeF(1500, 1500) << QRect(50, 30, 2225, 3615);
-    QTest::addRow("exactly box wide: fixed width") << QSizeF(box.width(), 100) << QRect(50, 30, 2225, 3615);
-    QTest::addRow("twice as wide, short: full width") << QSizeF(4650, 1000) << QRect(0, 30, 2325, 3615);
-    QTest::addRow("very tall: proportions at full height") << QSizeF(1000, 7350) << QRect(606, 0, 1112, 3675);
-    QTest::addRow("wide and tall: both scaled") << QSizeF(4650, 14700) << QRect(581, 0, 1162, 3675);
-}
-
-void TstDesignRules::preview()
-{
-    QFETCH(QSizeF, picture);
-    QFETCH(QRect, drawn);
-    const QRect got = fitPictureRect(picture, QSizeF(2325, 3675), QSizeF(2225, 3615));
-    QVERIFY2(qAbs(got.x() - drawn.x()) <= 1 && qAbs(got.y() - drawn.y()) <= 1 &&
-                 qAbs(got.width() - drawn.width()) <= 1 && qAbs(got.height() - drawn.height()) <= 1,
-             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(got.x()).arg(got.y()).arg(got.width()).arg(got.height())));
-}
-
-void TstDesignRules::fileList_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("listed");
-    QTest::addRow("lower") << "a.jpg" << true;
-    QTest::addRow("upper") << "A.JPG" << true;
-    QTest::addRow("mixed") << "b.JpG" << true;
-    QTest::addRow("jpeg") << "c.jpeg" << false;
-    QTest::addRow("png") << "d.png" << false;
-    QTest::addRow("jpg inside") << "e.jpg.txt" << false;
-}
-
-void TstDesignRules::fileList()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, listed);
-    QCOMPARE(isListedPicture(name), listed);
-}
-
-void TstDesignRules::choice_limitDuplicateAndDelete()
-{
-    PictureChoice none(0);
-    QCOMPARE(none.add(QStringLiteral("/p/a.jpg")), PictureChoice::Refusal::Limit);
-    QCOMPARE(limitMessage(none.slotsAtOpening()),
-             QStringLiteral("0 Pictures already added\nYou cannot add any more pictures"));
-
-    PictureChoice two(2);
-    QCOMPARE(two.add(QStringLiteral("/p/a.jpg")), PictureChoice::Refusal::None);
-    QCOMPARE(two.add(QStringLiteral("/P/A.JPG")), PictureChoice::Refusal::Duplicate);
-    QCOMPARE(two.freeSlots(), 1);
-    QCOMPARE(two.add(QStringLiteral("/p/b.jpg")), PictureChoice::Refusal::None);
-    QCOMPARE(two.add(QStringLiteral("/p/c.jpg")), PictureChoice::Refusal::Limit);
-    QVERIFY(two.remove(0));
-    QCOMPARE(two.add(QStringLiteral("/p/c.jpg")), PictureChoice::Refusal::None);
-    QCOMPARE(two.files(), QStringList({QStringLiteral("/p/b.jpg"), QStringLiteral("/p/c.jpg")}));
-    QCOMPARE(two.slotsAtOpening(), 2);
-    QVERIFY(!PictureChoice(3).remove(0));
-}
-
-void TstDesignRules::targets_data()
-{
-    QTest::addColumn<QVector<bool>>("hasPicture");
-    QTest::addColumn<int>("files");
-    QTest::addColumn<QVector<int>>("targets");
-    QTest::addRow("cards 1, 2 and 4 lack, two files")
-        << QVector<bool>{false, false, true, false} << 2 << QVector<int>{0, 1};
-    QTest::addRow("skips cards with pictures") << QVector<bool>{true, false, true, false} << 2 << QVector<int>{1, 3};
-    QTest::addRow("more files than free cards") << QVector<bool>{true, false} << 3 << QVector<int>{1};
-    QTest::addRow("all have pictures") << QVector<bool>{true, true} << 1 << QVector<int>{};
-}
-
-void TstDesignRules::targets()
-{
-    QFETCH(QVector<bool>, hasPicture);
-    QFETCH(int, files);
-    QFETCH(QVector<int>, targets);
-    QCOMPARE(pictureTargets(hasPicture, files), targets);
-}
-
 namespace {
 
 QByteArray pngHeader(quint32 width, quint32 height)
 {
     QImage small(4, 4, QImage::Format_RGB32);
     small.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    small.save(&buffer, "PNG");
+    QByteArray bytes = test::encodedPicture(small, "PNG");
     // IHDR's width and height sit at bytes 16..23, its CRC (over type and data) at 29..32.
     const auto put = [&bytes](int at, quint32 value) {
         for (int i = 0; i < 4; ++i)
@@ -205,67 +40,198 @@ QByteArray inflating()
 {
     QImage image(6000, 6000, QImage::Format_Mono);
     image.fill(0);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-QByteArray jpeg(QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::darkGreen);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return bytes;
+    return test::encodedPicture(image, "PNG");
 }
 
 } // namespace
 
-void TstDesignRules::pictureFile_data()
+class TstDesignRules : public QObject
 {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("error"); // a part of the message; empty: readable
-    QTest::addRow("a picture") << jpeg(QSize(100, 170)) << QString();
-    QTest::addRow("not a picture") << QByteArray("plain text, not a picture") << QStringLiteral("not a picture");
-    QTest::addRow("header claims 60000 x 60000") << pngHeader(60000, 60000) << QStringLiteral("too large");
-    QTest::addRow("small file, huge picture") << inflating() << QStringLiteral("too large");
-    QTest::addRow("empty file") << QByteArray() << QStringLiteral("not a picture");
-    // Not files: the bytes name what makeSpecialFile() puts in the file's place.
-    QTest::addRow("pipe") << QByteArray("pipe") << QStringLiteral("is a pipe");
-    QTest::addRow("device") << QByteArray("device") << QStringLiteral("is a device");
-    QTest::addRow("dangling") << QByteArray("dangling") << QStringLiteral("is a link to a file that does not exist");
-}
+    Q_OBJECT
 
-void TstDesignRules::pictureFile()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, error);
-    const QString path = dir_.filePath(QStringLiteral("%1.jpg").arg(QLatin1String(QTest::currentDataTag())));
-    if (error.startsWith(QLatin1String("is a"))) {
-        QVERIFY(test::makeSpecialFile(path, QString::fromLatin1(bytes)));
-    } else {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+private slots:
+    void meaningLimit_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        const QString normal = QStringLiteral("Normal Meaning can be maximum of 360 characters");
+        const QString reversed = QStringLiteral("Reverse Meaning can be maximum of 360 characters");
+        // Characters, not bytes nor UTF-16 units: a non-ASCII letter and an emoji count once.
+        const QString emoji = QString::fromUtf8("\xF0\x9F\x8C\x99");
+        QTest::addRow("normal 360") << int(Meaning::Normal) << QString(360, QChar(0x00E9)) << QString();
+        QTest::addRow("normal 361") << int(Meaning::Normal) << QString(361, QChar(0x00E9)) << normal;
+        QTest::addRow("reversed 360 emoji") << int(Meaning::Reversed) << emoji.repeated(360) << QString();
+        QTest::addRow("reversed 361 emoji") << int(Meaning::Reversed) << emoji.repeated(361) << reversed;
     }
-    const PictureFile read = readPictureFile(path);
-    if (error.isEmpty()) {
-        QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
-        QCOMPARE(read.image.size(), QSize(100, 170));
-    } else {
-        QVERIFY(read.image.isNull());
-        QVERIFY2(read.error.contains(error), qPrintable(read.error));
-        QVERIFY2(read.error.startsWith(QFileInfo(path).fileName()), qPrintable(read.error));
+
+    void meaningLimit()
+    {
+        QFETCH(int, which);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        const auto result = meaningTooLong(Meaning(which), text);
+        QCOMPARE(result.value_or(QString()), message);
     }
-    QCOMPARE(
-        readPictureFile(dir_.filePath(QStringLiteral("missing.jpg"))).error.contains(QStringLiteral("missing.jpg")),
-        true);
-}
+
+    void groups_data()
+    {
+        QTest::addColumn<GroupOptions>("options");
+        QTest::addColumn<int>("forSave"); // -1: none
+        QTest::addColumn<int>("suit");
+        QTest::addRow("major") << GroupOptions{true, false, false, false, false, false} << 0 << -1;
+        QTest::addRow("major with a stale suit") << GroupOptions{true, false, false, true, false, false} << 0 << 2;
+        QTest::addRow("minor cups") << GroupOptions{false, true, true, false, false, false} << 1 << 1;
+        QTest::addRow("minor swords") << GroupOptions{false, true, false, false, false, true} << 4 << 4;
+        QTest::addRow("minor without suit") << GroupOptions{false, true, false, false, false, false} << -1 << -1;
+        QTest::addRow("nothing") << GroupOptions{} << -1 << -1;
+    }
+
+    void groups()
+    {
+        QFETCH(GroupOptions, options);
+        QFETCH(int, forSave);
+        QFETCH(int, suit);
+        QCOMPARE(groupForSave(options).value_or(-1), forSave);
+        QCOMPARE(suitGroup(options).value_or(-1), suit);
+    }
+
+    void storedGroupOutsideRange_leavesOptions()
+    {
+        QVERIFY(!optionsForGroup(5, {}).has_value());
+        QVERIFY(!optionsForGroup(-1, {}).has_value());
+        const auto pentacles = optionsForGroup(3, GroupOptions{true, false, true, false, false, false});
+        QVERIFY(pentacles);
+        QVERIFY(!pentacles->major && pentacles->minor && pentacles->pentacles && !pentacles->cups);
+        QCOMPARE(shownCardName(QString()), QStringLiteral("Card 1"));
+        QCOMPARE(shownCardName(QStringLiteral("")), QStringLiteral(""));
+    }
+
+    void preview_data()
+    {
+        QTest::addColumn<QSizeF>("picture");
+        QTest::addColumn<QRect>("drawn");
+        const QSizeF box(2325, 3675);
+        QTest::addRow("small: stretched to the fixed size") << QSizeF(1500, 1500) << QRect(50, 30, 2225, 3615);
+        QTest::addRow("exactly box wide: fixed width") << QSizeF(box.width(), 100) << QRect(50, 30, 2225, 3615);
+        QTest::addRow("twice as wide, short: full width") << QSizeF(4650, 1000) << QRect(0, 30, 2325, 3615);
+        QTest::addRow("very tall: proportions at full height") << QSizeF(1000, 7350) << QRect(606, 0, 1112, 3675);
+        QTest::addRow("wide and tall: both scaled") << QSizeF(4650, 14700) << QRect(581, 0, 1162, 3675);
+    }
+
+    void preview()
+    {
+        QFETCH(QSizeF, picture);
+        QFETCH(QRect, drawn);
+        const QRect got = fitPictureRect(picture, QSizeF(2325, 3675), QSizeF(2225, 3615));
+        QVERIFY2(
+            qAbs(got.x() - drawn.x()) <= 1 && qAbs(got.y() - drawn.y()) <= 1 &&
+                qAbs(got.width() - drawn.width()) <= 1 && qAbs(got.height() - drawn.height()) <= 1,
+            qPrintable(QStringLiteral("%1,%2 %3x%4").arg(got.x()).arg(got.y()).arg(got.width()).arg(got.height())));
+    }
+
+    void fileList_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("listed");
+        QTest::addRow("lower") << "a.jpg" << true;
+        QTest::addRow("upper") << "A.JPG" << true;
+        QTest::addRow("mixed") << "b.JpG" << true;
+        QTest::addRow("jpeg") << "c.jpeg" << false;
+        QTest::addRow("png") << "d.png" << false;
+        QTest::addRow("jpg inside") << "e.jpg.txt" << false;
+    }
+
+    void fileList()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, listed);
+        QCOMPARE(isListedPicture(name), listed);
+    }
+
+    void choice_limitDuplicateAndDelete()
+    {
+        PictureChoice none(0);
+        QCOMPARE(none.add(QStringLiteral("/p/a.jpg")), PictureChoice::Refusal::Limit);
+        QCOMPARE(limitMessage(none.slotsAtOpening()),
+                 QStringLiteral("0 Pictures already added\nYou cannot add any more pictures"));
+
+        PictureChoice two(2);
+        QCOMPARE(two.add(QStringLiteral("/p/a.jpg")), PictureChoice::Refusal::None);
+        QCOMPARE(two.add(QStringLiteral("/P/A.JPG")), PictureChoice::Refusal::Duplicate);
+        QCOMPARE(two.freeSlots(), 1);
+        QCOMPARE(two.add(QStringLiteral("/p/b.jpg")), PictureChoice::Refusal::None);
+        QCOMPARE(two.add(QStringLiteral("/p/c.jpg")), PictureChoice::Refusal::Limit);
+        QVERIFY(two.remove(0));
+        QCOMPARE(two.add(QStringLiteral("/p/c.jpg")), PictureChoice::Refusal::None);
+        QCOMPARE(two.files(), QStringList({QStringLiteral("/p/b.jpg"), QStringLiteral("/p/c.jpg")}));
+        QCOMPARE(two.slotsAtOpening(), 2);
+        QVERIFY(!PictureChoice(3).remove(0));
+    }
+
+    void targets_data()
+    {
+        QTest::addColumn<QVector<bool>>("hasPicture");
+        QTest::addColumn<int>("files");
+        QTest::addColumn<QVector<int>>("targets");
+        QTest::addRow("cards 1, 2 and 4 lack, two files")
+            << QVector<bool>{false, false, true, false} << 2 << QVector<int>{0, 1};
+        QTest::addRow("skips cards with pictures")
+            << QVector<bool>{true, false, true, false} << 2 << QVector<int>{1, 3};
+        QTest::addRow("more files than free cards") << QVector<bool>{true, false} << 3 << QVector<int>{1};
+        QTest::addRow("all have pictures") << QVector<bool>{true, true} << 1 << QVector<int>{};
+    }
+
+    void targets()
+    {
+        QFETCH(QVector<bool>, hasPicture);
+        QFETCH(int, files);
+        QFETCH(QVector<int>, targets);
+        QCOMPARE(pictureTargets(hasPicture, files), targets);
+    }
+
+    void pictureFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error"); // a part of the message; empty: readable
+        QTest::addRow("a picture") << test::jpegPicture(QSize(100, 170), Qt::darkGreen) << QString();
+        QTest::addRow("not a picture") << QByteArray("plain text, not a picture") << QStringLiteral("not a picture");
+        QTest::addRow("header claims 60000 x 60000") << pngHeader(60000, 60000) << QStringLiteral("too large");
+        QTest::addRow("small file, huge picture") << inflating() << QStringLiteral("too large");
+        QTest::addRow("empty file") << QByteArray() << QStringLiteral("not a picture");
+        // Not files: the bytes name what makeSpecialFile() puts in the file's place.
+        QTest::addRow("pipe") << QByteArray("pipe") << QStringLiteral("is a pipe");
+        QTest::addRow("device") << QByteArray("device") << QStringLiteral("is a device");
+        QTest::addRow("dangling") << QByteArray("dangling")
+                                  << QStringLiteral("is a link to a file that does not exist");
+    }
+
+    void pictureFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        const QString path = dir_.filePath(QStringLiteral("%1.jpg").arg(QLatin1String(QTest::currentDataTag())));
+        if (error.startsWith(QLatin1String("is a"))) {
+            QVERIFY(test::makeSpecialFile(path, QString::fromLatin1(bytes)));
+        } else {
+            QVERIFY(test::writeFile(path, bytes));
+        }
+        const PictureFile read = readPictureFile(path);
+        if (error.isEmpty()) {
+            QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
+            QCOMPARE(read.image.size(), QSize(100, 170));
+        } else {
+            QVERIFY(read.image.isNull());
+            QVERIFY2(read.error.contains(error), qPrintable(read.error));
+            QVERIFY2(read.error.startsWith(QFileInfo(path).fileName()), qPrintable(read.error));
+        }
+        QVERIFY(
+            readPictureFile(dir_.filePath(QStringLiteral("missing.jpg"))).error.contains(QLatin1String("missing.jpg")));
+    }
+
+private:
+    QTemporaryDir dir_;
+};
 
 QTEST_GUILESS_MAIN(TstDesignRules)
 #include "tst_designrules.moc"

@@ -1,6 +1,5 @@
 #include "designhome.h"
-#include "fakes.h"
-#include "scriptedprompter.h"
+#include "servicesrig.h"
 
 #include "app/orderlyending.h"
 #include "app/shell.h"
@@ -24,563 +23,532 @@
 using namespace velmora;
 using namespace velmora::test;
 
+enum class WayOut { CloseBox, ExitButton, ExitMenu, OtherWindow, SessionEnd, TerminateSignal };
+
 class TstFrmDeckDesign : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void texts();
-    void everyControl_keyboardReachableAndNamed();
-    void choose_showsCardAndRemembersPosition();
-    void choose_nullNameShowsCard1();
-    void keywords_boxKIsSlotKOfTheCardsOwnSlots();
-    void keywords_sameNameCardsKeepTheirOwn();
-    void closedWhileWriting_losesNoEdit();
-    void name_card1WrittenPerKeystrokeOthersOnLeaving_data();
-    void name_card1WrittenPerKeystrokeOthersOnLeaving();
-    void meaning_360Rule_data();
-    void meaning_360Rule();
-    void autoSaveOff_saveStoresLongTextAndChecksAutoSave();
-    void save_withoutPictureFocusesInsertPictures();
-    void group_minorWithoutSuitLeavesStoredGroup();
-    void delete_actsOnTheHighlightedCardKeepingNameAndKeywords();
-    void failedAutoSave_staysOnScreenSaysWhyAndRetries();
-    void ending_editTypedJustBeforeReachesTheDisk_data();
-    void ending_editTypedJustBeforeReachesTheDisk();
-    void longDeckName_elides();
+    void initTestCase()
+    {
+        setProcessEnder([this] { ++ends_; });
+    }
+
+    void init()
+    {
+        home_ = std::make_unique<DeckHome>();
+        QVERIFY(home_->make());
+        rig_ = std::make_unique<ServicesRig>();
+    }
+
+    void cleanup()
+    {
+        delete window_;
+        QCOMPARE(rig_->prompter.pendingAnswers(), 0);
+    }
+
+    void texts()
+    {
+        open({plainCard(1), plainCard(2)});
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Velmora v1.70"));
+        const std::pair<const char *, const char *> captions[] = {{"Label1", "Deck Name:"},
+                                                                  {"Label2", "Number of Cards:"},
+                                                                  {"lblCardName", "Picture"},
+                                                                  {"Label3", "Card Name"},
+                                                                  {"Label4", "Keywords"},
+                                                                  {"Label5", "Normal Meaning"},
+                                                                  {"Label6", "Reverse Meaning"},
+                                                                  {"optMajorArcana", "Major Arcana"},
+                                                                  {"optMinorArcana", "Minor Arcana"},
+                                                                  {"optCups", "Cups"},
+                                                                  {"optWands", "Wands"},
+                                                                  {"optPentacles", "Pentacles"},
+                                                                  {"optSwords", "Swords"},
+                                                                  {"chkAutoSave", "AutoSave"},
+                                                                  {"cmdBrowsePictures", "&Insert Pictures"},
+                                                                  {"cmdDeckSave", "&Save"},
+                                                                  {"cmdDelete", "&Delete"},
+                                                                  {"cmdBack", "&Back"},
+                                                                  {"cmdExit", "Exi&t"}};
+        for (const auto &[name, caption] : captions) {
+            QWidget *widget = window_->findChild<QWidget *>(QLatin1String(name));
+            QVERIFY2(widget, name);
+            const QString text = widget->property("text").toString();
+            QCOMPARE(text, QString::fromLatin1(caption));
+        }
+        const QStringList hints = {
+            QStringLiteral("Enter Name of Tarot Card"),
+            QStringLiteral("Enter the keywords related to the above card"),
+            QStringLiteral("Enter the normal meaning of the card. There is a limitation of 360 characters"),
+            QStringLiteral("Enter the reversed meaning of the card. There is a limitation of 360 characters"),
+            QStringLiteral("Preview / Display of inserted pictures"),
+            QStringLiteral("Click Insert Pictures to add new Tarot Card Pictures"),
+            QStringLiteral("Keep this Box Checked to autosave your work."),
+            QStringLiteral("Delete Inserted picture(s) and other details in regards to a particular card.")};
+        QStringList shown;
+        for (QLabel *label : window_->findChildren<QLabel *>()) {
+            if (label->text() == QLatin1String("[ ? ]"))
+                shown.append(label->toolTip());
+        }
+        for (const QString &hint : hints)
+            QVERIFY2(shown.contains(hint), qPrintable(hint));
+        // The list and its header show the deck handed over.
+        const auto *cards = window_->cardList();
+        QCOMPARE(cards->lstPictures->headerItem()->text(0), QStringLiteral("No. of Cards"));
+        QCOMPARE(cards->lstPictures->topLevelItem(1)->text(0), QStringLiteral("Card 2"));
+        QCOMPARE(cards->lblDeckName->text() + QLatin1Char('|') + cards->lblCards->text(), QStringLiteral("Design|2"));
+        QStringList menu;
+        for (QAction *action : window_->findChild<QMenu *>(QStringLiteral("mnuFile"))->actions())
+            menu.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+        QCOMPARE(menu, QStringList({"&Back", "&Save", "&Delete", "-", "&Exit"}));
+        QVERIFY(page()->chkAutoSave->isChecked());
+        QCOMPARE(window_->currentCard(), -1);
+        QVERIFY(page()->txtCard->text().isEmpty());
+    }
+
+    void everyControl_keyboardReachableAndNamed()
+    {
+        open({plainCard(1)});
+        for (QWidget *widget : page()->findChildren<QWidget *>()) {
+            if (widget->focusPolicy() & Qt::TabFocus && !widget->inherits("QScrollBar") &&
+                !widget->objectName().startsWith(QLatin1String("qt_")) &&
+                widget->objectName() != QLatin1String("fraMinors"))
+                QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+        }
+        for (QPushButton *button : page()->findChildren<QPushButton *>())
+            QVERIFY(button->focusPolicy() & Qt::TabFocus);
+        QVERIFY(window_->cardList()->lstPictures->focusPolicy() & Qt::TabFocus);
+    }
+
+    void choose_showsCardAndRemembersPosition()
+    {
+        SampleCard two = plainCard(2, 3);
+        two.picture = jpegPicture(QSize(1000, 1700), Qt::blue);
+        open({plainCard(1), two});
+        choose(1);
+        QCOMPARE(page()->txtCard->text(), QStringLiteral("Card 2"));
+        QCOMPARE(page()->txtNormalMeaning->toPlainText(), QStringLiteral("normal 2"));
+        QCOMPARE(page()->keywords(), QStringList({"k2-1", "k2-2", "k2-3", "k2-4", "k2-5", "k2-6", "k2-7"}));
+        QVERIFY(page()->optMinorArcana->isChecked() && page()->optPentacles->isChecked());
+        QVERIFY(page()->optCups->isEnabled());
+        QVERIFY(page()->hasPicture());
+        window_->waitForWrites();
+        Catalog catalog;
+        QVERIFY(catalog.open());
+        QCOMPARE(catalog.pick()->cardPosition, 2);
+        // Showing a card writes nothing.
+        QCOMPARE(stored(2).card.group, 3);
+        QVERIFY(rig_->prompter.records().isEmpty());
+        choose(0);
+        QVERIFY(page()->optMajorArcana->isChecked() && !page()->optCups->isEnabled());
+        QVERIFY(!page()->hasPicture());
+        // A card without a name shows as "Card 1", whichever it is.
+        QVERIFY(rawExec(paths::deckDatabase("Tutor2.vdk"), "UPDATE tblCards SET Name = NULL WHERE ID = 2"));
+        choose(1);
+        QCOMPARE(page()->txtCard->text(), QStringLiteral("Card 1"));
+    }
+
+    void keywords_boxKIsSlotKOfTheCardsOwnSlots()
+    {
+        SampleCard card = plainCard(1);
+        card.keywords = QStringList{"first", "", "second"};
+        card.picture = jpegPicture(QSize(100, 170), Qt::red);
+        open({card, plainCard(2)});
+        const auto picture = [this] {
+            window_->waitForWrites();
+            Deck deck;
+            return deck.open(paths::deckDatabase("Tutor2.vdk")) ? deck.picture(1) : QByteArray();
+        };
+        const QByteArray before = picture();
+        choose(0);
+        // Gaps stay where they are: box 2 shows slot 2.
+        QCOMPARE(page()->keywords(), QStringList({"first", "", "second", "", "", "", ""}));
+        page()->txtKeyword[1]->setFocus();
+        QTest::keyClicks(page()->txtKeyword[1], "mid");
+        QCOMPARE(stored(1).slotTexts, QStringList({"first", "mid", "second", "", "", "", ""}));
+        QCOMPARE(stored(2).slotTexts, plainCard(2).keywords);
+        // Neither a keyword nor a meaning rewrites the picture or another field.
+        page()->txtNormalMeaning->setFocus();
+        page()->txtNormalMeaning->moveCursor(QTextCursor::End);
+        QTest::keyClicks(page()->txtNormalMeaning, "!");
+        const StoredCard row = stored(1);
+        QCOMPARE(row.card.normalMeaning, QStringLiteral("normal 1!"));
+        QCOMPARE(row.card.reversedMeaning, QStringLiteral("reversed 1"));
+        QCOMPARE(row.card.name, QStringLiteral("Card 1"));
+        QVERIFY(row.card.isSaved);
+        QCOMPARE(picture(), before);
+    }
+
+    void keywords_sameNameCardsKeepTheirOwn()
+    {
+        SampleCard one = plainCard(1);
+        SampleCard two = plainCard(2);
+        two.name = one.name;
+        open({one, two});
+        choose(1);
+        QCOMPARE(page()->keywords(), two.keywords);
+        page()->txtKeyword[6]->selectAll();
+        QTest::keyClicks(page()->txtKeyword[6], "own");
+        QCOMPARE(stored(2).slotTexts.at(6), QStringLiteral("own"));
+        QCOMPARE(stored(1).slotTexts, one.keywords);
+    }
+
+    void closedWhileWriting_losesNoEdit()
+    {
+        // A full-size picture makes each write slow, so edits still wait when the window goes.
+        SampleCard card = plainCard(1);
+        card.picture = jpegPicture(QSize(1000, 1700), Qt::blue);
+        open({card});
+        choose(0);
+        page()->txtKeyword[0]->setFocus();
+        QTest::keyClicks(page()->txtKeyword[0], "abc");
+        page()->txtNormalMeaning->setFocus();
+        page()->txtNormalMeaning->moveCursor(QTextCursor::End);
+        QTest::keyClicks(page()->txtNormalMeaning, "!");
+        delete window_;
+        const StoredCard row = storedCard(QStringLiteral("Tutor2.vdk"), 1);
+        QCOMPARE(row.slotTexts.at(0), QStringLiteral("k1-1abc"));
+        QCOMPARE(row.card.normalMeaning, QStringLiteral("normal 1!"));
+    }
+
+    void name_card1WrittenPerKeystrokeOthersOnLeaving_data()
+    {
+        QTest::addColumn<int>("card");
+        QTest::addColumn<bool>("perKeystroke");
+        QTest::addRow("card 1") << 0 << true;
+        QTest::addRow("card 2") << 1 << false;
+    }
+
+    void name_card1WrittenPerKeystrokeOthersOnLeaving()
+    {
+        QFETCH(int, card);
+        QFETCH(bool, perKeystroke);
+        open({plainCard(1), plainCard(2)});
+        choose(card);
+        page()->txtCard->setFocus();
+        page()->txtCard->selectAll();
+        QTest::keyClicks(page()->txtCard, "  Fool ");
+        const QString expected = perKeystroke ? QStringLiteral("Fool") : QStringLiteral("Card %1").arg(card + 1);
+        QCOMPARE(stored(card + 1).card.name, expected);
+        page()->txtNormalMeaning->setFocus();
+        QTRY_COMPARE(stored(card + 1).card.name, QStringLiteral("Fool"));
+    }
+
+    void meaning_360Rule_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::addRow("normal") << int(Meaning::Normal);
+        QTest::addRow("reversed") << int(Meaning::Reversed);
+    }
+
+    void meaning_360Rule()
+    {
+        QFETCH(int, which);
+        open({plainCard(1)});
+        choose(0);
+        QPlainTextEdit *box = which == int(Meaning::Normal) ? page()->txtNormalMeaning : page()->txtReverseMeaning;
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, QString(359, QLatin1Char('a')));
+        QTest::keyClicks(box, "b");
+        const auto storedMeaning = [this, which] {
+            const Card card = stored(1).card;
+            return which == int(Meaning::Normal) ? card.normalMeaning : card.reversedMeaning;
+        };
+        QCOMPARE(storedMeaning().size(), 360);
+        QVERIFY(rig_->prompter.records().isEmpty());
+        QTest::keyClicks(box, "cd");
+        const QString message = which == int(Meaning::Normal)
+                                    ? QStringLiteral("Normal Meaning can be maximum of 360 characters")
+                                    : QStringLiteral("Reverse Meaning can be maximum of 360 characters");
+        QCOMPARE(rig_->prompter.messageTexts(), QStringList({message, message}));
+        QCOMPARE(rig_->prompter.messages().first().icon, PromptIcon::Critical);
+        QCOMPARE(box->toPlainText().size(), 362);
+        QCOMPARE(storedMeaning().size(), 360);
+        QVERIFY(storedMeaning().endsWith(QLatin1Char('b')));
+    }
+
+    void autoSaveOff_saveStoresLongTextAndChecksAutoSave()
+    {
+        SampleCard card = plainCard(1);
+        card.picture = jpegPicture(QSize(100, 170), Qt::red);
+        open({card});
+        choose(0);
+        page()->chkAutoSave->setChecked(false);
+        page()->txtNormalMeaning->setFocus();
+        QTest::keyClicks(page()->txtNormalMeaning, QString(361, QLatin1Char('x')));
+        page()->txtKeyword[0]->setFocus();
+        QTest::keyClicks(page()->txtKeyword[0], "z");
+        QVERIFY(rig_->prompter.records().isEmpty());
+        QCOMPARE(stored(1).card.normalMeaning, QStringLiteral("normal 1"));
+        page()->optMinorArcana->click();
+        page()->optWands->click();
+        QTest::mouseClick(page()->cmdDeckSave, Qt::LeftButton);
+        QCOMPARE(rig_->prompter.messageTexts(), QStringList({"Card(s) Saved Successfully"}));
+        QCOMPARE(rig_->prompter.messages().first().icon, PromptIcon::Information);
+        const StoredCard row = stored(1);
+        QCOMPARE(row.card.normalMeaning.size(), 369); // "normal 1" and the typed text
+        QCOMPARE(row.card.group, 2);
+        QCOMPARE(row.slotTexts.at(0), QStringLiteral("k1-1z"));
+        QVERIFY(page()->chkAutoSave->isChecked());
+        QCOMPARE(FrmDeckDesign::savedCardNumber(), QStringLiteral("1"));
+    }
+
+    void save_withoutPictureFocusesInsertPictures()
+    {
+        open({plainCard(1)});
+        choose(0);
+        page()->chkAutoSave->setChecked(false);
+        page()->txtNormalMeaning->setFocus();
+        QTest::keyClicks(page()->txtNormalMeaning, "more");
+        QTest::mouseClick(page()->cmdDeckSave, Qt::LeftButton);
+        QVERIFY(rig_->prompter.records().isEmpty());
+        QCOMPARE(stored(1).card.normalMeaning, QStringLiteral("normal 1"));
+        QTRY_VERIFY(page()->cmdBrowsePictures->hasFocus());
+        QVERIFY(!page()->chkAutoSave->isChecked());
+    }
+
+    void group_minorWithoutSuitLeavesStoredGroup()
+    {
+        open({plainCard(1, 0)});
+        choose(0);
+        QVERIFY(!page()->optCups->isEnabled());
+        page()->optMinorArcana->click();
+        QVERIFY(page()->optCups->isEnabled());
+        QCOMPARE(stored(1).card.group, 0);
+        page()->optSwords->click();
+        QCOMPARE(stored(1).card.group, 0); // a suit alone writes nothing
+        page()->optMinorArcana->click();
+        QCOMPARE(stored(1).card.group, 4);
+        page()->optMajorArcana->click();
+        QCOMPARE(stored(1).card.group, 0);
+        QVERIFY(!page()->optSwords->isEnabled());
+    }
+
+    void delete_actsOnTheHighlightedCardKeepingNameAndKeywords()
+    {
+        SampleCard card = plainCard(2, 2);
+        card.name = QStringLiteral("The Fool");
+        card.picture = jpegPicture(QSize(100, 170), Qt::red);
+        open({plainCard(1), card, plainCard(3)});
+        QCOMPARE(colour(1), QColor(0, 128, 0));
+        choose(0);
+        // The arrow keys choose too: the card shown is the card highlighted.
+        QTreeWidget *list = window_->cardList()->lstPictures;
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(window_->currentCard(), 1);
+        QCOMPARE(page()->txtCard->text(), QStringLiteral("The Fool"));
+        rig_->prompter.queueAnswer(PromptAnswer::No);
+        QTest::mouseClick(page()->cmdDelete, Qt::LeftButton);
+        QVERIFY(stored(2).hasPicture);
+        rig_->prompter.queueAnswer(PromptAnswer::Yes);
+        QTest::mouseClick(page()->cmdDelete, Qt::LeftButton);
+        const Prompt question = rig_->prompter.messages().last();
+        QCOMPARE(question.text, QStringLiteral("Are you sure you want to delete this card ?\n\nCard 2: The Fool"));
+        QCOMPARE(question.buttons, PromptButtons::YesNo);
+        QCOMPARE(question.icon, PromptIcon::Information);
+        const StoredCard row = stored(2);
+        QVERIFY(!row.hasPicture && !row.card.isSaved);
+        QCOMPARE(row.card.name, QStringLiteral("The Fool"));
+        QCOMPARE(row.slotTexts, card.keywords);
+        QCOMPARE(row.card.normalMeaning, QStringLiteral(""));
+        QCOMPARE(row.card.group, 0);
+        QCOMPARE(stored(1).card.normalMeaning, QStringLiteral("normal 1"));
+        QCOMPARE(colour(1), QColor(255, 0, 0));
+        QCOMPARE(page()->txtNormalMeaning->toPlainText(), QStringLiteral("normal 2")); // the screen stays
+        QTest::keyClick(list, Qt::Key_End);
+        QCOMPARE(page()->txtCard->text(), QStringLiteral("Card 3"));
+        QTest::keyClick(list, Qt::Key_Up);
+        QVERIFY(page()->txtNormalMeaning->toPlainText().isEmpty());
+        QVERIFY(!page()->hasPicture() && page()->optMajorArcana->isChecked());
+    }
+
+    void failedAutoSave_staysOnScreenSaysWhyAndRetries()
+    {
+        SampleCard card = plainCard(1);
+        card.picture = jpegPicture(QSize(100, 170), Qt::red);
+        open({card});
+        choose(0);
+        page()->txtKeyword[3]->selectAll();
+        {
+            WriteLock lock(paths::deckDatabase("Tutor2.vdk"));
+            QTest::keyClicks(page()->txtKeyword[3], "w");
+            window_->waitForWrites();
+            QVERIFY(page()->lblSaveStatus->isVisible());
+            QVERIFY2(page()->lblSaveStatus->text().startsWith(QLatin1String("Card 1 is not saved: ")),
+                     qPrintable(page()->lblSaveStatus->text()));
+            QVERIFY(rig_->prompter.records().isEmpty()); // no box per keystroke
+            // An explicit Save that fails says so in a box.
+            QTest::mouseClick(page()->cmdDeckSave, Qt::LeftButton);
+            QCOMPARE(rig_->prompter.messages().size(), 1);
+            QVERIFY(rig_->prompter.messages().first().text.startsWith(QLatin1String("Card 1 is not saved: ")));
+            QCOMPARE(rig_->prompter.messages().first().icon, PromptIcon::Critical);
+            // Still failing at Exit: the user is asked, and No stays.
+            rig_->prompter.queueAnswer(PromptAnswer::No);
+            QTest::mouseClick(page()->cmdExit, Qt::LeftButton);
+            const Prompt question = rig_->prompter.messages().last();
+            QVERIFY2(
+                QRegularExpression("^Card 1 could not be saved: .+\\. Quit anyway\\?$").match(question.text).hasMatch(),
+                qPrintable(question.text));
+            QVERIFY(question.buttons == PromptButtons::YesNo && question.defaultAnswer == PromptAnswer::No);
+            QVERIFY(ends_ == 0 && window_->isVisible());
+            // Back leaves the editor as surely: asked the same way, and No stays.
+            rig_->prompter.queueAnswer(PromptAnswer::No);
+            QTest::mouseClick(page()->cmdBack, Qt::LeftButton);
+            QVERIFY(rig_->prompter.messages().last().text.endsWith(QLatin1String(". Go back anyway?")));
+            QVERIFY(window_->isVisible());
+        }
+        QCOMPARE(page()->txtKeyword[3]->text(), QStringLiteral("w"));
+        QCOMPARE(stored(1).slotTexts.at(3), QStringLiteral("k1-4"));
+        page()->txtReverseMeaning->setFocus();
+        page()->txtReverseMeaning->moveCursor(QTextCursor::End);
+        QTest::keyClicks(page()->txtReverseMeaning, "!");
+        const StoredCard row = stored(1);
+        QVERIFY(!page()->lblSaveStatus->isVisible());
+        QCOMPARE(row.slotTexts.at(3), QStringLiteral("w"));
+        QCOMPARE(row.card.reversedMeaning, QStringLiteral("reversed 1!"));
+        // A failure that the disk has room for again by Exit: Exit writes it and ends.
+        {
+            WriteLock lock(paths::deckDatabase("Tutor2.vdk"));
+            QTest::keyClicks(page()->txtReverseMeaning, "?");
+            window_->waitForWrites();
+        }
+        QString onDisk;
+        setProcessEnder([&] { onDisk = storedCard(QStringLiteral("Tutor2.vdk"), 1).card.reversedMeaning; });
+        QTest::mouseClick(page()->cmdExit, Qt::LeftButton);
+        setProcessEnder([this] { ++ends_; });
+        QCOMPARE(onDisk, QStringLiteral("reversed 1!?"));
+    }
+
+    void ending_editTypedJustBeforeReachesTheDisk_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::addRow("close box") << int(WayOut::CloseBox);
+        QTest::addRow("Exit button") << int(WayOut::ExitButton);
+        QTest::addRow("File > Exit") << int(WayOut::ExitMenu);
+        // The start screen's, the deck manager's and the main window's Exit, and
+        // the tray's, which closes the main window as its Exit does.
+        QTest::addRow("another window's Exit") << int(WayOut::OtherWindow);
+        QTest::addRow("session end") << int(WayOut::SessionEnd);
+        QTest::addRow("SIGTERM") << int(WayOut::TerminateSignal);
+    }
+
+    // The process ends when the ender runs: what is not on the disk by then is lost.
+    void ending_editTypedJustBeforeReachesTheDisk()
+    {
+        QFETCH(int, way);
+        const OrderlyEnding ending;
+        auto *session = qApp->findChild<QSessionManager *>();
+        QVERIFY(session);
+        SampleCard card = plainCard(1);
+        card.picture = jpegPicture(QSize(100, 170), Qt::darkCyan);
+        QVERIFY(makeDesignDeck(QStringLiteral("Tutor2.vdk"), {card}));
+        constexpr int kRounds = 50;
+        int lost = 0;
+        for (int round = 0; round < kRounds; ++round) {
+            openEditor({true}, false);
+            choose(0);
+            const QString typed = QStringLiteral("meaning %1").arg(round);
+            page()->txtNormalMeaning->selectAll();
+            QTest::keyClicks(page()->txtNormalMeaning, typed);
+            QString onDisk;
+            int ends = 0;
+            setProcessEnder([&] {
+                onDisk = storedCard(QStringLiteral("Tutor2.vdk"), 1).card.normalMeaning;
+                ++ends;
+            });
+            switch (WayOut(way)) {
+            case WayOut::CloseBox:
+                window_->close();
+                break;
+            case WayOut::ExitButton:
+                QTest::mouseClick(page()->cmdExit, Qt::LeftButton);
+                break;
+            case WayOut::ExitMenu:
+                window_->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+                break;
+            case WayOut::OtherWindow:
+                EndProgram();
+                break;
+            case WayOut::SessionEnd:
+                emit qApp->commitDataRequest(*session);
+                break;
+            case WayOut::TerminateSignal:
+                ::raise(SIGTERM);
+                break;
+            }
+            QTRY_COMPARE(ends, 1);
+            if (onDisk != typed)
+                ++lost;
+            QTRY_VERIFY(window_.isNull());
+        }
+        setProcessEnder([this] { ++ends_; });
+        qInfo("%d rounds, %d edits lost", kRounds, lost);
+        QCOMPARE(lost, 0);
+    }
+
+    void longDeckName_elides()
+    {
+        open({plainCard(1)});
+        const int width = window_->width();
+        window_->cardList()->showDeck({"Tutor2.vdk", QString(400, QLatin1Char('W')), 1});
+        QCOMPARE(window_->width(), width);
+        QCOMPARE(window_->cardList()->lblDeckName->textFormat(), Qt::PlainText);
+    }
 
 private:
-    FrmDeckDesign *open(const QList<SampleCard> &cards);
-    FrmDeckDesign *openEditor(const QVector<bool> &saved, bool waitActive = true);
+    FrmDeckDesign *open(const QList<SampleCard> &cards)
+    {
+        if (!makeDesignDeck(QStringLiteral("Tutor2.vdk"), cards))
+            qWarning("the deck was not made");
+        QVector<bool> saved;
+        for (const SampleCard &card : cards)
+            saved.append(!card.picture.isEmpty());
+        return openEditor(saved);
+    }
+
+    FrmDeckDesign *openEditor(const QVector<bool> &saved, bool waitActive = true)
+    {
+        window_ = new FrmDeckDesign(rig_->services,
+                                    {QStringLiteral("Tutor2.vdk"), QStringLiteral("Design"), int(saved.size())}, saved);
+        window_->show();
+        if (!waitActive)
+            return window_;
+        window_->activateWindow();
+        if (!QTest::qWaitForWindowActive(window_))
+            qWarning("the editor did not become active");
+        return window_;
+    }
+
     CardPage *page() const { return window_->cardPage(); }
-    void choose(int index);
+    void choose(int index)
+    {
+        QTreeWidget *list = window_->cardList()->lstPictures;
+        QTreeWidgetItem *item = list->topLevelItem(index);
+        QVERIFY(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        QCOMPARE(window_->currentCard(), index);
+    }
+
     StoredCard stored(int id) const
     {
         window_->waitForWrites();
         return storedCard(QStringLiteral("Tutor2.vdk"), id);
     }
+
     QColor colour(int index) const
     {
         return window_->cardList()->lstPictures->topLevelItem(index)->foreground(0).color();
     }
 
     std::unique_ptr<DeckHome> home_;
-    ScriptedPrompter prompter_;
-    FixedClock clock_;
-    ScriptedRandom random_;
-    std::unique_ptr<SettingsStore> settings_;
-    std::unique_ptr<Services> services_;
+    std::unique_ptr<ServicesRig> rig_;
     QPointer<FrmDeckDesign> window_;
     int ends_ = 0;
 };
-
-void TstFrmDeckDesign::initTestCase()
-{
-    setProcessEnder([this] { ++ends_; });
-}
-
-void TstFrmDeckDesign::init()
-{
-    home_ = std::make_unique<DeckHome>();
-    QVERIFY(home_->make());
-    settings_ = std::make_unique<SettingsStore>(home_->home->filePath("settings.conf"));
-    services_ = std::make_unique<Services>(Services{prompter_, clock_, random_, *settings_});
-    prompter_.clear();
-}
-
-void TstFrmDeckDesign::cleanup()
-{
-    delete window_;
-    QCOMPARE(prompter_.pendingAnswers(), 0);
-}
-
-FrmDeckDesign *TstFrmDeckDesign::open(const QList<SampleCard> &cards)
-{
-    if (!makeDesignDeck(QStringLiteral("Tutor2.vdk"), cards))
-        qWarning("the deck was not made");
-    QVector<bool> saved;
-    for (const SampleCard &card : cards)
-        saved.append(!card.picture.isEmpty());
-    return openEditor(saved);
-}
-
-FrmDeckDesign *TstFrmDeckDesign::openEditor(const QVector<bool> &saved, bool waitActive)
-{
-    window_ = new FrmDeckDesign(*services_, {QStringLiteral("Tutor2.vdk"), QStringLiteral("Design"), int(saved.size())},
-                                saved);
-    window_->show();
-    if (!waitActive)
-        return window_;
-    window_->activateWindow();
-    if (!QTest::qWaitForWindowActive(window_))
-        qWarning("the editor did not become active");
-    return window_;
-}
-
-void TstFrmDeckDesign::choose(int index)
-{
-    QTreeWidget *list = window_->cardList()->lstPictures;
-    QTreeWidgetItem *item = list->topLevelItem(index);
-    QVERIFY(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-    QCOMPARE(window_->currentCard(), index);
-}
-
-void TstFrmDeckDesign::texts()
-{
-    open({plainCard(1), plainCard(2)});
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Velmora v1.70"));
-    const std::pair<const char *, const char *> captions[] = {{"Label1", "Deck Name:"},
-                                                              {"Label2", "Number of Cards:"},
-                                                              {"lblCardName", "Picture"},
-                                                              {"Label3", "Card Name"},
-                                                              {"Label4", "Keywords"},
-                                                              {"Label5", "Normal Meaning"},
-                                                              {"Label6", "Reverse Meaning"},
-                                                              {"optMajorArcana", "Major Arcana"},
-                                                              {"optMinorArcana", "Minor Arcana"},
-                                                              {"optCups", "Cups"},
-                                                              {"optWands", "Wands"},
-                                                              {"optPentacles", "Pentacles"},
-                                                              {"optSwords", "Swords"},
-                                                              {"chkAutoSave", "AutoSave"},
-                                                              {"cmdBrowsePictures", "&Insert Pictures"},
-                                                              {"cmdDeckSave", "&Save"},
-                                                              {"cmdDelete", "&Delete"},
-                                                              {"cmdBack", "&Back"},
-                                                              {"cmdExit", "Exi&t"}};
-    for (const auto &[name, caption] : captions) {
-        QWidget *widget = window_->findChild<QWidget *>(QLatin1String(name));
-        QVERIFY2(widget, name);
-        const QString text = widget->property("text").toString();
-        QCOMPARE(text, QString::fromLatin1(caption));
-    }
-    const QStringList hints = {
-        QStringLiteral("Enter Name of Tarot Card"),
-        QStringLiteral("Enter the keywords related to the above card"),
-        QStringLiteral("Enter the normal meaning of the card. There is a limitation of 360 characters"),
-        QStringLiteral("Enter the reversed meaning of the card. There is a limitation of 360 characters"),
-        QStringLiteral("Preview / Display of inserted pictures"),
-        QStringLiteral("Click Insert Pictures to add new Tarot Card Pictures"),
-        QStringLiteral("Keep this Box Checked to autosave your work."),
-        QStringLiteral("Delete Inserted picture(s) and other details in regards to a particular card.")};
-    QStringList shown;
-    for (QLabel *label : window_->findChildren<QLabel *>()) {
-        if (label->text() == QLatin1String("[ ? ]"))
-            shown.append(label->toolTip());
-    }
-    for (const QString &hint : hints)
-        QVERIFY2(shown.contains(hint), qPrintable(hint));
-    QCOMPARE(window_->cardList()->lstPictures->headerItem()->text(0), QStringLiteral("No. of Cards"));
-    QStringList menu;
-    for (QAction *action : window_->findChild<QMenu *>(QStringLiteral("mnuFile"))->actions())
-        menu.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-    QCOMPARE(menu, QStringList({"&Back", "&Save", "&Delete", "-", "&Exit"}));
-    QVERIFY(page()->chkAutoSave->isChecked());
-    QCOMPARE(window_->currentCard(), -1);
-    QVERIFY(page()->txtCard->text().isEmpty());
-}
-
-void TstFrmDeckDesign::everyControl_keyboardReachableAndNamed()
-{
-    open({plainCard(1)});
-    for (QWidget *widget : page()->findChildren<QWidget *>()) {
-        if (widget->focusPolicy() & Qt::TabFocus && !widget->inherits("QScrollBar") &&
-            !widget->objectName().startsWith(QLatin1String("qt_")) &&
-            widget->objectName() != QLatin1String("fraMinors"))
-            QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
-    }
-    for (QPushButton *button : page()->findChildren<QPushButton *>())
-        QVERIFY(button->focusPolicy() & Qt::TabFocus);
-    QVERIFY(window_->cardList()->lstPictures->focusPolicy() & Qt::TabFocus);
-}
-
-void TstFrmDeckDesign::choose_showsCardAndRemembersPosition()
-{
-    SampleCard two = plainCard(2, 3);
-    two.picture = jpegPicture(QSize(1000, 1700), Qt::blue);
-    open({plainCard(1), two});
-    choose(1);
-    QCOMPARE(page()->txtCard->text(), QStringLiteral("Card 2"));
-    QCOMPARE(page()->txtNormalMeaning->toPlainText(), QStringLiteral("normal 2"));
-    QCOMPARE(page()->keywords(), QStringList({"k2-1", "k2-2", "k2-3", "k2-4", "k2-5", "k2-6", "k2-7"}));
-    QVERIFY(page()->optMinorArcana->isChecked() && page()->optPentacles->isChecked());
-    QVERIFY(page()->optCups->isEnabled());
-    QVERIFY(page()->hasPicture());
-    window_->waitForWrites();
-    Catalog catalog;
-    QVERIFY(catalog.open());
-    QCOMPARE(catalog.pick()->cardPosition, 2);
-    // Showing a card writes nothing.
-    QCOMPARE(stored(2).card.group, 3);
-    QVERIFY(prompter_.records().isEmpty());
-    choose(0);
-    QVERIFY(page()->optMajorArcana->isChecked() && !page()->optCups->isEnabled());
-    QVERIFY(!page()->hasPicture());
-}
-
-void TstFrmDeckDesign::choose_nullNameShowsCard1()
-{
-    open({plainCard(1), plainCard(2)});
-    QVERIFY(rawExec(paths::deckDatabase("Tutor2.vdk"), "UPDATE tblCards SET Name = NULL WHERE ID = 2"));
-    choose(1);
-    QCOMPARE(page()->txtCard->text(), QStringLiteral("Card 1"));
-}
-
-void TstFrmDeckDesign::keywords_boxKIsSlotKOfTheCardsOwnSlots()
-{
-    SampleCard card = plainCard(1);
-    card.keywords = QStringList{"first", "", "second"};
-    card.picture = jpegPicture(QSize(100, 170), Qt::red);
-    open({card, plainCard(2)});
-    const auto picture = [this] {
-        window_->waitForWrites();
-        Deck deck;
-        return deck.open(paths::deckDatabase("Tutor2.vdk")) ? deck.picture(1) : QByteArray();
-    };
-    const QByteArray before = picture();
-    choose(0);
-    // Gaps stay where they are: box 2 shows slot 2.
-    QCOMPARE(page()->keywords(), QStringList({"first", "", "second", "", "", "", ""}));
-    page()->txtKeyword[1]->setFocus();
-    QTest::keyClicks(page()->txtKeyword[1], "mid");
-    QCOMPARE(stored(1).slotTexts, QStringList({"first", "mid", "second", "", "", "", ""}));
-    QCOMPARE(stored(2).slotTexts, plainCard(2).keywords);
-    // Neither a keyword nor a meaning rewrites the picture or another field.
-    page()->txtNormalMeaning->setFocus();
-    page()->txtNormalMeaning->moveCursor(QTextCursor::End);
-    QTest::keyClicks(page()->txtNormalMeaning, "!");
-    const StoredCard row = stored(1);
-    QCOMPARE(row.card.normalMeaning, QStringLiteral("normal 1!"));
-    QCOMPARE(row.card.reversedMeaning, QStringLiteral("reversed 1"));
-    QCOMPARE(row.card.name, QStringLiteral("Card 1"));
-    QVERIFY(row.card.isSaved);
-    QCOMPARE(picture(), before);
-}
-
-void TstFrmDeckDesign::keywords_sameNameCardsKeepTheirOwn()
-{
-    SampleCard one = plainCard(1);
-    SampleCard two = plainCard(2);
-    two.name = one.name;
-    open({one, two});
-    choose(1);
-    QCOMPARE(page()->keywords(), two.keywords);
-    page()->txtKeyword[6]->selectAll();
-    QTest::keyClicks(page()->txtKeyword[6], "own");
-    QCOMPARE(stored(2).slotTexts.at(6), QStringLiteral("own"));
-    QCOMPARE(stored(1).slotTexts, one.keywords);
-}
-
-void TstFrmDeckDesign::closedWhileWriting_losesNoEdit()
-{
-    // A full-size picture makes each write slow, so edits still wait when the window goes.
-    SampleCard card = plainCard(1);
-    card.picture = jpegPicture(QSize(1000, 1700), Qt::blue);
-    open({card});
-    choose(0);
-    page()->txtKeyword[0]->setFocus();
-    QTest::keyClicks(page()->txtKeyword[0], "abc");
-    page()->txtNormalMeaning->setFocus();
-    page()->txtNormalMeaning->moveCursor(QTextCursor::End);
-    QTest::keyClicks(page()->txtNormalMeaning, "!");
-    delete window_;
-    const StoredCard row = storedCard(QStringLiteral("Tutor2.vdk"), 1);
-    QCOMPARE(row.slotTexts.at(0), QStringLiteral("k1-1abc"));
-    QCOMPARE(row.card.normalMeaning, QStringLiteral("normal 1!"));
-}
-
-void TstFrmDeckDesign::name_card1WrittenPerKeystrokeOthersOnLeaving_data()
-{
-    QTest::addColumn<int>("card");
-    QTest::addColumn<bool>("perKeystroke");
-    QTest::addRow("card 1") << 0 << true;
-    QTest::addRow("card 2") << 1 << false;
-}
-
-void TstFrmDeckDesign::name_card1WrittenPerKeystrokeOthersOnLeaving()
-{
-    QFETCH(int, card);
-    QFETCH(bool, perKeystroke);
-    open({plainCard(1), plainCard(2)});
-    choose(card);
-    page()->txtCard->setFocus();
-    page()->txtCard->selectAll();
-    QTest::keyClicks(page()->txtCard, "  Fool ");
-    const QString expected = perKeystroke ? QStringLiteral("Fool") : QStringLiteral("Card %1").arg(card + 1);
-    QCOMPARE(stored(card + 1).card.name, expected);
-    page()->txtNormalMeaning->setFocus();
-    QTRY_COMPARE(stored(card + 1).card.name, QStringLiteral("Fool"));
-}
-
-void TstFrmDeckDesign::meaning_360Rule_data()
-{
-    QTest::addColumn<int>("which");
-    QTest::addRow("normal") << int(Meaning::Normal);
-    QTest::addRow("reversed") << int(Meaning::Reversed);
-}
-
-void TstFrmDeckDesign::meaning_360Rule()
-{
-    QFETCH(int, which);
-    open({plainCard(1)});
-    choose(0);
-    QPlainTextEdit *box = which == int(Meaning::Normal) ? page()->txtNormalMeaning : page()->txtReverseMeaning;
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, QString(359, QLatin1Char('a')));
-    QTest::keyClicks(box, "b");
-    const auto storedMeaning = [this, which] {
-        const Card card = stored(1).card;
-        return which == int(Meaning::Normal) ? card.normalMeaning : card.reversedMeaning;
-    };
-    QCOMPARE(storedMeaning().size(), 360);
-    QVERIFY(prompter_.records().isEmpty());
-    QTest::keyClicks(box, "cd");
-    const QString message = which == int(Meaning::Normal)
-                                ? QStringLiteral("Normal Meaning can be maximum of 360 characters")
-                                : QStringLiteral("Reverse Meaning can be maximum of 360 characters");
-    QCOMPARE(prompter_.messageTexts(), QStringList({message, message}));
-    QCOMPARE(prompter_.messages().first().icon, PromptIcon::Critical);
-    QCOMPARE(box->toPlainText().size(), 362);
-    QCOMPARE(storedMeaning().size(), 360);
-    QVERIFY(storedMeaning().endsWith(QLatin1Char('b')));
-}
-
-void TstFrmDeckDesign::autoSaveOff_saveStoresLongTextAndChecksAutoSave()
-{
-    SampleCard card = plainCard(1);
-    card.picture = jpegPicture(QSize(100, 170), Qt::red);
-    open({card});
-    choose(0);
-    page()->chkAutoSave->setChecked(false);
-    page()->txtNormalMeaning->setFocus();
-    QTest::keyClicks(page()->txtNormalMeaning, QString(361, QLatin1Char('x')));
-    page()->txtKeyword[0]->setFocus();
-    QTest::keyClicks(page()->txtKeyword[0], "z");
-    QVERIFY(prompter_.records().isEmpty());
-    QCOMPARE(stored(1).card.normalMeaning, QStringLiteral("normal 1"));
-    page()->optMinorArcana->click();
-    page()->optWands->click();
-    QTest::mouseClick(page()->cmdDeckSave, Qt::LeftButton);
-    QCOMPARE(prompter_.messageTexts(), QStringList({"Card(s) Saved Successfully"}));
-    QCOMPARE(prompter_.messages().first().icon, PromptIcon::Information);
-    const StoredCard row = stored(1);
-    QCOMPARE(row.card.normalMeaning.size(), 369); // "normal 1" and the typed text
-    QCOMPARE(row.card.group, 2);
-    QCOMPARE(row.slotTexts.at(0), QStringLiteral("k1-1z"));
-    QVERIFY(page()->chkAutoSave->isChecked());
-    QCOMPARE(FrmDeckDesign::savedCardNumber(), QStringLiteral("1"));
-}
-
-void TstFrmDeckDesign::save_withoutPictureFocusesInsertPictures()
-{
-    open({plainCard(1)});
-    choose(0);
-    page()->chkAutoSave->setChecked(false);
-    page()->txtNormalMeaning->setFocus();
-    QTest::keyClicks(page()->txtNormalMeaning, "more");
-    QTest::mouseClick(page()->cmdDeckSave, Qt::LeftButton);
-    QVERIFY(prompter_.records().isEmpty());
-    QCOMPARE(stored(1).card.normalMeaning, QStringLiteral("normal 1"));
-    QTRY_VERIFY(page()->cmdBrowsePictures->hasFocus());
-    QVERIFY(!page()->chkAutoSave->isChecked());
-}
-
-void TstFrmDeckDesign::group_minorWithoutSuitLeavesStoredGroup()
-{
-    open({plainCard(1, 0)});
-    choose(0);
-    QVERIFY(!page()->optCups->isEnabled());
-    page()->optMinorArcana->click();
-    QVERIFY(page()->optCups->isEnabled());
-    QCOMPARE(stored(1).card.group, 0);
-    page()->optSwords->click();
-    QCOMPARE(stored(1).card.group, 0); // a suit alone writes nothing
-    page()->optMinorArcana->click();
-    QCOMPARE(stored(1).card.group, 4);
-    page()->optMajorArcana->click();
-    QCOMPARE(stored(1).card.group, 0);
-    QVERIFY(!page()->optSwords->isEnabled());
-}
-
-void TstFrmDeckDesign::delete_actsOnTheHighlightedCardKeepingNameAndKeywords()
-{
-    SampleCard card = plainCard(2, 2);
-    card.name = QStringLiteral("The Fool");
-    card.picture = jpegPicture(QSize(100, 170), Qt::red);
-    open({plainCard(1), card, plainCard(3)});
-    QCOMPARE(colour(1), QColor(0, 128, 0));
-    choose(0);
-    // The arrow keys choose too: the card shown is the card highlighted.
-    QTreeWidget *list = window_->cardList()->lstPictures;
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(window_->currentCard(), 1);
-    QCOMPARE(page()->txtCard->text(), QStringLiteral("The Fool"));
-    prompter_.queueAnswer(PromptAnswer::No);
-    QTest::mouseClick(page()->cmdDelete, Qt::LeftButton);
-    QVERIFY(stored(2).hasPicture);
-    prompter_.queueAnswer(PromptAnswer::Yes);
-    QTest::mouseClick(page()->cmdDelete, Qt::LeftButton);
-    const Prompt question = prompter_.messages().last();
-    QCOMPARE(question.text, QStringLiteral("Are you sure you want to delete this card ?\n\nCard 2: The Fool"));
-    QCOMPARE(question.buttons, PromptButtons::YesNo);
-    QCOMPARE(question.icon, PromptIcon::Information);
-    const StoredCard row = stored(2);
-    QVERIFY(!row.hasPicture && !row.card.isSaved);
-    QCOMPARE(row.card.name, QStringLiteral("The Fool"));
-    QCOMPARE(row.slotTexts, card.keywords);
-    QCOMPARE(row.card.normalMeaning, QStringLiteral(""));
-    QCOMPARE(row.card.group, 0);
-    QCOMPARE(stored(1).card.normalMeaning, QStringLiteral("normal 1"));
-    QCOMPARE(colour(1), QColor(255, 0, 0));
-    QCOMPARE(page()->txtNormalMeaning->toPlainText(), QStringLiteral("normal 2")); // the screen stays
-    QTest::keyClick(list, Qt::Key_End);
-    QCOMPARE(page()->txtCard->text(), QStringLiteral("Card 3"));
-    QTest::keyClick(list, Qt::Key_Up);
-    QVERIFY(page()->txtNormalMeaning->toPlainText().isEmpty());
-    QVERIFY(!page()->hasPicture() && page()->optMajorArcana->isChecked());
-}
-
-void TstFrmDeckDesign::failedAutoSave_staysOnScreenSaysWhyAndRetries()
-{
-    SampleCard card = plainCard(1);
-    card.picture = jpegPicture(QSize(100, 170), Qt::red);
-    open({card});
-    choose(0);
-    page()->txtKeyword[3]->selectAll();
-    {
-        WriteLock lock(paths::deckDatabase("Tutor2.vdk"));
-        QTest::keyClicks(page()->txtKeyword[3], "w");
-        window_->waitForWrites();
-        QVERIFY(page()->lblSaveStatus->isVisible());
-        QVERIFY2(page()->lblSaveStatus->text().startsWith(QLatin1String("Card 1 is not saved: ")),
-                 qPrintable(page()->lblSaveStatus->text()));
-        QVERIFY(prompter_.records().isEmpty()); // no box per keystroke
-        // An explicit Save that fails says so in a box.
-        QTest::mouseClick(page()->cmdDeckSave, Qt::LeftButton);
-        QCOMPARE(prompter_.messages().size(), 1);
-        QVERIFY(prompter_.messages().first().text.startsWith(QLatin1String("Card 1 is not saved: ")));
-        QCOMPARE(prompter_.messages().first().icon, PromptIcon::Critical);
-        // Still failing at Exit: the user is asked, and No stays.
-        prompter_.queueAnswer(PromptAnswer::No);
-        QTest::mouseClick(page()->cmdExit, Qt::LeftButton);
-        const Prompt question = prompter_.messages().last();
-        QVERIFY2(
-            QRegularExpression("^Card 1 could not be saved: .+\\. Quit anyway\\?$").match(question.text).hasMatch(),
-            qPrintable(question.text));
-        QVERIFY(question.buttons == PromptButtons::YesNo && question.defaultAnswer == PromptAnswer::No);
-        QVERIFY(ends_ == 0 && window_->isVisible());
-        // Back leaves the editor as surely: asked the same way, and No stays.
-        prompter_.queueAnswer(PromptAnswer::No);
-        QTest::mouseClick(page()->cmdBack, Qt::LeftButton);
-        QVERIFY(prompter_.messages().last().text.endsWith(QLatin1String(". Go back anyway?")));
-        QVERIFY(window_->isVisible());
-    }
-    QCOMPARE(page()->txtKeyword[3]->text(), QStringLiteral("w"));
-    QCOMPARE(stored(1).slotTexts.at(3), QStringLiteral("k1-4"));
-    page()->txtReverseMeaning->setFocus();
-    page()->txtReverseMeaning->moveCursor(QTextCursor::End);
-    QTest::keyClicks(page()->txtReverseMeaning, "!");
-    const StoredCard row = stored(1);
-    QVERIFY(!page()->lblSaveStatus->isVisible());
-    QCOMPARE(row.slotTexts.at(3), QStringLiteral("w"));
-    QCOMPARE(row.card.reversedMeaning, QStringLiteral("reversed 1!"));
-    // A failure that the disk has room for again by Exit: Exit writes it and ends.
-    {
-        WriteLock lock(paths::deckDatabase("Tutor2.vdk"));
-        QTest::keyClicks(page()->txtReverseMeaning, "?");
-        window_->waitForWrites();
-    }
-    QString onDisk;
-    setProcessEnder([&] { onDisk = storedCard(QStringLiteral("Tutor2.vdk"), 1).card.reversedMeaning; });
-    QTest::mouseClick(page()->cmdExit, Qt::LeftButton);
-    setProcessEnder([this] { ++ends_; });
-    QCOMPARE(onDisk, QStringLiteral("reversed 1!?"));
-}
-
-enum class WayOut { CloseBox, ExitButton, ExitMenu, OtherWindow, SessionEnd, TerminateSignal };
-
-void TstFrmDeckDesign::ending_editTypedJustBeforeReachesTheDisk_data()
-{
-    QTest::addColumn<int>("way");
-    QTest::addRow("close box") << int(WayOut::CloseBox);
-    QTest::addRow("Exit button") << int(WayOut::ExitButton);
-    QTest::addRow("File > Exit") << int(WayOut::ExitMenu);
-    // The start screen's, the deck manager's and the main window's Exit, and
-    // the tray's, which closes the main window as its Exit does.
-    QTest::addRow("another window's Exit") << int(WayOut::OtherWindow);
-    QTest::addRow("session end") << int(WayOut::SessionEnd);
-    QTest::addRow("SIGTERM") << int(WayOut::TerminateSignal);
-}
-
-// The process ends when the ender runs: what is not on the disk by then is lost.
-void TstFrmDeckDesign::ending_editTypedJustBeforeReachesTheDisk()
-{
-    QFETCH(int, way);
-    const OrderlyEnding ending;
-    auto *session = qApp->findChild<QSessionManager *>();
-    QVERIFY(session);
-    SampleCard card = plainCard(1);
-    card.picture = jpegPicture(QSize(100, 170), Qt::darkCyan);
-    QVERIFY(makeDesignDeck(QStringLiteral("Tutor2.vdk"), {card}));
-    constexpr int kRounds = 50;
-    int lost = 0;
-    for (int round = 0; round < kRounds; ++round) {
-        openEditor({true}, false);
-        choose(0);
-        const QString typed = QStringLiteral("meaning %1").arg(round);
-        page()->txtNormalMeaning->selectAll();
-        QTest::keyClicks(page()->txtNormalMeaning, typed);
-        QString onDisk;
-        int ends = 0;
-        setProcessEnder([&] {
-            onDisk = storedCard(QStringLiteral("Tutor2.vdk"), 1).card.normalMeaning;
-            ++ends;
-        });
-        switch (WayOut(way)) {
-        case WayOut::CloseBox:
-            window_->close();
-            break;
-        case WayOut::ExitButton:
-            QTest::mouseClick(page()->cmdExit, Qt::LeftButton);
-            break;
-        case WayOut::ExitMenu:
-            window_->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
-            break;
-        case WayOut::OtherWindow:
-            EndProgram();
-            break;
-        case WayOut::SessionEnd:
-            emit qApp->commitDataRequest(*session);
-            break;
-        case WayOut::TerminateSignal:
-            ::raise(SIGTERM);
-            break;
-        }
-        QTRY_COMPARE(ends, 1);
-        if (onDisk != typed)
-            ++lost;
-        QTRY_VERIFY(window_.isNull());
-    }
-    setProcessEnder([this] { ++ends_; });
-    qInfo("%d rounds, %d edits lost", kRounds, lost);
-    QCOMPARE(lost, 0);
-}
-
-void TstFrmDeckDesign::longDeckName_elides()
-{
-    open({plainCard(1)});
-    const int width = window_->width();
-    window_->cardList()->showDeck({"Tutor2.vdk", QString(400, QLatin1Char('W')), 1});
-    QCOMPARE(window_->width(), width);
-    QCOMPARE(window_->cardList()->lblDeckName->textFormat(), Qt::PlainText);
-}
 
 QTEST_MAIN(TstFrmDeckDesign)
 #include "tst_frmdeckdesign.moc"

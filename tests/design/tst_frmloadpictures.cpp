@@ -1,7 +1,6 @@
 #include "designhome.h"
-#include "fakes.h"
 #include "filebytes.h"
-#include "scriptedprompter.h"
+#include "servicesrig.h"
 
 #include "app/shell.h"
 #include "design/cardpage.h"
@@ -14,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QTreeView>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -26,253 +24,220 @@ class TstFrmLoadPictures : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void browse_startsAtHomeAndListsJpgInAnyCase();
-    void add_limitDuplicateAndDeleteGiveBackSlots();
-    void save_emptyListAsks();
-    void save_handsOutInListOrderAndMarksOnlyStoredCards();
-    void save_cancelStopsAfterTheCardInHand();
-    void preview_stretchRule_data();
-    void preview_stretchRule();
+    void initTestCase()
+    {
+        setProcessEnder([] {});
+    }
+
+    void init()
+    {
+        home_ = std::make_unique<DeckHome>();
+        QVERIFY(home_->make());
+        pictures_ = std::make_unique<QTemporaryDir>();
+        rig_ = std::make_unique<ServicesRig>();
+    }
+
+    void cleanup()
+    {
+        delete loader_;
+        delete editor_;
+        QCOMPARE(rig_->prompter.pendingAnswers(), 0);
+    }
+
+    void browse_startsAtHomeAndListsJpgInAnyCase()
+    {
+        QVERIFY(makeDesignDeck(QStringLiteral("Tutor2.vdk"), {plainCard(1)}));
+        Deck deck;
+        QVERIFY(deck.open(paths::deckDatabase("Tutor2.vdk"), Access::ReadWrite));
+        FrmLoadPictures loader(rig_->services, deck);
+        QCOMPARE(loader.folder(), QDir::homePath());
+        auto *model = qobject_cast<QFileSystemModel *>(loader.dirSelected->model());
+        QCOMPARE(model->filePath(loader.dirSelected->currentIndex()), QDir::homePath());
+        QCOMPARE(model->rootPath(), QDir::rootPath());
+        QVERIFY(loader.dirSelected->isExpanded(loader.dirSelected->currentIndex()));
+        for (const char *name : {"a.jpg", "B.JPG", "c.JpG", "d.jpeg", "e.png", "f.jpg.bak"})
+            QVERIFY(!writeJpeg(QLatin1String(name)).isEmpty());
+        for (const char *special : {"pipe", "device", "dangling"})
+            QVERIFY(
+                test::makeSpecialFile(pictures_->filePath(special + QStringLiteral(".jpg")), QLatin1String(special)));
+        loader.showFolder(pictures_->path());
+        QStringList listed;
+        for (int i = 0; i < loader.filSelected->count(); ++i)
+            listed.append(loader.filSelected->item(i)->text());
+        listed.sort(Qt::CaseInsensitive);
+        QCOMPARE(listed, QStringList({"a.jpg", "B.JPG", "c.JpG"}));
+        QCOMPARE(loader.lstSelectedPictures->headerItem()->text(0), QStringLiteral("Card No"));
+        QCOMPARE(loader.windowTitle(), QStringLiteral("Velmora v1.70"));
+        QCOMPARE(loader.pBox->size(), QSize(159, 249));
+    }
+
+    // Save with an empty list asks for pictures and keeps the loader open.
+    void add_limitDuplicateAndDeleteGiveBackSlots()
+    {
+        for (const char *name : {"a.jpg", "b.jpg", "c.jpg"})
+            writeJpeg(QLatin1String(name));
+        SampleCard full = plainCard(1);
+        full.picture = jpegPicture(QSize(10, 10), Qt::red);
+        QVERIFY(openLoader({full, plainCard(2), plainCard(3)}));
+        QTest::mouseClick(loader_->cmdSavePictures, Qt::LeftButton);
+        QVERIFY(loader_->isVisible());
+        QTest::mouseClick(loader_->cmdDeletePictures, Qt::LeftButton);
+        addFile("a.jpg");
+        addFile("a.jpg");
+        addFile("b.jpg");
+        addFile("c.jpg");
+        QCOMPARE(loader_->choice().files(), QStringList({pictures_->filePath("a.jpg"), pictures_->filePath("b.jpg")}));
+        QTest::mouseClick(loader_->cmdDeletePictures, Qt::LeftButton);
+        addFile("c.jpg");
+        QCOMPARE(loader_->choice().files(), QStringList({pictures_->filePath("a.jpg"), pictures_->filePath("c.jpg")}));
+        QCOMPARE(loader_->lstSelectedPictures->topLevelItemCount(), 2);
+        QCOMPARE(rig_->prompter.messageTexts(),
+                 QStringList({"Please Select Picture(s)", "Picture has been deleted. Please add another picture",
+                              "This Picture has already been added.\nPlease select another picture",
+                              "2 Pictures already added\nYou cannot add any more pictures"}));
+        QList<PromptIcon> icons;
+        for (const Prompt &message : rig_->prompter.messages())
+            icons.append(message.icon);
+        QCOMPARE(icons, (QList<PromptIcon>{PromptIcon::Information, PromptIcon::Information, PromptIcon::Warning,
+                                           PromptIcon::Critical}));
+    }
+
+    void save_handsOutInListOrderAndMarksOnlyStoredCards()
+    {
+        writeJpeg("first.jpg", QSize(1000, 1700));
+        QVERIFY(writeFile(pictures_->filePath("broken.jpg"), "not a picture at all"));
+        writeJpeg("second.jpg", QSize(120, 80));
+        SampleCard third = plainCard(3);
+        third.picture = jpegPicture(QSize(10, 10), Qt::red);
+        QVERIFY(openLoader({plainCard(1), plainCard(2), third, plainCard(4), plainCard(5)}));
+        addFile("first.jpg");
+        addFile("broken.jpg");
+        addFile("second.jpg");
+        QTest::mouseClick(loader_->cmdSavePictures, Qt::LeftButton);
+        QTRY_VERIFY(!loader_);
+        QCOMPARE(rig_->prompter.messages().size(), 1);
+        const Prompt failed = rig_->prompter.messages().first();
+        QCOMPARE(failed.icon, PromptIcon::Warning);
+        QVERIFY2(failed.text.contains(QLatin1String("broken.jpg: not a picture")), qPrintable(failed.text));
+        QVERIFY(!failed.text.contains(QLatin1String("first.jpg")));
+
+        const QString deck = QStringLiteral("Tutor2.vdk");
+        QVERIFY(storedCard(deck, 1).card.isSaved && storedCard(deck, 1).hasPicture);
+        QVERIFY(!storedCard(deck, 2).card.isSaved && !storedCard(deck, 2).hasPicture);
+        QVERIFY(storedCard(deck, 4).card.isSaved);
+        QVERIFY(!storedCard(deck, 5).card.isSaved);
+        Deck opened;
+        QVERIFY(opened.open(paths::deckDatabase(deck)));
+        const QByteArray bytes = opened.picture(1);
+        QVERIFY(bytes.startsWith("BM"));
+        QCOMPARE(QImage::fromData(bytes).size(), QSize(1000, 1700));
+        QCOMPARE(QImage::fromData(opened.picture(4)).size(), QSize(120, 80));
+
+        QTreeWidget *list = editor_->cardList()->lstPictures;
+        for (int row : {0, 1, 3, 4})
+            QCOMPARE(list->topLevelItem(row)->foreground(0).color(),
+                     row % 3 == 0 ? QColor(0, 128, 0) : QColor(255, 0, 0));
+        QVERIFY(!editor_->cardPage()->hasPicture());
+        QTRY_VERIFY(editor_->cardPage()->txtNormalMeaning->hasFocus());
+    }
+
+    void save_cancelStopsAfterTheCardInHand()
+    {
+        QList<SampleCard> cards;
+        for (int id = 1; id <= 5; ++id) {
+            cards.append(plainCard(id));
+            writeJpeg(QStringLiteral("p%1.jpg").arg(id));
+        }
+        QVERIFY(openLoader(cards));
+        for (int id = 1; id <= 5; ++id)
+            addFile(QStringLiteral("p%1.jpg").arg(id));
+        QStringList labels;
+        connect(loader_, &FrmLoadPictures::cardStored, this, [this, &labels](int index) {
+            auto *progress = loader_->findChild<QProgressDialog *>(QStringLiteral("progressSaving"));
+            QVERIFY(progress && progress->isVisible());
+            labels.append(progress->labelText());
+            if (index == 1)
+                progress->cancel();
+        });
+        QTest::mouseClick(loader_->cmdSavePictures, Qt::LeftButton);
+        QTRY_VERIFY(!loader_);
+        QCOMPARE(labels, QStringList({"Card 1 of 5: p1.jpg", "Card 2 of 5: p2.jpg"}));
+        for (int id = 1; id <= 5; ++id)
+            QCOMPARE(storedCard("Tutor2.vdk", id).card.isSaved, id <= 2);
+        QCOMPARE(editor_->cardList()->lstPictures->topLevelItem(1)->foreground(0).color(), QColor(0, 128, 0));
+        QCOMPARE(editor_->cardList()->lstPictures->topLevelItem(2)->foreground(0).color(), QColor(255, 0, 0));
+        QCOMPARE(rig_->prompter.messages().size(), 1);
+        QVERIFY(rig_->prompter.messages().first().text.contains(QLatin1String("cancelled after 2 of 5")));
+    }
+
+    void preview_stretchRule_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QPoint>("inside");
+        QTest::addColumn<QPoint>("outside");
+        // The inner box is 155 x 245 pixels; a small picture becomes 148 x 241 at (3, 2).
+        QTest::addRow("small, stretched") << QSize(100, 100) << QPoint(5, 4) << QPoint(1, 1);
+        QTest::addRow("twice as wide, short: full width") << QSize(310, 50) << QPoint(0, 4) << QPoint(0, 0);
+        // 100 x 1000 keeps its proportions at full height: about 36 pixels wide, centred.
+        QTest::addRow("very tall") << QSize(100, 1000) << QPoint(77, 0) << QPoint(50, 120);
+    }
+
+    void preview_stretchRule()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QPoint, inside);
+        QFETCH(QPoint, outside);
+        QLabel box;
+        QImage image(picture, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        FitPictureToBox(box, image);
+        const QImage drawn = box.pixmap().toImage();
+        QCOMPARE(drawn.size(), QSize(155, 245));
+        QCOMPARE(QColor(drawn.pixel(inside)), QColor(Qt::black));
+        QVERIFY(QColor(drawn.pixel(outside)) != QColor(Qt::black));
+    }
 
 private:
-    FrmLoadPictures *openLoader(const QList<SampleCard> &cards);
-    QString writeJpeg(const QString &name, QSize size = QSize(100, 170));
-    void addFile(const QString &name);
+    FrmLoadPictures *openLoader(const QList<SampleCard> &cards)
+    {
+        if (!makeDesignDeck(QStringLiteral("Tutor2.vdk"), cards))
+            qWarning("the deck was not made");
+        QVector<bool> saved;
+        for (const SampleCard &card : cards)
+            saved.append(!card.picture.isEmpty());
+        editor_ = new FrmDeckDesign(rig_->services,
+                                    {QStringLiteral("Tutor2.vdk"), QStringLiteral("Design"), int(cards.size())}, saved);
+        editor_->show();
+        connect(editor_, &FrmDeckDesign::loaderOpened, this, [this](FrmLoadPictures *loader) { loader_ = loader; });
+        QTest::mouseClick(editor_->cardPage()->cmdBrowsePictures, Qt::LeftButton);
+        if (loader_) {
+            if (!loader_->isVisible() || !loader_->isModal())
+                qWarning("the loader is not shown modal");
+            loader_->showFolder(pictures_->path());
+        }
+        return loader_;
+    }
+
+    QString writeJpeg(const QString &name, QSize size = QSize(100, 170))
+    {
+        const QString path = pictures_->filePath(name);
+        return writeFile(path, jpegPicture(size, Qt::darkMagenta)) ? path : QString();
+    }
+
+    void addFile(const QString &name)
+    {
+        const auto found = loader_->filSelected->findItems(name, Qt::MatchExactly);
+        QVERIFY2(found.size() == 1, qPrintable(name));
+        loader_->filSelected->setCurrentItem(found.first());
+        QTest::mouseClick(loader_->cmdAddPictures, Qt::LeftButton);
+    }
 
     std::unique_ptr<DeckHome> home_;
     std::unique_ptr<QTemporaryDir> pictures_;
-    ScriptedPrompter prompter_;
-    FixedClock clock_;
-    ScriptedRandom random_;
-    std::unique_ptr<SettingsStore> settings_;
-    std::unique_ptr<Services> services_;
+    std::unique_ptr<ServicesRig> rig_;
     QPointer<FrmDeckDesign> editor_;
     QPointer<FrmLoadPictures> loader_;
 };
-
-void TstFrmLoadPictures::initTestCase()
-{
-    setProcessEnder([] {});
-}
-
-void TstFrmLoadPictures::init()
-{
-    home_ = std::make_unique<DeckHome>();
-    QVERIFY(home_->make());
-    pictures_ = std::make_unique<QTemporaryDir>();
-    settings_ = std::make_unique<SettingsStore>(home_->home->filePath("settings.conf"));
-    services_ = std::make_unique<Services>(Services{prompter_, clock_, random_, *settings_});
-    prompter_.clear();
-}
-
-void TstFrmLoadPictures::cleanup()
-{
-    delete loader_;
-    delete editor_;
-    QCOMPARE(prompter_.pendingAnswers(), 0);
-}
-
-QString TstFrmLoadPictures::writeJpeg(const QString &name, QSize size)
-{
-    QFile file(pictures_->filePath(name));
-    if (!file.open(QIODevice::WriteOnly))
-        return {};
-    file.write(jpegPicture(size, Qt::darkMagenta));
-    return file.fileName();
-}
-
-FrmLoadPictures *TstFrmLoadPictures::openLoader(const QList<SampleCard> &cards)
-{
-    if (!makeDesignDeck(QStringLiteral("Tutor2.vdk"), cards))
-        qWarning("the deck was not made");
-    QVector<bool> saved;
-    for (const SampleCard &card : cards)
-        saved.append(!card.picture.isEmpty());
-    editor_ = new FrmDeckDesign(*services_, {QStringLiteral("Tutor2.vdk"), QStringLiteral("Design"), int(cards.size())},
-                                saved);
-    editor_->show();
-    connect(editor_, &FrmDeckDesign::loaderOpened, this, [this](FrmLoadPictures *loader) { loader_ = loader; });
-    QTest::mouseClick(editor_->cardPage()->cmdBrowsePictures, Qt::LeftButton);
-    if (loader_) {
-        if (!loader_->isVisible() || !loader_->isModal())
-            qWarning("the loader is not shown modal");
-        loader_->showFolder(pictures_->path());
-    }
-    return loader_;
-}
-
-void TstFrmLoadPictures::addFile(const QString &name)
-{
-    const auto found = loader_->filSelected->findItems(name, Qt::MatchExactly);
-    QVERIFY2(found.size() == 1, qPrintable(name));
-    loader_->filSelected->setCurrentItem(found.first());
-    QTest::mouseClick(loader_->cmdAddPictures, Qt::LeftButton);
-}
-
-void TstFrmLoadPictures::browse_startsAtHomeAndListsJpgInAnyCase()
-{
-    QVERIFY(makeDesignDeck(QStringLiteral("Tutor2.vdk"), {plainCard(1)}));
-    Deck deck;
-    QVERIFY(deck.open(paths::deckDatabase("Tutor2.vdk"), Access::ReadWrite));
-    FrmLoadPictures loader(*services_, deck);
-    QCOMPARE(loader.folder(), QDir::homePath());
-    auto *model = qobject_cast<QFileSystemModel *>(loader.dirSelected->model());
-    QCOMPARE(model->filePath(loader.dirSelected->currentIndex()), QDir::homePath());
-    QCOMPARE(model->rootPath(), QDir::rootPath());
-    QVERIFY(loader.dirSelected->isExpanded(loader.dirSelected->currentIndex()));
-    for (const char *name : {"a.jpg", "B.JPG", "c.JpG", "d.jpeg", "e.png", "f.jpg.bak"})
-        QVERIFY(!writeJpeg(QLatin1String(name)).isEmpty());
-    for (const char *special : {"pipe", "device", "dangling"})
-        QVERIFY(test::makeSpecialFile(pictures_->filePath(special + QStringLiteral(".jpg")), QLatin1String(special)));
-    loader.showFolder(pictures_->path());
-    QStringList listed;
-    for (int i = 0; i < loader.filSelected->count(); ++i)
-        listed.append(loader.filSelected->item(i)->text());
-    listed.sort(Qt::CaseInsensitive);
-    QCOMPARE(listed, QStringList({"a.jpg", "B.JPG", "c.JpG"}));
-    QCOMPARE(loader.lstSelectedPictures->headerItem()->text(0), QStringLiteral("Card No"));
-    QCOMPARE(loader.windowTitle(), QStringLiteral("Velmora v1.70"));
-    QCOMPARE(loader.pBox->size(), QSize(159, 249));
-}
-
-void TstFrmLoadPictures::add_limitDuplicateAndDeleteGiveBackSlots()
-{
-    for (const char *name : {"a.jpg", "b.jpg", "c.jpg"})
-        writeJpeg(QLatin1String(name));
-    SampleCard full = plainCard(1);
-    full.picture = jpegPicture(QSize(10, 10), Qt::red);
-    QVERIFY(openLoader({full, plainCard(2), plainCard(3)}));
-    QTest::mouseClick(loader_->cmdDeletePictures, Qt::LeftButton);
-    addFile("a.jpg");
-    addFile("a.jpg");
-    addFile("b.jpg");
-    addFile("c.jpg");
-    QCOMPARE(loader_->choice().files(), QStringList({pictures_->filePath("a.jpg"), pictures_->filePath("b.jpg")}));
-    QTest::mouseClick(loader_->cmdDeletePictures, Qt::LeftButton);
-    addFile("c.jpg");
-    QCOMPARE(loader_->choice().files(), QStringList({pictures_->filePath("a.jpg"), pictures_->filePath("c.jpg")}));
-    QCOMPARE(loader_->lstSelectedPictures->topLevelItemCount(), 2);
-    const QList<Prompt> messages = prompter_.messages();
-    QCOMPARE(messages.size(), 3);
-    QCOMPARE(messages[0].text, QStringLiteral("Picture has been deleted. Please add another picture"));
-    QCOMPARE(messages[0].icon, PromptIcon::Information);
-    QCOMPARE(messages[1].text, QStringLiteral("This Picture has already been added.\nPlease select another picture"));
-    QCOMPARE(messages[1].icon, PromptIcon::Warning);
-    QCOMPARE(messages[2].text, QStringLiteral("2 Pictures already added\nYou cannot add any more pictures"));
-    QCOMPARE(messages[2].icon, PromptIcon::Critical);
-}
-
-void TstFrmLoadPictures::save_emptyListAsks()
-{
-    QVERIFY(openLoader({plainCard(1)}));
-    QTest::mouseClick(loader_->cmdSavePictures, Qt::LeftButton);
-    QCOMPARE(prompter_.messageTexts(), QStringList({"Please Select Picture(s)"}));
-    QVERIFY(loader_->isVisible());
-}
-
-void TstFrmLoadPictures::save_handsOutInListOrderAndMarksOnlyStoredCards()
-{
-    writeJpeg("first.jpg", QSize(1000, 1700));
-    QFile bad(pictures_->filePath("broken.jpg"));
-    QVERIFY(bad.open(QIODevice::WriteOnly));
-    bad.write("not a picture at all");
-    bad.close();
-    writeJpeg("second.jpg", QSize(120, 80));
-    SampleCard third = plainCard(3);
-    third.picture = jpegPicture(QSize(10, 10), Qt::red);
-    QVERIFY(openLoader({plainCard(1), plainCard(2), third, plainCard(4), plainCard(5)}));
-    addFile("first.jpg");
-    addFile("broken.jpg");
-    addFile("second.jpg");
-    QTest::mouseClick(loader_->cmdSavePictures, Qt::LeftButton);
-    QTRY_VERIFY(!loader_);
-    QCOMPARE(prompter_.messages().size(), 1);
-    const Prompt failed = prompter_.messages().first();
-    QCOMPARE(failed.icon, PromptIcon::Warning);
-    QVERIFY2(failed.text.contains(QLatin1String("broken.jpg: not a picture")), qPrintable(failed.text));
-    QVERIFY(!failed.text.contains(QLatin1String("first.jpg")));
-
-    const QString deck = QStringLiteral("Tutor2.vdk");
-    QVERIFY(storedCard(deck, 1).card.isSaved && storedCard(deck, 1).hasPicture);
-    QVERIFY(!storedCard(deck, 2).card.isSaved && !storedCard(deck, 2).hasPicture);
-    QVERIFY(storedCard(deck, 4).card.isSaved);
-    QVERIFY(!storedCard(deck, 5).card.isSaved);
-    Deck opened;
-    QVERIFY(opened.open(paths::deckDatabase(deck)));
-    const QByteArray bytes = opened.picture(1);
-    QVERIFY(bytes.startsWith("BM"));
-    QCOMPARE(QImage::fromData(bytes).size(), QSize(1000, 1700));
-    QCOMPARE(QImage::fromData(opened.picture(4)).size(), QSize(120, 80));
-
-    QTreeWidget *list = editor_->cardList()->lstPictures;
-    const QColor green(0, 128, 0);
-    const QColor red(255, 0, 0);
-    QCOMPARE(list->topLevelItem(0)->foreground(0).color(), green);
-    QCOMPARE(list->topLevelItem(1)->foreground(0).color(), red);
-    QCOMPARE(list->topLevelItem(3)->foreground(0).color(), green);
-    QCOMPARE(list->topLevelItem(4)->foreground(0).color(), red);
-    QVERIFY(!editor_->cardPage()->hasPicture());
-    QTRY_VERIFY(editor_->cardPage()->txtNormalMeaning->hasFocus());
-}
-
-void TstFrmLoadPictures::save_cancelStopsAfterTheCardInHand()
-{
-    QList<SampleCard> cards;
-    for (int id = 1; id <= 5; ++id) {
-        cards.append(plainCard(id));
-        writeJpeg(QStringLiteral("p%1.jpg").arg(id));
-    }
-    QVERIFY(openLoader(cards));
-    for (int id = 1; id <= 5; ++id)
-        addFile(QStringLiteral("p%1.jpg").arg(id));
-    QStringList labels;
-    connect(loader_, &FrmLoadPictures::cardStored, this, [this, &labels](int index) {
-        auto *progress = loader_->findChild<QProgressDialog *>(QStringLiteral("progressSaving"));
-        QVERIFY(progress && progress->isVisible());
-        labels.append(progress->labelText());
-        if (index == 1)
-            progress->cancel();
-    });
-    QTest::mouseClick(loader_->cmdSavePictures, Qt::LeftButton);
-    QTRY_VERIFY(!loader_);
-    QCOMPARE(labels, QStringList({"Card 1 of 5: p1.jpg", "Card 2 of 5: p2.jpg"}));
-    for (int id = 1; id <= 5; ++id)
-        QCOMPARE(storedCard("Tutor2.vdk", id).card.isSaved, id <= 2);
-    QCOMPARE(editor_->cardList()->lstPictures->topLevelItem(1)->foreground(0).color(), QColor(0, 128, 0));
-    QCOMPARE(editor_->cardList()->lstPictures->topLevelItem(2)->foreground(0).color(), QColor(255, 0, 0));
-    QCOMPARE(prompter_.messages().size(), 1);
-    QVERIFY(prompter_.messages().first().text.contains(QLatin1String("cancelled after 2 of 5")));
-}
-
-void TstFrmLoadPictures::preview_stretchRule_data()
-{
-    QTest::addColumn<QSize>("picture");
-    QTest::addColumn<QPoint>("inside");
-    QTest::addColumn<QPoint>("outside");
-    // The inner box is 155 x 245 pixels; a small picture becomes 148 x 241 at (3, 2).
-    QTest::addRow("small, stretched") << QSize(100, 100) << QPoint(5, 4) << QPoint(1, 1);
-    QTest::addRow("twice as wide, short: full width") << QSize(310, 50) << QPoint(0, 4) << QPoint(0, 0);
-    // 100 x 1000 keeps its proportions at full height: about 36 pixels wide, centred.
-    QTest::addRow("very tall") << QSize(100, 1000) << QPoint(77, 0) << QPoint(50, 120);
-}
-
-void TstFrmLoadPictures::preview_stretchRule()
-{
-    QFETCH(QSize, picture);
-    QFETCH(QPoint, inside);
-    QFETCH(QPoint, outside);
-    QLabel box;
-    QImage image(picture, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    FitPictureToBox(box, image);
-    const QImage drawn = box.pixmap().toImage();
-    QCOMPARE(drawn.size(), QSize(155, 245));
-    QCOMPARE(QColor(drawn.pixel(inside)), QColor(Qt::black));
-    QVERIFY(QColor(drawn.pixel(outside)) != QColor(Qt::black));
-}
 
 QTEST_MAIN(TstFrmLoadPictures)
 #include "tst_frmloadpictures.moc"

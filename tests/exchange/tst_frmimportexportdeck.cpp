@@ -16,7 +16,6 @@
 #include <QAction>
 #include <QFileSystemModel>
 #include <QHeaderView>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -72,18 +71,16 @@ private slots:
         QTest::addColumn<QString>("front");
         QTest::addColumn<QString>("importTitle");
         QTest::addColumn<QString>("importButton");
-        QTest::addRow("deck manager's Export") << ExchangeOpener::DeckManagerExport << "Export Tutor"
-                                               << "fraExport"
-                                               << "Import Deck"
-                                               << "&Import Deck";
-        QTest::addRow("deck manager's Import") << ExchangeOpener::DeckManagerImport << "Import Tutor"
-                                               << "fraImport"
-                                               << "Import Deck"
-                                               << "&Import Deck";
-        QTest::addRow("start screen's Import") << ExchangeOpener::StartScreenImport << "Import"
-                                               << "fraImport"
-                                               << "Import"
-                                               << "Import";
+        const auto row = [](const char *tag, ExchangeOpener opener, const char *caption, const char *front,
+                            const char *importTitle, const char *importButton) {
+            QTest::addRow("%s", tag) << opener << QString::fromLatin1(caption) << QString::fromLatin1(front)
+                                     << QString::fromLatin1(importTitle) << QString::fromLatin1(importButton);
+        };
+        row("deck manager's Export", ExchangeOpener::DeckManagerExport, "Export Tutor", "fraExport", "Import Deck",
+            "&Import Deck");
+        row("deck manager's Import", ExchangeOpener::DeckManagerImport, "Import Tutor", "fraImport", "Import Deck",
+            "&Import Deck");
+        row("start screen's Import", ExchangeOpener::StartScreenImport, "Import", "fraImport", "Import", "Import");
     }
 
     void openers_setCaptionsAndTheFrameInFront()
@@ -185,18 +182,6 @@ private slots:
         QCOMPARE(rig.prompter.messages().first().icon, PromptIcon::Critical);
     }
 
-    void export_notOpenedForExport_doesNothing()
-    {
-        Rig rig;
-        QVERIFY(rig.made && DeckHome::addDeck(QStringLiteral("Tutor2.vdk"), QStringLiteral("Mine"), 1));
-        int shown = 0;
-        FrmImportExportDeck screen(rig.services, ExchangeOpener::StartScreenImport, nullptr,
-                                   [&](QWidget *, const QString &, const QString &) { ++shown; });
-        screen.cmdExport_Click();
-        QCOMPARE(shown, 0);
-        QCOMPARE(rig.prompter.records().size(), 0);
-    }
-
     void import_throughTheScreen_addsTheDeckAndSaysSo()
     {
         Rig rig;
@@ -212,6 +197,7 @@ private slots:
         select(frame->File1, QStringLiteral("From a friend with a rather long file name.vdk"));
         // The window keeps painting while the import copies and checks, also
         // before its progress dialog shows and while the value holds still.
+        screen.cmdExport_Click(); // not opened for export: says nothing, writes nothing
         int turns = 0;
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, this, [&turns] { ++turns; });

@@ -54,13 +54,10 @@ private slots:
         }
     }
 
-    void absentKeys_giveAllGroupsKeywordTestBeginner()
+    void absentKeysAndBadValues_giveTheirDefaults()
     {
+        // Nothing stored: every group, the keyword test, beginner.
         QCOMPARE(readBack(*store_), QStringLiteral("1 1 1 1 1 1 1 0 False"));
-    }
-
-    void badStoredValue_leavesThatDefault()
-    {
         const QList<std::tuple<QString, QString, QString>> damaged = {
             {"MajorArcana", "yes", "1 0 0 0 0 0 0 1 False"},
             {"Cups", "2", "0 0 1 0 0 0 0 1 False"},

@@ -50,199 +50,187 @@ class TstHistory : public QObject
 
 private slots:
     void init() { QVERIFY(dir_.isValid()); }
-    void recorded_readsBackFilteredAndTallied();
-    void olderLayout_isUpgradedInPlace();
-    void strangeFiles_areRefusedAndLeftAlone_data();
-    void strangeFiles_areRefusedAndLeftAlone();
-    void failedWrite_leavesNothingOfTheTest();
+    void recorded_readsBackFilteredAndTallied()
+    {
+        QFile::remove(path());
+        {
+            HistoryFile history;
+            QVERIFY2(history.open(path()), qPrintable(history.errorText()));
+            QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {0, 1, 1})));
+            QVERIFY(history.record(test(QStringLiteral("Tutor2.vdk"), kMonday.addDays(1), {1, 1})));
+            QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday.addDays(2), {0, 0, 1})));
+            // A keyword question one keyword short is a miss too.
+            QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday.addDays(3), {3, 2, 3}, 3)));
+        }
+        HistoryFile history;
+        QVERIFY(history.open(path()));
+        const QVector<DeckEntry> decks = history.decks().value();
+        QCOMPARE(decks.size(), 2);
+        QCOMPARE(decks[0].deckFile, QStringLiteral("Tutor1.vdk"));
+
+        const HistoryFilter tutor1{QStringLiteral("Tutor1.vdk"), {}};
+        const QVector<ScorePoint> points = history.scores(tutor1).value();
+        QCOMPARE(points.size(), 3);
+        QCOMPARE(points[0].takenMs, kMonday.toMSecsSinceEpoch());
+        QVERIFY(points[2].score == 8 && points[2].maximum == 9);
+        QCOMPARE(history.scores(HistoryFilter{{}, kMonday.addDays(2)}).value().size(), 2);
+
+        // Card 1 upright missed twice of three; card 2 reversed missed once of
+        // three; over the last two tests card 1 missed once of two.
+        const QVector<CardTally> all = rankMissedCards(history.cardTallies(tutor1, 100).value());
+        QCOMPARE(all.size(), 2);
+        QVERIFY(all[0].cardId == 1 && all[0].missed == 2 && all[0].asked == 3);
+        QVERIFY(all[1].cardName == QStringLiteral("Card 2") && all[1].reversed);
+        const QVector<CardTally> recent = rankMissedCards(history.cardTallies(tutor1, 2).value());
+        QCOMPARE(recent[0].cardId, 2);
+        QVERIFY(recent[1].missed == 1 && recent[1].asked == 2);
+
+        QStringList rows;
+        QCOMPARE(history.forEachQuestion(tutor1,
+                                         [&rows](const QuestionRow &row) {
+                                             rows.append(QStringLiteral("%1 %2 %3 %4/%5")
+                                                             .arg(row.groups)
+                                                             .arg(row.position)
+                                                             .arg(row.question.cardId)
+                                                             .arg(row.question.score)
+                                                             .arg(row.question.maximum));
+                                         }),
+                 9);
+        QCOMPARE(rows.first(), QStringLiteral("0,2 1 1 0/1"));
+        QCOMPARE(rows.last(), QStringLiteral("0,2 3 3 3/3"));
+    }
+
+    void olderLayout_isUpgradedInPlace()
+    {
+        QFile::remove(path());
+        {
+            HistoryFile history;
+            QVERIFY(history.open(path()) && history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {0})));
+        }
+        // The first layout: the tables without the indexes.
+        QCOMPARE(runSql(path(), "DROP INDEX tests_by_deck; DROP INDEX tests_by_time; PRAGMA user_version = 1"), 0);
+        HistoryFile history;
+        QVERIFY2(history.open(path()), qPrintable(history.errorText()));
+        QCOMPARE(history.cardTallies({}, 10).value().value(0).cardName, QStringLiteral("Card 1"));
+        history.close();
+        QCOMPARE(runSql(path(), "PRAGMA user_version"), HistoryFile::kSchemaVersion);
+        QCOMPARE(runSql(path(), "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE 'tests_by_%'"),
+                 2);
+    }
+
+    void strangeFiles_areRefusedAndLeftAlone_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("sql"); // run on a fresh SQLite file when bytes is empty
+        QTest::addColumn<QString>("said");
+        QTest::newRow("not SQLite") << QByteArray("goals,1,2\r\n", 11) + QByteArray(5000, 'x') << QByteArray()
+                                    << "damaged";
+        QTest::newRow("header then garbage")
+            << QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\xff') << QByteArray() << "damaged";
+        QTest::newRow("newer layout") << QByteArray() << QByteArray("PRAGMA user_version = 99") << "newer version";
+        QTest::newRow("a view") << QByteArray() << QByteArray("CREATE VIEW tests AS SELECT 1") << "damaged";
+        QTest::newRow("wrong columns") << QByteArray()
+                                       << QByteArray("CREATE TABLE tests(id); CREATE TABLE questions(x);"
+                                                     "PRAGMA user_version = 2")
+                                       << "damaged";
+        // Every column as the program makes it but the rowid alias: this SQLite crashed reading such a file.
+        QTest::newRow("id no longer the rowid")
+            << QByteArray()
+            << QByteArray(
+                   "CREATE TABLE tests(id TNIEGER PRIMARY KEY, taken INTEGER NOT NULL, deck_file TEXT NOT NULL, "
+                   "deck_name TEXT NOT NULL, kind INTEGER NOT NULL, level INTEGER NOT NULL, groups TEXT NOT NULL, "
+                   "score INTEGER NOT NULL, maximum INTEGER NOT NULL); CREATE TABLE questions(test_id INTEGER NOT "
+                   "NULL, position INTEGER NOT NULL, card_id INTEGER NOT NULL, card_name TEXT NOT NULL, reversed "
+                   "INTEGER NOT NULL, score INTEGER NOT NULL, maximum INTEGER NOT NULL, PRIMARY KEY(test_id, "
+                   "position)) WITHOUT ROWID; PRAGMA user_version = 1")
+            << "damaged";
+        QTest::newRow("damaged pages") << QByteArray() << QByteArray("damage") << "damaged";
+        // Every page sound, but the two indexes swapped: each no longer holds
+        // its table's rows. This SQLite crashed grouping such a file's tests.
+        QTest::newRow("indexes out of step")
+            << QByteArray("history")
+            << QByteArray("PRAGMA writable_schema = ON; UPDATE sqlite_master SET rootpage = rootpage * 1000 + (SELECT "
+                          "rootpage FROM sqlite_master WHERE name = 'tests_by_time') WHERE name = 'tests_by_deck'; "
+                          "UPDATE sqlite_master SET rootpage = (SELECT rootpage / 1000 FROM sqlite_master WHERE "
+                          "name = 'tests_by_deck') WHERE name = 'tests_by_time'; UPDATE sqlite_master SET "
+                          "rootpage = rootpage % 1000 WHERE name = 'tests_by_deck'")
+            << "damaged";
+        for (const char *special : {"pipe", "device", "dangling"})
+            QTest::newRow(special) << QByteArray(special) << QByteArray("special") << "history.db is";
+    }
+
+    void strangeFiles_areRefusedAndLeftAlone()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, sql);
+        QFile::remove(path());
+        const bool special = sql == "special";
+        if (special) {
+            QVERIFY(velmora::test::makeSpecialFile(path(), QString::fromLatin1(bytes)));
+        } else if (sql == "damage") {
+            // Reads of the damaged pages fail, while page 1 and the layout read well.
+            HistoryFile history;
+            QVERIFY(history.open(path()));
+            for (int i = 0; i < 200; ++i)
+                QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday.addSecs(i), QVector<int>(30, 1))));
+            history.close();
+            QFile file(path());
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.size() > 40 * 4096);
+            for (int page = 10; page < 30; ++page)
+                QVERIFY(file.seek(page * 4096) && file.write(QByteArray(4096, '\x55')) == 4096);
+        } else if (bytes == "history") {
+            HistoryFile history;
+            QVERIFY(history.open(path()));
+            QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {1})));
+            QVERIFY(history.record(test(QStringLiteral("Tutor2.vdk"), kMonday.addDays(1), {1})));
+            history.close();
+            QCOMPARE(runSql(path(), sql.constData()), 0);
+        } else if (!bytes.isEmpty()) {
+            QVERIFY(velmora::test::writeFile(path(), bytes));
+        } else {
+            QCOMPARE(runSql(path(), sql.constData()), 0);
+        }
+        const QByteArray kept = special ? QByteArray() : velmora::test::fileBytes(path());
+        QVERIFY(special || !kept.isEmpty());
+
+        HistoryFile history;
+        QVERIFY(!history.open(path()));
+        QFETCH(QString, said);
+        QVERIFY2(history.errorText().contains(said), qPrintable(history.errorText()));
+        QVERIFY(!history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {1})));
+        QVERIFY(!history.scores({}));
+        if (special) {
+            QVERIFY(!QFileInfo::exists(path() + QStringLiteral(".gone")));
+            return;
+        }
+        QCOMPARE(velmora::test::fileBytes(path()), kept);
+    }
+
+    void failedWrite_leavesNothingOfTheTest()
+    {
+        QFile::remove(path());
+        HistoryFile history;
+        QVERIFY(history.open(path()));
+        QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {1, 0})));
+        // Another writer holds the file for longer than the history waits.
+        sqlite3 *other = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(path()).constData(), &other), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        QVERIFY(!history.record(test(QStringLiteral("Tutor1.vdk"), kMonday.addDays(1), {0, 0})));
+        QVERIFY(history.errorText().contains(QLatin1String("locked")));
+        QCOMPARE(sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(other);
+
+        QCOMPARE(history.scores({}).value().size(), 1);
+        QCOMPARE(history.forEachQuestion({}, [](const QuestionRow &) {}), std::optional<int>(2));
+        QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday.addDays(1), {0, 0})));
+        QCOMPARE(history.scores({}).value().size(), 2);
+    }
 
 private:
     QString path() const { return dir_.filePath(QStringLiteral("history.db")); }
     QTemporaryDir dir_;
 };
-
-void TstHistory::recorded_readsBackFilteredAndTallied()
-{
-    QFile::remove(path());
-    {
-        HistoryFile history;
-        QVERIFY2(history.open(path()), qPrintable(history.errorText()));
-        QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {0, 1, 1})));
-        QVERIFY(history.record(test(QStringLiteral("Tutor2.vdk"), kMonday.addDays(1), {1, 1})));
-        QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday.addDays(2), {0, 0, 1})));
-        // A keyword question one keyword short is a miss too.
-        QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday.addDays(3), {3, 2, 3}, 3)));
-    }
-    HistoryFile history;
-    QVERIFY(history.open(path()));
-    const QVector<DeckEntry> decks = history.decks().value();
-    QCOMPARE(decks.size(), 2);
-    QCOMPARE(decks[0].deckFile, QStringLiteral("Tutor1.vdk"));
-
-    const HistoryFilter tutor1{QStringLiteral("Tutor1.vdk"), {}};
-    const QVector<ScorePoint> points = history.scores(tutor1).value();
-    QCOMPARE(points.size(), 3);
-    QCOMPARE(points[0].takenMs, kMonday.toMSecsSinceEpoch());
-    QCOMPARE(points[2].score, 8);
-    QCOMPARE(points[2].maximum, 9);
-    QCOMPARE(history.scores(HistoryFilter{{}, kMonday.addDays(2)}).value().size(), 2);
-
-    // Card 1 upright missed twice of three; card 2 reversed missed once of
-    // three; over the last two tests card 1 missed once of two.
-    const QVector<CardTally> all = rankMissedCards(history.cardTallies(tutor1, 100).value());
-    QCOMPARE(all.size(), 2);
-    QCOMPARE(all[0].cardId, 1);
-    QCOMPARE(all[0].missed, 2);
-    QCOMPARE(all[0].asked, 3);
-    QCOMPARE(all[1].cardName, QStringLiteral("Card 2"));
-    QVERIFY(all[1].reversed);
-    const QVector<CardTally> recent = rankMissedCards(history.cardTallies(tutor1, 2).value());
-    QCOMPARE(recent[0].cardId, 2);
-    QCOMPARE(recent[1].missed, 1);
-    QCOMPARE(recent[1].asked, 2);
-
-    QStringList rows;
-    QCOMPARE(history.forEachQuestion(tutor1,
-                                     [&rows](const QuestionRow &row) {
-                                         rows.append(QStringLiteral("%1 %2 %3 %4/%5")
-                                                         .arg(row.groups)
-                                                         .arg(row.position)
-                                                         .arg(row.question.cardId)
-                                                         .arg(row.question.score)
-                                                         .arg(row.question.maximum));
-                                     }),
-             9);
-    QCOMPARE(rows.first(), QStringLiteral("0,2 1 1 0/1"));
-    QCOMPARE(rows.last(), QStringLiteral("0,2 3 3 3/3"));
-}
-
-void TstHistory::olderLayout_isUpgradedInPlace()
-{
-    QFile::remove(path());
-    {
-        HistoryFile history;
-        QVERIFY(history.open(path()) && history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {0})));
-    }
-    // The first layout: the tables without the indexes.
-    QCOMPARE(runSql(path(), "DROP INDEX tests_by_deck; DROP INDEX tests_by_time; PRAGMA user_version = 1"), 0);
-    HistoryFile history;
-    QVERIFY2(history.open(path()), qPrintable(history.errorText()));
-    QCOMPARE(history.cardTallies({}, 10).value().value(0).cardName, QStringLiteral("Card 1"));
-    history.close();
-    QCOMPARE(runSql(path(), "PRAGMA user_version"), HistoryFile::kSchemaVersion);
-    QCOMPARE(runSql(path(), "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE 'tests_by_%'"), 2);
-}
-
-void TstHistory::strangeFiles_areRefusedAndLeftAlone_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QByteArray>("sql"); // run on a fresh SQLite file when bytes is empty
-    QTest::addColumn<QString>("said");
-    QTest::newRow("not SQLite") << QByteArray("goals,1,2\r\n", 11) + QByteArray(5000, 'x') << QByteArray() << "damaged";
-    QTest::newRow("header then garbage") << QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\xff')
-                                         << QByteArray() << "damaged";
-    QTest::newRow("newer layout") << QByteArray() << QByteArray("PRAGMA user_version = 99") << "newer version";
-    QTest::newRow("a view") << QByteArray() << QByteArray("CREATE VIEW tests AS SELECT 1") << "damaged";
-    QTest::newRow("wrong columns") << QByteArray()
-                                   << QByteArray("CREATE TABLE tests(id); CREATE TABLE questions(x);"
-                                                 "PRAGMA user_version = 2")
-                                   << "damaged";
-    // Every column as the program makes it but the rowid alias: this SQLite crashed reading such a file.
-    QTest::newRow("id no longer the rowid")
-        << QByteArray()
-        << QByteArray("CREATE TABLE tests(id TNIEGER PRIMARY KEY, taken INTEGER NOT NULL, deck_file TEXT NOT NULL, "
-                      "deck_name TEXT NOT NULL, kind INTEGER NOT NULL, level INTEGER NOT NULL, groups TEXT NOT NULL, "
-                      "score INTEGER NOT NULL, maximum INTEGER NOT NULL); CREATE TABLE questions(test_id INTEGER NOT "
-                      "NULL, position INTEGER NOT NULL, card_id INTEGER NOT NULL, card_name TEXT NOT NULL, reversed "
-                      "INTEGER NOT NULL, score INTEGER NOT NULL, maximum INTEGER NOT NULL, PRIMARY KEY(test_id, "
-                      "position)) WITHOUT ROWID; PRAGMA user_version = 1")
-        << "damaged";
-    QTest::newRow("damaged pages") << QByteArray() << QByteArray("damage") << "damaged";
-    // Every page sound, but the two indexes swapped: each no longer holds its
-    // table's rows. This SQLite crashed grouping such a file's tests by deck.
-    QTest::newRow("indexes out of step")
-        << QByteArray("history")
-        << QByteArray("PRAGMA writable_schema = ON; UPDATE sqlite_master SET rootpage = rootpage * 1000 + (SELECT "
-                      "rootpage FROM sqlite_master WHERE name = 'tests_by_time') WHERE name = 'tests_by_deck'; "
-                      "UPDATE sqlite_master SET rootpage = (SELECT rootpage / 1000 FROM sqlite_master WHERE name = "
-                      "'tests_by_deck') WHERE name = 'tests_by_time'; UPDATE sqlite_master SET rootpage = rootpage "
-                      "% 1000 WHERE name = 'tests_by_deck'")
-        << "damaged";
-    for (const char *special : {"pipe", "device", "dangling"})
-        QTest::newRow(special) << QByteArray(special) << QByteArray("special") << "history.db is";
-}
-
-void TstHistory::strangeFiles_areRefusedAndLeftAlone()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QByteArray, sql);
-    QFile::remove(path());
-    const bool special = sql == "special";
-    if (special) {
-        QVERIFY(velmora::test::makeSpecialFile(path(), QString::fromLatin1(bytes)));
-    } else if (sql == "damage") {
-        // Reads of the damaged pages fail, while page 1 and the layout read well.
-        HistoryFile history;
-        QVERIFY(history.open(path()));
-        for (int i = 0; i < 200; ++i)
-            QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday.addSecs(i), QVector<int>(30, 1))));
-        history.close();
-        QFile file(path());
-        QVERIFY(file.open(QIODevice::ReadWrite) && file.size() > 40 * 4096);
-        for (int page = 10; page < 30; ++page)
-            QVERIFY(file.seek(page * 4096) && file.write(QByteArray(4096, '\x55')) == 4096);
-    } else if (bytes == "history") {
-        HistoryFile history;
-        QVERIFY(history.open(path()));
-        QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {1})));
-        QVERIFY(history.record(test(QStringLiteral("Tutor2.vdk"), kMonday.addDays(1), {1})));
-        history.close();
-        QCOMPARE(runSql(path(), sql.constData()), 0);
-    } else if (!bytes.isEmpty()) {
-        QFile file(path());
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    } else {
-        QCOMPARE(runSql(path(), sql.constData()), 0);
-    }
-    QFile before(path());
-    QVERIFY(special || before.open(QIODevice::ReadOnly));
-    const QByteArray kept = special ? QByteArray() : before.readAll();
-
-    HistoryFile history;
-    QVERIFY(!history.open(path()));
-    QFETCH(QString, said);
-    QVERIFY2(history.errorText().contains(said), qPrintable(history.errorText()));
-    QVERIFY(!history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {1})));
-    QVERIFY(!history.scores({}));
-    if (special) {
-        QVERIFY(!QFileInfo::exists(path() + QStringLiteral(".gone")));
-        return;
-    }
-    QFile after(path());
-    QVERIFY(after.open(QIODevice::ReadOnly));
-    QCOMPARE(after.readAll(), kept);
-}
-
-void TstHistory::failedWrite_leavesNothingOfTheTest()
-{
-    QFile::remove(path());
-    HistoryFile history;
-    QVERIFY(history.open(path()));
-    QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {1, 0})));
-    // Another writer holds the file for longer than the history waits.
-    sqlite3 *other = nullptr;
-    QCOMPARE(sqlite3_open(QFile::encodeName(path()).constData(), &other), SQLITE_OK);
-    QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
-    QVERIFY(!history.record(test(QStringLiteral("Tutor1.vdk"), kMonday.addDays(1), {0, 0})));
-    QVERIFY(history.errorText().contains(QLatin1String("locked")));
-    QCOMPARE(sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(other);
-
-    QCOMPARE(history.scores({}).value().size(), 1);
-    QCOMPARE(history.forEachQuestion({}, [](const QuestionRow &) {}), std::optional<int>(2));
-    QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday.addDays(1), {0, 0})));
-    QCOMPARE(history.scores({}).value().size(), 2);
-}
 
 QTEST_GUILESS_MAIN(TstHistory)
 #include "tst_history.moc"

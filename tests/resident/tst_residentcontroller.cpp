@@ -1,5 +1,6 @@
 #include "filebytes.h"
 #include "servicesrig.h"
+#include "windowprobe.h"
 
 #include "app/prompter.h"
 #include "app/services.h"
@@ -13,29 +14,16 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QSystemTrayIcon>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
 
 using namespace velmora;
+using test::clickBox;
+using test::control;
 
 namespace {
 
 const QString kExe = QStringLiteral("velmora");
-
-template <typename T>
-T *control(const QObject *parent, const char *name)
-{
-    T *child = parent->findChild<T *>(QLatin1String(name));
-    if (!child)
-        qFatal("no control %s", name);
-    return child;
-}
-
-void clickBox(QAbstractButton *box)
-{
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-}
 
 } // namespace
 
@@ -51,9 +39,9 @@ struct Window
     QWidget widget;
     SystemTrayFrame *frame;
     ResidentController controller;
-    QRadioButton *optRun() const { return control<QRadioButton>(frame, "optRun"); }
-    QRadioButton *optDontRun() const { return control<QRadioButton>(frame, "optDontRun"); }
-    QCheckBox *chkSysTray() const { return control<QCheckBox>(frame, "chkSysTray"); }
+    QRadioButton *optRun() const { return control<QRadioButton>(frame, QStringLiteral("optRun")); }
+    QRadioButton *optDontRun() const { return control<QRadioButton>(frame, QStringLiteral("optDontRun")); }
+    QCheckBox *chkSysTray() const { return control<QCheckBox>(frame, QStringLiteral("chkSysTray")); }
 };
 
 class TestResidentController : public QObject
@@ -96,7 +84,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.width(), 260);
         QVERIFY(window.minimumSizeHint().width() <= 260);
-        auto *label = control<QLabel>(frame, "Label14");
+        auto *label = control<QLabel>(frame, QStringLiteral("Label14"));
         QVERIFY(label->wordWrap());
         QVERIFY(label->width() < 260);
         QVERIFY(label->height() >= label->heightForWidth(label->width()));
@@ -118,8 +106,8 @@ private slots:
         QFETCH(bool, entry);
         QFETCH(QString, stored);
         QFETCH(bool, ticked);
-        if (entry)
-            SetStartupEntry(rig_->prompter, kExe, QStringLiteral("/opt/velmora"), true);
+        if (entry) // made before the program folder moved to /opt/velmora
+            SetStartupEntry(rig_->prompter, kExe, QStringLiteral("/old/place"), true);
         if (!stored.isNull())
             rig_->settings.setValue(QStringLiteral("RunAtSysTray"), stored);
 
@@ -131,18 +119,12 @@ private slots:
         QCOMPARE(window.chkSysTray()->isChecked(), ticked);
         QCOMPARE(window.controller.runAtSysTrayTicked(), ticked);
         QCOMPARE(StartupEntryExists(kExe), entry);
+        if (entry) // rewritten for the folder the program is in now
+            QVERIFY(test::fileBytes(startupEntryPath(kExe)).contains("Exec=\"/opt/velmora/velmora\" /STARTUP\n"));
         QCOMPARE(rig_->settings.contains(QStringLiteral("RunAtSysTray")), !stored.isNull());
         if (!stored.isNull())
             QCOMPARE(rig_->settings.value(QStringLiteral("RunAtSysTray")), stored);
         QVERIFY(rig_->prompter.records().isEmpty());
-    }
-
-    void opening_rewritesTheEntryAfterTheFolderMoved()
-    {
-        SetStartupEntry(rig_->prompter, kExe, QStringLiteral("/old/place"), true);
-        Window window(rig_->services, QStringLiteral("/new/place"));
-        window.controller.restoreStartupOptions();
-        QVERIFY(test::fileBytes(startupEntryPath(kExe)).contains("Exec=\"/new/place/velmora\" /STARTUP\n"));
     }
 
     void mouse_runTicksUnticksAndDontRun()
@@ -196,9 +178,7 @@ private slots:
 
     void optRun_failingEntry_tellsAndStillEnablesTheBox()
     {
-        QFile blocker(rig_->folder.filePath(QStringLiteral("autostart")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(test::writeFile(rig_->folder.filePath(QStringLiteral("autostart")), {}));
         Window window(rig_->services);
         window.widget.show();
         clickBox(window.optRun());
@@ -216,8 +196,7 @@ private slots:
         QVERIFY(!window.widget.isVisible());
         QVERIFY(window.widget.windowState() & Qt::WindowMinimized);
         QSystemTrayIcon *icon = window.controller.trayIcon();
-        QVERIFY(icon);
-        QVERIFY(icon->isVisible());
+        QVERIFY(icon && icon->isVisible());
         QCOMPARE(icon->toolTip(), QStringLiteral("Recent"));
         QCOMPARE(icon->icon().cacheKey(), window.widget.windowIcon().cacheKey());
 
@@ -238,15 +217,12 @@ private slots:
         QVERIFY(icon->isVisible());
 
         emit icon->activated(QSystemTrayIcon::DoubleClick);
-        QVERIFY(window.widget.isVisible());
-        QVERIFY(!(window.widget.windowState() & Qt::WindowMinimized));
+        QVERIFY(window.widget.isVisible() && !(window.widget.windowState() & Qt::WindowMinimized));
         QVERIFY(!icon->isVisible());
 
         window.controller.goToTray();
         window.controller.showAction()->trigger();
-        QVERIFY(window.widget.isVisible());
-        QVERIFY(!window.widget.isMinimized());
-        QVERIFY(!icon->isVisible());
+        QVERIFY(window.widget.isVisible() && !window.widget.isMinimized() && !icon->isVisible());
         QCOMPARE(exits.size(), 1);
     }
 

@@ -1,13 +1,12 @@
+#include "cputime.h"
+#include "hostiledeck.h"
 #include "sampledeck.h"
 #include "testhome.h"
 
 #include "store/deck.h"
 #include "store/pictures.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,16 +33,6 @@ QImage testPicture(int width = 60, int height = 100)
     return image;
 }
 
-QByteArray encoded(const QImage &image, const char *format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.write(image);
-    return bytes;
-}
-
 } // namespace
 
 class TestPictures : public QObject
@@ -68,7 +57,7 @@ private slots:
 
     void foreignJpegAndGifBytes_areShownAtTheShownSizeAndTurned()
     {
-        const QByteArray jpeg = encoded(testPicture(600, 1000), "jpg");
+        const QByteArray jpeg = test::encodedPicture(testPicture(600, 1000), "jpg");
         QVERIFY(deck_.savePicture(1, jpeg));
         PlainPictureHolder holder;
         QVERIFY(LoadPictureFromField(holder, deck_, 1, QSize(120, 120)));
@@ -98,7 +87,7 @@ private slots:
     {
         QTemporaryDir temp;
         qputenv("TMPDIR", QFile::encodeName(temp.path()));
-        const QImage fromJpeg = QImage::fromData(encoded(testPicture(200, 300), "jpg"));
+        const QImage fromJpeg = QImage::fromData(test::encodedPicture(testPicture(200, 300), "jpg"));
         PlainPictureHolder holder;
         holder.setPicture(fromJpeg);
         QVERIFY(SavePictureToField(holder, deck_, 1));
@@ -111,7 +100,7 @@ private slots:
 
         holder.setPicture(testPicture(20, 30));
         QVERIFY(SavePictureToField(holder, deck_, 1));
-        const QByteArray expected = encoded(testPicture(20, 30), "bmp");
+        const QByteArray expected = test::encodedPicture(testPicture(20, 30), "bmp");
         QCOMPARE(deck_.picture(1), expected);
         PlainPictureHolder empty;
         QVERIFY(!SavePictureToField(empty, deck_, 1));
@@ -125,12 +114,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("null");
-        const QByteArray jpeg = encoded(testPicture(), "jpg");
-        // A bitmap header that declares 60000 x 60000 pixels.
-        QByteArray huge = encoded(testPicture(4, 4), "bmp");
-        const qint32 side = 60000;
-        memcpy(huge.data() + 18, &side, 4);
-        memcpy(huge.data() + 22, &side, 4);
+        const QByteArray jpeg = test::encodedPicture(testPicture(), "jpg");
         // A 35-byte GIF whose screen claims 8000 x 8000 pixels.
         QByteArray gif(reinterpret_cast<const char *>(kGif), sizeof(kGif));
         const quint16 gifSide = 8000;
@@ -140,7 +124,7 @@ private slots:
         QTest::newRow("zero bytes") << QByteArray("") << false;
         QTest::newRow("not an image") << QByteArray("this is plain text, not a picture") << false;
         QTest::newRow("truncated jpeg") << jpeg.left(40) << false;
-        QTest::newRow("huge declared bitmap") << huge << false;
+        QTest::newRow("huge declared bitmap") << test::lyingBitmap(60000, 60000) << false;
         QTest::newRow("huge declared gif") << gif << false;
     }
     void badBytes_giveEmptyHolder()
@@ -153,11 +137,10 @@ private slots:
             QVERIFY(deck_.savePicture(1, bytes));
         PlainPictureHolder holder;
         holder.setPicture(testPicture()); // a previous card's picture must go
-        QElapsedTimer timer;
-        timer.start();
+        const test::CpuTimer work;
         QVERIFY(!LoadPictureFromField(holder, deck_, 1));
         QVERIFY(holder.picture().isNull());
-        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY2(work.elapsed() < 1000, qPrintable(QString::number(work.elapsed())));
     }
 
 private:

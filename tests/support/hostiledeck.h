@@ -7,7 +7,6 @@
 #include "dbwriter.h"
 #include "sampledeck.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QStringList>
 
@@ -25,15 +24,6 @@ inline QString plainRowsSql(int count)
                           "INSERT INTO tblDeckNames VALUES ('Hostile', %1, 'x', NULL, 'complete');"
                           "INSERT INTO tblType VALUES ('Tutor', 'Tutor', 0);")
         .arg(count);
-}
-
-inline QByteArray encodedPicture(const QImage &image, const char *format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
 }
 
 // A BMP of 4 x 4 pixels whose header claims width x height.

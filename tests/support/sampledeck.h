@@ -12,6 +12,8 @@
 #include <QImage>
 #include <QList>
 #include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <sqlite3.h>
@@ -29,6 +31,14 @@ struct SampleCard
     QByteArray picture;   // image file bytes; none when empty
 };
 
+// The image as the bytes of a file of that format.
+inline QByteArray encodedPicture(const QImage &image, const char *format, int quality = -1)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, format, quality) ? bytes : QByteArray();
+}
+
 // JPEG bytes of one colour with a light upper left quarter, so that turned
 // pictures can be told apart.
 inline QByteArray jpegPicture(QSize size, QColor colour)
@@ -36,9 +46,7 @@ inline QByteArray jpegPicture(QSize size, QColor colour)
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
     QPainter(&image).fillRect(QRect(QPoint(), size / 2), Qt::white);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "JPG", 90) ? bytes : QByteArray();
+    return encodedPicture(image, "JPG", 90);
 }
 
 // "Card <id>" with meanings "normal <id>" / "reversed <id>" and keywords
@@ -113,6 +121,25 @@ inline QList<SampleCard> fullDeck(QSize pictureSize = QSize(350, 600))
         qWarning("rawExec: %s", db ? sqlite3_errmsg(db) : "no connection");
     sqlite3_close_v2(db);
     return ok;
+}
+
+// What the sqlcipher shell prints for the SQL run on the file with the text
+// key, as another installation would read it; null when no shell is installed.
+inline QString sqlcipherShell(const QString &file, const QString &sql)
+{
+    const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlcipher"));
+    if (shell.isEmpty())
+        return {};
+    QProcess process;
+    process.start(shell, {file});
+    if (!process.waitForStarted())
+        return QStringLiteral("no shell");
+    process.write("PRAGMA key='Q8Lmt5vNxe2rrH6p73';\n" + sql.toUtf8() + '\n');
+    process.closeWriteChannel();
+    process.waitForFinished(30000);
+    const QString output =
+        QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
+    return output.isNull() ? QStringLiteral("") : output;
 }
 
 // The first column of the first row a query gives, as text, past the store.
