@@ -37,7 +37,65 @@ constexpr UpgradeStep kUpgradeSteps[] = {
     // The progress window filters by deck and period and takes the latest tests.
     {2, "CREATE INDEX tests_by_deck ON tests(deck_file, taken);"
         "CREATE INDEX tests_by_time ON tests(taken);"},
+    // Spaced review: the memory state of each facet of a card, and each grade
+    // with the state it replaced (all was_ columns NULL: the facet was new),
+    // so that an undo puts back exactly what was there.
+    {3, "CREATE TABLE facets(deck_file TEXT NOT NULL, card_id INTEGER NOT NULL, facet INTEGER NOT NULL,"
+        " phase INTEGER NOT NULL, step INTEGER NOT NULL, stability REAL NOT NULL, difficulty REAL NOT NULL,"
+        " scheduled_days INTEGER NOT NULL, last_review INTEGER NOT NULL, due INTEGER NOT NULL,"
+        " reps INTEGER NOT NULL, lapses INTEGER NOT NULL, PRIMARY KEY(deck_file, card_id, facet)) WITHOUT ROWID;"
+        "CREATE TABLE reviews(id INTEGER PRIMARY KEY, reviewed INTEGER NOT NULL, deck_file TEXT NOT NULL,"
+        " card_id INTEGER NOT NULL, facet INTEGER NOT NULL, grade INTEGER NOT NULL, was_phase INTEGER,"
+        " was_step INTEGER, was_stability REAL, was_difficulty REAL, was_scheduled_days INTEGER,"
+        " was_last_review INTEGER, was_due INTEGER, was_reps INTEGER, was_lapses INTEGER);"
+        "CREATE INDEX reviews_by_deck ON reviews(deck_file, id);"
+        "CREATE INDEX reviews_by_time ON reviews(reviewed);"},
 };
+
+// The state's columns in the order facets and the was_ columns of reviews
+// list them, bound from parameter `first` on.
+void bindState(const sqlite::Statement &statement, int first, const review::MemoryState &state)
+{
+    sqlite3_stmt *raw = statement.get();
+    sqlite3_bind_int(raw, first, int(state.phase));
+    sqlite3_bind_int(raw, first + 1, state.step);
+    sqlite3_bind_double(raw, first + 2, state.stability);
+    sqlite3_bind_double(raw, first + 3, state.difficulty);
+    sqlite3_bind_int(raw, first + 4, state.scheduledDays);
+    sqlite3_bind_int64(raw, first + 5, state.lastReview.toMSecsSinceEpoch());
+    sqlite3_bind_int64(raw, first + 6, state.due.toMSecsSinceEpoch());
+    sqlite3_bind_int(raw, first + 7, state.reps);
+    sqlite3_bind_int(raw, first + 8, state.lapses);
+}
+
+// The state from column `first` on; nothing for values no grade writes, which
+// would otherwise carry a damaged file's numbers into every later interval.
+std::optional<review::MemoryState> readState(const sqlite::Statement &statement, int first)
+{
+    sqlite3_stmt *raw = statement.get();
+    review::MemoryState state;
+    const int phase = sqlite3_column_int(raw, first);
+    if (phase < int(review::Phase::Learning) || phase > int(review::Phase::Relearning))
+        return std::nullopt;
+    state.phase = review::Phase(phase);
+    state.step = sqlite3_column_int(raw, first + 1);
+    state.stability = sqlite3_column_double(raw, first + 2);
+    state.difficulty = sqlite3_column_double(raw, first + 3);
+    state.scheduledDays = sqlite3_column_int(raw, first + 4);
+    state.lastReview = QDateTime::fromMSecsSinceEpoch(sqlite3_column_int64(raw, first + 5), Qt::UTC);
+    state.due = QDateTime::fromMSecsSinceEpoch(sqlite3_column_int64(raw, first + 6), Qt::UTC);
+    state.reps = sqlite3_column_int(raw, first + 7);
+    state.lapses = sqlite3_column_int(raw, first + 8);
+    const bool sane = state.stability >= 0.001 && state.stability <= 36500.0 && state.difficulty >= 1.0 &&
+                      state.difficulty <= 10.0 && state.step >= 0 && state.scheduledDays >= 0 &&
+                      state.scheduledDays <= 36500 && state.reps >= 0 && state.lapses >= 0;
+    return sane ? std::optional(state) : std::nullopt;
+}
+
+bool knownFacet(int facet)
+{
+    return facet >= int(review::Facet::Keywords) && facet <= int(review::Facet::Reversed);
+}
 
 QString boundedText(const sqlite::Statement &statement, int column)
 {
@@ -67,6 +125,13 @@ void bindFilter(const sqlite::Statement &statement, const HistoryFilter &filter)
 constexpr char kFilterSql[] = "(?1 = '' OR deck_file = ?1) AND taken >= ?2";
 
 } // namespace
+
+review::Grade answerGrade(int score, int maximum)
+{
+    if (score >= maximum)
+        return review::Grade::Good;
+    return score > 0 ? review::Grade::Hard : review::Grade::Again;
+}
 
 QString historyPath()
 {
@@ -247,7 +312,7 @@ bool HistoryFile::upgrade(int fromVersion)
     return true;
 }
 
-bool HistoryFile::record(const TestRecord &test)
+bool HistoryFile::record(const TestRecord &test, const review::Fsrs &fsrs)
 {
     if (!isOpen())
         return fail(QStringLiteral("recording the test"));
@@ -296,6 +361,19 @@ bool HistoryFile::record(const TestRecord &test)
             return rollBack(QStringLiteral("recording question %1").arg(i + 1), &insertQuestion);
         insertQuestion.reset();
     }
+    // Every answer is a recall of one facet of its card.
+    for (const QuestionRecord &question : test.questions) {
+        const review::Facet facet = test.kind == TestKind::Keywords ? review::Facet::Keywords
+                                    : question.reversed             ? review::Facet::Reversed
+                                                                    : review::Facet::Upright;
+        const std::optional<review::MemoryState> before = storedState(test.deckFile, question.cardId, facet);
+        const review::Grade grade = answerGrade(question.score, question.maximum);
+        if (!before || !writeReview(ReviewRecord{test.taken, test.deckFile, question.cardId, facet, grade, *before,
+                                                 fsrs.next(*before, test.taken, grade)})) {
+            (void)connection.exec("ROLLBACK");
+            return false;
+        }
+    }
     if (!connection.exec("COMMIT"))
         return rollBack(QStringLiteral("saving the test"), nullptr);
     return true;
@@ -303,16 +381,200 @@ bool HistoryFile::record(const TestRecord &test)
 
 bool HistoryFile::retireDeckFile(const QString &deckFile)
 {
+    const QString context = QStringLiteral("setting the deck's tests apart");
     if (!isOpen())
-        return fail(QStringLiteral("setting the deck's tests apart"));
-    // The number is that of the file's first test, so two decks that had the
-    // same file one after the other stay apart too.
-    const sqlite::Statement retire(handles_->connection.get(),
-                                   QStringLiteral("UPDATE tests SET deck_file = deck_file || '/' || "
-                                                  "(SELECT min(id) FROM tests WHERE deck_file = ?1) "
-                                                  "WHERE deck_file = ?1"));
-    store::bindText(retire.get(), 1, deckFile.isNull() ? QStringLiteral("") : deckFile);
-    return retire.step() == SQLITE_DONE || fail(QStringLiteral("setting the deck's tests apart"), &retire);
+        return fail(context);
+    const sqlite::Connection &connection = handles_->connection;
+    // The number is that of the file's first test (or grade), so two decks
+    // that had the same file one after the other stay apart too. What the
+    // learner remembered of the old deck's cards says nothing of the new one's.
+    const char *const steps[] = {
+        "UPDATE tests SET deck_file = deck_file || '/' || (SELECT min(id) FROM tests WHERE deck_file = ?1) "
+        "WHERE deck_file = ?1",
+        "UPDATE reviews SET deck_file = deck_file || '/' || (SELECT min(id) FROM reviews WHERE deck_file = ?1) "
+        "WHERE deck_file = ?1",
+        "DELETE FROM facets WHERE deck_file = ?1"};
+    if (!connection.exec("BEGIN IMMEDIATE"))
+        return fail(context);
+    for (const char *sql : steps) {
+        const sqlite::Statement step(connection.get(), QString::fromLatin1(sql));
+        store::bindText(step.get(), 1, deckFile.isNull() ? QStringLiteral("") : deckFile);
+        if (step.step() != SQLITE_DONE) {
+            (void)fail(context, &step);
+            (void)connection.exec("ROLLBACK");
+            return false;
+        }
+    }
+    if (!connection.exec("COMMIT")) {
+        (void)fail(context);
+        (void)connection.exec("ROLLBACK");
+        return false;
+    }
+    return true;
+}
+
+bool HistoryFile::writeReview(const ReviewRecord &review)
+{
+    const QString context = QStringLiteral("recording the review");
+    const sqlite::Connection &connection = handles_->connection;
+    const sqlite::Statement insert(
+        connection.get(),
+        QStringLiteral("INSERT INTO reviews(reviewed, deck_file, card_id, facet, grade, was_phase, was_step, "
+                       "was_stability, was_difficulty, was_scheduled_days, was_last_review, was_due, was_reps, "
+                       "was_lapses) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14)"));
+    const sqlite::Statement store(
+        connection.get(),
+        QStringLiteral("INSERT OR REPLACE INTO facets(deck_file, card_id, facet, phase, step, stability, difficulty, "
+                       "scheduled_days, last_review, due, reps, lapses) "
+                       "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)"));
+    const QString deckFile = review.deckFile.isNull() ? QStringLiteral("") : review.deckFile;
+    sqlite3_bind_int64(insert.get(), 1, review.reviewed.toMSecsSinceEpoch());
+    store::bindText(insert.get(), 2, deckFile);
+    sqlite3_bind_int(insert.get(), 3, review.cardId);
+    sqlite3_bind_int(insert.get(), 4, int(review.facet));
+    sqlite3_bind_int(insert.get(), 5, int(review.grade));
+    if (review.before.phase != review::Phase::New)
+        bindState(insert, 6, review.before);
+    store::bindText(store.get(), 1, deckFile);
+    sqlite3_bind_int(store.get(), 2, review.cardId);
+    sqlite3_bind_int(store.get(), 3, int(review.facet));
+    bindState(store, 4, review.after);
+    for (const sqlite::Statement *statement : {&insert, &store}) {
+        if (statement->step() != SQLITE_DONE)
+            return fail(context, statement);
+    }
+    return true;
+}
+
+std::optional<review::MemoryState> HistoryFile::storedState(const QString &deckFile, int cardId, review::Facet facet)
+{
+    const sqlite::Statement query(
+        handles_->connection.get(),
+        QStringLiteral("SELECT phase, step, stability, difficulty, scheduled_days, last_review, due, reps, lapses "
+                       "FROM facets WHERE deck_file = ?1 AND card_id = ?2 AND facet = ?3"));
+    store::bindText(query.get(), 1, deckFile.isNull() ? QStringLiteral("") : deckFile);
+    sqlite3_bind_int(query.get(), 2, cardId);
+    sqlite3_bind_int(query.get(), 3, int(facet));
+    const int rc = query.step();
+    if (rc == SQLITE_DONE)
+        return review::MemoryState();
+    if (rc != SQLITE_ROW) {
+        (void)fail(QStringLiteral("reading the review state"), &query);
+        return std::nullopt;
+    }
+    // A state no grade could have written starts over.
+    return readState(query, 0).value_or(review::MemoryState());
+}
+
+bool HistoryFile::recordReview(const ReviewRecord &review)
+{
+    if (!isOpen())
+        return fail(QStringLiteral("recording the review"));
+    const sqlite::Connection &connection = handles_->connection;
+    if (!connection.exec("BEGIN IMMEDIATE"))
+        return fail(QStringLiteral("recording the review"));
+    if (!writeReview(review)) {
+        (void)connection.exec("ROLLBACK");
+        return false;
+    }
+    if (!connection.exec("COMMIT")) {
+        (void)fail(QStringLiteral("saving the review"));
+        (void)connection.exec("ROLLBACK");
+        return false;
+    }
+    return true;
+}
+
+bool HistoryFile::undoLastReview(const QString &deckFile, std::optional<ReviewRecord> &undone)
+{
+    const QString context = QStringLiteral("undoing the review");
+    undone.reset();
+    if (!isOpen())
+        return fail(context);
+    const sqlite::Connection &connection = handles_->connection;
+    if (!connection.exec("BEGIN IMMEDIATE"))
+        return fail(context);
+    const auto rollBack = [&](const sqlite::Statement *failed) {
+        (void)fail(context, failed);
+        (void)connection.exec("ROLLBACK");
+        undone.reset();
+        return false;
+    };
+    const sqlite::Statement last(
+        connection.get(),
+        QStringLiteral("SELECT id, reviewed, card_id, facet, grade, was_phase, was_step, was_stability, "
+                       "was_difficulty, was_scheduled_days, was_last_review, was_due, was_reps, was_lapses "
+                       "FROM reviews WHERE deck_file = ?1 ORDER BY id DESC LIMIT 1"));
+    store::bindText(last.get(), 1, deckFile.isNull() ? QStringLiteral("") : deckFile);
+    const int rc = last.step();
+    if (rc == SQLITE_DONE)
+        return connection.exec("COMMIT") || rollBack(nullptr);
+    if (rc != SQLITE_ROW)
+        return rollBack(&last);
+    const qint64 id = sqlite3_column_int64(last.get(), 0);
+    ReviewRecord review;
+    review.reviewed = QDateTime::fromMSecsSinceEpoch(sqlite3_column_int64(last.get(), 1), Qt::UTC);
+    review.deckFile = deckFile;
+    review.cardId = sqlite3_column_int(last.get(), 2);
+    const int facet = sqlite3_column_int(last.get(), 3);
+    const int grade = sqlite3_column_int(last.get(), 4);
+    const bool wasNew = sqlite3_column_type(last.get(), 5) == SQLITE_NULL;
+    const std::optional<review::MemoryState> before = wasNew ? review::MemoryState() : readState(last, 5);
+    if (!knownFacet(facet) || grade < 1 || grade > 4 || !before) {
+        error_ = QStringLiteral("%1: the latest review is damaged").arg(context);
+        (void)connection.exec("ROLLBACK");
+        return false;
+    }
+    review.facet = review::Facet(facet);
+    review.grade = review::Grade(grade);
+    review.before = *before;
+
+    const sqlite::Statement forget(connection.get(), QStringLiteral("DELETE FROM reviews WHERE id = ?1"));
+    sqlite3_bind_int64(forget.get(), 1, id);
+    const sqlite::Statement restore(
+        connection.get(),
+        wasNew ? QStringLiteral("DELETE FROM facets WHERE deck_file = ?1 AND card_id = ?2 AND facet = ?3")
+               : QStringLiteral("INSERT OR REPLACE INTO facets(deck_file, card_id, facet, phase, step, stability, "
+                                "difficulty, scheduled_days, last_review, due, reps, lapses) "
+                                "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)"));
+    store::bindText(restore.get(), 1, review.deckFile.isNull() ? QStringLiteral("") : review.deckFile);
+    sqlite3_bind_int(restore.get(), 2, review.cardId);
+    sqlite3_bind_int(restore.get(), 3, facet);
+    if (!wasNew)
+        bindState(restore, 4, review.before);
+    if (forget.step() != SQLITE_DONE)
+        return rollBack(&forget);
+    if (restore.step() != SQLITE_DONE)
+        return rollBack(&restore);
+    if (!connection.exec("COMMIT"))
+        return rollBack(nullptr);
+    undone = review;
+    return true;
+}
+
+std::optional<QVector<FacetState>> HistoryFile::facetStates(const QString &deckFile)
+{
+    if (!isOpen())
+        return std::nullopt;
+    const sqlite::Statement query(
+        handles_->connection.get(),
+        QStringLiteral("SELECT card_id, facet, phase, step, stability, difficulty, scheduled_days, last_review, due, "
+                       "reps, lapses FROM facets WHERE deck_file = ?1 LIMIT ?2"));
+    store::bindText(query.get(), 1, deckFile.isNull() ? QStringLiteral("") : deckFile);
+    sqlite3_bind_int(query.get(), 2, kMaxFacets);
+    QVector<FacetState> states;
+    int rc = SQLITE_ROW;
+    while ((rc = query.step()) == SQLITE_ROW) {
+        const int facet = sqlite3_column_int(query.get(), 1);
+        const std::optional<review::MemoryState> state = readState(query, 2);
+        if (knownFacet(facet) && state)
+            states.append(FacetState{sqlite3_column_int(query.get(), 0), review::Facet(facet), *state});
+    }
+    if (rc != SQLITE_DONE) {
+        (void)fail(QStringLiteral("reading the review states"), &query);
+        return std::nullopt;
+    }
+    return states;
 }
 
 std::optional<QVector<DeckEntry>> HistoryFile::decks()

@@ -7,6 +7,7 @@
 // overwritten.
 
 #include "progress/progressrules.h"
+#include "review/fsrs.h"
 
 #include <QDateTime>
 #include <QString>
@@ -78,6 +79,28 @@ struct QuestionRow
     QuestionRecord question;
 };
 
+// One grade of spaced review, with the state it replaced.
+struct ReviewRecord
+{
+    QDateTime reviewed;
+    QString deckFile;
+    int cardId = 0;
+    review::Facet facet = review::Facet::Keywords;
+    review::Grade grade = review::Grade::Good;
+    review::MemoryState before; // New: the facet had no state
+    review::MemoryState after;
+};
+
+struct FacetState
+{
+    int cardId = 0;
+    review::Facet facet = review::Facet::Keywords;
+    review::MemoryState state;
+};
+
+// An answer as a grade: all of it right Good, part of it Hard, none Again.
+[[nodiscard]] review::Grade answerGrade(int score, int maximum);
+
 inline constexpr char kHistoryFileName[] = "history.db";
 // history.db in the program folder.
 [[nodiscard]] QString historyPath();
@@ -87,13 +110,14 @@ inline constexpr char kHistoryFileName[] = "history.db";
 // Bounds of what one query reads.
 inline constexpr int kMaxScorePoints = 100000;
 inline constexpr int kMaxExportRows = 1000000;
+inline constexpr int kMaxFacets = 300000;
 
 class HistoryFile
 {
 public:
     // The layout this program writes. Older files are brought up to it in
     // place when opened; newer ones are refused.
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
     HistoryFile();
     ~HistoryFile();
@@ -109,12 +133,23 @@ public:
     [[nodiscard]] QString errorText() const { return error_; }
     void close();
 
-    // One transaction: on false nothing of the test is stored.
-    [[nodiscard]] bool record(const TestRecord &test);
+    // One transaction: on false nothing of the test is stored. Each answer
+    // also grades its card's facet (see answerGrade) as a review.
+    [[nodiscard]] bool record(const TestRecord &test, const review::Fsrs &fsrs = review::Fsrs());
     // The tests of a deck file whose deck is gone keep their scores under a
     // name no deck file can have (the file's name, "/" and a number), so that
     // a new deck given that file name later starts without them.
     [[nodiscard]] bool retireDeckFile(const QString &deckFile);
+
+    // One transaction: the facet's new state and the grade, or nothing.
+    [[nodiscard]] bool recordReview(const ReviewRecord &review);
+    // Puts back the state the deck's latest grade replaced and forgets the
+    // grade, in one transaction. `undone` is the grade, or nothing when the
+    // deck had none.
+    [[nodiscard]] bool undoLastReview(const QString &deckFile, std::optional<ReviewRecord> &undone);
+    // Every facet of the deck with a state, at most kMaxFacets; a facet
+    // without one is new. Rows no grade could have written are left out.
+    [[nodiscard]] std::optional<QVector<FacetState>> facetStates(const QString &deckFile);
 
     [[nodiscard]] std::optional<QVector<DeckEntry>> decks();
     // In the order taken; at most kMaxScorePoints, the latest ones.
@@ -132,6 +167,10 @@ private:
     // Why `failed`, or else the connection's latest exec, failed.
     [[nodiscard]] bool fail(const QString &context, const sqlite::Statement *failed = nullptr);
     [[nodiscard]] bool upgrade(int fromVersion);
+    // Both within the caller's transaction.
+    [[nodiscard]] bool writeReview(const ReviewRecord &review);
+    [[nodiscard]] std::optional<review::MemoryState> storedState(const QString &deckFile, int cardId,
+                                                                 review::Facet facet);
 
     struct Handles;
     std::unique_ptr<Handles> handles_;

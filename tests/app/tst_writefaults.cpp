@@ -112,7 +112,7 @@ Run runWriter(const QString &writer, const QString &folder, qint64 killAfterUs =
 
 const QStringList kWriters = {QStringLiteral("goals"),   QStringLiteral("create"), QStringLiteral("modify"),
                               QStringLiteral("picture"), QStringLiteral("import"), QStringLiteral("export"),
-                              QStringLiteral("entry"),   QStringLiteral("report")};
+                              QStringLiteral("entry"),   QStringLiteral("report"), QStringLiteral("grades")};
 
 } // namespace
 

@@ -108,14 +108,16 @@ private slots:
             QVERIFY(history.open(path()) && history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {0})));
         }
         // The first layout: the tables without the indexes.
-        QCOMPARE(runSql(path(), "DROP INDEX tests_by_deck; DROP INDEX tests_by_time; PRAGMA user_version = 1"), 0);
+        QCOMPARE(runSql(path(), "DROP INDEX tests_by_deck; DROP INDEX tests_by_time; DROP TABLE facets; "
+                                "DROP TABLE reviews; PRAGMA user_version = 1"),
+                 0);
         HistoryFile history;
         QVERIFY2(history.open(path()), qPrintable(history.errorText()));
         QCOMPARE(history.cardTallies({}, 10).value().value(0).cardName, QStringLiteral("Card 1"));
         history.close();
         QCOMPARE(runSql(path(), "PRAGMA user_version"), HistoryFile::kSchemaVersion);
-        QCOMPARE(runSql(path(), "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE 'tests_by_%'"),
-                 2);
+        QCOMPARE(runSql(path(), "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE '%_by_%'"), 4);
+        QVERIFY(history.open(path()));
     }
 
     void strangeFiles_areRefusedAndLeftAlone_data()
@@ -225,6 +227,63 @@ private slots:
         QCOMPARE(history.forEachQuestion({}, [](const QuestionRow &) {}), std::optional<int>(2));
         QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday.addDays(1), {0, 0})));
         QCOMPARE(history.scores({}).value().size(), 2);
+    }
+
+    void reviews_undoRestoresEachEarlierStateExactly()
+    {
+        using namespace velmora::review;
+        QFile::remove(path());
+        HistoryFile history;
+        QVERIFY(history.open(path()));
+        const Fsrs fsrs;
+        const QString deck = QStringLiteral("Tutor1.vdk");
+        std::vector<ReviewRecord> grades;
+        MemoryState state;
+        for (Grade grade : {Grade::Good, Grade::Good, Grade::Again, Grade::Easy}) {
+            const QDateTime at = kMonday.addSecs(qint64(grades.size()) * 86400 * 3 + 7);
+            grades.push_back(ReviewRecord{at, deck, 7, Facet::Reversed, grade, state, fsrs.next(state, at, grade)});
+            state = grades.back().after;
+            QVERIFY2(history.recordReview(grades.back()), qPrintable(history.errorText()));
+        }
+        QVERIFY(history.recordReview(ReviewRecord{kMonday,
+                                                  QStringLiteral("Tutor2.vdk"),
+                                                  7,
+                                                  Facet::Reversed,
+                                                  Grade::Good,
+                                                  {},
+                                                  fsrs.next({}, kMonday, Grade::Good)}));
+
+        std::optional<ReviewRecord> undone;
+        while (!grades.empty()) {
+            const QVector<FacetState> states = history.facetStates(deck).value();
+            QCOMPARE(states.size(), 1);
+            QVERIFY(states[0].state == grades.back().after);
+            QVERIFY(history.undoLastReview(deck, undone) && undone);
+            QCOMPARE(undone->grade, grades.back().grade);
+            QVERIFY(undone->before == grades.back().before);
+            grades.pop_back();
+        }
+        QVERIFY(history.facetStates(deck).value().isEmpty());
+        QVERIFY(history.undoLastReview(deck, undone) && !undone);
+
+        // Each test answer grades its facet: a description by right or wrong, keywords by how many ticks were right.
+        const QString tested = QStringLiteral("Tutor3.vdk");
+        TestRecord keywords = test(tested, kMonday.addDays(1), {3, 1, 0}, 3);
+        keywords.kind = TestKind::Keywords;
+        QVERIFY(history.record(test(tested, kMonday, {1, 0})) && history.record(keywords));
+        const std::tuple<int, Facet, Grade> expected[] = {{3, Facet::Keywords, Grade::Again},
+                                                          {2, Facet::Keywords, Grade::Hard},
+                                                          {1, Facet::Keywords, Grade::Good},
+                                                          {2, Facet::Reversed, Grade::Again},
+                                                          {1, Facet::Upright, Grade::Good}};
+        for (const auto &[card, facet, grade] : expected) {
+            QVERIFY(history.undoLastReview(tested, undone) && undone);
+            QCOMPARE(std::tuple(undone->cardId, undone->facet, undone->grade), std::tuple(card, facet, grade));
+        }
+        // Another deck given the other deck's file name later remembers nothing of it.
+        QVERIFY(history.retireDeckFile(QStringLiteral("Tutor2.vdk")));
+        QVERIFY(history.facetStates(QStringLiteral("Tutor2.vdk")).value().isEmpty());
+        QVERIFY(history.undoLastReview(QStringLiteral("Tutor2.vdk"), undone) && !undone);
     }
 
 private:

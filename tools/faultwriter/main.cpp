@@ -9,6 +9,7 @@
 // folder, <folder>/outside a folder of the user's (import source, export target).
 
 #include "dbwriter.h"
+#include "progress/history.h"
 #include "unattendedprompter.h"
 
 #include "app/safesave.h"
@@ -100,6 +101,16 @@ goals::GoalTable goalTable(int count, const QString &prefix)
     return table;
 }
 
+// A keyword test of every card of Deck1.vdk: each answer also grades its card's keywords.
+progress::TestRecord keywordTest(const QDateTime &taken, int shift)
+{
+    progress::TestRecord test{
+        taken, QStringLiteral("Deck1.vdk"), QStringLiteral("Alpha"), progress::TestKind::Keywords, 1, {0}, {}};
+    for (int id = 1; id <= 78; ++id)
+        test.questions.append({id, QStringLiteral("Card %1").arg(id), false, (id + shift) % 4, 3});
+    return test;
+}
+
 int prepare()
 {
     QDir().mkpath(home(QStringLiteral("tutor")));
@@ -120,6 +131,10 @@ int prepare()
         !saveFileAtomically(g_folder + QStringLiteral("/config/autostart/velmora.desktop"),
                             startupEntryText(QStringLiteral("velmora"), QStringLiteral("/opt/old place"))))
         return fail(QStringLiteral("cannot write the text files"));
+    progress::HistoryFile history;
+    if (!history.open(home(QString::fromLatin1(progress::kHistoryFileName))) ||
+        !history.record(keywordTest(QDateTime(QDate(2026, 11, 30), QTime(9, 0), Qt::UTC), 0)))
+        return fail(QStringLiteral("cannot record the history: ") + history.errorText());
     return 0;
 }
 
@@ -138,6 +153,10 @@ int write(const QString &writer)
     UnattendedPrompter prompter;
     DeckManager manager;
     const DeckRef alpha = manager.load().decks.value(0);
+    const progress::TestRecord test = keywordTest(QDateTime(QDate(2026, 12, 3), QTime(9, 0), Qt::UTC), 1);
+    progress::HistoryFile history;
+    if (writer == QLatin1String("grades") && !history.open(home(QString::fromLatin1(progress::kHistoryFileName))))
+        return fail(history.errorText());
 
     std::puts("ready");
     std::fflush(stdout);
@@ -173,6 +192,9 @@ int write(const QString &writer)
             error = QStringLiteral("the new entry is not in place (entry)");
     } else if (writer == QLatin1String("report")) {
         (void)saveReportFile(home(QStringLiteral("report.txt")), report, &error);
+    } else if (writer == QLatin1String("grades")) {
+        if (!history.record(test))
+            error = history.errorText() + QStringLiteral(" (grades)");
     } else {
         return fail(QStringLiteral("no writer ") + writer);
     }
@@ -184,9 +206,13 @@ int write(const QString &writer)
 
 // A digest of every row of every table, after the checks a restarted program
 // makes; "BAD ..." when the file does not open or fails them.
-QString databaseState(const QString &path, bool isDeck)
+QString databaseState(const QString &path, bool isDeck, bool isHistory = false)
 {
-    if (isDeck) {
+    if (isHistory) {
+        progress::HistoryFile history;
+        if (!history.open(path) || !history.facetStates(QStringLiteral("Deck1.vdk")))
+            return QStringLiteral("BAD does not open: ") + history.errorText();
+    } else if (isDeck) {
         Deck deck;
         if (!deck.open(path, Access::ReadOnly))
             return QStringLiteral("BAD does not open: ") + deck.errorText();
@@ -201,7 +227,7 @@ QString databaseState(const QString &path, bool isDeck)
     QCryptographicHash hash(QCryptographicHash::Sha1);
     QString result;
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK ||
-        sqlite3_key(db, "Q8Lmt5vNxe2rrH6p73", 18) != SQLITE_OK) {
+        (!isHistory && sqlite3_key(db, "Q8Lmt5vNxe2rrH6p73", 18) != SQLITE_OK)) {
         result = QStringLiteral("BAD cannot key");
     } else {
         sqlite3_stmt *stmt = nullptr;
@@ -269,6 +295,8 @@ int state()
     for (const QString &path : filesUnder(g_folder)) {
         if (path.endsWith(QLatin1String(".vdk")))
             databases.insert(path, databaseState(path, !path.endsWith(QLatin1String("/home/update.vdk"))));
+        else if (path.endsWith(QLatin1String("/home/") + QLatin1String(progress::kHistoryFileName)))
+            databases.insert(path, databaseState(path, false, true));
     }
     for (const QString &path : filesUnder(g_folder)) {
         const QString relative = QDir(g_folder).relativeFilePath(path);
