@@ -63,7 +63,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     lblHomePage_ = new LinkLabel(QStringLiteral("Visit the Velmora web site for news, help and the forum"), this);
     lblHomePage_->setObjectName(QStringLiteral("lblHomePage"));
 
-    cmdOK_ = makeButton(this, "cmdOK", QStringLiteral("OK"));
+    cmdOK_ = makeButton(this, "cmdOK", QStringLiteral("&OK"));
     cmdOK_->setDefault(true);
 
     auto *text = new QVBoxLayout;

@@ -1,6 +1,7 @@
 #include "app/frmbegin.h"
 
 #include "app/appicon.h"
+#include "app/helpmenu.h"
 #include "app/linklabel.h"
 #include "app/prompter.h"
 #include "app/shell.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -50,10 +52,10 @@ FrmBegin::FrmBegin(Services &services, QWidget *parent) : QWidget(parent), servi
     setWindowIcon(appIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
-    cmdDeck_ = startButton(this, "cmdDeck", QStringLiteral("Design A New Deck"),
+    cmdDeck_ = startButton(this, "cmdDeck", QStringLiteral("&Design A New Deck"),
                            QStringLiteral("Design && use your own meaning and keywords for tarot cards. A wonderful "
                                           "way to design decks to teach your students."));
-    cmdTarot_ = startButton(this, "cmdTarot", QStringLiteral("Learn Tarot && Test"),
+    cmdTarot_ = startButton(this, "cmdTarot", QStringLiteral("&Learn Tarot && Test"),
                             QStringLiteral("Learn The Cards & Take Tarot Test"));
     cmdImport_ = startButton(this, "cmdImport", QStringLiteral("&Import Other Decks"),
                              QStringLiteral("Click here to import new tarot learning deck from your harddisk"));
@@ -123,6 +125,11 @@ FrmBegin::FrmBegin(Services &services, QWidget *parent) : QWidget(parent), servi
     connect(cmdTarot_, &QPushButton::clicked, this, &FrmBegin::cmdTarot_Click);
     connect(cmdImport_, &QPushButton::clicked, this, &FrmBegin::cmdImport_Click);
     connect(cmdExit_, &QPushButton::clicked, this, &FrmBegin::cmdExit_Click);
+    // The keys the windows with a menu offer there.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &FrmBegin::cmdExit_Click);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { showAboutBox(this); });
     connect(label1_, &LinkLabel::clicked, this, &FrmBegin::Label1_Click);
     connect(label61_, &LinkLabel::clicked, this, &FrmBegin::Label61_Click);
     connect(lblCobrand_, &LinkLabel::clicked, this, &FrmBegin::lblCobrand_Click);

@@ -5,12 +5,9 @@
 
 namespace velmora {
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &accessibleName)
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption)
 {
-    auto *button = named(new QPushButton(caption, parent), name);
-    if (!accessibleName.isEmpty())
-        button->setAccessibleName(accessibleName);
-    return button;
+    return named(new QPushButton(caption, parent), name);
 }
 
 QLabel *makeHint(QWidget *parent, const char *name, const QString &hint, QWidget *describes)

@@ -34,10 +34,9 @@ T *named(T *widget, const char *name, const QString &accessibleName)
     return widget;
 }
 
-// A push button with its caption in access-key notation. An empty accessible
-// name leaves the name to the caption.
-[[nodiscard]] QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
-                                      const QString &accessibleName = QString());
+// A push button with its caption in access-key notation. Its accessible name
+// is left to the caption, so that it follows every change of the caption.
+[[nodiscard]] QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption);
 
 // A "[ ? ]" label whose hint shows when the pointer rests on it; the hint is
 // also the description of the control it explains.

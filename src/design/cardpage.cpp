@@ -59,25 +59,25 @@ CardPage::CardPage(QWidget *parent) : QWidget(parent)
         named(new QLabel(QStringLiteral("Reverse Meaning"), this), "Label6", QStringLiteral("Reverse Meaning"));
     txtReverseMeaning = meaningBox(this, "txtReverseMeaning", QStringLiteral("Reverse Meaning"));
 
-    optMajorArcana =
-        named(new QRadioButton(QStringLiteral("Major Arcana"), this), "optMajorArcana", QStringLiteral("Major Arcana"));
-    optMinorArcana =
-        named(new QRadioButton(QStringLiteral("Minor Arcana"), this), "optMinorArcana", QStringLiteral("Minor Arcana"));
+    optMajorArcana = named(new QRadioButton(QStringLiteral("&Major Arcana"), this), "optMajorArcana",
+                           QStringLiteral("Major Arcana"));
+    optMinorArcana = named(new QRadioButton(QStringLiteral("Mi&nor Arcana"), this), "optMinorArcana",
+                           QStringLiteral("Minor Arcana"));
     auto *arcana = new QButtonGroup(this);
     arcana->addButton(optMajorArcana);
     arcana->addButton(optMinorArcana);
     fraMinors = named(new QGroupBox(this), "fraMinors", QStringLiteral("Suits"));
-    optCups = named(new QRadioButton(QStringLiteral("Cups"), fraMinors), "optCups", QStringLiteral("Cups"));
-    optWands = named(new QRadioButton(QStringLiteral("Wands"), fraMinors), "optWands", QStringLiteral("Wands"));
+    optCups = named(new QRadioButton(QStringLiteral("&Cups"), fraMinors), "optCups", QStringLiteral("Cups"));
+    optWands = named(new QRadioButton(QStringLiteral("&Wands"), fraMinors), "optWands", QStringLiteral("Wands"));
     optPentacles =
-        named(new QRadioButton(QStringLiteral("Pentacles"), fraMinors), "optPentacles", QStringLiteral("Pentacles"));
-    optSwords = named(new QRadioButton(QStringLiteral("Swords"), fraMinors), "optSwords", QStringLiteral("Swords"));
+        named(new QRadioButton(QStringLiteral("&Pentacles"), fraMinors), "optPentacles", QStringLiteral("Pentacles"));
+    optSwords = named(new QRadioButton(QStringLiteral("Swo&rds"), fraMinors), "optSwords", QStringLiteral("Swords"));
     fraMinors->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto *suitLayout = new QHBoxLayout(fraMinors);
     for (QRadioButton *suit : {optCups, optWands, optPentacles, optSwords})
         suitLayout->addWidget(suit);
 
-    chkAutoSave = named(new QCheckBox(QStringLiteral("AutoSave"), this), "chkAutoSave", QStringLiteral("AutoSave"));
+    chkAutoSave = named(new QCheckBox(QStringLiteral("&AutoSave"), this), "chkAutoSave", QStringLiteral("AutoSave"));
     chkAutoSave->setChecked(true);
     cmdBrowsePictures = named(new QPushButton(QStringLiteral("&Insert Pictures"), this), "cmdBrowsePictures",
                               QStringLiteral("Insert Pictures"));

@@ -69,15 +69,15 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     filSelected = new QListWidget(this);
     filSelected->setObjectName(QStringLiteral("filSelected"));
     filSelected->setAccessibleName(QStringLiteral("Picture files"));
-    cmdAddPictures = makeButton(this, "cmdAddPictures", QStringLiteral("Add"), QStringLiteral("Add"));
+    cmdAddPictures = makeButton(this, "cmdAddPictures", QStringLiteral("&Add"));
     lstSelectedPictures = new QTreeWidget(this);
     lstSelectedPictures->setObjectName(QStringLiteral("lstSelectedPictures"));
     lstSelectedPictures->setAccessibleName(QStringLiteral("Chosen pictures"));
     lstSelectedPictures->setHeaderLabels({QStringLiteral("Card No")});
     lstSelectedPictures->setRootIsDecorated(false);
     lstSelectedPictures->setTextElideMode(Qt::ElideMiddle);
-    cmdDeletePictures = makeButton(this, "cmdDeletePictures", QStringLiteral("Delete"), QStringLiteral("Delete"));
-    cmdSavePictures = makeButton(this, "cmdSavePictures", QStringLiteral("Save"), QStringLiteral("Save"));
+    cmdDeletePictures = makeButton(this, "cmdDeletePictures", QStringLiteral("&Delete"));
+    cmdSavePictures = makeButton(this, "cmdSavePictures", QStringLiteral("&Save"));
     pBox = new QLabel(this);
     pBox->setObjectName(QStringLiteral("pBox"));
     pBox->setAccessibleName(QStringLiteral("Preview"));

@@ -30,7 +30,7 @@ FrmExportMessage::FrmExportMessage(QWidget *parent) : QDialog(parent)
     RTB->setTextInteractionFlags(Qt::TextBrowserInteraction);
     connect(RTB, &QTextBrowser::anchorClicked, this, [](const QUrl &url) { QDesktopServices::openUrl(url); });
 
-    cmdOK = makeButton(this, "cmdOK", QStringLiteral("&OK"), QStringLiteral("OK"));
+    cmdOK = makeButton(this, "cmdOK", QStringLiteral("&OK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 

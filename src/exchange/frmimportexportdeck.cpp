@@ -101,7 +101,7 @@ ExportFrame::ExportFrame(QWidget *parent) : QGroupBox(QStringLiteral("Export Dec
     File4 = makeFileList(this, "File4", QStringLiteral("Deck file to export"));
     Dir3 = new FolderTree("Dir3", QStringLiteral("Folder to export to"), this);
     File3 = makeFileList(this, "File3", QStringLiteral("Files in the folder to export to"));
-    cmdExport = makeButton(this, "cmdExport", QStringLiteral("E&xport Deck"), QStringLiteral("Export Deck"));
+    cmdExport = makeButton(this, "cmdExport", QStringLiteral("E&xport Deck"));
     cmdExport->setAutoDefault(false);
 
     auto *layout = new QGridLayout(this);
@@ -145,7 +145,7 @@ ImportFrame::ImportFrame(QWidget *parent) : QGroupBox(QStringLiteral("Import Dec
     File1 = makeFileList(this, "File1", QStringLiteral("File to import"));
     Label1 = makeLabel(this, "Label1", QStringLiteral("Import From"), Dir1);
     Label2 = makeLabel(this, "Label2", QStringLiteral("Import To"), nullptr);
-    cmdImportDeck = makeButton(this, "cmdImportDeck", QStringLiteral("&Import Deck"), QStringLiteral("Import Deck"));
+    cmdImportDeck = makeButton(this, "cmdImportDeck", QStringLiteral("&Import Deck"));
     cmdImportDeck->setAutoDefault(false);
 
     auto *layout = new QGridLayout(this);
@@ -214,7 +214,7 @@ FrmImportExportDeck::FrmImportExportDeck(Services &services, ExchangeOpener open
     case ExchangeOpener::StartScreenImport:
         setWindowTitle(QStringLiteral("Import"));
         import_->setTitle(QStringLiteral("Import"));
-        import_->cmdImportDeck->setText(QStringLiteral("Import"));
+        import_->cmdImportDeck->setText(QStringLiteral("&Import"));
         frames_->setCurrentWidget(import_);
         break;
     }

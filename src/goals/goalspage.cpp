@@ -87,10 +87,8 @@ void GoalsPage::buildLeftColumn(QWidget *column)
 
     // Two buttons on top of each other: the visible one names the view not shown.
     optGoalsStack = named(new QStackedWidget(column), QStringLiteral("optGoalsStack"));
-    optGoals[0] =
-        makeButton(nullptr, "optGoals0", QStringLiteral("View Current Goals"), QStringLiteral("View Current Goals"));
-    optGoals[1] =
-        makeButton(nullptr, "optGoals1", QStringLiteral("View Achieved Goals"), QStringLiteral("View Achieved Goals"));
+    optGoals[0] = makeButton(nullptr, "optGoals0", QStringLiteral("&View Current Goals"));
+    optGoals[1] = makeButton(nullptr, "optGoals1", QStringLiteral("&View Achieved Goals"));
     optGoalsStack->addWidget(optGoals[0]);
     optGoalsStack->addWidget(optGoals[1]);
     optGoalsStack->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -108,13 +106,10 @@ void GoalsPage::buildLeftColumn(QWidget *column)
     layout->addWidget(ListView1, 1);
 
     auto *commands = new QGridLayout;
-    cmdNewGoal = makeButton(nullptr, "cmdNewGoal", QStringLiteral("Set New Goals"), QStringLiteral("Set New Goals"));
-    cmdSaveGoals =
-        makeButton(nullptr, "cmdSaveGoals", QStringLiteral("Save / Update Goal"), QStringLiteral("Save / Update Goal"));
-    cmdMarkAchived = makeButton(nullptr, "cmdMarkAchived", QStringLiteral("Mark Selected Goals As Achieved"),
-                                QStringLiteral("Mark Selected Goals As Achieved"));
-    cmdDeleteGoals = makeButton(nullptr, "cmdDeleteGoals", QStringLiteral("Delete Selected Goals"),
-                                QStringLiteral("Delete Selected Goals"));
+    cmdNewGoal = makeButton(nullptr, "cmdNewGoal", QStringLiteral("Set &New Goals"));
+    cmdSaveGoals = makeButton(nullptr, "cmdSaveGoals", QStringLiteral("&Save / Update Goal"));
+    cmdMarkAchived = makeButton(nullptr, "cmdMarkAchived", QStringLiteral("&Mark Selected Goals As Achieved"));
+    cmdDeleteGoals = makeButton(nullptr, "cmdDeleteGoals", QStringLiteral("&Delete Selected Goals"));
     commands->addWidget(cmdNewGoal, 0, 0);
     commands->addWidget(cmdSaveGoals, 0, 1);
     commands->addWidget(cmdMarkAchived, 1, 0, 1, 2);

@@ -75,9 +75,9 @@ MemorizePage::MemorizePage(QWidget *parent) : QWidget(parent)
     layout->addLayout(body, 1);
 
     auto *buttons = new QHBoxLayout;
-    cmdPrevious = makeButton(nullptr, "cmdPrevious", QStringLiteral("<< Previous"));
-    cmdNext = makeButton(nullptr, "cmdNext", QStringLiteral("Next >>"));
-    cmdStartTest = makeButton(nullptr, "cmdStartTest", QStringLiteral("Test Me"));
+    cmdPrevious = makeButton(nullptr, "cmdPrevious", QStringLiteral("<< &Previous"));
+    cmdNext = makeButton(nullptr, "cmdNext", QStringLiteral("&Next >>"));
+    cmdStartTest = makeButton(nullptr, "cmdStartTest", QStringLiteral("Test M&e"));
     buttons->addWidget(cmdPrevious);
     buttons->addWidget(cmdNext);
     buttons->addStretch(1);

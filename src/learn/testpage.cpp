@@ -85,7 +85,7 @@ TestPage::TestPage(QWidget *parent) : QWidget(parent)
     layout->addLayout(body, 1);
 
     auto *buttons = new QHBoxLayout;
-    cmdNextQuestion = makeButton(nullptr, "cmdNextQuestion", QStringLiteral("Next Question"));
+    cmdNextQuestion = makeButton(nullptr, "cmdNextQuestion", QStringLiteral("&Next Question"));
     buttons->addStretch(1);
     buttons->addWidget(cmdNextQuestion);
     layout->addLayout(buttons);

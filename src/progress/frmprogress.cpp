@@ -16,6 +16,7 @@
 #include <QLegend>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -170,6 +171,7 @@ void FrmProgress::buildControls()
     });
     connect(cmdExport, &QPushButton::clicked, this, &FrmProgress::exportCsv);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 HistoryFilter FrmProgress::filter() const

@@ -83,7 +83,7 @@ private slots:
         QTest::addRow("start screen's Import") << ExchangeOpener::StartScreenImport << "Import"
                                                << "fraImport"
                                                << "Import"
-                                               << "Import";
+                                               << "&Import";
     }
 
     void openers_setCaptionsAndTheFrameInFront()
@@ -132,26 +132,6 @@ private slots:
         QVERIFY(!cmdImport->isEnabled());
         offerWindowsFromStartScreen(begin, rig.services);
         QVERIFY(cmdImport->isEnabled());
-    }
-
-    void everyControl_hasANameAndTakesTheKeyboard()
-    {
-        Rig rig;
-        QVERIFY(rig.made);
-        FrmImportExportDeck screen(rig.services, ExchangeOpener::DeckManagerExport);
-        FrmExportMessage message;
-        for (QWidget *window : {static_cast<QWidget *>(&screen), static_cast<QWidget *>(&message)}) {
-            const auto controls = window->findChildren<QAbstractScrollArea *>();
-            const auto buttons = window->findChildren<QAbstractButton *>();
-            QVERIFY(!controls.isEmpty() && !buttons.isEmpty());
-            for (QWidget *control : controls)
-                if (!qobject_cast<QHeaderView *>(control))
-                    QVERIFY2(!control->accessibleName().isEmpty() && (control->focusPolicy() & Qt::TabFocus),
-                             qPrintable(control->objectName()));
-            for (QAbstractButton *button : buttons)
-                QVERIFY2(!button->accessibleName().isEmpty() && (button->focusPolicy() & Qt::TabFocus),
-                         qPrintable(button->objectName()));
-        }
     }
 
     void export_throughTheScreen_showsTheMessageThenRefusesTheSecond()

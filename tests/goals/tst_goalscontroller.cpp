@@ -98,7 +98,7 @@ private slots:
     void corruptGoalsFile_keepsGoalsReadBeforeTheFault_andTheOriginalText_data();
     void corruptGoalsFile_keepsGoalsReadBeforeTheFault_andTheOriginalText();
     void failedSave_isTold_andGoalsOnScreenStay();
-    void keyboard_ticksEntries_andEveryControlHasAName();
+    void keyboard_ticksEntries();
 };
 
 void TstGoalsController::noGoalsFile_opensEmptyWithFieldsDisabled()
@@ -290,7 +290,7 @@ void TstGoalsController::failedSave_isTold_andGoalsOnScreenStay()
     QCOMPARE(f.names(), QStringList{QStringLiteral("Unsaved")});
 }
 
-void TstGoalsController::keyboard_ticksEntries_andEveryControlHasAName()
+void TstGoalsController::keyboard_ticksEntries()
 {
     Fixture f((line(QStringLiteral("A"), kMarch1, kMarch31, false, 0) +
                line(QStringLiteral("B"), kMarch1, kMarch31, false, 0))
@@ -303,11 +303,6 @@ void TstGoalsController::keyboard_ticksEntries_andEveryControlHasAName()
     QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtGoalName"))->text(), QStringLiteral("B"));
     QTest::keyClick(f.list(), Qt::Key_Space);
     QCOMPARE(f.controller->page()->tickedRows(), QList<int>{1});
-
-    for (QWidget *widget : f.window.findChildren<QWidget *>()) {
-        if (widget->focusPolicy() & Qt::TabFocus && widget->isVisibleTo(&f.window) && !widget->objectName().isEmpty())
-            QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
-    }
 }
 
 QTEST_MAIN(TstGoalsController)

@@ -74,7 +74,6 @@ private slots:
     void memorize_emptySelection_showsNothingAndCannotMove();
     void tabs_followThePracticeAndTheTabOnScreenStaysEnabled();
     void strangeNames_showAsPlainTextAndNeverWidenTheWindow();
-    void controls_allHaveAccessibleNames();
 
 private:
     FrmMain &openWindow();
@@ -543,15 +542,6 @@ void TstFrmMain::strangeNames_showAsPlainTextAndNeverWidenTheWindow()
         click("cmdNext");
     }
     QVERIFY(rig_->prompter.records().isEmpty());
-}
-
-void TstFrmMain::controls_allHaveAccessibleNames()
-{
-    openWindow();
-    QCOMPARE(unnamedControls(child(QStringLiteral("tabSettings"))), QStringList());
-    choose(Classic);
-    click("cmdSetOption");
-    QCOMPARE(unnamedControls(child(QStringLiteral("tabMemorize"))), QStringList());
 }
 
 QTEST_MAIN(TstFrmMain)
