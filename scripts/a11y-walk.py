@@ -239,6 +239,10 @@ def main():
 
     opened_by(lambda: keys("alt+d"), "the deck manager")
     check("deck manager")
+    opened_by(lambda: keys("alt+x"), "the export screen")
+    check("export")
+    keys("Escape")
+    focus_remaining()
     # A new deck of three cards, made as a user makes one, opens the card editor.
     keys("alt+c", "alt+a")
     xdotool("type", "--delay", "50", "Checked")
