@@ -3,8 +3,8 @@
 #include "progress/history.h"
 #include "servicesrig.h"
 #include "urlcatcher.h"
+#include "windowprobe.h"
 
-#include "app/accesskey.h"
 #include "app/frmabout.h"
 #include "app/frmbegin.h"
 #include "app/shell.h"
@@ -14,12 +14,6 @@
 #include "exchange/frmimportexportdeck.h"
 #include "learn/frmmain.h"
 
-#include <QAbstractButton>
-#include <QAccessible>
-#include <QLabel>
-#include <QMenuBar>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -29,57 +23,6 @@ using namespace velmora;
 using namespace velmora::test;
 
 namespace {
-
-// Where a control's text comes from a deck there is no fixed letter to give it,
-// and no name before a test fills it.
-bool takesDeckText(const QWidget *widget)
-{
-    return widget->objectName().startsWith(QLatin1String("chkKeywords")) ||
-           widget->objectName().startsWith(QLatin1String("optAnswer"));
-}
-
-// What a keyboard and screen-reader user of the window meets: every control
-// Tab stops at has a name with a letter or digit in it, every button an
-// access key, and no access key is taken twice. With a tab page given, the
-// other pages are out of sight and out of the count.
-QStringList faultsOf(QWidget *window, int tab)
-{
-    QStringList faults;
-    QHash<QChar, QString> keys;
-    const auto claim = [&](const QString &caption, const QString &who) {
-        const QChar key = captionAccessKey(caption);
-        if (!key.isNull() && keys.contains(key))
-            faults << QStringLiteral("%1 and %2 share %3").arg(keys.value(key), who, key);
-        keys.insert(key, who);
-        return !key.isNull();
-    };
-    if (auto *main = qobject_cast<QMainWindow *>(window); main && main->menuWidget())
-        for (QAction *menu : main->menuBar()->actions())
-            claim(menu->text(), menu->objectName());
-
-    auto *tabs = tab < 0 ? nullptr : window->findChild<QTabWidget *>(QStringLiteral("SSTab1"));
-    QWidget *page = tabs ? tabs->widget(tab) : nullptr;
-    for (QWidget *widget : window->findChildren<QWidget *>()) {
-        const bool onPage = page && page->isAncestorOf(widget);
-        if (tabs && tabs->isAncestorOf(widget) && !onPage && !qobject_cast<QTabBar *>(widget))
-            continue;
-        if (!widget->isVisibleTo(onPage ? page : window) || widget->objectName().startsWith(QLatin1String("qt_")))
-            continue;
-        const QString who = widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
-                                                           : widget->objectName();
-        if (auto *label = qobject_cast<QLabel *>(widget); label && label->buddy())
-            claim(label->text(), who);
-        if (!(widget->focusPolicy() & Qt::TabFocus) || takesDeckText(widget))
-            continue;
-        QAccessibleInterface *about = QAccessible::queryAccessibleInterface(widget);
-        if (!about || !about->text(QAccessible::Name).contains(QRegularExpression(QStringLiteral("\\w"))))
-            faults << who + QStringLiteral(" has no name");
-        auto *button = qobject_cast<QAbstractButton *>(widget);
-        if (button && !claim(button->text(), who))
-            faults << who + QStringLiteral(" has no access key");
-    }
-    return faults;
-}
 
 // The windows as their openers make them.
 std::unique_ptr<QWidget> makeWindow(const QString &which, Services &s)
@@ -168,7 +111,7 @@ private slots:
         const std::unique_ptr<QWidget> shown = makeWindow(window, rig.services);
         QVERIFY(shown);
         if (keys.isEmpty()) {
-            const QStringList faults = faultsOf(shown.get(), tab);
+            const QStringList faults = keyboardFaults(shown.get(), tab);
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
             return;
         }
