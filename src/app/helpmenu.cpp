@@ -37,8 +37,9 @@ QMenu *addHelpMenu(QMenuBar *menuBar, Services & /*services*/, QWidget *owner)
     QObject::connect(addItem(help, "mnuUpdate", QStringLiteral("Check for Software &Update")), &QAction::triggered,
                      help, [] { OpenVendorPage(VendorPage::Download); });
     help->addSeparator();
-    QObject::connect(addItem(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, help,
-                     [owner] { showAboutBox(owner); });
+    QAction *about = addItem(help, "mnuAbout", QStringLiteral("&About Software"));
+    about->setShortcut(QKeySequence::HelpContents);
+    QObject::connect(about, &QAction::triggered, help, [owner] { showAboutBox(owner); });
     return help;
 }
 

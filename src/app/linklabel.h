@@ -4,7 +4,9 @@
 
 namespace velmora {
 
-// A label that reads as a web link and reports a click with the left button.
+// A label that reads as a web link. It takes the keyboard focus, reports a
+// click with the left button, Space or Enter, and tells assistive tools that
+// it is a link they can press.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -18,6 +20,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool pressed_ = false;

@@ -4,6 +4,7 @@
 #include "app/helpmenu.h"
 #include "app/prompter.h"
 #include "app/shell.h"
+#include "app/widgets.h"
 #include "learn/deckchecks.h"
 
 #include <QCloseEvent>
@@ -25,7 +26,7 @@ namespace velmora {
 namespace {
 
 const QString kCreateNewDeck = QStringLiteral("&Create New Deck");
-const QString kCreate = QStringLiteral("Create");
+const QString kCreate = QStringLiteral("&Create");
 const QString kLaterIssue = QStringLiteral("Export and import of decks are not part of this version yet.");
 
 // Long enough for any name a deck file brings (names are cut at 255 when shown).
@@ -33,34 +34,6 @@ constexpr int kNameLength = 255;
 constexpr int kDesignerLength = 255;
 constexpr int kPasswordLength = 64;
 constexpr int kCardsLength = 3;
-
-template <typename T>
-T *named(T *object, const char *name)
-{
-    object->setObjectName(QLatin1String(name));
-    return object;
-}
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &accessible)
-{
-    auto *button = named(new QPushButton(caption, parent), name);
-    button->setAccessibleName(accessible);
-    return button;
-}
-
-// A "[ ? ]" label whose hint shows when the pointer rests on it; the hint is
-// also the control's description for assistive tools.
-QLabel *makeHint(QWidget *parent, const char *name, const QString &hint, QWidget *describes)
-{
-    auto *label = named(new QLabel(QStringLiteral("[ ? ]"), parent), name);
-    label->setTextFormat(Qt::PlainText);
-    label->setToolTip(hint);
-    label->setAccessibleName(QStringLiteral("Hint"));
-    label->setAccessibleDescription(hint);
-    if (describes && describes->accessibleDescription().isEmpty())
-        describes->setAccessibleDescription(hint);
-    return label;
-}
 
 QLineEdit *makeField(QWidget *parent, const char *name, const QString &accessible, int maxLength)
 {
@@ -94,17 +67,15 @@ DeckManagerPage::DeckManagerPage(QWidget *parent) : QWidget(parent)
     txtPassword = makeField(fraCreate, "txtPassword", QStringLiteral("Password"), kPasswordLength);
     txtPassword->setEchoMode(QLineEdit::Password);
 
-    cmdCreateDeck = makeButton(this, "cmdCreateDeck", kCreateNewDeck, QStringLiteral("Create New Deck"));
-    cmdEditDeck = makeButton(this, "cmdEditDeck", QStringLiteral("&Modify"), QStringLiteral("Modify"));
-    cmdDelete = makeButton(this, "cmdDelete", QStringLiteral("&Delete Deck From List"),
-                           QStringLiteral("Delete Deck From List"));
+    cmdCreateDeck = makeButton(this, "cmdCreateDeck", kCreateNewDeck);
+    cmdEditDeck = makeButton(this, "cmdEditDeck", QStringLiteral("&Modify"));
+    cmdDelete = makeButton(this, "cmdDelete", QStringLiteral("&Delete Deck From List"));
     cmdDelete->setToolTip(QStringLiteral("Delete a selected deck from list of decks"));
-    cmdNext = makeButton(this, "cmdNext", QStringLiteral("&Next"), QStringLiteral("Next"));
-    cmdBack = makeButton(this, "cmdBack", QStringLiteral("&Back"), QStringLiteral("Back"));
-    cmdExit = makeButton(this, "cmdExit", QStringLiteral("Exi&t"), QStringLiteral("Exit"));
-    cmdExport = makeButton(this, "cmdExport", QStringLiteral("E&xport / Share Your  Deck"),
-                           QStringLiteral("Export / Share Your Deck"));
-    cmdImport = makeButton(this, "cmdImport", QStringLiteral("&Import"), QStringLiteral("Import"));
+    cmdNext = makeButton(this, "cmdNext", QStringLiteral("&Next"));
+    cmdBack = makeButton(this, "cmdBack", QStringLiteral("&Back"));
+    cmdExit = makeButton(this, "cmdExit", QStringLiteral("Exi&t"));
+    cmdExport = makeButton(this, "cmdExport", QStringLiteral("E&xport / Share Your  Deck"));
+    cmdImport = makeButton(this, "cmdImport", QStringLiteral("&Import"));
     for (QPushButton *button : {cmdExport, cmdImport}) {
         button->setEnabled(false);
         button->setToolTip(kLaterIssue);
@@ -119,18 +90,18 @@ DeckManagerPage::DeckManagerPage(QWidget *parent) : QWidget(parent)
         fields->addWidget(field, row, 1);
         fields->addWidget(hint, row, 2);
     };
-    addField(0, QStringLiteral("* Deck &Name"), txtDeckName,
+    addField(0, QStringLiteral("* Deck N&ame"), txtDeckName,
              makeHint(fraCreate, "lblToolTipDeckName",
                       QStringLiteral("Enter The Name of the Deck in order to start creating your own Tarot Learning "
                                      "Deck"),
                       txtDeckName));
-    addField(1, QStringLiteral("* Numerber of Card In Deck"), txtCards,
+    addField(1, QStringLiteral("* N&umerber of Card In Deck"), txtCards,
              makeHint(fraCreate, "lblToolTipCards",
                       QStringLiteral("Enter the total number of cards in your personal deck."), txtCards));
-    addField(2, QStringLiteral("Designed By"), txtDesigner,
+    addField(2, QStringLiteral("D&esigned By"), txtDesigner,
              makeHint(fraCreate, "lblToolTipDesigner", QStringLiteral("Enter the name of your Deck designer."),
                       txtDesigner));
-    addField(3, QStringLiteral("Password"), txtPassword,
+    addField(3, QStringLiteral("&Password"), txtPassword,
              makeHint(fraCreate, "lblToolTipPassword",
                       QStringLiteral("Enter password to protect your personal deck from being modified by others you "
                                      "may give or share the deck with."),
@@ -255,6 +226,7 @@ FrmDeck::FrmDeck(Services &services, QWidget *startScreen, DesignOpener openDesi
     mnuBack_ = add("mnuBack", QStringLiteral("Back to &Main"));
     file->addSeparator();
     mnuExit_ = add("mnuExit", QStringLiteral("Exi&t"));
+    mnuExit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addHelpMenu(menuBar(), services_, this);
 
     auto *p = page_;

@@ -178,6 +178,7 @@ FrmDeckDesign::FrmDeckDesign(Services &services, DeckHandOff handOff, const QVec
     file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("&Exit"), this, [] { EndProgram(); });
     exit->setObjectName(QStringLiteral("mnuExit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addHelpMenu(menuBar(), services_, this);
 
     page_->showDeck(handOff_);

@@ -3,6 +3,7 @@
 #include "app/appicon.h"
 #include "app/plaintext.h"
 #include "app/prompter.h"
+#include "app/widgets.h"
 #include "store/deck.h"
 #include "store/pictures.h"
 
@@ -68,21 +69,15 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     filSelected = new QListWidget(this);
     filSelected->setObjectName(QStringLiteral("filSelected"));
     filSelected->setAccessibleName(QStringLiteral("Picture files"));
-    cmdAddPictures = new QPushButton(QStringLiteral("Add"), this);
-    cmdAddPictures->setObjectName(QStringLiteral("cmdAddPictures"));
-    cmdAddPictures->setAccessibleName(QStringLiteral("Add"));
+    cmdAddPictures = makeButton(this, "cmdAddPictures", QStringLiteral("&Add"));
     lstSelectedPictures = new QTreeWidget(this);
     lstSelectedPictures->setObjectName(QStringLiteral("lstSelectedPictures"));
     lstSelectedPictures->setAccessibleName(QStringLiteral("Chosen pictures"));
     lstSelectedPictures->setHeaderLabels({QStringLiteral("Card No")});
     lstSelectedPictures->setRootIsDecorated(false);
     lstSelectedPictures->setTextElideMode(Qt::ElideMiddle);
-    cmdDeletePictures = new QPushButton(QStringLiteral("Delete"), this);
-    cmdDeletePictures->setObjectName(QStringLiteral("cmdDeletePictures"));
-    cmdDeletePictures->setAccessibleName(QStringLiteral("Delete"));
-    cmdSavePictures = new QPushButton(QStringLiteral("Save"), this);
-    cmdSavePictures->setObjectName(QStringLiteral("cmdSavePictures"));
-    cmdSavePictures->setAccessibleName(QStringLiteral("Save"));
+    cmdDeletePictures = makeButton(this, "cmdDeletePictures", QStringLiteral("&Delete"));
+    cmdSavePictures = makeButton(this, "cmdSavePictures", QStringLiteral("&Save"));
     pBox = new QLabel(this);
     pBox->setObjectName(QStringLiteral("pBox"));
     pBox->setAccessibleName(QStringLiteral("Preview"));

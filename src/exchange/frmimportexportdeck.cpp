@@ -2,6 +2,7 @@
 
 #include "app/appicon.h"
 #include "app/plaintext.h"
+#include "app/widgets.h"
 #include "exchange/deckexchange.h"
 #include "exchange/frmexportmessage.h"
 #include "store/paths.h"
@@ -31,24 +32,6 @@ QListWidget *makeFileList(QWidget *parent, const char *name, const QString &acce
     list->setTextElideMode(Qt::ElideMiddle);
     list->setUniformItemSizes(true);
     return list;
-}
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &accessibleName)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(accessibleName);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QWidget *buddy)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setBuddy(buddy);
-    return label;
 }
 
 void fillList(QListWidget *list, const QStringList &names)
@@ -118,7 +101,8 @@ ExportFrame::ExportFrame(QWidget *parent) : QGroupBox(QStringLiteral("Export Dec
     File4 = makeFileList(this, "File4", QStringLiteral("Deck file to export"));
     Dir3 = new FolderTree("Dir3", QStringLiteral("Folder to export to"), this);
     File3 = makeFileList(this, "File3", QStringLiteral("Files in the folder to export to"));
-    cmdExport = makeButton(this, "cmdExport", QStringLiteral("E&xport Deck"), QStringLiteral("Export Deck"));
+    cmdExport = makeButton(this, "cmdExport", QStringLiteral("E&xport Deck"));
+    cmdExport->setAutoDefault(false);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(makeLabel(this, "lblDeckFiles", QStringLiteral("&Deck file"), File4), 0, 0);
@@ -161,7 +145,8 @@ ImportFrame::ImportFrame(QWidget *parent) : QGroupBox(QStringLiteral("Import Dec
     File1 = makeFileList(this, "File1", QStringLiteral("File to import"));
     Label1 = makeLabel(this, "Label1", QStringLiteral("Import From"), Dir1);
     Label2 = makeLabel(this, "Label2", QStringLiteral("Import To"), nullptr);
-    cmdImportDeck = makeButton(this, "cmdImportDeck", QStringLiteral("&Import Deck"), QStringLiteral("Import Deck"));
+    cmdImportDeck = makeButton(this, "cmdImportDeck", QStringLiteral("&Import Deck"));
+    cmdImportDeck->setAutoDefault(false);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0, 1, 2);
@@ -229,7 +214,7 @@ FrmImportExportDeck::FrmImportExportDeck(Services &services, ExchangeOpener open
     case ExchangeOpener::StartScreenImport:
         setWindowTitle(QStringLiteral("Import"));
         import_->setTitle(QStringLiteral("Import"));
-        import_->cmdImportDeck->setText(QStringLiteral("Import"));
+        import_->cmdImportDeck->setText(QStringLiteral("&Import"));
         frames_->setCurrentWidget(import_);
         break;
     }

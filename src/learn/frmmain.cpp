@@ -5,6 +5,7 @@
 #include "app/services.h"
 #include "app/shell.h"
 #include "app/updatereminder.h"
+#include "app/widgets.h"
 #include "goals/goalscontroller.h"
 #include "goals/goalspage.h"
 #include "learn/memorizepage.h"
@@ -44,6 +45,7 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     auto *layout = new QVBoxLayout(central);
     SSTab1 = new QTabWidget(central);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setAccessibleName(QStringLiteral("Pages"));
     goals_ = new goals::GoalsController(services_, this);
     goalsPage_ = goals_->page();
     auto *fraSystemTray = new SystemTrayFrame;
@@ -60,10 +62,8 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     layout->addWidget(SSTab1, 1);
 
     auto *buttons = new QHBoxLayout;
-    cmdBack = new QPushButton(QStringLiteral("&Back"), central);
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdNav = new QPushButton(QStringLiteral("Exit"), central);
-    cmdNav->setObjectName(QStringLiteral("cmdNav"));
+    cmdBack = makeButton(central, "cmdBack", QStringLiteral("&Back"));
+    cmdNav = makeButton(central, "cmdNav", QStringLiteral("Exi&t"));
     buttons->addStretch(1);
     buttons->addWidget(cmdBack);
     buttons->addWidget(cmdNav);
@@ -94,6 +94,7 @@ void FrmMain::buildMenus()
     mnuBack = action(QStringLiteral("&Back"), QStringLiteral("mnuBack"));
     mnuFile->addSeparator();
     mnuExit1 = action(QStringLiteral("&Exit"), QStringLiteral("mnuExit1"));
+    mnuExit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addHelpMenu(menuBar(), services_, this);
 }
 

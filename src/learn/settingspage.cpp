@@ -1,7 +1,7 @@
 #include "learn/settingspage.h"
 
 #include "app/linklabel.h"
-#include "learn/elidedlabel.h"
+#include "app/widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -63,9 +63,8 @@ void SettingsPage::buildTutorChoice(QVBoxLayout *column)
     cboTutors->setAccessibleName(fraSelectTutor->title());
     tutorLayout->addWidget(cboTutors);
     auto *tutorButtons = new QHBoxLayout;
-    cmdSetOption =
-        named(new QPushButton(QStringLiteral("Memorize Meaning / Keywords")), QStringLiteral("cmdSetOption"));
-    cmdStartTest2 = named(new QPushButton(QStringLiteral("Test Me")), QStringLiteral("cmdStartTest2"));
+    cmdSetOption = makeButton(nullptr, "cmdSetOption", QStringLiteral("&Memorize Meaning / Keywords"));
+    cmdStartTest2 = makeButton(nullptr, "cmdStartTest2", QStringLiteral("Test M&e"));
     tutorButtons->addWidget(cmdSetOption);
     tutorButtons->addWidget(cmdStartTest2);
     tutorLayout->addLayout(tutorButtons);
@@ -81,19 +80,19 @@ void SettingsPage::buildGroups(QVBoxLayout *column)
 {
     auto *frame4 = named(new QGroupBox(QStringLiteral("Select Objectives")), QStringLiteral("Frame4"));
     auto *groups = new QGridLayout(frame4);
-    chkMajor = named(new QCheckBox(QStringLiteral("Major Arcana")), QStringLiteral("chkMajor"));
-    chkMinor = named(new QCheckBox(QStringLiteral("Minor Arcana")), QStringLiteral("chkMinor"));
+    chkMajor = named(new QCheckBox(QStringLiteral("Ma&jor Arcana")), QStringLiteral("chkMajor"));
+    chkMinor = named(new QCheckBox(QStringLiteral("Mi&nor Arcana")), QStringLiteral("chkMinor"));
     groups->addWidget(chkMajor, 0, 0, 1, 2);
     groups->addWidget(chkMinor, 1, 0, 1, 2);
-    const std::array<QString, kSuitCount> suits{QStringLiteral("Cups"), QStringLiteral("Wands"),
-                                                QStringLiteral("Pentacles"), QStringLiteral("Swords")};
+    const std::array<QString, kSuitCount> suits{QStringLiteral("&Cups"), QStringLiteral("&Wands"),
+                                                QStringLiteral("&Pentacles"), QStringLiteral("&Swords")};
     for (int i = 0; i < kSuitCount; ++i) {
         chkGroup[i] = named(new QCheckBox(suits[i]), QStringLiteral("chkGroup%1").arg(i));
         groups->addWidget(chkGroup[i], 2 + i, 1);
     }
     groups->setColumnMinimumWidth(0, 20);
     groups->setColumnStretch(1, 1);
-    chkReversed = named(new QCheckBox(QStringLiteral("Reversed")), QStringLiteral("chkReversed"));
+    chkReversed = named(new QCheckBox(QStringLiteral("&Reversed")), QStringLiteral("chkReversed"));
     groups->addWidget(chkReversed, 6, 0, 1, 2);
     column->addWidget(frame4);
 
@@ -129,8 +128,8 @@ void SettingsPage::buildTestOptions(QVBoxLayout *column, QWidget *startupFrame)
     auto *frame2 = named(new QGroupBox(QStringLiteral("Test Type")), QStringLiteral("Frame2"));
     auto *typeLayout = new QHBoxLayout(frame2);
     auto *typeOptions = new QVBoxLayout;
-    optTestType[0] = named(new QRadioButton(QStringLiteral("Description")), QStringLiteral("optTestType0"));
-    optTestType[1] = named(new QRadioButton(QStringLiteral("Keywords")), QStringLiteral("optTestType1"));
+    optTestType[0] = named(new QRadioButton(QStringLiteral("&Description")), QStringLiteral("optTestType0"));
+    optTestType[1] = named(new QRadioButton(QStringLiteral("&Keywords")), QStringLiteral("optTestType1"));
     typeOptions->addWidget(optTestType[0]);
     typeOptions->addWidget(optTestType[1]);
     typeOptions->addStretch(1);
@@ -146,8 +145,8 @@ void SettingsPage::buildTestOptions(QVBoxLayout *column, QWidget *startupFrame)
     auto *frame1 = named(new QGroupBox(QStringLiteral("Test Level")), QStringLiteral("Frame1"));
     auto *levelLayout = new QHBoxLayout(frame1);
     auto *levelOptions = new QVBoxLayout;
-    const std::array<QString, kDifficultyCount> levels{QStringLiteral("Beginner"), QStringLiteral("Intermediate"),
-                                                       QStringLiteral("Advanced")};
+    const std::array<QString, kDifficultyCount> levels{QStringLiteral("Be&ginner"), QStringLiteral("&Intermediate"),
+                                                       QStringLiteral("&Advanced")};
     for (int i = 0; i < kDifficultyCount; ++i) {
         optDifficulty[i] = named(new QRadioButton(levels[i]), QStringLiteral("optDifficulty%1").arg(i));
         levelOptions->addWidget(optDifficulty[i]);
@@ -162,8 +161,7 @@ void SettingsPage::buildTestOptions(QVBoxLayout *column, QWidget *startupFrame)
 
     column->addWidget(startupFrame);
 
-    cmdSaveSettings =
-        named(new QPushButton(QStringLiteral("Save Current Settings As Default")), QStringLiteral("cmdSaveSettings"));
+    cmdSaveSettings = makeButton(nullptr, "cmdSaveSettings", QStringLiteral("Sa&ve Current Settings As Default"));
     column->addWidget(cmdSaveSettings);
     column->addStretch(1);
 }

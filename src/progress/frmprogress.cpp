@@ -3,6 +3,7 @@
 #include "app/prompter.h"
 #include "app/safesave.h"
 #include "app/services.h"
+#include "app/widgets.h"
 
 #include <QChart>
 #include <QChartView>
@@ -15,6 +16,7 @@
 #include <QLegend>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -138,17 +140,16 @@ void FrmProgress::buildControls()
     layout->addWidget(lblInfo);
 
     auto *buttons = new QHBoxLayout;
-    const auto button = [this, buttons](const QString &caption, const QString &name) {
-        auto *pushButton = new QPushButton(caption, this);
-        pushButton->setObjectName(name);
+    const auto button = [this, buttons](const QString &caption, const char *name) {
+        auto *pushButton = makeButton(this, name, caption);
         buttons->addWidget(pushButton);
         return pushButton;
     };
-    cmdMemorize = button(QStringLiteral("&Memorize these cards"), QStringLiteral("cmdMemorizeMissed"));
-    cmdTestMe = button(QStringLiteral("&Test me on these cards"), QStringLiteral("cmdTestMissed"));
+    cmdMemorize = button(QStringLiteral("&Memorize these cards"), "cmdMemorizeMissed");
+    cmdTestMe = button(QStringLiteral("&Test me on these cards"), "cmdTestMissed");
     buttons->addStretch(1);
-    cmdExport = button(QStringLiteral("&Export CSV..."), QStringLiteral("cmdExportCsv"));
-    cmdClose = button(QStringLiteral("&Close"), QStringLiteral("cmdCloseProgress"));
+    cmdExport = button(QStringLiteral("&Export CSV..."), "cmdExportCsv");
+    cmdClose = button(QStringLiteral("&Close"), "cmdCloseProgress");
     layout->addLayout(buttons);
 
     connect(cboDeck, &QComboBox::currentIndexChanged, this, [this] {
@@ -170,6 +171,7 @@ void FrmProgress::buildControls()
     });
     connect(cmdExport, &QPushButton::clicked, this, &FrmProgress::exportCsv);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 HistoryFilter FrmProgress::filter() const

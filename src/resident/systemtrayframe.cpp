@@ -1,5 +1,7 @@
 #include "systemtrayframe.h"
 
+#include "app/widgets.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -7,22 +9,12 @@
 
 namespace velmora {
 
-namespace {
-
-template <typename T>
-T *named(T *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
-
 SystemTrayFrame::SystemTrayFrame(QWidget *parent)
     : QGroupBox(QStringLiteral("Run on Windows Start-Up"), parent),
-      optRun_(named(new QRadioButton(QStringLiteral("Run at start-up"), this), QStringLiteral("optRun"))),
-      optDontRun_(named(new QRadioButton(QStringLiteral("Don't run at start-up"), this), QStringLiteral("optDontRun"))),
-      chkSysTray_(named(new QCheckBox(QStringLiteral("Start at system tray"), this), QStringLiteral("chkSysTray"))),
+      optRun_(named(new QRadioButton(QStringLiteral("Run at start-&up"), this), QStringLiteral("optRun"))),
+      optDontRun_(
+          named(new QRadioButton(QStringLiteral("D&on't run at start-up"), this), QStringLiteral("optDontRun"))),
+      chkSysTray_(named(new QCheckBox(QStringLiteral("Start at s&ystem tray"), this), QStringLiteral("chkSysTray"))),
       label14_(named(new QLabel(QStringLiteral("This is a very important setting. Remember that if you want to get "
                                                "the most benefit from this program then you must have it running at "
                                                "all times.\nIt is also important that you keep your goals in mind, "
@@ -35,7 +27,6 @@ SystemTrayFrame::SystemTrayFrame(QWidget *parent)
     for (QAbstractButton *button :
          {static_cast<QAbstractButton *>(optRun_), static_cast<QAbstractButton *>(optDontRun_),
           static_cast<QAbstractButton *>(chkSysTray_)}) {
-        button->setAccessibleName(button->text());
         button->setFocusPolicy(Qt::StrongFocus);
     }
     label14_->setWordWrap(true);

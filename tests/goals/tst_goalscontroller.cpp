@@ -275,7 +275,7 @@ private slots:
         QCOMPARE(f.names(), QStringList{QStringLiteral("Unsaved")});
     }
 
-    void keyboard_ticksEntries_andEveryControlHasAName()
+    void keyboard_ticksEntries()
     {
         Fixture f((line(QStringLiteral("A"), kMarch1, kMarch31, false, 0) +
                    line(QStringLiteral("B"), kMarch1, kMarch31, false, 0))
@@ -288,12 +288,6 @@ private slots:
         QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtGoalName"))->text(), QStringLiteral("B"));
         QTest::keyClick(f.list(), Qt::Key_Space);
         QCOMPARE(f.controller->page()->tickedRows(), QList<int>{1});
-
-        for (QWidget *widget : f.window.findChildren<QWidget *>()) {
-            if (widget->focusPolicy() & Qt::TabFocus && widget->isVisibleTo(&f.window) &&
-                !widget->objectName().isEmpty())
-                QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
-        }
     }
 };
 

@@ -468,15 +468,6 @@ private slots:
         QVERIFY(rig_->prompter.records().isEmpty());
     }
 
-    void controls_allHaveAccessibleNames()
-    {
-        openWindow();
-        QCOMPARE(unnamedControls(child(QStringLiteral("tabSettings"))), QStringList());
-        choose(Classic);
-        click("cmdSetOption");
-        QCOMPARE(unnamedControls(child(QStringLiteral("tabMemorize"))), QStringList());
-    }
-
 private:
     FrmMain &openWindow()
     {

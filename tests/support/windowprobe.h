@@ -2,12 +2,16 @@
 
 // Finding and working the controls of the main window in tests.
 
+#include "app/accesskey.h"
 #include "learn/frmmain.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -60,20 +64,56 @@ inline QString tabState(const FrmMain &window)
     return QTest::qWaitForWindowActive(&window);
 }
 
-// The controls under root, not hidden, that a screen reader could not name.
-inline QStringList unnamedControls(const QWidget *root)
+// Where a control's text comes from a deck there is no fixed letter to give it.
+inline bool takesDeckText(const QWidget *widget)
 {
-    QStringList unnamed;
-    for (QWidget *widget : root->findChildren<QWidget *>()) {
-        const bool control = qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget) ||
-                             qobject_cast<QPlainTextEdit *>(widget) || widget->focusPolicy() == Qt::StrongFocus;
-        if (!control || !widget->isVisibleTo(root) || widget->objectName().startsWith(QLatin1String("qt_")))
+    return widget->objectName().startsWith(QLatin1String("chkKeywords")) ||
+           widget->objectName().startsWith(QLatin1String("optAnswer"));
+}
+
+// What a keyboard and screen-reader user of the window meets: every control
+// Tab stops at has a name with a letter or digit in it, every button an
+// access key, and no access key is taken twice. With a tab page given, the
+// other pages are out of sight and out of the count. The controls that show
+// deck text have their names only while a test runs.
+inline QStringList keyboardFaults(QWidget *window, int tab = -1, bool testRunning = false)
+{
+    QStringList faults;
+    QHash<QChar, QString> keys;
+    const auto claim = [&](const QString &caption, const QString &who) {
+        const QChar key = captionAccessKey(caption);
+        if (!key.isNull() && keys.contains(key))
+            faults << QStringLiteral("%1 and %2 share %3").arg(keys.value(key), who, key);
+        keys.insert(key, who);
+        return !key.isNull();
+    };
+    if (auto *main = qobject_cast<QMainWindow *>(window); main && main->menuWidget())
+        for (QAction *menu : main->menuBar()->actions())
+            claim(menu->text(), menu->objectName());
+
+    auto *tabs = tab < 0 ? nullptr : window->findChild<QTabWidget *>(QStringLiteral("SSTab1"));
+    QWidget *page = tabs ? tabs->widget(tab) : nullptr;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        const bool onPage = page && page->isAncestorOf(widget);
+        if (tabs && tabs->isAncestorOf(widget) && !onPage && !qobject_cast<QTabBar *>(widget))
+            continue;
+        if (!widget->isVisibleTo(onPage ? page : window) || widget->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        const QString who = widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                                           : widget->objectName();
+        if (auto *label = qobject_cast<QLabel *>(widget); label && label->buddy())
+            claim(label->text(), who);
+        const bool deckText = takesDeckText(widget);
+        if (!(widget->focusPolicy() & Qt::TabFocus) || (deckText && !testRunning))
             continue;
         QAccessibleInterface *about = QAccessible::queryAccessibleInterface(widget);
-        if (!about || about->text(QAccessible::Name).trimmed().isEmpty())
-            unnamed.append(widget->objectName());
+        if (!about || !about->text(QAccessible::Name).contains(QRegularExpression(QStringLiteral("\\w"))))
+            faults << who + QStringLiteral(" has no name");
+        auto *button = qobject_cast<QAbstractButton *>(widget);
+        if (button && !deckText && !claim(button->text(), who))
+            faults << who + QStringLiteral(" has no access key");
     }
-    return unnamed;
+    return faults;
 }
 
 } // namespace velmora::test

@@ -1,0 +1,319 @@
+#!/usr/bin/python3
+"""Walks every window of the running program as a screen reader sees it.
+
+Run by scripts/a11y-check inside Xvfb with a session bus and the AT-SPI bus.
+Starts the program (argv[1]), drives it with the keyboard through xdotool, as
+a user would, and for each window reads the accessible tree:
+  - every control that takes the focus has a name with a letter or digit;
+  - every push button has an access key, and no access key is taken twice;
+  - Tab reaches every control that takes the focus (of a group of options,
+    Tab stops at one; arrows move among them).
+Prints one line per window; exits 1 when any window has a fault.
+"""
+
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+WIDGET_ROLES_WITHOUT_TAB_STOP = {
+    pyatspi.ROLE_LIST_ITEM,
+    pyatspi.ROLE_TABLE_CELL,
+    pyatspi.ROLE_TREE_ITEM,
+    pyatspi.ROLE_PAGE_TAB,
+    pyatspi.ROLE_MENU_ITEM,
+    pyatspi.ROLE_MENU,
+    pyatspi.ROLE_COLUMN_HEADER,
+    pyatspi.ROLE_ROW_HEADER,
+    pyatspi.ROLE_SCROLL_BAR,
+}
+KEYED_ROLES = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON}
+
+program = None
+faults_total = 0
+
+
+def fail(message):
+    print(f"a11y-check: FAILED: {message}", file=sys.stderr)
+    if len(sys.argv) > 2:
+        subprocess.run(["import", "-window", "root", sys.argv[2]], check=False)
+    if program:
+        program.kill()
+    sys.exit(1)
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], check=False, capture_output=True, text=True).stdout.split()
+
+
+def keys(*names):
+    xdotool("key", "--delay", "80", *names)
+    time.sleep(0.3)
+
+
+def wait_for(what, predicate, seconds=20):
+    end = time.time() + seconds
+    while time.time() < end:
+        try:
+            value = predicate()
+        except Exception:  # the tree changes under us while windows open and close
+            value = None
+        if value:
+            return value
+        time.sleep(0.2)
+    fail(f"timed out waiting for {what}")
+
+
+def x_windows():
+    return set(xdotool("search", "--onlyvisible", "--pid", str(program.pid)))
+
+
+def focus_x(window):
+    xdotool("windowactivate", "--sync", window)
+    xdotool("windowfocus", "--sync", window)
+    time.sleep(0.3)
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "velmora":
+            return app
+    return None
+
+
+def active_window():
+    app = application()
+    for window in app or []:
+        if window is not None and window.getState().contains(pyatspi.STATE_ACTIVE):
+            return window
+    return None
+
+
+def opened_by(action, what):
+    """Runs action and gives the X window it opened the focus."""
+    before = x_windows()
+    action()
+    new = wait_for(what, lambda: x_windows() - before)
+    window = sorted(new)[-1]
+    focus_x(window)
+    return window
+
+
+def focus_remaining():
+    windows = sorted(x_windows())
+    if windows:
+        focus_x(windows[-1])
+
+
+def showing(acc):
+    for child in acc:
+        if child is None:
+            continue
+        state = child.getState()
+        if not state.contains(pyatspi.STATE_SHOWING):
+            continue
+        yield child
+        yield from showing(child)
+
+
+def press_key_of(acc):
+    try:
+        action = acc.queryAction()
+    except NotImplementedError:
+        return ""
+    for i in range(action.nActions):
+        if action.getName(i) in ("Press", "Toggle", "press", "toggle") and action.getKeyBinding(i):
+            return action.getKeyBinding(i).upper()
+    return ""
+
+
+def label_of(acc):
+    return f"{acc.getRoleName()} '{acc.name}'"
+
+
+def is_tab_stop(acc):
+    state = acc.getState()
+    if not state.contains(pyatspi.STATE_FOCUSABLE) or not state.contains(pyatspi.STATE_ENABLED):
+        return False
+    if acc.getRole() in WIDGET_ROLES_WITHOUT_TAB_STOP:
+        return False
+    parent = acc.parent
+    # The entries of lists, tables and trees are reached inside them.
+    return parent is None or parent.getRole() not in (
+        pyatspi.ROLE_LIST, pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_TREE,
+        pyatspi.ROLE_LIST_BOX, pyatspi.ROLE_PAGE_TAB_LIST, pyatspi.ROLE_MENU_BAR)
+
+
+def check(title):
+    """Reads the active window and reports its faults."""
+    global faults_total
+    window = wait_for(f"the {title} to become active", active_window)
+    objects = list(showing(window))
+    stops = [acc for acc in objects if is_tab_stop(acc)]
+    faults = []
+    for acc in stops:
+        if not re.search(r"\w", acc.name or ""):
+            faults.append(f"{label_of(acc)} in {label_of(acc.parent)} has no name")
+    keys_seen = {}
+    buttons = 0
+    for acc in objects:
+        role = acc.getRole()
+        key = press_key_of(acc) if role in KEYED_ROLES or role == pyatspi.ROLE_MENU else ""
+        if role == pyatspi.ROLE_PUSH_BUTTON:
+            buttons += 1
+            # A button that is off tells no key; the window's own test covers it.
+            if not key and acc.getState().contains(pyatspi.STATE_ENABLED):
+                faults.append(f"{label_of(acc)} has no access key")
+        if key:
+            if key in keys_seen:
+                faults.append(f"{label_of(acc)} and {keys_seen[key]} share {key}")
+            keys_seen[key] = label_of(acc)
+
+    # Tab round the window, noting where the focus lands.
+    reached = set()
+    for _ in range(2 * len(stops) + 3):
+        keys("Tab")
+        for i, acc in enumerate(stops):
+            # A tab bar tells the focus on the tab it is on.
+            inner = list(acc) if acc.getRole() == pyatspi.ROLE_PAGE_TAB_LIST else []
+            if any(a is not None and a.getState().contains(pyatspi.STATE_FOCUSED) for a in [acc] + inner):
+                reached.add(i)
+    # Options stand in a frame of their own or each in a row of the frame.
+    def groups(acc):
+        return {acc.parent.path, acc.parent.parent.path}
+
+    groups_reached = set()
+    for i in reached:
+        if stops[i].getRole() == pyatspi.ROLE_RADIO_BUTTON:
+            groups_reached |= groups(stops[i])
+    for i, acc in enumerate(stops):
+        if i in reached:
+            continue
+        if acc.getRole() == pyatspi.ROLE_RADIO_BUTTON and groups(acc) & groups_reached:
+            continue
+        faults.append(f"Tab does not reach {label_of(acc)}")
+
+    print(f"a11y-check: {title}: {len(stops)} controls, {buttons} push buttons, {len(keys_seen)} access keys; "
+          f"{len(faults)} faults")
+    for fault in faults:
+        print(f"a11y-check:   {fault}")
+    faults_total += len(faults)
+    return window
+
+
+def find(window, role, name_pattern):
+    for acc in showing(window):
+        if (role is None or acc.getRole() == role) and re.search(name_pattern, acc.name or ""):
+            return acc
+    return None
+
+
+def do(acc, action_names=("Press", "Toggle", "press", "toggle")):
+    action = acc.queryAction()
+    for i in range(action.nActions):
+        if action.getName(i) in action_names:
+            action.doAction(i)
+            return
+    fail(f"{label_of(acc)} has no press action")
+
+
+def main():
+    global program
+    executable = sys.argv[1]
+    program = subprocess.Popen([executable], stdout=subprocess.DEVNULL, stderr=subprocess.STDOUT)
+    start = wait_for("the start screen", lambda: x_windows())
+    focus_x(sorted(start)[0])
+    wait_for("the program on the accessibility bus", application)
+
+    check("start screen")
+    opened_by(lambda: keys("F1"), "the about box")
+    check("about box")
+    keys("Escape")
+    focus_remaining()
+    opened_by(lambda: keys("alt+i"), "the import screen")
+    check("import")
+    keys("Escape")
+    focus_remaining()
+
+    opened_by(lambda: keys("alt+d"), "the deck manager")
+    check("deck manager")
+    opened_by(lambda: keys("alt+x"), "the export screen")
+    check("export")
+    keys("Escape")
+    focus_remaining()
+    # A new deck of three cards, made as a user makes one, opens the card editor.
+    keys("alt+c", "alt+a")
+    xdotool("type", "--delay", "50", "Checked")
+    keys("alt+u")
+    xdotool("type", "--delay", "50", "3")
+    opened_by(lambda: keys("alt+c"), "the message that the deck was made")
+    if wait_for("the message box", active_window).getRole() == pyatspi.ROLE_ALERT:
+        keys("Return")
+        focus_remaining()
+    wait_for("the card editor", lambda: find(active_window(), pyatspi.ROLE_PUSH_BUTTON, "Insert Pictures"))
+    check("card editor")
+    opened_by(lambda: keys("alt+i"), "the picture loader")
+    check("picture loader")
+    keys("Escape")
+    focus_remaining()
+    keys("alt+b")
+    focus_remaining()
+    if find(active_window(), pyatspi.ROLE_PUSH_BUTTON, "Modify"):
+        keys("alt+b")
+        focus_remaining()
+
+    opened_by(lambda: keys("alt+l"), "the main window")
+    check("main window, settings tab")
+    tutors = find(active_window(), pyatspi.ROLE_COMBO_BOX, "Select Tarot Tutor")
+    x, y, width, height = tutors.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
+    time.sleep(0.5)
+    keys("Escape")
+    keys("Down")  # the first deck, the one the program comes with
+    # A short description test: the Major Arcana only.
+    keys("alt+d")
+    settings = active_window()
+    minor = find(settings, pyatspi.ROLE_CHECK_BOX, "Minor Arcana")
+    if minor.getState().contains(pyatspi.STATE_CHECKED):
+        keys("alt+n")
+    keys("alt+m")
+    check("main window, memorize tab")
+    keys("alt+e")
+    check("main window, test tab")
+    for _ in range(100):
+        window = active_window()
+        if window is None or window.getRole() == pyatspi.ROLE_ALERT:  # "Test Complete"
+            keys("Return")
+            focus_remaining()
+            break
+        if find(window, pyatspi.ROLE_PAGE_TAB, "Results") and \
+                find(window, pyatspi.ROLE_PUSH_BUTTON, "Save Current Result"):
+            break
+        option = find(window, pyatspi.ROLE_RADIO_BUTTON, ".")
+        if option is None:
+            fail("the test shows no answer")
+        do(option)
+        time.sleep(0.2)
+        keys("alt+n")
+    wait_for("the results tab", lambda: find(active_window(), pyatspi.ROLE_PUSH_BUTTON, "Save Current Result"))
+    check("main window, results tab")
+    keys("alt+f", "m")
+    check("main window, goals tab")
+
+    opened_by(lambda: keys("alt+f", "p"), "the progress window")
+    check("progress")
+    keys("Escape")
+    focus_remaining()
+    keys("ctrl+q")
+    try:
+        program.wait(20)
+    except subprocess.TimeoutExpired:
+        fail("Ctrl+Q did not end the program")
+    print(f"a11y-check: {'passed' if faults_total == 0 else 'FAILED'}: {faults_total} faults")
+    return 0 if faults_total == 0 else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())

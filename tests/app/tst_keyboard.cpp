@@ -1,0 +1,152 @@
+#include "../design/designhome.h"
+#include "progress/frmprogress.h"
+#include "progress/history.h"
+#include "servicesrig.h"
+#include "urlcatcher.h"
+#include "windowprobe.h"
+
+#include "app/frmabout.h"
+#include "app/frmbegin.h"
+#include "app/shell.h"
+#include "decks/frmdeck.h"
+#include "design/frmloadpictures.h"
+#include "exchange/frmexportmessage.h"
+#include "exchange/frmimportexportdeck.h"
+#include "learn/frmmain.h"
+
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+// The windows as their openers make them.
+std::unique_ptr<QWidget> makeWindow(const QString &which, Services &s)
+{
+    static Deck deck;
+    const QString design = QStringLiteral("Tutor1.vdk");
+    if (which == QLatin1String("start screen"))
+        return std::make_unique<FrmBegin>(s);
+    if (which == QLatin1String("about box"))
+        return std::make_unique<FrmAbout>();
+    if (which == QLatin1String("deck manager")) {
+        auto window =
+            std::make_unique<FrmDeck>(s, nullptr, [](const DeckHandOff &, const QVector<bool> &) { return true; });
+        window->Form_Load();
+        return window;
+    }
+    if (which == QLatin1String("card editor"))
+        return std::make_unique<FrmDeckDesign>(s, DeckHandOff{design, QStringLiteral("Design"), 2},
+                                               QVector<bool>{false, false});
+    if (which == QLatin1String("picture loader"))
+        return deck.open(paths::deckDatabase(design), Access::ReadWrite) ? std::make_unique<FrmLoadPictures>(s, deck)
+                                                                         : nullptr;
+    if (which.startsWith(QLatin1String("exchange ")))
+        return std::make_unique<FrmImportExportDeck>(s, ExchangeOpener(which.back().digitValue()));
+    if (which == QLatin1String("export message"))
+        return std::make_unique<FrmExportMessage>();
+    if (which == QLatin1String("progress"))
+        return std::make_unique<progress::FrmProgress>(s, progress::historyPath());
+    auto window = std::make_unique<FrmMain>(s);
+    (void)window->load();
+    return window;
+}
+
+} // namespace
+
+// Keyboard use of every window.
+class TstKeyboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        setProcessEnder([this] { ++ends_; });
+        QVERIFY(home_.make() && makeDesignDeck(QStringLiteral("Tutor1.vdk"), {plainCard(1), plainCard(2)}));
+    }
+
+    void everyWindow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("outcome");
+        for (const char *window : {"start screen", "about box", "deck manager", "card editor", "picture loader",
+                                   "exchange 0", "exchange 1", "exchange 2", "export message", "progress"})
+            QTest::addRow("%s", window) << QString::fromLatin1(window) << -1 << "" << QKeySequence() << "";
+        for (int tab = TabGoals; tab < TabCount; ++tab)
+            QTest::addRow("main window tab %d", tab) << "main window" << tab << "" << QKeySequence() << "";
+        const QKeySequence quit(Qt::CTRL | Qt::Key_Q);
+        for (const char *window : {"start screen", "main window", "deck manager", "card editor"})
+            QTest::addRow("Ctrl+Q, %s", window) << QString::fromLatin1(window) << -1 << "" << quit << "ended";
+        for (const char *window : {"start screen", "main window"})
+            QTest::addRow("F1, %s", window)
+                << QString::fromLatin1(window) << -1 << "" << QKeySequence(Qt::Key_F1) << "frmAbout";
+        for (const char *window : {"progress", "picture loader"})
+            QTest::addRow("Esc, %s", window)
+                << QString::fromLatin1(window) << -1 << "" << QKeySequence(Qt::Key_Escape) << "closed";
+        QTest::newRow("Space on a link") << "start screen" << -1 << "Label1" << QKeySequence(Qt::Key_Space)
+                                         << "browser";
+        QTest::newRow("Enter on a link") << "about box" << -1 << "lblHomePage" << QKeySequence(Qt::Key_Return)
+                                         << "browser";
+    }
+
+    // Without keys: every control named, every button with an access key of
+    // its own. With keys: what they do.
+    void everyWindow()
+    {
+        QFETCH(QString, window);
+        QFETCH(int, tab);
+        QFETCH(QString, focus);
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, outcome);
+        ServicesRig rig;
+        ends_ = 0;
+        const std::unique_ptr<QWidget> shown = makeWindow(window, rig.services);
+        QVERIFY(shown);
+        if (keys.isEmpty()) {
+            const QStringList faults = keyboardFaults(shown.get(), tab);
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+            return;
+        }
+        shown->setAttribute(Qt::WA_DeleteOnClose, false);
+        shown->show();
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+        QWidget *target = focus.isEmpty() ? shown.get() : shown->findChild<QWidget *>(focus);
+        QVERIFY(target);
+        target->setFocus();
+
+        UrlCatcher browser;
+        QString seen;
+        QTimer closer; // a modal box opened by the keys is noted and closed
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (QWidget *box = QApplication::activeModalWidget(); box && box != shown.get()) {
+                seen = box->objectName();
+                box->close();
+            }
+        });
+        closer.start(10);
+        QTest::keySequence(target, keys);
+        if (ends_ == 1)
+            seen = QStringLiteral("ended");
+        else if (!browser.urls.isEmpty())
+            seen = QStringLiteral("browser");
+        else if (seen.isEmpty() && !shown->isVisible())
+            seen = QStringLiteral("closed");
+        QCOMPARE(seen, outcome);
+    }
+
+private:
+    DeckHome home_;
+    int ends_ = 0;
+};
+
+QTEST_MAIN(TstKeyboard)
+#include "tst_keyboard.moc"
