@@ -25,9 +25,9 @@ namespace {
 // in processor time, which a loaded machine does not stretch as it does the
 // clock. Past kWalkBound cards or questions the walk stops, so a deck of
 // thousands costs the suite seconds, not the hours a user would spend on it.
-constexpr qint64 kStepBoundMs = 2000;
+constexpr qint64 kStepBoundMs = 2000 * test::kSanitizerSlowdown;
 constexpr int kWalkBound = 300;
-constexpr qint64 kShowBoundMs = 50;
+constexpr qint64 kShowBoundMs = 50 * test::kSanitizerSlowdown;
 constexpr qint64 kMemoryBoundMb = 700;
 constexpr int kMessageBound = 600; // a refusal never echoes a file's text at length
 

@@ -10,6 +10,20 @@
 
 namespace velmora::test {
 
+// The sanitizers multiply the cost of every memory access, so a bound on the
+// work a reader does is scaled for their builds instead of loosened for all.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr int kSanitizerSlowdown = 4;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+constexpr int kSanitizerSlowdown = 4;
+#else
+constexpr int kSanitizerSlowdown = 1;
+#endif
+#else
+constexpr int kSanitizerSlowdown = 1;
+#endif
+
 inline qint64 cpuMs()
 {
     timespec now{};
