@@ -482,7 +482,7 @@ void TstFrmDeck::cardList_showsTheHandedOverDeck()
     FrmDeckDesign editor(rig_->services, {"Tutor2.vdk", "Twin", 3}, {true, false, true});
     auto *cards = editor.findChild<QTreeWidget *>("lstPictures");
     QCOMPARE(cards->topLevelItemCount(), 3);
-    QCOMPARE(cards->topLevelItem(2)->text(0), QStringLiteral("Card 3"));
+    QCOMPARE(cards->topLevelItem(2)->text(0), QStringLiteral("Card 3 (picture)"));
     QVERIFY(cards->selectedItems().isEmpty());
     QCOMPARE(editor.findChild<QLabel *>("lblDeckName")->text(), QStringLiteral("Twin"));
     QCOMPARE(editor.findChild<QLabel *>("lblCards")->text(), QStringLiteral("3"));

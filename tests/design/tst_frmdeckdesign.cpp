@@ -3,6 +3,7 @@
 #include "scriptedprompter.h"
 
 #include "app/orderlyending.h"
+#include "app/plaintext.h"
 #include "app/shell.h"
 #include "design/cardpage.h"
 #include "design/frmdeckdesign.h"
@@ -50,7 +51,7 @@ private slots:
     void failedAutoSave_staysOnScreenSaysWhyAndRetries();
     void ending_editTypedJustBeforeReachesTheDisk_data();
     void ending_editTypedJustBeforeReachesTheDisk();
-    void longDeckName_elides();
+    void longDeckName_wrapsToTwoLinesWithTheWholeNameAsTooltip();
 
 private:
     FrmDeckDesign *open(const QList<SampleCard> &cards);
@@ -62,10 +63,7 @@ private:
         window_->waitForWrites();
         return storedCard(QStringLiteral("Tutor2.vdk"), id);
     }
-    QColor colour(int index) const
-    {
-        return window_->cardList()->lstPictures->topLevelItem(index)->foreground(0).color();
-    }
+    QString mark(int index) const { return window_->cardList()->lstPictures->topLevelItem(index)->text(0); }
 
     std::unique_ptr<DeckHome> home_;
     ScriptedPrompter prompter_;
@@ -414,7 +412,7 @@ void TstFrmDeckDesign::delete_actsOnTheHighlightedCardKeepingNameAndKeywords()
     card.name = QStringLiteral("The Fool");
     card.picture = jpegPicture(QSize(100, 170), Qt::red);
     open({plainCard(1), card, plainCard(3)});
-    QCOMPARE(colour(1), QColor(0, 128, 0));
+    QCOMPARE(mark(1), QStringLiteral("Card 2 (picture)"));
     choose(0);
     // The arrow keys choose too: the card shown is the card highlighted.
     QTreeWidget *list = window_->cardList()->lstPictures;
@@ -438,7 +436,7 @@ void TstFrmDeckDesign::delete_actsOnTheHighlightedCardKeepingNameAndKeywords()
     QCOMPARE(row.card.normalMeaning, QStringLiteral(""));
     QCOMPARE(row.card.group, 0);
     QCOMPARE(stored(1).card.normalMeaning, QStringLiteral("normal 1"));
-    QCOMPARE(colour(1), QColor(255, 0, 0));
+    QCOMPARE(mark(1), QStringLiteral("Card 2"));
     QCOMPARE(page()->txtNormalMeaning->toPlainText(), QStringLiteral("normal 2")); // the screen stays
     QTest::keyClick(list, Qt::Key_End);
     QCOMPARE(page()->txtCard->text(), QStringLiteral("Card 3"));
@@ -573,13 +571,19 @@ void TstFrmDeckDesign::ending_editTypedJustBeforeReachesTheDisk()
     QCOMPARE(lost, 0);
 }
 
-void TstFrmDeckDesign::longDeckName_elides()
+void TstFrmDeckDesign::longDeckName_wrapsToTwoLinesWithTheWholeNameAsTooltip()
 {
     open({plainCard(1)});
     const int width = window_->width();
-    window_->cardList()->showDeck({"Tutor2.vdk", QString(400, QLatin1Char('W')), 1});
+    const QString name = QStringLiteral("Pw Deck Renamed <b>") + QString(400, QLatin1Char('W'));
+    window_->cardList()->showDeck({"Tutor2.vdk", name, 1});
     QCOMPARE(window_->width(), width);
-    QCOMPARE(window_->cardList()->lblDeckName->textFormat(), Qt::PlainText);
+    QLabel *label = window_->cardList()->lblDeckName;
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QVERIFY2(label->text().startsWith(QLatin1String("Pw Deck")) && label->text().count(QLatin1Char('\n')) == 1 &&
+                 label->text().endsWith(QChar(0x2026)),
+             qPrintable(label->text()));
+    QCOMPARE(label->toolTip(), plainToolTip(name));
 }
 
 QTEST_MAIN(TstFrmDeckDesign)
