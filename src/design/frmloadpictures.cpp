@@ -7,6 +7,7 @@
 #include "store/pictures.h"
 
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -21,6 +23,8 @@
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -68,6 +72,7 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     filSelected = new QListWidget(this);
     filSelected->setObjectName(QStringLiteral("filSelected"));
     filSelected->setAccessibleName(QStringLiteral("Picture files"));
+    filSelected->setSelectionMode(QAbstractItemView::ExtendedSelection);
     cmdAddPictures = new QPushButton(QStringLiteral("Add"), this);
     cmdAddPictures->setObjectName(QStringLiteral("cmdAddPictures"));
     cmdAddPictures->setAccessibleName(QStringLiteral("Add"));
@@ -77,6 +82,10 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     lstSelectedPictures->setHeaderLabels({QStringLiteral("Card No")});
     lstSelectedPictures->setRootIsDecorated(false);
     lstSelectedPictures->setTextElideMode(Qt::ElideMiddle);
+    // Picture files dragged from a file manager are added as Add adds them.
+    lstSelectedPictures->setAcceptDrops(true);
+    lstSelectedPictures->viewport()->setAcceptDrops(true);
+    lstSelectedPictures->viewport()->installEventFilter(this);
     cmdDeletePictures = new QPushButton(QStringLiteral("Delete"), this);
     cmdDeletePictures->setObjectName(QStringLiteral("cmdDeletePictures"));
     cmdDeletePictures->setAccessibleName(QStringLiteral("Delete"));
@@ -148,19 +157,87 @@ void FrmLoadPictures::showFolder(const QString &path)
 
 void FrmLoadPictures::addPicture()
 {
+    QList<QListWidgetItem *> files = filSelected->selectedItems();
+    if (files.isEmpty() && filSelected->currentItem())
+        files = {filSelected->currentItem()};
+    // In the order of the file list, whatever order they were picked in.
+    std::sort(files.begin(), files.end(),
+              [this](QListWidgetItem *a, QListWidgetItem *b) { return filSelected->row(a) < filSelected->row(b); });
+    QStringList paths;
+    for (const QListWidgetItem *file : files)
+        paths.append(QDir(folder_).filePath(file->text()));
+    addFiles(paths);
+}
+
+void FrmLoadPictures::addFiles(const QStringList &paths)
+{
+    // Each file as one press of Add would take it: the limit stops the rest,
+    // a duplicate is told and passed over.
     if (choice_.freeSlots() <= 0) {
         services_.prompter.tell(limitMessage(choice_.slotsAtOpening()), PromptIcon::Critical, this);
         return;
     }
-    QListWidgetItem *file = filSelected->currentItem();
-    if (!file)
-        return;
-    const QString path = QDir(folder_).filePath(file->text());
-    if (choice_.add(path) == PictureChoice::Refusal::Duplicate) {
-        services_.prompter.tell(duplicateMessage(), PromptIcon::Warning, this);
-        return;
+    bool duplicate = false;
+    bool added = false;
+    for (const QString &path : paths) {
+        if (choice_.freeSlots() <= 0) {
+            services_.prompter.tell(limitMessage(choice_.slotsAtOpening()), PromptIcon::Critical, this);
+            break;
+        }
+        const PictureChoice::Refusal refusal = choice_.add(path);
+        duplicate = duplicate || refusal == PictureChoice::Refusal::Duplicate;
+        added = added || refusal == PictureChoice::Refusal::None;
     }
-    showChoice();
+    if (added)
+        showChoice();
+    if (duplicate)
+        services_.prompter.tell(duplicateMessage(), PromptIcon::Warning, this);
+}
+
+QStringList FrmLoadPictures::droppedPictures(const QMimeData *data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl &url : data->urls()) {
+        const QFileInfo file(url.toLocalFile());
+        if (url.isLocalFile() && file.isFile() && isListedPicture(file.fileName()))
+            paths.append(file.absoluteFilePath());
+    }
+    return paths;
+}
+
+bool FrmLoadPictures::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != lstSelectedPictures->viewport())
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDropEvent *>(event);
+        if (!droppedPictures(drag->mimeData()).isEmpty() && !isSaving()) {
+            drag->setDropAction(Qt::CopyAction);
+            drag->accept();
+        } else {
+            drag->ignore();
+        }
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QStringList paths = droppedPictures(drop->mimeData());
+        if (paths.isEmpty() || isSaving()) {
+            drop->ignore();
+            return true;
+        }
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        addFiles(paths);
+        return true;
+    }
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
 }
 
 void FrmLoadPictures::deletePicture()
