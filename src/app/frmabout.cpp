@@ -4,6 +4,7 @@
 #include "app/linklabel.h"
 #include "app/prompter.h"
 #include "app/vendorlinks.h"
+#include "app/widgets.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -62,8 +63,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     lblHomePage_ = new LinkLabel(QStringLiteral("Visit the Velmora web site for news, help and the forum"), this);
     lblHomePage_->setObjectName(QStringLiteral("lblHomePage"));
 
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_ = makeButton(this, "cmdOK", QStringLiteral("OK"));
     cmdOK_->setDefault(true);
 
     auto *text = new QVBoxLayout;

@@ -5,6 +5,7 @@
 #include "app/prompter.h"
 #include "app/shell.h"
 #include "app/vendorlinks.h"
+#include "app/widgets.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -19,10 +20,9 @@ namespace velmora {
 
 namespace {
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &tip)
+QPushButton *startButton(QWidget *parent, const char *name, const QString &caption, const QString &tip)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
+    auto *button = makeButton(parent, name, caption);
     button->setToolTip(tip);
     button->setMinimumHeight(44);
     return button;
@@ -30,15 +30,12 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 
 LinkLabel *makeLink(QWidget *parent, const char *name, const QString &caption)
 {
-    auto *label = new LinkLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
+    return named(new LinkLabel(caption, parent), name);
 }
 
 QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, QWidget *content)
 {
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(QLatin1String(name));
+    auto *frame = named(new QGroupBox(caption, parent), name);
     auto *layout = new QVBoxLayout(frame);
     layout->addWidget(content);
     return frame;
@@ -53,14 +50,14 @@ FrmBegin::FrmBegin(Services &services, QWidget *parent) : QWidget(parent), servi
     setWindowIcon(appIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
-    cmdDeck_ = makeButton(this, "cmdDeck", QStringLiteral("Design A New Deck"),
-                          QStringLiteral("Design && use your own meaning and keywords for tarot cards. A wonderful "
-                                         "way to design decks to teach your students."));
-    cmdTarot_ = makeButton(this, "cmdTarot", QStringLiteral("Learn Tarot && Test"),
-                           QStringLiteral("Learn The Cards & Take Tarot Test"));
-    cmdImport_ = makeButton(this, "cmdImport", QStringLiteral("&Import Other Decks"),
-                            QStringLiteral("Click here to import new tarot learning deck from your harddisk"));
-    cmdExit_ = makeButton(this, "cmdExit", QStringLiteral("Exi&t"), QString());
+    cmdDeck_ = startButton(this, "cmdDeck", QStringLiteral("Design A New Deck"),
+                           QStringLiteral("Design && use your own meaning and keywords for tarot cards. A wonderful "
+                                          "way to design decks to teach your students."));
+    cmdTarot_ = startButton(this, "cmdTarot", QStringLiteral("Learn Tarot && Test"),
+                            QStringLiteral("Learn The Cards & Take Tarot Test"));
+    cmdImport_ = startButton(this, "cmdImport", QStringLiteral("&Import Other Decks"),
+                             QStringLiteral("Click here to import new tarot learning deck from your harddisk"));
+    cmdExit_ = startButton(this, "cmdExit", QStringLiteral("Exi&t"), QString());
     for (QPushButton *button : {cmdDeck_, cmdTarot_, cmdImport_})
         button->setEnabled(false);
 

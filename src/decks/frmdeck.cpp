@@ -4,6 +4,7 @@
 #include "app/helpmenu.h"
 #include "app/prompter.h"
 #include "app/shell.h"
+#include "app/widgets.h"
 #include "learn/deckchecks.h"
 
 #include <QCloseEvent>
@@ -33,34 +34,6 @@ constexpr int kNameLength = 255;
 constexpr int kDesignerLength = 255;
 constexpr int kPasswordLength = 64;
 constexpr int kCardsLength = 3;
-
-template <typename T>
-T *named(T *object, const char *name)
-{
-    object->setObjectName(QLatin1String(name));
-    return object;
-}
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &accessible)
-{
-    auto *button = named(new QPushButton(caption, parent), name);
-    button->setAccessibleName(accessible);
-    return button;
-}
-
-// A "[ ? ]" label whose hint shows when the pointer rests on it; the hint is
-// also the control's description for assistive tools.
-QLabel *makeHint(QWidget *parent, const char *name, const QString &hint, QWidget *describes)
-{
-    auto *label = named(new QLabel(QStringLiteral("[ ? ]"), parent), name);
-    label->setTextFormat(Qt::PlainText);
-    label->setToolTip(hint);
-    label->setAccessibleName(QStringLiteral("Hint"));
-    label->setAccessibleDescription(hint);
-    if (describes && describes->accessibleDescription().isEmpty())
-        describes->setAccessibleDescription(hint);
-    return label;
-}
 
 QLineEdit *makeField(QWidget *parent, const char *name, const QString &accessible, int maxLength)
 {

@@ -1,6 +1,7 @@
 #include "design/cardpage.h"
 
 #include "app/readablecolour.h"
+#include "app/widgets.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -19,23 +20,6 @@
 namespace velmora {
 
 namespace {
-
-QLabel *hint(QWidget *parent, const char *name, const QString &text)
-{
-    auto *label = new QLabel(QStringLiteral("[ ? ]"), parent);
-    label->setObjectName(QLatin1String(name));
-    label->setToolTip(text);
-    label->setAccessibleName(text);
-    return label;
-}
-
-template <typename T>
-T *named(T *widget, const char *name, const QString &accessible)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setAccessibleName(accessible);
-    return widget;
-}
 
 QPlainTextEdit *meaningBox(QWidget *parent, const char *name, const QString &accessible)
 {
@@ -115,22 +99,22 @@ CardPage::CardPage(QWidget *parent) : QWidget(parent)
     int row = 0;
     fields->addWidget(label3, row, 0);
     fields->addWidget(txtCard, row, 1);
-    fields->addWidget(hint(this, "lblHintCard", QStringLiteral("Enter Name of Tarot Card")), row++, 2);
+    fields->addWidget(makeHint(this, "lblHintCard", QStringLiteral("Enter Name of Tarot Card")), row++, 2);
     fields->addWidget(label4, row, 0, Qt::AlignTop);
     fields->addLayout(keywordGrid, row, 1);
-    fields->addWidget(hint(this, "lblHintKeywords", QStringLiteral("Enter the keywords related to the above card")),
+    fields->addWidget(makeHint(this, "lblHintKeywords", QStringLiteral("Enter the keywords related to the above card")),
                       row++, 2, Qt::AlignTop);
     fields->addWidget(label5, row, 0, Qt::AlignTop);
     fields->addWidget(txtNormalMeaning, row, 1);
     fields->addWidget(
-        hint(this, "lblHintNormal",
-             QStringLiteral("Enter the normal meaning of the card. There is a limitation of 360 characters")),
+        makeHint(this, "lblHintNormal",
+                 QStringLiteral("Enter the normal meaning of the card. There is a limitation of 360 characters")),
         row++, 2, Qt::AlignTop);
     fields->addWidget(label6, row, 0, Qt::AlignTop);
     fields->addWidget(txtReverseMeaning, row, 1);
     fields->addWidget(
-        hint(this, "lblHintReverse",
-             QStringLiteral("Enter the reversed meaning of the card. There is a limitation of 360 characters")),
+        makeHint(this, "lblHintReverse",
+                 QStringLiteral("Enter the reversed meaning of the card. There is a limitation of 360 characters")),
         row++, 2, Qt::AlignTop);
     auto *arcanaRow = new QHBoxLayout;
     arcanaRow->addWidget(optMajorArcana);
@@ -142,14 +126,14 @@ CardPage::CardPage(QWidget *parent) : QWidget(parent)
     auto *pictureColumn = new QVBoxLayout;
     auto *pictureHead = new QHBoxLayout;
     pictureHead->addWidget(lblCardName);
-    pictureHead->addWidget(hint(this, "lblHintPicture", QStringLiteral("Preview / Display of inserted pictures")));
+    pictureHead->addWidget(makeHint(this, "lblHintPicture", QStringLiteral("Preview / Display of inserted pictures")));
     pictureHead->addStretch();
     pictureColumn->addLayout(pictureHead);
     pictureColumn->addWidget(picCard);
     auto *browseRow = new QHBoxLayout;
     browseRow->addWidget(cmdBrowsePictures);
     browseRow->addWidget(
-        hint(this, "lblHintInsert", QStringLiteral("Click Insert Pictures to add new Tarot Card Pictures")));
+        makeHint(this, "lblHintInsert", QStringLiteral("Click Insert Pictures to add new Tarot Card Pictures")));
     pictureColumn->addLayout(browseRow);
     pictureColumn->addStretch();
 
@@ -159,13 +143,14 @@ CardPage::CardPage(QWidget *parent) : QWidget(parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(chkAutoSave);
-    buttons->addWidget(hint(this, "lblHintAutoSave", QStringLiteral("Keep this Box Checked to autosave your work.")));
+    buttons->addWidget(
+        makeHint(this, "lblHintAutoSave", QStringLiteral("Keep this Box Checked to autosave your work.")));
     buttons->addStretch();
     buttons->addWidget(cmdDeckSave);
     buttons->addWidget(cmdDelete);
     buttons->addWidget(
-        hint(this, "lblHintDelete",
-             QStringLiteral("Delete Inserted picture(s) and other details in regards to a particular card.")));
+        makeHint(this, "lblHintDelete",
+                 QStringLiteral("Delete Inserted picture(s) and other details in regards to a particular card.")));
     buttons->addWidget(cmdBack);
     buttons->addWidget(cmdExit);
 

@@ -3,6 +3,7 @@
 #include "app/appicon.h"
 #include "app/plaintext.h"
 #include "app/prompter.h"
+#include "app/widgets.h"
 #include "store/deck.h"
 #include "store/pictures.h"
 
@@ -73,9 +74,7 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     filSelected->setObjectName(QStringLiteral("filSelected"));
     filSelected->setAccessibleName(QStringLiteral("Picture files"));
     filSelected->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    cmdAddPictures = new QPushButton(QStringLiteral("Add"), this);
-    cmdAddPictures->setObjectName(QStringLiteral("cmdAddPictures"));
-    cmdAddPictures->setAccessibleName(QStringLiteral("Add"));
+    cmdAddPictures = makeButton(this, "cmdAddPictures", QStringLiteral("Add"), QStringLiteral("Add"));
     lstSelectedPictures = new QTreeWidget(this);
     lstSelectedPictures->setObjectName(QStringLiteral("lstSelectedPictures"));
     lstSelectedPictures->setAccessibleName(QStringLiteral("Chosen pictures"));
@@ -86,12 +85,8 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     lstSelectedPictures->setAcceptDrops(true);
     lstSelectedPictures->viewport()->setAcceptDrops(true);
     lstSelectedPictures->viewport()->installEventFilter(this);
-    cmdDeletePictures = new QPushButton(QStringLiteral("Delete"), this);
-    cmdDeletePictures->setObjectName(QStringLiteral("cmdDeletePictures"));
-    cmdDeletePictures->setAccessibleName(QStringLiteral("Delete"));
-    cmdSavePictures = new QPushButton(QStringLiteral("Save"), this);
-    cmdSavePictures->setObjectName(QStringLiteral("cmdSavePictures"));
-    cmdSavePictures->setAccessibleName(QStringLiteral("Save"));
+    cmdDeletePictures = makeButton(this, "cmdDeletePictures", QStringLiteral("Delete"), QStringLiteral("Delete"));
+    cmdSavePictures = makeButton(this, "cmdSavePictures", QStringLiteral("Save"), QStringLiteral("Save"));
     pBox = new QLabel(this);
     pBox->setObjectName(QStringLiteral("pBox"));
     pBox->setAccessibleName(QStringLiteral("Preview"));

@@ -3,6 +3,7 @@
 #include "app/appicon.h"
 #include "app/prompter.h"
 #include "app/vendorlinks.h"
+#include "app/widgets.h"
 #include "exchange/deckexchange.h"
 
 #include <QDesktopServices>
@@ -29,9 +30,7 @@ FrmExportMessage::FrmExportMessage(QWidget *parent) : QDialog(parent)
     RTB->setTextInteractionFlags(Qt::TextBrowserInteraction);
     connect(RTB, &QTextBrowser::anchorClicked, this, [](const QUrl &url) { QDesktopServices::openUrl(url); });
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK = makeButton(this, "cmdOK", QStringLiteral("&OK"), QStringLiteral("OK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 

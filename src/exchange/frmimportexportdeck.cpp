@@ -2,6 +2,7 @@
 
 #include "app/appicon.h"
 #include "app/plaintext.h"
+#include "app/widgets.h"
 #include "exchange/deckexchange.h"
 #include "exchange/frmexportmessage.h"
 #include "store/catalog.h"
@@ -32,24 +33,6 @@ QListWidget *makeFileList(QWidget *parent, const char *name, const QString &acce
     list->setTextElideMode(Qt::ElideMiddle);
     list->setUniformItemSizes(true);
     return list;
-}
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &accessibleName)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(accessibleName);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QWidget *buddy)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setBuddy(buddy);
-    return label;
 }
 
 void fillList(QListWidget *list, const QStringList &names)
@@ -137,6 +120,7 @@ ExportFrame::ExportFrame(QWidget *parent) : QGroupBox(QStringLiteral("Export Dec
     Dir3 = new FolderTree("Dir3", QStringLiteral("Folder to export to"), this);
     File3 = makeFileList(this, "File3", QStringLiteral("Files in the folder to export to"));
     cmdExport = makeButton(this, "cmdExport", QStringLiteral("E&xport Deck"), QStringLiteral("Export Deck"));
+    cmdExport->setAutoDefault(false);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(makeLabel(this, "lblDeckFiles", QStringLiteral("&Deck file"), File4), 0, 0);
@@ -192,6 +176,7 @@ ImportFrame::ImportFrame(QWidget *parent) : QGroupBox(QStringLiteral("Import Dec
     Label1 = makeLabel(this, "Label1", QStringLiteral("Import From"), Dir1);
     Label2 = makeLabel(this, "Label2", QStringLiteral("Import To"), nullptr);
     cmdImportDeck = makeButton(this, "cmdImportDeck", QStringLiteral("&Import Deck"), QStringLiteral("Import Deck"));
+    cmdImportDeck->setAutoDefault(false);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0, 1, 2);

@@ -1,5 +1,6 @@
 #include "goals/goalspage.h"
 
+#include "app/widgets.h"
 #include "goals/datepicker.h"
 
 #include <QComboBox>
@@ -25,13 +26,6 @@ namespace {
 constexpr int kKeyRole = Qt::UserRole;
 constexpr int kIndexRole = Qt::UserRole + 1; // the hidden sub-item
 
-template <typename T>
-T *named(T *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 QLabel *caption(const QString &name, const QString &text, QWidget *buddy)
 {
     auto *label = named(new QLabel(text), name);
@@ -51,13 +45,6 @@ QLabel *valueLabel(const QString &name, const QString &accessibleName)
     label->setFrameShape(QFrame::StyledPanel);
     label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return label;
-}
-
-QPushButton *command(const QString &name, const QString &text)
-{
-    auto *button = named(new QPushButton(text), name);
-    button->setAccessibleName(text);
-    return button;
 }
 
 } // namespace
@@ -100,8 +87,10 @@ void GoalsPage::buildLeftColumn(QWidget *column)
 
     // Two buttons on top of each other: the visible one names the view not shown.
     optGoalsStack = named(new QStackedWidget(column), QStringLiteral("optGoalsStack"));
-    optGoals[0] = command(QStringLiteral("optGoals0"), QStringLiteral("View Current Goals"));
-    optGoals[1] = command(QStringLiteral("optGoals1"), QStringLiteral("View Achieved Goals"));
+    optGoals[0] =
+        makeButton(nullptr, "optGoals0", QStringLiteral("View Current Goals"), QStringLiteral("View Current Goals"));
+    optGoals[1] =
+        makeButton(nullptr, "optGoals1", QStringLiteral("View Achieved Goals"), QStringLiteral("View Achieved Goals"));
     optGoalsStack->addWidget(optGoals[0]);
     optGoalsStack->addWidget(optGoals[1]);
     optGoalsStack->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -119,10 +108,13 @@ void GoalsPage::buildLeftColumn(QWidget *column)
     layout->addWidget(ListView1, 1);
 
     auto *commands = new QGridLayout;
-    cmdNewGoal = command(QStringLiteral("cmdNewGoal"), QStringLiteral("Set New Goals"));
-    cmdSaveGoals = command(QStringLiteral("cmdSaveGoals"), QStringLiteral("Save / Update Goal"));
-    cmdMarkAchived = command(QStringLiteral("cmdMarkAchived"), QStringLiteral("Mark Selected Goals As Achieved"));
-    cmdDeleteGoals = command(QStringLiteral("cmdDeleteGoals"), QStringLiteral("Delete Selected Goals"));
+    cmdNewGoal = makeButton(nullptr, "cmdNewGoal", QStringLiteral("Set New Goals"), QStringLiteral("Set New Goals"));
+    cmdSaveGoals =
+        makeButton(nullptr, "cmdSaveGoals", QStringLiteral("Save / Update Goal"), QStringLiteral("Save / Update Goal"));
+    cmdMarkAchived = makeButton(nullptr, "cmdMarkAchived", QStringLiteral("Mark Selected Goals As Achieved"),
+                                QStringLiteral("Mark Selected Goals As Achieved"));
+    cmdDeleteGoals = makeButton(nullptr, "cmdDeleteGoals", QStringLiteral("Delete Selected Goals"),
+                                QStringLiteral("Delete Selected Goals"));
     commands->addWidget(cmdNewGoal, 0, 0);
     commands->addWidget(cmdSaveGoals, 0, 1);
     commands->addWidget(cmdMarkAchived, 1, 0, 1, 2);

@@ -30,12 +30,4 @@ void ElidedLabel::paintEvent(QPaintEvent * /*event*/)
     style()->drawItemText(&painter, room, int(alignment()), palette(), isEnabled(), shown, foregroundRole());
 }
 
-QLabel *wrappingLabel(const QString &name, const QString &text)
-{
-    auto *label = named(new QLabel(text), name);
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 } // namespace velmora

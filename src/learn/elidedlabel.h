@@ -21,15 +21,4 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// Widgets of the pages carry the names the window has always given them.
-template <typename T>
-T *named(T *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-// A fixed explanation of the window, wrapped to the width it is given.
-[[nodiscard]] QLabel *wrappingLabel(const QString &name, const QString &text);
-
 } // namespace velmora

@@ -5,6 +5,7 @@
 #include "app/services.h"
 #include "app/shell.h"
 #include "app/updatereminder.h"
+#include "app/widgets.h"
 #include "goals/goalscontroller.h"
 #include "goals/goalspage.h"
 #include "learn/memorizepage.h"
@@ -60,10 +61,8 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     layout->addWidget(SSTab1, 1);
 
     auto *buttons = new QHBoxLayout;
-    cmdBack = new QPushButton(QStringLiteral("&Back"), central);
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdNav = new QPushButton(QStringLiteral("Exit"), central);
-    cmdNav->setObjectName(QStringLiteral("cmdNav"));
+    cmdBack = makeButton(central, "cmdBack", QStringLiteral("&Back"));
+    cmdNav = makeButton(central, "cmdNav", QStringLiteral("Exit"));
     buttons->addStretch(1);
     buttons->addWidget(cmdBack);
     buttons->addWidget(cmdNav);

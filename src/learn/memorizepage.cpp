@@ -1,5 +1,6 @@
 #include "learn/memorizepage.h"
 
+#include "app/widgets.h"
 #include "learn/elidedlabel.h"
 #include "learn/picturebox.h"
 #include "store/pictures.h"
@@ -74,9 +75,9 @@ MemorizePage::MemorizePage(QWidget *parent) : QWidget(parent)
     layout->addLayout(body, 1);
 
     auto *buttons = new QHBoxLayout;
-    cmdPrevious = named(new QPushButton(QStringLiteral("<< Previous")), QStringLiteral("cmdPrevious"));
-    cmdNext = named(new QPushButton(QStringLiteral("Next >>")), QStringLiteral("cmdNext"));
-    cmdStartTest = named(new QPushButton(QStringLiteral("Test Me")), QStringLiteral("cmdStartTest"));
+    cmdPrevious = makeButton(nullptr, "cmdPrevious", QStringLiteral("<< Previous"));
+    cmdNext = makeButton(nullptr, "cmdNext", QStringLiteral("Next >>"));
+    cmdStartTest = makeButton(nullptr, "cmdStartTest", QStringLiteral("Test Me"));
     buttons->addWidget(cmdPrevious);
     buttons->addWidget(cmdNext);
     buttons->addStretch(1);

@@ -1,6 +1,6 @@
 #include "learn/resultspage.h"
 
-#include "learn/elidedlabel.h"
+#include "app/widgets.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -30,7 +30,7 @@ ResultsPage::ResultsPage(QWidget *parent) : QWidget(parent)
     lblResultInfo = wrappingLabel(QStringLiteral("lblResultInfo"), QString());
     layout->addWidget(lblResultInfo);
     auto *buttons = new QHBoxLayout;
-    Command5 = named(new QPushButton(QStringLiteral("Save Current Result")), QStringLiteral("Command5"));
+    Command5 = makeButton(nullptr, "Command5", QStringLiteral("Save Current Result"));
     buttons->addStretch(1);
     buttons->addWidget(Command5);
     layout->addLayout(buttons);

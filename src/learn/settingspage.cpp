@@ -1,7 +1,7 @@
 #include "learn/settingspage.h"
 
 #include "app/linklabel.h"
-#include "learn/elidedlabel.h"
+#include "app/widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -63,9 +63,8 @@ void SettingsPage::buildTutorChoice(QVBoxLayout *column)
     cboTutors->setAccessibleName(fraSelectTutor->title());
     tutorLayout->addWidget(cboTutors);
     auto *tutorButtons = new QHBoxLayout;
-    cmdSetOption =
-        named(new QPushButton(QStringLiteral("Memorize Meaning / Keywords")), QStringLiteral("cmdSetOption"));
-    cmdStartTest2 = named(new QPushButton(QStringLiteral("Test Me")), QStringLiteral("cmdStartTest2"));
+    cmdSetOption = makeButton(nullptr, "cmdSetOption", QStringLiteral("Memorize Meaning / Keywords"));
+    cmdStartTest2 = makeButton(nullptr, "cmdStartTest2", QStringLiteral("Test Me"));
     tutorButtons->addWidget(cmdSetOption);
     tutorButtons->addWidget(cmdStartTest2);
     tutorLayout->addLayout(tutorButtons);
@@ -162,8 +161,7 @@ void SettingsPage::buildTestOptions(QVBoxLayout *column, QWidget *startupFrame)
 
     column->addWidget(startupFrame);
 
-    cmdSaveSettings =
-        named(new QPushButton(QStringLiteral("Save Current Settings As Default")), QStringLiteral("cmdSaveSettings"));
+    cmdSaveSettings = makeButton(nullptr, "cmdSaveSettings", QStringLiteral("Save Current Settings As Default"));
     column->addWidget(cmdSaveSettings);
     column->addStretch(1);
 }

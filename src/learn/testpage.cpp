@@ -1,5 +1,6 @@
 #include "learn/testpage.h"
 
+#include "app/widgets.h"
 #include "learn/elidedlabel.h"
 #include "learn/picturebox.h"
 
@@ -84,7 +85,7 @@ TestPage::TestPage(QWidget *parent) : QWidget(parent)
     layout->addLayout(body, 1);
 
     auto *buttons = new QHBoxLayout;
-    cmdNextQuestion = named(new QPushButton(QStringLiteral("Next Question")), QStringLiteral("cmdNextQuestion"));
+    cmdNextQuestion = makeButton(nullptr, "cmdNextQuestion", QStringLiteral("Next Question"));
     buttons->addStretch(1);
     buttons->addWidget(cmdNextQuestion);
     layout->addLayout(buttons);

@@ -4,6 +4,7 @@
 #include "app/readablecolour.h"
 #include "app/safesave.h"
 #include "app/services.h"
+#include "app/widgets.h"
 #include "app/windowplace.h"
 
 #include <QCategoryAxis>
@@ -144,17 +145,16 @@ void FrmProgress::buildControls()
     layout->addWidget(lblInfo);
 
     auto *buttons = new QHBoxLayout;
-    const auto button = [this, buttons](const QString &caption, const QString &name) {
-        auto *pushButton = new QPushButton(caption, this);
-        pushButton->setObjectName(name);
+    const auto button = [this, buttons](const QString &caption, const char *name) {
+        auto *pushButton = makeButton(this, name, caption);
         buttons->addWidget(pushButton);
         return pushButton;
     };
-    cmdMemorize = button(QStringLiteral("&Memorize these cards"), QStringLiteral("cmdMemorizeMissed"));
-    cmdTestMe = button(QStringLiteral("&Test me on these cards"), QStringLiteral("cmdTestMissed"));
+    cmdMemorize = button(QStringLiteral("&Memorize these cards"), "cmdMemorizeMissed");
+    cmdTestMe = button(QStringLiteral("&Test me on these cards"), "cmdTestMissed");
     buttons->addStretch(1);
-    cmdExport = button(QStringLiteral("&Export CSV..."), QStringLiteral("cmdExportCsv"));
-    cmdClose = button(QStringLiteral("&Close"), QStringLiteral("cmdCloseProgress"));
+    cmdExport = button(QStringLiteral("&Export CSV..."), "cmdExportCsv");
+    cmdClose = button(QStringLiteral("&Close"), "cmdCloseProgress");
     layout->addLayout(buttons);
 
     connect(cboDeck, &QComboBox::currentIndexChanged, this, [this] {

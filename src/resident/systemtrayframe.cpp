@@ -1,22 +1,13 @@
 #include "systemtrayframe.h"
 
+#include "app/widgets.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace velmora {
-
-namespace {
-
-template <typename T>
-T *named(T *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
 
 SystemTrayFrame::SystemTrayFrame(QWidget *parent)
     : QGroupBox(QStringLiteral("Run on Windows Start-Up"), parent),

@@ -1,0 +1,44 @@
+#include "app/widgets.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace velmora {
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &accessibleName)
+{
+    auto *button = named(new QPushButton(caption, parent), name);
+    if (!accessibleName.isEmpty())
+        button->setAccessibleName(accessibleName);
+    return button;
+}
+
+QLabel *makeHint(QWidget *parent, const char *name, const QString &hint, QWidget *describes)
+{
+    auto *label = named(new QLabel(QStringLiteral("[ ? ]"), parent), name);
+    label->setTextFormat(Qt::PlainText);
+    label->setToolTip(hint);
+    label->setAccessibleName(QStringLiteral("Hint"));
+    label->setAccessibleDescription(hint);
+    if (describes && describes->accessibleDescription().isEmpty())
+        describes->setAccessibleDescription(hint);
+    return label;
+}
+
+QLabel *wrappingLabel(const QString &name, const QString &text)
+{
+    auto *label = named(new QLabel(text), name);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QWidget *buddy)
+{
+    auto *label = named(new QLabel(caption, parent), name);
+    label->setTextFormat(Qt::PlainText);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace velmora
