@@ -4,6 +4,7 @@
 #include "app/plaintext.h"
 #include "app/prompter.h"
 #include "app/widgets.h"
+#include "app/windowplace.h"
 #include "store/deck.h"
 #include "store/pictures.h"
 
@@ -130,7 +131,7 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     dirSelected->scrollTo(home);
     dirSelected->expand(home);
     showFolder(QDir::homePath());
-    resize(820, 420);
+    keepWindowPlace(*this, services_.settings, QSize(820, 420));
 }
 
 FrmLoadPictures::~FrmLoadPictures() = default;

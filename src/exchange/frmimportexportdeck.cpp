@@ -3,6 +3,7 @@
 #include "app/appicon.h"
 #include "app/plaintext.h"
 #include "app/widgets.h"
+#include "app/windowplace.h"
 #include "exchange/deckexchange.h"
 #include "exchange/frmexportmessage.h"
 #include "store/catalog.h"
@@ -255,7 +256,7 @@ FrmImportExportDeck::FrmImportExportDeck(Services &services, ExchangeOpener open
     connect(import_, &ImportFrame::importRequested, this, &FrmImportExportDeck::cmdImportDeck_Click);
     listDestination(export_->Dir3->folder());
     listImportFolder(import_->Dir1->folder());
-    resize(760, 520);
+    keepWindowPlace(*this, services_.settings, QSize(760, 520));
 }
 
 FrmImportExportDeck::~FrmImportExportDeck() = default;
