@@ -6,6 +6,7 @@
 #include "app/prompter.h"
 #include "app/readablecolour.h"
 #include "app/shell.h"
+#include "app/windowplace.h"
 #include "design/cardpage.h"
 #include "design/frmloadpictures.h"
 #include "store/catalog.h"
@@ -21,6 +22,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
 #include <QTextLayout>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -42,7 +45,8 @@ constexpr int kSavedRole = Qt::UserRole;
 // second, so that a cut name does not pass for the whole one.
 QString inTwoLines(const QString &text, const QFont &font, int width)
 {
-    const QString flat = text.simplified();
+    QString flat = text;
+    flat.replace(QRegularExpression(QStringLiteral("[\\r\\n\\t\\x{2028}\\x{2029}]")), QStringLiteral(" "));
     QTextLayout layout(flat, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -54,8 +58,9 @@ QString inTwoLines(const QString &text, const QFont &font, int width)
     const int end = first.isValid() ? first.textStart() + first.textLength() : int(flat.size());
     if (end >= flat.size())
         return flat;
-    return flat.left(end).trimmed() + QLatin1Char('\n') +
-           QFontMetrics(font).elidedText(flat.mid(end), Qt::ElideRight, width);
+    // Nothing is taken out at the break, so that the two lines read back as
+    // the name.
+    return flat.left(end) + QLatin1Char('\n') + QFontMetrics(font).elidedText(flat.mid(end), Qt::ElideRight, width);
 }
 
 } // namespace
@@ -83,6 +88,10 @@ CardListPage::CardListPage(QWidget *parent) : QWidget(parent)
     lstPictures->header()->setStretchLastSection(true);
     lstPictures->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstPictures->setAccessibleName(QStringLiteral("Cards"));
+    // Room for the longest entry, so that its mark is never cut off.
+    lstPictures->setMinimumWidth(lstPictures->fontMetrics().horizontalAdvance(QStringLiteral("Card 000 (picture)")) +
+                                 lstPictures->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                 4 * lstPictures->frameWidth() + 8);
     // The highlighted card is the card shown, however the highlight moved
     // (click, arrow keys, Home, Page Down). A click on the card already
     // highlighted shows it again, as after the picture loader emptied the picture.
@@ -248,7 +257,7 @@ FrmDeckDesign::FrmDeckDesign(Services &services, DeckHandOff handOff, const QVec
         card_->showSaveStatus(QStringLiteral("The deck cannot be opened for writing: %1").arg(deckError_));
     }
     writer_ = std::make_unique<CardWriter>(path, [this](const CardWriteResult &result) { onWritten(result); });
-    resize(1000, 640);
+    keepWindowPlace(*this, services_.settings, QSize(1000, 640));
 }
 
 FrmDeckDesign::~FrmDeckDesign()
