@@ -68,6 +68,9 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     tabsArea->setWidgetResizable(true);
     // The controls inside take the focus; the area only follows it.
     tabsArea->setFocusPolicy(Qt::NoFocus);
+    // The settings tab's wrapped texts ask no height of their own: below
+    // this size they would be squeezed rather than scrolled.
+    SSTab1->setMinimumSize(860, 560);
     tabsArea->setWidget(SSTab1);
     layout->addWidget(tabsArea, 1);
 
