@@ -136,8 +136,6 @@ void TstFrmLoadPictures::browse_startsAtHomeAndListsJpgInAnyCase()
     listed.sort(Qt::CaseInsensitive);
     QCOMPARE(listed, QStringList({"a.jpg", "B.JPG", "c.JpG"}));
     QCOMPARE(loader.lstSelectedPictures->headerItem()->text(0), QStringLiteral("Card No"));
-    QCOMPARE(loader.windowTitle(), QStringLiteral("Velmora v1.70"));
-    QCOMPARE(loader.pBox->size(), QSize(159, 249));
 }
 
 void TstFrmLoadPictures::add_limitDuplicateAndDeleteGiveBackSlots()
@@ -182,9 +180,10 @@ void TstFrmLoadPictures::add_severalPickedOrDroppedKeepAddsOrderAndLimit()
     // Dropped: a file the list would not show is passed over, a duplicate told,
     // and the fourth picture for three cards refused.
     QMimeData dragged;
-    dragged.setUrls(
-        {QUrl::fromLocalFile(pictures_->filePath("e.png")), QUrl::fromLocalFile(pictures_->filePath("a.jpg")),
-         QUrl::fromLocalFile(pictures_->filePath("d.jpg")), QUrl::fromLocalFile(pictures_->filePath("b.jpg"))});
+    QList<QUrl> urls;
+    for (const char *name : {"e.png", "a.jpg", "d.jpg", "b.jpg"})
+        urls.append(QUrl::fromLocalFile(pictures_->filePath(QLatin1String(name))));
+    dragged.setUrls(urls);
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(loader_->lstSelectedPictures->viewport(), &enter);
     QVERIFY(enter.isAccepted());

