@@ -1,12 +1,22 @@
 #include "compose/startscreen.h"
 
 #include "app/application.h"
+#include "app/commandline.h"
 #include "app/prompter.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (const auto early = velmora::earlyExit(arguments, [](const char *name) { return qEnvironmentVariable(name); })) {
+        std::fputs(early->text.toLocal8Bit().constData(), early->toStandardError ? stderr : stdout);
+        return early->code;
+    }
     QApplication app(argc, argv);
     velmora::QtPrompter prompter;
     return velmora::runVelmora({prompter, velmora::offerWindowsFromStartScreen, {}});

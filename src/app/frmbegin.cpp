@@ -7,6 +7,7 @@
 #include "app/shell.h"
 #include "app/vendorlinks.h"
 #include "app/widgets.h"
+#include "app/windowplace.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -120,6 +121,7 @@ FrmBegin::FrmBegin(Services &services, QWidget *parent) : QWidget(parent), servi
     layout->addSpacing(6);
     layout->addLayout(body);
     setMinimumWidth(600);
+    keepWindowPlace(*this, services_.settings, sizeHint());
 
     connect(cmdDeck_, &QPushButton::clicked, this, &FrmBegin::cmdDeck_Click);
     connect(cmdTarot_, &QPushButton::clicked, this, &FrmBegin::cmdTarot_Click);

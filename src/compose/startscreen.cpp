@@ -6,10 +6,6 @@
 #include "exchange/frmimportexportdeck.h"
 #include "learn/frmmain.h"
 
-#include <QByteArray>
-
-#include <memory>
-
 namespace velmora {
 
 namespace {
@@ -41,15 +37,10 @@ void offerWindowsFromStartScreen(FrmBegin &begin, Services &services)
 {
     begin.setWindowFactory(FrmBegin::Destination::DeckManager,
                            [&services](FrmBegin &from) -> QWidget * { return openDeckManager(services, &from); });
-    // The main window comes back where the user left it.
-    auto geometry = std::make_shared<QByteArray>();
-    begin.setWindowFactory(FrmBegin::Destination::MainWindow, [&services, geometry](FrmBegin &from) -> QWidget * {
+    // The main window comes back where the user left it, as every window does.
+    begin.setWindowFactory(FrmBegin::Destination::MainWindow, [&services](FrmBegin &from) -> QWidget * {
         auto *window = new FrmMain(services, &from);
         window->setAttribute(Qt::WA_DeleteOnClose);
-        if (!geometry->isEmpty())
-            window->restoreGeometry(*geometry);
-        QObject::connect(window, &FrmMain::goingBack, window,
-                         [window, geometry] { *geometry = window->saveGeometry(); });
         switch (window->load()) {
         case Opening::Refused:
             delete window;

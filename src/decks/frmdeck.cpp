@@ -5,6 +5,7 @@
 #include "app/prompter.h"
 #include "app/shell.h"
 #include "app/widgets.h"
+#include "app/windowplace.h"
 #include "learn/deckchecks.h"
 
 #include <QCloseEvent>
@@ -40,6 +41,9 @@ QLineEdit *makeField(QWidget *parent, const char *name, const QString &accessibl
     auto *field = named(new QLineEdit(parent), name);
     field->setAccessibleName(accessible);
     field->setMaxLength(maxLength);
+    // The wrapping hints beside the fields would otherwise take their width
+    // when the window is made small.
+    field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 16);
     return field;
 }
 
@@ -263,7 +267,7 @@ FrmDeck::FrmDeck(Services &services, QWidget *startScreen, DesignOpener openDesi
     connect(mnuBack_, &QAction::triggered, this, &FrmDeck::cmdBack_Click);
     connect(p->cmdExit, &QPushButton::clicked, this, &FrmDeck::cmdExit_Click);
     connect(mnuExit_, &QAction::triggered, this, &FrmDeck::cmdExit_Click);
-    resize(760, 460);
+    keepWindowPlace(*this, services_.settings, QSize(760, 460));
 }
 
 FrmDeck::~FrmDeck() = default;

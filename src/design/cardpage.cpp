@@ -1,5 +1,6 @@
 #include "design/cardpage.h"
 
+#include "app/readablecolour.h"
 #include "app/widgets.h"
 
 #include <QButtonGroup>
@@ -88,7 +89,10 @@ CardPage::CardPage(QWidget *parent) : QWidget(parent)
     lblSaveStatus = named(new QLabel(this), "lblSaveStatus", QStringLiteral("Save status"));
     lblSaveStatus->setTextFormat(Qt::PlainText);
     lblSaveStatus->setWordWrap(true);
-    lblSaveStatus->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); font-weight: bold"));
+    QFont bold = lblSaveStatus->font();
+    bold.setBold(true);
+    lblSaveStatus->setFont(bold);
+    colourSaveStatus();
     lblSaveStatus->hide();
 
     auto *fields = new QGridLayout;
@@ -198,6 +202,20 @@ bool CardPage::eventFilter(QObject *watched, QEvent *event)
     if (watched == txtCard && event->type() == QEvent::FocusOut && !showing_)
         emit nameLeft();
     return QWidget::eventFilter(watched, event);
+}
+
+void CardPage::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        colourSaveStatus();
+}
+
+void CardPage::colourSaveStatus()
+{
+    QPalette palette = lblSaveStatus->palette();
+    palette.setColor(QPalette::WindowText, readableOn(QColor(255, 0, 0), this->palette().color(QPalette::Window)));
+    lblSaveStatus->setPalette(palette);
 }
 
 void CardPage::showCard(const Card &card, const QStringList &keywordSlots, const QImage &picture)

@@ -80,8 +80,11 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void colourSaveStatus();
+
     QImage picture_;
     bool showing_ = false;
 };

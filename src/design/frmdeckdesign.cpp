@@ -4,7 +4,9 @@
 #include "app/helpmenu.h"
 #include "app/plaintext.h"
 #include "app/prompter.h"
+#include "app/readablecolour.h"
 #include "app/shell.h"
+#include "app/windowplace.h"
 #include "design/cardpage.h"
 #include "design/frmloadpictures.h"
 #include "store/catalog.h"
@@ -20,6 +22,9 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTextLayout>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -27,10 +32,38 @@
 
 namespace velmora {
 
-QColor cardListColour(bool saved)
+QColor cardListColour(bool saved, const QColor &background)
 {
-    return saved ? QColor(0, 128, 0) : QColor(255, 0, 0);
+    return readableOn(saved ? QColor(0, 128, 0) : QColor(255, 0, 0), background);
 }
+
+namespace {
+
+constexpr int kSavedRole = Qt::UserRole;
+
+// The first line as far as it reaches, the rest cut with an ellipsis on the
+// second, so that a cut name does not pass for the whole one.
+QString inTwoLines(const QString &text, const QFont &font, int width)
+{
+    QString flat = text;
+    flat.replace(QRegularExpression(QStringLiteral("[\\r\\n\\t\\x{2028}\\x{2029}]")), QStringLiteral(" "));
+    QTextLayout layout(flat, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine first = layout.createLine();
+    first.setLineWidth(width);
+    layout.endLayout();
+    const int end = first.isValid() ? first.textStart() + first.textLength() : int(flat.size());
+    if (end >= flat.size())
+        return flat;
+    // Nothing is taken out at the break, so that the two lines read back as
+    // the name.
+    return flat.left(end) + QLatin1Char('\n') + QFontMetrics(font).elidedText(flat.mid(end), Qt::ElideRight, width);
+}
+
+} // namespace
 
 CardListPage::CardListPage(QWidget *parent) : QWidget(parent)
 {
@@ -44,6 +77,8 @@ CardListPage::CardListPage(QWidget *parent) : QWidget(parent)
         // A long name is cut short rather than widening the window.
         label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     }
+    lblDeckName->setMinimumHeight(2 * lblDeckName->fontMetrics().lineSpacing());
+    lblDeckName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lstPictures = new QTreeWidget(this);
     lstPictures->setObjectName(QStringLiteral("lstPictures"));
     lstPictures->setColumnCount(1);
@@ -53,6 +88,10 @@ CardListPage::CardListPage(QWidget *parent) : QWidget(parent)
     lstPictures->header()->setStretchLastSection(true);
     lstPictures->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstPictures->setAccessibleName(QStringLiteral("Cards"));
+    // Room for the longest entry, so that its mark is never cut off.
+    lstPictures->setMinimumWidth(lstPictures->fontMetrics().horizontalAdvance(QStringLiteral("Card 000 (picture)")) +
+                                 lstPictures->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                 4 * lstPictures->frameWidth() + 8);
     // The highlighted card is the card shown, however the highlight moved
     // (click, arrow keys, Home, Page Down). A click on the card already
     // highlighted shows it again, as after the picture loader emptied the picture.
@@ -107,9 +146,7 @@ void CardListPage::showDeck(const DeckHandOff &handOff)
 
 void CardListPage::showDeckName()
 {
-    // Cut with an ellipsis, so that a cut name does not pass for the whole one.
-    lblDeckName->setText(
-        lblDeckName->fontMetrics().elidedText(deckName_, Qt::ElideRight, std::max(40, lblDeckName->width())));
+    lblDeckName->setText(inTwoLines(deckName_, lblDeckName->font(), std::max(40, lblDeckName->width())));
 }
 
 void CardListPage::resizeEvent(QResizeEvent *event)
@@ -118,26 +155,41 @@ void CardListPage::resizeEvent(QResizeEvent *event)
     showDeckName();
 }
 
+void CardListPage::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        for (int i = 0; i < lstPictures->topLevelItemCount(); ++i)
+            markCard(i, lstPictures->topLevelItem(i)->data(0, kSavedRole).toBool());
+    }
+}
+
 void CardListPage::showCards(const QVector<bool> &savedCards)
 {
     lstPictures->clear();
     QList<QTreeWidgetItem *> items;
     items.reserve(savedCards.size());
-    for (qsizetype i = 0; i < savedCards.size(); ++i) {
-        auto *item = new QTreeWidgetItem(QStringList{QStringLiteral("Card %1").arg(i + 1)});
-        item->setForeground(0, cardListColour(savedCards[i]));
-        items.append(item);
-    }
+    for (qsizetype i = 0; i < savedCards.size(); ++i)
+        items.append(new QTreeWidgetItem);
     const QSignalBlocker quiet(lstPictures);
     lstPictures->addTopLevelItems(items);
+    for (int i = 0; i < int(savedCards.size()); ++i)
+        markCard(i, savedCards[i]);
     lstPictures->setCurrentItem(nullptr);
     lstPictures->clearSelection();
 }
 
 void CardListPage::markCard(int index, bool saved)
 {
-    if (QTreeWidgetItem *item = lstPictures->topLevelItem(index))
-        item->setForeground(0, cardListColour(saved));
+    QTreeWidgetItem *item = lstPictures->topLevelItem(index);
+    if (!item)
+        return;
+    // The words carry the meaning too, for those who cannot tell the colours apart.
+    item->setText(0, saved ? QStringLiteral("Card %1 (picture)").arg(index + 1)
+                           : QStringLiteral("Card %1").arg(index + 1));
+    item->setData(0, kSavedRole, saved);
+    // The page's palette: a palette change reaches the page before its list.
+    item->setForeground(0, cardListColour(saved, palette().color(QPalette::Base)));
 }
 
 namespace {
@@ -206,7 +258,7 @@ FrmDeckDesign::FrmDeckDesign(Services &services, DeckHandOff handOff, const QVec
         card_->showSaveStatus(QStringLiteral("The deck cannot be opened for writing: %1").arg(deckError_));
     }
     writer_ = std::make_unique<CardWriter>(path, [this](const CardWriteResult &result) { onWritten(result); });
-    resize(1000, 640);
+    keepWindowPlace(*this, services_.settings, QSize(1000, 640));
 }
 
 FrmDeckDesign::~FrmDeckDesign()
@@ -524,9 +576,9 @@ bool FrmDeckDesign::finishWrites(const QString &goOnQuestion)
     }
     if (unsavedFields_ == 0 && unsavedSlots_ == 0)
         return true;
-    Prompt question{
-        QStringLiteral("Card %1 could not be saved: %2. ").arg(current_ + 1).arg(failureReason_) + goOnQuestion,
-        PromptIcon::Warning, PromptButtons::YesNo, QString::fromLatin1(kAppTitle)};
+    Prompt question{QStringLiteral("Card %1 could not be saved: %2. ").arg(current_ + 1).arg(failureReason_) +
+                        goOnQuestion,
+                    PromptIcon::Warning, PromptButtons::YesNo, QString::fromLatin1(kAppTitle)};
     question.defaultAnswer = PromptAnswer::No;
     return services_.prompter.ask(question, this) == PromptAnswer::Yes;
 }

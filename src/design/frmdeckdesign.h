@@ -27,10 +27,12 @@ namespace velmora {
 class CardPage;
 class FrmLoadPictures;
 
-// Green (0, 128, 0): the card's picture is stored; bright red (255, 0, 0): not.
-[[nodiscard]] QColor cardListColour(bool saved);
+// Green (0, 128, 0): the card's picture is stored; bright red (255, 0, 0): not;
+// each darkened or lightened as far as the background needs to keep it legible.
+[[nodiscard]] QColor cardListColour(bool saved, const QColor &background);
 
-// The card list page: one entry "Card n" per card.
+// The card list page: one entry "Card n" per card, "Card n (picture)" once
+// its picture is stored.
 class CardListPage : public QWidget
 {
     Q_OBJECT
@@ -39,7 +41,7 @@ public:
     explicit CardListPage(QWidget *parent = nullptr);
     void showDeck(const DeckHandOff &handOff);
     void showCards(const QVector<bool> &savedCards);
-    // Recolours one entry (0-based) after its picture was stored or removed.
+    // Marks one entry (0-based) after its picture was stored or removed.
     void markCard(int index, bool saved);
 
     QLabel *lblDeckName = nullptr;
@@ -52,6 +54,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

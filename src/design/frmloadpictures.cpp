@@ -4,10 +4,12 @@
 #include "app/plaintext.h"
 #include "app/prompter.h"
 #include "app/widgets.h"
+#include "app/windowplace.h"
 #include "store/deck.h"
 #include "store/pictures.h"
 
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
@@ -15,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -22,6 +25,8 @@
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -69,6 +74,7 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     filSelected = new QListWidget(this);
     filSelected->setObjectName(QStringLiteral("filSelected"));
     filSelected->setAccessibleName(QStringLiteral("Picture files"));
+    filSelected->setSelectionMode(QAbstractItemView::ExtendedSelection);
     cmdAddPictures = makeButton(this, "cmdAddPictures", QStringLiteral("&Add"));
     lstSelectedPictures = new QTreeWidget(this);
     lstSelectedPictures->setObjectName(QStringLiteral("lstSelectedPictures"));
@@ -76,6 +82,10 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     lstSelectedPictures->setHeaderLabels({QStringLiteral("Card No")});
     lstSelectedPictures->setRootIsDecorated(false);
     lstSelectedPictures->setTextElideMode(Qt::ElideMiddle);
+    // Picture files dragged from a file manager are added as Add adds them.
+    lstSelectedPictures->setAcceptDrops(true);
+    lstSelectedPictures->viewport()->setAcceptDrops(true);
+    lstSelectedPictures->viewport()->installEventFilter(this);
     cmdDeletePictures = makeButton(this, "cmdDeletePictures", QStringLiteral("&Delete"));
     cmdSavePictures = makeButton(this, "cmdSavePictures", QStringLiteral("&Save"));
     pBox = new QLabel(this);
@@ -121,7 +131,7 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     dirSelected->scrollTo(home);
     dirSelected->expand(home);
     showFolder(QDir::homePath());
-    resize(820, 420);
+    keepWindowPlace(*this, services_.settings, QSize(820, 420));
 }
 
 FrmLoadPictures::~FrmLoadPictures() = default;
@@ -143,19 +153,87 @@ void FrmLoadPictures::showFolder(const QString &path)
 
 void FrmLoadPictures::addPicture()
 {
+    QList<QListWidgetItem *> files = filSelected->selectedItems();
+    if (files.isEmpty() && filSelected->currentItem())
+        files = {filSelected->currentItem()};
+    // In the order of the file list, whatever order they were picked in.
+    std::sort(files.begin(), files.end(),
+              [this](QListWidgetItem *a, QListWidgetItem *b) { return filSelected->row(a) < filSelected->row(b); });
+    QStringList paths;
+    for (const QListWidgetItem *file : files)
+        paths.append(QDir(folder_).filePath(file->text()));
+    addFiles(paths);
+}
+
+void FrmLoadPictures::addFiles(const QStringList &paths)
+{
+    // Each file as one press of Add would take it: the limit stops the rest,
+    // a duplicate is told and passed over.
     if (choice_.freeSlots() <= 0) {
         services_.prompter.tell(limitMessage(choice_.slotsAtOpening()), PromptIcon::Critical, this);
         return;
     }
-    QListWidgetItem *file = filSelected->currentItem();
-    if (!file)
-        return;
-    const QString path = QDir(folder_).filePath(file->text());
-    if (choice_.add(path) == PictureChoice::Refusal::Duplicate) {
-        services_.prompter.tell(duplicateMessage(), PromptIcon::Warning, this);
-        return;
+    bool duplicate = false;
+    bool added = false;
+    for (const QString &path : paths) {
+        if (choice_.freeSlots() <= 0) {
+            services_.prompter.tell(limitMessage(choice_.slotsAtOpening()), PromptIcon::Critical, this);
+            break;
+        }
+        const PictureChoice::Refusal refusal = choice_.add(path);
+        duplicate = duplicate || refusal == PictureChoice::Refusal::Duplicate;
+        added = added || refusal == PictureChoice::Refusal::None;
     }
-    showChoice();
+    if (added)
+        showChoice();
+    if (duplicate)
+        services_.prompter.tell(duplicateMessage(), PromptIcon::Warning, this);
+}
+
+QStringList FrmLoadPictures::droppedPictures(const QMimeData *data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl &url : data->urls()) {
+        const QFileInfo file(url.toLocalFile());
+        if (url.isLocalFile() && file.isFile() && isListedPicture(file.fileName()))
+            paths.append(file.absoluteFilePath());
+    }
+    return paths;
+}
+
+bool FrmLoadPictures::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != lstSelectedPictures->viewport())
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDropEvent *>(event);
+        if (!droppedPictures(drag->mimeData()).isEmpty() && !isSaving()) {
+            drag->setDropAction(Qt::CopyAction);
+            drag->accept();
+        } else {
+            drag->ignore();
+        }
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QStringList paths = droppedPictures(drop->mimeData());
+        if (paths.isEmpty() || isSaving()) {
+            drop->ignore();
+            return true;
+        }
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        addFiles(paths);
+        return true;
+    }
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
 }
 
 void FrmLoadPictures::deletePicture()

@@ -18,6 +18,7 @@
 class QFileSystemModel;
 class QLabel;
 class QListWidget;
+class QMimeData;
 class QPushButton;
 class QTreeView;
 class QTreeWidget;
@@ -52,7 +53,10 @@ public:
     [[nodiscard]] const PictureChoice &choice() const { return choice_; }
     [[nodiscard]] bool isSaving() const { return progress_ != nullptr; }
 
+    // The files chosen in the file list, in its order.
     void addPicture();
+    // Paths as Add takes them: in order, up to the free cards.
+    void addFiles(const QStringList &paths);
     void deletePicture();
     void savePictures();
 
@@ -69,7 +73,13 @@ signals:
     void cardStored(int index);
     void picturesSaved();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // The dragged files that the file list would show, as full paths.
+    [[nodiscard]] static QStringList droppedPictures(const QMimeData *data);
+
     // One chosen file made ready for storing: decoded, drawn for the preview
     // and written as a BMP file.
     struct Prepared

@@ -3,8 +3,10 @@
 #include "app/appicon.h"
 #include "app/plaintext.h"
 #include "app/widgets.h"
+#include "app/windowplace.h"
 #include "exchange/deckexchange.h"
 #include "exchange/frmexportmessage.h"
+#include "store/catalog.h"
 #include "store/paths.h"
 
 #include <QCoreApplication>
@@ -41,6 +43,23 @@ void fillList(QListWidget *list, const QStringList &names)
         auto *item = new QListWidgetItem(name, list);
         item->setToolTip(plainToolTip(name));
     }
+}
+
+// Deck names come from shared files; a list entry keeps to this.
+constexpr int kShownDeckName = 60;
+
+// Deck names by lower-case file name; empty when the catalog cannot be read.
+QHash<QString, QString> catalogDeckNames()
+{
+    QHash<QString, QString> names;
+    Catalog catalog;
+    if (!catalog.open())
+        return names;
+    for (const CatalogEntry &entry : catalog.decks().value_or(QVector<CatalogEntry>())) {
+        QString &name = names[entry.dbName.toLower()];
+        name = name.isEmpty() ? entry.deckName : name + QStringLiteral(", ") + entry.deckName;
+    }
+    return names;
 }
 
 QStringList filesIn(const QString &folder, const QStringList &patterns = {})
@@ -122,9 +141,21 @@ ExportFrame::ExportFrame(QWidget *parent) : QGroupBox(QStringLiteral("Export Dec
     connect(cmdExport, &QPushButton::clicked, this, &ExportFrame::exportRequested);
 }
 
-void ExportFrame::setDeckFiles(const QStringList &names)
+void ExportFrame::setDeckFiles(const QStringList &names, const QHash<QString, QString> &deckNames)
 {
     fillList(File4, names);
+    // Files are named by number; the catalog's name says which deck each is.
+    for (int row = 0; row < File4->count(); ++row) {
+        QListWidgetItem *item = File4->item(row);
+        item->setData(Qt::UserRole, item->text());
+        const QString deckName = deckNames.value(item->text().toLower());
+        if (deckName.isEmpty())
+            continue;
+        const QString shown =
+            deckName.size() <= kShownDeckName ? deckName : deckName.left(kShownDeckName - 1) + QChar(0x2026);
+        item->setText(item->text() + QStringLiteral(" \u2013 ") + shown);
+        item->setToolTip(plainToolTip(item->data(Qt::UserRole).toString() + QStringLiteral(" \u2013 ") + deckName));
+    }
 }
 
 void ExportFrame::setDestinationFiles(const QStringList &names)
@@ -135,7 +166,7 @@ void ExportFrame::setDestinationFiles(const QStringList &names)
 QString ExportFrame::selectedDeckFile() const
 {
     const QListWidgetItem *item = File4->currentItem();
-    return item && item->isSelected() ? item->text() : QString();
+    return item && item->isSelected() ? item->data(Qt::UserRole).toString() : QString();
 }
 
 ImportFrame::ImportFrame(QWidget *parent) : QGroupBox(QStringLiteral("Import Deck"), parent)
@@ -204,7 +235,7 @@ FrmImportExportDeck::FrmImportExportDeck(Services &services, ExchangeOpener open
     case ExchangeOpener::DeckManagerExport:
         setWindowTitle(QStringLiteral("Export Tutor"));
         // Deck files only: the engine's journals beside them are no decks.
-        export_->setDeckFiles(filesIn(paths::deckFolder(), {QStringLiteral("*.vdk")}));
+        export_->setDeckFiles(filesIn(paths::deckFolder(), {QStringLiteral("*.vdk")}), catalogDeckNames());
         frames_->setCurrentWidget(export_);
         break;
     case ExchangeOpener::DeckManagerImport:
@@ -225,7 +256,7 @@ FrmImportExportDeck::FrmImportExportDeck(Services &services, ExchangeOpener open
     connect(import_, &ImportFrame::importRequested, this, &FrmImportExportDeck::cmdImportDeck_Click);
     listDestination(export_->Dir3->folder());
     listImportFolder(import_->Dir1->folder());
-    resize(760, 520);
+    keepWindowPlace(*this, services_.settings, QSize(760, 520));
 }
 
 FrmImportExportDeck::~FrmImportExportDeck() = default;

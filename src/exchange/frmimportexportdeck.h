@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QGroupBox>
+#include <QHash>
 
 #include <functional>
 
@@ -47,7 +48,9 @@ class ExportFrame : public QGroupBox
 
 public:
     explicit ExportFrame(QWidget *parent = nullptr);
-    void setDeckFiles(const QStringList &names);
+    // Each file is listed with its deck's name from `deckNames` (by lower-case
+    // file name) beside it; the selection gives the file name alone.
+    void setDeckFiles(const QStringList &names, const QHash<QString, QString> &deckNames = {});
     void setDestinationFiles(const QStringList &names);
     [[nodiscard]] QString selectedDeckFile() const;
 

@@ -6,6 +6,7 @@
 #include "app/shell.h"
 #include "app/updatereminder.h"
 #include "app/widgets.h"
+#include "app/windowplace.h"
 #include "goals/goalscontroller.h"
 #include "goals/goalspage.h"
 #include "learn/memorizepage.h"
@@ -26,6 +27,7 @@
 #include <QHash>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -59,7 +61,19 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     SSTab1->addTab(memorize_, QStringLiteral("  Memorize Cards  "));
     SSTab1->addTab(test_, QStringLiteral("  Take Test  "));
     SSTab1->addTab(results_, QStringLiteral("  Results  "));
-    layout->addWidget(SSTab1, 1);
+    // The settings tab is taller than a small screen leaves: the tabs scroll,
+    // Back and Exit stay in sight.
+    auto *tabsArea = new QScrollArea(central);
+    tabsArea->setObjectName(QStringLiteral("scrTabs"));
+    tabsArea->setFrameShape(QFrame::NoFrame);
+    tabsArea->setWidgetResizable(true);
+    // The controls inside take the focus; the area only follows it.
+    tabsArea->setFocusPolicy(Qt::NoFocus);
+    // The settings tab's wrapped texts ask no height of their own: below
+    // this size they would be squeezed rather than scrolled.
+    SSTab1->setMinimumSize(860, 560);
+    tabsArea->setWidget(SSTab1);
+    layout->addWidget(tabsArea, 1);
 
     auto *buttons = new QHBoxLayout;
     cmdBack = makeButton(central, "cmdBack", QStringLiteral("&Back"));
@@ -72,9 +86,9 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
 
     applyTabAvailability();
     connectPages();
-    // The smallest size at which the settings tab stays readable.
-    setMinimumSize(900, 720);
-    resize(1000, 720);
+    // Smaller, the pages would be more scroll bar than page.
+    setMinimumSize(640, 480);
+    keepWindowPlace(*this, services_.settings, QSize(1000, 720));
 }
 
 FrmMain::~FrmMain() = default;

@@ -1,14 +1,16 @@
 #include "progress/frmprogress.h"
 
 #include "app/prompter.h"
+#include "app/readablecolour.h"
 #include "app/safesave.h"
 #include "app/services.h"
 #include "app/widgets.h"
+#include "app/windowplace.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QDateTimeAxis>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -37,6 +39,9 @@ constexpr int kMaxListedCards = 200;
 constexpr int kMaxMarkedPoints = 60;
 // About one point per pixel of a wide chart.
 constexpr int kMaxDrawnPoints = 600;
+// A week's days each labelled; labels as wide as "6 Dec 14:00" still fit
+// side by side on the narrowest window.
+constexpr int kMaxTimeTicks = 8;
 
 enum Column { ColCard, ColOrientation, ColDeck, ColMissed, ColAsked, ColRate, ColCount };
 
@@ -62,7 +67,7 @@ FrmProgress::FrmProgress(Services &services, QString historyPath, QWidget *paren
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
-    resize(960, 760);
+    keepWindowPlace(*this, services_.settings, QSize(960, 760));
 }
 
 FrmProgress::~FrmProgress() = default;
@@ -108,6 +113,7 @@ void FrmProgress::buildControls()
     chartView_->setAccessibleName(QStringLiteral("Score per test, in percent, over time"));
     chartView_->viewport()->setAccessibleName(chartView_->accessibleName());
     chartView_->setMinimumHeight(300);
+    applyChartColours();
     layout->addWidget(chartView_, 3);
 
     auto *missedCaption = new QLabel(QStringLiteral("Most m&issed cards"), this);
@@ -263,16 +269,23 @@ void FrmProgress::showScores(const QVector<ScorePoint> &points)
         first -= 12 * 3600 * 1000;
         last += 12 * 3600 * 1000;
     }
-    // Room for the markers at either end.
+    // Room for the markers at either end; a period begins at a midnight,
+    // where the axis begins anyway.
     const qint64 margin = (last - first) / 50;
-    first -= margin;
+    if (!shown.since.isValid())
+        first -= margin;
     last += margin;
 
-    auto *axisX = new QDateTimeAxis;
-    axisX->setFormat(last - first > 300LL * 24 * 3600 * 1000 ? QStringLiteral("MMM yyyy") : QStringLiteral("d MMM"));
+    const TimeScale scale = timeScale(first, last, kMaxTimeTicks);
+    auto *axisX = new QCategoryAxis;
+    axisX->setObjectName(QStringLiteral("axisDate"));
     axisX->setTitleText(QStringLiteral("Date"));
-    axisX->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
-    axisX->setTickCount(6);
+    axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axisX->setRange(double(scale.firstMs), double(scale.lastMs));
+    // Each label ends a category; the first one's start lies just before the axis.
+    axisX->setStartValue(double(scale.firstMs) - 1);
+    for (const TimeTick &tick : scale.ticks)
+        axisX->append(tick.label, double(tick.ms));
     auto *axisY = new QValueAxis;
     axisY->setRange(0, 100);
     axisY->setLabelFormat(QStringLiteral("%d %%"));
@@ -280,6 +293,7 @@ void FrmProgress::showScores(const QVector<ScorePoint> &points)
     axisY->setTickCount(6);
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);
+    applyChartColours();
     for (const auto &[key, list] : byKey) {
         auto *series = new QLineSeries;
         // The legend lays a series name out as HTML: a deck name is escaped, or
@@ -290,6 +304,40 @@ void FrmProgress::showScores(const QVector<ScorePoint> &points)
         chart->addSeries(series);
         series->attachAxis(axisX);
         series->attachAxis(axisY);
+    }
+}
+
+void FrmProgress::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyChartColours();
+}
+
+void FrmProgress::applyChartColours()
+{
+    // The chart paints itself, so the desktop's palette reaches it only here:
+    // the theme gives line colours that suit a light or dark background, the
+    // palette the background and the texts.
+    const QPalette colours = palette();
+    const QColor background = colours.color(QPalette::Base);
+    const QColor text = readableOn(colours.color(QPalette::Text), background);
+    QChart *chart = chartView_->chart();
+    const QChart::ChartTheme theme = background.lightnessF() < 0.5 ? QChart::ChartThemeDark : QChart::ChartThemeLight;
+    if (chart->theme() != theme)
+        chart->setTheme(theme);
+    chart->setBackgroundBrush(background);
+    chart->setBackgroundPen(Qt::NoPen);
+    chart->setTitleBrush(text);
+    chart->legend()->setLabelColor(text);
+    chartView_->setBackgroundBrush(background);
+    QColor grid = text;
+    grid.setAlphaF(0.2f);
+    for (QAbstractAxis *axis : chart->axes()) {
+        axis->setLabelsColor(text);
+        axis->setTitleBrush(text);
+        axis->setLinePenColor(text);
+        axis->setGridLineColor(grid);
     }
 }
 
@@ -367,7 +415,7 @@ void FrmProgress::exportCsv()
     QByteArray bytes = csvLine(csvHeader()).toUtf8() + "\r\n";
     const std::optional<int> rows = history_.forEachQuestion(filter(), [&bytes](const QuestionRow &row) {
         bytes += csvLine({row.taken.toString(Qt::ISODate), row.deckName, row.deckFile, testKindName(row.kind),
-                          QString::number(row.level), row.groups, QString::number(row.position),
+                          levelName(row.level), row.groups, QString::number(row.position),
                           QString::number(row.question.cardId), row.question.cardName,
                           row.question.reversed ? QStringLiteral("Reversed") : QStringLiteral("Upright"),
                           QString::number(row.question.score), QString::number(row.question.maximum)})

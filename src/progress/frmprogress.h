@@ -54,8 +54,12 @@ public:
 signals:
     void practiceRequested(const velmora::progress::PracticeRequest &request);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void buildControls();
+    void applyChartColours();
     [[nodiscard]] HistoryFilter filter() const;
     void fillDecks(const QVector<DeckEntry> &decks);
     void showScores(const QVector<ScorePoint> &points);

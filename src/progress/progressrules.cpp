@@ -1,7 +1,10 @@
 #include "progress/progressrules.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace velmora::progress {
 
@@ -13,6 +16,20 @@ QString testKindName(TestKind kind)
 TestKind testKindFromNumber(int number)
 {
     return number == int(TestKind::Description) ? TestKind::Description : TestKind::Keywords;
+}
+
+QString levelName(int level)
+{
+    switch (level) {
+    case 0:
+        return QStringLiteral("Beginner");
+    case 1:
+        return QStringLiteral("Intermediate");
+    case 2:
+        return QStringLiteral("Advanced");
+    default:
+        return QString::number(level);
+    }
 }
 
 bool isMiss(int score, int maximum)
@@ -114,6 +131,72 @@ QList<QPointF> thinnedSeries(const QList<QPointF> &points, int maxPoints)
         thinned.append(sum / double(end - start));
     }
     return thinned;
+}
+
+namespace {
+
+constexpr qint64 kHourMs = 3600 * 1000;
+
+// Ticks from `start` on, `step` apart by `advance`, until one reaches `last`.
+template <typename Advance>
+QVector<QDateTime> ticksFrom(const QDateTime &start, qint64 lastMs, int step, Advance advance)
+{
+    QVector<QDateTime> ticks{start};
+    while (ticks.back().toMSecsSinceEpoch() < lastMs)
+        ticks.append(advance(ticks.back(), step));
+    return ticks;
+}
+
+TimeScale scaleOf(const QVector<QDateTime> &moments, const std::function<QString(int)> &label)
+{
+    TimeScale scale{moments.front().toMSecsSinceEpoch(), moments.back().toMSecsSinceEpoch(), {}};
+    for (int i = 0; i < moments.size(); ++i)
+        scale.ticks.append(TimeTick{moments[i].toMSecsSinceEpoch(), label(i)});
+    return scale;
+}
+
+} // namespace
+
+TimeScale timeScale(qint64 firstMs, qint64 lastMs, int maxTicks)
+{
+    maxTicks = std::max(maxTicks, 3);
+    lastMs = std::max(lastMs, firstMs + 1);
+    const QDateTime first = QDateTime::fromMSecsSinceEpoch(firstMs);
+    const QDateTime last = QDateTime::fromMSecsSinceEpoch(lastMs);
+    if (lastMs - firstMs < 48 * kHourMs) {
+        for (int hours : {1, 2, 3, 4, 6, 12, 24}) {
+            // Steps of local clock hours counted from midnight, so that 2-hour
+            // ticks read 08:00, 10:00 rather than 09:00, 11:00 on one day.
+            const QTime hour(first.time().hour() / hours * hours, 0);
+            const QVector<QDateTime> moments =
+                ticksFrom(QDateTime(first.date(), hour), lastMs, hours,
+                          [](const QDateTime &at, int step) { return at.addSecs(qint64(step) * 3600); });
+            if (moments.size() <= maxTicks || hours == 24) {
+                return scaleOf(moments, [&moments](int i) {
+                    const bool newDay = i == 0 || moments[i].date() != moments[i - 1].date();
+                    return QLocale().toString(moments[i],
+                                              newDay ? QStringLiteral("d MMM hh:mm") : QStringLiteral("hh:mm"));
+                });
+            }
+        }
+    }
+    const qint64 days = first.date().daysTo(last.date()) + (last.time() == QTime(0, 0) ? 0 : 1);
+    if (days <= qint64(maxTicks - 1) * 31) {
+        const int step = int((days + maxTicks - 2) / (maxTicks - 1));
+        const QVector<QDateTime> moments =
+            ticksFrom(QDateTime(first.date(), QTime(0, 0)), lastMs, step,
+                      [](const QDateTime &at, int count) { return QDateTime(at.date().addDays(count), QTime(0, 0)); });
+        const bool years = moments.front().date().year() != moments.back().date().year() && days > 62;
+        return scaleOf(moments, [&moments, years](int i) {
+            return QLocale().toString(moments[i], years ? QStringLiteral("d MMM yyyy") : QStringLiteral("d MMM"));
+        });
+    }
+    const int months = (last.date().year() - first.date().year()) * 12 + last.date().month() - first.date().month() + 1;
+    const int step = (months + maxTicks - 2) / (maxTicks - 1);
+    const QVector<QDateTime> moments =
+        ticksFrom(QDateTime(QDate(first.date().year(), first.date().month(), 1), QTime(0, 0)), lastMs, step,
+                  [](const QDateTime &at, int count) { return QDateTime(at.date().addMonths(count), QTime(0, 0)); });
+    return scaleOf(moments, [&moments](int i) { return QLocale().toString(moments[i], QStringLiteral("MMM yyyy")); });
 }
 
 QString csvLine(const QStringList &fields)

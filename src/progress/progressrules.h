@@ -20,6 +20,9 @@ enum class TestKind { Description = 0, Keywords = 1 };
 // "Description test" / "Keyword test"; an unknown stored number reads as the latter.
 [[nodiscard]] QString testKindName(TestKind kind);
 [[nodiscard]] TestKind testKindFromNumber(int number);
+// "Beginner", "Intermediate", "Advanced" for the stored 0, 1, 2; another
+// number, from a damaged row, as it is.
+[[nodiscard]] QString levelName(int level);
 
 // A question is missed unless it earned its full score: a keyword question
 // with one of three keywords wrong has still not been learned.
@@ -71,6 +74,24 @@ struct CardTally
 // means of runs of consecutive points, at most maxPoints of them; first and
 // last moments stay within the original range.
 [[nodiscard]] QList<QPointF> thinnedSeries(const QList<QPointF> &points, int maxPoints);
+
+// The time axis of the chart: ticks at whole hours, days or months of local
+// time, as few kinds as keep at most maxTicks of them, each label told apart
+// from its neighbours. Under two days the ticks are hours ("hh:mm", the date
+// added where a day begins), else midnights ("d MMM") or first days of a
+// month ("MMM yyyy"); the axis is widened to the ticks around it.
+struct TimeTick
+{
+    qint64 ms = 0;
+    QString label;
+};
+struct TimeScale
+{
+    qint64 firstMs = 0;
+    qint64 lastMs = 0;
+    QVector<TimeTick> ticks;
+};
+[[nodiscard]] TimeScale timeScale(qint64 firstMs, qint64 lastMs, int maxTicks);
 
 // One CSV line (no line break) in the common quoting: fields with a comma,
 // quote or line break are quoted, quotes doubled. Text that a spreadsheet

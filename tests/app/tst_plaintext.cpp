@@ -53,8 +53,11 @@ QList<std::tuple<QString, QString, QString>> shownTexts(QWidget *window)
     };
     for (QWidget *widget : window->findChildren<QWidget *>()) {
         add(widget, widget->toolTip(), Qt::mightBeRichText(widget->toolTip()));
-        if (auto *label = qobject_cast<QLabel *>(widget))
-            add(label, label->text(), label->textFormat() != Qt::PlainText && Qt::mightBeRichText(label->text()));
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            // A plain label's line breaks are the window's wrapping of a name.
+            const bool rich = label->textFormat() != Qt::PlainText && Qt::mightBeRichText(label->text());
+            add(label, rich ? label->text() : QString(label->text()).remove(QLatin1Char('\n')), rich);
+        }
         if (auto *line = qobject_cast<QLineEdit *>(widget))
             add(line, line->text(), false);
         if (auto *combo = qobject_cast<QComboBox *>(widget))

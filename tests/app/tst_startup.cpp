@@ -153,6 +153,42 @@ private slots:
         if (dataComplete)
             QVERIFY(fileBytes(installation.settingsFile()).contains("Duration="));
     }
+
+    // The product itself, before any window: the help and the version need no
+    // display, and a missing display is told on one line, not by an abort.
+    void commandLine_answersWithoutAWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("output");
+        QTest::addRow("help") << QStringList{"--help"} << QString() << 0 << QByteArray("Usage: velmora [/STARTUP]\n");
+        QTest::addRow("version") << QStringList{"/STARTUP", "--version"} << "xcb" << 0 << QByteArray("Velmora 1.70\n");
+        QTest::addRow("no display") << QStringList{} << QString() << 1 << QByteArray();
+        QTest::addRow("X11 asked, none there") << QStringList{"-platform", "xcb"} << "offscreen" << 1 << QByteArray();
+    }
+    void commandLine_answersWithoutAWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, platform);
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QLatin1String(name));
+        if (!platform.isEmpty())
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        process.setProcessEnvironment(env);
+        process.start(qEnvironmentVariable("VELMORA_BUILD_DIR") + QStringLiteral("/velmora"), arguments);
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QTEST(process.exitCode(), "exitCode");
+        QFETCH(QByteArray, output);
+        const QByteArray out = process.readAllStandardOutput();
+        const QByteArray err = process.readAllStandardError();
+        QVERIFY2(output.isEmpty() ? out.isEmpty() && err.count('\n') == 1 && err.endsWith('\n')
+                                  : out.startsWith(output),
+                 QByteArray(out + err).constData());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStartup)

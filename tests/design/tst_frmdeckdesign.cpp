@@ -2,6 +2,7 @@
 #include "servicesrig.h"
 
 #include "app/orderlyending.h"
+#include "app/plaintext.h"
 #include "app/shell.h"
 #include "design/cardpage.h"
 #include "design/frmdeckdesign.h"
@@ -278,7 +279,7 @@ private slots:
         card.name = QStringLiteral("The Fool");
         card.picture = jpegPicture(QSize(100, 170), Qt::red);
         open({plainCard(1), card, plainCard(3)});
-        QCOMPARE(colour(1), QColor(0, 128, 0));
+        QCOMPARE(mark(1), QStringLiteral("Card 2 (picture)"));
         choose(0);
         // The arrow keys choose too: the card shown is the card highlighted.
         QTreeWidget *list = window_->cardList()->lstPictures;
@@ -302,7 +303,7 @@ private slots:
         QCOMPARE(row.card.normalMeaning, QStringLiteral(""));
         QCOMPARE(row.card.group, 0);
         QCOMPARE(stored(1).card.normalMeaning, QStringLiteral("normal 1"));
-        QCOMPARE(colour(1), QColor(255, 0, 0));
+        QCOMPARE(mark(1), QStringLiteral("Card 2"));
         QCOMPARE(page()->txtNormalMeaning->toPlainText(), QStringLiteral("normal 2")); // the screen stays
         QTest::keyClick(list, Qt::Key_End);
         QCOMPARE(page()->txtCard->text(), QStringLiteral("Card 3"));
@@ -435,13 +436,19 @@ private slots:
         QCOMPARE(lost, 0);
     }
 
-    void longDeckName_elides()
+    void longDeckName_wrapsToTwoLinesWithTheWholeNameAsTooltip()
     {
         open({plainCard(1)});
         const int width = window_->width();
-        window_->cardList()->showDeck({"Tutor2.vdk", QString(400, QLatin1Char('W')), 1});
+        const QString name = QStringLiteral("Pw Deck Renamed <b>") + QString(400, QLatin1Char('W'));
+        window_->cardList()->showDeck({"Tutor2.vdk", name, 1});
         QCOMPARE(window_->width(), width);
-        QCOMPARE(window_->cardList()->lblDeckName->textFormat(), Qt::PlainText);
+        QLabel *label = window_->cardList()->lblDeckName;
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QVERIFY2(label->text().startsWith(QLatin1String("Pw Deck")) && label->text().count(QLatin1Char('\n')) == 1 &&
+                     label->text().endsWith(QChar(0x2026)),
+                 qPrintable(label->text()));
+        QCOMPARE(label->toolTip(), plainToolTip(name));
     }
 
 private:
@@ -484,10 +491,7 @@ private:
         return storedCard(QStringLiteral("Tutor2.vdk"), id);
     }
 
-    QColor colour(int index) const
-    {
-        return window_->cardList()->lstPictures->topLevelItem(index)->foreground(0).color();
-    }
+    QString mark(int index) const { return window_->cardList()->lstPictures->topLevelItem(index)->text(0); }
 
     std::unique_ptr<DeckHome> home_;
     std::unique_ptr<ServicesRig> rig_;

@@ -135,7 +135,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         ExportFrame *frame = screen.exportFrame();
         QCOMPARE(frame->File4->count(), 1);
-        select(frame->File4, QStringLiteral("Tutor2.vdk"));
+        select(frame->File4, QStringLiteral("Tutor2.vdk \u2013 Mine"));
         frame->Dir3->setFolder(destination.path());
         QCOMPARE(frame->File3->count(), 0);
         QTest::mouseClick(frame->cmdExport, Qt::LeftButton);

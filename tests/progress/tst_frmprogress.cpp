@@ -148,7 +148,7 @@ void TstFrmProgress::practiceButtons_takeExactlyTheMissedCardsOfOneDeck()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
     QCOMPARE(lines.size(), 1 + 3 + 2 + 1 + 1);
-    QVERIFY(lines[1].endsWith(",Classic,Tutor1.vdk,Description test,0,\"0,1\",1,30,Card 30,Upright,0,1\r"));
+    QVERIFY(lines[1].endsWith(",Classic,Tutor1.vdk,Description test,Beginner,\"0,1\",1,30,Card 30,Upright,0,1\r"));
 }
 
 void TstFrmProgress::failedRecording_leavesTheTestAndItsReport()

@@ -84,6 +84,39 @@ private slots:
         QCOMPARE(got, ranked);
     }
 
+    // Labels never repeat, and the ticks sit on local midnights across a
+    // clock change; the axis reaches from the first tick to the last.
+    void timeScale_data()
+    {
+        QTest::addColumn<QDateTime>("first");
+        QTest::addColumn<QDateTime>("last");
+        QTest::addColumn<QStringList>("labels");
+        const auto at = [](int month, int day, int hour) { return QDateTime(QDate(2026, month, day), QTime(hour, 0)); };
+        QTest::newRow("one test: hours, the date where a day begins")
+            << at(12, 5, 22) << at(12, 6, 22)
+            << QStringList{"5 Dec 18:00", "6 Dec 00:00", "06:00", "12:00", "18:00", "7 Dec 00:00"};
+        QTest::newRow("three days: once per day")
+            << at(12, 6, 9) << at(12, 8, 18) << QStringList{"6 Dec", "7 Dec", "8 Dec", "9 Dec"};
+        QTest::newRow("across the clock change")
+            << at(10, 24, 9) << at(10, 26, 18) << QStringList{"24 Oct", "25 Oct", "26 Oct", "27 Oct"};
+        QTest::newRow("two years by months")
+            << QDateTime(QDate(2025, 1, 10), QTime(8, 0)) << at(11, 20, 8)
+            << QStringList{"Jan 2025", "May 2025", "Sep 2025", "Jan 2026", "May 2026", "Sep 2026", "Jan 2027"};
+    }
+    void timeScale()
+    {
+        QFETCH(QDateTime, first);
+        QFETCH(QDateTime, last);
+        const TimeScale scale = velmora::progress::timeScale(first.toMSecsSinceEpoch(), last.toMSecsSinceEpoch(), 7);
+        QStringList labels;
+        for (const TimeTick &tick : scale.ticks)
+            labels.append(tick.label);
+        QTEST(labels, "labels");
+        QVERIFY(scale.firstMs <= first.toMSecsSinceEpoch() && scale.lastMs >= last.toMSecsSinceEpoch());
+        QCOMPARE(scale.firstMs, scale.ticks.front().ms);
+        QCOMPARE(scale.lastMs, scale.ticks.back().ms);
+    }
+
     void csvLine_data()
     {
         QTest::addColumn<QStringList>("fields");
@@ -103,5 +136,12 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstProgressRules)
+int main(int argc, char *argv[])
+{
+    // A zone with a clock change, whatever the machine's.
+    qputenv("TZ", "Europe/Berlin");
+    QCoreApplication app(argc, argv);
+    TstProgressRules test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_progressrules.moc"

@@ -1,0 +1,75 @@
+#include "app/windowplace.h"
+
+#include "app/services.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+// What a window manager's title bar and borders take at most, at common scales.
+constexpr QSize kFrameRoom(16, 48);
+
+QString placeKey(const QWidget &window)
+{
+    return QStringLiteral("WindowPlace_") + window.objectName();
+}
+
+class PlaceKeeper : public QObject
+{
+public:
+    PlaceKeeper(QWidget &window, SettingsStore &settings) : QObject(&window), window_(window), settings_(settings)
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // A closed window is hidden too, and so is one the user went back from.
+        if (watched == &window_ && event->type() == QEvent::Hide && window_.testAttribute(Qt::WA_WState_Created))
+            settings_.setValue(placeKey(window_), QString::fromLatin1(window_.saveGeometry().toBase64()));
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget &window_;
+    SettingsStore &settings_;
+};
+
+} // namespace
+
+void placeWithinScreen(QWidget &window, QSize preferred)
+{
+    const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        window.resize(preferred);
+        return;
+    }
+    const QRect free = screen->availableGeometry();
+    const QSize room = (free.size() - kFrameRoom).expandedTo(QSize(1, 1));
+    window.resize(preferred.boundedTo(room).expandedTo(window.minimumSize()));
+    // Qt centres a dialog over its parent itself.
+    if (!window.inherits("QDialog") || !window.parentWidget()) {
+        QRect frame(QPoint(), window.size() + kFrameRoom);
+        frame.moveCenter(free.center());
+        window.move(std::max(frame.left(), free.left()), std::max(frame.top(), free.top()));
+    }
+}
+
+void keepWindowPlace(QWidget &window, SettingsStore &settings, QSize preferred)
+{
+    const QByteArray stored = QByteArray::fromBase64(settings.value(placeKey(window)).toLatin1());
+    // restoreGeometry moves a place from a screen no longer there, or now
+    // smaller, onto the screen.
+    if (stored.isEmpty() || !window.restoreGeometry(stored))
+        placeWithinScreen(window, preferred);
+    new PlaceKeeper(window, settings);
+}
+
+} // namespace velmora
