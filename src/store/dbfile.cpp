@@ -153,8 +153,8 @@ DbFile::~DbFile()
 DbFile::DbFile(DbFile &&other) noexcept
     : connection_(std::move(other.connection_)), statements_(std::move(other.statements_)),
       path_(std::move(other.path_)), what_(std::move(other.what_)), stampKey_(std::move(other.stampKey_)),
-      openedState_(std::move(other.openedState_)),
-      access_(other.access_), error_(std::move(other.error_)), failure_(other.failure_)
+      openedState_(std::move(other.openedState_)), access_(other.access_), error_(std::move(other.error_)),
+      failure_(other.failure_)
 {}
 
 DbFile &DbFile::operator=(DbFile &&other) noexcept

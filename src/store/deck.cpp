@@ -1,7 +1,7 @@
 #include "store/deck.h"
 
-#include <QMutex>
 #include <QHash>
+#include <QMutex>
 
 #include <algorithm>
 
