@@ -115,10 +115,16 @@ QString groupsText(const QVector<int> &groups)
     return numbers.join(QLatin1Char(','));
 }
 
+// Every text column of the history is NOT NULL: a null string is stored empty.
+void bindKeptText(sqlite3_stmt *statement, int index, const QString &text)
+{
+    store::bindText(statement, index, text.isNull() ? QStringLiteral("") : text);
+}
+
 // The filter's two parameters, as every query below numbers them.
 void bindFilter(const sqlite::Statement &statement, const HistoryFilter &filter)
 {
-    store::bindText(statement.get(), 1, filter.deckFile.isNull() ? QStringLiteral("") : filter.deckFile);
+    bindKeptText(statement.get(), 1, filter.deckFile);
     sqlite3_bind_int64(statement.get(), 2, sinceMs(filter));
 }
 
@@ -335,8 +341,8 @@ bool HistoryFile::record(const TestRecord &test, const review::Fsrs &fsrs)
 
     const sqlite::Statement &insertTest = handles_->insertTest;
     sqlite3_bind_int64(insertTest.get(), 1, test.taken.toMSecsSinceEpoch());
-    store::bindText(insertTest.get(), 2, test.deckFile.isNull() ? QStringLiteral("") : test.deckFile);
-    store::bindText(insertTest.get(), 3, test.deckName.isNull() ? QStringLiteral("") : test.deckName);
+    bindKeptText(insertTest.get(), 2, test.deckFile);
+    bindKeptText(insertTest.get(), 3, test.deckName);
     sqlite3_bind_int(insertTest.get(), 4, int(test.kind));
     sqlite3_bind_int(insertTest.get(), 5, test.level);
     store::bindText(insertTest.get(), 6, groupsText(test.groups));
@@ -353,7 +359,7 @@ bool HistoryFile::record(const TestRecord &test, const review::Fsrs &fsrs)
         sqlite3_bind_int64(insertQuestion.get(), 1, testId);
         sqlite3_bind_int(insertQuestion.get(), 2, i + 1);
         sqlite3_bind_int(insertQuestion.get(), 3, question.cardId);
-        store::bindText(insertQuestion.get(), 4, question.cardName.isNull() ? QStringLiteral("") : question.cardName);
+        bindKeptText(insertQuestion.get(), 4, question.cardName);
         sqlite3_bind_int(insertQuestion.get(), 5, question.reversed ? 1 : 0);
         sqlite3_bind_int(insertQuestion.get(), 6, question.score);
         sqlite3_bind_int(insertQuestion.get(), 7, question.maximum);
@@ -398,7 +404,7 @@ bool HistoryFile::retireDeckFile(const QString &deckFile)
         return fail(context);
     for (const char *sql : steps) {
         const sqlite::Statement step(connection.get(), QString::fromLatin1(sql));
-        store::bindText(step.get(), 1, deckFile.isNull() ? QStringLiteral("") : deckFile);
+        bindKeptText(step.get(), 1, deckFile);
         if (step.step() != SQLITE_DONE) {
             (void)fail(context, &step);
             (void)connection.exec("ROLLBACK");
@@ -427,15 +433,14 @@ bool HistoryFile::writeReview(const ReviewRecord &review)
         QStringLiteral("INSERT OR REPLACE INTO facets(deck_file, card_id, facet, phase, step, stability, difficulty, "
                        "scheduled_days, last_review, due, reps, lapses) "
                        "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)"));
-    const QString deckFile = review.deckFile.isNull() ? QStringLiteral("") : review.deckFile;
     sqlite3_bind_int64(insert.get(), 1, review.reviewed.toMSecsSinceEpoch());
-    store::bindText(insert.get(), 2, deckFile);
+    bindKeptText(insert.get(), 2, review.deckFile);
     sqlite3_bind_int(insert.get(), 3, review.cardId);
     sqlite3_bind_int(insert.get(), 4, int(review.facet));
     sqlite3_bind_int(insert.get(), 5, int(review.grade));
     if (review.before.phase != review::Phase::New)
         bindState(insert, 6, review.before);
-    store::bindText(store.get(), 1, deckFile);
+    bindKeptText(store.get(), 1, review.deckFile);
     sqlite3_bind_int(store.get(), 2, review.cardId);
     sqlite3_bind_int(store.get(), 3, int(review.facet));
     bindState(store, 4, review.after);
@@ -452,7 +457,7 @@ std::optional<review::MemoryState> HistoryFile::storedState(const QString &deckF
         handles_->connection.get(),
         QStringLiteral("SELECT phase, step, stability, difficulty, scheduled_days, last_review, due, reps, lapses "
                        "FROM facets WHERE deck_file = ?1 AND card_id = ?2 AND facet = ?3"));
-    store::bindText(query.get(), 1, deckFile.isNull() ? QStringLiteral("") : deckFile);
+    bindKeptText(query.get(), 1, deckFile);
     sqlite3_bind_int(query.get(), 2, cardId);
     sqlite3_bind_int(query.get(), 3, int(facet));
     const int rc = query.step();
@@ -505,7 +510,7 @@ bool HistoryFile::undoLastReview(const QString &deckFile, std::optional<ReviewRe
         QStringLiteral("SELECT id, reviewed, card_id, facet, grade, was_phase, was_step, was_stability, "
                        "was_difficulty, was_scheduled_days, was_last_review, was_due, was_reps, was_lapses "
                        "FROM reviews WHERE deck_file = ?1 ORDER BY id DESC LIMIT 1"));
-    store::bindText(last.get(), 1, deckFile.isNull() ? QStringLiteral("") : deckFile);
+    bindKeptText(last.get(), 1, deckFile);
     const int rc = last.step();
     if (rc == SQLITE_DONE)
         return connection.exec("COMMIT") || rollBack(nullptr);
@@ -537,7 +542,7 @@ bool HistoryFile::undoLastReview(const QString &deckFile, std::optional<ReviewRe
                : QStringLiteral("INSERT OR REPLACE INTO facets(deck_file, card_id, facet, phase, step, stability, "
                                 "difficulty, scheduled_days, last_review, due, reps, lapses) "
                                 "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)"));
-    store::bindText(restore.get(), 1, review.deckFile.isNull() ? QStringLiteral("") : review.deckFile);
+    bindKeptText(restore.get(), 1, review.deckFile);
     sqlite3_bind_int(restore.get(), 2, review.cardId);
     sqlite3_bind_int(restore.get(), 3, facet);
     if (!wasNew)
@@ -560,7 +565,7 @@ std::optional<QVector<FacetState>> HistoryFile::facetStates(const QString &deckF
         handles_->connection.get(),
         QStringLiteral("SELECT card_id, facet, phase, step, stability, difficulty, scheduled_days, last_review, due, "
                        "reps, lapses FROM facets WHERE deck_file = ?1 LIMIT ?2"));
-    store::bindText(query.get(), 1, deckFile.isNull() ? QStringLiteral("") : deckFile);
+    bindKeptText(query.get(), 1, deckFile);
     sqlite3_bind_int(query.get(), 2, kMaxFacets);
     QVector<FacetState> states;
     int rc = SQLITE_ROW;
