@@ -409,6 +409,7 @@ void FrmDeck::pickDeck()
     updateButtons();
 
     const DeckLook look = manager_.look(deck.file);
+    pickedPassword_ = look.header ? std::optional(look.header->password) : std::nullopt;
     bool stillListed = true;
     if (!look.fileExists) {
         const auto answer = services_.prompter.ask({deckmsg::noDeckFile(), PromptIcon::Warning, PromptButtons::YesNo,
@@ -461,8 +462,7 @@ void FrmDeck::checkPassword()
     // Once accepted, the field is free to take a new password for Modify.
     if (createMode_ || !picked_ || unlocked_)
         return;
-    const DeckLook look = manager_.look(picked_->file);
-    if (!look.header || !passwordOpens(look.header->password, page_->txtPassword->text()))
+    if (!pickedPassword_ || !passwordOpens(*pickedPassword_, page_->txtPassword->text()))
         return;
     unlocked_ = true;
     updateButtons();

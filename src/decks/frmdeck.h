@@ -114,6 +114,9 @@ private:
     QAction *mnuExit_ = nullptr;
     QString currentFile_;
     std::optional<DeckRef> picked_;
+    // The picked deck's password as read at the pick, so the gate checks each
+    // keystroke without opening the deck again; none when its header is unreadable.
+    std::optional<QString> pickedPassword_;
     bool unlocked_ = false;  // the picked deck's password was accepted, or it has none
     bool deletable_ = false; // the picked deck is not the default deck
     bool pressing_ = false;  // a mouse button is down on the deck list
