@@ -10,6 +10,7 @@
 
 int main(int argc, char *argv[])
 {
+    velmora::startStartupClock();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));

@@ -12,6 +12,8 @@
 #include "store/paths.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QLoggingCategory>
 #include <QPointer>
 
@@ -20,12 +22,57 @@ namespace velmora {
 namespace {
 // Off unless asked for, e.g. QT_LOGGING_RULES="velmora.startup.info=true".
 Q_LOGGING_CATEGORY(lcStartup, "velmora.startup", QtWarningMsg)
+
+QElapsedTimer &startupClock()
+{
+    static QElapsedTimer clock;
+    return clock;
+}
+
+// Marks the first paint of the start screen, then lets go of it.
+class FirstPaintMark : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // After the paint event is handled, so the mark holds the paint.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    markStartup("start screen painted");
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
 } // namespace
+
+void startStartupClock()
+{
+    startupClock().start();
+}
+
+void markStartup(const char *what)
+{
+    if (!lcStartup().isInfoEnabled())
+        return;
+    const double ms = startupClock().isValid() ? double(startupClock().nsecsElapsed()) / 1e6 : -1.0;
+    qCInfo(lcStartup, "%.2f ms %s", ms, what);
+}
 
 int runVelmora(const StartUp &startUp)
 {
+    markStartup("application made");
     QApplication::setWindowIcon(appIcon());
     installEnterActivatesButtons(*qApp);
+    markStartup("icon and Enter key");
 
     SingleInstanceLock lock;
     if (!lock.tryAcquire()) {
@@ -33,6 +80,7 @@ int runVelmora(const StartUp &startUp)
         EndProgram();
         return 0;
     }
+    markStartup("one-instance lock");
 
     SettingsStore settings;
     SystemClock clock;
@@ -54,15 +102,21 @@ int runVelmora(const StartUp &startUp)
                                   PromptIcon::Critical);
     }
 
+    markStartup("program folder");
     UpdateReminder(services);
+    markStartup("update reminder");
 
     QPointer<FrmBegin> begin = new FrmBegin(services);
+    markStartup("start screen built");
     if (startUp.offerWindows)
         startUp.offerWindows(*begin, services);
     if (!begin->Form_Load())
         return 0;
+    markStartup("required files checked");
+    if (lcStartup().isInfoEnabled())
+        begin->installEventFilter(new FirstPaintMark(begin));
     begin->show();
-    qCInfo(lcStartup) << "start screen shown";
+    markStartup("start screen shown");
     if (startUp.startScreenShown)
         startUp.startScreenShown(*begin, services);
 

@@ -24,4 +24,11 @@ struct StartUp
 // window system's event loop. The main window reads "/STARTUP" itself.
 int runVelmora(const StartUp &startUp);
 
+// Start-up marks, on the "velmora.startup" logging category (off unless
+// asked for): milliseconds since main() began, so the time before main (the
+// dynamic loader) is what an outside clock measures beyond the last mark.
+// main() starts the clock before it makes the QApplication.
+void startStartupClock();
+void markStartup(const char *what);
+
 } // namespace velmora

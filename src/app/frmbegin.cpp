@@ -121,7 +121,7 @@ FrmBegin::FrmBegin(Services &services, QWidget *parent) : QWidget(parent), servi
     layout->addSpacing(6);
     layout->addLayout(body);
     setMinimumWidth(600);
-    keepWindowPlace(*this, services_.settings, sizeHint());
+    keepWindowPlace(*this, services_.settings);
 
     connect(cmdDeck_, &QPushButton::clicked, this, &FrmBegin::cmdDeck_Click);
     connect(cmdTarot_, &QPushButton::clicked, this, &FrmBegin::cmdTarot_Click);

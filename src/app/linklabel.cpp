@@ -2,9 +2,11 @@
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <QVBoxLayout>
 
 namespace velmora {
 
@@ -24,6 +26,11 @@ public:
         return QAccessibleWidget::text(t);
     }
 
+    // The text is the link's name; its label is not a second object to read.
+    [[nodiscard]] int childCount() const override { return 0; }
+    [[nodiscard]] QAccessibleInterface *child(int) const override { return nullptr; }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+
     [[nodiscard]] QStringList actionNames() const override { return {pressAction()}; }
 
     void doAction(const QString &actionName) override
@@ -42,36 +49,67 @@ QAccessibleInterface *linkInterface(const QString &className, QObject *object)
 
 } // namespace
 
-LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QWidget(parent), text_(new QLabel(this))
 {
     [[maybe_unused]] static const bool factoryInstalled = [] {
         QAccessible::installFactory(linkInterface);
         return true;
     }();
 
+    text_->setTextFormat(Qt::PlainText);
+    text_->setWordWrap(true);
+    text_->setText(text);
+    text_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(text_);
+    setSizePolicy(text_->sizePolicy());
+
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    setWordWrap(true);
-    setTextFormat(Qt::PlainText);
-    QPalette linkPalette = palette();
-    linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Link));
-    setPalette(linkPalette);
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
+    followPalette();
+}
+
+QString LinkLabel::text() const
+{
+    return text_->text();
+}
+
+void LinkLabel::setText(const QString &text)
+{
+    text_->setText(text);
+}
+
+void LinkLabel::followPalette()
+{
+    // The link colour of the palette in force, also after the desktop's
+    // palette changes.
+    QPalette linkPalette = text_->palette();
+    linkPalette.setColor(QPalette::WindowText, palette().color(QPalette::Link));
+    text_->setPalette(linkPalette);
+}
+
+void LinkLabel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        followPalette();
+    QWidget::changeEvent(event);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)
 {
     pressed_ = event->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(event);
+    QWidget::mousePressEvent(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
-    QLabel::mouseReleaseEvent(event);
+    QWidget::mouseReleaseEvent(event);
     if (click)
         emit clicked();
 }
@@ -87,13 +125,13 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     default:
-        QLabel::keyPressEvent(event);
+        QWidget::keyPressEvent(event);
     }
 }
 
 void LinkLabel::paintEvent(QPaintEvent *event)
 {
-    QLabel::paintEvent(event);
+    QWidget::paintEvent(event);
     if (!hasFocus())
         return;
     QStylePainter painter(this);

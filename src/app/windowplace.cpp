@@ -68,7 +68,7 @@ void keepWindowPlace(QWidget &window, SettingsStore &settings, QSize preferred)
     // restoreGeometry moves a place from a screen no longer there, or now
     // smaller, onto the screen.
     if (stored.isEmpty() || !window.restoreGeometry(stored))
-        placeWithinScreen(window, preferred);
+        placeWithinScreen(window, preferred.isValid() ? preferred : window.sizeHint());
     new PlaceKeeper(window, settings);
 }
 

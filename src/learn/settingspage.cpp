@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>

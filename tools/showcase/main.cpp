@@ -128,6 +128,7 @@ void openScreen(const Options &options, FrmBegin &begin, Services &services)
 
 int main(int argc, char *argv[])
 {
+    startStartupClock();
     QApplication app(argc, argv);
     const Options options = readOptions(QCoreApplication::arguments());
     QtPrompter windowPrompter;
