@@ -15,6 +15,9 @@
 #include "learn/settingspage.h"
 #include "learn/testpage.h"
 #include "learn/testreport.h"
+#include "readings/cardofday.h"
+#include "readings/frmjournal.h"
+#include "readings/frmreadings.h"
 #include "resident/residentcontroller.h"
 #include "resident/systemtrayframe.h"
 #include "store/paths.h"
@@ -105,6 +108,11 @@ void FrmMain::buildMenus()
     mnuTabGoals = action(QStringLiteral("&My Personal Goals"), QStringLiteral("mnuTabGoals"));
     mnuTabSettings = action(QStringLiteral("Setings"), QStringLiteral("mnuTabSettings"));
     mnuProgress = action(QStringLiteral("&Progress..."), QStringLiteral("mnuProgress"));
+    mnuReadings = action(QStringLiteral("&Readings..."), QStringLiteral("mnuReadings"));
+    mnuJournal = action(QStringLiteral("Readings &Journal..."), QStringLiteral("mnuJournal"));
+    mnuDayCard = action(QStringLiteral("Card of the &Day at Start"), QStringLiteral("mnuDayCard"));
+    mnuDayCard->setCheckable(true);
+    mnuDayCard->setChecked(readings::cardOfTheDayEnabled(services_));
     mnuBack = action(QStringLiteral("&Back"), QStringLiteral("mnuBack"));
     mnuFile->addSeparator();
     mnuExit1 = action(QStringLiteral("&Exit"), QStringLiteral("mnuExit1"));
@@ -138,6 +146,10 @@ void FrmMain::connectPages()
     connect(mnuTabGoals, &QAction::triggered, this, [this] { selectTab(TabGoals); });
     connect(mnuTabSettings, &QAction::triggered, this, &FrmMain::mnuTabSettings_Click);
     connect(mnuProgress, &QAction::triggered, this, &FrmMain::mnuProgress_Click);
+    connect(mnuReadings, &QAction::triggered, this, &FrmMain::mnuReadings_Click);
+    connect(mnuJournal, &QAction::triggered, this, &FrmMain::mnuJournal_Click);
+    connect(mnuDayCard, &QAction::toggled, this,
+            [this](bool on) { readings::setCardOfTheDayEnabled(services_, on); });
     connect(mnuBack, &QAction::triggered, this, &FrmMain::cmdBack_Click);
     connect(mnuExit1, &QAction::triggered, this, &FrmMain::endProgram);
 }
@@ -169,7 +181,9 @@ Opening FrmMain::load()
     tabs_.windowOpened();
     applyTabAvailability();
     selectTab(TabSettings);
-    return resident_->goToTrayIfStartedAtLogon() ? Opening::ToTray : Opening::Show;
+    const bool toTray = resident_->goToTrayIfStartedAtLogon();
+    readings::announceCardOfTheDay(services_, this, resident_->trayIcon(), paths::defaultDeck());
+    return toTray ? Opening::ToTray : Opening::Show;
 }
 
 // ---------------------------------------------------------------- deck and practice
@@ -354,6 +368,45 @@ void FrmMain::practiseCards(const progress::PracticeRequest &request)
     applyTabAvailability();
     selectTab(TabTest);
     startTest();
+}
+
+void FrmMain::mnuReadings_Click()
+{
+    const auto openDeck = [this]() -> std::optional<readings::ReadingDeck> {
+        std::optional<Practice> practice = openSelectedDeck(PracticeWording::Memorize);
+        if (!practice)
+            return std::nullopt;
+        const QString deckFile = QFileInfo(practice->deck.path()).fileName();
+        return readings::ReadingDeck{std::move(*practice), deckFile, settings_->reversedAllowed()};
+    };
+    auto *window = new readings::FrmReadings(services_, progress::historyPath(), openDeck, this);
+    connect(window, &readings::FrmReadings::testRequested, this, &FrmMain::testReadingCards);
+    connect(window, &readings::FrmReadings::journalRequested, this, &FrmMain::mnuJournal_Click);
+    connect(window, &readings::FrmReadings::saved, this, [this] {
+        if (journalWindow_)
+            journalWindow_->reload();
+    });
+    window->show();
+}
+
+void FrmMain::mnuJournal_Click()
+{
+    if (!journalWindow_) {
+        journalWindow_ = new readings::FrmJournal(services_, progress::historyPath(), this);
+        connect(journalWindow_, &readings::FrmJournal::testRequested, this, &FrmMain::testReadingCards);
+        journalWindow_->reload();
+    }
+    journalWindow_->show();
+    journalWindow_->raise();
+    journalWindow_->activateWindow();
+}
+
+void FrmMain::testReadingCards(const progress::PracticeRequest &request)
+{
+    TestSettings options = settings_->testSettings();
+    options.testType = TestType::Description;
+    settings_->setTestSettings(options);
+    practiseCards(request);
 }
 
 void FrmMain::mnuProgress_Click()

@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(history.cardTallies({}, 10).value().value(0).cardName, QStringLiteral("Card 1"));
         history.close();
         QCOMPARE(runSql(path(), "PRAGMA user_version"), HistoryFile::kSchemaVersion);
-        QCOMPARE(runSql(path(), "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE '%_by_%'"), 4);
+        QCOMPARE(runSql(path(), "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE '%_by_%'"), 5);
         QVERIFY(history.open(path()));
     }
 
