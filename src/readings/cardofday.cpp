@@ -118,7 +118,8 @@ void announceCardOfTheDay(Services &services, QWidget *mainWindow, QSystemTrayIc
         return;
     }
     // After the main window has shown, so the card lies over it.
-    QTimer::singleShot(0, mainWindow, [&services, mainWindow, view = *view] { openWindow(services, view, mainWindow); });
+    QTimer::singleShot(0, mainWindow,
+                       [&services, mainWindow, view = *view] { openWindow(services, view, mainWindow); });
 }
 
 FrmDayCard::FrmDayCard(Services &services, const DayCardView &view, QWidget *parent) : QWidget(parent, Qt::Window)

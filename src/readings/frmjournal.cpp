@@ -1,12 +1,13 @@
 #include "readings/frmjournal.h"
 
+#include "readings/frmreadings.h"
+#include "readings/journalmodel.h"
+
 #include "app/prompter.h"
 #include "app/safesave.h"
 #include "app/services.h"
 #include "app/widgets.h"
 #include "app/windowplace.h"
-#include "readings/frmreadings.h"
-#include "readings/journalmodel.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -98,8 +98,8 @@ FrmReadings::FrmReadings(Services &services, QString journalPath, const Reading 
     turned_ = QVector<bool>(reading_.cards.size(), true);
     loadSavedPictures();
     cboSpread->setCurrentIndex(cboSpread->findData(int(reading_.spread)));
-    for (QWidget *control : {static_cast<QWidget *>(cboSpread), static_cast<QWidget *>(cmdDraw),
-                             static_cast<QWidget *>(cmdSave)})
+    for (QWidget *control :
+         {static_cast<QWidget *>(cboSpread), static_cast<QWidget *>(cmdDraw), static_cast<QWidget *>(cmdSave)})
         control->setVisible(false);
     txtQuestion->setText(reading_.question);
     txtInterpretation->setPlainText(reading_.interpretation);
@@ -370,10 +370,10 @@ void FrmReadings::closeEvent(QCloseEvent *event)
 {
     if (save())
         return;
-    const PromptAnswer answer = services_.prompter.ask(
-        Prompt{QStringLiteral("Close without saving this reading?"), PromptIcon::Question, PromptButtons::YesNo,
-               QString::fromLatin1(kAppTitle), PromptAnswer::No},
-        this);
+    const PromptAnswer answer =
+        services_.prompter.ask(Prompt{QStringLiteral("Close without saving this reading?"), PromptIcon::Question,
+                                      PromptButtons::YesNo, QString::fromLatin1(kAppTitle), PromptAnswer::No},
+                               this);
     if (answer != PromptAnswer::Yes)
         event->ignore();
 }

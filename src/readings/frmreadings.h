@@ -5,9 +5,10 @@
 // and the deck's meanings to compare with. A reading from the journal opens
 // here read-only.
 
-#include "learn/practice.h"
 #include "progress/frmprogress.h"
 #include "readings/journal.h"
+
+#include "learn/practice.h"
 
 #include <QImage>
 #include <QPointer>

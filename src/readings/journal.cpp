@@ -111,8 +111,7 @@ bool Journal::remove(qint64 id)
         return fail(context, QStringLiteral("the journal is not open"));
     if (const QString why = run(db, "BEGIN IMMEDIATE"); !why.isEmpty())
         return fail(context, why);
-    for (const char *sql :
-         {"DELETE FROM reading_cards WHERE reading_id = ?1", "DELETE FROM readings WHERE id = ?1"}) {
+    for (const char *sql : {"DELETE FROM reading_cards WHERE reading_id = ?1", "DELETE FROM readings WHERE id = ?1"}) {
         const sqlite::Statement step(db, QString::fromLatin1(sql));
         sqlite3_bind_int64(step.get(), 1, id);
         if (step.step() != SQLITE_DONE) {

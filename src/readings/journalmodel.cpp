@@ -41,8 +41,8 @@ QVariant JournalModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole: {
         const QString question = reading.question.section(QLatin1Char('\n'), 0, 0);
-        return QString(readingTitle(reading) +
-                       (question.isEmpty() ? QStringLiteral(" (no question)") : QString(QStringLiteral(": ") + question)));
+        return QString(readingTitle(reading) + (question.isEmpty() ? QStringLiteral(" (no question)")
+                                                                   : QString(QStringLiteral(": ") + question)));
     }
     case Qt::ToolTipRole:
         return reading.question.left(300).toHtmlEscaped();

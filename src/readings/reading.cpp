@@ -147,8 +147,7 @@ std::optional<DayCard> dayCardFromText(const QString &text)
     card.cardId = parts[1].toInt(&number);
     card.reversed = parts[2] == QLatin1String("R");
     card.deckFile = parts[3];
-    if (!card.day.isValid() || !number || (!card.reversed && parts[2] != QLatin1String("U")) ||
-        card.deckFile.isEmpty())
+    if (!card.day.isValid() || !number || (!card.reversed && parts[2] != QLatin1String("U")) || card.deckFile.isEmpty())
         return std::nullopt;
     return card;
 }

@@ -108,8 +108,9 @@ private slots:
             QVERIFY(history.open(path()) && history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {0})));
         }
         // The first layout: the tables without the indexes.
-        QCOMPARE(runSql(path(), "DROP INDEX tests_by_deck; DROP INDEX tests_by_time; DROP TABLE facets; "
-                                "DROP TABLE reviews; PRAGMA user_version = 1"),
+        QCOMPARE(runSql(path(),
+                        "DROP INDEX tests_by_deck; DROP INDEX tests_by_time; DROP TABLE facets; "
+                        "DROP TABLE reviews; DROP TABLE readings; DROP TABLE reading_cards; PRAGMA user_version = 1"),
                  0);
         HistoryFile history;
         QVERIFY2(history.open(path()), qPrintable(history.errorText()));

@@ -12,8 +12,14 @@ namespace {
 
 Reading threeCards(const QString &question, const QDateTime &made)
 {
-    Reading reading{0, made, QStringLiteral("Tutor1.vdk"), QStringLiteral("Rider"), Spread::ThreeCards, question,
-                    QStringLiteral("Patience."), {}};
+    Reading reading{0,
+                    made,
+                    QStringLiteral("Tutor1.vdk"),
+                    QStringLiteral("Rider"),
+                    Spread::ThreeCards,
+                    question,
+                    QStringLiteral("Patience."),
+                    {}};
     for (int i = 1; i <= 3; ++i)
         reading.cards.append({i, QStringLiteral("Card %1").arg(i), i == 2, QStringLiteral("k%1").arg(i),
                               QStringLiteral("meaning %1").arg(i)});
