@@ -1,5 +1,9 @@
 #include "learn/frmmain.h"
 
+#include "readings/cardofday.h"
+#include "readings/frmjournal.h"
+#include "readings/frmreadings.h"
+
 #include "app/helpmenu.h"
 #include "app/prompter.h"
 #include "app/services.h"
@@ -15,9 +19,6 @@
 #include "learn/settingspage.h"
 #include "learn/testpage.h"
 #include "learn/testreport.h"
-#include "readings/cardofday.h"
-#include "readings/frmjournal.h"
-#include "readings/frmreadings.h"
 #include "resident/residentcontroller.h"
 #include "resident/systemtrayframe.h"
 #include "store/paths.h"
@@ -148,8 +149,7 @@ void FrmMain::connectPages()
     connect(mnuProgress, &QAction::triggered, this, &FrmMain::mnuProgress_Click);
     connect(mnuReadings, &QAction::triggered, this, &FrmMain::mnuReadings_Click);
     connect(mnuJournal, &QAction::triggered, this, &FrmMain::mnuJournal_Click);
-    connect(mnuDayCard, &QAction::toggled, this,
-            [this](bool on) { readings::setCardOfTheDayEnabled(services_, on); });
+    connect(mnuDayCard, &QAction::toggled, this, [this](bool on) { readings::setCardOfTheDayEnabled(services_, on); });
     connect(mnuBack, &QAction::triggered, this, &FrmMain::cmdBack_Click);
     connect(mnuExit1, &QAction::triggered, this, &FrmMain::endProgram);
 }
