@@ -181,9 +181,7 @@ Opening FrmMain::load()
     tabs_.windowOpened();
     applyTabAvailability();
     selectTab(TabSettings);
-    const bool toTray = resident_->goToTrayIfStartedAtLogon();
-    readings::announceCardOfTheDay(services_, this, resident_->trayIcon(), paths::defaultDeck());
-    return toTray ? Opening::ToTray : Opening::Show;
+    return resident_->goToTrayIfStartedAtLogon() ? Opening::ToTray : Opening::Show;
 }
 
 // ---------------------------------------------------------------- deck and practice
