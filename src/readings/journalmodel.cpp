@@ -1,11 +1,14 @@
 #include "readings/journalmodel.h"
 
+#include <numeric>
+
 namespace velmora::readings {
 
 void JournalModel::setReadings(QVector<Reading> readings)
 {
     beginResetModel();
     readings_ = std::move(readings);
+    searchable_.clear();
     refilter();
     endResetModel();
 }
@@ -21,8 +24,20 @@ void JournalModel::setSearch(const QString &search)
 void JournalModel::refilter()
 {
     shown_.clear();
-    for (int i = 0; i < readings_.size(); ++i) {
-        if (readingMatches(readings_[i], search_))
+    const QStringList words = searchWords(search_);
+    if (words.isEmpty()) {
+        shown_.resize(readings_.size());
+        std::iota(shown_.begin(), shown_.end(), 0);
+        return;
+    }
+    // Folded at the first search, so that opening the journal does not wait for it.
+    if (searchable_.isEmpty()) {
+        searchable_.reserve(readings_.size());
+        for (const Reading &reading : readings_)
+            searchable_.append(searchableText(reading));
+    }
+    for (int i = 0; i < searchable_.size(); ++i) {
+        if (searchableMatches(searchable_[i], words))
             shown_.append(i);
     }
 }

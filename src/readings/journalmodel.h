@@ -30,7 +30,8 @@ private:
     void refilter();
 
     QVector<Reading> readings_;
-    QVector<int> shown_; // indexes into readings_
+    QVector<QString> searchable_; // searchableText() of each reading
+    QVector<int> shown_;          // indexes into readings_
     QString search_;
 };
 

@@ -63,10 +63,24 @@ QVector<Draw> drawSpread(int poolSize, int count, bool reversedAllowed, RandomSo
 
 bool readingMatches(const Reading &reading, const QString &search)
 {
-    const QStringList words = search.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return searchableMatches(searchableText(reading), searchWords(search));
+}
+
+QString searchableText(const Reading &reading)
+{
+    // The line break keeps a word from being found across the two texts.
+    return QString(reading.question + QLatin1Char('\n') + reading.interpretation).toCaseFolded();
+}
+
+QStringList searchWords(const QString &search)
+{
+    return search.toCaseFolded().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+bool searchableMatches(const QString &searchable, const QStringList &words)
+{
     for (const QString &word : words) {
-        if (!reading.question.contains(word, Qt::CaseInsensitive) &&
-            !reading.interpretation.contains(word, Qt::CaseInsensitive))
+        if (!searchable.contains(word))
             return false;
     }
     return true;

@@ -64,6 +64,11 @@ struct Draw
 // Whether a search text finds the reading: each of its words in the
 // question or the interpretation, regardless of case.
 [[nodiscard]] bool readingMatches(const Reading &reading, const QString &search);
+// The same test in two halves, for a list searched at every keystroke: the
+// reading's text folded once, the search's words folded once per search.
+[[nodiscard]] QString searchableText(const Reading &reading);
+[[nodiscard]] QStringList searchWords(const QString &search);
+[[nodiscard]] bool searchableMatches(const QString &searchable, const QStringList &words);
 
 // "Monday, 7 December 2026 09:30: Three cards, Rider deck"
 [[nodiscard]] QString readingTitle(const Reading &reading);
