@@ -136,6 +136,7 @@ FrmDayCard::FrmDayCard(Services &services, const DayCardView &view, QWidget *par
     auto *name = named(new QLabel(cardLine(view), this), "lblDayCard");
     auto *deck = named(new QLabel(QStringLiteral("From the deck ") + view.deckName, this), "lblDayDeck");
     auto *keywords = named(new QLabel(QStringLiteral("Keywords: ") + view.card.keywords, this), "lblDayKeywords");
+    deck->setVisible(!view.deckName.isEmpty());
     for (QLabel *label : {name, deck, keywords}) {
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);

@@ -98,6 +98,7 @@ FrmReadings::FrmReadings(Services &services, QString journalPath, const Reading 
     turned_ = QVector<bool>(reading_.cards.size(), true);
     loadSavedPictures();
     cboSpread->setCurrentIndex(cboSpread->findData(int(reading_.spread)));
+    findChild<QLabel *>(QStringLiteral("lblSpread"))->setVisible(false);
     for (QWidget *control :
          {static_cast<QWidget *>(cboSpread), static_cast<QWidget *>(cmdDraw), static_cast<QWidget *>(cmdSave)})
         control->setVisible(false);
