@@ -19,6 +19,17 @@ QString boundedText(const sqlite::Statement &statement, int column, int bound = 
     return statement.text(column).left(bound);
 }
 
+// The reading's own columns, as both writes of a reading number them.
+void bindRow(const sqlite::Statement &statement, const Reading &reading)
+{
+    sqlite3_bind_int64(statement.get(), 1, reading.made.toMSecsSinceEpoch());
+    bindKept(statement, 2, reading.deckFile, store::kTextBound);
+    bindKept(statement, 3, reading.deckName, store::kTextBound);
+    sqlite3_bind_int(statement.get(), 4, int(reading.spread));
+    bindKept(statement, 5, reading.question, kMaxQuestion);
+    bindKept(statement, 6, reading.interpretation, kMaxInterpretation);
+}
+
 // Runs SQL that returns no rows: why it failed, or an empty text.
 QString run(sqlite3 *db, const char *sql)
 {
@@ -59,23 +70,29 @@ bool Journal::save(Reading &reading)
         return fail(context, why);
     };
 
-    const sqlite::Statement row(
-        db, reading.id == 0
-                ? QStringLiteral("INSERT INTO readings(made, deck_file, deck_name, spread, question, interpretation) "
-                                 "VALUES (?1, ?2, ?3, ?4, ?5, ?6)")
-                : QStringLiteral("UPDATE readings SET made = ?1, deck_file = ?2, deck_name = ?3, spread = ?4, "
-                                 "question = ?5, interpretation = ?6 WHERE id = ?7"));
-    sqlite3_bind_int64(row.get(), 1, reading.made.toMSecsSinceEpoch());
-    bindKept(row, 2, reading.deckFile, store::kTextBound);
-    bindKept(row, 3, reading.deckName, store::kTextBound);
-    sqlite3_bind_int(row.get(), 4, int(reading.spread));
-    bindKept(row, 5, reading.question, kMaxQuestion);
-    bindKept(row, 6, reading.interpretation, kMaxInterpretation);
-    if (reading.id != 0)
-        sqlite3_bind_int64(row.get(), 7, reading.id);
-    if (row.step() != SQLITE_DONE)
-        return rollBack(row.errorText());
-    const qint64 id = reading.id != 0 ? reading.id : sqlite3_last_insert_rowid(db);
+    // A held reading is changed in place; one deleted from the journal while
+    // its window was open comes back as a new one, never under an id that a
+    // later reading may have taken.
+    qint64 id = reading.id;
+    if (id != 0) {
+        const sqlite::Statement update(db, QStringLiteral("UPDATE readings SET made = ?1, deck_file = ?2, "
+                                                          "deck_name = ?3, spread = ?4, question = ?5, "
+                                                          "interpretation = ?6 WHERE id = ?7"));
+        bindRow(update, reading);
+        sqlite3_bind_int64(update.get(), 7, id);
+        if (update.step() != SQLITE_DONE)
+            return rollBack(update.errorText());
+        if (sqlite3_changes(db) == 0)
+            id = 0;
+    }
+    if (id == 0) {
+        const sqlite::Statement insert(db, QStringLiteral("INSERT INTO readings(made, deck_file, deck_name, spread, "
+                                                          "question, interpretation) VALUES (?1, ?2, ?3, ?4, ?5, ?6)"));
+        bindRow(insert, reading);
+        if (insert.step() != SQLITE_DONE)
+            return rollBack(insert.errorText());
+        id = sqlite3_last_insert_rowid(db);
+    }
 
     const sqlite::Statement clear(db, QStringLiteral("DELETE FROM reading_cards WHERE reading_id = ?1"));
     sqlite3_bind_int64(clear.get(), 1, id);

@@ -81,6 +81,13 @@ private slots:
         QVERIFY(journal.remove(older.id));
         QCOMPARE(journal.all().value().size(), 1);
         QVERIFY(!journal.reading(older.id));
+        // Deleted while its window stays open, whose save must not take the
+        // id a later reading was given.
+        QVERIFY(journal.remove(newer.id));
+        Reading later = threeCards(QStringLiteral("Later"), monday.addDays(2));
+        QVERIFY(journal.save(later) && journal.save(newer));
+        QCOMPARE(journal.reading(later.id).value().question, QStringLiteral("Later"));
+        QCOMPARE(journal.list().value().size(), 2);
     }
 
     void previousLayout_gainsTheJournal_andDamagedRowsAreLeftOut()
