@@ -1,10 +1,15 @@
 #include "compose/startscreen.h"
 
+#include "readings/cardofday.h"
+
 #include "app/frmbegin.h"
 #include "decks/frmdeck.h"
 #include "design/frmdeckdesign.h"
 #include "exchange/frmimportexportdeck.h"
 #include "learn/frmmain.h"
+#include "store/paths.h"
+
+#include <QSystemTrayIcon>
 
 namespace velmora {
 
@@ -41,7 +46,14 @@ void offerWindowsFromStartScreen(FrmBegin &begin, Services &services)
     begin.setWindowFactory(FrmBegin::Destination::MainWindow, [&services](FrmBegin &from) -> QWidget * {
         auto *window = new FrmMain(services, &from);
         window->setAttribute(Qt::WA_DeleteOnClose);
-        switch (window->load()) {
+        const Opening opening = window->load();
+        if (opening != Opening::Refused) {
+            // The deck list starts with no deck chosen: the day's card comes
+            // from the default deck.
+            readings::announceCardOfTheDay(services, window, window->findChild<QSystemTrayIcon *>(),
+                                           paths::defaultDeck());
+        }
+        switch (opening) {
         case Opening::Refused:
             delete window;
             return nullptr;

@@ -1,5 +1,9 @@
 #include "learn/frmmain.h"
 
+#include "readings/cardofday.h"
+#include "readings/frmjournal.h"
+#include "readings/frmreadings.h"
+
 #include "app/helpmenu.h"
 #include "app/prompter.h"
 #include "app/services.h"
@@ -105,6 +109,11 @@ void FrmMain::buildMenus()
     mnuTabGoals = action(QStringLiteral("&My Personal Goals"), QStringLiteral("mnuTabGoals"));
     mnuTabSettings = action(QStringLiteral("Setings"), QStringLiteral("mnuTabSettings"));
     mnuProgress = action(QStringLiteral("&Progress..."), QStringLiteral("mnuProgress"));
+    mnuReadings = action(QStringLiteral("&Readings..."), QStringLiteral("mnuReadings"));
+    mnuJournal = action(QStringLiteral("Readings &Journal..."), QStringLiteral("mnuJournal"));
+    mnuDayCard = action(QStringLiteral("Card of the &Day at Start"), QStringLiteral("mnuDayCard"));
+    mnuDayCard->setCheckable(true);
+    mnuDayCard->setChecked(readings::cardOfTheDayEnabled(services_));
     mnuBack = action(QStringLiteral("&Back"), QStringLiteral("mnuBack"));
     mnuFile->addSeparator();
     mnuExit1 = action(QStringLiteral("&Exit"), QStringLiteral("mnuExit1"));
@@ -138,6 +147,9 @@ void FrmMain::connectPages()
     connect(mnuTabGoals, &QAction::triggered, this, [this] { selectTab(TabGoals); });
     connect(mnuTabSettings, &QAction::triggered, this, &FrmMain::mnuTabSettings_Click);
     connect(mnuProgress, &QAction::triggered, this, &FrmMain::mnuProgress_Click);
+    connect(mnuReadings, &QAction::triggered, this, &FrmMain::mnuReadings_Click);
+    connect(mnuJournal, &QAction::triggered, this, &FrmMain::mnuJournal_Click);
+    connect(mnuDayCard, &QAction::toggled, this, [this](bool on) { readings::setCardOfTheDayEnabled(services_, on); });
     connect(mnuBack, &QAction::triggered, this, &FrmMain::cmdBack_Click);
     connect(mnuExit1, &QAction::triggered, this, &FrmMain::endProgram);
 }
@@ -354,6 +366,45 @@ void FrmMain::practiseCards(const progress::PracticeRequest &request)
     applyTabAvailability();
     selectTab(TabTest);
     startTest();
+}
+
+void FrmMain::mnuReadings_Click()
+{
+    const auto openDeck = [this]() -> std::optional<readings::ReadingDeck> {
+        std::optional<Practice> practice = openSelectedDeck(PracticeWording::Memorize);
+        if (!practice)
+            return std::nullopt;
+        const QString deckFile = QFileInfo(practice->deck.path()).fileName();
+        return readings::ReadingDeck{std::move(*practice), deckFile, settings_->reversedAllowed()};
+    };
+    auto *window = new readings::FrmReadings(services_, progress::historyPath(), openDeck, this);
+    connect(window, &readings::FrmReadings::testRequested, this, &FrmMain::testReadingCards);
+    connect(window, &readings::FrmReadings::journalRequested, this, &FrmMain::mnuJournal_Click);
+    connect(window, &readings::FrmReadings::saved, this, [this] {
+        if (journalWindow_)
+            journalWindow_->reload();
+    });
+    window->show();
+}
+
+void FrmMain::mnuJournal_Click()
+{
+    if (!journalWindow_) {
+        journalWindow_ = new readings::FrmJournal(services_, progress::historyPath(), this);
+        connect(journalWindow_, &readings::FrmJournal::testRequested, this, &FrmMain::testReadingCards);
+        journalWindow_->reload();
+    }
+    journalWindow_->show();
+    journalWindow_->raise();
+    journalWindow_->activateWindow();
+}
+
+void FrmMain::testReadingCards(const progress::PracticeRequest &request)
+{
+    TestSettings options = settings_->testSettings();
+    options.testType = TestType::Description;
+    settings_->setTestSettings(options);
+    practiseCards(request);
 }
 
 void FrmMain::mnuProgress_Click()

@@ -27,6 +27,9 @@ namespace velmora {
 namespace goals {
 class GoalsController;
 }
+namespace readings {
+class FrmJournal;
+}
 struct Services;
 class MemorizePage;
 class ResidentController;
@@ -96,6 +99,8 @@ public slots:
     // Memorize or test exactly the requested cards, with the current test options.
     void practiseCards(const velmora::progress::PracticeRequest &request);
     void mnuProgress_Click();
+    void mnuReadings_Click();
+    void mnuJournal_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -112,6 +117,8 @@ private:
     void WriteTestReport();
     void recordFinishedTest();
     void endProgram();
+    // A reading's cards, tested on their meanings.
+    void testReadingCards(const velmora::progress::PracticeRequest &request);
 
     Services &services_;
     QPointer<QWidget> startScreen_;
@@ -123,6 +130,7 @@ private:
     QString reportText_;
     progress::HistoryFile history_;
     QPointer<progress::FrmProgress> progressWindow_;
+    QPointer<readings::FrmJournal> journalWindow_;
 
     QTabWidget *SSTab1 = nullptr;
     goals::GoalsController *goals_ = nullptr;
@@ -137,6 +145,9 @@ private:
     QAction *mnuTabGoals = nullptr;
     QAction *mnuTabSettings = nullptr;
     QAction *mnuProgress = nullptr;
+    QAction *mnuReadings = nullptr;
+    QAction *mnuJournal = nullptr;
+    QAction *mnuDayCard = nullptr;
     QAction *mnuBack = nullptr;
     QAction *mnuExit1 = nullptr;
 };

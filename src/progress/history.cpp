@@ -50,6 +50,14 @@ constexpr UpgradeStep kUpgradeSteps[] = {
         " was_last_review INTEGER, was_due INTEGER, was_reps INTEGER, was_lapses INTEGER);"
         "CREATE INDEX reviews_by_deck ON reviews(deck_file, id);"
         "CREATE INDEX reviews_by_time ON reviews(reviewed);"},
+    // The journal of practice readings. Each card keeps its name and texts as
+    // drawn, so a reading outlives its deck and a later edit of the card.
+    {4, "CREATE TABLE readings(id INTEGER PRIMARY KEY, made INTEGER NOT NULL, deck_file TEXT NOT NULL,"
+        " deck_name TEXT NOT NULL, spread INTEGER NOT NULL, question TEXT NOT NULL, interpretation TEXT NOT NULL);"
+        "CREATE TABLE reading_cards(reading_id INTEGER NOT NULL, position INTEGER NOT NULL,"
+        " card_id INTEGER NOT NULL, card_name TEXT NOT NULL, reversed INTEGER NOT NULL, keywords TEXT NOT NULL,"
+        " meaning TEXT NOT NULL, PRIMARY KEY(reading_id, position)) WITHOUT ROWID;"
+        "CREATE INDEX readings_by_time ON readings(made);"},
 };
 
 // The state's columns in the order facets and the was_ columns of reviews
@@ -167,6 +175,11 @@ HistoryFile::HistoryFile() = default;
 HistoryFile::~HistoryFile() = default;
 HistoryFile::HistoryFile(HistoryFile &&other) noexcept = default;
 HistoryFile &HistoryFile::operator=(HistoryFile &&other) noexcept = default;
+
+sqlite3 *HistoryFile::connection() const
+{
+    return handles_ ? handles_->connection.get() : nullptr;
+}
 
 bool HistoryFile::isOpen() const
 {
@@ -399,7 +412,9 @@ bool HistoryFile::retireDeckFile(const QString &deckFile)
         "WHERE deck_file = ?1",
         "UPDATE reviews SET deck_file = deck_file || '/' || (SELECT min(id) FROM reviews WHERE deck_file = ?1) "
         "WHERE deck_file = ?1",
-        "DELETE FROM facets WHERE deck_file = ?1"};
+        "DELETE FROM facets WHERE deck_file = ?1",
+        "UPDATE readings SET deck_file = deck_file || '/' || (SELECT min(id) FROM readings WHERE deck_file = ?1) "
+        "WHERE deck_file = ?1"};
     if (!connection.exec("BEGIN IMMEDIATE"))
         return fail(context);
     for (const char *sql : steps) {

@@ -17,6 +17,8 @@
 #include <memory>
 #include <optional>
 
+struct sqlite3;
+
 namespace velmora::sqlite {
 class Statement;
 }
@@ -117,7 +119,7 @@ class HistoryFile
 public:
     // The layout this program writes. Older files are brought up to it in
     // place when opened; newer ones are refused.
-    static constexpr int kSchemaVersion = 3;
+    static constexpr int kSchemaVersion = 4;
 
     HistoryFile();
     ~HistoryFile();
@@ -132,6 +134,9 @@ public:
     [[nodiscard]] bool isOpen() const;
     [[nodiscard]] QString errorText() const { return error_; }
     void close();
+    // The open file's connection, for the journal of readings kept beside
+    // the tests; it stays the file's.
+    [[nodiscard]] sqlite3 *connection() const;
 
     // One transaction: on false nothing of the test is stored. Each answer
     // also grades its card's facet (see answerGrade) as a review.

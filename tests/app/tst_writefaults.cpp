@@ -112,7 +112,8 @@ Run runWriter(const QString &writer, const QString &folder, qint64 killAfterUs =
 
 const QStringList kWriters = {QStringLiteral("goals"),   QStringLiteral("create"), QStringLiteral("modify"),
                               QStringLiteral("picture"), QStringLiteral("import"), QStringLiteral("export"),
-                              QStringLiteral("entry"),   QStringLiteral("report"), QStringLiteral("grades")};
+                              QStringLiteral("entry"),   QStringLiteral("report"), QStringLiteral("grades"),
+                              QStringLiteral("reading")};
 
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "readings/frmreadings.h"
 #include "sampledeck.h"
 #include "servicesrig.h"
 #include "testhome.h"
@@ -297,6 +298,22 @@ private slots:
         QCOMPARE(rig_->prompter.messages().size(), 2);
         QCOMPARE(window.cardSet().size(), 78);
         QCOMPARE(window.cardSet().last().name, QStringLiteral("Swords 14"));
+    }
+
+    void readings_drawFromTheChosenDeckAndTestTheirCardsOnMeanings()
+    {
+        FrmMain &window = openWindow();
+        choose(Classic);
+        window.findChild<QAction *>(QStringLiteral("mnuReadings"))->trigger();
+        auto *spread = window.findChild<readings::FrmReadings *>();
+        QVERIFY(spread);
+        spread->draw();
+        QCOMPARE(spread->reading().deckFile, QStringLiteral("Tutor1.vdk"));
+        QCOMPARE(spread->reading().cards.value(2).name, QStringLiteral("Major 3"));
+        QTest::mouseClick(spread->findChild<QPushButton *>(QStringLiteral("cmdTestMe")), Qt::LeftButton);
+        QCOMPARE(window.testType(), TestType::Description);
+        QCOMPARE(window.cardSet().size(), 3);
+        QCOMPARE(tabs()->currentIndex(), int(TabTest));
     }
 
     void practice_twoDecksOfOneName_opensTheFirstRow()

@@ -108,15 +108,16 @@ private slots:
             QVERIFY(history.open(path()) && history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {0})));
         }
         // The first layout: the tables without the indexes.
-        QCOMPARE(runSql(path(), "DROP INDEX tests_by_deck; DROP INDEX tests_by_time; DROP TABLE facets; "
-                                "DROP TABLE reviews; PRAGMA user_version = 1"),
+        QCOMPARE(runSql(path(),
+                        "DROP INDEX tests_by_deck; DROP INDEX tests_by_time; DROP TABLE facets; "
+                        "DROP TABLE reviews; DROP TABLE readings; DROP TABLE reading_cards; PRAGMA user_version = 1"),
                  0);
         HistoryFile history;
         QVERIFY2(history.open(path()), qPrintable(history.errorText()));
         QCOMPARE(history.cardTallies({}, 10).value().value(0).cardName, QStringLiteral("Card 1"));
         history.close();
         QCOMPARE(runSql(path(), "PRAGMA user_version"), HistoryFile::kSchemaVersion);
-        QCOMPARE(runSql(path(), "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE '%_by_%'"), 4);
+        QCOMPARE(runSql(path(), "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE '%_by_%'"), 5);
         QVERIFY(history.open(path()));
     }
 

@@ -10,6 +10,7 @@
 
 #include "dbwriter.h"
 #include "progress/history.h"
+#include "readings/journal.h"
 #include "unattendedprompter.h"
 
 #include "app/safesave.h"
@@ -157,6 +158,20 @@ int write(const QString &writer)
     progress::HistoryFile history;
     if (writer == QLatin1String("grades") && !history.open(home(QString::fromLatin1(progress::kHistoryFileName))))
         return fail(history.errorText());
+    readings::Journal journal;
+    readings::Reading reading{0,
+                              QDateTime(QDate(2026, 12, 3), QTime(8, 0), Qt::UTC),
+                              QStringLiteral("Deck1.vdk"),
+                              QStringLiteral("Alpha"),
+                              readings::Spread::FiveCards,
+                              QStringLiteral("What does the week ask of me?"),
+                              QStringLiteral("Patience, then a leap. ").repeated(800),
+                              {}};
+    for (int id = 1; id <= 5; ++id)
+        reading.cards.append({id, QStringLiteral("Card %1").arg(id), id % 2 == 0, QStringLiteral("one, two, three"),
+                              QStringLiteral("A meaning long enough to fill pages. ").repeated(100)});
+    if (writer == QLatin1String("reading") && !journal.open(home(QString::fromLatin1(progress::kHistoryFileName))))
+        return fail(journal.errorText());
 
     std::puts("ready");
     std::fflush(stdout);
@@ -195,6 +210,9 @@ int write(const QString &writer)
     } else if (writer == QLatin1String("grades")) {
         if (!history.record(test))
             error = history.errorText() + QStringLiteral(" (grades)");
+    } else if (writer == QLatin1String("reading")) {
+        if (!journal.save(reading))
+            error = journal.errorText() + QStringLiteral(" (reading)");
     } else {
         return fail(QStringLiteral("no writer ") + writer);
     }

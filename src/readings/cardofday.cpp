@@ -1,0 +1,161 @@
+#include "readings/cardofday.h"
+
+#include "app/prompter.h"
+#include "app/services.h"
+#include "app/widgets.h"
+#include "app/windowplace.h"
+#include "learn/picturebox.h"
+#include "store/deck.h"
+#include "store/pictures.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace velmora::readings {
+
+namespace {
+
+QString keywordText(Deck &deck, int cardId)
+{
+    QStringList filled;
+    for (const QString &keyword : deck.keywords(cardId).value_or(QStringList())) {
+        if (!keyword.trimmed().isEmpty())
+            filled.append(keyword.trimmed());
+    }
+    return filled.join(QStringLiteral(", "));
+}
+
+QString cardLine(const DayCardView &view)
+{
+    return view.card.name + (view.card.reversed ? QStringLiteral(" (reversed)") : QStringLiteral(" (upright)"));
+}
+
+void openWindow(Services &services, const DayCardView &view, QWidget *parent)
+{
+    auto *window = new FrmDayCard(services, view, parent);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+bool cardOfTheDayEnabled(const Services &services)
+{
+    return services.settings.value(QString::fromLatin1(kDayCardOffKey)) != QLatin1String("True");
+}
+
+void setCardOfTheDayEnabled(Services &services, bool enabled)
+{
+    if (enabled)
+        services.settings.remove(QString::fromLatin1(kDayCardOffKey));
+    else
+        services.settings.setValue(QString::fromLatin1(kDayCardOffKey), QStringLiteral("True"));
+}
+
+std::optional<DayCardView> cardOfTheDay(Services &services, const QString &deckPath, bool *fresh)
+{
+    *fresh = false;
+    if (!cardOfTheDayEnabled(services))
+        return std::nullopt;
+    Deck deck;
+    std::optional<DeckHeader> header;
+    std::optional<QVector<Card>> cards;
+    if (!deck.open(deckPath) || !(header = deck.header()) || !(cards = deck.cards()) || cards->isEmpty())
+        return std::nullopt;
+    const QString deckFile = QFileInfo(deckPath).fileName();
+    const QDate today = services.clock.today();
+    std::optional<DayCard> kept = dayCardFromText(services.settings.value(QString::fromLatin1(kDayCardKey)));
+    const Card *chosen = nullptr;
+    if (kept && kept->day == today && kept->deckFile == deckFile) {
+        for (const Card &card : *cards) {
+            if (card.id == kept->cardId)
+                chosen = &card;
+        }
+    }
+    if (!chosen) {
+        const QVector<Draw> draw = drawSpread(int(cards->size()), 1, true, services.random);
+        chosen = &cards->at(draw.first().index);
+        kept = DayCard{today, deckFile, chosen->id, draw.first().reversed};
+        services.settings.setValue(QString::fromLatin1(kDayCardKey), dayCardText(*kept));
+        services.settings.sync();
+        *fresh = true;
+    }
+    DayCardView view;
+    view.deckName = header->deckName;
+    view.card = ReadingCard{chosen->id, chosen->name, kept->reversed, keywordText(deck, chosen->id),
+                            kept->reversed ? chosen->reversedMeaning : chosen->normalMeaning};
+    view.picture = decodePicture(deck.picture(chosen->id), QSize(400, 660));
+    return view;
+}
+
+void announceCardOfTheDay(Services &services, QWidget *mainWindow, QSystemTrayIcon *tray, const QString &deckPath)
+{
+    bool fresh = false;
+    const std::optional<DayCardView> view = cardOfTheDay(services, deckPath, &fresh);
+    if (!view || !fresh)
+        return;
+    if (tray && tray->isVisible() && QSystemTrayIcon::supportsMessages()) {
+        QPointer<QWidget> parent(mainWindow);
+        // Only this message's click: the connection ends with the first one.
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = QObject::connect(tray, &QSystemTrayIcon::messageClicked, tray,
+                                       [&services, parent, view = *view, connection] {
+                                           QObject::disconnect(*connection);
+                                           openWindow(services, view, parent);
+                                       });
+        const QString keywords = firstKeywords(view->card.keywords);
+        tray->showMessage(QStringLiteral("Card of the day"),
+                          cardLine(*view) + (keywords.isEmpty() ? QString() : QStringLiteral("\n") + keywords),
+                          QSystemTrayIcon::Information, 30000);
+        return;
+    }
+    // After the main window has shown, so the card lies over it.
+    QTimer::singleShot(0, mainWindow,
+                       [&services, mainWindow, view = *view] { openWindow(services, view, mainWindow); });
+}
+
+FrmDayCard::FrmDayCard(Services &services, const DayCardView &view, QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmDayCard"));
+    setWindowTitle(QStringLiteral("Card of the Day - ") + QString::fromLatin1(kWindowCaption));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto *layout = new QHBoxLayout(this);
+    auto *picture = named(new PictureBox(this), "picDayCard", QStringLiteral("Picture of ") + cardLine(view));
+    picture->setPicture(view.card.reversed ? turnedHalf(view.picture) : view.picture);
+    picture->setFixedSize(200, 330);
+    layout->addWidget(picture);
+    auto *column = new QVBoxLayout;
+    auto *name = named(new QLabel(cardLine(view), this), "lblDayCard");
+    auto *deck = named(new QLabel(QStringLiteral("From the deck ") + view.deckName, this), "lblDayDeck");
+    auto *keywords = named(new QLabel(QStringLiteral("Keywords: ") + view.card.keywords, this), "lblDayKeywords");
+    deck->setVisible(!view.deckName.isEmpty());
+    for (QLabel *label : {name, deck, keywords}) {
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        column->addWidget(label);
+    }
+    QFont big = name->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setBold(true);
+    name->setFont(big);
+    auto *meaning = named(new QPlainTextEdit(view.card.meaning, this), "txtDayMeaning", QStringLiteral("Meaning"));
+    meaning->setReadOnly(true);
+    meaning->setTabChangesFocus(true);
+    column->addWidget(meaning, 1);
+    auto *close = makeButton(this, "cmdClose", QStringLiteral("&Close"));
+    column->addWidget(close, 0, Qt::AlignRight);
+    layout->addLayout(column, 1);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    keepWindowPlace(*this, services.settings, QSize(620, 400));
+    close->setFocus();
+}
+
+} // namespace velmora::readings

@@ -1,0 +1,51 @@
+#pragma once
+
+// The card of the day: one card drawn at the first start of a day (or at the
+// logon into the tray) from the deck the main window works with, kept in the
+// settings so it stays the same all day, and put before the learner once.
+
+#include "readings/reading.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <optional>
+
+class QSystemTrayIcon;
+
+namespace velmora {
+
+struct Services;
+
+namespace readings {
+
+struct DayCardView
+{
+    QString deckName;
+    ReadingCard card;
+    QImage picture; // upright; null when the card has none
+};
+
+// Today's card of the deck at `deckPath`: the kept one when it is today's
+// and of this deck, else a new draw that is kept. `fresh` tells whether it
+// was drawn now. Nothing when the setting is off or the deck cannot be read.
+[[nodiscard]] std::optional<DayCardView> cardOfTheDay(Services &services, const QString &deckPath, bool *fresh);
+
+[[nodiscard]] bool cardOfTheDayEnabled(const Services &services);
+void setCardOfTheDayEnabled(Services &services, bool enabled);
+
+// At the opening of the main window: a fresh card of the day goes into a
+// message from the tray icon when it shows one (a click on the message opens
+// the card), else the card's window opens over the main window.
+void announceCardOfTheDay(Services &services, QWidget *mainWindow, QSystemTrayIcon *tray, const QString &deckPath);
+
+class FrmDayCard : public QWidget
+{
+    Q_OBJECT
+
+public:
+    FrmDayCard(Services &services, const DayCardView &view, QWidget *parent = nullptr);
+};
+
+} // namespace readings
+} // namespace velmora

@@ -1,0 +1,178 @@
+#include "readings/frmjournal.h"
+
+#include "readings/frmreadings.h"
+#include "readings/journalmodel.h"
+
+#include "app/prompter.h"
+#include "app/safesave.h"
+#include "app/services.h"
+#include "app/widgets.h"
+#include "app/windowplace.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmora::readings {
+
+FrmJournal::FrmJournal(Services &services, QString journalPath, QWidget *parent)
+    : QWidget(parent, Qt::Window), services_(services), journalPath_(std::move(journalPath))
+{
+    setObjectName(QStringLiteral("frmJournal"));
+    setWindowTitle(QString::fromLatin1(kWindowCaption));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto *layout = new QVBoxLayout(this);
+    auto *top = new QHBoxLayout;
+    txtSearch = named(new QLineEdit(this), "txtSearch", QStringLiteral("Search questions and interpretations"));
+    txtSearch->setClearButtonEnabled(true);
+    top->addWidget(makeLabel(this, "lblSearch", QStringLiteral("&Search:"), txtSearch));
+    top->addWidget(txtSearch, 1);
+    lblCount = named(new QLabel(this), "lblCount");
+    lblCount->setTextFormat(Qt::PlainText);
+    top->addWidget(lblCount);
+    layout->addLayout(top);
+
+    model_ = new JournalModel(this);
+    lstReadings = named(new QListView(this), "lstReadings", QStringLiteral("Readings, newest first"));
+    lstReadings->setModel(model_);
+    lstReadings->setUniformItemSizes(true);
+    lstReadings->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    layout->addWidget(makeLabel(this, "lblReadings", QStringLiteral("&Readings, newest first:"), lstReadings));
+    layout->addWidget(lstReadings, 1);
+
+    auto *buttons = new QHBoxLayout;
+    cmdOpen = makeButton(this, "cmdOpen", QStringLiteral("&Open"));
+    cmdDelete = makeButton(this, "cmdDelete", QStringLiteral("&Delete"));
+    cmdExport = makeButton(this, "cmdExport", QStringLiteral("E&xport all..."));
+    cmdClose = makeButton(this, "cmdClose", QStringLiteral("&Close"));
+    buttons->addWidget(cmdOpen);
+    buttons->addWidget(cmdDelete);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdExport);
+    buttons->addWidget(cmdClose);
+    layout->addLayout(buttons);
+
+    connect(txtSearch, &QLineEdit::textChanged, this, [this](const QString &text) {
+        model_->setSearch(text);
+        updateButtons();
+    });
+    connect(lstReadings->selectionModel(), &QItemSelectionModel::selectionChanged, this, &FrmJournal::updateButtons);
+    connect(model_, &QAbstractItemModel::modelReset, this, &FrmJournal::updateButtons);
+    connect(lstReadings, &QListView::activated, this, &FrmJournal::openChosen);
+    connect(cmdOpen, &QPushButton::clicked, this, &FrmJournal::openChosen);
+    connect(cmdDelete, &QPushButton::clicked, this, &FrmJournal::deleteChosen);
+    connect(cmdExport, &QPushButton::clicked, this, [this] { (void)exportAll(); });
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    keepWindowPlace(*this, services_.settings, QSize(900, 600));
+    updateButtons();
+}
+
+FrmJournal::~FrmJournal() = default;
+
+bool FrmJournal::openJournal()
+{
+    if (journal_.isOpen() || journal_.open(journalPath_))
+        return true;
+    services_.prompter.tell(journal_.errorText(), PromptIcon::Critical, this);
+    return false;
+}
+
+void FrmJournal::reload()
+{
+    if (!openJournal())
+        return;
+    std::optional<QVector<Reading>> readings = journal_.list();
+    if (!readings) {
+        services_.prompter.tell(journal_.errorText(), PromptIcon::Critical, this);
+        return;
+    }
+    model_->setReadings(std::move(*readings));
+}
+
+qint64 FrmJournal::chosenId() const
+{
+    // Only a reading the user picked, never the row the cursor rests on.
+    const QModelIndexList chosen = lstReadings->selectionModel()->selectedIndexes();
+    return chosen.isEmpty() ? 0 : chosen.first().data(Qt::UserRole).toLongLong();
+}
+
+void FrmJournal::updateButtons()
+{
+    const bool chosen = chosenId() != 0;
+    cmdOpen->setEnabled(chosen);
+    cmdDelete->setEnabled(chosen);
+    cmdExport->setEnabled(model_->totalCount() > 0);
+    lblCount->setText(QStringLiteral("%1 of %2").arg(model_->rowCount()).arg(model_->totalCount()));
+}
+
+void FrmJournal::openChosen()
+{
+    const qint64 id = chosenId();
+    if (id == 0 || !openJournal())
+        return;
+    const std::optional<Reading> reading = journal_.reading(id);
+    if (!reading) {
+        services_.prompter.tell(journal_.errorText().isEmpty() ? QStringLiteral("This reading is no longer in the "
+                                                                                "journal.")
+                                                               : journal_.errorText(),
+                                PromptIcon::Information, this);
+        return;
+    }
+    auto *window = new FrmReadings(services_, journalPath_, *reading, this);
+    connect(window, &FrmReadings::testRequested, this, &FrmJournal::testRequested);
+    connect(window, &FrmReadings::journalRequested, this, [this] {
+        raise();
+        activateWindow();
+    });
+    window->show();
+}
+
+void FrmJournal::deleteChosen()
+{
+    const qint64 id = chosenId();
+    if (id == 0)
+        return;
+    const QString title = lstReadings->selectionModel()->selectedIndexes().first().data().toString();
+    const PromptAnswer answer = services_.prompter.ask(
+        Prompt{QStringLiteral("Delete this reading from the journal?\n") + title, PromptIcon::Question,
+               PromptButtons::YesNo, QString::fromLatin1(kAppTitle), PromptAnswer::No},
+        this);
+    if (answer != PromptAnswer::Yes || !openJournal())
+        return;
+    if (!journal_.remove(id)) {
+        services_.prompter.tell(journal_.errorText(), PromptIcon::Critical, this);
+        return;
+    }
+    reload();
+}
+
+bool FrmJournal::exportAll()
+{
+    if (!openJournal())
+        return false;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Export Readings");
+    request.filter = QStringLiteral("Markdown file (*.md)");
+    request.startName = QStringLiteral("readings.md");
+    QString path = services_.prompter.saveFileName(request, this);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
+        path += QStringLiteral(".md");
+    const std::optional<QVector<Reading>> readings = journal_.all();
+    QString why = journal_.errorText();
+    if (readings && saveFileAtomically(path, journalMarkdown(*readings).toUtf8(), &why))
+        return true;
+    services_.prompter.tell(QStringLiteral("The readings could not be exported to ") + QDir::toNativeSeparators(path) +
+                                QStringLiteral("\n") + why,
+                            PromptIcon::Critical, this);
+    return false;
+}
+
+} // namespace velmora::readings

@@ -1,0 +1,397 @@
+#include "readings/frmreadings.h"
+
+#include "app/prompter.h"
+#include "app/services.h"
+#include "app/widgets.h"
+#include "app/windowplace.h"
+#include "learn/picturebox.h"
+#include "store/paths.h"
+#include "store/pictures.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmora::readings {
+
+namespace {
+
+constexpr int kSlots = 5;
+const QSize kPictureSize(96, 156);
+
+// Where each position lies in the grid of three by three: the five cards
+// make a cross around the situation.
+QPoint gridCell(Spread spread, int position)
+{
+    switch (spread) {
+    case Spread::OneCard:
+        return {1, 0};
+    case Spread::ThreeCards:
+        return {position, 0};
+    case Spread::FiveCards:
+        break;
+    }
+    static const QPoint cross[kSlots] = {{1, 1}, {1, 0}, {0, 1}, {2, 1}, {1, 2}};
+    return cross[position];
+}
+
+QString keywordText(const QStringList &keywordSlots)
+{
+    QStringList filled;
+    for (const QString &keyword : keywordSlots) {
+        if (!keyword.trimmed().isEmpty())
+            filled.append(keyword.trimmed());
+    }
+    return filled.join(QStringLiteral(", "));
+}
+
+QString orientationText(bool reversed)
+{
+    return reversed ? QStringLiteral("reversed") : QStringLiteral("upright");
+}
+
+} // namespace
+
+QImage cardBack()
+{
+    QImage back(kPictureSize * 2, QImage::Format_RGB32);
+    back.fill(QColor(48, 24, 72));
+    QPainter painter(&back);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(212, 175, 55), 4));
+    painter.drawRect(back.rect().adjusted(10, 10, -10, -10));
+    painter.drawEllipse(back.rect().center(), 40, 40);
+    return back;
+}
+
+FrmReadings::FrmReadings(Services &services, QString journalPath, QWidget *parent)
+    : QWidget(parent, Qt::Window), services_(services), journalPath_(std::move(journalPath))
+{
+    setObjectName(QStringLiteral("frmReadings"));
+    setWindowTitle(QString::fromLatin1(kWindowCaption));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    keepWindowPlace(*this, services_.settings, QSize(1100, 700));
+}
+
+FrmReadings::FrmReadings(Services &services, QString journalPath, ReadingDeckOpener openDeck, QWidget *parent)
+    : FrmReadings(services, std::move(journalPath), parent)
+{
+    openDeck_ = std::move(openDeck);
+    layCards();
+}
+
+FrmReadings::FrmReadings(Services &services, QString journalPath, const Reading &saved, QWidget *parent)
+    : FrmReadings(services, std::move(journalPath), parent)
+{
+    readOnly_ = true;
+    reading_ = saved;
+    turned_ = QVector<bool>(reading_.cards.size(), true);
+    loadSavedPictures();
+    cboSpread->setCurrentIndex(cboSpread->findData(int(reading_.spread)));
+    findChild<QLabel *>(QStringLiteral("lblSpread"))->setVisible(false);
+    for (QWidget *control :
+         {static_cast<QWidget *>(cboSpread), static_cast<QWidget *>(cmdDraw), static_cast<QWidget *>(cmdSave)})
+        control->setVisible(false);
+    txtQuestion->setText(reading_.question);
+    txtInterpretation->setPlainText(reading_.interpretation);
+    txtQuestion->setReadOnly(true);
+    txtInterpretation->setReadOnly(true);
+    lblDeck->setText(readingTitle(reading_));
+    layCards();
+}
+
+FrmReadings::~FrmReadings() = default;
+
+void FrmReadings::buildControls()
+{
+    auto *layout = new QHBoxLayout(this);
+    auto *left = new QVBoxLayout;
+    auto *top = new QHBoxLayout;
+    cboSpread = named(new QComboBox(this), "cboSpread");
+    for (Spread spread : {Spread::OneCard, Spread::ThreeCards, Spread::FiveCards})
+        cboSpread->addItem(spreadName(spread), int(spread));
+    cboSpread->setCurrentIndex(1);
+    cboSpread->setAccessibleName(QStringLiteral("Spread"));
+    top->addWidget(makeLabel(this, "lblSpread", QStringLiteral("&Spread:"), cboSpread));
+    top->addWidget(cboSpread);
+    cmdDraw = makeButton(this, "cmdDraw", QStringLiteral("&Draw"));
+    top->addWidget(cmdDraw);
+    lblDeck = named(new QLabel(this), "lblDeck");
+    lblDeck->setTextFormat(Qt::PlainText);
+    top->addWidget(lblDeck, 1);
+    left->addLayout(top);
+
+    fraSpread = named(new QWidget(this), "fraSpread", QStringLiteral("Spread of cards"));
+    fraSpread->setFocusPolicy(Qt::StrongFocus);
+    fraSpread->installEventFilter(this);
+    auto *grid = new QGridLayout(fraSpread);
+    for (int i = 0; i < kSlots; ++i) {
+        auto *cell = new QWidget(fraSpread);
+        auto *column = new QVBoxLayout(cell);
+        column->setContentsMargins(0, 0, 0, 0);
+        auto *position = named(new QLabel(cell), QStringLiteral("lblPosition%1").arg(i));
+        auto *picture = named(new PictureBox(cell), QStringLiteral("picCard%1").arg(i));
+        auto *name = named(new QLabel(cell), QStringLiteral("lblCard%1").arg(i));
+        for (QLabel *label : {position, name}) {
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Qt::AlignCenter);
+            label->setWordWrap(true);
+        }
+        picture->setFixedSize(kPictureSize);
+        picture->setFocusPolicy(Qt::StrongFocus);
+        picture->setCursor(Qt::PointingHandCursor);
+        picture->installEventFilter(this);
+        column->addWidget(position);
+        column->addWidget(picture, 0, Qt::AlignHCenter);
+        column->addWidget(name);
+        lblPositions.append(position);
+        picCards.append(picture);
+        lblCards.append(name);
+        grid->addWidget(cell, 0, i);
+    }
+    left->addWidget(fraSpread, 1);
+    layout->addLayout(left, 3);
+
+    auto *right = new QVBoxLayout;
+    txtQuestion = named(new QLineEdit(this), "txtQuestion", QStringLiteral("Question"));
+    txtQuestion->setMaxLength(kMaxQuestion);
+    right->addWidget(makeLabel(this, "lblQuestion", QStringLiteral("&Question:"), txtQuestion));
+    right->addWidget(txtQuestion);
+    txtInterpretation = named(new QPlainTextEdit(this), "txtInterpretation", QStringLiteral("Interpretation"));
+    txtInterpretation->setTabChangesFocus(true);
+    right->addWidget(makeLabel(this, "lblInterpretation", QStringLiteral("&Interpretation:"), txtInterpretation));
+    right->addWidget(txtInterpretation, 2);
+    cmdShowMeanings = makeButton(this, "cmdShowMeanings", QStringLiteral("Show &meanings"));
+    right->addWidget(cmdShowMeanings);
+    txtMeanings = named(new QPlainTextEdit(this), "txtMeanings", QStringLiteral("Meanings"));
+    txtMeanings->setReadOnly(true);
+    txtMeanings->setTabChangesFocus(true);
+    txtMeanings->setVisible(false);
+    right->addWidget(txtMeanings, 3);
+    auto *buttons = new QHBoxLayout;
+    cmdSave = makeButton(this, "cmdSave", QStringLiteral("Sa&ve"));
+    cmdTestMe = makeButton(this, "cmdTestMe", QStringLiteral("&Test me on these cards"));
+    cmdJournal = makeButton(this, "cmdJournal", QStringLiteral("&Journal..."));
+    cmdClose = makeButton(this, "cmdClose", QStringLiteral("&Close"));
+    for (QPushButton *button : {cmdSave, cmdTestMe, cmdJournal, cmdClose})
+        buttons->addWidget(button);
+    right->addLayout(buttons);
+    layout->addLayout(right, 2);
+
+    connect(cmdDraw, &QPushButton::clicked, this, &FrmReadings::draw);
+    connect(cmdShowMeanings, &QPushButton::clicked, this, &FrmReadings::showMeanings);
+    connect(cmdSave, &QPushButton::clicked, this, [this] { (void)save(); });
+    connect(cmdTestMe, &QPushButton::clicked, this, &FrmReadings::requestTest);
+    connect(cmdJournal, &QPushButton::clicked, this, &FrmReadings::journalRequested);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(txtQuestion, &QLineEdit::textEdited, this, &FrmReadings::textsEdited);
+    connect(txtInterpretation, &QPlainTextEdit::textChanged, this, &FrmReadings::textsEdited);
+}
+
+void FrmReadings::textsEdited()
+{
+    if (!readOnly_ && !reading_.cards.isEmpty())
+        unsaved_ = true;
+}
+
+void FrmReadings::layCards()
+{
+    auto *grid = static_cast<QGridLayout *>(fraSpread->layout());
+    const int count = int(reading_.cards.size());
+    const QStringList positions = spreadPositions(reading_.spread);
+    for (int i = 0; i < kSlots; ++i) {
+        QWidget *cell = picCards[i]->parentWidget();
+        grid->removeWidget(cell);
+        cell->setVisible(i < count);
+        if (i >= count)
+            continue;
+        const QPoint at = gridCell(reading_.spread, i);
+        grid->addWidget(cell, at.y(), at.x(), Qt::AlignCenter);
+        lblPositions[i]->setText(positions.value(i));
+        showCard(i);
+    }
+    const bool drawn = count > 0;
+    cmdShowMeanings->setEnabled(drawn);
+    cmdTestMe->setEnabled(drawn);
+    cmdSave->setEnabled(drawn);
+    if (!readOnly_) {
+        lblDeck->setText(drawn ? reading_.deckName : QStringLiteral("Choose a spread and press Draw."));
+    }
+}
+
+void FrmReadings::showCard(int position)
+{
+    const ReadingCard &card = reading_.cards[position];
+    const QString where = spreadPositions(reading_.spread).value(position);
+    if (!turned_.value(position)) {
+        picCards[position]->setPicture(cardBack());
+        lblCards[position]->setText(QStringLiteral("Face down"));
+        picCards[position]->setAccessibleName(where + QStringLiteral(": face down, press Space to turn"));
+        return;
+    }
+    const QImage face = faces_.value(position);
+    picCards[position]->setPicture(card.reversed ? turnedHalf(face) : face);
+    const QString text = card.name + QStringLiteral(" (") + orientationText(card.reversed) + QLatin1Char(')');
+    lblCards[position]->setText(text);
+    picCards[position]->setAccessibleName(where + QStringLiteral(": ") + text);
+}
+
+void FrmReadings::loadSavedPictures()
+{
+    faces_ = QVector<QImage>(reading_.cards.size());
+    // Only a file of the deck folder, and only while it holds the same cards.
+    const QString file = reading_.deckFile;
+    if (file.isEmpty() || QFileInfo(file).fileName() != file || file.startsWith(QLatin1Char('.')))
+        return;
+    Deck deck;
+    if (!deck.open(paths::deckDatabase(file)))
+        return;
+    const QVector<Card> cards = deck.cards().value_or(QVector<Card>());
+    for (int i = 0; i < reading_.cards.size(); ++i) {
+        for (const Card &card : cards) {
+            if (card.id == reading_.cards[i].cardId && card.name == reading_.cards[i].name)
+                faces_[i] = decodePicture(deck.picture(card.id), kPictureSize * 2);
+        }
+    }
+}
+
+void FrmReadings::draw()
+{
+    if (readOnly_ || !openDeck_ || (unsaved_ && !save()))
+        return;
+    std::optional<ReadingDeck> source = openDeck_();
+    if (!source)
+        return;
+    const auto spread = Spread(cboSpread->currentData().toInt());
+    const int count = int(spread);
+    Practice &practice = source->practice;
+    const QVector<Draw> draws =
+        drawSpread(int(practice.cards.size()), count, source->reversedAllowed, services_.random);
+    if (draws.size() < count) {
+        services_.prompter.tell(QStringLiteral("The chosen groups of this deck hold too few cards for this spread."),
+                                PromptIcon::Information, this);
+        return;
+    }
+    Reading reading;
+    reading.made = services_.clock.now();
+    reading.deckFile = source->deckFile;
+    reading.deckName = practice.deckName;
+    reading.spread = spread;
+    faces_.clear();
+    for (const Draw &draw : draws) {
+        const Card &card = practice.cards[draw.index];
+        reading.cards.append(ReadingCard{card.id, card.name, draw.reversed,
+                                         keywordText(practice.deck.keywords(card.id).value_or(QStringList())),
+                                         draw.reversed ? card.reversedMeaning : card.normalMeaning});
+        faces_.append(decodePicture(practice.deck.picture(card.id), kPictureSize * 2));
+    }
+    reading_ = reading;
+    turned_ = QVector<bool>(count, false);
+    meaningsShown_ = false;
+    txtMeanings->setVisible(false);
+    txtQuestion->clear();
+    txtInterpretation->clear();
+    unsaved_ = true;
+    layCards();
+    fraSpread->setFocus();
+}
+
+void FrmReadings::turn(int position)
+{
+    if (position < 0 || position >= turned_.size() || turned_[position])
+        return;
+    turned_[position] = true;
+    showCard(position);
+    if (meaningsShown_)
+        showMeanings();
+}
+
+void FrmReadings::turnNext()
+{
+    turn(int(turned_.indexOf(false)));
+}
+
+void FrmReadings::showMeanings()
+{
+    if (reading_.cards.isEmpty())
+        return;
+    meaningsShown_ = true;
+    const QStringList positions = spreadPositions(reading_.spread);
+    QStringList parts;
+    for (int i = 0; i < reading_.cards.size(); ++i) {
+        const ReadingCard &card = reading_.cards[i];
+        if (!turned_.value(i)) {
+            parts.append(positions.value(i) + QStringLiteral(": not turned yet"));
+            continue;
+        }
+        parts.append(positions.value(i) + QStringLiteral(": ") + card.name + QStringLiteral(" (") +
+                     orientationText(card.reversed) + QStringLiteral(")\nKeywords: ") + card.keywords +
+                     QStringLiteral("\n") + card.meaning);
+    }
+    txtMeanings->setPlainText(parts.join(QStringLiteral("\n\n")));
+    txtMeanings->setVisible(true);
+}
+
+bool FrmReadings::save()
+{
+    if (readOnly_ || reading_.cards.isEmpty() || !unsaved_)
+        return true;
+    reading_.question = txtQuestion->text().trimmed();
+    reading_.interpretation = txtInterpretation->toPlainText().trimmed().left(kMaxInterpretation);
+    if ((journal_.isOpen() || journal_.open(journalPath_)) && journal_.save(reading_)) {
+        unsaved_ = false;
+        emit saved();
+        return true;
+    }
+    services_.prompter.tell(QStringLiteral("The reading could not be saved in the journal: ") + journal_.errorText(),
+                            PromptIcon::Critical, this);
+    return false;
+}
+
+void FrmReadings::requestTest()
+{
+    progress::PracticeRequest request{reading_.deckFile, reading_.deckName, {}, progress::PracticeMode::Test};
+    for (const ReadingCard &card : reading_.cards)
+        request.cardIds.append(card.cardId);
+    if (!request.cardIds.isEmpty())
+        emit testRequested(request);
+}
+
+void FrmReadings::closeEvent(QCloseEvent *event)
+{
+    if (save())
+        return;
+    const PromptAnswer answer =
+        services_.prompter.ask(Prompt{QStringLiteral("Close without saving this reading?"), PromptIcon::Question,
+                                      PromptButtons::YesNo, QString::fromLatin1(kAppTitle), PromptAnswer::No},
+                               this);
+    if (answer != PromptAnswer::Yes)
+        event->ignore();
+}
+
+bool FrmReadings::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const int position = int(picCards.indexOf(qobject_cast<PictureBox *>(watched)));
+        if (position >= 0) {
+            turn(position);
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
+        turnNext();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace velmora::readings

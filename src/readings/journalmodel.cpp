@@ -1,0 +1,71 @@
+#include "readings/journalmodel.h"
+
+#include <numeric>
+
+namespace velmora::readings {
+
+void JournalModel::setReadings(QVector<Reading> readings)
+{
+    beginResetModel();
+    readings_ = std::move(readings);
+    searchable_.clear();
+    refilter();
+    endResetModel();
+}
+
+void JournalModel::setSearch(const QString &search)
+{
+    beginResetModel();
+    search_ = search;
+    refilter();
+    endResetModel();
+}
+
+void JournalModel::refilter()
+{
+    shown_.clear();
+    const QStringList words = searchWords(search_);
+    if (words.isEmpty()) {
+        shown_.resize(readings_.size());
+        std::iota(shown_.begin(), shown_.end(), 0);
+        return;
+    }
+    // Folded at the first search, so that opening the journal does not wait for it.
+    if (searchable_.isEmpty()) {
+        searchable_.reserve(readings_.size());
+        for (const Reading &reading : readings_)
+            searchable_.append(searchableText(reading));
+    }
+    for (int i = 0; i < searchable_.size(); ++i) {
+        if (searchableMatches(searchable_[i], words))
+            shown_.append(i);
+    }
+}
+
+int JournalModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(shown_.size());
+}
+
+QVariant JournalModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= shown_.size())
+        return {};
+    const Reading &reading = readings_[shown_[index.row()]];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole: {
+        const QString question = reading.question.section(QLatin1Char('\n'), 0, 0);
+        return QString(readingTitle(reading) + (question.isEmpty() ? QStringLiteral(" (no question)")
+                                                                   : QString(QStringLiteral(": ") + question)));
+    }
+    case Qt::ToolTipRole:
+        return reading.question.left(300).toHtmlEscaped();
+    case Qt::UserRole:
+        return reading.id;
+    default:
+        return {};
+    }
+}
+
+} // namespace velmora::readings

@@ -1,0 +1,38 @@
+#pragma once
+
+// The journal's list: every reading read once, and the ones a search finds
+// shown newest first. Searching works on what is in memory, so a keystroke
+// never waits for the file.
+
+#include "readings/reading.h"
+
+#include <QAbstractListModel>
+
+namespace velmora::readings {
+
+class JournalModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    // Newest first, as Journal::list() gives them.
+    void setReadings(QVector<Reading> readings);
+    void setSearch(const QString &search);
+
+    [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
+    // Display: the title and the question; Qt::UserRole: the reading's id.
+    [[nodiscard]] QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    [[nodiscard]] int totalCount() const { return int(readings_.size()); }
+
+private:
+    void refilter();
+
+    QVector<Reading> readings_;
+    QVector<QString> searchable_; // searchableText() of each reading
+    QVector<int> shown_;          // indexes into readings_
+    QString search_;
+};
+
+} // namespace velmora::readings

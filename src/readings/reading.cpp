@@ -1,0 +1,174 @@
+#include "readings/reading.h"
+
+#include "app/services.h"
+
+#include <QLocale>
+
+#include <numeric>
+
+namespace velmora::readings {
+
+std::optional<Spread> spreadFromNumber(int number)
+{
+    switch (number) {
+    case int(Spread::OneCard):
+    case int(Spread::ThreeCards):
+    case int(Spread::FiveCards):
+        return Spread(number);
+    default:
+        return std::nullopt;
+    }
+}
+
+QString spreadName(Spread spread)
+{
+    switch (spread) {
+    case Spread::OneCard:
+        return QStringLiteral("One card");
+    case Spread::ThreeCards:
+        return QStringLiteral("Three cards");
+    case Spread::FiveCards:
+        break;
+    }
+    return QStringLiteral("Five cards");
+}
+
+QStringList spreadPositions(Spread spread)
+{
+    switch (spread) {
+    case Spread::OneCard:
+        return {QStringLiteral("Card")};
+    case Spread::ThreeCards:
+        return {QStringLiteral("Past"), QStringLiteral("Present"), QStringLiteral("Future")};
+    case Spread::FiveCards:
+        break;
+    }
+    return {QStringLiteral("Situation"), QStringLiteral("Challenge"), QStringLiteral("Past"), QStringLiteral("Future"),
+            QStringLiteral("Outcome")};
+}
+
+QVector<Draw> drawSpread(int poolSize, int count, bool reversedAllowed, RandomSource &random)
+{
+    // A partial shuffle: each draw takes one of the cards not yet taken.
+    QVector<int> left(std::max(poolSize, 0));
+    std::iota(left.begin(), left.end(), 0);
+    QVector<Draw> drawn;
+    for (int i = 0; i < count && i < left.size(); ++i) {
+        const int pick = i + random.draw(int(left.size()) - i);
+        std::swap(left[i], left[pick]);
+        drawn.append(Draw{left[i], reversedAllowed && random.draw(2) == 1});
+    }
+    return drawn;
+}
+
+bool readingMatches(const Reading &reading, const QString &search)
+{
+    return searchableMatches(searchableText(reading), searchWords(search));
+}
+
+QString searchableText(const Reading &reading)
+{
+    // The line break keeps a word from being found across the two texts.
+    return QString(reading.question + QLatin1Char('\n') + reading.interpretation).toCaseFolded();
+}
+
+QStringList searchWords(const QString &search)
+{
+    return search.toCaseFolded().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+bool searchableMatches(const QString &searchable, const QStringList &words)
+{
+    for (const QString &word : words) {
+        if (!searchable.contains(word))
+            return false;
+    }
+    return true;
+}
+
+QString readingTitle(const Reading &reading)
+{
+    return QLocale::c().toString(reading.made, QStringLiteral("dddd, d MMMM yyyy HH:mm")) + QStringLiteral(": ") +
+           spreadName(reading.spread) + QStringLiteral(", ") + reading.deckName;
+}
+
+namespace {
+
+// Markdown would read the learner's stars, brackets and hashes as markup;
+// each such character is escaped, and each line ends in a hard break.
+QString escapedMarkdown(const QString &text)
+{
+    static const QString everywhere = QStringLiteral("\\`*_[]<>#|~!&");
+    QStringList lines;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        QString out;
+        for (const QChar c : line.trimmed()) {
+            if (everywhere.contains(c) || (out.isEmpty() && QStringLiteral("-+=").contains(c)))
+                out += QLatin1Char('\\');
+            out += c;
+        }
+        // "1. " at the start of a line would begin a list.
+        int digits = 0;
+        while (digits < out.size() && out[digits].isDigit())
+            ++digits;
+        if (digits > 0 && digits < out.size() && (out[digits] == QLatin1Char('.') || out[digits] == QLatin1Char(')')))
+            out.insert(digits, QLatin1Char('\\'));
+        lines.append(out);
+    }
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines.join(QStringLiteral("\\\n"));
+}
+
+} // namespace
+
+QString journalMarkdown(const QVector<Reading> &readings)
+{
+    QString text = QStringLiteral("# Readings journal\n");
+    for (const Reading &reading : readings) {
+        text += QStringLiteral("\n## ") + escapedMarkdown(readingTitle(reading)) + QStringLiteral("\n\n");
+        text += QStringLiteral("**Question:** ") + escapedMarkdown(reading.question) + QStringLiteral("\n\n");
+        const QStringList positions = spreadPositions(reading.spread);
+        for (int i = 0; i < reading.cards.size(); ++i) {
+            const ReadingCard &card = reading.cards[i];
+            text += QStringLiteral("- **") + escapedMarkdown(positions.value(i)) + QStringLiteral(":** ") +
+                    escapedMarkdown(card.name) +
+                    (card.reversed ? QStringLiteral(" (reversed)") : QStringLiteral(" (upright)")) +
+                    QStringLiteral(". Picture: ") + escapedMarkdown(card.name) + QStringLiteral(" of ") +
+                    escapedMarkdown(reading.deckName) + QStringLiteral(". Keywords: ") +
+                    escapedMarkdown(card.keywords) + QStringLiteral(".\n");
+        }
+        text += QStringLiteral("\n**Interpretation:**\n\n") + escapedMarkdown(reading.interpretation) +
+                QStringLiteral("\n");
+    }
+    return text;
+}
+
+QString dayCardText(const DayCard &card)
+{
+    return card.day.toString(Qt::ISODate) + QLatin1Char('|') + QString::number(card.cardId) + QLatin1Char('|') +
+           (card.reversed ? QLatin1Char('R') : QLatin1Char('U')) + QLatin1Char('|') + card.deckFile;
+}
+
+std::optional<DayCard> dayCardFromText(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char('|'));
+    if (parts.size() != 4)
+        return std::nullopt;
+    DayCard card;
+    bool number = false;
+    card.day = QDate::fromString(parts[0], Qt::ISODate);
+    card.cardId = parts[1].toInt(&number);
+    card.reversed = parts[2] == QLatin1String("R");
+    card.deckFile = parts[3];
+    if (!card.day.isValid() || !number || (!card.reversed && parts[2] != QLatin1String("U")) || card.deckFile.isEmpty())
+        return std::nullopt;
+    return card;
+}
+
+QString firstKeywords(const QString &keywords, int count)
+{
+    return keywords.split(QStringLiteral(", "), Qt::SkipEmptyParts).mid(0, count).join(QStringLiteral(", "));
+}
+
+} // namespace velmora::readings

@@ -1,0 +1,136 @@
+#include "readings/cardofday.h"
+#include "readings/frmjournal.h"
+#include "readings/frmreadings.h"
+#include "readings/journalmodel.h"
+#include "sampledeck.h"
+#include "servicesrig.h"
+#include "testhome.h"
+
+#include <QAbstractItemModelTester>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace velmora;
+using namespace velmora::readings;
+using namespace velmora::test;
+
+class TstFrmReadings : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> home_;
+    QString journalPath() const { return home_->filePath(QStringLiteral("history.db")); }
+
+    static std::optional<ReadingDeck> openDeck()
+    {
+        ReadingDeck source;
+        if (!source.practice.deck.open(paths::deckDatabase(QStringLiteral("Tutor1.vdk"))))
+            return std::nullopt;
+        source.practice.cards = source.practice.deck.cards().value_or(QVector<Card>());
+        source.practice.deckName = QStringLiteral("Classic <b>");
+        source.deckFile = QStringLiteral("Tutor1.vdk");
+        return source;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        home_ = std::make_unique<TestHome>();
+        home_->makeFolders();
+        QVERIFY(home_->createDeck(QStringLiteral("tutor/Tutor1.vdk")));
+        QVERIFY(writeCards(paths::deckDatabase(QStringLiteral("Tutor1.vdk")), fullDeck(QSize(8, 8)).mid(0, 6)));
+    }
+
+    void threeCards_laidTurnedWrittenSaved_foundReopenedDeletedExported()
+    {
+        ServicesRig rig;
+        // Cards 3, 1 (reversed) and 6 of the six.
+        for (double number : {0.4, 0.1, 0.3, 0.9, 0.99, 0.1})
+            rig.random.queue(number);
+        auto *window = new FrmReadings(rig.services, journalPath(), &TstFrmReadings::openDeck);
+        QVector<int> tested;
+        connect(window, &FrmReadings::testRequested, this,
+                [&tested](const progress::PracticeRequest &request) { tested = request.cardIds; });
+        window->show();
+        window->findChild<QPushButton *>(QStringLiteral("cmdDraw"))->click();
+        QCOMPARE(window->reading().cards.size(), 3);
+        QCOMPARE(window->reading().cards[1].name, QStringLiteral("Major 1"));
+        QVERIFY(window->reading().cards[1].reversed && !window->reading().cards[0].reversed);
+        QCOMPARE(window->reading().cards[1].meaning, QStringLiteral("reversed 1"));
+        QTest::mouseClick(window->findChild<QWidget *>(QStringLiteral("picCard2")), Qt::LeftButton);
+        QVERIFY(window->isTurned(2) && !window->isTurned(0));
+        QTest::keyClick(window->findChild<QWidget *>(QStringLiteral("fraSpread")), Qt::Key_Space);
+        QVERIFY(window->isTurned(0) && !window->isTurned(1));
+        QTest::keyClicks(window->findChild<QLineEdit *>(QStringLiteral("txtQuestion")), QStringLiteral(" Work? "));
+        QTest::keyClicks(window->findChild<QPlainTextEdit *>(QStringLiteral("txtInterpretation")),
+                         QStringLiteral("Patience <i>first</i>"));
+        window->findChild<QPushButton *>(QStringLiteral("cmdShowMeanings"))->click();
+        const QString meanings = window->findChild<QPlainTextEdit *>(QStringLiteral("txtMeanings"))->toPlainText();
+        QVERIFY(meanings.contains(QStringLiteral("Present: not turned yet")));
+        QVERIFY(meanings.contains(QStringLiteral("Future: Major 6 (upright)\nKeywords: ")));
+        window->findChild<QPushButton *>(QStringLiteral("cmdTestMe"))->click();
+        QCOMPARE(tested, QVector<int>({3, 1, 6}));
+        QVERIFY(window->close());
+        QVERIFY(rig.prompter.records().isEmpty());
+
+        FrmJournal journal(rig.services, journalPath());
+        QAbstractItemModelTester tester(journal.model());
+        journal.reload();
+        auto *list = journal.findChild<QListView *>(QStringLiteral("lstReadings"));
+        QCOMPARE(journal.model()->rowCount(), 1);
+        QVERIFY(list->model()->index(0, 0).data().toString().endsWith(QStringLiteral("Classic <b>: Work?")));
+        journal.findChild<QLineEdit *>(QStringLiteral("txtSearch"))->setText(QStringLiteral("rest"));
+        QCOMPARE(journal.model()->rowCount(), 0);
+        journal.findChild<QLineEdit *>(QStringLiteral("txtSearch"))->setText(QStringLiteral("PATIENCE"));
+        QCOMPARE(journal.model()->rowCount(), 1);
+        list->setCurrentIndex(list->model()->index(0, 0));
+        journal.openChosen();
+        auto *reopened = journal.findChild<FrmReadings *>();
+        QVERIFY(reopened && reopened->isTurned(1));
+        QVERIFY(reopened->findChild<QPlainTextEdit *>(QStringLiteral("txtInterpretation"))->isReadOnly());
+        QVERIFY(reopened->close());
+
+        const QString exported = home_->filePath(QStringLiteral("out/journal"));
+        QDir().mkpath(home_->filePath(QStringLiteral("out")));
+        rig.prompter.queueFileName(exported);
+        QVERIFY(journal.exportAll());
+        QFile file(exported + QStringLiteral(".md"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("**Question:** Work?\n"));
+
+        rig.prompter.queueAnswer(PromptAnswer::No);
+        journal.deleteChosen();
+        QCOMPARE(rig.prompter.messages().last().defaultAnswer, PromptAnswer::No);
+        QCOMPARE(journal.model()->totalCount(), 1);
+        rig.prompter.queueAnswer(PromptAnswer::Yes);
+        journal.deleteChosen();
+        QCOMPARE(journal.model()->totalCount(), 0);
+    }
+
+    void cardOfTheDay_drawnOncePerDayAndKept()
+    {
+        ServicesRig rig;
+        const QString deck = paths::deckDatabase(QStringLiteral("Tutor1.vdk"));
+        rig.random.queue(0.5);
+        rig.random.queue(0.7);
+        bool fresh = false;
+        const std::optional<DayCardView> first = cardOfTheDay(rig.services, deck, &fresh);
+        QVERIFY(first && fresh && first->card.name == QStringLiteral("Major 4") && first->card.reversed);
+        QCOMPARE(first->card.meaning, QStringLiteral("reversed 4"));
+        rig.random.queue(0.0);
+        const std::optional<DayCardView> again = cardOfTheDay(rig.services, deck, &fresh);
+        QVERIFY(again && !fresh && again->card.cardId == first->card.cardId);
+        rig.clock.set(rig.clock.now().addDays(1));
+        QVERIFY(cardOfTheDay(rig.services, deck, &fresh) && fresh);
+        setCardOfTheDayEnabled(rig.services, false);
+        rig.clock.set(rig.clock.now().addDays(1));
+        QVERIFY(!cardOfTheDay(rig.services, deck, &fresh) && !fresh);
+    }
+};
+
+QTEST_MAIN(TstFrmReadings)
+#include "tst_frmreadings.moc"
