@@ -27,6 +27,9 @@ namespace velmora {
 namespace goals {
 class GoalsController;
 }
+namespace review {
+class FrmReview;
+}
 struct Services;
 class MemorizePage;
 class ResidentController;
@@ -96,6 +99,7 @@ public slots:
     // Memorize or test exactly the requested cards, with the current test options.
     void practiseCards(const velmora::progress::PracticeRequest &request);
     void mnuProgress_Click();
+    void cmdReview_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -112,6 +116,9 @@ private:
     void WriteTestReport();
     void recordFinishedTest();
     void endProgram();
+    // The review button's count for the chosen deck, groups and caps.
+    void refreshDueCount();
+    [[nodiscard]] int dueCount();
 
     Services &services_;
     QPointer<QWidget> startScreen_;
@@ -123,6 +130,12 @@ private:
     QString reportText_;
     progress::HistoryFile history_;
     QPointer<progress::FrmProgress> progressWindow_;
+    QPointer<review::FrmReview> reviewWindow_;
+    // The cards of the deck the due count was last taken for: reading a
+    // deck again at every tick of a group box would be felt.
+    QString dueDeckName_;
+    QString dueDeckFile_; // the file's name in the deck folder
+    QVector<Card> dueDeckCards_;
 
     QTabWidget *SSTab1 = nullptr;
     goals::GoalsController *goals_ = nullptr;

@@ -7,6 +7,7 @@
 #include "app/vendorlinks.h"
 #include "learn/cardselection.h"
 #include "learn/testsettings.h"
+#include "review/reviewsettings.h"
 
 #include <QWidget>
 
@@ -16,6 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QVBoxLayout;
 
 namespace velmora {
@@ -46,25 +48,40 @@ public:
     [[nodiscard]] int difficulty() const;
     [[nodiscard]] bool reversedAllowed() const;
 
+    // Runs no reaction.
+    void setReviewSettings(const review::ReviewSettings &settings);
+    [[nodiscard]] review::ReviewSettings reviewSettings() const;
+    // The number of facets due now; none leaves the button unavailable.
+    void setDueCount(int count);
+
 signals:
     void deckActivated();
     void memorizeRequested();
     void testRequested();
+    void reviewRequested();
+    // A daily cap or the desired retention was changed.
+    void reviewSettingsChanged();
     void saveDefaultsRequested();
     // Major or Minor Arcana was ticked or unticked.
     void groupsChanged();
+    void reversedChanged();
     void vendorPageRequested(velmora::VendorPage page);
 
 private:
     void buildTutorChoice(QVBoxLayout *column);
     void buildGroups(QVBoxLayout *column);
     void buildTestOptions(QVBoxLayout *column, QWidget *startupFrame);
+    void buildReviewOptions(QVBoxLayout *column);
     void connectReactions();
     void keepOneSuitTicked(int index);
 
     QComboBox *cboTutors = nullptr;
     QPushButton *cmdSetOption = nullptr;
     QPushButton *cmdStartTest2 = nullptr;
+    QPushButton *cmdReview = nullptr;
+    QSpinBox *spnNewPerDay = nullptr;
+    QSpinBox *spnReviewsPerDay = nullptr;
+    QSpinBox *spnRetention = nullptr;
     QCheckBox *chkMajor = nullptr;
     QCheckBox *chkMinor = nullptr;
     std::array<QCheckBox *, kSuitCount> chkGroup{};
