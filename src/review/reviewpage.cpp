@@ -53,6 +53,8 @@ ReviewPage::ReviewPage(QWidget *parent) : QWidget(parent)
     texts->addWidget(lblQuestion);
     texts->addWidget(lblCardName);
     texts->addWidget(txtAnswer, 1);
+    // Takes the room of the answer while it is hidden, so the question stays on top.
+    texts->addStretch();
     cardLayout->addLayout(texts, 3);
     stack_->addWidget(card);
 
