@@ -70,10 +70,11 @@ void SettingsPage::buildTutorChoice(QVBoxLayout *column)
     cmdStartTest2 = makeButton(nullptr, "cmdStartTest2", QStringLiteral("Test M&e"));
     tutorButtons->addWidget(cmdSetOption);
     tutorButtons->addWidget(cmdStartTest2);
+    tutorLayout->addLayout(tutorButtons);
+    // A row of its own: beside the other two its count would be cut short.
     cmdReview = makeButton(nullptr, "cmdReview", QString());
     setDueCount(0);
-    tutorButtons->addWidget(cmdReview);
-    tutorLayout->addLayout(tutorButtons);
+    tutorLayout->addWidget(cmdReview);
     column->addWidget(fraSelectTutor);
 
     column->addWidget(wrappingLabel(QStringLiteral("Label18"),
