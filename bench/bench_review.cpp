@@ -5,11 +5,11 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_review --benchmark_repetitions=5
 //       --benchmark_report_aggregates_only=true
 #include "fakes.h"
+#include "progress/history.h"
+#include "review/frmreview.h"
 #include "scriptedprompter.h"
 
 #include "app/services.h"
-#include "progress/history.h"
-#include "review/frmreview.h"
 #include "store/deck.h"
 #include "store/paths.h"
 
@@ -20,9 +20,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <vector>
 
 using namespace velmora;
@@ -56,8 +55,7 @@ struct Fixture
             test.kind = t % 2 ? progress::TestKind::Description : progress::TestKind::Keywords;
             test.groups = {0, 1, 2, 3, 4};
             for (const Card &card : std::as_const(cards))
-                test.questions.append(
-                    {card.id, card.name, (card.id + t) % 3 == 0, (card.id * 7 + t) % 6 ? 1 : 0, 1});
+                test.questions.append({card.id, card.name, (card.id + t) % 3 == 0, (card.id * 7 + t) % 6 ? 1 : 0, 1});
             if (!history.record(test))
                 qFatal("%s", qPrintable(history.errorText()));
         }
@@ -91,7 +89,8 @@ std::unique_ptr<review::FrmReview> openReview(Fixture &f)
     review::ReviewSettings settings;
     settings.limits = {9999, 9999};
     auto window = std::make_unique<review::FrmReview>(
-        f.services, review::ReviewRequest{paths::defaultDeck(), QStringLiteral("Default"), f.cards, true, settings, copy});
+        f.services,
+        review::ReviewRequest{paths::defaultDeck(), QStringLiteral("Default"), f.cards, true, settings, copy});
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     if (!window->start())
         qFatal("the review did not start");
@@ -147,8 +146,8 @@ void BM_RecordReviewOnScreenThread(benchmark::State &state)
     for (auto _ : state) {
         timer.start();
         const Card &card = f.cards[i++ % f.cards.size()];
-        progress::ReviewRecord review{kNow, QStringLiteral("Tutor1.vdk"), card.id, review::Facet::Keywords,
-                                      review::Grade::Good, {}, {}};
+        progress::ReviewRecord review{
+            kNow, QStringLiteral("Tutor1.vdk"), card.id, review::Facet::Keywords, review::Grade::Good, {}, {}};
         review.after = review::Fsrs().next(review.before, kNow, review.grade);
         if (!history.recordReview(review))
             qFatal("%s", qPrintable(history.errorText()));

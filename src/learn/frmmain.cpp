@@ -1,5 +1,7 @@
 #include "learn/frmmain.h"
 
+#include "review/frmreview.h"
+
 #include "app/helpmenu.h"
 #include "app/prompter.h"
 #include "app/services.h"
@@ -17,7 +19,6 @@
 #include "learn/testreport.h"
 #include "resident/residentcontroller.h"
 #include "resident/systemtrayframe.h"
-#include "review/frmreview.h"
 #include "store/paths.h"
 #include "store/pictures.h"
 
@@ -384,11 +385,11 @@ void FrmMain::cmdReview_Click()
         std::optional<Practice> chosen = openSelectedDeck(PracticeWording::Memorize);
         if (!chosen)
             return;
-        auto *window = new review::FrmReview(services_,
-                                             review::ReviewRequest{chosen->deck.path(), chosen->deckName,
-                                                                   chosen->cards, settings_->reversedAllowed(),
-                                                                   settings_->reviewSettings(), progress::historyPath()},
-                                             this);
+        auto *window = new review::FrmReview(
+            services_,
+            review::ReviewRequest{chosen->deck.path(), chosen->deckName, chosen->cards, settings_->reversedAllowed(),
+                                  settings_->reviewSettings(), progress::historyPath()},
+            this);
         if (!window->start()) {
             delete window;
             return;

@@ -4,10 +4,11 @@
 // the start-up options and the vendor links. It shows what the window gives
 // it and signals what the user asked; the window holds the practice.
 
+#include "review/reviewsettings.h"
+
 #include "app/vendorlinks.h"
 #include "learn/cardselection.h"
 #include "learn/testsettings.h"
-#include "review/reviewsettings.h"
 
 #include <QWidget>
 

@@ -587,9 +587,10 @@ std::optional<review::DayCount> HistoryFile::reviewsSince(const QString &deckFil
 {
     if (!isOpen())
         return std::nullopt;
-    const sqlite::Statement query(handles_->connection.get(),
-                                  QStringLiteral("SELECT was_phase FROM reviews WHERE reviewed >= ?1 AND deck_file = ?2 "
-                                                 "LIMIT ?3"));
+    const sqlite::Statement query(
+        handles_->connection.get(),
+        QStringLiteral("SELECT was_phase FROM reviews WHERE reviewed >= ?1 AND deck_file = ?2 "
+                       "LIMIT ?3"));
     sqlite3_bind_int64(query.get(), 1, since.toMSecsSinceEpoch());
     bindKeptText(query.get(), 2, deckFile);
     sqlite3_bind_int(query.get(), 3, kMaxFacets);

@@ -1,12 +1,13 @@
 #include "review/frmreview.h"
 
+#include "review/reviewpage.h"
+#include "review/reviewwriter.h"
+
 #include "app/prompter.h"
 #include "app/services.h"
 #include "app/shell.h"
 #include "app/windowplace.h"
 #include "learn/picturebox.h"
-#include "review/reviewpage.h"
-#include "review/reviewwriter.h"
 #include "store/pictures.h"
 
 #include <QCloseEvent>
@@ -51,8 +52,10 @@ std::vector<SessionItem> sessionItems(const QVector<Card> &cards, bool reversed,
         stateOf.insert(qint64(state.cardId) * 4 + int(state.facet), state.state);
     std::vector<SessionItem> items;
     items.reserve(size_t(cards.size()) * 3);
-    for (const Card &card : cards) {
-        for (const Facet facet : {Facet::Keywords, Facet::Upright, Facet::Reversed}) {
+    // Facet by facet: a card's meaning asked right after its keywords would
+    // be half answered by them.
+    for (const Facet facet : {Facet::Keywords, Facet::Upright, Facet::Reversed}) {
+        for (const Card &card : cards) {
             if (facet != Facet::Reversed || reversed)
                 items.push_back(SessionItem{card.id, facet, stateOf.value(qint64(card.id) * 4 + int(facet))});
         }
@@ -75,8 +78,7 @@ FrmReview::FrmReview(Services &services, ReviewRequest request, QWidget *parent)
     connect(page_, &ReviewPage::undoRequested, this, &FrmReview::undo);
     connect(page_, &ReviewPage::closeRequested, this, &QWidget::close);
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
-            [] { EndProgram(); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, [] { EndProgram(); });
     keepWindowPlace(*this, services_.settings, QSize(960, 680));
 }
 
@@ -173,8 +175,8 @@ void FrmReview::grade(int grade)
     const std::optional<GradeOutcome> outcome = session_->grade(Grade(grade), now);
     if (!outcome)
         return;
-    writer_->record(progress::ReviewRecord{now, deckFile_, outcome->item.cardId, outcome->item.facet,
-                                           outcome->grade, outcome->item.state, outcome->after});
+    writer_->record(progress::ReviewRecord{now, deckFile_, outcome->item.cardId, outcome->item.facet, outcome->grade,
+                                           outcome->item.state, outcome->after});
     graded_ = true;
     showCurrent();
 }

@@ -7,6 +7,7 @@
 #include "progress/history.h"
 #include "review/reviewsession.h"
 #include "review/reviewsettings.h"
+
 #include "store/deck.h"
 #include "store/readahead.h"
 
@@ -28,14 +29,15 @@ struct ReviewRequest
 {
     QString deckPath;
     QString deckName;
-    QVector<Card> cards; // those of the chosen groups
+    QVector<Card> cards;  // those of the chosen groups
     bool reversed = true; // whether reversed meanings are asked too
     ReviewSettings settings;
     QString historyPath;
 };
 
-// The facets of these cards, in the order new ones are learnt, with the
-// states the history holds (new where it holds none).
+// The facets of these cards, in the order new ones are learnt (every
+// card's keywords, then meanings, then reversed meanings), with the states
+// the history holds (new where it holds none).
 [[nodiscard]] std::vector<SessionItem> sessionItems(const QVector<Card> &cards, bool reversed,
                                                     const QVector<progress::FacetState> &states);
 

@@ -23,8 +23,8 @@ ReviewSettings readReviewSettings(const SettingsStore &store)
         readNumber(store, settingskeys::kNewFacetsPerDay, 0, kMaxNewFacetsPerDay, defaults.limits.newFacets);
     settings.limits.reviews =
         readNumber(store, settingskeys::kReviewsPerDay, 0, kMaxReviewsPerDay, defaults.limits.reviews);
-    settings.retentionPercent = readNumber(store, settingskeys::kRetention, kMinRetentionPercent,
-                                           kMaxRetentionPercent, defaults.retentionPercent);
+    settings.retentionPercent = readNumber(store, settingskeys::kRetention, kMinRetentionPercent, kMaxRetentionPercent,
+                                           defaults.retentionPercent);
     return settings;
 }
 

@@ -5,6 +5,7 @@
 // next card should not. Its owner lets every write finish before it goes.
 
 #include "progress/history.h"
+
 #include "store/backgroundjob.h"
 
 #include <QObject>

@@ -1,6 +1,7 @@
 #include "../design/designhome.h"
 #include "progress/frmprogress.h"
 #include "progress/history.h"
+#include "review/frmreview.h"
 #include "servicesrig.h"
 #include "urlcatcher.h"
 #include "windowprobe.h"
@@ -13,7 +14,6 @@
 #include "exchange/frmexportmessage.h"
 #include "exchange/frmimportexportdeck.h"
 #include "learn/frmmain.h"
-#include "review/frmreview.h"
 
 #include <QTimer>
 #include <QtTest>
@@ -54,8 +54,12 @@ std::unique_ptr<QWidget> makeWindow(const QString &which, Services &s)
         return std::make_unique<progress::FrmProgress>(s, progress::historyPath());
     if (which == QLatin1String("review")) {
         auto window = std::make_unique<review::FrmReview>(
-            s, review::ReviewRequest{paths::deckDatabase(design), QStringLiteral("Design"), {Card{1, QStringLiteral("Card 1"), 0, {}, {}, true}},
-                                     true, {}, progress::historyPath()});
+            s, review::ReviewRequest{paths::deckDatabase(design),
+                                     QStringLiteral("Design"),
+                                     {Card{1, QStringLiteral("Card 1"), 0, {}, {}, true}},
+                                     true,
+                                     {},
+                                     progress::historyPath()});
         return window->start() ? std::move(window) : nullptr;
     }
     auto window = std::make_unique<FrmMain>(s);

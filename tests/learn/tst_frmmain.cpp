@@ -1,3 +1,4 @@
+#include "progress/history.h"
 #include "sampledeck.h"
 #include "servicesrig.h"
 #include "testhome.h"
@@ -7,18 +8,17 @@
 #include "goals/goalspage.h"
 #include "learn/frmmain.h"
 #include "learn/picturebox.h"
-#include "progress/history.h"
 #include "store/paths.h"
 #include "store/pictures.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QSpinBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>

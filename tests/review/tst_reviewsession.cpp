@@ -73,19 +73,22 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("trace");
         QTest::addRow("steps due, then reviews oldest first, then new ones up to the cap")
-            << "n n r1 f r5 l0" << 1 << 200 << "s4s4s4s4" << "6 6* 5 5* 3 3* 1 1* - 4/0/0";
-        QTest::addRow("the review cap leaves the rest for tomorrow")
-            << "r1 r2 r3" << 10 << 2 << "s3s3" << "3 3* 2 2* - 2/0/0";
-        QTest::addRow("a grade waits for the answer") << "n" << 10 << 200 << "3s" << "1 1 1* 0/0/0";
-        QTest::addRow("a step of minutes comes back within the session")
-            << "n r2" << 10 << 200 << "s1+30s3" << "2 2* 1 1* 2 2/1/30";
-        QTest::addRow("a step further off than the session looks ahead ends it")
-            << "l30" << 10 << 200 << "" << "- 0/0/0";
-        QTest::addRow("undo asks the same facet again and takes back its counts")
-            << "r2 r1" << 10 << 200 << "s1+60us3" << "1 1* 2 1 1* 2 1/0/60";
-        QTest::addRow("undo after the end asks the last facet again")
-            << "r1" << 10 << 200 << "s4uu" << "1 1* - 1 1 0/0/0";
-        QTest::addRow("undo frees the new-facet cap it used") << "n n" << 1 << 200 << "s4u" << "1 1* - 1 0/0/0";
+            << "n n r1 f r5 l0" << 1 << 200 << "s4s4s4s4"
+            << "6 6* 5 5* 3 3* 1 1* - 4/0/0";
+        QTest::addRow("the review cap leaves the rest for tomorrow") << "r1 r2 r3" << 10 << 2 << "s3s3"
+                                                                     << "3 3* 2 2* - 2/0/0";
+        QTest::addRow("a grade waits for the answer") << "n" << 10 << 200 << "3s"
+                                                      << "1 1 1* 0/0/0";
+        QTest::addRow("a step of minutes comes back within the session") << "n r2" << 10 << 200 << "s1+30s3"
+                                                                         << "2 2* 1 1* 2 2/1/30";
+        QTest::addRow("a step further off than the session looks ahead ends it") << "l30" << 10 << 200 << ""
+                                                                                 << "- 0/0/0";
+        QTest::addRow("undo asks the same facet again and takes back its counts") << "r2 r1" << 10 << 200 << "s1+60us3"
+                                                                                  << "1 1* 2 1 1* 2 1/0/60";
+        QTest::addRow("undo after the end asks the last facet again") << "r1" << 10 << 200 << "s4uu"
+                                                                      << "1 1* - 1 1 0/0/0";
+        QTest::addRow("undo frees the new-facet cap it used") << "n n" << 1 << 200 << "s4u"
+                                                              << "1 1* - 1 0/0/0";
     }
 
     void session()

@@ -1,6 +1,7 @@
 #include "reviewscreens.h"
 
 #include "review/frmreview.h"
+
 #include "store/deck.h"
 #include "store/paths.h"
 
@@ -25,9 +26,8 @@ QWidget *openReviewShowcase(Services &services, const QString &name)
     review::ReviewSettings settings;
     settings.limits.newFacets = 12;
     auto *window = new review::FrmReview(
-        services,
-        review::ReviewRequest{deck.path(), QStringLiteral("Classic Tarot"), cards->mid(2, 4), true, settings,
-                              folder.filePath(QStringLiteral("history.db"))});
+        services, review::ReviewRequest{deck.path(), QStringLiteral("Classic Tarot"), cards->mid(2, 4), true, settings,
+                                        folder.filePath(QStringLiteral("history.db"))});
     if (!window->start())
         return nullptr;
     window->show();
