@@ -11,10 +11,10 @@ const QDateTime kStart(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC);
 // One facet per letter, card IDs counting from 1: n new, lN a step of
 // minutes due N minutes from the start, rN a review N days overdue, f a
 // review due tomorrow.
-std::vector<SessionItem> itemsOf(const QString &spec)
+std::vector<SessionItem> itemsOf(const QString &words)
 {
     std::vector<SessionItem> items;
-    for (const QString &word : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString &word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         SessionItem item{int(items.size()) + 1, Facet::Keywords, {}};
         MemoryState &state = item.state;
         const int number = word.mid(1).toInt();
