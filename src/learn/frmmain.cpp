@@ -3,6 +3,7 @@
 #include "readings/cardofday.h"
 #include "readings/frmjournal.h"
 #include "readings/frmreadings.h"
+#include "review/frmreview.h"
 
 #include "app/helpmenu.h"
 #include "app/prompter.h"
@@ -129,8 +130,13 @@ void FrmMain::connectPages()
     connect(settings_, &SettingsPage::testRequested, this, &FrmMain::cmdStartTest2_Click);
     connect(settings_, &SettingsPage::groupsChanged, this,
             [this] { memorize_->setNextEnabled(settings_->anyGroup()); });
+    connect(settings_, &SettingsPage::reviewRequested, this, &FrmMain::cmdReview_Click);
+    for (const auto changed : {&SettingsPage::deckActivated, &SettingsPage::groupsChanged,
+                               &SettingsPage::reversedChanged, &SettingsPage::reviewSettingsChanged})
+        connect(settings_, changed, this, &FrmMain::refreshDueCount);
     connect(settings_, &SettingsPage::saveDefaultsRequested, this, [this] {
         writeTestSettings(services_.settings, settings_->testSettings(), resident_->runAtSysTrayTicked());
+        review::writeReviewSettings(services_.settings, settings_->reviewSettings());
     });
     connect(settings_, &SettingsPage::vendorPageRequested, this, [](VendorPage page) { OpenVendorPage(page); });
     connect(memorize_, &MemorizePage::nextRequested, this, &FrmMain::cmdNext_Click);
@@ -177,10 +183,12 @@ Opening FrmMain::load()
 
     goals_->load();
     settings_->setTestSettings(readTestSettings(services_.settings));
+    settings_->setReviewSettings(review::readReviewSettings(services_.settings));
     resident_->restoreStartupOptions();
     tabs_.windowOpened();
     applyTabAvailability();
     selectTab(TabSettings);
+    refreshDueCount();
     return resident_->goToTrayIfStartedAtLogon() ? Opening::ToTray : Opening::Show;
 }
 
@@ -188,6 +196,8 @@ Opening FrmMain::load()
 
 void FrmMain::cboTutors_Click()
 {
+    // The deck may have been designed anew since its cards were counted.
+    dueDeckName_.clear();
     const int position = settings_->chosenDeck();
     if (position < 0)
         return;
@@ -419,6 +429,80 @@ void FrmMain::mnuProgress_Click()
     progressWindow_->activateWindow();
 }
 
+void FrmMain::cmdReview_Click()
+{
+    if (!reviewWindow_) {
+        std::optional<Practice> chosen = openSelectedDeck(PracticeWording::Memorize);
+        if (!chosen)
+            return;
+        auto *window = new review::FrmReview(
+            services_,
+            review::ReviewRequest{chosen->deck.path(), chosen->deckName, chosen->cards, settings_->reversedAllowed(),
+                                  settings_->reviewSettings(), progress::historyPath()},
+            this);
+        if (!window->start()) {
+            delete window;
+            return;
+        }
+        reviewWindow_ = window;
+        connect(window, &review::FrmReview::reviewsChanged, this, [this] {
+            refreshDueCount();
+            if (progressWindow_)
+                progressWindow_->reload();
+        });
+    }
+    reviewWindow_->show();
+    reviewWindow_->raise();
+    reviewWindow_->activateWindow();
+}
+
+void FrmMain::refreshDueCount()
+{
+    settings_->setDueCount(dueCount());
+}
+
+int FrmMain::dueCount()
+{
+    const QString deckName = settings_->chosenDeckName();
+    if (settings_->chosenDeck() < 0 || !settings_->anyGroup())
+        return 0;
+    if (deckName != dueDeckName_) {
+        dueDeckCards_.clear();
+        const std::optional<QString> deckFile = existingDeckFile(dbNameOfDeck(deckName));
+        Deck deck;
+        if (!deckFile || !deck.open(*deckFile))
+            return 0;
+        dueDeckCards_ = deck.cards().value_or(QVector<Card>());
+        dueDeckName_ = deckName;
+        dueDeckFile_ = QFileInfo(*deckFile).fileName();
+    }
+    const QVector<int> groups = selectedGroups();
+    QVector<Card> chosen;
+    for (const Card &card : std::as_const(dueDeckCards_)) {
+        if (groups.contains(card.group))
+            chosen.append(card);
+    }
+    // Counting leaves a learner without a history without one.
+    const QString historyFile = progress::historyPath();
+    if (!history_.isOpen() && QFileInfo::exists(historyFile) && !history_.open(historyFile))
+        return 0;
+    const QDateTime now = services_.clock.now();
+    QVector<progress::FacetState> states;
+    review::DayCount today;
+    if (history_.isOpen()) {
+        const std::optional<QVector<progress::FacetState>> stored = history_.facetStates(dueDeckFile_);
+        const std::optional<review::DayCount> done = history_.reviewsSince(dueDeckFile_, now.date().startOfDay());
+        if (!stored || !done)
+            return 0;
+        states = *stored;
+        today = *done;
+    }
+    std::vector<review::MemoryState> facets;
+    for (const review::SessionItem &item : review::sessionItems(chosen, settings_->reversedAllowed(), states))
+        facets.push_back(item.state);
+    return int(review::dueFacets(facets, now, settings_->reviewSettings().limits, today).size());
+}
+
 // ---------------------------------------------------------------- memorize
 
 void FrmMain::ShowMemorizeCard()
@@ -565,7 +649,8 @@ void FrmMain::recordFinishedTest()
                                                          run_.questionScores().value(i), maximum});
     // The history is a record beside the test: its failure leaves the test,
     // its report and its message as they are.
-    const bool recorded = (history_.isOpen() || history_.open(progress::historyPath())) && history_.record(record);
+    const bool recorded = (history_.isOpen() || history_.open(progress::historyPath())) &&
+                          history_.record(record, review::Fsrs(settings_->reviewSettings().fsrs()));
     if (!recorded) {
         statusBar()->showMessage(QStringLiteral("This test could not be added to your progress history. ") +
                                  history_.errorText());
@@ -573,6 +658,7 @@ void FrmMain::recordFinishedTest()
     }
     if (progressWindow_)
         progressWindow_->reload();
+    refreshDueCount();
 }
 
 // ---------------------------------------------------------------- tabs
@@ -613,6 +699,9 @@ void FrmMain::SSTab1_Click()
         memorize_->setPreviousEnabled(hasCards);
     } else if (tab == TabTest) {
         test_->focusPicture();
+    } else if (tab == TabSettings) {
+        // Steps of minutes fall due while the window stands open.
+        refreshDueCount();
     }
 }
 

@@ -30,6 +30,9 @@ class GoalsController;
 namespace readings {
 class FrmJournal;
 }
+namespace review {
+class FrmReview;
+}
 struct Services;
 class MemorizePage;
 class ResidentController;
@@ -101,6 +104,7 @@ public slots:
     void mnuProgress_Click();
     void mnuReadings_Click();
     void mnuJournal_Click();
+    void cmdReview_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -119,6 +123,9 @@ private:
     void endProgram();
     // A reading's cards, tested on their meanings.
     void testReadingCards(const velmora::progress::PracticeRequest &request);
+    // The review button's count for the chosen deck, groups and caps.
+    void refreshDueCount();
+    [[nodiscard]] int dueCount();
 
     Services &services_;
     QPointer<QWidget> startScreen_;
@@ -131,6 +138,12 @@ private:
     progress::HistoryFile history_;
     QPointer<progress::FrmProgress> progressWindow_;
     QPointer<readings::FrmJournal> journalWindow_;
+    QPointer<review::FrmReview> reviewWindow_;
+    // The cards of the deck the due count was last taken for: reading a
+    // deck again at every tick of a group box would be felt.
+    QString dueDeckName_;
+    QString dueDeckFile_; // the file's name in the deck folder
+    QVector<Card> dueDeckCards_;
 
     QTabWidget *SSTab1 = nullptr;
     goals::GoalsController *goals_ = nullptr;

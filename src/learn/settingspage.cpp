@@ -9,8 +9,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -50,6 +52,7 @@ SettingsPage::SettingsPage(QWidget *startupFrame, QWidget *parent) : QWidget(par
     chkReversed->setEnabled(false);
     optTestType[int(TestType::Keywords)]->setChecked(true);
     optDifficulty[0]->setChecked(true);
+    setReviewSettings({});
     connectReactions();
 }
 
@@ -69,6 +72,10 @@ void SettingsPage::buildTutorChoice(QVBoxLayout *column)
     tutorButtons->addWidget(cmdSetOption);
     tutorButtons->addWidget(cmdStartTest2);
     tutorLayout->addLayout(tutorButtons);
+    // A row of its own: beside the other two its count would be cut short.
+    cmdReview = makeButton(nullptr, "cmdReview", QString());
+    setDueCount(0);
+    tutorLayout->addWidget(cmdReview);
     column->addWidget(fraSelectTutor);
 
     column->addWidget(wrappingLabel(QStringLiteral("Label18"),
@@ -160,11 +167,36 @@ void SettingsPage::buildTestOptions(QVBoxLayout *column, QWidget *startupFrame)
         1);
     column->addWidget(frame1);
 
+    buildReviewOptions(column);
     column->addWidget(startupFrame);
 
-    cmdSaveSettings = makeButton(nullptr, "cmdSaveSettings", QStringLiteral("Sa&ve Current Settings As Default"));
+    cmdSaveSettings = makeButton(nullptr, "cmdSaveSettings", QStringLiteral("Save Current Settings As Defau&lt"));
     column->addWidget(cmdSaveSettings);
     column->addStretch(1);
+}
+
+void SettingsPage::buildReviewOptions(QVBoxLayout *column)
+{
+    auto *fraReview = named(new QGroupBox(QStringLiteral("Spaced Review")), QStringLiteral("fraReview"));
+    auto *grid = new QGridLayout(fraReview);
+    const auto spin = [this, fraReview, grid](const char *name, const QString &caption, int lowest, int highest) {
+        auto *box = named(new QSpinBox, name);
+        box->setRange(lowest, highest);
+        const int row = grid->rowCount();
+        QLabel *label = makeLabel(fraReview, QByteArray(name).replace("spn", "lbl").constData(), caption, box);
+        box->setAccessibleName(QString(caption).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row, 1);
+        connect(box, &QSpinBox::valueChanged, this, &SettingsPage::reviewSettingsChanged);
+        return box;
+    };
+    spnNewPerDay = spin("spnNewPerDay", QStringLiteral("Ma&x. new facets per day:"), 0, review::kMaxNewFacetsPerDay);
+    spnReviewsPerDay = spin("spnReviewsPerDay", QStringLiteral("Max. reviews per day:"), 0, review::kMaxReviewsPerDay);
+    spnRetention = spin("spnRetention", QStringLiteral("Desired retention:"), review::kMinRetentionPercent,
+                        review::kMaxRetentionPercent);
+    spnRetention->setSuffix(QStringLiteral(" %"));
+    grid->setColumnStretch(2, 1);
+    column->addWidget(fraReview);
 }
 
 void SettingsPage::connectReactions()
@@ -172,6 +204,8 @@ void SettingsPage::connectReactions()
     connect(cboTutors, &QComboBox::activated, this, &SettingsPage::deckActivated);
     connect(cmdSetOption, &QPushButton::clicked, this, &SettingsPage::memorizeRequested);
     connect(cmdStartTest2, &QPushButton::clicked, this, &SettingsPage::testRequested);
+    connect(cmdReview, &QPushButton::clicked, this, &SettingsPage::reviewRequested);
+    connect(chkReversed, &QCheckBox::toggled, this, &SettingsPage::reversedChanged);
     connect(cmdSaveSettings, &QPushButton::clicked, this, &SettingsPage::saveDefaultsRequested);
     // Reactions follow the boxes' changes, so a change made by the program
     // has the same effect as a click.
@@ -284,6 +318,31 @@ int SettingsPage::difficulty() const
 bool SettingsPage::reversedAllowed() const
 {
     return chkReversed->isChecked();
+}
+
+void SettingsPage::setReviewSettings(const review::ReviewSettings &settings)
+{
+    const QSignalBlocker blockNew(spnNewPerDay);
+    const QSignalBlocker blockReviews(spnReviewsPerDay);
+    const QSignalBlocker blockRetention(spnRetention);
+    spnNewPerDay->setValue(settings.limits.newFacets);
+    spnReviewsPerDay->setValue(settings.limits.reviews);
+    spnRetention->setValue(settings.retentionPercent);
+}
+
+review::ReviewSettings SettingsPage::reviewSettings() const
+{
+    review::ReviewSettings settings;
+    settings.limits.newFacets = spnNewPerDay->value();
+    settings.limits.reviews = spnReviewsPerDay->value();
+    settings.retentionPercent = spnRetention->value();
+    return settings;
+}
+
+void SettingsPage::setDueCount(int count)
+{
+    cmdReview->setText(QStringLiteral("Re&view Due Cards (%1)").arg(count));
+    cmdReview->setEnabled(count > 0);
 }
 
 } // namespace velmora

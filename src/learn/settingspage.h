@@ -4,6 +4,8 @@
 // the start-up options and the vendor links. It shows what the window gives
 // it and signals what the user asked; the window holds the practice.
 
+#include "review/reviewsettings.h"
+
 #include "app/vendorlinks.h"
 #include "learn/cardselection.h"
 #include "learn/testsettings.h"
@@ -16,6 +18,7 @@ class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QVBoxLayout;
 
 namespace velmora {
@@ -46,25 +49,40 @@ public:
     [[nodiscard]] int difficulty() const;
     [[nodiscard]] bool reversedAllowed() const;
 
+    // Runs no reaction.
+    void setReviewSettings(const review::ReviewSettings &settings);
+    [[nodiscard]] review::ReviewSettings reviewSettings() const;
+    // The number of facets due now; none leaves the button unavailable.
+    void setDueCount(int count);
+
 signals:
     void deckActivated();
     void memorizeRequested();
     void testRequested();
+    void reviewRequested();
+    // A daily cap or the desired retention was changed.
+    void reviewSettingsChanged();
     void saveDefaultsRequested();
     // Major or Minor Arcana was ticked or unticked.
     void groupsChanged();
+    void reversedChanged();
     void vendorPageRequested(velmora::VendorPage page);
 
 private:
     void buildTutorChoice(QVBoxLayout *column);
     void buildGroups(QVBoxLayout *column);
     void buildTestOptions(QVBoxLayout *column, QWidget *startupFrame);
+    void buildReviewOptions(QVBoxLayout *column);
     void connectReactions();
     void keepOneSuitTicked(int index);
 
     QComboBox *cboTutors = nullptr;
     QPushButton *cmdSetOption = nullptr;
     QPushButton *cmdStartTest2 = nullptr;
+    QPushButton *cmdReview = nullptr;
+    QSpinBox *spnNewPerDay = nullptr;
+    QSpinBox *spnReviewsPerDay = nullptr;
+    QSpinBox *spnRetention = nullptr;
     QCheckBox *chkMajor = nullptr;
     QCheckBox *chkMinor = nullptr;
     std::array<QCheckBox *, kSuitCount> chkGroup{};

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
 #include <limits>
 
 namespace velmora::progress {
@@ -595,6 +596,30 @@ std::optional<QVector<FacetState>> HistoryFile::facetStates(const QString &deckF
         return std::nullopt;
     }
     return states;
+}
+
+std::optional<review::DayCount> HistoryFile::reviewsSince(const QString &deckFile, const QDateTime &since)
+{
+    if (!isOpen())
+        return std::nullopt;
+    const sqlite::Statement query(
+        handles_->connection.get(),
+        QStringLiteral("SELECT was_phase FROM reviews WHERE reviewed >= ?1 AND deck_file = ?2 "
+                       "LIMIT ?3"));
+    sqlite3_bind_int64(query.get(), 1, since.toMSecsSinceEpoch());
+    bindKeptText(query.get(), 2, deckFile);
+    sqlite3_bind_int(query.get(), 3, kMaxFacets);
+    review::DayCount count;
+    int rc = SQLITE_ROW;
+    while ((rc = query.step()) == SQLITE_ROW) {
+        const bool wasNew = sqlite3_column_type(query.get(), 0) == SQLITE_NULL;
+        count.count(wasNew ? review::Phase::New : review::Phase(std::clamp(sqlite3_column_int(query.get(), 0), 0, 3)));
+    }
+    if (rc != SQLITE_DONE) {
+        (void)fail(QStringLiteral("reading today's reviews"), &query);
+        return std::nullopt;
+    }
+    return count;
 }
 
 std::optional<QVector<DeckEntry>> HistoryFile::decks()

@@ -7,6 +7,7 @@
 // overwritten.
 
 #include "progress/progressrules.h"
+#include "review/duelist.h"
 #include "review/fsrs.h"
 
 #include <QDateTime>
@@ -155,6 +156,8 @@ public:
     // Every facet of the deck with a state, at most kMaxFacets; a facet
     // without one is new. Rows no grade could have written are left out.
     [[nodiscard]] std::optional<QVector<FacetState>> facetStates(const QString &deckFile);
+    // What the deck's grades from `since` on used of the daily caps.
+    [[nodiscard]] std::optional<review::DayCount> reviewsSince(const QString &deckFile, const QDateTime &since);
 
     [[nodiscard]] std::optional<QVector<DeckEntry>> decks();
     // In the order taken; at most kMaxScorePoints, the latest ones.

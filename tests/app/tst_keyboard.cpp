@@ -1,6 +1,7 @@
 #include "../design/designhome.h"
 #include "progress/frmprogress.h"
 #include "progress/history.h"
+#include "review/frmreview.h"
 #include "servicesrig.h"
 #include "urlcatcher.h"
 #include "windowprobe.h"
@@ -51,6 +52,16 @@ std::unique_ptr<QWidget> makeWindow(const QString &which, Services &s)
         return std::make_unique<FrmExportMessage>();
     if (which == QLatin1String("progress"))
         return std::make_unique<progress::FrmProgress>(s, progress::historyPath());
+    if (which == QLatin1String("review")) {
+        auto window = std::make_unique<review::FrmReview>(
+            s, review::ReviewRequest{paths::deckDatabase(design),
+                                     QStringLiteral("Design"),
+                                     {Card{1, QStringLiteral("Card 1"), 0, {}, {}, true}},
+                                     true,
+                                     {},
+                                     progress::historyPath()});
+        return window->start() ? std::move(window) : nullptr;
+    }
     auto window = std::make_unique<FrmMain>(s);
     (void)window->load();
     return window;
@@ -78,17 +89,17 @@ private slots:
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("outcome");
         for (const char *window : {"start screen", "about box", "deck manager", "card editor", "picture loader",
-                                   "exchange 0", "exchange 1", "exchange 2", "export message", "progress"})
+                                   "exchange 0", "exchange 1", "exchange 2", "export message", "progress", "review"})
             QTest::addRow("%s", window) << QString::fromLatin1(window) << -1 << "" << QKeySequence() << "";
         for (int tab = TabGoals; tab < TabCount; ++tab)
             QTest::addRow("main window tab %d", tab) << "main window" << tab << "" << QKeySequence() << "";
         const QKeySequence quit(Qt::CTRL | Qt::Key_Q);
-        for (const char *window : {"start screen", "main window", "deck manager", "card editor"})
+        for (const char *window : {"start screen", "main window", "deck manager", "card editor", "review"})
             QTest::addRow("Ctrl+Q, %s", window) << QString::fromLatin1(window) << -1 << "" << quit << "ended";
         for (const char *window : {"start screen", "main window"})
             QTest::addRow("F1, %s", window)
                 << QString::fromLatin1(window) << -1 << "" << QKeySequence(Qt::Key_F1) << "frmAbout";
-        for (const char *window : {"progress", "picture loader"})
+        for (const char *window : {"progress", "picture loader", "review"})
             QTest::addRow("Esc, %s", window)
                 << QString::fromLatin1(window) << -1 << "" << QKeySequence(Qt::Key_Escape) << "closed";
         QTest::newRow("Space on a link") << "start screen" << -1 << "Label1" << QKeySequence(Qt::Key_Space)

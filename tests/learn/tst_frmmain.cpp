@@ -1,4 +1,5 @@
 #include "readings/frmreadings.h"
+#include "progress/history.h"
 #include "sampledeck.h"
 #include "servicesrig.h"
 #include "testhome.h"
@@ -18,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
@@ -356,6 +358,38 @@ private slots:
         QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtKeywords"))->toPlainText(),
                  QStringLiteral("k3-1, k3-2, k3-3, k3-4, k3-5, k3-6, k3-7, "));
         QCOMPARE(window_->cardPosition(), 3);
+    }
+
+    // The count follows the deck, the groups, the caps and the grades given.
+    void reviewButton_countsWhatIsDueOfTheChoice()
+    {
+        QFile::remove(progress::historyPath());
+        openWindow();
+        const auto caption = [this]() -> QString {
+            const auto *button = child<QPushButton>(QStringLiteral("cmdReview"));
+            return button->text() + (button->isEnabled() ? QString() : QStringLiteral(" off"));
+        };
+        QCOMPARE(caption(), QStringLiteral("Re&view Due Cards (0) off"));
+        choose(Single);
+        QCOMPARE(caption(), QStringLiteral("Re&view Due Cards (3)"));
+        clickBox(QStringLiteral("chkMajor"));
+        QCOMPARE(caption(), QStringLiteral("Re&view Due Cards (0) off"));
+        clickBox(QStringLiteral("chkMajor"));
+        child<QSpinBox>(QStringLiteral("spnNewPerDay"))->setValue(2);
+        QCOMPARE(caption(), QStringLiteral("Re&view Due Cards (2)"));
+
+        click("cmdReview");
+        QWidget *review = window_->findChild<QWidget *>(QStringLiteral("frmReview"));
+        QVERIFY(review && QTest::qWaitForWindowActive(review));
+        review->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), review);
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_3, Qt::Key_Escape})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        // One new facet learnt, in a step of minutes not due yet.
+        QCOMPARE(caption(), QStringLiteral("Re&view Due Cards (1)"));
+        QVERIFY(rig_->prompter.records().isEmpty());
+        window_.reset();
+        QFile::remove(progress::historyPath());
     }
 
     void memorize_nextAndPreviousStopAtBothEnds_data()

@@ -10,7 +10,8 @@
 //                      window's "main", "memorize", "test-description",
 //                      "test-keywords", "results", and the progress
 //                      window's "progress", "progress-deck",
-//                      "progress-week"); prints
+//                      "progress-week", and the review window's
+//                      "review", "review-answer", "review-summary"); prints
 //                      "velmora: shown NAME" on standard output when it has
 //                      been painted
 //   --quit-when-shown  end the program as soon as that line is printed
@@ -21,6 +22,7 @@
 #include "mainwindowscreens.h"
 #include "paintwatcher.h"
 #include "progressscreens.h"
+#include "reviewscreens.h"
 #include "unattendedprompter.h"
 
 #include "app/application.h"
@@ -107,6 +109,8 @@ void openScreen(const Options &options, FrmBegin &begin, Services &services)
         window = openDeckShowcase(begin, options.show);
     } else if (progressShowcaseNames().contains(options.show)) {
         window = openProgressShowcase(begin, services, options.show);
+    } else if (reviewShowcaseNames().contains(options.show)) {
+        window = openReviewShowcase(services, options.show);
     } else if (mainWindowShowcaseNames().contains(options.show)) {
         window = openMainWindowShowcase(begin, options.show);
     } else if (const auto found = startScreens().find(options.show); found != startScreens().end()) {

@@ -1,0 +1,226 @@
+#include "review/frmreview.h"
+
+#include "review/reviewpage.h"
+#include "review/reviewwriter.h"
+
+#include "app/prompter.h"
+#include "app/services.h"
+#include "app/shell.h"
+#include "app/windowplace.h"
+#include "learn/picturebox.h"
+#include "store/pictures.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHash>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace velmora::review {
+
+namespace {
+
+QString questionOf(Facet facet)
+{
+    switch (facet) {
+    case Facet::Keywords:
+        return QStringLiteral("Keywords?");
+    case Facet::Upright:
+        return QStringLiteral("Meaning?");
+    case Facet::Reversed:
+        break;
+    }
+    return QStringLiteral("Reversed meaning?");
+}
+
+QString durationText(qint64 seconds)
+{
+    if (seconds < 60)
+        return QStringLiteral("%1 s").arg(seconds);
+    if (seconds < 3600)
+        return QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+    return QStringLiteral("%1 h %2 min").arg(seconds / 3600).arg(seconds / 60 % 60);
+}
+
+} // namespace
+
+std::vector<SessionItem> sessionItems(const QVector<Card> &cards, bool reversed,
+                                      const QVector<progress::FacetState> &states)
+{
+    QHash<qint64, MemoryState> stateOf;
+    for (const progress::FacetState &state : states)
+        stateOf.insert(qint64(state.cardId) * 4 + int(state.facet), state.state);
+    std::vector<SessionItem> items;
+    items.reserve(size_t(cards.size()) * 3);
+    // Facet by facet: a card's meaning asked right after its keywords would
+    // be half answered by them.
+    for (const Facet facet : {Facet::Keywords, Facet::Upright, Facet::Reversed}) {
+        for (const Card &card : cards) {
+            if (facet != Facet::Reversed || reversed)
+                items.push_back(SessionItem{card.id, facet, stateOf.value(qint64(card.id) * 4 + int(facet))});
+        }
+    }
+    return items;
+}
+
+FrmReview::FrmReview(Services &services, ReviewRequest request, QWidget *parent)
+    : QWidget(parent, Qt::Window), services_(services), request_(std::move(request)),
+      deckFile_(QFileInfo(request_.deckPath).fileName())
+{
+    setObjectName(QStringLiteral("frmReview"));
+    setWindowTitle(QStringLiteral("Review Due Cards - ") + request_.deckName);
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto *layout = new QVBoxLayout(this);
+    page_ = new ReviewPage(this);
+    layout->addWidget(page_);
+    connect(page_, &ReviewPage::revealRequested, this, &FrmReview::reveal);
+    connect(page_, &ReviewPage::gradeChosen, this, &FrmReview::grade);
+    connect(page_, &ReviewPage::undoRequested, this, &FrmReview::undo);
+    connect(page_, &ReviewPage::closeRequested, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, [] { EndProgram(); });
+    keepWindowPlace(*this, services_.settings, QSize(960, 680));
+}
+
+FrmReview::~FrmReview()
+{
+    // A grade given is a grade stored, however the window goes.
+    if (writer_) {
+        writer_->disconnect(this);
+        (void)writer_->finish();
+    }
+}
+
+bool FrmReview::start()
+{
+    const auto refuse = [this](const QString &why) {
+        services_.prompter.tell(QStringLiteral("The review cannot start. ") + why, PromptIcon::Critical, this);
+        return false;
+    };
+    if (!deck_.open(request_.deckPath))
+        return refuse(deck_.errorText());
+    progress::HistoryFile history;
+    if (!history.open(request_.historyPath))
+        return refuse(history.errorText());
+    const QDateTime now = services_.clock.now();
+    const std::optional<QVector<progress::FacetState>> states = history.facetStates(deckFile_);
+    const std::optional<DayCount> today = history.reviewsSince(deckFile_, now.date().startOfDay());
+    if (!states || !today)
+        return refuse(history.errorText());
+    readAhead_.setDeck(deck_.path());
+    session_ = std::make_unique<ReviewSession>(Fsrs(request_.settings.fsrs()),
+                                               sessionItems(request_.cards, request_.reversed, *states),
+                                               request_.settings.limits, *today, now);
+    writer_ = std::make_unique<ReviewWriter>(std::move(history));
+    connect(writer_.get(), &ReviewWriter::failed, this, &FrmReview::writeFailed);
+    showCurrent();
+    return true;
+}
+
+void FrmReview::showCurrent()
+{
+    page_->setUndoEnabled(session_->canUndo());
+    const SessionItem *item = session_->current();
+    if (!item) {
+        showSummary();
+        return;
+    }
+    PictureBox &box = page_->pictureBox();
+    const QSize shown = box.decodeSize();
+    QImage picture;
+    if (std::optional<QImage> early = readAhead_.take(item->cardId, shown)) {
+        picture = std::move(*early);
+    } else {
+        LoadPictureFromField(box, deck_, item->cardId, shown);
+        picture = box.picture();
+    }
+    if (const std::optional<int> upcoming = session_->upcomingCard(); upcoming && *upcoming != item->cardId)
+        readAhead_.start(*upcoming, shown);
+    page_->showQuestion(item->facet == Facet::Reversed ? turnedHalf(picture) : picture, questionOf(item->facet),
+                        QStringLiteral("Reviewed: %1").arg(session_->summary().reviewed));
+}
+
+void FrmReview::reveal()
+{
+    const SessionItem *item = session_ && !stopped_ ? session_->current() : nullptr;
+    if (!item || session_->revealed())
+        return;
+    session_->reveal();
+    QString name;
+    QString answer;
+    for (const Card &card : std::as_const(request_.cards)) {
+        if (card.id != item->cardId)
+            continue;
+        name = card.name;
+        answer = item->facet == Facet::Upright ? card.normalMeaning : card.reversedMeaning;
+        break;
+    }
+    if (item->facet == Facet::Keywords) {
+        QStringList keywords = deck_.keywords(item->cardId).value_or(QStringList());
+        keywords.removeAll(QString());
+        answer = keywords.join(QStringLiteral(", "));
+    }
+    const QDateTime now = services_.clock.now();
+    std::array<QString, kGradeCount> intervals;
+    for (int i = 0; i < kGradeCount; ++i)
+        intervals[size_t(i)] = session_->intervalLabel(Grade(i + 1), now);
+    page_->showAnswer(name, answer, intervals);
+}
+
+void FrmReview::grade(int grade)
+{
+    if (!session_ || stopped_ || grade < 1 || grade > kGradeCount)
+        return;
+    const QDateTime now = services_.clock.now();
+    const std::optional<GradeOutcome> outcome = session_->grade(Grade(grade), now);
+    if (!outcome)
+        return;
+    writer_->record(progress::ReviewRecord{now, deckFile_, outcome->item.cardId, outcome->item.facet, outcome->grade,
+                                           outcome->item.state, outcome->after});
+    graded_ = true;
+    showCurrent();
+}
+
+void FrmReview::undo()
+{
+    if (!session_ || stopped_ || !session_->undo())
+        return;
+    writer_->undoLast(deckFile_);
+    showCurrent();
+}
+
+void FrmReview::showSummary(const QString &trouble)
+{
+    const SessionSummary summary = session_->summary();
+    QString text = summary.reviewed == 0 ? QStringLiteral("Nothing is due now.")
+                                         : QStringLiteral("Session complete\n\nReviewed: %1\nAgain: %2\nTime taken: %3")
+                                               .arg(summary.reviewed)
+                                               .arg(summary.again)
+                                               .arg(durationText(summary.seconds));
+    if (!trouble.isEmpty())
+        text += QStringLiteral("\n\n") + trouble;
+    page_->showSummary(text);
+}
+
+void FrmReview::writeFailed(const QString &error)
+{
+    // What is on screen no longer matches the history: the session stops.
+    stopped_ = true;
+    page_->setUndoEnabled(false);
+    showSummary(QStringLiteral("The latest grades were not saved."));
+    services_.prompter.tell(QStringLiteral("A grade could not be added to your progress history, so the review "
+                                           "has stopped. ") +
+                                error,
+                            PromptIcon::Warning, this);
+}
+
+void FrmReview::closeEvent(QCloseEvent *event)
+{
+    if (writer_)
+        (void)writer_->finish();
+    if (graded_)
+        emit reviewsChanged();
+    event->accept();
+}
+
+} // namespace velmora::review

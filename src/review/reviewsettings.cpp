@@ -1,0 +1,39 @@
+#include "review/reviewsettings.h"
+
+#include "app/services.h"
+
+namespace velmora::review {
+
+namespace {
+
+int readNumber(const SettingsStore &store, const char *key, int lowest, int highest, int fallback)
+{
+    bool ok = false;
+    const int value = store.value(QString::fromLatin1(key)).trimmed().toInt(&ok);
+    return ok && value >= lowest && value <= highest ? value : fallback;
+}
+
+} // namespace
+
+ReviewSettings readReviewSettings(const SettingsStore &store)
+{
+    const ReviewSettings defaults;
+    ReviewSettings settings;
+    settings.limits.newFacets =
+        readNumber(store, settingskeys::kNewFacetsPerDay, 0, kMaxNewFacetsPerDay, defaults.limits.newFacets);
+    settings.limits.reviews =
+        readNumber(store, settingskeys::kReviewsPerDay, 0, kMaxReviewsPerDay, defaults.limits.reviews);
+    settings.retentionPercent = readNumber(store, settingskeys::kRetention, kMinRetentionPercent, kMaxRetentionPercent,
+                                           defaults.retentionPercent);
+    return settings;
+}
+
+void writeReviewSettings(SettingsStore &store, const ReviewSettings &settings)
+{
+    store.setValue(QString::fromLatin1(settingskeys::kNewFacetsPerDay), QString::number(settings.limits.newFacets));
+    store.setValue(QString::fromLatin1(settingskeys::kReviewsPerDay), QString::number(settings.limits.reviews));
+    store.setValue(QString::fromLatin1(settingskeys::kRetention), QString::number(settings.retentionPercent));
+    store.sync();
+}
+
+} // namespace velmora::review
