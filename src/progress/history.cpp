@@ -582,6 +582,48 @@ std::optional<QVector<FacetState>> HistoryFile::facetStates(const QString &deckF
     return states;
 }
 
+std::optional<QVector<review::FacetDue>> HistoryFile::facetDues(const QString &deckFile)
+{
+    if (!isOpen())
+        return std::nullopt;
+    const sqlite::Statement query(
+        handles_->connection.get(),
+        QStringLiteral("SELECT card_id, phase, due FROM facets WHERE deck_file = ?1 LIMIT ?2"));
+    bindKeptText(query.get(), 1, deckFile);
+    sqlite3_bind_int(query.get(), 2, kMaxFacets);
+    QVector<review::FacetDue> dues;
+    int rc = SQLITE_ROW;
+    while ((rc = query.step()) == SQLITE_ROW) {
+        const int phase = sqlite3_column_int(query.get(), 1);
+        if (phase >= int(review::Phase::Learning) && phase <= int(review::Phase::Relearning))
+            dues.append(review::FacetDue{sqlite3_column_int(query.get(), 0), review::Phase(phase),
+                                         sqlite3_column_int64(query.get(), 2)});
+    }
+    if (rc != SQLITE_DONE) {
+        (void)fail(QStringLiteral("reading the review states"), &query);
+        return std::nullopt;
+    }
+    return dues;
+}
+
+std::optional<review::Retention> HistoryFile::retention(const HistoryFilter &filter)
+{
+    if (!isOpen())
+        return std::nullopt;
+    const sqlite::Statement query(
+        handles_->connection.get(),
+        QStringLiteral("SELECT count(*), total(grade <> %1) FROM reviews WHERE (?1 = '' OR deck_file = ?1) "
+                       "AND reviewed >= ?2 AND was_phase = %2")
+            .arg(int(review::Grade::Again))
+            .arg(int(review::Phase::Review)));
+    bindFilter(query, filter);
+    if (query.step() != SQLITE_ROW) {
+        (void)fail(QStringLiteral("reading the reviews"), &query);
+        return std::nullopt;
+    }
+    return review::Retention{sqlite3_column_int(query.get(), 0), sqlite3_column_int(query.get(), 1)};
+}
+
 std::optional<QVector<DeckEntry>> HistoryFile::decks()
 {
     if (!isOpen())

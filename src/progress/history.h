@@ -8,6 +8,7 @@
 
 #include "progress/progressrules.h"
 #include "review/fsrs.h"
+#include "review/reviewstats.h"
 
 #include <QDateTime>
 #include <QString>
@@ -150,6 +151,11 @@ public:
     // Every facet of the deck with a state, at most kMaxFacets; a facet
     // without one is new. Rows no grade could have written are left out.
     [[nodiscard]] std::optional<QVector<FacetState>> facetStates(const QString &deckFile);
+    // The same facets, only what the progress window counts of them.
+    [[nodiscard]] std::optional<QVector<review::FacetDue>> facetDues(const QString &deckFile);
+    // The grades the filter takes of facets that were in review, counted by
+    // SQLite: a year of grades is never read row by row.
+    [[nodiscard]] std::optional<review::Retention> retention(const HistoryFilter &filter);
 
     [[nodiscard]] std::optional<QVector<DeckEntry>> decks();
     // In the order taken; at most kMaxScorePoints, the latest ones.

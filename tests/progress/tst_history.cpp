@@ -280,6 +280,22 @@ private slots:
             QVERIFY(history.undoLastReview(tested, undone) && undone);
             QCOMPARE(std::tuple(undone->cardId, undone->facet, undone->grade), std::tuple(card, facet, grade));
         }
+        // Retention counts the deck's grades of facets in review since the given moment, in SQL.
+        const MemoryState learning = fsrs.next({}, kMonday, Grade::Again);
+        const MemoryState inReview = fsrs.next({}, kMonday, Grade::Easy);
+        const QString kept = QStringLiteral("Tutor4.vdk");
+        const std::tuple<int, MemoryState, Grade> graded[] = {{-40, inReview, Grade::Again},
+                                                              {0, inReview, Grade::Again},
+                                                              {0, learning, Grade::Good},
+                                                              {0, inReview, Grade::Hard},
+                                                              {1, inReview, Grade::Good}};
+        for (const auto &[day, before, grade] : graded)
+            QVERIFY(history.recordReview({kMonday.addDays(day), kept, 1, Facet::Upright, grade, before, inReview}));
+        const Retention recent = history.retention({kept, kMonday.addDays(-30)}).value();
+        QCOMPARE(std::pair(recent.reviews, recent.recalled), std::pair(3, 2));
+        QCOMPARE(history.retention({{}, kMonday.addDays(-30)})->reviews, 3);
+        QCOMPARE(history.facetDues(kept).value().value(0).dueMs, inReview.due.toMSecsSinceEpoch());
+
         // Another deck given the other deck's file name later remembers nothing of it.
         QVERIFY(history.retireDeckFile(QStringLiteral("Tutor2.vdk")));
         QVERIFY(history.facetStates(QStringLiteral("Tutor2.vdk")).value().isEmpty());
