@@ -10,7 +10,7 @@
 //                      window's "main", "memorize", "test-description",
 //                      "test-keywords", "results", and the progress
 //                      window's "progress", "progress-deck",
-//                      "progress-week"); prints
+//                      "progress-week", "progress-review"); prints
 //                      "velmora: shown NAME" on standard output when it has
 //                      been painted
 //   --quit-when-shown  end the program as soon as that line is printed
