@@ -48,7 +48,7 @@ FacetCounts countFacets(const QVector<FacetDue> &states, const QVector<int> &dec
 QString retentionText(const Retention &retention)
 {
     if (retention.reviews <= 0)
-        return QStringLiteral("No due card was reviewed in the last 30 days.");
+        return QStringLiteral("no due card reviewed");
     const qint64 percent = qint64(std::clamp(retention.recalled, 0, retention.reviews)) * 100 / retention.reviews;
     return retention.reviews == 1 ? QStringLiteral("%1% of 1 review").arg(percent)
                                   : QStringLiteral("%1% of %2 reviews").arg(percent).arg(retention.reviews);

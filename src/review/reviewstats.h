@@ -47,7 +47,8 @@ struct Retention
     int recalled = 0;
 };
 
-// "91% of 212 reviews"; rounded down, so that a single lapse never shows as 100%.
+// "91% of 212 reviews", or "no due card reviewed"; rounded down, so that a
+// single lapse never shows as 100%.
 [[nodiscard]] QString retentionText(const Retention &retention);
 
 } // namespace velmora::review

@@ -58,8 +58,8 @@ private slots:
         QTest::addColumn<int>("reviews");
         QTest::addColumn<int>("recalled");
         QTest::addColumn<QString>("retention");
-        QTest::addRow("no state, no review") << QVector<int>{1, 2} << QVector<int>{} << "6/0/0" << 0 << 0
-                                             << "No due card was reviewed in the last 30 days.";
+        QTest::addRow("no state, no review")
+            << QVector<int>{1, 2} << QVector<int>{} << "6/0/0" << 0 << 0 << "no due card reviewed";
         QTest::addRow("relearning is learning; a card gone takes no new facet")
             << QVector<int>{1, 2} << QVector<int>{1, 3, 2} << "4/2/1" << 212 << 193 << "91% of 212 reviews";
         QTest::addRow("one lapse never rounds up to all")
