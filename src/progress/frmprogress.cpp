@@ -141,6 +141,8 @@ void FrmProgress::buildControls()
     tabCharts = new QTabWidget(this);
     tabCharts->setObjectName(QStringLiteral("tabProgressCharts"));
     tabCharts->setAccessibleName(QStringLiteral("Charts"));
+    // Two short captions always fit; scroll buttons would only be stops without a key.
+    tabCharts->setUsesScrollButtons(false);
     tabCharts->addTab(chartView_, QStringLiteral("&Scores"));
     auto *reviewPage = new QWidget(tabCharts);
     reviewPage->setObjectName(QStringLiteral("pageReview"));
