@@ -6,7 +6,11 @@
 #include "app/services.h"
 #include "app/widgets.h"
 #include "app/windowplace.h"
+#include "store/deck.h"
+#include "store/paths.h"
 
+#include <QBarSeries>
+#include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
@@ -20,6 +24,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -48,6 +53,23 @@ enum Column { ColCard, ColOrientation, ColDeck, ColMissed, ColAsked, ColRate, Co
 QString shortened(const QString &text)
 {
     return text.size() <= kShownNameLength ? text : text.left(kShownNameLength - 1) + QChar(0x2026);
+}
+
+// The cards of a deck in the deck folder, by the file name the history keeps;
+// none when the deck is gone or unreadable. A retired name ("Tutor1.vdk/3")
+// or one that leaves the folder names no deck of the folder.
+QVector<int> deckCardIds(const QString &deckFile)
+{
+    QVector<int> ids;
+    if (deckFile.isEmpty() || deckFile.contains(QLatin1Char('/')) || deckFile.contains(QLatin1Char('\\')) ||
+        deckFile.startsWith(QLatin1Char('.')))
+        return ids;
+    Deck deck;
+    if (!deck.open(paths::deckDatabase(deckFile)))
+        return ids;
+    for (const Card &card : deck.cards().value_or(QVector<Card>()))
+        ids.append(card.id);
+    return ids;
 }
 
 QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
@@ -113,8 +135,40 @@ void FrmProgress::buildControls()
     chartView_->setAccessibleName(QStringLiteral("Score per test, in percent, over time"));
     chartView_->viewport()->setAccessibleName(chartView_->accessibleName());
     chartView_->setMinimumHeight(300);
+
+    // The scores and the review forecast share the room a chart needs, so
+    // that the window still fits a small screen.
+    tabCharts = new QTabWidget(this);
+    tabCharts->setObjectName(QStringLiteral("tabProgressCharts"));
+    tabCharts->setAccessibleName(QStringLiteral("Charts"));
+    // Two short captions always fit; scroll buttons would only be stops without a key.
+    tabCharts->setUsesScrollButtons(false);
+    tabCharts->addTab(chartView_, QStringLiteral("&Scores"));
+    auto *reviewPage = new QWidget(tabCharts);
+    reviewPage->setObjectName(QStringLiteral("pageReview"));
+    auto *reviewLayout = new QVBoxLayout(reviewPage);
+    auto *forecast = new QChart;
+    forecast->setTitle(QStringLiteral("Due in the next 30 days"));
+    forecast->legend()->hide();
+    forecastView_ = new QChartView(forecast, reviewPage);
+    forecastView_->setObjectName(QStringLiteral("chartForecast"));
+    forecastView_->setRenderHint(QPainter::Antialiasing);
+    forecastView_->setAccessibleName(QStringLiteral("Facets due per day over the next 30 days"));
+    forecastView_->viewport()->setAccessibleName(forecastView_->accessibleName());
+    reviewLayout->addWidget(forecastView_, 1);
+    const auto reviewLabel = [reviewPage, reviewLayout](const char *name, const QString &accessible) {
+        auto *label = new QLabel(reviewPage);
+        label->setObjectName(QLatin1String(name));
+        label->setTextFormat(Qt::PlainText);
+        label->setAccessibleName(accessible);
+        reviewLayout->addWidget(label);
+        return label;
+    };
+    lblRetention = reviewLabel("lblRetention", QStringLiteral("True retention of the last 30 days"));
+    lblFacetCounts = reviewLabel("lblFacetCounts", QStringLiteral("New, learning and review facets"));
+    tabCharts->addTab(reviewPage, QStringLiteral("Spaced &review"));
     applyChartColours();
-    layout->addWidget(chartView_, 3);
+    layout->addWidget(tabCharts, 3);
 
     auto *missedCaption = new QLabel(QStringLiteral("Most m&issed cards"), this);
     layout->addWidget(missedCaption);
@@ -195,6 +249,7 @@ void FrmProgress::reload()
             fillDecks({});
             showScores({});
             showMissedCards({});
+            (void)showReview({});
             lblInfo->setText(QStringLiteral("No test has been recorded yet. Every test you finish is added here."));
             return;
         }
@@ -210,12 +265,14 @@ void FrmProgress::reload()
             fillDecks(*decks);
         points = decks ? history_.scores(filter()) : std::nullopt;
         tallies = points ? history_.cardTallies(filter(), spnRecentTests->value()) : std::nullopt;
-        if (!tallies) {
+        if (!tallies || !showReview(*decks)) {
             trouble = history_.errorText();
             // A file damaged while open is opened afresh next time.
             history_.close();
         }
     }
+    if (!tallies)
+        (void)showReview({});
     showScores(points.value_or(QVector<ScorePoint>()));
     showMissedCards(rankMissedCards(tallies.value_or(QVector<CardTally>())));
     if (!trouble.isEmpty()) {
@@ -307,6 +364,89 @@ void FrmProgress::showScores(const QVector<ScorePoint> &points)
     }
 }
 
+bool FrmProgress::showReview(const QVector<DeckEntry> &decks)
+{
+    QStringList shown;
+    const QString chosen = cboDeck->currentData().toString();
+    if (!chosen.isEmpty())
+        shown.append(chosen);
+    for (const DeckEntry &deck : decks) {
+        if (chosen.isEmpty())
+            shown.append(deck.deckFile);
+    }
+    const QDateTime now = services_.clock.now();
+    QVector<review::FacetDue> all;
+    review::FacetCounts counts;
+    bool read = true;
+    for (const QString &deckFile : std::as_const(shown)) {
+        const std::optional<QVector<review::FacetDue>> dues = history_.facetDues(deckFile);
+        if (!dues) {
+            read = false;
+            break;
+        }
+        const review::FacetCounts deck = review::countFacets(*dues, deckCardIds(deckFile));
+        counts.fresh += deck.fresh;
+        counts.learning += deck.learning;
+        counts.review += deck.review;
+        all += *dues;
+    }
+    const std::optional<review::Retention> retention =
+        read && history_.isOpen() ? history_.retention(HistoryFilter{chosen, periodStart(Period::Last30Days, now)})
+                                  : std::nullopt;
+    showForecast(review::dueForecast(read ? all : QVector<review::FacetDue>(), now));
+    lblRetention->setText(QStringLiteral("True retention, last 30 days: ") +
+                          review::retentionText(retention.value_or(review::Retention())));
+    lblFacetCounts->setText(QStringLiteral("New: %1   Learning: %2   Review: %3")
+                                .arg(counts.fresh)
+                                .arg(counts.learning)
+                                .arg(counts.review));
+    return read && (retention || !history_.isOpen());
+}
+
+void FrmProgress::showForecast(const QVector<int> &perDay)
+{
+    QChart *chart = forecastView_->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis *axis : chart->axes())
+        chart->removeAxis(axis);
+    auto *bars = new QBarSet(QStringLiteral("Due"));
+    int most = 0;
+    QStringList spoken;
+    for (int day = 0; day < perDay.size(); ++day) {
+        bars->append(perDay[day]);
+        most = std::max(most, perDay[day]);
+        if (perDay[day] > 0 && spoken.size() < 7)
+            spoken.append(day == 0 ? QStringLiteral("%1 today").arg(perDay[day])
+                                   : QStringLiteral("%1 in %2 days").arg(perDay[day]).arg(day));
+    }
+    forecastView_->setAccessibleDescription(spoken.isEmpty() ? QStringLiteral("Nothing due")
+                                                             : spoken.join(QStringLiteral(", ")));
+    auto *series = new QBarSeries;
+    series->setBarWidth(0.8);
+    series->append(bars);
+    chart->addSeries(series);
+    // Values, not categories, along the days: thirty labels would not fit
+    // side by side, a label every five days does.
+    auto *axisX = new QValueAxis;
+    axisX->setObjectName(QStringLiteral("axisForecastDay"));
+    axisX->setTitleText(QStringLiteral("Days from today (today includes overdue)"));
+    axisX->setRange(-0.5, perDay.size() - 0.5);
+    axisX->setTickType(QValueAxis::TicksDynamic);
+    axisX->setTickAnchor(0);
+    axisX->setTickInterval(5);
+    axisX->setLabelFormat(QStringLiteral("%d"));
+    auto *axisY = new QValueAxis;
+    axisY->setTitleText(QStringLiteral("Facets due"));
+    axisY->setLabelFormat(QStringLiteral("%d"));
+    axisY->setRange(0, std::max(4, most));
+    axisY->applyNiceNumbers();
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    series->attachAxis(axisX);
+    series->attachAxis(axisY);
+    applyChartColours();
+}
+
 void FrmProgress::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
@@ -322,22 +462,26 @@ void FrmProgress::applyChartColours()
     const QPalette colours = palette();
     const QColor background = colours.color(QPalette::Base);
     const QColor text = readableOn(colours.color(QPalette::Text), background);
-    QChart *chart = chartView_->chart();
     const QChart::ChartTheme theme = background.lightnessF() < 0.5 ? QChart::ChartThemeDark : QChart::ChartThemeLight;
-    if (chart->theme() != theme)
-        chart->setTheme(theme);
-    chart->setBackgroundBrush(background);
-    chart->setBackgroundPen(Qt::NoPen);
-    chart->setTitleBrush(text);
-    chart->legend()->setLabelColor(text);
-    chartView_->setBackgroundBrush(background);
     QColor grid = text;
     grid.setAlphaF(0.2f);
-    for (QAbstractAxis *axis : chart->axes()) {
-        axis->setLabelsColor(text);
-        axis->setTitleBrush(text);
-        axis->setLinePenColor(text);
-        axis->setGridLineColor(grid);
+    for (QChartView *view : {chartView_, forecastView_}) {
+        if (!view)
+            continue;
+        QChart *chart = view->chart();
+        if (chart->theme() != theme)
+            chart->setTheme(theme);
+        chart->setBackgroundBrush(background);
+        chart->setBackgroundPen(Qt::NoPen);
+        chart->setTitleBrush(text);
+        chart->legend()->setLabelColor(text);
+        view->setBackgroundBrush(background);
+        for (QAbstractAxis *axis : chart->axes()) {
+            axis->setLabelsColor(text);
+            axis->setTitleBrush(text);
+            axis->setLinePenColor(text);
+            axis->setGridLineColor(grid);
+        }
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // The progress window: score per test over time, the cards most often
-// missed, and the way back to practising exactly those cards. It reads the
+// missed, and the way back to practising exactly those cards; beside the
+// scores, what spaced review has due and how well it holds. It reads the
 // history file afresh at each reload; the main window asks for a reload after
 // it records a test.
 
@@ -17,6 +18,7 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+class QTabWidget;
 
 namespace velmora {
 
@@ -64,6 +66,9 @@ private:
     void fillDecks(const QVector<DeckEntry> &decks);
     void showScores(const QVector<ScorePoint> &points);
     void showMissedCards(const QVector<CardTally> &ranked);
+    // False when the history could not be read; what was read is shown anyway.
+    [[nodiscard]] bool showReview(const QVector<DeckEntry> &decks);
+    void showForecast(const QVector<int> &perDay);
     void updateButtons();
     void exportCsv();
 
@@ -76,7 +81,11 @@ private:
     QComboBox *cboDeck = nullptr;
     QComboBox *cboPeriod = nullptr;
     QSpinBox *spnRecentTests = nullptr;
+    QTabWidget *tabCharts = nullptr;
     QChartView *chartView_ = nullptr;
+    QChartView *forecastView_ = nullptr;
+    QLabel *lblRetention = nullptr;
+    QLabel *lblFacetCounts = nullptr;
     QTableWidget *tblMissed = nullptr;
     QLabel *lblInfo = nullptr;
     QPushButton *cmdMemorize = nullptr;

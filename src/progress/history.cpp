@@ -8,10 +8,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QStringList>
 
 #include <algorithm>
 #include <limits>
+#include <sys/stat.h>
 
 namespace velmora::progress {
 
@@ -138,6 +141,29 @@ void bindFilter(const sqlite::Statement &statement, const HistoryFilter &filter)
 }
 
 constexpr char kFilterSql[] = "(?1 = '' OR deck_file = ?1) AND taken >= ?2";
+
+// The full check on opening reads every page and every index entry: over a
+// year of reviews, a quarter of a second at each opening of the progress
+// window. A file that passed it is not checked again while its device, inode,
+// size and change time stay the same, as the store does with decks. Any write
+// changes them, this program's own included, so a file is trusted only as it
+// was checked.
+QString fileStamp(const QString &path)
+{
+    struct stat info
+    {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return QStringLiteral("%1:%2:%3:%4.%5")
+        .arg(info.st_dev)
+        .arg(info.st_ino)
+        .arg(info.st_size)
+        .arg(info.st_mtim.tv_sec)
+        .arg(info.st_mtim.tv_nsec);
+}
+
+QMutex checkedMutex;
+QHash<QString, QString> checkedStamps; // path: its stamp when it passed the check
 
 } // namespace
 
@@ -282,7 +308,13 @@ bool HistoryFile::open(const QString &path)
         if ((step != SQLITE_DONE && step != SQLITE_ROW) || found != made)
             return refuse(damaged);
     }
-    if (existed) {
+    const QString stamp = existed ? fileStamp(path) : QString();
+    bool checked = false;
+    if (!stamp.isEmpty()) {
+        const QMutexLocker lock(&checkedMutex);
+        checked = checkedStamps.value(path) == stamp;
+    }
+    if (existed && !checked) {
         // A damaged page reads as an error, but a write beside it goes
         // through and buries the damage under new rows: check every page
         // first. The full check, as an index out of step with its table reads
@@ -294,6 +326,10 @@ bool HistoryFile::open(const QString &path)
                               .arg(name, check.isValid() && sqlite3_column_type(check.get(), 0) == SQLITE_TEXT
                                              ? check.text(0).left(200)
                                              : handles_->connection.errorText().left(200)));
+        if (!stamp.isEmpty()) {
+            const QMutexLocker lock(&checkedMutex);
+            checkedStamps.insert(path, stamp);
+        }
     }
     if (version < kSchemaVersion && !upgrade(version))
         return refuse(QStringLiteral("The progress history %1 could not be brought up to date: %2").arg(name, error_));
@@ -620,6 +656,48 @@ std::optional<review::DayCount> HistoryFile::reviewsSince(const QString &deckFil
         return std::nullopt;
     }
     return count;
+}
+
+std::optional<QVector<review::FacetDue>> HistoryFile::facetDues(const QString &deckFile)
+{
+    if (!isOpen())
+        return std::nullopt;
+    const sqlite::Statement query(
+        handles_->connection.get(),
+        QStringLiteral("SELECT card_id, phase, due FROM facets WHERE deck_file = ?1 LIMIT ?2"));
+    bindKeptText(query.get(), 1, deckFile);
+    sqlite3_bind_int(query.get(), 2, kMaxFacets);
+    QVector<review::FacetDue> dues;
+    int rc = SQLITE_ROW;
+    while ((rc = query.step()) == SQLITE_ROW) {
+        const int phase = sqlite3_column_int(query.get(), 1);
+        if (phase >= int(review::Phase::Learning) && phase <= int(review::Phase::Relearning))
+            dues.append(review::FacetDue{sqlite3_column_int(query.get(), 0), review::Phase(phase),
+                                         sqlite3_column_int64(query.get(), 2)});
+    }
+    if (rc != SQLITE_DONE) {
+        (void)fail(QStringLiteral("reading the review states"), &query);
+        return std::nullopt;
+    }
+    return dues;
+}
+
+std::optional<review::Retention> HistoryFile::retention(const HistoryFilter &filter)
+{
+    if (!isOpen())
+        return std::nullopt;
+    const sqlite::Statement query(
+        handles_->connection.get(),
+        QStringLiteral("SELECT count(*), total(grade <> %1) FROM reviews WHERE (?1 = '' OR deck_file = ?1) "
+                       "AND reviewed >= ?2 AND was_phase = %2")
+            .arg(int(review::Grade::Again))
+            .arg(int(review::Phase::Review)));
+    bindFilter(query, filter);
+    if (query.step() != SQLITE_ROW) {
+        (void)fail(QStringLiteral("reading the reviews"), &query);
+        return std::nullopt;
+    }
+    return review::Retention{sqlite3_column_int(query.get(), 0), sqlite3_column_int(query.get(), 1)};
 }
 
 std::optional<QVector<DeckEntry>> HistoryFile::decks()

@@ -9,6 +9,7 @@
 #include "progress/progressrules.h"
 #include "review/duelist.h"
 #include "review/fsrs.h"
+#include "review/reviewstats.h"
 
 #include <QDateTime>
 #include <QString>
@@ -158,6 +159,11 @@ public:
     [[nodiscard]] std::optional<QVector<FacetState>> facetStates(const QString &deckFile);
     // What the deck's grades from `since` on used of the daily caps.
     [[nodiscard]] std::optional<review::DayCount> reviewsSince(const QString &deckFile, const QDateTime &since);
+    // The same facets, only what the progress window counts of them.
+    [[nodiscard]] std::optional<QVector<review::FacetDue>> facetDues(const QString &deckFile);
+    // The grades the filter takes of facets that were in review, counted by
+    // SQLite: a year of grades is never read row by row.
+    [[nodiscard]] std::optional<review::Retention> retention(const HistoryFilter &filter);
 
     [[nodiscard]] std::optional<QVector<DeckEntry>> decks();
     // In the order taken; at most kMaxScorePoints, the latest ones.

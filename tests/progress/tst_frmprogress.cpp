@@ -120,6 +120,9 @@ void TstFrmProgress::practiceButtons_takeExactlyTheMissedCardsOfOneDeck()
     QCOMPARE(table->rowCount(), 3);
     QCOMPARE(table->item(0, 0)->text() + table->item(0, 1)->text(), QStringLiteral("Card 30Upright"));
     QCOMPARE(table->item(2, 5)->text(), QStringLiteral("50 %"));
+    // The deck's 78 cards less the four facets the tests graded, all still in steps.
+    QCOMPARE(control<QLabel>(shown, QStringLiteral("lblFacetCounts"))->text(),
+             QStringLiteral("New: 230   Learning: 4   Review: 0"));
 
     QTest::mouseClick(memorize, Qt::LeftButton);
     QCOMPARE(window_->currentTab(), int(TabMemorize));

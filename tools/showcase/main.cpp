@@ -10,8 +10,9 @@
 //                      window's "main", "memorize", "test-description",
 //                      "test-keywords", "results", and the progress
 //                      window's "progress", "progress-deck",
-//                      "progress-week", and the review window's
-//                      "review", "review-answer", "review-summary"); prints
+//                      "progress-week", "progress-review", and the review
+//                      window's "review", "review-answer", "review-summary");
+//                      prints
 //                      "velmora: shown NAME" on standard output when it has
 //                      been painted
 //   --quit-when-shown  end the program as soon as that line is printed

@@ -9,6 +9,7 @@
 #include "store/paths.h"
 
 #include <QComboBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -80,7 +81,8 @@ bool fillHistory(const QString &path, const QDateTime &now)
 
 QStringList progressShowcaseNames()
 {
-    return {QStringLiteral("progress"), QStringLiteral("progress-deck"), QStringLiteral("progress-week")};
+    return {QStringLiteral("progress"), QStringLiteral("progress-deck"), QStringLiteral("progress-week"),
+            QStringLiteral("progress-review")};
 }
 
 QWidget *openProgressShowcase(FrmBegin & /*begin*/, Services &services, const QString &name)
@@ -105,6 +107,9 @@ QWidget *openProgressShowcase(FrmBegin & /*begin*/, Services &services, const QS
     } else if (name == QLatin1String("progress-week")) {
         decks->setCurrentIndex(decks->findData(QStringLiteral("Tutor2.vdk")));
         period->setCurrentIndex(int(Period::Last7Days));
+    } else if (name == QLatin1String("progress-review")) {
+        decks->setCurrentIndex(decks->findData(QStringLiteral("Tutor1.vdk")));
+        window->findChild<QTabWidget *>(QStringLiteral("tabProgressCharts"))->setCurrentIndex(1);
     }
     window->show();
     return window;
