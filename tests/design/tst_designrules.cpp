@@ -3,7 +3,10 @@
 
 #include "design/designrules.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QImageReader>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -227,6 +230,45 @@ private slots:
         }
         QVERIFY(
             readPictureFile(dir_.filePath(QStringLiteral("missing.jpg"))).error.contains(QLatin1String("missing.jpg")));
+    }
+
+    // Compact keeps a JPEG file's own bytes, decoded only as large as shown,
+    // and makes any other picture a JPEG file with transparency on white.
+    void pictureFile_storedBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("compact");
+        QTest::addColumn<QByteArray>("format"); // of the stored bytes; empty: the file's own bytes
+        QImage see(QSize(1000, 1700), QImage::Format_ARGB32);
+        see.fill(Qt::transparent);
+        QPainter(&see).fillRect(100, 0, 900, 1700, Qt::darkBlue);
+        const QByteArray jpeg = test::encodedPicture(see, "jpeg", 92);
+        QTest::addRow("JPEG, compact") << jpeg << true << QByteArray();
+        QTest::addRow("PNG, compact") << test::encodedPicture(see, "png") << true << QByteArray("jpeg");
+        QTest::addRow("JPEG, BMP") << jpeg << false << QByteArray("bmp");
+    }
+
+    void pictureFile_storedBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, compact);
+        QFETCH(QByteArray, format);
+        const QString path = dir_.filePath(QStringLiteral("stored.jpg"));
+        QVERIFY(test::writeFile(path, bytes));
+        const PictureFile read = readPictureFile(path, compact ? StoredForm::Compact : StoredForm::Bmp, QSize(50, 85));
+        QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
+        QCOMPARE(read.size, QSize(1000, 1700));
+        QCOMPARE(read.image.size(), format.isEmpty() ? QSize(50, 85) : QSize(1000, 1700));
+        if (format.isEmpty())
+            QCOMPARE(read.stored, bytes);
+        QBuffer stored;
+        stored.setData(read.stored);
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(QImageReader::imageFormat(&stored), format.isEmpty() ? QByteArray("jpeg") : format);
+        const QImage decoded = QImage::fromData(read.stored);
+        QCOMPARE(decoded.size(), QSize(1000, 1700));
+        if (format == "jpeg")
+            QVERIFY(QColor(decoded.pixel(10, 10)).lightness() > 240);
     }
 
 private:
