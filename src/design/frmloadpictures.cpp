@@ -334,31 +334,52 @@ void FrmLoadPictures::storeNext()
         finishSaving();
         return;
     }
-    const int card = targets_[next_];
-    const QString path = choice_.files().at(next_);
-    // A long file name is shortened in the middle rather than widening the dialog.
-    const QString name = progress_->fontMetrics().elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, 320);
-    progress_->setLabelText(QStringLiteral("Card %1 of %2: %3").arg(next_ + 1).arg(targets_.size()).arg(name));
-    if (!prepared_)
-        prepared_ = prepare(next_);
-    const Prepared prepared = prepared_->take();
-    prepared_.reset();
-    if (next_ + 1 < targets_.size())
-        prepared_ = prepare(next_ + 1);
-    if (!prepared.error.isEmpty()) {
-        failures_.append(prepared.error);
-    } else {
-        pBox->setPixmap(QPixmap::fromImage(prepared.preview));
-        // Stored and committed card by card: a cancel keeps what is stored.
-        if (!deck_.savePicture(cardIds_[card], prepared.stored)) {
+    // Each write waits for the disk, and that wait costs more than a compact
+    // picture's bytes: the files prepared by then are stored in one write.
+    // A BMP is ten times the bytes, so fewer are prepared ahead.
+    const qsizetype ahead = chkCompact->isChecked() ? 4 : 2;
+    const auto prepareAhead = [&] {
+        while (qsizetype(preparing_.size()) < ahead && next_ + qsizetype(preparing_.size()) < targets_.size())
+            preparing_.push_back(prepare(next_ + int(preparing_.size())));
+    };
+    prepareAhead();
+    std::vector<Prepared> batch;
+    do {
+        batch.push_back(preparing_.front()->take());
+        preparing_.pop_front();
+    } while (!preparing_.empty() && preparing_.front()->wait(QDeadlineTimer(0)));
+    const int first = next_;
+    next_ += int(batch.size());
+    prepareAhead();
+    const auto write = [&](std::size_t i) {
+        return batch[i].error.isEmpty() && deck_.savePicture(cardIds_[targets_[first + int(i)]], batch[i].stored);
+    };
+    const bool together = deck_.writeTogether([&] {
+        for (std::size_t i = 0; i < batch.size(); ++i) {
+            if (batch[i].error.isEmpty() && !write(i))
+                return false;
+        }
+        return true;
+    });
+    for (std::size_t i = 0; i < batch.size(); ++i) {
+        const int card = targets_[first + int(i)];
+        const QString path = choice_.files().at(first + int(i));
+        // A long file name is shortened in the middle rather than widening the dialog.
+        const QString name = progress_->fontMetrics().elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, 320);
+        progress_->setLabelText(
+            QStringLiteral("Card %1 of %2: %3").arg(first + int(i) + 1).arg(targets_.size()).arg(name));
+        if (!batch[i].error.isEmpty()) {
+            failures_.append(batch[i].error);
+        } else if (!together && !write(i)) {
+            // One picture the deck refused: the others are stored one by one.
             failures_.append(QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), deck_.errorText()));
         } else {
+            pBox->setPixmap(QPixmap::fromImage(batch[i].preview));
             hasPicture_[card] = true;
             emit cardStored(card);
         }
+        progress_->setValue(first + int(i) + 1);
     }
-    ++next_;
-    progress_->setValue(next_);
     QTimer::singleShot(0, this, &FrmLoadPictures::storeNext);
 }
 
@@ -366,7 +387,7 @@ void FrmLoadPictures::finishSaving()
 {
     const bool cancelled = progress_ && progress_->wasCanceled() && next_ < targets_.size();
     delete progress_;
-    prepared_.reset(); // waits for a file prepared for a card that is not stored now
+    preparing_.clear(); // waits for files prepared for cards that are not stored now
     if (cancelled) {
         failures_.append(QStringLiteral("Saving was cancelled after %1 of %2 pictures; the rest were not stored.")
                              .arg(next_)

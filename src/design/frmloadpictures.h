@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QProgressDialog>
 
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -110,8 +111,8 @@ private:
     QPointer<QProgressDialog> progress_;
     QVector<int> targets_;
     int next_ = 0;
-    // The file after the one being stored is prepared meanwhile on a thread.
-    std::unique_ptr<BackgroundJob<Prepared>> prepared_;
+    // The files after the ones being stored are prepared meanwhile on threads.
+    std::deque<std::unique_ptr<BackgroundJob<Prepared>>> preparing_;
     QStringList failures_;
 };
 
