@@ -62,7 +62,7 @@ QByteArray photoLikeJpeg(int seed)
     for (int y = 0; y < image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            const int grain = int(dice.bounded(15)) - 7;
+            const int grain = int(dice.bounded(27)) - 13;
             const auto add = [grain](int channel) { return std::clamp(channel + grain, 0, 255); };
             line[x] = qRgb(add(qRed(line[x])), add(qGreen(line[x])), add(qBlue(line[x])));
         }

@@ -565,6 +565,13 @@ bool Deck::replacePicture(int cardId, const QByteArray &imageFile)
     });
 }
 
+void Deck::eraseFreedPages(bool erase)
+{
+    if (file_.isOpen())
+        (void)sqlite3_exec(file_.handle(), erase ? "PRAGMA secure_delete = 1" : "PRAGMA secure_delete = 0", nullptr,
+                           nullptr, nullptr);
+}
+
 bool Deck::shrinkFile()
 {
     if (!writable())

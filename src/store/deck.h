@@ -122,6 +122,12 @@ public:
     [[nodiscard]] bool savePicture(int cardId, const QByteArray &imageFile);
     // Replaces the picture by exactly these bytes; nothing else of the card changes.
     [[nodiscard]] bool replacePicture(int cardId, const QByteArray &imageFile);
+    // Whether this connection overwrites freed pages with zeros, as it does
+    // from opening. Rewriting a card row rewrites its picture, so zeroing
+    // the row's old pages doubles what every edit writes; a connection that
+    // only replaces rows by versions of themselves may leave them, and must
+    // turn it back on before it is closed for others to use.
+    void eraseFreedPages(bool erase);
     // Gives the pages freed by smaller pictures back to the disk: the file
     // shrinks to what it holds. Not inside writeTogether.
     [[nodiscard]] bool shrinkFile();

@@ -371,8 +371,7 @@ private slots:
             QStringLiteral("Moon Garden|s3cret|3|Tutor"));
     }
 
-    // The copy opens in the shell and imports on a fresh program folder with
-    // every picture a JPEG file of the same size; the deck kept is unchanged.
+    // Every picture of the copy is a JPEG file of the same size; the deck kept is unchanged.
     void compactCopy_opensInTheShellAndImportsWithPicturesOfTheSameSize()
     {
         QTemporaryDir share;
