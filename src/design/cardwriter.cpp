@@ -33,6 +33,7 @@ class CardWriterWorker : public QObject
 
 public:
     CardWriterWorker(QString deckPath, CardWriter &owner) : path_(std::move(deckPath)), owner_(owner) {}
+    ~CardWriterWorker() override { deck_.eraseFreedPages(true); }
 
     // Writes every edit waiting, oldest first.
     void writeWaiting()
@@ -62,10 +63,16 @@ private:
     CardWriteResult write(const CardEdit &edit)
     {
         CardWriteResult result{edit, false, {}};
-        if (!deck_.isOpen() && !deck_.open(path_, Access::ReadWrite)) {
-            result.error = deck_.errorText();
-            deck_.close();
-            return result;
+        if (!deck_.isOpen()) {
+            if (!deck_.open(path_, Access::ReadWrite)) {
+                result.error = deck_.errorText();
+                deck_.close();
+                return result;
+            }
+            // Every write here replaces a card's row by a version of itself:
+            // its old pages hold what the new ones do, and zeroing them would
+            // double the cost of each keystroke on a card with a picture.
+            deck_.eraseFreedPages(false);
         }
         result.ok = deck_.saveCardChanges(edit.card, edit.fields, edit.keywordSlots, edit.slotMask);
         if (!result.ok)

@@ -144,14 +144,15 @@ bool isListedPicture(const QString &fileName)
     return fileName.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
 }
 
-PictureFile readPictureFile(const QString &path)
+PictureFile readPictureFile(const QString &path, StoredForm form, QSize shownSize)
 {
     const QString name = QFileInfo(path).fileName();
     const store::BoundedRead file = store::readRegularFile(path, kMaxPictureFileBytes);
     if (!file.ok)
-        return {{}, file.error};
+        return {{}, {}, {}, file.error};
     if (file.cut)
-        return {{}, QStringLiteral("%1: the file is larger than %2 MB").arg(name).arg(kMaxPictureFileBytes >> 20)};
+        return {
+            {}, {}, {}, QStringLiteral("%1: the file is larger than %2 MB").arg(name).arg(kMaxPictureFileBytes >> 20)};
     const QByteArray &bytes = file.bytes;
     QBuffer buffer;
     buffer.setData(bytes);
@@ -159,17 +160,29 @@ PictureFile readPictureFile(const QString &path)
     QImageReader reader(&buffer);
     const QSize size = reader.size();
     if (!reader.canRead())
-        return {{}, QStringLiteral("%1: not a picture").arg(name)};
+        return {{}, {}, {}, QStringLiteral("%1: not a picture").arg(name)};
     if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(kPictureAllocationLimitMb) * 1024 * 1024)
         return {{},
+                {},
+                {},
                 QStringLiteral("%1: the picture is too large (%2 x %3 pixels)")
                     .arg(name)
                     .arg(size.width())
                     .arg(size.height())};
-    QImage image = decodePicture(bytes);
+    const bool keepBytes = form == StoredForm::Compact && isJpegFile(bytes);
+    // Kept bytes are decoded all the same: a file that does not decode is refused.
+    QImage image = decodePicture(bytes, keepBytes ? shownSize : QSize());
     if (image.isNull())
-        return {{}, QStringLiteral("%1: the picture cannot be decoded within the memory limit").arg(name)};
-    return {std::move(image), {}};
+        return {{}, {}, {}, QStringLiteral("%1: the picture cannot be decoded within the memory limit").arg(name)};
+    const QSize ownSize = size.isValid() ? size : image.size();
+    PictureFile read{std::move(image), ownSize, {}, {}};
+    read.stored = keepBytes                     ? bytes
+                  : form == StoredForm::Compact ? jpegFileBytes(read.image)
+                                                : bmpFileBytes(read.image);
+    if (read.stored.isEmpty())
+        read.error = QStringLiteral("%1: cannot be written as %2")
+                         .arg(name, QLatin1String(form == StoredForm::Compact ? "JPEG" : "BMP"));
+    return read;
 }
 
 QString failedFilesMessage(const QStringList &failures)

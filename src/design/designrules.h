@@ -87,16 +87,24 @@ private:
 // The file list shows files ending in ".jpg", in any letter case.
 [[nodiscard]] bool isListedPicture(const QString &fileName);
 
-// A picture file read within the decode limits.
+// How the loader stores pictures: as BMP files, or compact, where a JPEG file
+// keeps its own bytes and any other picture becomes a JPEG file.
+enum class StoredForm { Bmp, Compact };
+
+// A picture file read within the decode limits, with the bytes to store.
 struct PictureFile
 {
+    // Full size, except for a JPEG file stored as it is: decoded to fit
+    // shownSize, as nothing else needs it larger.
     QImage image;
+    QSize size; // the picture's own size, in pixels
+    QByteArray stored;
     QString error; // why the file cannot be used; empty when image is valid
 };
 
 inline constexpr qint64 kMaxPictureFileBytes = 64LL * 1024 * 1024;
 
-[[nodiscard]] PictureFile readPictureFile(const QString &path);
+[[nodiscard]] PictureFile readPictureFile(const QString &path, StoredForm form = StoredForm::Bmp, QSize shownSize = {});
 
 // The closing message of a save that stored not every file.
 [[nodiscard]] QString failedFilesMessage(const QStringList &failures);

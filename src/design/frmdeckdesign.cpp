@@ -29,6 +29,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <mutex>
 
 namespace velmora {
 
@@ -279,18 +280,51 @@ QString FrmDeckDesign::savedCardNumber()
     return savedNumber;
 }
 
+// The card position the catalog is to remember, and whether a write is on
+// its way; shared by the screen thread and the write.
+struct FrmDeckDesign::PositionToRemember
+{
+    std::mutex mutex;
+    int wanted = 0;
+    bool writing = false;
+};
+
 void FrmDeckDesign::rememberCardPosition(int number)
 {
     // A write to the catalog waits for the disk; the card is shown meanwhile.
-    // One write at a time: the previous one is joined before the next starts.
-    remembering_.reset();
-    remembering_ = std::make_unique<BackgroundJob<bool>>([number] {
-        Catalog catalog;
-        if (!catalog.open(Access::ReadWrite))
-            return false;
-        RememberedPick pick = catalog.pick().value_or(RememberedPick{});
-        pick.cardPosition = number;
-        return catalog.rememberPick(pick);
+    // A write on its way takes the newest position along when it is done,
+    // rather than the chosen card waiting for it: one write runs at a time.
+    if (!position_)
+        position_ = std::make_shared<PositionToRemember>();
+    {
+        const std::lock_guard lock(position_->mutex);
+        position_->wanted = number;
+        if (position_->writing)
+            return;
+        position_->writing = true;
+    }
+    remembering_.reset(); // a write that has just said it is done
+    remembering_ = std::make_unique<BackgroundJob<bool>>([position = position_] {
+        bool ok = false;
+        for (int written = 0;;) {
+            int wanted = 0;
+            {
+                const std::lock_guard lock(position->mutex);
+                if (position->wanted == written) {
+                    position->writing = false;
+                    return ok;
+                }
+                wanted = position->wanted;
+            }
+            Catalog catalog;
+            ok = catalog.open(Access::ReadWrite);
+            if (ok) {
+                RememberedPick pick = catalog.pick().value_or(RememberedPick{});
+                pick.cardPosition = wanted;
+                ok = catalog.rememberPick(pick);
+            }
+            written = wanted;
+        }
     });
 }
 

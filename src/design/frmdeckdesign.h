@@ -140,6 +140,8 @@ private:
     QString failureReason_; // the reason of the current card's last failed write
     std::unique_ptr<CardWriter> writer_;
     std::unique_ptr<BackgroundJob<bool>> remembering_;
+    struct PositionToRemember;
+    std::shared_ptr<PositionToRemember> position_;
 
     // Pictures as picCard shows them, by card ID; decoding a full-size picture
     // through the cipher takes longer than a click may.

@@ -12,9 +12,11 @@
 #include <QPointer>
 #include <QProgressDialog>
 
+#include <deque>
 #include <functional>
 #include <memory>
 
+class QCheckBox;
 class QFileSystemModel;
 class QLabel;
 class QListWidget;
@@ -31,14 +33,18 @@ class Deck;
 // says and keeps the drawing as the box's picture.
 void FitPictureToBox(QLabel &box, const QImage &picture);
 // The drawing FitPictureToBox keeps, on the given background; safe off the
-// user-interface thread.
-[[nodiscard]] QImage fittedPreview(const QImage &picture, const QColor &background);
+// user-interface thread. The stretch rule goes by pictureSize when given, the
+// size of a picture decoded smaller than it is.
+[[nodiscard]] QImage fittedPreview(const QImage &picture, const QColor &background, QSize pictureSize = {});
 
 // The preview box in twips: 2385 x 3735 outside, this inside, and the sizes a
 // smaller picture is stretched to.
 inline constexpr QSize kPreviewInnerTwips{2325, 3675};
 inline constexpr QSize kPreviewFixedTwips{2225, 3615};
 inline constexpr int kTwipsPerPixel = 15;
+
+// The setting that remembers the loader's "Keep pictures compact (JPEG)".
+inline constexpr char kCompactPicturesKey[] = "CompactPictures";
 
 class FrmLoadPictures : public QDialog
 {
@@ -66,6 +72,7 @@ public:
     QTreeWidget *lstSelectedPictures = nullptr;
     QPushButton *cmdDeletePictures = nullptr;
     QPushButton *cmdSavePictures = nullptr;
+    QCheckBox *chkCompact = nullptr;
     QLabel *pBox = nullptr;
 
 signals:
@@ -81,11 +88,11 @@ private:
     [[nodiscard]] static QStringList droppedPictures(const QMimeData *data);
 
     // One chosen file made ready for storing: decoded, drawn for the preview
-    // and written as a BMP file.
+    // and turned into the bytes to store.
     struct Prepared
     {
         QImage preview;
-        QByteArray bmp;
+        QByteArray stored;
         QString error;
     };
     [[nodiscard]] std::unique_ptr<BackgroundJob<Prepared>> prepare(int index) const;
@@ -104,8 +111,8 @@ private:
     QPointer<QProgressDialog> progress_;
     QVector<int> targets_;
     int next_ = 0;
-    // The file after the one being stored is prepared meanwhile on a thread.
-    std::unique_ptr<BackgroundJob<Prepared>> prepared_;
+    // The files after the ones being stored are prepared meanwhile on threads.
+    std::deque<std::unique_ptr<BackgroundJob<Prepared>>> preparing_;
     QStringList failures_;
 };
 

@@ -5,6 +5,7 @@
 #include "store/deck.h"
 #include "store/integrity.h"
 #include "store/paths.h"
+#include "store/pictures.h"
 #include "store/regularfile.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -263,11 +265,11 @@ QString copyComplete(const QString &source, const QString &target, const Exchang
     return {};
 }
 
-ExchangeOutcome exportDeck(const QString &deckFileName, const QString &destinationFolder,
-                           const ExchangeProgress &progress)
+namespace {
+
+// Why the deck may not be exported there; nothing when it may.
+std::optional<ExchangeOutcome> exportRefusal(const QString &name, const QString &folder)
 {
-    const QString name = deckFileName.trimmed();
-    const QString folder = destinationFolder.trimmed();
     const auto notSelected = [] { return refusal(QString::fromLatin1(kNotSelected), PromptIcon::Information); };
     if (name.isEmpty() || folder.isEmpty() || !QFileInfo(folder).isDir())
         return notSelected();
@@ -276,28 +278,143 @@ ExchangeOutcome exportDeck(const QString &deckFileName, const QString &destinati
     const QString source = paths::deckDatabase(name);
     if (!QFileInfo(source).isFile())
         return notSelected();
+    Deck deck;
+    if (!deck.open(source))
+        return refusal(QStringLiteral("The deck cannot be exported: %1").arg(deck.errorText()),
+                       PromptIcon::Information);
+    const auto stamp = deck.typeStamp();
+    if (!stamp)
+        return refusal(QStringLiteral("The deck cannot be exported: %1").arg(deck.errorText()),
+                       PromptIcon::Information);
+    if (stamp->isDefault)
+        return refusal(QString::fromLatin1(kDefaultNoExport), PromptIcon::Warning);
+    return std::nullopt;
+}
 
-    {
-        Deck deck;
-        if (!deck.open(source))
-            return refusal(QStringLiteral("The deck cannot be exported: %1").arg(deck.errorText()),
-                           PromptIcon::Information);
-        const auto stamp = deck.typeStamp();
-        if (!stamp)
-            return refusal(QStringLiteral("The deck cannot be exported: %1").arg(deck.errorText()),
-                           PromptIcon::Information);
-        if (stamp->isDefault)
-            return refusal(QString::fromLatin1(kDefaultNoExport), PromptIcon::Warning);
+QString megabytes(qint64 bytes)
+{
+    return QString::number(std::max<qint64>(1, (bytes + (1 << 19)) >> 20));
+}
+
+// Turns the working copy's BMP pictures into JPEG files and shrinks the file
+// to them. Each picture is encoded on a thread of its own while this one
+// reports progress, so a window keeps painting. A picture that does not
+// decode stays as it is: it shows nowhere either way. Empty, or the reason.
+QString makeCompact(const QString &path, const ExchangeProgress &progress)
+{
+    Deck deck;
+    if (!deck.open(path, Access::ReadWrite))
+        return deck.errorText();
+    const auto pictures = deck.storedPictures();
+    if (!pictures)
+        return deck.errorText();
+    qint64 total = 0;
+    for (const StoredPicture &picture : *pictures)
+        total += picture.bmp ? picture.bytes : 0;
+    qint64 done = 0;
+    for (const StoredPicture &picture : *pictures) {
+        if (!picture.bmp)
+            continue;
+        BackgroundJob<QByteArray> encoding(
+            [bmp = deck.picture(picture.cardId)] { return jpegFileBytes(decodePicture(bmp)); });
+        while (!encoding.wait(QDeadlineTimer(20))) {
+            if (progress)
+                progress(done, total);
+        }
+        const QByteArray jpeg = encoding.take();
+        if (!jpeg.isEmpty() && !deck.replacePicture(picture.cardId, jpeg))
+            return deck.errorText();
+        done += picture.bytes;
+        if (progress)
+            progress(done, total);
     }
+    if (!deck.shrinkFile())
+        return deck.errorText();
+    return {};
+}
+
+// Reports a stage's own progress as its share [from, from + span) of a thousand.
+ExchangeProgress stage(const ExchangeProgress &progress, qint64 from, qint64 span)
+{
+    if (!progress)
+        return {};
+    return [progress, from, span](qint64 done, qint64 total) {
+        progress(from + (total > 0 ? std::min(done, total) * span / total : 0), 1000);
+    };
+}
+
+} // namespace
+
+std::optional<CompactOffer> compactOffer(const QString &deckFileName, const QString &destinationFolder)
+{
+    const QString name = deckFileName.trimmed();
+    if (exportRefusal(name, destinationFolder.trimmed()))
+        return std::nullopt;
+    Deck deck;
+    if (!deck.open(paths::deckDatabase(name)))
+        return std::nullopt;
+    CompactOffer offer;
+    offer.deckBytes = QFileInfo(paths::deckDatabase(name)).size();
+    const QVector<StoredPicture> pictures = deck.storedPictures().value_or(QVector<StoredPicture>());
+    const StoredPicture *largest = nullptr;
+    for (const StoredPicture &picture : pictures) {
+        if (!picture.bmp)
+            continue;
+        offer.bmpBytes += picture.bytes;
+        if (!largest || picture.bytes > largest->bytes)
+            largest = &picture;
+    }
+    if (offer.bmpBytes <= kCompactOfferBytes || !largest)
+        return std::nullopt;
+    // The largest picture says how well this deck's pictures compress; the
+    // other pictures are taken to be alike.
+    const qint64 jpegBytes = jpegFileBytes(decodePicture(deck.picture(largest->cardId))).size();
+    const double ratio = jpegBytes > 0 ? double(jpegBytes) / double(largest->bytes) : 1.0;
+    offer.compactBytes = offer.deckBytes - offer.bmpBytes + qint64(double(offer.bmpBytes) * ratio);
+    return offer;
+}
+
+Prompt compactOfferPrompt(const CompactOffer &offer)
+{
+    const QString text =
+        QStringLiteral("The pictures of this deck are stored as BMP files, so the exported deck takes %1 MB: "
+                       "more than most mail can carry.\n\n"
+                       "A compact copy, with its pictures as JPEG files, takes about %2 MB. The deck you keep "
+                       "stays as it is.\n\n"
+                       "Yes: export a compact copy (about %2 MB).\n"
+                       "No: export the deck as it is (%1 MB).")
+            .arg(megabytes(offer.deckBytes), megabytes(offer.compactBytes));
+    return Prompt{text, PromptIcon::Question, PromptButtons::YesNoCancel, QString::fromLatin1(kAppTitle),
+                  PromptAnswer::Yes};
+}
+
+ExchangeOutcome exportDeck(const QString &deckFileName, const QString &destinationFolder,
+                           const ExchangeProgress &progress, ExportForm form)
+{
+    const QString name = deckFileName.trimmed();
+    const QString folder = destinationFolder.trimmed();
+    if (auto refused = exportRefusal(name, folder))
+        return *refused;
+    const QString source = paths::deckDatabase(name);
 
     if (const QString problem = exchangeFolderProblem(); !problem.isEmpty())
         return refusal(QStringLiteral("The deck was not exported. ") + problem, PromptIcon::Information);
     const qint64 size = QFileInfo(source).size();
     const ExchangeCopy copy(QStringLiteral("export"));
-    QString problem = copyComplete(source, copy.path(), progress, 0, 2 * size);
     const QString target = QDir(folder).absoluteFilePath(name);
-    if (problem.isEmpty())
-        problem = copyComplete(copy.path(), target, progress, size, 2 * size);
+    QString problem;
+    if (form == ExportForm::Compact) {
+        // Re-encoding takes most of the time; the copies are quick.
+        problem = copyComplete(source, copy.path(), stage(progress, 0, 100), 0, -1, false);
+        if (problem.isEmpty())
+            problem = makeCompact(copy.path(), stage(progress, 100, 800));
+        if (problem.isEmpty())
+            problem = copyComplete(copy.path(), target, stage(progress, 900, 100));
+    } else {
+        problem = copyComplete(source, copy.path(), progress, 0, 2 * size);
+        if (problem.isEmpty())
+            problem = copyComplete(copy.path(), target, progress, size, 2 * size);
+    }
     if (!problem.isEmpty())
         return refusal(QStringLiteral("The deck was not exported. ") + problem, PromptIcon::Information);
 

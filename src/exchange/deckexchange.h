@@ -45,9 +45,30 @@ inline constexpr char kImported[] = "Tarot Learning Deck Imported Successfully\r
 [[nodiscard]] QString copyComplete(const QString &source, const QString &target, const ExchangeProgress &progress,
                                    qint64 doneBefore = 0, qint64 total = -1, bool flushNow = true);
 
+// A deck whose BMP pictures take more than this is offered a compact copy
+// on export: a file that size is more than most mail will carry.
+inline constexpr qint64 kCompactOfferBytes = 20LL * 1024 * 1024;
+
+struct CompactOffer
+{
+    qint64 deckBytes = 0;    // the deck file, as an export copies it
+    qint64 bmpBytes = 0;     // its BMP pictures
+    qint64 compactBytes = 0; // the compact copy, as one picture of it suggests
+};
+
+// What an export of the deck would offer: nothing when the export would be
+// refused or the deck's BMP pictures take kCompactOfferBytes or less.
+[[nodiscard]] std::optional<CompactOffer> compactOffer(const QString &deckFileName, const QString &destinationFolder);
+// The question that offers it: Yes for the compact copy, No for the deck as it is.
+[[nodiscard]] Prompt compactOfferPrompt(const CompactOffer &offer);
+
+// As the deck is stored, or a copy whose BMP pictures are JPEG files.
+enum class ExportForm { AsStored, Compact };
+
 // The deck file `deckFileName` of the deck folder into `destinationFolder`.
+// A compact copy is made in the exchange folder; the stored deck is not changed.
 [[nodiscard]] ExchangeOutcome exportDeck(const QString &deckFileName, const QString &destinationFolder,
-                                         const ExchangeProgress &progress = {});
+                                         const ExchangeProgress &progress = {}, ExportForm form = ExportForm::AsStored);
 
 struct ImportCheck
 {

@@ -298,9 +298,19 @@ void FrmImportExportDeck::cmdExport_Click()
         return;
     const QString name = export_->selectedDeckFile();
     const QString folder = export_->Dir3->folder();
-    const ExchangeOutcome outcome = withProgress(QStringLiteral("Exporting the deck..."), [&](const auto &progress) {
-        return exchange::exportDeck(name, folder, progress);
-    });
+    auto form = exchange::ExportForm::AsStored;
+    if (const auto offer = exchange::compactOffer(name, folder)) {
+        const PromptAnswer answer = services_.prompter.ask(exchange::compactOfferPrompt(*offer), this);
+        if (answer == PromptAnswer::Cancel)
+            return;
+        if (answer == PromptAnswer::Yes)
+            form = exchange::ExportForm::Compact;
+    }
+    const QString label = form == exchange::ExportForm::Compact
+                              ? QStringLiteral("Making a compact copy of the deck and exporting it...")
+                              : QStringLiteral("Exporting the deck...");
+    const ExchangeOutcome outcome =
+        withProgress(label, [&](const auto &progress) { return exchange::exportDeck(name, folder, progress, form); });
     listDestination(folder);
     if (!outcome.ok) {
         services_.prompter.ask(outcome.message, this);

@@ -226,6 +226,35 @@ std::optional<QVector<Card>> Deck::cardsInGroups(const QVector<int> &groups)
     return result;
 }
 
+std::optional<QVector<StoredPicture>> Deck::storedPictures()
+{
+    // length() of a blob is read from the row without its overflow pages;
+    // the first two bytes are read through a blob handle, a page or two.
+    auto *stmt = file_.prepare("SELECT ID, length(PictureData), rowid FROM tblCards "
+                               "WHERE typeof(PictureData) = 'blob' AND length(PictureData) > 0 ORDER BY ID, rowid");
+    if (!stmt)
+        return std::nullopt;
+    QVector<StoredPicture> pictures;
+    int step = SQLITE_ROW;
+    while ((step = stmt->step()) == SQLITE_ROW) {
+        StoredPicture picture{sqlite3_column_int(stmt->get(), 0), sqlite3_column_int64(stmt->get(), 1), false};
+        sqlite3_blob *blob = nullptr;
+        char head[2] = {};
+        if (sqlite3_blob_open(file_.handle(), "main", "tblCards", "PictureData", sqlite3_column_int64(stmt->get(), 2),
+                              0, &blob) == SQLITE_OK &&
+            sqlite3_blob_bytes(blob) >= 2 && sqlite3_blob_read(blob, head, 2, 0) == SQLITE_OK)
+            picture.bmp = head[0] == 'B' && head[1] == 'M';
+        sqlite3_blob_close(blob);
+        pictures.append(picture);
+    }
+    stmt->reset();
+    if (step != SQLITE_DONE) {
+        (void)file_.fail(QStringLiteral("Cannot read the pictures"), *stmt);
+        return std::nullopt;
+    }
+    return pictures;
+}
+
 QByteArray Deck::picture(int cardId)
 {
     // The row as it was found when the deck was read, or else the first of
@@ -516,6 +545,42 @@ bool Deck::savePicture(int cardId, const QByteArray &imageFile)
         }
         return true;
     });
+}
+
+bool Deck::replacePicture(int cardId, const QByteArray &imageFile)
+{
+    return writable() && file_.transaction([&] {
+        auto *stmt = file_.prepare("UPDATE tblCards SET PictureData = ?2 WHERE ID = ?1");
+        if (!stmt)
+            return false;
+        sqlite3_bind_int(stmt->get(), 1, cardId);
+        sqlite3_bind_blob64(stmt->get(), 2, imageFile.constData(), sqlite3_uint64(imageFile.size()), SQLITE_STATIC);
+        if (stmt->step() != SQLITE_DONE)
+            return file_.fail(QStringLiteral("Cannot save the picture"), *stmt);
+        if (sqlite3_changes(file_.handle()) != 1) {
+            file_.setError(QStringLiteral("The deck has no card number %1").arg(cardId));
+            return false;
+        }
+        return true;
+    });
+}
+
+void Deck::eraseFreedPages(bool erase)
+{
+    if (file_.isOpen())
+        (void)sqlite3_exec(file_.handle(), erase ? "PRAGMA secure_delete = 1" : "PRAGMA secure_delete = 0", nullptr,
+                           nullptr, nullptr);
+}
+
+bool Deck::shrinkFile()
+{
+    if (!writable())
+        return false;
+    // VACUUM keeps the cipher's key and settings; its statement is not kept.
+    sqlite::Statement vacuum(file_.handle(), QStringLiteral("VACUUM"));
+    if (!vacuum.get() || vacuum.step() != SQLITE_DONE)
+        return file_.fail(QStringLiteral("Cannot shrink the deck file"), vacuum);
+    return true;
 }
 
 bool Deck::clearCardContent(int cardId)

@@ -52,6 +52,14 @@ enum CardField : unsigned {
     kCardReversedMeaning = 1u << 3,
 };
 
+// A card's stored picture as a whole: its size and whether it is a BMP file.
+struct StoredPicture
+{
+    int cardId = 0;
+    qint64 bytes = 0;
+    bool bmp = false;
+};
+
 struct KeywordSlot
 {
     int cardId = 0;
@@ -83,6 +91,8 @@ public:
     [[nodiscard]] std::optional<QVector<Card>> cardsInGroups(const QVector<int> &groups);
     // The stored image file bytes; empty for no picture or one too large to show.
     [[nodiscard]] QByteArray picture(int cardId);
+    // Every stored picture, in ID order, read without reading the pictures.
+    [[nodiscard]] std::optional<QVector<StoredPicture>> storedPictures();
     // The card's slots in slot order, empty ones included.
     [[nodiscard]] std::optional<QStringList> keywords(int cardId);
     // Every slot of the deck in slot order, with the card it belongs to: one
@@ -110,6 +120,17 @@ public:
                                        unsigned slotMask);
     // Replaces the picture by exactly these bytes and marks the card saved.
     [[nodiscard]] bool savePicture(int cardId, const QByteArray &imageFile);
+    // Replaces the picture by exactly these bytes; nothing else of the card changes.
+    [[nodiscard]] bool replacePicture(int cardId, const QByteArray &imageFile);
+    // Whether this connection overwrites freed pages with zeros, as it does
+    // from opening. Rewriting a card row rewrites its picture, so zeroing
+    // the row's old pages doubles what every edit writes; a connection that
+    // only replaces rows by versions of themselves may leave them, and must
+    // turn it back on before it is closed for others to use.
+    void eraseFreedPages(bool erase);
+    // Gives the pages freed by smaller pictures back to the disk: the file
+    // shrinks to what it holds. Not inside writeTogether.
+    [[nodiscard]] bool shrinkFile();
     // Removes the picture and the meanings, sets the group to 0 and the card
     // unsaved; name and keyword slots stay.
     [[nodiscard]] bool clearCardContent(int cardId);

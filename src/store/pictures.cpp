@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QPainter>
 
 #include <algorithm>
 #include <mutex>
@@ -21,6 +22,36 @@ QByteArray bmpFileBytes(const QImage &image)
         return {};
     QImageWriter writer(&buffer, "bmp");
     return writer.write(image) ? bytes : QByteArray();
+}
+
+QByteArray jpegFileBytes(const QImage &image, int quality)
+{
+    if (image.isNull())
+        return {};
+    QImage opaque = image;
+    // JPEG has no transparency: what shows through is what the picture box
+    // would show behind it, white, not the black of the bare pixels.
+    if (image.hasAlphaChannel()) {
+        opaque = QImage(image.size(), QImage::Format_RGB32);
+        if (opaque.isNull())
+            return {};
+        opaque.fill(Qt::white);
+        QPainter(&opaque).drawImage(0, 0, image);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return {};
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(quality);
+    return writer.write(opaque) ? bytes : QByteArray();
+}
+
+bool isJpegFile(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    return buffer.open(QIODevice::ReadOnly) && QImageReader::imageFormat(&buffer) == "jpeg";
 }
 
 QImage decodePicture(const QByteArray &bytes, QSize shownSize)

@@ -4,6 +4,7 @@
 #include "design/designrules.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -130,25 +131,6 @@ private slots:
             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(got.x()).arg(got.y()).arg(got.width()).arg(got.height())));
     }
 
-    void fileList_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("listed");
-        QTest::addRow("lower") << "a.jpg" << true;
-        QTest::addRow("upper") << "A.JPG" << true;
-        QTest::addRow("mixed") << "b.JpG" << true;
-        QTest::addRow("jpeg") << "c.jpeg" << false;
-        QTest::addRow("png") << "d.png" << false;
-        QTest::addRow("jpg inside") << "e.jpg.txt" << false;
-    }
-
-    void fileList()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, listed);
-        QCOMPARE(isListedPicture(name), listed);
-    }
-
     void choice_limitDuplicateAndDelete()
     {
         PictureChoice none(0);
@@ -227,6 +209,39 @@ private slots:
         }
         QVERIFY(
             readPictureFile(dir_.filePath(QStringLiteral("missing.jpg"))).error.contains(QLatin1String("missing.jpg")));
+    }
+
+    // Compact keeps a JPEG file's bytes, decoded only as large as shown, and makes others JPEG.
+    void pictureFile_storedBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("compact");
+        QTest::addColumn<QByteArray>("head"); // of the stored bytes; empty: the file's own bytes
+        QImage see(QSize(1000, 1700), QImage::Format_ARGB32);
+        see.fill(Qt::transparent);
+        QPainter(&see).fillRect(100, 0, 900, 1700, Qt::darkBlue);
+        const QByteArray jpeg = test::encodedPicture(see, "jpeg", 92);
+        QTest::addRow("JPEG, compact") << jpeg << true << QByteArray();
+        QTest::addRow("PNG, compact") << test::encodedPicture(see, "png") << true << QByteArray("\xFF\xD8");
+        QTest::addRow("JPEG, BMP") << jpeg << false << QByteArray("BM");
+    }
+
+    void pictureFile_storedBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, compact);
+        QFETCH(QByteArray, head);
+        const QString path = dir_.filePath(QStringLiteral("stored.jpg"));
+        QVERIFY(test::writeFile(path, bytes));
+        const PictureFile read = readPictureFile(path, compact ? StoredForm::Compact : StoredForm::Bmp, QSize(50, 85));
+        QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
+        QCOMPARE(read.size, QSize(1000, 1700));
+        QCOMPARE(read.image.size(), head.isEmpty() ? QSize(50, 85) : QSize(1000, 1700));
+        QVERIFY(head.isEmpty() ? read.stored == bytes : read.stored.startsWith(head));
+        const QImage decoded = QImage::fromData(read.stored);
+        QCOMPARE(decoded.size(), QSize(1000, 1700));
+        if (head.startsWith('\xFF')) // the PNG's transparent corner, on white
+            QVERIFY(QColor(decoded.pixel(10, 10)).lightness() > 240);
     }
 
 private:

@@ -371,6 +371,44 @@ private slots:
             QStringLiteral("Moon Garden|s3cret|3|Tutor"));
     }
 
+    // Every picture of the copy is a JPEG file of the same size; the deck kept is unchanged.
+    void compactCopy_opensInTheShellAndImportsWithPicturesOfTheSameSize()
+    {
+        QTemporaryDir share;
+        QString exportedPath;
+        {
+            ExchangeHome home;
+            QVERIFY(home.make());
+            const QString stored = paths::deckDatabase(QStringLiteral("Tutor2.vdk"));
+            QVERIFY(!exchange::compactOffer(QStringLiteral("Tutor2.vdk"), share.path()));
+            QVERIFY(writeCards(stored, largeBmpCards()));
+            const QByteArray before = fileBytes(stored);
+            const auto offer = exchange::compactOffer(QStringLiteral("Tutor2.vdk"), share.path());
+            QVERIFY(offer && offer->compactBytes < offer->deckBytes / 4);
+            const ExchangeOutcome outcome =
+                exchange::exportDeck(QStringLiteral("Tutor2.vdk"), share.path(), {}, exchange::ExportForm::Compact);
+            QVERIFY2(outcome.ok, qPrintable(outcome.message.text));
+            exportedPath = outcome.exportedPath;
+            QCOMPARE(fileBytes(stored), before);
+            QVERIFY(QFileInfo(exportedPath).size() < offer->compactBytes * 2);
+            QCOMPARE(exchangeFiles(), QStringList());
+        }
+        if (!QStandardPaths::findExecutable(QStringLiteral("sqlcipher")).isEmpty())
+            QCOMPARE(sqlcipherShell(exportedPath, QStringLiteral("SELECT count(*), sum(hex(substr(PictureData, 1, 2)) "
+                                                                 "= 'FFD8'), (SELECT deckname FROM tblDeckNames) "
+                                                                 "FROM tblCards;")),
+                     QStringLiteral("8|8|Moon Garden"));
+        ExchangeHome fresh;
+        QVERIFY(fresh.make());
+        const ExchangeOutcome imported = exchange::importDeck(exportedPath);
+        QVERIFY2(imported.ok, qPrintable(imported.message.text));
+        Deck deck;
+        QVERIFY(deck.open(paths::deckDatabase(imported.fileName)));
+        for (const Card &card : deck.cards().value_or(QVector<Card>()))
+            QCOMPARE(QImage::fromData(deck.picture(card.id)).size(),
+                     card.id <= 3 ? QSize(120, 200) : QSize(1000, 1700));
+    }
+
     void exportMessage_fiveLinesJoinedByCrLf()
     {
         const QString text =

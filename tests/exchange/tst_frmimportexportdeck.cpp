@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -121,7 +122,7 @@ private slots:
         QVERIFY(cmdImport->isEnabled());
     }
 
-    void export_throughTheScreen_showsTheMessageThenRefusesTheSecond()
+    void export_throughTheScreen_showsTheMessage()
     {
         Rig rig;
         QVERIFY(rig.made && DeckHome::addDeck(QStringLiteral("Tutor2.vdk"), QStringLiteral("Mine"), 1));
@@ -145,11 +146,36 @@ private slots:
         QCOMPARE(shown.path, destination.filePath(QStringLiteral("Tutor2.vdk")));
         QCOMPARE(frame->File3->item(0)->text(), QStringLiteral("Tutor2.vdk"));
         QVERIFY(frame->isEnabled() && screen.isEnabled());
+    }
 
-        QTest::mouseClick(frame->cmdExport, Qt::LeftButton);
-        QCOMPARE(shown.count, 1);
-        QCOMPARE(rig.prompter.messageTexts(), QStringList{QString::fromLatin1(exchange::kTwice)});
-        QCOMPARE(rig.prompter.messages().first().icon, PromptIcon::Critical);
+    // Cancel exports nothing; Yes exports the compact copy under the deck's name.
+    void export_largeBmpDeck_offersACompactCopyWithBothSizes()
+    {
+        Rig rig;
+        QVERIFY(rig.made && DeckHome::addDeck(QStringLiteral("Tutor2.vdk"), QStringLiteral("Mine"), 0));
+        QVERIFY(writeCards(paths::deckDatabase(QStringLiteral("Tutor2.vdk")), largeBmpCards()));
+        QTemporaryDir destination;
+        int shown = 0;
+        FrmImportExportDeck screen(rig.services, ExchangeOpener::DeckManagerExport, nullptr,
+                                   [&shown](QWidget *, const QString &, const QString &) { ++shown; });
+        select(screen.exportFrame()->File4, QStringLiteral("Tutor2.vdk \u2013 Mine"));
+        screen.exportFrame()->Dir3->setFolder(destination.path());
+        rig.prompter.queueAnswer(PromptAnswer::Cancel);
+        rig.prompter.queueAnswer(PromptAnswer::Yes);
+        screen.cmdExport_Click();
+        QVERIFY(QDir(destination.path()).isEmpty(QDir::Files | QDir::Hidden));
+        screen.cmdExport_Click();
+        QCOMPARE(shown, 1);
+        const QList<Prompt> asked = rig.prompter.messages();
+        QCOMPARE(asked.first().buttons, PromptButtons::YesNoCancel);
+        const QRegularExpression offer(QStringLiteral(
+            "^The pictures of this deck are stored as BMP files, so the exported deck takes (\\d+) MB: more than "
+            "most mail can carry.\n\nA compact copy, with its pictures as JPEG files, takes about (\\d+) MB. The "
+            "deck you keep stays as it is.\n\nYes: export a compact copy \\(about \\2 MB\\).\nNo: export the "
+            "deck as it is \\(\\1 MB\\).$"));
+        const QRegularExpressionMatch sizes = offer.match(asked.first().text);
+        QCOMPARE(sizes.captured(1).toLongLong(),
+                 (QFileInfo(paths::deckDatabase(QStringLiteral("Tutor2.vdk"))).size() + (1 << 19)) >> 20);
     }
 
     void import_throughTheScreen_addsTheDeckAndSaysSo()

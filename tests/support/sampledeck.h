@@ -82,6 +82,19 @@ inline QList<SampleCard> fullDeck(QSize pictureSize = QSize(350, 600))
     return cards;
 }
 
+// Cards 4 to 8, each with a 1000 x 1700 BMP picture: 25 MB of BMP in all.
+inline QList<SampleCard> largeBmpCards()
+{
+    QList<SampleCard> cards;
+    for (int id = 4; id <= 8; ++id) {
+        QImage image(QSize(1000, 1700), QImage::Format_RGB32);
+        image.fill(QColor::fromHsv(id * 40, 150, 200));
+        cards.append(plainCard(id));
+        cards.last().picture = encodedPicture(image, "bmp");
+    }
+    return cards;
+}
+
 // Adds the cards and their seven keyword slots each (missing slots empty,
 // Null where the keyword is a null QString) to an open deck in one transaction.
 [[nodiscard]] inline bool addCards(Deck &deck, const QList<SampleCard> &cards)

@@ -1,17 +1,20 @@
 #include "exchangescreens.h"
 
 #include "app/frmbegin.h"
+#include "exchange/deckexchange.h"
 #include "exchange/frmexportmessage.h"
 #include "exchange/frmimportexportdeck.h"
 
 #include <QDir>
 #include <QListWidget>
+#include <QMessageBox>
 
 namespace velmora {
 
 QStringList exchangeShowcaseNames()
 {
-    return {QStringLiteral("export"), QStringLiteral("import"), QStringLiteral("export-message")};
+    return {QStringLiteral("export"), QStringLiteral("import"), QStringLiteral("export-message"),
+            QStringLiteral("export-offer")};
 }
 
 QWidget *openExchangeShowcase(FrmBegin &begin, Services &services, const QString &name)
@@ -22,13 +25,23 @@ QWidget *openExchangeShowcase(FrmBegin &begin, Services &services, const QString
         message->setExport(QStringLiteral("Tutor2.vdk"), QDir::home().filePath(QStringLiteral("Tutor2.vdk")));
         window = message;
     } else {
-        const bool exporting = name == QLatin1String("export");
+        const bool exporting = name != QLatin1String("import");
         auto *screen = new FrmImportExportDeck(
             services, exporting ? ExchangeOpener::DeckManagerExport : ExchangeOpener::StartScreenImport, &begin);
         QListWidget *files = exporting ? screen->exportFrame()->File4 : screen->importFrame()->File1;
         if (files->count() > 0)
             files->setCurrentRow(files->count() - 1);
         window = screen;
+        // The question a deck of 78 photos stored as BMP is asked on export.
+        if (name == QLatin1String("export-offer")) {
+            window->setAttribute(Qt::WA_DeleteOnClose);
+            window->show();
+            exchange::CompactOffer offer;
+            offer.deckBytes = 412LL << 20;
+            offer.bmpBytes = 398LL << 20;
+            offer.compactBytes = 47LL << 20;
+            window = makeMessageBox(exchange::compactOfferPrompt(offer), screen).release();
+        }
     }
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
