@@ -171,8 +171,11 @@ void Fsrs::applySteps(MemoryState &next, const MemoryState &before, const QDateT
     }
 }
 
-MemoryState Fsrs::next(const MemoryState &state, const QDateTime &now, Grade grade) const
+MemoryState Fsrs::next(const MemoryState &state, const QDateTime &at, Grade grade) const
 {
+    // States hold UTC times, as the history reads them back: a local time
+    // costs a time-zone lookup at every comparison of the due list.
+    const QDateTime now = at.toUTC();
     const int elapsed =
         state.phase != Phase::New && state.lastReview.isValid() ? elapsedDays(state.lastReview, now) : 0;
     const double recall = state.stability > 0.0 ? retrievability(elapsed, state.stability) : 0.0;

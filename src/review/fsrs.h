@@ -57,8 +57,9 @@ public:
 
     [[nodiscard]] const FsrsSettings &settings() const { return settings_; }
 
-    // The state after answering with grade at now (not before the last review).
-    [[nodiscard]] MemoryState next(const MemoryState &state, const QDateTime &now, Grade grade) const;
+    // The state after answering with grade at the time given (not before the
+    // last review); its times are in UTC.
+    [[nodiscard]] MemoryState next(const MemoryState &state, const QDateTime &at, Grade grade) const;
 
     // The probability of recall after elapsedDays at this stability.
     [[nodiscard]] double retrievability(double elapsedDays, double stability) const;
