@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -48,12 +49,15 @@ State stateOf(const QString &folder)
 // journal that is not hot (a hot one is rolled back by the first open), the
 // deck being created, which the next creation removes, working copies in the
 // exchange folder, which the next import or export removes, and the hidden
-// files a copy or a replaced file is written under before it takes its name.
+// files a copy or a replaced file is written under before it takes its name,
+// among them the one an atomic save links in just before its rename
+// ("report.txt.kTKhcn").
 bool harmlessLeftover(const QString &path)
 {
+    static const QRegularExpression savedUnder(QStringLiteral("^.+\\.[^.]+\\.[A-Za-z0-9]{6}$"));
     const QString name = path.section(QLatin1Char('/'), -1);
     return path.endsWith(QLatin1String("-journal")) || name == QLatin1String("~new-deck.vdk.part") ||
-           path.startsWith(QLatin1String("home/temp/")) ||
+           savedUnder.match(name).hasMatch() || path.startsWith(QLatin1String("home/temp/")) ||
            (name.startsWith(QLatin1Char('.')) && name.endsWith(QLatin1String(".part"))) ||
            name.startsWith(QLatin1String(".~velmora-"));
 }
