@@ -265,6 +265,15 @@ def main():
         focus_remaining()
 
     opened_by(lambda: keys("alt+l"), "the main window")
+    # The first start of a day opens the card of the day with the main window.
+    day_card = wait_for("the card of the day",
+                        lambda: xdotool("search", "--onlyvisible", "--name", "^Card of the Day"))
+    focus_x(day_card[0])
+    check("card of the day")
+    keys("alt+c")
+    wait_for("the card of the day to close",
+             lambda: not xdotool("search", "--onlyvisible", "--name", "^Card of the Day"))
+    focus_remaining()
     check("main window, settings tab")
     tutors = find(active_window(), pyatspi.ROLE_COMBO_BOX, "Select Tarot Tutor")
     x, y, width, height = tutors.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
