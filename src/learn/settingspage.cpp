@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>

@@ -1,5 +1,5 @@
-#include "readings/frmreadings.h"
 #include "progress/history.h"
+#include "readings/frmreadings.h"
 #include "sampledeck.h"
 #include "servicesrig.h"
 #include "testhome.h"
