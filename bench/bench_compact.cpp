@@ -9,6 +9,7 @@
 
 #include "designhome.h"
 #include "fakes.h"
+#include "loaderrun.h"
 #include "scriptedprompter.h"
 
 #include "app/services.h"
@@ -121,22 +122,7 @@ struct Bench
         editor = std::make_unique<FrmDeckDesign>(services, DeckHandOff{kDeck, QStringLiteral("Design"), kCards},
                                                  QVector<bool>(kCards, false));
         editor->show();
-        QPointer<FrmLoadPictures> loader;
-        auto connection = QObject::connect(editor.get(), &FrmDeckDesign::loaderOpened,
-                                           [&loader](FrmLoadPictures *opened) { loader = opened; });
-        editor->insertPictures();
-        QObject::disconnect(connection);
-        loader->showFolder(pictureFolder.path());
-        for (int i = 0; i < loader->filSelected->count(); ++i) {
-            loader->filSelected->setCurrentRow(i);
-            loader->addPicture();
-        }
-        QElapsedTimer timer;
-        timer.start();
-        loader->savePictures();
-        while (loader)
-            QApplication::processEvents(QEventLoop::AllEvents, 50);
-        const double seconds = double(timer.nsecsElapsed()) / 1e9;
+        const double seconds = storeAllThroughLoader(*editor, pictureFolder.path());
         editor.reset();
         return seconds;
     }

@@ -8,6 +8,7 @@
 
 #include "designhome.h"
 #include "fakes.h"
+#include "loaderrun.h"
 #include "scriptedprompter.h"
 
 #include "app/services.h"
@@ -76,22 +77,7 @@ struct Bench
         if (!rawExec(paths::deckDatabase(QStringLiteral("Tutor2.vdk")),
                      QStringLiteral("UPDATE tblCards SET PictureData = NULL, issaved = 0")))
             qFatal("no reset");
-        QPointer<FrmLoadPictures> loader;
-        auto connection = QObject::connect(editor.get(), &FrmDeckDesign::loaderOpened,
-                                           [&loader](FrmLoadPictures *opened) { loader = opened; });
-        editor->insertPictures();
-        QObject::disconnect(connection);
-        loader->showFolder(pictureFolder.path());
-        for (int i = 0; i < loader->filSelected->count(); ++i) {
-            loader->filSelected->setCurrentRow(i);
-            loader->addPicture();
-        }
-        QElapsedTimer timer;
-        timer.start();
-        loader->savePictures();
-        while (loader)
-            QApplication::processEvents(QEventLoop::AllEvents, 50);
-        return timer.elapsed() / 1000.0;
+        return storeAllThroughLoader(*editor, pictureFolder.path());
     }
 };
 

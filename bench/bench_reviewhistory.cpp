@@ -207,20 +207,35 @@ void BM_DueListReadFromHistory(benchmark::State &state)
 }
 BENCHMARK(BM_DueListReadFromHistory)->Unit(benchmark::kMillisecond);
 
+// The services of the runs below.
+struct Rig
+{
+    explicit Rig(const Simulation &run) : settings(run.home->filePath(QStringLiteral("velmora.conf"))) {}
+
+    ScriptedPrompter prompter;
+    FixedClock clock{kNow};
+    ScriptedRandom random;
+    SettingsStore settings;
+    Services services{prompter, clock, random, settings};
+};
+
+// The progress window opened on its spaced review tab and painted.
+std::unique_ptr<FrmProgress> openOnReviewTab(Services &services, const QString &historyPath)
+{
+    auto window = std::make_unique<FrmProgress>(services, historyPath);
+    window->findChild<QTabWidget *>(QStringLiteral("tabProgressCharts"))->setCurrentIndex(1);
+    window->reload();
+    window->show();
+    (void)window->grab();
+    return window;
+}
+
 void BM_OpenProgressWindowOnAYearOfReviews(benchmark::State &state)
 {
     const Simulation &run = simulation();
-    ScriptedPrompter prompter;
-    FixedClock clock(kNow);
-    ScriptedRandom random;
-    SettingsStore settings(run.home->filePath(QStringLiteral("velmora.conf")));
-    Services services{prompter, clock, random, settings};
+    Rig rig(run);
     for (auto _ : state) {
-        auto window = std::make_unique<FrmProgress>(services, run.historyPath);
-        window->findChild<QTabWidget *>(QStringLiteral("tabProgressCharts"))->setCurrentIndex(1);
-        window->reload();
-        window->show();
-        (void)window->grab();
+        auto window = openOnReviewTab(rig.services, run.historyPath);
         state.PauseTiming();
         if (!window->findChild<QLabel *>(QStringLiteral("lblRetention"))->text().contains(QLatin1String("% of")))
             qFatal("no retention shown");
@@ -236,11 +251,7 @@ BENCHMARK(BM_OpenProgressWindowOnAYearOfReviews)->Unit(benchmark::kMillisecond);
 void BM_OpenProgressWindowAfterTheFileChanged(benchmark::State &state)
 {
     const Simulation &run = simulation();
-    ScriptedPrompter prompter;
-    FixedClock clock(kNow);
-    ScriptedRandom random;
-    SettingsStore settings(run.home->filePath(QStringLiteral("velmora.conf")));
-    Services services{prompter, clock, random, settings};
+    Rig rig(run);
     QFile file(run.historyPath);
     QDateTime touched = QDateTime::currentDateTimeUtc();
     for (auto _ : state) {
@@ -250,11 +261,7 @@ void BM_OpenProgressWindowAfterTheFileChanged(benchmark::State &state)
             qFatal("could not touch the history");
         file.close();
         state.ResumeTiming();
-        auto window = std::make_unique<FrmProgress>(services, run.historyPath);
-        window->findChild<QTabWidget *>(QStringLiteral("tabProgressCharts"))->setCurrentIndex(1);
-        window->reload();
-        window->show();
-        (void)window->grab();
+        auto window = openOnReviewTab(rig.services, run.historyPath);
         state.PauseTiming();
         window.reset();
         state.ResumeTiming();

@@ -531,26 +531,19 @@ bool Deck::writeSlot(int cardId, int slot, const QString &keyword, const QString
 
 bool Deck::savePicture(int cardId, const QByteArray &imageFile)
 {
-    return writable() && file_.transaction([&] {
-        auto *stmt = file_.prepare("UPDATE tblCards SET PictureData = ?2, issaved = 1 WHERE ID = ?1");
-        if (!stmt)
-            return false;
-        sqlite3_bind_int(stmt->get(), 1, cardId);
-        sqlite3_bind_blob64(stmt->get(), 2, imageFile.constData(), sqlite3_uint64(imageFile.size()), SQLITE_STATIC);
-        if (stmt->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot save the picture"), *stmt);
-        if (sqlite3_changes(file_.handle()) != 1) {
-            file_.setError(QStringLiteral("The deck has no card number %1").arg(cardId));
-            return false;
-        }
-        return true;
-    });
+    return writePicture(cardId, imageFile, true);
 }
 
 bool Deck::replacePicture(int cardId, const QByteArray &imageFile)
 {
+    return writePicture(cardId, imageFile, false);
+}
+
+bool Deck::writePicture(int cardId, const QByteArray &imageFile, bool markSaved)
+{
     return writable() && file_.transaction([&] {
-        auto *stmt = file_.prepare("UPDATE tblCards SET PictureData = ?2 WHERE ID = ?1");
+        auto *stmt = file_.prepare(markSaved ? "UPDATE tblCards SET PictureData = ?2, issaved = 1 WHERE ID = ?1"
+                                             : "UPDATE tblCards SET PictureData = ?2 WHERE ID = ?1");
         if (!stmt)
             return false;
         sqlite3_bind_int(stmt->get(), 1, cardId);

@@ -149,6 +149,7 @@ private:
     [[nodiscard]] bool checkRows();
     [[nodiscard]] bool writeFields(const Card &card, unsigned fields);
     [[nodiscard]] bool writeSlot(int cardId, int slot, const QString &keyword, const QString &cardName);
+    [[nodiscard]] bool writePicture(int cardId, const QByteArray &imageFile, bool markSaved);
     [[nodiscard]] bool writable();
     [[nodiscard]] bool readRows();
     [[nodiscard]] std::optional<QString> slotKeyword(qint64 rowid, int cardId);
