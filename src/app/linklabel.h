@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-class QLabel;
-
 namespace velmora {
+
+class WrappedText;
 
 // A label that reads as a web link. It takes the keyboard focus, reports a
 // click with the left button, Space or Enter, and tells assistive tools that
@@ -36,7 +36,7 @@ protected:
 private:
     void followPalette();
 
-    QLabel *text_ = nullptr;
+    WrappedText *text_ = nullptr;
     bool pressed_ = false;
 };
 

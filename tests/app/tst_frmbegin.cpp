@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QLayout>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -74,6 +75,24 @@ private slots:
             QCOMPARE(catcher.urls, QList<QUrl>{vendorPageUrl(page)});
         }
         QVERIFY(begin.isVisible());
+    }
+
+    // A link remembers its heights per width; new text or a new font must
+    // give new heights, or the layout clips the text.
+    void link_heightFollowsTextAndFont()
+    {
+        QWidget window;
+        auto *link = new LinkLabel(QStringLiteral("one short line"), &window);
+        const auto height = [link] { return link->layout()->itemAt(0)->widget()->heightForWidth(120); };
+        const int oneLine = height();
+        QCOMPARE(height(), oneLine);
+        link->setText(QStringLiteral("a much longer text that cannot fit on one line of a narrow column"));
+        const int wrapped = height();
+        QVERIFY(wrapped > oneLine);
+        QFont large = link->font();
+        large.setPointSizeF(large.pointSizeF() * 2);
+        link->setFont(large);
+        QVERIFY(height() > wrapped);
     }
 
     void load_missingFolder_tellsAndEnds()
