@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -154,6 +155,8 @@ FrmDayCard::FrmDayCard(Services &services, const DayCardView &view, QWidget *par
     column->addWidget(close, 0, Qt::AlignRight);
     layout->addLayout(column, 1);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // A glance at the card, put away as a message would be.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     keepWindowPlace(*this, services.settings, QSize(620, 400));
     close->setFocus();
 }

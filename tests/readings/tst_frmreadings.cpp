@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -124,6 +125,13 @@ private slots:
         rig.random.queue(0.0);
         const std::optional<DayCardView> again = cardOfTheDay(rig.services, deck, &fresh);
         QVERIFY(again && !fresh && again->card.cardId == first->card.cardId);
+        {
+            QPointer<FrmDayCard> window = new FrmDayCard(rig.services, *first);
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QTest::keyClick(window, Qt::Key_Escape);
+            QTRY_VERIFY(!window);
+        }
         rig.clock.set(rig.clock.now().addDays(1));
         QVERIFY(cardOfTheDay(rig.services, deck, &fresh) && fresh);
         setCardOfTheDayEnabled(rig.services, false);
