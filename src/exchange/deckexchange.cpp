@@ -2,6 +2,7 @@
 
 #include "store/backgroundjob.h"
 #include "store/catalog.h"
+#include "store/dbfile.h"
 #include "store/deck.h"
 #include "store/integrity.h"
 #include "store/paths.h"
@@ -69,7 +70,13 @@ public:
                 QFile::remove(leftover.filePath());
         }
     }
-    ~ExchangeCopy() { QFile::remove(path_); }
+    ~ExchangeCopy()
+    {
+        // A connection kept for reuse would hold the removed file open, and
+        // its disk space taken, until the next export.
+        store::closeIdleConnections(path_);
+        QFile::remove(path_);
+    }
     ExchangeCopy(const ExchangeCopy &) = delete;
     ExchangeCopy &operator=(const ExchangeCopy &) = delete;
     [[nodiscard]] const QString &path() const { return path_; }

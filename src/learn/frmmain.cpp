@@ -145,6 +145,8 @@ void FrmMain::connectPages()
     connect(test_, &TestPage::nextQuestionRequested, this, &FrmMain::cmdNextQuestion_Click);
     connect(test_, &TestPage::answerChosen, this, [this] { test_->setNextEnabled(true); });
     connect(test_, &TestPage::keywordToggled, this, &FrmMain::chkKeywords_Click);
+    connect(&memorize_->pictureBox(), &PictureBox::outgrown, this, &FrmMain::showMemorizePicture);
+    connect(&test_->pictureBox(), &PictureBox::outgrown, this, &FrmMain::showTestPictureAgain);
     connect(results_, &ResultsPage::saveRequested, this,
             [this] { (void)saveTestReport(services_.prompter, reportText_, this); });
     connect(cmdBack, &QPushButton::clicked, this, &FrmMain::cmdBack_Click);
@@ -514,17 +516,7 @@ void FrmMain::ShowMemorizeCard()
         return;
     }
     const Card &card = practice_.cards[row];
-    PictureBox &box = memorize_->pictureBox();
-    const QSize shown = box.decodeSize();
-    // The picture read ahead is taken when it is the one due; the next one is
-    // read ahead while the user looks at this one.
-    if (std::optional<QImage> early = readAhead_.take(card.id, shown))
-        box.setPicture(*early);
-    else
-        LoadPictureFromField(box, practice_.deck, card.id, shown);
-    if (row + 1 < practice_.cards.size())
-        readAhead_.start(practice_.cards[row + 1].id, shown);
-    memorize_->showPicture(box.picture());
+    showMemorizePicture();
 
     const QStringList keywords = practice_.deck.keywords(card.id).value_or(QStringList());
     // Every slot leaves its separator, so the text always ends in ", ".
@@ -532,6 +524,25 @@ void FrmMain::ShowMemorizeCard()
     for (int slot = 0; slot < kSlotsPerCard; ++slot)
         text += keywords.value(slot) + QStringLiteral(", ");
     memorize_->showCard(MemorizeCard{card.name, text, card.normalMeaning, card.reversedMeaning});
+}
+
+void FrmMain::showMemorizePicture()
+{
+    const int row = practice_.memorizeRow;
+    if (row < 0 || row >= practice_.cards.size())
+        return;
+    const int cardId = practice_.cards[row].id;
+    PictureBox &box = memorize_->pictureBox();
+    const QSize shown = box.decodeSize();
+    // The picture read ahead is taken when it is the one due; the next one is
+    // read ahead while the user looks at this one.
+    if (std::optional<QImage> early = readAhead_.take(cardId, shown))
+        box.setPicture(*early);
+    else
+        LoadPictureFromField(box, practice_.deck, cardId, shown);
+    if (row + 1 < practice_.cards.size())
+        readAhead_.start(practice_.cards[row + 1].id, shown);
+    memorize_->showPicture(box.picture());
 }
 
 void FrmMain::cmdNext_Click()
@@ -560,6 +571,16 @@ void FrmMain::cmdPrevious_Click()
 
 // ---------------------------------------------------------------- test run
 
+void FrmMain::showTestPictureAgain()
+{
+    // Only a test under way has a picture to decode again; a finished test's
+    // card may belong to a deck no longer open.
+    if (!tabs_.isAvailable(TabTest))
+        return;
+    PictureBox &box = test_->pictureBox();
+    box.setPicture(run_.testCardPicture(practice_.deck, box.decodeSize()));
+}
+
 void FrmMain::startTest()
 {
     test_->startTest(testType());
@@ -577,6 +598,7 @@ void FrmMain::cmdNextQuestion_Click()
     options.type = testType();
     options.level = difficulty();
     options.reversedAllowed = settings_->reversedAllowed();
+    options.pictureSize = test_->pictureBox().decodeSize();
     const PressOutcome outcome =
         run_.press(practice_.cards, practice_.deck, options, [this] { return test_->answer(); });
 

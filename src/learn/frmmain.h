@@ -116,6 +116,8 @@ private:
     void SSTab1_Click();
     void applyTabAvailability();
     void ShowMemorizeCard();
+    void showMemorizePicture();
+    void showTestPictureAgain();
     void startTest();
     void chkKeywords_Click(int index);
     void WriteTestReport();

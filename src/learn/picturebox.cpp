@@ -1,7 +1,6 @@
 #include "learn/picturebox.h"
 
 #include <QPainter>
-#include <QScreen>
 
 namespace velmora {
 
@@ -14,6 +13,8 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 void PictureBox::setPicture(const QImage &image)
 {
     image_ = image;
+    // The holder's callers decode for the box as it is when they set it.
+    decodedFor_ = decodeSize();
     scaled_ = QPixmap();
     update();
 }
@@ -28,10 +29,20 @@ QRect PictureBox::fittedRect(const QSize &picture, const QSize &box)
 
 QSize PictureBox::decodeSize() const
 {
-    const QScreen *shownOn = screen();
-    if (!shownOn)
-        return {};
-    return (QSizeF(shownOn->size()) * shownOn->devicePixelRatio()).toSize();
+    return (QSizeF(contentsRect().size()) * devicePixelRatioF()).toSize();
+}
+
+void PictureBox::resizeEvent(QResizeEvent * /*event*/)
+{
+    const QSize now = decodeSize();
+    // Only a picture shown smaller than it was stored gains by a new decode;
+    // one drawn larger than its own pixels would be scaled up either way.
+    const QSize fitted = fittedRect(image_.size(), now).size();
+    if (image_.isNull() || (now.width() <= decodedFor_.width() && now.height() <= decodedFor_.height()) ||
+        (fitted.width() <= image_.width() && fitted.height() <= image_.height()))
+        return;
+    decodedFor_ = now;
+    emit outgrown();
 }
 
 QSize PictureBox::sizeHint() const

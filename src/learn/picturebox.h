@@ -25,15 +25,22 @@ public:
     [[nodiscard]] static QRect fittedRect(const QSize &picture, const QSize &box);
 
     [[nodiscard]] QSize sizeHint() const override;
-    // The largest size, in device pixels, the box can show a picture at: its
-    // screen's. Pictures are decoded no larger.
+    // The box's own size in device pixels: pictures are decoded no larger, so
+    // a photo of many megapixels costs what the box shows of it.
     [[nodiscard]] QSize decodeSize() const;
+
+signals:
+    // The box grew past the size its picture was decoded for: decoded again,
+    // it shows sharp instead of scaled up.
+    void outgrown();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QImage image_;
+    QSize decodedFor_;
     // The picture scaled for the last painted size, so repaints without a
     // resize do not scale again.
     QPixmap scaled_;

@@ -38,6 +38,7 @@ public:
     // Also puts the focus on "Next Question" when it becomes usable.
     void setNextEnabled(bool enabled);
     void focusPicture();
+    [[nodiscard]] PictureBox &pictureBox() const { return *picResult; }
     void uncheckKeyword(int index);
     [[nodiscard]] TestAnswer answer() const;
     [[nodiscard]] QString answerCaption(int index) const;

@@ -125,7 +125,7 @@ PressOutcome TestRun::press(const QVector<Card> &cards, Deck &deck, const TestOp
     if (options.type == TestType::Description)
         outcome.description = prepareDescriptionQuestion(cards, deck, options);
     else
-        outcome.keywords = prepareKeywordQuestion(cards, deck, options.level);
+        outcome.keywords = prepareKeywordQuestion(cards, deck, options);
     isFirstQuestion_ = false;
     outcome.counterText = counterText();
     outcome.kind = PressOutcome::Kind::Question;
@@ -192,10 +192,10 @@ void TestRun::scoreAnswered(TestType type, const TestAnswer &answer)
     }
 }
 
-QImage TestRun::testCardPicture(Deck &deck) const
+QImage TestRun::testCardPicture(Deck &deck, QSize shownSize) const
 {
     PlainPictureHolder holder;
-    LoadPictureFromField(holder, deck, currentCardId_);
+    LoadPictureFromField(holder, deck, currentCardId_, shownSize);
     return currentReversed_ ? turnedHalf(holder.picture()) : holder.picture();
 }
 
@@ -216,7 +216,7 @@ DescriptionQuestion TestRun::prepareDescriptionQuestion(const QVector<Card> &car
     question.firstAnswer = first;
     question.lastAnswer = last;
     question.correctOption = correctOption_;
-    question.picture = testCardPicture(deck);
+    question.picture = testCardPicture(deck, options.pictureSize);
     question.captions[std::size_t(correctOption_)] = meaningOf(current, currentReversed_);
     question.shown[std::size_t(correctOption_)] = true;
 
@@ -288,11 +288,11 @@ void TestRun::placeCorrectKeywords()
     }
 }
 
-KeywordQuestion TestRun::prepareKeywordQuestion(const QVector<Card> &cards, Deck &deck, int level)
+KeywordQuestion TestRun::prepareKeywordQuestion(const QVector<Card> &cards, Deck &deck, const TestOptions &options)
 {
     KeywordQuestion question;
     currentReversed_ = false;
-    level_ = testLevel(level);
+    level_ = testLevel(options.level);
     const int boxes = level_.keywordBoxCount;
     const int toChoose = level_.keywordsToChoose;
     question.keywordBoxCount = boxes;
@@ -301,7 +301,7 @@ KeywordQuestion TestRun::prepareKeywordQuestion(const QVector<Card> &cards, Deck
         QStringLiteral("You must choose ") + QString::number(toChoose) + QStringLiteral(" keywords");
 
     question.cardName = cardWithId(cards, currentCardId_).name;
-    question.picture = testCardPicture(deck);
+    question.picture = testCardPicture(deck, options.pictureSize);
 
     placeCorrectKeywords();
     question.correctSlots = correctKeywordSlots_;

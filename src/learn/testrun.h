@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QImage>
 #include <QSet>
+#include <QSize>
 #include <QString>
 #include <QVector>
 
@@ -44,6 +45,7 @@ struct TestOptions
     TestType type = TestType::Keywords;
     int level = 0;
     bool reversedAllowed = true; // chkReversed: description questions may show the card reversed
+    QSize pictureSize;           // the picture box's, in device pixels: pictures are decoded to fit it
 };
 
 // What the user had chosen on the question being answered.
@@ -116,6 +118,10 @@ public:
     // "3 of 22", or empty once past the last question.
     [[nodiscard]] QString counterText() const;
 
+    // The asked card's picture decoded to fit within shownSize, turned when
+    // the question is about the reversed card; null without a picture.
+    [[nodiscard]] QImage testCardPicture(Deck &deck, QSize shownSize) const;
+
     [[nodiscard]] int questionNumber() const { return questionNumber_; }
     [[nodiscard]] bool currentReversed() const { return currentReversed_; }
     [[nodiscard]] const QVector<int> &askedCardIds() const { return askedCardIds_; }
@@ -139,8 +145,8 @@ private:
     void scoreAnswered(TestType type, const TestAnswer &answer);
     [[nodiscard]] DescriptionQuestion prepareDescriptionQuestion(const QVector<Card> &cards, Deck &deck,
                                                                  const TestOptions &options);
-    [[nodiscard]] KeywordQuestion prepareKeywordQuestion(const QVector<Card> &cards, Deck &deck, int level);
-    [[nodiscard]] QImage testCardPicture(Deck &deck) const;
+    [[nodiscard]] KeywordQuestion prepareKeywordQuestion(const QVector<Card> &cards, Deck &deck,
+                                                         const TestOptions &options);
     void readDeckKeywords(Deck &deck);
     void placeCorrectKeywords();
 

@@ -77,6 +77,14 @@ FrmReview::FrmReview(Services &services, ReviewRequest request, QWidget *parent)
     connect(page_, &ReviewPage::gradeChosen, this, &FrmReview::grade);
     connect(page_, &ReviewPage::undoRequested, this, &FrmReview::undo);
     connect(page_, &ReviewPage::closeRequested, this, &QWidget::close);
+    connect(&page_->pictureBox(), &PictureBox::outgrown, this, [this] {
+        const SessionItem *item = session_ ? session_->current() : nullptr;
+        if (!item)
+            return;
+        PictureBox &box = page_->pictureBox();
+        const QImage picture = decodePicture(deck_.picture(item->cardId), box.decodeSize());
+        box.setPicture(item->facet == Facet::Reversed ? turnedHalf(picture) : picture);
+    });
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, [] { EndProgram(); });
     keepWindowPlace(*this, services_.settings, QSize(960, 680));

@@ -75,6 +75,14 @@ public:
             sqlite3_close_v2(entry.second.handle);
         idle_.clear();
     }
+    void clear(const QString &key)
+    {
+        const QMutexLocker lock(&mutex_);
+        auto range = idle_.equal_range(key);
+        for (auto it = range.first; it != range.second; ++it)
+            sqlite3_close_v2(it->second.handle);
+        idle_.erase(range.first, range.second);
+    }
 
 private:
     struct Idle
@@ -133,6 +141,15 @@ void rollBackInterruptedWrite(const QString &canonicalPath)
 void closeIdleConnections()
 {
     pool().clear();
+}
+
+void closeIdleConnections(const QString &path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (canonical.isEmpty())
+        return;
+    for (const Access access : {Access::ReadOnly, Access::ReadWrite})
+        pool().clear(poolKey(canonical, access));
 }
 
 void bindText(sqlite3_stmt *stmt, int index, const QString &text)

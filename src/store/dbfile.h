@@ -91,6 +91,9 @@ private:
 // Closes the connections kept for reuse. The program lets them go when it
 // waits in the tray, where it may sit for days with nothing to read.
 void closeIdleConnections();
+// Closes those kept for one file, so that nothing holds it open once it is
+// removed or renamed.
+void closeIdleConnections(const QString &path);
 
 // Binds a QString as UTF-8 text, or Null for a null string.
 void bindText(sqlite3_stmt *stmt, int index, const QString &text);

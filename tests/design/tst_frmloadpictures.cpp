@@ -7,7 +7,6 @@
 #include "design/frmdeckdesign.h"
 #include "design/frmloadpictures.h"
 
-#include <QCheckBox>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QListWidget>
@@ -171,24 +170,6 @@ private slots:
         QCOMPARE(marks, QStringList({"Card 1 (picture)", "Card 2", "Card 3 (picture)", "Card 4 (picture)", "Card 5"}));
         QVERIFY(!editor_->cardPage()->hasPicture());
         QTRY_VERIFY(editor_->cardPage()->txtNormalMeaning->hasFocus());
-    }
-
-    // Ticked, the choice is remembered and a JPEG file is stored byte for byte.
-    void compact_isRememberedAndStoresTheJpegFileItself()
-    {
-        const QString photo = writeJpeg("photo.jpg", QSize(1000, 1700));
-        QVERIFY(openLoader({plainCard(1), plainCard(2)}));
-        QVERIFY(!loader_->chkCompact->isChecked());
-        QTest::mouseClick(loader_->chkCompact, Qt::LeftButton);
-        QCOMPARE(rig_->settings.value(QLatin1String(kCompactPicturesKey)), QStringLiteral("True"));
-        addFile("photo.jpg");
-        QTest::mouseClick(loader_->cmdSavePictures, Qt::LeftButton);
-        QTRY_VERIFY(!loader_);
-        Deck opened;
-        QVERIFY(opened.open(paths::deckDatabase("Tutor2.vdk")));
-        QCOMPARE(opened.picture(1), fileBytes(photo));
-        QTest::mouseClick(editor_->cardPage()->cmdBrowsePictures, Qt::LeftButton);
-        QVERIFY(loader_ && loader_->chkCompact->isChecked());
     }
 
     void save_cancelStopsAfterTheCardInHand()

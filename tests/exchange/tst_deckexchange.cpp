@@ -388,6 +388,11 @@ private slots:
             const ExchangeOutcome outcome =
                 exchange::exportDeck(QStringLiteral("Tutor2.vdk"), share.path(), {}, exchange::ExportForm::Compact);
             QVERIFY2(outcome.ok, qPrintable(outcome.message.text));
+            // Nothing holds the removed working copy open.
+            for (const QFileInfo &fd :
+                 QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::AllEntries | QDir::System))
+                QVERIFY2(!fd.symLinkTarget().startsWith(QFileInfo(paths::exchangeFolder()).canonicalFilePath()),
+                         qPrintable(fd.symLinkTarget()));
             exportedPath = outcome.exportedPath;
             QCOMPARE(fileBytes(stored), before);
             QVERIFY(QFileInfo(exportedPath).size() < offer->compactBytes * 2);

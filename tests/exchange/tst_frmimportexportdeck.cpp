@@ -1,19 +1,25 @@
 // The export/import screen and the export message, driven as a user does.
 
-#include "../decks/deckhome.h"
+#include "../design/designhome.h"
 #include "compose/startscreen.h"
+#include "filebytes.h"
 #include "servicesrig.h"
 #include "urlcatcher.h"
+#include "windowprobe.h"
 
 #include "app/frmbegin.h"
 #include "app/vendorlinks.h"
 #include "decks/frmdeck.h"
+#include "design/cardpage.h"
+#include "design/frmloadpictures.h"
 #include "exchange/deckexchange.h"
 #include "exchange/frmexportmessage.h"
 #include "exchange/frmimportexportdeck.h"
+#include "learn/picturebox.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QListWidget>
@@ -33,13 +39,6 @@ using namespace velmora::test;
 Q_DECLARE_METATYPE(velmora::ExchangeOpener)
 
 namespace {
-
-struct Shown
-{
-    QString fileName;
-    QString path;
-    int count = 0;
-};
 
 // A program folder with its catalog and template, and the services of a window.
 struct Rig : ServicesRig
@@ -122,32 +121,6 @@ private slots:
         QVERIFY(cmdImport->isEnabled());
     }
 
-    void export_throughTheScreen_showsTheMessage()
-    {
-        Rig rig;
-        QVERIFY(rig.made && DeckHome::addDeck(QStringLiteral("Tutor2.vdk"), QStringLiteral("Mine"), 1));
-        QTemporaryDir destination;
-        Shown shown;
-        FrmImportExportDeck screen(rig.services, ExchangeOpener::DeckManagerExport, nullptr,
-                                   [&](QWidget *, const QString &fileName, const QString &path) {
-                                       shown = {fileName, path, shown.count + 1};
-                                   });
-        screen.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&screen));
-        ExportFrame *frame = screen.exportFrame();
-        QCOMPARE(frame->File4->count(), 1);
-        select(frame->File4, QStringLiteral("Tutor2.vdk \u2013 Mine"));
-        frame->Dir3->setFolder(destination.path());
-        QCOMPARE(frame->File3->count(), 0);
-        QTest::mouseClick(frame->cmdExport, Qt::LeftButton);
-        QCOMPARE(rig.prompter.messageTexts(), QStringList());
-        QCOMPARE(shown.count, 1);
-        QCOMPARE(shown.fileName, QStringLiteral("Tutor2.vdk"));
-        QCOMPARE(shown.path, destination.filePath(QStringLiteral("Tutor2.vdk")));
-        QCOMPARE(frame->File3->item(0)->text(), QStringLiteral("Tutor2.vdk"));
-        QVERIFY(frame->isEnabled() && screen.isEnabled());
-    }
-
     // Cancel exports nothing; Yes exports the compact copy under the deck's name.
     void export_largeBmpDeck_offersACompactCopyWithBothSizes()
     {
@@ -178,32 +151,101 @@ private slots:
                  (QFileInfo(paths::deckDatabase(QStringLiteral("Tutor2.vdk"))).size() + (1 << 19)) >> 20);
     }
 
-    void import_throughTheScreen_addsTheDeckAndSaysSo()
+    // A deck given compact pictures in the card editor goes by export and
+    // import to another program folder, where a keyword test shows them.
+    void compactDeck_madeInTheEditor_travelsAndIsTested()
     {
-        Rig rig;
-        QVERIFY(rig.made && DeckHome::addDeck(QStringLiteral("Tutor2.vdk"), QStringLiteral("Mine"), 1));
-        QTemporaryDir outside;
-        QVERIFY(QFile::copy(paths::deckDatabase(QStringLiteral("Tutor2.vdk")),
-                            outside.filePath(QStringLiteral("From a friend with a rather long file name.vdk"))));
-        FrmImportExportDeck screen(rig.services, ExchangeOpener::StartScreenImport);
-        screen.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&screen));
-        ImportFrame *frame = screen.importFrame();
-        frame->Dir1->setFolder(outside.path());
-        select(frame->File1, QStringLiteral("From a friend with a rather long file name.vdk"));
-        // The window keeps painting while the import copies and checks, also
-        // before its progress dialog shows and while the value holds still.
-        screen.cmdExport_Click(); // not opened for export: says nothing, writes nothing
+        QTemporaryDir pictures, share;
+        const QByteArray photo = jpegPicture(QSize(1000, 1700), Qt::darkBlue);
+        // Named as the loader lists it; the bytes say PNG.
+        QVERIFY(writeFile(pictures.filePath(QStringLiteral("a.jpg")), photo) &&
+                writeFile(pictures.filePath(QStringLiteral("b.jpg")), encodedPicture(decodePicture(photo), "png")));
+        const QString sent = share.filePath(QStringLiteral("From a friend with a rather long file name.vdk"));
+        {
+            Rig rig;
+            QVERIFY(rig.made && makeDesignDeck(QStringLiteral("Tutor2.vdk"), {plainCard(1), plainCard(2)}));
+            FrmDeckDesign editor(rig.services, {QStringLiteral("Tutor2.vdk"), QStringLiteral("Design"), 2},
+                                 {false, false});
+            editor.show();
+            QPointer<FrmLoadPictures> loader;
+            connect(&editor, &FrmDeckDesign::loaderOpened, this,
+                    [&loader](FrmLoadPictures *opened) { loader = opened; });
+            QTest::mouseClick(editor.cardPage()->cmdBrowsePictures, Qt::LeftButton);
+            QVERIFY(loader && !loader->chkCompact->isChecked());
+            loader->showFolder(pictures.path());
+            QTest::mouseClick(loader->chkCompact, Qt::LeftButton);
+            for (const char *name : {"a.jpg", "b.jpg"}) {
+                select(loader->filSelected, QLatin1String(name));
+                QTest::mouseClick(loader->cmdAddPictures, Qt::LeftButton);
+            }
+            QTest::mouseClick(loader->cmdSavePictures, Qt::LeftButton);
+            QTRY_VERIFY(!loader);
+            QTest::mouseClick(editor.cardPage()->cmdBrowsePictures, Qt::LeftButton);
+            QVERIFY(loader && loader->chkCompact->isChecked());
+            delete loader;
+            Deck stored;
+            QVERIFY(stored.open(paths::deckDatabase(QStringLiteral("Tutor2.vdk"))));
+            QVERIFY(stored.picture(1) == photo && isJpegFile(stored.picture(2)));
+
+            QString shown;
+            FrmImportExportDeck screen(
+                rig.services, ExchangeOpener::DeckManagerExport, nullptr,
+                [&shown](QWidget *, const QString &name, const QString &path) { shown += name + '|' + path; });
+            screen.show();
+            select(screen.exportFrame()->File4, QStringLiteral("Tutor2.vdk \u2013 Design"));
+            screen.exportFrame()->Dir3->setFolder(share.path());
+            QTest::mouseClick(screen.exportFrame()->cmdExport, Qt::LeftButton);
+            QCOMPARE(shown, QStringLiteral("Tutor2.vdk|") + share.filePath(QStringLiteral("Tutor2.vdk")));
+            QCOMPARE(screen.exportFrame()->File3->item(0)->text(), QStringLiteral("Tutor2.vdk"));
+            QVERIFY(screen.isEnabled() && rig.prompter.messages().isEmpty());
+            QVERIFY(QFile::rename(share.filePath(QStringLiteral("Tutor2.vdk")), sent));
+        }
+
+        Rig fresh;
+        QVERIFY(fresh.made &&
+                DeckHome::addDeck(QStringLiteral("Tutor1.vdk"), QStringLiteral("Classic"), 0, {}, {}, true));
+        FrmImportExportDeck importer(fresh.services, ExchangeOpener::StartScreenImport);
+        importer.show();
+        importer.importFrame()->Dir1->setFolder(share.path());
+        select(importer.importFrame()->File1, QFileInfo(sent).fileName());
+        importer.cmdExport_Click(); // not opened for export: says nothing, writes nothing
+        // The window keeps painting while the import copies and checks.
         int turns = 0;
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, this, [&turns] { ++turns; });
         ticker.start(0);
-        frame->cmdImportDeck->click();
+        importer.importFrame()->cmdImportDeck->click();
         QVERIFY(turns > 0);
-        QCOMPARE(
-            rig.prompter.messageTexts(),
-            QStringList{QStringLiteral("Tarot Learning Deck Imported Successfully\r\nPlease Restart Velmora Now")});
-        QCOMPARE(DeckHome::catalogRows().last(), QStringLiteral("Mine=Tutor3.vdk"));
+        QCOMPARE(DeckHome::catalogRows().last(), QStringLiteral("Design=Tutor2.vdk"));
+        Deck imported;
+        QVERIFY(imported.open(paths::deckDatabase(QStringLiteral("Tutor2.vdk"))));
+        for (const int id : {1, 2})
+            QCOMPARE(decodePicture(imported.picture(id)).size(), QSize(1000, 1700));
+
+        fresh.settings.setValue(QStringLiteral("TestType"), QStringLiteral("1"));
+        FrmMain main(fresh.services);
+        QVERIFY(showWindow(main));
+        control<QComboBox>(&main, QStringLiteral("cboTutors"))->setCurrentIndex(1);
+        QTest::mouseClick(control<QPushButton>(&main, QStringLiteral("cmdStartTest2")), Qt::LeftButton);
+        // Decoded to fill the box and no larger, again when the box grows.
+        auto *box = control<PictureBox>(&main, QStringLiteral("picResult"));
+        const auto fits = [box] {
+            const QSize size = box->picture().size();
+            return !size.isEmpty() && size == size.scaled(box->decodeSize(), Qt::KeepAspectRatio);
+        };
+        QTRY_VERIFY(fits());
+        const int before = box->picture().height();
+        main.resize(main.size() * 5 / 4);
+        QTRY_VERIFY(box->picture().height() > before && fits());
+        for (int question = 0; question < 2; ++question) {
+            QVERIFY(fits());
+            for (int slot : main.testRun().correctKeywordSlots())
+                clickBox(control<QCheckBox>(&main, QStringLiteral("chkKeywords%1").arg(slot)));
+            QTest::mouseClick(control<QPushButton>(&main, QStringLiteral("cmdNextQuestion")), Qt::LeftButton);
+        }
+        QCOMPARE(fresh.prompter.messageTexts(), (QStringList{exchange::kImported, "Test Complete"}));
+        QCOMPARE(control<QLabel>(&main, QStringLiteral("lblResultInfo"))->text(),
+                 QStringLiteral("6/6 choice(s) from 2 questions were correct"));
     }
 
     void exportMessage_onlyTheHelpAddressIsALink_openedByALeftClick_data()
