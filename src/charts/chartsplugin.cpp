@@ -36,8 +36,11 @@ public:
     void clear()
     {
         chart()->removeAllSeries();
-        for (QAbstractAxis *axis : chart()->axes())
+        // A removed axis is no longer the chart's to delete.
+        for (QAbstractAxis *axis : chart()->axes()) {
             chart()->removeAxis(axis);
+            delete axis;
+        }
     }
 
     // The chart paints itself, so the desktop's palette reaches it only here.
