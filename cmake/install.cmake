@@ -2,6 +2,7 @@
 # (cpack -G DEB) made from it.
 #
 #   <prefix>/bin/velmora
+#   <prefix>/<libdir>/velmora/plugins/velmora-charts.so   the progress window's charts
 #   <prefix>/share/velmora/                 catalog, template, default deck
 #   <prefix>/share/applications/velmora.desktop
 #   <prefix>/share/icons/hicolor/<n>x<n>/apps/velmora.png, scalable/apps/velmora.svg
@@ -16,6 +17,7 @@ set(VELMORA_DESKTOP_DIR ${CMAKE_SOURCE_DIR}/data/desktop)
 set(VELMORA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/velmora)
 
 install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS velmora-charts LIBRARY DESTINATION ${VELMORA_INSTALLED_PLUGINS})
 install(DIRECTORY ${VELMORA_STAGED_DATA}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora
         PATTERN temp EXCLUDE)
 install(FILES ${VELMORA_DESKTOP_DIR}/velmora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

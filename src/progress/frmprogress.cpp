@@ -1,5 +1,7 @@
 #include "progress/frmprogress.h"
 
+#include "progress/chartloader.h"
+
 #include "app/prompter.h"
 #include "app/readablecolour.h"
 #include "app/safesave.h"
@@ -9,25 +11,18 @@
 #include "store/deck.h"
 #include "store/paths.h"
 
-#include <QBarSeries>
-#include <QBarSet>
-#include <QCategoryAxis>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLegend>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <map>
@@ -80,6 +75,17 @@ QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignL
     return item;
 }
 
+// Without its charts the window still lists, exports and practises.
+QLabel *chartsMissing(const QString &why, QWidget *parent)
+{
+    auto *label = new QLabel(QStringLiteral("The charts could not be loaded: %1").arg(why), parent);
+    label->setObjectName(QStringLiteral("lblChartsMissing"));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
 } // namespace
 
 FrmProgress::FrmProgress(Services &services, QString historyPath, QWidget *parent)
@@ -126,16 +132,7 @@ void FrmProgress::buildControls()
     filters->addStretch(1);
     layout->addLayout(filters);
 
-    auto *chart = new QChart;
-    chart->setTitle(QStringLiteral("Score per test"));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chartView_ = new QChartView(chart, this);
-    chartView_->setObjectName(QStringLiteral("chartScores"));
-    chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setAccessibleName(QStringLiteral("Score per test, in percent, over time"));
-    chartView_->viewport()->setAccessibleName(chartView_->accessibleName());
-    chartView_->setMinimumHeight(300);
-
+    const LoadedCharts loaded = charts();
     // The scores and the review forecast share the room a chart needs, so
     // that the window still fits a small screen.
     tabCharts = new QTabWidget(this);
@@ -143,19 +140,16 @@ void FrmProgress::buildControls()
     tabCharts->setAccessibleName(QStringLiteral("Charts"));
     // Two short captions always fit; scroll buttons would only be stops without a key.
     tabCharts->setUsesScrollButtons(false);
-    tabCharts->addTab(chartView_, QStringLiteral("&Scores"));
+    if (loaded.factory)
+        scoreChart_ = loaded.factory->scoreChart(tabCharts);
+    tabCharts->addTab(scoreChart_ ? scoreChart_->widget() : chartsMissing(loaded.errorText, tabCharts),
+                      QStringLiteral("&Scores"));
     auto *reviewPage = new QWidget(tabCharts);
     reviewPage->setObjectName(QStringLiteral("pageReview"));
     auto *reviewLayout = new QVBoxLayout(reviewPage);
-    auto *forecast = new QChart;
-    forecast->setTitle(QStringLiteral("Due in the next 30 days"));
-    forecast->legend()->hide();
-    forecastView_ = new QChartView(forecast, reviewPage);
-    forecastView_->setObjectName(QStringLiteral("chartForecast"));
-    forecastView_->setRenderHint(QPainter::Antialiasing);
-    forecastView_->setAccessibleName(QStringLiteral("Facets due per day over the next 30 days"));
-    forecastView_->viewport()->setAccessibleName(forecastView_->accessibleName());
-    reviewLayout->addWidget(forecastView_, 1);
+    if (loaded.factory)
+        forecastChart_ = loaded.factory->forecastChart(reviewPage);
+    reviewLayout->addWidget(forecastChart_ ? forecastChart_->widget() : chartsMissing(loaded.errorText, reviewPage), 1);
     const auto reviewLabel = [reviewPage, reviewLayout](const char *name, const QString &accessible) {
         auto *label = new QLabel(reviewPage);
         label->setObjectName(QLatin1String(name));
@@ -300,16 +294,16 @@ void FrmProgress::fillDecks(const QVector<DeckEntry> &decks)
 
 void FrmProgress::showScores(const QVector<ScorePoint> &points)
 {
-    QChart *chart = chartView_->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis *axis : chart->axes())
-        chart->removeAxis(axis);
-
+    if (!scoreChart_)
+        return;
+    ScoreChartData data;
+    if (points.isEmpty()) {
+        scoreChart_->showScores(data);
+        return;
+    }
     // One series per deck file and test type, named after the deck's latest name.
     std::map<std::pair<QString, int>, QList<QPointF>> byKey;
     std::map<std::pair<QString, int>, QString> names;
-    if (points.isEmpty())
-        return;
     // A period is shown whole; all tests from the first to the last. The
     // points come in the order taken.
     const HistoryFilter shown = filter();
@@ -334,34 +328,17 @@ void FrmProgress::showScores(const QVector<ScorePoint> &points)
     last += margin;
 
     const TimeScale scale = timeScale(first, last, kMaxTimeTicks);
-    auto *axisX = new QCategoryAxis;
-    axisX->setObjectName(QStringLiteral("axisDate"));
-    axisX->setTitleText(QStringLiteral("Date"));
-    axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    axisX->setRange(double(scale.firstMs), double(scale.lastMs));
-    // Each label ends a category; the first one's start lies just before the axis.
-    axisX->setStartValue(double(scale.firstMs) - 1);
+    data.firstMs = double(scale.firstMs);
+    data.lastMs = double(scale.lastMs);
     for (const TimeTick &tick : scale.ticks)
-        axisX->append(tick.label, double(tick.ms));
-    auto *axisY = new QValueAxis;
-    axisY->setRange(0, 100);
-    axisY->setLabelFormat(QStringLiteral("%d %%"));
-    axisY->setTitleText(QStringLiteral("Score"));
-    axisY->setTickCount(6);
-    chart->addAxis(axisX, Qt::AlignBottom);
-    chart->addAxis(axisY, Qt::AlignLeft);
-    applyChartColours();
+        data.ticks.append(ScoreTick{tick.label, double(tick.ms)});
     for (const auto &[key, list] : byKey) {
-        auto *series = new QLineSeries;
         // The legend lays a series name out as HTML: a deck name is escaped, or
         // its markup would be obeyed, images and all.
-        series->setName(seriesName(shortened(names[key]), TestKind(key.second)).toHtmlEscaped());
-        series->replace(thinnedSeries(list, kMaxDrawnPoints));
-        series->setPointsVisible(list.size() <= kMaxMarkedPoints);
-        chart->addSeries(series);
-        series->attachAxis(axisX);
-        series->attachAxis(axisY);
+        data.lines.append(ScoreLine{seriesName(shortened(names[key]), TestKind(key.second)).toHtmlEscaped(),
+                                    thinnedSeries(list, kMaxDrawnPoints), list.size() <= kMaxMarkedPoints});
     }
+    scoreChart_->showScores(data);
 }
 
 bool FrmProgress::showReview(const QVector<DeckEntry> &decks)
@@ -405,46 +382,17 @@ bool FrmProgress::showReview(const QVector<DeckEntry> &decks)
 
 void FrmProgress::showForecast(const QVector<int> &perDay)
 {
-    QChart *chart = forecastView_->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis *axis : chart->axes())
-        chart->removeAxis(axis);
-    auto *bars = new QBarSet(QStringLiteral("Due"));
-    int most = 0;
+    if (!forecastChart_)
+        return;
     QStringList spoken;
-    for (int day = 0; day < perDay.size(); ++day) {
-        bars->append(perDay[day]);
-        most = std::max(most, perDay[day]);
-        if (perDay[day] > 0 && spoken.size() < 7)
+    for (int day = 0; day < perDay.size() && spoken.size() < 7; ++day) {
+        if (perDay[day] > 0)
             spoken.append(day == 0 ? QStringLiteral("%1 today").arg(perDay[day])
                                    : QStringLiteral("%1 in %2 days").arg(perDay[day]).arg(day));
     }
-    forecastView_->setAccessibleDescription(spoken.isEmpty() ? QStringLiteral("Nothing due")
-                                                             : spoken.join(QStringLiteral(", ")));
-    auto *series = new QBarSeries;
-    series->setBarWidth(0.8);
-    series->append(bars);
-    chart->addSeries(series);
-    // Values, not categories, along the days: thirty labels would not fit
-    // side by side, a label every five days does.
-    auto *axisX = new QValueAxis;
-    axisX->setObjectName(QStringLiteral("axisForecastDay"));
-    axisX->setTitleText(QStringLiteral("Days from today (today includes overdue)"));
-    axisX->setRange(-0.5, perDay.size() - 0.5);
-    axisX->setTickType(QValueAxis::TicksDynamic);
-    axisX->setTickAnchor(0);
-    axisX->setTickInterval(5);
-    axisX->setLabelFormat(QStringLiteral("%d"));
-    auto *axisY = new QValueAxis;
-    axisY->setTitleText(QStringLiteral("Facets due"));
-    axisY->setLabelFormat(QStringLiteral("%d"));
-    axisY->setRange(0, std::max(4, most));
-    axisY->applyNiceNumbers();
-    chart->addAxis(axisX, Qt::AlignBottom);
-    chart->addAxis(axisY, Qt::AlignLeft);
-    series->attachAxis(axisX);
-    series->attachAxis(axisY);
-    applyChartColours();
+    forecastChart_->widget()->setAccessibleDescription(spoken.isEmpty() ? QStringLiteral("Nothing due")
+                                                                        : spoken.join(QStringLiteral(", ")));
+    forecastChart_->showForecast(perDay);
 }
 
 void FrmProgress::changeEvent(QEvent *event)
@@ -456,32 +404,18 @@ void FrmProgress::changeEvent(QEvent *event)
 
 void FrmProgress::applyChartColours()
 {
-    // The chart paints itself, so the desktop's palette reaches it only here:
-    // the theme gives line colours that suit a light or dark background, the
+    // The theme gives line colours that suit a light or dark background, the
     // palette the background and the texts.
     const QPalette colours = palette();
-    const QColor background = colours.color(QPalette::Base);
-    const QColor text = readableOn(colours.color(QPalette::Text), background);
-    const QChart::ChartTheme theme = background.lightnessF() < 0.5 ? QChart::ChartThemeDark : QChart::ChartThemeLight;
-    QColor grid = text;
-    grid.setAlphaF(0.2f);
-    for (QChartView *view : {chartView_, forecastView_}) {
-        if (!view)
-            continue;
-        QChart *chart = view->chart();
-        if (chart->theme() != theme)
-            chart->setTheme(theme);
-        chart->setBackgroundBrush(background);
-        chart->setBackgroundPen(Qt::NoPen);
-        chart->setTitleBrush(text);
-        chart->legend()->setLabelColor(text);
-        view->setBackgroundBrush(background);
-        for (QAbstractAxis *axis : chart->axes()) {
-            axis->setLabelsColor(text);
-            axis->setTitleBrush(text);
-            axis->setLinePenColor(text);
-            axis->setGridLineColor(grid);
-        }
+    ChartColours chart;
+    chart.background = colours.color(QPalette::Base);
+    chart.text = readableOn(colours.color(QPalette::Text), chart.background);
+    chart.dark = chart.background.lightnessF() < 0.5;
+    chart.grid = chart.text;
+    chart.grid.setAlphaF(0.2f);
+    for (ChartPane *pane : {static_cast<ChartPane *>(scoreChart_), static_cast<ChartPane *>(forecastChart_)}) {
+        if (pane)
+            pane->setColours(chart);
     }
 }
 

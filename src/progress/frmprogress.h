@@ -11,8 +11,6 @@
 #include <QVector>
 #include <QWidget>
 
-class QChart;
-class QChartView;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -25,6 +23,9 @@ namespace velmora {
 struct Services;
 
 namespace progress {
+
+class ForecastChart;
+class ScoreChart;
 
 enum class PracticeMode { Memorize, Test };
 
@@ -82,8 +83,9 @@ private:
     QComboBox *cboPeriod = nullptr;
     QSpinBox *spnRecentTests = nullptr;
     QTabWidget *tabCharts = nullptr;
-    QChartView *chartView_ = nullptr;
-    QChartView *forecastView_ = nullptr;
+    // Null when the charts could not be loaded.
+    ScoreChart *scoreChart_ = nullptr;
+    ForecastChart *forecastChart_ = nullptr;
     QLabel *lblRetention = nullptr;
     QLabel *lblFacetCounts = nullptr;
     QTableWidget *tblMissed = nullptr;
