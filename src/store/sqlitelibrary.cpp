@@ -14,6 +14,10 @@
 #include <dlfcn.h>
 #include <sqlite3.h>
 
+// The list and the definitions made from it are macros: each function needs
+// its own C declaration.
+// NOLINTBEGIN(cppcoreguidelines-macro-usage, bugprone-macro-parentheses)
+
 namespace {
 
 // name, return type, parameters, arguments
@@ -31,9 +35,10 @@ namespace {
     X(sqlite3_blob_bytes, int, (sqlite3_blob * b), (b))                                                                \
     X(sqlite3_blob_close, int, (sqlite3_blob * b), (b))                                                                \
     X(sqlite3_blob_open, int,                                                                                          \
-      (sqlite3 * db, const char *d, const char *t, const char *c, sqlite3_int64 r, int f, sqlite3_blob **b),           \
-      (db, d, t, c, r, f, b))                                                                                          \
-    X(sqlite3_blob_read, int, (sqlite3_blob * b, void *z, int n, int o), (b, z, n, o))                                 \
+      (sqlite3 * db, const char *zDb, const char *zTable, const char *zColumn, sqlite3_int64 iRow, int flags,          \
+       sqlite3_blob **ppBlob),                                                                                         \
+      (db, zDb, zTable, zColumn, iRow, flags, ppBlob))                                                                 \
+    X(sqlite3_blob_read, int, (sqlite3_blob * b, void *Z, int N, int iOffset), (b, Z, N, iOffset))                     \
     X(sqlite3_busy_timeout, int, (sqlite3 * db, int ms), (db, ms))                                                     \
     X(sqlite3_changes, int, (sqlite3 * db), (db))                                                                      \
     X(sqlite3_clear_bindings, int, (sqlite3_stmt * s), (s))                                                            \
@@ -41,7 +46,7 @@ namespace {
     X(sqlite3_close_v2, int, (sqlite3 * db), (db))                                                                     \
     X(sqlite3_column_blob, const void *, (sqlite3_stmt * s, int i), (s, i))                                            \
     X(sqlite3_column_bytes, int, (sqlite3_stmt * s, int i), (s, i))                                                    \
-    X(sqlite3_column_count, int, (sqlite3_stmt * s), (s))                                                              \
+    X(sqlite3_column_count, int, (sqlite3_stmt * pStmt), (pStmt))                                                      \
     X(sqlite3_column_double, double, (sqlite3_stmt * s, int i), (s, i))                                                \
     X(sqlite3_column_int, int, (sqlite3_stmt * s, int i), (s, i))                                                      \
     X(sqlite3_column_int64, sqlite3_int64, (sqlite3_stmt * s, int i), (s, i))                                          \
@@ -51,20 +56,22 @@ namespace {
     X(sqlite3_errcode, int, (sqlite3 * db), (db))                                                                      \
     X(sqlite3_errmsg, const char *, (sqlite3 * db), (db))                                                              \
     X(sqlite3_errstr, const char *, (int rc), (rc))                                                                    \
-    X(sqlite3_exec, int, (sqlite3 * db, const char *sql, int (*cb)(void *, int, char **, char **), void *a, char **e), \
-      (db, sql, cb, a, e))                                                                                             \
-    X(sqlite3_finalize, int, (sqlite3_stmt * s), (s))                                                                  \
+    X(sqlite3_exec, int,                                                                                               \
+      (sqlite3 * db, const char *sql, int (*callback)(void *, int, char **, char **), void *a, char **errmsg),         \
+      (db, sql, callback, a, errmsg))                                                                                  \
+    X(sqlite3_finalize, int, (sqlite3_stmt * pStmt), (pStmt))                                                          \
     X(sqlite3_free, void, (void *p), (p))                                                                              \
     X(sqlite3_get_autocommit, int, (sqlite3 * db), (db))                                                               \
-    X(sqlite3_key, int, (sqlite3 * db, const void *k, int n), (db, k, n))                                              \
+    X(sqlite3_key, int, (sqlite3 * db, const void *pKey, int nKey), (db, pKey, nKey))                                  \
     X(sqlite3_last_insert_rowid, sqlite3_int64, (sqlite3 * db), (db))                                                  \
-    X(sqlite3_limit, int, (sqlite3 * db, int id, int v), (db, id, v))                                                  \
+    X(sqlite3_limit, int, (sqlite3 * db, int id, int newVal), (db, id, newVal))                                        \
     X(sqlite3_open, int, (const char *f, sqlite3 **db), (f, db))                                                       \
     X(sqlite3_open_v2, int, (const char *f, sqlite3 **db, int flags, const char *vfs), (f, db, flags, vfs))            \
-    X(sqlite3_prepare_v2, int, (sqlite3 * db, const char *sql, int n, sqlite3_stmt **s, const char **tail),            \
-      (db, sql, n, s, tail))                                                                                           \
+    X(sqlite3_prepare_v2, int,                                                                                         \
+      (sqlite3 * db, const char *zSql, int nByte, sqlite3_stmt **ppStmt, const char **pzTail),                         \
+      (db, zSql, nByte, ppStmt, pzTail))                                                                               \
     X(sqlite3_progress_handler, void, (sqlite3 * db, int n, int (*cb)(void *), void *a), (db, n, cb, a))               \
-    X(sqlite3_reset, int, (sqlite3_stmt * s), (s))                                                                     \
+    X(sqlite3_reset, int, (sqlite3_stmt * pStmt), (pStmt))                                                             \
     X(sqlite3_step, int, (sqlite3_stmt * s), (s))
 
 struct Library
@@ -126,3 +133,5 @@ int sqlite3_db_config(sqlite3 *db, int op, ...)
 }
 
 } // extern "C"
+
+// NOLINTEND(cppcoreguidelines-macro-usage, bugprone-macro-parentheses)
