@@ -196,17 +196,7 @@ void meaningKeystrokeWritten(benchmark::State &state)
 
 void chooseCardRightAfterOpening(benchmark::State &state)
 {
-    Bench &b = bench();
-    for (auto _ : state) {
-        state.PauseTiming();
-        b.openEditor();
-        b.editor->chooseCard(0);
-        state.ResumeTiming();
-        b.editor->chooseCard(kCards / 2);
-        b.editor->cardPage()->repaint();
-    }
-    if (!b.editor->cardPage()->hasPicture())
-        state.SkipWithError("no picture shown");
+    test::chooseCardRightAfterOpening(state, bench(), kCards);
 }
 
 } // namespace
@@ -221,26 +211,20 @@ int main(int argc, char **argv)
     // store left behind.
     for (const bool compact : {true, false}) {
         const std::string form = compact ? "Compact/" : "Bmp/";
+        const auto timed = [&form](const char *name, void (*run)(benchmark::State &), int iterations) {
+            benchmark::RegisterBenchmark((form + name).c_str(), run)
+                ->Iterations(iterations)
+                ->UseRealTime()
+                ->Unit(benchmark::kMillisecond);
+        };
         benchmark::RegisterBenchmark((form + "StoreSeventyEightPictures").c_str(), storeSeventyEight, compact)
             ->UseManualTime()
             ->Iterations(1)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark((form + "Export").c_str(), exportDeck)
-            ->Iterations(1)
-            ->UseRealTime()
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark((form + "Import").c_str(), importDeck)
-            ->Iterations(1)
-            ->UseRealTime()
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark((form + "MeaningKeystrokeWritten").c_str(), meaningKeystrokeWritten)
-            ->Iterations(20)
-            ->UseRealTime()
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark((form + "ChooseCardRightAfterOpening").c_str(), chooseCardRightAfterOpening)
-            ->Iterations(10)
-            ->UseRealTime()
-            ->Unit(benchmark::kMillisecond);
+        timed("Export", exportDeck, 1);
+        timed("Import", importDeck, 1);
+        timed("MeaningKeystrokeWritten", meaningKeystrokeWritten, 20);
+        timed("ChooseCardRightAfterOpening", chooseCardRightAfterOpening, 10);
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

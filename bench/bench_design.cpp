@@ -120,22 +120,9 @@ void BM_ChooseCardFirstTime(benchmark::State &state)
 }
 BENCHMARK(BM_ChooseCardFirstTime)->Iterations(30)->Unit(benchmark::kMillisecond);
 
-// A card far down the list chosen right after the editor opened on the first:
-// nothing read yet, the picture read on the spot while the background reading
-// runs.
 void BM_ChooseCardRightAfterOpening(benchmark::State &state)
 {
-    Bench &b = bench();
-    for (auto _ : state) {
-        state.PauseTiming();
-        b.openEditor();
-        b.editor->chooseCard(0);
-        state.ResumeTiming();
-        b.editor->chooseCard(kCards / 2);
-        b.editor->cardPage()->repaint();
-    }
-    if (!b.editor->cardPage()->hasPicture())
-        state.SkipWithError("no picture shown");
+    test::chooseCardRightAfterOpening(state, bench(), kCards);
 }
 BENCHMARK(BM_ChooseCardRightAfterOpening)->Iterations(10)->Unit(benchmark::kMillisecond);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/cardpage.h"
 #include "design/frmdeckdesign.h"
 #include "design/frmloadpictures.h"
 
@@ -7,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QPointer>
+
+#include <benchmark/benchmark.h>
 
 namespace velmora::test {
 
@@ -30,6 +33,24 @@ inline double storeAllThroughLoader(FrmDeckDesign &editor, const QString &folder
     while (loader)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     return double(timer.nsecsElapsed()) / 1e9;
+}
+
+// A card halfway down the list chosen right after the editor opened on the
+// first: nothing read yet, the picture read on the spot while the background
+// reading runs. The rig reopens its editor with openEditor().
+template <typename Rig>
+void chooseCardRightAfterOpening(benchmark::State &state, Rig &rig, int cards)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        rig.openEditor();
+        rig.editor->chooseCard(0);
+        state.ResumeTiming();
+        rig.editor->chooseCard(cards / 2);
+        rig.editor->cardPage()->repaint();
+    }
+    if (!rig.editor->cardPage()->hasPicture())
+        state.SkipWithError("no picture shown");
 }
 
 } // namespace velmora::test

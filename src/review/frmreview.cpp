@@ -78,12 +78,8 @@ FrmReview::FrmReview(Services &services, ReviewRequest request, QWidget *parent)
     connect(page_, &ReviewPage::undoRequested, this, &FrmReview::undo);
     connect(page_, &ReviewPage::closeRequested, this, &QWidget::close);
     connect(&page_->pictureBox(), &PictureBox::outgrown, this, [this] {
-        const SessionItem *item = session_ ? session_->current() : nullptr;
-        if (!item)
-            return;
-        PictureBox &box = page_->pictureBox();
-        const QImage picture = decodePicture(deck_.picture(item->cardId), box.decodeSize());
-        box.setPicture(item->facet == Facet::Reversed ? turnedHalf(picture) : picture);
+        if (const SessionItem *item = session_ ? session_->current() : nullptr)
+            page_->pictureBox().setPicture(pictureOf(*item, page_->pictureBox().decodeSize()));
     });
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, [] { EndProgram(); });
@@ -133,19 +129,20 @@ void FrmReview::showCurrent()
         showSummary();
         return;
     }
-    PictureBox &box = page_->pictureBox();
-    const QSize shown = box.decodeSize();
-    QImage picture;
-    if (std::optional<QImage> early = readAhead_.take(item->cardId, shown)) {
-        picture = std::move(*early);
-    } else {
-        LoadPictureFromField(box, deck_, item->cardId, shown);
-        picture = box.picture();
-    }
+    const QSize shown = page_->pictureBox().decodeSize();
+    const QImage picture = pictureOf(*item, shown);
     if (const std::optional<int> upcoming = session_->upcomingCard(); upcoming && *upcoming != item->cardId)
         readAhead_.start(*upcoming, shown);
-    page_->showQuestion(item->facet == Facet::Reversed ? turnedHalf(picture) : picture, questionOf(item->facet),
+    page_->showQuestion(picture, questionOf(item->facet),
                         QStringLiteral("Reviewed: %1").arg(session_->summary().reviewed));
+}
+
+QImage FrmReview::pictureOf(const SessionItem &item, QSize shown)
+{
+    std::optional<QImage> picture = readAhead_.take(item.cardId, shown);
+    if (!picture)
+        picture = decodePicture(deck_.picture(item.cardId), shown);
+    return item.facet == Facet::Reversed ? turnedHalf(*picture) : *picture;
 }
 
 void FrmReview::reveal()

@@ -63,6 +63,8 @@ protected:
 
 private:
     void showCurrent();
+    // Read ahead or decoded now, to fit within shown; turned for the reversed meaning.
+    [[nodiscard]] QImage pictureOf(const SessionItem &item, QSize shown);
     void reveal();
     void grade(int grade);
     void undo();
