@@ -4,7 +4,10 @@
 Run by scripts/a11y-check inside Xvfb with a session bus and the AT-SPI bus.
 Starts the program (argv[1]), drives it with the keyboard through xdotool, as
 a user would, and for each window reads the accessible tree:
-  - every control that takes the focus has a name with a letter or digit;
+  - every control that takes the focus has a name with a letter or digit,
+    and a name other than its value (a drop-down list named by one of its
+    entries says what it holds, not what it is for);
+  - every picture has a description, unless it says it is a decoration;
   - every push button has an access key, and no access key is taken twice;
   - Tab reaches every control that takes the focus (of a group of options,
     Tab stops at one; arrows move among them).
@@ -146,6 +149,23 @@ def is_tab_stop(acc):
         pyatspi.ROLE_LIST_BOX, pyatspi.ROLE_PAGE_TAB_LIST, pyatspi.ROLE_MENU_BAR)
 
 
+def values_of(acc):
+    """What the control holds: a text field its text, a drop-down list each of its entries."""
+    if acc.getRole() == pyatspi.ROLE_COMBO_BOX:
+        entries = set()
+        for part in acc:
+            for entry in part or []:
+                if entry is not None and entry.name:
+                    entries.add(entry.name)
+        return entries
+    try:
+        text = acc.queryText()
+    except NotImplementedError:
+        return set()
+    held = text.getText(0, text.characterCount)
+    return {held} if held else set()
+
+
 def check(title):
     """Reads the active window and reports its faults."""
     global faults_total
@@ -156,6 +176,11 @@ def check(title):
     for acc in stops:
         if not re.search(r"\w", acc.name or ""):
             faults.append(f"{label_of(acc)} in {label_of(acc.parent)} has no name")
+        elif acc.name in values_of(acc):
+            faults.append(f"{label_of(acc)} in {label_of(acc.parent)} is named by its value")
+    for acc in objects:
+        if acc.getRole() == pyatspi.ROLE_IMAGE and not (acc.description or "").strip():
+            faults.append(f"{label_of(acc)} in {label_of(acc.parent)} has no description")
     keys_seen = {}
     buttons = 0
     for acc in objects:
@@ -275,11 +300,8 @@ def main():
              lambda: not xdotool("search", "--onlyvisible", "--name", "^Card of the Day"))
     focus_remaining()
     check("main window, settings tab")
-    tutors = find(active_window(), pyatspi.ROLE_COMBO_BOX, "Select Tarot Tutor")
-    x, y, width, height = tutors.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
-    time.sleep(0.5)
-    keys("Escape")
+    find(active_window(), pyatspi.ROLE_COMBO_BOX, "Select Tarot Tutor").queryComponent().grabFocus()
+    time.sleep(0.3)
     keys("Down")  # the first deck, the one the program comes with
     # A short description test: the Major Arcana only.
     keys("alt+d")
@@ -311,8 +333,47 @@ def main():
     keys("alt+f", "m")
     check("main window, goals tab")
 
+    # The review of what the test left due, from the settings tab.
+    do(find(active_window(), pyatspi.ROLE_PAGE_TAB, "Settings"))
+    review = find(active_window(), pyatspi.ROLE_PUSH_BUTTON, "Review Due Cards")
+    if review is None or not review.getState().contains(pyatspi.STATE_ENABLED):
+        fail("nothing is due for review after a test")
+    opened_by(lambda: keys("alt+v"), "the review session")
+    check("review session")
+    keys("space")
+    wait_for("the answer", lambda: find(active_window(), pyatspi.ROLE_PUSH_BUTTON, "Good"))
+    check("review session, answer shown")
+    keys("Escape")
+    focus_remaining()
+
+    # A spread from the deck chosen above, then the journal it was saved to
+    # and the question a deletion asks.
+    opened_by(lambda: keys("alt+f", "r"), "the readings window")
+    check("readings")
+    keys("alt+d")
+    wait_for("the cards drawn", lambda: find(active_window(), pyatspi.ROLE_PUSH_BUTTON, "Show meanings") and
+             find(active_window(), pyatspi.ROLE_PUSH_BUTTON, "Show meanings").getState().contains(
+                 pyatspi.STATE_ENABLED))
+    keys("alt+m")
+    check("readings, cards drawn")
+    keys("Escape")
+    focus_remaining()
+    opened_by(lambda: keys("alt+f", "j"), "the journal")
+    check("journal")
+    keys("alt+r", "Down")
+    opened_by(lambda: keys("alt+d"), "the question before a deletion")
+    if wait_for("the message box", active_window).getRole() != pyatspi.ROLE_ALERT:
+        fail("deleting a reading asked nothing")
+    check("message box with two buttons")
+    keys("Escape")
+    focus_remaining()
+    keys("Escape")
+    focus_remaining()
+
     opened_by(lambda: keys("alt+f", "p"), "the progress window")
-    check("progress")
+    check("progress, scores tab")
+    keys("alt+r")
+    check("progress, spaced review tab")
     keys("Escape")
     focus_remaining()
     keys("ctrl+q")

@@ -6,9 +6,11 @@
 #include "app/orderlyending.h"
 #include "app/programfolder.h"
 #include "app/prompter.h"
+#include "app/secondstart.h"
 #include "app/services.h"
 #include "app/shell.h"
 #include "app/updatereminder.h"
+#include "app/windowkeys.h"
 #include "store/paths.h"
 
 #include <QApplication>
@@ -16,6 +18,7 @@
 #include <QEvent>
 #include <QLoggingCategory>
 #include <QPointer>
+#include <QWidget>
 
 namespace velmora {
 
@@ -72,14 +75,25 @@ int runVelmora(const StartUp &startUp)
     markStartup("application made");
     QApplication::setWindowIcon(appIcon());
     installEnterActivatesButtons(*qApp);
+    installQuitKey(*qApp);
     markStartup("icon and Enter key");
 
     SingleInstanceLock lock;
+    const QString socketPath = secondStartSocketPath(lock.lockFilePath());
     if (!lock.tryAcquire()) {
-        startUp.prompter.tell(QStringLiteral("Application is already running"));
+        if (!handToRunningCopy(socketPath, QCoreApplication::arguments()))
+            startUp.prompter.tell(QStringLiteral("Application is already running"));
         EndProgram();
         return 0;
     }
+    SecondStartListener secondStarts(socketPath);
+    QObject::connect(&secondStarts, &SecondStartListener::secondStarted, [&startUp](const QStringList &arguments) {
+        QWidget *raised = answerSecondStart(arguments);
+        if (startUp.secondStartAnswered)
+            startUp.secondStartAnswered(raised);
+    });
+    if (!secondStarts.listen())
+        qCInfo(lcStartup) << "no socket for a second start at" << socketPath;
     markStartup("one-instance lock");
 
     SettingsStore settings;

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace velmora {
 
 class FrmBegin;
@@ -17,11 +19,19 @@ struct StartUp
     std::function<void(FrmBegin &begin, Services &services)> offerWindows;
     // Called once the start screen is shown; the product has nothing here.
     std::function<void(FrmBegin &begin, Services &services)> startScreenShown;
+    // Called after a second start was answered, with the window brought to
+    // the front (null when none was).
+    std::function<void(QWidget *raised)> secondStartAnswered;
 };
 
 // The whole run of the program in the QApplication the caller made: the
 // one-instance check, the update reminder and the start screen, then the
-// window system's event loop. The main window reads "/STARTUP" itself.
+// window system's event loop. The main window reads "/STARTUP" itself. A
+// second start hands its arguments to the running copy and ends without a
+// word once that copy took them: the window brought to the front is the
+// answer, and a message box on top of it would only have to be closed. Only
+// when the running copy cannot be reached is "Application is already
+// running" shown.
 int runVelmora(const StartUp &startUp);
 
 // Start-up marks, on the "velmora.startup" logging category (off unless

@@ -1,5 +1,6 @@
 #include "app/frmabout.h"
 
+#include "app/accessibility.h"
 #include "app/appicon.h"
 #include "app/linklabel.h"
 #include "app/prompter.h"
@@ -24,6 +25,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     picIcon_ = new QLabel(this);
     picIcon_->setObjectName(QStringLiteral("picIcon"));
     picIcon_->setPixmap(appIconPixmap(64));
+    markDecorative(picIcon_);
     picIcon_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     label2_ = new QLabel(QString::fromLatin1(kWindowCaption), this);

@@ -1,5 +1,6 @@
 #include "app/frmbegin.h"
 
+#include "app/accessibility.h"
 #include "app/appicon.h"
 #include "app/helpmenu.h"
 #include "app/linklabel.h"
@@ -89,6 +90,7 @@ FrmBegin::FrmBegin(Services &services, QWidget *parent) : QWidget(parent), servi
 
     auto *icon = new QLabel(this);
     icon->setPixmap(appIcon().pixmap(48)); // drawn once, for the window icon
+    markDecorative(icon);
     auto *title = new QLabel(QStringLiteral("Velmora"), this);
     QFont titleFont = title->font();
     titleFont.setBold(true);

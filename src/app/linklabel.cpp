@@ -1,5 +1,7 @@
 #include "app/linklabel.h"
 
+#include "app/readablecolour.h"
+
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLabel>
@@ -140,7 +142,7 @@ void LinkLabel::followPalette()
     // The link colour of the palette in force, also after the desktop's
     // palette changes.
     QPalette linkPalette = text_->palette();
-    linkPalette.setColor(QPalette::WindowText, palette().color(QPalette::Link));
+    linkPalette.setColor(QPalette::WindowText, readableLink(palette(), backgroundRole()));
     text_->setPalette(linkPalette);
 }
 

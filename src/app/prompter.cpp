@@ -1,7 +1,11 @@
 #include "app/prompter.h"
 
+#include "app/dialogfolder.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -89,9 +93,34 @@ PromptAnswer QtPrompter::ask(const Prompt &prompt, QWidget *parent)
     }
 }
 
+namespace {
+QString &lastDialogFolder()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
+QString dialogStartPath(const QString &startName)
+{
+    if (!startName.isEmpty() && QDir::isAbsolutePath(startName))
+        return startName;
+    const QString folder =
+        lastDialogFolder().isEmpty() || !QFileInfo(lastDialogFolder()).isDir() ? QDir::homePath() : lastDialogFolder();
+    return startName.isEmpty() ? folder : QDir(folder).filePath(startName);
+}
+
+void rememberDialogChoice(const QString &chosen, bool isFolder)
+{
+    if (chosen.isEmpty())
+        return;
+    lastDialogFolder() = isFolder ? QDir::cleanPath(chosen) : QFileInfo(chosen).absolutePath();
+}
+
 std::unique_ptr<QFileDialog> makeSaveDialog(const FileDialogRequest &request, QWidget *parent)
 {
-    auto dialog = std::make_unique<QFileDialog>(parent, request.title, request.startName, request.filter);
+    auto dialog =
+        std::make_unique<QFileDialog>(parent, request.title, dialogStartPath(request.startName), request.filter);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     if (!request.confirmOverwrite)
@@ -107,17 +136,23 @@ QString QtPrompter::saveFileName(const FileDialogRequest &request, QWidget *pare
     const std::unique_ptr<QFileDialog> dialog = makeSaveDialog(request, parent);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
+    rememberDialogChoice(dialog->selectedFiles().constFirst());
     return dialog->selectedFiles().constFirst();
 }
 
 QString QtPrompter::openFileName(const FileDialogRequest &request, QWidget *parent)
 {
-    return QFileDialog::getOpenFileName(parent, request.title, request.startName, request.filter);
+    const QString chosen =
+        QFileDialog::getOpenFileName(parent, request.title, dialogStartPath(request.startName), request.filter);
+    rememberDialogChoice(chosen);
+    return chosen;
 }
 
 QString QtPrompter::existingFolder(const FileDialogRequest &request, QWidget *parent)
 {
-    return QFileDialog::getExistingDirectory(parent, request.title, request.startName);
+    const QString chosen = QFileDialog::getExistingDirectory(parent, request.title, dialogStartPath(request.startName));
+    rememberDialogChoice(chosen, true);
+    return chosen;
 }
 
 } // namespace velmora

@@ -43,4 +43,9 @@ QColor readableOn(const QColor &wanted, const QColor &background, double ratio)
     return moved;
 }
 
+QColor readableLink(const QPalette &palette, QPalette::ColorRole background)
+{
+    return readableOn(palette.color(QPalette::Link), palette.color(background));
+}
+
 } // namespace velmora

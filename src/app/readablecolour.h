@@ -6,6 +6,7 @@
 // WCAG 2 asks of text (4.5:1).
 
 #include <QColor>
+#include <QPalette>
 
 namespace velmora {
 
@@ -18,5 +19,9 @@ inline constexpr double kTextContrast = 4.5;
 // colour of its hue that does, darker on a light background and lighter on a
 // dark one.
 [[nodiscard]] QColor readableOn(const QColor &wanted, const QColor &background, double ratio = kTextContrast);
+
+// The palette's link colour, made readable on the palette's background of
+// that role (many dark themes keep a dark blue link).
+[[nodiscard]] QColor readableLink(const QPalette &palette, QPalette::ColorRole background = QPalette::Window);
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "design/frmloadpictures.h"
 
 #include "app/appicon.h"
+#include "app/folderchoice.h"
 #include "app/plaintext.h"
 #include "app/prompter.h"
 #include "app/widgets.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -23,7 +23,6 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
-#include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -62,17 +61,7 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     setWindowIcon(appIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
-    folders_ = new QFileSystemModel(this);
-    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    folders_->setRootPath(QDir::rootPath());
-    dirSelected = new QTreeView(this);
-    dirSelected->setObjectName(QStringLiteral("dirSelected"));
-    dirSelected->setAccessibleName(QStringLiteral("Folders"));
-    dirSelected->setModel(folders_);
-    for (int column = 1; column < folders_->columnCount(); ++column)
-        dirSelected->hideColumn(column);
-    dirSelected->setHeaderHidden(true);
-    dirSelected->setRootIndex(folders_->index(QDir::rootPath()).parent());
+    dirSelected = new FolderChoice(services_.prompter, "dirSelected", QStringLiteral("Folder of the pictures"), this);
     filSelected = new QListWidget(this);
     filSelected->setObjectName(QStringLiteral("filSelected"));
     filSelected->setAccessibleName(QStringLiteral("Picture files"));
@@ -104,13 +93,14 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     pBox = new QLabel(this);
     pBox->setObjectName(QStringLiteral("pBox"));
     pBox->setAccessibleName(QStringLiteral("Preview"));
+    pBox->setAccessibleDescription(QStringLiteral("Each picture as it is stored into its card"));
     pBox->setFrameShape(QFrame::Box);
     pBox->setLineWidth(2);
     pBox->setFixedSize(QSize(2385, 3735) / kTwipsPerPixel);
     pBox->setAlignment(Qt::AlignCenter);
 
     auto *browse = new QVBoxLayout;
-    browse->addWidget(dirSelected, 2);
+    browse->addWidget(dirSelected);
     browse->addWidget(filSelected, 1);
     auto *listButtons = new QHBoxLayout;
     listButtons->addWidget(cmdAddPictures);
@@ -129,8 +119,7 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     layout->addLayout(chosen, 1);
     layout->addWidget(pBox, 0, Qt::AlignTop);
 
-    connect(dirSelected->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &index) { showFolder(folders_->filePath(index)); });
+    connect(dirSelected, &FolderChoice::folderChanged, this, &FrmLoadPictures::showFolder);
     connect(filSelected, &QListWidget::itemActivated, this, &FrmLoadPictures::addPicture);
     connect(cmdAddPictures, &QPushButton::clicked, this, &FrmLoadPictures::addPicture);
     connect(cmdDeletePictures, &QPushButton::clicked, this, &FrmLoadPictures::deletePicture);
@@ -148,11 +137,7 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     }
     choice_ = PictureChoice(freeSlots);
 
-    const QModelIndex home = folders_->index(QDir::homePath());
-    dirSelected->setCurrentIndex(home);
-    dirSelected->scrollTo(home);
-    dirSelected->expand(home);
-    showFolder(QDir::homePath());
+    showFolder(dirSelected->folder());
     keepWindowPlace(*this, services_.settings, QSize(820, 420));
 }
 
@@ -160,6 +145,11 @@ FrmLoadPictures::~FrmLoadPictures() = default;
 
 void FrmLoadPictures::showFolder(const QString &path)
 {
+    // The folder shown above the list follows, and that brings it back here.
+    if (QFileInfo(path).isDir() && dirSelected->folder() != QDir::cleanPath(QDir(path).absolutePath())) {
+        dirSelected->setFolder(path);
+        return;
+    }
     folder_ = path;
     filSelected->clear();
     const QFileInfoList entries = QDir(path).entryInfoList(QDir::Files | QDir::Readable, QDir::Name);

@@ -17,17 +17,16 @@
 #include <memory>
 
 class QCheckBox;
-class QFileSystemModel;
 class QLabel;
 class QListWidget;
 class QMimeData;
 class QPushButton;
-class QTreeView;
 class QTreeWidget;
 
 namespace velmora {
 
 class Deck;
+class FolderChoice;
 
 // Draws the picture into the box's inner area as the preview's stretch rule
 // says and keeps the drawing as the box's picture.
@@ -66,7 +65,7 @@ public:
     void deletePicture();
     void savePictures();
 
-    QTreeView *dirSelected = nullptr;
+    FolderChoice *dirSelected = nullptr;
     QListWidget *filSelected = nullptr;
     QPushButton *cmdAddPictures = nullptr;
     QTreeWidget *lstSelectedPictures = nullptr;
@@ -102,7 +101,6 @@ private:
 
     Services &services_;
     Deck &deck_;
-    QFileSystemModel *folders_ = nullptr;
     QString folder_;
     QVector<int> cardIds_;
     QVector<bool> hasPicture_;

@@ -2,6 +2,7 @@
 
 #include "app/appicon.h"
 #include "app/prompter.h"
+#include "app/readablecolour.h"
 #include "app/vendorlinks.h"
 #include "app/widgets.h"
 #include "exchange/deckexchange.h"
@@ -47,6 +48,10 @@ FrmExportMessage::FrmExportMessage(QWidget *parent) : QDialog(parent)
 void FrmExportMessage::setExport(const QString &fileName, const QString &exportedPath)
 {
     RTB->clear();
+    // The rich text takes its link colour from the application when it is
+    // read, not from the box's palette.
+    RTB->document()->setDefaultStyleSheet(
+        QStringLiteral("a { color: %1; }").arg(readableLink(RTB->palette(), QPalette::Base).name()));
     text_ = exchange::exportMessageText(fileName, exportedPath, vendorPageUrl(VendorPage::OnlineHelp).toString());
     RTB->setHtml(exchange::linkedHtml(text_));
 }

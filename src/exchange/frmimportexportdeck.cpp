@@ -11,15 +11,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileSystemModel>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -73,52 +70,11 @@ QStringList filesIn(const QString &folder, const QStringList &patterns = {})
 
 } // namespace
 
-FolderTree::FolderTree(const char *objectName, const QString &accessibleName, QWidget *parent) : QWidget(parent)
-{
-    model_ = new QFileSystemModel(this);
-    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    model_->setReadOnly(true);
-    model_->setRootPath(QDir::rootPath());
-    view_ = new QTreeView(this);
-    view_->setObjectName(QLatin1String(objectName));
-    view_->setAccessibleName(accessibleName);
-    view_->setModel(model_);
-    view_->setRootIndex(model_->index(QDir::rootPath()));
-    for (int column = 1; column < model_->columnCount(); ++column)
-        view_->hideColumn(column);
-    view_->header()->hide();
-    view_->setTextElideMode(Qt::ElideMiddle);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view_);
-    setFocusProxy(view_);
-    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) { emit folderChanged(model_->filePath(current)); });
-    setFolder(QDir::homePath());
-}
-
-QString FolderTree::folder() const
-{
-    const QModelIndex current = view_->currentIndex();
-    return current.isValid() ? model_->filePath(current) : QString();
-}
-
-void FolderTree::setFolder(const QString &path)
-{
-    const QModelIndex index = model_->index(QDir::cleanPath(path));
-    if (!index.isValid())
-        return;
-    for (QModelIndex up = index; up.isValid(); up = up.parent())
-        view_->expand(up);
-    view_->setCurrentIndex(index);
-    view_->scrollTo(index);
-}
-
-ExportFrame::ExportFrame(QWidget *parent) : QGroupBox(QStringLiteral("Export Deck"), parent)
+ExportFrame::ExportFrame(Prompter &prompter, QWidget *parent) : QGroupBox(QStringLiteral("Export Deck"), parent)
 {
     setObjectName(QStringLiteral("fraExport"));
     File4 = makeFileList(this, "File4", QStringLiteral("Deck file to export"));
-    Dir3 = new FolderTree("Dir3", QStringLiteral("Folder to export to"), this);
+    Dir3 = new FolderChoice(prompter, "Dir3", QStringLiteral("Folder to export to"), this);
     File3 = makeFileList(this, "File3", QStringLiteral("Files in the folder to export to"));
     cmdExport = makeButton(this, "cmdExport", QStringLiteral("E&xport Deck"));
     cmdExport->setAutoDefault(false);
@@ -169,10 +125,10 @@ QString ExportFrame::selectedDeckFile() const
     return item && item->isSelected() ? item->data(Qt::UserRole).toString() : QString();
 }
 
-ImportFrame::ImportFrame(QWidget *parent) : QGroupBox(QStringLiteral("Import Deck"), parent)
+ImportFrame::ImportFrame(Prompter &prompter, QWidget *parent) : QGroupBox(QStringLiteral("Import Deck"), parent)
 {
     setObjectName(QStringLiteral("fraImport"));
-    Dir1 = new FolderTree("Dir1", QStringLiteral("Folder to import from"), this);
+    Dir1 = new FolderChoice(prompter, "Dir1", QStringLiteral("Folder to import from"), this);
     File1 = makeFileList(this, "File1", QStringLiteral("File to import"));
     Label1 = makeLabel(this, "Label1", QStringLiteral("Import From"), Dir1);
     Label2 = makeLabel(this, "Label2", QStringLiteral("Import To"), nullptr);
@@ -223,8 +179,8 @@ FrmImportExportDeck::FrmImportExportDeck(Services &services, ExchangeOpener open
         };
     }
 
-    export_ = new ExportFrame(this);
-    import_ = new ImportFrame(this);
+    export_ = new ExportFrame(services_.prompter, this);
+    import_ = new ImportFrame(services_.prompter, this);
     frames_ = new QStackedWidget(this);
     frames_->addWidget(export_);
     frames_->addWidget(import_);
@@ -250,8 +206,8 @@ FrmImportExportDeck::FrmImportExportDeck(Services &services, ExchangeOpener open
         break;
     }
 
-    connect(export_->Dir3, &FolderTree::folderChanged, this, &FrmImportExportDeck::listDestination);
-    connect(import_->Dir1, &FolderTree::folderChanged, this, &FrmImportExportDeck::listImportFolder);
+    connect(export_->Dir3, &FolderChoice::folderChanged, this, &FrmImportExportDeck::listDestination);
+    connect(import_->Dir1, &FolderChoice::folderChanged, this, &FrmImportExportDeck::listImportFolder);
     connect(export_, &ExportFrame::exportRequested, this, &FrmImportExportDeck::cmdExport_Click);
     connect(import_, &ImportFrame::importRequested, this, &FrmImportExportDeck::cmdImportDeck_Click);
     listDestination(export_->Dir3->folder());

@@ -3,6 +3,7 @@
 // The export and import screen: two passive frames, one in front, and the
 // window that coordinates them over the exchange rules.
 
+#include "app/folderchoice.h"
 #include "app/services.h"
 
 #include <QDialog>
@@ -11,43 +12,22 @@
 
 #include <functional>
 
-class QFileSystemModel;
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QStackedWidget;
-class QTreeView;
 
 namespace velmora {
 
 // Who opened the screen; it sets the caption and the frame in front.
 enum class ExchangeOpener { DeckManagerExport, DeckManagerImport, StartScreenImport };
 
-// A folder tree from the file system's root with the home folder open.
-class FolderTree : public QWidget
-{
-    Q_OBJECT
-
-public:
-    explicit FolderTree(const char *objectName, const QString &accessibleName, QWidget *parent = nullptr);
-    [[nodiscard]] QString folder() const;
-    void setFolder(const QString &path);
-    [[nodiscard]] QTreeView *view() const { return view_; }
-
-signals:
-    void folderChanged(const QString &path);
-
-private:
-    QFileSystemModel *model_ = nullptr;
-    QTreeView *view_ = nullptr;
-};
-
 class ExportFrame : public QGroupBox
 {
     Q_OBJECT
 
 public:
-    explicit ExportFrame(QWidget *parent = nullptr);
+    explicit ExportFrame(Prompter &prompter, QWidget *parent = nullptr);
     // Each file is listed with its deck's name from `deckNames` (by lower-case
     // file name) beside it; the selection gives the file name alone.
     void setDeckFiles(const QStringList &names, const QHash<QString, QString> &deckNames = {});
@@ -55,7 +35,7 @@ public:
     [[nodiscard]] QString selectedDeckFile() const;
 
     QListWidget *File4 = nullptr;
-    FolderTree *Dir3 = nullptr;
+    FolderChoice *Dir3 = nullptr;
     QListWidget *File3 = nullptr;
     QPushButton *cmdExport = nullptr;
 
@@ -68,13 +48,13 @@ class ImportFrame : public QGroupBox
     Q_OBJECT
 
 public:
-    explicit ImportFrame(QWidget *parent = nullptr);
+    explicit ImportFrame(Prompter &prompter, QWidget *parent = nullptr);
     void setFiles(const QStringList &names);
     // The chosen file's full path; empty when none is chosen.
     [[nodiscard]] QString selectedPath() const;
 
     QLabel *Label1 = nullptr;
-    FolderTree *Dir1 = nullptr;
+    FolderChoice *Dir1 = nullptr;
     QListWidget *File1 = nullptr;
     QLabel *Label2 = nullptr;
     QPushButton *cmdImportDeck = nullptr;

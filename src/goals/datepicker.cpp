@@ -1,5 +1,6 @@
 #include "goals/datepicker.h"
 
+#include "app/accessibility.h"
 #include "goals/goaltimer.h"
 
 #include <QComboBox>
@@ -13,7 +14,7 @@ namespace {
 
 QComboBox *list(const QString &name, QWidget *parent)
 {
-    auto *box = new QComboBox(parent);
+    auto *box = new ChoiceList(parent);
     box->setObjectName(name);
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     box->setMaxVisibleItems(12);
@@ -86,9 +87,9 @@ void DatePicker::setForeColor(const QColor &color)
 
 void DatePicker::setAccessibleTitle(const QString &title)
 {
-    cboDate->setAccessibleName(title + QStringLiteral(" day"));
-    cboMonth->setAccessibleName(title + QStringLiteral(" month"));
-    cboYear->setAccessibleName(title + QStringLiteral(" year"));
+    cboDate->setAccessibleName(title + QStringLiteral(", day"));
+    cboMonth->setAccessibleName(title + QStringLiteral(", month"));
+    cboYear->setAccessibleName(title + QStringLiteral(", year"));
 }
 
 void DatePicker::listChanged()

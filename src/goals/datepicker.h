@@ -31,7 +31,7 @@ public:
     [[nodiscard]] QColor foreColor() const;
     void setForeColor(const QColor &color);
 
-    // Accessible names of the three lists: title + " day", " month", " year".
+    // Accessible names of the three lists: title + ", day", ", month", ", year".
     void setAccessibleTitle(const QString &title);
 
     [[nodiscard]] QComboBox *dayList() const { return cboDate; }

@@ -1,5 +1,6 @@
 #include "goals/goalspage.h"
 
+#include "app/accessibility.h"
 #include "app/widgets.h"
 #include "goals/datepicker.h"
 
@@ -149,9 +150,9 @@ void GoalsPage::buildRightColumn(QWidget *column, const QDate &today)
     Label12 = caption(QStringLiteral("Label12"), QStringLiteral("Goal Starting Date:"), mydtpStartingDate->dayList());
     mydtpEndingDate = named(new DatePicker(today), QStringLiteral("mydtpEndingDate"));
     Label11 = caption(QStringLiteral("Label11"), QStringLiteral("Goal Ending Date:"), mydtpEndingDate->dayList());
-    // The captions name the day lists; each list gets its own name.
-    mydtpStartingDate->setAccessibleTitle(QStringLiteral("Goal starting"));
-    mydtpEndingDate->setAccessibleTitle(QStringLiteral("Goal ending"));
+    // Each list is named by the caption and its part of the date.
+    mydtpStartingDate->setAccessibleTitle(QStringLiteral("Goal Starting Date"));
+    mydtpEndingDate->setAccessibleTitle(QStringLiteral("Goal Ending Date"));
     dates->addWidget(Label12, 0, 0);
     dates->addWidget(mydtpStartingDate, 0, 1, Qt::AlignLeft);
     dates->addWidget(Label11, 1, 0);
@@ -168,7 +169,7 @@ void GoalsPage::buildRightColumn(QWidget *column, const QDate &today)
 
     Frame3 = named(new QGroupBox(QStringLiteral("Goal Timer")), QStringLiteral("Frame3"));
     auto *timer = new QGridLayout(Frame3);
-    Combo3 = named(new QComboBox, QStringLiteral("Combo3"));
+    Combo3 = named(new ChoiceList, QStringLiteral("Combo3"));
     for (int percent = 0; percent <= 100; ++percent)
         Combo3->addItem(QString::number(percent));
     Combo3->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

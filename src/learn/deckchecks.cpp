@@ -111,4 +111,10 @@ QString noGroupMessage()
     return QStringLiteral("Select at least one option.");
 }
 
+QString noDeckChosenMessage()
+{
+    return QStringLiteral("Please select a Tarot Learning Deck\r") +
+           QStringLiteral("Choose one under \"Select Tarot Tutor\" on the Settings tab.");
+}
+
 } // namespace velmora

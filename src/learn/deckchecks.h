@@ -44,5 +44,8 @@ enum class PracticeWording { Memorize, Test };
 [[nodiscard]] QString unreadableCatalogMessage(const QString &reason);
 [[nodiscard]] QString incompleteMessage(const QString &deckName, PracticeWording wording);
 [[nodiscard]] QString noGroupMessage();
+// No entry of the deck list chosen: rather than a deck with an empty name
+// "not available", where to choose one.
+[[nodiscard]] QString noDeckChosenMessage();
 
 } // namespace velmora

@@ -41,6 +41,12 @@
 
 namespace velmora {
 
+namespace {
+// The deck last chosen on the settings tab, chosen again at the next opening.
+constexpr char kChosenDeckKey[] = "ChosenDeck";
+constexpr char kChosenDeckPositionKey[] = "ChosenDeckPosition";
+} // namespace
+
 FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     : QMainWindow(parent), services_(services), startScreen_(startScreen), run_(services.random)
 {
@@ -126,6 +132,7 @@ void FrmMain::connectPages()
 {
     connect(SSTab1, &QTabWidget::currentChanged, this, &FrmMain::SSTab1_Click);
     connect(settings_, &SettingsPage::deckActivated, this, &FrmMain::cboTutors_Click);
+    connect(settings_, &SettingsPage::deckActivated, this, &FrmMain::rememberChosenDeck);
     connect(settings_, &SettingsPage::memorizeRequested, this, &FrmMain::cmdSetOption_Click);
     connect(settings_, &SettingsPage::testRequested, this, &FrmMain::cmdStartTest2_Click);
     connect(settings_, &SettingsPage::groupsChanged, this,
@@ -172,6 +179,7 @@ Opening FrmMain::load()
     if (!error.isEmpty())
         services_.prompter.tell(unreadableCatalogMessage(error), PromptIcon::Critical, this);
     settings_->setDeckNames(names);
+    chooseRememberedDeck();
 
     if (!QFileInfo(paths::defaultDeck()).isFile()) {
         services_.prompter.ask(
@@ -218,16 +226,48 @@ void FrmMain::cboTutors_Click()
     }
 }
 
+// By position and name: names may repeat, and the catalog may have changed
+// since. Chosen without the checks of a click; a practice checks again.
+void FrmMain::chooseRememberedDeck()
+{
+    const QString name = services_.settings.value(QString::fromLatin1(kChosenDeckKey));
+    if (name.isEmpty())
+        return;
+    const QStringList names = settings_->deckNames();
+    bool number = false;
+    const int position = services_.settings.value(QString::fromLatin1(kChosenDeckPositionKey)).toInt(&number);
+    if (number && position >= 0 && position < names.size() && names[position].trimmed() == name)
+        settings_->chooseDeck(position);
+    else
+        for (int i = 0; i < names.size(); ++i) {
+            if (names[i].trimmed() == name) {
+                settings_->chooseDeck(i);
+                break;
+            }
+        }
+}
+
+void FrmMain::rememberChosenDeck()
+{
+    if (settings_->chosenDeck() < 0)
+        return;
+    services_.settings.setValue(QString::fromLatin1(kChosenDeckKey), settings_->chosenDeckName());
+    services_.settings.setValue(QString::fromLatin1(kChosenDeckPositionKey), QString::number(settings_->chosenDeck()));
+}
+
 std::optional<Practice> FrmMain::openSelectedDeck(PracticeWording wording)
 {
     if (!settings_->anyGroup()) {
         services_.prompter.tell(noGroupMessage(), PromptIcon::None, this);
         return std::nullopt;
     }
+    if (settings_->chosenDeck() < 0) {
+        services_.prompter.tell(noDeckChosenMessage(), PromptIcon::Information, this);
+        return std::nullopt;
+    }
     const QVector<int> groups = selectedGroups();
     const QString deckName = settings_->chosenDeckName();
-    const std::optional<QString> deckFile =
-        existingDeckFile(settings_->chosenDeck() >= 0 ? dbNameOfDeck(deckName) : QString());
+    const std::optional<QString> deckFile = existingDeckFile(dbNameOfDeck(deckName));
     if (!deckFile) {
         services_.prompter.tell(notAvailableMessage(deckName), PromptIcon::Critical, this);
         return std::nullopt;

@@ -113,6 +113,8 @@ private:
     void buildMenus();
     void connectPages();
     void cboTutors_Click();
+    void chooseRememberedDeck();
+    void rememberChosenDeck();
     void SSTab1_Click();
     void applyTabAvailability();
     void ShowMemorizeCard();

@@ -1,5 +1,6 @@
 #include "learn/resultspage.h"
 
+#include "app/accessibility.h"
 #include "app/widgets.h"
 
 #include <QFontDatabase>
@@ -41,6 +42,7 @@ void ResultsPage::showReport(const QString &text, const QString &summary)
 {
     txtResult->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     lblResultInfo->setText(summary);
+    announceChange(lblResultInfo, summary);
     txtResult->moveCursor(QTextCursor::End);
     txtResult->ensureCursorVisible();
 }

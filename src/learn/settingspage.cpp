@@ -1,5 +1,6 @@
 #include "learn/settingspage.h"
 
+#include "app/accessibility.h"
 #include "app/linklabel.h"
 #include "app/widgets.h"
 
@@ -59,7 +60,7 @@ void SettingsPage::buildTutorChoice(QVBoxLayout *column)
 {
     auto *fraSelectTutor = named(new QGroupBox(QStringLiteral("Select Tarot Tutor")), QStringLiteral("fraSelectTutor"));
     auto *tutorLayout = new QVBoxLayout(fraSelectTutor);
-    cboTutors = named(new QComboBox, QStringLiteral("cboTutors"));
+    cboTutors = named(new ChoiceList, QStringLiteral("cboTutors"));
     // A long deck name is cut short in the box instead of widening the window.
     cboTutors->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboTutors->setMinimumContentsLength(16);
@@ -255,6 +256,14 @@ int SettingsPage::chosenDeck() const
 QString SettingsPage::chosenDeckName() const
 {
     return cboTutors->currentIndex() >= 0 ? cboTutors->currentText().trimmed() : QString();
+}
+
+QStringList SettingsPage::deckNames() const
+{
+    QStringList names;
+    for (int i = 0; i < cboTutors->count(); ++i)
+        names.append(cboTutors->itemText(i));
+    return names;
 }
 
 void SettingsPage::chooseDeck(int position)

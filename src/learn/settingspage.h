@@ -35,6 +35,7 @@ public:
 
     // The list starts with no entry chosen.
     void setDeckNames(const QStringList &names);
+    [[nodiscard]] QStringList deckNames() const;
     // -1 when no deck is chosen.
     [[nodiscard]] int chosenDeck() const;
     [[nodiscard]] QString chosenDeckName() const;

@@ -2,6 +2,7 @@
 
 #include "progress/chartloader.h"
 
+#include "app/accessibility.h"
 #include "app/prompter.h"
 #include "app/readablecolour.h"
 #include "app/safesave.h"
@@ -112,12 +113,12 @@ void FrmProgress::buildControls()
         filters->addWidget(label);
         filters->addWidget(control);
     };
-    cboDeck = new QComboBox(this);
+    cboDeck = new ChoiceList(this);
     cboDeck->setObjectName(QStringLiteral("cboProgressDeck"));
     cboDeck->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboDeck->setMinimumContentsLength(24);
     labelled(QStringLiteral("&Deck:"), cboDeck, QStringLiteral("Deck"));
-    cboPeriod = new QComboBox(this);
+    cboPeriod = new ChoiceList(this);
     cboPeriod->setObjectName(QStringLiteral("cboProgressPeriod"));
     for (int period = 0; period < kPeriodCount; ++period)
         cboPeriod->addItem(periodName(Period(period)));

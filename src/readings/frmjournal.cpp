@@ -7,6 +7,7 @@
 #include "app/safesave.h"
 #include "app/services.h"
 #include "app/widgets.h"
+#include "app/windowkeys.h"
 #include "app/windowplace.h"
 
 #include <QDir>
@@ -27,6 +28,7 @@ FrmJournal::FrmJournal(Services &services, QString journalPath, QWidget *parent)
     setObjectName(QStringLiteral("frmJournal"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setAttribute(Qt::WA_DeleteOnClose);
+    closeOnEscape(*this);
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
     txtSearch = named(new QLineEdit(this), "txtSearch", QStringLiteral("Search questions and interpretations"));

@@ -1,8 +1,10 @@
 #include "readings/frmreadings.h"
 
+#include "app/accessibility.h"
 #include "app/prompter.h"
 #include "app/services.h"
 #include "app/widgets.h"
+#include "app/windowkeys.h"
 #include "app/windowplace.h"
 #include "learn/picturebox.h"
 #include "store/paths.h"
@@ -80,6 +82,7 @@ FrmReadings::FrmReadings(Services &services, QString journalPath, QWidget *paren
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
+    closeOnEscape(*this);
     keepWindowPlace(*this, services_.settings, QSize(1100, 700));
 }
 
@@ -117,7 +120,7 @@ void FrmReadings::buildControls()
     auto *layout = new QHBoxLayout(this);
     auto *left = new QVBoxLayout;
     auto *top = new QHBoxLayout;
-    cboSpread = named(new QComboBox(this), "cboSpread");
+    cboSpread = named(new ChoiceList(this), "cboSpread");
     for (Spread spread : {Spread::OneCard, Spread::ThreeCards, Spread::FiveCards})
         cboSpread->addItem(spreadName(spread), int(spread));
     cboSpread->setCurrentIndex(1);
@@ -340,6 +343,7 @@ void FrmReadings::showMeanings()
     }
     txtMeanings->setPlainText(parts.join(QStringLiteral("\n\n")));
     txtMeanings->setVisible(true);
+    announceChange(txtMeanings, txtMeanings->toPlainText());
 }
 
 bool FrmReadings::save()

@@ -3,11 +3,40 @@
 #include "app/widgets.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace velmora {
+
+namespace {
+
+// A wrapped label asks the layout for no height of its own, so a tab at its
+// smallest cuts its last line (seen with a larger or right-to-left font):
+// at each width it asks for the height its whole text needs there.
+class WholeText : public QObject
+{
+public:
+    explicit WholeText(QLabel *label) : QObject(label), label_(label) { label->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == label_ && (event->type() == QEvent::Resize || event->type() == QEvent::FontChange ||
+                                  event->type() == QEvent::LayoutDirectionChange)) {
+            const int needed = label_->heightForWidth(label_->width());
+            if (needed > 0 && needed != label_->minimumHeight())
+                label_->setMinimumHeight(needed);
+        }
+        return false;
+    }
+
+private:
+    QLabel *label_;
+};
+
+} // namespace
 
 SystemTrayFrame::SystemTrayFrame(QWidget *parent)
     : QGroupBox(QStringLiteral("Run on Windows Start-Up"), parent),
@@ -32,6 +61,7 @@ SystemTrayFrame::SystemTrayFrame(QWidget *parent)
     label14_->setWordWrap(true);
     label14_->setTextFormat(Qt::PlainText);
     label14_->setAccessibleName(label14_->text());
+    new WholeText(label14_);
 
     optDontRun_->setChecked(true);
     chkSysTray_->setEnabled(false);

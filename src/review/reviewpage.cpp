@@ -1,5 +1,6 @@
 #include "review/reviewpage.h"
 
+#include "app/accessibility.h"
 #include "app/widgets.h"
 #include "learn/elidedlabel.h"
 #include "learn/picturebox.h"
@@ -133,6 +134,7 @@ void ReviewPage::showAnswer(const QString &cardName, const QString &answer,
     lblCardName->setText(cardName);
     lblCardName->setAccessibleName(cardName);
     txtAnswer->setPlainText(answer);
+    announceChange(txtAnswer, answer);
     for (int i = 0; i < kGradeCount; ++i)
         cmdGrade[i]->setText(
             QStringLiteral("&%1 %2\n%3").arg(i + 1).arg(QLatin1String(kGradeNames[i]), intervals[size_t(i)]));

@@ -1,6 +1,8 @@
 #include "../design/designhome.h"
 #include "progress/frmprogress.h"
 #include "progress/history.h"
+#include "readings/frmjournal.h"
+#include "readings/frmreadings.h"
 #include "review/frmreview.h"
 #include "servicesrig.h"
 #include "urlcatcher.h"
@@ -8,13 +10,17 @@
 
 #include "app/frmabout.h"
 #include "app/frmbegin.h"
+#include "app/prompter.h"
 #include "app/shell.h"
+#include "app/windowkeys.h"
 #include "decks/frmdeck.h"
 #include "design/frmloadpictures.h"
 #include "exchange/frmexportmessage.h"
 #include "exchange/frmimportexportdeck.h"
 #include "learn/frmmain.h"
 
+#include <QDialog>
+#include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
 
@@ -62,6 +68,13 @@ std::unique_ptr<QWidget> makeWindow(const QString &which, Services &s)
                                      progress::historyPath()});
         return window->start() ? std::move(window) : nullptr;
     }
+    if (which == QLatin1String("readings"))
+        return std::make_unique<readings::FrmReadings>(s, paths::programFolder() + QStringLiteral("/journal.json"),
+                                                       [] { return std::nullopt; });
+    if (which == QLatin1String("journal"))
+        return std::make_unique<readings::FrmJournal>(s, paths::programFolder() + QStringLiteral("/journal.json"));
+    if (which == QLatin1String("message box"))
+        return makeMessageBox(Prompt{QStringLiteral("Delete?"), PromptIcon::Question, PromptButtons::YesNoCancel});
     auto window = std::make_unique<FrmMain>(s);
     (void)window->load();
     return window;
@@ -78,6 +91,7 @@ private slots:
     void initTestCase()
     {
         setProcessEnder([this] { ++ends_; });
+        installQuitKey(*qApp);
         QVERIFY(home_.make() && makeDesignDeck(QStringLiteral("Tutor1.vdk"), {plainCard(1), plainCard(2)}));
     }
 
@@ -88,18 +102,23 @@ private slots:
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("outcome");
-        for (const char *window : {"start screen", "about box", "deck manager", "card editor", "picture loader",
-                                   "exchange 0", "exchange 1", "exchange 2", "export message", "progress", "review"})
+        for (const char *window :
+             {"start screen", "about box", "deck manager", "card editor", "picture loader", "exchange 0", "exchange 1",
+              "exchange 2", "export message", "progress", "review", "readings", "journal"})
             QTest::addRow("%s", window) << QString::fromLatin1(window) << -1 << "" << QKeySequence() << "";
         for (int tab = TabGoals; tab < TabCount; ++tab)
             QTest::addRow("main window tab %d", tab) << "main window" << tab << "" << QKeySequence() << "";
         const QKeySequence quit(Qt::CTRL | Qt::Key_Q);
-        for (const char *window : {"start screen", "main window", "deck manager", "card editor", "review"})
+        // Modal windows and message boxes block the others' Exit commands.
+        for (const char *window :
+             {"start screen", "main window", "deck manager", "card editor", "review", "about box", "picture loader",
+              "exchange 1", "export message", "progress", "readings", "journal", "message box"})
             QTest::addRow("Ctrl+Q, %s", window) << QString::fromLatin1(window) << -1 << "" << quit << "ended";
         for (const char *window : {"start screen", "main window"})
             QTest::addRow("F1, %s", window)
                 << QString::fromLatin1(window) << -1 << "" << QKeySequence(Qt::Key_F1) << "frmAbout";
-        for (const char *window : {"progress", "picture loader", "review"})
+        for (const char *window : {"progress", "picture loader", "review", "readings", "journal", "about box",
+                                   "exchange 2", "export message", "message box"})
             QTest::addRow("Esc, %s", window)
                 << QString::fromLatin1(window) << -1 << "" << QKeySequence(Qt::Key_Escape) << "closed";
         QTest::newRow("Space on a link") << "start screen" << -1 << "Label1" << QKeySequence(Qt::Key_Space)
@@ -127,6 +146,8 @@ private slots:
             return;
         }
         shown->setAttribute(Qt::WA_DeleteOnClose, false);
+        if (auto *dialog = qobject_cast<QDialog *>(shown.get()))
+            dialog->setModal(true);
         shown->show();
         shown->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(shown.get()));

@@ -134,7 +134,7 @@ private slots:
         } else if (place == QLatin1String("import")) {
             window = std::make_unique<FrmImportExportDeck>(rig.services, ExchangeOpener::DeckManagerImport);
             QVERIFY(writeFile(outside.filePath(names[1]), "x"));
-            qobject_cast<FolderTree *>(control(window.get(), QStringLiteral("Dir1"))->parentWidget())
+            qobject_cast<FolderChoice *>(control(window.get(), QStringLiteral("Dir1"))->parentWidget())
                 ->setFolder(outside.path());
         } else if (place == QLatin1String("main window")) {
             QVERIFY(writeFile(paths::programFolder() + QStringLiteral("/goals.txt"),

@@ -1,11 +1,14 @@
+#include "app/dialogfolder.h"
 #include "app/enterkey.h"
 #include "app/prompter.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -122,6 +125,25 @@ private slots:
         QCOMPARE(dialog->defaultSuffix(), suffix);
         QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
         QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    }
+
+    // A bare name ("progress.csv") once opened in the working folder.
+    void saveDialog_startsInTheFolderLastUsedElseHome()
+    {
+        QTemporaryDir elsewhere;
+        const QString working = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        FileDialogRequest request;
+        request.startName = QStringLiteral("progress.csv");
+        QCOMPARE(QDir(makeSaveDialog(request)->directory()).canonicalPath(), QDir(QDir::homePath()).canonicalPath());
+
+        QTemporaryDir used;
+        rememberDialogChoice(used.filePath(QStringLiteral("readings.md")));
+        QCOMPARE(dialogStartPath(request.startName), used.filePath(QStringLiteral("progress.csv")));
+        rememberDialogChoice(elsewhere.path(), true);
+        QCOMPARE(dialogStartPath(QString()), elsewhere.path());
+        QCOMPARE(dialogStartPath(used.filePath(QStringLiteral("a.txt"))), used.filePath(QStringLiteral("a.txt")));
+        QDir::setCurrent(working);
     }
 };
 

@@ -4,15 +4,20 @@
 #include "progress/frmprogress.h"
 #include "servicesrig.h"
 
+#include "app/linklabel.h"
 #include "app/readablecolour.h"
 #include "design/cardpage.h"
 #include "design/frmdeckdesign.h"
+#include "exchange/frmexportmessage.h"
 
 #include <QAbstractAxis>
 #include <QChart>
 #include <QChartView>
 #include <QLabel>
 #include <QLegend>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -62,8 +67,11 @@ private slots:
         CardPage card;
         card.showSaveStatus(QStringLiteral("Card 1 is not saved"));
 
-        for (QWidget *window : std::initializer_list<QWidget *>{&progressWindow, &cards, &card})
+        LinkLabel link(QStringLiteral("Click here"));
+        FrmExportMessage message;
+        for (QWidget *window : std::initializer_list<QWidget *>{&progressWindow, &cards, &card, &link, &message})
             window->setPalette(palette);
+        message.setExport(QStringLiteral("Tutor7.vdk"), QStringLiteral("/home/u/Tutor7.vdk"));
         QChart *chart = progressWindow.findChild<QChartView *>(QStringLiteral("chartScores"))->chart();
         const QColor chartBack = chart->backgroundBrush().color();
         QCOMPARE(chartBack.lightnessF() < 0.5, palette.color(QPalette::Base).lightnessF() < 0.5);
@@ -77,6 +85,18 @@ private slots:
             pairs << Pair(item->text(0), item->foreground(0).color(), palette.color(QPalette::Base));
         pairs << Pair("save status", card.findChild<QLabel *>("lblSaveStatus")->palette().color(QPalette::WindowText),
                       palette.color(QPalette::Window));
+        pairs << Pair("link", link.findChild<QLabel *>()->palette().color(QPalette::WindowText),
+                      palette.color(QPalette::Window));
+        int anchors = 0;
+        for (QTextBlock block = message.findChild<QTextBrowser *>()->document()->begin(); block.isValid();
+             block = block.next())
+            for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+                if (fragment.fragment().charFormat().isAnchor()) {
+                    pairs << Pair("export link", fragment.fragment().charFormat().foreground().color(),
+                                  palette.color(QPalette::Base));
+                    ++anchors;
+                }
+        QVERIFY(anchors > 0);
         for (const auto &[what, text, background] : pairs)
             QVERIFY2(contrastRatio(text, background) >= kTextContrast,
                      qPrintable(QStringLiteral("%1: %2 on %3").arg(what, text.name(), background.name())));

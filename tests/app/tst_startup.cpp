@@ -1,6 +1,6 @@
 // Starts the program's start-up as real processes, through velmora-showcase
 // (the same start-up with switches that answer prompts on standard error and
-// announce the painted start screen): a second copy refused, the
+// announce the painted start screen): a second copy handing over to the first, the
 // missing-data check, and the start-up switch. That copies in other folders
 // take locks of their own is the shell test's.
 
@@ -93,7 +93,10 @@ private slots:
                  "VELMORA_BUILD_DIR must name the build folder");
     }
 
-    void secondStart_isRefusedAndTouchesNothing()
+    // A second start brings the running copy's window to the front and ends
+    // without a word; only when the running copy cannot be reached is it
+    // told. Either way it reads and writes nothing of its own.
+    void secondStart_raisesTheRunningCopyAndTouchesNothing()
     {
         Installation installation;
         auto first = installation.start(runtime_, {"--unattended", "--show", "begin"});
@@ -109,9 +112,18 @@ private slots:
         auto second = installation.start(runtime_, {"--unattended"});
         QVERIFY(second->waitForFinished(20000));
         QCOMPARE(second->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(promptLines(second->readAllStandardError()),
-                 QList<QByteArray>{"prompt: Application is already running"});
+        QCOMPARE(promptLines(second->readAllStandardError()), QList<QByteArray>());
         QVERIFY(!second->readAllStandardOutput().contains(kShown));
+        QVERIFY(waitForLine(*first, "velmora: raised frmBegin"));
+
+        const QStringList sockets =
+            QDir(runtime_.path()).entryList({QStringLiteral("*.socket")}, QDir::Files | QDir::System);
+        QCOMPARE(sockets.size(), 1);
+        QVERIFY(QFile::remove(runtime_.filePath(sockets.constFirst())));
+        auto unheard = installation.start(runtime_, {"--unattended"});
+        QVERIFY(unheard->waitForFinished(20000));
+        QCOMPARE(promptLines(unheard->readAllStandardError()),
+                 QList<QByteArray>{"prompt: Application is already running"});
         QCOMPARE(fileBytes(installation.settingsFile()), before);
 
         QCOMPARE(first->state(), QProcess::Running);

@@ -20,7 +20,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
-#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QPushButton>
@@ -87,12 +86,33 @@ private slots:
         FrmImportExportDeck screen(rig.services, opener);
         QCOMPARE(screen.windowTitle(), caption);
         QCOMPARE(screen.findChild<QStackedWidget *>()->currentWidget()->objectName(), front);
-        // The folder trees start at the root with the home folder open.
-        for (FolderTree *tree : {screen.exportFrame()->Dir3, screen.importFrame()->Dir1}) {
-            QCOMPARE(tree->folder(), QDir::homePath());
-            const QModelIndex root = tree->view()->rootIndex();
-            QCOMPARE(root.data(QFileSystemModel::FilePathRole).toString(), QDir::rootPath());
+        // The folders start at home; no tree of the whole disk.
+        for (FolderChoice *choice : {screen.exportFrame()->Dir3, screen.importFrame()->Dir1})
+            QCOMPARE(choice->folder(), QDir::homePath());
+    }
+
+    // Browse asks the desktop's folder dialog from the folder shown, lists
+    // the chosen folder, keeps it on cancel, and the next screen starts there.
+    void browse_choosesTheFolderThroughTheDialogAndRemembersIt()
+    {
+        Rig rig;
+        QVERIFY(rig.made);
+        QTemporaryDir share;
+        QVERIFY(QFile(share.filePath(QStringLiteral("Tutor9.vdk"))).open(QIODevice::WriteOnly));
+        {
+            FrmImportExportDeck screen(rig.services, ExchangeOpener::DeckManagerImport);
+            rig.prompter.queueFileName(share.path());
+            QTest::mouseClick(screen.findChild<QPushButton *>(QStringLiteral("cmdBrowseDir1")), Qt::LeftButton);
+            QCOMPARE(rig.prompter.records().last().kind, ScriptedPrompter::Record::Kind::Folder);
+            QCOMPARE(rig.prompter.records().last().request.startName, QDir::homePath());
+            QCOMPARE(screen.importFrame()->Dir1->folder(), share.path());
+            QCOMPARE(screen.importFrame()->File1->count(), 1);
+            rig.prompter.queueFileName(QString());
+            screen.importFrame()->Dir1->browse();
+            QCOMPARE(screen.importFrame()->Dir1->folder(), share.path());
         }
+        FrmImportExportDeck next(rig.services, ExchangeOpener::DeckManagerExport);
+        QCOMPARE(next.exportFrame()->Dir3->folder(), share.path());
     }
 
     // The deck manager's Export (button and menu) and Import, and the start

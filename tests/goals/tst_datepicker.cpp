@@ -1,5 +1,6 @@
 #include "goals/datepicker.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QtTest>
@@ -64,6 +65,28 @@ private slots:
         picker.setValue(written);
         QCOMPARE(picker.value(), result);
         QVERIFY(changed.count() >= 1);
+    }
+
+    // A screen reader says what each list is for and, apart, what it shows;
+    // the toolkit alone would read "7", "December", "2026".
+    void lists_areNamedByPurposeAndTellTheChosenEntryAsValue()
+    {
+        DatePicker picker(QDate(2026, 12, 7));
+        picker.setAccessibleTitle(QStringLiteral("Goal Ending Date"));
+        const QList<std::pair<QComboBox *, QString>> lists = {{picker.dayList(), QStringLiteral("7")},
+                                                              {picker.monthList(), QStringLiteral("December")},
+                                                              {picker.yearList(), QStringLiteral("2026")}};
+        const QStringList parts = {QStringLiteral("day"), QStringLiteral("month"), QStringLiteral("year")};
+        for (qsizetype i = 0; i < lists.size(); ++i) {
+            QAccessibleInterface *list = QAccessible::queryAccessibleInterface(lists[i].first);
+            QVERIFY(list);
+            QCOMPARE(list->role(), QAccessible::ComboBox);
+            QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Goal Ending Date, ") + parts[i]);
+            QCOMPARE(list->text(QAccessible::Value), lists[i].second);
+            QVERIFY(list->actionInterface() &&
+                    list->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+            QCOMPARE(list->childCount(), 1);
+        }
     }
 };
 

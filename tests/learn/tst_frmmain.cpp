@@ -264,6 +264,8 @@ private slots:
             << critical;
         QTest::addRow("no group") << int(Classic) << true << true << QStringLiteral("Select at least one option.")
                                   << int(PromptIcon::None);
+        QTest::addRow("no deck chosen, test")
+            << -1 << true << false << noDeckChosenMessage() << int(PromptIcon::Information);
     }
 
     void practice_refusedWithTheMessageOfItsCause()
@@ -316,6 +318,34 @@ private slots:
         QCOMPARE(window.testType(), TestType::Description);
         QCOMPARE(window.cardSet().size(), 3);
         QCOMPARE(tabs()->currentIndex(), int(TabTest));
+    }
+
+    // Draw with no deck chosen says where to choose one; the next window
+    // comes up with the deck chosen last, the second of two of one name too,
+    // or the same name elsewhere once the list has changed.
+    void chosenDeck_isAskedForAndRemembered()
+    {
+        FrmMain &window = openWindow();
+        window.findChild<QAction *>(QStringLiteral("mnuReadings"))->trigger();
+        auto *spread = window.findChild<readings::FrmReadings *>();
+        QVERIFY(spread);
+        spread->draw();
+        QCOMPARE(rig_->prompter.messageTexts(), QStringList{noDeckChosenMessage()});
+        QVERIFY(spread->reading().cards.isEmpty());
+        spread->close();
+
+        choose(TwinComplete);
+        QCOMPARE(child<QComboBox>(QStringLiteral("cboTutors"))->currentIndex(), int(TwinComplete));
+        window_.reset();
+        openWindow();
+        QCOMPARE(child<QComboBox>(QStringLiteral("cboTutors"))->currentIndex(), int(TwinComplete));
+
+        rig_->prompter.clear();
+        rig_->services.settings.setValue(QStringLiteral("ChosenDeckPosition"), QString::number(int(Strange)));
+        window_.reset();
+        openWindow();
+        QCOMPARE(child<QComboBox>(QStringLiteral("cboTutors"))->currentIndex(), int(TwinRefused));
+        QVERIFY(rig_->prompter.records().isEmpty());
     }
 
     void practice_twoDecksOfOneName_opensTheFirstRow()

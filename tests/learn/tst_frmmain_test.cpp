@@ -1,3 +1,4 @@
+#include "announcements.h"
 #include "compose/startscreen.h"
 #include "fakes.h"
 #include "filebytes.h"
@@ -135,6 +136,7 @@ private slots:
         QFETCH(int, deck);
         const bool description = TestType(testType) == TestType::Description;
         const int n = 14;
+        Announcements told;
         openWindow(testType, level);
         child<QComboBox>(QStringLiteral("cboTutors"))->setCurrentIndex(deck);
         const int width = window_->width();
@@ -250,6 +252,7 @@ private slots:
         QCOMPARE(lines.size(), 3 + n + 2);
         QCOMPARE(lines.last(), summary);
         QCOMPARE(text("lblResultInfo"), summary);
+        QCOMPARE(told.by(QStringLiteral("lblResultInfo")), QStringList{summary});
         QVERIFY(child<QLabel>(QStringLiteral("lblResultInfo"))->textFormat() == Qt::PlainText);
         QCOMPARE(window_->width(), width);
         auto *result = child<QPlainTextEdit>(QStringLiteral("txtResult"));

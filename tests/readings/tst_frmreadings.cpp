@@ -1,3 +1,4 @@
+#include "announcements.h"
 #include "readings/cardofday.h"
 #include "readings/frmjournal.h"
 #include "readings/frmreadings.h"
@@ -69,10 +70,13 @@ private slots:
         QTest::keyClicks(window->findChild<QLineEdit *>(QStringLiteral("txtQuestion")), QStringLiteral(" Work? "));
         QTest::keyClicks(window->findChild<QPlainTextEdit *>(QStringLiteral("txtInterpretation")),
                          QStringLiteral("Patience <i>first</i>"));
+        Announcements told;
         window->findChild<QPushButton *>(QStringLiteral("cmdShowMeanings"))->click();
         const QString meanings = window->findChild<QPlainTextEdit *>(QStringLiteral("txtMeanings"))->toPlainText();
         QVERIFY(meanings.contains(QStringLiteral("Present: not turned yet")));
         QVERIFY(meanings.contains(QStringLiteral("Future: Major 6 (upright)\nKeywords: ")));
+        // The box has no focus: the reader hears it because it is told.
+        QCOMPARE(told.by(QStringLiteral("txtMeanings")), QStringList{meanings});
         window->findChild<QPushButton *>(QStringLiteral("cmdTestMe"))->click();
         QCOMPARE(tested, QVector<int>({3, 1, 6}));
         QVERIFY(window->close());

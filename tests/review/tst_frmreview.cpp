@@ -1,4 +1,5 @@
 #include "../design/designhome.h"
+#include "announcements.h"
 #include "progress/history.h"
 #include "review/frmreview.h"
 #include "servicesrig.h"
@@ -39,6 +40,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const auto press = [](QKeySequence keys) { QTest::keySequence(QApplication::focusWidget(), keys); };
+        Announcements told;
 
         press(QKeySequence(Qt::Key_Space));
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblReviewCardName"))->text(), QStringLiteral("Card 1"));
@@ -59,6 +61,10 @@ private slots:
         press(QKeySequence(Qt::Key_4));
         press(QKeySequence(Qt::Key_Space));
         QCOMPARE(window.findChild<QPlainTextEdit *>(QStringLiteral("txtAnswer"))->toPlainText(), "normal 1");
+        // Each answer shown is told, though the focus is on the grade buttons.
+        QCOMPARE(told.by(QStringLiteral("txtAnswer")).size(), 4);
+        QVERIFY(told.by(QStringLiteral("txtAnswer")).first().startsWith(QStringLiteral("k1-1, k1-2")));
+        QCOMPARE(told.by(QStringLiteral("txtAnswer")).last(), QStringLiteral("normal 1"));
         press(QKeySequence(Qt::Key_Escape));
         QVERIFY(!window.isVisible());
 

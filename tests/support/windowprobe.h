@@ -6,9 +6,11 @@
 #include "learn/frmmain.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTabBar>
@@ -72,7 +74,7 @@ inline bool takesDeckText(const QWidget *widget)
 }
 
 // What a keyboard and screen-reader user of the window meets: every control
-// Tab stops at has a name with a letter or digit in it, every button an
+// Tab stops at has a name with a letter or digit in it, other than its value, every button an
 // access key, and no access key is taken twice. With a tab page given, the
 // other pages are out of sight and out of the count. The controls that show
 // deck text have their names only while a test runs.
@@ -109,6 +111,11 @@ inline QStringList keyboardFaults(QWidget *window, int tab = -1, bool testRunnin
         QAccessibleInterface *about = QAccessible::queryAccessibleInterface(widget);
         if (!about || !about->text(QAccessible::Name).contains(QRegularExpression(QStringLiteral("\\w"))))
             faults << who + QStringLiteral(" has no name");
+        // A name that only repeats what a field holds does not say what it is for.
+        else if ((qobject_cast<QComboBox *>(widget) || qobject_cast<QLineEdit *>(widget) ||
+                  qobject_cast<QAbstractSpinBox *>(widget)) &&
+                 about->text(QAccessible::Name) == about->text(QAccessible::Value))
+            faults << who + QStringLiteral(" is named by its value");
         auto *button = qobject_cast<QAbstractButton *>(widget);
         if (button && !deckText && !claim(button->text(), who))
             faults << who + QStringLiteral(" has no access key");

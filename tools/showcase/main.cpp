@@ -140,5 +140,9 @@ int main(int argc, char *argv[])
     UnattendedPrompter unattendedPrompter;
     Prompter &prompter = options.unattended ? static_cast<Prompter &>(unattendedPrompter) : windowPrompter;
     return runVelmora({prompter, offerWindowsFromStartScreen,
-                       [&options](FrmBegin &begin, Services &services) { openScreen(options, begin, services); }});
+                       [&options](FrmBegin &begin, Services &services) { openScreen(options, begin, services); },
+                       [](QWidget *raised) {
+                           std::printf("velmora: raised %s\n", raised ? qPrintable(raised->objectName()) : "nothing");
+                           std::fflush(stdout);
+                       }});
 }
