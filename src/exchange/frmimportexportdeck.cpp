@@ -83,7 +83,7 @@ ExportFrame::ExportFrame(Prompter &prompter, QWidget *parent) : QGroupBox(QStrin
     layout->addWidget(makeLabel(this, "lblDeckFiles", QStringLiteral("&Deck file"), File4), 0, 0);
     layout->addWidget(File4, 1, 0, 3, 1);
     layout->addWidget(makeLabel(this, "lblExportTo", QStringLiteral("Export &to"), Dir3), 0, 1);
-    layout->addWidget(Dir3, 1, 1);
+    layout->addWidget(Dir3, 1, 1, Qt::AlignTop);
     layout->addWidget(makeLabel(this, "lblFolderFiles", QStringLiteral("Files &in that folder"), File3), 2, 1);
     layout->addWidget(File3, 3, 1);
     layout->addWidget(cmdExport, 4, 1, Qt::AlignRight);
@@ -137,7 +137,7 @@ ImportFrame::ImportFrame(Prompter &prompter, QWidget *parent) : QGroupBox(QStrin
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0, 1, 2);
-    layout->addWidget(Dir1, 1, 0);
+    layout->addWidget(Dir1, 1, 0, Qt::AlignTop);
     layout->addWidget(File1, 1, 1);
     layout->addWidget(Label2, 2, 0, 1, 2);
     layout->addWidget(cmdImportDeck, 3, 1, Qt::AlignRight);
