@@ -3,6 +3,8 @@
 // The export and import screen: two passive frames, one in front, and the
 // window that coordinates them over the exchange rules.
 
+#include "flashcards/flashcardexchange.h"
+
 #include "app/services.h"
 
 #include <QDialog>
@@ -11,6 +13,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QFileSystemModel;
 class QLabel;
 class QListWidget;
@@ -58,9 +61,14 @@ public:
     FolderTree *Dir3 = nullptr;
     QListWidget *File3 = nullptr;
     QPushButton *cmdExport = nullptr;
+    QPushButton *cmdExportPackage = nullptr;
+    QPushButton *cmdExportCsv = nullptr;
+    QCheckBox *chkReviewState = nullptr;
 
 signals:
     void exportRequested();
+    void packageExportRequested();
+    void csvExportRequested();
 };
 
 class ImportFrame : public QGroupBox
@@ -92,8 +100,13 @@ public:
     using ExportMessageOpener =
         std::function<void(QWidget *parent, const QString &fileName, const QString &exportedPath)>;
 
+    // Shows the mapping of a flashcard package's notes; false when the user
+    // cancels. The default runs FrmPackageMapping modally.
+    using PackageMappingOpener = std::function<bool(QWidget *parent, const flashcards::PackageReader &reader,
+                                                    flashcards::PackageChoice &choice)>;
+
     FrmImportExportDeck(Services &services, ExchangeOpener opener, QWidget *parent = nullptr,
-                        ExportMessageOpener showExportMessage = {});
+                        ExportMessageOpener showExportMessage = {}, PackageMappingOpener mapPackage = {});
     ~FrmImportExportDeck() override;
 
     [[nodiscard]] ExportFrame *exportFrame() const { return export_; }
@@ -102,10 +115,13 @@ public:
 public slots:
     void cmdExport_Click();
     void cmdImportDeck_Click();
+    void cmdExportPackage_Click();
+    void cmdExportCsv_Click();
 
 private:
     void listDestination(const QString &folder);
     void listImportFolder(const QString &folder);
+    void importPackage(const QString &source);
     // Runs work with a progress dialog over this window; the window paints.
     template <typename Work>
     auto withProgress(const QString &label, Work work);
@@ -113,6 +129,7 @@ private:
     Services &services_;
     ExchangeOpener opener_;
     ExportMessageOpener showExportMessage_;
+    PackageMappingOpener mapPackage_;
     QStackedWidget *frames_ = nullptr;
     ExportFrame *export_ = nullptr;
     ImportFrame *import_ = nullptr;
