@@ -9,6 +9,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -308,8 +309,7 @@ QString writePackage(const QString &path, const QString &workFolder, const QStri
     }
 
     {
-        const sqlite::Connection db =
-            openPlain(collectionPath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        const sqlite::Connection db = openPlain(collectionPath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
         if (!db.get() || db.errorCode() != SQLITE_OK)
             return QStringLiteral("The collection could not be made: %1").arg(db.errorText());
         if (!db.exec("PRAGMA journal_mode = MEMORY") || !db.exec("BEGIN"))
@@ -466,7 +466,12 @@ bool PackageReader::open(const QString &path, const QString &workFolder)
     if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly) || out.write(*bytes) != bytes->size() || !out.flush())
         return refuse(QStringLiteral("The collection could not be unpacked: %1").arg(out.errorString()));
     out.close();
-    return readCollection(collectionPath);
+    if (!readCollection(collectionPath))
+        return false;
+    // A package whose cards name no deck is named after its file.
+    if (deckName_.isEmpty())
+        deckName_ = QFileInfo(path).completeBaseName().left(200).trimmed();
+    return true;
 }
 
 bool PackageReader::readCollection(const QString &collectionPath)

@@ -105,7 +105,7 @@ public:
     [[nodiscard]] const QVector<PackageNote> &notes() const { return notes_; }
     // Notes past kMaxNotesRead, counted but not read.
     [[nodiscard]] qint64 notesNotRead() const { return notesNotRead_; }
-    // The name of the deck most notes are in; empty when none is named.
+    // The name of the deck most notes are in; else the file's name.
     [[nodiscard]] const QString &deckName() const { return deckName_; }
     // The named media file's bytes; empty when the package has no such file
     // or it cannot be read within the bounds.

@@ -211,7 +211,7 @@ private slots:
         state.stability = 12.5;
         state.difficulty = 4.25;
         state.scheduledDays = 12;
-        state.lastReview = QDateTime::fromMSecsSinceEpoch(kNow, QTimeZone::UTC);
+        state.lastReview = QDateTime::fromMSecsSinceEpoch(kNow, Qt::UTC);
         state.due = state.lastReview.addDays(12);
         state.reps = 3;
         state.lapses = 1;

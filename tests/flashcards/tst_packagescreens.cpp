@@ -9,6 +9,7 @@
 #include "exchange/frmpackagemapping.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
