@@ -56,7 +56,8 @@ struct Bench
     Bench()
     {
         QStandardPaths::setTestModeEnabled(true);
-        if (!home.make() || !DeckHome::addDeck("Tutor1.vdk", "Default", 0, {}, {}, true))
+        if (!home.make() ||
+            !DeckHome::addDeck(QStringLiteral("Tutor1.vdk"), QStringLiteral("Default"), 0, {}, {}, true))
             qFatal("no program folder");
         const char *const decks[] = {"Tutor2.vdk", "Tutor3.vdk", "Tutor4.vdk"};
         QList<SampleCard> small = fullDeck();
@@ -69,11 +70,12 @@ struct Bench
         }
         const QList<SampleCard> *contents[] = {&small, &photos, &bmps};
         for (int d = 0; d < 3; ++d) {
-            if (!DeckHome::addDeck(decks[d], QStringLiteral("Deck %1").arg(d), 0) ||
-                !writeCards(paths::deckDatabase(decks[d]), *contents[d]))
+            const QString file = QString::fromLatin1(decks[d]);
+            if (!DeckHome::addDeck(file, QStringLiteral("Deck %1").arg(d), 0) ||
+                !writeCards(paths::deckDatabase(file), *contents[d]))
                 qFatal("no deck");
         }
-        const ExchangeOutcome exported = flashcards::exportPackage("Tutor3.vdk", share.path(), kNow);
+        const ExchangeOutcome exported = flashcards::exportPackage(QStringLiteral("Tutor3.vdk"), share.path(), kNow);
         if (!exported.ok)
             qFatal("no package");
         photoPackage = exported.exportedPath;
@@ -86,8 +88,9 @@ Bench &bench()
     return instance;
 }
 
-void exportDeck(benchmark::State &state, const char *deckFile)
+void exportDeck(benchmark::State &state, const char *deckFileName)
 {
+    const QString deckFile = QString::fromLatin1(deckFileName);
     for (auto _ : state) {
         QTemporaryDir out;
         const ExchangeOutcome outcome = flashcards::exportPackage(deckFile, out.path(), kNow);

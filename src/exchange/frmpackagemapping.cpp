@@ -75,7 +75,7 @@ FrmPackageMapping::FrmPackageMapping(QWidget *parent) : QDialog(parent)
     form->addRow(makeLabel(this, "lblPicture", QStringLiteral("&Picture (first image)"), cboPicture), cboPicture);
 
     cmdImport = makeButton(this, "cmdImport", QStringLiteral("&Import"));
-    cmdCancel = makeButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdCancel = makeButton(this, "cmdCancel", QStringLiteral("&Cancel"));
     cmdImport->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
