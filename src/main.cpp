@@ -1,10 +1,12 @@
 #include "compose/startscreen.h"
+#include "flashcards/packagecommand.h"
 
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/prompter.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -14,6 +16,11 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    // Scripts export without a window, and so without a display.
+    if (velmora::flashcards::isPackageCommand(arguments)) {
+        const QCoreApplication app(argc, argv);
+        return velmora::flashcards::runPackageCommand(arguments);
+    }
     if (const auto early = velmora::earlyExit(arguments, [](const char *name) { return qEnvironmentVariable(name); })) {
         std::fputs(early->text.toLocal8Bit().constData(), early->toStandardError ? stderr : stdout);
         return early->code;

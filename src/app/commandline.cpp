@@ -43,11 +43,15 @@ std::optional<EarlyExit> earlyExit(const QStringList &arguments, const std::func
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             return EarlyExit{0,
                              QStringLiteral("Usage: %1 [/STARTUP]\n"
+                                            "       %1 --export-apkg DECK OUT.apkg\n"
                                             "Learn the meanings of tarot cards: memorize the cards of a deck, take\n"
                                             "keyword or description tests, design and share decks, keep goals.\n"
                                             "\n"
                                             "  /STARTUP    as the logon entry starts it: goes to the system tray if\n"
                                             "              \"Start at system tray\" is ticked\n"
+                                            "  --export-apkg DECK OUT.apkg\n"
+                                            "              write the deck (a deck file, or a deck's name) as a\n"
+                                            "              flashcard package and exit\n"
                                             "  --help      print this help and exit\n"
                                             "  --version   print the version and exit\n")
                                  .arg(program),

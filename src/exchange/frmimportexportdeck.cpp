@@ -6,12 +6,18 @@
 #include "app/windowplace.h"
 #include "exchange/deckexchange.h"
 #include "exchange/frmexportmessage.h"
+#include "exchange/frmpackagemapping.h"
+#include "store/backgroundjob.h"
 #include "store/catalog.h"
 #include "store/paths.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressDialog>
@@ -78,6 +84,21 @@ ExportFrame::ExportFrame(Prompter &prompter, QWidget *parent) : QGroupBox(QStrin
     File3 = makeFileList(this, "File3", QStringLiteral("Files in the folder to export to"));
     cmdExport = makeButton(this, "cmdExport", QStringLiteral("E&xport Deck"));
     cmdExport->setAutoDefault(false);
+    // For study on a phone, in the flashcard programs learners already use.
+    cmdExportPackage = makeButton(this, "cmdExportPackage", QStringLiteral("Export as &Flashcard Package"));
+    cmdExportPackage->setAutoDefault(false);
+    cmdExportCsv = makeButton(this, "cmdExportCsv", QStringLiteral("Export as C&SV"));
+    cmdExportCsv->setAutoDefault(false);
+    chkReviewState = new QCheckBox(QStringLiteral("Include &review state"), this);
+    chkReviewState->setObjectName(QStringLiteral("chkReviewState"));
+    chkReviewState->setToolTip(QStringLiteral("The package carries where each card's review stands, so that "
+                                              "study goes on where it stopped."));
+    auto *exportButtons = new QHBoxLayout;
+    exportButtons->addWidget(chkReviewState);
+    exportButtons->addStretch();
+    exportButtons->addWidget(cmdExportCsv);
+    exportButtons->addWidget(cmdExportPackage);
+    exportButtons->addWidget(cmdExport);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(makeLabel(this, "lblDeckFiles", QStringLiteral("&Deck file"), File4), 0, 0);
@@ -86,15 +107,20 @@ ExportFrame::ExportFrame(Prompter &prompter, QWidget *parent) : QGroupBox(QStrin
     layout->addWidget(Dir3, 1, 1, Qt::AlignTop);
     layout->addWidget(makeLabel(this, "lblFolderFiles", QStringLiteral("Files &in that folder"), File3), 2, 1);
     layout->addWidget(File3, 3, 1);
-    layout->addWidget(cmdExport, 4, 1, Qt::AlignRight);
+    layout->addLayout(exportButtons, 4, 1);
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 2);
     layout->setRowStretch(1, 2);
     layout->setRowStretch(3, 1);
     setTabOrder(File4, Dir3);
     setTabOrder(Dir3, File3);
-    setTabOrder(File3, cmdExport);
+    setTabOrder(File3, cmdExportCsv);
+    setTabOrder(cmdExportCsv, chkReviewState);
+    setTabOrder(chkReviewState, cmdExportPackage);
+    setTabOrder(cmdExportPackage, cmdExport);
     connect(cmdExport, &QPushButton::clicked, this, &ExportFrame::exportRequested);
+    connect(cmdExportPackage, &QPushButton::clicked, this, &ExportFrame::packageExportRequested);
+    connect(cmdExportCsv, &QPushButton::clicked, this, &ExportFrame::csvExportRequested);
 }
 
 void ExportFrame::setDeckFiles(const QStringList &names, const QHash<QString, QString> &deckNames)
@@ -165,8 +191,9 @@ QString ImportFrame::selectedPath() const
 }
 
 FrmImportExportDeck::FrmImportExportDeck(Services &services, ExchangeOpener opener, QWidget *parent,
-                                         ExportMessageOpener showExportMessage)
-    : QDialog(parent), services_(services), opener_(opener), showExportMessage_(std::move(showExportMessage))
+                                         ExportMessageOpener showExportMessage, PackageMappingOpener mapPackage)
+    : QDialog(parent), services_(services), opener_(opener), showExportMessage_(std::move(showExportMessage)),
+      mapPackage_(std::move(mapPackage))
 {
     setObjectName(QStringLiteral("frmImportExportDeck"));
     setWindowIcon(appIcon());
@@ -176,6 +203,37 @@ FrmImportExportDeck::FrmImportExportDeck(Services &services, ExchangeOpener open
             FrmExportMessage message(over);
             message.setExport(fileName, exportedPath);
             message.exec();
+        };
+    }
+
+    if (!mapPackage_) {
+        mapPackage_ = [](QWidget *over, const flashcards::PackageReader &reader, flashcards::PackageChoice &choice) {
+            FrmPackageMapping mapping(over);
+            QStringList fields;
+            QString typeName;
+            for (const flashcards::NoteType &type : reader.noteTypes()) {
+                if (type.id == choice.noteType) {
+                    fields = type.fields;
+                    typeName = type.name;
+                }
+            }
+            QVector<QStringList> notes;
+            int count = 0;
+            for (const flashcards::PackageNote &note : reader.notes()) {
+                if (note.typeId != choice.noteType)
+                    continue;
+                ++count;
+                if (notes.size() < 5)
+                    notes.append(note.fields);
+            }
+            mapping.showNotes(typeName, fields, notes, count);
+            mapping.setMapping(choice.mapping);
+            mapping.setDeckName(choice.deckName);
+            if (mapping.exec() != QDialog::Accepted)
+                return false;
+            choice.mapping = mapping.mapping();
+            choice.deckName = mapping.deckName();
+            return true;
         };
     }
 
@@ -209,6 +267,8 @@ FrmImportExportDeck::FrmImportExportDeck(Services &services, ExchangeOpener open
     connect(export_->Dir3, &FolderChoice::folderChanged, this, &FrmImportExportDeck::listDestination);
     connect(import_->Dir1, &FolderChoice::folderChanged, this, &FrmImportExportDeck::listImportFolder);
     connect(export_, &ExportFrame::exportRequested, this, &FrmImportExportDeck::cmdExport_Click);
+    connect(export_, &ExportFrame::packageExportRequested, this, &FrmImportExportDeck::cmdExportPackage_Click);
+    connect(export_, &ExportFrame::csvExportRequested, this, &FrmImportExportDeck::cmdExportCsv_Click);
     connect(import_, &ImportFrame::importRequested, this, &FrmImportExportDeck::cmdImportDeck_Click);
     listDestination(export_->Dir3->folder());
     listImportFolder(import_->Dir1->folder());
@@ -275,9 +335,75 @@ void FrmImportExportDeck::cmdExport_Click()
     showExportMessage_(this, outcome.fileName, outcome.exportedPath);
 }
 
+void FrmImportExportDeck::cmdExportPackage_Click()
+{
+    if (opener_ != ExchangeOpener::DeckManagerExport)
+        return;
+    const QString name = export_->selectedDeckFile();
+    const QString folder = export_->Dir3->folder();
+    const qint64 now = services_.clock.now().toMSecsSinceEpoch();
+    const ExchangeOutcome outcome =
+        withProgress(QStringLiteral("Writing the flashcard package..."), [&](const auto &progress) {
+            return flashcards::exportPackage(name, folder, now, progress, export_->chkReviewState->isChecked());
+        });
+    listDestination(folder);
+    if (!outcome.ok) {
+        services_.prompter.ask(outcome.message, this);
+        return;
+    }
+    showExportMessage_(this, outcome.fileName, outcome.exportedPath);
+}
+
+void FrmImportExportDeck::cmdExportCsv_Click()
+{
+    if (opener_ != ExchangeOpener::DeckManagerExport)
+        return;
+    const QString folder = export_->Dir3->folder();
+    const ExchangeOutcome outcome = flashcards::exportCsv(export_->selectedDeckFile(), folder);
+    listDestination(folder);
+    if (!outcome.ok) {
+        services_.prompter.ask(outcome.message, this);
+        return;
+    }
+    showExportMessage_(this, outcome.fileName, outcome.exportedPath);
+}
+
+void FrmImportExportDeck::importPackage(const QString &source)
+{
+    flashcards::PackageReader reader;
+    const bool opened = withProgress(QStringLiteral("Reading the flashcard package..."), [&](const auto &progress) {
+        BackgroundJob<bool> reading([&reader, source] { return reader.open(source, paths::exchangeFolder()); });
+        while (!reading.wait(QDeadlineTimer(20)))
+            progress(0, 1000);
+        return reading.take();
+    });
+    if (!opened) {
+        services_.prompter.ask(Prompt{reader.errorText(), PromptIcon::Critical}, this);
+        return;
+    }
+    flashcards::PackageChoice choice = flashcards::guessChoice(reader);
+    if (!mapPackage_(this, reader, choice))
+        return;
+    const ExchangeOutcome outcome =
+        withProgress(QStringLiteral("Importing the flashcard package..."),
+                     [&](const auto &progress) { return flashcards::importPackage(reader, choice, progress); });
+    services_.prompter.ask(outcome.message, this);
+}
+
 void FrmImportExportDeck::cmdImportDeck_Click()
 {
     const QString source = import_->selectedPath();
+    if (source.endsWith(QLatin1String(".apkg"), Qt::CaseInsensitive) && QFileInfo(source).isFile()) {
+        importPackage(source);
+        return;
+    }
+    if (source.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) && QFileInfo(source).isFile()) {
+        const ExchangeOutcome outcome = withProgress(QStringLiteral("Importing the CSV..."), [&](const auto &progress) {
+            return flashcards::importCsv(source, progress);
+        });
+        services_.prompter.ask(outcome.message, this);
+        return;
+    }
     const ExchangeOutcome outcome = withProgress(QStringLiteral("Importing the deck..."), [&](const auto &progress) {
         return exchange::importDeck(source, progress);
     });

@@ -4,6 +4,8 @@
 // window that coordinates them over the exchange rules.
 
 #include "app/folderchoice.h"
+#include "flashcards/flashcardexchange.h"
+
 #include "app/services.h"
 
 #include <QDialog>
@@ -12,6 +14,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -38,9 +41,14 @@ public:
     FolderChoice *Dir3 = nullptr;
     QListWidget *File3 = nullptr;
     QPushButton *cmdExport = nullptr;
+    QPushButton *cmdExportPackage = nullptr;
+    QPushButton *cmdExportCsv = nullptr;
+    QCheckBox *chkReviewState = nullptr;
 
 signals:
     void exportRequested();
+    void packageExportRequested();
+    void csvExportRequested();
 };
 
 class ImportFrame : public QGroupBox
@@ -72,8 +80,13 @@ public:
     using ExportMessageOpener =
         std::function<void(QWidget *parent, const QString &fileName, const QString &exportedPath)>;
 
+    // Shows the mapping of a flashcard package's notes; false when the user
+    // cancels. The default runs FrmPackageMapping modally.
+    using PackageMappingOpener = std::function<bool(QWidget *parent, const flashcards::PackageReader &reader,
+                                                    flashcards::PackageChoice &choice)>;
+
     FrmImportExportDeck(Services &services, ExchangeOpener opener, QWidget *parent = nullptr,
-                        ExportMessageOpener showExportMessage = {});
+                        ExportMessageOpener showExportMessage = {}, PackageMappingOpener mapPackage = {});
     ~FrmImportExportDeck() override;
 
     [[nodiscard]] ExportFrame *exportFrame() const { return export_; }
@@ -82,10 +95,13 @@ public:
 public slots:
     void cmdExport_Click();
     void cmdImportDeck_Click();
+    void cmdExportPackage_Click();
+    void cmdExportCsv_Click();
 
 private:
     void listDestination(const QString &folder);
     void listImportFolder(const QString &folder);
+    void importPackage(const QString &source);
     // Runs work with a progress dialog over this window; the window paints.
     template <typename Work>
     auto withProgress(const QString &label, Work work);
@@ -93,6 +109,7 @@ private:
     Services &services_;
     ExchangeOpener opener_;
     ExportMessageOpener showExportMessage_;
+    PackageMappingOpener mapPackage_;
     QStackedWidget *frames_ = nullptr;
     ExportFrame *export_ = nullptr;
     ImportFrame *import_ = nullptr;

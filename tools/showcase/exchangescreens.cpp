@@ -4,6 +4,7 @@
 #include "exchange/deckexchange.h"
 #include "exchange/frmexportmessage.h"
 #include "exchange/frmimportexportdeck.h"
+#include "exchange/frmpackagemapping.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -14,13 +15,26 @@ namespace velmora {
 QStringList exchangeShowcaseNames()
 {
     return {QStringLiteral("export"), QStringLiteral("import"), QStringLiteral("export-message"),
-            QStringLiteral("export-offer")};
+            QStringLiteral("export-offer"), QStringLiteral("package-mapping")};
 }
 
 QWidget *openExchangeShowcase(FrmBegin &begin, Services &services, const QString &name)
 {
     QWidget *window = nullptr;
-    if (name == QLatin1String("export-message")) {
+    if (name == QLatin1String("package-mapping")) {
+        // A package of another program's making, as the import shows it.
+        auto *mapping = new FrmPackageMapping(&begin);
+        const QStringList fields{"Card", "Key words", "Meaning", "Reversed meaning", "Image"};
+        mapping->showNotes(
+            QStringLiteral("Tarot (basic)"), fields,
+            {{"The Fool", "<b>Beginnings</b>; innocence, spontaneity", "A new <i>start</i>&nbsp;&amp; a leap",
+              "Recklessness<br>and risk", "<img src=\"fool.jpg\">"},
+             {"Two of Cups", "union, partnership; attraction", "A bond of two", "Imbalance", ""}},
+            78);
+        mapping->setMapping(flashcards::guessMapping(fields));
+        mapping->setDeckName(QStringLiteral("Foreign Tarot"));
+        window = mapping;
+    } else if (name == QLatin1String("export-message")) {
         auto *message = new FrmExportMessage(&begin);
         message->setExport(QStringLiteral("Tutor2.vdk"), QDir::home().filePath(QStringLiteral("Tutor2.vdk")));
         window = message;

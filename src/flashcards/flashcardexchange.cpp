@@ -1,0 +1,411 @@
+#include "flashcards/flashcardexchange.h"
+
+#include "progress/history.h"
+
+#include "design/designrules.h"
+#include "store/backgroundjob.h"
+#include "store/paths.h"
+#include "store/pictures.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <atomic>
+
+namespace velmora::flashcards {
+
+namespace {
+
+ExchangeOutcome told(const QString &text, PromptIcon icon = PromptIcon::Information)
+{
+    ExchangeOutcome outcome;
+    outcome.message = Prompt{text, icon, PromptButtons::Ok, QString::fromLatin1(kAppTitle)};
+    return outcome;
+}
+
+// At most this many names are listed per kind of skip; the rest are counted.
+constexpr int kNamesListed = 5;
+
+void reportNames(QStringList &report, const QString &what, const QStringList &names)
+{
+    if (names.isEmpty())
+        return;
+    QStringList shown = names.mid(0, kNamesListed);
+    QString line = what + QStringLiteral(": ") + shown.join(QStringLiteral(", "));
+    if (names.size() > kNamesListed)
+        line += QStringLiteral(" and %1 more").arg(names.size() - kNamesListed);
+    report.append(line + QLatin1Char('.'));
+}
+
+QString cut(const QString &text, int characters, bool &wasCut)
+{
+    if (characterCount(text) <= characters)
+        return text;
+    wasCut = true;
+    QString kept;
+    int count = 0;
+    for (qsizetype i = 0; i < text.size() && count < characters; ++i, ++count) {
+        kept.append(text[i]);
+        if (text[i].isHighSurrogate() && i + 1 < text.size())
+            kept.append(text[++i]);
+    }
+    return kept;
+}
+
+// JPEG, GIF and BMP files are kept as they are, as every reader of decks
+// decodes those; other formats become JPEG. Empty when it does not decode.
+QByteArray deckPicture(const QByteArray &bytes)
+{
+    // Those kept need only show that they decode, which a small decode
+    // shows at a fraction of the cost (a JPEG decodes scaled).
+    if (isJpegFile(bytes) || bytes.startsWith("GIF8") || bytes.startsWith("BM"))
+        return decodePicture(bytes, QSize(16, 16)).isNull() ? QByteArray() : bytes;
+    const QImage image = decodePicture(bytes);
+    return image.isNull() ? QByteArray() : jpegFileBytes(image);
+}
+
+} // namespace
+
+QVector<ExportCard> exportCards(Deck &deck, QString &error, const PackageProgress &progress)
+{
+    const auto cards = deck.cards();
+    const auto keywordSlots = deck.keywordSlots();
+    const auto pictures = deck.storedPictures();
+    if (!cards || !keywordSlots || !pictures) {
+        error = deck.errorText();
+        return {};
+    }
+    QHash<int, QStringList> keywords;
+    for (const KeywordSlot &slot : *keywordSlots)
+        if (!slot.keyword.trimmed().isEmpty())
+            keywords[slot.cardId].append(slot.keyword.trimmed());
+    QHash<int, StoredPicture> stored;
+    qint64 total = 0;
+    for (const StoredPicture &picture : *pictures) {
+        stored.insert(picture.cardId, picture);
+        total += picture.bytes;
+    }
+    QVector<ExportCard> out;
+    qint64 done = 0;
+    for (const Card &card : *cards) {
+        ExportCard c{card.id,
+                     card.name.trimmed(),
+                     card.group,
+                     keywords.value(card.id),
+                     card.normalMeaning,
+                     card.reversedMeaning,
+                     {},
+                     {}};
+        if (const auto it = stored.constFind(card.id); it != stored.constEnd() && it->bytes > 0) {
+            const QByteArray bytes = deck.picture(card.id);
+            // A deck of BMP photos would not fit on a phone: they travel as JPEG.
+            if (it->bmp)
+                c.picture = jpegFileBytes(decodePicture(bytes));
+            else if (!decodePicture(bytes, QSize(16, 16)).isNull())
+                c.picture = bytes;
+            done += it->bytes;
+            if (progress)
+                progress(done, total);
+        }
+        out.append(c);
+    }
+    return out;
+}
+
+QString packageFileName(const QString &deckName)
+{
+    static const QRegularExpression unsafe(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"));
+    QString name = deckName.trimmed().replace(unsafe, QStringLiteral("_"));
+    while (name.startsWith(QLatin1Char('.')))
+        name.remove(0, 1);
+    name = name.left(120).trimmed();
+    if (name.isEmpty())
+        name = QStringLiteral("deck");
+    return name + QStringLiteral(".apkg");
+}
+
+namespace {
+
+// The review history is kept by deck file name; a deck that was never
+// reviewed, or a program folder without a history, carries nothing.
+QString addReviewStates(QVector<ExportCard> &cards, const QString &deckFile)
+{
+    if (!QFileInfo::exists(progress::historyPath()))
+        return {};
+    progress::HistoryFile history;
+    if (!history.open(progress::historyPath()))
+        return history.errorText();
+    const auto states = history.facetStates(deckFile);
+    if (!states)
+        return history.errorText();
+    QHash<int, int> index;
+    for (int i = 0; i < cards.size(); ++i)
+        index.insert(cards[i].id, i);
+    for (const progress::FacetState &facet : *states) {
+        const int at = index.value(facet.cardId, -1);
+        const int ord = int(facet.facet);
+        if (at < 0 || ord < 0 || ord > 2 || facet.state.phase == review::Phase::New)
+            continue;
+        const review::MemoryState &m = facet.state;
+        cards[at].review[std::size_t(ord)] = ExportReview{
+            int(m.phase), m.stability, m.difficulty, m.scheduledDays, m.due.isValid() ? m.due.toSecsSinceEpoch() : 0,
+            m.reps,       m.lapses};
+    }
+    return {};
+}
+
+} // namespace
+
+QString exportPackageFile(const QString &deckPath, const QString &target, qint64 nowMs, const PackageProgress &progress,
+                          bool withReviewState)
+{
+    Deck deck;
+    if (!deck.open(deckPath))
+        return QStringLiteral("The deck cannot be read: %1").arg(deck.errorText());
+    const auto header = deck.header();
+    if (!header)
+        return QStringLiteral("The deck cannot be read: %1").arg(deck.errorText());
+    QString error;
+    // Pictures take nearly all of the time.
+    const auto share = [&progress](qint64 from, qint64 span) -> PackageProgress {
+        if (!progress)
+            return {};
+        return [progress, from, span](qint64 done, qint64 total) {
+            progress(from + (total > 0 ? std::min(done, total) * span / total : span), 1000);
+        };
+    };
+    QVector<ExportCard> cards = exportCards(deck, error, share(0, 800));
+    if (!error.isEmpty())
+        return QStringLiteral("The deck cannot be read: %1").arg(error);
+    if (withReviewState) {
+        if (const QString problem = addReviewStates(cards, QFileInfo(deckPath).fileName()); !problem.isEmpty())
+            return QStringLiteral("The review history cannot be read: %1").arg(problem);
+    }
+    deck.close();
+    const QString folder =
+        QDir(paths::exchangeFolder()).exists() ? paths::exchangeFolder() : QFileInfo(target).absolutePath();
+    return writePackage(target, folder, header->deckName.trimmed(), cards, nowMs, share(800, 200));
+}
+
+ExchangeOutcome exportPackage(const QString &deckFileName, const QString &destinationFolder, qint64 nowMs,
+                              const PackageProgress &progress, bool withReviewState)
+{
+    const QString name = deckFileName.trimmed();
+    const QString folder = destinationFolder.trimmed();
+    if (name.isEmpty() || folder.isEmpty() || !QFileInfo(folder).isDir() ||
+        !QFileInfo(paths::deckDatabase(name)).isFile())
+        return told(QString::fromLatin1(exchange::kNotSelected));
+    QString deckName;
+    {
+        Deck deck;
+        if (!deck.open(paths::deckDatabase(name)))
+            return told(QStringLiteral("The deck cannot be exported: %1").arg(deck.errorText()));
+        deckName = deck.header().value_or(DeckHeader()).deckName;
+    }
+    const QString target = QDir(folder).absoluteFilePath(packageFileName(deckName));
+    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
+        return told(QStringLiteral("The flashcard package was not written: the file %1 is there already.")
+                        .arg(QDir::toNativeSeparators(target)));
+    // Pictures are decoded and encoded on a thread of their own while this
+    // one reports progress, so a window keeps painting.
+    std::atomic<qint64> permille{0};
+    BackgroundJob<QString> job([&permille, deckPath = paths::deckDatabase(name), target, nowMs, withReviewState] {
+        return exportPackageFile(
+            deckPath, target, nowMs,
+            [&permille](qint64 done, qint64 total) { permille = total > 0 ? done * 1000 / total : 0; },
+            withReviewState);
+    });
+    while (!job.wait(QDeadlineTimer(20))) {
+        if (progress)
+            progress(permille.load(), 1000);
+    }
+    if (const QString problem = job.take(); !problem.isEmpty())
+        return told(QStringLiteral("The flashcard package was not written. ") + problem);
+    ExchangeOutcome outcome;
+    outcome.ok = true;
+    outcome.fileName = QFileInfo(target).fileName();
+    outcome.exportedPath = QDir::cleanPath(target);
+    return outcome;
+}
+
+PackageChoice guessChoice(const PackageReader &reader)
+{
+    QHash<qint64, int> counts;
+    for (const PackageNote &note : reader.notes())
+        ++counts[note.typeId];
+    PackageChoice choice;
+    int best = -1;
+    for (const NoteType &type : reader.noteTypes()) {
+        if (counts.value(type.id) > best) {
+            best = counts.value(type.id);
+            choice.noteType = type.id;
+        }
+    }
+    QVector<QStringList> samples;
+    QStringList fields;
+    for (const NoteType &type : reader.noteTypes())
+        if (type.id == choice.noteType)
+            fields = type.fields;
+    for (const PackageNote &note : reader.notes()) {
+        if (note.typeId == choice.noteType && samples.size() < 10)
+            samples.append(note.fields);
+    }
+    choice.mapping = guessMapping(fields, samples);
+    choice.deckName = reader.deckName();
+    return choice;
+}
+
+BuiltCards buildCards(PackageReader &reader, const PackageChoice &choice)
+{
+    return buildCards(
+        reader.notes(), choice, [&reader](const QString &name) { return reader.mediaFile(name); },
+        reader.notesNotRead());
+}
+
+BuiltCards buildCards(const QVector<PackageNote> &notes, const PackageChoice &choice, const PictureFiles &pictures,
+                      qint64 notesNotRead)
+{
+    BuiltCards built;
+    QStringList unnamed, beyond, otherType, noPicture, keywordsCut, textCut;
+    const FieldMapping &m = choice.mapping;
+    int position = 0;
+    for (const PackageNote &note : notes) {
+        ++position;
+        const auto field = [&note](int index) { return index >= 0 ? note.fields.value(index) : QString(); };
+        const QString label = QStringLiteral("note %1").arg(position);
+        if (note.typeId != choice.noteType) {
+            otherType.append(label);
+            continue;
+        }
+        bool wasCut = false;
+        const QString name = cut(htmlToPlainText(field(m.name)).simplified(), kMaxCardName, wasCut);
+        if (name.isEmpty()) {
+            unnamed.append(label);
+            continue;
+        }
+        if (built.cards.size() >= kMaxCards) {
+            beyond.append(name);
+            continue;
+        }
+        Card card;
+        card.id = int(built.cards.size()) + 1;
+        card.name = name;
+        card.group = groupFromText(field(m.group)).value_or(-1);
+        if (card.group < 0) {
+            card.group = 0;
+            for (const QString &tag : note.tags)
+                if (const auto group = groupFromText(tag)) {
+                    card.group = *group;
+                    break;
+                }
+        }
+        card.normalMeaning = cut(htmlToPlainText(field(m.upright)), kMaxMeaningLength, wasCut);
+        card.reversedMeaning = cut(htmlToPlainText(field(m.reversed)), kMaxMeaningLength, wasCut);
+        if (wasCut)
+            textCut.append(name);
+        const SplitKeywords split = splitKeywords(htmlToPlainText(field(m.keywords)));
+        if (split.dropped > 0)
+            keywordsCut.append(name);
+        QStringList cardSlots;
+        for (const QString &keyword : split.keywords) {
+            bool keywordCut = false;
+            cardSlots.append(cut(keyword, kMaxCardName, keywordCut));
+        }
+        while (cardSlots.size() < kSlotsPerCard)
+            cardSlots.append(QStringLiteral(""));
+        QByteArray picture;
+        QString source = firstImageSource(field(m.picture));
+        // A CSV names the file itself.
+        if (source.isEmpty() && !field(m.picture).contains(QLatin1Char('<')))
+            source = htmlToPlainText(field(m.picture));
+        if (!source.isEmpty()) {
+            picture = deckPicture(pictures(source));
+            if (picture.isEmpty())
+                noPicture.append(name);
+        }
+        card.isSaved = !picture.isEmpty();
+        built.cards.append(card);
+        built.keywordSlots.append(cardSlots);
+        built.pictures.append(picture);
+    }
+    if (notesNotRead > 0)
+        built.report.append(
+            QStringLiteral("%1 notes after the first %2 were not read.").arg(notesNotRead).arg(kMaxNotesRead));
+    reportNames(built.report, QStringLiteral("Skipped, more than %1 cards").arg(kMaxCards), beyond);
+    reportNames(built.report, QStringLiteral("Skipped, no card name"), unnamed);
+    reportNames(built.report, QStringLiteral("Skipped, another note type"), otherType);
+    reportNames(built.report, QStringLiteral("Without picture, the image is missing or does not decode"), noPicture);
+    reportNames(built.report, QStringLiteral("Only the first seven keywords kept"), keywordsCut);
+    reportNames(built.report, QStringLiteral("Text shortened to fit (%1 characters a meaning)").arg(kMaxMeaningLength),
+                textCut);
+    return built;
+}
+
+namespace {
+
+// Decoding the pictures takes most of the time: on a thread of its own.
+BuiltCards buildInBackground(const std::function<BuiltCards()> &build, const ExchangeProgress &progress)
+{
+    BackgroundJob<BuiltCards> building(build);
+    while (!building.wait(QDeadlineTimer(20))) {
+        if (progress)
+            progress(0, 1000);
+    }
+    return building.take();
+}
+
+} // namespace
+
+ExchangeOutcome importCards(BuiltCards built, const QString &deckName, const QString &what,
+                            const ExchangeProgress &progress)
+{
+    if (built.cards.isEmpty())
+        return told(QStringLiteral("The %1 holds no card that can be imported.\r\n").arg(what) +
+                        built.report.join(QStringLiteral("\r\n")),
+                    PromptIcon::Critical);
+
+    // The new deck is made from the template in a folder of its own, then
+    // taken in as any deck file made elsewhere is.
+    const QTemporaryDir work(QDir(paths::exchangeFolder()).filePath(QStringLiteral("~velmora-package-XXXXXX")));
+    if (!work.isValid())
+        return told(QStringLiteral("The deck was not imported: the folder %1 cannot be written to.")
+                        .arg(paths::exchangeFolder()));
+    const QString path = work.filePath(QStringLiteral("deck.vdk"));
+    if (const QString problem = exchange::copyComplete(paths::templateDatabase(), path, {}); !problem.isEmpty())
+        return told(QStringLiteral("The deck was not imported. ") + problem);
+    {
+        Deck deck;
+        if (!deck.open(path, Access::ReadWrite))
+            return told(QStringLiteral("The deck was not imported: %1").arg(deck.errorText()));
+        DeckHeader header;
+        header.deckName = deckName;
+        header.maxCard = int(built.cards.size());
+        header.designedBy = QStringLiteral("");
+        header.status = QStringLiteral("Create");
+        if (!deck.writeTogether([&] {
+                return deck.saveHeader(header) && deck.appendCards(built.cards, built.keywordSlots, built.pictures);
+            }))
+            return told(QStringLiteral("The deck was not imported: %1").arg(deck.errorText()));
+    }
+    store::closeIdleConnections(path);
+    ExchangeOutcome outcome = exchange::importDeck(path, progress);
+    store::closeIdleConnections(path);
+    if (outcome.ok && !built.report.isEmpty())
+        outcome.message.text += QStringLiteral("\r\n\r\n") + built.report.join(QStringLiteral("\r\n"));
+    return outcome;
+}
+
+ExchangeOutcome importPackage(PackageReader &reader, const PackageChoice &choice, const ExchangeProgress &progress)
+{
+    const QString deckName = choice.deckName.simplified();
+    if (deckName.isEmpty())
+        return told(QStringLiteral("The deck needs a name."));
+    return importCards(buildInBackground([&reader, &choice] { return buildCards(reader, choice); }, progress), deckName,
+                       QStringLiteral("flashcard package"), progress);
+}
+
+} // namespace velmora::flashcards
