@@ -15,6 +15,7 @@
 #include "goals/goalscontroller.h"
 #include "goals/goalspage.h"
 #include "learn/memorizepage.h"
+#include "learn/ownmeaningkeeper.h"
 #include "learn/picturebox.h"
 #include "learn/resultspage.h"
 #include "learn/settingspage.h"
@@ -59,6 +60,7 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     settings_ = new SettingsPage(fraSystemTray);
     resident_ = new ResidentController(services_, this, fraSystemTray, this);
     memorize_ = new MemorizePage;
+    ownMeanings_ = new OwnMeaningKeeper(services_, *memorize_, progress::historyPath(), this);
     test_ = new TestPage;
     results_ = new ResultsPage;
     SSTab1->addTab(goalsPage_, QStringLiteral("  My Personal Goal  "));
@@ -440,7 +442,7 @@ void FrmMain::cmdReview_Click()
         auto *window = new review::FrmReview(
             services_,
             review::ReviewRequest{chosen->deck.path(), chosen->deckName, chosen->cards, settings_->reversedAllowed(),
-                                  settings_->reviewSettings(), progress::historyPath()},
+                                  settings_->reviewSettings(), progress::historyPath(), ownMeanings_->asksOwn()},
             this);
         if (!window->start()) {
             delete window;
@@ -512,11 +514,13 @@ void FrmMain::ShowMemorizeCard()
     const int row = practice_.memorizeRow;
     memorize_->setNoCards(practice_.cards.isEmpty());
     if (row < 0 || row >= practice_.cards.size()) {
+        ownMeanings_->clear();
         memorize_->clearCard();
         return;
     }
     const Card &card = practice_.cards[row];
     showMemorizePicture();
+    ownMeanings_->showCard(practice_.deckName, card.name);
 
     const QStringList keywords = practice_.deck.keywords(card.id).value_or(QStringList());
     // Every slot leaves its separator, so the text always ends in ", ".
@@ -584,6 +588,9 @@ void FrmMain::showTestPictureAgain()
 void FrmMain::startTest()
 {
     test_->startTest(testType());
+    testCards_ = testType() == TestType::Description && ownMeanings_->asksOwn()
+                     ? progress::withOwnMeanings(practice_.cards, ownMeanings_->meaningsOf(practice_.deckName))
+                     : practice_.cards;
     run_.start(services_.clock);
     cmdNextQuestion_Click();
 }
@@ -600,7 +607,7 @@ void FrmMain::cmdNextQuestion_Click()
     options.reversedAllowed = settings_->reversedAllowed();
     options.pictureSize = test_->pictureBox().decodeSize();
     const PressOutcome outcome =
-        run_.press(practice_.cards, practice_.deck, options, [this] { return test_->answer(); });
+        run_.press(testCards_, practice_.deck, options, [this] { return test_->answer(); });
 
     switch (outcome.kind) {
     case PressOutcome::Kind::Question:
@@ -736,6 +743,8 @@ void FrmMain::mnuTabSettings_Click()
 
 void FrmMain::cmdBack_Click()
 {
+    if (!ownMeanings_->finishOrAsk(this))
+        return;
     leaving_ = true;
     emit goingBack();
     if (startScreen_)
@@ -743,8 +752,12 @@ void FrmMain::cmdBack_Click()
     close();
 }
 
-void FrmMain::closeEvent(QCloseEvent * /*event*/)
+void FrmMain::closeEvent(QCloseEvent *event)
 {
+    if (!ownMeanings_->finishOrAsk(this)) {
+        event->ignore();
+        return;
+    }
     // The close box ends the program like Exit; the event stays accepted.
     if (!leaving_ && !closingAllWindows())
         endProgram();

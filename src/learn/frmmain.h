@@ -35,6 +35,7 @@ class FrmReview;
 }
 struct Services;
 class MemorizePage;
+class OwnMeaningKeeper;
 class ResidentController;
 class ResultsPage;
 class SettingsPage;
@@ -136,6 +137,8 @@ private:
     PictureReadAhead readAhead_;
     bool leaving_ = false;
     TestRun run_;
+    // The practice's cards as the test in progress asks them.
+    QVector<Card> testCards_;
     QString reportText_;
     progress::HistoryFile history_;
     QPointer<progress::FrmProgress> progressWindow_;
@@ -153,6 +156,7 @@ private:
     QWidget *goalsPage_ = nullptr;
     SettingsPage *settings_ = nullptr;
     MemorizePage *memorize_ = nullptr;
+    OwnMeaningKeeper *ownMeanings_ = nullptr;
     TestPage *test_ = nullptr;
     ResultsPage *results_ = nullptr;
     QPushButton *cmdBack = nullptr;

@@ -107,6 +107,7 @@ FrmReadings::FrmReadings(Services &services, QString journalPath, const Reading 
     txtQuestion->setReadOnly(true);
     txtInterpretation->setReadOnly(true);
     lblDeck->setText(readingTitle(reading_));
+    own_ = progress::readPersonalMeanings(journalPath_, reading_.deckName).value_or(progress::PersonalMeaningMap());
     layCards();
 }
 
@@ -296,6 +297,7 @@ void FrmReadings::draw()
         faces_.append(decodePicture(practice.deck.picture(card.id), kPictureSize * 2));
     }
     reading_ = reading;
+    own_ = progress::readPersonalMeanings(journalPath_, reading_.deckName).value_or(progress::PersonalMeaningMap());
     turned_ = QVector<bool>(count, false);
     meaningsShown_ = false;
     txtMeanings->setVisible(false);
@@ -337,6 +339,8 @@ void FrmReadings::showMeanings()
         parts.append(positions.value(i) + QStringLiteral(": ") + card.name + QStringLiteral(" (") +
                      orientationText(card.reversed) + QStringLiteral(")\nKeywords: ") + card.keywords +
                      QStringLiteral("\n") + card.meaning);
+        if (const QString own = own_.value(card.name).of(card.reversed); !own.isEmpty())
+            parts.last() += QStringLiteral("\nMy own meaning: ") + own;
     }
     txtMeanings->setPlainText(parts.join(QStringLiteral("\n\n")));
     txtMeanings->setVisible(true);

@@ -6,6 +6,7 @@
 // here read-only.
 
 #include "progress/frmprogress.h"
+#include "progress/personalmeanings.h"
 #include "readings/journal.h"
 
 #include "learn/practice.h"
@@ -92,6 +93,7 @@ private:
     bool readOnly_ = false;
     bool unsaved_ = false;
     bool meaningsShown_ = false;
+    progress::PersonalMeaningMap own_; // the learner's own meanings of the reading's deck
 
     QComboBox *cboSpread = nullptr;
     QPushButton *cmdDraw = nullptr;

@@ -62,7 +62,7 @@ private slots:
         older.cards.removeLast();
         QVERIFY(journal.save(older));
 
-        QVERIFY(HistoryFile::kSchemaVersion == 4);
+        QVERIFY(HistoryFile::kSchemaVersion == 5);
         {
             HistoryFile history;
             QVERIFY(history.open(path()) && history.retireDeckFile(QStringLiteral("Tutor1.vdk")));
