@@ -425,6 +425,10 @@ void FrmMain::mnuProgress_Click()
 {
     if (!progressWindow_) {
         progressWindow_ = new progress::FrmProgress(services_, progress::historyPath(), this);
+        connect(progressWindow_, &progress::FrmProgress::readingsRequested, this, [this](const QString &card) {
+            mnuJournal_Click();
+            journalWindow_->showReadingsWithCard(card);
+        });
         connect(progressWindow_, &progress::FrmProgress::practiceRequested, this, &FrmMain::practiseCards);
         progressWindow_->reload();
     }
@@ -606,8 +610,7 @@ void FrmMain::cmdNextQuestion_Click()
     options.level = difficulty();
     options.reversedAllowed = settings_->reversedAllowed();
     options.pictureSize = test_->pictureBox().decodeSize();
-    const PressOutcome outcome =
-        run_.press(testCards_, practice_.deck, options, [this] { return test_->answer(); });
+    const PressOutcome outcome = run_.press(testCards_, practice_.deck, options, [this] { return test_->answer(); });
 
     switch (outcome.kind) {
     case PressOutcome::Kind::Question:

@@ -1,9 +1,10 @@
 #include "learn/memorizepage.h"
 
+#include "progress/personalmeanings.h"
+
 #include "app/widgets.h"
 #include "learn/elidedlabel.h"
 #include "learn/picturebox.h"
-#include "progress/personalmeanings.h"
 #include "store/pictures.h"
 
 #include <QCheckBox>
@@ -132,8 +133,8 @@ MemorizePage::MemorizePage(QWidget *parent) : QWidget(parent)
                 cursor = own->textCursor();
                 cursor.setPosition(std::min(at, progress::kMaxPersonalMeaning));
                 own->setTextCursor(cursor);
-                setOwnMeaningStatus(QStringLiteral("An own meaning holds at most %1 characters.")
-                                        .arg(progress::kMaxPersonalMeaning));
+                setOwnMeaningStatus(
+                    QStringLiteral("An own meaning holds at most %1 characters.").arg(progress::kMaxPersonalMeaning));
             }
             emit ownMeaningEdited();
         });

@@ -1,11 +1,12 @@
 #include "readings/cardofday.h"
 
+#include "progress/personalmeanings.h"
+
 #include "app/prompter.h"
 #include "app/services.h"
 #include "app/widgets.h"
 #include "app/windowplace.h"
 #include "learn/picturebox.h"
-#include "progress/personalmeanings.h"
 #include "store/deck.h"
 #include "store/pictures.h"
 
@@ -196,8 +197,7 @@ void FrmDayCard::addNote(QVBoxLayout *column, const DayCardView &view)
     lblDayNoteStatus->setWordWrap(true);
     column->addWidget(lblDayNoteStatus);
 
-    noteReadable_ = note_.load(progress::historyPath(), view.deckFile, view.deckName, view.card,
-                               services_.clock.now());
+    noteReadable_ = note_.load(progress::historyPath(), view.deckFile, view.deckName, view.card, services_.clock.now());
     if (noteReadable_) {
         txtDayNote->setPlainText(note_.note());
     } else {

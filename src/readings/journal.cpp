@@ -223,4 +223,83 @@ std::optional<QVector<Reading>> Journal::select(qint64 id, bool withCards)
     return readings;
 }
 
+std::optional<QVector<DrawnCard>> Journal::drawnSince(const QDateTime &since)
+{
+    sqlite3 *db = history_.connection();
+    if (!db) {
+        (void)fail(QStringLiteral("reading the journal"), QStringLiteral("the journal is not open"));
+        return std::nullopt;
+    }
+    const sqlite::Statement rows(db, QStringLiteral("SELECT r.made, r.spread, c.position, c.card_name, c.reversed "
+                                                    "FROM readings r JOIN reading_cards c ON c.reading_id = r.id "
+                                                    "WHERE r.made >= ?1 ORDER BY r.made LIMIT ?2"));
+    sqlite3_bind_int64(rows.get(), 1, since.toMSecsSinceEpoch());
+    sqlite3_bind_int(rows.get(), 2, kMaxReadings * int(Spread::FiveCards));
+    QVector<DrawnCard> drawn;
+    // The same name comes back thousands of times: one shared copy each.
+    QHash<QString, QString> names;
+    int rc = SQLITE_ROW;
+    while ((rc = rows.step()) == SQLITE_ROW) {
+        const std::optional<Spread> spread = spreadFromNumber(sqlite3_column_int(rows.get(), 1));
+        const int position = sqlite3_column_int(rows.get(), 2);
+        if (!spread || position < 0 || position >= int(*spread))
+            continue;
+        const QString read = boundedText(rows, 3);
+        const QString &name = *names.insert(read, names.value(read, read));
+        drawn.append(DrawnCard{QDateTime::fromMSecsSinceEpoch(sqlite3_column_int64(rows.get(), 0)).date(), *spread,
+                               position, name, sqlite3_column_int(rows.get(), 4) != 0});
+    }
+    if (rc != SQLITE_DONE) {
+        (void)fail(QStringLiteral("reading the journal"), rows.errorText());
+        return std::nullopt;
+    }
+    return drawn;
+}
+
+std::optional<QSet<QDate>> Journal::practiceDays(const QDateTime &since)
+{
+    sqlite3 *db = history_.connection();
+    if (!db) {
+        (void)fail(QStringLiteral("reading the journal"), QStringLiteral("the journal is not open"));
+        return std::nullopt;
+    }
+    // Counted in quarters of an hour, which every time zone's offset is made
+    // of, so that a year of grades comes back as a few thousand rows.
+    const sqlite::Statement rows(db, QStringLiteral("SELECT DISTINCT made / 900000 FROM readings WHERE made >= ?1 "
+                                                    "UNION SELECT DISTINCT reviewed / 900000 FROM reviews "
+                                                    "WHERE reviewed >= ?1"));
+    sqlite3_bind_int64(rows.get(), 1, since.toMSecsSinceEpoch());
+    QSet<QDate> days;
+    int rc = SQLITE_ROW;
+    while ((rc = rows.step()) == SQLITE_ROW)
+        days.insert(QDateTime::fromMSecsSinceEpoch(sqlite3_column_int64(rows.get(), 0) * 900000).date());
+    if (rc != SQLITE_DONE) {
+        (void)fail(QStringLiteral("reading the journal"), rows.errorText());
+        return std::nullopt;
+    }
+    return days;
+}
+
+std::optional<QSet<qint64>> Journal::readingsWithCard(const QString &cardName)
+{
+    sqlite3 *db = history_.connection();
+    if (!db) {
+        (void)fail(QStringLiteral("reading the journal"), QStringLiteral("the journal is not open"));
+        return std::nullopt;
+    }
+    const sqlite::Statement rows(
+        db, QStringLiteral("SELECT DISTINCT reading_id FROM reading_cards WHERE card_name = ?1 LIMIT ?2"));
+    store::bindText(rows.get(), 1, cardName.isNull() ? QStringLiteral("") : cardName);
+    sqlite3_bind_int(rows.get(), 2, kMaxReadings);
+    QSet<qint64> ids;
+    int rc = SQLITE_ROW;
+    while ((rc = rows.step()) == SQLITE_ROW)
+        ids.insert(sqlite3_column_int64(rows.get(), 0));
+    if (rc != SQLITE_DONE) {
+        (void)fail(QStringLiteral("reading the journal"), rows.errorText());
+        return std::nullopt;
+    }
+    return ids;
+}
+
 } // namespace velmora::readings

@@ -119,8 +119,8 @@ bool FrmReview::start()
     if (!states || !today)
         return refuse(history.errorText());
     // Without them the review goes on with the deck's meanings alone.
-    ownMeanings_ =
-        progress::readPersonalMeanings(request_.historyPath, request_.deckName).value_or(progress::PersonalMeaningMap());
+    ownMeanings_ = progress::readPersonalMeanings(request_.historyPath, request_.deckName)
+                       .value_or(progress::PersonalMeaningMap());
     readAhead_.setDeck(deck_.path());
     session_ = std::make_unique<ReviewSession>(Fsrs(request_.settings.fsrs()),
                                                sessionItems(request_.cards, request_.reversed, *states),

@@ -84,7 +84,7 @@ private:
     std::unique_ptr<ReviewWriter> writer_;
     ReviewPage *page_ = nullptr;
     bool graded_ = false;
-    bool stopped_ = false; // a write failed
+    bool stopped_ = false;                     // a write failed
     progress::PersonalMeaningMap ownMeanings_; // by card name
 };
 

@@ -1,3 +1,5 @@
+#include "filebytes.h"
+#include "progress/personalmeanings.h"
 #include "readings/cardofday.h"
 #include "readings/frmjournal.h"
 #include "readings/frmreadings.h"
@@ -7,6 +9,7 @@
 #include "testhome.h"
 
 #include <QAbstractItemModelTester>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -137,6 +140,88 @@ private slots:
         setCardOfTheDayEnabled(rig.services, false);
         rig.clock.set(rig.clock.now().addDays(1));
         QVERIFY(!cardOfTheDay(rig.services, deck, &fresh) && !fresh);
+    }
+
+    // The learner's own meaning beside the card, and a note kept as the
+    // day's one-card reading, found again when the window opens that day.
+    void cardOfTheDay_showsTheOwnMeaning_keepsTheNoteInTheJournal()
+    {
+        ServicesRig rig;
+        QCOMPARE(journalPath(), progress::historyPath());
+        const QString deck = paths::deckDatabase(QStringLiteral("Tutor1.vdk"));
+        Deck opened;
+        QVERIFY(opened.open(deck));
+        const QString deckName = opened.header().value().deckName;
+        {
+            progress::PersonalMeanings own;
+            QVERIFY(own.open(journalPath()) &&
+                    own.save(deckName, QStringLiteral("Major 4"), {QStringLiteral("up"), QStringLiteral("mine")},
+                             rig.clock.now()));
+        }
+        rig.random.queue(0.5);
+        rig.random.queue(0.7);
+        bool fresh = false;
+        const DayCardView view = cardOfTheDay(rig.services, deck, &fresh).value();
+        QCOMPARE(view.ownMeaning, QStringLiteral("mine"));
+        const auto noteTyped = [&](const QString &text) {
+            QPointer<FrmDayCard> window = new FrmDayCard(rig.services, view);
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblDayOwnMeaning"))->text(),
+                     QStringLiteral("My own meaning: mine"));
+            QTest::keyClicks(window->findChild<QPlainTextEdit *>(QStringLiteral("txtDayNote")), text);
+            QTest::keyClick(window, Qt::Key_Escape);
+            QTRY_VERIFY(!window);
+        };
+        noteTyped(QStringLiteral("A <b>slow</b> day"));
+        rig.clock.set(rig.clock.now().addSecs(3600));
+        {
+            FrmDayCard again(rig.services, view);
+            auto *note = again.findChild<QPlainTextEdit *>(QStringLiteral("txtDayNote"));
+            QCOMPARE(note->toPlainText(), QStringLiteral("A <b>slow</b> day"));
+            QTest::keyClicks(note, QStringLiteral(", then not"));
+            QTRY_COMPARE(again.findChild<QLabel *>(QStringLiteral("lblDayNoteStatus"))->text(),
+                         QStringLiteral("Saved in the journal."));
+        }
+        Journal journal;
+        QVERIFY(journal.open(journalPath()));
+        const QVector<Reading> all = journal.all().value();
+        QCOMPARE(all.size(), 1);
+        QCOMPARE(all[0].interpretation, QStringLiteral("A <b>slow</b> day, then not"));
+        QCOMPARE(all[0].spread, Spread::OneCard);
+        QVERIFY(all[0].cards.size() == 1 && all[0].cards[0].reversed && all[0].cards[0].meaning == "reversed 4");
+        journal.close();
+
+        FrmJournal list(rig.services, journalPath());
+        list.reload();
+        QVERIFY(list.model()->index(0, 0).data().toString().endsWith(
+            QStringLiteral("Card of the day: Major 4 (reversed)")));
+        auto *view0 = list.findChild<QListView *>(QStringLiteral("lstReadings"));
+        view0->setCurrentIndex(view0->model()->index(0, 0));
+        list.openChosen();
+        auto *reading = list.findChild<FrmReadings *>();
+        QVERIFY(reading);
+        reading->showMeanings();
+        QVERIFY(reading->findChild<QPlainTextEdit *>(QStringLiteral("txtMeanings"))
+                    ->toPlainText()
+                    .endsWith(QStringLiteral("reversed 4\nMy own meaning: mine")));
+        QVERIFY(reading->close());
+
+        // A damaged journal takes no note and stays as it was.
+        QVERIFY(writeFile(journalPath(), QByteArray("SQLite format 3").leftJustified(4096, 'z')));
+        const QByteArray before = fileBytes(journalPath());
+        {
+            FrmDayCard refused(rig.services, view);
+            auto *note = refused.findChild<QPlainTextEdit *>(QStringLiteral("txtDayNote"));
+            QVERIFY(note->isReadOnly());
+            QVERIFY(refused.findChild<QLabel *>(QStringLiteral("lblDayNoteStatus"))
+                        ->text()
+                        .startsWith(QStringLiteral("The journal cannot be read")));
+            QVERIFY(refused.close());
+        }
+        QCOMPARE(fileBytes(journalPath()), before);
+        QVERIFY(rig.prompter.records().isEmpty());
+        QFile::remove(journalPath());
     }
 };
 
