@@ -2,6 +2,7 @@
 
 #include "readings/frmreadings.h"
 #include "readings/journalmodel.h"
+#include "readings/readingpages.h"
 
 #include "app/prompter.h"
 #include "app/safesave.h"
@@ -277,7 +278,7 @@ bool FrmJournal::exportAll()
         return false;
     FileDialogRequest request;
     request.title = QStringLiteral("Export Readings");
-    request.filter = QStringLiteral("Markdown file (*.md)");
+    request.filter = exportFilter();
     request.startName = QStringLiteral("readings.md");
     QString path = services_.prompter.saveFileName(request, this);
     if (path.isEmpty())
@@ -286,7 +287,7 @@ bool FrmJournal::exportAll()
         path += QStringLiteral(".md");
     const std::optional<QVector<Reading>> readings = journal_.all();
     QString why = journal_.errorText();
-    if (readings && saveFileAtomically(path, journalMarkdown(*readings).toUtf8(), &why))
+    if (readings && saveFileAtomically(path, exportedBytes(path, *readings), &why))
         return true;
     services_.prompter.tell(QStringLiteral("The readings could not be exported to ") + QDir::toNativeSeparators(path) +
                                 QStringLiteral("\n") + why,

@@ -1,6 +1,9 @@
 #include "readings/frmreadings.h"
 
+#include "readings/readingpages.h"
+
 #include "app/prompter.h"
+#include "app/safesave.h"
 #include "app/services.h"
 #include "app/widgets.h"
 #include "app/windowplace.h"
@@ -10,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -183,8 +187,9 @@ void FrmReadings::buildControls()
     cmdSave = makeButton(this, "cmdSave", QStringLiteral("Sa&ve"));
     cmdTestMe = makeButton(this, "cmdTestMe", QStringLiteral("&Test me on these cards"));
     cmdJournal = makeButton(this, "cmdJournal", QStringLiteral("&Journal..."));
+    cmdExport = makeButton(this, "cmdExportReading", QStringLiteral("E&xport..."));
     cmdClose = makeButton(this, "cmdClose", QStringLiteral("&Close"));
-    for (QPushButton *button : {cmdSave, cmdTestMe, cmdJournal, cmdClose})
+    for (QPushButton *button : {cmdSave, cmdTestMe, cmdExport, cmdJournal, cmdClose})
         buttons->addWidget(button);
     right->addLayout(buttons);
     layout->addLayout(right, 2);
@@ -194,6 +199,7 @@ void FrmReadings::buildControls()
     connect(cmdSave, &QPushButton::clicked, this, [this] { (void)save(); });
     connect(cmdTestMe, &QPushButton::clicked, this, &FrmReadings::requestTest);
     connect(cmdJournal, &QPushButton::clicked, this, &FrmReadings::journalRequested);
+    connect(cmdExport, &QPushButton::clicked, this, [this] { (void)exportReading(); });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(txtQuestion, &QLineEdit::textEdited, this, &FrmReadings::textsEdited);
     connect(txtInterpretation, &QPlainTextEdit::textChanged, this, &FrmReadings::textsEdited);
@@ -225,6 +231,7 @@ void FrmReadings::layCards()
     cmdShowMeanings->setEnabled(drawn);
     cmdTestMe->setEnabled(drawn);
     cmdSave->setEnabled(drawn);
+    cmdExport->setEnabled(drawn);
     if (!readOnly_) {
         lblDeck->setText(drawn ? reading_.deckName : QStringLiteral("Choose a spread and press Draw."));
     }
@@ -358,6 +365,36 @@ bool FrmReadings::save()
         return true;
     }
     services_.prompter.tell(QStringLiteral("The reading could not be saved in the journal: ") + journal_.errorText(),
+                            PromptIcon::Critical, this);
+    return false;
+}
+
+bool FrmReadings::exportReading()
+{
+    if (reading_.cards.isEmpty())
+        return false;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Export Reading");
+    request.filter = exportFilter();
+    request.startName = QStringLiteral("reading.html");
+    QString path = services_.prompter.saveFileName(request, this);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
+        path += QStringLiteral(".md");
+    Reading shown = reading_;
+    shown.question = txtQuestion->text().trimmed();
+    shown.interpretation = txtInterpretation->toPlainText().trimmed().left(kMaxInterpretation);
+    // Cards still face down are left out, as they are on the screen.
+    for (int i = int(shown.cards.size()) - 1; i >= 0; --i) {
+        if (!turned_.value(i))
+            shown.cards.remove(i);
+    }
+    QString why;
+    if (saveFileAtomically(path, exportedBytes(path, {shown}), &why))
+        return true;
+    services_.prompter.tell(QStringLiteral("The reading could not be exported to ") + QDir::toNativeSeparators(path) +
+                                QStringLiteral("\n") + why,
                             PromptIcon::Critical, this);
     return false;
 }

@@ -63,6 +63,9 @@ public:
     // Saves a drawn reading that changed since it was last saved; false, with
     // the user told why, when the save failed.
     bool save();
+    // Asks for a file and writes the reading as shown into it: PDF, a web
+    // page or Markdown by the name's ending. True once written.
+    bool exportReading();
 
 signals:
     void testRequested(const velmora::progress::PracticeRequest &request);
@@ -109,6 +112,7 @@ private:
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdTestMe = nullptr;
     QPushButton *cmdJournal = nullptr;
+    QPushButton *cmdExport = nullptr;
     QPushButton *cmdClose = nullptr;
 };
 

@@ -9,9 +9,11 @@
 #include "testhome.h"
 
 #include <QAbstractItemModelTester>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -220,6 +222,61 @@ private slots:
             QVERIFY(refused.close());
         }
         QCOMPARE(fileBytes(journalPath()), before);
+        QVERIFY(rig.prompter.records().isEmpty());
+        QFile::remove(journalPath());
+    }
+
+    void journal_showsPatternsOverThePeriodChosen_theStreak_andTheReadingsWithACard()
+    {
+        ServicesRig rig;
+        const QDateTime now = rig.clock.now();
+        {
+            Journal journal;
+            QVERIFY(journal.open(journalPath()));
+            const auto add = [&](int daysAgo, const QString &past, bool reversed) {
+                Reading reading{0,
+                                now.addDays(-daysAgo),
+                                QStringLiteral("Tutor1.vdk"),
+                                QStringLiteral("Classic"),
+                                Spread::ThreeCards,
+                                QStringLiteral("Q"),
+                                QString(),
+                                {}};
+                reading.cards = {{1, past, reversed, {}, {}},
+                                 {2, QStringLiteral("Sun"), false, {}, {}},
+                                 {3, QStringLiteral("Moon"), false, {}, {}}};
+                return journal.save(reading);
+            };
+            QVERIFY(add(1, QStringLiteral("Tower"), true) && add(2, QStringLiteral("Tower"), true) &&
+                    add(60, QStringLiteral("Star"), false) && add(61, QStringLiteral("Star"), false) &&
+                    add(62, QStringLiteral("Star"), false));
+            progress::HistoryFile history;
+            QVERIFY(history.open(journalPath()));
+            QVERIFY(history.recordReview(
+                {now, QStringLiteral("Tutor1.vdk"), 1, review::Facet::Keywords, review::Grade::Good, {}, {}}));
+        }
+        FrmJournal window(rig.services, journalPath());
+        window.reload();
+        QCOMPARE(window.streak(), 3);
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblStreak"))->text(),
+                 QStringLiteral("Current streak: 3 days with a reading or review"));
+        QCOMPARE(window.patternLines().value(0), QStringLiteral("Moon (upright): 2 times (Future 2)"));
+        QCOMPARE(window.patternLines().size(), 3);
+        auto *period = window.findChild<QComboBox *>(QStringLiteral("cboPeriod"));
+        period->setCurrentIndex(period->findData(90));
+        QCOMPARE(window.patternLines().value(0), QStringLiteral("Moon (upright): 5 times (Future 5)"));
+        QVERIFY(window.patternLines().contains(QStringLiteral("Star (upright): 3 times (Past 3)")));
+
+        auto *patterns = window.findChild<QListWidget *>(QStringLiteral("lstPatterns"));
+        auto *withCard = window.findChild<QPushButton *>(QStringLiteral("cmdWithCard"));
+        QVERIFY(!withCard->isEnabled());
+        const int star = int(window.patternLines().indexOf(QStringLiteral("Star (upright): 3 times (Past 3)")));
+        patterns->setCurrentRow(star);
+        QTest::mouseClick(withCard, Qt::LeftButton);
+        QCOMPARE(window.model()->rowCount(), 3);
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblCount"))->text(), QStringLiteral("With Star: 3 of 5"));
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdShowAll")), Qt::LeftButton);
+        QCOMPARE(window.model()->rowCount(), 5);
         QVERIFY(rig.prompter.records().isEmpty());
         QFile::remove(journalPath());
     }
