@@ -7,6 +7,7 @@
 
 #include "app/helpmenu.h"
 #include "app/prompter.h"
+#include "app/safesave.h"
 #include "app/services.h"
 #include "app/shell.h"
 #include "app/updatereminder.h"
@@ -19,6 +20,7 @@
 #include "learn/picturebox.h"
 #include "learn/resultspage.h"
 #include "learn/settingspage.h"
+#include "learn/studycards.h"
 #include "learn/testpage.h"
 #include "learn/testreport.h"
 #include "resident/residentcontroller.h"
@@ -28,6 +30,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHash>
@@ -114,6 +117,8 @@ void FrmMain::buildMenus()
     mnuProgress = action(QStringLiteral("&Progress..."), QStringLiteral("mnuProgress"));
     mnuReadings = action(QStringLiteral("&Readings..."), QStringLiteral("mnuReadings"));
     mnuJournal = action(QStringLiteral("Readings &Journal..."), QStringLiteral("mnuJournal"));
+    QAction *mnuStudyCards = action(QStringLiteral("Print &Study Cards..."), QStringLiteral("mnuStudyCards"));
+    connect(mnuStudyCards, &QAction::triggered, this, [this] { (void)printStudyCards(); });
     mnuDayCard = action(QStringLiteral("Card of the &Day at Start"), QStringLiteral("mnuDayCard"));
     mnuDayCard->setCheckable(true);
     mnuDayCard->setChecked(readings::cardOfTheDayEnabled(services_));
@@ -380,6 +385,36 @@ void FrmMain::practiseCards(const progress::PracticeRequest &request)
     applyTabAvailability();
     selectTab(TabTest);
     startTest();
+}
+
+bool FrmMain::printStudyCards()
+{
+    std::optional<Practice> practice = openSelectedDeck(PracticeWording::Memorize);
+    if (!practice)
+        return false;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Print Study Cards");
+    request.filter = QStringLiteral("PDF file (*.pdf)");
+    request.startName = QStringLiteral("study cards.pdf");
+    QString path = services_.prompter.saveFileName(request, this);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
+        path += QStringLiteral(".pdf");
+    QVector<StudyCard> cards;
+    for (const Card &card : std::as_const(practice->cards)) {
+        QStringList keywords = practice->deck.keywords(card.id).value_or(QStringList());
+        keywords.removeAll(QString());
+        cards.append(StudyCard{card.name, keywords.join(QStringLiteral(", ")), card.normalMeaning, card.reversedMeaning,
+                               decodePicture(practice->deck.picture(card.id), QSize(750, 1050))});
+    }
+    QString why;
+    if (saveFileAtomically(path, studyCardsPdf(cards, localStudyPaper(), practice->deckName), &why))
+        return true;
+    services_.prompter.tell(QStringLiteral("The study cards could not be written to ") +
+                                QDir::toNativeSeparators(path) + QStringLiteral("\n") + why,
+                            PromptIcon::Critical, this);
+    return false;
 }
 
 void FrmMain::mnuReadings_Click()

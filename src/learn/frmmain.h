@@ -106,6 +106,9 @@ public slots:
     void mnuReadings_Click();
     void mnuJournal_Click();
     void cmdReview_Click();
+    // The cards of the chosen deck and groups as a PDF of study cards, on
+    // the paper of the learner's locale; true once written.
+    bool printStudyCards();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

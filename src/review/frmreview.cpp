@@ -189,9 +189,9 @@ void FrmReview::reveal()
     if (item->facet != Facet::Keywords) {
         const QString own = ownMeanings_.value(name).of(item->facet == Facet::Reversed);
         if (asksOwn(*item))
-            answer = QStringLiteral("Your own meaning:\n") + own + QStringLiteral("\n\nThe deck's meaning:\n") + answer;
+            answer = QStringLiteral("My own meaning:\n") + own + QStringLiteral("\n\nThe deck's meaning:\n") + answer;
         else if (!own.isEmpty())
-            answer += QStringLiteral("\n\nYour own meaning:\n") + own;
+            answer += QStringLiteral("\n\nMy own meaning:\n") + own;
     }
     const QDateTime now = services_.clock.now();
     std::array<QString, kGradeCount> intervals;

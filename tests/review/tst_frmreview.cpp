@@ -108,8 +108,8 @@ private slots:
             QCOMPARE(question->text(), ask ? QStringLiteral("Your own meaning?") : QStringLiteral("Meaning?"));
             press(QKeySequence(Qt::Key_Space));
             QCOMPARE(answer->toPlainText(),
-                     ask ? QStringLiteral("Your own meaning:\nmine\n\nThe deck's meaning:\nnormal 1")
-                         : QStringLiteral("normal 1\n\nYour own meaning:\nmine"));
+                     ask ? QStringLiteral("My own meaning:\nmine\n\nThe deck's meaning:\nnormal 1")
+                         : QStringLiteral("normal 1\n\nMy own meaning:\nmine"));
             press(QKeySequence(Qt::Key_3));
             QCOMPARE(question->text(), QStringLiteral("Meaning?"));
             press(QKeySequence(Qt::Key_Space));
