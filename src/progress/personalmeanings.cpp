@@ -32,7 +32,8 @@ std::optional<PersonalMeaningMap> PersonalMeanings::ofDeck(const QString &deckNa
     }
     const sqlite::Statement rows(db, QStringLiteral("SELECT card_name, upright, reversed FROM personal_meanings "
                                                     "WHERE deck_name = ?1 LIMIT ?2"));
-    store::bindText(rows.get(), 1, deckName);
+    // A null name binds as NULL, which equals no stored name, not even "".
+    store::bindText(rows.get(), 1, deckName.isNull() ? QStringLiteral("") : deckName);
     sqlite3_bind_int(rows.get(), 2, kMaxPersonalCards);
     PersonalMeaningMap meanings;
     int rc = SQLITE_ROW;

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSystemTrayIcon>
+#include <QTextCursor>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -200,6 +201,8 @@ void FrmDayCard::addNote(QVBoxLayout *column, const DayCardView &view)
     noteReadable_ = note_.load(progress::historyPath(), view.deckFile, view.deckName, view.card, services_.clock.now());
     if (noteReadable_) {
         txtDayNote->setPlainText(note_.note());
+        // Coming back to the day's note is adding to it.
+        txtDayNote->moveCursor(QTextCursor::End);
     } else {
         txtDayNote->setReadOnly(true);
         lblDayNoteStatus->setText(QStringLiteral("The journal cannot be read, so no note is kept: ") +

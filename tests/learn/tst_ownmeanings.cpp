@@ -170,7 +170,8 @@ private:
     QPlainTextEdit *own() { return child<QPlainTextEdit>(QStringLiteral("txtOwnMeaning")); }
     static progress::PersonalMeaningMap stored()
     {
-        return progress::readPersonalMeanings(progress::historyPath(), QStringLiteral("Trio")).value_or({});
+        return progress::readPersonalMeanings(progress::historyPath(), QStringLiteral("Trio"))
+            .value_or(progress::PersonalMeaningMap());
     }
 };
 

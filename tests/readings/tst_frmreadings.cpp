@@ -228,6 +228,7 @@ private slots:
 
     void journal_showsPatternsOverThePeriodChosen_theStreak_andTheReadingsWithACard()
     {
+        QFile::remove(journalPath());
         ServicesRig rig;
         const QDateTime now = rig.clock.now();
         {
