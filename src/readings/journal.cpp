@@ -230,7 +230,10 @@ std::optional<QVector<DrawnCard>> Journal::drawnSince(const QDateTime &since)
         (void)fail(QStringLiteral("reading the journal"), QStringLiteral("the journal is not open"));
         return std::nullopt;
     }
-    const sqlite::Statement rows(db, QStringLiteral("SELECT r.made, r.spread, c.position, c.card_name, c.reversed "
+    // The local day from SQLite, once per row, is far cheaper than a time
+    // zone lookup in Qt for each of thousands of rows.
+    const sqlite::Statement rows(db, QStringLiteral("SELECT date(r.made / 1000, 'unixepoch', 'localtime'), r.spread, "
+                                                    "c.position, c.card_name, c.reversed "
                                                     "FROM readings r JOIN reading_cards c ON c.reading_id = r.id "
                                                     "WHERE r.made >= ?1 ORDER BY r.made LIMIT ?2"));
     sqlite3_bind_int64(rows.get(), 1, since.toMSecsSinceEpoch());
@@ -238,6 +241,8 @@ std::optional<QVector<DrawnCard>> Journal::drawnSince(const QDateTime &since)
     QVector<DrawnCard> drawn;
     // The same name comes back thousands of times: one shared copy each.
     QHash<QString, QString> names;
+    QString lastDayText;
+    QDate lastDay;
     int rc = SQLITE_ROW;
     while ((rc = rows.step()) == SQLITE_ROW) {
         const std::optional<Spread> spread = spreadFromNumber(sqlite3_column_int(rows.get(), 1));
@@ -246,8 +251,12 @@ std::optional<QVector<DrawnCard>> Journal::drawnSince(const QDateTime &since)
             continue;
         const QString read = boundedText(rows, 3);
         const QString &name = *names.insert(read, names.value(read, read));
-        drawn.append(DrawnCard{QDateTime::fromMSecsSinceEpoch(sqlite3_column_int64(rows.get(), 0)).date(), *spread,
-                               position, name, sqlite3_column_int(rows.get(), 4) != 0});
+        const QString dayText = rows.text(0);
+        if (dayText != lastDayText) {
+            lastDayText = dayText;
+            lastDay = QDate::fromString(dayText, Qt::ISODate);
+        }
+        drawn.append(DrawnCard{lastDay, *spread, position, name, sqlite3_column_int(rows.get(), 4) != 0});
     }
     if (rc != SQLITE_DONE) {
         (void)fail(QStringLiteral("reading the journal"), rows.errorText());
@@ -263,16 +272,16 @@ std::optional<QSet<QDate>> Journal::practiceDays(const QDateTime &since)
         (void)fail(QStringLiteral("reading the journal"), QStringLiteral("the journal is not open"));
         return std::nullopt;
     }
-    // Counted in quarters of an hour, which every time zone's offset is made
-    // of, so that a year of grades comes back as a few thousand rows.
-    const sqlite::Statement rows(db, QStringLiteral("SELECT DISTINCT made / 900000 FROM readings WHERE made >= ?1 "
-                                                    "UNION SELECT DISTINCT reviewed / 900000 FROM reviews "
-                                                    "WHERE reviewed >= ?1"));
+    // Local days as SQLite counts them, so a year of grades comes back as at
+    // most a few hundred rows.
+    const sqlite::Statement rows(db, QStringLiteral("SELECT date(made / 1000, 'unixepoch', 'localtime') FROM readings "
+                                                    "WHERE made >= ?1 UNION SELECT date(reviewed / 1000, 'unixepoch', "
+                                                    "'localtime') FROM reviews WHERE reviewed >= ?1"));
     sqlite3_bind_int64(rows.get(), 1, since.toMSecsSinceEpoch());
     QSet<QDate> days;
     int rc = SQLITE_ROW;
     while ((rc = rows.step()) == SQLITE_ROW)
-        days.insert(QDateTime::fromMSecsSinceEpoch(sqlite3_column_int64(rows.get(), 0) * 900000).date());
+        days.insert(QDate::fromString(rows.text(0), Qt::ISODate));
     if (rc != SQLITE_DONE) {
         (void)fail(QStringLiteral("reading the journal"), rows.errorText());
         return std::nullopt;
