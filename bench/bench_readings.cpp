@@ -1,6 +1,7 @@
 // Medians over a journal of 10,000 readings of three cards: opening the
 // journal file alone, opening the journal window on it (built, read, shown
-// and painted once), and one search typed into it (filtered and painted):
+// and painted once), one search typed into it (filtered and painted), and
+// its patterns over a year read, counted and painted:
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_readings --benchmark_repetitions=10
 //   --benchmark_report_aggregates_only=true
 
@@ -140,5 +141,28 @@ void BM_SearchJournal(benchmark::State &state)
     }
 }
 BENCHMARK(BM_SearchJournal)->Unit(benchmark::kMillisecond);
+
+// What the patterns view computes over its longest period, the clock just
+// after the last reading: the year's cards and the days practised read from
+// the open file, the cards counted and the streak taken.
+void BM_JournalPatterns(benchmark::State &state)
+{
+    const QDateTime now = QDateTime(QDate(2020, 1, 1), QTime(8, 0)).addSecs(qint64(kReadings) * 6 * 3600 + 3600);
+    Journal journal;
+    if (!journal.open(filledJournal()))
+        qFatal("the journal did not open");
+    for (auto _ : state) {
+        const QVector<DrawnCard> drawn = journal.drawnSince(now.date().addDays(-364).startOfDay()).value();
+        const QSet<QDate> days = journal.practiceDays(now.date().addDays(-3660).startOfDay()).value();
+        const QVector<CardPattern> patterns = cardPatterns(drawn, now.date().addDays(-364));
+        const int streak = currentStreak(days, now.date());
+        state.PauseTiming();
+        // A reading every six hours since the first: every day in the streak.
+        if (streak != QDate(2020, 1, 1).daysTo(now.date()) + 1 || patterns.size() != 80 || drawn.size() < 4000)
+            qFatal("wrong patterns: streak %d, %d cards", streak, int(patterns.size()));
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_JournalPatterns)->Unit(benchmark::kMillisecond);
 
 } // namespace

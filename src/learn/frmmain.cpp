@@ -7,6 +7,7 @@
 
 #include "app/helpmenu.h"
 #include "app/prompter.h"
+#include "app/safesave.h"
 #include "app/services.h"
 #include "app/shell.h"
 #include "app/updatereminder.h"
@@ -15,9 +16,11 @@
 #include "goals/goalscontroller.h"
 #include "goals/goalspage.h"
 #include "learn/memorizepage.h"
+#include "learn/ownmeaningkeeper.h"
 #include "learn/picturebox.h"
 #include "learn/resultspage.h"
 #include "learn/settingspage.h"
+#include "learn/studycards.h"
 #include "learn/testpage.h"
 #include "learn/testreport.h"
 #include "resident/residentcontroller.h"
@@ -27,6 +30,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHash>
@@ -65,6 +69,7 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     settings_ = new SettingsPage(fraSystemTray);
     resident_ = new ResidentController(services_, this, fraSystemTray, this);
     memorize_ = new MemorizePage;
+    ownMeanings_ = new OwnMeaningKeeper(services_, *memorize_, progress::historyPath(), this);
     test_ = new TestPage;
     results_ = new ResultsPage;
     SSTab1->addTab(goalsPage_, QStringLiteral("  My Personal Goal  "));
@@ -118,6 +123,8 @@ void FrmMain::buildMenus()
     mnuProgress = action(QStringLiteral("&Progress..."), QStringLiteral("mnuProgress"));
     mnuReadings = action(QStringLiteral("&Readings..."), QStringLiteral("mnuReadings"));
     mnuJournal = action(QStringLiteral("Readings &Journal..."), QStringLiteral("mnuJournal"));
+    QAction *mnuStudyCards = action(QStringLiteral("Print &Study Cards..."), QStringLiteral("mnuStudyCards"));
+    connect(mnuStudyCards, &QAction::triggered, this, [this] { (void)printStudyCards(); });
     mnuDayCard = action(QStringLiteral("Card of the &Day at Start"), QStringLiteral("mnuDayCard"));
     mnuDayCard->setCheckable(true);
     mnuDayCard->setChecked(readings::cardOfTheDayEnabled(services_));
@@ -420,6 +427,36 @@ void FrmMain::practiseCards(const progress::PracticeRequest &request)
     startTest();
 }
 
+bool FrmMain::printStudyCards()
+{
+    std::optional<Practice> practice = openSelectedDeck(PracticeWording::Memorize);
+    if (!practice)
+        return false;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Print Study Cards");
+    request.filter = QStringLiteral("PDF file (*.pdf)");
+    request.startName = QStringLiteral("study cards.pdf");
+    QString path = services_.prompter.saveFileName(request, this);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
+        path += QStringLiteral(".pdf");
+    QVector<StudyCard> cards;
+    for (const Card &card : std::as_const(practice->cards)) {
+        QStringList keywords = practice->deck.keywords(card.id).value_or(QStringList());
+        keywords.removeAll(QString());
+        cards.append(StudyCard{card.name, keywords.join(QStringLiteral(", ")), card.normalMeaning, card.reversedMeaning,
+                               decodePicture(practice->deck.picture(card.id), QSize(750, 1050))});
+    }
+    QString why;
+    if (saveFileAtomically(path, studyCardsPdf(cards, localStudyPaper(), practice->deckName), &why))
+        return true;
+    services_.prompter.tell(QStringLiteral("The study cards could not be written to ") +
+                                QDir::toNativeSeparators(path) + QStringLiteral("\n") + why,
+                            PromptIcon::Critical, this);
+    return false;
+}
+
 void FrmMain::mnuReadings_Click()
 {
     const auto openDeck = [this]() -> std::optional<readings::ReadingDeck> {
@@ -463,6 +500,10 @@ void FrmMain::mnuProgress_Click()
 {
     if (!progressWindow_) {
         progressWindow_ = new progress::FrmProgress(services_, progress::historyPath(), this);
+        connect(progressWindow_, &progress::FrmProgress::readingsRequested, this, [this](const QString &card) {
+            mnuJournal_Click();
+            journalWindow_->showReadingsWithCard(card);
+        });
         connect(progressWindow_, &progress::FrmProgress::practiceRequested, this, &FrmMain::practiseCards);
         progressWindow_->reload();
     }
@@ -480,7 +521,7 @@ void FrmMain::cmdReview_Click()
         auto *window = new review::FrmReview(
             services_,
             review::ReviewRequest{chosen->deck.path(), chosen->deckName, chosen->cards, settings_->reversedAllowed(),
-                                  settings_->reviewSettings(), progress::historyPath()},
+                                  settings_->reviewSettings(), progress::historyPath(), ownMeanings_->asksOwn()},
             this);
         if (!window->start()) {
             delete window;
@@ -552,11 +593,13 @@ void FrmMain::ShowMemorizeCard()
     const int row = practice_.memorizeRow;
     memorize_->setNoCards(practice_.cards.isEmpty());
     if (row < 0 || row >= practice_.cards.size()) {
+        ownMeanings_->clear();
         memorize_->clearCard();
         return;
     }
     const Card &card = practice_.cards[row];
     showMemorizePicture();
+    ownMeanings_->showCard(practice_.deckName, card.name);
 
     const QStringList keywords = practice_.deck.keywords(card.id).value_or(QStringList());
     // Every slot leaves its separator, so the text always ends in ", ".
@@ -624,6 +667,9 @@ void FrmMain::showTestPictureAgain()
 void FrmMain::startTest()
 {
     test_->startTest(testType());
+    testCards_ = testType() == TestType::Description && ownMeanings_->asksOwn()
+                     ? progress::withOwnMeanings(practice_.cards, ownMeanings_->meaningsOf(practice_.deckName))
+                     : practice_.cards;
     run_.start(services_.clock);
     cmdNextQuestion_Click();
 }
@@ -639,8 +685,7 @@ void FrmMain::cmdNextQuestion_Click()
     options.level = difficulty();
     options.reversedAllowed = settings_->reversedAllowed();
     options.pictureSize = test_->pictureBox().decodeSize();
-    const PressOutcome outcome =
-        run_.press(practice_.cards, practice_.deck, options, [this] { return test_->answer(); });
+    const PressOutcome outcome = run_.press(testCards_, practice_.deck, options, [this] { return test_->answer(); });
 
     switch (outcome.kind) {
     case PressOutcome::Kind::Question:
@@ -776,6 +821,8 @@ void FrmMain::mnuTabSettings_Click()
 
 void FrmMain::cmdBack_Click()
 {
+    if (!ownMeanings_->finishOrAsk(this))
+        return;
     leaving_ = true;
     emit goingBack();
     if (startScreen_)
@@ -783,8 +830,12 @@ void FrmMain::cmdBack_Click()
     close();
 }
 
-void FrmMain::closeEvent(QCloseEvent * /*event*/)
+void FrmMain::closeEvent(QCloseEvent *event)
 {
+    if (!ownMeanings_->finishOrAsk(this)) {
+        event->ignore();
+        return;
+    }
     // The close box ends the program like Exit; the event stays accepted.
     if (!leaving_ && !closingAllWindows())
         endProgram();

@@ -35,6 +35,7 @@ class FrmReview;
 }
 struct Services;
 class MemorizePage;
+class OwnMeaningKeeper;
 class ResidentController;
 class ResultsPage;
 class SettingsPage;
@@ -105,6 +106,9 @@ public slots:
     void mnuReadings_Click();
     void mnuJournal_Click();
     void cmdReview_Click();
+    // The cards of the chosen deck and groups as a PDF of study cards, on
+    // the paper of the learner's locale; true once written.
+    bool printStudyCards();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -138,6 +142,8 @@ private:
     PictureReadAhead readAhead_;
     bool leaving_ = false;
     TestRun run_;
+    // The practice's cards as the test in progress asks them.
+    QVector<Card> testCards_;
     QString reportText_;
     progress::HistoryFile history_;
     QPointer<progress::FrmProgress> progressWindow_;
@@ -155,6 +161,7 @@ private:
     QWidget *goalsPage_ = nullptr;
     SettingsPage *settings_ = nullptr;
     MemorizePage *memorize_ = nullptr;
+    OwnMeaningKeeper *ownMeanings_ = nullptr;
     TestPage *test_ = nullptr;
     ResultsPage *results_ = nullptr;
     QPushButton *cmdBack = nullptr;

@@ -1,14 +1,19 @@
 #include "learn/memorizepage.h"
 
+#include "progress/personalmeanings.h"
+
 #include "app/widgets.h"
 #include "learn/elidedlabel.h"
 #include "learn/picturebox.h"
 #include "store/pictures.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -20,6 +25,18 @@ QPlainTextEdit *readOnlyText(const QString &name, QLabel *caption)
     auto *text = named(new QPlainTextEdit, name);
     text->setReadOnly(true);
     text->setAccessibleName(caption->text());
+    caption->setBuddy(text);
+    return text;
+}
+
+// Set apart from the deck's meanings by its frame colour, as the learner's own.
+QPlainTextEdit *ownText(const QString &name, QLabel *caption)
+{
+    auto *text = named(new QPlainTextEdit, name);
+    text->setTabChangesFocus(true);
+    text->setAccessibleName(caption->text().remove(QLatin1Char('&')));
+    text->setPlaceholderText(QStringLiteral("What this card means to you"));
+    text->setStyleSheet(QStringLiteral("QPlainTextEdit { border: 2px solid palette(highlight); }"));
     caption->setBuddy(text);
     return text;
 }
@@ -65,12 +82,28 @@ MemorizePage::MemorizePage(QWidget *parent) : QWidget(parent)
     txtNormalMeaning = readOnlyText(QStringLiteral("txtNormalMeaning"), label9);
     auto *label17 = named(new QLabel(QStringLiteral("Reverse Meaning")), QStringLiteral("Label17"));
     txtReverseMeaning = readOnlyText(QStringLiteral("txtReverseMeaning"), label17);
+    auto *lblOwn = named(new QLabel(QStringLiteral("My o&wn meaning (upright):")), QStringLiteral("lblOwnMeaning"));
+    txtOwnMeaning = ownText(QStringLiteral("txtOwnMeaning"), lblOwn);
+    auto *lblOwnReverse =
+        named(new QLabel(QStringLiteral("My own meanin&g (reversed):")), QStringLiteral("lblOwnReverseMeaning"));
+    txtOwnReverseMeaning = ownText(QStringLiteral("txtOwnReverseMeaning"), lblOwnReverse);
+    lblOwnStatus = named(new QLabel, QStringLiteral("lblOwnStatus"));
+    lblOwnStatus->setTextFormat(Qt::PlainText);
+    lblOwnStatus->setWordWrap(true);
     texts->addWidget(label8);
     texts->addWidget(txtKeywords);
     texts->addWidget(label9);
     texts->addWidget(txtNormalMeaning, 1);
+    texts->addWidget(lblOwn);
+    texts->addWidget(txtOwnMeaning, 1);
     texts->addWidget(label17);
     texts->addWidget(txtReverseMeaning, 1);
+    texts->addWidget(lblOwnReverse);
+    texts->addWidget(txtOwnReverseMeaning, 1);
+    texts->addWidget(lblOwnStatus);
+    chkAskOwn = named(new QCheckBox(QStringLiteral("&Ask for my own meanings in description tests and reviews")),
+                      QStringLiteral("chkAskOwn"));
+    texts->addWidget(chkAskOwn);
     body->addLayout(texts, 1);
     layout->addLayout(body, 1);
 
@@ -87,6 +120,67 @@ MemorizePage::MemorizePage(QWidget *parent) : QWidget(parent)
     connect(cmdPrevious, &QPushButton::clicked, this, &MemorizePage::previousRequested);
     connect(cmdNext, &QPushButton::clicked, this, &MemorizePage::nextRequested);
     connect(cmdStartTest, &QPushButton::clicked, this, &MemorizePage::testRequested);
+    for (QPlainTextEdit *own : {txtOwnMeaning, txtOwnReverseMeaning}) {
+        connect(own, &QPlainTextEdit::textChanged, this, [this, own] {
+            if (showingOwn_)
+                return;
+            // Kept to the bound as it is typed or pasted, and said so.
+            if (own->document()->characterCount() - 1 > progress::kMaxPersonalMeaning) {
+                const QSignalBlocker quiet(own);
+                QTextCursor cursor = own->textCursor();
+                const int at = cursor.position();
+                own->setPlainText(own->toPlainText().left(progress::kMaxPersonalMeaning));
+                cursor = own->textCursor();
+                cursor.setPosition(std::min(at, progress::kMaxPersonalMeaning));
+                own->setTextCursor(cursor);
+                setOwnMeaningStatus(
+                    QStringLiteral("An own meaning holds at most %1 characters.").arg(progress::kMaxPersonalMeaning));
+            }
+            emit ownMeaningEdited();
+        });
+    }
+    connect(chkAskOwn, &QCheckBox::toggled, this, &MemorizePage::askOwnMeaningsToggled);
+    setOwnMeaningEditable(false);
+}
+
+void MemorizePage::setAskOwnMeanings(bool ask)
+{
+    const QSignalBlocker quiet(chkAskOwn);
+    chkAskOwn->setChecked(ask);
+}
+
+bool MemorizePage::asksOwnMeanings() const
+{
+    return chkAskOwn->isChecked();
+}
+
+void MemorizePage::showOwnMeaning(const QString &upright, const QString &reversed)
+{
+    showingOwn_ = true;
+    txtOwnMeaning->setPlainText(upright);
+    txtOwnReverseMeaning->setPlainText(reversed);
+    showingOwn_ = false;
+}
+
+QString MemorizePage::ownUpright() const
+{
+    return txtOwnMeaning->toPlainText();
+}
+
+QString MemorizePage::ownReversed() const
+{
+    return txtOwnReverseMeaning->toPlainText();
+}
+
+void MemorizePage::setOwnMeaningEditable(bool editable)
+{
+    txtOwnMeaning->setReadOnly(!editable);
+    txtOwnReverseMeaning->setReadOnly(!editable);
+}
+
+void MemorizePage::setOwnMeaningStatus(const QString &status)
+{
+    lblOwnStatus->setText(status);
 }
 
 void MemorizePage::showCard(const MemorizeCard &card)
@@ -111,6 +205,8 @@ void MemorizePage::clearCard()
     txtKeywords->clear();
     txtNormalMeaning->clear();
     txtReverseMeaning->clear();
+    showOwnMeaning({}, {});
+    setOwnMeaningEditable(false);
 }
 
 void MemorizePage::setNoCards(bool noCards)

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -39,10 +40,24 @@ public:
     void setPreviousEnabled(bool enabled);
     void setNextEnabled(bool enabled);
 
+    // The learner's own meanings of the shown card, edited in place.
+    void showOwnMeaning(const QString &upright, const QString &reversed);
+    [[nodiscard]] QString ownUpright() const;
+    [[nodiscard]] QString ownReversed() const;
+    // Off while there is no card or the own meanings cannot be read.
+    void setOwnMeaningEditable(bool editable);
+    // How the keeping of the own meanings goes, or why it does not.
+    void setOwnMeaningStatus(const QString &status);
+    void setAskOwnMeanings(bool ask);
+    [[nodiscard]] bool asksOwnMeanings() const;
+
 signals:
     void previousRequested();
     void nextRequested();
     void testRequested();
+    // Typed by the learner, not set by showOwnMeaning.
+    void ownMeaningEdited();
+    void askOwnMeaningsToggled(bool ask);
 
 private:
     ElidedLabel *lblCardNameMemorize = nullptr;
@@ -52,6 +67,11 @@ private:
     QPlainTextEdit *txtKeywords = nullptr;
     QPlainTextEdit *txtNormalMeaning = nullptr;
     QPlainTextEdit *txtReverseMeaning = nullptr;
+    QPlainTextEdit *txtOwnMeaning = nullptr;
+    QPlainTextEdit *txtOwnReverseMeaning = nullptr;
+    QLabel *lblOwnStatus = nullptr;
+    QCheckBox *chkAskOwn = nullptr;
+    bool showingOwn_ = false;
     QPushButton *cmdPrevious = nullptr;
     QPushButton *cmdNext = nullptr;
     QPushButton *cmdStartTest = nullptr;

@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -202,6 +203,7 @@ void FrmProgress::buildControls()
     };
     cmdMemorize = button(QStringLiteral("&Memorize these cards"), "cmdMemorizeMissed");
     cmdTestMe = button(QStringLiteral("&Test me on these cards"), "cmdTestMissed");
+    cmdReadings = button(QStringLiteral("Readings &with this card"), "cmdMissedReadings");
     buttons->addStretch(1);
     cmdExport = button(QStringLiteral("&Export CSV..."), "cmdExportCsv");
     cmdClose = button(QStringLiteral("&Close"), "cmdCloseProgress");
@@ -223,6 +225,11 @@ void FrmProgress::buildControls()
         const PracticeRequest request = practiceCards(PracticeMode::Test);
         if (!request.cardIds.isEmpty())
             emit practiceRequested(request);
+    });
+    connect(cmdReadings, &QPushButton::clicked, this, [this] {
+        const QList<QTableWidgetItem *> chosen = tblMissed->selectedItems();
+        if (!chosen.isEmpty())
+            emit readingsRequested(tblMissed->item(chosen.first()->row(), ColCard)->text());
     });
     connect(cmdExport, &QPushButton::clicked, this, &FrmProgress::exportCsv);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -471,6 +478,10 @@ void FrmProgress::updateButtons()
     const bool oneDeck = !practiceCards(PracticeMode::Memorize).cardIds.isEmpty();
     cmdMemorize->setEnabled(oneDeck);
     cmdTestMe->setEnabled(oneDeck);
+    QSet<int> chosenRows;
+    for (const QTableWidgetItem *item : tblMissed->selectedItems())
+        chosenRows.insert(item->row());
+    cmdReadings->setEnabled(chosenRows.size() == 1);
     const QString why = shownTallies_.isEmpty() ? QStringLiteral("No card has been missed in these tests.")
                         : oneDeck               ? QString()
                                   : QStringLiteral("Choose one deck, or select cards of one deck, to practise them.");

@@ -56,6 +56,8 @@ public:
 
 signals:
     void practiceRequested(const velmora::progress::PracticeRequest &request);
+    // The readings of the journal that hold this card.
+    void readingsRequested(const QString &cardName);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -92,6 +94,7 @@ private:
     QLabel *lblInfo = nullptr;
     QPushButton *cmdMemorize = nullptr;
     QPushButton *cmdTestMe = nullptr;
+    QPushButton *cmdReadings = nullptr;
     QPushButton *cmdExport = nullptr;
     QPushButton *cmdClose = nullptr;
 };

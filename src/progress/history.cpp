@@ -62,6 +62,10 @@ constexpr UpgradeStep kUpgradeSteps[] = {
         " card_id INTEGER NOT NULL, card_name TEXT NOT NULL, reversed INTEGER NOT NULL, keywords TEXT NOT NULL,"
         " meaning TEXT NOT NULL, PRIMARY KEY(reading_id, position)) WITHOUT ROWID;"
         "CREATE INDEX readings_by_time ON readings(made);"},
+    // The learner's own meanings, by deck and card name rather than deck
+    // file and card id, so a deck imported again or renumbered keeps them.
+    {5, "CREATE TABLE personal_meanings(deck_name TEXT NOT NULL, card_name TEXT NOT NULL, upright TEXT NOT NULL,"
+        " reversed TEXT NOT NULL, changed INTEGER NOT NULL, PRIMARY KEY(deck_name, card_name)) WITHOUT ROWID;"},
 };
 
 // The state's columns in the order facets and the was_ columns of reviews

@@ -121,7 +121,7 @@ class HistoryFile
 public:
     // The layout this program writes. Older files are brought up to it in
     // place when opened; newer ones are refused.
-    static constexpr int kSchemaVersion = 4;
+    static constexpr int kSchemaVersion = 5;
 
     HistoryFile();
     ~HistoryFile();

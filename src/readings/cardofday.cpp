@@ -1,5 +1,7 @@
 #include "readings/cardofday.h"
 
+#include "progress/personalmeanings.h"
+
 #include "app/prompter.h"
 #include "app/services.h"
 #include "app/widgets.h"
@@ -8,6 +10,7 @@
 #include "store/deck.h"
 #include "store/pictures.h"
 
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +19,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSystemTrayIcon>
+#include <QTextCursor>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -94,6 +98,11 @@ std::optional<DayCardView> cardOfTheDay(Services &services, const QString &deckP
     view.card = ReadingCard{chosen->id, chosen->name, kept->reversed, keywordText(deck, chosen->id),
                             kept->reversed ? chosen->reversedMeaning : chosen->normalMeaning};
     view.picture = decodePicture(deck.picture(chosen->id), QSize(400, 660));
+    view.deckFile = deckFile;
+    view.ownMeaning = progress::readPersonalMeanings(progress::historyPath(), header->deckName)
+                          .value_or(progress::PersonalMeaningMap())
+                          .value(chosen->name)
+                          .of(kept->reversed);
     return view;
 }
 
@@ -123,7 +132,8 @@ void announceCardOfTheDay(Services &services, QWidget *mainWindow, QSystemTrayIc
                        [&services, mainWindow, view = *view] { openWindow(services, view, mainWindow); });
 }
 
-FrmDayCard::FrmDayCard(Services &services, const DayCardView &view, QWidget *parent) : QWidget(parent, Qt::Window)
+FrmDayCard::FrmDayCard(Services &services, const DayCardView &view, QWidget *parent)
+    : QWidget(parent, Qt::Window), services_(services)
 {
     setObjectName(QStringLiteral("frmDayCard"));
     setWindowTitle(QStringLiteral("Card of the Day - ") + QString::fromLatin1(kWindowCaption));
@@ -151,6 +161,7 @@ FrmDayCard::FrmDayCard(Services &services, const DayCardView &view, QWidget *par
     meaning->setReadOnly(true);
     meaning->setTabChangesFocus(true);
     column->addWidget(meaning, 1);
+    addNote(column, view);
     auto *close = makeButton(this, "cmdClose", QStringLiteral("&Close"));
     column->addWidget(close, 0, Qt::AlignRight);
     layout->addLayout(column, 1);
@@ -159,6 +170,83 @@ FrmDayCard::FrmDayCard(Services &services, const DayCardView &view, QWidget *par
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     keepWindowPlace(*this, services.settings, QSize(620, 400));
     close->setFocus();
+}
+
+FrmDayCard::~FrmDayCard()
+{
+    // Closed or not, what was typed is kept.
+    if (noteUnsaved_)
+        (void)saveNote();
+}
+
+void FrmDayCard::addNote(QVBoxLayout *column, const DayCardView &view)
+{
+    if (!view.ownMeaning.isEmpty()) {
+        auto *own = named(new QLabel(QStringLiteral("My own meaning: ") + view.ownMeaning, this), "lblDayOwnMeaning");
+        own->setTextFormat(Qt::PlainText);
+        own->setWordWrap(true);
+        own->setMaximumHeight(own->fontMetrics().lineSpacing() * 4 + 4);
+        column->addWidget(own);
+    }
+    txtDayNote = named(new QPlainTextEdit(this), "txtDayNote", QStringLiteral("Note on the day"));
+    txtDayNote->setTabChangesFocus(true);
+    txtDayNote->setPlaceholderText(QStringLiteral("What the card says about your day"));
+    column->addWidget(makeLabel(this, "lblDayNote", QStringLiteral("&Note on the day:"), txtDayNote));
+    column->addWidget(txtDayNote, 1);
+    lblDayNoteStatus = named(new QLabel(this), "lblDayNoteStatus");
+    lblDayNoteStatus->setTextFormat(Qt::PlainText);
+    lblDayNoteStatus->setWordWrap(true);
+    column->addWidget(lblDayNoteStatus);
+
+    noteReadable_ = note_.load(progress::historyPath(), view.deckFile, view.deckName, view.card, services_.clock.now());
+    if (noteReadable_) {
+        txtDayNote->setPlainText(note_.note());
+        // Coming back to the day's note is adding to it.
+        txtDayNote->moveCursor(QTextCursor::End);
+    } else {
+        txtDayNote->setReadOnly(true);
+        lblDayNoteStatus->setText(QStringLiteral("The journal cannot be read, so no note is kept: ") +
+                                  note_.errorText());
+    }
+    noteTimer_ = new QTimer(this);
+    noteTimer_->setSingleShot(true);
+    noteTimer_->setInterval(700);
+    connect(noteTimer_, &QTimer::timeout, this, [this] { (void)saveNote(); });
+    connect(txtDayNote, &QPlainTextEdit::textChanged, this, [this] {
+        if (!noteReadable_)
+            return;
+        noteUnsaved_ = true;
+        noteTimer_->start();
+    });
+}
+
+bool FrmDayCard::saveNote()
+{
+    noteTimer_->stop();
+    if (!noteUnsaved_)
+        return true;
+    if (!note_.save(txtDayNote->toPlainText().trimmed().left(kMaxInterpretation))) {
+        lblDayNoteStatus->setText(QStringLiteral("The note could not be saved in the journal: ") + note_.errorText());
+        return false;
+    }
+    noteUnsaved_ = false;
+    lblDayNoteStatus->setText(QStringLiteral("Saved in the journal."));
+    return true;
+}
+
+void FrmDayCard::closeEvent(QCloseEvent *event)
+{
+    if (saveNote())
+        return;
+    const PromptAnswer answer = services_.prompter.ask(
+        Prompt{QStringLiteral("The note could not be saved in the journal: ") + note_.errorText() +
+                   QStringLiteral("\n\nClose without saving it?"),
+               PromptIcon::Question, PromptButtons::YesNo, QString::fromLatin1(kAppTitle), PromptAnswer::No},
+        this);
+    if (answer == PromptAnswer::Yes)
+        noteUnsaved_ = false;
+    else
+        event->ignore();
 }
 
 } // namespace velmora::readings

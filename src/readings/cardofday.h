@@ -4,6 +4,7 @@
 // logon into the tray) from the deck the main window works with, kept in the
 // settings so it stays the same all day, and put before the learner once.
 
+#include "readings/daynote.h"
 #include "readings/reading.h"
 
 #include <QImage>
@@ -11,7 +12,11 @@
 
 #include <optional>
 
+class QLabel;
+class QPlainTextEdit;
 class QSystemTrayIcon;
+class QTimer;
+class QVBoxLayout;
 
 namespace velmora {
 
@@ -24,6 +29,8 @@ struct DayCardView
     QString deckName;
     ReadingCard card;
     QImage picture; // upright; null when the card has none
+    QString deckFile;
+    QString ownMeaning; // the learner's own for the card's orientation
 };
 
 // Today's card of the deck at `deckPath`: the kept one when it is today's
@@ -45,6 +52,25 @@ class FrmDayCard : public QWidget
 
 public:
     FrmDayCard(Services &services, const DayCardView &view, QWidget *parent = nullptr);
+    ~FrmDayCard() override;
+
+    // Saves the note when it changed; false, with the window saying why, when
+    // the save failed.
+    bool saveNote();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void addNote(QVBoxLayout *column, const DayCardView &view);
+
+    Services &services_;
+    DayNote note_;
+    bool noteReadable_ = false;
+    bool noteUnsaved_ = false;
+    QTimer *noteTimer_ = nullptr;
+    QPlainTextEdit *txtDayNote = nullptr;
+    QLabel *lblDayNoteStatus = nullptr;
 };
 
 } // namespace readings

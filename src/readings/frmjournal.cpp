@@ -2,6 +2,7 @@
 
 #include "readings/frmreadings.h"
 #include "readings/journalmodel.h"
+#include "readings/readingpages.h"
 
 #include "app/prompter.h"
 #include "app/safesave.h"
@@ -10,6 +11,7 @@
 #include "app/windowkeys.h"
 #include "app/windowplace.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -17,7 +19,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace velmora::readings {
@@ -45,8 +49,13 @@ FrmJournal::FrmJournal(Services &services, QString journalPath, QWidget *parent)
     lstReadings->setModel(model_);
     lstReadings->setUniformItemSizes(true);
     lstReadings->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    layout->addWidget(makeLabel(this, "lblReadings", QStringLiteral("&Readings, newest first:"), lstReadings));
-    layout->addWidget(lstReadings, 1);
+    auto *middle = new QHBoxLayout;
+    auto *readingsColumn = new QVBoxLayout;
+    readingsColumn->addWidget(makeLabel(this, "lblReadings", QStringLiteral("&Readings, newest first:"), lstReadings));
+    readingsColumn->addWidget(lstReadings, 1);
+    middle->addLayout(readingsColumn, 3);
+    middle->addLayout(buildPatterns(), 2);
+    layout->addLayout(middle, 1);
 
     auto *buttons = new QHBoxLayout;
     cmdOpen = makeButton(this, "cmdOpen", QStringLiteral("&Open"));
@@ -75,6 +84,109 @@ FrmJournal::FrmJournal(Services &services, QString journalPath, QWidget *parent)
     updateButtons();
 }
 
+QVBoxLayout *FrmJournal::buildPatterns()
+{
+    auto *column = new QVBoxLayout;
+    lblStreak = named(new QLabel(this), "lblStreak");
+    lblStreak->setTextFormat(Qt::PlainText);
+    lblStreak->setWordWrap(true);
+    column->addWidget(lblStreak);
+    cboPeriod = named(new QComboBox(this), "cboPeriod", QStringLiteral("Patterns over"));
+    for (const int days : kPatternPeriods)
+        cboPeriod->addItem(QStringLiteral("the last %1 days").arg(days), days);
+    auto *period = new QHBoxLayout;
+    period->addWidget(makeLabel(this, "lblPeriod", QStringLiteral("&Patterns over:"), cboPeriod));
+    period->addWidget(cboPeriod, 1);
+    column->addLayout(period);
+    lstPatterns = named(new QListWidget(this), "lstPatterns", QStringLiteral("Cards that keep coming back"));
+    lstPatterns->setUniformItemSizes(true);
+    lstPatterns->setWordWrap(false);
+    column->addWidget(lstPatterns, 1);
+    auto *buttons = new QHBoxLayout;
+    cmdWithCard = makeButton(this, "cmdWithCard", QStringLiteral("Readings &with this card"));
+    cmdShowAll = makeButton(this, "cmdShowAll", QStringLiteral("Show &all readings"));
+    buttons->addWidget(cmdWithCard);
+    buttons->addWidget(cmdShowAll);
+    column->addLayout(buttons);
+    connect(cboPeriod, &QComboBox::currentIndexChanged, this,
+            [this] { showPatterns(cboPeriod->currentData().toInt()); });
+    connect(lstPatterns, &QListWidget::itemSelectionChanged, this, &FrmJournal::updateButtons);
+    connect(cmdWithCard, &QPushButton::clicked, this, [this] {
+        const QList<QListWidgetItem *> chosen = lstPatterns->selectedItems();
+        if (!chosen.isEmpty())
+            showReadingsWithCard(chosen.first()->data(Qt::UserRole).toString());
+    });
+    connect(cmdShowAll, &QPushButton::clicked, this, &FrmJournal::showAll);
+    return column;
+}
+
+void FrmJournal::readPatterns()
+{
+    const QDateTime now = services_.clock.now();
+    const QDate today = now.date();
+    std::optional<QVector<DrawnCard>> drawn =
+        journal_.drawnSince(today.addDays(1 - kPatternPeriods[std::size(kPatternPeriods) - 1]).startOfDay());
+    const std::optional<QSet<QDate>> days = journal_.practiceDays(today.addDays(-3660).startOfDay());
+    if (!drawn || !days) {
+        lblStreak->setText(QStringLiteral("The patterns cannot be read: ") + journal_.errorText());
+        return;
+    }
+    drawn_ = std::move(*drawn);
+    streak_ = currentStreak(*days, today);
+    lblStreak->setText(streak_ == 1 ? QStringLiteral("Current streak: 1 day with a reading or review")
+                                    : QStringLiteral("Current streak: %1 days with a reading or review").arg(streak_));
+    showPatterns(days_);
+}
+
+void FrmJournal::showPatterns(int days)
+{
+    days_ = days;
+    const int index = cboPeriod->findData(days);
+    if (index >= 0 && index != cboPeriod->currentIndex()) {
+        const QSignalBlocker quiet(cboPeriod);
+        cboPeriod->setCurrentIndex(index);
+    }
+    patterns_ = cardPatterns(drawn_, services_.clock.today().addDays(1 - days));
+    lstPatterns->clear();
+    for (const CardPattern &pattern : std::as_const(patterns_)) {
+        auto *item = new QListWidgetItem(patternText(pattern), lstPatterns);
+        item->setData(Qt::UserRole, pattern.name);
+        item->setToolTip(item->text().toHtmlEscaped());
+    }
+    if (patterns_.isEmpty())
+        (new QListWidgetItem(QStringLiteral("No cards drawn in this time."), lstPatterns))->setFlags(Qt::NoItemFlags);
+    updateButtons();
+}
+
+QStringList FrmJournal::patternLines() const
+{
+    QStringList lines;
+    for (const CardPattern &pattern : patterns_)
+        lines.append(patternText(pattern));
+    return lines;
+}
+
+void FrmJournal::showReadingsWithCard(const QString &cardName)
+{
+    if (!openJournal())
+        return;
+    std::optional<QSet<qint64>> ids = journal_.readingsWithCard(cardName);
+    if (!ids) {
+        services_.prompter.tell(journal_.errorText(), PromptIcon::Critical, this);
+        return;
+    }
+    limitedTo_ = cardName;
+    model_->setOnly(std::move(ids));
+    updateButtons();
+}
+
+void FrmJournal::showAll()
+{
+    limitedTo_.clear();
+    model_->setOnly(std::nullopt);
+    updateButtons();
+}
+
 FrmJournal::~FrmJournal() = default;
 
 bool FrmJournal::openJournal()
@@ -95,6 +207,9 @@ void FrmJournal::reload()
         return;
     }
     model_->setReadings(std::move(*readings));
+    if (!limitedTo_.isEmpty())
+        showReadingsWithCard(limitedTo_);
+    readPatterns();
 }
 
 qint64 FrmJournal::chosenId() const
@@ -110,7 +225,12 @@ void FrmJournal::updateButtons()
     cmdOpen->setEnabled(chosen);
     cmdDelete->setEnabled(chosen);
     cmdExport->setEnabled(model_->totalCount() > 0);
-    lblCount->setText(QStringLiteral("%1 of %2").arg(model_->rowCount()).arg(model_->totalCount()));
+    lblCount->setText((limitedTo_.isEmpty() ? QString() : QStringLiteral("With ") + limitedTo_ + QStringLiteral(": ")) +
+                      QStringLiteral("%1 of %2").arg(model_->rowCount()).arg(model_->totalCount()));
+    if (cmdWithCard) {
+        cmdWithCard->setEnabled(!lstPatterns->selectedItems().isEmpty());
+        cmdShowAll->setEnabled(!limitedTo_.isEmpty());
+    }
 }
 
 void FrmJournal::openChosen()
@@ -160,7 +280,7 @@ bool FrmJournal::exportAll()
         return false;
     FileDialogRequest request;
     request.title = QStringLiteral("Export Readings");
-    request.filter = QStringLiteral("Markdown file (*.md)");
+    request.filter = exportFilter();
     request.startName = QStringLiteral("readings.md");
     QString path = services_.prompter.saveFileName(request, this);
     if (path.isEmpty())
@@ -169,7 +289,7 @@ bool FrmJournal::exportAll()
         path += QStringLiteral(".md");
     const std::optional<QVector<Reading>> readings = journal_.all();
     QString why = journal_.errorText();
-    if (readings && saveFileAtomically(path, journalMarkdown(*readings).toUtf8(), &why))
+    if (readings && saveFileAtomically(path, exportedBytes(path, *readings), &why))
         return true;
     services_.prompter.tell(QStringLiteral("The readings could not be exported to ") + QDir::toNativeSeparators(path) +
                                 QStringLiteral("\n") + why,

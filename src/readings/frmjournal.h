@@ -8,10 +8,13 @@
 
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
+class QListWidget;
 class QLineEdit;
 class QListView;
 class QPushButton;
+class QVBoxLayout;
 
 namespace velmora {
 
@@ -33,6 +36,13 @@ public:
     void reload();
     [[nodiscard]] JournalModel *model() const { return model_; }
 
+    // Lists only the readings that hold a card of this name.
+    void showReadingsWithCard(const QString &cardName);
+    // The patterns over the last `days` days (one of kPatternPeriods).
+    void showPatterns(int days);
+    [[nodiscard]] QStringList patternLines() const;
+    [[nodiscard]] int streak() const { return streak_; }
+
     void openChosen();
     void deleteChosen();
     // Asks for a file and saves every reading into it; true once written.
@@ -45,11 +55,19 @@ private:
     [[nodiscard]] qint64 chosenId() const;
     void updateButtons();
     [[nodiscard]] bool openJournal();
+    [[nodiscard]] QVBoxLayout *buildPatterns();
+    void readPatterns();
+    void showAll();
 
     Services &services_;
     QString journalPath_;
     Journal journal_;
     JournalModel *model_ = nullptr;
+    QVector<DrawnCard> drawn_; // the last year's cards
+    QVector<CardPattern> patterns_;
+    int streak_ = 0;
+    int days_ = 30;
+    QString limitedTo_; // the card the list is limited to
 
     QLineEdit *txtSearch = nullptr;
     QListView *lstReadings = nullptr;
@@ -58,6 +76,11 @@ private:
     QPushButton *cmdDelete = nullptr;
     QPushButton *cmdExport = nullptr;
     QPushButton *cmdClose = nullptr;
+    QLabel *lblStreak = nullptr;
+    QComboBox *cboPeriod = nullptr;
+    QListWidget *lstPatterns = nullptr;
+    QPushButton *cmdWithCard = nullptr;
+    QPushButton *cmdShowAll = nullptr;
 };
 
 } // namespace readings

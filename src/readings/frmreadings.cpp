@@ -1,7 +1,10 @@
 #include "readings/frmreadings.h"
 
+#include "readings/readingpages.h"
+
 #include "app/accessibility.h"
 #include "app/prompter.h"
+#include "app/safesave.h"
 #include "app/services.h"
 #include "app/widgets.h"
 #include "app/windowkeys.h"
@@ -12,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -110,6 +114,7 @@ FrmReadings::FrmReadings(Services &services, QString journalPath, const Reading 
     txtQuestion->setReadOnly(true);
     txtInterpretation->setReadOnly(true);
     lblDeck->setText(readingTitle(reading_));
+    own_ = progress::readPersonalMeanings(journalPath_, reading_.deckName).value_or(progress::PersonalMeaningMap());
     layCards();
 }
 
@@ -185,8 +190,9 @@ void FrmReadings::buildControls()
     cmdSave = makeButton(this, "cmdSave", QStringLiteral("Sa&ve"));
     cmdTestMe = makeButton(this, "cmdTestMe", QStringLiteral("&Test me on these cards"));
     cmdJournal = makeButton(this, "cmdJournal", QStringLiteral("&Journal..."));
+    cmdExport = makeButton(this, "cmdExportReading", QStringLiteral("E&xport..."));
     cmdClose = makeButton(this, "cmdClose", QStringLiteral("&Close"));
-    for (QPushButton *button : {cmdSave, cmdTestMe, cmdJournal, cmdClose})
+    for (QPushButton *button : {cmdSave, cmdTestMe, cmdExport, cmdJournal, cmdClose})
         buttons->addWidget(button);
     right->addLayout(buttons);
     layout->addLayout(right, 2);
@@ -196,6 +202,7 @@ void FrmReadings::buildControls()
     connect(cmdSave, &QPushButton::clicked, this, [this] { (void)save(); });
     connect(cmdTestMe, &QPushButton::clicked, this, &FrmReadings::requestTest);
     connect(cmdJournal, &QPushButton::clicked, this, &FrmReadings::journalRequested);
+    connect(cmdExport, &QPushButton::clicked, this, [this] { (void)exportReading(); });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(txtQuestion, &QLineEdit::textEdited, this, &FrmReadings::textsEdited);
     connect(txtInterpretation, &QPlainTextEdit::textChanged, this, &FrmReadings::textsEdited);
@@ -227,6 +234,7 @@ void FrmReadings::layCards()
     cmdShowMeanings->setEnabled(drawn);
     cmdTestMe->setEnabled(drawn);
     cmdSave->setEnabled(drawn);
+    cmdExport->setEnabled(drawn);
     if (!readOnly_) {
         lblDeck->setText(drawn ? reading_.deckName : QStringLiteral("Choose a spread and press Draw."));
     }
@@ -299,6 +307,7 @@ void FrmReadings::draw()
         faces_.append(decodePicture(practice.deck.picture(card.id), kPictureSize * 2));
     }
     reading_ = reading;
+    own_ = progress::readPersonalMeanings(journalPath_, reading_.deckName).value_or(progress::PersonalMeaningMap());
     turned_ = QVector<bool>(count, false);
     meaningsShown_ = false;
     txtMeanings->setVisible(false);
@@ -340,6 +349,8 @@ void FrmReadings::showMeanings()
         parts.append(positions.value(i) + QStringLiteral(": ") + card.name + QStringLiteral(" (") +
                      orientationText(card.reversed) + QStringLiteral(")\nKeywords: ") + card.keywords +
                      QStringLiteral("\n") + card.meaning);
+        if (const QString own = own_.value(card.name).of(card.reversed); !own.isEmpty())
+            parts.last() += QStringLiteral("\nMy own meaning: ") + own;
     }
     txtMeanings->setPlainText(parts.join(QStringLiteral("\n\n")));
     txtMeanings->setVisible(true);
@@ -358,6 +369,36 @@ bool FrmReadings::save()
         return true;
     }
     services_.prompter.tell(QStringLiteral("The reading could not be saved in the journal: ") + journal_.errorText(),
+                            PromptIcon::Critical, this);
+    return false;
+}
+
+bool FrmReadings::exportReading()
+{
+    if (reading_.cards.isEmpty())
+        return false;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Export Reading");
+    request.filter = exportFilter();
+    request.startName = QStringLiteral("reading.html");
+    QString path = services_.prompter.saveFileName(request, this);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
+        path += QStringLiteral(".md");
+    Reading shown = reading_;
+    shown.question = txtQuestion->text().trimmed();
+    shown.interpretation = txtInterpretation->toPlainText().trimmed().left(kMaxInterpretation);
+    // Cards still face down are left out, as they are on the screen.
+    for (int i = int(shown.cards.size()) - 1; i >= 0; --i) {
+        if (!turned_.value(i))
+            shown.cards.remove(i);
+    }
+    QString why;
+    if (saveFileAtomically(path, exportedBytes(path, {shown}), &why))
+        return true;
+    services_.prompter.tell(QStringLiteral("The reading could not be exported to ") + QDir::toNativeSeparators(path) +
+                                QStringLiteral("\n") + why,
                             PromptIcon::Critical, this);
     return false;
 }

@@ -6,6 +6,7 @@
 // here read-only.
 
 #include "progress/frmprogress.h"
+#include "progress/personalmeanings.h"
 #include "readings/journal.h"
 
 #include "learn/practice.h"
@@ -62,6 +63,9 @@ public:
     // Saves a drawn reading that changed since it was last saved; false, with
     // the user told why, when the save failed.
     bool save();
+    // Asks for a file and writes the reading as shown into it: PDF, a web
+    // page or Markdown by the name's ending. True once written.
+    bool exportReading();
 
 signals:
     void testRequested(const velmora::progress::PracticeRequest &request);
@@ -92,6 +96,7 @@ private:
     bool readOnly_ = false;
     bool unsaved_ = false;
     bool meaningsShown_ = false;
+    progress::PersonalMeaningMap own_; // the learner's own meanings of the reading's deck
 
     QComboBox *cboSpread = nullptr;
     QPushButton *cmdDraw = nullptr;
@@ -107,6 +112,7 @@ private:
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdTestMe = nullptr;
     QPushButton *cmdJournal = nullptr;
+    QPushButton *cmdExport = nullptr;
     QPushButton *cmdClose = nullptr;
 };
 

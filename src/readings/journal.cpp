@@ -223,4 +223,92 @@ std::optional<QVector<Reading>> Journal::select(qint64 id, bool withCards)
     return readings;
 }
 
+std::optional<QVector<DrawnCard>> Journal::drawnSince(const QDateTime &since)
+{
+    sqlite3 *db = history_.connection();
+    if (!db) {
+        (void)fail(QStringLiteral("reading the journal"), QStringLiteral("the journal is not open"));
+        return std::nullopt;
+    }
+    // The local day from SQLite, once per row, is far cheaper than a time
+    // zone lookup in Qt for each of thousands of rows.
+    const sqlite::Statement rows(db, QStringLiteral("SELECT date(r.made / 1000, 'unixepoch', 'localtime'), r.spread, "
+                                                    "c.position, c.card_name, c.reversed "
+                                                    "FROM readings r JOIN reading_cards c ON c.reading_id = r.id "
+                                                    "WHERE r.made >= ?1 ORDER BY r.made LIMIT ?2"));
+    sqlite3_bind_int64(rows.get(), 1, since.toMSecsSinceEpoch());
+    sqlite3_bind_int(rows.get(), 2, kMaxReadings * int(Spread::FiveCards));
+    QVector<DrawnCard> drawn;
+    // The same name comes back thousands of times: one shared copy each.
+    QHash<QString, QString> names;
+    QString lastDayText;
+    QDate lastDay;
+    int rc = SQLITE_ROW;
+    while ((rc = rows.step()) == SQLITE_ROW) {
+        const std::optional<Spread> spread = spreadFromNumber(sqlite3_column_int(rows.get(), 1));
+        const int position = sqlite3_column_int(rows.get(), 2);
+        if (!spread || position < 0 || position >= int(*spread))
+            continue;
+        const QString read = boundedText(rows, 3);
+        const QString &name = *names.insert(read, names.value(read, read));
+        const QString dayText = rows.text(0);
+        if (dayText != lastDayText) {
+            lastDayText = dayText;
+            lastDay = QDate::fromString(dayText, Qt::ISODate);
+        }
+        drawn.append(DrawnCard{lastDay, *spread, position, name, sqlite3_column_int(rows.get(), 4) != 0});
+    }
+    if (rc != SQLITE_DONE) {
+        (void)fail(QStringLiteral("reading the journal"), rows.errorText());
+        return std::nullopt;
+    }
+    return drawn;
+}
+
+std::optional<QSet<QDate>> Journal::practiceDays(const QDateTime &since)
+{
+    sqlite3 *db = history_.connection();
+    if (!db) {
+        (void)fail(QStringLiteral("reading the journal"), QStringLiteral("the journal is not open"));
+        return std::nullopt;
+    }
+    // Local days as SQLite counts them, so a year of grades comes back as at
+    // most a few hundred rows.
+    const sqlite::Statement rows(db, QStringLiteral("SELECT date(made / 1000, 'unixepoch', 'localtime') FROM readings "
+                                                    "WHERE made >= ?1 UNION SELECT date(reviewed / 1000, 'unixepoch', "
+                                                    "'localtime') FROM reviews WHERE reviewed >= ?1"));
+    sqlite3_bind_int64(rows.get(), 1, since.toMSecsSinceEpoch());
+    QSet<QDate> days;
+    int rc = SQLITE_ROW;
+    while ((rc = rows.step()) == SQLITE_ROW)
+        days.insert(QDate::fromString(rows.text(0), Qt::ISODate));
+    if (rc != SQLITE_DONE) {
+        (void)fail(QStringLiteral("reading the journal"), rows.errorText());
+        return std::nullopt;
+    }
+    return days;
+}
+
+std::optional<QSet<qint64>> Journal::readingsWithCard(const QString &cardName)
+{
+    sqlite3 *db = history_.connection();
+    if (!db) {
+        (void)fail(QStringLiteral("reading the journal"), QStringLiteral("the journal is not open"));
+        return std::nullopt;
+    }
+    const sqlite::Statement rows(
+        db, QStringLiteral("SELECT DISTINCT reading_id FROM reading_cards WHERE card_name = ?1 LIMIT ?2"));
+    store::bindText(rows.get(), 1, cardName.isNull() ? QStringLiteral("") : cardName);
+    sqlite3_bind_int(rows.get(), 2, kMaxReadings);
+    QSet<qint64> ids;
+    int rc = SQLITE_ROW;
+    while ((rc = rows.step()) == SQLITE_ROW)
+        ids.insert(sqlite3_column_int64(rows.get(), 0));
+    if (rc != SQLITE_DONE) {
+        (void)fail(QStringLiteral("reading the journal"), rows.errorText());
+        return std::nullopt;
+    }
+    return ids;
+}
+
 } // namespace velmora::readings

@@ -4,6 +4,7 @@
 // tests: that file's checks, upgrade and refusals apply to it as they are.
 
 #include "progress/history.h"
+#include "readings/patterns.h"
 #include "readings/reading.h"
 
 #include <functional>
@@ -32,6 +33,14 @@ public:
     [[nodiscard]] std::optional<Reading> reading(qint64 id);
     // Every reading with its cards, newest first, at most kMaxReadings.
     [[nodiscard]] std::optional<QVector<Reading>> all();
+
+    // Every card of the readings made from `since` on, at most kMaxReadings
+    // readings' worth.
+    [[nodiscard]] std::optional<QVector<DrawnCard>> drawnSince(const QDateTime &since);
+    // The local days from `since` on with a reading or a review grade.
+    [[nodiscard]] std::optional<QSet<QDate>> practiceDays(const QDateTime &since);
+    // The readings that hold a card of this name, in any orientation.
+    [[nodiscard]] std::optional<QSet<qint64>> readingsWithCard(const QString &cardName);
 
 private:
     [[nodiscard]] bool fail(const QString &context, const QString &why);

@@ -21,10 +21,25 @@ void JournalModel::setSearch(const QString &search)
     endResetModel();
 }
 
+void JournalModel::setOnly(std::optional<QSet<qint64>> ids)
+{
+    beginResetModel();
+    only_ = std::move(ids);
+    refilter();
+    endResetModel();
+}
+
 void JournalModel::refilter()
 {
     shown_.clear();
     const QStringList words = searchWords(search_);
+    if (only_) {
+        for (int i = 0; i < readings_.size(); ++i) {
+            if (only_->contains(readings_[i].id) && (words.isEmpty() || readingMatches(readings_[i], search_)))
+                shown_.append(i);
+        }
+        return;
+    }
     if (words.isEmpty()) {
         shown_.resize(readings_.size());
         std::iota(shown_.begin(), shown_.end(), 0);

@@ -7,6 +7,9 @@
 #include "readings/reading.h"
 
 #include <QAbstractListModel>
+#include <QSet>
+
+#include <optional>
 
 namespace velmora::readings {
 
@@ -20,6 +23,9 @@ public:
     // Newest first, as Journal::list() gives them.
     void setReadings(QVector<Reading> readings);
     void setSearch(const QString &search);
+    // Only these readings, or every one again when nothing is given.
+    void setOnly(std::optional<QSet<qint64>> ids);
+    [[nodiscard]] bool isLimited() const { return only_.has_value(); }
 
     [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
     // Display: the title and the question; Qt::UserRole: the reading's id.
@@ -33,6 +39,7 @@ private:
     QVector<QString> searchable_; // searchableText() of each reading
     QVector<int> shown_;          // indexes into readings_
     QString search_;
+    std::optional<QSet<qint64>> only_;
 };
 
 } // namespace velmora::readings

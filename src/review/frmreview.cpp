@@ -33,6 +33,13 @@ QString questionOf(Facet facet)
     return QStringLiteral("Reversed meaning?");
 }
 
+// The question on a facet the learner gave a meaning of their own.
+QString ownQuestionOf(Facet facet)
+{
+    return facet == Facet::Reversed ? QStringLiteral("Your own reversed meaning?")
+                                    : QStringLiteral("Your own meaning?");
+}
+
 QString durationText(qint64 seconds)
 {
     if (seconds < 60)
@@ -111,6 +118,9 @@ bool FrmReview::start()
     const std::optional<DayCount> today = history.reviewsSince(deckFile_, now.date().startOfDay());
     if (!states || !today)
         return refuse(history.errorText());
+    // Without them the review goes on with the deck's meanings alone.
+    ownMeanings_ = progress::readPersonalMeanings(request_.historyPath, request_.deckName)
+                       .value_or(progress::PersonalMeaningMap());
     readAhead_.setDeck(deck_.path());
     session_ = std::make_unique<ReviewSession>(Fsrs(request_.settings.fsrs()),
                                                sessionItems(request_.cards, request_.reversed, *states),
@@ -133,8 +143,19 @@ void FrmReview::showCurrent()
     const QImage picture = pictureOf(*item, shown);
     if (const std::optional<int> upcoming = session_->upcomingCard(); upcoming && *upcoming != item->cardId)
         readAhead_.start(*upcoming, shown);
-    page_->showQuestion(picture, questionOf(item->facet),
+    page_->showQuestion(picture, asksOwn(*item) ? ownQuestionOf(item->facet) : questionOf(item->facet),
                         QStringLiteral("Reviewed: %1").arg(session_->summary().reviewed));
+}
+
+bool FrmReview::asksOwn(const SessionItem &item) const
+{
+    if (!request_.askOwnMeanings || item.facet == Facet::Keywords)
+        return false;
+    for (const Card &card : request_.cards) {
+        if (card.id == item.cardId)
+            return !ownMeanings_.value(card.name).of(item.facet == Facet::Reversed).isEmpty();
+    }
+    return false;
 }
 
 QImage FrmReview::pictureOf(const SessionItem &item, QSize shown)
@@ -164,6 +185,13 @@ void FrmReview::reveal()
         QStringList keywords = deck_.keywords(item->cardId).value_or(QStringList());
         keywords.removeAll(QString());
         answer = keywords.join(QStringLiteral(", "));
+    }
+    if (item->facet != Facet::Keywords) {
+        const QString own = ownMeanings_.value(name).of(item->facet == Facet::Reversed);
+        if (asksOwn(*item))
+            answer = QStringLiteral("My own meaning:\n") + own + QStringLiteral("\n\nThe deck's meaning:\n") + answer;
+        else if (!own.isEmpty())
+            answer += QStringLiteral("\n\nMy own meaning:\n") + own;
     }
     const QDateTime now = services_.clock.now();
     std::array<QString, kGradeCount> intervals;

@@ -5,6 +5,7 @@
 // holds the session, the deck and the writer, and feeds the page.
 
 #include "progress/history.h"
+#include "progress/personalmeanings.h"
 #include "review/reviewsession.h"
 #include "review/reviewsettings.h"
 
@@ -33,6 +34,8 @@ struct ReviewRequest
     bool reversed = true; // whether reversed meanings are asked too
     ReviewSettings settings;
     QString historyPath;
+    // A meaning is asked as the learner's own where they wrote one.
+    bool askOwnMeanings = false;
 };
 
 // The facets of these cards, in the order new ones are learnt (every
@@ -65,6 +68,7 @@ private:
     void showCurrent();
     // Read ahead or decoded now, to fit within shown; turned for the reversed meaning.
     [[nodiscard]] QImage pictureOf(const SessionItem &item, QSize shown);
+    [[nodiscard]] bool asksOwn(const SessionItem &item) const;
     void reveal();
     void grade(int grade);
     void undo();
@@ -80,7 +84,8 @@ private:
     std::unique_ptr<ReviewWriter> writer_;
     ReviewPage *page_ = nullptr;
     bool graded_ = false;
-    bool stopped_ = false; // a write failed
+    bool stopped_ = false;                     // a write failed
+    progress::PersonalMeaningMap ownMeanings_; // by card name
 };
 
 } // namespace review

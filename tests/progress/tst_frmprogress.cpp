@@ -1,6 +1,7 @@
 #include "fakes.h"
 #include "progress/frmprogress.h"
 #include "progress/history.h"
+#include "readings/frmjournal.h"
 #include "sampledeck.h"
 #include "scriptedprompter.h"
 #include "testhome.h"
@@ -142,6 +143,14 @@ void TstFrmProgress::practiceButtons_takeExactlyTheMissedCardsOfOneDeck()
     QVERIFY(prompter_.messageTexts().contains(QStringLiteral("Test Complete")));
     // The finished test is in the history and the open window shows it.
     QVERIFY(control<QLabel>(shown, QStringLiteral("lblProgressInfo"))->text().startsWith(QLatin1String("3 test")));
+
+    // A missed card leads to the journal's readings with it.
+    table->selectRow(0);
+    QTest::mouseClick(control<QPushButton>(shown, QStringLiteral("cmdMissedReadings")), Qt::LeftButton);
+    auto *journal = window_->findChild<readings::FrmJournal *>();
+    QVERIFY(journal && journal->isVisible());
+    QCOMPARE(control<QLabel>(journal, QStringLiteral("lblCount"))->text(),
+             QStringLiteral("With ") + table->item(0, 0)->text() + QStringLiteral(": 0 of 0"));
 
     // One CSV row per question of the deck's tests, through the save dialog.
     const QString csv = home_->filePath(QStringLiteral("progress.csv"));

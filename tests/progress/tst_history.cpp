@@ -108,10 +108,12 @@ private slots:
             QVERIFY(history.open(path()) && history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {0})));
         }
         // The first layout: the tables without the indexes.
-        QCOMPARE(runSql(path(),
-                        "DROP INDEX tests_by_deck; DROP INDEX tests_by_time; DROP TABLE facets; "
-                        "DROP TABLE reviews; DROP TABLE readings; DROP TABLE reading_cards; PRAGMA user_version = 1"),
-                 0);
+        QCOMPARE(
+            runSql(path(),
+                   "DROP INDEX tests_by_deck; DROP INDEX tests_by_time; DROP TABLE facets; "
+                   "DROP TABLE reviews; DROP TABLE readings; DROP TABLE reading_cards; DROP TABLE personal_meanings; "
+                   "PRAGMA user_version = 1"),
+            0);
         HistoryFile history;
         QVERIFY2(history.open(path()), qPrintable(history.errorText()));
         QCOMPARE(history.cardTallies({}, 10).value().value(0).cardName, QStringLiteral("Card 1"));

@@ -1,4 +1,6 @@
 #include "announcements.h"
+#include "filebytes.h"
+#include "progress/personalmeanings.h"
 #include "readings/cardofday.h"
 #include "readings/frmjournal.h"
 #include "readings/frmreadings.h"
@@ -8,8 +10,11 @@
 #include "testhome.h"
 
 #include <QAbstractItemModelTester>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -141,6 +146,144 @@ private slots:
         setCardOfTheDayEnabled(rig.services, false);
         rig.clock.set(rig.clock.now().addDays(1));
         QVERIFY(!cardOfTheDay(rig.services, deck, &fresh) && !fresh);
+    }
+
+    // The learner's own meaning beside the card, and a note kept as the
+    // day's one-card reading, found again when the window opens that day.
+    void cardOfTheDay_showsTheOwnMeaning_keepsTheNoteInTheJournal()
+    {
+        ServicesRig rig;
+        QCOMPARE(journalPath(), progress::historyPath());
+        const QString deck = paths::deckDatabase(QStringLiteral("Tutor1.vdk"));
+        Deck opened;
+        QVERIFY(opened.open(deck));
+        const QString deckName = opened.header().value().deckName;
+        {
+            progress::PersonalMeanings own;
+            QVERIFY(own.open(journalPath()) &&
+                    own.save(deckName, QStringLiteral("Major 4"), {QStringLiteral("up"), QStringLiteral("mine")},
+                             rig.clock.now()));
+        }
+        rig.random.queue(0.5);
+        rig.random.queue(0.7);
+        bool fresh = false;
+        const DayCardView view = cardOfTheDay(rig.services, deck, &fresh).value();
+        QCOMPARE(view.ownMeaning, QStringLiteral("mine"));
+        const auto noteTyped = [&](const QString &text) {
+            QPointer<FrmDayCard> window = new FrmDayCard(rig.services, view);
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblDayOwnMeaning"))->text(),
+                     QStringLiteral("My own meaning: mine"));
+            QTest::keyClicks(window->findChild<QPlainTextEdit *>(QStringLiteral("txtDayNote")), text);
+            QTest::keyClick(window, Qt::Key_Escape);
+            QTRY_VERIFY(!window);
+        };
+        noteTyped(QStringLiteral("A <b>slow</b> day"));
+        rig.clock.set(rig.clock.now().addSecs(3600));
+        {
+            FrmDayCard again(rig.services, view);
+            auto *note = again.findChild<QPlainTextEdit *>(QStringLiteral("txtDayNote"));
+            QCOMPARE(note->toPlainText(), QStringLiteral("A <b>slow</b> day"));
+            QTest::keyClicks(note, QStringLiteral(", then not"));
+            QTRY_COMPARE(again.findChild<QLabel *>(QStringLiteral("lblDayNoteStatus"))->text(),
+                         QStringLiteral("Saved in the journal."));
+        }
+        Journal journal;
+        QVERIFY(journal.open(journalPath()));
+        const QVector<Reading> all = journal.all().value();
+        QCOMPARE(all.size(), 1);
+        QCOMPARE(all[0].interpretation, QStringLiteral("A <b>slow</b> day, then not"));
+        QCOMPARE(all[0].spread, Spread::OneCard);
+        QVERIFY(all[0].cards.size() == 1 && all[0].cards[0].reversed && all[0].cards[0].meaning == "reversed 4");
+        journal.close();
+
+        FrmJournal list(rig.services, journalPath());
+        list.reload();
+        QVERIFY(list.model()->index(0, 0).data().toString().endsWith(
+            QStringLiteral("Card of the day: Major 4 (reversed)")));
+        auto *view0 = list.findChild<QListView *>(QStringLiteral("lstReadings"));
+        view0->setCurrentIndex(view0->model()->index(0, 0));
+        list.openChosen();
+        auto *reading = list.findChild<FrmReadings *>();
+        QVERIFY(reading);
+        reading->showMeanings();
+        QVERIFY(reading->findChild<QPlainTextEdit *>(QStringLiteral("txtMeanings"))
+                    ->toPlainText()
+                    .endsWith(QStringLiteral("reversed 4\nMy own meaning: mine")));
+        QVERIFY(reading->close());
+
+        // A damaged journal takes no note and stays as it was.
+        QVERIFY(writeFile(journalPath(), QByteArray("SQLite format 3").leftJustified(4096, 'z')));
+        const QByteArray before = fileBytes(journalPath());
+        {
+            FrmDayCard refused(rig.services, view);
+            auto *note = refused.findChild<QPlainTextEdit *>(QStringLiteral("txtDayNote"));
+            QVERIFY(note->isReadOnly());
+            QVERIFY(refused.findChild<QLabel *>(QStringLiteral("lblDayNoteStatus"))
+                        ->text()
+                        .startsWith(QStringLiteral("The journal cannot be read")));
+            QVERIFY(refused.close());
+        }
+        QCOMPARE(fileBytes(journalPath()), before);
+        QVERIFY(rig.prompter.records().isEmpty());
+        QFile::remove(journalPath());
+    }
+
+    void journal_showsPatternsOverThePeriodChosen_theStreak_andTheReadingsWithACard()
+    {
+        QFile::remove(journalPath());
+        ServicesRig rig;
+        const QDateTime now = rig.clock.now();
+        {
+            Journal journal;
+            QVERIFY(journal.open(journalPath()));
+            const auto add = [&](int daysAgo, const QString &past, bool reversed) {
+                Reading reading{0,
+                                now.addDays(-daysAgo),
+                                QStringLiteral("Tutor1.vdk"),
+                                QStringLiteral("Classic"),
+                                Spread::ThreeCards,
+                                QStringLiteral("Q"),
+                                QString(),
+                                {}};
+                reading.cards = {{1, past, reversed, {}, {}},
+                                 {2, QStringLiteral("Sun"), false, {}, {}},
+                                 {3, QStringLiteral("Moon"), false, {}, {}}};
+                return journal.save(reading);
+            };
+            QVERIFY(add(1, QStringLiteral("Tower"), true) && add(2, QStringLiteral("Tower"), true) &&
+                    add(60, QStringLiteral("Star"), false) && add(61, QStringLiteral("Star"), false) &&
+                    add(62, QStringLiteral("Star"), false));
+            progress::HistoryFile history;
+            QVERIFY(history.open(journalPath()));
+            QVERIFY(history.recordReview(
+                {now, QStringLiteral("Tutor1.vdk"), 1, review::Facet::Keywords, review::Grade::Good, {}, {}}));
+        }
+        FrmJournal window(rig.services, journalPath());
+        window.reload();
+        QCOMPARE(window.streak(), 3);
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblStreak"))->text(),
+                 QStringLiteral("Current streak: 3 days with a reading or review"));
+        QCOMPARE(window.patternLines().value(0), QStringLiteral("Moon (upright): 2 times (Future 2)"));
+        QCOMPARE(window.patternLines().size(), 3);
+        auto *period = window.findChild<QComboBox *>(QStringLiteral("cboPeriod"));
+        period->setCurrentIndex(period->findData(90));
+        QCOMPARE(window.patternLines().value(0), QStringLiteral("Moon (upright): 5 times (Future 5)"));
+        QVERIFY(window.patternLines().contains(QStringLiteral("Star (upright): 3 times (Past 3)")));
+
+        auto *patterns = window.findChild<QListWidget *>(QStringLiteral("lstPatterns"));
+        auto *withCard = window.findChild<QPushButton *>(QStringLiteral("cmdWithCard"));
+        QVERIFY(!withCard->isEnabled());
+        const int star = int(window.patternLines().indexOf(QStringLiteral("Star (upright): 3 times (Past 3)")));
+        patterns->setCurrentRow(star);
+        QTest::mouseClick(withCard, Qt::LeftButton);
+        QCOMPARE(window.model()->rowCount(), 3);
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblCount"))->text(), QStringLiteral("With Star: 3 of 5"));
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdShowAll")), Qt::LeftButton);
+        QCOMPARE(window.model()->rowCount(), 5);
+        QVERIFY(rig.prompter.records().isEmpty());
+        QFile::remove(journalPath());
     }
 };
 

@@ -1,6 +1,7 @@
 #include "../design/designhome.h"
 #include "announcements.h"
 #include "progress/history.h"
+#include "progress/personalmeanings.h"
 #include "review/frmreview.h"
 #include "servicesrig.h"
 
@@ -78,6 +79,49 @@ private slots:
         }
         QCOMPARE(phases, (QMap<int, Phase>{{1, Phase::Learning}, {2, Phase::Review}}));
         QCOMPARE(history.reviewsSince(QStringLiteral("Tutor1.vdk"), QDateTime()).value().newFacets, 2);
+    }
+
+    // Shown with the deck's answer, or asked for when the learner chose so;
+    // a card without one is asked as before.
+    void ownMeanings_shownWithTheAnswer_askedWhenChosen()
+    {
+        for (const bool ask : {false, true}) {
+            ServicesRig rig;
+            const QString historyPath = rig.folder.filePath(QStringLiteral("history.db"));
+            {
+                progress::PersonalMeanings own;
+                QVERIFY(own.open(historyPath) && own.save(QStringLiteral("Design"), QStringLiteral("Card 1"),
+                                                          {QStringLiteral("mine"), {}}, rig.clock.now()));
+            }
+            Deck deck;
+            QVERIFY(deck.open(paths::deckDatabase(QStringLiteral("Tutor1.vdk"))));
+            FrmReview window(rig.services, ReviewRequest{deck.path(),
+                                                         QStringLiteral("Design"),
+                                                         deck.cards().value_or(QVector<Card>()),
+                                                         false,
+                                                         {},
+                                                         historyPath,
+                                                         ask});
+            window.setAttribute(Qt::WA_DeleteOnClose, false);
+            QVERIFY(window.start());
+            window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            const auto press = [](QKeySequence keys) { QTest::keySequence(QApplication::focusWidget(), keys); };
+            for (const Qt::Key key : {Qt::Key_Space, Qt::Key_3, Qt::Key_Space, Qt::Key_4})
+                press(QKeySequence(key));
+            const auto *question = window.findChild<QLabel *>(QStringLiteral("lblQuestion"));
+            const auto *answer = window.findChild<QPlainTextEdit *>(QStringLiteral("txtAnswer"));
+            QCOMPARE(question->text(), ask ? QStringLiteral("Your own meaning?") : QStringLiteral("Meaning?"));
+            press(QKeySequence(Qt::Key_Space));
+            QCOMPARE(answer->toPlainText(),
+                     ask ? QStringLiteral("My own meaning:\nmine\n\nThe deck's meaning:\nnormal 1")
+                         : QStringLiteral("normal 1\n\nMy own meaning:\nmine"));
+            press(QKeySequence(Qt::Key_3));
+            QCOMPARE(question->text(), QStringLiteral("Meaning?"));
+            press(QKeySequence(Qt::Key_Space));
+            QCOMPARE(answer->toPlainText(), QStringLiteral("normal 2"));
+            window.close();
+        }
     }
 
 private:

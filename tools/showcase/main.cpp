@@ -22,6 +22,7 @@
 #include "exchangescreens.h"
 #include "mainwindowscreens.h"
 #include "paintwatcher.h"
+#include "personalscreens.h"
 #include "progressscreens.h"
 #include "reviewscreens.h"
 #include "unattendedprompter.h"
@@ -110,6 +111,8 @@ void openScreen(const Options &options, FrmBegin &begin, Services &services)
         window = openDeckShowcase(begin, options.show);
     } else if (progressShowcaseNames().contains(options.show)) {
         window = openProgressShowcase(begin, services, options.show);
+    } else if (personalShowcaseNames().contains(options.show)) {
+        window = openPersonalShowcase(begin, services, options.show);
     } else if (reviewShowcaseNames().contains(options.show)) {
         window = openReviewShowcase(services, options.show);
     } else if (mainWindowShowcaseNames().contains(options.show)) {

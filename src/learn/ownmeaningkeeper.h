@@ -1,0 +1,58 @@
+#pragma once
+
+// Keeps what the learner types as their own meanings on the memorize tab:
+// read per deck from the progress history, saved a moment after typing stops,
+// before another card shows and when the window closes.
+
+#include "progress/personalmeanings.h"
+
+#include <QObject>
+#include <QTimer>
+
+namespace velmora {
+
+struct Services;
+class MemorizePage;
+
+class OwnMeaningKeeper : public QObject
+{
+    Q_OBJECT
+
+public:
+    OwnMeaningKeeper(Services &services, MemorizePage &page, QString historyPath, QObject *parent = nullptr);
+
+    // What is typed for the card shown until now is saved first; a failure
+    // is told, as nothing the learner typed may go unseen.
+    void showCard(const QString &deckName, const QString &cardName);
+    void clear();
+    // Saves what is typed and not yet kept; false, with the page saying why,
+    // when the save failed (the text stays on the page).
+    [[nodiscard]] bool flush();
+    [[nodiscard]] bool hasUnsaved() const { return unsaved_; }
+    [[nodiscard]] QString errorText() const { return error_; }
+    [[nodiscard]] QString cardName() const { return cardName_; }
+    // The setting that lets description tests and reviews ask for them.
+    [[nodiscard]] bool asksOwn() const;
+    // The deck's own meanings as last read or saved; read now for another deck.
+    [[nodiscard]] progress::PersonalMeaningMap meaningsOf(const QString &deckName);
+    // For the ending: the question whether to leave it unsaved, true to go on.
+    [[nodiscard]] bool finishOrAsk(QWidget *window);
+
+private:
+    void edited();
+    void loadDeck(const QString &deckName);
+
+    Services &services_;
+    MemorizePage &page_;
+    QString path_;
+    progress::PersonalMeanings store_;
+    QString deckName_;
+    bool readable_ = false;
+    progress::PersonalMeaningMap meanings_;
+    QString cardName_;
+    bool unsaved_ = false;
+    QString error_;
+    QTimer timer_;
+};
+
+} // namespace velmora
