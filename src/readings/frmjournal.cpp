@@ -4,6 +4,7 @@
 #include "readings/journalmodel.h"
 #include "readings/readingpages.h"
 
+#include "app/accessibility.h"
 #include "app/prompter.h"
 #include "app/safesave.h"
 #include "app/services.h"
@@ -91,7 +92,7 @@ QVBoxLayout *FrmJournal::buildPatterns()
     lblStreak->setTextFormat(Qt::PlainText);
     lblStreak->setWordWrap(true);
     column->addWidget(lblStreak);
-    cboPeriod = named(new QComboBox(this), "cboPeriod", QStringLiteral("Patterns over"));
+    cboPeriod = named(new ChoiceList(this), "cboPeriod", QStringLiteral("Patterns over"));
     for (const int days : kPatternPeriods)
         cboPeriod->addItem(QStringLiteral("the last %1 days").arg(days), days);
     auto *period = new QHBoxLayout;
