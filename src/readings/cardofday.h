@@ -6,15 +6,19 @@
 
 #include "readings/reading.h"
 
+#include "store/backgroundjob.h"
+
 #include <QImage>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 class QSystemTrayIcon;
 
 namespace velmora {
 
+class PictureBox;
 struct Services;
 
 namespace readings {
@@ -23,7 +27,7 @@ struct DayCardView
 {
     QString deckName;
     ReadingCard card;
-    QImage picture; // upright; null when the card has none
+    QString deckPath; // where the window reads the card's picture from
 };
 
 // Today's card of the deck at `deckPath`: the kept one when it is today's
@@ -45,6 +49,17 @@ class FrmDayCard : public QWidget
 
 public:
     FrmDayCard(Services &services, const DayCardView &view, QWidget *parent = nullptr);
+    ~FrmDayCard() override;
+
+    // The picture is decoded off the screen thread and shown once it is
+    // ready: until then the card shows without it.
+    [[nodiscard]] bool pictureShown() const { return !picture_; }
+
+private:
+    void showPicture();
+
+    PictureBox *picDayCard = nullptr;
+    std::unique_ptr<BackgroundJob<QImage>> picture_;
 };
 
 } // namespace readings

@@ -4,6 +4,7 @@
 #include "app/services.h"
 #include "app/widgets.h"
 #include "app/windowplace.h"
+#include "learn/elidedlabel.h"
 #include "learn/picturebox.h"
 #include "store/paths.h"
 #include "store/pictures.h"
@@ -52,6 +53,13 @@ QString keywordText(const QStringList &keywordSlots)
             filled.append(keyword.trimmed());
     }
     return filled.join(QStringLiteral(", "));
+}
+
+// A name as the spread shows it under its card: a few lines at most.
+QString shownName(const QString &name)
+{
+    constexpr int kShownChars = 80;
+    return name.size() > kShownChars ? name.left(kShownChars - 1) + QChar(0x2026) : name;
 }
 
 QString orientationText(bool reversed)
@@ -126,8 +134,7 @@ void FrmReadings::buildControls()
     top->addWidget(cboSpread);
     cmdDraw = makeButton(this, "cmdDraw", QStringLiteral("&Draw"));
     top->addWidget(cmdDraw);
-    lblDeck = named(new QLabel(this), "lblDeck");
-    lblDeck->setTextFormat(Qt::PlainText);
+    lblDeck = named(new ElidedLabel(this), "lblDeck");
     top->addWidget(lblDeck, 1);
     left->addLayout(top);
 
@@ -146,6 +153,8 @@ void FrmReadings::buildControls()
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignCenter);
             label->setWordWrap(true);
+            // A word longer than this is cut, not given room.
+            label->setMaximumWidth(kPictureSize.width() * 2);
         }
         picture->setFixedSize(kPictureSize);
         picture->setFocusPolicy(Qt::StrongFocus);
@@ -242,7 +251,8 @@ void FrmReadings::showCard(int position)
     const QImage face = faces_.value(position);
     picCards[position]->setPicture(card.reversed ? turnedHalf(face) : face);
     const QString text = card.name + QStringLiteral(" (") + orientationText(card.reversed) + QLatin1Char(')');
-    lblCards[position]->setText(text);
+    lblCards[position]->setText(shownName(card.name) + QStringLiteral(" (") + orientationText(card.reversed) +
+                                QLatin1Char(')'));
     picCards[position]->setAccessibleName(where + QStringLiteral(": ") + text);
 }
 
@@ -257,11 +267,47 @@ void FrmReadings::loadSavedPictures()
     if (!deck.open(paths::deckDatabase(file)))
         return;
     const QVector<Card> cards = deck.cards().value_or(QVector<Card>());
+    QVector<int> ids(reading_.cards.size(), 0);
     for (int i = 0; i < reading_.cards.size(); ++i) {
         for (const Card &card : cards) {
             if (card.id == reading_.cards[i].cardId && card.name == reading_.cards[i].name)
-                faces_[i] = decodePicture(deck.picture(card.id), kPictureSize * 2);
+                ids[i] = card.id;
         }
+    }
+    decodeFaces(deck.path(), ids);
+}
+
+void FrmReadings::decodeFaces(const QString &deckPath, const QVector<int> &cardIds)
+{
+    faces_ = QVector<QImage>(cardIds.size());
+    std::erase_if(abandoned_, [](const auto &job) { return job->wait(QDeadlineTimer(0)); });
+    if (decoding_)
+        abandoned_.push_back(std::move(decoding_));
+    decoding_ = std::make_unique<BackgroundJob<QVector<QImage>>>(
+        [deckPath, cardIds] {
+            QVector<QImage> faces(cardIds.size());
+            Deck deck;
+            if (!deck.open(deckPath))
+                return faces;
+            for (qsizetype i = 0; i < cardIds.size(); ++i) {
+                if (cardIds[i] != 0)
+                    faces[i] = decodePicture(deck.picture(cardIds[i]), kPictureSize * 2);
+            }
+            return faces;
+        },
+        this, [this] { facesDecoded(); });
+}
+
+void FrmReadings::facesDecoded()
+{
+    // An abandoned decode's end arrives here too.
+    if (!decoding_ || !decoding_->wait(QDeadlineTimer(0)))
+        return;
+    faces_ = decoding_->take();
+    decoding_.reset();
+    for (int i = 0; i < reading_.cards.size() && i < faces_.size(); ++i) {
+        if (turned_.value(i))
+            showCard(i);
     }
 }
 
@@ -287,14 +333,15 @@ void FrmReadings::draw()
     reading.deckFile = source->deckFile;
     reading.deckName = practice.deckName;
     reading.spread = spread;
-    faces_.clear();
+    QVector<int> ids;
     for (const Draw &draw : draws) {
         const Card &card = practice.cards[draw.index];
         reading.cards.append(ReadingCard{card.id, card.name, draw.reversed,
                                          keywordText(practice.deck.keywords(card.id).value_or(QStringList())),
                                          draw.reversed ? card.reversedMeaning : card.normalMeaning});
-        faces_.append(decodePicture(practice.deck.picture(card.id), kPictureSize * 2));
+        ids.append(card.id);
     }
+    decodeFaces(practice.deck.path(), ids);
     reading_ = reading;
     turned_ = QVector<bool>(count, false);
     meaningsShown_ = false;

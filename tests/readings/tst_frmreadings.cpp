@@ -1,3 +1,4 @@
+#include "hostilepictures.h"
 #include "readings/cardofday.h"
 #include "readings/frmjournal.h"
 #include "readings/frmreadings.h"
@@ -6,12 +7,16 @@
 #include "servicesrig.h"
 #include "testhome.h"
 
+#include "learn/picturebox.h"
+
 #include <QAbstractItemModelTester>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using namespace velmora;
@@ -137,6 +142,58 @@ private slots:
         setCardOfTheDayEnabled(rig.services, false);
         rig.clock.set(rig.clock.now().addDays(1));
         QVERIFY(!cardOfTheDay(rig.services, deck, &fresh) && !fresh);
+    }
+
+    // A picture that takes long to decode (each of its scans a pass over
+    // every pixel) holds up neither the window nor the start-up under it.
+    void cardOfTheDay_showsAtOnceAndItsPictureOnceDecoded()
+    {
+        QVERIFY(home_->createDeck(QStringLiteral("tutor/Tutor3.vdk")));
+        SampleCard card = plainCard(1);
+        card.picture = test::scanBombJpeg(QSize(2400, 4000), kMaxJpegScans);
+        const QString deck = paths::deckDatabase(QStringLiteral("Tutor3.vdk"));
+        QVERIFY(writeCards(deck, {card}));
+        ServicesRig rig;
+        rig.random.queue(0.1);
+        rig.random.queue(0.1);
+        bool fresh = false;
+        QElapsedTimer clock;
+        clock.start();
+        const std::optional<DayCardView> view = cardOfTheDay(rig.services, deck, &fresh);
+        QVERIFY(view);
+        FrmDayCard window(rig.services, *view);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const qint64 shownMs = clock.elapsed();
+        QVERIFY2(!window.pictureShown(), qPrintable(QString::number(shownMs)));
+        QTRY_VERIFY_WITH_TIMEOUT(window.pictureShown(), 120000);
+        QVERIFY(!window.findChild<PictureBox *>(QStringLiteral("picDayCard"))->picture().isNull());
+        qInfo("card of the day painted after %lld ms, its picture after %lld ms", shownMs, clock.elapsed());
+    }
+
+    // However long the names a deck gives, the spread keeps to the screen.
+    void hugeNames_growNoWindow()
+    {
+        ServicesRig rig;
+        const QString huge(4'000'000, QLatin1Char('N'));
+        Reading saved{0,
+                      rig.clock.now(),
+                      QStringLiteral("Tutor1.vdk"),
+                      huge,
+                      Spread::ThreeCards,
+                      huge.left(1000),
+                      huge.left(20000),
+                      {}};
+        for (int id : {1, 2, 3})
+            saved.cards.append({id, huge, id == 2, huge, huge});
+        FrmReadings window(rig.services, journalPath(), saved);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect free = window.screen()->availableGeometry();
+        QVERIFY2(window.frameGeometry().width() <= free.width() && window.frameGeometry().height() <= free.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(window.width()).arg(window.height())));
     }
 };
 
