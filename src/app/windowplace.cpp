@@ -29,9 +29,14 @@ bool fitIntoScreen(QWidget &window)
     const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return true;
-    const QSize room = (screen->availableGeometry().size() - kFrameRoom).expandedTo(QSize(1, 1));
+    const QRect free = screen->availableGeometry();
+    const QSize room = (free.size() - kFrameRoom).expandedTo(QSize(1, 1));
     if (window.width() > room.width() || window.height() > room.height())
         window.resize(window.size().boundedTo(room));
+    const QRect frame(window.pos(), window.size() + kFrameRoom);
+    if (!free.contains(frame))
+        window.move(std::clamp(frame.left(), free.left(), std::max(free.left(), free.right() + 1 - frame.width())),
+                    std::clamp(frame.top(), free.top(), std::max(free.top(), free.bottom() + 1 - frame.height())));
     return window.width() <= room.width() && window.height() <= room.height();
 }
 

@@ -153,9 +153,10 @@ void FrmReadings::buildControls()
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignCenter);
             label->setWordWrap(true);
-            // A word longer than this is cut, not given room.
-            label->setMaximumWidth(kPictureSize.width() * 2);
         }
+        // Names wrap under their card; a word longer than the room is cut,
+        // not given more.
+        name->setFixedWidth(kPictureSize.width() + 40);
         picture->setFixedSize(kPictureSize);
         picture->setFocusPolicy(Qt::StrongFocus);
         picture->setCursor(Qt::PointingHandCursor);
