@@ -4,9 +4,11 @@
 
 #include "fuzzsupport.h"
 #include "hostiledeck.h"
+#include "hostilepictures.h"
 #include "progress/history.h"
 
 #include "resident/startupentry.h"
+#include "store/pictures.h"
 #include "store/schema.h"
 
 #include <QBuffer>
@@ -176,6 +178,15 @@ int main(int argc, char **argv)
             put(QStringLiteral("picture"), QString::fromLatin1(format), QByteArray(1, '\1') + bytes);
     }
     put(QStringLiteral("picture"), QStringLiteral("png-large"), QByteArray(1, '\1') + picture("png", QSize(300, 500)));
+    // Just over the scan limit, a whole segment of empty metadata, and
+    // both orientations that turn the picture.
+    put(QStringLiteral("picture"), QStringLiteral("jpg-scan-bomb"),
+        QByteArray(1, '\1') + test::scanBombJpeg(QSize(16, 16), kMaxJpegScans + 1));
+    put(QStringLiteral("picture"), QStringLiteral("jpg-bulky-exif"),
+        QByteArray(1, '\0') + test::withPadding(picture("jpg", QSize(6, 9)), 1));
+    for (const int orientation : {3, 6})
+        put(QStringLiteral("picture"), QStringLiteral("jpg-orientation-%1").arg(orientation),
+            QByteArray(1, '\1') + test::withOrientation(picture("jpg", QSize(6, 9)), orientation));
 
     put(QStringLiteral("goals"), QStringLiteral("two"),
         QByteArrayLiteral("\"Learn majors\",#2026-01-01#,#2026-02-01#,\"all 22\",#FALSE#,40\r\n"

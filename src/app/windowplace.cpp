@@ -21,6 +21,25 @@ QString placeKey(const QWidget &window)
     return QStringLiteral("WindowPlace_") + window.objectName();
 }
 
+// A window grown past its screen (by a long text, a screen since changed)
+// is brought back to the screen's free area, a frame's room left; false when
+// its smallest size is larger still.
+bool fitIntoScreen(QWidget &window)
+{
+    const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return true;
+    const QRect free = screen->availableGeometry();
+    const QSize room = (free.size() - kFrameRoom).expandedTo(QSize(1, 1));
+    if (window.width() > room.width() || window.height() > room.height())
+        window.resize(window.size().boundedTo(room));
+    const QRect frame(window.pos(), window.size() + kFrameRoom);
+    if (!free.contains(frame))
+        window.move(std::clamp(frame.left(), free.left(), std::max(free.left(), free.right() + 1 - frame.width())),
+                    std::clamp(frame.top(), free.top(), std::max(free.top(), free.bottom() + 1 - frame.height())));
+    return window.width() <= room.width() && window.height() <= room.height();
+}
+
 class PlaceKeeper : public QObject
 {
 public:
@@ -32,8 +51,13 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         // A closed window is hidden too, and so is one the user went back from.
-        if (watched == &window_ && event->type() == QEvent::Hide && window_.testAttribute(Qt::WA_WState_Created))
-            settings_.setValue(placeKey(window_), QString::fromLatin1(window_.saveGeometry().toBase64()));
+        // A size that does not fit is not kept: every later window would take it.
+        if (watched == &window_ && event->type() == QEvent::Hide && window_.testAttribute(Qt::WA_WState_Created)) {
+            if (fitIntoScreen(window_))
+                settings_.setValue(placeKey(window_), QString::fromLatin1(window_.saveGeometry().toBase64()));
+            else
+                settings_.remove(placeKey(window_));
+        }
         return QObject::eventFilter(watched, event);
     }
 
@@ -66,8 +90,10 @@ void keepWindowPlace(QWidget &window, SettingsStore &settings, QSize preferred)
 {
     const QByteArray stored = QByteArray::fromBase64(settings.value(placeKey(window)).toLatin1());
     // restoreGeometry moves a place from a screen no longer there, or now
-    // smaller, onto the screen.
+    // smaller, onto the screen, but keeps its size.
     if (stored.isEmpty() || !window.restoreGeometry(stored))
+        placeWithinScreen(window, preferred.isValid() ? preferred : window.sizeHint());
+    else if (!fitIntoScreen(window))
         placeWithinScreen(window, preferred.isValid() ? preferred : window.sizeHint());
     new PlaceKeeper(window, settings);
 }

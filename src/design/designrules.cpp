@@ -144,6 +144,18 @@ bool isListedPicture(const QString &fileName)
     return fileName.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
 }
 
+bool isLeanJpeg(const QByteArray &bytes, QSize size)
+{
+    // Room for a camera's EXIF block and a colour profile; a JPEG's own data
+    // never needs more than the raw pixels would.
+    constexpr qint64 kMetadataRoom = 64 * 1024;
+    if (!size.isValid())
+        return false;
+    const JpegLayout layout = jpegLayout(bytes);
+    return layout.metadataBytes <= kMetadataRoom &&
+           bytes.size() <= qint64(size.width()) * size.height() * 3 + kMetadataRoom;
+}
+
 PictureFile readPictureFile(const QString &path, StoredForm form, QSize shownSize)
 {
     const QString name = QFileInfo(path).fileName();
@@ -169,12 +181,15 @@ PictureFile readPictureFile(const QString &path, StoredForm form, QSize shownSiz
                     .arg(name)
                     .arg(size.width())
                     .arg(size.height())};
-    const bool keepBytes = form == StoredForm::Compact && isJpegFile(bytes);
+    const bool turned = reader.transformation() != QImageIOHandler::TransformationNone;
+    const bool keepBytes = form == StoredForm::Compact && isJpegFile(bytes) && !turned && isLeanJpeg(bytes, size);
     // Kept bytes are decoded all the same: a file that does not decode is refused.
     QImage image = decodePicture(bytes, keepBytes ? shownSize : QSize());
     if (image.isNull())
         return {{}, {}, {}, QStringLiteral("%1: the picture cannot be decoded within the memory limit").arg(name)};
-    const QSize ownSize = size.isValid() ? size : image.size();
+    const QSize ownSize = !size.isValid()                                                     ? image.size()
+                          : reader.transformation() & QImageIOHandler::TransformationRotate90 ? size.transposed()
+                                                                                              : size;
     PictureFile read{std::move(image), ownSize, {}, {}};
     read.stored = keepBytes                     ? bytes
                   : form == StoredForm::Compact ? jpegFileBytes(read.image)

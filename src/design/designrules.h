@@ -87,9 +87,14 @@ private:
 // The file list shows files ending in ".jpg", in any letter case.
 [[nodiscard]] bool isListedPicture(const QString &fileName);
 
-// How the loader stores pictures: as BMP files, or compact, where a JPEG file
-// keeps its own bytes and any other picture becomes a JPEG file.
+// How the loader stores pictures: as BMP files, or compact, where an upright
+// JPEG file without bulk beyond its pixels keeps its own bytes and any other
+// picture becomes a JPEG file, upright and without the original's metadata.
 enum class StoredForm { Bmp, Compact };
+
+// The JPEG file of a picture of this size carries no more than a camera's
+// metadata and what its pixels need.
+[[nodiscard]] bool isLeanJpeg(const QByteArray &bytes, QSize size);
 
 // A picture file read within the decode limits, with the bytes to store.
 struct PictureFile

@@ -23,6 +23,7 @@ namespace {
 constexpr int kBusyTimeoutMs = 2000;
 // No value the program writes comes near this; a longer one is damage.
 constexpr int kMaxValueBytes = 1 << 20;
+constexpr int kMaxCheckedValueBytes = 1 << 30;
 
 // Each step takes the file from the version before it to its own number.
 struct UpgradeStep
@@ -131,10 +132,12 @@ QString groupsText(const QVector<int> &groups)
     return numbers.join(QLatin1Char(','));
 }
 
-// Every text column of the history is NOT NULL: a null string is stored empty.
+// Every text column of the history is NOT NULL: a null string is stored
+// empty. Names come from decks others made: cut to what is read back, so no
+// row nears the length limit that would make the history unreadable.
 void bindKeptText(sqlite3_stmt *statement, int index, const QString &text)
 {
-    store::bindText(statement, index, text.isNull() ? QStringLiteral("") : text);
+    store::bindText(statement, index, text.isNull() ? QStringLiteral("") : text.left(store::kTextBound));
 }
 
 // The filter's two parameters, as every query below numbers them.
@@ -247,6 +250,12 @@ bool HistoryFile::open(const QString &path)
     const QString damaged =
         QStringLiteral("The progress history %1 is damaged or was not made by this program, so it cannot be used.")
             .arg(name);
+    // As with decks: a link within the folder is followed, one that leads
+    // elsewhere would have the program write where it points.
+    if (store::leadsOutOfItsFolder(path))
+        return refuse(QStringLiteral("The progress history %1 is a link to a file outside its folder, so it is "
+                                     "not used. Copy the file itself into the folder.")
+                          .arg(name));
     bool existed = false;
     {
         // A link to nothing would have SQLite create its target, a pipe or a
@@ -323,13 +332,24 @@ bool HistoryFile::open(const QString &path)
         // through and buries the damage under new rows: check every page
         // first. The full check, as an index out of step with its table reads
         // well page by page yet crashes this SQLite in a query that uses it.
+        // A row an earlier version let grow past the length limit is no
+        // damage: the check reads whole rows, so the limit is raised for it.
+        sqlite3_limit(raw, SQLITE_LIMIT_LENGTH, kMaxCheckedValueBytes);
         const sqlite::Statement check(raw, QStringLiteral("PRAGMA integrity_check(1)"));
-        if (check.step() != SQLITE_ROW || check.text(0) != QLatin1String("ok"))
+        const int ran = check.step();
+        const QString verdict = ran == SQLITE_ROW && sqlite3_column_type(check.get(), 0) == SQLITE_TEXT
+                                    ? check.text(0).left(200)
+                                    : QString();
+        sqlite3_limit(raw, SQLITE_LIMIT_LENGTH, kMaxValueBytes);
+        // Only the check's verdict, or SQLite finding the file malformed,
+        // tells damage; anything else (a full memory, a lock) is said as it is.
+        const bool malformed = (ran & 0xff) == SQLITE_CORRUPT || (ran & 0xff) == SQLITE_NOTADB;
+        if (ran != SQLITE_ROW && !malformed)
+            return refuse(QStringLiteral("The progress history %1 cannot be checked: %2").arg(name, check.errorText()));
+        if (verdict != QLatin1String("ok"))
             return refuse(QStringLiteral("The progress history %1 is damaged (%2), so it is left as it is and "
                                          "nothing is added to it.")
-                              .arg(name, check.isValid() && sqlite3_column_type(check.get(), 0) == SQLITE_TEXT
-                                             ? check.text(0).left(200)
-                                             : handles_->connection.errorText().left(200)));
+                              .arg(name, verdict.isEmpty() ? check.errorText().left(200) : verdict));
         if (!stamp.isEmpty()) {
             const QMutexLocker lock(&checkedMutex);
             checkedStamps.insert(path, stamp);

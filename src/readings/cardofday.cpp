@@ -97,12 +97,12 @@ std::optional<DayCardView> cardOfTheDay(Services &services, const QString &deckP
     view.deckName = header->deckName;
     view.card = ReadingCard{chosen->id, chosen->name, kept->reversed, keywordText(deck, chosen->id),
                             kept->reversed ? chosen->reversedMeaning : chosen->normalMeaning};
-    view.picture = decodePicture(deck.picture(chosen->id), QSize(400, 660));
     view.deckFile = deckFile;
     view.ownMeaning = progress::readPersonalMeanings(progress::historyPath(), header->deckName)
                           .value_or(progress::PersonalMeaningMap())
                           .value(chosen->name)
                           .of(kept->reversed);
+    view.deckPath = deckPath;
     return view;
 }
 
@@ -139,10 +139,18 @@ FrmDayCard::FrmDayCard(Services &services, const DayCardView &view, QWidget *par
     setWindowTitle(QStringLiteral("Card of the Day - ") + QString::fromLatin1(kWindowCaption));
     setAttribute(Qt::WA_DeleteOnClose);
     auto *layout = new QHBoxLayout(this);
-    auto *picture = named(new PictureBox(this), "picDayCard", QStringLiteral("Picture of ") + cardLine(view));
-    picture->setPicture(view.card.reversed ? turnedHalf(view.picture) : view.picture);
-    picture->setFixedSize(200, 330);
-    layout->addWidget(picture);
+    picDayCard = named(new PictureBox(this), "picDayCard", QStringLiteral("Picture of ") + cardLine(view));
+    picDayCard->setFixedSize(200, 330);
+    layout->addWidget(picDayCard);
+    picture_ = std::make_unique<BackgroundJob<QImage>>(
+        [path = view.deckPath, cardId = view.card.cardId, reversed = view.card.reversed] {
+            Deck deck;
+            if (!deck.open(path))
+                return QImage();
+            const QImage upright = decodePicture(deck.picture(cardId), QSize(400, 660));
+            return reversed ? turnedHalf(upright) : upright;
+        },
+        this, [this] { showPicture(); });
     auto *column = new QVBoxLayout;
     auto *name = named(new QLabel(cardLine(view), this), "lblDayCard");
     auto *deck = named(new QLabel(QStringLiteral("From the deck ") + view.deckName, this), "lblDayDeck");
@@ -247,6 +255,14 @@ void FrmDayCard::closeEvent(QCloseEvent *event)
         noteUnsaved_ = false;
     else
         event->ignore();
+}
+
+void FrmDayCard::showPicture()
+{
+    if (!picture_ || !picture_->wait(QDeadlineTimer(0)))
+        return;
+    picDayCard->setPicture(picture_->take());
+    picture_.reset();
 }
 
 } // namespace velmora::readings

@@ -7,9 +7,12 @@
 #include "readings/daynote.h"
 #include "readings/reading.h"
 
+#include "store/backgroundjob.h"
+
 #include <QImage>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -20,6 +23,7 @@ class QVBoxLayout;
 
 namespace velmora {
 
+class PictureBox;
 struct Services;
 
 namespace readings {
@@ -28,9 +32,9 @@ struct DayCardView
 {
     QString deckName;
     ReadingCard card;
-    QImage picture; // upright; null when the card has none
     QString deckFile;
     QString ownMeaning; // the learner's own for the card's orientation
+    QString deckPath;   // where the window reads the card's picture from
 };
 
 // Today's card of the deck at `deckPath`: the kept one when it is today's
@@ -58,10 +62,15 @@ public:
     // the save failed.
     bool saveNote();
 
+    // The picture is decoded off the screen thread and shown once it is
+    // ready: until then the card shows without it.
+    [[nodiscard]] bool pictureShown() const { return !picture_; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void showPicture();
     void addNote(QVBoxLayout *column, const DayCardView &view);
 
     Services &services_;
@@ -71,6 +80,8 @@ private:
     QTimer *noteTimer_ = nullptr;
     QPlainTextEdit *txtDayNote = nullptr;
     QLabel *lblDayNoteStatus = nullptr;
+    PictureBox *picDayCard = nullptr;
+    std::unique_ptr<BackgroundJob<QImage>> picture_;
 };
 
 } // namespace readings

@@ -9,6 +9,7 @@
 #include "app/widgets.h"
 #include "app/windowkeys.h"
 #include "app/windowplace.h"
+#include "learn/elidedlabel.h"
 #include "learn/picturebox.h"
 #include "store/paths.h"
 #include "store/pictures.h"
@@ -58,6 +59,13 @@ QString keywordText(const QStringList &keywordSlots)
             filled.append(keyword.trimmed());
     }
     return filled.join(QStringLiteral(", "));
+}
+
+// A name as the spread shows it under its card: a few lines at most.
+QString shownName(const QString &name)
+{
+    constexpr int kShownChars = 80;
+    return name.size() > kShownChars ? name.left(kShownChars - 1) + QChar(0x2026) : name;
 }
 
 QString orientationText(bool reversed)
@@ -134,8 +142,7 @@ void FrmReadings::buildControls()
     top->addWidget(cboSpread);
     cmdDraw = makeButton(this, "cmdDraw", QStringLiteral("&Draw"));
     top->addWidget(cmdDraw);
-    lblDeck = named(new QLabel(this), "lblDeck");
-    lblDeck->setTextFormat(Qt::PlainText);
+    lblDeck = named(new ElidedLabel(this), "lblDeck");
     top->addWidget(lblDeck, 1);
     left->addLayout(top);
 
@@ -155,6 +162,9 @@ void FrmReadings::buildControls()
             label->setAlignment(Qt::AlignCenter);
             label->setWordWrap(true);
         }
+        // Names wrap under their card; a word longer than the room is cut,
+        // not given more.
+        name->setFixedWidth(kPictureSize.width() + 40);
         picture->setFixedSize(kPictureSize);
         picture->setFocusPolicy(Qt::StrongFocus);
         picture->setCursor(Qt::PointingHandCursor);
@@ -253,7 +263,8 @@ void FrmReadings::showCard(int position)
     const QImage face = faces_.value(position);
     picCards[position]->setPicture(card.reversed ? turnedHalf(face) : face);
     const QString text = card.name + QStringLiteral(" (") + orientationText(card.reversed) + QLatin1Char(')');
-    lblCards[position]->setText(text);
+    lblCards[position]->setText(shownName(card.name) + QStringLiteral(" (") + orientationText(card.reversed) +
+                                QLatin1Char(')'));
     picCards[position]->setAccessibleName(where + QStringLiteral(": ") + text);
 }
 
@@ -268,11 +279,47 @@ void FrmReadings::loadSavedPictures()
     if (!deck.open(paths::deckDatabase(file)))
         return;
     const QVector<Card> cards = deck.cards().value_or(QVector<Card>());
+    QVector<int> ids(reading_.cards.size(), 0);
     for (int i = 0; i < reading_.cards.size(); ++i) {
         for (const Card &card : cards) {
             if (card.id == reading_.cards[i].cardId && card.name == reading_.cards[i].name)
-                faces_[i] = decodePicture(deck.picture(card.id), kPictureSize * 2);
+                ids[i] = card.id;
         }
+    }
+    decodeFaces(deck.path(), ids);
+}
+
+void FrmReadings::decodeFaces(const QString &deckPath, const QVector<int> &cardIds)
+{
+    faces_ = QVector<QImage>(cardIds.size());
+    std::erase_if(abandoned_, [](const auto &job) { return job->wait(QDeadlineTimer(0)); });
+    if (decoding_)
+        abandoned_.push_back(std::move(decoding_));
+    decoding_ = std::make_unique<BackgroundJob<QVector<QImage>>>(
+        [deckPath, cardIds] {
+            QVector<QImage> faces(cardIds.size());
+            Deck deck;
+            if (!deck.open(deckPath))
+                return faces;
+            for (qsizetype i = 0; i < cardIds.size(); ++i) {
+                if (cardIds[i] != 0)
+                    faces[i] = decodePicture(deck.picture(cardIds[i]), kPictureSize * 2);
+            }
+            return faces;
+        },
+        this, [this] { facesDecoded(); });
+}
+
+void FrmReadings::facesDecoded()
+{
+    // An abandoned decode's end arrives here too.
+    if (!decoding_ || !decoding_->wait(QDeadlineTimer(0)))
+        return;
+    faces_ = decoding_->take();
+    decoding_.reset();
+    for (int i = 0; i < reading_.cards.size() && i < faces_.size(); ++i) {
+        if (turned_.value(i))
+            showCard(i);
     }
 }
 
@@ -298,14 +345,15 @@ void FrmReadings::draw()
     reading.deckFile = source->deckFile;
     reading.deckName = practice.deckName;
     reading.spread = spread;
-    faces_.clear();
+    QVector<int> ids;
     for (const Draw &draw : draws) {
         const Card &card = practice.cards[draw.index];
         reading.cards.append(ReadingCard{card.id, card.name, draw.reversed,
                                          keywordText(practice.deck.keywords(card.id).value_or(QStringList())),
                                          draw.reversed ? card.reversedMeaning : card.normalMeaning});
-        faces_.append(decodePicture(practice.deck.picture(card.id), kPictureSize * 2));
+        ids.append(card.id);
     }
+    decodeFaces(practice.deck.path(), ids);
     reading_ = reading;
     own_ = progress::readPersonalMeanings(journalPath_, reading_.deckName).value_or(progress::PersonalMeaningMap());
     turned_ = QVector<bool>(count, false);

@@ -10,13 +10,16 @@
 #include "readings/journal.h"
 
 #include "learn/practice.h"
+#include "store/backgroundjob.h"
 
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -83,6 +86,10 @@ private:
     void layCards();
     void showCard(int position);
     void loadSavedPictures();
+    // Decodes the cards' pictures (0: none) off the screen thread; each
+    // turned card shows its picture once they are ready.
+    void decodeFaces(const QString &deckPath, const QVector<int> &cardIds);
+    void facesDecoded();
     void requestTest();
     void textsEdited();
 
@@ -92,6 +99,9 @@ private:
     Journal journal_;
     Reading reading_;
     QVector<QImage> faces_;
+    std::unique_ptr<BackgroundJob<QVector<QImage>>> decoding_;
+    // Decodes of an earlier draw, left to end on their own.
+    std::vector<std::unique_ptr<BackgroundJob<QVector<QImage>>>> abandoned_;
     QVector<bool> turned_;
     bool readOnly_ = false;
     bool unsaved_ = false;

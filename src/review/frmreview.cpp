@@ -86,7 +86,7 @@ FrmReview::FrmReview(Services &services, ReviewRequest request, QWidget *parent)
     connect(page_, &ReviewPage::closeRequested, this, &QWidget::close);
     connect(&page_->pictureBox(), &PictureBox::outgrown, this, [this] {
         if (const SessionItem *item = session_ ? session_->current() : nullptr)
-            page_->pictureBox().setPicture(pictureOf(*item, page_->pictureBox().decodeSize()));
+            decode(*item, page_->pictureBox().decodeSize());
     });
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, [] { EndProgram(); });
@@ -140,10 +140,15 @@ void FrmReview::showCurrent()
         return;
     }
     const QSize shown = page_->pictureBox().decodeSize();
-    const QImage picture = pictureOf(*item, shown);
+    std::optional<QImage> picture = readAhead_.take(item->cardId, shown);
+    if (picture && item->facet == Facet::Reversed)
+        picture = turnedHalf(*picture);
+    else if (!picture)
+        decode(*item, shown);
     if (const std::optional<int> upcoming = session_->upcomingCard(); upcoming && *upcoming != item->cardId)
         readAhead_.start(*upcoming, shown);
-    page_->showQuestion(picture, asksOwn(*item) ? ownQuestionOf(item->facet) : questionOf(item->facet),
+    page_->showQuestion(picture.value_or(QImage()),
+                        asksOwn(*item) ? ownQuestionOf(item->facet) : questionOf(item->facet),
                         QStringLiteral("Reviewed: %1").arg(session_->summary().reviewed));
 }
 
@@ -158,12 +163,33 @@ bool FrmReview::asksOwn(const SessionItem &item) const
     return false;
 }
 
-QImage FrmReview::pictureOf(const SessionItem &item, QSize shown)
+void FrmReview::decode(const SessionItem &item, QSize shown)
 {
-    std::optional<QImage> picture = readAhead_.take(item.cardId, shown);
-    if (!picture)
-        picture = decodePicture(deck_.picture(item.cardId), shown);
-    return item.facet == Facet::Reversed ? turnedHalf(*picture) : *picture;
+    std::erase_if(abandoned_, [](const auto &job) { return job->wait(QDeadlineTimer(0)); });
+    if (decoding_)
+        abandoned_.push_back(std::move(decoding_));
+    decodingFor_ = {item.cardId, item.facet};
+    decoding_ = std::make_unique<BackgroundJob<QImage>>(
+        [path = deck_.path(), cardId = item.cardId, shown, turned = item.facet == Facet::Reversed] {
+            Deck deck;
+            if (!deck.open(path))
+                return QImage();
+            const QImage upright = decodePicture(deck.picture(cardId), shown);
+            return turned ? turnedHalf(upright) : upright;
+        },
+        this, [this] { decoded(); });
+}
+
+void FrmReview::decoded()
+{
+    // An abandoned decode's end arrives here too.
+    if (!decoding_ || !decoding_->wait(QDeadlineTimer(0)))
+        return;
+    const QImage picture = decoding_->take();
+    decoding_.reset();
+    const SessionItem *item = session_ ? session_->current() : nullptr;
+    if (item && std::pair(item->cardId, item->facet) == decodingFor_)
+        page_->pictureBox().setPicture(picture);
 }
 
 void FrmReview::reveal()
@@ -211,6 +237,10 @@ void FrmReview::grade(int grade)
     writer_->record(progress::ReviewRecord{now, deckFile_, outcome->item.cardId, outcome->item.facet, outcome->grade,
                                            outcome->item.state, outcome->after});
     graded_ = true;
+    // On disk before the next card shows: the grade the learner saw taken
+    // outlives a crash. A failed write has stopped the session instead.
+    if (!writer_->finish())
+        return;
     showCurrent();
 }
 
@@ -219,6 +249,8 @@ void FrmReview::undo()
     if (!session_ || stopped_ || !session_->undo())
         return;
     writer_->undoLast(deckFile_);
+    if (!writer_->finish())
+        return;
     showCurrent();
 }
 

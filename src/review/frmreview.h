@@ -16,6 +16,8 @@
 #include <QWidget>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace velmora {
 
@@ -66,8 +68,10 @@ protected:
 
 private:
     void showCurrent();
-    // Read ahead or decoded now, to fit within shown; turned for the reversed meaning.
-    [[nodiscard]] QImage pictureOf(const SessionItem &item, QSize shown);
+    // Decodes the item's picture off the screen thread, to fit within shown
+    // and turned for the reversed meaning; shown once it is ready.
+    void decode(const SessionItem &item, QSize shown);
+    void decoded();
     [[nodiscard]] bool asksOwn(const SessionItem &item) const;
     void reveal();
     void grade(int grade);
@@ -80,6 +84,10 @@ private:
     QString deckFile_;
     Deck deck_;
     PictureReadAhead readAhead_;
+    std::unique_ptr<BackgroundJob<QImage>> decoding_;
+    std::pair<int, Facet> decodingFor_{0, Facet::Keywords};
+    // Decodes no longer wanted, left to end on their own.
+    std::vector<std::unique_ptr<BackgroundJob<QImage>>> abandoned_;
     std::unique_ptr<ReviewSession> session_;
     std::unique_ptr<ReviewWriter> writer_;
     ReviewPage *page_ = nullptr;

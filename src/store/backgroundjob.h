@@ -20,6 +20,13 @@ class BackgroundJob
 {
 public:
     explicit BackgroundJob(std::function<T()> job) : thread_(*this, std::move(job)) { thread_.start(); }
+    // `done` runs on the thread of `context` once the job is done, unless the
+    // context is gone by then.
+    BackgroundJob(std::function<T()> job, QObject *context, std::function<void()> done) : thread_(*this, std::move(job))
+    {
+        QObject::connect(&thread_, &QThread::finished, context, std::move(done), Qt::QueuedConnection);
+        thread_.start();
+    }
     ~BackgroundJob()
     {
         thread_.wait();

@@ -105,16 +105,6 @@ QString poolKey(const QString &canonicalPath, Access access)
     return (access == Access::ReadOnly ? QStringLiteral("r:") : QStringLiteral("w:")) + canonicalPath;
 }
 
-bool leadsOutOfItsFolder(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.isSymLink())
-        return false;
-    const QString target = info.canonicalFilePath();
-    const QString folder = QDir(info.absolutePath()).canonicalPath();
-    return target.isEmpty() || QFileInfo(target).absolutePath() != folder;
-}
-
 // A write cut short by a crash or a full disk leaves a hot journal beside the
 // file, and a read-only connection cannot roll it back: it refuses the file
 // as damaged until something opens it for writing. A short read-write
@@ -137,6 +127,16 @@ void rollBackInterruptedWrite(const QString &canonicalPath)
 }
 
 } // namespace
+
+bool leadsOutOfItsFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return false;
+    const QString target = info.canonicalFilePath();
+    const QString folder = QDir(info.absolutePath()).canonicalPath();
+    return target.isEmpty() || QFileInfo(target).absolutePath() != folder;
+}
 
 void closeIdleConnections()
 {

@@ -32,6 +32,10 @@ namespace store {
 // Upper bound, in characters, of any text read from a file.
 inline constexpr int kTextBound = 4000;
 
+// The path is a symbolic link to something outside the link's own folder (or
+// to nothing): a file of ours there would be written wherever it points.
+[[nodiscard]] bool leadsOutOfItsFolder(const QString &path);
+
 class DbFile
 {
 public:

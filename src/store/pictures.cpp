@@ -54,9 +54,48 @@ bool isJpegFile(const QByteArray &bytes)
     return buffer.open(QIODevice::ReadOnly) && QImageReader::imageFormat(&buffer) == "jpeg";
 }
 
+JpegLayout jpegLayout(const QByteArray &bytes)
+{
+    JpegLayout layout;
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    if (size < 4 || data[0] != 0xff || data[1] != 0xd8)
+        return layout;
+    // Segments are skipped by their lengths; between them (in entropy-coded
+    // data) a marker is any 0xff not followed by a stuffed zero, a restart
+    // or another 0xff, as the decoder finds them.
+    qsizetype at = 2;
+    while (at + 1 < size) {
+        if (data[at] != 0xff) {
+            ++at;
+            continue;
+        }
+        const uchar marker = data[at + 1];
+        if (marker == 0xff) {
+            ++at;
+            continue;
+        }
+        if (marker == 0x00 || marker == 0x01 || (marker >= 0xd0 && marker <= 0xd7)) {
+            at += 2;
+            continue;
+        }
+        if (marker == 0xd9 || at + 3 >= size)
+            break;
+        const int length = (data[at + 2] << 8) | data[at + 3];
+        if (marker == 0xda)
+            ++layout.scans;
+        else if ((marker >= 0xe0 && marker <= 0xef) || marker == 0xfe)
+            layout.metadataBytes += length + 2;
+        at += 2 + std::max(length, 2);
+    }
+    return layout;
+}
+
 QImage decodePicture(const QByteArray &bytes, QSize shownSize)
 {
     if (bytes.isEmpty())
+        return {};
+    if (jpegLayout(bytes).scans > kMaxJpegScans)
         return {};
     QBuffer buffer;
     buffer.setData(bytes);
@@ -66,9 +105,14 @@ QImage decodePicture(const QByteArray &bytes, QSize shownSize)
     std::call_once(limitSet, [] { QImageReader::setAllocationLimit(kPictureAllocationLimitMb); });
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() * 4 > qint64(kPictureAllocationLimitMb) << 20)
+    // A phone photo is stored as the sensor saw it, with a tag saying how to
+    // hold it.
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    if (!stored.isValid() || qint64(stored.width()) * stored.height() * 4 > qint64(kPictureAllocationLimitMb) << 20)
         return {};
+    const bool quarterTurned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    const QSize size = quarterTurned ? stored.transposed() : stored;
     const bool shrink = shownSize.isValid() && !shownSize.isEmpty() &&
                         (size.width() > shownSize.width() || size.height() > shownSize.height());
     const QSize target = size.scaled(shownSize, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
@@ -76,8 +120,8 @@ QImage decodePicture(const QByteArray &bytes, QSize shownSize)
     // stored) is decoded whole; smoothing all of it down would cost more than
     // decoding, so it is first thinned to twice the size, then smoothed.
     const bool scalesItself = reader.supportsOption(QImageIOHandler::ScaledSize);
-    if (shrink && scalesItself)
-        reader.setScaledSize(target);
+    if (shrink && scalesItself) // the decoder scales before it turns
+        reader.setScaledSize(quarterTurned ? target.transposed() : target);
     QImage image;
     if (!reader.read(&image))
         return {};

@@ -59,9 +59,23 @@ inline constexpr int kCompactJpegQuality = 92;
 // Image file bytes hold a JPEG file, as readers tell it from the bytes.
 [[nodiscard]] bool isJpegFile(const QByteArray &bytes);
 
+// What a JPEG decoder would walk through, found from the markers alone.
+struct JpegLayout
+{
+    int scans = 0;            // start-of-scan markers before the end of image
+    qint64 metadataBytes = 0; // application and comment segments
+};
+[[nodiscard]] JpegLayout jpegLayout(const QByteArray &bytes);
+
+// Each scan of a progressive JPEG costs the decoder a pass over the whole
+// picture, however few bytes it takes: a file of one scan repeated decodes
+// for hours. Encoders write about ten; more than this is refused.
+inline constexpr int kMaxJpegScans = 100;
+
 // Decodes image file bytes in whatever format they hold, scaled down to fit
-// within shownSize when that is valid; null when they do not decode or would
-// need more memory than the allocation limit.
+// within shownSize when that is valid, turned as their orientation tag says;
+// null when they do not decode, would need more memory than the allocation
+// limit, or hold more JPEG scans than allowed.
 [[nodiscard]] QImage decodePicture(const QByteArray &bytes, QSize shownSize = {});
 
 // The picture turned by half a turn, as the reversed card is shown; null when

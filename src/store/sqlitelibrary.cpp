@@ -8,9 +8,13 @@
 // Only the functions this program calls are here; a new call fails to link
 // until it is added to the list.
 
+#include "store/sqlitelibrary.h"
+
 #include <QtGlobal>
 
 #include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
 #include <dlfcn.h>
 #include <sqlite3.h>
 
@@ -82,12 +86,22 @@ struct Library
     decltype(&::sqlite3_db_config) sqlite3_db_config = nullptr;
 };
 
+// Reached only when the start-up check was passed by (a database call off
+// the start-up road): no window can be trusted to come up from inside a
+// database call, so one line says it and the program ends without a core.
+[[noreturn]] void cannotGoOn(const QString &why)
+{
+    std::fprintf(stderr, "velmora: %s\n", qPrintable(velmora::store::sqlCipherFailureText(why)));
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
 template <typename Function>
 void resolve(void *handle, const char *name, Function &function)
 {
     function = reinterpret_cast<Function>(dlsym(handle, name));
     if (!function)
-        qFatal("SQLCipher (%s) lacks %s", VELMORA_SQLCIPHER_LIBRARY, name);
+        cannotGoOn(QStringLiteral("it lacks %1").arg(QLatin1String(name)));
 }
 
 // Opened once, by whichever thread asks first; never closed, as a linked
@@ -97,7 +111,7 @@ const Library &library()
     static const Library opened = [] {
         void *handle = dlopen(VELMORA_SQLCIPHER_LIBRARY, RTLD_NOW | RTLD_LOCAL);
         if (!handle)
-            qFatal("SQLCipher could not be loaded: %s", dlerror());
+            cannotGoOn(QString::fromLocal8Bit(dlerror()));
         Library l;
 #define VELMORA_SQLITE_RESOLVE(name, ret, params, args) resolve(handle, #name, l.name);
         VELMORA_SQLITE_FUNCTIONS(VELMORA_SQLITE_RESOLVE)
@@ -109,6 +123,43 @@ const Library &library()
 }
 
 } // namespace
+
+namespace velmora::store {
+
+QString sqlCipherLoadFailure(const char *library)
+{
+    void *handle = dlopen(library ? library : VELMORA_SQLCIPHER_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    if (!handle)
+        return QString::fromLocal8Bit(dlerror());
+    static const char *const names[] = {
+#define VELMORA_SQLITE_NAME(name, ret, params, args) #name,
+        VELMORA_SQLITE_FUNCTIONS(VELMORA_SQLITE_NAME)
+#undef VELMORA_SQLITE_NAME
+            "sqlite3_db_config"};
+    QString failure;
+    for (const char *name : names) {
+        if (!dlsym(handle, name)) {
+            failure = QStringLiteral("it lacks %1").arg(QLatin1String(name));
+            break;
+        }
+    }
+    // The program's own library stays open for the first database call.
+    if (library || !failure.isEmpty())
+        dlclose(handle);
+    return failure;
+}
+
+QString sqlCipherFailureText(const QString &why)
+{
+    const QString library = QString::fromLatin1(VELMORA_SQLCIPHER_LIBRARY);
+    QString package = library;
+    package.replace(QStringLiteral(".so."), QString()); // the Debian package of libsqlcipher.so.0
+    return QStringLiteral("The SQLCipher library %1, which Velmora needs to read its decks, could not be loaded (%2). "
+                          "Install the package %3 (apt install %3), then start Velmora again.")
+        .arg(library, why, package);
+}
+
+} // namespace velmora::store
 
 extern "C" {
 

@@ -64,6 +64,35 @@ private slots:
             window.close();
         }
     }
+
+    // A window that grew past the screen, or a size kept from a larger one,
+    // comes back within the screen: a kept size would stick to every later
+    // window of that name.
+    void oversizedPlace_isNeitherKeptNorRestored()
+    {
+        ServicesRig rig;
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        QByteArray huge;
+        {
+            QWidget grown;
+            grown.setObjectName(QStringLiteral("frmGrown"));
+            keepWindowPlace(grown, rig.settings, QSize(600, 400));
+            grown.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&grown));
+            grown.resize(free.size() * 3);
+            huge = grown.saveGeometry();
+            grown.close();
+        }
+        rig.settings.setValue(QStringLiteral("WindowPlace_frmKept"), QString::fromLatin1(huge.toBase64()));
+        for (const char *name : {"frmGrown", "frmKept"}) {
+            QWidget window;
+            window.setObjectName(QString::fromLatin1(name));
+            keepWindowPlace(window, rig.settings, QSize(600, 400));
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QVERIFY2(free.contains(window.frameGeometry()), name);
+        }
+    }
 };
 
 QTEST_MAIN(TstWindowPlace)

@@ -184,6 +184,51 @@ private slots:
               rounds, midWrite, complete.writeMs);
     }
 
+    // A grade the learner saw taken (the next card is on screen) is stored,
+    // wherever the kill lands.
+    void reviewWindowKilled_keepsEveryGradeWhoseNextCardShowed()
+    {
+        const int rounds =
+            qEnvironmentVariableIsSet("VELMORA_KILL_ROUNDS") ? qEnvironmentVariableIntValue("VELMORA_KILL_ROUNDS") : 20;
+        QRandomGenerator random(32);
+        qint64 sessionMs = 0;
+        for (int round = 0; round <= rounds; ++round) {
+            const QString folder = freshCopy(QStringLiteral("review"));
+            QProcess count;
+            count.start(tool(), {QStringLiteral("reviews"), folder});
+            QVERIFY(count.waitForFinished(60000) && count.exitCode() == 0);
+            const int before = count.readAllStandardOutput().trimmed().toInt();
+            QProcess process;
+            process.start(tool(), {QStringLiteral("review"), folder});
+            QVERIFY(process.waitForStarted(30000));
+            while (!process.canReadLine() && process.waitForReadyRead(30000)) {
+            }
+            QElapsedTimer clock;
+            clock.start();
+            // The first round runs whole, to learn how long a session takes.
+            if (round > 0) {
+                QThread::usleep(static_cast<unsigned long>(random.bounded(sessionMs * 1000 + 1)));
+                process.kill();
+            }
+            QVERIFY(process.waitForFinished(60000));
+            if (round == 0) {
+                QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+                sessionMs = clock.elapsed();
+            }
+            const int graded = int(process.readAllStandardOutput().count("graded "));
+            count.start(tool(), {QStringLiteral("reviews"), folder});
+            QVERIFY(count.waitForFinished(60000) && count.exitCode() == 0);
+            const int stored = count.readAllStandardOutput().trimmed().toInt() - before;
+            QVERIFY2(stored >= graded && stored <= graded + 1,
+                     qPrintable(QStringLiteral("round %1: %2 grades shown as taken, %3 stored")
+                                    .arg(round)
+                                    .arg(graded)
+                                    .arg(stored)));
+            if (round == 0)
+                QVERIFY(graded > 20);
+        }
+    }
+
     void fullDisk_data()
     {
         QTest::addColumn<QString>("writer");

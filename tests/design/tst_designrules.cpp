@@ -1,4 +1,5 @@
 #include "filebytes.h"
+#include "hostilepictures.h"
 #include "sampledeck.h"
 
 #include "design/designrules.h"
@@ -242,6 +243,40 @@ private slots:
         QCOMPARE(decoded.size(), QSize(1000, 1700));
         if (head.startsWith('\xFF')) // the PNG's transparent corner, on white
             QVERIFY(QColor(decoded.pixel(10, 10)).lightness() > 240);
+    }
+
+    // What is stored is upright and no larger than its pixels need, however
+    // the file came: the pictures are decoded by readers that know no tags.
+    void pictureFile_turnedOrBulkyJpeg_storedUprightAndLean_data()
+    {
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<qint64>("padding");
+        QTest::addColumn<bool>("compact");
+        QTest::addRow("half turn, BMP") << 3 << qint64(0) << false;
+        QTest::addRow("half turn, compact") << 3 << qint64(0) << true;
+        QTest::addRow("quarter turn, compact") << 6 << qint64(0) << true;
+        QTest::addRow("59 MB of EXIF, compact") << 1 << qint64(59'000'000) << true;
+    }
+    void pictureFile_turnedOrBulkyJpeg_storedUprightAndLean()
+    {
+        QFETCH(int, orientation);
+        QFETCH(qint64, padding);
+        QFETCH(bool, compact);
+        const QByteArray jpeg = test::encodedPicture(test::twoToneImage(QSize(300, 500)), "jpg", 92);
+        const QString path = dir_.filePath(QStringLiteral("phone.jpg"));
+        QVERIFY(test::writeFile(path, test::withPadding(test::withOrientation(jpeg, orientation), padding)));
+        const PictureFile read = readPictureFile(path, compact ? StoredForm::Compact : StoredForm::Bmp, QSize(60, 100));
+        QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
+        const QImage stored = QImage::fromData(read.stored);
+        const bool quarter = orientation == 6;
+        QCOMPARE(stored.size(), quarter ? QSize(500, 300) : QSize(300, 500));
+        QCOMPARE(read.size, stored.size());
+        const QPoint light = orientation == 1 ? QPoint(150, 450) : quarter ? QPoint(50, 150) : QPoint(150, 50);
+        QVERIFY(QColor(stored.pixel(light)).lightness() > 150);
+        if (compact)
+            QVERIFY2(read.stored.size() < jpeg.size() * 2, qPrintable(QString::number(read.stored.size())));
+        if (padding > 0)
+            qInfo("%lld bytes of file stored as %lld", qint64(QFileInfo(path).size()), qint64(read.stored.size()));
     }
 
 private:

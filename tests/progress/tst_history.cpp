@@ -1,6 +1,9 @@
 #include "filebytes.h"
 #include "progress/history.h"
 
+#include "store/dbfile.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -158,6 +161,8 @@ private slots:
             << "damaged";
         for (const char *special : {"pipe", "device", "dangling"})
             QTest::newRow(special) << QByteArray(special) << QByteArray("special") << "history.db is";
+        // A history of someone else's, written through a link laid in the folder.
+        QTest::newRow("link elsewhere") << QByteArray() << QByteArray("link") << "link to a file outside";
     }
 
     void strangeFiles_areRefusedAndLeftAlone()
@@ -179,6 +184,13 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadWrite) && file.size() > 40 * 4096);
             for (int page = 10; page < 30; ++page)
                 QVERIFY(file.seek(page * 4096) && file.write(QByteArray(4096, '\x55')) == 4096);
+        } else if (sql == "link") {
+            QDir().mkpath(dir_.filePath(QStringLiteral("elsewhere")));
+            const QString target = dir_.filePath(QStringLiteral("elsewhere/theirs.db"));
+            HistoryFile theirs;
+            QVERIFY(theirs.open(target) && theirs.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {1})));
+            theirs.close();
+            QVERIFY(QFile::link(target, path()));
         } else if (bytes == "history") {
             HistoryFile history;
             QVERIFY(history.open(path()));
@@ -205,6 +217,33 @@ private slots:
             return;
         }
         QCOMPARE(velmora::test::fileBytes(path()), kept);
+    }
+
+    // Names from a hostile deck are cut before they are stored; a row an
+    // older program stored past the length limit is no damage, and a check
+    // that cannot run says why rather than calling the file damaged.
+    void hugeTexts_areCutAndAnOversizedRowKeepsTheHistoryUsable()
+    {
+        QFile::remove(path());
+        HistoryFile history;
+        QVERIFY(history.open(path()));
+        TestRecord huge = test(QStringLiteral("Tutor1.vdk"), kMonday, {1, 0});
+        huge.deckName = QString(5'000'000, QLatin1Char('d'));
+        huge.questions[0].cardName = QString(5'000'000, QLatin1Char('c'));
+        QVERIFY2(history.record(huge), qPrintable(history.errorText()));
+        int names = 0;
+        QVERIFY(history.forEachQuestion({}, [&names](const QuestionRow &row) {
+            names += row.deckName.size() == velmora::store::kTextBound;
+            names += row.question.cardName.size() == velmora::store::kTextBound;
+        }));
+        QCOMPARE(names, 3);
+        history.close();
+
+        QCOMPARE(runSql(path(), "UPDATE questions SET card_name = printf('%.*c', 3000000, 'x') WHERE position = 2"), 0);
+        QVERIFY2(history.open(path()), qPrintable(history.errorText()));
+        QVERIFY2(history.record(test(QStringLiteral("Tutor2.vdk"), kMonday.addDays(1), {1})),
+                 qPrintable(history.errorText()));
+        QCOMPARE(history.scores({}).value().size(), 2);
     }
 
     void failedWrite_leavesNothingOfTheTest()

@@ -1,5 +1,6 @@
 #include "cputime.h"
 #include "hostiledeck.h"
+#include "hostilepictures.h"
 #include "sampledeck.h"
 #include "testhome.h"
 
@@ -126,6 +127,9 @@ private slots:
         QTest::newRow("truncated jpeg") << jpeg.left(40) << false;
         QTest::newRow("huge declared bitmap") << test::lyingBitmap(60000, 60000) << false;
         QTest::newRow("huge declared gif") << gif << false;
+        // Each scan a pass over every pixel: a few kilobytes of it decode for minutes.
+        QTest::newRow("one scan repeated past the limit")
+            << test::scanBombJpeg(QSize(1000, 1000), kMaxJpegScans + 1) << false;
     }
     void badBytes_giveEmptyHolder()
     {
@@ -141,6 +145,21 @@ private slots:
         QVERIFY(!LoadPictureFromField(holder, deck_, 1));
         QVERIFY(holder.picture().isNull());
         QVERIFY2(work.elapsed() < 1000 * test::kSanitizerSlowdown, qPrintable(QString::number(work.elapsed())));
+    }
+
+    // The limit is on scans, not on progressive files; and a phone photo is
+    // shown as the phone was held.
+    void progressiveAndTurnedJpegs_areShownUpright()
+    {
+        const QImage allowed = decodePicture(test::scanBombJpeg(QSize(40, 60), kMaxJpegScans));
+        QCOMPARE(allowed.size(), QSize(40, 60));
+        const QByteArray jpeg = test::encodedPicture(test::twoToneImage(QSize(40, 60)), "jpg", 95);
+        const QImage half = decodePicture(test::withOrientation(jpeg, 3));
+        QVERIFY(QColor(half.pixel(20, 5)).lightness() > 150 && QColor(half.pixel(20, 55)).lightness() < 100);
+        // A quarter turn clockwise, fitted to the shown size as it is seen.
+        const QImage quarter = decodePicture(test::withOrientation(jpeg, 6), QSize(30, 20));
+        QCOMPARE(quarter.size(), QSize(30, 20));
+        QVERIFY(QColor(quarter.pixel(3, 10)).lightness() > 150 && QColor(quarter.pixel(27, 10)).lightness() < 100);
     }
 
 private:

@@ -5,15 +5,22 @@
 //   velmora-faultwriter state <folder>             one line per file: its path
 //                                                  and a digest of its content,
 //                                                  or "BAD" and why it is unusable
+//   velmora-faultwriter review <folder>            prints "ready", then grades in
+//                                                  the review window, printing
+//                                                  "graded N" once the next card shows
+//   velmora-faultwriter reviews <folder>           the number of grades stored
 // <folder>/home is the program folder, <folder>/config the user's configuration
 // folder, <folder>/outside a folder of the user's (import source, export target).
 
 #include "dbwriter.h"
 #include "progress/history.h"
 #include "readings/journal.h"
+#include "review/frmreview.h"
+#include "review/reviewpage.h"
 #include "unattendedprompter.h"
 
 #include "app/safesave.h"
+#include "app/services.h"
 #include "decks/deckmanager.h"
 #include "exchange/deckexchange.h"
 #include "goals/goalsfile.h"
@@ -23,12 +30,12 @@
 #include "store/deck.h"
 #include "store/pictures.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -222,6 +229,57 @@ int write(const QString &writer)
     return 0;
 }
 
+// Grades as a learner gives them in the review window, each told once the
+// card after it is on screen.
+int reviewInTheWindow()
+{
+    SettingsStore settings(g_folder + QStringLiteral("/config/review.conf"));
+    SystemClock clock;
+    StdRandomSource random;
+    UnattendedPrompter prompter;
+    Services services{prompter, clock, random, settings};
+    Deck deck;
+    if (!deck.open(home(QStringLiteral("tutor/Deck1.vdk"))))
+        return fail(deck.errorText());
+    review::ReviewSettings chosen;
+    chosen.limits = {500, 500};
+    review::FrmReview window(services, review::ReviewRequest{deck.path(), QStringLiteral("Alpha"),
+                                                             deck.cards().value_or(QVector<Card>()), true, chosen,
+                                                             home(QString::fromLatin1(progress::kHistoryFileName))});
+    auto *page = window.findChild<review::ReviewPage *>();
+    if (!page || !window.start())
+        return fail(QStringLiteral("the review does not start"));
+    std::puts("ready");
+    std::fflush(stdout);
+    for (int graded = 1; graded <= 60 && window.session()->current(); ++graded) {
+        emit page->revealRequested();
+        emit page->gradeChosen(3);
+        std::printf("graded %d\n", graded);
+        std::fflush(stdout);
+    }
+    std::puts("done");
+    return 0;
+}
+
+int storedReviews()
+{
+    sqlite3 *db = nullptr;
+    // Read-write, so a journal a kill left hot is rolled back first.
+    const QByteArray path = QFile::encodeName(home(QString::fromLatin1(progress::kHistoryFileName)));
+    int count = -1;
+    sqlite3_stmt *stmt = nullptr;
+    if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+        sqlite3_prepare_v2(db, "SELECT count(*) FROM reviews", -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW)
+        count = sqlite3_column_int(stmt, 0);
+    sqlite3_finalize(stmt);
+    sqlite3_close_v2(db);
+    if (count < 0)
+        return fail(QStringLiteral("the history cannot be counted"));
+    std::printf("%d\n", count);
+    return 0;
+}
+
 // A digest of every row of every table, after the checks a restarted program
 // makes; "BAD ..." when the file does not open or fails them.
 QString databaseState(const QString &path, bool isDeck, bool isHistory = false)
@@ -329,7 +387,7 @@ int state()
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3)
         return fail(QStringLiteral("usage: velmora-faultwriter prepare|state <folder> | write <writer> <folder>"));
@@ -340,6 +398,10 @@ int main(int argc, char **argv)
         return prepare();
     if (args[1] == QLatin1String("state"))
         return state();
+    if (args[1] == QLatin1String("review"))
+        return reviewInTheWindow();
+    if (args[1] == QLatin1String("reviews"))
+        return storedReviews();
     if (args[1] == QLatin1String("write") && args.size() == 4)
         return write(args[2]);
     return fail(QStringLiteral("unknown command"));
