@@ -194,6 +194,28 @@ void SettingsPage::buildReviewOptions(QVBoxLayout *column)
     spnRetention = spin("spnRetention", QStringLiteral("Desired retention:"), review::kMinRetentionPercent,
                         review::kMaxRetentionPercent);
     spnRetention->setSuffix(QStringLiteral(" %"));
+    spnBacklog =
+        spin("spnBacklog", QStringLiteral("No new facets while more reviews are due than:"), 0, review::kMaxBacklog);
+    spnDayStart = spin("spnDayStart", QStringLiteral("A learning day starts at:"), 0, 23);
+    spnDayStart->setSuffix(QStringLiteral(":00"));
+
+    cboTestFeed = named(new QComboBox, "cboTestFeed");
+    cboTestFeed->addItems({QStringLiteral("Never"), QStringLiteral("New facets and those not yet due"),
+                           QStringLiteral("Every facet tested")});
+    cboTestFeed->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboTestFeed->setMinimumContentsLength(12);
+    const QString feedCaption = QStringLiteral("Test answers grade:");
+    cboTestFeed->setAccessibleName(QStringLiteral("Test answers grade"));
+    const int feedRow = grid->rowCount();
+    grid->addWidget(makeLabel(fraReview, "lblTestFeed", feedCaption, cboTestFeed), feedRow, 0);
+    grid->addWidget(cboTestFeed, feedRow, 1);
+    connect(cboTestFeed, &QComboBox::currentIndexChanged, this, &SettingsPage::reviewSettingsChanged);
+
+    chkHoldSiblings =
+        named(new QCheckBox(QStringLiteral("Ask a card's other facets on the next day")), "chkHoldSiblings");
+    chkHoldSiblings->setAccessibleName(QStringLiteral("Ask a card's other facets on the next day"));
+    grid->addWidget(chkHoldSiblings, grid->rowCount(), 0, 1, 2);
+    connect(chkHoldSiblings, &QCheckBox::toggled, this, &SettingsPage::reviewSettingsChanged);
     grid->setColumnStretch(2, 1);
     column->addWidget(fraReview);
 }
@@ -324,9 +346,17 @@ void SettingsPage::setReviewSettings(const review::ReviewSettings &settings)
     const QSignalBlocker blockNew(spnNewPerDay);
     const QSignalBlocker blockReviews(spnReviewsPerDay);
     const QSignalBlocker blockRetention(spnRetention);
+    const QSignalBlocker blockBacklog(spnBacklog);
+    const QSignalBlocker blockDayStart(spnDayStart);
+    const QSignalBlocker blockFeed(cboTestFeed);
+    const QSignalBlocker blockSiblings(chkHoldSiblings);
     spnNewPerDay->setValue(settings.limits.newFacets);
     spnReviewsPerDay->setValue(settings.limits.reviews);
     spnRetention->setValue(settings.retentionPercent);
+    spnBacklog->setValue(settings.limits.backlog);
+    spnDayStart->setValue(settings.dayStartHour);
+    cboTestFeed->setCurrentIndex(int(settings.testFeed));
+    chkHoldSiblings->setChecked(settings.holdSiblings);
 }
 
 review::ReviewSettings SettingsPage::reviewSettings() const
@@ -335,6 +365,10 @@ review::ReviewSettings SettingsPage::reviewSettings() const
     settings.limits.newFacets = spnNewPerDay->value();
     settings.limits.reviews = spnReviewsPerDay->value();
     settings.retentionPercent = spnRetention->value();
+    settings.limits.backlog = spnBacklog->value();
+    settings.dayStartHour = spnDayStart->value();
+    settings.testFeed = review::TestFeed(std::clamp(cboTestFeed->currentIndex(), 0, int(review::TestFeed::Always)));
+    settings.holdSiblings = chkHoldSiblings->isChecked();
     return settings;
 }
 
