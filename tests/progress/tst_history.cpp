@@ -115,7 +115,8 @@ private slots:
         // The first layout: the tables without the indexes.
         QCOMPARE(runSql(path(),
                         "DROP INDEX tests_by_deck; DROP INDEX tests_by_time; DROP TABLE facets; "
-                        "DROP TABLE reviews; DROP TABLE readings; DROP TABLE reading_cards; PRAGMA user_version = 1"),
+                        "DROP TABLE reviews; DROP TABLE readings; DROP TABLE reading_cards; DROP TABLE test_grades; "
+                        "PRAGMA user_version = 1"),
                  0);
         HistoryFile history;
         QVERIFY2(history.open(path()), qPrintable(history.errorText()));

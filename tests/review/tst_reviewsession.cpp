@@ -101,7 +101,7 @@ private slots:
             << "2 2* 1 1* - 1 1* - 2/0/0";
         QTest::addRow("a grade timed before the facet's last review is refused")
             << "r1" << 10 << 200 << "s-1000000s3+1000000s3"
-            << "1 1* 1* 1* - 1/0/0";
+            << "1 1* 1* 1* 1* - 1/0/0";
     }
 
     void session()
