@@ -178,14 +178,19 @@ void SettingsPage::buildReviewOptions(QVBoxLayout *column)
 {
     auto *fraReview = named(new QGroupBox(QStringLiteral("Spaced Review")), QStringLiteral("fraReview"));
     auto *grid = new QGridLayout(fraReview);
-    const auto spin = [this, fraReview, grid](const char *name, const QString &caption, int lowest, int highest) {
+    // Two controls a row: the pane has no height to spare.
+    int placed = 0;
+    const auto spin = [this, fraReview, grid, &placed](const char *name, const QString &caption, int lowest,
+                                                       int highest) {
         auto *box = named(new QSpinBox, name);
         box->setRange(lowest, highest);
-        const int row = grid->rowCount();
+        const int row = placed / 2;
+        const int column = placed % 2 * 2;
+        ++placed;
         QLabel *label = makeLabel(fraReview, QByteArray(name).replace("spn", "lbl").constData(), caption, box);
         box->setAccessibleName(QString(caption).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
-        grid->addWidget(label, row, 0);
-        grid->addWidget(box, row, 1);
+        grid->addWidget(label, row, column);
+        grid->addWidget(box, row, column + 1);
         connect(box, &QSpinBox::valueChanged, this, &SettingsPage::reviewSettingsChanged);
         return box;
     };
@@ -194,10 +199,10 @@ void SettingsPage::buildReviewOptions(QVBoxLayout *column)
     spnRetention = spin("spnRetention", QStringLiteral("Desired retention:"), review::kMinRetentionPercent,
                         review::kMaxRetentionPercent);
     spnRetention->setSuffix(QStringLiteral(" %"));
-    spnBacklog =
-        spin("spnBacklog", QStringLiteral("No new facets while more reviews are due than:"), 0, review::kMaxBacklog);
-    spnDayStart = spin("spnDayStart", QStringLiteral("A learning day starts at:"), 0, 23);
+    spnDayStart = spin("spnDayStart", QStringLiteral("Day starts at:"), 0, 23);
     spnDayStart->setSuffix(QStringLiteral(":00"));
+    spnBacklog = spin("spnBacklog", QStringLiteral("Review backlog:"), 0, review::kMaxBacklog);
+    spnBacklog->setToolTip(QStringLiteral("No new facets while more reviews than this are due"));
 
     cboTestFeed = named(new QComboBox, "cboTestFeed");
     cboTestFeed->addItems({QStringLiteral("Never"), QStringLiteral("New facets and those not yet due"),
@@ -208,15 +213,15 @@ void SettingsPage::buildReviewOptions(QVBoxLayout *column)
     cboTestFeed->setAccessibleName(QStringLiteral("Test answers grade"));
     const int feedRow = grid->rowCount();
     grid->addWidget(makeLabel(fraReview, "lblTestFeed", feedCaption, cboTestFeed), feedRow, 0);
-    grid->addWidget(cboTestFeed, feedRow, 1);
+    grid->addWidget(cboTestFeed, feedRow, 1, 1, 3);
     connect(cboTestFeed, &QComboBox::currentIndexChanged, this, &SettingsPage::reviewSettingsChanged);
 
-    chkHoldSiblings =
-        named(new QCheckBox(QStringLiteral("Ask a card's other facets on the next day")), "chkHoldSiblings");
-    chkHoldSiblings->setAccessibleName(QStringLiteral("Ask a card's other facets on the next day"));
-    grid->addWidget(chkHoldSiblings, grid->rowCount(), 0, 1, 2);
+    chkHoldSiblings = named(new QCheckBox(QStringLiteral("Other facets next day")), "chkHoldSiblings");
+    chkHoldSiblings->setAccessibleName(QStringLiteral("Other facets next day"));
+    chkHoldSiblings->setToolTip(
+        QStringLiteral("Once a facet of a card is reviewed, its other facets wait for the next day"));
+    grid->addWidget(chkHoldSiblings, 2, 2, 1, 2);
     connect(chkHoldSiblings, &QCheckBox::toggled, this, &SettingsPage::reviewSettingsChanged);
-    grid->setColumnStretch(2, 1);
     column->addWidget(fraReview);
 }
 
