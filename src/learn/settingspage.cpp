@@ -216,7 +216,7 @@ void SettingsPage::buildReviewOptions(QVBoxLayout *column)
     grid->addWidget(cboTestFeed, feedRow, 1, 1, 3);
     connect(cboTestFeed, &QComboBox::currentIndexChanged, this, &SettingsPage::reviewSettingsChanged);
 
-    chkHoldSiblings = named(new QCheckBox(QStringLiteral("Other facets next day")), "chkHoldSiblings");
+    chkHoldSiblings = named(new QCheckBox(QStringLiteral("Other facets next day (&1)")), "chkHoldSiblings");
     chkHoldSiblings->setAccessibleName(QStringLiteral("Other facets next day"));
     chkHoldSiblings->setToolTip(
         QStringLiteral("Once a facet of a card is reviewed, its other facets wait for the next day"));
