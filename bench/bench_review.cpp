@@ -148,7 +148,7 @@ void BM_RecordReviewOnScreenThread(benchmark::State &state)
         const Card &card = f.cards[i++ % f.cards.size()];
         progress::ReviewRecord review{
             kNow, QStringLiteral("Tutor1.vdk"), card.id, review::Facet::Keywords, review::Grade::Good, {}, {}};
-        review.after = review::Fsrs().next(review.before, kNow, review.grade);
+        review.after = review::Fsrs().next(review.before, kNow, review.grade).value();
         if (!history.recordReview(review))
             qFatal("%s", qPrintable(history.errorText()));
         took.push_back(double(timer.nsecsElapsed()) / 1e6);

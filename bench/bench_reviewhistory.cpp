@@ -133,7 +133,7 @@ const Simulation &simulation()
                                          : roll < 0.1   ? Grade::Easy
                                          : roll < 0.2   ? Grade::Hard
                                                         : Grade::Good;
-                    const MemoryState after = fsrs.next(state, at, answer);
+                    const MemoryState after = fsrs.next(state, at, answer).value();
                     sqlite3_bind_int64(grade, 1, at.toMSecsSinceEpoch());
                     sqlite3_bind_int(grade, 2, i / 3 + 1);
                     sqlite3_bind_int(grade, 3, i % 3);

@@ -570,11 +570,13 @@ int FrmMain::dueCount()
     if (!history_.isOpen() && QFileInfo::exists(historyFile) && !history_.open(historyFile))
         return 0;
     const QDateTime now = services_.clock.now();
+    const review::ReviewSettings reviewSettings = settings_->reviewSettings();
+    const review::LearningDays days = reviewSettings.fsrs().days;
     QVector<progress::FacetState> states;
     review::DayCount today;
     if (history_.isOpen()) {
         const std::optional<QVector<progress::FacetState>> stored = history_.facetStates(dueDeckFile_);
-        const std::optional<review::DayCount> done = history_.reviewsSince(dueDeckFile_, now.date().startOfDay());
+        const std::optional<review::DayCount> done = history_.reviewsSince(dueDeckFile_, days.startOfDayOf(now));
         if (!stored || !done)
             return 0;
         states = *stored;
@@ -583,7 +585,7 @@ int FrmMain::dueCount()
     std::vector<review::MemoryState> facets;
     for (const review::SessionItem &item : review::sessionItems(chosen, settings_->reversedAllowed(), states))
         facets.push_back(item.state);
-    return int(review::dueFacets(facets, now, settings_->reviewSettings().limits, today).size());
+    return int(review::dueFacets(facets, now, reviewSettings.limits, today, days).size());
 }
 
 // ---------------------------------------------------------------- memorize
@@ -756,8 +758,9 @@ void FrmMain::recordFinishedTest()
                                                          run_.questionScores().value(i), maximum});
     // The history is a record beside the test: its failure leaves the test,
     // its report and its message as they are.
-    const bool recorded = (history_.isOpen() || history_.open(progress::historyPath())) &&
-                          history_.record(record, review::Fsrs(settings_->reviewSettings().fsrs()));
+    const bool recorded =
+        (history_.isOpen() || history_.open(progress::historyPath())) &&
+        history_.record(record, review::Fsrs(settings_->reviewSettings().fsrs()), settings_->reviewSettings().testFeed);
     if (!recorded) {
         statusBar()->showMessage(QStringLiteral("This test could not be added to your progress history. ") +
                                  history_.errorText());

@@ -179,14 +179,19 @@ void SettingsPage::buildReviewOptions(QVBoxLayout *column)
 {
     auto *fraReview = named(new QGroupBox(QStringLiteral("Spaced Review")), QStringLiteral("fraReview"));
     auto *grid = new QGridLayout(fraReview);
-    const auto spin = [this, fraReview, grid](const char *name, const QString &caption, int lowest, int highest) {
+    // Two controls a row: the pane has no height to spare.
+    int placed = 0;
+    const auto spin = [this, fraReview, grid, &placed](const char *name, const QString &caption, int lowest,
+                                                       int highest) {
         auto *box = named(new QSpinBox, name);
         box->setRange(lowest, highest);
-        const int row = grid->rowCount();
+        const int row = placed / 2;
+        const int column = placed % 2 * 2;
+        ++placed;
         QLabel *label = makeLabel(fraReview, QByteArray(name).replace("spn", "lbl").constData(), caption, box);
         box->setAccessibleName(QString(caption).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
-        grid->addWidget(label, row, 0);
-        grid->addWidget(box, row, 1);
+        grid->addWidget(label, row, column);
+        grid->addWidget(box, row, column + 1);
         connect(box, &QSpinBox::valueChanged, this, &SettingsPage::reviewSettingsChanged);
         return box;
     };
@@ -195,7 +200,29 @@ void SettingsPage::buildReviewOptions(QVBoxLayout *column)
     spnRetention = spin("spnRetention", QStringLiteral("Desired retention:"), review::kMinRetentionPercent,
                         review::kMaxRetentionPercent);
     spnRetention->setSuffix(QStringLiteral(" %"));
-    grid->setColumnStretch(2, 1);
+    spnDayStart = spin("spnDayStart", QStringLiteral("Day starts at:"), 0, 23);
+    spnDayStart->setSuffix(QStringLiteral(":00"));
+    spnBacklog = spin("spnBacklog", QStringLiteral("Review backlog:"), 0, review::kMaxBacklog);
+    spnBacklog->setToolTip(QStringLiteral("No new facets while more reviews than this are due"));
+
+    cboTestFeed = named(new QComboBox, "cboTestFeed");
+    cboTestFeed->addItems({QStringLiteral("Never"), QStringLiteral("New facets and those not yet due"),
+                           QStringLiteral("Every facet tested")});
+    cboTestFeed->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboTestFeed->setMinimumContentsLength(12);
+    const QString feedCaption = QStringLiteral("Test answers grade:");
+    cboTestFeed->setAccessibleName(QStringLiteral("Test answers grade"));
+    const int feedRow = grid->rowCount();
+    grid->addWidget(makeLabel(fraReview, "lblTestFeed", feedCaption, cboTestFeed), feedRow, 0);
+    grid->addWidget(cboTestFeed, feedRow, 1, 1, 3);
+    connect(cboTestFeed, &QComboBox::currentIndexChanged, this, &SettingsPage::reviewSettingsChanged);
+
+    chkHoldSiblings = named(new QCheckBox(QStringLiteral("Other facets next day (&1)")), "chkHoldSiblings");
+    chkHoldSiblings->setAccessibleName(QStringLiteral("Other facets next day"));
+    chkHoldSiblings->setToolTip(
+        QStringLiteral("Once a facet of a card is reviewed, its other facets wait for the next day"));
+    grid->addWidget(chkHoldSiblings, 2, 2, 1, 2);
+    connect(chkHoldSiblings, &QCheckBox::toggled, this, &SettingsPage::reviewSettingsChanged);
     column->addWidget(fraReview);
 }
 
@@ -333,9 +360,17 @@ void SettingsPage::setReviewSettings(const review::ReviewSettings &settings)
     const QSignalBlocker blockNew(spnNewPerDay);
     const QSignalBlocker blockReviews(spnReviewsPerDay);
     const QSignalBlocker blockRetention(spnRetention);
+    const QSignalBlocker blockBacklog(spnBacklog);
+    const QSignalBlocker blockDayStart(spnDayStart);
+    const QSignalBlocker blockFeed(cboTestFeed);
+    const QSignalBlocker blockSiblings(chkHoldSiblings);
     spnNewPerDay->setValue(settings.limits.newFacets);
     spnReviewsPerDay->setValue(settings.limits.reviews);
     spnRetention->setValue(settings.retentionPercent);
+    spnBacklog->setValue(settings.limits.backlog);
+    spnDayStart->setValue(settings.dayStartHour);
+    cboTestFeed->setCurrentIndex(int(settings.testFeed));
+    chkHoldSiblings->setChecked(settings.holdSiblings);
 }
 
 review::ReviewSettings SettingsPage::reviewSettings() const
@@ -344,6 +379,10 @@ review::ReviewSettings SettingsPage::reviewSettings() const
     settings.limits.newFacets = spnNewPerDay->value();
     settings.limits.reviews = spnReviewsPerDay->value();
     settings.retentionPercent = spnRetention->value();
+    settings.limits.backlog = spnBacklog->value();
+    settings.dayStartHour = spnDayStart->value();
+    settings.testFeed = review::TestFeed(std::clamp(cboTestFeed->currentIndex(), 0, int(review::TestFeed::Always)));
+    settings.holdSiblings = chkHoldSiblings->isChecked();
     return settings;
 }
 

@@ -84,6 +84,10 @@ private:
     QSpinBox *spnNewPerDay = nullptr;
     QSpinBox *spnReviewsPerDay = nullptr;
     QSpinBox *spnRetention = nullptr;
+    QSpinBox *spnBacklog = nullptr;
+    QSpinBox *spnDayStart = nullptr;
+    QComboBox *cboTestFeed = nullptr;
+    QCheckBox *chkHoldSiblings = nullptr;
     QCheckBox *chkMajor = nullptr;
     QCheckBox *chkMinor = nullptr;
     std::array<QCheckBox *, kSuitCount> chkGroup{};

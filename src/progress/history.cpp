@@ -1,5 +1,6 @@
 #include "progress/history.h"
 
+#include "learn/testrun.h"
 #include "store/dbfile.h"
 #include "store/paths.h"
 #include "store/regularfile.h"
@@ -13,6 +14,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <sys/stat.h>
 
@@ -67,6 +69,9 @@ constexpr UpgradeStep kUpgradeSteps[] = {
     // file and card id, so a deck imported again or renumbered keeps them.
     {5, "CREATE TABLE personal_meanings(deck_name TEXT NOT NULL, card_name TEXT NOT NULL, upright TEXT NOT NULL,"
         " reversed TEXT NOT NULL, changed INTEGER NOT NULL, PRIMARY KEY(deck_name, card_name)) WITHOUT ROWID;"},
+    // The grades a test gave rather than a session: they use none of the
+    // daily caps.
+    {6, "CREATE TABLE test_grades(review_id INTEGER PRIMARY KEY);"},
 };
 
 // The state's columns in the order facets and the was_ columns of reviews
@@ -174,11 +179,29 @@ QHash<QString, QString> checkedStamps; // path: its stamp when it passed the che
 
 } // namespace
 
-review::Grade answerGrade(int score, int maximum)
+double guessChance(TestKind kind, int level, int maximum)
 {
-    if (score >= maximum)
+    const TestLevel offer = testLevel(level);
+    if (kind == TestKind::Description)
+        return 1.0 / double(std::max(1, offer.lastAnswer - offer.firstAnswer + 1));
+    // Ticking `maximum` of the boxes at random, all of them the right ones.
+    const int boxes = offer.keywordBoxCount;
+    const int ticks = std::clamp(maximum, 0, boxes);
+    double ways = 1.0;
+    for (int i = 0; i < ticks; ++i)
+        ways = ways * double(boxes - i) / double(i + 1);
+    return 1.0 / ways;
+}
+
+std::optional<review::Grade> answerGrade(TestKind kind, int level, int score, int maximum)
+{
+    if (maximum <= 0)
+        return std::nullopt;
+    if (score < maximum)
+        return review::Grade::Again;
+    if (guessChance(kind, level, maximum) * kGuessOdds < 1.0)
         return review::Grade::Good;
-    return score > 0 ? review::Grade::Hard : review::Grade::Again;
+    return std::nullopt;
 }
 
 QString historyPath()
@@ -392,7 +415,7 @@ bool HistoryFile::upgrade(int fromVersion)
     return true;
 }
 
-bool HistoryFile::record(const TestRecord &test, const review::Fsrs &fsrs)
+bool HistoryFile::record(const TestRecord &test, const review::Fsrs &fsrs, review::TestFeed feed)
 {
     if (!isOpen())
         return fail(QStringLiteral("recording the test"));
@@ -446,10 +469,24 @@ bool HistoryFile::record(const TestRecord &test, const review::Fsrs &fsrs)
         const review::Facet facet = test.kind == TestKind::Keywords ? review::Facet::Keywords
                                     : question.reversed             ? review::Facet::Reversed
                                                                     : review::Facet::Upright;
+        const std::optional<review::Grade> grade = answerGrade(test.kind, test.level, question.score, question.maximum);
+        if (!grade || feed == review::TestFeed::Never)
+            continue;
         const std::optional<review::MemoryState> before = storedState(test.deckFile, question.cardId, facet);
-        const review::Grade grade = answerGrade(question.score, question.maximum);
-        if (!before || !writeReview(ReviewRecord{test.taken, test.deckFile, question.cardId, facet, grade, *before,
-                                                 fsrs.next(*before, test.taken, grade)})) {
+        if (!before) {
+            (void)connection.exec("ROLLBACK");
+            return false;
+        }
+        // A wrong answer on a new facet has nothing to lapse from; a due one
+        // is the session's to ask, unasked.
+        if ((before->phase == review::Phase::New && *grade == review::Grade::Again) ||
+            (feed == review::TestFeed::NotDue && review::isDue(*before, test.taken, fsrs.settings().days)))
+            continue;
+        const std::optional<review::MemoryState> after = fsrs.next(*before, test.taken, *grade);
+        if (!after)
+            continue;
+        if (!writeReview(ReviewRecord{test.taken, test.deckFile, question.cardId, facet, *grade, *before, *after},
+                         true)) {
             (void)connection.exec("ROLLBACK");
             return false;
         }
@@ -495,9 +532,18 @@ bool HistoryFile::retireDeckFile(const QString &deckFile)
     return true;
 }
 
-bool HistoryFile::writeReview(const ReviewRecord &review)
+bool HistoryFile::writeReview(const ReviewRecord &review, bool byTest)
 {
     const QString context = QStringLiteral("recording the review");
+    // SQLite stores a NaN as NULL: the facet would be read back as damaged
+    // and start over as new.
+    const auto finite = [](const review::MemoryState &state) {
+        return std::isfinite(state.stability) && std::isfinite(state.difficulty);
+    };
+    if (!finite(review.after) || !finite(review.before)) {
+        error_ = context + QStringLiteral(": the grade gives no valid memory state");
+        return false;
+    }
     const sqlite::Connection &connection = handles_->connection;
     const sqlite::Statement insert(
         connection.get(),
@@ -523,6 +569,13 @@ bool HistoryFile::writeReview(const ReviewRecord &review)
     for (const sqlite::Statement *statement : {&insert, &store}) {
         if (statement->step() != SQLITE_DONE)
             return fail(context, statement);
+    }
+    if (byTest) {
+        const sqlite::Statement mark(connection.get(),
+                                     QStringLiteral("INSERT INTO test_grades(review_id) VALUES (?1)"));
+        sqlite3_bind_int64(mark.get(), 1, sqlite3_last_insert_rowid(connection.get()));
+        if (mark.step() != SQLITE_DONE)
+            return fail(context, &mark);
     }
     return true;
 }
@@ -610,8 +663,12 @@ bool HistoryFile::undoLastReview(const QString &deckFile, std::optional<ReviewRe
     review.grade = review::Grade(grade);
     review.before = *before;
 
+    // A grade id freed here is given to the next grade: it must not come
+    // back as a test's.
     const sqlite::Statement forget(connection.get(), QStringLiteral("DELETE FROM reviews WHERE id = ?1"));
     sqlite3_bind_int64(forget.get(), 1, id);
+    const sqlite::Statement unmark(connection.get(), QStringLiteral("DELETE FROM test_grades WHERE review_id = ?1"));
+    sqlite3_bind_int64(unmark.get(), 1, id);
     const sqlite::Statement restore(
         connection.get(),
         wasNew ? QStringLiteral("DELETE FROM facets WHERE deck_file = ?1 AND card_id = ?2 AND facet = ?3")
@@ -625,6 +682,8 @@ bool HistoryFile::undoLastReview(const QString &deckFile, std::optional<ReviewRe
         bindState(restore, 4, review.before);
     if (forget.step() != SQLITE_DONE)
         return rollBack(&forget);
+    if (unmark.step() != SQLITE_DONE)
+        return rollBack(&unmark);
     if (restore.step() != SQLITE_DONE)
         return rollBack(&restore);
     if (!connection.exec("COMMIT"))
@@ -665,7 +724,7 @@ std::optional<review::DayCount> HistoryFile::reviewsSince(const QString &deckFil
     const sqlite::Statement query(
         handles_->connection.get(),
         QStringLiteral("SELECT was_phase FROM reviews WHERE reviewed >= ?1 AND deck_file = ?2 "
-                       "LIMIT ?3"));
+                       "AND id NOT IN (SELECT review_id FROM test_grades) LIMIT ?3"));
     sqlite3_bind_int64(query.get(), 1, since.toMSecsSinceEpoch());
     bindKeptText(query.get(), 2, deckFile);
     sqlite3_bind_int(query.get(), 3, kMaxFacets);

@@ -9,6 +9,7 @@
 #include "progress/progressrules.h"
 #include "review/duelist.h"
 #include "review/fsrs.h"
+#include "review/reviewsettings.h"
 #include "review/reviewstats.h"
 
 #include <QDateTime>
@@ -102,8 +103,20 @@ struct FacetState
     review::MemoryState state;
 };
 
-// An answer as a grade: all of it right Good, part of it Hard, none Again.
-[[nodiscard]] review::Grade answerGrade(int score, int maximum);
+// A guess earns no grade. A test shows the answer among choices, so the
+// chance that ticking at random gives the answer decides what it says of
+// memory:
+// - anything short of all right is a lapse (Again);
+// - all right is a success (Good) only where a random answer is all right
+//   less than once in kGuessOdds answers: all seven keywords at the
+//   advanced level (once in 77,520);
+// - any other right answer, a pick among at most seven meanings or three of
+//   seven and five of twelve keywords (once in 35 and 792), is no grade: a
+//   learner who knows nothing would collect a few such each week.
+// Nothing: the answer leaves the facet's state as it is.
+inline constexpr double kGuessOdds = 10000.0;
+[[nodiscard]] double guessChance(TestKind kind, int level, int maximum);
+[[nodiscard]] std::optional<review::Grade> answerGrade(TestKind kind, int level, int score, int maximum);
 
 inline constexpr char kHistoryFileName[] = "history.db";
 // history.db in the program folder.
@@ -121,7 +134,7 @@ class HistoryFile
 public:
     // The layout this program writes. Older files are brought up to it in
     // place when opened; newer ones are refused.
-    static constexpr int kSchemaVersion = 5;
+    static constexpr int kSchemaVersion = 6;
 
     HistoryFile();
     ~HistoryFile();
@@ -140,9 +153,12 @@ public:
     // the tests; it stays the file's.
     [[nodiscard]] sqlite3 *connection() const;
 
-    // One transaction: on false nothing of the test is stored. Each answer
-    // also grades its card's facet (see answerGrade) as a review.
-    [[nodiscard]] bool record(const TestRecord &test, const review::Fsrs &fsrs = review::Fsrs());
+    // One transaction: on false nothing of the test is stored. An answer
+    // grades its card's facet (see answerGrade) where feed lets it and the
+    // facet is not new or the answer a success; such grades use none of the
+    // daily caps, and one earlier than the facet's last review is not made.
+    [[nodiscard]] bool record(const TestRecord &test, const review::Fsrs &fsrs = review::Fsrs(),
+                              review::TestFeed feed = review::TestFeed::NotDue);
     // The tests of a deck file whose deck is gone keep their scores under a
     // name no deck file can have (the file's name, "/" and a number), so that
     // a new deck given that file name later starts without them.
@@ -157,7 +173,7 @@ public:
     // Every facet of the deck with a state, at most kMaxFacets; a facet
     // without one is new. Rows no grade could have written are left out.
     [[nodiscard]] std::optional<QVector<FacetState>> facetStates(const QString &deckFile);
-    // What the deck's grades from `since` on used of the daily caps.
+    // What the deck's session grades from `since` on used of the daily caps.
     [[nodiscard]] std::optional<review::DayCount> reviewsSince(const QString &deckFile, const QDateTime &since);
     // The same facets, only what the progress window counts of them.
     [[nodiscard]] std::optional<QVector<review::FacetDue>> facetDues(const QString &deckFile);
@@ -182,7 +198,7 @@ private:
     [[nodiscard]] bool fail(const QString &context, const sqlite::Statement *failed = nullptr);
     [[nodiscard]] bool upgrade(int fromVersion);
     // Both within the caller's transaction.
-    [[nodiscard]] bool writeReview(const ReviewRecord &review);
+    [[nodiscard]] bool writeReview(const ReviewRecord &review, bool byTest = false);
     [[nodiscard]] std::optional<review::MemoryState> storedState(const QString &deckFile, int cardId,
                                                                  review::Facet facet);
 

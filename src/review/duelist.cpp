@@ -11,14 +11,30 @@ bool inSteps(const MemoryState &state)
     return state.phase == Phase::Learning || state.phase == Phase::Relearning;
 }
 
+qint64 dayEndMs(const QDateTime &now, const LearningDays &days)
+{
+    return days.startOf(days.dayOf(now) + 1).toMSecsSinceEpoch();
+}
+
 } // namespace
 
+bool isDue(const MemoryState &state, const QDateTime &now, const LearningDays &days)
+{
+    if (state.phase == Phase::New)
+        return false;
+    const qint64 dueMs = state.due.toMSecsSinceEpoch();
+    return inSteps(state) ? dueMs <= now.toMSecsSinceEpoch() : dueMs < dayEndMs(now, days);
+}
+
 std::vector<int> dueFacets(const std::vector<MemoryState> &states, const QDateTime &now, const DailyLimits &limits,
-                           const DayCount &doneToday)
+                           const DayCount &doneToday, const LearningDays &days)
 {
     // Compared as milliseconds: a QDateTime comparison converts time zones on
     // every call, and this runs over every facet of a deck.
     const qint64 nowMs = now.toMSecsSinceEpoch();
+    // States written before days were learning days fall due at the moment
+    // of their grade; they too are due for the whole of that day.
+    const qint64 endMs = dayEndMs(now, days);
     std::vector<std::pair<qint64, int>> steps;
     std::vector<std::pair<qint64, int>> reviews;
     std::vector<int> fresh;
@@ -31,10 +47,13 @@ std::vector<int> dueFacets(const std::vector<MemoryState> &states, const QDateTi
             continue;
         }
         const qint64 dueMs = state.due.toMSecsSinceEpoch();
-        if (dueMs > nowMs)
+        const bool stepping = inSteps(state);
+        if (dueMs > (stepping ? nowMs : endMs - 1))
             continue;
-        (inSteps(state) ? steps : reviews).emplace_back(dueMs, i);
+        (stepping ? steps : reviews).emplace_back(dueMs, i);
     }
+    if (int(reviews.size()) > limits.backlog)
+        fresh.clear();
     const auto byDue = [](const auto &a, const auto &b) { return a < b; };
     std::sort(steps.begin(), steps.end(), byDue);
     const size_t reviewRoom = size_t(std::max(0, limits.reviews - doneToday.reviews));

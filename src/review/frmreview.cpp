@@ -114,17 +114,17 @@ bool FrmReview::start()
     if (!history.open(request_.historyPath))
         return refuse(history.errorText());
     const QDateTime now = services_.clock.now();
+    const Fsrs fsrs(request_.settings.fsrs());
     const std::optional<QVector<progress::FacetState>> states = history.facetStates(deckFile_);
-    const std::optional<DayCount> today = history.reviewsSince(deckFile_, now.date().startOfDay());
+    const std::optional<DayCount> today = history.reviewsSince(deckFile_, fsrs.settings().days.startOfDayOf(now));
     if (!states || !today)
         return refuse(history.errorText());
     // Without them the review goes on with the deck's meanings alone.
     ownMeanings_ = progress::readPersonalMeanings(request_.historyPath, request_.deckName)
                        .value_or(progress::PersonalMeaningMap());
     readAhead_.setDeck(deck_.path());
-    session_ = std::make_unique<ReviewSession>(Fsrs(request_.settings.fsrs()),
-                                               sessionItems(request_.cards, request_.reversed, *states),
-                                               request_.settings.limits, *today, now);
+    session_ = std::make_unique<ReviewSession>(fsrs, sessionItems(request_.cards, request_.reversed, *states),
+                                               request_.settings.limits, *today, now, request_.settings.holdSiblings);
     writer_ = std::make_unique<ReviewWriter>(std::move(history));
     connect(writer_.get(), &ReviewWriter::failed, this, &FrmReview::writeFailed);
     showCurrent();
@@ -231,6 +231,12 @@ void FrmReview::grade(int grade)
     if (!session_ || stopped_ || grade < 1 || grade > kGradeCount)
         return;
     const QDateTime now = services_.clock.now();
+    if (session_->revealed() && session_->refusesAt(now)) {
+        services_.prompter.tell(QStringLiteral("The clock now is earlier than this card's last review, so the grade "
+                                               "is not counted. Check the computer's date and time."),
+                                PromptIcon::Warning, this);
+        return;
+    }
     const std::optional<GradeOutcome> outcome = session_->grade(Grade(grade), now);
     if (!outcome)
         return;

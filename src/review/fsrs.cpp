@@ -31,6 +31,25 @@ int gradeValue(Grade grade)
 
 } // namespace
 
+qint64 LearningDays::dayOf(const QDateTime &at) const
+{
+    // By the wall clock rather than by hours since midnight: on the day of a
+    // clock change the day still starts at its hour.
+    const QDateTime local = at.toTimeZone(zone);
+    const qint64 date = local.date().toJulianDay();
+    return local.time().hour() < startHour ? date - 1 : date;
+}
+
+QDateTime LearningDays::startOf(qint64 day) const
+{
+    return QDateTime(QDate::fromJulianDay(day), QTime(std::clamp(startHour, 0, 23), 0), zone).toUTC();
+}
+
+int LearningDays::between(const QDateTime &from, const QDateTime &to) const
+{
+    return int(dayOf(to) - dayOf(from));
+}
+
 Fsrs::Fsrs(FsrsSettings settings) : settings_(std::move(settings))
 {
     const auto &w = settings_.weights;
@@ -40,9 +59,9 @@ Fsrs::Fsrs(FsrsSettings settings) : settings_(std::move(settings))
     intervalModifier_ = round8((std::pow(retention, 1.0 / decay_) - 1.0) / factor_);
 }
 
-int Fsrs::elapsedDays(const QDateTime &from, const QDateTime &to)
+int Fsrs::elapsedDays(const QDateTime &from, const QDateTime &to) const
 {
-    return int(from.toUTC().date().daysTo(to.toUTC().date()));
+    return settings_.days.between(from, to);
 }
 
 double Fsrs::retrievability(double elapsedDays, double stability) const
@@ -163,21 +182,32 @@ void Fsrs::applySteps(MemoryState &next, const MemoryState &before, const QDateT
     if (minutes >= kMinutesPerDay) {
         next.step = reached;
         next.scheduledDays = minutes / kMinutesPerDay;
-        next.due = now.addSecs(qint64(minutes) * 60);
+        next.due = dueDay(now, next.scheduledDays);
     } else {
         next.step = 0;
         next.scheduledDays = intervalDays(next.stability);
-        next.due = now.addSecs(qint64(next.scheduledDays) * 86400);
+        next.due = dueDay(now, next.scheduledDays);
     }
 }
 
-MemoryState Fsrs::next(const MemoryState &state, const QDateTime &at, Grade grade) const
+QDateTime Fsrs::dueDay(const QDateTime &now, int days) const
+{
+    // A facet is due for its whole learning day, from the day's start: one
+    // graded at 09:10 is asked at a session at 08:00 of its due day, also
+    // after a clock change.
+    const LearningDays &learning = settings_.days;
+    return learning.startOf(learning.dayOf(now) + days);
+}
+
+std::optional<MemoryState> Fsrs::next(const MemoryState &state, const QDateTime &at, Grade grade) const
 {
     // States hold UTC times, as the history reads them back: a local time
     // costs a time-zone lookup at every comparison of the due list.
     const QDateTime now = at.toUTC();
-    const int elapsed =
-        state.phase != Phase::New && state.lastReview.isValid() ? elapsedDays(state.lastReview, now) : 0;
+    const bool seen = state.phase != Phase::New && state.lastReview.isValid();
+    if (!at.isValid() || (seen && now < state.lastReview))
+        return std::nullopt;
+    const int elapsed = seen ? std::max(0, elapsedDays(state.lastReview, now)) : 0;
     const double recall = state.stability > 0.0 ? retrievability(elapsed, state.stability) : 0.0;
 
     const auto withMemory = [&](Grade g) {
@@ -214,10 +244,12 @@ MemoryState Fsrs::next(const MemoryState &state, const QDateTime &at, Grade grad
         next.phase = Phase::Review;
         next.step = 0;
         next.scheduledDays = grade == Grade::Hard ? hard : grade == Grade::Good ? good : easy;
-        next.due = now.addSecs(qint64(next.scheduledDays) * 86400);
+        next.due = dueDay(now, next.scheduledDays);
         break;
     }
     }
+    if (!std::isfinite(next.stability) || !std::isfinite(next.difficulty))
+        return std::nullopt;
     return next;
 }
 

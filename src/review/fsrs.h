@@ -7,8 +7,10 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QTimeZone>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace velmora::review {
@@ -36,6 +38,28 @@ struct MemoryState
     bool operator==(const MemoryState &) const = default;
 };
 
+// Days as a learner lives them: a learning day runs from the start hour of
+// one local calendar day to that of the next, so a session just after
+// midnight still belongs to the evening before. Intervals, due days and the
+// daily caps all count these days. The default (UTC, midnight) counts days as
+// the published reference scheduler does.
+struct LearningDays
+{
+    QTimeZone zone = QTimeZone::utc();
+    int startHour = 0; // 0..23
+
+    // The learning day holding `at`, as a Julian day number of its date.
+    [[nodiscard]] qint64 dayOf(const QDateTime &at) const;
+    // When that learning day starts, in UTC; on a day whose start hour is
+    // skipped by a clock change, the first moment after the gap.
+    [[nodiscard]] QDateTime startOf(qint64 day) const;
+    [[nodiscard]] QDateTime startOfDayOf(const QDateTime &at) const { return startOf(dayOf(at)); }
+    // Learning days between the two moments; negative when `to` is earlier.
+    [[nodiscard]] int between(const QDateTime &from, const QDateTime &to) const;
+
+    bool operator==(const LearningDays &) const = default;
+};
+
 struct FsrsSettings
 {
     static constexpr std::array<double, 21> kDefaultWeights{0.212,  1.2931, 2.3065, 8.2956, 6.4133, 0.8334, 3.0194,
@@ -48,6 +72,7 @@ struct FsrsSettings
     // Same-day steps before a facet's first interval in days, and after a lapse.
     std::vector<int> learningMinutes{1, 10};
     std::vector<int> relearningMinutes{10};
+    LearningDays days;
 };
 
 class Fsrs
@@ -57,9 +82,11 @@ public:
 
     [[nodiscard]] const FsrsSettings &settings() const { return settings_; }
 
-    // The state after answering with grade at the time given (not before the
-    // last review); its times are in UTC.
-    [[nodiscard]] MemoryState next(const MemoryState &state, const QDateTime &at, Grade grade) const;
+    // The state after answering with grade at the time given; its times are
+    // in UTC. A grade before the last review (a clock set back) is refused,
+    // as the references refuse it: elapsed time never runs backwards, and a
+    // negative one would give a stability of nothing or not a number.
+    [[nodiscard]] std::optional<MemoryState> next(const MemoryState &state, const QDateTime &at, Grade grade) const;
 
     // The probability of recall after elapsedDays at this stability.
     [[nodiscard]] double retrievability(double elapsedDays, double stability) const;
@@ -67,9 +94,8 @@ public:
     // Whole days for recall to fall to the desired retention, at least one.
     [[nodiscard]] int intervalDays(double stability) const;
 
-    // Days are counted between UTC calendar dates: a review just before and one
-    // just after midnight UTC are a day apart.
-    [[nodiscard]] static int elapsedDays(const QDateTime &from, const QDateTime &to);
+    // Learning days between the two moments (see LearningDays).
+    [[nodiscard]] int elapsedDays(const QDateTime &from, const QDateTime &to) const;
 
 private:
     struct StabilityDifficulty
@@ -84,6 +110,7 @@ private:
     [[nodiscard]] double recallStability(double d, double s, double r, Grade grade) const;
     [[nodiscard]] double forgetStability(double d, double s, double r) const;
     [[nodiscard]] double shortTermStability(double s, Grade grade) const;
+    [[nodiscard]] QDateTime dueDay(const QDateTime &now, int days) const;
     void applySteps(MemoryState &next, const MemoryState &before, const QDateTime &now, Grade grade,
                     Phase stepPhase) const;
 

@@ -1,5 +1,6 @@
 #include "review/reviewsession.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmora::review {
@@ -23,9 +24,9 @@ QString intervalText(qint64 seconds)
 }
 
 ReviewSession::ReviewSession(Fsrs fsrs, std::vector<SessionItem> items, DailyLimits limits, DayCount doneToday,
-                             const QDateTime &started)
+                             const QDateTime &started, bool holdSiblings)
     : fsrs_(std::move(fsrs)), items_(std::move(items)), limits_(limits), done_(doneToday), started_(started),
-      lastGraded_(started)
+      lastGraded_(started), holdSiblings_(holdSiblings)
 {
     advance(started);
 }
@@ -52,11 +53,19 @@ QString ReviewSession::intervalLabel(Grade grade, const QDateTime &now) const
 {
     if (current_ < 0)
         return {};
-    const MemoryState after = fsrs_.next(items_[size_t(current_)].state, now, grade);
+    const std::optional<MemoryState> next = fsrs_.next(items_[size_t(current_)].state, now, grade);
+    if (!next)
+        return {};
+    const MemoryState &after = *next;
     // Whole days are counted between calendar dates, not from this moment.
     if (after.scheduledDays > 0)
         return intervalText(qint64(after.scheduledDays) * 86400);
     return intervalText(now.secsTo(after.due));
+}
+
+bool ReviewSession::refusesAt(const QDateTime &now) const
+{
+    return current_ >= 0 && !fsrs_.next(items_[size_t(current_)].state, now, Grade::Good);
 }
 
 std::optional<GradeOutcome> ReviewSession::grade(Grade grade, const QDateTime &now)
@@ -64,8 +73,13 @@ std::optional<GradeOutcome> ReviewSession::grade(Grade grade, const QDateTime &n
     if (current_ < 0 || !revealed_)
         return std::nullopt;
     SessionItem &item = items_[size_t(current_)];
-    undo_.push_back(Taken{current_, item.state, done_, queue_, reviewed_, again_, lastGraded_});
-    GradeOutcome outcome{item, grade, fsrs_.next(item.state, now, grade)};
+    const std::optional<MemoryState> after = fsrs_.next(item.state, now, grade);
+    if (!after)
+        return std::nullopt;
+    undo_.push_back(Taken{current_, item.state, done_, queue_, reviewed_, again_, lastGraded_, gradedCards_});
+    GradeOutcome outcome{item, grade, *after};
+    if (std::find(gradedCards_.begin(), gradedCards_.end(), item.cardId) == gradedCards_.end())
+        gradedCards_.push_back(item.cardId);
     done_.count(item.state.phase);
     item.state = outcome.after;
     ++reviewed_;
@@ -88,6 +102,7 @@ bool ReviewSession::undo()
     reviewed_ = taken.reviewed;
     again_ = taken.again;
     lastGraded_ = taken.lastGraded;
+    gradedCards_ = std::move(taken.gradedCards);
     current_ = taken.index;
     revealed_ = false;
     return true;
@@ -98,16 +113,29 @@ SessionSummary ReviewSession::summary() const
     return SessionSummary{reviewed_, again_, started_.secsTo(lastGraded_)};
 }
 
+bool ReviewSession::held(int index) const
+{
+    const SessionItem &item = items_[size_t(index)];
+    if (!holdSiblings_ || item.state.phase == Phase::Learning || item.state.phase == Phase::Relearning)
+        return false;
+    return std::find(gradedCards_.begin(), gradedCards_.end(), item.cardId) != gradedCards_.end();
+}
+
 void ReviewSession::advance(const QDateTime &now)
 {
     revealed_ = false;
+    // A queued sibling of a card graded since it was queued waits too.
+    while (!queue_.empty() && held(queue_.front()))
+        queue_.pop_front();
     if (queue_.empty()) {
         std::vector<MemoryState> states;
         states.reserve(items_.size());
         for (const SessionItem &item : items_)
             states.push_back(item.state);
-        for (const int index : dueFacets(states, now, limits_, done_))
-            queue_.push_back(index);
+        for (const int index : dueFacets(states, now, limits_, done_, fsrs_.settings().days)) {
+            if (!held(index))
+                queue_.push_back(index);
+        }
         if (queue_.empty()) {
             const QDateTime step = nextStepDue(states, now, now.addSecs(kLearnAheadSeconds + 1));
             for (int i = 0; step.isValid() && i < int(items_.size()); ++i) {

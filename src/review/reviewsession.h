@@ -49,8 +49,11 @@ class ReviewSession
 {
 public:
     // items: every facet the session may ask, new ones in the order to learn them.
+    // holdSiblings: once a facet of a card is graded, the card's other facets
+    // wait for the next learning day (its steps of minutes go on), since one
+    // facet's answer gives away much of another's.
     ReviewSession(Fsrs fsrs, std::vector<SessionItem> items, DailyLimits limits, DayCount doneToday,
-                  const QDateTime &started);
+                  const QDateTime &started, bool holdSiblings = true);
 
     // The facet asked, or nothing once the session is over.
     [[nodiscard]] const SessionItem *current() const;
@@ -62,8 +65,11 @@ public:
 
     // The time until the facet would be asked again after this grade.
     [[nodiscard]] QString intervalLabel(Grade grade, const QDateTime &now) const;
-    // Only with the answer showing; what to store, then the next facet is asked.
+    // Only with the answer showing and not before the facet's last review
+    // (see refusesAt); what to store, then the next facet is asked.
     [[nodiscard]] std::optional<GradeOutcome> grade(Grade grade, const QDateTime &now);
+    // Whether a grade now would be earlier than the asked facet's last review.
+    [[nodiscard]] bool refusesAt(const QDateTime &now) const;
     [[nodiscard]] bool canUndo() const { return !undo_.empty(); }
     // Asks the latest graded facet again, with its earlier state and counts.
     bool undo();
@@ -81,7 +87,9 @@ private:
         int reviewed;
         int again;
         QDateTime lastGraded;
+        std::vector<int> gradedCards;
     };
+    [[nodiscard]] bool held(int index) const;
     void advance(const QDateTime &now);
 
     Fsrs fsrs_;
@@ -92,6 +100,8 @@ private:
     QDateTime lastGraded_;
     std::deque<int> queue_;
     std::vector<Taken> undo_;
+    bool holdSiblings_ = true;
+    std::vector<int> gradedCards_; // cards with a facet graded in this session
     int current_ = -1;
     bool revealed_ = false;
     int reviewed_ = 0;

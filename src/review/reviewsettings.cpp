@@ -25,6 +25,11 @@ ReviewSettings readReviewSettings(const SettingsStore &store)
         readNumber(store, settingskeys::kReviewsPerDay, 0, kMaxReviewsPerDay, defaults.limits.reviews);
     settings.retentionPercent = readNumber(store, settingskeys::kRetention, kMinRetentionPercent, kMaxRetentionPercent,
                                            defaults.retentionPercent);
+    settings.limits.backlog = readNumber(store, settingskeys::kBacklog, 0, kMaxBacklog, defaults.limits.backlog);
+    settings.dayStartHour = readNumber(store, settingskeys::kDayStartHour, 0, 23, defaults.dayStartHour);
+    settings.testFeed = TestFeed(readNumber(store, settingskeys::kTestFeed, int(TestFeed::Never), int(TestFeed::Always),
+                                            int(defaults.testFeed)));
+    settings.holdSiblings = readNumber(store, settingskeys::kHoldSiblings, 0, 1, defaults.holdSiblings ? 1 : 0) != 0;
     return settings;
 }
 
@@ -33,6 +38,10 @@ void writeReviewSettings(SettingsStore &store, const ReviewSettings &settings)
     store.setValue(QString::fromLatin1(settingskeys::kNewFacetsPerDay), QString::number(settings.limits.newFacets));
     store.setValue(QString::fromLatin1(settingskeys::kReviewsPerDay), QString::number(settings.limits.reviews));
     store.setValue(QString::fromLatin1(settingskeys::kRetention), QString::number(settings.retentionPercent));
+    store.setValue(QString::fromLatin1(settingskeys::kBacklog), QString::number(settings.limits.backlog));
+    store.setValue(QString::fromLatin1(settingskeys::kDayStartHour), QString::number(settings.dayStartHour));
+    store.setValue(QString::fromLatin1(settingskeys::kTestFeed), QString::number(int(settings.testFeed)));
+    store.setValue(QString::fromLatin1(settingskeys::kHoldSiblings), QString::number(settings.holdSiblings ? 1 : 0));
     store.sync();
 }
 

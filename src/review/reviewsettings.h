@@ -1,7 +1,7 @@
 #pragma once
 
-// The daily caps and the desired retention of spaced review, as kept in the
-// settings store between runs.
+// The daily caps, the desired retention, the learning day and how tests and
+// sessions feed spaced review, as kept in the settings store between runs.
 
 #include "review/duelist.h"
 #include "review/fsrs.h"
@@ -18,16 +18,30 @@ inline constexpr int kMaxReviewsPerDay = 9999;
 // reviews come so often that the load explodes for little gain.
 inline constexpr int kMinRetentionPercent = 70;
 inline constexpr int kMaxRetentionPercent = 99;
+inline constexpr int kMaxBacklog = 99999;
+
+// Which facets a finished test grades (see progress::answerGrade for how).
+enum class TestFeed {
+    Never = 0,
+    NotDue = 1, // new facets and those not yet due: a due one is left for its session
+    Always = 2
+};
 
 struct ReviewSettings
 {
     DailyLimits limits;
     int retentionPercent = 90;
+    // The hour of local time a learning day starts at: reviews done after
+    // midnight but before it count for the evening before.
+    int dayStartHour = 4;
+    TestFeed testFeed = TestFeed::NotDue;
+    bool holdSiblings = true;
 
-    [[nodiscard]] FsrsSettings fsrs() const
+    [[nodiscard]] FsrsSettings fsrs(const QTimeZone &zone = QTimeZone::systemTimeZone()) const
     {
         FsrsSettings settings;
         settings.desiredRetention = retentionPercent / 100.0;
+        settings.days = LearningDays{zone, dayStartHour};
         return settings;
     }
     bool operator==(const ReviewSettings &) const = default;
@@ -37,6 +51,10 @@ namespace settingskeys {
 inline constexpr char kNewFacetsPerDay[] = "ReviewNewPerDay";
 inline constexpr char kReviewsPerDay[] = "ReviewMaxPerDay";
 inline constexpr char kRetention[] = "ReviewRetention";
+inline constexpr char kBacklog[] = "ReviewBacklog";
+inline constexpr char kDayStartHour[] = "ReviewDayStart";
+inline constexpr char kTestFeed[] = "ReviewFromTests";
+inline constexpr char kHoldSiblings[] = "ReviewHoldSiblings";
 } // namespace settingskeys
 
 // Absent keys, and stored values that are not a whole number in the range of

@@ -1,6 +1,7 @@
 #include "filebytes.h"
 #include "progress/history.h"
 
+#include "learn/testrun.h"
 #include "store/dbfile.h"
 
 #include <QDir>
@@ -9,7 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdlib>
+#include <numeric>
+#include <random>
 #include <sqlite3.h>
 
 using namespace velmora::progress;
@@ -111,12 +115,11 @@ private slots:
             QVERIFY(history.open(path()) && history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {0})));
         }
         // The first layout: the tables without the indexes.
-        QCOMPARE(
-            runSql(path(),
-                   "DROP INDEX tests_by_deck; DROP INDEX tests_by_time; DROP TABLE facets; "
-                   "DROP TABLE reviews; DROP TABLE readings; DROP TABLE reading_cards; DROP TABLE personal_meanings; "
-                   "PRAGMA user_version = 1"),
-            0);
+        QCOMPARE(runSql(path(), "DROP INDEX tests_by_deck; DROP INDEX tests_by_time; DROP TABLE facets; "
+                                "DROP TABLE reviews; DROP TABLE readings; DROP TABLE reading_cards; DROP TABLE "
+                                "personal_meanings; DROP TABLE test_grades; "
+                                "PRAGMA user_version = 1"),
+                 0);
         HistoryFile history;
         QVERIFY2(history.open(path()), qPrintable(history.errorText()));
         QCOMPARE(history.cardTallies({}, 10).value().value(0).cardName, QStringLiteral("Card 1"));
@@ -279,7 +282,8 @@ private slots:
         MemoryState state;
         for (Grade grade : {Grade::Good, Grade::Good, Grade::Again, Grade::Easy}) {
             const QDateTime at = kMonday.addSecs(qint64(grades.size()) * 86400 * 3 + 7);
-            grades.push_back(ReviewRecord{at, deck, 7, Facet::Reversed, grade, state, fsrs.next(state, at, grade)});
+            grades.push_back(
+                ReviewRecord{at, deck, 7, Facet::Reversed, grade, state, fsrs.next(state, at, grade).value()});
             state = grades.back().after;
             QVERIFY2(history.recordReview(grades.back()), qPrintable(history.errorText()));
         }
@@ -289,7 +293,7 @@ private slots:
                                                   Facet::Reversed,
                                                   Grade::Good,
                                                   {},
-                                                  fsrs.next({}, kMonday, Grade::Good)}));
+                                                  fsrs.next({}, kMonday, Grade::Good).value()}));
 
         std::optional<ReviewRecord> undone;
         while (!grades.empty()) {
@@ -304,23 +308,35 @@ private slots:
         QVERIFY(history.facetStates(deck).value().isEmpty());
         QVERIFY(history.undoLastReview(deck, undone) && !undone);
 
-        // Each test answer grades its facet: a description by right or wrong, keywords by how many ticks were right.
+        // Test answers grade as far as a guess could not: all seven keywords of the advanced level are a success,
+        // less is a lapse but for a new facet, any right description is no grade. By default a due facet is left
+        // for its session; test grades use none of the caps.
         const QString tested = QStringLiteral("Tutor3.vdk");
-        TestRecord keywords = test(tested, kMonday.addDays(1), {3, 1, 0}, 3);
-        keywords.kind = TestKind::Keywords;
-        QVERIFY(history.record(test(tested, kMonday, {1, 0})) && history.record(keywords));
-        const std::tuple<int, Facet, Grade> expected[] = {{3, Facet::Keywords, Grade::Again},
-                                                          {2, Facet::Keywords, Grade::Hard},
-                                                          {1, Facet::Keywords, Grade::Good},
-                                                          {2, Facet::Reversed, Grade::Again},
-                                                          {1, Facet::Upright, Grade::Good}};
+        const auto advancedKeywords = [&](const QDateTime &taken, const QVector<int> &scores) {
+            TestRecord record = test(tested, taken, scores, 7);
+            record.kind = TestKind::Keywords;
+            record.level = 2;
+            return record;
+        };
+        QVERIFY(history.record(advancedKeywords(kMonday, {7, 7, 7})));
+        QVERIFY(history.record(advancedKeywords(kMonday.addDays(1), {7, 3, 0}), fsrs, TestFeed::Always));
+        QVERIFY(history.record(advancedKeywords(kMonday.addDays(1).addSecs(3600), {0, 0, 0})));
+        QVERIFY(history.record(test(tested, kMonday.addDays(2), {1, 0})));
+        QVERIFY(history.record(advancedKeywords(kMonday.addDays(3), {0, 0, 0}), fsrs, TestFeed::Never));
+        const DayCount capsUsed = history.reviewsSince(tested, QDateTime()).value();
+        QCOMPARE(std::pair(capsUsed.newFacets, capsUsed.reviews), std::pair(0, 0));
+        const std::tuple<int, Facet, Grade> expected[] = {
+            {1, Facet::Keywords, Grade::Again}, {3, Facet::Keywords, Grade::Again}, {2, Facet::Keywords, Grade::Again},
+            {1, Facet::Keywords, Grade::Good},  {3, Facet::Keywords, Grade::Good},  {2, Facet::Keywords, Grade::Good},
+            {1, Facet::Keywords, Grade::Good}};
         for (const auto &[card, facet, grade] : expected) {
             QVERIFY(history.undoLastReview(tested, undone) && undone);
             QCOMPARE(std::tuple(undone->cardId, undone->facet, undone->grade), std::tuple(card, facet, grade));
         }
+        QVERIFY(history.undoLastReview(tested, undone) && !undone);
         // Retention counts the deck's grades of facets in review since the given moment, in SQL.
-        const MemoryState learning = fsrs.next({}, kMonday, Grade::Again);
-        const MemoryState inReview = fsrs.next({}, kMonday, Grade::Easy);
+        const MemoryState learning = fsrs.next({}, kMonday, Grade::Again).value();
+        const MemoryState inReview = fsrs.next({}, kMonday, Grade::Easy).value();
         const QString kept = QStringLiteral("Tutor4.vdk");
         const std::tuple<int, MemoryState, Grade> graded[] = {{-40, inReview, Grade::Again},
                                                               {0, inReview, Grade::Again},
@@ -337,6 +353,90 @@ private slots:
         QVERIFY(history.retireDeckFile(QStringLiteral("Tutor2.vdk")));
         QVERIFY(history.facetStates(QStringLiteral("Tutor2.vdk")).value().isEmpty());
         QVERIFY(history.undoLastReview(QStringLiteral("Tutor2.vdk"), undone) && !undone);
+    }
+
+    // Thirty days of tests every third day, each kind and level in turn, through every answer feeding the
+    // review state: a learner who ticks at random builds no memory, one who knows every answer does.
+    void testAnswers_buildStabilityOnlyFromKnowledge_data()
+    {
+        QTest::addColumn<bool>("knows");
+        QTest::addColumn<double>("lowestTop");
+        QTest::addColumn<double>("highestTop");
+        QTest::addRow("ticking at random") << false << 0.0 << 1.0;
+        QTest::addRow("knowing every answer") << true << 5.0 << 1000.0;
+    }
+
+    void testAnswers_buildStabilityOnlyFromKnowledge()
+    {
+        using namespace velmora::review;
+        QFETCH(bool, knows);
+        QFETCH(double, lowestTop);
+        QFETCH(double, highestTop);
+        QFile::remove(path());
+        HistoryFile history;
+        QVERIFY(history.open(path()));
+        std::mt19937 random(36);
+        const QString deck = QStringLiteral("Tutor1.vdk");
+        for (int day = 0; day < 30; day += 3) {
+            const TestKind kind = day / 3 % 2 == 0 ? TestKind::Keywords : TestKind::Description;
+            const int level = day / 3 % 3;
+            const velmora::TestLevel offer = velmora::testLevel(level);
+            const int maximum = kind == TestKind::Keywords ? offer.keywordsToChoose : 1;
+            QVector<int> scores;
+            for (int card = 0; card < 78; ++card) {
+                int score = maximum;
+                if (!knows && kind == TestKind::Keywords) {
+                    // The right keywords sit in the first boxes; the ticks fall anywhere.
+                    std::vector<int> boxes(size_t(offer.keywordBoxCount));
+                    std::iota(boxes.begin(), boxes.end(), 0);
+                    std::shuffle(boxes.begin(), boxes.end(), random);
+                    score = int(
+                        std::count_if(boxes.begin(), boxes.begin() + maximum, [&](int box) { return box < maximum; }));
+                } else if (!knows) {
+                    const int options = offer.lastAnswer - offer.firstAnswer + 1;
+                    score = std::uniform_int_distribution<int>(0, options - 1)(random) == 0 ? 1 : 0;
+                }
+                scores.append(score);
+            }
+            TestRecord record = test(deck, kMonday.addDays(day).addSecs(3600 * (day % 5)), scores, maximum);
+            record.kind = kind;
+            record.level = level;
+            QVERIFY(history.record(record, Fsrs(), TestFeed::Always));
+        }
+        double top = 0.0;
+        for (const FacetState &facet : history.facetStates(deck).value())
+            top = std::max(top, facet.state.stability);
+        QVERIFY2(top >= lowestTop && top <= highestTop, qPrintable(QString::number(top)));
+    }
+
+    // The clock set back: a test or grade timed before a facet's last review leaves every state as it was.
+    void setBackClock_keepsEveryState()
+    {
+        using namespace velmora::review;
+        QFile::remove(path());
+        HistoryFile history;
+        QVERIFY(history.open(path()));
+        const QString deck = QStringLiteral("Tutor1.vdk");
+        TestRecord known = test(deck, kMonday, {7, 7, 7}, 7);
+        known.kind = TestKind::Keywords;
+        known.level = 2;
+        QVERIFY(history.record(known, Fsrs(), TestFeed::Always));
+        known.taken = kMonday.addDays(3);
+        QVERIFY(history.record(known, Fsrs(), TestFeed::Always));
+        const QVector<FacetState> before = history.facetStates(deck).value();
+        QCOMPARE(before.size(), 3);
+        for (const int daysBack : {1, 40}) {
+            TestRecord earlier = known;
+            earlier.taken = known.taken.addDays(-daysBack);
+            earlier.questions[1].score = 0;
+            QVERIFY(history.record(earlier, Fsrs(), TestFeed::Always));
+            const QVector<FacetState> after = history.facetStates(deck).value();
+            QCOMPARE(after.size(), before.size());
+            for (int i = 0; i < after.size(); ++i)
+                QVERIFY2(after[i].state == before[i].state, qPrintable(QString::number(after[i].state.stability)));
+            QVERIFY(!Fsrs().next(before[0].state, earlier.taken, Grade::Good));
+        }
+        QCOMPARE(history.scores({}).value().size(), 4);
     }
 
 private:

@@ -62,7 +62,7 @@ private slots:
         older.cards.removeLast();
         QVERIFY(journal.save(older));
 
-        QVERIFY(HistoryFile::kSchemaVersion == 5);
+        QVERIFY(HistoryFile::kSchemaVersion == 6);
         {
             HistoryFile history;
             QVERIFY(history.open(path()) && history.retireDeckFile(QStringLiteral("Tutor1.vdk")));
@@ -96,8 +96,10 @@ private slots:
             HistoryFile history;
             QVERIFY(history.open(path()));
         }
-        QVERIFY(runSql(path(), "DROP TABLE personal_meanings; DROP TABLE reading_cards; DROP TABLE readings;"
-                               "PRAGMA user_version = 3"));
+        QVERIFY(runSql(
+            path(),
+            "DROP TABLE personal_meanings; DROP TABLE test_grades; DROP TABLE reading_cards; DROP TABLE readings;"
+            "PRAGMA user_version = 3"));
         Journal journal;
         QVERIFY2(journal.open(path()), qPrintable(journal.errorText()));
         Reading reading = threeCards(QStringLiteral("Q"), QDateTime(QDate(2026, 12, 1), QTime(8, 0)));

@@ -14,6 +14,9 @@ class TstDueList : public QObject
 private slots:
     void simulatedYear_keepsRetentionWithinDailyCaps_data();
     void simulatedYear_keepsRetentionWithinDailyCaps();
+    void learningDays_followTheLocalClockAcrossChanges_data();
+    void learningDays_followTheLocalClockAcrossChanges();
+    void backlog_holdsNewFacets();
 };
 
 void TstDueList::simulatedYear_keepsRetentionWithinDailyCaps_data()
@@ -71,7 +74,7 @@ void TstDueList::simulatedYear_keepsRetentionWithinDailyCaps()
                 recalled += grade != Grade::Again;
             }
             done.count(facet.phase);
-            facet = fsrs.next(facet, now, grade);
+            facet = fsrs.next(facet, now, grade).value();
             ++grades;
             now = now.addSecs(20);
         }
@@ -84,6 +87,68 @@ void TstDueList::simulatedYear_keepsRetentionWithinDailyCaps()
     const double retention = double(recalled) / dueReviews;
     qInfo("%d grades, %d reviews of due facets, retention %.4f", grades, dueReviews, retention);
     QVERIFY2(retention >= lowestRetention && retention <= highestRetention, qPrintable(QString::number(retention)));
+}
+
+void TstDueList::learningDays_followTheLocalClockAcrossChanges_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QDate>("change");
+    QTest::addRow("Berlin, spring") << QByteArray("Europe/Berlin") << QDate(2026, 3, 29);
+    QTest::addRow("Berlin, autumn") << QByteArray("Europe/Berlin") << QDate(2026, 10, 25);
+    QTest::addRow("New York, spring") << QByteArray("America/New_York") << QDate(2026, 3, 8);
+    QTest::addRow("New York, autumn") << QByteArray("America/New_York") << QDate(2026, 11, 1);
+}
+
+// Days start at 4:00 local time, for the model's elapsed days, for the caps
+// and for when a review falls due, on both sides of a clock change.
+void TstDueList::learningDays_followTheLocalClockAcrossChanges()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QDate, change);
+    const QTimeZone local(zone);
+    QVERIFY2(local.isValid(), zone.constData());
+    FsrsSettings settings;
+    settings.days = LearningDays{local, 4};
+    const Fsrs fsrs(settings);
+    const LearningDays &days = fsrs.settings().days;
+    const auto at = [&](const QDate &date, int hour, int minute) {
+        return QDateTime(date, QTime(hour, minute), local);
+    };
+    const QDate eve = change.addDays(-1);
+    QCOMPARE(fsrs.elapsedDays(at(eve, 19, 30), at(eve, 23, 30)), 0);
+    QCOMPARE(fsrs.elapsedDays(at(eve, 19, 30), at(change, 3, 59)), 0);
+    QCOMPARE(fsrs.elapsedDays(at(eve, 19, 30), at(change, 4, 0)), 1);
+    QCOMPARE(fsrs.elapsedDays(at(change, 23, 0), at(change.addDays(1), 4, 30)), 1);
+    QCOMPARE(days.startOfDayOf(at(change, 1, 0)), at(eve, 4, 0).toUTC());
+    QCOMPARE(days.startOfDayOf(at(change, 19, 30)), at(change, 4, 0).toUTC());
+
+    // Graded at 09:10 before the change, due after it: due from the start of
+    // its day, also as stored before days started at an hour.
+    const QDateTime graded = at(change.addDays(-5), 9, 10);
+    const MemoryState state = fsrs.next({}, graded, Grade::Easy).value();
+    QCOMPARE(state.phase, Phase::Review);
+    const QDate dueDate = graded.date().addDays(state.scheduledDays);
+    QVERIFY(dueDate > change);
+    MemoryState storedAtInstant = state;
+    storedAtInstant.due = graded.toUTC().addSecs(qint64(state.scheduledDays) * 86400);
+    for (const MemoryState &facet : {state, storedAtInstant}) {
+        QVERIFY(!isDue(facet, at(dueDate.addDays(-1), 23, 59), days));
+        QVERIFY(!isDue(facet, at(dueDate, 3, 59), days));
+        QCOMPARE(dueFacets({facet}, at(dueDate, 4, 0), DailyLimits(), DayCount(), days).size(), size_t(1));
+        QCOMPARE(dueFacets({facet}, at(dueDate, 9, 10), DailyLimits(), DayCount(), days).size(), size_t(1));
+    }
+}
+
+void TstDueList::backlog_holdsNewFacets()
+{
+    const QDateTime now(QDate(2026, 6, 1), QTime(8, 0), Qt::UTC);
+    MemoryState due = Fsrs().next({}, now.addDays(-30), Grade::Easy).value();
+    std::vector<MemoryState> facets(5, due);
+    facets.resize(8);
+    QCOMPARE(dueFacets(facets, now, DailyLimits{10, 200, 4}, DayCount()).size(), size_t(5));
+    QCOMPARE(dueFacets(facets, now, DailyLimits{10, 200, 5}, DayCount()).size(), size_t(8));
+    // The review cap counts what is asked; the backlog counts what is due.
+    QCOMPARE(dueFacets(facets, now, DailyLimits{10, 3, 4}, DayCount()).size(), size_t(3));
 }
 
 QTEST_GUILESS_MAIN(TstDueList)

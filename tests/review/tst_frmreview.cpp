@@ -54,18 +54,22 @@ private slots:
         QCOMPARE(window.session()->current()->cardId, 2);
         press(QKeySequence(Qt::Key_Space));
         press(QKeySequence(Qt::Key_1));
-        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblQuestion"))->text(), QStringLiteral("Meaning?"));
+        // Both meanings wait for the next day: the step of card 2's lapse is asked ahead of its time.
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblQuestion"))->text(), QStringLiteral("Keywords?"));
+        QCOMPARE(window.session()->current()->cardId, 2);
         press(QKeySequence::Undo);
         QCOMPARE(window.session()->current()->cardId, 2);
         QVERIFY(!window.session()->revealed());
         press(QKeySequence(Qt::Key_Space));
         press(QKeySequence(Qt::Key_4));
+        // Both cards' meanings wait for the next day; card 1's keyword step is asked ahead of its time.
         press(QKeySequence(Qt::Key_Space));
-        QCOMPARE(window.findChild<QPlainTextEdit *>(QStringLiteral("txtAnswer"))->toPlainText(), "normal 1");
+        QVERIFY(
+            window.findChild<QPlainTextEdit *>(QStringLiteral("txtAnswer"))->toPlainText().startsWith("k1-1, k1-2"));
         // Each answer shown is told, though the focus is on the grade buttons.
         QCOMPARE(told.by(QStringLiteral("txtAnswer")).size(), 4);
         QVERIFY(told.by(QStringLiteral("txtAnswer")).first().startsWith(QStringLiteral("k1-1, k1-2")));
-        QCOMPARE(told.by(QStringLiteral("txtAnswer")).last(), QStringLiteral("normal 1"));
+        QVERIFY(told.by(QStringLiteral("txtAnswer")).last().startsWith(QStringLiteral("k1-1, k1-2")));
         press(QKeySequence(Qt::Key_Escape));
         QVERIFY(!window.isVisible());
 

@@ -8,14 +8,21 @@ namespace {
 
 const QDateTime kStart(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC);
 
-// One facet per letter, card IDs counting from 1: n new, lN a step of
+// One facet per word, card IDs counting from 1: n new, lN a step of
 // minutes due N minutes from the start, rN a review N days overdue, f a
-// review due tomorrow.
-std::vector<SessionItem> itemsOf(const QString &words)
+// review due tomorrow; "=" before a word makes it another facet of the card
+// before.
+std::vector<SessionItem> itemsOf(const QString &text)
 {
     std::vector<SessionItem> items;
-    for (const QString &word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        SessionItem item{int(items.size()) + 1, Facet::Keywords, {}};
+    int card = 0;
+    for (QString word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const bool sibling = word.startsWith(QLatin1Char('='));
+        if (sibling)
+            word.remove(0, 1);
+        else
+            ++card;
+        SessionItem item{card, sibling ? Facet::Upright : Facet::Keywords, {}};
         MemoryState &state = item.state;
         const int number = word.mid(1).toInt();
         if (word[0] != QLatin1Char('n')) {
@@ -63,7 +70,7 @@ private slots:
     }
 
     // Each step of the script: s reveals, 1-4 grade, u undoes, +N lets N
-    // seconds pass. The trace holds the card asked after each step (* with
+    // seconds pass, -N sets the clock back by N. The trace holds the card asked after each step (* with
     // its answer showing, - for the end), then reviewed/again/seconds.
     void session_data()
     {
@@ -89,6 +96,12 @@ private slots:
                                                                       << "1 1* - 1 1 0/0/0";
         QTest::addRow("undo frees the new-facet cap it used") << "n n" << 1 << 200 << "s4u"
                                                               << "1 1* - 1 0/0/0";
+        QTest::addRow("a card's other facets wait for the next day, until the grade is undone")
+            << "r1 =r2 r3" << 10 << 200 << "s3s3us3"
+            << "2 2* 1 1* - 1 1* - 2/0/0";
+        QTest::addRow("a grade timed before the facet's last review is refused")
+            << "r1" << 10 << 200 << "s-1000000s3+1000000s3"
+            << "1 1* 1* 1* 1* - 1/0/0";
     }
 
     void session()
@@ -108,11 +121,12 @@ private slots:
         note();
         for (int i = 0; i < script.size(); ++i) {
             const QChar step = script[i];
-            if (step == QLatin1Char('+')) {
+            if (step == QLatin1Char('+') || step == QLatin1Char('-')) {
                 int end = i + 1;
                 while (end < script.size() && script[end].isDigit())
                     ++end;
-                now = now.addSecs(script.mid(i + 1, end - i - 1).toInt());
+                const int seconds = script.mid(i + 1, end - i - 1).toInt();
+                now = now.addSecs(step == QLatin1Char('+') ? seconds : -seconds);
                 i = end - 1;
                 continue;
             }

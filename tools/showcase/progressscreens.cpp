@@ -5,6 +5,7 @@
 
 #include "app/frmbegin.h"
 #include "app/services.h"
+#include "learn/testrun.h"
 #include "store/deck.h"
 #include "store/paths.h"
 
@@ -56,9 +57,10 @@ bool fillHistory(const QString &path, const QDateTime &now)
         record.deckFile = second ? QStringLiteral("Tutor2.vdk") : QStringLiteral("Tutor1.vdk");
         record.deckName = second ? QStringLiteral("Moonlit Study Deck") : QStringLiteral("Classic Tarot");
         record.kind = keywords ? TestKind::Keywords : TestKind::Description;
-        record.level = t < 18 ? 0 : 1;
+        // Keyword tests end at the advanced level, whose answers are the ones that grade a facet a success.
+        record.level = t < 18 ? 0 : keywords ? 2 : 1;
         record.groups = {keywords ? 1 : 0};
-        const int maximum = keywords ? (record.level == 0 ? 3 : 5) : 1;
+        const int maximum = keywords ? testLevel(record.level).keywordsToChoose : 1;
         const double skill = double(t) / kTests;
         for (const Card &card : *cards) {
             if (card.group != record.groups.front())
