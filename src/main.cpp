@@ -27,5 +27,5 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     velmora::QtPrompter prompter;
-    return velmora::runVelmora({prompter, velmora::offerWindowsFromStartScreen, {}});
+    return velmora::runVelmora({prompter, velmora::offerWindowsFromStartScreen, {}, {}});
 }

@@ -1,5 +1,6 @@
 #include "exchange/frmpackagemapping.h"
 
+#include "app/accessibility.h"
 #include "app/appicon.h"
 #include "app/plaintext.h"
 #include "app/prompter.h"
@@ -25,7 +26,7 @@ constexpr int kNotesShown = 5;
 
 QComboBox *makeFieldChoice(QWidget *parent, const char *name, const QString &accessibleName)
 {
-    auto *combo = new QComboBox(parent);
+    auto *combo = new ChoiceList(parent);
     combo->setObjectName(QLatin1String(name));
     combo->setAccessibleName(accessibleName);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

@@ -205,7 +205,7 @@ void SettingsPage::buildReviewOptions(QVBoxLayout *column)
     spnBacklog = spin("spnBacklog", QStringLiteral("Review backlog:"), 0, review::kMaxBacklog);
     spnBacklog->setToolTip(QStringLiteral("No new facets while more reviews than this are due"));
 
-    cboTestFeed = named(new QComboBox, "cboTestFeed");
+    cboTestFeed = named(new ChoiceList, "cboTestFeed");
     cboTestFeed->addItems({QStringLiteral("Never"), QStringLiteral("New facets and those not yet due"),
                            QStringLiteral("Every facet tested")});
     cboTestFeed->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

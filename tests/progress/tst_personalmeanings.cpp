@@ -83,7 +83,7 @@ private slots:
             HistoryFile history;
             QVERIFY(history.open(path()));
         }
-        QVERIFY(runSql(path(), "DROP TABLE personal_meanings; PRAGMA user_version = 4;"
+        QVERIFY(runSql(path(), "DROP TABLE personal_meanings; DROP TABLE test_grades; PRAGMA user_version = 4;"
                                "INSERT INTO readings VALUES (1, 0, 'Tutor1.vdk', 'Rider', 1, 'kept', '')"));
         {
             PersonalMeanings store;

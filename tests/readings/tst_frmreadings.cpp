@@ -289,60 +289,62 @@ private slots:
         QCOMPARE(window.model()->rowCount(), 5);
         QVERIFY(rig.prompter.records().isEmpty());
         QFile::remove(journalPath());
-        // A picture that takes long to decode (each of its scans a pass over
-        // every pixel) holds up neither the window nor the start-up under it.
-        void cardOfTheDay_showsAtOnceAndItsPictureOnceDecoded()
-        {
-            QVERIFY(home_->createDeck(QStringLiteral("tutor/Tutor3.vdk")));
-            SampleCard card = plainCard(1);
-            card.picture = test::scanBombJpeg(QSize(2400, 4000), kMaxJpegScans);
-            const QString deck = paths::deckDatabase(QStringLiteral("Tutor3.vdk"));
-            QVERIFY(writeCards(deck, {card}));
+    }
+
+    // A picture that takes long to decode (each of its scans a pass over
+    // every pixel) holds up neither the window nor the start-up under it.
+    void cardOfTheDay_showsAtOnceAndItsPictureOnceDecoded()
+    {
+        QVERIFY(home_->createDeck(QStringLiteral("tutor/Tutor3.vdk")));
+        SampleCard card = plainCard(1);
+        card.picture = test::scanBombJpeg(QSize(2400, 4000), kMaxJpegScans);
+        const QString deck = paths::deckDatabase(QStringLiteral("Tutor3.vdk"));
+        QVERIFY(writeCards(deck, {card}));
+        ServicesRig rig;
+        rig.random.queue(0.1);
+        rig.random.queue(0.1);
+        bool fresh = false;
+        QElapsedTimer clock;
+        clock.start();
+        const std::optional<DayCardView> view = cardOfTheDay(rig.services, deck, &fresh);
+        QVERIFY(view);
+        FrmDayCard window(rig.services, *view);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const qint64 shownMs = clock.elapsed();
+        QVERIFY2(!window.pictureShown(), qPrintable(QString::number(shownMs)));
+        QTRY_VERIFY_WITH_TIMEOUT(window.pictureShown(), 120000);
+        QVERIFY(!window.findChild<PictureBox *>(QStringLiteral("picDayCard"))->picture().isNull());
+        qInfo("card of the day painted after %lld ms, its picture after %lld ms", shownMs, clock.elapsed());
+    }
+
+    // However long the names a deck gives, the spread keeps to the screen.
+    void hugeNames_growNoWindow()
+    {
+        QSize sizes[2];
+        for (const int length : {8, 4'000'000}) {
             ServicesRig rig;
-            rig.random.queue(0.1);
-            rig.random.queue(0.1);
-            bool fresh = false;
-            QElapsedTimer clock;
-            clock.start();
-            const std::optional<DayCardView> view = cardOfTheDay(rig.services, deck, &fresh);
-            QVERIFY(view);
-            FrmDayCard window(rig.services, *view);
+            const QString text(length, QLatin1Char('N'));
+            Reading saved{0,
+                          rig.clock.now(),
+                          QStringLiteral("Tutor1.vdk"),
+                          text,
+                          Spread::ThreeCards,
+                          text.left(1000),
+                          text.left(20000),
+                          {}};
+            for (int id : {1, 2, 3})
+                saved.cards.append({id, text, id == 2, text, text});
+            FrmReadings window(rig.services, journalPath(), saved);
             window.setAttribute(Qt::WA_DeleteOnClose, false);
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
-            const qint64 shownMs = clock.elapsed();
-            QVERIFY2(!window.pictureShown(), qPrintable(QString::number(shownMs)));
-            QTRY_VERIFY_WITH_TIMEOUT(window.pictureShown(), 120000);
-            QVERIFY(!window.findChild<PictureBox *>(QStringLiteral("picDayCard"))->picture().isNull());
-            qInfo("card of the day painted after %lld ms, its picture after %lld ms", shownMs, clock.elapsed());
+            sizes[length > 8 ? 1 : 0] = window.size();
         }
+        QCOMPARE(sizes[1], sizes[0]);
+    }
+};
 
-        // However long the names a deck gives, the spread keeps to the screen.
-        void hugeNames_growNoWindow()
-        {
-            QSize sizes[2];
-            for (const int length : {8, 4'000'000}) {
-                ServicesRig rig;
-                const QString text(length, QLatin1Char('N'));
-                Reading saved{0,
-                              rig.clock.now(),
-                              QStringLiteral("Tutor1.vdk"),
-                              text,
-                              Spread::ThreeCards,
-                              text.left(1000),
-                              text.left(20000),
-                              {}};
-                for (int id : {1, 2, 3})
-                    saved.cards.append({id, text, id == 2, text, text});
-                FrmReadings window(rig.services, journalPath(), saved);
-                window.setAttribute(Qt::WA_DeleteOnClose, false);
-                window.show();
-                QVERIFY(QTest::qWaitForWindowExposed(&window));
-                sizes[length > 8 ? 1 : 0] = window.size();
-            }
-            QCOMPARE(sizes[1], sizes[0]);
-        }
-    };
-
-    QTEST_MAIN(TstFrmReadings)
+QTEST_MAIN(TstFrmReadings)
 #include "tst_frmreadings.moc"

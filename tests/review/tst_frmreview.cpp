@@ -99,13 +99,12 @@ private slots:
             }
             Deck deck;
             QVERIFY(deck.open(paths::deckDatabase(QStringLiteral("Tutor1.vdk"))));
-            FrmReview window(rig.services, ReviewRequest{deck.path(),
-                                                         QStringLiteral("Design"),
-                                                         deck.cards().value_or(QVector<Card>()),
-                                                         false,
-                                                         {},
-                                                         historyPath,
-                                                         ask});
+            // A card's meaning asked right after its keywords.
+            ReviewSettings sideBySide;
+            sideBySide.holdSiblings = false;
+            FrmReview window(rig.services, ReviewRequest{deck.path(), QStringLiteral("Design"),
+                                                         deck.cards().value_or(QVector<Card>()), false, sideBySide,
+                                                         historyPath, ask});
             window.setAttribute(Qt::WA_DeleteOnClose, false);
             QVERIFY(window.start());
             window.show();
