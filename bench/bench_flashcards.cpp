@@ -7,12 +7,11 @@
 
 #include "deckhome.h"
 #include "flashcards/flashcardexchange.h"
+#include "photolike.h"
 
 #include "store/pictures.h"
 
 #include <QGuiApplication>
-#include <QPainter>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -24,28 +23,6 @@ using namespace velmora::test;
 namespace {
 
 constexpr qint64 kNow = 1'765'000'000'000LL;
-
-// Blurred light and grain, about 600 KB as JPEG: as a scanned card.
-QImage photoLike(int seed)
-{
-    QRandomGenerator dice{quint32(seed)};
-    QImage image(QSize(1000, 1700), QImage::Format_RGB32);
-    QPainter painter(&image);
-    QLinearGradient light(0, 0, 1000, 1700);
-    light.setColorAt(0, QColor::fromHsv(dice.bounded(360), 120, 230));
-    light.setColorAt(1, QColor::fromHsv(dice.bounded(360), 200, 60));
-    painter.fillRect(image.rect(), light);
-    painter.end();
-    for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int grain = int(dice.bounded(27)) - 13;
-            const auto add = [grain](int channel) { return std::clamp(channel + grain, 0, 255); };
-            line[x] = qRgb(add(qRed(line[x])), add(qGreen(line[x])), add(qBlue(line[x])));
-        }
-    }
-    return image;
-}
 
 struct Bench
 {
