@@ -404,7 +404,9 @@ private slots:
             QVERIFY(history.record(record, Fsrs(), TestFeed::Always));
         }
         double top = 0.0;
-        for (const FacetState &facet : history.facetStates(deck).value())
+        const std::optional<QList<FacetState>> facets = history.facetStates(deck);
+        QVERIFY(facets.has_value());
+        for (const FacetState &facet : *facets)
             top = std::max(top, facet.state.stability);
         QVERIFY2(top >= lowestTop && top <= highestTop, qPrintable(QString::number(top)));
     }
