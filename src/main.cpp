@@ -4,6 +4,8 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/prompter.h"
+#include "app/services.h"
+#include "app/translations.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -19,6 +21,7 @@ int main(int argc, char *argv[])
     // Scripts export without a window, and so without a display.
     if (velmora::flashcards::isPackageCommand(arguments)) {
         const QCoreApplication app(argc, argv);
+        velmora::installInterfaceLanguage(velmora::SettingsStore());
         return velmora::flashcards::runPackageCommand(arguments);
     }
     if (const auto early = velmora::earlyExit(arguments, [](const char *name) { return qEnvironmentVariable(name); })) {

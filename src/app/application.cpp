@@ -9,6 +9,7 @@
 #include "app/secondstart.h"
 #include "app/services.h"
 #include "app/shell.h"
+#include "app/translations.h"
 #include "app/updatereminder.h"
 #include "app/windowkeys.h"
 #include "store/paths.h"
@@ -78,6 +79,10 @@ void markStartup(const char *what)
 int runVelmora(const StartUp &startUp)
 {
     markStartup("application made");
+    // Before anything is shown, the refusal of a second copy included.
+    SettingsStore settings;
+    installInterfaceLanguage(settings);
+    markStartup("interface language");
     QApplication::setWindowIcon(appIcon());
     installEnterActivatesButtons(*qApp);
     installQuitKey(*qApp);
@@ -101,7 +106,6 @@ int runVelmora(const StartUp &startUp)
         qCInfo(lcStartup) << "no socket for a second start at" << socketPath;
     markStartup("one-instance lock");
 
-    SettingsStore settings;
     SystemClock clock;
     StdRandomSource random;
     Services services{startUp.prompter, clock, random, settings};
