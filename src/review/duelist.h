@@ -18,6 +18,8 @@ struct DailyLimits
     // facets add reviews of their own to a pile the learner is not getting
     // through.
     int backlog = 100;
+
+    bool operator==(const DailyLimits &) const = default;
 };
 
 // What today's grades have used of the caps. Steps of minutes count against
