@@ -113,7 +113,8 @@ def keys(*names):
     time.sleep(0.3)
 
 
-def wait_for(what, predicate, seconds=20):
+def wait_for(what, predicate, seconds=60):
+    # Generous: on a busy machine a window that makes a deck can take half a minute.
     end = time.time() + seconds
     while time.time() < end:
         try:
