@@ -114,7 +114,7 @@ def keys(*names):
 
 
 def wait_for(what, predicate, seconds=60):
-    # Generous: on a busy machine a window that makes a deck can take half a minute.
+    # Generous: on a busy machine the card editor of a new deck came after more than 20 s.
     end = time.time() + seconds
     while time.time() < end:
         try:
