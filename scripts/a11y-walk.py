@@ -12,14 +12,25 @@ a user would, and for each window reads the accessible tree:
   - Tab reaches every control that takes the focus (of a group of options,
     Tab stops at one; arrows move among them).
 Prints one line per window; exits 1 when any window has a fault.
+
+In the language A11YCHECK_LANG names (English without it) the names it looks
+for and the access keys it presses are the translations of the controls'
+English source texts (scripts/a11ytexts.py); each lookup names its text's
+source and context, and all are checked against the translation before the
+program starts.
 """
 
+import ast
+import os
 import re
 import subprocess
 import sys
 import time
+from pathlib import Path
 
 import pyatspi
+
+from a11ytexts import MissingText, Texts
 
 WIDGET_ROLES_WITHOUT_TAB_STOP = {
     pyatspi.ROLE_LIST_ITEM,
@@ -47,6 +58,52 @@ def fail(message):
     sys.exit(1)
 
 
+texts = Texts()
+
+
+def looked_up(what, source, context):
+    try:
+        return what(source, context)
+    except MissingText as error:
+        fail(f"{error} (language {texts.language})")
+
+
+def T(source, context):
+    """A pattern for the name of the control whose source text is source."""
+    return looked_up(texts.name, source, context)
+
+
+def alt(source, context):
+    """The keys of the access key of the control whose source text is source."""
+    return looked_up(texts.alt, source, context)
+
+
+def key(source, context):
+    """The access key of a menu's item, pressed with the menu open."""
+    return looked_up(texts.key, source, context)
+
+
+def title(source, context):
+    """An xdotool pattern for the title of the window whose source text is source."""
+    return looked_up(texts.title, source, context)
+
+
+def check_texts():
+    """Looks up every text this walk uses, so a gap in the translation is told whole before the walk."""
+    lookups = {"T": texts.name, "alt": texts.alt, "key": texts.key, "title": texts.title}
+    missing = {}  # what is told -> the first line of the walk that needs it
+    for node in ast.walk(ast.parse(Path(__file__).read_text(encoding="utf-8"))):
+        if isinstance(node, ast.Call) and isinstance(node.func, ast.Name) and node.func.id in lookups:
+            try:
+                lookups[node.func.id](*[ast.literal_eval(argument) for argument in node.args])
+            except MissingText as error:
+                missing[str(error)] = min(node.lineno, missing.get(str(error), node.lineno))
+    for problem in sorted(missing, key=missing.get):
+        print(f"a11y-check: {problem}", file=sys.stderr)
+    if missing:
+        fail(f"{len(missing)} texts the walk needs are not usable in language {texts.language}")
+
+
 def xdotool(*args):
     return subprocess.run(["xdotool", *args], check=False, capture_output=True, text=True).stdout.split()
 
@@ -56,7 +113,8 @@ def keys(*names):
     time.sleep(0.3)
 
 
-def wait_for(what, predicate, seconds=20):
+def wait_for(what, predicate, seconds=60):
+    # Generous: on a busy machine the card editor of a new deck came after more than 20 s.
     end = time.time() + seconds
     while time.time() < end:
         try:
@@ -245,8 +303,13 @@ def do(acc, action_names=("Press", "Toggle", "press", "toggle")):
 
 
 def main():
-    global program
+    global program, texts
     executable = sys.argv[1]
+    try:
+        texts = Texts(os.environ.get("A11YCHECK_LANG"), Path(__file__).resolve().parent.parent / "translations")
+    except MissingText as error:
+        fail(str(error))
+    check_texts()
     program = subprocess.Popen([executable], stdout=subprocess.DEVNULL, stderr=subprocess.STDOUT)
     start = wait_for("the start screen", lambda: x_windows())
     focus_x(sorted(start)[0])
@@ -257,61 +320,71 @@ def main():
     check("about box")
     keys("Escape")
     focus_remaining()
-    opened_by(lambda: keys("alt+i"), "the import screen")
+    # The start screen's Import Other Decks button.
+    opened_by(lambda: keys(alt("&Import Other Decks", "FrmBegin")), "the import screen")
     check("import")
     keys("Escape")
     focus_remaining()
 
-    opened_by(lambda: keys("alt+d"), "the deck manager")
+    # The start screen's Design A New Deck button.
+    opened_by(lambda: keys(alt("&Design A New Deck", "FrmBegin")), "the deck manager")
     check("deck manager")
-    opened_by(lambda: keys("alt+x"), "the export screen")
+    # The deck manager's Export button.
+    opened_by(lambda: keys(alt("E&xport / Share Your  Deck", "DeckManagerPage")), "the export screen")
     check("export")
     keys("Escape")
     focus_remaining()
     # A new deck of three cards, made as a user makes one, opens the card editor.
-    keys("alt+c", "alt+a")
+    # The deck manager's Create New Deck button, then the label of the deck's name.
+    keys(alt("&Create New Deck", "DeckManagerPage"), alt("* Deck N&ame", "DeckManagerPage"))
     xdotool("type", "--delay", "50", "Checked")
-    keys("alt+u")
+    keys(alt("* N&umerber of Card In Deck", "DeckManagerPage"))  # the label of the number of cards
     xdotool("type", "--delay", "50", "3")
-    opened_by(lambda: keys("alt+c"), "the message that the deck was made")
+    # The button Create New Deck became.
+    opened_by(lambda: keys(alt("&Create", "DeckManagerPage")), "the message that the deck was made")
     if wait_for("the message box", active_window).getRole() == pyatspi.ROLE_ALERT:
         keys("Return")
         focus_remaining()
-    wait_for("the card editor", lambda: find(active_window(), pyatspi.ROLE_PUSH_BUTTON, "Insert Pictures"))
+    # The card editor's Insert Pictures button, by its accessible name and by its key.
+    wait_for("the card editor",
+             lambda: find(active_window(), pyatspi.ROLE_PUSH_BUTTON, T("Insert Pictures", "CardPage")))
     check("card editor")
-    opened_by(lambda: keys("alt+i"), "the picture loader")
+    opened_by(lambda: keys(alt("&Insert Pictures", "CardPage")), "the picture loader")
     check("picture loader")
     keys("Escape")
     focus_remaining()
-    keys("alt+b")
+    keys(alt("&Back", "CardPage"))  # the card editor's Back button
     focus_remaining()
-    if find(active_window(), pyatspi.ROLE_PUSH_BUTTON, "Modify"):
-        keys("alt+b")
+    # Back in the deck manager (its Modify button), whose Back button leads to the start screen.
+    if find(active_window(), pyatspi.ROLE_PUSH_BUTTON, T("&Modify", "DeckManagerPage")):
+        keys(alt("&Back", "DeckManagerPage"))
         focus_remaining()
 
-    opened_by(lambda: keys("alt+l"), "the main window")
+    # The start screen's Learn Tarot & Test button.
+    opened_by(lambda: keys(alt("&Learn Tarot && Test", "FrmBegin")), "the main window")
     # The first start of a day opens the card of the day with the main window.
-    day_card = wait_for("the card of the day",
-                        lambda: xdotool("search", "--onlyvisible", "--name", "^Card of the Day"))
+    day_title = title("Card of the Day - %1", "FrmDayCard")  # its window title, the program's name after it
+    day_card = wait_for("the card of the day", lambda: xdotool("search", "--onlyvisible", "--name", day_title))
     focus_x(day_card[0])
     check("card of the day")
-    keys("alt+c")
+    keys(alt("&Close", "FrmDayCard"))  # the card of the day's Close button
     wait_for("the card of the day to close",
-             lambda: not xdotool("search", "--onlyvisible", "--name", "^Card of the Day"))
+             lambda: not xdotool("search", "--onlyvisible", "--name", day_title))
     focus_remaining()
     check("main window, settings tab")
-    find(active_window(), pyatspi.ROLE_COMBO_BOX, "Select Tarot Tutor").queryComponent().grabFocus()
+    # The settings tab's deck list, named after the frame it stands in.
+    find(active_window(), pyatspi.ROLE_COMBO_BOX, T("Select Tarot Tutor", "SettingsPage")).queryComponent().grabFocus()
     time.sleep(0.3)
     keys("Down")  # the first deck, the one the program comes with
-    # A short description test: the Major Arcana only.
-    keys("alt+d")
+    # A short description test (the settings tab's Description option): the Major Arcana only.
+    keys(alt("&Description", "SettingsPage"))
     settings = active_window()
-    minor = find(settings, pyatspi.ROLE_CHECK_BOX, "Minor Arcana")
+    minor = find(settings, pyatspi.ROLE_CHECK_BOX, T("Mi&nor Arcana", "SettingsPage"))  # its Minor Arcana box
     if minor.getState().contains(pyatspi.STATE_CHECKED):
-        keys("alt+n")
-    keys("alt+m")
+        keys(alt("Mi&nor Arcana", "SettingsPage"))
+    keys(alt("&Memorize Meaning / Keywords", "SettingsPage"))  # the settings tab's button to the memorize tab
     check("main window, memorize tab")
-    keys("alt+e")
+    keys(alt("Test M&e", "MemorizePage"))  # the memorize tab's Test Me button
     check("main window, test tab")
     for _ in range(100):
         window = active_window()
@@ -319,51 +392,61 @@ def main():
             keys("Return")
             focus_remaining()
             break
-        if find(window, pyatspi.ROLE_PAGE_TAB, "Results") and \
-                find(window, pyatspi.ROLE_PUSH_BUTTON, "Save Current Result"):
+        # The main window's Results tab and the results tab's Save Current Result button.
+        if find(window, pyatspi.ROLE_PAGE_TAB, T("  Results  ", "FrmMain")) and \
+                find(window, pyatspi.ROLE_PUSH_BUTTON, T("&Save Current Result", "ResultsPage")):
             break
         option = find(window, pyatspi.ROLE_RADIO_BUTTON, ".")
         if option is None:
             fail("the test shows no answer")
         do(option)
         time.sleep(0.2)
-        keys("alt+n")
-    wait_for("the results tab", lambda: find(active_window(), pyatspi.ROLE_PUSH_BUTTON, "Save Current Result"))
+        keys(alt("&Next Question", "TestPage"))  # the test tab's Next Question button
+    wait_for("the results tab",
+             lambda: find(active_window(), pyatspi.ROLE_PUSH_BUTTON, T("&Save Current Result", "ResultsPage")))
     check("main window, results tab")
-    keys("alt+f", "m")
+    # The main window's File menu, its My Personal Goals item.
+    keys(alt("&File", "FrmMain"), key("&My Personal Goals", "FrmMain"))
     check("main window, goals tab")
 
     # The review of what the test left due, from the settings tab.
-    do(find(active_window(), pyatspi.ROLE_PAGE_TAB, "Settings"))
-    review = find(active_window(), pyatspi.ROLE_PUSH_BUTTON, "Review Due Cards")
+    do(find(active_window(), pyatspi.ROLE_PAGE_TAB, T("  Settings  ", "FrmMain")))  # the main window's Settings tab
+    # The settings tab's review button, with the number of cards due.
+    review = find(active_window(), pyatspi.ROLE_PUSH_BUTTON, T("Re&view Due Cards (%1)", "SettingsPage"))
     if review is None or not review.getState().contains(pyatspi.STATE_ENABLED):
         print("a11y-check: review session: skipped, nothing is due")
     else:
-        opened_by(lambda: keys("alt+v"), "the review session")
+        opened_by(lambda: keys(alt("Re&view Due Cards (%1)", "SettingsPage")), "the review session")
         check("review session")
         keys("space")
-        wait_for("the answer", lambda: find(active_window(), pyatspi.ROLE_PUSH_BUTTON, "Good"))
+        # The review's grade buttons, Good among them, once the answer shows.
+        wait_for("the answer", lambda: find(active_window(), pyatspi.ROLE_PUSH_BUTTON, T("Good", "ReviewPage")))
         check("review session, answer shown")
         keys("Escape")
         focus_remaining()
 
     # A spread from the deck chosen above, then the journal it was saved to
     # and the question a deletion asks.
-    opened_by(lambda: keys("alt+f", "r"), "the readings window")
+    # The main window's File menu, its Readings... item.
+    opened_by(lambda: keys(alt("&File", "FrmMain"), key("&Readings...", "FrmMain")), "the readings window")
     check("readings")
-    keys("alt+d")
-    wait_for("the cards drawn", lambda: find(active_window(), pyatspi.ROLE_PUSH_BUTTON, "Show meanings") and
-             find(active_window(), pyatspi.ROLE_PUSH_BUTTON, "Show meanings").getState().contains(
+    keys(alt("&Draw", "FrmReadings"))  # the readings window's Draw button
+    # Its Show meanings button, which the cards drawn make available.
+    show_meanings = T("Show &meanings", "FrmReadings")
+    wait_for("the cards drawn", lambda: find(active_window(), pyatspi.ROLE_PUSH_BUTTON, show_meanings) and
+             find(active_window(), pyatspi.ROLE_PUSH_BUTTON, show_meanings).getState().contains(
                  pyatspi.STATE_ENABLED))
-    keys("alt+m")
+    keys(alt("Show &meanings", "FrmReadings"))
     check("readings, cards drawn")
     keys("Escape")
     focus_remaining()
-    opened_by(lambda: keys("alt+f", "j"), "the journal")
+    # The main window's File menu, its Readings Journal... item.
+    opened_by(lambda: keys(alt("&File", "FrmMain"), key("Readings &Journal...", "FrmMain")), "the journal")
     check("journal")
-    keys("alt+r", "Down")
+    # The journal's list of readings (by its label), then its Delete button.
+    keys(alt("&Readings, newest first:", "FrmJournal"), "Down")
     before = x_windows()
-    keys("alt+d")
+    keys(alt("&Delete", "FrmJournal"))
     time.sleep(1.5)
     if x_windows() - before:
         focus_x(sorted(x_windows() - before)[-1])
@@ -375,9 +458,10 @@ def main():
     keys("Escape")
     focus_remaining()
 
-    opened_by(lambda: keys("alt+f", "p"), "the progress window")
+    # The main window's File menu, its Progress... item.
+    opened_by(lambda: keys(alt("&File", "FrmMain"), key("&Progress...", "FrmMain")), "the progress window")
     check("progress, scores tab")
-    keys("alt+r")
+    keys(alt("Spaced &review", "FrmProgress"))  # the progress window's Spaced review tab
     check("progress, spaced review tab")
     keys("Escape")
     focus_remaining()
