@@ -1,5 +1,5 @@
 #include "filebytes.h"
-#include "progress/personalmeanings.h"
+#include "store/personalmeanings.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
