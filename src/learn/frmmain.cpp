@@ -58,7 +58,7 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     auto *layout = new QVBoxLayout(central);
     SSTab1 = new QTabWidget(central);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->setAccessibleName(QStringLiteral("Pages"));
+    SSTab1->setAccessibleName(tr("Pages"));
     goals_ = new goals::GoalsController(services_, this);
     goalsPage_ = goals_->page();
     auto *fraSystemTray = new SystemTrayFrame;
@@ -71,11 +71,11 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
         [this] { return selectedGroups(); }, this);
     test_ = new TestPage;
     results_ = new ResultsPage;
-    SSTab1->addTab(goalsPage_, QStringLiteral("  My Personal Goal  "));
-    SSTab1->addTab(settings_, QStringLiteral("  Settings  "));
-    SSTab1->addTab(memorize_, QStringLiteral("  Memorize Cards  "));
-    SSTab1->addTab(test_, QStringLiteral("  Take Test  "));
-    SSTab1->addTab(results_, QStringLiteral("  Results  "));
+    SSTab1->addTab(goalsPage_, tr("  My Personal Goal  "));
+    SSTab1->addTab(settings_, tr("  Settings  "));
+    SSTab1->addTab(memorize_, tr("  Memorize Cards  "));
+    SSTab1->addTab(test_, tr("  Take Test  "));
+    SSTab1->addTab(results_, tr("  Results  "));
     // The settings tab is taller than a small screen leaves: the tabs scroll,
     // Back and Exit stay in sight.
     auto *tabsArea = new QScrollArea(central);
@@ -91,8 +91,8 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     layout->addWidget(tabsArea, 1);
 
     auto *buttons = new QHBoxLayout;
-    cmdBack = makeButton(central, "cmdBack", QStringLiteral("&Back"));
-    cmdNav = makeButton(central, "cmdNav", QStringLiteral("Exi&t"));
+    cmdBack = makeButton(central, "cmdBack", tr("&Back"));
+    cmdNav = makeButton(central, "cmdNav", tr("Exi&t"));
     buttons->addStretch(1);
     buttons->addWidget(cmdBack);
     buttons->addWidget(cmdNav);
@@ -167,8 +167,8 @@ Opening FrmMain::load()
 
     if (!QFileInfo(paths::defaultDeck()).isFile()) {
         services_.prompter.ask(
-            Prompt{QStringLiteral("Required files missing. Please reinstall ") + QString::fromLatin1(kAppTitle),
-                   PromptIcon::Critical, PromptButtons::Ok, QStringLiteral("ERROR !")},
+            Prompt{tr("Required files missing. Please reinstall %1").arg(QString::fromLatin1(kAppTitle)),
+                   PromptIcon::Critical, PromptButtons::Ok, tr("ERROR !")},
             this);
         leaving_ = true;
         UnloadAllForms();
@@ -318,8 +318,7 @@ bool FrmMain::openCardPractice(const QString &deckFile, const QString &deckName,
             practice.groups.append(card.group);
     }
     if (practice.cards.isEmpty()) {
-        services_.prompter.tell(QStringLiteral("None of these cards is in the deck '") + deckName +
-                                    QStringLiteral("' any more."),
+        services_.prompter.tell(tr("None of these cards is in the deck '%1' any more.").arg(deckName),
                                 PromptIcon::Information, this);
         return false;
     }
@@ -562,7 +561,7 @@ void FrmMain::cmdNextQuestion_Click()
         applyTabAvailability();
         WriteTestReport();
         recordFinishedTest();
-        services_.prompter.tell(QStringLiteral("Test Complete"), PromptIcon::Information, this);
+        services_.prompter.tell(tr("Test Complete"), PromptIcon::Information, this);
         break;
     }
 }
@@ -612,7 +611,7 @@ void FrmMain::recordFinishedTest()
         record.questions.append(progress::QuestionRecord{ids[i], names.value(ids[i]), run_.questionReversals().value(i),
                                                          run_.questionScores().value(i), maximum});
     if (const QString error = windows_->record(record); !error.isEmpty())
-        statusBar()->showMessage(QStringLiteral("This test could not be added to your progress history. ") + error);
+        statusBar()->showMessage(tr("This test could not be added to your progress history. %1").arg(error));
 }
 
 // ---------------------------------------------------------------- tabs

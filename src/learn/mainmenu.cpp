@@ -11,6 +11,7 @@
 #include "store/practice.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMainWindow>
@@ -20,7 +21,7 @@ namespace velmora {
 
 MainMenu buildMainMenu(QMainWindow &window, Services &services)
 {
-    QMenu *mnuFile = window.menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *mnuFile = window.menuBar()->addMenu(QCoreApplication::translate("velmora::FrmMain", "&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     const auto action = [mnuFile](const QString &text, const QString &name) {
         QAction *item = mnuFile->addAction(text);
@@ -28,18 +29,25 @@ MainMenu buildMainMenu(QMainWindow &window, Services &services)
         return item;
     };
     MainMenu menu;
-    menu.mnuTabGoals = action(QStringLiteral("&My Personal Goals"), QStringLiteral("mnuTabGoals"));
-    menu.mnuTabSettings = action(QStringLiteral("Setings"), QStringLiteral("mnuTabSettings"));
-    menu.mnuProgress = action(QStringLiteral("&Progress..."), QStringLiteral("mnuProgress"));
-    menu.mnuReadings = action(QStringLiteral("&Readings..."), QStringLiteral("mnuReadings"));
-    menu.mnuJournal = action(QStringLiteral("Readings &Journal..."), QStringLiteral("mnuJournal"));
-    menu.mnuStudyCards = action(QStringLiteral("Print &Study Cards..."), QStringLiteral("mnuStudyCards"));
-    menu.mnuDayCard = action(QStringLiteral("Card of the &Day at Start"), QStringLiteral("mnuDayCard"));
+    menu.mnuTabGoals =
+        action(QCoreApplication::translate("velmora::FrmMain", "&My Personal Goals"), QStringLiteral("mnuTabGoals"));
+    menu.mnuTabSettings =
+        action(QCoreApplication::translate("velmora::FrmMain", "Setings"), QStringLiteral("mnuTabSettings"));
+    menu.mnuProgress =
+        action(QCoreApplication::translate("velmora::FrmMain", "&Progress..."), QStringLiteral("mnuProgress"));
+    menu.mnuReadings =
+        action(QCoreApplication::translate("velmora::FrmMain", "&Readings..."), QStringLiteral("mnuReadings"));
+    menu.mnuJournal =
+        action(QCoreApplication::translate("velmora::FrmMain", "Readings &Journal..."), QStringLiteral("mnuJournal"));
+    menu.mnuStudyCards = action(QCoreApplication::translate("velmora::FrmMain", "Print &Study Cards..."),
+                                QStringLiteral("mnuStudyCards"));
+    menu.mnuDayCard = action(QCoreApplication::translate("velmora::FrmMain", "Card of the &Day at Start"),
+                             QStringLiteral("mnuDayCard"));
     menu.mnuDayCard->setCheckable(true);
     menu.mnuDayCard->setChecked(readings::cardOfTheDayEnabled(services));
-    menu.mnuBack = action(QStringLiteral("&Back"), QStringLiteral("mnuBack"));
+    menu.mnuBack = action(QCoreApplication::translate("velmora::FrmMain", "&Back"), QStringLiteral("mnuBack"));
     mnuFile->addSeparator();
-    menu.mnuExit1 = action(QStringLiteral("&Exit"), QStringLiteral("mnuExit1"));
+    menu.mnuExit1 = action(QCoreApplication::translate("velmora::FrmMain", "&Exit"), QStringLiteral("mnuExit1"));
     menu.mnuExit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addHelpMenu(window.menuBar(), services, &window);
     return menu;
@@ -48,8 +56,8 @@ MainMenu buildMainMenu(QMainWindow &window, Services &services)
 bool printStudyCards(Services &services, Practice &practice, QWidget *parent)
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Print Study Cards");
-    request.filter = QStringLiteral("PDF file (*.pdf)");
+    request.title = QCoreApplication::translate("velmora::FrmMain", "Print Study Cards");
+    request.filter = QCoreApplication::translate("velmora::FrmMain", "PDF file (*.pdf)");
     request.startName = QStringLiteral("study cards.pdf");
     QString path = services.prompter.saveFileName(request, parent);
     if (path.isEmpty())
@@ -66,9 +74,10 @@ bool printStudyCards(Services &services, Practice &practice, QWidget *parent)
     QString why;
     if (saveFileAtomically(path, studyCardsPdf(cards, localStudyPaper(), practice.deckName), &why))
         return true;
-    services.prompter.tell(QStringLiteral("The study cards could not be written to ") + QDir::toNativeSeparators(path) +
-                               QStringLiteral("\n") + why,
-                           PromptIcon::Critical, parent);
+    services.prompter.tell(
+        QCoreApplication::translate("velmora::FrmMain", "The study cards could not be written to %1\n%2")
+            .arg(QDir::toNativeSeparators(path), why),
+        PromptIcon::Critical, parent);
     return false;
 }
 

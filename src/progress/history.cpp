@@ -5,6 +5,7 @@
 #include "store/dbfile.h"
 #include "store/sqlite.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -119,16 +120,17 @@ bool HistoryFile::open(const QString &path)
     if (statements_->insertTest.isValid() && statements_->insertQuestion.isValid())
         return true;
     close();
-    db_.setErrorText(
-        QStringLiteral("The progress history %1 is damaged or was not made by this program, so it cannot be used.")
-            .arg(QFileInfo(path).fileName()));
+    db_.setErrorText(QCoreApplication::translate(
+                         "velmora::progress::HistoryFile",
+                         "The progress history %1 is damaged or was not made by this program, so it cannot be used.")
+                         .arg(QFileInfo(path).fileName()));
     return false;
 }
 
 bool HistoryFile::record(const TestRecord &test, const review::Fsrs &fsrs, review::TestFeed feed)
 {
     if (!isOpen())
-        return fail(QStringLiteral("recording the test"));
+        return fail(QCoreApplication::translate("velmora::progress::HistoryFile", "recording the test"));
     review::ReviewLog log(db_);
     int score = 0;
     int maximum = 0;
@@ -137,7 +139,7 @@ bool HistoryFile::record(const TestRecord &test, const review::Fsrs &fsrs, revie
         maximum += question.maximum;
     }
     if (!db_.exec("BEGIN IMMEDIATE"))
-        return fail(QStringLiteral("recording the test"));
+        return fail(QCoreApplication::translate("velmora::progress::HistoryFile", "recording the test"));
     const auto rollBack = [&](const QString &context, const sqlite::Statement *failed) {
         (void)fail(context, failed);
         statements_->insertTest.reset();
@@ -156,7 +158,8 @@ bool HistoryFile::record(const TestRecord &test, const review::Fsrs &fsrs, revie
     sqlite3_bind_int(insertTest.get(), 7, score);
     sqlite3_bind_int(insertTest.get(), 8, maximum);
     if (insertTest.step() != SQLITE_DONE)
-        return rollBack(QStringLiteral("recording the test"), &insertTest);
+        return rollBack(QCoreApplication::translate("velmora::progress::HistoryFile", "recording the test"),
+                        &insertTest);
     insertTest.reset();
     const sqlite3_int64 testId = sqlite3_last_insert_rowid(db_.connection());
 
@@ -171,7 +174,9 @@ bool HistoryFile::record(const TestRecord &test, const review::Fsrs &fsrs, revie
         sqlite3_bind_int(insertQuestion.get(), 6, question.score);
         sqlite3_bind_int(insertQuestion.get(), 7, question.maximum);
         if (insertQuestion.step() != SQLITE_DONE)
-            return rollBack(QStringLiteral("recording question %1").arg(i + 1), &insertQuestion);
+            return rollBack(
+                QCoreApplication::translate("velmora::progress::HistoryFile", "recording question %1").arg(i + 1),
+                &insertQuestion);
         insertQuestion.reset();
     }
     // Every answer is a recall of one facet of its card.
@@ -202,7 +207,7 @@ bool HistoryFile::record(const TestRecord &test, const review::Fsrs &fsrs, revie
         }
     }
     if (!db_.exec("COMMIT"))
-        return rollBack(QStringLiteral("saving the test"), nullptr);
+        return rollBack(QCoreApplication::translate("velmora::progress::HistoryFile", "saving the test"), nullptr);
     return true;
 }
 
@@ -219,7 +224,7 @@ std::optional<QVector<DeckEntry>> HistoryFile::decks()
     while ((rc = query.step()) == SQLITE_ROW)
         entries.append(DeckEntry{boundedText(query, 0), boundedText(query, 1)});
     if (rc != SQLITE_DONE) {
-        (void)fail(QStringLiteral("reading the decks"), &query);
+        (void)fail(QCoreApplication::translate("velmora::progress::HistoryFile", "reading the decks"), &query);
         return std::nullopt;
     }
     return entries;
@@ -244,7 +249,7 @@ std::optional<QVector<ScorePoint>> HistoryFile::scores(const HistoryFilter &filt
                                  sqlite3_column_int(query.get(), 4), sqlite3_column_int(query.get(), 5)});
     }
     if (rc != SQLITE_DONE) {
-        (void)fail(QStringLiteral("reading the scores"), &query);
+        (void)fail(QCoreApplication::translate("velmora::progress::HistoryFile", "reading the scores"), &query);
         return std::nullopt;
     }
     return points;
@@ -272,7 +277,7 @@ std::optional<QVector<CardTally>> HistoryFile::cardTallies(const HistoryFilter &
                                  sqlite3_column_int(query.get(), 5), sqlite3_column_int(query.get(), 6)});
     }
     if (rc != SQLITE_DONE) {
-        (void)fail(QStringLiteral("reading the missed cards"), &query);
+        (void)fail(QCoreApplication::translate("velmora::progress::HistoryFile", "reading the missed cards"), &query);
         return std::nullopt;
     }
     return tallies;
@@ -309,7 +314,7 @@ std::optional<int> HistoryFile::forEachQuestion(const HistoryFilter &filter,
         ++count;
     }
     if (rc != SQLITE_DONE) {
-        (void)fail(QStringLiteral("reading the questions"), &query);
+        (void)fail(QCoreApplication::translate("velmora::progress::HistoryFile", "reading the questions"), &query);
         return std::nullopt;
     }
     return count;

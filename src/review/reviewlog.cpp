@@ -3,6 +3,8 @@
 #include "store/historydb.h"
 #include "store/sqlite.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -60,14 +62,16 @@ bool knownFacet(int facet)
 
 bool ReviewLog::writeReview(const ReviewRecord &review, bool byTest)
 {
-    const QString context = QStringLiteral("recording the review");
+    const QString context = QCoreApplication::translate("velmora::progress::HistoryFile", "recording the review");
     // SQLite stores a NaN as NULL: the facet would be read back as damaged
     // and start over as new.
     const auto finite = [](const MemoryState &state) {
         return std::isfinite(state.stability) && std::isfinite(state.difficulty);
     };
     if (!finite(review.after) || !finite(review.before)) {
-        history_.setErrorText(context + QStringLiteral(": the grade gives no valid memory state"));
+        history_.setErrorText(
+            QCoreApplication::translate("velmora::progress::HistoryFile", "%1: the grade gives no valid memory state")
+                .arg(context));
         return false;
     }
     sqlite3 *const connection = history_.connection();
@@ -118,7 +122,8 @@ std::optional<MemoryState> ReviewLog::storedState(const QString &deckFile, int c
     if (rc == SQLITE_DONE)
         return MemoryState();
     if (rc != SQLITE_ROW) {
-        (void)history_.fail(QStringLiteral("reading the review state"), &query);
+        (void)history_.fail(QCoreApplication::translate("velmora::progress::HistoryFile", "reading the review state"),
+                            &query);
         return std::nullopt;
     }
     // A state no grade could have written starts over.
@@ -128,15 +133,15 @@ std::optional<MemoryState> ReviewLog::storedState(const QString &deckFile, int c
 bool ReviewLog::recordReview(const ReviewRecord &review)
 {
     if (!history_.isOpen())
-        return history_.fail(QStringLiteral("recording the review"));
+        return history_.fail(QCoreApplication::translate("velmora::progress::HistoryFile", "recording the review"));
     if (!history_.exec("BEGIN IMMEDIATE"))
-        return history_.fail(QStringLiteral("recording the review"));
+        return history_.fail(QCoreApplication::translate("velmora::progress::HistoryFile", "recording the review"));
     if (!writeReview(review)) {
         (void)history_.exec("ROLLBACK");
         return false;
     }
     if (!history_.exec("COMMIT")) {
-        (void)history_.fail(QStringLiteral("saving the review"));
+        (void)history_.fail(QCoreApplication::translate("velmora::progress::HistoryFile", "saving the review"));
         (void)history_.exec("ROLLBACK");
         return false;
     }
@@ -145,7 +150,7 @@ bool ReviewLog::recordReview(const ReviewRecord &review)
 
 bool ReviewLog::undoLastReview(const QString &deckFile, std::optional<ReviewRecord> &undone)
 {
-    const QString context = QStringLiteral("undoing the review");
+    const QString context = QCoreApplication::translate("velmora::progress::HistoryFile", "undoing the review");
     undone.reset();
     if (!history_.isOpen())
         return history_.fail(context);
@@ -178,7 +183,9 @@ bool ReviewLog::undoLastReview(const QString &deckFile, std::optional<ReviewReco
     const bool wasNew = sqlite3_column_type(last.get(), 5) == SQLITE_NULL;
     const std::optional<MemoryState> before = wasNew ? MemoryState() : readState(last, 5);
     if (!knownFacet(facet) || grade < 1 || grade > 4 || !before) {
-        history_.setErrorText(QStringLiteral("%1: the latest review is damaged").arg(context));
+        history_.setErrorText(
+            QCoreApplication::translate("velmora::progress::HistoryFile", "%1: the latest review is damaged")
+                .arg(context));
         (void)history_.exec("ROLLBACK");
         return false;
     }
@@ -234,7 +241,8 @@ std::optional<QVector<FacetState>> ReviewLog::facetStates(const QString &deckFil
             states.append(FacetState{sqlite3_column_int(query.get(), 0), Facet(facet), *state});
     }
     if (rc != SQLITE_DONE) {
-        (void)history_.fail(QStringLiteral("reading the review states"), &query);
+        (void)history_.fail(QCoreApplication::translate("velmora::progress::HistoryFile", "reading the review states"),
+                            &query);
         return std::nullopt;
     }
     return states;
@@ -257,7 +265,8 @@ std::optional<DayCount> ReviewLog::reviewsSince(const QString &deckFile, const Q
         count.count(wasNew ? Phase::New : Phase(std::clamp(sqlite3_column_int(query.get(), 0), 0, 3)));
     }
     if (rc != SQLITE_DONE) {
-        (void)history_.fail(QStringLiteral("reading today's reviews"), &query);
+        (void)history_.fail(QCoreApplication::translate("velmora::progress::HistoryFile", "reading today's reviews"),
+                            &query);
         return std::nullopt;
     }
     return count;
@@ -280,7 +289,8 @@ std::optional<QVector<FacetDue>> ReviewLog::facetDues(const QString &deckFile)
                 FacetDue{sqlite3_column_int(query.get(), 0), Phase(phase), sqlite3_column_int64(query.get(), 2)});
     }
     if (rc != SQLITE_DONE) {
-        (void)history_.fail(QStringLiteral("reading the review states"), &query);
+        (void)history_.fail(QCoreApplication::translate("velmora::progress::HistoryFile", "reading the review states"),
+                            &query);
         return std::nullopt;
     }
     return dues;
@@ -300,7 +310,8 @@ std::optional<Retention> ReviewLog::retention(const QString &deckFile, const QDa
     sqlite3_bind_int64(query.get(), 2,
                        since.isValid() ? since.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min());
     if (query.step() != SQLITE_ROW) {
-        (void)history_.fail(QStringLiteral("reading the reviews"), &query);
+        (void)history_.fail(QCoreApplication::translate("velmora::progress::HistoryFile", "reading the reviews"),
+                            &query);
         return std::nullopt;
     }
     return Retention{sqlite3_column_int(query.get(), 0), sqlite3_column_int(query.get(), 1)};

@@ -5,6 +5,7 @@
 #include "store/regularfile.h"
 #include "store/sqlite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -149,10 +150,11 @@ bool HistoryDb::refuse(const QString &text)
 
 bool HistoryDb::fail(const QString &context, const sqlite::Statement *failed)
 {
-    error_ = context + QStringLiteral(": ") +
-             (failed     ? failed->errorText()
-              : handles_ ? handles_->connection.errorText()
-                         : QStringLiteral("the history is not open"));
+    const QString why = failed ? failed->errorText()
+                        : handles_
+                            ? handles_->connection.errorText()
+                            : QCoreApplication::translate("velmora::progress::HistoryFile", "the history is not open");
+    error_ = QCoreApplication::translate("velmora::progress::HistoryFile", "%1: %2").arg(context, why);
     return false;
 }
 
@@ -162,14 +164,18 @@ bool HistoryDb::open(const QString &path)
     error_.clear();
     const QString name = QFileInfo(path).fileName();
     const QString damaged =
-        QStringLiteral("The progress history %1 is damaged or was not made by this program, so it cannot be used.")
+        QCoreApplication::translate(
+            "velmora::progress::HistoryFile",
+            "The progress history %1 is damaged or was not made by this program, so it cannot be used.")
             .arg(name);
     // As with decks: a link within the folder is followed, one that leads
     // elsewhere would have the program write where it points.
     if (leadsOutOfItsFolder(path))
-        return refuse(QStringLiteral("The progress history %1 is a link to a file outside its folder, so it is "
-                                     "not used. Copy the file itself into the folder.")
-                          .arg(name));
+        return refuse(
+            QCoreApplication::translate("velmora::progress::HistoryFile",
+                                        "The progress history %1 is a link to a file outside its folder, so it is "
+                                        "not used. Copy the file itself into the folder.")
+                .arg(name));
     bool existed = false;
     {
         // A link to nothing would have SQLite create its target, a pipe or a
@@ -177,10 +183,14 @@ bool HistoryDb::open(const QString &path)
         RegularFile file;
         QByteArray head;
         if (!file.open(path) && !file.missing())
-            return refuse(QStringLiteral("The progress history cannot be used: %1").arg(file.errorText()));
+            return refuse(
+                QCoreApplication::translate("velmora::progress::HistoryFile", "The progress history cannot be used: %1")
+                    .arg(file.errorText()));
         existed = file.handle() >= 0;
         if (existed && !file.read(16, head))
-            return refuse(QStringLiteral("The progress history %1 cannot be read: %2").arg(name, file.errorText()));
+            return refuse(QCoreApplication::translate("velmora::progress::HistoryFile",
+                                                      "The progress history %1 cannot be read: %2")
+                              .arg(name, file.errorText()));
         // An empty file is what an interrupted first write leaves; anything
         // else must be SQLite, or opening would write over someone's file.
         if (existed && file.size() > 0 && !head.startsWith(QByteArrayLiteral("SQLite format 3")))
@@ -193,8 +203,9 @@ bool HistoryDb::open(const QString &path)
     handles_ = std::make_unique<Handles>();
     handles_->connection = sqlite::Connection(raw);
     if (rc != SQLITE_OK)
-        return refuse(
-            QStringLiteral("The progress history %1 cannot be opened: %2").arg(name, handles_->connection.errorText()));
+        return refuse(QCoreApplication::translate("velmora::progress::HistoryFile",
+                                                  "The progress history %1 cannot be opened: %2")
+                          .arg(name, handles_->connection.errorText()));
     // Opened without a key: a plain SQLite file. Nothing stored in it may
     // run code of its own or make a read unbounded.
     sqlite3_db_config(raw, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
@@ -212,9 +223,11 @@ bool HistoryDb::open(const QString &path)
     if (version < 0)
         return refuse(damaged);
     if (version > kSchemaVersion)
-        return refuse(QStringLiteral("The progress history %1 was written by a newer version of the program, "
-                                     "so this one leaves it alone.")
-                          .arg(name));
+        return refuse(
+            QCoreApplication::translate("velmora::progress::HistoryFile",
+                                        "The progress history %1 was written by a newer version of the program, "
+                                        "so this one leaves it alone.")
+                .arg(name));
     {
         // Only the tables and indexes this program made, word for word: a
         // changed declaration (a column that no longer aliases the rowid, say)
@@ -259,18 +272,24 @@ bool HistoryDb::open(const QString &path)
         // tells damage; anything else (a full memory, a lock) is said as it is.
         const bool malformed = (ran & 0xff) == SQLITE_CORRUPT || (ran & 0xff) == SQLITE_NOTADB;
         if (ran != SQLITE_ROW && !malformed)
-            return refuse(QStringLiteral("The progress history %1 cannot be checked: %2").arg(name, check.errorText()));
+            return refuse(QCoreApplication::translate("velmora::progress::HistoryFile",
+                                                      "The progress history %1 cannot be checked: %2")
+                              .arg(name, check.errorText()));
         if (verdict != QLatin1String("ok"))
-            return refuse(QStringLiteral("The progress history %1 is damaged (%2), so it is left as it is and "
-                                         "nothing is added to it.")
-                              .arg(name, verdict.isEmpty() ? check.errorText().left(200) : verdict));
+            return refuse(
+                QCoreApplication::translate("velmora::progress::HistoryFile",
+                                            "The progress history %1 is damaged (%2), so it is left as it is and "
+                                            "nothing is added to it.")
+                    .arg(name, verdict.isEmpty() ? check.errorText().left(200) : verdict));
         if (!stamp.isEmpty()) {
             const QMutexLocker lock(&checkedMutex);
             checkedStamps.insert(path, stamp);
         }
     }
     if (version < kSchemaVersion && !upgrade(version))
-        return refuse(QStringLiteral("The progress history %1 could not be brought up to date: %2").arg(name, error_));
+        return refuse(QCoreApplication::translate("velmora::progress::HistoryFile",
+                                                  "The progress history %1 could not be brought up to date: %2")
+                          .arg(name, error_));
     return true;
 }
 
@@ -278,19 +297,19 @@ bool HistoryDb::upgrade(int fromVersion)
 {
     const sqlite::Connection &connection = handles_->connection;
     if (!connection.exec("BEGIN IMMEDIATE"))
-        return fail(QStringLiteral("starting the upgrade"));
+        return fail(QCoreApplication::translate("velmora::progress::HistoryFile", "starting the upgrade"));
     for (const UpgradeStep &step : kUpgradeSteps) {
         if (step.version <= fromVersion)
             continue;
         const QByteArray setVersion = "PRAGMA user_version = " + QByteArray::number(step.version);
         if (!connection.exec(step.sql) || !connection.exec(setVersion.constData())) {
-            (void)fail(QStringLiteral("version %1").arg(step.version));
+            (void)fail(QCoreApplication::translate("velmora::progress::HistoryFile", "version %1").arg(step.version));
             (void)connection.exec("ROLLBACK");
             return false;
         }
     }
     if (!connection.exec("COMMIT")) {
-        (void)fail(QStringLiteral("finishing the upgrade"));
+        (void)fail(QCoreApplication::translate("velmora::progress::HistoryFile", "finishing the upgrade"));
         (void)connection.exec("ROLLBACK");
         return false;
     }
@@ -299,7 +318,8 @@ bool HistoryDb::upgrade(int fromVersion)
 
 bool HistoryDb::retireDeckFile(const QString &deckFile)
 {
-    const QString context = QStringLiteral("setting the deck's tests apart");
+    const QString context =
+        QCoreApplication::translate("velmora::progress::HistoryFile", "setting the deck's tests apart");
     if (!isOpen())
         return fail(context);
     const sqlite::Connection &connection = handles_->connection;
