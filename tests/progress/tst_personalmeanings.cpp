@@ -1,4 +1,5 @@
 #include "filebytes.h"
+#include "progress/history.h"
 #include "store/personalmeanings.h"
 
 #include <QTemporaryDir>
