@@ -17,7 +17,7 @@
 #include "design/cardpage.h"
 #include "design/frmdeckdesign.h"
 #include "design/frmloadpictures.h"
-#include "exchange/deckexchange.h"
+#include "decks/deckexchange.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

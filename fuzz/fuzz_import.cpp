@@ -4,7 +4,7 @@
 
 #include "fuzzsupport.h"
 
-#include "exchange/deckexchange.h"
+#include "decks/deckexchange.h"
 #include "store/dbfile.h"
 
 using namespace velmora;

@@ -5,7 +5,7 @@
 #include "app/readablecolour.h"
 #include "app/vendorlinks.h"
 #include "app/widgets.h"
-#include "exchange/deckexchange.h"
+#include "decks/deckexchange.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>

@@ -4,7 +4,7 @@
 #include "app/plaintext.h"
 #include "app/widgets.h"
 #include "app/windowplace.h"
-#include "exchange/deckexchange.h"
+#include "decks/deckexchange.h"
 #include "exchange/frmexportmessage.h"
 #include "exchange/frmpackagemapping.h"
 #include "store/backgroundjob.h"

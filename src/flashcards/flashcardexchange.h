@@ -6,7 +6,7 @@
 #include "flashcards/cardmapping.h"
 #include "flashcards/package.h"
 
-#include "exchange/deckexchange.h"
+#include "decks/deckexchange.h"
 #include "store/deck.h"
 
 #include <QString>

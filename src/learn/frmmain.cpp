@@ -1,11 +1,8 @@
 #include "learn/frmmain.h"
 
 #include "readings/cardofday.h"
-#include "readings/frmjournal.h"
-#include "readings/frmreadings.h"
-#include "review/frmreview.h"
 
-#include "app/helpmenu.h"
+#include "app/picturebox.h"
 #include "app/prompter.h"
 #include "app/safesave.h"
 #include "app/services.h"
@@ -17,10 +14,9 @@
 #include "goals/goalspage.h"
 #include "learn/memorizepage.h"
 #include "learn/ownmeaningkeeper.h"
-#include "learn/picturebox.h"
 #include "learn/resultspage.h"
 #include "learn/settingspage.h"
-#include "learn/studycards.h"
+#include "learn/sidewindows.h"
 #include "learn/testpage.h"
 #include "learn/testreport.h"
 #include "resident/residentcontroller.h"
@@ -56,13 +52,13 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
-    buildMenus();
+    menu_ = buildMainMenu(*this, services_);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     SSTab1 = new QTabWidget(central);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->setAccessibleName(QStringLiteral("Pages"));
+    SSTab1->setAccessibleName(tr("Pages"));
     goals_ = new goals::GoalsController(services_, this);
     goalsPage_ = goals_->page();
     auto *fraSystemTray = new SystemTrayFrame;
@@ -70,13 +66,16 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     resident_ = new ResidentController(services_, this, fraSystemTray, this);
     memorize_ = new MemorizePage;
     ownMeanings_ = new OwnMeaningKeeper(services_, *memorize_, progress::historyPath(), this);
+    windows_ = new SideWindows(
+        services_, *settings_, *ownMeanings_, [this] { return openSelectedDeck(PracticeWording::Memorize); },
+        [this] { return selectedGroups(); }, this);
     test_ = new TestPage;
     results_ = new ResultsPage;
-    SSTab1->addTab(goalsPage_, QStringLiteral("  My Personal Goal  "));
-    SSTab1->addTab(settings_, QStringLiteral("  Settings  "));
-    SSTab1->addTab(memorize_, QStringLiteral("  Memorize Cards  "));
-    SSTab1->addTab(test_, QStringLiteral("  Take Test  "));
-    SSTab1->addTab(results_, QStringLiteral("  Results  "));
+    SSTab1->addTab(goalsPage_, tr("  My Personal Goal  "));
+    SSTab1->addTab(settings_, tr("  Settings  "));
+    SSTab1->addTab(memorize_, tr("  Memorize Cards  "));
+    SSTab1->addTab(test_, tr("  Take Test  "));
+    SSTab1->addTab(results_, tr("  Results  "));
     // The settings tab is taller than a small screen leaves: the tabs scroll,
     // Back and Exit stay in sight.
     auto *tabsArea = new QScrollArea(central);
@@ -92,8 +91,8 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     layout->addWidget(tabsArea, 1);
 
     auto *buttons = new QHBoxLayout;
-    cmdBack = makeButton(central, "cmdBack", QStringLiteral("&Back"));
-    cmdNav = makeButton(central, "cmdNav", QStringLiteral("Exi&t"));
+    cmdBack = makeButton(central, "cmdBack", tr("&Back"));
+    cmdNav = makeButton(central, "cmdNav", tr("Exi&t"));
     buttons->addStretch(1);
     buttons->addWidget(cmdBack);
     buttons->addWidget(cmdNav);
@@ -109,32 +108,6 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
 
 FrmMain::~FrmMain() = default;
 
-void FrmMain::buildMenus()
-{
-    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    const auto action = [mnuFile](const QString &text, const QString &name) {
-        QAction *item = mnuFile->addAction(text);
-        item->setObjectName(name);
-        return item;
-    };
-    mnuTabGoals = action(QStringLiteral("&My Personal Goals"), QStringLiteral("mnuTabGoals"));
-    mnuTabSettings = action(QStringLiteral("Setings"), QStringLiteral("mnuTabSettings"));
-    mnuProgress = action(QStringLiteral("&Progress..."), QStringLiteral("mnuProgress"));
-    mnuReadings = action(QStringLiteral("&Readings..."), QStringLiteral("mnuReadings"));
-    mnuJournal = action(QStringLiteral("Readings &Journal..."), QStringLiteral("mnuJournal"));
-    QAction *mnuStudyCards = action(QStringLiteral("Print &Study Cards..."), QStringLiteral("mnuStudyCards"));
-    connect(mnuStudyCards, &QAction::triggered, this, [this] { (void)printStudyCards(); });
-    mnuDayCard = action(QStringLiteral("Card of the &Day at Start"), QStringLiteral("mnuDayCard"));
-    mnuDayCard->setCheckable(true);
-    mnuDayCard->setChecked(readings::cardOfTheDayEnabled(services_));
-    mnuBack = action(QStringLiteral("&Back"), QStringLiteral("mnuBack"));
-    mnuFile->addSeparator();
-    mnuExit1 = action(QStringLiteral("&Exit"), QStringLiteral("mnuExit1"));
-    mnuExit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    addHelpMenu(menuBar(), services_, this);
-}
-
 void FrmMain::connectPages()
 {
     connect(SSTab1, &QTabWidget::currentChanged, this, &FrmMain::SSTab1_Click);
@@ -145,6 +118,8 @@ void FrmMain::connectPages()
     connect(settings_, &SettingsPage::groupsChanged, this,
             [this] { memorize_->setNextEnabled(settings_->anyGroup()); });
     connect(settings_, &SettingsPage::reviewRequested, this, &FrmMain::cmdReview_Click);
+    connect(windows_, &SideWindows::practiceRequested, this, &FrmMain::practiseCards);
+    connect(windows_, &SideWindows::readingTestRequested, this, &FrmMain::testReadingCards);
     for (const auto changed : {&SettingsPage::deckActivated, &SettingsPage::groupsChanged,
                                &SettingsPage::reversedChanged, &SettingsPage::reviewSettingsChanged})
         connect(settings_, changed, this, &FrmMain::refreshDueCount);
@@ -166,14 +141,16 @@ void FrmMain::connectPages()
     connect(cmdBack, &QPushButton::clicked, this, &FrmMain::cmdBack_Click);
     connect(cmdNav, &QPushButton::clicked, this, &FrmMain::endProgram);
     connect(resident_, &ResidentController::exitRequested, this, &FrmMain::endProgram);
-    connect(mnuTabGoals, &QAction::triggered, this, [this] { selectTab(TabGoals); });
-    connect(mnuTabSettings, &QAction::triggered, this, &FrmMain::mnuTabSettings_Click);
-    connect(mnuProgress, &QAction::triggered, this, &FrmMain::mnuProgress_Click);
-    connect(mnuReadings, &QAction::triggered, this, &FrmMain::mnuReadings_Click);
-    connect(mnuJournal, &QAction::triggered, this, &FrmMain::mnuJournal_Click);
-    connect(mnuDayCard, &QAction::toggled, this, [this](bool on) { readings::setCardOfTheDayEnabled(services_, on); });
-    connect(mnuBack, &QAction::triggered, this, &FrmMain::cmdBack_Click);
-    connect(mnuExit1, &QAction::triggered, this, &FrmMain::endProgram);
+    connect(menu_.mnuTabGoals, &QAction::triggered, this, [this] { selectTab(TabGoals); });
+    connect(menu_.mnuTabSettings, &QAction::triggered, this, &FrmMain::mnuTabSettings_Click);
+    connect(menu_.mnuProgress, &QAction::triggered, this, &FrmMain::mnuProgress_Click);
+    connect(menu_.mnuReadings, &QAction::triggered, this, &FrmMain::mnuReadings_Click);
+    connect(menu_.mnuJournal, &QAction::triggered, this, &FrmMain::mnuJournal_Click);
+    connect(menu_.mnuStudyCards, &QAction::triggered, this, [this] { (void)printStudyCards(); });
+    connect(menu_.mnuDayCard, &QAction::toggled, this,
+            [this](bool on) { readings::setCardOfTheDayEnabled(services_, on); });
+    connect(menu_.mnuBack, &QAction::triggered, this, &FrmMain::cmdBack_Click);
+    connect(menu_.mnuExit1, &QAction::triggered, this, &FrmMain::endProgram);
 }
 
 // ---------------------------------------------------------------- opening
@@ -190,8 +167,8 @@ Opening FrmMain::load()
 
     if (!QFileInfo(paths::defaultDeck()).isFile()) {
         services_.prompter.ask(
-            Prompt{QStringLiteral("Required files missing. Please reinstall ") + QString::fromLatin1(kAppTitle),
-                   PromptIcon::Critical, PromptButtons::Ok, QStringLiteral("ERROR !")},
+            Prompt{tr("Required files missing. Please reinstall %1").arg(QString::fromLatin1(kAppTitle)),
+                   PromptIcon::Critical, PromptButtons::Ok, tr("ERROR !")},
             this);
         leaving_ = true;
         UnloadAllForms();
@@ -214,7 +191,7 @@ Opening FrmMain::load()
 void FrmMain::cboTutors_Click()
 {
     // The deck may have been designed anew since its cards were counted.
-    dueDeckName_.clear();
+    windows_->forgetDueDeck();
     const int position = settings_->chosenDeck();
     if (position < 0)
         return;
@@ -341,8 +318,7 @@ bool FrmMain::openCardPractice(const QString &deckFile, const QString &deckName,
             practice.groups.append(card.group);
     }
     if (practice.cards.isEmpty()) {
-        services_.prompter.tell(QStringLiteral("None of these cards is in the deck '") + deckName +
-                                    QStringLiteral("' any more."),
+        services_.prompter.tell(tr("None of these cards is in the deck '%1' any more.").arg(deckName),
                                 PromptIcon::Information, this);
         return false;
     }
@@ -430,62 +406,7 @@ void FrmMain::practiseCards(const progress::PracticeRequest &request)
 bool FrmMain::printStudyCards()
 {
     std::optional<Practice> practice = openSelectedDeck(PracticeWording::Memorize);
-    if (!practice)
-        return false;
-    FileDialogRequest request;
-    request.title = QStringLiteral("Print Study Cards");
-    request.filter = QStringLiteral("PDF file (*.pdf)");
-    request.startName = QStringLiteral("study cards.pdf");
-    QString path = services_.prompter.saveFileName(request, this);
-    if (path.isEmpty())
-        return false;
-    if (QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
-        path += QStringLiteral(".pdf");
-    QVector<StudyCard> cards;
-    for (const Card &card : std::as_const(practice->cards)) {
-        QStringList keywords = practice->deck.keywords(card.id).value_or(QStringList());
-        keywords.removeAll(QString());
-        cards.append(StudyCard{card.name, keywords.join(QStringLiteral(", ")), card.normalMeaning, card.reversedMeaning,
-                               decodePicture(practice->deck.picture(card.id), QSize(750, 1050))});
-    }
-    QString why;
-    if (saveFileAtomically(path, studyCardsPdf(cards, localStudyPaper(), practice->deckName), &why))
-        return true;
-    services_.prompter.tell(QStringLiteral("The study cards could not be written to ") +
-                                QDir::toNativeSeparators(path) + QStringLiteral("\n") + why,
-                            PromptIcon::Critical, this);
-    return false;
-}
-
-void FrmMain::mnuReadings_Click()
-{
-    const auto openDeck = [this]() -> std::optional<readings::ReadingDeck> {
-        std::optional<Practice> practice = openSelectedDeck(PracticeWording::Memorize);
-        if (!practice)
-            return std::nullopt;
-        const QString deckFile = QFileInfo(practice->deck.path()).fileName();
-        return readings::ReadingDeck{std::move(*practice), deckFile, settings_->reversedAllowed()};
-    };
-    auto *window = new readings::FrmReadings(services_, progress::historyPath(), openDeck, this);
-    connect(window, &readings::FrmReadings::testRequested, this, &FrmMain::testReadingCards);
-    connect(window, &readings::FrmReadings::journalRequested, this, &FrmMain::mnuJournal_Click);
-    connect(window, &readings::FrmReadings::saved, this, [this] {
-        if (journalWindow_)
-            journalWindow_->reload();
-    });
-    window->show();
-}
-
-void FrmMain::mnuJournal_Click()
-{
-    if (!journalWindow_) {
-        journalWindow_ = new readings::FrmJournal(services_, progress::historyPath(), this);
-        connect(journalWindow_, &readings::FrmJournal::testRequested, this, &FrmMain::testReadingCards);
-        journalWindow_->reload();
-    }
-    journalWindow_->show();
-    journalWindow_->raise();
-    journalWindow_->activateWindow();
+    return practice && velmora::printStudyCards(services_, *practice, this);
 }
 
 void FrmMain::testReadingCards(const progress::PracticeRequest &request)
@@ -496,96 +417,29 @@ void FrmMain::testReadingCards(const progress::PracticeRequest &request)
     practiseCards(request);
 }
 
+void FrmMain::mnuReadings_Click()
+{
+    windows_->openReadings();
+}
+
+void FrmMain::mnuJournal_Click()
+{
+    windows_->openJournal();
+}
+
 void FrmMain::mnuProgress_Click()
 {
-    if (!progressWindow_) {
-        progressWindow_ = new progress::FrmProgress(services_, progress::historyPath(), this);
-        connect(progressWindow_, &progress::FrmProgress::readingsRequested, this, [this](const QString &card) {
-            mnuJournal_Click();
-            journalWindow_->showReadingsWithCard(card);
-        });
-        connect(progressWindow_, &progress::FrmProgress::practiceRequested, this, &FrmMain::practiseCards);
-        progressWindow_->reload();
-    }
-    progressWindow_->show();
-    progressWindow_->raise();
-    progressWindow_->activateWindow();
+    windows_->openProgress();
 }
 
 void FrmMain::cmdReview_Click()
 {
-    if (!reviewWindow_) {
-        std::optional<Practice> chosen = openSelectedDeck(PracticeWording::Memorize);
-        if (!chosen)
-            return;
-        auto *window = new review::FrmReview(
-            services_,
-            review::ReviewRequest{chosen->deck.path(), chosen->deckName, chosen->cards, settings_->reversedAllowed(),
-                                  settings_->reviewSettings(), progress::historyPath(), ownMeanings_->asksOwn()},
-            this);
-        if (!window->start()) {
-            delete window;
-            return;
-        }
-        reviewWindow_ = window;
-        connect(window, &review::FrmReview::reviewsChanged, this, [this] {
-            refreshDueCount();
-            if (progressWindow_)
-                progressWindow_->reload();
-        });
-    }
-    reviewWindow_->show();
-    reviewWindow_->raise();
-    reviewWindow_->activateWindow();
+    windows_->openReview();
 }
 
 void FrmMain::refreshDueCount()
 {
-    settings_->setDueCount(dueCount());
-}
-
-int FrmMain::dueCount()
-{
-    const QString deckName = settings_->chosenDeckName();
-    if (settings_->chosenDeck() < 0 || !settings_->anyGroup())
-        return 0;
-    if (deckName != dueDeckName_) {
-        dueDeckCards_.clear();
-        const std::optional<QString> deckFile = existingDeckFile(dbNameOfDeck(deckName));
-        Deck deck;
-        if (!deckFile || !deck.open(*deckFile))
-            return 0;
-        dueDeckCards_ = deck.cards().value_or(QVector<Card>());
-        dueDeckName_ = deckName;
-        dueDeckFile_ = QFileInfo(*deckFile).fileName();
-    }
-    const QVector<int> groups = selectedGroups();
-    QVector<Card> chosen;
-    for (const Card &card : std::as_const(dueDeckCards_)) {
-        if (groups.contains(card.group))
-            chosen.append(card);
-    }
-    // Counting leaves a learner without a history without one.
-    const QString historyFile = progress::historyPath();
-    if (!history_.isOpen() && QFileInfo::exists(historyFile) && !history_.open(historyFile))
-        return 0;
-    const QDateTime now = services_.clock.now();
-    const review::ReviewSettings reviewSettings = settings_->reviewSettings();
-    const review::LearningDays days = reviewSettings.fsrs().days;
-    QVector<progress::FacetState> states;
-    review::DayCount today;
-    if (history_.isOpen()) {
-        const std::optional<QVector<progress::FacetState>> stored = history_.facetStates(dueDeckFile_);
-        const std::optional<review::DayCount> done = history_.reviewsSince(dueDeckFile_, days.startOfDayOf(now));
-        if (!stored || !done)
-            return 0;
-        states = *stored;
-        today = *done;
-    }
-    std::vector<review::MemoryState> facets;
-    for (const review::SessionItem &item : review::sessionItems(chosen, settings_->reversedAllowed(), states))
-        facets.push_back(item.state);
-    return int(review::dueFacets(facets, now, reviewSettings.limits, today, days).size());
+    windows_->refreshDueCount();
 }
 
 // ---------------------------------------------------------------- memorize
@@ -707,7 +561,7 @@ void FrmMain::cmdNextQuestion_Click()
         applyTabAvailability();
         WriteTestReport();
         recordFinishedTest();
-        services_.prompter.tell(QStringLiteral("Test Complete"), PromptIcon::Information, this);
+        services_.prompter.tell(tr("Test Complete"), PromptIcon::Information, this);
         break;
     }
 }
@@ -756,19 +610,8 @@ void FrmMain::recordFinishedTest()
     for (int i = 0; i < ids.size(); ++i)
         record.questions.append(progress::QuestionRecord{ids[i], names.value(ids[i]), run_.questionReversals().value(i),
                                                          run_.questionScores().value(i), maximum});
-    // The history is a record beside the test: its failure leaves the test,
-    // its report and its message as they are.
-    const bool recorded =
-        (history_.isOpen() || history_.open(progress::historyPath())) &&
-        history_.record(record, review::Fsrs(settings_->reviewSettings().fsrs()), settings_->reviewSettings().testFeed);
-    if (!recorded) {
-        statusBar()->showMessage(QStringLiteral("This test could not be added to your progress history. ") +
-                                 history_.errorText());
-        history_.close();
-    }
-    if (progressWindow_)
-        progressWindow_->reload();
-    refreshDueCount();
+    if (const QString error = windows_->record(record); !error.isEmpty())
+        statusBar()->showMessage(tr("This test could not be added to your progress history. %1").arg(error));
 }
 
 // ---------------------------------------------------------------- tabs

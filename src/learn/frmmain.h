@@ -4,13 +4,13 @@
 // the test run, calls the rules and feeds the pages what they show.
 
 #include "progress/frmprogress.h"
-#include "progress/history.h"
 
 #include "learn/deckchecks.h"
-#include "learn/practice.h"
+#include "learn/mainmenu.h"
 #include "learn/tabavailability.h"
 #include "learn/testrun.h"
 #include "learn/testsettings.h"
+#include "store/practice.h"
 #include "store/readahead.h"
 
 #include <QMainWindow>
@@ -27,18 +27,13 @@ namespace velmora {
 namespace goals {
 class GoalsController;
 }
-namespace readings {
-class FrmJournal;
-}
-namespace review {
-class FrmReview;
-}
 struct Services;
 class MemorizePage;
 class OwnMeaningKeeper;
 class ResidentController;
 class ResultsPage;
 class SettingsPage;
+class SideWindows;
 class TestPage;
 
 // What the window's opening leaves to its opener.
@@ -114,7 +109,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildMenus();
     void connectPages();
     void cboTutors_Click();
     void chooseRememberedDeck();
@@ -131,9 +125,7 @@ private:
     void endProgram();
     // A reading's cards, tested on their meanings.
     void testReadingCards(const velmora::progress::PracticeRequest &request);
-    // The review button's count for the chosen deck, groups and caps.
     void refreshDueCount();
-    [[nodiscard]] int dueCount();
 
     Services &services_;
     QPointer<QWidget> startScreen_;
@@ -145,15 +137,7 @@ private:
     // The practice's cards as the test in progress asks them.
     QVector<Card> testCards_;
     QString reportText_;
-    progress::HistoryFile history_;
-    QPointer<progress::FrmProgress> progressWindow_;
-    QPointer<readings::FrmJournal> journalWindow_;
-    QPointer<review::FrmReview> reviewWindow_;
-    // The cards of the deck the due count was last taken for: reading a
-    // deck again at every tick of a group box would be felt.
-    QString dueDeckName_;
-    QString dueDeckFile_; // the file's name in the deck folder
-    QVector<Card> dueDeckCards_;
+    MainMenu menu_;
 
     QTabWidget *SSTab1 = nullptr;
     goals::GoalsController *goals_ = nullptr;
@@ -162,18 +146,11 @@ private:
     SettingsPage *settings_ = nullptr;
     MemorizePage *memorize_ = nullptr;
     OwnMeaningKeeper *ownMeanings_ = nullptr;
+    SideWindows *windows_ = nullptr;
     TestPage *test_ = nullptr;
     ResultsPage *results_ = nullptr;
     QPushButton *cmdBack = nullptr;
     QPushButton *cmdNav = nullptr;
-    QAction *mnuTabGoals = nullptr;
-    QAction *mnuTabSettings = nullptr;
-    QAction *mnuProgress = nullptr;
-    QAction *mnuReadings = nullptr;
-    QAction *mnuJournal = nullptr;
-    QAction *mnuDayCard = nullptr;
-    QAction *mnuBack = nullptr;
-    QAction *mnuExit1 = nullptr;
 };
 
 } // namespace velmora

@@ -1,10 +1,10 @@
 #include "learn/memorizepage.h"
 
-#include "progress/personalmeanings.h"
+#include "store/personalmeanings.h"
 
 #include "app/widgets.h"
-#include "learn/elidedlabel.h"
-#include "learn/picturebox.h"
+#include "app/elidedlabel.h"
+#include "app/picturebox.h"
 #include "store/pictures.h"
 
 #include <QCheckBox>

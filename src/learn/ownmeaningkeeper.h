@@ -4,7 +4,7 @@
 // read per deck from the progress history, saved a moment after typing stops,
 // before another card shows and when the window closes.
 
-#include "progress/personalmeanings.h"
+#include "store/personalmeanings.h"
 
 #include <QObject>
 #include <QTimer>

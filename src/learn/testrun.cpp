@@ -59,18 +59,6 @@ QStringList distinctKeywords(const QStringList &keywords)
 
 } // namespace
 
-TestLevel testLevel(int level)
-{
-    switch (std::clamp(level, 0, 2)) {
-    case 0:
-        return {2, 4, 7, 3};
-    case 1:
-        return {1, 5, 12, 5};
-    default:
-        return {0, 6, 20, 7};
-    }
-}
-
 TestRun::TestRun(RandomSource &random) : random_(random) {}
 
 void TestRun::start(const Clock &clock)

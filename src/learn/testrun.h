@@ -5,6 +5,8 @@
 // window owns one TestRun, feeds it the answer read from its controls and
 // copies the prepared question back into them.
 
+#include "progress/testlevel.h"
+
 #include <QHash>
 #include <QImage>
 #include <QSet>
@@ -27,18 +29,6 @@ enum class TestType { Description = 0, Keywords = 1 };
 
 inline constexpr int kAnswerOptions = 7;
 inline constexpr int kKeywordBoxes = 20;
-
-// What a level offers.
-struct TestLevel
-{
-    int firstAnswer = 2; // description test: first and last option shown
-    int lastAnswer = 4;
-    int keywordBoxCount = 7; // keyword test: boxes shown
-    int keywordsToChoose = 3;
-};
-
-// Levels outside 0..2 (an odd stored setting) fall back to the nearest level.
-[[nodiscard]] TestLevel testLevel(int level);
 
 struct TestOptions
 {

@@ -1,16 +1,17 @@
 #pragma once
 
-// The learner's test history: one plain SQLite file in the program folder
-// with a row per finished test and a row per question asked. It is the
-// program's own file but lies on disk where anything may happen to it, so
-// everything read from it is bounded and a damaged file is refused, never
-// overwritten.
+// The tests of the learner's history file (store/historydb.h): a row per
+// finished test and a row per question asked. Everything read from it is
+// bounded.
 
 #include "progress/progressrules.h"
 #include "review/duelist.h"
 #include "review/fsrs.h"
+#include "review/reviewlog.h"
 #include "review/reviewsettings.h"
 #include "review/reviewstats.h"
+
+#include "store/historydb.h"
 
 #include <QDateTime>
 #include <QString>
@@ -84,24 +85,11 @@ struct QuestionRow
     QuestionRecord question;
 };
 
-// One grade of spaced review, with the state it replaced.
-struct ReviewRecord
-{
-    QDateTime reviewed;
-    QString deckFile;
-    int cardId = 0;
-    review::Facet facet = review::Facet::Keywords;
-    review::Grade grade = review::Grade::Good;
-    review::MemoryState before; // New: the facet had no state
-    review::MemoryState after;
-};
-
-struct FacetState
-{
-    int cardId = 0;
-    review::Facet facet = review::Facet::Keywords;
-    review::MemoryState state;
-};
+// The review part of the history is the review subsystem's; the names
+// stay here for the callers that reach it through the history.
+using ReviewRecord = review::ReviewRecord;
+using FacetState = review::FacetState;
+using review::kMaxFacets;
 
 // A guess earns no grade. A test shows the answer among choices, so the
 // chance that ticking at random gives the answer decides what it says of
@@ -118,23 +106,21 @@ inline constexpr double kGuessOdds = 10000.0;
 [[nodiscard]] double guessChance(TestKind kind, int level, int maximum);
 [[nodiscard]] std::optional<review::Grade> answerGrade(TestKind kind, int level, int score, int maximum);
 
-inline constexpr char kHistoryFileName[] = "history.db";
-// history.db in the program folder.
-[[nodiscard]] QString historyPath();
+using store::historyPath;
+using store::kHistoryFileName;
 // HistoryFile::retireDeckFile on the program folder's history, when there is one.
 [[nodiscard]] bool retireDeckHistory(const QString &deckFile, QString *error = nullptr);
 
 // Bounds of what one query reads.
 inline constexpr int kMaxScorePoints = 100000;
 inline constexpr int kMaxExportRows = 1000000;
-inline constexpr int kMaxFacets = 300000;
 
+// The tests of the history file, and the one way in to the rest of it for
+// the windows above the review subsystem.
 class HistoryFile
 {
 public:
-    // The layout this program writes. Older files are brought up to it in
-    // place when opened; newer ones are refused.
-    static constexpr int kSchemaVersion = 6;
+    static constexpr int kSchemaVersion = store::HistoryDb::kSchemaVersion;
 
     HistoryFile();
     ~HistoryFile();
@@ -143,15 +129,14 @@ public:
     HistoryFile(const HistoryFile &) = delete;
     HistoryFile &operator=(const HistoryFile &) = delete;
 
-    // Opens the file, creating it when missing, and upgrades its layout.
-    // Refuses, with errorText() set, a file that is not a history of ours.
+    // See store::HistoryDb::open.
     [[nodiscard]] bool open(const QString &path);
-    [[nodiscard]] bool isOpen() const;
-    [[nodiscard]] QString errorText() const { return error_; }
+    [[nodiscard]] bool isOpen() const { return db_.isOpen(); }
+    [[nodiscard]] QString errorText() const { return db_.errorText(); }
     void close();
-    // The open file's connection, for the journal of readings kept beside
-    // the tests; it stays the file's.
-    [[nodiscard]] sqlite3 *connection() const;
+    // The open file's connection; it stays the file's.
+    [[nodiscard]] sqlite3 *connection() const { return db_.connection(); }
+    [[nodiscard]] store::HistoryDb &db() { return db_; }
 
     // One transaction: on false nothing of the test is stored. An answer
     // grades its card's facet (see answerGrade) where feed lets it and the
@@ -159,27 +144,32 @@ public:
     // daily caps, and one earlier than the facet's last review is not made.
     [[nodiscard]] bool record(const TestRecord &test, const review::Fsrs &fsrs = review::Fsrs(),
                               review::TestFeed feed = review::TestFeed::NotDue);
-    // The tests of a deck file whose deck is gone keep their scores under a
-    // name no deck file can have (the file's name, "/" and a number), so that
-    // a new deck given that file name later starts without them.
-    [[nodiscard]] bool retireDeckFile(const QString &deckFile);
+    // See store::HistoryDb::retireDeckFile.
+    [[nodiscard]] bool retireDeckFile(const QString &deckFile) { return db_.retireDeckFile(deckFile); }
 
-    // One transaction: the facet's new state and the grade, or nothing.
-    [[nodiscard]] bool recordReview(const ReviewRecord &review);
-    // Puts back the state the deck's latest grade replaced and forgets the
-    // grade, in one transaction. `undone` is the grade, or nothing when the
-    // deck had none.
-    [[nodiscard]] bool undoLastReview(const QString &deckFile, std::optional<ReviewRecord> &undone);
-    // Every facet of the deck with a state, at most kMaxFacets; a facet
-    // without one is new. Rows no grade could have written are left out.
-    [[nodiscard]] std::optional<QVector<FacetState>> facetStates(const QString &deckFile);
-    // What the deck's session grades from `since` on used of the daily caps.
-    [[nodiscard]] std::optional<review::DayCount> reviewsSince(const QString &deckFile, const QDateTime &since);
-    // The same facets, only what the progress window counts of them.
-    [[nodiscard]] std::optional<QVector<review::FacetDue>> facetDues(const QString &deckFile);
-    // The grades the filter takes of facets that were in review, counted by
-    // SQLite: a year of grades is never read row by row.
-    [[nodiscard]] std::optional<review::Retention> retention(const HistoryFilter &filter);
+    // The review states and grades: review::ReviewLog over this file.
+    [[nodiscard]] review::ReviewLog reviews() { return review::ReviewLog(db_); }
+    [[nodiscard]] bool recordReview(const ReviewRecord &review) { return reviews().recordReview(review); }
+    [[nodiscard]] bool undoLastReview(const QString &deckFile, std::optional<ReviewRecord> &undone)
+    {
+        return reviews().undoLastReview(deckFile, undone);
+    }
+    [[nodiscard]] std::optional<QVector<FacetState>> facetStates(const QString &deckFile)
+    {
+        return reviews().facetStates(deckFile);
+    }
+    [[nodiscard]] std::optional<review::DayCount> reviewsSince(const QString &deckFile, const QDateTime &since)
+    {
+        return reviews().reviewsSince(deckFile, since);
+    }
+    [[nodiscard]] std::optional<QVector<review::FacetDue>> facetDues(const QString &deckFile)
+    {
+        return reviews().facetDues(deckFile);
+    }
+    [[nodiscard]] std::optional<review::Retention> retention(const HistoryFilter &filter)
+    {
+        return reviews().retention(filter.deckFile, filter.since);
+    }
 
     [[nodiscard]] std::optional<QVector<DeckEntry>> decks();
     // In the order taken; at most kMaxScorePoints, the latest ones.
@@ -193,19 +183,15 @@ public:
                                                      const std::function<void(const QuestionRow &)> &take);
 
 private:
-    [[nodiscard]] bool refuse(const QString &text);
-    // Why `failed`, or else the connection's latest exec, failed.
-    [[nodiscard]] bool fail(const QString &context, const sqlite::Statement *failed = nullptr);
-    [[nodiscard]] bool upgrade(int fromVersion);
-    // Both within the caller's transaction.
-    [[nodiscard]] bool writeReview(const ReviewRecord &review, bool byTest = false);
-    [[nodiscard]] std::optional<review::MemoryState> storedState(const QString &deckFile, int cardId,
-                                                                 review::Facet facet);
+    [[nodiscard]] bool fail(const QString &context, const sqlite::Statement *failed = nullptr)
+    {
+        return db_.fail(context, failed);
+    }
 
-    struct Handles;
-    std::unique_ptr<Handles> handles_;
-    QString path_;
-    QString error_;
+    struct Statements;
+    // Declared first: the statements are finalized before the connection closes.
+    store::HistoryDb db_;
+    std::unique_ptr<Statements> statements_;
 };
 
 } // namespace velmora::progress

@@ -1,13 +1,14 @@
 #include "readings/cardofday.h"
 
-#include "progress/personalmeanings.h"
+#include "store/personalmeanings.h"
 
 #include "app/prompter.h"
 #include "app/services.h"
 #include "app/widgets.h"
 #include "app/windowplace.h"
-#include "learn/picturebox.h"
+#include "app/picturebox.h"
 #include "store/deck.h"
+#include "store/historydb.h"
 #include "store/pictures.h"
 
 #include <QCloseEvent>
@@ -98,7 +99,7 @@ std::optional<DayCardView> cardOfTheDay(Services &services, const QString &deckP
     view.card = ReadingCard{chosen->id, chosen->name, kept->reversed, keywordText(deck, chosen->id),
                             kept->reversed ? chosen->reversedMeaning : chosen->normalMeaning};
     view.deckFile = deckFile;
-    view.ownMeaning = progress::readPersonalMeanings(progress::historyPath(), header->deckName)
+    view.ownMeaning = progress::readPersonalMeanings(store::historyPath(), header->deckName)
                           .value_or(progress::PersonalMeaningMap())
                           .value(chosen->name)
                           .of(kept->reversed);
@@ -206,7 +207,7 @@ void FrmDayCard::addNote(QVBoxLayout *column, const DayCardView &view)
     lblDayNoteStatus->setWordWrap(true);
     column->addWidget(lblDayNoteStatus);
 
-    noteReadable_ = note_.load(progress::historyPath(), view.deckFile, view.deckName, view.card, services_.clock.now());
+    noteReadable_ = note_.load(store::historyPath(), view.deckFile, view.deckName, view.card, services_.clock.now());
     if (noteReadable_) {
         txtDayNote->setPlainText(note_.note());
         // Coming back to the day's note is adding to it.

@@ -9,8 +9,8 @@
 #include "app/widgets.h"
 #include "app/windowkeys.h"
 #include "app/windowplace.h"
-#include "learn/elidedlabel.h"
-#include "learn/picturebox.h"
+#include "app/elidedlabel.h"
+#include "app/picturebox.h"
 #include "store/paths.h"
 #include "store/pictures.h"
 

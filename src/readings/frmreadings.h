@@ -6,10 +6,10 @@
 // here read-only.
 
 #include "progress/frmprogress.h"
-#include "progress/personalmeanings.h"
+#include "store/personalmeanings.h"
 #include "readings/journal.h"
 
-#include "learn/practice.h"
+#include "store/practice.h"
 #include "store/backgroundjob.h"
 
 #include <QImage>

@@ -3,7 +3,7 @@
 // The journal of readings, kept in the progress history file beside the
 // tests: that file's checks, upgrade and refusals apply to it as they are.
 
-#include "progress/history.h"
+#include "store/historydb.h"
 #include "readings/patterns.h"
 #include "readings/reading.h"
 
@@ -46,7 +46,7 @@ private:
     [[nodiscard]] bool fail(const QString &context, const QString &why);
     [[nodiscard]] std::optional<QVector<Reading>> select(qint64 id, bool withCards);
 
-    progress::HistoryFile history_;
+    store::HistoryDb history_;
     QString error_;
 };
 

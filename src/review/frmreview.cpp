@@ -7,7 +7,7 @@
 #include "app/services.h"
 #include "app/shell.h"
 #include "app/windowplace.h"
-#include "learn/picturebox.h"
+#include "app/picturebox.h"
 #include "store/pictures.h"
 
 #include <QCloseEvent>
@@ -52,10 +52,10 @@ QString durationText(qint64 seconds)
 } // namespace
 
 std::vector<SessionItem> sessionItems(const QVector<Card> &cards, bool reversed,
-                                      const QVector<progress::FacetState> &states)
+                                      const QVector<FacetState> &states)
 {
     QHash<qint64, MemoryState> stateOf;
-    for (const progress::FacetState &state : states)
+    for (const FacetState &state : states)
         stateOf.insert(qint64(state.cardId) * 4 + int(state.facet), state.state);
     std::vector<SessionItem> items;
     items.reserve(size_t(cards.size()) * 3);
@@ -110,13 +110,13 @@ bool FrmReview::start()
     };
     if (!deck_.open(request_.deckPath))
         return refuse(deck_.errorText());
-    progress::HistoryFile history;
+    store::HistoryDb history;
     if (!history.open(request_.historyPath))
         return refuse(history.errorText());
     const QDateTime now = services_.clock.now();
     const Fsrs fsrs(request_.settings.fsrs());
-    const std::optional<QVector<progress::FacetState>> states = history.facetStates(deckFile_);
-    const std::optional<DayCount> today = history.reviewsSince(deckFile_, fsrs.settings().days.startOfDayOf(now));
+    const std::optional<QVector<FacetState>> states = ReviewLog(history).facetStates(deckFile_);
+    const std::optional<DayCount> today = ReviewLog(history).reviewsSince(deckFile_, fsrs.settings().days.startOfDayOf(now));
     if (!states || !today)
         return refuse(history.errorText());
     // Without them the review goes on with the deck's meanings alone.
@@ -240,7 +240,7 @@ void FrmReview::grade(int grade)
     const std::optional<GradeOutcome> outcome = session_->grade(Grade(grade), now);
     if (!outcome)
         return;
-    writer_->record(progress::ReviewRecord{now, deckFile_, outcome->item.cardId, outcome->item.facet, outcome->grade,
+    writer_->record(ReviewRecord{now, deckFile_, outcome->item.cardId, outcome->item.facet, outcome->grade,
                                            outcome->item.state, outcome->after});
     graded_ = true;
     // On disk before the next card shows: the grade the learner saw taken

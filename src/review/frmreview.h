@@ -4,8 +4,8 @@
 // another, grades them and stores each grade. A coordinator over its page: it
 // holds the session, the deck and the writer, and feeds the page.
 
-#include "progress/history.h"
-#include "progress/personalmeanings.h"
+#include "review/reviewlog.h"
+#include "store/personalmeanings.h"
 #include "review/reviewsession.h"
 #include "review/reviewsettings.h"
 
@@ -44,7 +44,7 @@ struct ReviewRequest
 // card's keywords, then meanings, then reversed meanings), with the states
 // the history holds (new where it holds none).
 [[nodiscard]] std::vector<SessionItem> sessionItems(const QVector<Card> &cards, bool reversed,
-                                                    const QVector<progress::FacetState> &states);
+                                                    const QVector<FacetState> &states);
 
 class FrmReview : public QWidget
 {

@@ -2,8 +2,8 @@
 
 #include "app/accessibility.h"
 #include "app/widgets.h"
-#include "learn/elidedlabel.h"
-#include "learn/picturebox.h"
+#include "app/elidedlabel.h"
+#include "app/picturebox.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -9,7 +9,7 @@ constexpr int kPollMs = 15;
 
 } // namespace
 
-ReviewWriter::ReviewWriter(progress::HistoryFile history, QObject *parent)
+ReviewWriter::ReviewWriter(store::HistoryDb history, QObject *parent)
     : QObject(parent), history_(std::move(history))
 {
     poll_.setInterval(kPollMs);
@@ -21,7 +21,7 @@ ReviewWriter::~ReviewWriter()
     (void)finish();
 }
 
-void ReviewWriter::record(const progress::ReviewRecord &review)
+void ReviewWriter::record(const ReviewRecord &review)
 {
     if (!error_.isEmpty())
         return;
@@ -65,9 +65,9 @@ void ReviewWriter::pump()
     // and the writes land in the order given.
     job_ = std::make_unique<BackgroundJob<QString>>([history = &history_, writes = std::move(pending_)] {
         for (const Write &write : writes) {
-            std::optional<progress::ReviewRecord> undone;
+            std::optional<ReviewRecord> undone;
             const bool done =
-                write.review ? history->recordReview(*write.review) : history->undoLastReview(write.deckFile, undone);
+                write.review ? ReviewLog(*history).recordReview(*write.review) : ReviewLog(*history).undoLastReview(write.deckFile, undone);
             if (!done)
                 return history->errorText();
         }

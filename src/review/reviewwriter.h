@@ -4,9 +4,10 @@
 // order given, off the screen thread: a commit waits for the disk, and the
 // next card should not. Its owner lets every write finish before it goes.
 
-#include "progress/history.h"
+#include "review/reviewlog.h"
 
 #include "store/backgroundjob.h"
+#include "store/historydb.h"
 
 #include <QObject>
 #include <QTimer>
@@ -21,13 +22,13 @@ class ReviewWriter : public QObject
     Q_OBJECT
 
 public:
-    explicit ReviewWriter(progress::HistoryFile history, QObject *parent = nullptr);
+    explicit ReviewWriter(store::HistoryDb history, QObject *parent = nullptr);
     // Finishes every write.
     ~ReviewWriter() override;
     ReviewWriter(const ReviewWriter &) = delete;
     ReviewWriter &operator=(const ReviewWriter &) = delete;
 
-    void record(const progress::ReviewRecord &review);
+    void record(const ReviewRecord &review);
     // Takes back the deck's latest grade, once the grades before it are stored.
     void undoLast(const QString &deckFile);
     // Waits for every write given so far; false once one has failed. After a
@@ -42,13 +43,13 @@ signals:
 private:
     struct Write
     {
-        std::optional<progress::ReviewRecord> review; // nothing: an undo
+        std::optional<ReviewRecord> review; // nothing: an undo
         QString deckFile;
     };
     void pump();
     void settle();
 
-    progress::HistoryFile history_; // only the running job touches it
+    store::HistoryDb history_; // only the running job touches it
     std::vector<Write> pending_;
     std::unique_ptr<BackgroundJob<QString>> job_;
     QTimer poll_;

@@ -5,7 +5,7 @@
 #include "filebytes.h"
 #include "filesizelimit.h"
 
-#include "exchange/deckexchange.h"
+#include "decks/deckexchange.h"
 #include "store/schema.h"
 
 #include <QStandardPaths>

@@ -12,10 +12,10 @@
 #include "decks/frmdeck.h"
 #include "design/cardpage.h"
 #include "design/frmloadpictures.h"
-#include "exchange/deckexchange.h"
+#include "decks/deckexchange.h"
 #include "exchange/frmexportmessage.h"
 #include "exchange/frmimportexportdeck.h"
-#include "learn/picturebox.h"
+#include "app/picturebox.h"
 
 #include <QAbstractButton>
 #include <QAction>

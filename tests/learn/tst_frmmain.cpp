@@ -8,7 +8,7 @@
 #include "app/services.h"
 #include "goals/goalspage.h"
 #include "learn/frmmain.h"
-#include "learn/picturebox.h"
+#include "app/picturebox.h"
 #include "store/paths.h"
 #include "store/pictures.h"
 

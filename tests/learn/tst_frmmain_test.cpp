@@ -11,7 +11,7 @@
 #include "app/frmbegin.h"
 #include "app/shell.h"
 #include "learn/frmmain.h"
-#include "learn/picturebox.h"
+#include "app/picturebox.h"
 #include "learn/testreport.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "filebytes.h"
 #include "progress/history.h"
-#include "progress/personalmeanings.h"
+#include "store/personalmeanings.h"
 #include "readings/cardofday.h"
 #include "sampledeck.h"
 #include "servicesrig.h"

@@ -1,5 +1,6 @@
 #include "filebytes.h"
-#include "progress/personalmeanings.h"
+#include "progress/history.h"
+#include "store/personalmeanings.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,7 +1,7 @@
 #include "announcements.h"
 #include "filebytes.h"
 #include "hostilepictures.h"
-#include "progress/personalmeanings.h"
+#include "store/personalmeanings.h"
 #include "readings/cardofday.h"
 #include "readings/frmjournal.h"
 #include "readings/frmreadings.h"
@@ -10,7 +10,7 @@
 #include "servicesrig.h"
 #include "testhome.h"
 
-#include "learn/picturebox.h"
+#include "app/picturebox.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>

@@ -1,3 +1,4 @@
+#include "progress/history.h"
 #include "readings/journal.h"
 
 #include <QTemporaryDir>

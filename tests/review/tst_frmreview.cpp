@@ -1,7 +1,7 @@
 #include "../design/designhome.h"
 #include "announcements.h"
 #include "progress/history.h"
-#include "progress/personalmeanings.h"
+#include "store/personalmeanings.h"
 #include "review/frmreview.h"
 #include "servicesrig.h"
 

@@ -22,7 +22,7 @@
 #include "app/safesave.h"
 #include "app/services.h"
 #include "decks/deckmanager.h"
-#include "exchange/deckexchange.h"
+#include "decks/deckexchange.h"
 #include "goals/goalsfile.h"
 #include "learn/testreport.h"
 #include "resident/startupentry.h"

@@ -1,7 +1,7 @@
 #include "exchangescreens.h"
 
 #include "app/frmbegin.h"
-#include "exchange/deckexchange.h"
+#include "decks/deckexchange.h"
 #include "exchange/frmexportmessage.h"
 #include "exchange/frmimportexportdeck.h"
 #include "exchange/frmpackagemapping.h"

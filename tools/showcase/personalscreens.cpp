@@ -1,7 +1,7 @@
 #include "personalscreens.h"
 
 #include "progress/history.h"
-#include "progress/personalmeanings.h"
+#include "store/personalmeanings.h"
 #include "readings/cardofday.h"
 #include "readings/frmjournal.h"
 #include "readings/journal.h"

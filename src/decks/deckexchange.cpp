@@ -1,4 +1,4 @@
-#include "exchange/deckexchange.h"
+#include "decks/deckexchange.h"
 
 #include "store/backgroundjob.h"
 #include "store/catalog.h"

@@ -1,4 +1,4 @@
-#include "learn/picturebox.h"
+#include "app/picturebox.h"
 
 #include <QPainter>
 

@@ -5,10 +5,11 @@
 // imported or updated again keeps them: they belong to a deck name and a card
 // name. The history file's checks and refusals apply as they are.
 
-#include "progress/history.h"
+#include "store/historydb.h"
 
 #include "store/deck.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QString>
 
@@ -54,7 +55,7 @@ public:
 private:
     [[nodiscard]] bool fail(const QString &context, const QString &why);
 
-    HistoryFile history_;
+    store::HistoryDb history_;
     QString error_;
 };
 

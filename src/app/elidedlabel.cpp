@@ -1,4 +1,4 @@
-#include "learn/elidedlabel.h"
+#include "app/elidedlabel.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "progress/personalmeanings.h"
+#include "store/personalmeanings.h"
 
 #include "store/dbfile.h"
 #include "store/sqlite.h"

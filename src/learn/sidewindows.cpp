@@ -1,0 +1,161 @@
+#include "learn/sidewindows.h"
+
+#include "readings/frmjournal.h"
+#include "readings/frmreadings.h"
+#include "review/frmreview.h"
+
+#include "app/services.h"
+#include "learn/deckchecks.h"
+#include "learn/ownmeaningkeeper.h"
+#include "learn/settingspage.h"
+
+#include <QFileInfo>
+
+namespace velmora {
+
+SideWindows::SideWindows(Services &services, SettingsPage &settings, OwnMeaningKeeper &ownMeanings, DeckOpener openDeck,
+                         Groups groups, QWidget *window)
+    : QObject(window), services_(services), settings_(settings), ownMeanings_(ownMeanings),
+      openDeck_(std::move(openDeck)), groups_(std::move(groups)), window_(window)
+{}
+
+QString SideWindows::record(const progress::TestRecord &test)
+{
+    // The history is a record beside the test: its failure leaves the test,
+    // its report and its message as they are.
+    QString error;
+    if (!(history_.isOpen() || history_.open(progress::historyPath())) ||
+        !history_.record(test, review::Fsrs(settings_.reviewSettings().fsrs()), settings_.reviewSettings().testFeed)) {
+        error = history_.errorText();
+        history_.close();
+    }
+    if (progressWindow_)
+        progressWindow_->reload();
+    refreshDueCount();
+    return error;
+}
+
+void SideWindows::openReadings()
+{
+    const auto openDeck = [this]() -> std::optional<readings::ReadingDeck> {
+        std::optional<Practice> practice = openDeck_();
+        if (!practice)
+            return std::nullopt;
+        const QString deckFile = QFileInfo(practice->deck.path()).fileName();
+        return readings::ReadingDeck{std::move(*practice), deckFile, settings_.reversedAllowed()};
+    };
+    auto *window = new readings::FrmReadings(services_, progress::historyPath(), openDeck, window_);
+    connect(window, &readings::FrmReadings::testRequested, this, &SideWindows::readingTestRequested);
+    connect(window, &readings::FrmReadings::journalRequested, this, &SideWindows::openJournal);
+    connect(window, &readings::FrmReadings::saved, this, [this] {
+        if (journalWindow_)
+            journalWindow_->reload();
+    });
+    window->show();
+}
+
+void SideWindows::openJournal()
+{
+    if (!journalWindow_) {
+        journalWindow_ = new readings::FrmJournal(services_, progress::historyPath(), window_);
+        connect(journalWindow_, &readings::FrmJournal::testRequested, this, &SideWindows::readingTestRequested);
+        journalWindow_->reload();
+    }
+    journalWindow_->show();
+    journalWindow_->raise();
+    journalWindow_->activateWindow();
+}
+
+void SideWindows::openProgress()
+{
+    if (!progressWindow_) {
+        progressWindow_ = new progress::FrmProgress(services_, progress::historyPath(), window_);
+        connect(progressWindow_, &progress::FrmProgress::readingsRequested, this, [this](const QString &card) {
+            openJournal();
+            journalWindow_->showReadingsWithCard(card);
+        });
+        connect(progressWindow_, &progress::FrmProgress::practiceRequested, this, &SideWindows::practiceRequested);
+        progressWindow_->reload();
+    }
+    progressWindow_->show();
+    progressWindow_->raise();
+    progressWindow_->activateWindow();
+}
+
+void SideWindows::openReview()
+{
+    if (!reviewWindow_) {
+        std::optional<Practice> chosen = openDeck_();
+        if (!chosen)
+            return;
+        auto *window = new review::FrmReview(
+            services_,
+            review::ReviewRequest{chosen->deck.path(), chosen->deckName, chosen->cards, settings_.reversedAllowed(),
+                                  settings_.reviewSettings(), progress::historyPath(), ownMeanings_.asksOwn()},
+            window_);
+        if (!window->start()) {
+            delete window;
+            return;
+        }
+        reviewWindow_ = window;
+        connect(window, &review::FrmReview::reviewsChanged, this, [this] {
+            refreshDueCount();
+            if (progressWindow_)
+                progressWindow_->reload();
+        });
+    }
+    reviewWindow_->show();
+    reviewWindow_->raise();
+    reviewWindow_->activateWindow();
+}
+
+void SideWindows::refreshDueCount()
+{
+    settings_.setDueCount(dueCount());
+}
+
+int SideWindows::dueCount()
+{
+    const QString deckName = settings_.chosenDeckName();
+    if (settings_.chosenDeck() < 0 || !settings_.anyGroup())
+        return 0;
+    if (deckName != dueDeckName_) {
+        dueDeckCards_.clear();
+        const std::optional<QString> deckFile = existingDeckFile(dbNameOfDeck(deckName));
+        Deck deck;
+        if (!deckFile || !deck.open(*deckFile))
+            return 0;
+        dueDeckCards_ = deck.cards().value_or(QVector<Card>());
+        dueDeckName_ = deckName;
+        dueDeckFile_ = QFileInfo(*deckFile).fileName();
+    }
+    const QVector<int> groups = groups_();
+    QVector<Card> chosen;
+    for (const Card &card : std::as_const(dueDeckCards_)) {
+        if (groups.contains(card.group))
+            chosen.append(card);
+    }
+    // Counting leaves a learner without a history without one.
+    const QString historyFile = progress::historyPath();
+    if (!history_.isOpen() && QFileInfo::exists(historyFile) && !history_.open(historyFile))
+        return 0;
+    const QDateTime now = services_.clock.now();
+    const review::ReviewSettings reviewSettings = settings_.reviewSettings();
+    const review::LearningDays days = reviewSettings.fsrs().days;
+    QVector<progress::FacetState> states;
+    review::DayCount today;
+    if (history_.isOpen()) {
+        const std::optional<QVector<progress::FacetState>> stored = history_.facetStates(dueDeckFile_);
+        const std::optional<review::DayCount> done = history_.reviewsSince(dueDeckFile_, days.startOfDayOf(now));
+        if (!stored || !done)
+            return 0;
+        states = *stored;
+        today = *done;
+    }
+    std::vector<review::MemoryState> facets;
+    for (const review::SessionItem &item : review::sessionItems(chosen, settings_.reversedAllowed(), states))
+        facets.push_back(item.state);
+    return int(review::dueFacets(facets, now, reviewSettings.limits, today, days).size());
+}
+
+} // namespace velmora

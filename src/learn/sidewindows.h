@@ -1,0 +1,83 @@
+#pragma once
+
+// The windows the main window opens beside itself (progress, readings, the
+// readings journal and review), the history the finished tests go to, and the
+// review button's due count. The main window stays the coordinator: it asks
+// this helper to open a window and hears back what the learner asked for in it.
+
+#include "progress/frmprogress.h"
+#include "progress/history.h"
+
+#include "store/deck.h"
+#include "store/practice.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <optional>
+
+namespace velmora {
+
+namespace readings {
+class FrmJournal;
+}
+namespace review {
+class FrmReview;
+}
+struct Services;
+class OwnMeaningKeeper;
+class SettingsPage;
+
+class SideWindows : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The deck chosen on the settings tab with its card set; on refusal the
+    // user has been told why.
+    using DeckOpener = std::function<std::optional<Practice>()>;
+    using Groups = std::function<QVector<int>()>;
+
+    SideWindows(Services &services, SettingsPage &settings, OwnMeaningKeeper &ownMeanings, DeckOpener openDeck,
+                Groups groups, QWidget *window);
+
+    void openProgress();
+    void openReadings();
+    void openJournal();
+    void openReview();
+
+    // Adds the test to the history; the error text on failure, else empty.
+    [[nodiscard]] QString record(const progress::TestRecord &test);
+    // The review button's count for the chosen deck, groups and caps.
+    void refreshDueCount();
+    // The deck may have been designed anew since its cards were counted.
+    void forgetDueDeck() { dueDeckName_.clear(); }
+
+signals:
+    // Memorize or test exactly these cards.
+    void practiceRequested(const velmora::progress::PracticeRequest &request);
+    // A reading's cards, to be tested on their meanings.
+    void readingTestRequested(const velmora::progress::PracticeRequest &request);
+
+private:
+    [[nodiscard]] int dueCount();
+
+    Services &services_;
+    SettingsPage &settings_;
+    OwnMeaningKeeper &ownMeanings_;
+    DeckOpener openDeck_;
+    Groups groups_;
+    QWidget *window_;
+    progress::HistoryFile history_;
+    QPointer<progress::FrmProgress> progressWindow_;
+    QPointer<readings::FrmJournal> journalWindow_;
+    QPointer<review::FrmReview> reviewWindow_;
+    // The cards of the deck the due count was last taken for: reading a
+    // deck again at every tick of a group box would be felt.
+    QString dueDeckName_;
+    QString dueDeckFile_; // the file's name in the deck folder
+    QVector<Card> dueDeckCards_;
+};
+
+} // namespace velmora
