@@ -3,8 +3,11 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <string_view>
 
 namespace velmora {
 
@@ -125,10 +128,13 @@ void setAnnouncementSink(std::function<void(QAccessibleEvent &event)> sink_)
     sink() = std::move(sink_);
 }
 
+// Marked here for the translation tools, which read no constant.
+static_assert(std::string_view(kDecorativeDescription) == QT_TRANSLATE_NOOP("Accessibility", "Decoration"));
+
 void markDecorative(QWidget *picture)
 {
     picture->setAccessibleName(QString());
-    picture->setAccessibleDescription(QString::fromLatin1(kDecorativeDescription));
+    picture->setAccessibleDescription(QCoreApplication::translate("Accessibility", kDecorativeDescription));
 }
 
 } // namespace velmora

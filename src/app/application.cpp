@@ -92,7 +92,7 @@ int runVelmora(const StartUp &startUp)
     const QString socketPath = secondStartSocketPath(lock.lockFilePath());
     if (!lock.tryAcquire()) {
         if (!handToRunningCopy(socketPath, QCoreApplication::arguments()))
-            startUp.prompter.tell(QStringLiteral("Application is already running"));
+            startUp.prompter.tell(QCoreApplication::translate("Application", "Application is already running"));
         EndProgram();
         return 0;
     }
@@ -121,7 +121,9 @@ int runVelmora(const StartUp &startUp)
     if (folder == paths::userDataFolder()) {
         QString error;
         if (!fillProgramFolder(paths::installedDataFolder(), folder, &error))
-            startUp.prompter.tell(QStringLiteral("The folder for your decks and goals could not be set up.\n") + error,
+            startUp.prompter.tell(QCoreApplication::translate(
+                                      "Application", "The folder for your decks and goals could not be set up.\n%1")
+                                      .arg(error),
                                   PromptIcon::Critical);
     }
 

@@ -2,6 +2,8 @@
 
 #include "app/prompter.h"
 
+#include <QCoreApplication>
+
 namespace velmora {
 
 namespace {
@@ -41,8 +43,10 @@ std::optional<EarlyExit> earlyExit(const QStringList &arguments, const std::func
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            return EarlyExit{0,
-                             QStringLiteral("Usage: %1 [/STARTUP]\n"
+            return EarlyExit{
+                0,
+                QCoreApplication::translate("CommandLine",
+                                            "Usage: %1 [/STARTUP]\n"
                                             "       %1 --export-apkg DECK OUT.apkg\n"
                                             "Learn the meanings of tarot cards: memorize the cards of a deck, take\n"
                                             "keyword or description tests, design and share decks, keep goals.\n"
@@ -54,8 +58,8 @@ std::optional<EarlyExit> earlyExit(const QStringList &arguments, const std::func
                                             "              flashcard package and exit\n"
                                             "  --help      print this help and exit\n"
                                             "  --version   print the version and exit\n")
-                                 .arg(program),
-                             false};
+                    .arg(program),
+                false};
         }
         if (argument == QLatin1String("--version"))
             return EarlyExit{0,
@@ -73,8 +77,9 @@ std::optional<EarlyExit> earlyExit(const QStringList &arguments, const std::func
             return std::nullopt;
     }
     return EarlyExit{1,
-                     program + QStringLiteral(": no display to open a window on (neither DISPLAY nor "
-                                              "WAYLAND_DISPLAY is set)\n"),
+                     QCoreApplication::translate("CommandLine", "%1: no display to open a window on (neither DISPLAY "
+                                                                "nor WAYLAND_DISPLAY is set)\n")
+                         .arg(program),
                      true};
 }
 

@@ -20,8 +20,7 @@ FolderChoice::FolderChoice(Prompter &prompter, const char *objectName, const QSt
     path_->setObjectName(QLatin1String(objectName));
     path_->setAccessibleName(accessibleName);
     path_->setReadOnly(true);
-    cmdBrowse =
-        makeButton(this, QByteArray("cmdBrowse" + QByteArray(objectName)).constData(), QStringLiteral("Br&owse..."));
+    cmdBrowse = makeButton(this, QByteArray("cmdBrowse" + QByteArray(objectName)).constData(), tr("Br&owse..."));
     cmdBrowse->setAutoDefault(false);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

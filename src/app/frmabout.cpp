@@ -35,37 +35,37 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     label2_->setFont(titleFont);
 
-    label1_ = new QLabel(
-        QStringLiteral("Velmora is a tarot tutor and a workshop for tarot learning decks in one program. Memorize "
-                       "the cards upright and reversed with their keywords and meanings, test yourself at three "
-                       "levels, design decks of your own with your own meanings and share them with others. A goal "
-                       "reminder keeps your personal goals in view while you learn."),
-        this);
+    label1_ =
+        new QLabel(tr("Velmora is a tarot tutor and a workshop for tarot learning decks in one program. Memorize "
+                      "the cards upright and reversed with their keywords and meanings, test yourself at three "
+                      "levels, design decks of your own with your own meanings and share them with others. A goal "
+                      "reminder keeps your personal goals in view while you learn."),
+                   this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setWordWrap(true);
 
-    frame1_ = new QGroupBox(QStringLiteral("Card Drawings"), this);
+    frame1_ = new QGroupBox(tr("Card Drawings"), this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
-    label4_ = new QLabel(QStringLiteral("The pictures of the default deck were drawn for Velmora by the program's "
-                                        "own card generator and come with the program."),
+    label4_ = new QLabel(tr("The pictures of the default deck were drawn for Velmora by the program's "
+                            "own card generator and come with the program."),
                          frame1_);
     label4_->setObjectName(QStringLiteral("Label4"));
     label4_->setWordWrap(true);
     auto *frameLayout = new QVBoxLayout(frame1_);
     frameLayout->addWidget(label4_);
 
-    label3_ = new QLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                        "online. Get this software fully branded for your website."),
+    label3_ = new QLabel(tr("Home Business Opportunity. Start your own Internet business and make money "
+                            "online. Get this software fully branded for your website."),
                          this);
     label3_->setObjectName(QStringLiteral("Label3"));
     label3_->setWordWrap(true);
 
-    lblCoBrand_ = new LinkLabel(QStringLiteral("Click here for more details"), this);
+    lblCoBrand_ = new LinkLabel(tr("Click here for more details"), this);
     lblCoBrand_->setObjectName(QStringLiteral("lblCoBrand"));
-    lblHomePage_ = new LinkLabel(QStringLiteral("Visit the Velmora web site for news, help and the forum"), this);
+    lblHomePage_ = new LinkLabel(tr("Visit the Velmora web site for news, help and the forum"), this);
     lblHomePage_->setObjectName(QStringLiteral("lblHomePage"));
 
-    cmdOK_ = makeButton(this, "cmdOK", QStringLiteral("&OK"));
+    cmdOK_ = makeButton(this, "cmdOK", tr("&OK"));
     cmdOK_->setDefault(true);
 
     auto *text = new QVBoxLayout;

@@ -54,33 +54,32 @@ FrmBegin::FrmBegin(Services &services, QWidget *parent) : QWidget(parent), servi
     setWindowIcon(appIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
-    cmdDeck_ = startButton(this, "cmdDeck", QStringLiteral("&Design A New Deck"),
-                           QStringLiteral("Design && use your own meaning and keywords for tarot cards. A wonderful "
-                                          "way to design decks to teach your students."));
-    cmdTarot_ = startButton(this, "cmdTarot", QStringLiteral("&Learn Tarot && Test"),
-                            QStringLiteral("Learn The Cards & Take Tarot Test"));
-    cmdImport_ = startButton(this, "cmdImport", QStringLiteral("&Import Other Decks"),
-                             QStringLiteral("Click here to import new tarot learning deck from your harddisk"));
-    cmdExit_ = startButton(this, "cmdExit", QStringLiteral("Exi&t"), QString());
+    cmdDeck_ = startButton(this, "cmdDeck", tr("&Design A New Deck"),
+                           tr("Design && use your own meaning and keywords for tarot cards. A wonderful "
+                              "way to design decks to teach your students."));
+    cmdTarot_ = startButton(this, "cmdTarot", tr("&Learn Tarot && Test"), tr("Learn The Cards & Take Tarot Test"));
+    cmdImport_ = startButton(this, "cmdImport", tr("&Import Other Decks"),
+                             tr("Click here to import new tarot learning deck from your harddisk"));
+    cmdExit_ = startButton(this, "cmdExit", tr("Exi&t"), QString());
     for (QPushButton *button : {cmdDeck_, cmdTarot_, cmdImport_})
         button->setEnabled(false);
 
-    label1_ = makeLink(this, "Label1", QStringLiteral("Click here to see and download other Tarot Learning Decks"));
-    frame1_ = makeFrame(this, "Frame1", QStringLiteral("Download Decks:"), label1_);
+    label1_ = makeLink(this, "Label1", tr("Click here to see and download other Tarot Learning Decks"));
+    frame1_ = makeFrame(this, "Frame1", tr("Download Decks:"), label1_);
 
     label61_ = makeLink(this, "Label61",
-                        QStringLiteral("Talk tarot with other learners and deck designers: click here to visit "
-                                       "our online discussion forum."));
-    frame3_ = makeFrame(this, "Frame3", QStringLiteral("Velmora Tarot Forum"), label61_);
+                        tr("Talk tarot with other learners and deck designers: click here to visit "
+                           "our online discussion forum."));
+    frame3_ = makeFrame(this, "Frame3", tr("Velmora Tarot Forum"), label61_);
 
     lblCobrand_ = makeLink(this, "lblCobrand",
-                           QStringLiteral("Co-brand this software for your site. Put your own name, web address "
-                                          "and logo on Velmora and hand it out to your visitors. Click Here for more "
-                                          "info on co-branding."));
+                           tr("Co-brand this software for your site. Put your own name, web address "
+                              "and logo on Velmora and hand it out to your visitors. Click Here for more "
+                              "info on co-branding."));
     lblFullBrand_ = makeLink(this, "lblFullBrand",
-                             QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                                            "money online. Get this software fully branded for your website. Click "
-                                            "here for more details."));
+                             tr("Home Business Opportunity. Start your own Internet business and make "
+                                "money online. Get this software fully branded for your website. Click "
+                                "here for more details."));
     fraFullBrand_ = new QGroupBox(this);
     fraFullBrand_->setObjectName(QStringLiteral("fraFullBrand"));
     auto *brandLayout = new QVBoxLayout(fraFullBrand_);
@@ -167,8 +166,7 @@ bool FrmBegin::Form_Load()
     loaded_ = true;
     if (requiredFilesPresent())
         return true;
-    services_.prompter.tell(QStringLiteral("Required files are missing\rPlease Reinstall Software"),
-                            PromptIcon::Information, this);
+    services_.prompter.tell(tr("Required files are missing\rPlease Reinstall Software"), PromptIcon::Information, this);
     EndProgram();
     return false;
 }

@@ -3,6 +3,7 @@
 #include "app/frmabout.h"
 #include "app/vendorlinks.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -27,17 +28,17 @@ void showAboutBox(QWidget *owner)
 
 QMenu *addHelpMenu(QMenuBar *menuBar, Services & /*services*/, QWidget *owner)
 {
-    QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
+    QMenu *help = menuBar->addMenu(QCoreApplication::translate("HelpMenu", "&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QObject::connect(addItem(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, help,
-                     [] { OpenVendorPage(VendorPage::OnlineHelp); });
-    QObject::connect(addItem(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered, help,
-                     [] { OpenVendorPage(VendorPage::HomePage); });
+    QObject::connect(addItem(help, "mnuOnline", QCoreApplication::translate("HelpMenu", "&Online Help")),
+                     &QAction::triggered, help, [] { OpenVendorPage(VendorPage::OnlineHelp); });
+    QObject::connect(addItem(help, "mnuVisit", QCoreApplication::translate("HelpMenu", "&Visit Us Online")),
+                     &QAction::triggered, help, [] { OpenVendorPage(VendorPage::HomePage); });
     help->addSeparator();
-    QObject::connect(addItem(help, "mnuUpdate", QStringLiteral("Check for Software &Update")), &QAction::triggered,
-                     help, [] { OpenVendorPage(VendorPage::Download); });
+    QObject::connect(addItem(help, "mnuUpdate", QCoreApplication::translate("HelpMenu", "Check for Software &Update")),
+                     &QAction::triggered, help, [] { OpenVendorPage(VendorPage::Download); });
     help->addSeparator();
-    QAction *about = addItem(help, "mnuAbout", QStringLiteral("&About Software"));
+    QAction *about = addItem(help, "mnuAbout", QCoreApplication::translate("HelpMenu", "&About Software"));
     about->setShortcut(QKeySequence::HelpContents);
     QObject::connect(about, &QAction::triggered, help, [owner] { showAboutBox(owner); });
     return help;

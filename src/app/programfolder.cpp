@@ -2,6 +2,7 @@
 
 #include "app/safesave.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -32,7 +33,7 @@ bool fillProgramFolder(const QString &installed, const QString &folder, QString 
     for (const QString &made :
          QStringList{folder, folder + QStringLiteral("/tutor"), folder + QStringLiteral("/temp")}) {
         if (!QFileInfo(made).isDir() && !QDir().mkpath(made))
-            return fail(error, QStringLiteral("Cannot make the folder ") + made);
+            return fail(error, QCoreApplication::translate("ProgramFolder", "Cannot make the folder %1").arg(made));
     }
     const QDir from(installed);
     QDirIterator files(installed, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
@@ -45,18 +46,25 @@ bool fillProgramFolder(const QString &installed, const QString &folder, QString 
             continue;
         const QString parent = QFileInfo(target).path();
         if (!QDir().mkpath(parent))
-            return fail(error, QStringLiteral("Cannot make the folder ") + parent);
+            return fail(error, QCoreApplication::translate("ProgramFolder", "Cannot make the folder %1").arg(parent));
         QFile in(source);
         if (!in.open(QIODevice::ReadOnly))
-            return fail(error, QStringLiteral("Cannot read ") + source + QStringLiteral(": ") + in.errorString());
+            return fail(
+                error,
+                QCoreApplication::translate("ProgramFolder", "Cannot read %1: %2").arg(source, in.errorString()));
         if (in.size() > kLargestInstalledFile)
-            return fail(error, QStringLiteral("Cannot copy ") + source + QStringLiteral(": the file is too large"));
+            return fail(
+                error,
+                QCoreApplication::translate("ProgramFolder", "Cannot copy %1: the file is too large").arg(source));
         const QByteArray bytes = in.read(kLargestInstalledFile + 1);
         if (in.error() != QFileDevice::NoError || bytes.size() > kLargestInstalledFile)
-            return fail(error, QStringLiteral("Cannot read ") + source + QStringLiteral(": ") + in.errorString());
+            return fail(
+                error,
+                QCoreApplication::translate("ProgramFolder", "Cannot read %1: %2").arg(source, in.errorString()));
         QString saveError;
         if (!saveFileAtomically(target, bytes, &saveError))
-            return fail(error, QStringLiteral("Cannot copy ") + relative + QStringLiteral(": ") + saveError);
+            return fail(error,
+                        QCoreApplication::translate("ProgramFolder", "Cannot copy %1: %2").arg(relative, saveError));
     }
     return true;
 }

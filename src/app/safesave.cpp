@@ -1,5 +1,6 @@
 #include "app/safesave.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,7 +42,7 @@ bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *e
 
     const QFileInfo target(path);
     if (target.isDir())
-        return fail(QStringLiteral("The name belongs to a folder."));
+        return fail(QCoreApplication::translate("SafeSave", "The name belongs to a folder."));
 
     if (target.exists() && !target.isFile()) {
         // Renaming a new file over a device or pipe would replace the node itself.

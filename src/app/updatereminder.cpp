@@ -3,12 +3,11 @@
 #include "app/prompter.h"
 #include "app/vendorlinks.h"
 
+#include <QCoreApplication>
+
 namespace velmora {
 
 namespace {
-
-const QString kQuestion = QStringLiteral("There maybe an update to this software available\r"
-                                         "Do you want to check for an update?");
 
 QString widenYear(QString format)
 {
@@ -88,7 +87,10 @@ void UpdateReminder(Services &services, QWidget *parent)
         return;
 
     const PromptAnswer answer = services.prompter.ask(
-        Prompt{kQuestion, PromptIcon::Information, PromptButtons::YesNo, QString::fromLatin1(kAppTitle)}, parent);
+        Prompt{QCoreApplication::translate("UpdateReminder", "There maybe an update to this software available\r"
+                                                             "Do you want to check for an update?"),
+               PromptIcon::Information, PromptButtons::YesNo, QString::fromLatin1(kAppTitle)},
+        parent);
     renew();
     if (answer == PromptAnswer::Yes)
         OpenVendorPage(VendorPage::Download);

@@ -1,5 +1,6 @@
 #include "app/widgets.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -15,7 +16,7 @@ QLabel *makeHint(QWidget *parent, const char *name, const QString &hint, QWidget
     auto *label = named(new QLabel(QStringLiteral("[ ? ]"), parent), name);
     label->setTextFormat(Qt::PlainText);
     label->setToolTip(hint);
-    label->setAccessibleName(QStringLiteral("Hint"));
+    label->setAccessibleName(QCoreApplication::translate("Hint", "Hint"));
     label->setAccessibleDescription(hint);
     if (describes && describes->accessibleDescription().isEmpty())
         describes->setAccessibleDescription(hint);

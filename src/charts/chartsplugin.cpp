@@ -9,6 +9,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QLegend>
 #include <QLineSeries>
 #include <QObject>
@@ -75,8 +76,8 @@ class ScoreChartView : public ChartPaneView, public ScoreChart
 {
 public:
     explicit ScoreChartView(QWidget *parent)
-        : ChartPaneView(QStringLiteral("Score per test"), "chartScores",
-                        QStringLiteral("Score per test, in percent, over time"), parent)
+        : ChartPaneView(QCoreApplication::translate("ProgressCharts", "Score per test"), "chartScores",
+                        QCoreApplication::translate("ProgressCharts", "Score per test, in percent, over time"), parent)
     {
         chart()->legend()->setAlignment(Qt::AlignBottom);
         setMinimumHeight(300);
@@ -92,7 +93,7 @@ public:
             return;
         auto *axisX = new QCategoryAxis;
         axisX->setObjectName(QStringLiteral("axisDate"));
-        axisX->setTitleText(QStringLiteral("Date"));
+        axisX->setTitleText(QCoreApplication::translate("ProgressCharts", "Date"));
         axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
         axisX->setRange(data.firstMs, data.lastMs);
         // Each label ends a category; the first one's start lies just before the axis.
@@ -102,7 +103,7 @@ public:
         auto *axisY = new QValueAxis;
         axisY->setRange(0, 100);
         axisY->setLabelFormat(QStringLiteral("%d %%"));
-        axisY->setTitleText(QStringLiteral("Score"));
+        axisY->setTitleText(QCoreApplication::translate("ProgressCharts", "Score"));
         axisY->setTickCount(6);
         chart()->addAxis(axisX, Qt::AlignBottom);
         chart()->addAxis(axisY, Qt::AlignLeft);
@@ -123,8 +124,9 @@ class ForecastChartView : public ChartPaneView, public ForecastChart
 {
 public:
     explicit ForecastChartView(QWidget *parent)
-        : ChartPaneView(QStringLiteral("Due in the next 30 days"), "chartForecast",
-                        QStringLiteral("Facets due per day over the next 30 days"), parent)
+        : ChartPaneView(QCoreApplication::translate("ProgressCharts", "Due in the next 30 days"), "chartForecast",
+                        QCoreApplication::translate("ProgressCharts", "Facets due per day over the next 30 days"),
+                        parent)
     {
         chart()->legend()->hide();
     }
@@ -135,7 +137,7 @@ public:
     void showForecast(const QVector<int> &perDay) override
     {
         clear();
-        auto *bars = new QBarSet(QStringLiteral("Due"));
+        auto *bars = new QBarSet(QCoreApplication::translate("ProgressCharts", "Due"));
         int most = 0;
         for (int due : perDay) {
             bars->append(due);
@@ -149,14 +151,14 @@ public:
         // side by side, a label every five days does.
         auto *axisX = new QValueAxis;
         axisX->setObjectName(QStringLiteral("axisForecastDay"));
-        axisX->setTitleText(QStringLiteral("Days from today (today includes overdue)"));
+        axisX->setTitleText(QCoreApplication::translate("ProgressCharts", "Days from today (today includes overdue)"));
         axisX->setRange(-0.5, perDay.size() - 0.5);
         axisX->setTickType(QValueAxis::TicksDynamic);
         axisX->setTickAnchor(0);
         axisX->setTickInterval(5);
         axisX->setLabelFormat(QStringLiteral("%d"));
         auto *axisY = new QValueAxis;
-        axisY->setTitleText(QStringLiteral("Facets due"));
+        axisY->setTitleText(QCoreApplication::translate("ProgressCharts", "Facets due"));
         axisY->setLabelFormat(QStringLiteral("%d"));
         axisY->setRange(0, std::max(4, most));
         axisY->applyNiceNumbers();

@@ -19,13 +19,13 @@ ResidentController::ResidentController(Services &services, QWidget *mainWindow, 
 {
     menu_->setObjectName(QStringLiteral("mnuPopUp"));
     menu_->setTitle(QStringLiteral("mnuPopUp"));
-    mnuShow_ = menu_->addAction(QStringLiteral("Show"));
+    mnuShow_ = menu_->addAction(tr("Show"));
     mnuShow_->setObjectName(QStringLiteral("mnuShow"));
     QFont bold = mnuShow_->font();
     bold.setBold(true);
     mnuShow_->setFont(bold);
     menu_->setDefaultAction(mnuShow_);
-    mnuExit_ = menu_->addAction(QStringLiteral("Exit"));
+    mnuExit_ = menu_->addAction(tr("Exit"));
     mnuExit_->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuShow_, &QAction::triggered, this, &ResidentController::showWindow);
     connect(mnuExit_, &QAction::triggered, this, &ResidentController::exitRequested);
@@ -117,7 +117,7 @@ void ResidentController::goToTray()
     if (icon.isNull())
         icon = QApplication::windowIcon();
     trayIcon_->setIcon(icon);
-    trayIcon_->setToolTip(QStringLiteral("Recent"));
+    trayIcon_->setToolTip(tr("Recent"));
     trayIcon_->show();
     window_->setWindowState(window_->windowState() | Qt::WindowMinimized);
     window_->hide();

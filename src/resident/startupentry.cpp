@@ -4,6 +4,7 @@
 #include "app/safesave.h"
 #include "store/regularfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,13 +22,18 @@ namespace {
 constexpr char kGroupHeader[] = "[Desktop Entry]";
 constexpr qint64 kMaxEntryBytes = 64 * 1024;
 
-void tellFailure(Prompter &prompter, int error, const char *what, QWidget *parent)
+enum class FailedStep { Opening, Setting };
+
+void tellFailure(Prompter &prompter, int error, FailedStep step, QWidget *parent)
 {
     if (error == 0)
         error = EIO;
-    prompter.ask(Prompt{QStringLiteral("Error ") + QString::number(error) + QLatin1String(what) +
-                            QStringLiteral("\r\n") + QString::fromLocal8Bit(std::strerror(error)),
-                        PromptIcon::None, PromptButtons::Ok, QString::fromLatin1(kAppTitle)},
+    const QString number = QString::number(error);
+    const QString said = step == FailedStep::Opening
+                             ? QCoreApplication::translate("StartupEntry", "Error %1 opening key").arg(number)
+                             : QCoreApplication::translate("StartupEntry", "Error %1 setting key").arg(number);
+    prompter.ask(Prompt{said + QStringLiteral("\r\n") + QString::fromLocal8Bit(std::strerror(error)), PromptIcon::None,
+                        PromptButtons::Ok, QString::fromLatin1(kAppTitle)},
                  parent);
 }
 
@@ -130,7 +136,7 @@ void SetStartupEntry(Prompter &prompter, const QString &exeName, const QString &
     std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(autostartFolder()).toStdString()),
                                         made);
     if (made) {
-        tellFailure(prompter, made.value(), " opening key", parent);
+        tellFailure(prompter, made.value(), FailedStep::Opening, parent);
         return;
     }
 
@@ -138,7 +144,7 @@ void SetStartupEntry(Prompter &prompter, const QString &exeName, const QString &
     // never written through to the file it names.
     const ReplaceOutcome saved = replaceFileAtomically(path, startupEntryText(exeName, programFolder));
     if (!saved.ok())
-        tellFailure(prompter, saved.error, saved.beforeWriting ? " opening key" : " setting key", parent);
+        tellFailure(prompter, saved.error, saved.beforeWriting ? FailedStep::Opening : FailedStep::Setting, parent);
 }
 
 } // namespace velmora

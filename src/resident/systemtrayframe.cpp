@@ -39,15 +39,14 @@ private:
 } // namespace
 
 SystemTrayFrame::SystemTrayFrame(QWidget *parent)
-    : QGroupBox(QStringLiteral("Run on Windows Start-Up"), parent),
-      optRun_(named(new QRadioButton(QStringLiteral("Run at start-&up"), this), QStringLiteral("optRun"))),
-      optDontRun_(
-          named(new QRadioButton(QStringLiteral("D&on't run at start-up"), this), QStringLiteral("optDontRun"))),
-      chkSysTray_(named(new QCheckBox(QStringLiteral("Start at s&ystem tray"), this), QStringLiteral("chkSysTray"))),
-      label14_(named(new QLabel(QStringLiteral("This is a very important setting. Remember that if you want to get "
-                                               "the most benefit from this program then you must have it running at "
-                                               "all times.\nIt is also important that you keep your goals in mind, "
-                                               "hence starting in system tray will be a deterrent to those goals."),
+    : QGroupBox(tr("Run on Windows Start-Up"), parent),
+      optRun_(named(new QRadioButton(tr("Run at start-&up"), this), QStringLiteral("optRun"))),
+      optDontRun_(named(new QRadioButton(tr("D&on't run at start-up"), this), QStringLiteral("optDontRun"))),
+      chkSysTray_(named(new QCheckBox(tr("Start at s&ystem tray"), this), QStringLiteral("chkSysTray"))),
+      label14_(named(new QLabel(tr("This is a very important setting. Remember that if you want to get "
+                                   "the most benefit from this program then you must have it running at "
+                                   "all times.\nIt is also important that you keep your goals in mind, "
+                                   "hence starting in system tray will be a deterrent to those goals."),
                                 this),
                      QStringLiteral("Label14")))
 {

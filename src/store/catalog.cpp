@@ -2,6 +2,7 @@
 
 #include "store/paths.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -51,7 +52,7 @@ std::optional<QVector<CatalogEntry>> Catalog::decks()
         entries.append(entryAt(stmt->get()));
     stmt->reset();
     if (step != SQLITE_DONE) {
-        (void)file_.fail(QStringLiteral("Cannot read the deck list"), *stmt);
+        (void)file_.fail(QCoreApplication::translate("Catalog", "Cannot read the deck list"), *stmt);
         return std::nullopt;
     }
     return entries;
@@ -72,13 +73,13 @@ std::optional<CatalogEntry> Catalog::deck(qint64 rowid)
     if (step == SQLITE_DONE)
         (void)notListed();
     else if (step != SQLITE_ROW)
-        (void)file_.fail(QStringLiteral("Cannot read the deck list"), *stmt);
+        (void)file_.fail(QCoreApplication::translate("Catalog", "Cannot read the deck list"), *stmt);
     return found;
 }
 
 bool Catalog::notListed()
 {
-    file_.setError(QStringLiteral("The deck is no longer in the list"));
+    file_.setError(QCoreApplication::translate("Catalog", "The deck is no longer in the list"));
     return false;
 }
 
@@ -90,7 +91,8 @@ bool Catalog::addDeck(const QString &deckName, const QString &dbName)
             return false;
         bindText(stmt->get(), 1, deckName.trimmed());
         bindText(stmt->get(), 2, dbName);
-        return stmt->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot add the deck"), *stmt);
+        return stmt->step() == SQLITE_DONE ||
+               file_.fail(QCoreApplication::translate("Catalog", "Cannot add the deck"), *stmt);
     });
 }
 
@@ -103,7 +105,7 @@ bool Catalog::renameDeck(qint64 rowid, const QString &deckName)
         bindText(stmt->get(), 1, deckName.trimmed());
         sqlite3_bind_int64(stmt->get(), 2, rowid);
         if (stmt->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot rename the deck"), *stmt);
+            return file_.fail(QCoreApplication::translate("Catalog", "Cannot rename the deck"), *stmt);
         return sqlite3_changes(file_.handle()) == 1 || notListed();
     });
 }
@@ -116,7 +118,7 @@ bool Catalog::removeDeck(qint64 rowid)
             return false;
         sqlite3_bind_int64(stmt->get(), 1, rowid);
         if (stmt->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot remove the deck"), *stmt);
+            return file_.fail(QCoreApplication::translate("Catalog", "Cannot remove the deck"), *stmt);
         return sqlite3_changes(file_.handle()) == 1 || notListed();
     });
 }
@@ -133,7 +135,7 @@ std::optional<RememberedPick> Catalog::pick()
         found = RememberedPick{columnText(stmt->get(), 0), columnText(stmt->get(), 1), columnText(stmt->get(), 2),
                                sqlite3_column_int(stmt->get(), 3)};
     else if (step != SQLITE_DONE)
-        (void)file_.fail(QStringLiteral("Cannot read the remembered deck"), *stmt);
+        (void)file_.fail(QCoreApplication::translate("Catalog", "Cannot read the remembered deck"), *stmt);
     stmt->reset();
     return found;
 }
@@ -157,7 +159,7 @@ bool Catalog::addDeckAndRememberPick(const QString &deckName, const QString &dbN
         bindText(add->get(), 1, deckName.trimmed());
         bindText(add->get(), 2, dbName);
         if (add->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot add the deck"), *add);
+            return file_.fail(QCoreApplication::translate("Catalog", "Cannot add the deck"), *add);
         if (rowid)
             *rowid = sqlite3_last_insert_rowid(file_.handle());
         return writeDeckPick(deckName.trimmed(), dbName);
@@ -197,7 +199,7 @@ bool Catalog::writePickRow(const QString &name, const QString &database, const Q
         else
             sqlite3_bind_null(stmt->get(), 4);
         if (stmt->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot remember the deck"), *stmt);
+            return file_.fail(QCoreApplication::translate("Catalog", "Cannot remember the deck"), *stmt);
     }
     return true;
 }

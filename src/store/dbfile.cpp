@@ -3,6 +3,7 @@
 #include "store/cipherkey.h"
 #include "store/regularfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -126,6 +127,18 @@ void rollBackInterruptedWrite(const QString &canonicalPath)
         (void)connection.exec("SELECT count(*) FROM sqlite_master");
 }
 
+// The kind stays the caller's word in English; a message shows it in the
+// user's language.
+QString shownKind(const QString &what)
+{
+    if (what == QLatin1String("deck"))
+        return QCoreApplication::translate("DbFile", "deck", "kind of file, inserted in: The deck file ... is missing");
+    if (what == QLatin1String("catalog"))
+        return QCoreApplication::translate("DbFile", "catalog",
+                                           "kind of file, inserted in: The catalog file ... is missing");
+    return what;
+}
+
 } // namespace
 
 bool leadsOutOfItsFolder(const QString &path)
@@ -223,17 +236,22 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
     what_ = what;
     access_ = access;
     const QString name = QFileInfo(path).fileName();
+    const QString kind = shownKind(what);
     if (leadsOutOfItsFolder(path))
-        return refuse(OpenFailure::Unsafe, QStringLiteral("The %1 file %2 is a link to a file outside its folder. "
-                                                          "Copy the file itself into the folder.")
-                                               .arg(what, name));
+        return refuse(OpenFailure::Unsafe,
+                      QCoreApplication::translate("DbFile", "The %1 file %2 is a link to a file outside its folder. "
+                                                            "Copy the file itself into the folder.")
+                          .arg(kind, name));
     const QFileInfo info(path);
     if (!info.exists())
-        return refuse(OpenFailure::Missing,
-                      QStringLiteral("The %1 file %2 is missing. It may have been moved or deleted.").arg(what, name));
+        return refuse(
+            OpenFailure::Missing,
+            QCoreApplication::translate("DbFile", "The %1 file %2 is missing. It may have been moved or deleted.")
+                .arg(kind, name));
     const QString damaged =
-        QStringLiteral("The %1 file %2 is damaged or was not made by this program, so it cannot be read.")
-            .arg(what, name);
+        QCoreApplication::translate("DbFile",
+                                    "The %1 file %2 is damaged or was not made by this program, so it cannot be read.")
+            .arg(kind, name);
     if (!info.isFile() || info.size() == 0)
         return refuse(OpenFailure::Damaged, damaged);
     QByteArray head;
@@ -245,11 +263,13 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
     {
         RegularFile file;
         if (!file.open(path))
-            return refuse(OpenFailure::Damaged,
-                          QStringLiteral("The %1 file cannot be used: %2").arg(what, file.errorText()));
+            return refuse(
+                OpenFailure::Damaged,
+                QCoreApplication::translate("DbFile", "The %1 file cannot be used: %2").arg(kind, file.errorText()));
         if (!file.read(kHeadBytes, head))
             return refuse(OpenFailure::Damaged,
-                          QStringLiteral("The %1 file %2 cannot be read: %3").arg(what, name, file.errorText()));
+                          QCoreApplication::translate("DbFile", "The %1 file %2 cannot be read: %3")
+                              .arg(kind, name, file.errorText()));
         // A plain SQLite file would open without its key.
         if (isUnencrypted(head))
             return refuse(OpenFailure::Damaged, damaged);
@@ -269,9 +289,9 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
         const int rc = sqlite3_open_v2(QFile::encodeName(canonical).constData(), &handle, flags, nullptr);
         connection_ = sqlite::Connection(handle);
         if (rc != SQLITE_OK)
-            return refuse(
-                OpenFailure::Damaged,
-                QStringLiteral("The %1 file %2 cannot be opened: %3").arg(what, name, connection_.errorText()));
+            return refuse(OpenFailure::Damaged,
+                          QCoreApplication::translate("DbFile", "The %1 file %2 cannot be opened: %3")
+                              .arg(kind, name, connection_.errorText()));
         sqlite3_busy_timeout(handle, kBusyTimeoutMs);
         // SQLCipher 4 reads and writes the version 3 format with this setting;
         // SQLCipher 3 does not know the pragma and ignores it.
@@ -294,9 +314,10 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
         const QString type = objects.text(0);
         if (type == QLatin1String("trigger") || type == QLatin1String("view"))
             return refuse(OpenFailure::Unsafe,
-                          QStringLiteral("The %1 file %2 contains a %3 (%4), which this program never makes. "
-                                         "It is not used, to keep it from changing your data.")
-                              .arg(what, name, type, objects.text(1).left(100)));
+                          QCoreApplication::translate(
+                              "DbFile", "The %1 file %2 contains a %3 (%4), which this program never makes. "
+                                        "It is not used, to keep it from changing your data.")
+                              .arg(kind, name, type, objects.text(1).left(100)));
         if (type == QLatin1String("table"))
             lowerTables.append(objects.text(1).toLower());
     }
@@ -305,9 +326,9 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
     for (const TableColumns &table : tables) {
         const QString tableName = QString::fromLatin1(table.table);
         if (!lowerTables.contains(tableName.toLower()))
-            return refuse(
-                OpenFailure::NotOurs,
-                QStringLiteral("The file %1 is not a %2 file: it has no table %3.").arg(name, what, tableName));
+            return refuse(OpenFailure::NotOurs,
+                          QCoreApplication::translate("DbFile", "The file %1 is not a %2 file: it has no table %3.")
+                              .arg(name, kind, tableName));
         sqlite::Statement info(handle, QStringLiteral("PRAGMA table_info(\"") + tableName + QStringLiteral("\")"));
         QStringList columns;
         while ((step = info.step()) == SQLITE_ROW)
@@ -316,9 +337,10 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
             return unreadable(step);
         for (const char *column : table.columns) {
             if (!columns.contains(QString::fromLatin1(column).toLower()))
-                return refuse(OpenFailure::NotOurs,
-                              QStringLiteral("The file %1 is not a %2 file: table %3 has no column %4.")
-                                  .arg(name, what, tableName, QString::fromLatin1(column)));
+                return refuse(
+                    OpenFailure::NotOurs,
+                    QCoreApplication::translate("DbFile", "The file %1 is not a %2 file: table %3 has no column %4.")
+                        .arg(name, kind, tableName, QString::fromLatin1(column)));
         }
     }
     return true;
@@ -334,7 +356,7 @@ sqlite::Statement *DbFile::prepare(const char *sql)
     }
     auto statement = std::make_unique<sqlite::Statement>(connection_.get(), QString::fromUtf8(sql));
     if (!statement->isValid()) {
-        (void)fail(QStringLiteral("Cannot read the file"), *statement);
+        (void)fail(QCoreApplication::translate("DbFile", "Cannot read the file"), *statement);
         return nullptr;
     }
     statements_.emplace_back(sql, std::move(statement));
@@ -344,7 +366,7 @@ sqlite::Statement *DbFile::prepare(const char *sql)
 bool DbFile::transaction(const std::function<bool()> &body)
 {
     if (!isOpen())
-        return fail(QStringLiteral("The file is not open"));
+        return fail(QCoreApplication::translate("DbFile", "The file is not open"));
     // Inside another transaction the body is one step of it: the outer one
     // commits or rolls back all of its steps together.
     if (!sqlite3_get_autocommit(connection_.get()))
@@ -352,14 +374,14 @@ bool DbFile::transaction(const std::function<bool()> &body)
     // The reason of an earlier failure must not stand for this one.
     error_.clear();
     if (!connection_.exec("BEGIN IMMEDIATE"))
-        return fail(QStringLiteral("Cannot start writing"));
+        return fail(QCoreApplication::translate("DbFile", "Cannot start writing"));
     const bool done = body();
     if (done && connection_.exec("COMMIT"))
         return true;
     if (done)
-        (void)fail(QStringLiteral("Cannot finish writing"));
+        (void)fail(QCoreApplication::translate("DbFile", "Cannot finish writing"));
     else if (error_.isEmpty())
-        error_ = QStringLiteral("The change could not be written");
+        error_ = QCoreApplication::translate("DbFile", "The change could not be written");
     for (auto &entry : statements_)
         entry.second->reset();
     (void)connection_.exec("ROLLBACK");
@@ -378,14 +400,15 @@ bool DbFile::fail(const QString &context, const sqlite::Statement &failed)
 
 bool DbFile::failWith(const QString &context, int code, const QString &reason)
 {
-    error_ = sqlite::isBusy(code) ? busyText() : context + QStringLiteral(": ") + reason;
+    //: A failed step and the reason SQLite gives, as "Cannot save the card: disk I/O error"
+    error_ = sqlite::isBusy(code) ? busyText() : QCoreApplication::translate("DbFile", "%1: %2").arg(context, reason);
     return false;
 }
 
 QString DbFile::busyText() const
 {
-    return QStringLiteral("The %1 file %2 is in use by another program; try again.")
-        .arg(what_, QFileInfo(path_).fileName());
+    return QCoreApplication::translate("DbFile", "The %1 file %2 is in use by another program; try again.")
+        .arg(shownKind(what_), QFileInfo(path_).fileName());
 }
 
 } // namespace velmora::store

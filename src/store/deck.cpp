@@ -1,5 +1,6 @@
 #include "store/deck.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMutex>
 
@@ -124,13 +125,15 @@ bool Deck::checkRows()
     const auto unreadable = [&](const sqlite::Statement &failed) {
         return sqlite::isBusy(failed.errorCode())
                    ? file_.refuse(OpenFailure::Busy, file_.busyText())
-                   : refuse(QStringLiteral("The deck file is damaged: ") + failed.errorText());
+                   : refuse(
+                         QCoreApplication::translate("Deck", "The deck file is damaged: %1").arg(failed.errorText()));
     };
     sqlite::Statement duplicate(file_.handle(),
                                 QStringLiteral("SELECT ID FROM tblCards GROUP BY ID HAVING count(*) > 1 LIMIT 1"));
     int step = duplicate.step();
     if (step == SQLITE_ROW)
-        return refuse(QStringLiteral("The deck file holds card number %1 more than once, so it cannot be used.")
+        return refuse(QCoreApplication::translate(
+                          "Deck", "The deck file holds card number %1 more than once, so it cannot be used.")
                           .arg(duplicate.text(0).left(20)));
     if (step != SQLITE_DONE)
         return unreadable(duplicate);
@@ -140,10 +143,12 @@ bool Deck::checkRows()
                                                   "WHERE coalesce(k.n, 0) <> 7 LIMIT 1"));
     step = keywordSlots.step();
     if (step == SQLITE_ROW && sqlite3_column_type(keywordSlots.get(), 0) == SQLITE_NULL)
-        return refuse(QStringLiteral("A card of the deck file has no number, so the deck cannot be used."));
+        return refuse(
+            QCoreApplication::translate("Deck", "A card of the deck file has no number, so the deck cannot be used."));
     if (step == SQLITE_ROW)
-        return refuse(QStringLiteral("Card number %1 of the deck file does not have its seven keyword places, "
-                                     "so the deck cannot be used.")
+        return refuse(QCoreApplication::translate(
+                          "Deck", "Card number %1 of the deck file does not have its seven keyword places, "
+                                  "so the deck cannot be used.")
                           .arg(keywordSlots.text(0).left(20)));
     if (step != SQLITE_DONE)
         return unreadable(keywordSlots);
@@ -166,7 +171,7 @@ std::optional<DeckHeader> Deck::header()
         header.password = columnText(s, 3);
         header.status = columnText(s, 4);
     } else if (step != SQLITE_DONE) {
-        (void)file_.fail(QStringLiteral("Cannot read the deck header"), *stmt);
+        (void)file_.fail(QCoreApplication::translate("Deck", "Cannot read the deck header"), *stmt);
         return std::nullopt;
     }
     stmt->reset();
@@ -189,7 +194,7 @@ std::optional<TypeStamp> Deck::typeStamp()
         stamp.software = columnText(stmt->get(), 1);
         stamp.isDefault = sqlite3_column_int(stmt->get(), 2) != 0;
     } else if (step != SQLITE_DONE) {
-        (void)file_.fail(QStringLiteral("Cannot read the deck type"), *stmt);
+        (void)file_.fail(QCoreApplication::translate("Deck", "Cannot read the deck type"), *stmt);
         return std::nullopt;
     }
     stmt->reset();
@@ -220,7 +225,7 @@ std::optional<QVector<Card>> Deck::cardsInGroups(const QVector<int> &groups)
         result.append(cardFrom(stmt->get()));
     stmt->reset();
     if (step != SQLITE_DONE) {
-        (void)file_.fail(QStringLiteral("Cannot read the cards"), *stmt);
+        (void)file_.fail(QCoreApplication::translate("Deck", "Cannot read the cards"), *stmt);
         return std::nullopt;
     }
     return result;
@@ -249,7 +254,7 @@ std::optional<QVector<StoredPicture>> Deck::storedPictures()
     }
     stmt->reset();
     if (step != SQLITE_DONE) {
-        (void)file_.fail(QStringLiteral("Cannot read the pictures"), *stmt);
+        (void)file_.fail(QCoreApplication::translate("Deck", "Cannot read the pictures"), *stmt);
         return std::nullopt;
     }
     return pictures;
@@ -337,7 +342,7 @@ std::optional<QStringList> Deck::keywordsByScan(int cardId)
         result.append(columnText(stmt->get(), 0));
     stmt->reset();
     if (step != SQLITE_DONE) {
-        (void)file_.fail(QStringLiteral("Cannot read the keywords"), *stmt);
+        (void)file_.fail(QCoreApplication::translate("Deck", "Cannot read the keywords"), *stmt);
         return std::nullopt;
     }
     return result;
@@ -354,7 +359,7 @@ std::optional<QVector<KeywordSlot>> Deck::keywordSlots()
         result.append(KeywordSlot{sqlite3_column_int(stmt->get(), 0), columnText(stmt->get(), 1)});
     stmt->reset();
     if (step != SQLITE_DONE) {
-        (void)file_.fail(QStringLiteral("Cannot read the keywords"), *stmt);
+        (void)file_.fail(QCoreApplication::translate("Deck", "Cannot read the keywords"), *stmt);
         return std::nullopt;
     }
     return result;
@@ -366,7 +371,7 @@ std::optional<bool> Deck::hasMissingKeyword()
     if (!stmt)
         return std::nullopt;
     if (stmt->step() != SQLITE_ROW) {
-        (void)file_.fail(QStringLiteral("Cannot read the keywords"), *stmt);
+        (void)file_.fail(QCoreApplication::translate("Deck", "Cannot read the keywords"), *stmt);
         return std::nullopt;
     }
     const bool found = sqlite3_column_int(stmt->get(), 0) != 0;
@@ -381,7 +386,7 @@ std::optional<bool> Deck::hasEmptyKeywordField()
     if (!stmt)
         return std::nullopt;
     if (stmt->step() != SQLITE_ROW) {
-        (void)file_.fail(QStringLiteral("Cannot read the keywords"), *stmt);
+        (void)file_.fail(QCoreApplication::translate("Deck", "Cannot read the keywords"), *stmt);
         return std::nullopt;
     }
     const bool found = sqlite3_column_int(stmt->get(), 0) != 0;
@@ -392,7 +397,7 @@ std::optional<bool> Deck::hasEmptyKeywordField()
 bool Deck::writable()
 {
     if (!file_.isOpen() || file_.isReadOnly()) {
-        file_.setError(QStringLiteral("The deck is not open for writing"));
+        file_.setError(QCoreApplication::translate("Deck", "The deck is not open for writing"));
         return false;
     }
     return true;
@@ -413,7 +418,7 @@ bool Deck::saveHeader(const DeckHeader &header)
             bindText(s, 4, header.password);
             bindText(s, 5, header.status);
             if (update->step() != SQLITE_DONE)
-                return file_.fail(QStringLiteral("Cannot save the deck header"), *update);
+                return file_.fail(QCoreApplication::translate("Deck", "Cannot save the deck header"), *update);
             const bool done = sqlite3_changes(file_.handle()) > 0;
             update->reset();
             if (done)
@@ -436,18 +441,19 @@ bool Deck::saveTypeStamp(const TypeStamp &stamp)
         if (!remove || !insert)
             return false;
         if (remove->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot save the deck type"), *remove);
+            return file_.fail(QCoreApplication::translate("Deck", "Cannot save the deck type"), *remove);
         bindText(insert->get(), 1, stamp.type);
         bindText(insert->get(), 2, stamp.software);
         sqlite3_bind_int(insert->get(), 3, stamp.isDefault ? 1 : 0);
-        return insert->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot save the deck type"), *insert);
+        return insert->step() == SQLITE_DONE ||
+               file_.fail(QCoreApplication::translate("Deck", "Cannot save the deck type"), *insert);
     });
 }
 
 bool Deck::saveCard(const Card &card, const QStringList &keywordSlots)
 {
     if (keywordSlots.size() != kSlotsPerCard) {
-        file_.setError(QStringLiteral("A card has seven keyword places"));
+        file_.setError(QCoreApplication::translate("Deck", "A card has seven keyword places"));
         return false;
     }
     return saveCardChanges(card, kCardName | kCardGroup | kCardNormalMeaning | kCardReversedMeaning, keywordSlots,
@@ -498,9 +504,9 @@ bool Deck::writeFields(const Card &card, unsigned fields)
     bindText(row->get(), 5, card.reversedMeaning);
     sqlite3_bind_int(row->get(), 6, int(fields));
     if (row->step() != SQLITE_DONE)
-        return file_.fail(QStringLiteral("Cannot save the card"), *row);
+        return file_.fail(QCoreApplication::translate("Deck", "Cannot save the card"), *row);
     if (sqlite3_changes(file_.handle()) != 1) {
-        file_.setError(QStringLiteral("The deck has no card number %1").arg(card.id));
+        file_.setError(QCoreApplication::translate("Deck", "The deck has no card number %1").arg(card.id));
         return false;
     }
     return true;
@@ -509,7 +515,7 @@ bool Deck::writeFields(const Card &card, unsigned fields)
 bool Deck::writeSlot(int cardId, int slot, const QString &keyword, const QString &cardName)
 {
     if (slot < 0 || slot >= kSlotsPerCard) {
-        file_.setError(QStringLiteral("A card has seven keyword places"));
+        file_.setError(QCoreApplication::translate("Deck", "A card has seven keyword places"));
         return false;
     }
     auto *stmt = file_.prepare("UPDATE tblKeywords SET keyword = ?3, cardname = ?4 WHERE rowid = "
@@ -521,9 +527,10 @@ bool Deck::writeSlot(int cardId, int slot, const QString &keyword, const QString
     bindText(stmt->get(), 3, keyword.isNull() ? QStringLiteral("") : keyword);
     bindText(stmt->get(), 4, cardName);
     if (stmt->step() != SQLITE_DONE)
-        return file_.fail(QStringLiteral("Cannot save the keyword"), *stmt);
+        return file_.fail(QCoreApplication::translate("Deck", "Cannot save the keyword"), *stmt);
     if (sqlite3_changes(file_.handle()) != 1) {
-        file_.setError(QStringLiteral("Card number %1 does not have its seven keyword places").arg(cardId));
+        file_.setError(
+            QCoreApplication::translate("Deck", "Card number %1 does not have its seven keyword places").arg(cardId));
         return false;
     }
     return true;
@@ -549,9 +556,9 @@ bool Deck::writePicture(int cardId, const QByteArray &imageFile, bool markSaved)
         sqlite3_bind_int(stmt->get(), 1, cardId);
         sqlite3_bind_blob64(stmt->get(), 2, imageFile.constData(), sqlite3_uint64(imageFile.size()), SQLITE_STATIC);
         if (stmt->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot save the picture"), *stmt);
+            return file_.fail(QCoreApplication::translate("Deck", "Cannot save the picture"), *stmt);
         if (sqlite3_changes(file_.handle()) != 1) {
-            file_.setError(QStringLiteral("The deck has no card number %1").arg(cardId));
+            file_.setError(QCoreApplication::translate("Deck", "The deck has no card number %1").arg(cardId));
             return false;
         }
         return true;
@@ -572,7 +579,7 @@ bool Deck::shrinkFile()
     // VACUUM keeps the cipher's key and settings; its statement is not kept.
     sqlite::Statement vacuum(file_.handle(), QStringLiteral("VACUUM"));
     if (!vacuum.get() || vacuum.step() != SQLITE_DONE)
-        return file_.fail(QStringLiteral("Cannot shrink the deck file"), vacuum);
+        return file_.fail(QCoreApplication::translate("Deck", "Cannot shrink the deck file"), vacuum);
     return true;
 }
 
@@ -585,9 +592,9 @@ bool Deck::clearCardContent(int cardId)
             return false;
         sqlite3_bind_int(stmt->get(), 1, cardId);
         if (stmt->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot delete the card's content"), *stmt);
+            return file_.fail(QCoreApplication::translate("Deck", "Cannot delete the card's content"), *stmt);
         if (sqlite3_changes(file_.handle()) != 1) {
-            file_.setError(QStringLiteral("The deck has no card number %1").arg(cardId));
+            file_.setError(QCoreApplication::translate("Deck", "The deck has no card number %1").arg(cardId));
             return false;
         }
         return true;
@@ -599,7 +606,7 @@ bool Deck::appendCards(const QVector<Card> &cards, const QVector<QStringList> &k
 {
     rowsRead_ = false;
     if (keywordSlots.size() != cards.size()) {
-        file_.setError(QStringLiteral("Every card needs its keyword places"));
+        file_.setError(QCoreApplication::translate("Deck", "Every card needs its keyword places"));
         return false;
     }
     return writable() && file_.transaction([&] {
@@ -610,7 +617,7 @@ bool Deck::appendCards(const QVector<Card> &cards, const QVector<QStringList> &k
         if (!last || !card || !slot)
             return false;
         if (last->step() != SQLITE_ROW)
-            return file_.fail(QStringLiteral("Cannot add cards"), *last);
+            return file_.fail(QCoreApplication::translate("Deck", "Cannot add cards"), *last);
         qint64 slotId = sqlite3_column_int64(last->get(), 0);
         last->reset();
         for (qsizetype i = 0; i < cards.size(); ++i) {
@@ -626,10 +633,10 @@ bool Deck::appendCards(const QVector<Card> &cards, const QVector<QStringList> &k
             if (!picture.isEmpty())
                 sqlite3_bind_blob64(card->get(), 7, picture.constData(), sqlite3_uint64(picture.size()), SQLITE_STATIC);
             if (card->step() != SQLITE_DONE)
-                return file_.fail(QStringLiteral("Cannot add a card"), *card);
+                return file_.fail(QCoreApplication::translate("Deck", "Cannot add a card"), *card);
             const QStringList &cardSlots = keywordSlots[i];
             if (cardSlots.size() != kSlotsPerCard) {
-                file_.setError(QStringLiteral("A card has seven keyword places"));
+                file_.setError(QCoreApplication::translate("Deck", "A card has seven keyword places"));
                 return false;
             }
             for (const QString &keyword : cardSlots) {
@@ -641,7 +648,7 @@ bool Deck::appendCards(const QVector<Card> &cards, const QVector<QStringList> &k
                 // them; a slot without one is left as creation makes it.
                 bindText(slot->get(), 4, keyword.isEmpty() ? keyword : c.name);
                 if (slot->step() != SQLITE_DONE)
-                    return file_.fail(QStringLiteral("Cannot add a keyword place"), *slot);
+                    return file_.fail(QCoreApplication::translate("Deck", "Cannot add a keyword place"), *slot);
             }
         }
         return true;
@@ -665,7 +672,7 @@ bool Deck::truncateCards(int keep)
         if (step == SQLITE_DONE)
             return true;
         if (step != SQLITE_ROW)
-            return file_.fail(QStringLiteral("Cannot remove cards"), *cut);
+            return file_.fail(QCoreApplication::translate("Deck", "Cannot remove cards"), *cut);
         const int firstRemoved = sqlite3_column_int(cut->get(), 0);
         cut->reset();
         auto *keywordSlots = file_.prepare("DELETE FROM tblKeywords WHERE CardID >= ?");
@@ -675,8 +682,9 @@ bool Deck::truncateCards(int keep)
         sqlite3_bind_int(keywordSlots->get(), 1, firstRemoved);
         sqlite3_bind_int(cards->get(), 1, firstRemoved);
         if (keywordSlots->step() != SQLITE_DONE)
-            return file_.fail(QStringLiteral("Cannot remove cards"), *keywordSlots);
-        return cards->step() == SQLITE_DONE || file_.fail(QStringLiteral("Cannot remove cards"), *cards);
+            return file_.fail(QCoreApplication::translate("Deck", "Cannot remove cards"), *keywordSlots);
+        return cards->step() == SQLITE_DONE ||
+               file_.fail(QCoreApplication::translate("Deck", "Cannot remove cards"), *cards);
     });
 }
 

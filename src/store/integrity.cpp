@@ -2,6 +2,7 @@
 
 #include "store/dbfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace velmora {
@@ -31,11 +32,9 @@ QString deckFileIntegrityProblem(const QString &path, const std::function<void()
                                     : -1;
         const qint64 size = QFileInfo(path).size();
         if (expected != size)
-            return QStringLiteral("The deck file %1 is %2 bytes long, but its pages take %3 bytes, so it cannot "
-                                  "be used.")
-                .arg(QFileInfo(path).fileName())
-                .arg(size)
-                .arg(expected);
+            return QCoreApplication::translate("DeckIntegrity", "The deck file %1 is %2 bytes long, but its pages take "
+                                                                "%3 bytes, so it cannot be used.")
+                .arg(QFileInfo(path).fileName(), QString::number(size), QString::number(expected));
     }
     if (tick)
         sqlite3_progress_handler(file.handle(), 20000, callTick, const_cast<std::function<void()> *>(&tick));
@@ -56,7 +55,7 @@ QString deckFileIntegrityProblem(const QString &path, const std::function<void()
         return file.busyText();
     if (problem.isEmpty())
         return {};
-    return QStringLiteral("The deck file %1 is damaged (%2), so it cannot be used.")
+    return QCoreApplication::translate("DeckIntegrity", "The deck file %1 is damaged (%2), so it cannot be used.")
         .arg(QFileInfo(path).fileName(), problem);
 }
 

@@ -1,5 +1,6 @@
 #include "store/regularfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -13,15 +14,17 @@ namespace velmora::store {
 
 namespace {
 
-QString kindOf(mode_t mode)
+// One sentence per kind, since the article of the kind follows its word in
+// other languages.
+QString notAFileText(mode_t mode, const QString &name)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("RegularFile", "%1 is a folder, not a file, so it is not read.").arg(name);
     if (S_ISFIFO(mode))
-        return QStringLiteral("a pipe");
+        return QCoreApplication::translate("RegularFile", "%1 is a pipe, not a file, so it is not read.").arg(name);
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("a device");
+        return QCoreApplication::translate("RegularFile", "%1 is a socket, not a file, so it is not read.").arg(name);
+    return QCoreApplication::translate("RegularFile", "%1 is a device, not a file, so it is not read.").arg(name);
 }
 
 } // namespace
@@ -52,17 +55,19 @@ bool RegularFile::open(const QString &path)
         struct stat link
         {};
         if (error == ENOENT && ::lstat(native.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
-            error_ = QStringLiteral("%1 is a link to a file that does not exist.").arg(name);
+            error_ =
+                QCoreApplication::translate("RegularFile", "%1 is a link to a file that does not exist.").arg(name);
             return false;
         }
         missing_ = error == ENOENT;
-        error_ = QStringLiteral("%1 cannot be read: %2.").arg(name, QString::fromLocal8Bit(std::strerror(error)));
+        error_ = QCoreApplication::translate("RegularFile", "%1 cannot be read: %2.")
+                     .arg(name, QString::fromLocal8Bit(std::strerror(error)));
         return false;
     }
     struct stat info
     {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        error_ = QStringLiteral("%1 is %2, not a file, so it is not read.").arg(name, kindOf(info.st_mode));
+        error_ = notAFileText(info.st_mode, name);
         ::close(fd);
         return false;
     }
@@ -110,7 +115,8 @@ BoundedRead readRegularFile(const QString &path, qint64 bound)
     }
     // One byte past the bound tells a file that holds more.
     if (!file.read(bound + 1, result.bytes)) {
-        result.error = QStringLiteral("%1 cannot be read: %2.").arg(QFileInfo(path).fileName(), file.errorText());
+        result.error = QCoreApplication::translate("RegularFile", "%1 cannot be read: %2.")
+                           .arg(QFileInfo(path).fileName(), file.errorText());
         return result;
     }
     result.cut = result.bytes.size() > bound;
