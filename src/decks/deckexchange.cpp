@@ -9,6 +9,7 @@
 #include "store/pictures.h"
 #include "store/regularfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,7 +44,7 @@ ExchangeOutcome refusal(const QString &text, PromptIcon icon)
 
 QString unknownStructure(const QString &why)
 {
-    const QString text = QString::fromLatin1(kUnknownStructure);
+    const QString text = QCoreApplication::translate("DeckExchange", kUnknownStructure);
     return why.isEmpty() ? text : text + QStringLiteral("\r\n\r\n") + why;
 }
 
@@ -92,8 +93,9 @@ QString exchangeFolderProblem()
     const QFileInfo folder(paths::exchangeFolder());
     if (!folder.isSymLink())
         return {};
-    return QStringLiteral("The exchange folder %1 is a link. The program makes and removes its working copies "
-                          "there, so it must be a folder of its own: replace the link with an empty folder.")
+    return QCoreApplication::translate(
+               "DeckExchange", "The exchange folder %1 is a link. The program makes and removes its working copies "
+                               "there, so it must be a folder of its own: replace the link with an empty folder.")
         .arg(folder.filePath());
 }
 
@@ -151,7 +153,8 @@ QString spaceProblem(qint64 size)
             continue;
         const qint64 free = qint64(space.f_bavail) * qint64(space.f_frsize);
         if (free < size + kMargin)
-            return QStringLiteral("The disk of the folder %1 has %2 MB free, and the deck needs %3 MB.")
+            return QCoreApplication::translate("DeckExchange",
+                                               "The disk of the folder %1 has %2 MB free, and the deck needs %3 MB.")
                 .arg(QDir::toNativeSeparators(folder), megabytes(free), megabytes(size + kMargin));
     }
     return {};
@@ -166,9 +169,10 @@ ImportCheck checkImportable(const QString &path)
         return {refusal(unknownStructure(deck.errorText()), PromptIcon::Critical), {}};
     const auto stamp = deck.typeStamp();
     if (stamp && stamp->isDefault)
-        return {refusal(QString::fromLatin1(kDefaultNoImport), PromptIcon::Warning), {}};
+        return {refusal(QCoreApplication::translate("DeckExchange", kDefaultNoImport), PromptIcon::Warning), {}};
     if (!stamp || stamp->type != kTutor || stamp->software != kTutor)
-        return {refusal(unknownStructure(QStringLiteral("The file's type stamp does not name a deck of this program.")),
+        return {refusal(unknownStructure(QCoreApplication::translate(
+                            "DeckExchange", "The file's type stamp does not name a deck of this program.")),
                         PromptIcon::Critical),
                 {}};
     const auto header = deck.header();
@@ -176,8 +180,9 @@ ImportCheck checkImportable(const QString &path)
         return {refusal(unknownStructure(deck.errorText()), PromptIcon::Critical), {}};
     // It would be listed as a blank entry no one can tell from another.
     if (header->deckName.trimmed().isEmpty())
-        return {refusal(unknownStructure(QStringLiteral("The deck in the file has no name: its header row is missing "
-                                                        "or its name is empty.")),
+        return {refusal(unknownStructure(QCoreApplication::translate(
+                            "DeckExchange", "The deck in the file has no name: its header row is missing "
+                                            "or its name is empty.")),
                         PromptIcon::Critical),
                 {}};
     deck.close();
@@ -202,7 +207,7 @@ QString flushToDisk(const QString &path)
     if (fd >= 0)
         ::close(fd);
     return flushed ? QString()
-                   : QStringLiteral("The file %1 could not be written: %2.")
+                   : QCoreApplication::translate("DeckExchange", "The file %1 could not be written: %2.")
                          .arg(QFileInfo(path).fileName(), QString::fromLocal8Bit(std::strerror(error)));
 }
 } // namespace
@@ -218,16 +223,17 @@ QString copyComplete(const QString &source, const QString &target, const Exchang
     if (total < 0)
         total = size;
     if (QFileInfo::exists(target))
-        return QStringLiteral("The file %1 is there already.").arg(target);
+        return QCoreApplication::translate("DeckExchange", "The file %1 is there already.").arg(target);
     QFile out;
     const QString folder = QFileInfo(target).absolutePath();
     if (!openBeside(target, out))
-        return QStringLiteral("The folder %1 cannot be written to: %2.").arg(folder, out.errorString());
+        return QCoreApplication::translate("DeckExchange", "The folder %1 cannot be written to: %2.")
+            .arg(folder, out.errorString());
     const QString temporary = out.fileName();
     const auto fail = [&](const QString &reason) {
         out.close();
         QFile::remove(temporary);
-        return QStringLiteral("The file %1 could not be written in %2: %3.")
+        return QCoreApplication::translate("DeckExchange", "The file %1 could not be written in %2: %3.")
             .arg(QFileInfo(target).fileName(), folder, reason);
     };
     qint64 done = 0;
@@ -266,7 +272,7 @@ QString copyComplete(const QString &source, const QString &target, const Exchang
         return fail(out.errorString());
     if (const int error = renameNoReplace(temporary, target); error != 0) {
         QFile::remove(temporary);
-        return QStringLiteral("The file %1 could not be put in place in %2: %3.")
+        return QCoreApplication::translate("DeckExchange", "The file %1 could not be put in place in %2: %3.")
             .arg(QFileInfo(target).fileName(), folder, QString::fromLocal8Bit(std::strerror(error)));
     }
     return {};
@@ -277,24 +283,28 @@ namespace {
 // Why the deck may not be exported there; nothing when it may.
 std::optional<ExchangeOutcome> exportRefusal(const QString &name, const QString &folder)
 {
-    const auto notSelected = [] { return refusal(QString::fromLatin1(kNotSelected), PromptIcon::Information); };
+    const auto notSelected = [] {
+        return refusal(QCoreApplication::translate("DeckExchange", kNotSelected), PromptIcon::Information);
+    };
     if (name.isEmpty() || folder.isEmpty() || !QFileInfo(folder).isDir())
         return notSelected();
     if (folderHoldsExactName(folder, name))
-        return refusal(QString::fromLatin1(kTwice), PromptIcon::Critical);
+        return refusal(QCoreApplication::translate("DeckExchange", kTwice), PromptIcon::Critical);
     const QString source = paths::deckDatabase(name);
     if (!QFileInfo(source).isFile())
         return notSelected();
     Deck deck;
     if (!deck.open(source))
-        return refusal(QStringLiteral("The deck cannot be exported: %1").arg(deck.errorText()),
-                       PromptIcon::Information);
+        return refusal(
+            QCoreApplication::translate("DeckExchange", "The deck cannot be exported: %1").arg(deck.errorText()),
+            PromptIcon::Information);
     const auto stamp = deck.typeStamp();
     if (!stamp)
-        return refusal(QStringLiteral("The deck cannot be exported: %1").arg(deck.errorText()),
-                       PromptIcon::Information);
+        return refusal(
+            QCoreApplication::translate("DeckExchange", "The deck cannot be exported: %1").arg(deck.errorText()),
+            PromptIcon::Information);
     if (stamp->isDefault)
-        return refusal(QString::fromLatin1(kDefaultNoExport), PromptIcon::Warning);
+        return refusal(QCoreApplication::translate("DeckExchange", kDefaultNoExport), PromptIcon::Warning);
     return std::nullopt;
 }
 
@@ -384,12 +394,13 @@ std::optional<CompactOffer> compactOffer(const QString &deckFileName, const QStr
 Prompt compactOfferPrompt(const CompactOffer &offer)
 {
     const QString text =
-        QStringLiteral("The pictures of this deck are stored as BMP files, so the exported deck takes %1 MB: "
-                       "more than most mail can carry.\n\n"
-                       "A compact copy, with its pictures as JPEG files, takes about %2 MB. The deck you keep "
-                       "stays as it is.\n\n"
-                       "Yes: export a compact copy (about %2 MB).\n"
-                       "No: export the deck as it is (%1 MB).")
+        QCoreApplication::translate(
+            "DeckExchange", "The pictures of this deck are stored as BMP files, so the exported deck takes %1 MB: "
+                            "more than most mail can carry.\n\n"
+                            "A compact copy, with its pictures as JPEG files, takes about %2 MB. The deck you keep "
+                            "stays as it is.\n\n"
+                            "Yes: export a compact copy (about %2 MB).\n"
+                            "No: export the deck as it is (%1 MB).")
             .arg(megabytes(offer.deckBytes), megabytes(offer.compactBytes));
     return Prompt{text, PromptIcon::Question, PromptButtons::YesNoCancel, QString::fromLatin1(kAppTitle),
                   PromptAnswer::Yes};
@@ -405,7 +416,8 @@ ExchangeOutcome exportDeck(const QString &deckFileName, const QString &destinati
     const QString source = paths::deckDatabase(name);
 
     if (const QString problem = exchangeFolderProblem(); !problem.isEmpty())
-        return refusal(QStringLiteral("The deck was not exported. ") + problem, PromptIcon::Information);
+        return refusal(QCoreApplication::translate("DeckExchange", "The deck was not exported. %1").arg(problem),
+                       PromptIcon::Information);
     const qint64 size = QFileInfo(source).size();
     const ExchangeCopy copy(QStringLiteral("export"));
     const QString target = QDir(folder).absoluteFilePath(name);
@@ -423,7 +435,8 @@ ExchangeOutcome exportDeck(const QString &deckFileName, const QString &destinati
             problem = copyComplete(copy.path(), target, progress, size, 2 * size);
     }
     if (!problem.isEmpty())
-        return refusal(QStringLiteral("The deck was not exported. ") + problem, PromptIcon::Information);
+        return refusal(QCoreApplication::translate("DeckExchange", "The deck was not exported. %1").arg(problem),
+                       PromptIcon::Information);
 
     ExchangeOutcome outcome;
     outcome.ok = true;
@@ -438,17 +451,20 @@ ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &pr
     // Anything else that is there (a pipe, a device, a link to nothing) is
     // refused by the copy, with what it is.
     if (sourcePath.trimmed().isEmpty() || (!sourceInfo.exists() && !sourceInfo.isSymLink()) || sourceInfo.isDir())
-        return refusal(QString::fromLatin1(kNotSelected), PromptIcon::Information);
+        return refusal(QCoreApplication::translate("DeckExchange", kNotSelected), PromptIcon::Information);
     if (const QString problem = exchangeFolderProblem(); !problem.isEmpty())
-        return refusal(QStringLiteral("The deck was not imported. ") + problem, PromptIcon::Information);
+        return refusal(QCoreApplication::translate("DeckExchange", "The deck was not imported. %1").arg(problem),
+                       PromptIcon::Information);
     const qint64 size = sourceInfo.size();
     const qint64 total = 2 * size;
     if (const QString problem = spaceProblem(size); !problem.isEmpty())
-        return refusal(QStringLiteral("The deck was not imported. ") + problem, PromptIcon::Information);
+        return refusal(QCoreApplication::translate("DeckExchange", "The deck was not imported. %1").arg(problem),
+                       PromptIcon::Information);
     const ExchangeCopy copy(QStringLiteral("import"));
     if (const QString problem = copyComplete(sourceInfo.absoluteFilePath(), copy.path(), progress, 0, total, false);
         !problem.isEmpty())
-        return refusal(QStringLiteral("The deck was not imported. ") + problem, PromptIcon::Information);
+        return refusal(QCoreApplication::translate("DeckExchange", "The deck was not imported. %1").arg(problem),
+                       PromptIcon::Information);
 
     // The checks read the whole file, seconds for a large deck: they run on
     // a thread of their own while this one reports progress, so a window
@@ -457,7 +473,9 @@ ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &pr
     BackgroundJob<ImportCheck> checking([path = copy.path()] {
         if (const QString problem = flushToDisk(path); !problem.isEmpty())
             return ImportCheck{
-                refusal(QStringLiteral("The deck was not imported. ") + problem, PromptIcon::Information), {}};
+                refusal(QCoreApplication::translate("DeckExchange", "The deck was not imported. %1").arg(problem),
+                        PromptIcon::Information),
+                {}};
         return checkImportable(path);
     });
     while (!checking.wait(QDeadlineTimer(20))) {
@@ -471,12 +489,14 @@ ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &pr
 
     Catalog catalog;
     if (!catalog.open(Access::ReadWrite))
-        return refusal(QStringLiteral("The deck was not imported: %1").arg(catalog.errorText()),
-                       PromptIcon::Information);
+        return refusal(
+            QCoreApplication::translate("DeckExchange", "The deck was not imported: %1").arg(catalog.errorText()),
+            PromptIcon::Information);
     const auto decks = catalog.decks();
     if (!decks || decks->isEmpty())
-        return refusal(QStringLiteral("The deck was not imported: the catalog of decks cannot be read or lists "
-                                      "no deck."),
+        return refusal(QCoreApplication::translate(
+                           "DeckExchange", "The deck was not imported: the catalog of decks cannot be read or lists "
+                                           "no deck."),
                        PromptIcon::Information);
     const QString newName = NextDeckFileName(*decks);
     const QString target = paths::deckDatabase(newName);
@@ -487,16 +507,18 @@ ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &pr
     if (renameNoReplace(copy.path(), target) != 0)
         problem = copyComplete(copy.path(), target, progress, size, total);
     if (!problem.isEmpty())
-        return refusal(QStringLiteral("The deck was not imported. ") + problem, PromptIcon::Information);
+        return refusal(QCoreApplication::translate("DeckExchange", "The deck was not imported. %1").arg(problem),
+                       PromptIcon::Information);
     if (progress)
         progress(total, total);
 
     if (!catalog.addDeck(deckName, newName)) {
         const QString why = catalog.errorText();
         QFile::remove(target);
-        return refusal(QStringLiteral("The deck was not imported: %1").arg(why), PromptIcon::Information);
+        return refusal(QCoreApplication::translate("DeckExchange", "The deck was not imported: %1").arg(why),
+                       PromptIcon::Information);
     }
-    ExchangeOutcome outcome = refusal(QString::fromLatin1(kImported), PromptIcon::Information);
+    ExchangeOutcome outcome = refusal(QCoreApplication::translate("DeckExchange", kImported), PromptIcon::Information);
     outcome.ok = true;
     outcome.fileName = newName;
     return outcome;
@@ -505,12 +527,13 @@ ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &pr
 QString exportMessageText(const QString &fileName, const QString &exportedPath, const QString &helpUrl)
 {
     const QStringList lines{
-        QStringLiteral("Your Deck has been exported."),
-        QStringLiteral("The name of the Deck is ") + fileName,
-        QStringLiteral("It is located at ") + exportedPath,
-        QStringLiteral("You can go to ") + exportedPath + QStringLiteral(" and start ") +
-            QStringLiteral("sending your deck to your friends, ") + QStringLiteral("family or others."),
-        QStringLiteral("Click here for more help. ") + helpUrl,
+        QCoreApplication::translate("DeckExchange", "Your Deck has been exported."),
+        QCoreApplication::translate("DeckExchange", "The name of the Deck is %1").arg(fileName),
+        QCoreApplication::translate("DeckExchange", "It is located at %1").arg(exportedPath),
+        QCoreApplication::translate("DeckExchange",
+                                    "You can go to %1 and start sending your deck to your friends, family or others.")
+            .arg(exportedPath),
+        QCoreApplication::translate("DeckExchange", "Click here for more help. %1").arg(helpUrl),
     };
     return lines.join(QStringLiteral("\r\n"));
 }

@@ -26,13 +26,16 @@ struct ExchangeOutcome
 
 namespace exchange {
 
-inline constexpr char kNotSelected[] = "File is not selected properly. Please select the right file.";
-inline constexpr char kTwice[] = "You cannot export 1 deck in the same location twice.";
-inline constexpr char kDefaultNoExport[] = "Default Deck Cannot Be Exported";
-inline constexpr char kDefaultNoImport[] = "Default deck cannot be imported";
-inline constexpr char kUnknownStructure[] =
-    "Unknown File Structure.\r\nIt seems you have choosen a file which is\r\nnot supported by Velmora";
-inline constexpr char kImported[] = "Tarot Learning Deck Imported Successfully\r\nPlease Restart Velmora Now";
+inline constexpr char kNotSelected[] =
+    QT_TRANSLATE_NOOP("DeckExchange", "File is not selected properly. Please select the right file.");
+inline constexpr char kTwice[] =
+    QT_TRANSLATE_NOOP("DeckExchange", "You cannot export 1 deck in the same location twice.");
+inline constexpr char kDefaultNoExport[] = QT_TRANSLATE_NOOP("DeckExchange", "Default Deck Cannot Be Exported");
+inline constexpr char kDefaultNoImport[] = QT_TRANSLATE_NOOP("DeckExchange", "Default deck cannot be imported");
+inline constexpr char kUnknownStructure[] = QT_TRANSLATE_NOOP(
+    "DeckExchange", "Unknown File Structure.\r\nIt seems you have choosen a file which is\r\nnot supported by Velmora");
+inline constexpr char kImported[] =
+    QT_TRANSLATE_NOOP("DeckExchange", "Tarot Learning Deck Imported Successfully\r\nPlease Restart Velmora Now");
 
 // A file of exactly this name (letter case counts) among the folder's files.
 [[nodiscard]] bool folderHoldsExactName(const QString &folder, const QString &fileName);

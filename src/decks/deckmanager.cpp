@@ -1,10 +1,12 @@
 #include "decks/deckmanager.h"
 
-#include "app/safesave.h"
 #include "progress/history.h"
+
+#include "app/safesave.h"
 #include "store/catalog.h"
 #include "store/paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,85 +20,93 @@ namespace velmora {
 namespace deckmsg {
 QString noDeckFile()
 {
-    return QStringLiteral("This Tarot Learning Deck does not exsist any more.\r\n"
-                          "Do you want to delete it from Tarot Learning Deck list?");
+    return QCoreApplication::translate("velmora::FrmDeck", "This Tarot Learning Deck does not exsist any more.\r\n"
+                                                           "Do you want to delete it from Tarot Learning Deck list?");
 }
 QString enterPassword()
 {
-    return QStringLiteral("Please Enter The Password");
+    return QCoreApplication::translate("velmora::FrmDeck", "Please Enter The Password");
 }
 QString noTutor()
 {
-    return QStringLiteral("There is no existing Tutor available\r\nPlease Create a New Tutor");
+    return QCoreApplication::translate("velmora::FrmDeck",
+                                       "There is no existing Tutor available\r\nPlease Create a New Tutor");
 }
 QString selectDeck()
 {
-    return QStringLiteral("Please select a Tarot Learning Deck");
+    return QCoreApplication::translate("velmora::FrmDeck", "Please select a Tarot Learning Deck");
 }
 QString selectExisting()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "velmora::FrmDeck",
         "Please Select an Existing Tarot Learning Deck\r\nor Please Create a New Tarot Learning Deck");
 }
 QString selectDeckModify()
 {
-    return QStringLiteral("Please Select a Tarot Learning Deck");
+    return QCoreApplication::translate("velmora::FrmDeck", "Please Select a Tarot Learning Deck");
 }
 QString specifyName()
 {
-    return QStringLiteral("Please Specify the Tarot Learning Deck Name");
+    return QCoreApplication::translate("velmora::FrmDeck", "Please Specify the Tarot Learning Deck Name");
 }
 QString mentionCards()
 {
-    return QStringLiteral("Please Mention the Number of Cards");
+    return QCoreApplication::translate("velmora::FrmDeck", "Please Mention the Number of Cards");
 }
 QString atLeastThree()
 {
-    return QStringLiteral("A Tarot Learning Deck must contain at least 3 Cards");
+    return QCoreApplication::translate("velmora::FrmDeck", "A Tarot Learning Deck must contain at least 3 Cards");
 }
 QString atLeastOne()
 {
-    return QStringLiteral("A Tarot Learning Deck must contain at least 1 Card");
+    return QCoreApplication::translate("velmora::FrmDeck", "A Tarot Learning Deck must contain at least 1 Card");
 }
 QString atMost78()
 {
-    return QStringLiteral("A Tarot Learning Deck can contain at most 78 Cards");
+    return QCoreApplication::translate("velmora::FrmDeck", "A Tarot Learning Deck can contain at most 78 Cards");
 }
 QString created()
 {
-    return QStringLiteral("Tarot Learning Deck Created Successfully");
+    return QCoreApplication::translate("velmora::FrmDeck", "Tarot Learning Deck Created Successfully");
 }
 QString modified()
 {
-    return QStringLiteral("Tarot Learning Deck Information Modified Successfully");
+    return QCoreApplication::translate("velmora::FrmDeck", "Tarot Learning Deck Information Modified Successfully");
 }
 QString deleted()
 {
-    return QStringLiteral("Tarot Learnign Deck Deleted Successfully");
+    return QCoreApplication::translate("velmora::FrmDeck", "Tarot Learnign Deck Deleted Successfully");
 }
 QString shrinkQuestion(int cardsWithContent, int removed)
 {
-    return QStringLiteral("%1 of the %2 cards that would be removed hold names, keywords, meanings or pictures.\r\n"
-                          "Do you want to remove them with everything they hold?")
+    return QCoreApplication::translate("velmora::FrmDeck",
+                                       "%1 of the %2 cards that would be removed hold names, keywords, meanings or "
+                                       "pictures.\r\nDo you want to remove them with everything they hold?")
         .arg(cardsWithContent)
         .arg(removed);
 }
 QString deleteForGood()
 {
-    return QStringLiteral("This Tarot Learning Deck cannot be moved to the trash.\r\n"
-                          "Do you want to delete its file for good?");
+    return QCoreApplication::translate("velmora::FrmDeck", "This Tarot Learning Deck cannot be moved to the trash.\r\n"
+                                                           "Do you want to delete its file for good?");
 }
 QString creationFailed(const QString &reason)
 {
-    return QStringLiteral("The Tarot Learning Deck could not be created.\r\n") + reason;
+    return QCoreApplication::translate("velmora::FrmDeck", "The Tarot Learning Deck could not be created.\r\n%1")
+        .arg(reason);
 }
 QString modifyFailed(const QString &reason)
 {
-    return QStringLiteral("The Tarot Learning Deck could not be modified; nothing was changed.\r\n") + reason;
+    return QCoreApplication::translate("velmora::FrmDeck",
+                                       "The Tarot Learning Deck could not be modified; nothing was changed.\r\n%1")
+        .arg(reason);
 }
 QString deleteFailed(const QString &reason)
 {
-    return QStringLiteral("The Tarot Learning Deck could not be deleted; nothing was changed.\r\n") + reason;
+    return QCoreApplication::translate("velmora::FrmDeck",
+                                       "The Tarot Learning Deck could not be deleted; nothing was changed.\r\n%1")
+        .arg(reason);
 }
 } // namespace deckmsg
 
@@ -163,7 +173,7 @@ std::optional<QString> deckPath(const QString &dbName)
 
 QString namesNoDeckFile(const QString &dbName)
 {
-    return QStringLiteral("The deck's file name %1 names no deck file").arg(dbName);
+    return QCoreApplication::translate("DeckManager", "The deck's file name %1 names no deck file").arg(dbName);
 }
 
 // The catalog row of a listed deck, while it still names the listed file.
@@ -173,7 +183,7 @@ std::optional<CatalogEntry> rowOf(Catalog &catalog, const DeckRef &deck, QString
     if (!row)
         *error = catalog.errorText();
     else if (row->dbName != deck.file)
-        *error = QStringLiteral("The deck is no longer in the list");
+        *error = QCoreApplication::translate("DeckManager", "The deck is no longer in the list");
     else
         return row;
     return std::nullopt;
@@ -206,7 +216,7 @@ QString copyTemplate(const QString &passing)
     if (in.error() != QFileDevice::NoError)
         return in.errorString();
     if (bytes.size() > kLargestTemplate)
-        return QStringLiteral("the template deck is too large");
+        return QCoreApplication::translate("DeckManager", "the template deck is too large");
     // The passing file is the program's own: a link in its place is replaced.
     const ReplaceOutcome saved = replaceFileAtomically(passing, bytes);
     return saved.ok() ? QString() : QString::fromLocal8Bit(std::strerror(saved.error));
@@ -351,7 +361,7 @@ Outcome DeckManager::forget(const DeckRef &deck)
         return Outcome::failure(error);
     // A file that came back in the meantime keeps its row.
     if (const auto path = deckPath(deck.file); path && QFileInfo::exists(*path))
-        return Outcome::failure(QStringLiteral("The deck file is there again"));
+        return Outcome::failure(QCoreApplication::translate("DeckManager", "The deck file is there again"));
     if (!catalog.removeDeck(deck.rowid))
         return Outcome::failure(catalog.errorText());
     // The file name may be handed out again; the tests taken on this deck are not the next one's.
@@ -387,12 +397,14 @@ Creation DeckManager::create(const DeckInput &input)
         return result;
     }
     if (!QFileInfo(paths::deckFolder()).isDir()) {
-        result.outcome = Outcome::failure(QStringLiteral("The deck folder %1 is missing").arg(paths::deckFolder()));
+        result.outcome = Outcome::failure(
+            QCoreApplication::translate("DeckManager", "The deck folder %1 is missing").arg(paths::deckFolder()));
         return result;
     }
     const QString templatePath = paths::templateDatabase();
     if (!QFileInfo(templatePath).isFile()) {
-        result.outcome = Outcome::failure(QStringLiteral("The template deck %1 is missing").arg(templatePath));
+        result.outcome = Outcome::failure(
+            QCoreApplication::translate("DeckManager", "The template deck %1 is missing").arg(templatePath));
         return result;
     }
 
@@ -411,7 +423,8 @@ Creation DeckManager::create(const DeckInput &input)
     };
     if (!deck) {
         if (const QString why = copyTemplate(passing); !why.isEmpty())
-            return fail(QStringLiteral("The template deck cannot be copied into %1: %2").arg(paths::deckFolder(), why));
+            return fail(QCoreApplication::translate("DeckManager", "The template deck cannot be copied into %1: %2")
+                            .arg(paths::deckFolder(), why));
         deck = std::make_unique<Deck>();
         if (!deck->open(passing, Access::ReadWrite))
             return fail(deck->errorText());
@@ -421,7 +434,8 @@ Creation DeckManager::create(const DeckInput &input)
         return fail(deck->errorText());
     deck->close();
     if (!QFile::rename(passing, finalPath))
-        return fail(QStringLiteral("The new deck cannot be put in place as %1").arg(finalPath));
+        return fail(
+            QCoreApplication::translate("DeckManager", "The new deck cannot be put in place as %1").arg(finalPath));
     if (!catalog.addDeckAndRememberPick(name, dbName, &result.rowid)) {
         const QString reason = catalog.errorText();
         QFile::remove(finalPath);
@@ -531,7 +545,8 @@ Outcome DeckManager::remove(const DeckRef &listed, const ConfirmDelete &confirm,
             return Outcome::failure(deck.errorText());
         if (deck.isOpen()) {
             if (const auto stamp = deck.typeStamp(); stamp && stamp->isDefault)
-                return Outcome::failure(QStringLiteral("The default deck cannot be deleted"));
+                return Outcome::failure(
+                    QCoreApplication::translate("DeckManager", "The default deck cannot be deleted"));
         }
     }
     // The file leaves first, to a place it can come back from, so that a
@@ -548,14 +563,16 @@ Outcome DeckManager::remove(const DeckRef &listed, const ConfirmDelete &confirm,
             parked = QDir(paths::deckFolder()).filePath(QStringLiteral("~deleting-") + dbName);
             QFile::remove(parked);
             if (!QFile::rename(path, parked))
-                return Outcome::failure(QStringLiteral("The deck file %1 cannot be removed").arg(path));
+                return Outcome::failure(
+                    QCoreApplication::translate("DeckManager", "The deck file %1 cannot be removed").arg(path));
             forGood = true;
         }
     }
     if (!catalog.removeDeck(row->rowid)) {
         const QString reason = catalog.errorText();
         if (!parked.isEmpty() && !QFile::rename(parked, path))
-            return Outcome::failure(reason + QStringLiteral("\r\nThe deck file was left at %1").arg(parked));
+            return Outcome::failure(
+                QCoreApplication::translate("DeckManager", "%1\r\nThe deck file was left at %2").arg(reason, parked));
         return Outcome::failure(reason);
     }
     if (forGood)

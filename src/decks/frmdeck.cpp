@@ -9,6 +9,7 @@
 #include "learn/deckchecks.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,9 +27,20 @@ namespace velmora {
 
 namespace {
 
-const QString kCreateNewDeck = QStringLiteral("&Create New Deck");
-const QString kCreate = QStringLiteral("&Create");
-const QString kLaterIssue = QStringLiteral("Export and import of decks are not part of this version yet.");
+// Functions, not constants: a text is translated when shown, after the translator is installed.
+QString createNewDeckText()
+{
+    return QCoreApplication::translate("velmora::FrmDeck", "&Create New Deck");
+}
+QString createText()
+{
+    return QCoreApplication::translate("velmora::FrmDeck", "&Create");
+}
+QString laterIssueText()
+{
+    return QCoreApplication::translate("velmora::FrmDeck",
+                                       "Export and import of decks are not part of this version yet.");
+}
 
 // Long enough for any name a deck file brings (names are cut at 255 when shown).
 constexpr int kNameLength = 255;
@@ -54,35 +66,35 @@ DeckManagerPage::DeckManagerPage(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("pageDeckManager"));
     lstDeckNames = named(new QTreeWidget(this), "lstDeckNames");
     lstDeckNames->setColumnCount(1);
-    lstDeckNames->setHeaderLabels({QStringLiteral("Decks")});
+    lstDeckNames->setHeaderLabels({tr("Decks")});
     lstDeckNames->setRootIsDecorated(false);
     lstDeckNames->setUniformRowHeights(true);
     lstDeckNames->setTextElideMode(Qt::ElideRight);
     lstDeckNames->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstDeckNames->header()->setStretchLastSection(true);
-    lstDeckNames->setAccessibleName(QStringLiteral("Decks"));
+    lstDeckNames->setAccessibleName(tr("Decks"));
     lstDeckNames->setMinimumWidth(220);
 
-    fraCreate = named(new QGroupBox(QStringLiteral("Create A New Deck"), this), "fraCreate");
-    txtDeckName = makeField(fraCreate, "txtDeckName", QStringLiteral("Deck Name"), kNameLength);
-    txtCards = makeField(fraCreate, "txtCards", QStringLiteral("Number of Cards In Deck"), kCardsLength);
+    fraCreate = named(new QGroupBox(tr("Create A New Deck"), this), "fraCreate");
+    txtDeckName = makeField(fraCreate, "txtDeckName", tr("Deck Name"), kNameLength);
+    txtCards = makeField(fraCreate, "txtCards", tr("Number of Cards In Deck"), kCardsLength);
     txtCards->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtCards));
-    txtDesigner = makeField(fraCreate, "txtDesigner", QStringLiteral("Designed By"), kDesignerLength);
-    txtPassword = makeField(fraCreate, "txtPassword", QStringLiteral("Password"), kPasswordLength);
+    txtDesigner = makeField(fraCreate, "txtDesigner", tr("Designed By"), kDesignerLength);
+    txtPassword = makeField(fraCreate, "txtPassword", tr("Password"), kPasswordLength);
     txtPassword->setEchoMode(QLineEdit::Password);
 
-    cmdCreateDeck = makeButton(this, "cmdCreateDeck", kCreateNewDeck);
-    cmdEditDeck = makeButton(this, "cmdEditDeck", QStringLiteral("&Modify"));
-    cmdDelete = makeButton(this, "cmdDelete", QStringLiteral("&Delete Deck From List"));
-    cmdDelete->setToolTip(QStringLiteral("Delete a selected deck from list of decks"));
-    cmdNext = makeButton(this, "cmdNext", QStringLiteral("&Next"));
-    cmdBack = makeButton(this, "cmdBack", QStringLiteral("&Back"));
-    cmdExit = makeButton(this, "cmdExit", QStringLiteral("Exi&t"));
-    cmdExport = makeButton(this, "cmdExport", QStringLiteral("E&xport / Share Your  Deck"));
-    cmdImport = makeButton(this, "cmdImport", QStringLiteral("&Import"));
+    cmdCreateDeck = makeButton(this, "cmdCreateDeck", createNewDeckText());
+    cmdEditDeck = makeButton(this, "cmdEditDeck", tr("&Modify"));
+    cmdDelete = makeButton(this, "cmdDelete", tr("&Delete Deck From List"));
+    cmdDelete->setToolTip(tr("Delete a selected deck from list of decks"));
+    cmdNext = makeButton(this, "cmdNext", tr("&Next"));
+    cmdBack = makeButton(this, "cmdBack", tr("&Back"));
+    cmdExit = makeButton(this, "cmdExit", tr("Exi&t"));
+    cmdExport = makeButton(this, "cmdExport", tr("E&xport / Share Your  Deck"));
+    cmdImport = makeButton(this, "cmdImport", tr("&Import"));
     for (QPushButton *button : {cmdExport, cmdImport}) {
         button->setEnabled(false);
-        button->setToolTip(kLaterIssue);
+        button->setToolTip(laterIssueText());
     }
 
     auto *fields = new QGridLayout(fraCreate);
@@ -94,21 +106,20 @@ DeckManagerPage::DeckManagerPage(QWidget *parent) : QWidget(parent)
         fields->addWidget(field, row, 1);
         fields->addWidget(hint, row, 2);
     };
-    addField(0, QStringLiteral("* Deck N&ame"), txtDeckName,
+    addField(0, tr("* Deck N&ame"), txtDeckName,
              makeHint(fraCreate, "lblToolTipDeckName",
-                      QStringLiteral("Enter The Name of the Deck in order to start creating your own Tarot Learning "
-                                     "Deck"),
+                      tr("Enter The Name of the Deck in order to start creating your own Tarot Learning "
+                         "Deck"),
                       txtDeckName));
-    addField(1, QStringLiteral("* N&umerber of Card In Deck"), txtCards,
-             makeHint(fraCreate, "lblToolTipCards",
-                      QStringLiteral("Enter the total number of cards in your personal deck."), txtCards));
-    addField(2, QStringLiteral("D&esigned By"), txtDesigner,
-             makeHint(fraCreate, "lblToolTipDesigner", QStringLiteral("Enter the name of your Deck designer."),
-                      txtDesigner));
-    addField(3, QStringLiteral("&Password"), txtPassword,
+    addField(
+        1, tr("* N&umerber of Card In Deck"), txtCards,
+        makeHint(fraCreate, "lblToolTipCards", tr("Enter the total number of cards in your personal deck."), txtCards));
+    addField(2, tr("D&esigned By"), txtDesigner,
+             makeHint(fraCreate, "lblToolTipDesigner", tr("Enter the name of your Deck designer."), txtDesigner));
+    addField(3, tr("&Password"), txtPassword,
              makeHint(fraCreate, "lblToolTipPassword",
-                      QStringLiteral("Enter password to protect your personal deck from being modified by others you "
-                                     "may give or share the deck with."),
+                      tr("Enter password to protect your personal deck from being modified by others you "
+                         "may give or share the deck with."),
                       txtPassword));
     fields->setColumnStretch(1, 1);
 
@@ -120,24 +131,20 @@ DeckManagerPage::DeckManagerPage(QWidget *parent) : QWidget(parent)
     };
     addButton(0, cmdCreateDeck,
               makeHint(this, "lblToolTipCreate",
-                       QStringLiteral("Click Create New Deck in order to start creating your own learning deck"),
-                       cmdCreateDeck));
+                       tr("Click Create New Deck in order to start creating your own learning deck"), cmdCreateDeck));
     addButton(1, cmdEditDeck,
               makeHint(this, "lblToolTipEdit",
-                       QStringLiteral("Modify the Deck name, Designer name, Password & number of cards and click "
-                                      "modify and save the the information."),
+                       tr("Modify the Deck name, Designer name, Password & number of cards and click "
+                          "modify and save the the information."),
                        cmdEditDeck));
     // Each hint describes the button it stands beside.
-    addButton(2, cmdDelete,
-              makeHint(this, "lblToolTipDelete", QStringLiteral("Delete Selected Deck From List"), cmdDelete));
+    addButton(2, cmdDelete, makeHint(this, "lblToolTipDelete", tr("Delete Selected Deck From List"), cmdDelete));
     addButton(3, cmdExport,
               makeHint(this, "lblToolTipExport",
-                       QStringLiteral("Export, save and share your own created deck by sending others the deck file."),
-                       cmdExport));
+                       tr("Export, save and share your own created deck by sending others the deck file."), cmdExport));
     addButton(4, cmdImport, nullptr);
     addButton(5, cmdNext,
-              makeHint(this, "lblToolTipNext", QStringLiteral("Click NEXT to start the detailed deck design page."),
-                       cmdNext));
+              makeHint(this, "lblToolTipNext", tr("Click NEXT to start the detailed deck design page."), cmdNext));
 
     auto *right = new QVBoxLayout;
     right->addWidget(fraCreate);
@@ -218,18 +225,18 @@ FrmDeck::FrmDeck(Services &services, QWidget *startScreen, DesignOpener openDesi
     page_ = new DeckManagerPage(this);
     setCentralWidget(page_);
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     auto add = [file](const char *name, const QString &caption) { return named(file->addAction(caption), name); };
-    mnuNext_ = add("mnuNext", QStringLiteral("&Next"));
-    mnuEdit_ = add("mnuEdit", QStringLiteral("&Edit"));
-    mnuCreate_ = add("mnuCreate", kCreateNewDeck);
-    mnuExport_ = add("mnuExport", QStringLiteral("E&xport"));
+    mnuNext_ = add("mnuNext", tr("&Next"));
+    mnuEdit_ = add("mnuEdit", tr("&Edit"));
+    mnuCreate_ = add("mnuCreate", createNewDeckText());
+    mnuExport_ = add("mnuExport", tr("E&xport"));
     mnuExport_->setEnabled(false);
-    mnuExport_->setToolTip(kLaterIssue);
-    mnuBack_ = add("mnuBack", QStringLiteral("Back to &Main"));
+    mnuExport_->setToolTip(laterIssueText());
+    mnuBack_ = add("mnuBack", tr("Back to &Main"));
     file->addSeparator();
-    mnuExit_ = add("mnuExit", QStringLiteral("Exi&t"));
+    mnuExit_ = add("mnuExit", tr("Exi&t"));
     mnuExit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addHelpMenu(menuBar(), services_, this);
 
@@ -352,8 +359,8 @@ void FrmDeck::setCreateMode(bool on)
     createMode_ = on;
     if (!on)
         manager_.discardPreparation();
-    page_->cmdCreateDeck->setText(on ? kCreate : kCreateNewDeck);
-    mnuCreate_->setText(on ? kCreate : kCreateNewDeck);
+    page_->cmdCreateDeck->setText(on ? createText() : createNewDeckText());
+    mnuCreate_->setText(on ? createText() : createNewDeckText());
 }
 
 void FrmDeck::setExchangeOpener(std::function<void(QWidget *over, bool exportFrame)> open)

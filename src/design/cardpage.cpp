@@ -35,58 +35,53 @@ QPlainTextEdit *meaningBox(QWidget *parent, const char *name, const QString &acc
 CardPage::CardPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pageCard"));
-    auto *lblCardName = named(new QLabel(QStringLiteral("Picture"), this), "lblCardName", QStringLiteral("Picture"));
-    picCard = named(new QLabel(this), "picCard", QStringLiteral("Card picture"));
+    auto *lblCardName = named(new QLabel(tr("Picture"), this), "lblCardName", tr("Picture"));
+    picCard = named(new QLabel(this), "picCard", tr("Card picture"));
     picCard->setFixedSize(200, 320);
     picCard->setFrameShape(QFrame::Box);
     picCard->setAlignment(Qt::AlignCenter);
 
-    auto *label3 = named(new QLabel(QStringLiteral("Card Name"), this), "Label3", QStringLiteral("Card Name"));
-    txtCard = named(new QLineEdit(this), "txtCard", QStringLiteral("Card Name"));
+    auto *label3 = named(new QLabel(tr("Card Name"), this), "Label3", tr("Card Name"));
+    txtCard = named(new QLineEdit(this), "txtCard", tr("Card Name"));
     label3->setBuddy(txtCard);
-    auto *label4 = named(new QLabel(QStringLiteral("Keywords"), this), "Label4", QStringLiteral("Keywords"));
+    auto *label4 = named(new QLabel(tr("Keywords"), this), "Label4", tr("Keywords"));
     auto *keywordGrid = new QGridLayout;
     for (int k = 0; k < kSlotsPerCard; ++k) {
         txtKeyword[k] = new QLineEdit(this);
         txtKeyword[k]->setObjectName(QStringLiteral("txtKeyword%1").arg(k));
-        txtKeyword[k]->setAccessibleName(QStringLiteral("Keyword %1").arg(k + 1));
+        txtKeyword[k]->setAccessibleName(tr("Keyword %1").arg(k + 1));
         keywordGrid->addWidget(txtKeyword[k], k / 4, k % 4);
     }
     label4->setBuddy(txtKeyword[0]);
-    auto *label5 =
-        named(new QLabel(QStringLiteral("Normal Meaning"), this), "Label5", QStringLiteral("Normal Meaning"));
-    txtNormalMeaning = meaningBox(this, "txtNormalMeaning", QStringLiteral("Normal Meaning"));
-    auto *label6 =
-        named(new QLabel(QStringLiteral("Reverse Meaning"), this), "Label6", QStringLiteral("Reverse Meaning"));
-    txtReverseMeaning = meaningBox(this, "txtReverseMeaning", QStringLiteral("Reverse Meaning"));
+    auto *label5 = named(new QLabel(tr("Normal Meaning"), this), "Label5", tr("Normal Meaning"));
+    txtNormalMeaning = meaningBox(this, "txtNormalMeaning", tr("Normal Meaning"));
+    auto *label6 = named(new QLabel(tr("Reverse Meaning"), this), "Label6", tr("Reverse Meaning"));
+    txtReverseMeaning = meaningBox(this, "txtReverseMeaning", tr("Reverse Meaning"));
 
-    optMajorArcana = named(new QRadioButton(QStringLiteral("&Major Arcana"), this), "optMajorArcana",
-                           QStringLiteral("Major Arcana"));
-    optMinorArcana = named(new QRadioButton(QStringLiteral("Mi&nor Arcana"), this), "optMinorArcana",
-                           QStringLiteral("Minor Arcana"));
+    optMajorArcana = named(new QRadioButton(tr("&Major Arcana"), this), "optMajorArcana", tr("Major Arcana"));
+    optMinorArcana = named(new QRadioButton(tr("Mi&nor Arcana"), this), "optMinorArcana", tr("Minor Arcana"));
     auto *arcana = new QButtonGroup(this);
     arcana->addButton(optMajorArcana);
     arcana->addButton(optMinorArcana);
-    fraMinors = named(new QGroupBox(this), "fraMinors", QStringLiteral("Suits"));
-    optCups = named(new QRadioButton(QStringLiteral("&Cups"), fraMinors), "optCups", QStringLiteral("Cups"));
-    optWands = named(new QRadioButton(QStringLiteral("&Wands"), fraMinors), "optWands", QStringLiteral("Wands"));
-    optPentacles =
-        named(new QRadioButton(QStringLiteral("&Pentacles"), fraMinors), "optPentacles", QStringLiteral("Pentacles"));
-    optSwords = named(new QRadioButton(QStringLiteral("Swo&rds"), fraMinors), "optSwords", QStringLiteral("Swords"));
+    fraMinors = named(new QGroupBox(this), "fraMinors", tr("Suits"));
+    optCups = named(new QRadioButton(tr("&Cups"), fraMinors), "optCups", tr("Cups"));
+    optWands = named(new QRadioButton(tr("&Wands"), fraMinors), "optWands", tr("Wands"));
+    optPentacles = named(new QRadioButton(tr("&Pentacles"), fraMinors), "optPentacles", tr("Pentacles"));
+    optSwords = named(new QRadioButton(tr("Swo&rds"), fraMinors), "optSwords", tr("Swords"));
     fraMinors->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto *suitLayout = new QHBoxLayout(fraMinors);
     for (QRadioButton *suit : {optCups, optWands, optPentacles, optSwords})
         suitLayout->addWidget(suit);
 
-    chkAutoSave = named(new QCheckBox(QStringLiteral("&AutoSave"), this), "chkAutoSave", QStringLiteral("AutoSave"));
+    chkAutoSave = named(new QCheckBox(tr("&AutoSave"), this), "chkAutoSave", tr("AutoSave"));
     chkAutoSave->setChecked(true);
-    cmdBrowsePictures = named(new QPushButton(QStringLiteral("&Insert Pictures"), this), "cmdBrowsePictures",
-                              QStringLiteral("Insert Pictures"));
-    cmdDeckSave = named(new QPushButton(QStringLiteral("&Save"), this), "cmdDeckSave", QStringLiteral("Save"));
-    cmdDelete = named(new QPushButton(QStringLiteral("&Delete"), this), "cmdDelete", QStringLiteral("Delete"));
-    cmdBack = named(new QPushButton(QStringLiteral("&Back"), this), "cmdBack", QStringLiteral("Back"));
-    cmdExit = named(new QPushButton(QStringLiteral("Exi&t"), this), "cmdExit", QStringLiteral("Exit"));
-    lblSaveStatus = named(new QLabel(this), "lblSaveStatus", QStringLiteral("Save status"));
+    cmdBrowsePictures =
+        named(new QPushButton(tr("&Insert Pictures"), this), "cmdBrowsePictures", tr("Insert Pictures"));
+    cmdDeckSave = named(new QPushButton(tr("&Save"), this), "cmdDeckSave", tr("Save"));
+    cmdDelete = named(new QPushButton(tr("&Delete"), this), "cmdDelete", tr("Delete"));
+    cmdBack = named(new QPushButton(tr("&Back"), this), "cmdBack", tr("Back"));
+    cmdExit = named(new QPushButton(tr("Exi&t"), this), "cmdExit", tr("Exit"));
+    lblSaveStatus = named(new QLabel(this), "lblSaveStatus", tr("Save status"));
     lblSaveStatus->setTextFormat(Qt::PlainText);
     lblSaveStatus->setWordWrap(true);
     QFont bold = lblSaveStatus->font();
@@ -99,23 +94,21 @@ CardPage::CardPage(QWidget *parent) : QWidget(parent)
     int row = 0;
     fields->addWidget(label3, row, 0);
     fields->addWidget(txtCard, row, 1);
-    fields->addWidget(makeHint(this, "lblHintCard", QStringLiteral("Enter Name of Tarot Card")), row++, 2);
+    fields->addWidget(makeHint(this, "lblHintCard", tr("Enter Name of Tarot Card")), row++, 2);
     fields->addWidget(label4, row, 0, Qt::AlignTop);
     fields->addLayout(keywordGrid, row, 1);
-    fields->addWidget(makeHint(this, "lblHintKeywords", QStringLiteral("Enter the keywords related to the above card")),
-                      row++, 2, Qt::AlignTop);
+    fields->addWidget(makeHint(this, "lblHintKeywords", tr("Enter the keywords related to the above card")), row++, 2,
+                      Qt::AlignTop);
     fields->addWidget(label5, row, 0, Qt::AlignTop);
     fields->addWidget(txtNormalMeaning, row, 1);
-    fields->addWidget(
-        makeHint(this, "lblHintNormal",
-                 QStringLiteral("Enter the normal meaning of the card. There is a limitation of 360 characters")),
-        row++, 2, Qt::AlignTop);
+    fields->addWidget(makeHint(this, "lblHintNormal",
+                               tr("Enter the normal meaning of the card. There is a limitation of 360 characters")),
+                      row++, 2, Qt::AlignTop);
     fields->addWidget(label6, row, 0, Qt::AlignTop);
     fields->addWidget(txtReverseMeaning, row, 1);
-    fields->addWidget(
-        makeHint(this, "lblHintReverse",
-                 QStringLiteral("Enter the reversed meaning of the card. There is a limitation of 360 characters")),
-        row++, 2, Qt::AlignTop);
+    fields->addWidget(makeHint(this, "lblHintReverse",
+                               tr("Enter the reversed meaning of the card. There is a limitation of 360 characters")),
+                      row++, 2, Qt::AlignTop);
     auto *arcanaRow = new QHBoxLayout;
     arcanaRow->addWidget(optMajorArcana);
     arcanaRow->addWidget(optMinorArcana);
@@ -126,14 +119,13 @@ CardPage::CardPage(QWidget *parent) : QWidget(parent)
     auto *pictureColumn = new QVBoxLayout;
     auto *pictureHead = new QHBoxLayout;
     pictureHead->addWidget(lblCardName);
-    pictureHead->addWidget(makeHint(this, "lblHintPicture", QStringLiteral("Preview / Display of inserted pictures")));
+    pictureHead->addWidget(makeHint(this, "lblHintPicture", tr("Preview / Display of inserted pictures")));
     pictureHead->addStretch();
     pictureColumn->addLayout(pictureHead);
     pictureColumn->addWidget(picCard);
     auto *browseRow = new QHBoxLayout;
     browseRow->addWidget(cmdBrowsePictures);
-    browseRow->addWidget(
-        makeHint(this, "lblHintInsert", QStringLiteral("Click Insert Pictures to add new Tarot Card Pictures")));
+    browseRow->addWidget(makeHint(this, "lblHintInsert", tr("Click Insert Pictures to add new Tarot Card Pictures")));
     pictureColumn->addLayout(browseRow);
     pictureColumn->addStretch();
 
@@ -143,14 +135,12 @@ CardPage::CardPage(QWidget *parent) : QWidget(parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(chkAutoSave);
-    buttons->addWidget(
-        makeHint(this, "lblHintAutoSave", QStringLiteral("Keep this Box Checked to autosave your work.")));
+    buttons->addWidget(makeHint(this, "lblHintAutoSave", tr("Keep this Box Checked to autosave your work.")));
     buttons->addStretch();
     buttons->addWidget(cmdDeckSave);
     buttons->addWidget(cmdDelete);
-    buttons->addWidget(
-        makeHint(this, "lblHintDelete",
-                 QStringLiteral("Delete Inserted picture(s) and other details in regards to a particular card.")));
+    buttons->addWidget(makeHint(this, "lblHintDelete",
+                                tr("Delete Inserted picture(s) and other details in regards to a particular card.")));
     buttons->addWidget(cmdBack);
     buttons->addWidget(cmdExit);
 

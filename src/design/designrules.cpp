@@ -4,6 +4,7 @@
 #include "store/regularfile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -23,8 +24,10 @@ std::optional<QString> meaningTooLong(Meaning which, const QString &text)
 {
     if (characterCount(text) <= kMaxMeaningLength)
         return std::nullopt;
-    return which == Meaning::Normal ? QStringLiteral("Normal Meaning can be maximum of 360 characters")
-                                    : QStringLiteral("Reverse Meaning can be maximum of 360 characters");
+    return which == Meaning::Normal ? QCoreApplication::translate("velmora::FrmDeckDesign",
+                                                                  "Normal Meaning can be maximum of 360 characters")
+                                    : QCoreApplication::translate("velmora::FrmDeckDesign",
+                                                                  "Reverse Meaning can be maximum of 360 characters");
 }
 
 std::optional<int> groupForSave(const GroupOptions &options)
@@ -97,13 +100,15 @@ void PictureChoice::clear()
 
 QString limitMessage(int slotsAtOpening)
 {
-    return QString::number(slotsAtOpening) +
-           QStringLiteral(" Pictures already added\nYou cannot add any more pictures");
+    return QCoreApplication::translate("velmora::FrmLoadPictures",
+                                       "%n Pictures already added\nYou cannot add any more pictures", nullptr,
+                                       slotsAtOpening);
 }
 
 QString duplicateMessage()
 {
-    return QStringLiteral("This Picture has already been added.\nPlease select another picture");
+    return QCoreApplication::translate("velmora::FrmLoadPictures",
+                                       "This Picture has already been added.\nPlease select another picture");
 }
 
 QVector<int> pictureTargets(const QVector<bool> &cardHasPicture, int fileCount)
@@ -163,8 +168,11 @@ PictureFile readPictureFile(const QString &path, StoredForm form, QSize shownSiz
     if (!file.ok)
         return {{}, {}, {}, file.error};
     if (file.cut)
-        return {
-            {}, {}, {}, QStringLiteral("%1: the file is larger than %2 MB").arg(name).arg(kMaxPictureFileBytes >> 20)};
+        return {{},
+                {},
+                {},
+                QCoreApplication::translate("velmora::FrmLoadPictures", "%1: the file is larger than %2 MB")
+                    .arg(name, QString::number(kMaxPictureFileBytes >> 20))};
     const QByteArray &bytes = file.bytes;
     QBuffer buffer;
     buffer.setData(bytes);
@@ -172,21 +180,24 @@ PictureFile readPictureFile(const QString &path, StoredForm form, QSize shownSiz
     QImageReader reader(&buffer);
     const QSize size = reader.size();
     if (!reader.canRead())
-        return {{}, {}, {}, QStringLiteral("%1: not a picture").arg(name)};
+        return {{}, {}, {}, QCoreApplication::translate("velmora::FrmLoadPictures", "%1: not a picture").arg(name)};
     if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(kPictureAllocationLimitMb) * 1024 * 1024)
         return {{},
                 {},
                 {},
-                QStringLiteral("%1: the picture is too large (%2 x %3 pixels)")
-                    .arg(name)
-                    .arg(size.width())
-                    .arg(size.height())};
+                QCoreApplication::translate("velmora::FrmLoadPictures", "%1: the picture is too large (%2 x %3 pixels)")
+                    .arg(name, QString::number(size.width()), QString::number(size.height()))};
     const bool turned = reader.transformation() != QImageIOHandler::TransformationNone;
     const bool keepBytes = form == StoredForm::Compact && isJpegFile(bytes) && !turned && isLeanJpeg(bytes, size);
     // Kept bytes are decoded all the same: a file that does not decode is refused.
     QImage image = decodePicture(bytes, keepBytes ? shownSize : QSize());
     if (image.isNull())
-        return {{}, {}, {}, QStringLiteral("%1: the picture cannot be decoded within the memory limit").arg(name)};
+        return {{},
+                {},
+                {},
+                QCoreApplication::translate("velmora::FrmLoadPictures",
+                                            "%1: the picture cannot be decoded within the memory limit")
+                    .arg(name)};
     const QSize ownSize = !size.isValid()                                                     ? image.size()
                           : reader.transformation() & QImageIOHandler::TransformationRotate90 ? size.transposed()
                                                                                               : size;
@@ -195,14 +206,15 @@ PictureFile readPictureFile(const QString &path, StoredForm form, QSize shownSiz
                   : form == StoredForm::Compact ? jpegFileBytes(read.image)
                                                 : bmpFileBytes(read.image);
     if (read.stored.isEmpty())
-        read.error = QStringLiteral("%1: cannot be written as %2")
+        read.error = QCoreApplication::translate("velmora::FrmLoadPictures", "%1: cannot be written as %2")
                          .arg(name, QLatin1String(form == StoredForm::Compact ? "JPEG" : "BMP"));
     return read;
 }
 
 QString failedFilesMessage(const QStringList &failures)
 {
-    return QStringLiteral("These pictures were not stored:\n") + failures.join(QLatin1Char('\n'));
+    return QCoreApplication::translate("velmora::FrmLoadPictures", "These pictures were not stored:\n%1")
+        .arg(failures.join(QLatin1Char('\n')));
 }
 
 } // namespace velmora

@@ -83,16 +83,16 @@ CardListPage::CardListPage(QWidget *parent) : QWidget(parent)
     lstPictures = new QTreeWidget(this);
     lstPictures->setObjectName(QStringLiteral("lstPictures"));
     lstPictures->setColumnCount(1);
-    lstPictures->setHeaderLabels({QStringLiteral("No. of Cards")});
+    lstPictures->setHeaderLabels({tr("No. of Cards")});
     lstPictures->setRootIsDecorated(false);
     lstPictures->setUniformRowHeights(true);
     lstPictures->header()->setStretchLastSection(true);
     lstPictures->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lstPictures->setAccessibleName(QStringLiteral("Cards"));
+    lstPictures->setAccessibleName(tr("Cards"));
     // Room for the longest entry, so that its mark is never cut off.
-    lstPictures->setMinimumWidth(lstPictures->fontMetrics().horizontalAdvance(QStringLiteral("Card 000 (picture)")) +
-                                 lstPictures->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
-                                 4 * lstPictures->frameWidth() + 8);
+    lstPictures->setMinimumWidth(
+        lstPictures->fontMetrics().horizontalAdvance(tr("Card %1 (picture)").arg(QStringLiteral("000"))) +
+        lstPictures->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4 * lstPictures->frameWidth() + 8);
     // The highlighted card is the card shown, however the highlight moved
     // (click, arrow keys, Home, Page Down). A click on the card already
     // highlighted shows it again, as after the picture loader emptied the picture.
@@ -110,9 +110,9 @@ CardListPage::CardListPage(QWidget *parent) : QWidget(parent)
         emit cardChosen(lstPictures->indexOfTopLevelItem(item));
     });
 
-    auto *label1 = new QLabel(QStringLiteral("Deck Name:"), this);
+    auto *label1 = new QLabel(tr("Deck Name:"), this);
     label1->setObjectName(QStringLiteral("Label1"));
-    auto *label2 = new QLabel(QStringLiteral("Number of Cards:"), this);
+    auto *label2 = new QLabel(tr("Number of Cards:"), this);
     label2->setObjectName(QStringLiteral("Label2"));
     // Each caption above its value, so that the narrow list keeps room for a long name.
     auto *header = new QVBoxLayout;
@@ -186,8 +186,7 @@ void CardListPage::markCard(int index, bool saved)
     if (!item)
         return;
     // The words carry the meaning too, for those who cannot tell the colours apart.
-    item->setText(0, saved ? QStringLiteral("Card %1 (picture)").arg(index + 1)
-                           : QStringLiteral("Card %1").arg(index + 1));
+    item->setText(0, saved ? tr("Card %1 (picture)").arg(index + 1) : tr("Card %1").arg(index + 1));
     item->setData(0, kSavedRole, saved);
     // The page's palette: a palette change reaches the page before its list.
     item->setForeground(0, cardListColour(saved, palette().color(QPalette::Base)));
@@ -219,17 +218,17 @@ FrmDeckDesign::FrmDeckDesign(Services &services, DeckHandOff handOff, const QVec
     layout->addWidget(card_, 1);
     setCentralWidget(central);
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     const auto addItem = [file, this](const char *name, const QString &text, void (FrmDeckDesign::*slot)()) {
         QAction *action = file->addAction(text, this, slot);
         action->setObjectName(QLatin1String(name));
     };
-    addItem("mnuBack", QStringLiteral("&Back"), &FrmDeckDesign::back);
-    addItem("mnuSave", QStringLiteral("&Save"), &FrmDeckDesign::save);
-    addItem("mnuDelete", QStringLiteral("&Delete"), &FrmDeckDesign::deleteCard);
+    addItem("mnuBack", tr("&Back"), &FrmDeckDesign::back);
+    addItem("mnuSave", tr("&Save"), &FrmDeckDesign::save);
+    addItem("mnuDelete", tr("&Delete"), &FrmDeckDesign::deleteCard);
     file->addSeparator();
-    QAction *exit = file->addAction(QStringLiteral("&Exit"), this, [] { EndProgram(); });
+    QAction *exit = file->addAction(tr("&Exit"), this, [] { EndProgram(); });
     exit->setObjectName(QStringLiteral("mnuExit"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addHelpMenu(menuBar(), services_, this);
@@ -256,7 +255,7 @@ FrmDeckDesign::FrmDeckDesign(Services &services, DeckHandOff handOff, const QVec
     const QString path = paths::deckDatabase(handOff_.deckFile);
     if (!deck_.open(path, Access::ReadWrite)) {
         deckError_ = deck_.errorText();
-        card_->showSaveStatus(QStringLiteral("The deck cannot be opened for writing: %1").arg(deckError_));
+        card_->showSaveStatus(tr("The deck cannot be opened for writing: %1").arg(deckError_));
     }
     writer_ = std::make_unique<CardWriter>(path, [this](const CardWriteResult &result) { onWritten(result); });
     keepWindowPlace(*this, services_.settings, QSize(1000, 640));
@@ -350,9 +349,8 @@ void FrmDeckDesign::chooseCard(int index)
     if (deck_.isOpen())
         cards_ = deck_.cards().value_or(QVector<Card>());
     const QString status = !leftUnsaved.isEmpty() ? leftUnsaved
-                           : deckError_.isEmpty()
-                               ? QString()
-                               : QStringLiteral("The deck cannot be opened for writing: %1").arg(deckError_);
+                           : deckError_.isEmpty() ? QString()
+                                                  : tr("The deck cannot be opened for writing: %1").arg(deckError_);
     if (index >= cards_.size()) {
         pending_ = Card{};
         pendingSlots_.clear();
@@ -437,16 +435,15 @@ void FrmDeckDesign::onWritten(const CardWriteResult &result)
     if (result.edit.card.id != pending_.id) {
         // Another card's write, handed over before this card was chosen.
         if (!result.ok)
-            writeFailure_ = QStringLiteral("Card %1 is not saved: %2").arg(result.edit.number).arg(result.error);
+            writeFailure_ = tr("Card %1 is not saved: %2").arg(QString::number(result.edit.number), result.error);
         return;
     }
     if (!result.ok) {
         unsavedFields_ |= result.edit.fields;
         unsavedSlots_ |= result.edit.slotMask;
         failureReason_ = result.error;
-        writeFailure_ = QStringLiteral("Card %1 is not saved: %2. The next change or Save tries again.")
-                            .arg(result.edit.number)
-                            .arg(result.error);
+        writeFailure_ = tr("Card %1 is not saved: %2. The next change or Save tries again.")
+                            .arg(QString::number(result.edit.number), result.error);
         card_->showSaveStatus(writeFailure_);
         return;
     }
@@ -536,7 +533,7 @@ void FrmDeckDesign::save()
     writeUnsaved();
     writer_->wait();
     if (unsavedFields_ == 0 && unsavedSlots_ == 0)
-        services_.prompter.tell(QStringLiteral("Card(s) Saved Successfully"), PromptIcon::Information, this);
+        services_.prompter.tell(tr("Card(s) Saved Successfully"), PromptIcon::Information, this);
     else
         services_.prompter.tell(writeFailure_, PromptIcon::Critical, this);
 }
@@ -546,16 +543,19 @@ void FrmDeckDesign::deleteCard()
     if (current_ < 0 || pending_.id <= 0)
         return;
     // Named in the question, so that the answer is given for the card on screen.
-    QString card = QStringLiteral("Card %1").arg(current_ + 1);
-    if (const QString name = card_->cardName().trimmed(); !name.isEmpty() && name != card)
-        card += QStringLiteral(": ") + name;
-    if (services_.prompter.ask({QStringLiteral("Are you sure you want to delete this card ?\n\n") + card,
+    // A name left as the deck made it ("Card 3", stored in English) is not repeated.
+    const QString number = QString::number(current_ + 1);
+    const QString name = card_->cardName().trimmed();
+    const QString card = name.isEmpty() || name == QStringLiteral("Card %1").arg(number)
+                             ? tr("Card %1").arg(number)
+                             : tr("Card %1: %2").arg(number, name);
+    if (services_.prompter.ask({tr("Are you sure you want to delete this card ?\n\n%1").arg(card),
                                 PromptIcon::Information, PromptButtons::YesNo, QString::fromLatin1(kAppTitle)},
                                this) != PromptAnswer::Yes)
         return;
     writer_->wait();
     if (!deck_.clearCardContent(pending_.id)) {
-        card_->showSaveStatus(QStringLiteral("Card %1 is not deleted: %2").arg(current_ + 1).arg(deck_.errorText()));
+        card_->showSaveStatus(tr("Card %1 is not deleted: %2").arg(QString::number(current_ + 1), deck_.errorText()));
         return;
     }
     pending_.normalMeaning = QStringLiteral("");
@@ -592,7 +592,7 @@ void FrmDeckDesign::back()
 {
     // Going back closes the editor as surely as quitting does: a card that
     // still cannot be written is asked about, not dropped.
-    if (!finishWrites(QStringLiteral("Go back anyway?")))
+    if (!finishWrites(tr("Go back anyway?")))
         return;
     goingBack_ = true;
     if (backOpener_)
@@ -610,9 +610,9 @@ bool FrmDeckDesign::finishWrites(const QString &goOnQuestion)
     }
     if (unsavedFields_ == 0 && unsavedSlots_ == 0)
         return true;
-    Prompt question{QStringLiteral("Card %1 could not be saved: %2. ").arg(current_ + 1).arg(failureReason_) +
-                        goOnQuestion,
-                    PromptIcon::Warning, PromptButtons::YesNo, QString::fromLatin1(kAppTitle)};
+    Prompt question{
+        tr("Card %1 could not be saved: %2. %3").arg(QString::number(current_ + 1), failureReason_, goOnQuestion),
+        PromptIcon::Warning, PromptButtons::YesNo, QString::fromLatin1(kAppTitle)};
     question.defaultAnswer = PromptAnswer::No;
     return services_.prompter.ask(question, this) == PromptAnswer::Yes;
 }
@@ -620,7 +620,7 @@ bool FrmDeckDesign::finishWrites(const QString &goOnQuestion)
 void FrmDeckDesign::closeEvent(QCloseEvent *event)
 {
     // Back has written what it could already and leaves the program running.
-    if (!goingBack_ && !finishWrites(QStringLiteral("Quit anyway?"))) {
+    if (!goingBack_ && !finishWrites(tr("Quit anyway?"))) {
         event->ignore();
         return;
     }

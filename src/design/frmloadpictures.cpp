@@ -61,39 +61,39 @@ FrmLoadPictures::FrmLoadPictures(Services &services, Deck &deck, QWidget *parent
     setWindowIcon(appIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
-    dirSelected = new FolderChoice(services_.prompter, "dirSelected", QStringLiteral("Folder of the pictures"), this);
+    dirSelected = new FolderChoice(services_.prompter, "dirSelected", tr("Folder of the pictures"), this);
     filSelected = new QListWidget(this);
     filSelected->setObjectName(QStringLiteral("filSelected"));
-    filSelected->setAccessibleName(QStringLiteral("Picture files"));
+    filSelected->setAccessibleName(tr("Picture files"));
     filSelected->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    cmdAddPictures = makeButton(this, "cmdAddPictures", QStringLiteral("&Add"));
+    cmdAddPictures = makeButton(this, "cmdAddPictures", tr("&Add"));
     lstSelectedPictures = new QTreeWidget(this);
     lstSelectedPictures->setObjectName(QStringLiteral("lstSelectedPictures"));
-    lstSelectedPictures->setAccessibleName(QStringLiteral("Chosen pictures"));
-    lstSelectedPictures->setHeaderLabels({QStringLiteral("Card No")});
+    lstSelectedPictures->setAccessibleName(tr("Chosen pictures"));
+    lstSelectedPictures->setHeaderLabels({tr("Card No")});
     lstSelectedPictures->setRootIsDecorated(false);
     lstSelectedPictures->setTextElideMode(Qt::ElideMiddle);
     // Picture files dragged from a file manager are added as Add adds them.
     lstSelectedPictures->setAcceptDrops(true);
     lstSelectedPictures->viewport()->setAcceptDrops(true);
     lstSelectedPictures->viewport()->installEventFilter(this);
-    cmdDeletePictures = makeButton(this, "cmdDeletePictures", QStringLiteral("&Delete"));
-    cmdSavePictures = makeButton(this, "cmdSavePictures", QStringLiteral("&Save"));
-    chkCompact = named(new QCheckBox(QStringLiteral("&Keep pictures compact (JPEG)"), this), "chkCompact",
-                       QStringLiteral("Keep pictures compact (JPEG)"));
+    cmdDeletePictures = makeButton(this, "cmdDeletePictures", tr("&Delete"));
+    cmdSavePictures = makeButton(this, "cmdSavePictures", tr("&Save"));
+    chkCompact = named(new QCheckBox(tr("&Keep pictures compact (JPEG)"), this), "chkCompact",
+                       tr("Keep pictures compact (JPEG)"));
     chkCompact->setChecked(services_.settings.value(QLatin1String(kCompactPicturesKey)) == QLatin1String("True"));
-    QLabel *compactHint = makeHint(
-        this, "lblCompactHint",
-        QStringLiteral("Checked: a JPEG file is stored as it is, byte for byte, and any other picture as a JPEG "
-                       "file; a 1000 x 1700 photo takes about 0.6 MB, so a deck of 78 such cards is about 50 MB "
-                       "and can be sent to friends.\n"
-                       "Unchecked: every picture is stored as a BMP file, about 5 MB for the same photo, so such "
-                       "a deck is about 400 MB."),
-        chkCompact);
+    QLabel *compactHint =
+        makeHint(this, "lblCompactHint",
+                 tr("Checked: a JPEG file is stored as it is, byte for byte, and any other picture as a JPEG "
+                    "file; a 1000 x 1700 photo takes about 0.6 MB, so a deck of 78 such cards is about 50 MB "
+                    "and can be sent to friends.\n"
+                    "Unchecked: every picture is stored as a BMP file, about 5 MB for the same photo, so such "
+                    "a deck is about 400 MB."),
+                 chkCompact);
     pBox = new QLabel(this);
     pBox->setObjectName(QStringLiteral("pBox"));
-    pBox->setAccessibleName(QStringLiteral("Preview"));
-    pBox->setAccessibleDescription(QStringLiteral("Each picture as it is stored into its card"));
+    pBox->setAccessibleName(tr("Preview"));
+    pBox->setAccessibleDescription(tr("Each picture as it is stored into its card"));
     pBox->setFrameShape(QFrame::Box);
     pBox->setLineWidth(2);
     pBox->setFixedSize(QSize(2385, 3735) / kTwipsPerPixel);
@@ -252,8 +252,8 @@ void FrmLoadPictures::deletePicture()
 {
     const int row = lstSelectedPictures->indexOfTopLevelItem(lstSelectedPictures->currentItem());
     if (!choice_.remove(row)) {
-        services_.prompter.tell(QStringLiteral("Picture has been deleted. Please add another picture"),
-                                PromptIcon::Information, this);
+        services_.prompter.tell(tr("Picture has been deleted. Please add another picture"), PromptIcon::Information,
+                                this);
         return;
     }
     showChoice();
@@ -276,7 +276,7 @@ void FrmLoadPictures::savePictures()
     if (isSaving())
         return;
     if (choice_.files().isEmpty()) {
-        services_.prompter.tell(QStringLiteral("Please Select Picture(s)"), PromptIcon::Information, this);
+        services_.prompter.tell(tr("Please Select Picture(s)"), PromptIcon::Information, this);
         return;
     }
     targets_ = pictureTargets(hasPicture_, int(choice_.files().size()));
@@ -357,12 +357,12 @@ void FrmLoadPictures::storeNext()
         // A long file name is shortened in the middle rather than widening the dialog.
         const QString name = progress_->fontMetrics().elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, 320);
         progress_->setLabelText(
-            QStringLiteral("Card %1 of %2: %3").arg(first + int(i) + 1).arg(targets_.size()).arg(name));
+            tr("Card %1 of %2: %3").arg(QString::number(first + int(i) + 1), QString::number(targets_.size()), name));
         if (!batch[i].error.isEmpty()) {
             failures_.append(batch[i].error);
         } else if (!together && !write(i)) {
             // One picture the deck refused: the others are stored one by one.
-            failures_.append(QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), deck_.errorText()));
+            failures_.append(tr("%1: %2").arg(QFileInfo(path).fileName(), deck_.errorText()));
         } else {
             pBox->setPixmap(QPixmap::fromImage(batch[i].preview));
             hasPicture_[card] = true;
@@ -379,7 +379,7 @@ void FrmLoadPictures::finishSaving()
     delete progress_;
     preparing_.clear(); // waits for files prepared for cards that are not stored now
     if (cancelled) {
-        failures_.append(QStringLiteral("Saving was cancelled after %1 of %2 pictures; the rest were not stored.")
+        failures_.append(tr("Saving was cancelled after %1 of %2 pictures; the rest were not stored.")
                              .arg(next_)
                              .arg(targets_.size()));
     }

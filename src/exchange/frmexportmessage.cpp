@@ -24,14 +24,14 @@ FrmExportMessage::FrmExportMessage(QWidget *parent) : QDialog(parent)
 
     RTB = new QTextBrowser(this);
     RTB->setObjectName(QStringLiteral("RTB"));
-    RTB->setAccessibleName(QStringLiteral("Export message"));
+    RTB->setAccessibleName(tr("Export message"));
     // Links are opened here, by the desktop, never followed inside the box.
     RTB->setOpenLinks(false);
     RTB->setOpenExternalLinks(false);
     RTB->setTextInteractionFlags(Qt::TextBrowserInteraction);
     connect(RTB, &QTextBrowser::anchorClicked, this, [](const QUrl &url) { QDesktopServices::openUrl(url); });
 
-    cmdOK = makeButton(this, "cmdOK", QStringLiteral("&OK"));
+    cmdOK = makeButton(this, "cmdOK", tr("&OK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 

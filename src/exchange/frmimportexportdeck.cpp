@@ -76,23 +76,23 @@ QStringList filesIn(const QString &folder, const QStringList &patterns = {})
 
 } // namespace
 
-ExportFrame::ExportFrame(Prompter &prompter, QWidget *parent) : QGroupBox(QStringLiteral("Export Deck"), parent)
+ExportFrame::ExportFrame(Prompter &prompter, QWidget *parent) : QGroupBox(tr("Export Deck"), parent)
 {
     setObjectName(QStringLiteral("fraExport"));
-    File4 = makeFileList(this, "File4", QStringLiteral("Deck file to export"));
-    Dir3 = new FolderChoice(prompter, "Dir3", QStringLiteral("Folder to export to"), this);
-    File3 = makeFileList(this, "File3", QStringLiteral("Files in the folder to export to"));
-    cmdExport = makeButton(this, "cmdExport", QStringLiteral("E&xport Deck"));
+    File4 = makeFileList(this, "File4", tr("Deck file to export"));
+    Dir3 = new FolderChoice(prompter, "Dir3", tr("Folder to export to"), this);
+    File3 = makeFileList(this, "File3", tr("Files in the folder to export to"));
+    cmdExport = makeButton(this, "cmdExport", tr("E&xport Deck"));
     cmdExport->setAutoDefault(false);
     // For study on a phone, in the flashcard programs learners already use.
-    cmdExportPackage = makeButton(this, "cmdExportPackage", QStringLiteral("Export as &Flashcard Package"));
+    cmdExportPackage = makeButton(this, "cmdExportPackage", tr("Export as &Flashcard Package"));
     cmdExportPackage->setAutoDefault(false);
-    cmdExportCsv = makeButton(this, "cmdExportCsv", QStringLiteral("Export as C&SV"));
+    cmdExportCsv = makeButton(this, "cmdExportCsv", tr("Export as C&SV"));
     cmdExportCsv->setAutoDefault(false);
-    chkReviewState = new QCheckBox(QStringLiteral("Include &review state"), this);
+    chkReviewState = new QCheckBox(tr("Include &review state"), this);
     chkReviewState->setObjectName(QStringLiteral("chkReviewState"));
-    chkReviewState->setToolTip(QStringLiteral("The package carries where each card's review stands, so that "
-                                              "study goes on where it stopped."));
+    chkReviewState->setToolTip(tr("The package carries where each card's review stands, so that "
+                                  "study goes on where it stopped."));
     auto *exportButtons = new QHBoxLayout;
     exportButtons->addWidget(chkReviewState);
     exportButtons->addStretch();
@@ -101,11 +101,11 @@ ExportFrame::ExportFrame(Prompter &prompter, QWidget *parent) : QGroupBox(QStrin
     exportButtons->addWidget(cmdExport);
 
     auto *layout = new QGridLayout(this);
-    layout->addWidget(makeLabel(this, "lblDeckFiles", QStringLiteral("&Deck file"), File4), 0, 0);
+    layout->addWidget(makeLabel(this, "lblDeckFiles", tr("&Deck file"), File4), 0, 0);
     layout->addWidget(File4, 1, 0, 3, 1);
-    layout->addWidget(makeLabel(this, "lblExportTo", QStringLiteral("Export &to"), Dir3), 0, 1);
+    layout->addWidget(makeLabel(this, "lblExportTo", tr("Export &to"), Dir3), 0, 1);
     layout->addWidget(Dir3, 1, 1, Qt::AlignTop);
-    layout->addWidget(makeLabel(this, "lblFolderFiles", QStringLiteral("Files &in that folder"), File3), 2, 1);
+    layout->addWidget(makeLabel(this, "lblFolderFiles", tr("Files &in that folder"), File3), 2, 1);
     layout->addWidget(File3, 3, 1);
     layout->addLayout(exportButtons, 4, 1);
     layout->setColumnStretch(0, 1);
@@ -151,14 +151,14 @@ QString ExportFrame::selectedDeckFile() const
     return item && item->isSelected() ? item->data(Qt::UserRole).toString() : QString();
 }
 
-ImportFrame::ImportFrame(Prompter &prompter, QWidget *parent) : QGroupBox(QStringLiteral("Import Deck"), parent)
+ImportFrame::ImportFrame(Prompter &prompter, QWidget *parent) : QGroupBox(tr("Import Deck"), parent)
 {
     setObjectName(QStringLiteral("fraImport"));
-    Dir1 = new FolderChoice(prompter, "Dir1", QStringLiteral("Folder to import from"), this);
-    File1 = makeFileList(this, "File1", QStringLiteral("File to import"));
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Import From"), Dir1);
-    Label2 = makeLabel(this, "Label2", QStringLiteral("Import To"), nullptr);
-    cmdImportDeck = makeButton(this, "cmdImportDeck", QStringLiteral("&Import Deck"));
+    Dir1 = new FolderChoice(prompter, "Dir1", tr("Folder to import from"), this);
+    File1 = makeFileList(this, "File1", tr("File to import"));
+    Label1 = makeLabel(this, "Label1", tr("Import From"), Dir1);
+    Label2 = makeLabel(this, "Label2", tr("Import To"), nullptr);
+    cmdImportDeck = makeButton(this, "cmdImportDeck", tr("&Import Deck"));
     cmdImportDeck->setAutoDefault(false);
 
     auto *layout = new QGridLayout(this);
@@ -247,19 +247,19 @@ FrmImportExportDeck::FrmImportExportDeck(Services &services, ExchangeOpener open
 
     switch (opener_) {
     case ExchangeOpener::DeckManagerExport:
-        setWindowTitle(QStringLiteral("Export Tutor"));
+        setWindowTitle(tr("Export Tutor"));
         // Deck files only: the engine's journals beside them are no decks.
         export_->setDeckFiles(filesIn(paths::deckFolder(), {QStringLiteral("*.vdk")}), catalogDeckNames());
         frames_->setCurrentWidget(export_);
         break;
     case ExchangeOpener::DeckManagerImport:
-        setWindowTitle(QStringLiteral("Import Tutor"));
+        setWindowTitle(tr("Import Tutor"));
         frames_->setCurrentWidget(import_);
         break;
     case ExchangeOpener::StartScreenImport:
-        setWindowTitle(QStringLiteral("Import"));
-        import_->setTitle(QStringLiteral("Import"));
-        import_->cmdImportDeck->setText(QStringLiteral("&Import"));
+        setWindowTitle(tr("Import"));
+        import_->setTitle(tr("Import"));
+        import_->cmdImportDeck->setText(tr("&Import"));
         frames_->setCurrentWidget(import_);
         break;
     }
@@ -323,8 +323,8 @@ void FrmImportExportDeck::cmdExport_Click()
             form = exchange::ExportForm::Compact;
     }
     const QString label = form == exchange::ExportForm::Compact
-                              ? QStringLiteral("Making a compact copy of the deck and exporting it...")
-                              : QStringLiteral("Exporting the deck...");
+                              ? tr("Making a compact copy of the deck and exporting it...")
+                              : tr("Exporting the deck...");
     const ExchangeOutcome outcome =
         withProgress(label, [&](const auto &progress) { return exchange::exportDeck(name, folder, progress, form); });
     listDestination(folder);
@@ -342,10 +342,9 @@ void FrmImportExportDeck::cmdExportPackage_Click()
     const QString name = export_->selectedDeckFile();
     const QString folder = export_->Dir3->folder();
     const qint64 now = services_.clock.now().toMSecsSinceEpoch();
-    const ExchangeOutcome outcome =
-        withProgress(QStringLiteral("Writing the flashcard package..."), [&](const auto &progress) {
-            return flashcards::exportPackage(name, folder, now, progress, export_->chkReviewState->isChecked());
-        });
+    const ExchangeOutcome outcome = withProgress(tr("Writing the flashcard package..."), [&](const auto &progress) {
+        return flashcards::exportPackage(name, folder, now, progress, export_->chkReviewState->isChecked());
+    });
     listDestination(folder);
     if (!outcome.ok) {
         services_.prompter.ask(outcome.message, this);
@@ -371,7 +370,7 @@ void FrmImportExportDeck::cmdExportCsv_Click()
 void FrmImportExportDeck::importPackage(const QString &source)
 {
     flashcards::PackageReader reader;
-    const bool opened = withProgress(QStringLiteral("Reading the flashcard package..."), [&](const auto &progress) {
+    const bool opened = withProgress(tr("Reading the flashcard package..."), [&](const auto &progress) {
         BackgroundJob<bool> reading([&reader, source] { return reader.open(source, paths::exchangeFolder()); });
         while (!reading.wait(QDeadlineTimer(20)))
             progress(0, 1000);
@@ -384,9 +383,9 @@ void FrmImportExportDeck::importPackage(const QString &source)
     flashcards::PackageChoice choice = flashcards::guessChoice(reader);
     if (!mapPackage_(this, reader, choice))
         return;
-    const ExchangeOutcome outcome =
-        withProgress(QStringLiteral("Importing the flashcard package..."),
-                     [&](const auto &progress) { return flashcards::importPackage(reader, choice, progress); });
+    const ExchangeOutcome outcome = withProgress(tr("Importing the flashcard package..."), [&](const auto &progress) {
+        return flashcards::importPackage(reader, choice, progress);
+    });
     services_.prompter.ask(outcome.message, this);
 }
 
@@ -398,15 +397,13 @@ void FrmImportExportDeck::cmdImportDeck_Click()
         return;
     }
     if (source.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) && QFileInfo(source).isFile()) {
-        const ExchangeOutcome outcome = withProgress(QStringLiteral("Importing the CSV..."), [&](const auto &progress) {
-            return flashcards::importCsv(source, progress);
-        });
+        const ExchangeOutcome outcome = withProgress(
+            tr("Importing the CSV..."), [&](const auto &progress) { return flashcards::importCsv(source, progress); });
         services_.prompter.ask(outcome.message, this);
         return;
     }
-    const ExchangeOutcome outcome = withProgress(QStringLiteral("Importing the deck..."), [&](const auto &progress) {
-        return exchange::importDeck(source, progress);
-    });
+    const ExchangeOutcome outcome = withProgress(
+        tr("Importing the deck..."), [&](const auto &progress) { return exchange::importDeck(source, progress); });
     services_.prompter.ask(outcome.message, this);
 }
 

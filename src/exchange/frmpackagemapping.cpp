@@ -45,38 +45,37 @@ FrmPackageMapping::FrmPackageMapping(QWidget *parent) : QDialog(parent)
 
     tblNotes = new QTableWidget(this);
     tblNotes->setObjectName(QStringLiteral("tblNotes"));
-    tblNotes->setAccessibleName(QStringLiteral("First notes of the package"));
+    tblNotes->setAccessibleName(tr("First notes of the package"));
     tblNotes->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblNotes->setWordWrap(false);
     tblNotes->setTextElideMode(Qt::ElideRight);
     tblNotes->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     tblNotes->horizontalHeader()->setDefaultSectionSize(140);
-    lblNotes = makeLabel(this, "lblNotes", QStringLiteral("&Notes in the package"), tblNotes);
+    lblNotes = makeLabel(this, "lblNotes", tr("&Notes in the package"), tblNotes);
     lblNotes->setWordWrap(true);
 
     txtDeckName = new QLineEdit(this);
     txtDeckName->setObjectName(QStringLiteral("txtDeckName"));
-    txtDeckName->setAccessibleName(QStringLiteral("Name of the new deck"));
+    txtDeckName->setAccessibleName(tr("Name of the new deck"));
     txtDeckName->setMaxLength(200);
-    cboName = makeFieldChoice(this, "cboName", QStringLiteral("Field for the card name"));
-    cboGroup = makeFieldChoice(this, "cboGroup", QStringLiteral("Field for the group"));
-    cboKeywords = makeFieldChoice(this, "cboKeywords", QStringLiteral("Field for the keywords"));
-    cboUpright = makeFieldChoice(this, "cboUpright", QStringLiteral("Field for the upright meaning"));
-    cboReversed = makeFieldChoice(this, "cboReversed", QStringLiteral("Field for the reversed meaning"));
-    cboPicture = makeFieldChoice(this, "cboPicture", QStringLiteral("Field for the picture"));
+    cboName = makeFieldChoice(this, "cboName", tr("Field for the card name"));
+    cboGroup = makeFieldChoice(this, "cboGroup", tr("Field for the group"));
+    cboKeywords = makeFieldChoice(this, "cboKeywords", tr("Field for the keywords"));
+    cboUpright = makeFieldChoice(this, "cboUpright", tr("Field for the upright meaning"));
+    cboReversed = makeFieldChoice(this, "cboReversed", tr("Field for the reversed meaning"));
+    cboPicture = makeFieldChoice(this, "cboPicture", tr("Field for the picture"));
 
     auto *form = new QFormLayout;
-    form->addRow(makeLabel(this, "lblDeckName", QStringLiteral("&Deck name"), txtDeckName), txtDeckName);
-    form->addRow(makeLabel(this, "lblName", QStringLiteral("Card na&me"), cboName), cboName);
-    form->addRow(makeLabel(this, "lblGroup", QStringLiteral("&Group (else from the tags)"), cboGroup), cboGroup);
-    form->addRow(makeLabel(this, "lblKeywords", QStringLiteral("&Keywords (split on , or ;)"), cboKeywords),
-                 cboKeywords);
-    form->addRow(makeLabel(this, "lblUpright", QStringLiteral("&Upright meaning"), cboUpright), cboUpright);
-    form->addRow(makeLabel(this, "lblReversed", QStringLiteral("&Reversed meaning"), cboReversed), cboReversed);
-    form->addRow(makeLabel(this, "lblPicture", QStringLiteral("&Picture (first image)"), cboPicture), cboPicture);
+    form->addRow(makeLabel(this, "lblDeckName", tr("&Deck name"), txtDeckName), txtDeckName);
+    form->addRow(makeLabel(this, "lblName", tr("Card na&me"), cboName), cboName);
+    form->addRow(makeLabel(this, "lblGroup", tr("&Group (else from the tags)"), cboGroup), cboGroup);
+    form->addRow(makeLabel(this, "lblKeywords", tr("&Keywords (split on , or ;)"), cboKeywords), cboKeywords);
+    form->addRow(makeLabel(this, "lblUpright", tr("&Upright meaning"), cboUpright), cboUpright);
+    form->addRow(makeLabel(this, "lblReversed", tr("&Reversed meaning"), cboReversed), cboReversed);
+    form->addRow(makeLabel(this, "lblPicture", tr("&Picture (first image)"), cboPicture), cboPicture);
 
-    cmdImport = makeButton(this, "cmdImport", QStringLiteral("&Import"));
-    cmdCancel = makeButton(this, "cmdCancel", QStringLiteral("&Cancel"));
+    cmdImport = makeButton(this, "cmdImport", tr("&Import"));
+    cmdCancel = makeButton(this, "cmdCancel", tr("&Cancel"));
     cmdImport->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -100,10 +99,9 @@ FrmPackageMapping::~FrmPackageMapping() = default;
 void FrmPackageMapping::showNotes(const QString &noteType, const QStringList &fields, const QVector<QStringList> &notes,
                                   int noteCount)
 {
-    lblNotes->setText(QStringLiteral("&Notes in the package: %1 of type \u201c%2\u201d, the first %3 shown")
-                          .arg(noteCount)
-                          .arg(noteType.left(60))
-                          .arg(std::min<int>(kNotesShown, int(notes.size()))));
+    lblNotes->setText(tr("&Notes in the package: %1 of type “%2”, the first %3 shown")
+                          .arg(QString::number(noteCount), noteType.left(60),
+                               QString::number(std::min<int>(kNotesShown, int(notes.size())))));
     tblNotes->clear();
     tblNotes->setColumnCount(int(fields.size()));
     tblNotes->setHorizontalHeaderLabels(fields);
@@ -114,7 +112,7 @@ void FrmPackageMapping::showNotes(const QString &noteType, const QStringList &fi
             const QString markup = notes[row].value(column);
             QString text = flashcards::htmlToPlainText(markup).simplified();
             if (text.isEmpty() && !flashcards::firstImageSource(markup).isEmpty())
-                text = QStringLiteral("[picture: %1]").arg(flashcards::firstImageSource(markup));
+                text = tr("[picture: %1]").arg(flashcards::firstImageSource(markup));
             auto *item =
                 new QTableWidgetItem(text.size() <= kShownCell ? text : text.left(kShownCell - 1) + QChar(0x2026));
             item->setToolTip(plainToolTip(text.left(2000)));
@@ -123,7 +121,7 @@ void FrmPackageMapping::showNotes(const QString &noteType, const QStringList &fi
     }
     for (QComboBox *combo : {cboName, cboGroup, cboKeywords, cboUpright, cboReversed, cboPicture}) {
         combo->clear();
-        combo->addItem(QStringLiteral("(none)"), -1);
+        combo->addItem(tr("(none)"), -1);
         for (int i = 0; i < fields.size(); ++i)
             combo->addItem(fields[i].left(60), i);
     }

@@ -33,10 +33,8 @@ DatePicker::DatePicker(const QDate &today, QWidget *parent) : QWidget(parent)
     cboYear = list(QStringLiteral("cboYear"), this);
     for (int day = 1; day <= 31; ++day)
         cboDate->addItem(QString::number(day));
-    cboMonth->addItems({QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-                        QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"), QStringLiteral("July"),
-                        QStringLiteral("August"), QStringLiteral("September"), QStringLiteral("October"),
-                        QStringLiteral("November"), QStringLiteral("December")});
+    cboMonth->addItems({tr("January"), tr("February"), tr("March"), tr("April"), tr("May"), tr("June"), tr("July"),
+                        tr("August"), tr("September"), tr("October"), tr("November"), tr("December")});
     for (int year = kFirstYear; year <= kLastYear; ++year)
         cboYear->addItem(QString::number(year));
     layout->addWidget(cboDate);
@@ -45,7 +43,7 @@ DatePicker::DatePicker(const QDate &today, QWidget *parent) : QWidget(parent)
     // Sized by its lists, never by its container.
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFocusProxy(cboDate);
-    setAccessibleTitle(QStringLiteral("Date"));
+    setAccessibleTitle(tr("Date"));
     setValue(today);
 
     for (QComboBox *box : {cboDate, cboMonth, cboYear})
@@ -87,9 +85,9 @@ void DatePicker::setForeColor(const QColor &color)
 
 void DatePicker::setAccessibleTitle(const QString &title)
 {
-    cboDate->setAccessibleName(title + QStringLiteral(", day"));
-    cboMonth->setAccessibleName(title + QStringLiteral(", month"));
-    cboYear->setAccessibleName(title + QStringLiteral(", year"));
+    cboDate->setAccessibleName(tr("%1, day").arg(title));
+    cboMonth->setAccessibleName(tr("%1, month").arg(title));
+    cboYear->setAccessibleName(tr("%1, year").arg(title));
 }
 
 void DatePicker::listChanged()

@@ -48,12 +48,11 @@ void GoalsController::readGoals()
             return;
         faultTold_ = true;
         services_.prompter.tell(
-            QStringLiteral("The goals file \"%1\" holds more than can be read at once: the first %2 goal(s) are "
-                           "shown and the rest was left unread. Before the goals are next saved, the whole file is "
-                           "kept beside it as \"%3\".")
-                .arg(QFileInfo(path_).fileName())
-                .arg(table_.size())
-                .arg(QFileInfo(nextBackupPath(path_)).fileName()),
+            tr("The goals file \"%1\" holds more than can be read at once: the first %2 goal(s) are "
+               "shown and the rest was left unread. Before the goals are next saved, the whole file is "
+               "kept beside it as \"%3\".")
+                .arg(QFileInfo(path_).fileName(), QString::number(table_.size()),
+                     QFileInfo(nextBackupPath(path_)).fileName()),
             PromptIcon::Warning, page_);
         return;
     }
@@ -65,13 +64,11 @@ void GoalsController::readGoals()
         return;
     faultTold_ = true;
     services_.prompter.tell(
-        QStringLiteral("The goals file \"%1\" could not be read from line %2 on. The %3 goal(s) before that line "
-                       "are shown. Before the goals are next saved, the file's original text is kept beside it as "
-                       "\"%4\".")
-            .arg(QFileInfo(path_).fileName())
-            .arg(outcome.parsed.faultLine)
-            .arg(table_.size())
-            .arg(QFileInfo(nextBackupPath(path_)).fileName()),
+        tr("The goals file \"%1\" could not be read from line %2 on. The %3 goal(s) before that line "
+           "are shown. Before the goals are next saved, the file's original text is kept beside it as "
+           "\"%4\".")
+            .arg(QFileInfo(path_).fileName(), QString::number(outcome.parsed.faultLine), QString::number(table_.size()),
+                 QFileInfo(nextBackupPath(path_)).fileName()),
         PromptIcon::Warning, page_);
 }
 
@@ -82,8 +79,8 @@ bool GoalsController::writeGoals(const QSet<int> &except)
     if (keepWholeFile_ || !unreadOriginal_.isEmpty()) {
         if ((keepWholeFile_ ? copyBeside(path_) : keepBeside(path_, unreadOriginal_)).isEmpty()) {
             services_.prompter.tell(
-                QStringLiteral("Your goals were not saved: the original text of \"%1\" could not be kept beside it. "
-                               "The goals on screen are kept.")
+                tr("Your goals were not saved: the original text of \"%1\" could not be kept beside it. "
+                   "The goals on screen are kept.")
                     .arg(QFileInfo(path_).fileName()),
                 PromptIcon::Critical, page_);
             return false;
@@ -93,10 +90,9 @@ bool GoalsController::writeGoals(const QSet<int> &except)
     }
     const WriteOutcome outcome = goals::writeGoals(path_, table_, except);
     if (outcome.failed()) {
-        services_.prompter.tell(
-            QStringLiteral("Your goals could not be saved to \"%1\": %2. The goals on screen are kept.")
-                .arg(QFileInfo(path_).fileName(), outcome.error),
-            PromptIcon::Critical, page_);
+        services_.prompter.tell(tr("Your goals could not be saved to \"%1\": %2. The goals on screen are kept.")
+                                    .arg(QFileInfo(path_).fileName(), outcome.error),
+                                PromptIcon::Critical, page_);
         return false;
     }
     return true;
@@ -188,12 +184,12 @@ void GoalsController::newGoal()
 void GoalsController::saveGoal()
 {
     if (calendarDays(page_->startingDate(), page_->endingDate()) <= 0) {
-        services_.prompter.tell(QStringLiteral("Starting date can't be same or later than ending date."),
-                                PromptIcon::Critical, page_);
+        services_.prompter.tell(tr("Starting date can't be same or later than ending date."), PromptIcon::Critical,
+                                page_);
         return;
     }
     if (page_->goalName().isEmpty()) {
-        services_.prompter.tell(QStringLiteral("Goal name can't be blank."), PromptIcon::Critical, page_);
+        services_.prompter.tell(tr("Goal name can't be blank."), PromptIcon::Critical, page_);
         return;
     }
     if (newGoalMode_) {

@@ -88,8 +88,8 @@ void GoalsPage::buildLeftColumn(QWidget *column)
 
     // Two buttons on top of each other: the visible one names the view not shown.
     optGoalsStack = named(new QStackedWidget(column), QStringLiteral("optGoalsStack"));
-    optGoals[0] = makeButton(nullptr, "optGoals0", QStringLiteral("&View Current Goals"));
-    optGoals[1] = makeButton(nullptr, "optGoals1", QStringLiteral("&View Achieved Goals"));
+    optGoals[0] = makeButton(nullptr, "optGoals0", tr("&View Current Goals"));
+    optGoals[1] = makeButton(nullptr, "optGoals1", tr("&View Achieved Goals"));
     optGoalsStack->addWidget(optGoals[0]);
     optGoalsStack->addWidget(optGoals[1]);
     optGoalsStack->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -98,19 +98,19 @@ void GoalsPage::buildLeftColumn(QWidget *column)
 
     ListView1 = named(new QTreeWidget(column), QStringLiteral("ListView1"));
     ListView1->setColumnCount(1);
-    ListView1->setHeaderLabels({QStringLiteral("Goals")});
+    ListView1->setHeaderLabels({tr("Goals")});
     ListView1->setRootIsDecorated(false);
     ListView1->setUniformRowHeights(true);
     ListView1->setTextElideMode(Qt::ElideRight);
     ListView1->header()->setStretchLastSection(true);
-    ListView1->setAccessibleName(QStringLiteral("Goals"));
+    ListView1->setAccessibleName(tr("Goals"));
     layout->addWidget(ListView1, 1);
 
     auto *commands = new QGridLayout;
-    cmdNewGoal = makeButton(nullptr, "cmdNewGoal", QStringLiteral("Set &New Goals"));
-    cmdSaveGoals = makeButton(nullptr, "cmdSaveGoals", QStringLiteral("&Save / Update Goal"));
-    cmdMarkAchived = makeButton(nullptr, "cmdMarkAchived", QStringLiteral("&Mark Selected Goals As Achieved"));
-    cmdDeleteGoals = makeButton(nullptr, "cmdDeleteGoals", QStringLiteral("&Delete Selected Goals"));
+    cmdNewGoal = makeButton(nullptr, "cmdNewGoal", tr("Set &New Goals"));
+    cmdSaveGoals = makeButton(nullptr, "cmdSaveGoals", tr("&Save / Update Goal"));
+    cmdMarkAchived = makeButton(nullptr, "cmdMarkAchived", tr("&Mark Selected Goals As Achieved"));
+    cmdDeleteGoals = makeButton(nullptr, "cmdDeleteGoals", tr("&Delete Selected Goals"));
     commands->addWidget(cmdNewGoal, 0, 0);
     commands->addWidget(cmdSaveGoals, 0, 1);
     commands->addWidget(cmdMarkAchived, 1, 0, 1, 2);
@@ -123,36 +123,36 @@ void GoalsPage::buildRightColumn(QWidget *column, const QDate &today)
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    Label10 = named(new QLabel(QStringLiteral(
-                        "It is important to set goals and targets to be able to see and measure your achievements. "
-                        "This seemingly small task will yield tremendous results, when taken seriously. Setting "
-                        "goals will help you keep a clear, focussed and dedicated mindset towards fulfilling your "
-                        "aims in life.")),
-                    QStringLiteral("Label10"));
+    Label10 =
+        named(new QLabel(tr("It is important to set goals and targets to be able to see and measure your achievements. "
+                            "This seemingly small task will yield tremendous results, when taken seriously. Setting "
+                            "goals will help you keep a clear, focussed and dedicated mindset towards fulfilling your "
+                            "aims in life.")),
+              QStringLiteral("Label10"));
     Label10->setTextFormat(Qt::PlainText);
     Label10->setWordWrap(true);
     layout->addWidget(Label10);
 
     txtGoalName = named(new QLineEdit, QStringLiteral("txtGoalName"));
-    Label15 = caption(QStringLiteral("Label15"), QStringLiteral("Name Of Goal"), txtGoalName);
+    Label15 = caption(QStringLiteral("Label15"), tr("Name Of Goal"), txtGoalName);
     layout->addWidget(Label15);
     layout->addWidget(txtGoalName);
 
     txtGoalDesc = named(new QPlainTextEdit, QStringLiteral("txtGoalDesc"));
     txtGoalDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtGoalDesc->setTabChangesFocus(true);
-    Label16 = caption(QStringLiteral("Label16"), QStringLiteral("Description Of Goal"), txtGoalDesc);
+    Label16 = caption(QStringLiteral("Label16"), tr("Description Of Goal"), txtGoalDesc);
     layout->addWidget(Label16);
     layout->addWidget(txtGoalDesc, 1);
 
     auto *dates = new QGridLayout;
     mydtpStartingDate = named(new DatePicker(today), QStringLiteral("mydtpStartingDate"));
-    Label12 = caption(QStringLiteral("Label12"), QStringLiteral("Goal Starting Date:"), mydtpStartingDate->dayList());
+    Label12 = caption(QStringLiteral("Label12"), tr("Goal Starting Date:"), mydtpStartingDate->dayList());
     mydtpEndingDate = named(new DatePicker(today), QStringLiteral("mydtpEndingDate"));
-    Label11 = caption(QStringLiteral("Label11"), QStringLiteral("Goal Ending Date:"), mydtpEndingDate->dayList());
+    Label11 = caption(QStringLiteral("Label11"), tr("Goal Ending Date:"), mydtpEndingDate->dayList());
     // Each list is named by the caption and its part of the date.
-    mydtpStartingDate->setAccessibleTitle(QStringLiteral("Goal Starting Date"));
-    mydtpEndingDate->setAccessibleTitle(QStringLiteral("Goal Ending Date"));
+    mydtpStartingDate->setAccessibleTitle(tr("Goal Starting Date"));
+    mydtpEndingDate->setAccessibleTitle(tr("Goal Ending Date"));
     dates->addWidget(Label12, 0, 0);
     dates->addWidget(mydtpStartingDate, 0, 1, Qt::AlignLeft);
     dates->addWidget(Label11, 1, 0);
@@ -160,25 +160,23 @@ void GoalsPage::buildRightColumn(QWidget *column, const QDate &today)
     dates->setColumnStretch(1, 1);
     layout->addLayout(dates);
 
-    lblNewGoal =
-        named(new QLabel(QStringLiteral("New goal: saving adds it to your goals.")), QStringLiteral("lblNewGoal"));
+    lblNewGoal = named(new QLabel(tr("New goal: saving adds it to your goals.")), QStringLiteral("lblNewGoal"));
     lblNewGoal->setTextFormat(Qt::PlainText);
     lblNewGoal->setWordWrap(true);
     lblNewGoal->setVisible(false);
     layout->addWidget(lblNewGoal);
 
-    Frame3 = named(new QGroupBox(QStringLiteral("Goal Timer")), QStringLiteral("Frame3"));
+    Frame3 = named(new QGroupBox(tr("Goal Timer")), QStringLiteral("Frame3"));
     auto *timer = new QGridLayout(Frame3);
     Combo3 = named(new ChoiceList, QStringLiteral("Combo3"));
     for (int percent = 0; percent <= 100; ++percent)
         Combo3->addItem(QString::number(percent));
     Combo3->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    Label13 = caption(QStringLiteral("Label13"), QStringLiteral("Select  Achieved Percentage Of Goal"), Combo3);
-    lblDayCount = valueLabel(QStringLiteral("lblDayCount"), QStringLiteral("Total Day(s) To Achieve Goal"));
-    Label7 = caption(QStringLiteral("Label7"), QStringLiteral("Total Day(s) To Achieve Goal"), lblDayCount);
-    lblDaysRemaining =
-        valueLabel(QStringLiteral("lblDaysRemaining"), QStringLiteral("Day(s) Remaining To Achieve Goal"));
-    Label1 = caption(QStringLiteral("Label1"), QStringLiteral("Day(s) Remaining To Achieve Goal"), lblDaysRemaining);
+    Label13 = caption(QStringLiteral("Label13"), tr("Select  Achieved Percentage Of Goal"), Combo3);
+    lblDayCount = valueLabel(QStringLiteral("lblDayCount"), tr("Total Day(s) To Achieve Goal"));
+    Label7 = caption(QStringLiteral("Label7"), tr("Total Day(s) To Achieve Goal"), lblDayCount);
+    lblDaysRemaining = valueLabel(QStringLiteral("lblDaysRemaining"), tr("Day(s) Remaining To Achieve Goal"));
+    Label1 = caption(QStringLiteral("Label1"), tr("Day(s) Remaining To Achieve Goal"), lblDaysRemaining);
     timer->addWidget(Label13, 0, 0);
     timer->addWidget(Combo3, 0, 1);
     timer->addWidget(Label7, 1, 0);
@@ -191,7 +189,7 @@ void GoalsPage::buildRightColumn(QWidget *column, const QDate &today)
     lblInfo = named(new QLabel, QStringLiteral("lblInfo"));
     lblInfo->setTextFormat(Qt::PlainText);
     lblInfo->setWordWrap(true);
-    lblInfo->setAccessibleName(QStringLiteral("Goal timer message"));
+    lblInfo->setAccessibleName(tr("Goal timer message"));
     lblInfo->setMinimumHeight(2 * lblInfo->fontMetrics().lineSpacing());
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(lblInfo);

@@ -1,5 +1,7 @@
 #include "goals/goaltimer.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace velmora::goals {
@@ -32,16 +34,17 @@ GoalTimerText goalTimer(const QDate &start, const QDate &end, const QDate &today
     const qint64 total = calendarDays(start, end);
     const qint64 elapsed = calendarDays(start, today);
     if (elapsed < 0) {
-        timer.info = QStringLiteral("Your goal starting date has been set for the future");
+        timer.info = QCoreApplication::translate("velmora::goals::GoalsPage",
+                                                 "Your goal starting date has been set for the future");
         return timer;
     }
     if (total <= 0)
         return timer;
     if (percentageEnabled)
         timer.daysRemaining = QString::number(calendarDays(today, end));
-    timer.info = QStringLiteral("You should have achieved ") +
-                 percentageText(expectedPercentage(total, elapsed), locale) +
-                 QStringLiteral("%. You have actually achieved ") + QString::number(achieved) + u'%';
+    timer.info = QCoreApplication::translate("velmora::goals::GoalsPage",
+                                             "You should have achieved %1%. You have actually achieved %2%")
+                     .arg(percentageText(expectedPercentage(total, elapsed), locale), QString::number(achieved));
     return timer;
 }
 

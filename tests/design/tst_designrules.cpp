@@ -180,6 +180,9 @@ private slots:
         QTest::addRow("a picture") << test::jpegPicture(QSize(100, 170), Qt::darkGreen) << QString();
         QTest::addRow("not a picture") << QByteArray("plain text, not a picture") << QStringLiteral("not a picture");
         QTest::addRow("header claims 60000 x 60000") << pngHeader(60000, 60000) << QStringLiteral("too large");
+        // A file name is text of its own: a placeholder in it takes no number meant for the message.
+        QTest::addRow("named with %%3") << pngHeader(60000, 60000)
+                                        << QStringLiteral("too large (60000 x 60000 pixels)");
         QTest::addRow("small file, huge picture") << inflating() << QStringLiteral("too large");
         QTest::addRow("empty file") << QByteArray() << QStringLiteral("not a picture");
         // Not files: the bytes name what makeSpecialFile() puts in the file's place.
