@@ -5,6 +5,7 @@
 // window owns one TestRun, feeds it the answer read from its controls and
 // copies the prepared question back into them.
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QImage>
 #include <QSet>
@@ -98,6 +99,8 @@ enum class KeywordCountReaction { EnableNext, DisableNext, UncheckAndWarn };
 
 class TestRun
 {
+    Q_DECLARE_TR_FUNCTIONS(TestRun)
+
 public:
     using AnswerReader = std::function<TestAnswer()>;
 
