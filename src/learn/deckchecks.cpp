@@ -4,6 +4,7 @@
 #include "store/deck.h"
 #include "store/paths.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -76,45 +77,51 @@ std::optional<bool> hasEmptyKeywordField(const QString &deckPath)
 
 QString designingIncompleteMessage(const QString &deckName)
 {
-    return QStringLiteral("Tarot Learning Deck '") + deckName + QStringLiteral("'s designing is incomplete\r") +
-           QStringLiteral("You cannot take test using this deck, until it is fully completed.");
+    return QCoreApplication::translate("DeckChecks", "Tarot Learning Deck '%1's designing is incomplete\r"
+                                                     "You cannot take test using this deck, until it is fully "
+                                                     "completed.")
+        .arg(deckName);
 }
 
 QString notAvailableMessage(const QString &deckName)
 {
-    return QStringLiteral("Tarot Learning Deck '") + deckName + QStringLiteral("' is not available\r") +
-           QStringLiteral("Please select another Tarot Learning Deck");
+    return QCoreApplication::translate("DeckChecks", "Tarot Learning Deck '%1' is not available\r"
+                                                     "Please select another Tarot Learning Deck")
+        .arg(deckName);
 }
 
 QString unusableDeckMessage(const QString &deckName, const QString &reason)
 {
-    return QStringLiteral("Tarot Learning Deck '") + deckName + QStringLiteral("' cannot be used\r") + reason +
-           QStringLiteral("\rPlease select another Tarot Learning Deck");
+    return QCoreApplication::translate("DeckChecks", "Tarot Learning Deck '%1' cannot be used\r%2"
+                                                     "\rPlease select another Tarot Learning Deck")
+        .arg(deckName, reason);
 }
 
 QString unreadableCatalogMessage(const QString &reason)
 {
-    return QStringLiteral("The list of Tarot Learning Decks cannot be read\r") + reason;
+    return QCoreApplication::translate("DeckChecks", "The list of Tarot Learning Decks cannot be read\r%1").arg(reason);
 }
 
 QString incompleteMessage(const QString &deckName, PracticeWording wording)
 {
     if (wording == PracticeWording::Memorize)
-        return QStringLiteral("Tarot Learning Deck '") + deckName + QStringLiteral("' is incomplete\r") +
-               QStringLiteral("Please go to the Deck Design Section\rAnd complete it first");
-    return QStringLiteral("Tutor '") + deckName + QStringLiteral("' is incomplete\r") +
-           QStringLiteral("Please go to the Deck Design Section\rAnd complte it first");
+        return QCoreApplication::translate("DeckChecks", "Tarot Learning Deck '%1' is incomplete\r"
+                                                         "Please go to the Deck Design Section\rAnd complete it first")
+            .arg(deckName);
+    return QCoreApplication::translate("DeckChecks", "Tutor '%1' is incomplete\r"
+                                                     "Please go to the Deck Design Section\rAnd complte it first")
+        .arg(deckName);
 }
 
 QString noGroupMessage()
 {
-    return QStringLiteral("Select at least one option.");
+    return QCoreApplication::translate("DeckChecks", "Select at least one option.");
 }
 
 QString noDeckChosenMessage()
 {
-    return QStringLiteral("Please select a Tarot Learning Deck\r") +
-           QStringLiteral("Choose one under \"Select Tarot Tutor\" on the Settings tab.");
+    return QCoreApplication::translate("DeckChecks", "Please select a Tarot Learning Deck\r"
+                                                     "Choose one under \"Select Tarot Tutor\" on the Settings tab.");
 }
 
 } // namespace velmora

@@ -8,6 +8,7 @@
 #include "store/pictures.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -35,7 +36,7 @@ QPlainTextEdit *ownText(const QString &name, QLabel *caption)
     auto *text = named(new QPlainTextEdit, name);
     text->setTabChangesFocus(true);
     text->setAccessibleName(caption->text().remove(QLatin1Char('&')));
-    text->setPlaceholderText(QStringLiteral("What this card means to you"));
+    text->setPlaceholderText(QCoreApplication::translate("velmora::MemorizePage", "What this card means to you"));
     text->setStyleSheet(QStringLiteral("QPlainTextEdit { border: 2px solid palette(highlight); }"));
     caption->setBuddy(text);
     return text;
@@ -49,7 +50,7 @@ MemorizePage::MemorizePage(QWidget *parent) : QWidget(parent)
     auto *layout = new QVBoxLayout(this);
 
     lblCardNameMemorize = named(new ElidedLabel, QStringLiteral("lblCardNameMemorize"));
-    lblCardNameMemorize->setText(QStringLiteral("Card Name"));
+    lblCardNameMemorize->setText(tr("Card Name"));
     lblCardNameMemorize->setAlignment(Qt::AlignCenter);
     QFont nameFont = lblCardNameMemorize->font();
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
@@ -58,34 +59,33 @@ MemorizePage::MemorizePage(QWidget *parent) : QWidget(parent)
     layout->addWidget(lblCardNameMemorize);
 
     lblNoCards = wrappingLabel(QStringLiteral("lblNoCards"),
-                               QStringLiteral("The groups chosen on the settings tab hold no cards of this deck. "
-                                              "Choose other groups, or another deck, and press "
-                                              "\"Memorize Meaning / Keywords\" again."));
+                               tr("The groups chosen on the settings tab hold no cards of this deck. "
+                                  "Choose other groups, or another deck, and press "
+                                  "\"Memorize Meaning / Keywords\" again."));
     lblNoCards->setAlignment(Qt::AlignCenter);
     lblNoCards->hide();
     layout->addWidget(lblNoCards);
 
     auto *body = new QHBoxLayout;
     picCardMemorize = named(new PictureBox, QStringLiteral("picCardMemorize"));
-    picCardMemorize->setAccessibleName(QStringLiteral("Card picture"));
+    picCardMemorize->setAccessibleName(tr("Card picture"));
     picCardMemorizeReversed = named(new PictureBox, QStringLiteral("picCardMemorizeReversed"));
-    picCardMemorizeReversed->setAccessibleName(QStringLiteral("Card picture reversed"));
+    picCardMemorizeReversed->setAccessibleName(tr("Card picture reversed"));
     body->addWidget(picCardMemorize, 1);
     body->addWidget(picCardMemorizeReversed, 1);
 
     auto *texts = new QVBoxLayout;
-    auto *label8 = named(new QLabel(QStringLiteral("Keywords (same for both)")), QStringLiteral("Label8"));
+    auto *label8 = named(new QLabel(tr("Keywords (same for both)")), QStringLiteral("Label8"));
     txtKeywords = readOnlyText(QStringLiteral("txtKeywords"), label8);
     // Room for seven keywords on a narrow window.
     txtKeywords->setMaximumHeight(txtKeywords->fontMetrics().lineSpacing() * 3 + 12);
-    auto *label9 = named(new QLabel(QStringLiteral("Card Meaning :")), QStringLiteral("Label9"));
+    auto *label9 = named(new QLabel(tr("Card Meaning :")), QStringLiteral("Label9"));
     txtNormalMeaning = readOnlyText(QStringLiteral("txtNormalMeaning"), label9);
-    auto *label17 = named(new QLabel(QStringLiteral("Reverse Meaning")), QStringLiteral("Label17"));
+    auto *label17 = named(new QLabel(tr("Reverse Meaning")), QStringLiteral("Label17"));
     txtReverseMeaning = readOnlyText(QStringLiteral("txtReverseMeaning"), label17);
-    auto *lblOwn = named(new QLabel(QStringLiteral("My o&wn meaning (upright):")), QStringLiteral("lblOwnMeaning"));
+    auto *lblOwn = named(new QLabel(tr("My o&wn meaning (upright):")), QStringLiteral("lblOwnMeaning"));
     txtOwnMeaning = ownText(QStringLiteral("txtOwnMeaning"), lblOwn);
-    auto *lblOwnReverse =
-        named(new QLabel(QStringLiteral("My own meanin&g (reversed):")), QStringLiteral("lblOwnReverseMeaning"));
+    auto *lblOwnReverse = named(new QLabel(tr("My own meanin&g (reversed):")), QStringLiteral("lblOwnReverseMeaning"));
     txtOwnReverseMeaning = ownText(QStringLiteral("txtOwnReverseMeaning"), lblOwnReverse);
     lblOwnStatus = named(new QLabel, QStringLiteral("lblOwnStatus"));
     lblOwnStatus->setTextFormat(Qt::PlainText);
@@ -101,16 +101,16 @@ MemorizePage::MemorizePage(QWidget *parent) : QWidget(parent)
     texts->addWidget(lblOwnReverse);
     texts->addWidget(txtOwnReverseMeaning, 1);
     texts->addWidget(lblOwnStatus);
-    chkAskOwn = named(new QCheckBox(QStringLiteral("&Ask for my own meanings in description tests and reviews")),
+    chkAskOwn = named(new QCheckBox(tr("&Ask for my own meanings in description tests and reviews")),
                       QStringLiteral("chkAskOwn"));
     texts->addWidget(chkAskOwn);
     body->addLayout(texts, 1);
     layout->addLayout(body, 1);
 
     auto *buttons = new QHBoxLayout;
-    cmdPrevious = makeButton(nullptr, "cmdPrevious", QStringLiteral("<< &Previous"));
-    cmdNext = makeButton(nullptr, "cmdNext", QStringLiteral("&Next >>"));
-    cmdStartTest = makeButton(nullptr, "cmdStartTest", QStringLiteral("Test M&e"));
+    cmdPrevious = makeButton(nullptr, "cmdPrevious", tr("<< &Previous"));
+    cmdNext = makeButton(nullptr, "cmdNext", tr("&Next >>"));
+    cmdStartTest = makeButton(nullptr, "cmdStartTest", tr("Test M&e"));
     buttons->addWidget(cmdPrevious);
     buttons->addWidget(cmdNext);
     buttons->addStretch(1);
@@ -134,7 +134,7 @@ MemorizePage::MemorizePage(QWidget *parent) : QWidget(parent)
                 cursor.setPosition(std::min(at, progress::kMaxPersonalMeaning));
                 own->setTextCursor(cursor);
                 setOwnMeaningStatus(
-                    QStringLiteral("An own meaning holds at most %1 characters.").arg(progress::kMaxPersonalMeaning));
+                    tr("An own meaning holds at most %1 characters.").arg(progress::kMaxPersonalMeaning));
             }
             emit ownMeaningEdited();
         });

@@ -53,16 +53,15 @@ void OwnMeaningKeeper::loadDeck(const QString &deckName)
     readable_ = read.has_value();
     meanings_ = read.value_or(progress::PersonalMeaningMap());
     page_.setOwnMeaningStatus(readable_ ? QString()
-                                        : QStringLiteral("Your own meanings cannot be read, so they are left as they "
-                                                         "are and nothing is written over them. ") +
-                                              why);
+                                        : tr("Your own meanings cannot be read, so they are left as they "
+                                             "are and nothing is written over them. %1")
+                                              .arg(why));
 }
 
 void OwnMeaningKeeper::showCard(const QString &deckName, const QString &cardName)
 {
     if (unsaved_ && !flush())
-        services_.prompter.tell(QStringLiteral("Your own meaning of ") + cardName_ +
-                                    QStringLiteral(" could not be saved. ") + error_,
+        services_.prompter.tell(tr("Your own meaning of %1 could not be saved. %2").arg(cardName_, error_),
                                 PromptIcon::Warning, page_.window());
     unsaved_ = false;
     if (deckName != deckName_ || !readable_)
@@ -101,12 +100,12 @@ bool OwnMeaningKeeper::flush()
             meanings_.remove(cardName_);
         else
             meanings_.insert(cardName_, own);
-        page_.setOwnMeaningStatus(QStringLiteral("Your own meanings are saved."));
+        page_.setOwnMeaningStatus(tr("Your own meanings are saved."));
         return true;
     }
     error_ = store_.errorText();
     store_.close();
-    page_.setOwnMeaningStatus(QStringLiteral("Your own meaning could not be saved: ") + error_);
+    page_.setOwnMeaningStatus(tr("Your own meaning could not be saved: %1").arg(error_));
     return false;
 }
 
@@ -115,8 +114,7 @@ bool OwnMeaningKeeper::finishOrAsk(QWidget *window)
     if (flush())
         return true;
     const PromptAnswer answer = services_.prompter.ask(
-        Prompt{QStringLiteral("Your own meaning of ") + cardName_ + QStringLiteral(" could not be saved. ") + error_ +
-                   QStringLiteral("\n\nClose without saving it?"),
+        Prompt{tr("Your own meaning of %1 could not be saved. %2\n\nClose without saving it?").arg(cardName_, error_),
                PromptIcon::Question, PromptButtons::YesNo, QString::fromLatin1(kAppTitle), PromptAnswer::No},
         window);
     if (answer != PromptAnswer::Yes)

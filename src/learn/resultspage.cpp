@@ -19,7 +19,7 @@ ResultsPage::ResultsPage(QWidget *parent) : QWidget(parent)
     txtResult = named(new QPlainTextEdit, QStringLiteral("txtResult"));
     txtResult->setReadOnly(true);
     txtResult->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtResult->setAccessibleName(QStringLiteral("Test report"));
+    txtResult->setAccessibleName(tr("Test report"));
     // The report pads its columns with blanks, so it needs a fixed pitch. A
     // missing family would be replaced by whatever the font matcher likes, so
     // the system's own fixed font stands in for it instead.
@@ -31,7 +31,7 @@ ResultsPage::ResultsPage(QWidget *parent) : QWidget(parent)
     lblResultInfo = wrappingLabel(QStringLiteral("lblResultInfo"), QString());
     layout->addWidget(lblResultInfo);
     auto *buttons = new QHBoxLayout;
-    Command5 = makeButton(nullptr, "Command5", QStringLiteral("&Save Current Result"));
+    Command5 = makeButton(nullptr, "Command5", tr("&Save Current Result"));
     buttons->addStretch(1);
     buttons->addWidget(Command5);
     layout->addLayout(buttons);

@@ -58,7 +58,7 @@ SettingsPage::SettingsPage(QWidget *startupFrame, QWidget *parent) : QWidget(par
 
 void SettingsPage::buildTutorChoice(QVBoxLayout *column)
 {
-    auto *fraSelectTutor = named(new QGroupBox(QStringLiteral("Select Tarot Tutor")), QStringLiteral("fraSelectTutor"));
+    auto *fraSelectTutor = named(new QGroupBox(tr("Select Tarot Tutor")), QStringLiteral("fraSelectTutor"));
     auto *tutorLayout = new QVBoxLayout(fraSelectTutor);
     cboTutors = named(new ChoiceList, QStringLiteral("cboTutors"));
     // A long deck name is cut short in the box instead of widening the window.
@@ -67,8 +67,8 @@ void SettingsPage::buildTutorChoice(QVBoxLayout *column)
     cboTutors->setAccessibleName(fraSelectTutor->title());
     tutorLayout->addWidget(cboTutors);
     auto *tutorButtons = new QHBoxLayout;
-    cmdSetOption = makeButton(nullptr, "cmdSetOption", QStringLiteral("&Memorize Meaning / Keywords"));
-    cmdStartTest2 = makeButton(nullptr, "cmdStartTest2", QStringLiteral("Test M&e"));
+    cmdSetOption = makeButton(nullptr, "cmdSetOption", tr("&Memorize Meaning / Keywords"));
+    cmdStartTest2 = makeButton(nullptr, "cmdStartTest2", tr("Test M&e"));
     tutorButtons->addWidget(cmdSetOption);
     tutorButtons->addWidget(cmdStartTest2);
     tutorLayout->addLayout(tutorButtons);
@@ -79,53 +79,51 @@ void SettingsPage::buildTutorChoice(QVBoxLayout *column)
     column->addWidget(fraSelectTutor);
 
     column->addWidget(wrappingLabel(QStringLiteral("Label18"),
-                                    QStringLiteral("Here you can select the cards you want to practice / memorize. You "
-                                                   "can change these whenever you want or when you have cleared one "
-                                                   "objective.")));
+                                    tr("Here you can select the cards you want to practice / memorize. You "
+                                       "can change these whenever you want or when you have cleared one "
+                                       "objective.")));
 }
 
 void SettingsPage::buildGroups(QVBoxLayout *column)
 {
-    auto *frame4 = named(new QGroupBox(QStringLiteral("Select Objectives")), QStringLiteral("Frame4"));
+    auto *frame4 = named(new QGroupBox(tr("Select Objectives")), QStringLiteral("Frame4"));
     auto *groups = new QGridLayout(frame4);
-    chkMajor = named(new QCheckBox(QStringLiteral("Ma&jor Arcana")), QStringLiteral("chkMajor"));
-    chkMinor = named(new QCheckBox(QStringLiteral("Mi&nor Arcana")), QStringLiteral("chkMinor"));
+    chkMajor = named(new QCheckBox(tr("Ma&jor Arcana")), QStringLiteral("chkMajor"));
+    chkMinor = named(new QCheckBox(tr("Mi&nor Arcana")), QStringLiteral("chkMinor"));
     groups->addWidget(chkMajor, 0, 0, 1, 2);
     groups->addWidget(chkMinor, 1, 0, 1, 2);
-    const std::array<QString, kSuitCount> suits{QStringLiteral("&Cups"), QStringLiteral("&Wands"),
-                                                QStringLiteral("&Pentacles"), QStringLiteral("&Swords")};
+    const std::array<QString, kSuitCount> suits{tr("&Cups"), tr("&Wands"), tr("&Pentacles"), tr("&Swords")};
     for (int i = 0; i < kSuitCount; ++i) {
         chkGroup[i] = named(new QCheckBox(suits[i]), QStringLiteral("chkGroup%1").arg(i));
         groups->addWidget(chkGroup[i], 2 + i, 1);
     }
     groups->setColumnMinimumWidth(0, 20);
     groups->setColumnStretch(1, 1);
-    chkReversed = named(new QCheckBox(QStringLiteral("&Reversed")), QStringLiteral("chkReversed"));
+    chkReversed = named(new QCheckBox(tr("&Reversed")), QStringLiteral("chkReversed"));
     groups->addWidget(chkReversed, 6, 0, 1, 2);
     column->addWidget(frame4);
 
-    column->addWidget(wrappingLabel(
-        QStringLiteral("Label21"),
-        QStringLiteral("A card's keywords are the same whether it falls upright or reversed. The keyword test "
-                       "therefore never turns a card, and the memorize tab shows the upright picture, the reversed "
-                       "picture and the keywords together on one screen.")));
+    column->addWidget(
+        wrappingLabel(QStringLiteral("Label21"),
+                      tr("A card's keywords are the same whether it falls upright or reversed. The keyword test "
+                         "therefore never turns a card, and the memorize tab shows the upright picture, the reversed "
+                         "picture and the keywords together on one screen.")));
     column->addStretch(1);
 
-    Label6 = named(new LinkLabel(QStringLiteral("Share what you learn with other students of the cards: click here "
-                                                "to visit our online discussion forum.")),
+    Label6 = named(new LinkLabel(tr("Share what you learn with other students of the cards: click here "
+                                    "to visit our online discussion forum.")),
                    QStringLiteral("Label6"));
     column->addWidget(Label6);
     auto *fraFullBrand = named(new QGroupBox, QStringLiteral("fraFullBrand"));
     auto *brandLayout = new QVBoxLayout(fraFullBrand);
-    lblCobrand = named(new LinkLabel(QStringLiteral("Co-brand this software for your site. Put your own name, web "
-                                                    "address and logo on Velmora and hand it out to your visitors. "
-                                                    "Click Here for more info on co-branding.")),
+    lblCobrand = named(new LinkLabel(tr("Co-brand this software for your site. Put your own name, web "
+                                        "address and logo on Velmora and hand it out to your visitors. "
+                                        "Click Here for more info on co-branding.")),
                        QStringLiteral("lblCobrand"));
-    lblFullBrand =
-        named(new LinkLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                                           "money online. Get this software fully branded for your website. Click "
-                                           "here for more details.")),
-              QStringLiteral("lblFullBrand"));
+    lblFullBrand = named(new LinkLabel(tr("Home Business Opportunity. Start your own Internet business and make "
+                                          "money online. Get this software fully branded for your website. Click "
+                                          "here for more details.")),
+                         QStringLiteral("lblFullBrand"));
     brandLayout->addWidget(lblCobrand);
     brandLayout->addWidget(lblFullBrand);
     column->addWidget(fraFullBrand);
@@ -133,28 +131,27 @@ void SettingsPage::buildGroups(QVBoxLayout *column)
 
 void SettingsPage::buildTestOptions(QVBoxLayout *column, QWidget *startupFrame)
 {
-    auto *frame2 = named(new QGroupBox(QStringLiteral("Test Type")), QStringLiteral("Frame2"));
+    auto *frame2 = named(new QGroupBox(tr("Test Type")), QStringLiteral("Frame2"));
     auto *typeLayout = new QHBoxLayout(frame2);
     auto *typeOptions = new QVBoxLayout;
-    optTestType[0] = named(new QRadioButton(QStringLiteral("&Description")), QStringLiteral("optTestType0"));
-    optTestType[1] = named(new QRadioButton(QStringLiteral("&Keywords")), QStringLiteral("optTestType1"));
+    optTestType[0] = named(new QRadioButton(tr("&Description")), QStringLiteral("optTestType0"));
+    optTestType[1] = named(new QRadioButton(tr("&Keywords")), QStringLiteral("optTestType1"));
     typeOptions->addWidget(optTestType[0]);
     typeOptions->addWidget(optTestType[1]);
     typeOptions->addStretch(1);
     typeLayout->addLayout(typeOptions);
     typeLayout->addWidget(
         wrappingLabel(QStringLiteral("Label20"),
-                      QStringLiteral("This option applies only when you take the test. The test can be based on the "
-                                     "keywords or on the descriptions of the cards. Knowing the keywords matters "
-                                     "more: the meaning of a card in a reading depends on the question asked.")),
+                      tr("This option applies only when you take the test. The test can be based on the "
+                         "keywords or on the descriptions of the cards. Knowing the keywords matters "
+                         "more: the meaning of a card in a reading depends on the question asked.")),
         1);
     column->addWidget(frame2);
 
-    auto *frame1 = named(new QGroupBox(QStringLiteral("Test Level")), QStringLiteral("Frame1"));
+    auto *frame1 = named(new QGroupBox(tr("Test Level")), QStringLiteral("Frame1"));
     auto *levelLayout = new QHBoxLayout(frame1);
     auto *levelOptions = new QVBoxLayout;
-    const std::array<QString, kDifficultyCount> levels{QStringLiteral("Be&ginner"), QStringLiteral("&Intermediate"),
-                                                       QStringLiteral("&Advanced")};
+    const std::array<QString, kDifficultyCount> levels{tr("Be&ginner"), tr("&Intermediate"), tr("&Advanced")};
     for (int i = 0; i < kDifficultyCount; ++i) {
         optDifficulty[i] = named(new QRadioButton(levels[i]), QStringLiteral("optDifficulty%1").arg(i));
         levelOptions->addWidget(optDifficulty[i]);
@@ -162,22 +159,22 @@ void SettingsPage::buildTestOptions(QVBoxLayout *column, QWidget *startupFrame)
     levelOptions->addStretch(1);
     levelLayout->addLayout(levelOptions);
     levelLayout->addWidget(
-        wrappingLabel(QStringLiteral("Label19"), QStringLiteral("This option applies only when you take the test. Each "
-                                                                "level is more difficult than the one before.")),
+        wrappingLabel(QStringLiteral("Label19"), tr("This option applies only when you take the test. Each "
+                                                    "level is more difficult than the one before.")),
         1);
     column->addWidget(frame1);
 
     buildReviewOptions(column);
     column->addWidget(startupFrame);
 
-    cmdSaveSettings = makeButton(nullptr, "cmdSaveSettings", QStringLiteral("Save Current Settings As Defau&lt"));
+    cmdSaveSettings = makeButton(nullptr, "cmdSaveSettings", tr("Save Current Settings As Defau&lt"));
     column->addWidget(cmdSaveSettings);
     column->addStretch(1);
 }
 
 void SettingsPage::buildReviewOptions(QVBoxLayout *column)
 {
-    auto *fraReview = named(new QGroupBox(QStringLiteral("Spaced Review")), QStringLiteral("fraReview"));
+    auto *fraReview = named(new QGroupBox(tr("Spaced Review")), QStringLiteral("fraReview"));
     auto *grid = new QGridLayout(fraReview);
     // Two controls a row: the pane has no height to spare.
     int placed = 0;
@@ -195,32 +192,30 @@ void SettingsPage::buildReviewOptions(QVBoxLayout *column)
         connect(box, &QSpinBox::valueChanged, this, &SettingsPage::reviewSettingsChanged);
         return box;
     };
-    spnNewPerDay = spin("spnNewPerDay", QStringLiteral("Ma&x. new facets per day:"), 0, review::kMaxNewFacetsPerDay);
-    spnReviewsPerDay = spin("spnReviewsPerDay", QStringLiteral("Max. reviews per day:"), 0, review::kMaxReviewsPerDay);
-    spnRetention = spin("spnRetention", QStringLiteral("Desired retention:"), review::kMinRetentionPercent,
-                        review::kMaxRetentionPercent);
+    spnNewPerDay = spin("spnNewPerDay", tr("Ma&x. new facets per day:"), 0, review::kMaxNewFacetsPerDay);
+    spnReviewsPerDay = spin("spnReviewsPerDay", tr("Max. reviews per day:"), 0, review::kMaxReviewsPerDay);
+    spnRetention =
+        spin("spnRetention", tr("Desired retention:"), review::kMinRetentionPercent, review::kMaxRetentionPercent);
     spnRetention->setSuffix(QStringLiteral(" %"));
-    spnDayStart = spin("spnDayStart", QStringLiteral("Day starts at:"), 0, 23);
+    spnDayStart = spin("spnDayStart", tr("Day starts at:"), 0, 23);
     spnDayStart->setSuffix(QStringLiteral(":00"));
-    spnBacklog = spin("spnBacklog", QStringLiteral("Review backlog:"), 0, review::kMaxBacklog);
-    spnBacklog->setToolTip(QStringLiteral("No new facets while more reviews than this are due"));
+    spnBacklog = spin("spnBacklog", tr("Review backlog:"), 0, review::kMaxBacklog);
+    spnBacklog->setToolTip(tr("No new facets while more reviews than this are due"));
 
     cboTestFeed = named(new ChoiceList, "cboTestFeed");
-    cboTestFeed->addItems({QStringLiteral("Never"), QStringLiteral("New facets and those not yet due"),
-                           QStringLiteral("Every facet tested")});
+    cboTestFeed->addItems({tr("Never"), tr("New facets and those not yet due"), tr("Every facet tested")});
     cboTestFeed->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboTestFeed->setMinimumContentsLength(12);
-    const QString feedCaption = QStringLiteral("Test answers grade:");
-    cboTestFeed->setAccessibleName(QStringLiteral("Test answers grade"));
+    const QString feedCaption = tr("Test answers grade:");
+    cboTestFeed->setAccessibleName(tr("Test answers grade"));
     const int feedRow = grid->rowCount();
     grid->addWidget(makeLabel(fraReview, "lblTestFeed", feedCaption, cboTestFeed), feedRow, 0);
     grid->addWidget(cboTestFeed, feedRow, 1, 1, 3);
     connect(cboTestFeed, &QComboBox::currentIndexChanged, this, &SettingsPage::reviewSettingsChanged);
 
-    chkHoldSiblings = named(new QCheckBox(QStringLiteral("Other facets next day (&1)")), "chkHoldSiblings");
-    chkHoldSiblings->setAccessibleName(QStringLiteral("Other facets next day"));
-    chkHoldSiblings->setToolTip(
-        QStringLiteral("Once a facet of a card is reviewed, its other facets wait for the next day"));
+    chkHoldSiblings = named(new QCheckBox(tr("Other facets next day (&1)")), "chkHoldSiblings");
+    chkHoldSiblings->setAccessibleName(tr("Other facets next day"));
+    chkHoldSiblings->setToolTip(tr("Once a facet of a card is reviewed, its other facets wait for the next day"));
     grid->addWidget(chkHoldSiblings, 2, 2, 1, 2);
     connect(chkHoldSiblings, &QCheckBox::toggled, this, &SettingsPage::reviewSettingsChanged);
     column->addWidget(fraReview);
@@ -388,7 +383,7 @@ review::ReviewSettings SettingsPage::reviewSettings() const
 
 void SettingsPage::setDueCount(int count)
 {
-    cmdReview->setText(QStringLiteral("Re&view Due Cards (%1)").arg(count));
+    cmdReview->setText(tr("Re&view Due Cards (%1)").arg(count));
     cmdReview->setEnabled(count > 0);
 }
 

@@ -1,6 +1,7 @@
 #include "learn/studycards.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
@@ -56,14 +57,15 @@ void drawBack(QPainter &painter, const QRectF &rect, const StudyCard &card)
     document.setDocumentMargin(0);
     const auto paragraph = [](const QString &caption, const QString &text) {
         return caption.isEmpty() ? text.toHtmlEscaped()
-                                 : QStringLiteral("<b>") + caption + QStringLiteral("</b> ") +
+                                 : QStringLiteral("<b>") + caption.toHtmlEscaped() + QStringLiteral("</b> ") +
                                        text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
     };
-    document.setHtml(QStringLiteral("<p align=\"center\" style=\"font-size:large\"><b>") + card.name.toHtmlEscaped() +
-                     QStringLiteral("</b></p><p>") + paragraph(QStringLiteral("Keywords:"), card.keywords) +
-                     QStringLiteral("</p><p>") + paragraph(QStringLiteral("Upright:"), card.upright) +
-                     QStringLiteral("</p><p>") + paragraph(QStringLiteral("Reversed:"), card.reversed) +
-                     QStringLiteral("</p>"));
+    document.setHtml(
+        QStringLiteral("<p align=\"center\" style=\"font-size:large\"><b>") + card.name.toHtmlEscaped() +
+        QStringLiteral("</b></p><p>") +
+        paragraph(QCoreApplication::translate("StudyCards", "Keywords:"), card.keywords) + QStringLiteral("</p><p>") +
+        paragraph(QCoreApplication::translate("StudyCards", "Upright:"), card.upright) + QStringLiteral("</p><p>") +
+        paragraph(QCoreApplication::translate("StudyCards", "Reversed:"), card.reversed) + QStringLiteral("</p>"));
     document.setTextWidth(inner.width());
     // Long meanings get a smaller type, down to a floor; below it they are cut.
     for (double points = 9; points >= 5; points -= 0.5) {

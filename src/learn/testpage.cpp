@@ -62,7 +62,7 @@ TestPage::TestPage(QWidget *parent) : QWidget(parent)
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.3);
     lblCardName->setFont(nameFont);
     lblIsReversed = named(new QLabel, QStringLiteral("lblIsReversed"));
-    llblQCount = named(new QLabel(QStringLiteral("Question :")), QStringLiteral("llblQCount"));
+    llblQCount = named(new QLabel(tr("Question :")), QStringLiteral("llblQCount"));
     lblQCount = named(new QLabel, QStringLiteral("lblQCount"));
     header->addWidget(lblCardName, 1);
     header->addWidget(lblIsReversed);
@@ -73,7 +73,7 @@ TestPage::TestPage(QWidget *parent) : QWidget(parent)
     auto *body = new QHBoxLayout;
     picResult = named(new PictureBox, QStringLiteral("picResult"));
     picResult->setFocusPolicy(Qt::StrongFocus);
-    picResult->setAccessibleName(QStringLiteral("Card picture"));
+    picResult->setAccessibleName(tr("Card picture"));
     body->addWidget(picResult, 1);
 
     testPanels_ = named(new QStackedWidget, QStringLiteral("testPanels"));
@@ -85,7 +85,7 @@ TestPage::TestPage(QWidget *parent) : QWidget(parent)
     layout->addLayout(body, 1);
 
     auto *buttons = new QHBoxLayout;
-    cmdNextQuestion = makeButton(nullptr, "cmdNextQuestion", QStringLiteral("&Next Question"));
+    cmdNextQuestion = makeButton(nullptr, "cmdNextQuestion", tr("&Next Question"));
     buttons->addStretch(1);
     buttons->addWidget(cmdNextQuestion);
     layout->addLayout(buttons);
@@ -154,7 +154,7 @@ void TestPage::showQuestion(const DescriptionQuestion &question)
 {
     lblCardName->setText(question.cardName);
     lblCardName->setAccessibleName(question.cardName);
-    lblIsReversed->setText(question.reversed ? QStringLiteral("Reversed") : QString());
+    lblIsReversed->setText(question.reversed ? tr("Reversed") : QString());
     clearAnswerSelection();
     for (int i = 0; i < kAnswerOptions; ++i) {
         const auto index = std::size_t(i);

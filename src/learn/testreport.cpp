@@ -4,6 +4,7 @@
 #include "app/safesave.h"
 #include "store/deck.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -14,7 +15,6 @@ namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 constexpr int kClosingRuleLength = 64;
-constexpr int kReversedColumn = 25;
 constexpr int kPlainColumn = 36;
 
 } // namespace
@@ -23,36 +23,37 @@ QString reportQuestionLine(int number, const ReportQuestion &question, TestType 
 {
     QString line =
         QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')) + QStringLiteral(".      ") + question.cardName;
-    const int column = question.reversed ? kReversedColumn : kPlainColumn;
-    if (question.reversed)
-        line += QStringLiteral(" (Reversed)");
+    // The results line up whatever length the translated mark has.
+    const QString mark = question.reversed ? QCoreApplication::translate("TestReport", " (Reversed)") : QString();
+    line += mark;
     // A name longer than its column still keeps one blank before the result,
     // so the two never run together.
-    const auto padding = column - question.cardName.size();
+    const auto padding = kPlainColumn - question.cardName.size() - mark.size();
     line += QString(padding < 0 ? 1 : padding, QLatin1Char(' '));
     if (type == TestType::Description)
-        line += question.score != 0 ? QStringLiteral("Correct") : QStringLiteral("Wrong");
+        line += question.score != 0 ? QCoreApplication::translate("TestReport", "Correct")
+                                    : QCoreApplication::translate("TestReport", "Wrong");
     else
-        line += QString::number(question.score) + QStringLiteral(" Out Of ") + QString::number(keywordsToChoose) +
-                QStringLiteral(" Correct");
+        line += QCoreApplication::translate("TestReport", "%1 Out Of %2 Correct")
+                    .arg(QString::number(question.score), QString::number(keywordsToChoose));
     return line;
 }
 
 QString summaryText(TestType type, int correctTotal, int keywordsToChoose, int questionCount)
 {
     if (type == TestType::Description)
-        return QString::number(correctTotal) + QStringLiteral(" out of ") + QString::number(questionCount) +
-               QStringLiteral(" questions correct");
-    return QString::number(correctTotal) + QLatin1Char('/') + QString::number(keywordsToChoose * questionCount) +
-           QStringLiteral(" choice(s) from ") + QString::number(questionCount) +
-           QStringLiteral(" questions were correct");
+        return QCoreApplication::translate("TestReport", "%1 out of %2 questions correct")
+            .arg(QString::number(correctTotal), QString::number(questionCount));
+    return QCoreApplication::translate("TestReport", "%1/%2 choice(s) from %3 questions were correct")
+        .arg(QString::number(correctTotal), QString::number(keywordsToChoose * questionCount),
+             QString::number(questionCount));
 }
 
 TestReport buildTestReport(const ReportInput &input)
 {
     TestReport report;
     report.correctTotal = input.correctTotal;
-    const QString header = QStringLiteral("Test Report For ") + input.appTitle;
+    const QString header = QCoreApplication::translate("TestReport", "Test Report For %1").arg(input.appTitle);
     report.text = header + kLineBreak + QString(header.size(), QLatin1Char('-')) + kLineBreak;
     for (int i = 0; i < input.questions.size(); ++i) {
         const ReportQuestion &question = input.questions[i];
@@ -103,8 +104,10 @@ bool saveReportFile(const QString &path, const QString &reportText, QString *err
 bool saveTestReport(Prompter &prompter, const QString &reportText, QWidget *parent)
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Save Current Result");
-    request.filter = qtFileFilter(QString::fromLatin1(kReportFileFilter));
+    request.title = QCoreApplication::translate("TestReport", "Save Current Result");
+    // Only the description is translated: the pattern is what the dialog matches.
+    request.filter = qtFileFilter(QCoreApplication::translate("TestReport", "Text file") + QLatin1Char('|') +
+                                  QString::fromLatin1(kReportFilePattern));
     request.startName = QString();
     request.confirmOverwrite = true;
     QString path = prompter.saveFileName(request, parent);
@@ -117,8 +120,8 @@ bool saveTestReport(Prompter &prompter, const QString &reportText, QWidget *pare
     QString reason;
     if (saveReportFile(path, reportText, &reason))
         return true;
-    prompter.ask(Prompt{QStringLiteral("The test report could not be saved to ") + QDir::toNativeSeparators(path) +
-                            kLineBreak + reason,
+    prompter.ask(Prompt{QCoreApplication::translate("TestReport", "The test report could not be saved to %1\r\n%2")
+                            .arg(QDir::toNativeSeparators(path), reason),
                         PromptIcon::Critical, PromptButtons::Ok, QString::fromLatin1(kAppTitle)},
                  parent);
     return false;

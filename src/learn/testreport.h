@@ -48,7 +48,7 @@ struct TestReport
 // deck, and a keyword test's scores are added to the run's total.
 [[nodiscard]] TestReport writeTestReport(TestRun &run, Deck &deck, TestType type);
 
-inline constexpr char kReportFileFilter[] = "Text file|*.txt";
+inline constexpr char kReportFilePattern[] = "*.txt";
 
 // Writes the report followed by CR LF, replacing the file. The text is UTF-8
 // (see the definition for why). False with a reason when anything of the

@@ -285,8 +285,7 @@ KeywordQuestion TestRun::prepareKeywordQuestion(const QVector<Card> &cards, Deck
     const int toChoose = level_.keywordsToChoose;
     question.keywordBoxCount = boxes;
     question.keywordsToChoose = toChoose;
-    question.maxKeywordText =
-        QStringLiteral("You must choose ") + QString::number(toChoose) + QStringLiteral(" keywords");
+    question.maxKeywordText = tr("You must choose %1 keywords").arg(toChoose);
 
     question.cardName = cardWithId(cards, currentCardId_).name;
     question.picture = testCardPicture(deck, options.pictureSize);
@@ -390,15 +389,15 @@ KeywordCountReaction TestRun::keywordCountReaction(const std::array<bool, kKeywo
 
 QString TestRun::keywordCountWarning() const
 {
-    return QStringLiteral("You can select only ") + QString::number(level_.keywordsToChoose) +
-           QStringLiteral(" keywords.\r\nPlease unselect one before selecting another keyword");
+    return tr("You can select only %1 keywords.\r\nPlease unselect one before selecting another keyword")
+        .arg(level_.keywordsToChoose);
 }
 
 QString TestRun::counterText() const
 {
     if (questionNumber_ > rowCount_)
         return {};
-    return QString::number(questionNumber_) + QStringLiteral(" of ") + QString::number(rowCount_);
+    return tr("%1 of %2").arg(QString::number(questionNumber_), QString::number(rowCount_));
 }
 
 } // namespace velmora

@@ -7,6 +7,7 @@
 
 #include "progress/testlevel.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QImage>
 #include <QSet>
@@ -88,6 +89,8 @@ enum class KeywordCountReaction { EnableNext, DisableNext, UncheckAndWarn };
 
 class TestRun
 {
+    Q_DECLARE_TR_FUNCTIONS(TestRun)
+
 public:
     using AnswerReader = std::function<TestAnswer()>;
 

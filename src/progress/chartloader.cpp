@@ -37,13 +37,15 @@ LoadedCharts loadCharts(const QStringList &folders)
         auto *factory = qobject_cast<ChartFactory *>(loader.instance());
         if (factory)
             return LoadedCharts{factory, {}};
-        return LoadedCharts{
-            nullptr, loader.isLoaded()
-                         ? QStringLiteral("%1 is not the charts plugin of this version.").arg(file.absoluteFilePath())
-                         : loader.errorString()};
+        return LoadedCharts{nullptr, loader.isLoaded()
+                                         ? QCoreApplication::translate("velmora::progress::FrmProgress",
+                                                                       "%1 is not the charts plugin of this version.")
+                                               .arg(file.absoluteFilePath())
+                                         : loader.errorString()};
     }
     return LoadedCharts{nullptr,
-                        QStringLiteral("%1 was not found in %2.").arg(kPluginFile, folders.join(QStringLiteral(", ")))};
+                        QCoreApplication::translate("velmora::progress::FrmProgress", "%1 was not found in %2.")
+                            .arg(kPluginFile, folders.join(QStringLiteral(", ")))};
 }
 
 LoadedCharts charts()

@@ -13,6 +13,7 @@
 #include "store/paths.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -80,7 +81,9 @@ QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignL
 // Without its charts the window still lists, exports and practises.
 QLabel *chartsMissing(const QString &why, QWidget *parent)
 {
-    auto *label = new QLabel(QStringLiteral("The charts could not be loaded: %1").arg(why), parent);
+    auto *label = new QLabel(
+        QCoreApplication::translate("velmora::progress::FrmProgress", "The charts could not be loaded: %1").arg(why),
+        parent);
     label->setObjectName(QStringLiteral("lblChartsMissing"));
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
@@ -118,19 +121,19 @@ void FrmProgress::buildControls()
     cboDeck->setObjectName(QStringLiteral("cboProgressDeck"));
     cboDeck->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboDeck->setMinimumContentsLength(24);
-    labelled(QStringLiteral("&Deck:"), cboDeck, QStringLiteral("Deck"));
+    labelled(tr("&Deck:"), cboDeck, tr("Deck"));
     cboPeriod = new ChoiceList(this);
     cboPeriod->setObjectName(QStringLiteral("cboProgressPeriod"));
     for (int period = 0; period < kPeriodCount; ++period)
         cboPeriod->addItem(periodName(Period(period)));
     cboPeriod->setCurrentIndex(int(Period::All));
-    labelled(QStringLiteral("&Period:"), cboPeriod, QStringLiteral("Period"));
+    labelled(tr("&Period:"), cboPeriod, tr("Period"));
     spnRecentTests = new QSpinBox(this);
     spnRecentTests->setObjectName(QStringLiteral("spnRecentTests"));
     spnRecentTests->setRange(1, kMaxRecentTests);
     spnRecentTests->setValue(kDefaultRecentTests);
-    labelled(QStringLiteral("Misses over the &last"), spnRecentTests, QStringLiteral("Misses over the last tests"));
-    filters->addWidget(new QLabel(QStringLiteral("tests"), this));
+    labelled(tr("Misses over the &last"), spnRecentTests, tr("Misses over the last tests"));
+    filters->addWidget(new QLabel(tr("tests"), this));
     filters->addStretch(1);
     layout->addLayout(filters);
 
@@ -139,13 +142,12 @@ void FrmProgress::buildControls()
     // that the window still fits a small screen.
     tabCharts = new QTabWidget(this);
     tabCharts->setObjectName(QStringLiteral("tabProgressCharts"));
-    tabCharts->setAccessibleName(QStringLiteral("Charts"));
+    tabCharts->setAccessibleName(tr("Charts"));
     // Two short captions always fit; scroll buttons would only be stops without a key.
     tabCharts->setUsesScrollButtons(false);
     if (loaded.factory)
         scoreChart_ = loaded.factory->scoreChart(tabCharts);
-    tabCharts->addTab(scoreChart_ ? scoreChart_->widget() : chartsMissing(loaded.errorText, tabCharts),
-                      QStringLiteral("&Scores"));
+    tabCharts->addTab(scoreChart_ ? scoreChart_->widget() : chartsMissing(loaded.errorText, tabCharts), tr("&Scores"));
     auto *reviewPage = new QWidget(tabCharts);
     reviewPage->setObjectName(QStringLiteral("pageReview"));
     auto *reviewLayout = new QVBoxLayout(reviewPage);
@@ -160,21 +162,20 @@ void FrmProgress::buildControls()
         reviewLayout->addWidget(label);
         return label;
     };
-    lblRetention = reviewLabel("lblRetention", QStringLiteral("True retention of the last 30 days"));
-    lblFacetCounts = reviewLabel("lblFacetCounts", QStringLiteral("New, learning and review facets"));
-    tabCharts->addTab(reviewPage, QStringLiteral("Spaced &review"));
+    lblRetention = reviewLabel("lblRetention", tr("True retention of the last 30 days"));
+    lblFacetCounts = reviewLabel("lblFacetCounts", tr("New, learning and review facets"));
+    tabCharts->addTab(reviewPage, tr("Spaced &review"));
     applyChartColours();
     layout->addWidget(tabCharts, 3);
 
-    auto *missedCaption = new QLabel(QStringLiteral("Most m&issed cards"), this);
+    auto *missedCaption = new QLabel(tr("Most m&issed cards"), this);
     layout->addWidget(missedCaption);
     tblMissed = new QTableWidget(0, ColCount, this);
     tblMissed->setObjectName(QStringLiteral("tblMissed"));
-    tblMissed->setAccessibleName(QStringLiteral("Most missed cards"));
+    tblMissed->setAccessibleName(tr("Most missed cards"));
     missedCaption->setBuddy(tblMissed);
-    tblMissed->setHorizontalHeaderLabels({QStringLiteral("Card"), QStringLiteral("Orientation"), QStringLiteral("Deck"),
-                                          QStringLiteral("Missed"), QStringLiteral("Asked"),
-                                          QStringLiteral("Miss rate")});
+    tblMissed->setHorizontalHeaderLabels(
+        {tr("Card"), tr("Orientation"), tr("Deck"), tr("Missed"), tr("Asked"), tr("Miss rate")});
     tblMissed->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblMissed->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tblMissed->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -201,12 +202,12 @@ void FrmProgress::buildControls()
         buttons->addWidget(pushButton);
         return pushButton;
     };
-    cmdMemorize = button(QStringLiteral("&Memorize these cards"), "cmdMemorizeMissed");
-    cmdTestMe = button(QStringLiteral("&Test me on these cards"), "cmdTestMissed");
-    cmdReadings = button(QStringLiteral("Readings &with this card"), "cmdMissedReadings");
+    cmdMemorize = button(tr("&Memorize these cards"), "cmdMemorizeMissed");
+    cmdTestMe = button(tr("&Test me on these cards"), "cmdTestMissed");
+    cmdReadings = button(tr("Readings &with this card"), "cmdMissedReadings");
     buttons->addStretch(1);
-    cmdExport = button(QStringLiteral("&Export CSV..."), "cmdExportCsv");
-    cmdClose = button(QStringLiteral("&Close"), "cmdCloseProgress");
+    cmdExport = button(tr("&Export CSV..."), "cmdExportCsv");
+    cmdClose = button(tr("&Close"), "cmdCloseProgress");
     layout->addLayout(buttons);
 
     connect(cboDeck, &QComboBox::currentIndexChanged, this, [this] {
@@ -252,7 +253,7 @@ void FrmProgress::reload()
             showScores({});
             showMissedCards({});
             (void)showReview({});
-            lblInfo->setText(QStringLiteral("No test has been recorded yet. Every test you finish is added here."));
+            lblInfo->setText(tr("No test has been recorded yet. Every test you finish is added here."));
             return;
         }
         if (!history_.open(historyPath_))
@@ -281,8 +282,8 @@ void FrmProgress::reload()
         lblInfo->setText(trouble);
         return;
     }
-    lblInfo->setText(QStringLiteral("%1 test(s) shown; %2 card(s) missed, upright and reversed counted apart, in "
-                                    "the last %3 test(s).")
+    lblInfo->setText(tr("%1 test(s) shown; %2 card(s) missed, upright and reversed counted apart, in "
+                        "the last %3 test(s).")
                          .arg(points->size())
                          .arg(shownTallies_.size())
                          .arg(std::min(int(points->size()), spnRecentTests->value())));
@@ -293,7 +294,7 @@ void FrmProgress::fillDecks(const QVector<DeckEntry> &decks)
     const QString chosen = cboDeck->currentData().toString();
     filling_ = true;
     cboDeck->clear();
-    cboDeck->addItem(QStringLiteral("All decks"), QString());
+    cboDeck->addItem(tr("All decks"), QString());
     for (const DeckEntry &deck : decks)
         cboDeck->addItem(shortened(deck.deckName), deck.deckFile);
     cboDeck->setCurrentIndex(std::max(0, cboDeck->findData(chosen)));
@@ -379,12 +380,10 @@ bool FrmProgress::showReview(const QVector<DeckEntry> &decks)
         read && history_.isOpen() ? history_.retention(HistoryFilter{chosen, periodStart(Period::Last30Days, now)})
                                   : std::nullopt;
     showForecast(review::dueForecast(read ? all : QVector<review::FacetDue>(), now));
-    lblRetention->setText(QStringLiteral("True retention, last 30 days: ") +
-                          review::retentionText(retention.value_or(review::Retention())));
-    lblFacetCounts->setText(QStringLiteral("New: %1   Learning: %2   Review: %3")
-                                .arg(counts.fresh)
-                                .arg(counts.learning)
-                                .arg(counts.review));
+    lblRetention->setText(
+        tr("True retention, last 30 days: %1").arg(review::retentionText(retention.value_or(review::Retention()))));
+    lblFacetCounts->setText(
+        tr("New: %1   Learning: %2   Review: %3").arg(counts.fresh).arg(counts.learning).arg(counts.review));
     return read && (retention || !history_.isOpen());
 }
 
@@ -395,10 +394,10 @@ void FrmProgress::showForecast(const QVector<int> &perDay)
     QStringList spoken;
     for (int day = 0; day < perDay.size() && spoken.size() < 7; ++day) {
         if (perDay[day] > 0)
-            spoken.append(day == 0 ? QStringLiteral("%1 today").arg(perDay[day])
-                                   : QStringLiteral("%1 in %2 days").arg(perDay[day]).arg(day));
+            spoken.append(day == 0 ? tr("%1 today").arg(perDay[day])
+                                   : tr("%1 in %n days", nullptr, day).arg(perDay[day]));
     }
-    forecastChart_->widget()->setAccessibleDescription(spoken.isEmpty() ? QStringLiteral("Nothing due")
+    forecastChart_->widget()->setAccessibleDescription(spoken.isEmpty() ? tr("Nothing due")
                                                                         : spoken.join(QStringLiteral(", ")));
     forecastChart_->showForecast(perDay);
 }
@@ -436,8 +435,7 @@ void FrmProgress::showMissedCards(const QVector<CardTally> &ranked)
     for (int row = 0; row < shownTallies_.size(); ++row) {
         const CardTally &tally = shownTallies_[row];
         tblMissed->setItem(row, ColCard, cell(tally.cardName));
-        tblMissed->setItem(row, ColOrientation,
-                           cell(tally.reversed ? QStringLiteral("Reversed") : QStringLiteral("Upright")));
+        tblMissed->setItem(row, ColOrientation, cell(tally.reversed ? tr("Reversed") : tr("Upright")));
         tblMissed->setItem(row, ColDeck, cell(tally.deckName));
         tblMissed->setItem(row, ColMissed, cell(QString::number(tally.missed), right));
         tblMissed->setItem(row, ColAsked, cell(QString::number(tally.asked), right));
@@ -482,9 +480,9 @@ void FrmProgress::updateButtons()
     for (const QTableWidgetItem *item : tblMissed->selectedItems())
         chosenRows.insert(item->row());
     cmdReadings->setEnabled(chosenRows.size() == 1);
-    const QString why = shownTallies_.isEmpty() ? QStringLiteral("No card has been missed in these tests.")
+    const QString why = shownTallies_.isEmpty() ? tr("No card has been missed in these tests.")
                         : oneDeck               ? QString()
-                                  : QStringLiteral("Choose one deck, or select cards of one deck, to practise them.");
+                                                : tr("Choose one deck, or select cards of one deck, to practise them.");
     cmdMemorize->setToolTip(why);
     cmdTestMe->setToolTip(why);
 }
@@ -492,12 +490,11 @@ void FrmProgress::updateButtons()
 void FrmProgress::exportCsv()
 {
     if (!history_.isOpen()) {
-        services_.prompter.tell(QStringLiteral("There is no test history to export yet."), PromptIcon::Information,
-                                this);
+        services_.prompter.tell(tr("There is no test history to export yet."), PromptIcon::Information, this);
         return;
     }
     const QString path = services_.prompter.saveFileName(
-        FileDialogRequest{QStringLiteral("Export Progress"), qtFileFilter(QStringLiteral("CSV file|*.csv")),
+        FileDialogRequest{tr("Export Progress"), qtFileFilter(tr("CSV file") + QStringLiteral("|*.csv")),
                           QStringLiteral("progress.csv"), true},
         this);
     if (path.isEmpty())
@@ -516,13 +513,13 @@ void FrmProgress::exportCsv()
     if (!rows)
         error = history_.errorText();
     else if (!saveFileAtomically(path, bytes, &error))
-        error = QStringLiteral("The file %1 could not be saved: %2").arg(QFileInfo(path).fileName(), error);
+        error = tr("The file %1 could not be saved: %2").arg(QFileInfo(path).fileName(), error);
     if (!error.isEmpty()) {
         services_.prompter.tell(error, PromptIcon::Critical, this);
         return;
     }
     if (*rows >= kMaxExportRows)
-        services_.prompter.tell(QStringLiteral("Only the first %1 questions were exported.").arg(kMaxExportRows),
+        services_.prompter.tell(tr("Only the first %1 questions were exported.").arg(kMaxExportRows),
                                 PromptIcon::Information, this);
 }
 

@@ -1,5 +1,6 @@
 #include "progress/progressrules.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 
 namespace velmora::progress {
 
+// Written to the CSV export, so never translated.
 QString testKindName(TestKind kind)
 {
     return kind == TestKind::Description ? QStringLiteral("Description test") : QStringLiteral("Keyword test");
@@ -18,6 +20,7 @@ TestKind testKindFromNumber(int number)
     return number == int(TestKind::Description) ? TestKind::Description : TestKind::Keywords;
 }
 
+// Written to the CSV export, so never translated.
 QString levelName(int level)
 {
     switch (level) {
@@ -49,13 +52,13 @@ QString periodName(Period period)
 {
     switch (period) {
     case Period::Last7Days:
-        return QStringLiteral("Last 7 days");
+        return QCoreApplication::translate("velmora::progress::FrmProgress", "Last 7 days");
     case Period::Last30Days:
-        return QStringLiteral("Last 30 days");
+        return QCoreApplication::translate("velmora::progress::FrmProgress", "Last 30 days");
     case Period::All:
         break;
     }
-    return QStringLiteral("All tests");
+    return QCoreApplication::translate("velmora::progress::FrmProgress", "All tests");
 }
 
 QDateTime periodStart(Period period, const QDateTime &now)
@@ -113,7 +116,11 @@ QVector<CardTally> rankMissedCards(QVector<CardTally> tallies)
 
 QString seriesName(const QString &deckName, TestKind kind)
 {
-    return deckName + QStringLiteral(" \u2013 ") + testKindName(kind).toLower();
+    // The kind is a shown name here, unlike in the CSV.
+    const QString shownKind = kind == TestKind::Description
+                                  ? QCoreApplication::translate("velmora::progress::FrmProgress", "description test")
+                                  : QCoreApplication::translate("velmora::progress::FrmProgress", "keyword test");
+    return QStringLiteral("%1 \u2013 %2").arg(deckName, shownKind);
 }
 
 QList<QPointF> thinnedSeries(const QList<QPointF> &points, int maxPoints)

@@ -11,6 +11,7 @@
 #include "store/pictures.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QShortcut>
@@ -24,29 +25,34 @@ QString questionOf(Facet facet)
 {
     switch (facet) {
     case Facet::Keywords:
-        return QStringLiteral("Keywords?");
+        return QCoreApplication::translate("velmora::review::FrmReview", "Keywords?");
     case Facet::Upright:
-        return QStringLiteral("Meaning?");
+        return QCoreApplication::translate("velmora::review::FrmReview", "Meaning?");
     case Facet::Reversed:
         break;
     }
-    return QStringLiteral("Reversed meaning?");
+    return QCoreApplication::translate("velmora::review::FrmReview", "Reversed meaning?");
 }
 
 // The question on a facet the learner gave a meaning of their own.
 QString ownQuestionOf(Facet facet)
 {
-    return facet == Facet::Reversed ? QStringLiteral("Your own reversed meaning?")
-                                    : QStringLiteral("Your own meaning?");
+    return facet == Facet::Reversed
+               ? QCoreApplication::translate("velmora::review::FrmReview", "Your own reversed meaning?")
+               : QCoreApplication::translate("velmora::review::FrmReview", "Your own meaning?");
 }
 
 QString durationText(qint64 seconds)
 {
     if (seconds < 60)
-        return QStringLiteral("%1 s").arg(seconds);
+        return QCoreApplication::translate("velmora::review::FrmReview", "%1 s").arg(seconds);
     if (seconds < 3600)
-        return QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
-    return QStringLiteral("%1 h %2 min").arg(seconds / 3600).arg(seconds / 60 % 60);
+        return QCoreApplication::translate("velmora::review::FrmReview", "%1 min %2 s")
+            .arg(seconds / 60)
+            .arg(seconds % 60);
+    return QCoreApplication::translate("velmora::review::FrmReview", "%1 h %2 min")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60);
 }
 
 } // namespace
@@ -75,7 +81,7 @@ FrmReview::FrmReview(Services &services, ReviewRequest request, QWidget *parent)
       deckFile_(QFileInfo(request_.deckPath).fileName())
 {
     setObjectName(QStringLiteral("frmReview"));
-    setWindowTitle(QStringLiteral("Review Due Cards - ") + request_.deckName);
+    setWindowTitle(tr("Review Due Cards - %1").arg(request_.deckName));
     setAttribute(Qt::WA_DeleteOnClose);
     auto *layout = new QVBoxLayout(this);
     page_ = new ReviewPage(this);
@@ -105,7 +111,7 @@ FrmReview::~FrmReview()
 bool FrmReview::start()
 {
     const auto refuse = [this](const QString &why) {
-        services_.prompter.tell(QStringLiteral("The review cannot start. ") + why, PromptIcon::Critical, this);
+        services_.prompter.tell(tr("The review cannot start. %1").arg(why), PromptIcon::Critical, this);
         return false;
     };
     if (!deck_.open(request_.deckPath))
@@ -149,7 +155,7 @@ void FrmReview::showCurrent()
         readAhead_.start(*upcoming, shown);
     page_->showQuestion(picture.value_or(QImage()),
                         asksOwn(*item) ? ownQuestionOf(item->facet) : questionOf(item->facet),
-                        QStringLiteral("Reviewed: %1").arg(session_->summary().reviewed));
+                        tr("Reviewed: %1").arg(session_->summary().reviewed));
 }
 
 bool FrmReview::asksOwn(const SessionItem &item) const
@@ -215,9 +221,9 @@ void FrmReview::reveal()
     if (item->facet != Facet::Keywords) {
         const QString own = ownMeanings_.value(name).of(item->facet == Facet::Reversed);
         if (asksOwn(*item))
-            answer = QStringLiteral("My own meaning:\n") + own + QStringLiteral("\n\nThe deck's meaning:\n") + answer;
+            answer = tr("My own meaning:\n%1\n\nThe deck's meaning:\n%2").arg(own, answer);
         else if (!own.isEmpty())
-            answer += QStringLiteral("\n\nMy own meaning:\n") + own;
+            answer += tr("\n\nMy own meaning:\n%1").arg(own);
     }
     const QDateTime now = services_.clock.now();
     std::array<QString, kGradeCount> intervals;
@@ -232,8 +238,8 @@ void FrmReview::grade(int grade)
         return;
     const QDateTime now = services_.clock.now();
     if (session_->revealed() && session_->refusesAt(now)) {
-        services_.prompter.tell(QStringLiteral("The clock now is earlier than this card's last review, so the grade "
-                                               "is not counted. Check the computer's date and time."),
+        services_.prompter.tell(tr("The clock now is earlier than this card's last review, so the grade "
+                                   "is not counted. Check the computer's date and time."),
                                 PromptIcon::Warning, this);
         return;
     }
@@ -263,8 +269,8 @@ void FrmReview::undo()
 void FrmReview::showSummary(const QString &trouble)
 {
     const SessionSummary summary = session_->summary();
-    QString text = summary.reviewed == 0 ? QStringLiteral("Nothing is due now.")
-                                         : QStringLiteral("Session complete\n\nReviewed: %1\nAgain: %2\nTime taken: %3")
+    QString text = summary.reviewed == 0 ? tr("Nothing is due now.")
+                                         : tr("Session complete\n\nReviewed: %1\nAgain: %2\nTime taken: %3")
                                                .arg(summary.reviewed)
                                                .arg(summary.again)
                                                .arg(durationText(summary.seconds));
@@ -278,10 +284,10 @@ void FrmReview::writeFailed(const QString &error)
     // What is on screen no longer matches the history: the session stops.
     stopped_ = true;
     page_->setUndoEnabled(false);
-    showSummary(QStringLiteral("The latest grades were not saved."));
-    services_.prompter.tell(QStringLiteral("A grade could not be added to your progress history, so the review "
-                                           "has stopped. ") +
-                                error,
+    showSummary(tr("The latest grades were not saved."));
+    services_.prompter.tell(tr("A grade could not be added to your progress history, so the review "
+                               "has stopped. %1")
+                                .arg(error),
                             PromptIcon::Warning, this);
 }
 

@@ -5,6 +5,7 @@
 #include "app/elidedlabel.h"
 #include "app/picturebox.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -17,7 +18,10 @@ namespace velmora::review {
 
 namespace {
 
-constexpr std::array<const char *, kGradeCount> kGradeNames{"Again", "Hard", "Good", "Easy"};
+// Also the grade buttons' object names, untranslated.
+constexpr std::array<const char *, kGradeCount> kGradeNames{
+    QT_TRANSLATE_NOOP("velmora::review::ReviewPage", "Again"), QT_TRANSLATE_NOOP("velmora::review::ReviewPage", "Hard"),
+    QT_TRANSLATE_NOOP("velmora::review::ReviewPage", "Good"), QT_TRANSLATE_NOOP("velmora::review::ReviewPage", "Easy")};
 
 QFont scaledFont(const QWidget *widget, double scale)
 {
@@ -37,7 +41,7 @@ ReviewPage::ReviewPage(QWidget *parent) : QWidget(parent)
 
     auto *card = new QWidget;
     auto *cardLayout = new QHBoxLayout(card);
-    picReview = named(new PictureBox, "picReview", QStringLiteral("Card picture"));
+    picReview = named(new PictureBox, "picReview", tr("Card picture"));
     cardLayout->addWidget(picReview, 2);
     auto *texts = new QVBoxLayout;
     lblRemaining = named(new QLabel, "lblRemaining");
@@ -48,7 +52,7 @@ ReviewPage::ReviewPage(QWidget *parent) : QWidget(parent)
     lblQuestion->setFont(scaledFont(lblQuestion, 1.6));
     lblCardName = named(new ElidedLabel, "lblReviewCardName");
     lblCardName->setFont(scaledFont(lblCardName, 1.3));
-    txtAnswer = named(new QPlainTextEdit, "txtAnswer", QStringLiteral("Answer"));
+    txtAnswer = named(new QPlainTextEdit, "txtAnswer", tr("Answer"));
     txtAnswer->setReadOnly(true);
     texts->addWidget(lblRemaining);
     texts->addWidget(lblQuestion);
@@ -68,21 +72,21 @@ ReviewPage::ReviewPage(QWidget *parent) : QWidget(parent)
     layout->addWidget(stack_, 1);
 
     auto *buttons = new QHBoxLayout;
-    cmdShowAnswer = makeButton(nullptr, "cmdShowAnswer", QStringLiteral("&Show Answer"));
-    cmdShowAnswer->setToolTip(QStringLiteral("Space"));
+    cmdShowAnswer = makeButton(nullptr, "cmdShowAnswer", tr("&Show Answer"));
+    cmdShowAnswer->setToolTip(tr("Space"));
     buttons->addWidget(cmdShowAnswer);
     for (int i = 0; i < kGradeCount; ++i) {
         cmdGrade[i] = makeButton(nullptr, QByteArray("cmdGrade" + QByteArray(kGradeNames[i])).constData(),
-                                 QStringLiteral("&%1 %2").arg(i + 1).arg(QLatin1String(kGradeNames[i])));
+                                 QStringLiteral("&%1 %2").arg(QString::number(i + 1), tr(kGradeNames[i])));
         buttons->addWidget(cmdGrade[i]);
         connect(cmdGrade[i], &QPushButton::clicked, this, [this, i] { emit gradeChosen(i + 1); });
         gradeKeys_[i] = new QShortcut(QKeySequence(Qt::Key_1 + i), this);
         connect(gradeKeys_[i], &QShortcut::activated, this, [this, i] { emit gradeChosen(i + 1); });
     }
     buttons->addStretch(1);
-    cmdUndo = makeButton(nullptr, "cmdUndo", QStringLiteral("&Undo"));
+    cmdUndo = makeButton(nullptr, "cmdUndo", tr("&Undo"));
     cmdUndo->setToolTip(QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText));
-    cmdClose = makeButton(nullptr, "cmdCloseReview", QStringLiteral("&Close"));
+    cmdClose = makeButton(nullptr, "cmdCloseReview", tr("&Close"));
     buttons->addWidget(cmdUndo);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
@@ -137,7 +141,7 @@ void ReviewPage::showAnswer(const QString &cardName, const QString &answer,
     announceChange(txtAnswer, answer);
     for (int i = 0; i < kGradeCount; ++i)
         cmdGrade[i]->setText(
-            QStringLiteral("&%1 %2\n%3").arg(i + 1).arg(QLatin1String(kGradeNames[i]), intervals[size_t(i)]));
+            QStringLiteral("&%1 %2\n%3").arg(QString::number(i + 1), tr(kGradeNames[i]), intervals[size_t(i)]));
     setAnswering(true);
 }
 

@@ -1,5 +1,7 @@
 #include "review/reviewsession.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,15 +14,15 @@ QString intervalText(qint64 seconds)
         return QString::number(rounded, 'f', rounded == std::floor(rounded) ? 0 : 1);
     };
     if (const qint64 minutes = (seconds + 30) / 60; minutes < 60)
-        return QStringLiteral("%1 min").arg(std::max<qint64>(1, minutes));
+        return QCoreApplication::translate("ReviewSession", "%1 min").arg(std::max<qint64>(1, minutes));
     if (const qint64 hours = (seconds + 1800) / 3600; hours < 24)
-        return QStringLiteral("%1 h").arg(hours);
+        return QCoreApplication::translate("ReviewSession", "%1 h").arg(hours);
     const double days = double(seconds) / 86400.0;
     if (days < 30.0)
-        return QStringLiteral("%1 d").arg(std::llround(days));
+        return QCoreApplication::translate("ReviewSession", "%1 d").arg(std::llround(days));
     if (days < 365.0)
-        return oneDecimal(days / 30.0) + QStringLiteral(" mo");
-    return oneDecimal(days / 365.0) + QStringLiteral(" y");
+        return QCoreApplication::translate("ReviewSession", "%1 mo").arg(oneDecimal(days / 30.0));
+    return QCoreApplication::translate("ReviewSession", "%1 y").arg(oneDecimal(days / 365.0));
 }
 
 ReviewSession::ReviewSession(Fsrs fsrs, std::vector<SessionItem> items, DailyLimits limits, DayCount doneToday,

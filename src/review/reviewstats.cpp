@@ -1,5 +1,6 @@
 #include "review/reviewstats.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -48,10 +49,13 @@ FacetCounts countFacets(const QVector<FacetDue> &states, const QVector<int> &dec
 QString retentionText(const Retention &retention)
 {
     if (retention.reviews <= 0)
-        return QStringLiteral("no due card reviewed");
+        return QCoreApplication::translate("velmora::progress::FrmProgress", "no due card reviewed");
     const qint64 percent = qint64(std::clamp(retention.recalled, 0, retention.reviews)) * 100 / retention.reviews;
-    return retention.reviews == 1 ? QStringLiteral("%1% of 1 review").arg(percent)
-                                  : QStringLiteral("%1% of %2 reviews").arg(percent).arg(retention.reviews);
+    return retention.reviews == 1
+               ? QCoreApplication::translate("velmora::progress::FrmProgress", "%1% of 1 review").arg(percent)
+               : QCoreApplication::translate("velmora::progress::FrmProgress", "%1% of %2 reviews")
+                     .arg(percent)
+                     .arg(retention.reviews);
 }
 
 } // namespace velmora::review

@@ -24,10 +24,10 @@ bool PersonalMeanings::fail(const QString &context, const QString &why)
 
 std::optional<PersonalMeaningMap> PersonalMeanings::ofDeck(const QString &deckName)
 {
-    const QString context = QStringLiteral("reading your own meanings");
+    const QString context = tr("reading your own meanings");
     sqlite3 *db = history_.connection();
     if (!db) {
-        (void)fail(context, QStringLiteral("the progress history is not open"));
+        (void)fail(context, tr("the progress history is not open"));
         return std::nullopt;
     }
     const sqlite::Statement rows(db, QStringLiteral("SELECT card_name, upright, reversed FROM personal_meanings "
@@ -52,12 +52,12 @@ std::optional<PersonalMeaningMap> PersonalMeanings::ofDeck(const QString &deckNa
 bool PersonalMeanings::save(const QString &deckName, const QString &cardName, const PersonalMeaning &meaning,
                             const QDateTime &when)
 {
-    const QString context = QStringLiteral("saving your own meaning of %1").arg(cardName);
+    const QString context = tr("saving your own meaning of %1").arg(cardName);
     sqlite3 *db = history_.connection();
     if (!db)
-        return fail(context, QStringLiteral("the progress history is not open"));
+        return fail(context, tr("the progress history is not open"));
     if (meaning.upright.size() > kMaxPersonalMeaning || meaning.reversed.size() > kMaxPersonalMeaning)
-        return fail(context, QStringLiteral("a meaning may hold at most %1 characters").arg(kMaxPersonalMeaning));
+        return fail(context, tr("a meaning may hold at most %1 characters").arg(kMaxPersonalMeaning));
     const bool forget = meaning.upright.trimmed().isEmpty() && meaning.reversed.trimmed().isEmpty();
     const sqlite::Statement write(
         db, forget ? QStringLiteral("DELETE FROM personal_meanings WHERE deck_name = ?1 AND card_name = ?2")

@@ -10,6 +10,7 @@
 #include "store/deck.h"
 
 #include <QDateTime>
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 
@@ -37,6 +38,8 @@ using PersonalMeaningMap = QHash<QString, PersonalMeaning>;
 
 class PersonalMeanings
 {
+    Q_DECLARE_TR_FUNCTIONS(PersonalMeanings)
+
 public:
     // Creates the history when it is missing, as the first save needs it.
     [[nodiscard]] bool open(const QString &path);

@@ -3,12 +3,15 @@
 
 #include "learn/testreport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QHash>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <unistd.h>
 
@@ -20,6 +23,27 @@ QString blanks(int count)
 {
     return QString(count, QLatin1Char(' '));
 }
+
+// A language whose marks and words are longer or shorter than the English.
+class LongerLanguage : public QTranslator
+{
+public:
+    [[nodiscard]] bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char * /*disambiguation*/,
+                      int /*n*/) const override
+    {
+        static const QHash<QString, QString> words{
+            {QStringLiteral(" (Reversed)"), QStringLiteral(" (umgekehrt)")},
+            {QStringLiteral("Correct"), QStringLiteral("Richtig")},
+            {QStringLiteral("%1 Out Of %2 Correct"), QStringLiteral("%1 von %2 richtig")},
+            {QStringLiteral("%1/%2 choice(s) from %3 questions were correct"),
+             QStringLiteral("%1/%2 Auswahl(en) aus %3 Fragen waren richtig")},
+            {QStringLiteral("Test Report For %1"), QStringLiteral("Testbericht f\u00fcr %1")},
+            {QStringLiteral("Text file"), QStringLiteral("Textdatei")},
+        };
+        return qstrcmp(context, "TestReport") == 0 ? words.value(QString::fromUtf8(source)) : QString();
+    }
+};
 
 } // namespace
 
@@ -88,6 +112,42 @@ private slots:
         in.questions.append({QStringLiteral("The Star"), true, 2});
         in.questionCount = 2;
         QCOMPARE(buildTestReport(in).correctTotal, 3);
+    }
+
+    void translatedReport_keepsColumnsNumbersAndPattern()
+    {
+        LongerLanguage language;
+        QCoreApplication::installTranslator(&language);
+        const auto resultColumn = [](const QString &line) {
+            return line.indexOf(QRegularExpression(QStringLiteral(" (Richtig|\\d+ von)"))) + 1;
+        };
+        const QString star = QStringLiteral("The Star");
+        const QString reversed = reportQuestionLine(1, {star, true, 1}, TestType::Description, 0);
+        const QString upright = reportQuestionLine(2, {star, false, 2}, TestType::Keywords, 3);
+        QCOMPARE(reversed, "01.      The Star (umgekehrt)" + blanks(16) + "Richtig");
+        QCOMPARE(upright, "02.      The Star" + blanks(28) + "2 von 3 richtig");
+        QCOMPARE(resultColumn(reversed), resultColumn(upright));
+        // Past its column a long name still keeps one blank before the result.
+        QCOMPARE(reportQuestionLine(3, {QString(25, QLatin1Char('x')), true, 1}, TestType::Description, 0),
+                 "03.      " + QString(25, QLatin1Char('x')) + " (umgekehrt) Richtig");
+
+        ReportInput in;
+        in.appTitle = QString::fromLatin1(kAppTitle);
+        in.type = TestType::Keywords;
+        in.questions = {ReportQuestion{star, false, 2}};
+        in.keywordsToChoose = 3;
+        in.questionCount = 1234;
+        const QStringList lines = buildTestReport(in).text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.first(), QStringLiteral("Testbericht f\u00fcr Velmora"));
+        QCOMPARE(lines.at(1), QString(lines.first().size(), QLatin1Char('-')));
+        // No digit grouping or other locale form, whatever the language.
+        QCOMPARE(lines.last(), QStringLiteral("2/3702 Auswahl(en) aus 1234 Fragen waren richtig"));
+
+        test::ScriptedPrompter prompter;
+        prompter.queueFileName(QString());
+        QVERIFY(!saveTestReport(prompter, QStringLiteral("x")));
+        QCOMPARE(prompter.records().first().request.filter, QStringLiteral("Textdatei (*.txt)"));
+        QCoreApplication::removeTranslator(&language);
     }
 
     void save_asksForATextFileAndReplacesItWithUtf8()
