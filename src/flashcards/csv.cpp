@@ -67,7 +67,7 @@ std::optional<QVector<QStringList>> parseCsv(const QByteArray &utf8, QString &er
             endRow();
             ++line;
         } else if (wasQuoted) {
-            error = QStringLiteral("line %1: text after a closing quote").arg(line);
+            error = QCoreApplication::translate("Csv", "line %1: text after a closing quote").arg(line);
             return std::nullopt;
         } else if (c == QLatin1Char('"') && field.isEmpty()) {
             quoted = true;
@@ -76,7 +76,7 @@ std::optional<QVector<QStringList>> parseCsv(const QByteArray &utf8, QString &er
         }
     }
     if (quoted) {
-        error = QStringLiteral("line %1: a quote is never closed").arg(line);
+        error = QCoreApplication::translate("Csv", "line %1: a quote is never closed").arg(line);
         return std::nullopt;
     }
     if (!field.isEmpty() || !row.isEmpty() || wasQuoted)

@@ -4,6 +4,7 @@
 // or a line break are quoted, quotes inside doubled, lines end in CR LF.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QVector>

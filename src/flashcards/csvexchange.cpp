@@ -52,12 +52,13 @@ ExchangeOutcome exportCsv(const QString &deckFileName, const QString &destinatio
         return said(QString::fromLatin1(exchange::kNotSelected));
     Deck deck;
     if (!deck.open(paths::deckDatabase(name)))
-        return said(QStringLiteral("The deck cannot be exported: %1").arg(deck.errorText()));
+        return said(
+            QCoreApplication::translate("FlashcardExchange", "The deck cannot be exported: %1").arg(deck.errorText()));
     const QString deckName = deck.header().value_or(DeckHeader()).deckName;
     QString error;
     const QVector<ExportCard> cards = exportCards(deck, error);
     if (!error.isEmpty())
-        return said(QStringLiteral("The deck cannot be exported: %1").arg(error));
+        return said(QCoreApplication::translate("FlashcardExchange", "The deck cannot be exported: %1").arg(error));
     deck.close();
 
     QString csvName = packageFileName(deckName);
@@ -69,15 +70,20 @@ ExchangeOutcome exportCsv(const QString &deckFileName, const QString &destinatio
     for (const QString &path : {csvPath, picturesPath})
         if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
             return said(
-                QStringLiteral("The CSV was not written: %1 is there already.").arg(QDir::toNativeSeparators(path)));
+                QCoreApplication::translate("FlashcardExchange", "The CSV was not written: %1 is there already.")
+                    .arg(QDir::toNativeSeparators(path)));
 
     // Made whole in a folder of its own beside them, then moved into place.
     QTemporaryDir work(destination.filePath(QStringLiteral(".~velmora-csv-XXXXXX")));
     if (!work.isValid())
-        return said(QStringLiteral("The CSV was not written: the folder %1 cannot be written to.").arg(folder));
+        return said(QCoreApplication::translate("FlashcardExchange",
+                                                "The CSV was not written: the folder %1 cannot be written to.")
+                        .arg(folder));
     const QString workPictures = work.filePath(QStringLiteral("pictures"));
     if (!QDir().mkdir(workPictures))
-        return said(QStringLiteral("The CSV was not written: the folder %1 cannot be written to.").arg(folder));
+        return said(QCoreApplication::translate("FlashcardExchange",
+                                                "The CSV was not written: the folder %1 cannot be written to.")
+                        .arg(folder));
     QVector<QStringList> rows{kColumns};
     bool anyPicture = false;
     for (const ExportCard &card : cards) {
@@ -94,7 +100,8 @@ ExchangeOutcome exportCsv(const QString &deckFileName, const QString &destinatio
             QFile file(QDir(workPictures).filePath(pictureName));
             if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
                 file.write(card.picture) != card.picture.size())
-                return said(QStringLiteral("The CSV was not written: %1").arg(file.errorString()));
+                return said(QCoreApplication::translate("FlashcardExchange", "The CSV was not written: %1")
+                                .arg(file.errorString()));
             anyPicture = true;
         }
         rows.append({card.name, groupName(card.group), card.keywords.join(QStringLiteral("; ")), card.upright,
@@ -103,14 +110,18 @@ ExchangeOutcome exportCsv(const QString &deckFileName, const QString &destinatio
     QFile csv(work.filePath(QStringLiteral("deck.csv")));
     const QByteArray text = csvText(rows);
     if (!csv.open(QIODevice::WriteOnly | QIODevice::NewOnly) || csv.write(text) != text.size() || !csv.flush())
-        return said(QStringLiteral("The CSV was not written: %1").arg(csv.errorString()));
+        return said(
+            QCoreApplication::translate("FlashcardExchange", "The CSV was not written: %1").arg(csv.errorString()));
     csv.close();
     if (anyPicture && !QDir().rename(workPictures, picturesPath))
-        return said(QStringLiteral("The CSV was not written: the folder %1 could not be made.").arg(picturesPath));
+        return said(QCoreApplication::translate("FlashcardExchange",
+                                                "The CSV was not written: the folder %1 could not be made.")
+                        .arg(picturesPath));
     if (!QFile::rename(csv.fileName(), csvPath)) {
         if (anyPicture)
             QDir(picturesPath).removeRecursively();
-        return said(QStringLiteral("The CSV was not written: %1 could not be made.").arg(csvPath));
+        return said(QCoreApplication::translate("FlashcardExchange", "The CSV was not written: %1 could not be made.")
+                        .arg(csvPath));
     }
     ExchangeOutcome outcome;
     outcome.ok = true;
@@ -123,21 +134,27 @@ ExchangeOutcome importCsv(const QString &path, const ExchangeProgress &progress)
 {
     const store::BoundedRead read = store::readRegularFile(path, kMaxCsvBytes);
     if (!read.ok)
-        return said(QStringLiteral("The CSV cannot be read: %1").arg(read.error), PromptIcon::Critical);
-    if (read.cut)
-        return said(QStringLiteral("The CSV cannot be imported: it is larger than %1 MB.").arg(kMaxCsvBytes >> 20),
+        return said(QCoreApplication::translate("FlashcardExchange", "The CSV cannot be read: %1").arg(read.error),
                     PromptIcon::Critical);
+    if (read.cut)
+        return said(
+            QCoreApplication::translate("FlashcardExchange", "The CSV cannot be imported: it is larger than %1 MB.")
+                .arg(kMaxCsvBytes >> 20),
+            PromptIcon::Critical);
     QString error;
     const auto rows = parseCsv(read.bytes, error);
     if (!rows)
-        return said(QStringLiteral("The CSV cannot be imported: %1.").arg(error), PromptIcon::Critical);
+        return said(QCoreApplication::translate("FlashcardExchange", "The CSV cannot be imported: %1.").arg(error),
+                    PromptIcon::Critical);
     if (rows->size() < 2)
-        return said(QStringLiteral("The CSV cannot be imported: it needs a header row and a row per card."),
+        return said(QCoreApplication::translate(
+                        "FlashcardExchange", "The CSV cannot be imported: it needs a header row and a row per card."),
                     PromptIcon::Critical);
     PackageChoice choice;
     choice.mapping = guessMapping(rows->first());
     if (choice.mapping.name < 0)
-        return said(QStringLiteral("The CSV cannot be imported: its header row names no column."),
+        return said(QCoreApplication::translate("FlashcardExchange",
+                                                "The CSV cannot be imported: its header row names no column."),
                     PromptIcon::Critical);
     choice.deckName = QFileInfo(path).completeBaseName();
     QVector<PackageNote> notes;
@@ -167,7 +184,9 @@ ExchangeOutcome importCsv(const QString &path, const ExchangeProgress &progress)
         if (progress)
             progress(0, 1000);
     }
-    return importCards(building.take(), choice.deckName, QStringLiteral("CSV"), progress);
+    //: Fills %1 of "The %1 holds no card that can be imported."
+    return importCards(building.take(), choice.deckName, QCoreApplication::translate("FlashcardExchange", "CSV"),
+                       progress);
 }
 
 } // namespace velmora::flashcards

@@ -35,9 +35,11 @@ void reportNames(QStringList &report, const QString &what, const QStringList &na
     if (names.isEmpty())
         return;
     QStringList shown = names.mid(0, kNamesListed);
-    QString line = what + QStringLiteral(": ") + shown.join(QStringLiteral(", "));
+    QString line =
+        QCoreApplication::translate("FlashcardExchange", "%1: %2").arg(what, shown.join(QStringLiteral(", ")));
     if (names.size() > kNamesListed)
-        line += QStringLiteral(" and %1 more").arg(names.size() - kNamesListed);
+        line = QCoreApplication::translate("FlashcardExchange", "%1 and %2 more")
+                   .arg(line, QString::number(names.size() - kNamesListed));
     report.append(line + QLatin1Char('.'));
 }
 
@@ -165,10 +167,10 @@ QString exportPackageFile(const QString &deckPath, const QString &target, qint64
 {
     Deck deck;
     if (!deck.open(deckPath))
-        return QStringLiteral("The deck cannot be read: %1").arg(deck.errorText());
+        return QCoreApplication::translate("FlashcardExchange", "The deck cannot be read: %1").arg(deck.errorText());
     const auto header = deck.header();
     if (!header)
-        return QStringLiteral("The deck cannot be read: %1").arg(deck.errorText());
+        return QCoreApplication::translate("FlashcardExchange", "The deck cannot be read: %1").arg(deck.errorText());
     QString error;
     // Pictures take nearly all of the time.
     const auto share = [&progress](qint64 from, qint64 span) -> PackageProgress {
@@ -180,10 +182,11 @@ QString exportPackageFile(const QString &deckPath, const QString &target, qint64
     };
     QVector<ExportCard> cards = exportCards(deck, error, share(0, 800));
     if (!error.isEmpty())
-        return QStringLiteral("The deck cannot be read: %1").arg(error);
+        return QCoreApplication::translate("FlashcardExchange", "The deck cannot be read: %1").arg(error);
     if (withReviewState) {
         if (const QString problem = addReviewStates(cards, QFileInfo(deckPath).fileName()); !problem.isEmpty())
-            return QStringLiteral("The review history cannot be read: %1").arg(problem);
+            return QCoreApplication::translate("FlashcardExchange", "The review history cannot be read: %1")
+                .arg(problem);
     }
     deck.close();
     const QString folder =
@@ -203,12 +206,14 @@ ExchangeOutcome exportPackage(const QString &deckFileName, const QString &destin
     {
         Deck deck;
         if (!deck.open(paths::deckDatabase(name)))
-            return told(QStringLiteral("The deck cannot be exported: %1").arg(deck.errorText()));
+            return told(QCoreApplication::translate("FlashcardExchange", "The deck cannot be exported: %1")
+                            .arg(deck.errorText()));
         deckName = deck.header().value_or(DeckHeader()).deckName;
     }
     const QString target = QDir(folder).absoluteFilePath(packageFileName(deckName));
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
-        return told(QStringLiteral("The flashcard package was not written: the file %1 is there already.")
+        return told(QCoreApplication::translate("FlashcardExchange",
+                                                "The flashcard package was not written: the file %1 is there already.")
                         .arg(QDir::toNativeSeparators(target)));
     // Pictures are decoded and encoded on a thread of their own while this
     // one reports progress, so a window keeps painting.
@@ -224,7 +229,8 @@ ExchangeOutcome exportPackage(const QString &deckFileName, const QString &destin
             progress(permille.load(), 1000);
     }
     if (const QString problem = job.take(); !problem.isEmpty())
-        return told(QStringLiteral("The flashcard package was not written. ") + problem);
+        return told(
+            QCoreApplication::translate("FlashcardExchange", "The flashcard package was not written. %1").arg(problem));
     ExchangeOutcome outcome;
     outcome.ok = true;
     outcome.fileName = QFileInfo(target).fileName();
@@ -276,7 +282,7 @@ BuiltCards buildCards(const QVector<PackageNote> &notes, const PackageChoice &ch
     for (const PackageNote &note : notes) {
         ++position;
         const auto field = [&note](int index) { return index >= 0 ? note.fields.value(index) : QString(); };
-        const QString label = QStringLiteral("note %1").arg(position);
+        const QString label = QCoreApplication::translate("FlashcardExchange", "note %1").arg(position);
         if (note.typeId != choice.noteType) {
             otherType.append(label);
             continue;
@@ -333,14 +339,24 @@ BuiltCards buildCards(const QVector<PackageNote> &notes, const PackageChoice &ch
         built.pictures.append(picture);
     }
     if (notesNotRead > 0)
-        built.report.append(
-            QStringLiteral("%1 notes after the first %2 were not read.").arg(notesNotRead).arg(kMaxNotesRead));
-    reportNames(built.report, QStringLiteral("Skipped, more than %1 cards").arg(kMaxCards), beyond);
-    reportNames(built.report, QStringLiteral("Skipped, no card name"), unnamed);
-    reportNames(built.report, QStringLiteral("Skipped, another note type"), otherType);
-    reportNames(built.report, QStringLiteral("Without picture, the image is missing or does not decode"), noPicture);
-    reportNames(built.report, QStringLiteral("Only the first seven keywords kept"), keywordsCut);
-    reportNames(built.report, QStringLiteral("Text shortened to fit (%1 characters a meaning)").arg(kMaxMeaningLength),
+        built.report.append(QCoreApplication::translate("FlashcardExchange",
+                                                        "%n notes after the first %1 were not read.", nullptr,
+                                                        int(notesNotRead))
+                                .arg(kMaxNotesRead));
+    reportNames(built.report,
+                QCoreApplication::translate("FlashcardExchange", "Skipped, more than %1 cards").arg(kMaxCards), beyond);
+    reportNames(built.report, QCoreApplication::translate("FlashcardExchange", "Skipped, no card name"), unnamed);
+    reportNames(built.report, QCoreApplication::translate("FlashcardExchange", "Skipped, another note type"),
+                otherType);
+    reportNames(
+        built.report,
+        QCoreApplication::translate("FlashcardExchange", "Without picture, the image is missing or does not decode"),
+        noPicture);
+    reportNames(built.report, QCoreApplication::translate("FlashcardExchange", "Only the first seven keywords kept"),
+                keywordsCut);
+    reportNames(built.report,
+                QCoreApplication::translate("FlashcardExchange", "Text shortened to fit (%1 characters a meaning)")
+                    .arg(kMaxMeaningLength),
                 textCut);
     return built;
 }
@@ -364,23 +380,26 @@ ExchangeOutcome importCards(BuiltCards built, const QString &deckName, const QSt
                             const ExchangeProgress &progress)
 {
     if (built.cards.isEmpty())
-        return told(QStringLiteral("The %1 holds no card that can be imported.\r\n").arg(what) +
-                        built.report.join(QStringLiteral("\r\n")),
-                    PromptIcon::Critical);
+        return told(
+            QCoreApplication::translate("FlashcardExchange", "The %1 holds no card that can be imported.").arg(what) +
+                QStringLiteral("\r\n") + built.report.join(QStringLiteral("\r\n")),
+            PromptIcon::Critical);
 
     // The new deck is made from the template in a folder of its own, then
     // taken in as any deck file made elsewhere is.
     const QTemporaryDir work(QDir(paths::exchangeFolder()).filePath(QStringLiteral("~velmora-package-XXXXXX")));
     if (!work.isValid())
-        return told(QStringLiteral("The deck was not imported: the folder %1 cannot be written to.")
+        return told(QCoreApplication::translate("FlashcardExchange",
+                                                "The deck was not imported: the folder %1 cannot be written to.")
                         .arg(paths::exchangeFolder()));
     const QString path = work.filePath(QStringLiteral("deck.vdk"));
     if (const QString problem = exchange::copyComplete(paths::templateDatabase(), path, {}); !problem.isEmpty())
-        return told(QStringLiteral("The deck was not imported. ") + problem);
+        return told(QCoreApplication::translate("FlashcardExchange", "The deck was not imported. %1").arg(problem));
     {
         Deck deck;
         if (!deck.open(path, Access::ReadWrite))
-            return told(QStringLiteral("The deck was not imported: %1").arg(deck.errorText()));
+            return told(QCoreApplication::translate("FlashcardExchange", "The deck was not imported: %1")
+                            .arg(deck.errorText()));
         DeckHeader header;
         header.deckName = deckName;
         header.maxCard = int(built.cards.size());
@@ -389,7 +408,8 @@ ExchangeOutcome importCards(BuiltCards built, const QString &deckName, const QSt
         if (!deck.writeTogether([&] {
                 return deck.saveHeader(header) && deck.appendCards(built.cards, built.keywordSlots, built.pictures);
             }))
-            return told(QStringLiteral("The deck was not imported: %1").arg(deck.errorText()));
+            return told(QCoreApplication::translate("FlashcardExchange", "The deck was not imported: %1")
+                            .arg(deck.errorText()));
     }
     store::closeIdleConnections(path);
     ExchangeOutcome outcome = exchange::importDeck(path, progress);
@@ -403,9 +423,10 @@ ExchangeOutcome importPackage(PackageReader &reader, const PackageChoice &choice
 {
     const QString deckName = choice.deckName.simplified();
     if (deckName.isEmpty())
-        return told(QStringLiteral("The deck needs a name."));
+        return told(QCoreApplication::translate("FlashcardExchange", "The deck needs a name."));
     return importCards(buildInBackground([&reader, &choice] { return buildCards(reader, choice); }, progress), deckName,
-                       QStringLiteral("flashcard package"), progress);
+                       //: Fills %1 of "The %1 holds no card that can be imported."
+                       QCoreApplication::translate("FlashcardExchange", "flashcard package"), progress);
 }
 
 } // namespace velmora::flashcards

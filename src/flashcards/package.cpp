@@ -272,7 +272,7 @@ QString writePackage(const QString &path, const QString &workFolder, const QStri
 {
     const QTemporaryDir work(QDir(workFolder).filePath(QStringLiteral("~velmora-package-XXXXXX")));
     if (!work.isValid())
-        return QStringLiteral("The folder %1 cannot be written to.").arg(workFolder);
+        return QCoreApplication::translate("Package", "The folder %1 cannot be written to.").arg(workFolder);
     const QString collectionPath = work.filePath(QStringLiteral("collection"));
     const qint64 nowSec = nowMs / 1000;
     const qint64 mid = deckBase(deckName, "model");
@@ -311,7 +311,7 @@ QString writePackage(const QString &path, const QString &workFolder, const QStri
     {
         const sqlite::Connection db = openPlain(collectionPath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
         if (!db.get() || db.errorCode() != SQLITE_OK)
-            return QStringLiteral("The collection could not be made: %1").arg(db.errorText());
+            return QCoreApplication::translate("Package", "The collection could not be made: %1").arg(db.errorText());
         if (!db.exec("PRAGMA journal_mode = MEMORY") || !db.exec("BEGIN"))
             return db.errorText();
         for (const char *sql : kSchema)
@@ -415,7 +415,8 @@ QString writePackage(const QString &path, const QString &workFolder, const QStri
     }
     const store::BoundedRead collection = store::readRegularFile(collectionPath, kMaxCollectionBytes);
     if (!collection.ok || collection.cut)
-        return QStringLiteral("The collection could not be read back: %1").arg(collection.error);
+        return QCoreApplication::translate("Package", "The collection could not be read back: %1")
+            .arg(collection.error);
     if (!zip.add(QStringLiteral("collection.anki2"), collection.bytes) ||
         !zip.add(QStringLiteral("media"), compactJson(media)))
         return zip.errorText();
@@ -434,21 +435,25 @@ bool PackageReader::open(const QString &path, const QString &workFolder)
         return false;
     };
     if (!zip_.open(path))
-        return refuse(QStringLiteral("The flashcard package cannot be read: %1.").arg(zip_.errorText()));
+        return refuse(
+            QCoreApplication::translate("Package", "The flashcard package cannot be read: %1.").arg(zip_.errorText()));
     if (zip_.contains(QStringLiteral("collection.anki21b")))
-        return refuse(QString::fromLatin1(kNewerFormat));
+        return refuse(QCoreApplication::translate("Package", kNewerFormat));
     const QString entry = zip_.contains(QStringLiteral("collection.anki21")) ? QStringLiteral("collection.anki21")
                                                                              : QStringLiteral("collection.anki2");
     if (!zip_.contains(entry))
-        return refuse(QStringLiteral("The file is no flashcard package: it holds no collection (collection.anki2)."));
+        return refuse(QCoreApplication::translate(
+            "Package", "The file is no flashcard package: it holds no collection (collection.anki2)."));
 
     if (zip_.contains(QStringLiteral("media"))) {
         const auto map = zip_.read(QStringLiteral("media"), 8 * 1024 * 1024);
         if (!map)
-            return refuse(QStringLiteral("The flashcard package cannot be read: %1.").arg(zip_.errorText()));
+            return refuse(QCoreApplication::translate("Package", "The flashcard package cannot be read: %1.")
+                              .arg(zip_.errorText()));
         const QJsonDocument document = QJsonDocument::fromJson(*map);
         if (!map->trimmed().isEmpty() && !document.isObject())
-            return refuse(QStringLiteral("The flashcard package is damaged: its list of media files is no list."));
+            return refuse(QCoreApplication::translate(
+                "Package", "The flashcard package is damaged: its list of media files is no list."));
         const QJsonObject object = document.object();
         for (auto it = object.begin(); it != object.end(); ++it)
             if (it.value().isString())
@@ -457,14 +462,16 @@ bool PackageReader::open(const QString &path, const QString &workFolder)
 
     work_ = std::make_unique<QTemporaryDir>(QDir(workFolder).filePath(QStringLiteral("~velmora-package-XXXXXX")));
     if (!work_->isValid())
-        return refuse(QStringLiteral("The folder %1 cannot be written to.").arg(workFolder));
+        return refuse(QCoreApplication::translate("Package", "The folder %1 cannot be written to.").arg(workFolder));
     const auto bytes = zip_.read(entry, kMaxCollectionBytes);
     if (!bytes)
-        return refuse(QStringLiteral("The flashcard package cannot be read: %1.").arg(zip_.errorText()));
+        return refuse(
+            QCoreApplication::translate("Package", "The flashcard package cannot be read: %1.").arg(zip_.errorText()));
     const QString collectionPath = work_->filePath(QStringLiteral("collection"));
     QFile out(collectionPath);
     if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly) || out.write(*bytes) != bytes->size() || !out.flush())
-        return refuse(QStringLiteral("The collection could not be unpacked: %1").arg(out.errorString()));
+        return refuse(
+            QCoreApplication::translate("Package", "The collection could not be unpacked: %1").arg(out.errorString()));
     out.close();
     if (!readCollection(collectionPath))
         return false;
@@ -476,7 +483,8 @@ bool PackageReader::open(const QString &path, const QString &workFolder)
 
 bool PackageReader::readCollection(const QString &collectionPath)
 {
-    const QString damaged = QStringLiteral("The flashcard package is damaged: its collection cannot be read (%1).");
+    const QString damaged =
+        QCoreApplication::translate("Package", "The flashcard package is damaged: its collection cannot be read (%1).");
     const sqlite::Connection db = openPlain(collectionPath, SQLITE_OPEN_READONLY);
     if (!db.get() || db.errorCode() != SQLITE_OK) {
         error_ = damaged.arg(db.errorText());
@@ -488,8 +496,9 @@ bool PackageReader::readCollection(const QString &collectionPath)
         const sqlite::Statement tables(db.get(), QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = "
                                                                 "'table' AND name IN ('col', 'notes', 'cards')"));
         if (tables.step() != SQLITE_ROW || sqlite3_column_int(tables.get(), 0) != 3) {
-            error_ = damaged.arg(tables.errorText().isEmpty() ? QStringLiteral("its tables are missing")
-                                                              : tables.errorText());
+            error_ = damaged.arg(tables.errorText().isEmpty()
+                                     ? QCoreApplication::translate("Package", "its tables are missing")
+                                     : tables.errorText());
             return false;
         }
         const sqlite::Statement check(db.get(), QStringLiteral("PRAGMA quick_check(1)"));
@@ -504,7 +513,8 @@ bool PackageReader::readCollection(const QString &collectionPath)
         sqlite3_limit(db.get(), SQLITE_LIMIT_LENGTH, 16 * 1024 * 1024);
         const sqlite::Statement col(db.get(), QStringLiteral("SELECT models, decks FROM col LIMIT 1"));
         if (col.step() != SQLITE_ROW) {
-            error_ = damaged.arg(col.errorText().isEmpty() ? QStringLiteral("it has no header") : col.errorText());
+            error_ = damaged.arg(col.errorText().isEmpty() ? QCoreApplication::translate("Package", "it has no header")
+                                                           : col.errorText());
             return false;
         }
         const QJsonObject models = QJsonDocument::fromJson(col.text(0).toUtf8()).object();
@@ -527,7 +537,7 @@ bool PackageReader::readCollection(const QString &collectionPath)
         }
     }
     if (types_.isEmpty()) {
-        error_ = damaged.arg(QStringLiteral("it names no note type"));
+        error_ = damaged.arg(QCoreApplication::translate("Package", "it names no note type"));
         return false;
     }
 
@@ -548,7 +558,8 @@ bool PackageReader::readCollection(const QString &collectionPath)
     }
     if (rc != SQLITE_DONE) {
         error_ = (notes.errorCode() & 0xff) == SQLITE_TOOBIG
-                     ? QStringLiteral("The flashcard package holds a note larger than %1 MB, more than any card "
+                     ? QCoreApplication::translate(
+                           "Package", "The flashcard package holds a note larger than %1 MB, more than any card "
                                       "can hold.")
                            .arg(kMaxFieldBytes >> 20)
                      : damaged.arg(notes.errorText());

@@ -26,10 +26,10 @@ inline constexpr int kMaxFieldBytes = 1024 * 1024; // one value of the collectio
 inline constexpr int kMaxNotesRead = 5000;
 inline constexpr qint64 kMaxCollectionBytes = 256LL * 1024 * 1024;
 
-inline constexpr char kNewerFormat[] =
-    "This flashcard package keeps its collection in the newer compressed format (collection.anki21b, "
-    "zstd-compressed), which Velmora cannot read. Export it again with the option for older versions "
-    "(legacy package) ticked, and import that file.";
+inline constexpr char kNewerFormat[] = QT_TRANSLATE_NOOP(
+    "Package", "This flashcard package keeps its collection in the newer compressed format (collection.anki21b, "
+               "zstd-compressed), which Velmora cannot read. Export it again with the option for older versions "
+               "(legacy package) ticked, and import that file.");
 
 struct NoteType
 {

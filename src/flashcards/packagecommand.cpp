@@ -46,12 +46,13 @@ bool isPackageCommand(const QStringList &arguments)
 int runPackageCommand(const QStringList &arguments)
 {
     if (arguments.size() != 4) {
-        say(stderr, QStringLiteral("Usage: velmora %1 DECK OUT.apkg").arg(kSwitch));
+        say(stderr, QCoreApplication::translate("PackageCommand", "Usage: velmora %1 DECK OUT.apkg").arg(kSwitch));
         return 2;
     }
     const QString deck = deckPathFor(arguments[2]);
     if (deck.isEmpty()) {
-        say(stderr, QStringLiteral("velmora: no deck file or deck named \"%1\"").arg(arguments[2]));
+        say(stderr, QCoreApplication::translate("PackageCommand", "velmora: no deck file or deck named \"%1\"")
+                        .arg(arguments[2]));
         return 1;
     }
     const QString problem =
@@ -60,7 +61,8 @@ int runPackageCommand(const QStringList &arguments)
         say(stderr, QStringLiteral("velmora: ") + problem);
         return 1;
     }
-    say(stdout, QStringLiteral("velmora: exported %1").arg(QFileInfo(arguments[3]).absoluteFilePath()));
+    say(stdout, QCoreApplication::translate("PackageCommand", "velmora: exported %1")
+                    .arg(QFileInfo(arguments[3]).absoluteFilePath()));
     return 0;
 }
 

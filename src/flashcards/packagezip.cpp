@@ -51,19 +51,20 @@ bool PackageZipReader::open(const QString &path)
     }
     const int fd = ::dup(file.handle());
     if (fd < 0) {
-        error_ = QStringLiteral("the file could not be opened");
+        error_ = QCoreApplication::translate("PackageZip", "the file could not be opened");
         return false;
     }
     int code = 0;
     archive_ = zip_fdopen(fd, ZIP_RDONLY | ZIP_CHECKCONS, &code);
     if (!archive_) {
         ::close(fd);
-        error_ = QStringLiteral("it is not a zip file that can be read (%1)").arg(zipError(code));
+        error_ =
+            QCoreApplication::translate("PackageZip", "it is not a zip file that can be read (%1)").arg(zipError(code));
         return false;
     }
     const zip_int64_t count = zip_get_num_entries(archive_, 0);
     if (count < 0 || count > kMaxEntries) {
-        error_ = QStringLiteral("it holds more than %1 files").arg(kMaxEntries);
+        error_ = QCoreApplication::translate("PackageZip", "it holds more than %1 files").arg(kMaxEntries);
         return false;
     }
     qint64 total = 0;
@@ -72,28 +73,33 @@ bool PackageZipReader::open(const QString &path)
         zip_stat_init(&stat);
         if (zip_stat_index(archive_, zip_uint64_t(i), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME) ||
             !(stat.valid & ZIP_STAT_SIZE)) {
-            error_ = QStringLiteral("its list of files is damaged");
+            error_ = QCoreApplication::translate("PackageZip", "its list of files is damaged");
             return false;
         }
         const QString name = QString::fromUtf8(stat.name);
         if (unsafeName(name)) {
-            error_ = QStringLiteral("it holds a file named \"%1\", which points outside the package").arg(name);
+            error_ = QCoreApplication::translate("PackageZip",
+                                                 "it holds a file named \"%1\", which points outside the package")
+                         .arg(name);
             return false;
         }
         zip_uint8_t system = 0;
         zip_uint32_t attributes = 0;
         if (zip_file_get_external_attributes(archive_, zip_uint64_t(i), 0, &system, &attributes) == 0 &&
             system == ZIP_OPSYS_UNIX && ((attributes >> 16) & S_IFMT) == S_IFLNK) {
-            error_ = QStringLiteral("it holds a link, \"%1\", where only files belong").arg(name);
+            error_ =
+                QCoreApplication::translate("PackageZip", "it holds a link, \"%1\", where only files belong").arg(name);
             return false;
         }
         if (qint64(stat.size) > kMaxEntryBytes || stat.size > zip_uint64_t(kMaxTotalBytes)) {
-            error_ = QStringLiteral("its file \"%1\" would take more than %2 MB").arg(name).arg(kMaxEntryBytes >> 20);
+            error_ = QCoreApplication::translate("PackageZip", "its file \"%1\" would take more than %2 MB")
+                         .arg(name, QString::number(kMaxEntryBytes >> 20));
             return false;
         }
         total += qint64(stat.size);
         if (total > kMaxTotalBytes) {
-            error_ = QStringLiteral("its files would take more than %1 MB").arg(kMaxTotalBytes >> 20);
+            error_ = QCoreApplication::translate("PackageZip", "its files would take more than %1 MB")
+                         .arg(kMaxTotalBytes >> 20);
             return false;
         }
         names_.append(name);
@@ -105,13 +111,13 @@ std::optional<QByteArray> PackageZipReader::read(const QString &name, qint64 bou
 {
     const zip_int64_t index = archive_ ? zip_name_locate(archive_, name.toUtf8().constData(), 0) : -1;
     if (index < 0) {
-        error_ = QStringLiteral("it has no file \"%1\"").arg(name);
+        error_ = QCoreApplication::translate("PackageZip", "it has no file \"%1\"").arg(name);
         return std::nullopt;
     }
     zip_file_t *entry = zip_fopen_index(archive_, zip_uint64_t(index), 0);
     if (!entry) {
-        error_ =
-            QStringLiteral("its file \"%1\" cannot be read (%2)").arg(name, QString::fromUtf8(zip_strerror(archive_)));
+        error_ = QCoreApplication::translate("PackageZip", "its file \"%1\" cannot be read (%2)")
+                     .arg(name, QString::fromUtf8(zip_strerror(archive_)));
         return std::nullopt;
     }
     // What comes out is counted, not what the directory claimed.
@@ -122,7 +128,7 @@ std::optional<QByteArray> PackageZipReader::read(const QString &name, qint64 bou
     for (;;) {
         const zip_int64_t n = zip_fread(entry, buffer, sizeof buffer);
         if (n < 0) {
-            error_ = QStringLiteral("its file \"%1\" is damaged (%2)")
+            error_ = QCoreApplication::translate("PackageZip", "its file \"%1\" is damaged (%2)")
                          .arg(name, QString::fromUtf8(zip_file_strerror(entry)));
             failed = true;
             break;
@@ -130,7 +136,8 @@ std::optional<QByteArray> PackageZipReader::read(const QString &name, qint64 bou
         if (n == 0)
             break;
         if (bytes.size() + n > limit) {
-            error_ = QStringLiteral("its file \"%1\" unpacks to more than it may take").arg(name);
+            error_ =
+                QCoreApplication::translate("PackageZip", "its file \"%1\" unpacks to more than it may take").arg(name);
             failed = true;
             break;
         }
@@ -155,8 +162,10 @@ bool PackageZipWriter::create(const QString &path)
     int code = 0;
     archive_ = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_EXCL, &code);
     if (!archive_) {
-        error_ = code == ZIP_ER_EXISTS ? QStringLiteral("The file %1 is there already.").arg(path)
-                                       : QStringLiteral("The file %1 cannot be made: %2.").arg(path, zipError(code));
+        error_ = code == ZIP_ER_EXISTS
+                     ? QCoreApplication::translate("PackageZip", "The file %1 is there already.").arg(path)
+                     : QCoreApplication::translate("PackageZip", "The file %1 cannot be made: %2.")
+                           .arg(path, zipError(code));
         return false;
     }
     return true;
@@ -182,7 +191,7 @@ bool PackageZipWriter::add(const QString &name, const QByteArray &bytes, bool st
 bool PackageZipWriter::commit()
 {
     if (zip_close(archive_) != 0) {
-        error_ = QStringLiteral("The file %1 could not be written: %2.")
+        error_ = QCoreApplication::translate("PackageZip", "The file %1 could not be written: %2.")
                      .arg(path_, QString::fromUtf8(zip_strerror(archive_)));
         return false;
     }
@@ -195,7 +204,7 @@ bool PackageZipWriter::commit()
         ::close(fd);
     if (!synced) {
         QFile::remove(path_);
-        error_ = QStringLiteral("The file %1 could not be written.").arg(path_);
+        error_ = QCoreApplication::translate("PackageZip", "The file %1 could not be written.").arg(path_);
         return false;
     }
     return true;

@@ -6,6 +6,7 @@
 // again against what actually comes out.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 

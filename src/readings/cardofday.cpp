@@ -40,7 +40,7 @@ QString keywordText(Deck &deck, int cardId)
 
 QString cardLine(const DayCardView &view)
 {
-    return view.card.name + (view.card.reversed ? QStringLiteral(" (reversed)") : QStringLiteral(" (upright)"));
+    return (view.card.reversed ? FrmDayCard::tr("%1 (reversed)") : FrmDayCard::tr("%1 (upright)")).arg(view.card.name);
 }
 
 void openWindow(Services &services, const DayCardView &view, QWidget *parent)
@@ -123,7 +123,7 @@ void announceCardOfTheDay(Services &services, QWidget *mainWindow, QSystemTrayIc
                                            openWindow(services, view, parent);
                                        });
         const QString keywords = firstKeywords(view->card.keywords);
-        tray->showMessage(QStringLiteral("Card of the day"),
+        tray->showMessage(FrmDayCard::tr("Card of the day"),
                           cardLine(*view) + (keywords.isEmpty() ? QString() : QStringLiteral("\n") + keywords),
                           QSystemTrayIcon::Information, 30000);
         return;
@@ -137,10 +137,10 @@ FrmDayCard::FrmDayCard(Services &services, const DayCardView &view, QWidget *par
     : QWidget(parent, Qt::Window), services_(services)
 {
     setObjectName(QStringLiteral("frmDayCard"));
-    setWindowTitle(QStringLiteral("Card of the Day - ") + QString::fromLatin1(kWindowCaption));
+    setWindowTitle(tr("Card of the Day - %1").arg(QString::fromLatin1(kWindowCaption)));
     setAttribute(Qt::WA_DeleteOnClose);
     auto *layout = new QHBoxLayout(this);
-    picDayCard = named(new PictureBox(this), "picDayCard", QStringLiteral("Picture of ") + cardLine(view));
+    picDayCard = named(new PictureBox(this), "picDayCard", tr("Picture of %1").arg(cardLine(view)));
     picDayCard->setFixedSize(200, 330);
     layout->addWidget(picDayCard);
     picture_ = std::make_unique<BackgroundJob<QImage>>(
@@ -154,8 +154,8 @@ FrmDayCard::FrmDayCard(Services &services, const DayCardView &view, QWidget *par
         this, [this] { showPicture(); });
     auto *column = new QVBoxLayout;
     auto *name = named(new QLabel(cardLine(view), this), "lblDayCard");
-    auto *deck = named(new QLabel(QStringLiteral("From the deck ") + view.deckName, this), "lblDayDeck");
-    auto *keywords = named(new QLabel(QStringLiteral("Keywords: ") + view.card.keywords, this), "lblDayKeywords");
+    auto *deck = named(new QLabel(tr("From the deck %1").arg(view.deckName), this), "lblDayDeck");
+    auto *keywords = named(new QLabel(tr("Keywords: %1").arg(view.card.keywords), this), "lblDayKeywords");
     deck->setVisible(!view.deckName.isEmpty());
     for (QLabel *label : {name, deck, keywords}) {
         label->setTextFormat(Qt::PlainText);
@@ -166,12 +166,12 @@ FrmDayCard::FrmDayCard(Services &services, const DayCardView &view, QWidget *par
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);
     name->setFont(big);
-    auto *meaning = named(new QPlainTextEdit(view.card.meaning, this), "txtDayMeaning", QStringLiteral("Meaning"));
+    auto *meaning = named(new QPlainTextEdit(view.card.meaning, this), "txtDayMeaning", tr("Meaning"));
     meaning->setReadOnly(true);
     meaning->setTabChangesFocus(true);
     column->addWidget(meaning, 1);
     addNote(column, view);
-    auto *close = makeButton(this, "cmdClose", QStringLiteral("&Close"));
+    auto *close = makeButton(this, "cmdClose", tr("&Close"));
     column->addWidget(close, 0, Qt::AlignRight);
     layout->addLayout(column, 1);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -191,16 +191,16 @@ FrmDayCard::~FrmDayCard()
 void FrmDayCard::addNote(QVBoxLayout *column, const DayCardView &view)
 {
     if (!view.ownMeaning.isEmpty()) {
-        auto *own = named(new QLabel(QStringLiteral("My own meaning: ") + view.ownMeaning, this), "lblDayOwnMeaning");
+        auto *own = named(new QLabel(tr("My own meaning: %1").arg(view.ownMeaning), this), "lblDayOwnMeaning");
         own->setTextFormat(Qt::PlainText);
         own->setWordWrap(true);
         own->setMaximumHeight(own->fontMetrics().lineSpacing() * 4 + 4);
         column->addWidget(own);
     }
-    txtDayNote = named(new QPlainTextEdit(this), "txtDayNote", QStringLiteral("Note on the day"));
+    txtDayNote = named(new QPlainTextEdit(this), "txtDayNote", tr("Note on the day"));
     txtDayNote->setTabChangesFocus(true);
-    txtDayNote->setPlaceholderText(QStringLiteral("What the card says about your day"));
-    column->addWidget(makeLabel(this, "lblDayNote", QStringLiteral("&Note on the day:"), txtDayNote));
+    txtDayNote->setPlaceholderText(tr("What the card says about your day"));
+    column->addWidget(makeLabel(this, "lblDayNote", tr("&Note on the day:"), txtDayNote));
     column->addWidget(txtDayNote, 1);
     lblDayNoteStatus = named(new QLabel(this), "lblDayNoteStatus");
     lblDayNoteStatus->setTextFormat(Qt::PlainText);
@@ -214,8 +214,7 @@ void FrmDayCard::addNote(QVBoxLayout *column, const DayCardView &view)
         txtDayNote->moveCursor(QTextCursor::End);
     } else {
         txtDayNote->setReadOnly(true);
-        lblDayNoteStatus->setText(QStringLiteral("The journal cannot be read, so no note is kept: ") +
-                                  note_.errorText());
+        lblDayNoteStatus->setText(tr("The journal cannot be read, so no note is kept: %1").arg(note_.errorText()));
     }
     noteTimer_ = new QTimer(this);
     noteTimer_->setSingleShot(true);
@@ -235,11 +234,11 @@ bool FrmDayCard::saveNote()
     if (!noteUnsaved_)
         return true;
     if (!note_.save(txtDayNote->toPlainText().trimmed().left(kMaxInterpretation))) {
-        lblDayNoteStatus->setText(QStringLiteral("The note could not be saved in the journal: ") + note_.errorText());
+        lblDayNoteStatus->setText(tr("The note could not be saved in the journal: %1").arg(note_.errorText()));
         return false;
     }
     noteUnsaved_ = false;
-    lblDayNoteStatus->setText(QStringLiteral("Saved in the journal."));
+    lblDayNoteStatus->setText(tr("Saved in the journal."));
     return true;
 }
 
@@ -248,8 +247,7 @@ void FrmDayCard::closeEvent(QCloseEvent *event)
     if (saveNote())
         return;
     const PromptAnswer answer = services_.prompter.ask(
-        Prompt{QStringLiteral("The note could not be saved in the journal: ") + note_.errorText() +
-                   QStringLiteral("\n\nClose without saving it?"),
+        Prompt{tr("The note could not be saved in the journal: %1\n\nClose without saving it?").arg(note_.errorText()),
                PromptIcon::Question, PromptButtons::YesNo, QString::fromLatin1(kAppTitle), PromptAnswer::No},
         this);
     if (answer == PromptAnswer::Yes)

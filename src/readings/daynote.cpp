@@ -52,7 +52,7 @@ bool DayNote::load(const QString &path, const QString &deckFile, const QString &
 bool DayNote::save(const QString &note)
 {
     if (!loaded_) {
-        error_ = QStringLiteral("the journal could not be read, so nothing is written to it");
+        error_ = tr("the journal could not be read, so nothing is written to it");
         return false;
     }
     const QString kept = note.left(kMaxInterpretation);

@@ -13,6 +13,8 @@ namespace velmora::readings {
 
 class DayNote
 {
+    Q_DECLARE_TR_FUNCTIONS(DayNote)
+
 public:
     // The day's reading of this card and deck, found in the journal at `path`
     // when there is one; a journal that is not there yet is made by the first

@@ -36,9 +36,9 @@ FrmJournal::FrmJournal(Services &services, QString journalPath, QWidget *parent)
     closeOnEscape(*this);
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
-    txtSearch = named(new QLineEdit(this), "txtSearch", QStringLiteral("Search questions and interpretations"));
+    txtSearch = named(new QLineEdit(this), "txtSearch", tr("Search questions and interpretations"));
     txtSearch->setClearButtonEnabled(true);
-    top->addWidget(makeLabel(this, "lblSearch", QStringLiteral("&Search:"), txtSearch));
+    top->addWidget(makeLabel(this, "lblSearch", tr("&Search:"), txtSearch));
     top->addWidget(txtSearch, 1);
     lblCount = named(new QLabel(this), "lblCount");
     lblCount->setTextFormat(Qt::PlainText);
@@ -46,23 +46,23 @@ FrmJournal::FrmJournal(Services &services, QString journalPath, QWidget *parent)
     layout->addLayout(top);
 
     model_ = new JournalModel(this);
-    lstReadings = named(new QListView(this), "lstReadings", QStringLiteral("Readings, newest first"));
+    lstReadings = named(new QListView(this), "lstReadings", tr("Readings, newest first"));
     lstReadings->setModel(model_);
     lstReadings->setUniformItemSizes(true);
     lstReadings->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto *middle = new QHBoxLayout;
     auto *readingsColumn = new QVBoxLayout;
-    readingsColumn->addWidget(makeLabel(this, "lblReadings", QStringLiteral("&Readings, newest first:"), lstReadings));
+    readingsColumn->addWidget(makeLabel(this, "lblReadings", tr("&Readings, newest first:"), lstReadings));
     readingsColumn->addWidget(lstReadings, 1);
     middle->addLayout(readingsColumn, 3);
     middle->addLayout(buildPatterns(), 2);
     layout->addLayout(middle, 1);
 
     auto *buttons = new QHBoxLayout;
-    cmdOpen = makeButton(this, "cmdOpen", QStringLiteral("&Open"));
-    cmdDelete = makeButton(this, "cmdDelete", QStringLiteral("&Delete"));
-    cmdExport = makeButton(this, "cmdExport", QStringLiteral("E&xport all..."));
-    cmdClose = makeButton(this, "cmdClose", QStringLiteral("&Close"));
+    cmdOpen = makeButton(this, "cmdOpen", tr("&Open"));
+    cmdDelete = makeButton(this, "cmdDelete", tr("&Delete"));
+    cmdExport = makeButton(this, "cmdExport", tr("E&xport all..."));
+    cmdClose = makeButton(this, "cmdClose", tr("&Close"));
     buttons->addWidget(cmdOpen);
     buttons->addWidget(cmdDelete);
     buttons->addStretch(1);
@@ -92,20 +92,20 @@ QVBoxLayout *FrmJournal::buildPatterns()
     lblStreak->setTextFormat(Qt::PlainText);
     lblStreak->setWordWrap(true);
     column->addWidget(lblStreak);
-    cboPeriod = named(new ChoiceList(this), "cboPeriod", QStringLiteral("Patterns over"));
+    cboPeriod = named(new ChoiceList(this), "cboPeriod", tr("Patterns over"));
     for (const int days : kPatternPeriods)
-        cboPeriod->addItem(QStringLiteral("the last %1 days").arg(days), days);
+        cboPeriod->addItem(tr("the last %1 days").arg(days), days);
     auto *period = new QHBoxLayout;
-    period->addWidget(makeLabel(this, "lblPeriod", QStringLiteral("&Patterns over:"), cboPeriod));
+    period->addWidget(makeLabel(this, "lblPeriod", tr("&Patterns over:"), cboPeriod));
     period->addWidget(cboPeriod, 1);
     column->addLayout(period);
-    lstPatterns = named(new QListWidget(this), "lstPatterns", QStringLiteral("Cards that keep coming back"));
+    lstPatterns = named(new QListWidget(this), "lstPatterns", tr("Cards that keep coming back"));
     lstPatterns->setUniformItemSizes(true);
     lstPatterns->setWordWrap(false);
     column->addWidget(lstPatterns, 1);
     auto *buttons = new QHBoxLayout;
-    cmdWithCard = makeButton(this, "cmdWithCard", QStringLiteral("Readings &with this card"));
-    cmdShowAll = makeButton(this, "cmdShowAll", QStringLiteral("Show &all readings"));
+    cmdWithCard = makeButton(this, "cmdWithCard", tr("Readings &with this card"));
+    cmdShowAll = makeButton(this, "cmdShowAll", tr("Show &all readings"));
     buttons->addWidget(cmdWithCard);
     buttons->addWidget(cmdShowAll);
     column->addLayout(buttons);
@@ -129,13 +129,13 @@ void FrmJournal::readPatterns()
         journal_.drawnSince(today.addDays(1 - kPatternPeriods[std::size(kPatternPeriods) - 1]).startOfDay());
     const std::optional<QSet<QDate>> days = journal_.practiceDays(today.addDays(-3660).startOfDay());
     if (!drawn || !days) {
-        lblStreak->setText(QStringLiteral("The patterns cannot be read: ") + journal_.errorText());
+        lblStreak->setText(tr("The patterns cannot be read: %1").arg(journal_.errorText()));
         return;
     }
     drawn_ = std::move(*drawn);
     streak_ = currentStreak(*days, today);
-    lblStreak->setText(streak_ == 1 ? QStringLiteral("Current streak: 1 day with a reading or review")
-                                    : QStringLiteral("Current streak: %1 days with a reading or review").arg(streak_));
+    lblStreak->setText(streak_ == 1 ? tr("Current streak: 1 day with a reading or review")
+                                    : tr("Current streak: %1 days with a reading or review").arg(streak_));
     showPatterns(days_);
 }
 
@@ -155,7 +155,7 @@ void FrmJournal::showPatterns(int days)
         item->setToolTip(item->text().toHtmlEscaped());
     }
     if (patterns_.isEmpty())
-        (new QListWidgetItem(QStringLiteral("No cards drawn in this time."), lstPatterns))->setFlags(Qt::NoItemFlags);
+        (new QListWidgetItem(tr("No cards drawn in this time."), lstPatterns))->setFlags(Qt::NoItemFlags);
     updateButtons();
 }
 
@@ -226,8 +226,8 @@ void FrmJournal::updateButtons()
     cmdOpen->setEnabled(chosen);
     cmdDelete->setEnabled(chosen);
     cmdExport->setEnabled(model_->totalCount() > 0);
-    lblCount->setText((limitedTo_.isEmpty() ? QString() : QStringLiteral("With ") + limitedTo_ + QStringLiteral(": ")) +
-                      QStringLiteral("%1 of %2").arg(model_->rowCount()).arg(model_->totalCount()));
+    const QString count = tr("%1 of %2").arg(model_->rowCount()).arg(model_->totalCount());
+    lblCount->setText(limitedTo_.isEmpty() ? count : tr("With %1: %2").arg(limitedTo_, count));
     if (cmdWithCard) {
         cmdWithCard->setEnabled(!lstPatterns->selectedItems().isEmpty());
         cmdShowAll->setEnabled(!limitedTo_.isEmpty());
@@ -241,8 +241,8 @@ void FrmJournal::openChosen()
         return;
     const std::optional<Reading> reading = journal_.reading(id);
     if (!reading) {
-        services_.prompter.tell(journal_.errorText().isEmpty() ? QStringLiteral("This reading is no longer in the "
-                                                                                "journal.")
+        services_.prompter.tell(journal_.errorText().isEmpty() ? tr("This reading is no longer in the "
+                                                                    "journal.")
                                                                : journal_.errorText(),
                                 PromptIcon::Information, this);
         return;
@@ -262,10 +262,10 @@ void FrmJournal::deleteChosen()
     if (id == 0)
         return;
     const QString title = lstReadings->selectionModel()->selectedIndexes().first().data().toString();
-    const PromptAnswer answer = services_.prompter.ask(
-        Prompt{QStringLiteral("Delete this reading from the journal?\n") + title, PromptIcon::Question,
-               PromptButtons::YesNo, QString::fromLatin1(kAppTitle), PromptAnswer::No},
-        this);
+    const PromptAnswer answer =
+        services_.prompter.ask(Prompt{tr("Delete this reading from the journal?\n%1").arg(title), PromptIcon::Question,
+                                      PromptButtons::YesNo, QString::fromLatin1(kAppTitle), PromptAnswer::No},
+                               this);
     if (answer != PromptAnswer::Yes || !openJournal())
         return;
     if (!journal_.remove(id)) {
@@ -280,7 +280,7 @@ bool FrmJournal::exportAll()
     if (!openJournal())
         return false;
     FileDialogRequest request;
-    request.title = QStringLiteral("Export Readings");
+    request.title = tr("Export Readings");
     request.filter = exportFilter();
     request.startName = QStringLiteral("readings.md");
     QString path = services_.prompter.saveFileName(request, this);
@@ -292,8 +292,7 @@ bool FrmJournal::exportAll()
     QString why = journal_.errorText();
     if (readings && saveFileAtomically(path, exportedBytes(path, *readings), &why))
         return true;
-    services_.prompter.tell(QStringLiteral("The readings could not be exported to ") + QDir::toNativeSeparators(path) +
-                                QStringLiteral("\n") + why,
+    services_.prompter.tell(tr("The readings could not be exported to %1\n%2").arg(QDir::toNativeSeparators(path), why),
                             PromptIcon::Critical, this);
     return false;
 }

@@ -68,9 +68,9 @@ QString shownName(const QString &name)
     return name.size() > kShownChars ? name.left(kShownChars - 1) + QChar(0x2026) : name;
 }
 
-QString orientationText(bool reversed)
+QString cardText(const QString &name, bool reversed)
 {
-    return reversed ? QStringLiteral("reversed") : QStringLiteral("upright");
+    return (reversed ? FrmReadings::tr("%1 (reversed)") : FrmReadings::tr("%1 (upright)")).arg(name);
 }
 
 } // namespace
@@ -137,16 +137,16 @@ void FrmReadings::buildControls()
     for (Spread spread : {Spread::OneCard, Spread::ThreeCards, Spread::FiveCards})
         cboSpread->addItem(spreadName(spread), int(spread));
     cboSpread->setCurrentIndex(1);
-    cboSpread->setAccessibleName(QStringLiteral("Spread"));
-    top->addWidget(makeLabel(this, "lblSpread", QStringLiteral("&Spread:"), cboSpread));
+    cboSpread->setAccessibleName(tr("Spread"));
+    top->addWidget(makeLabel(this, "lblSpread", tr("&Spread:"), cboSpread));
     top->addWidget(cboSpread);
-    cmdDraw = makeButton(this, "cmdDraw", QStringLiteral("&Draw"));
+    cmdDraw = makeButton(this, "cmdDraw", tr("&Draw"));
     top->addWidget(cmdDraw);
     lblDeck = named(new ElidedLabel(this), "lblDeck");
     top->addWidget(lblDeck, 1);
     left->addLayout(top);
 
-    fraSpread = named(new QWidget(this), "fraSpread", QStringLiteral("Spread of cards"));
+    fraSpread = named(new QWidget(this), "fraSpread", tr("Spread of cards"));
     fraSpread->setFocusPolicy(Qt::StrongFocus);
     fraSpread->installEventFilter(this);
     auto *grid = new QGridLayout(fraSpread);
@@ -181,27 +181,27 @@ void FrmReadings::buildControls()
     layout->addLayout(left, 3);
 
     auto *right = new QVBoxLayout;
-    txtQuestion = named(new QLineEdit(this), "txtQuestion", QStringLiteral("Question"));
+    txtQuestion = named(new QLineEdit(this), "txtQuestion", tr("Question"));
     txtQuestion->setMaxLength(kMaxQuestion);
-    right->addWidget(makeLabel(this, "lblQuestion", QStringLiteral("&Question:"), txtQuestion));
+    right->addWidget(makeLabel(this, "lblQuestion", tr("&Question:"), txtQuestion));
     right->addWidget(txtQuestion);
-    txtInterpretation = named(new QPlainTextEdit(this), "txtInterpretation", QStringLiteral("Interpretation"));
+    txtInterpretation = named(new QPlainTextEdit(this), "txtInterpretation", tr("Interpretation"));
     txtInterpretation->setTabChangesFocus(true);
-    right->addWidget(makeLabel(this, "lblInterpretation", QStringLiteral("&Interpretation:"), txtInterpretation));
+    right->addWidget(makeLabel(this, "lblInterpretation", tr("&Interpretation:"), txtInterpretation));
     right->addWidget(txtInterpretation, 2);
-    cmdShowMeanings = makeButton(this, "cmdShowMeanings", QStringLiteral("Show &meanings"));
+    cmdShowMeanings = makeButton(this, "cmdShowMeanings", tr("Show &meanings"));
     right->addWidget(cmdShowMeanings);
-    txtMeanings = named(new QPlainTextEdit(this), "txtMeanings", QStringLiteral("Meanings"));
+    txtMeanings = named(new QPlainTextEdit(this), "txtMeanings", tr("Meanings"));
     txtMeanings->setReadOnly(true);
     txtMeanings->setTabChangesFocus(true);
     txtMeanings->setVisible(false);
     right->addWidget(txtMeanings, 3);
     auto *buttons = new QHBoxLayout;
-    cmdSave = makeButton(this, "cmdSave", QStringLiteral("Sa&ve"));
-    cmdTestMe = makeButton(this, "cmdTestMe", QStringLiteral("&Test me on these cards"));
-    cmdJournal = makeButton(this, "cmdJournal", QStringLiteral("&Journal..."));
-    cmdExport = makeButton(this, "cmdExportReading", QStringLiteral("E&xport..."));
-    cmdClose = makeButton(this, "cmdClose", QStringLiteral("&Close"));
+    cmdSave = makeButton(this, "cmdSave", tr("Sa&ve"));
+    cmdTestMe = makeButton(this, "cmdTestMe", tr("&Test me on these cards"));
+    cmdJournal = makeButton(this, "cmdJournal", tr("&Journal..."));
+    cmdExport = makeButton(this, "cmdExportReading", tr("E&xport..."));
+    cmdClose = makeButton(this, "cmdClose", tr("&Close"));
     for (QPushButton *button : {cmdSave, cmdTestMe, cmdExport, cmdJournal, cmdClose})
         buttons->addWidget(button);
     right->addLayout(buttons);
@@ -246,7 +246,7 @@ void FrmReadings::layCards()
     cmdSave->setEnabled(drawn);
     cmdExport->setEnabled(drawn);
     if (!readOnly_) {
-        lblDeck->setText(drawn ? reading_.deckName : QStringLiteral("Choose a spread and press Draw."));
+        lblDeck->setText(drawn ? reading_.deckName : tr("Choose a spread and press Draw."));
     }
 }
 
@@ -256,16 +256,15 @@ void FrmReadings::showCard(int position)
     const QString where = spreadPositions(reading_.spread).value(position);
     if (!turned_.value(position)) {
         picCards[position]->setPicture(cardBack());
-        lblCards[position]->setText(QStringLiteral("Face down"));
-        picCards[position]->setAccessibleName(where + QStringLiteral(": face down, press Space to turn"));
+        lblCards[position]->setText(tr("Face down"));
+        picCards[position]->setAccessibleName(tr("%1: face down, press Space to turn").arg(where));
         return;
     }
     const QImage face = faces_.value(position);
     picCards[position]->setPicture(card.reversed ? turnedHalf(face) : face);
-    const QString text = card.name + QStringLiteral(" (") + orientationText(card.reversed) + QLatin1Char(')');
-    lblCards[position]->setText(shownName(card.name) + QStringLiteral(" (") + orientationText(card.reversed) +
-                                QLatin1Char(')'));
-    picCards[position]->setAccessibleName(where + QStringLiteral(": ") + text);
+    const QString text = cardText(card.name, card.reversed);
+    lblCards[position]->setText(cardText(shownName(card.name), card.reversed));
+    picCards[position]->setAccessibleName(tr("%1: %2").arg(where, text));
 }
 
 void FrmReadings::loadSavedPictures()
@@ -336,7 +335,7 @@ void FrmReadings::draw()
     const QVector<Draw> draws =
         drawSpread(int(practice.cards.size()), count, source->reversedAllowed, services_.random);
     if (draws.size() < count) {
-        services_.prompter.tell(QStringLiteral("The chosen groups of this deck hold too few cards for this spread."),
+        services_.prompter.tell(tr("The chosen groups of this deck hold too few cards for this spread."),
                                 PromptIcon::Information, this);
         return;
     }
@@ -391,14 +390,13 @@ void FrmReadings::showMeanings()
     for (int i = 0; i < reading_.cards.size(); ++i) {
         const ReadingCard &card = reading_.cards[i];
         if (!turned_.value(i)) {
-            parts.append(positions.value(i) + QStringLiteral(": not turned yet"));
+            parts.append(tr("%1: not turned yet").arg(positions.value(i)));
             continue;
         }
-        parts.append(positions.value(i) + QStringLiteral(": ") + card.name + QStringLiteral(" (") +
-                     orientationText(card.reversed) + QStringLiteral(")\nKeywords: ") + card.keywords +
-                     QStringLiteral("\n") + card.meaning);
+        parts.append(tr("%1: %2\nKeywords: %3\n%4")
+                         .arg(positions.value(i), cardText(card.name, card.reversed), card.keywords, card.meaning));
         if (const QString own = own_.value(card.name).of(card.reversed); !own.isEmpty())
-            parts.last() += QStringLiteral("\nMy own meaning: ") + own;
+            parts.last() += QLatin1Char('\n') + tr("My own meaning: %1").arg(own);
     }
     txtMeanings->setPlainText(parts.join(QStringLiteral("\n\n")));
     txtMeanings->setVisible(true);
@@ -416,7 +414,7 @@ bool FrmReadings::save()
         emit saved();
         return true;
     }
-    services_.prompter.tell(QStringLiteral("The reading could not be saved in the journal: ") + journal_.errorText(),
+    services_.prompter.tell(tr("The reading could not be saved in the journal: %1").arg(journal_.errorText()),
                             PromptIcon::Critical, this);
     return false;
 }
@@ -426,7 +424,7 @@ bool FrmReadings::exportReading()
     if (reading_.cards.isEmpty())
         return false;
     FileDialogRequest request;
-    request.title = QStringLiteral("Export Reading");
+    request.title = tr("Export Reading");
     request.filter = exportFilter();
     request.startName = QStringLiteral("reading.html");
     QString path = services_.prompter.saveFileName(request, this);
@@ -445,8 +443,7 @@ bool FrmReadings::exportReading()
     QString why;
     if (saveFileAtomically(path, exportedBytes(path, {shown}), &why))
         return true;
-    services_.prompter.tell(QStringLiteral("The reading could not be exported to ") + QDir::toNativeSeparators(path) +
-                                QStringLiteral("\n") + why,
+    services_.prompter.tell(tr("The reading could not be exported to %1\n%2").arg(QDir::toNativeSeparators(path), why),
                             PromptIcon::Critical, this);
     return false;
 }
@@ -465,7 +462,7 @@ void FrmReadings::closeEvent(QCloseEvent *event)
     if (save())
         return;
     const PromptAnswer answer =
-        services_.prompter.ask(Prompt{QStringLiteral("Close without saving this reading?"), PromptIcon::Question,
+        services_.prompter.ask(Prompt{tr("Close without saving this reading?"), PromptIcon::Question,
                                       PromptButtons::YesNo, QString::fromLatin1(kAppTitle), PromptAnswer::No},
                                this);
     if (answer != PromptAnswer::Yes)

@@ -59,10 +59,10 @@ bool Journal::fail(const QString &context, const QString &why)
 
 bool Journal::save(Reading &reading)
 {
-    const QString context = QStringLiteral("saving the reading");
+    const QString context = tr("saving the reading");
     sqlite3 *db = history_.connection();
     if (!db)
-        return fail(context, QStringLiteral("the journal is not open"));
+        return fail(context, tr("the journal is not open"));
     if (const QString why = run(db, "BEGIN IMMEDIATE"); !why.isEmpty())
         return fail(context, why);
     const auto rollBack = [&](const QString &why) {
@@ -122,10 +122,10 @@ bool Journal::save(Reading &reading)
 
 bool Journal::remove(qint64 id)
 {
-    const QString context = QStringLiteral("deleting the reading");
+    const QString context = tr("deleting the reading");
     sqlite3 *db = history_.connection();
     if (!db)
-        return fail(context, QStringLiteral("the journal is not open"));
+        return fail(context, tr("the journal is not open"));
     if (const QString why = run(db, "BEGIN IMMEDIATE"); !why.isEmpty())
         return fail(context, why);
     for (const char *sql : {"DELETE FROM reading_cards WHERE reading_id = ?1", "DELETE FROM readings WHERE id = ?1"}) {
@@ -163,10 +163,10 @@ std::optional<Reading> Journal::reading(qint64 id)
 
 std::optional<QVector<Reading>> Journal::select(qint64 id, bool withCards)
 {
-    const QString context = QStringLiteral("reading the journal");
+    const QString context = tr("reading the journal");
     sqlite3 *db = history_.connection();
     if (!db) {
-        (void)fail(context, QStringLiteral("the journal is not open"));
+        (void)fail(context, tr("the journal is not open"));
         return std::nullopt;
     }
     // ?1 = 0 takes every reading.
@@ -227,7 +227,7 @@ std::optional<QVector<DrawnCard>> Journal::drawnSince(const QDateTime &since)
 {
     sqlite3 *db = history_.connection();
     if (!db) {
-        (void)fail(QStringLiteral("reading the journal"), QStringLiteral("the journal is not open"));
+        (void)fail(tr("reading the journal"), tr("the journal is not open"));
         return std::nullopt;
     }
     // The local day from SQLite, once per row, is far cheaper than a time
@@ -259,7 +259,7 @@ std::optional<QVector<DrawnCard>> Journal::drawnSince(const QDateTime &since)
         drawn.append(DrawnCard{lastDay, *spread, position, name, sqlite3_column_int(rows.get(), 4) != 0});
     }
     if (rc != SQLITE_DONE) {
-        (void)fail(QStringLiteral("reading the journal"), rows.errorText());
+        (void)fail(tr("reading the journal"), rows.errorText());
         return std::nullopt;
     }
     return drawn;
@@ -269,7 +269,7 @@ std::optional<QSet<QDate>> Journal::practiceDays(const QDateTime &since)
 {
     sqlite3 *db = history_.connection();
     if (!db) {
-        (void)fail(QStringLiteral("reading the journal"), QStringLiteral("the journal is not open"));
+        (void)fail(tr("reading the journal"), tr("the journal is not open"));
         return std::nullopt;
     }
     // Local days as SQLite counts them, so a year of grades comes back as at
@@ -283,7 +283,7 @@ std::optional<QSet<QDate>> Journal::practiceDays(const QDateTime &since)
     while ((rc = rows.step()) == SQLITE_ROW)
         days.insert(QDate::fromString(rows.text(0), Qt::ISODate));
     if (rc != SQLITE_DONE) {
-        (void)fail(QStringLiteral("reading the journal"), rows.errorText());
+        (void)fail(tr("reading the journal"), rows.errorText());
         return std::nullopt;
     }
     return days;
@@ -293,7 +293,7 @@ std::optional<QSet<qint64>> Journal::readingsWithCard(const QString &cardName)
 {
     sqlite3 *db = history_.connection();
     if (!db) {
-        (void)fail(QStringLiteral("reading the journal"), QStringLiteral("the journal is not open"));
+        (void)fail(tr("reading the journal"), tr("the journal is not open"));
         return std::nullopt;
     }
     const sqlite::Statement rows(
@@ -305,7 +305,7 @@ std::optional<QSet<qint64>> Journal::readingsWithCard(const QString &cardName)
     while ((rc = rows.step()) == SQLITE_ROW)
         ids.insert(sqlite3_column_int64(rows.get(), 0));
     if (rc != SQLITE_DONE) {
-        (void)fail(QStringLiteral("reading the journal"), rows.errorText());
+        (void)fail(tr("reading the journal"), rows.errorText());
         return std::nullopt;
     }
     return ids;

@@ -17,6 +17,8 @@ inline constexpr int kMaxReadings = 100000;
 
 class Journal
 {
+    Q_DECLARE_TR_FUNCTIONS(Journal)
+
 public:
     [[nodiscard]] bool open(const QString &path);
     [[nodiscard]] bool isOpen() const { return history_.isOpen(); }

@@ -71,8 +71,8 @@ QVariant JournalModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole: {
         const QString question = reading.question.section(QLatin1Char('\n'), 0, 0);
-        return QString(readingTitle(reading) + (question.isEmpty() ? QStringLiteral(" (no question)")
-                                                                   : QString(QStringLiteral(": ") + question)));
+        return question.isEmpty() ? tr("%1 (no question)").arg(readingTitle(reading))
+                                  : tr("%1: %2").arg(readingTitle(reading), question);
     }
     case Qt::ToolTipRole:
         return reading.question.left(300).toHtmlEscaped();

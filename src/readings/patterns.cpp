@@ -26,7 +26,8 @@ QVector<CardPattern> cardPatterns(const QVector<DrawnCard> &drawn, const QDate &
         const QStringList &spreadNames = positionNames[card.spread == Spread::OneCard      ? 0
                                                        : card.spread == Spread::ThreeCards ? 1
                                                                                            : 2];
-        const QString where = spreadNames.value(card.position, QStringLiteral("Card %1").arg(card.position + 1));
+        const QString where =
+            spreadNames.value(card.position, QCoreApplication::translate("Patterns", "Card %1").arg(card.position + 1));
         const auto at = std::find_if(pattern.byPosition.begin(), pattern.byPosition.end(),
                                      [&where](const QPair<QString, int> &counted) { return counted.first == where; });
         if (at == pattern.byPosition.end())
@@ -49,9 +50,11 @@ QString patternText(const CardPattern &pattern)
     QStringList places;
     for (const auto &[where, count] : pattern.byPosition)
         places.append(where + QLatin1Char(' ') + QString::number(count));
-    return pattern.name + (pattern.reversed ? QStringLiteral(" (reversed): ") : QStringLiteral(" (upright): ")) +
-           (pattern.count == 1 ? QStringLiteral("once") : QStringLiteral("%1 times").arg(pattern.count)) +
-           QStringLiteral(" (") + places.join(QStringLiteral(", ")) + QLatin1Char(')');
+    const QString often = pattern.count == 1 ? QCoreApplication::translate("Patterns", "once")
+                                             : QCoreApplication::translate("Patterns", "%1 times").arg(pattern.count);
+    return (pattern.reversed ? QCoreApplication::translate("Patterns", "%1 (reversed): %2 (%3)")
+                             : QCoreApplication::translate("Patterns", "%1 (upright): %2 (%3)"))
+        .arg(pattern.name, often, places.join(QStringLiteral(", ")));
 }
 
 int currentStreak(const QSet<QDate> &activeDays, const QDate &today)

@@ -24,27 +24,29 @@ QString spreadName(Spread spread)
 {
     switch (spread) {
     case Spread::OneCard:
-        return QStringLiteral("One card");
+        return QCoreApplication::translate("Reading", "One card");
     case Spread::ThreeCards:
-        return QStringLiteral("Three cards");
+        return QCoreApplication::translate("Reading", "Three cards");
     case Spread::FiveCards:
         break;
     }
-    return QStringLiteral("Five cards");
+    return QCoreApplication::translate("Reading", "Five cards");
 }
 
 QStringList spreadPositions(Spread spread)
 {
     switch (spread) {
     case Spread::OneCard:
-        return {QStringLiteral("Card")};
+        return {QCoreApplication::translate("Reading", "Card")};
     case Spread::ThreeCards:
-        return {QStringLiteral("Past"), QStringLiteral("Present"), QStringLiteral("Future")};
+        return {QCoreApplication::translate("Reading", "Past"), QCoreApplication::translate("Reading", "Present"),
+                QCoreApplication::translate("Reading", "Future")};
     case Spread::FiveCards:
         break;
     }
-    return {QStringLiteral("Situation"), QStringLiteral("Challenge"), QStringLiteral("Past"), QStringLiteral("Future"),
-            QStringLiteral("Outcome")};
+    return {QCoreApplication::translate("Reading", "Situation"), QCoreApplication::translate("Reading", "Challenge"),
+            QCoreApplication::translate("Reading", "Past"), QCoreApplication::translate("Reading", "Future"),
+            QCoreApplication::translate("Reading", "Outcome")};
 }
 
 QVector<Draw> drawSpread(int poolSize, int count, bool reversedAllowed, RandomSource &random)
@@ -88,8 +90,9 @@ bool searchableMatches(const QString &searchable, const QStringList &words)
 
 QString readingTitle(const Reading &reading)
 {
-    return QLocale::c().toString(reading.made, QStringLiteral("dddd, d MMMM yyyy HH:mm")) + QStringLiteral(": ") +
-           spreadName(reading.spread) + QStringLiteral(", ") + reading.deckName;
+    return QCoreApplication::translate("Reading", "%1: %2, %3")
+        .arg(QLocale::c().toString(reading.made, QStringLiteral("dddd, d MMMM yyyy HH:mm")), spreadName(reading.spread),
+             reading.deckName);
 }
 
 namespace {
@@ -124,22 +127,26 @@ QString escapedMarkdown(const QString &text)
 
 QString journalMarkdown(const QVector<Reading> &readings)
 {
-    QString text = QStringLiteral("# Readings journal\n");
+    QString text =
+        QStringLiteral("# ") + QCoreApplication::translate("Reading", "Readings journal") + QLatin1Char('\n');
     for (const Reading &reading : readings) {
         text += QStringLiteral("\n## ") + escapedMarkdown(readingTitle(reading)) + QStringLiteral("\n\n");
-        text += QStringLiteral("**Question:** ") + escapedMarkdown(reading.question) + QStringLiteral("\n\n");
+        text += QStringLiteral("**") + QCoreApplication::translate("Reading", "Question:") + QStringLiteral("** ") +
+                escapedMarkdown(reading.question) + QStringLiteral("\n\n");
         const QStringList positions = spreadPositions(reading.spread);
         for (int i = 0; i < reading.cards.size(); ++i) {
             const ReadingCard &card = reading.cards[i];
+            const QString line =
+                card.reversed
+                    ? QCoreApplication::translate("Reading", "%1 (reversed). Picture: %2 of %3. Keywords: %4.")
+                    : QCoreApplication::translate("Reading", "%1 (upright). Picture: %2 of %3. Keywords: %4.");
             text += QStringLiteral("- **") + escapedMarkdown(positions.value(i)) + QStringLiteral(":** ") +
-                    escapedMarkdown(card.name) +
-                    (card.reversed ? QStringLiteral(" (reversed)") : QStringLiteral(" (upright)")) +
-                    QStringLiteral(". Picture: ") + escapedMarkdown(card.name) + QStringLiteral(" of ") +
-                    escapedMarkdown(reading.deckName) + QStringLiteral(". Keywords: ") +
-                    escapedMarkdown(card.keywords) + QStringLiteral(".\n");
+                    line.arg(escapedMarkdown(card.name), escapedMarkdown(card.name), escapedMarkdown(reading.deckName),
+                             escapedMarkdown(card.keywords)) +
+                    QLatin1Char('\n');
         }
-        text += QStringLiteral("\n**Interpretation:**\n\n") + escapedMarkdown(reading.interpretation) +
-                QStringLiteral("\n");
+        text += QStringLiteral("\n**") + QCoreApplication::translate("Reading", "Interpretation:") +
+                QStringLiteral("**\n\n") + escapedMarkdown(reading.interpretation) + QStringLiteral("\n");
     }
     return text;
 }

@@ -3,6 +3,7 @@
 // Practice readings: the spreads, the draw, a reading as the journal keeps
 // it, the journal's Markdown and the card of the day. No window here.
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QString>

@@ -27,15 +27,18 @@ QString escaped(const QString &text)
 
 QString pageHtml(const QVector<Reading> &readings, const ReadingPicture &picture, const SourceOf &sourceOf)
 {
+    const QString heading = escaped(QCoreApplication::translate("ReadingPages", "Readings"));
     QString html = QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
-                                  "<title>Readings</title><style>"
+                                  "<title>%1</title><style>"
                                   "body{font-family:sans-serif;max-width:60em;margin:auto}"
                                   "td{vertical-align:top;padding:4px 12px 4px 0}"
                                   "h2{margin-top:1.5em;border-bottom:1px solid #888}"
-                                  "</style></head><body>\n<h1>Readings</h1>\n");
+                                  "</style></head><body>\n<h1>%1</h1>\n")
+                       .arg(heading);
     for (const Reading &reading : readings) {
         html += QStringLiteral("<h2>") + escaped(readingTitle(reading)) + QStringLiteral("</h2>\n");
-        html += QStringLiteral("<p><b>Question:</b> ") + escaped(reading.question) + QStringLiteral("</p>\n<table>");
+        html += QStringLiteral("<p><b>") + escaped(QCoreApplication::translate("ReadingPages", "Question:")) +
+                QStringLiteral("</b> ") + escaped(reading.question) + QStringLiteral("</p>\n<table>");
         const QStringList positions = spreadPositions(reading.spread);
         for (int i = 0; i < reading.cards.size(); ++i) {
             const ReadingCard &card = reading.cards[i];
@@ -50,13 +53,16 @@ QString pageHtml(const QVector<Reading> &readings, const ReadingPicture &picture
                         sourceOf(key, card.reversed ? turnedHalf(shown) : shown) + QStringLiteral("\">");
             }
             html += QStringLiteral("</td><td><b>") + escaped(positions.value(i)) + QStringLiteral(":</b> ") +
-                    escaped(card.name) +
-                    (card.reversed ? QStringLiteral(" (reversed)") : QStringLiteral(" (upright)")) +
-                    QStringLiteral("<br><i>Keywords:</i> ") + escaped(card.keywords) + QStringLiteral("<br>") +
-                    escaped(card.meaning) + QStringLiteral("</td></tr>\n");
+                    escaped((card.reversed ? QCoreApplication::translate("ReadingPages", "%1 (reversed)")
+                                           : QCoreApplication::translate("ReadingPages", "%1 (upright)"))
+                                .arg(card.name)) +
+                    QStringLiteral("<br><i>") + escaped(QCoreApplication::translate("ReadingPages", "Keywords:")) +
+                    QStringLiteral("</i> ") + escaped(card.keywords) + QStringLiteral("<br>") + escaped(card.meaning) +
+                    QStringLiteral("</td></tr>\n");
         }
-        html += QStringLiteral("</table>\n<p><b>Interpretation:</b><br>") + escaped(reading.interpretation) +
-                QStringLiteral("</p>\n");
+        html += QStringLiteral("</table>\n<p><b>") +
+                escaped(QCoreApplication::translate("ReadingPages", "Interpretation:")) + QStringLiteral("</b><br>") +
+                escaped(reading.interpretation) + QStringLiteral("</p>\n");
     }
     return html + QStringLiteral("</body></html>\n");
 }
@@ -98,7 +104,7 @@ QByteArray readingsPdf(const QVector<Reading> &readings, const ReadingPicture &p
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(QStringLiteral("Readings"));
+        writer.setTitle(QCoreApplication::translate("ReadingPages", "Readings"));
         writer.setCreator(QStringLiteral("Velmora"));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                                          QPageLayout::Millimeter));
@@ -110,7 +116,8 @@ QByteArray readingsPdf(const QVector<Reading> &readings, const ReadingPicture &p
 
 QString exportFilter()
 {
-    return QStringLiteral("Markdown file (*.md);;Web page with pictures (*.html);;PDF file (*.pdf)");
+    return QCoreApplication::translate("ReadingPages",
+                                       "Markdown file (*.md);;Web page with pictures (*.html);;PDF file (*.pdf)");
 }
 
 QByteArray exportedBytes(const QString &path, const QVector<Reading> &readings)
