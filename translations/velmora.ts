@@ -970,6 +970,11 @@ The deck file was left at %2</source>
         <source>Interpretation:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>dddd, d MMMM yyyy HH:mm</source>
+        <comment>the date format of a reading&apos;s title</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReadingPages</name>
@@ -2474,6 +2479,18 @@ Close without saving it?</source>
         <source>Re&amp;view Due Cards (%1)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Interface language, from the next start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interface language, from the next start (&amp;2):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velmora::SystemTrayFrame</name>
@@ -3476,6 +3493,17 @@ Time taken: %3</source>
     </message>
     <message>
         <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <comment>grade button: its number, the access key, and the grade</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2
+%3</source>
+        <comment>grade button: its number, the grade, and the interval it gives</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

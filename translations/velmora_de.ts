@@ -996,6 +996,11 @@ Die Deckdatei wurde unter %2 belassen</translation>
         <source>Interpretation:</source>
         <translation>Deutung:</translation>
     </message>
+    <message>
+        <source>dddd, d MMMM yyyy HH:mm</source>
+        <comment>the date format of a reading&apos;s title</comment>
+        <translation>dddd, d. MMMM yyyy, HH:mm</translation>
+    </message>
 </context>
 <context>
     <name>ReadingPages</name>
@@ -2521,6 +2526,18 @@ Ohne Speichern schließen?</translation>
         <source>Re&amp;view Due Cards (%1)</source>
         <translation>&amp;Fällige Karten wiederholen (%1)</translation>
     </message>
+    <message>
+        <source>Interface language, from the next start</source>
+        <translation>Sprache der Oberfläche, ab dem nächsten Start</translation>
+    </message>
+    <message>
+        <source>Interface language, from the next start (&amp;2):</source>
+        <translation>Sprache der Oberfläche, ab dem nächsten Start (&amp;2):</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
 </context>
 <context>
     <name>velmora::SystemTrayFrame</name>
@@ -3544,6 +3561,18 @@ Benötigte Zeit: %3</translation>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <comment>grade button: its number, the access key, and the grade</comment>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2
+%3</source>
+        <comment>grade button: its number, the grade, and the interval it gives</comment>
+        <translation>&amp;%1 %2
+%3</translation>
     </message>
 </context>
 </TS>

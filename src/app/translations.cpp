@@ -92,7 +92,11 @@ QStringList translatedLanguages(const QStringList &folders)
 
 QString languageName(const QString &code)
 {
-    QString name = QLocale(code).nativeLanguageName();
+    const QLocale locale(code);
+    // Qt names English after a country ("American English").
+    if (locale.language() == QLocale::English)
+        return QLocale::languageToString(QLocale::English);
+    QString name = locale.nativeLanguageName();
     if (name.isEmpty())
         return code;
     name[0] = name[0].toUpper();

@@ -12,6 +12,7 @@
 #include "app/windowplace.h"
 #include "goals/goalscontroller.h"
 #include "goals/goalspage.h"
+#include "learn/languagechoice.h"
 #include "learn/memorizepage.h"
 #include "learn/ownmeaningkeeper.h"
 #include "learn/resultspage.h"
@@ -128,6 +129,7 @@ void FrmMain::connectPages()
         review::writeReviewSettings(services_.settings, settings_->reviewSettings());
     });
     connect(settings_, &SettingsPage::vendorPageRequested, this, [](VendorPage page) { OpenVendorPage(page); });
+    offerInterfaceLanguages(*settings_, services_.settings);
     connect(memorize_, &MemorizePage::nextRequested, this, &FrmMain::cmdNext_Click);
     connect(memorize_, &MemorizePage::previousRequested, this, &FrmMain::cmdPrevious_Click);
     connect(memorize_, &MemorizePage::testRequested, this, &FrmMain::cmdStartTest_Click);

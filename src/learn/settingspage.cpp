@@ -15,6 +15,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -108,6 +110,19 @@ void SettingsPage::buildGroups(QVBoxLayout *column)
                       tr("A card's keywords are the same whether it falls upright or reversed. The keyword test "
                          "therefore never turns a card, and the memorize tab shows the upright picture, the reversed "
                          "picture and the keywords together on one screen.")));
+    // Read once at start-up, before any window: a change takes effect at the
+    // next start, as the caption says.
+    cboLanguage = named(new ChoiceList, "cboLanguage");
+    cboLanguage->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboLanguage->setMinimumContentsLength(10);
+    cboLanguage->setAccessibleName(tr("Interface language, from the next start"));
+    auto *languageRow = new QHBoxLayout;
+    languageRow->addWidget(
+        makeLabel(this, "lblLanguage", tr("Interface language, from the next start (&2):"), cboLanguage));
+    languageRow->addWidget(cboLanguage, 1);
+    column->addLayout(languageRow);
+    connect(cboLanguage, &QComboBox::activated, this,
+            [this](int index) { emit languageChosen(cboLanguage->itemData(index).toString()); });
     column->addStretch(1);
 
     Label6 = named(new LinkLabel(tr("Share what you learn with other students of the cards: click here "
@@ -219,6 +234,15 @@ void SettingsPage::buildReviewOptions(QVBoxLayout *column)
     grid->addWidget(chkHoldSiblings, 2, 2, 1, 2);
     connect(chkHoldSiblings, &QCheckBox::toggled, this, &SettingsPage::reviewSettingsChanged);
     column->addWidget(fraReview);
+}
+
+void SettingsPage::setLanguages(const QList<QPair<QString, QString>> &languages, const QString &chosen)
+{
+    cboLanguage->clear();
+    cboLanguage->addItem(tr("System"), QString());
+    for (const auto &[code, name] : languages)
+        cboLanguage->addItem(name, code);
+    cboLanguage->setCurrentIndex(std::max(0, cboLanguage->findData(chosen)));
 }
 
 void SettingsPage::connectReactions()

@@ -10,6 +10,8 @@
 #include "learn/cardselection.h"
 #include "learn/testsettings.h"
 
+#include <QList>
+#include <QPair>
 #include <QWidget>
 
 #include <array>
@@ -55,6 +57,9 @@ public:
     [[nodiscard]] review::ReviewSettings reviewSettings() const;
     // The number of facets due now; none leaves the button unavailable.
     void setDueCount(int count);
+    // The interface languages offered, as (code, name) after "System" (the
+    // empty code); chosen is the code in the settings.
+    void setLanguages(const QList<QPair<QString, QString>> &languages, const QString &chosen);
 
 signals:
     void deckActivated();
@@ -68,6 +73,8 @@ signals:
     void groupsChanged();
     void reversedChanged();
     void vendorPageRequested(velmora::VendorPage page);
+    // A language code, or empty for the desktop's language.
+    void languageChosen(const QString &code);
 
 private:
     void buildTutorChoice(QVBoxLayout *column);
@@ -87,6 +94,7 @@ private:
     QSpinBox *spnBacklog = nullptr;
     QSpinBox *spnDayStart = nullptr;
     QComboBox *cboTestFeed = nullptr;
+    QComboBox *cboLanguage = nullptr;
     QCheckBox *chkHoldSiblings = nullptr;
     QCheckBox *chkMajor = nullptr;
     QCheckBox *chkMinor = nullptr;

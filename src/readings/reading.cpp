@@ -91,8 +91,9 @@ bool searchableMatches(const QString &searchable, const QStringList &words)
 QString readingTitle(const Reading &reading)
 {
     return QCoreApplication::translate("Reading", "%1: %2, %3")
-        .arg(QLocale::c().toString(reading.made, QStringLiteral("dddd, d MMMM yyyy HH:mm")), spreadName(reading.spread),
-             reading.deckName);
+        .arg(QLocale().toString(reading.made, QCoreApplication::translate("Reading", "dddd, d MMMM yyyy HH:mm",
+                                                                          "the date format of a reading's title")),
+             spreadName(reading.spread), reading.deckName);
 }
 
 namespace {

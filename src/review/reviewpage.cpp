@@ -1,9 +1,9 @@
 #include "review/reviewpage.h"
 
 #include "app/accessibility.h"
-#include "app/widgets.h"
 #include "app/elidedlabel.h"
 #include "app/picturebox.h"
+#include "app/widgets.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -77,7 +77,8 @@ ReviewPage::ReviewPage(QWidget *parent) : QWidget(parent)
     buttons->addWidget(cmdShowAnswer);
     for (int i = 0; i < kGradeCount; ++i) {
         cmdGrade[i] = makeButton(nullptr, QByteArray("cmdGrade" + QByteArray(kGradeNames[i])).constData(),
-                                 QStringLiteral("&%1 %2").arg(QString::number(i + 1), tr(kGradeNames[i])));
+                                 tr("&%1 %2", "grade button: its number, the access key, and the grade")
+                                     .arg(QString::number(i + 1), tr(kGradeNames[i])));
         buttons->addWidget(cmdGrade[i]);
         connect(cmdGrade[i], &QPushButton::clicked, this, [this, i] { emit gradeChosen(i + 1); });
         gradeKeys_[i] = new QShortcut(QKeySequence(Qt::Key_1 + i), this);
@@ -140,8 +141,8 @@ void ReviewPage::showAnswer(const QString &cardName, const QString &answer,
     txtAnswer->setPlainText(answer);
     announceChange(txtAnswer, answer);
     for (int i = 0; i < kGradeCount; ++i)
-        cmdGrade[i]->setText(
-            QStringLiteral("&%1 %2\n%3").arg(QString::number(i + 1), tr(kGradeNames[i]), intervals[size_t(i)]));
+        cmdGrade[i]->setText(tr("&%1 %2\n%3", "grade button: its number, the grade, and the interval it gives")
+                                 .arg(QString::number(i + 1), tr(kGradeNames[i]), intervals[size_t(i)]));
     setAnswering(true);
 }
 
