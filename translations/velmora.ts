@@ -2480,15 +2480,19 @@ Close without saving it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Interface language, from the next start</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Interface language, from the next start (&amp;2):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interface language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interface language (&amp;2):</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2053,7 +2053,7 @@ Nicht angekreuzt: Jedes Bild wird als BMP-Datei gespeichert, etwa 5 MB für dass
     </message>
     <message>
         <source>Exi&amp;t</source>
-        <translation>Bee&amp;nden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Required files missing. Please reinstall %1</source>
@@ -2527,16 +2527,20 @@ Ohne Speichern schließen?</translation>
         <translation>&amp;Fällige Karten wiederholen (%1)</translation>
     </message>
     <message>
-        <source>Interface language, from the next start</source>
-        <translation>Sprache der Oberfläche, ab dem nächsten Start</translation>
-    </message>
-    <message>
-        <source>Interface language, from the next start (&amp;2):</source>
-        <translation>Sprache der Oberfläche, ab dem nächsten Start (&amp;2):</translation>
-    </message>
-    <message>
         <source>System</source>
         <translation>System</translation>
+    </message>
+    <message>
+        <source>Interface language</source>
+        <translation>Sprache der Oberfläche</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Gilt ab dem nächsten Start</translation>
+    </message>
+    <message>
+        <source>Interface language (&amp;2):</source>
+        <translation>Sprache der Oberfläche (&amp;2):</translation>
     </message>
 </context>
 <context>

@@ -103,6 +103,10 @@ void SettingsPage::buildGroups(QVBoxLayout *column)
     groups->setColumnStretch(1, 1);
     chkReversed = named(new QCheckBox(tr("&Reversed")), QStringLiteral("chkReversed"));
     groups->addWidget(chkReversed, 6, 0, 1, 2);
+    // The wrapped texts around it take their height from their width, which
+    // the tab page does not pass on: without a floor the boxes were pressed
+    // onto each other at the window's smallest size.
+    frame4->setMinimumHeight(frame4->sizeHint().height());
     column->addWidget(frame4);
 
     column->addWidget(
@@ -115,10 +119,11 @@ void SettingsPage::buildGroups(QVBoxLayout *column)
     cboLanguage = named(new ChoiceList, "cboLanguage");
     cboLanguage->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboLanguage->setMinimumContentsLength(10);
-    cboLanguage->setAccessibleName(tr("Interface language, from the next start"));
+    cboLanguage->setAccessibleName(tr("Interface language"));
+    cboLanguage->setToolTip(tr("Takes effect at the next start"));
+    cboLanguage->setAccessibleDescription(tr("Takes effect at the next start"));
     auto *languageRow = new QHBoxLayout;
-    languageRow->addWidget(
-        makeLabel(this, "lblLanguage", tr("Interface language, from the next start (&2):"), cboLanguage));
+    languageRow->addWidget(makeLabel(this, "lblLanguage", tr("Interface language (&2):"), cboLanguage));
     languageRow->addWidget(cboLanguage, 1);
     column->addLayout(languageRow);
     connect(cboLanguage, &QComboBox::activated, this,
