@@ -2492,7 +2492,7 @@ Close without saving it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Interface language (&amp;2):</source>
+        <source>Language (&amp;2):</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

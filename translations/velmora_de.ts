@@ -2539,8 +2539,8 @@ Ohne Speichern schließen?</translation>
         <translation>Gilt ab dem nächsten Start</translation>
     </message>
     <message>
-        <source>Interface language (&amp;2):</source>
-        <translation>Sprache der Oberfläche (&amp;2):</translation>
+        <source>Language (&amp;2):</source>
+        <translation>Sprache (&amp;2):</translation>
     </message>
 </context>
 <context>

@@ -103,10 +103,6 @@ void SettingsPage::buildGroups(QVBoxLayout *column)
     groups->setColumnStretch(1, 1);
     chkReversed = named(new QCheckBox(tr("&Reversed")), QStringLiteral("chkReversed"));
     groups->addWidget(chkReversed, 6, 0, 1, 2);
-    // The wrapped texts around it take their height from their width, which
-    // the tab page does not pass on: without a floor the boxes were pressed
-    // onto each other at the window's smallest size.
-    frame4->setMinimumHeight(frame4->sizeHint().height());
     column->addWidget(frame4);
 
     column->addWidget(
@@ -114,20 +110,6 @@ void SettingsPage::buildGroups(QVBoxLayout *column)
                       tr("A card's keywords are the same whether it falls upright or reversed. The keyword test "
                          "therefore never turns a card, and the memorize tab shows the upright picture, the reversed "
                          "picture and the keywords together on one screen.")));
-    // Read once at start-up, before any window: a change takes effect at the
-    // next start, as the caption says.
-    cboLanguage = named(new ChoiceList, "cboLanguage");
-    cboLanguage->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cboLanguage->setMinimumContentsLength(10);
-    cboLanguage->setAccessibleName(tr("Interface language"));
-    cboLanguage->setToolTip(tr("Takes effect at the next start"));
-    cboLanguage->setAccessibleDescription(tr("Takes effect at the next start"));
-    auto *languageRow = new QHBoxLayout;
-    languageRow->addWidget(makeLabel(this, "lblLanguage", tr("Interface language (&2):"), cboLanguage));
-    languageRow->addWidget(cboLanguage, 1);
-    column->addLayout(languageRow);
-    connect(cboLanguage, &QComboBox::activated, this,
-            [this](int index) { emit languageChosen(cboLanguage->itemData(index).toString()); });
     column->addStretch(1);
 
     Label6 = named(new LinkLabel(tr("Share what you learn with other students of the cards: click here "
@@ -187,8 +169,24 @@ void SettingsPage::buildTestOptions(QVBoxLayout *column, QWidget *startupFrame)
     buildReviewOptions(column);
     column->addWidget(startupFrame);
 
+    // Read once at start-up, before any window: a change takes effect at the
+    // next start, as its tip says.
+    cboLanguage = named(new ChoiceList, "cboLanguage");
+    cboLanguage->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboLanguage->setMinimumContentsLength(8);
+    cboLanguage->setAccessibleName(tr("Interface language"));
+    cboLanguage->setToolTip(tr("Takes effect at the next start"));
+    cboLanguage->setAccessibleDescription(tr("Takes effect at the next start"));
+    auto *languageRow = new QHBoxLayout;
+    languageRow->addWidget(makeLabel(this, "lblLanguage", tr("Language (&2):"), cboLanguage));
+    languageRow->addWidget(cboLanguage);
+    languageRow->addStretch(1);
+    connect(cboLanguage, &QComboBox::activated, this,
+            [this](int index) { emit languageChosen(cboLanguage->itemData(index).toString()); });
+    // One row with the save button: neither column has height to spare.
     cmdSaveSettings = makeButton(nullptr, "cmdSaveSettings", tr("Save Current Settings As Defau&lt"));
-    column->addWidget(cmdSaveSettings);
+    languageRow->addWidget(cmdSaveSettings);
+    column->addLayout(languageRow);
     column->addStretch(1);
 }
 
