@@ -55,12 +55,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://velmora.example/)
 # The libraries' packages from the linked libraries; the window system's
 # plugins are only a recommendation of Qt's, but the program needs them.
-# SQLCipher is opened on first use rather than linked, so its package is named
-# here, after the library's run-time name as Debian names library packages.
 # Qt's own translations give the message boxes and file dialogs the
 # interface's language.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-string(REGEX REPLACE "^(lib.+)\\.so\\.([0-9]+)$" "\\1\\2" VELMORA_SQLCIPHER_PACKAGE ${VELMORA_SQLCIPHER_LIBRARY})
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, ${VELMORA_SQLCIPHER_PACKAGE}")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 include(CPack)

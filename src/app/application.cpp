@@ -13,18 +13,13 @@
 #include "app/updatereminder.h"
 #include "app/windowkeys.h"
 #include "store/paths.h"
-#include "store/sqlitelibrary.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QLoggingCategory>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
-
-#include <cstdio>
-#include <cstdlib>
 
 namespace velmora {
 
@@ -142,18 +137,6 @@ int runVelmora(const StartUp &startUp)
         begin->installEventFilter(new FirstPaintMark(begin));
     begin->show();
     markStartup("start screen shown");
-    // The library every deck needs, checked as soon as the start screen is
-    // up (opening it before would cost the start-up what opening it late
-    // saves) and before any window that reads a deck can be asked for.
-    QTimer::singleShot(0, begin, [&startUp] {
-        const QString failure = store::sqlCipherLoadFailure();
-        if (failure.isEmpty())
-            return;
-        const QString text = store::sqlCipherFailureText(failure);
-        std::fprintf(stderr, "velmora: %s\n", qPrintable(text));
-        startUp.prompter.tell(text, PromptIcon::Critical);
-        QCoreApplication::exit(EXIT_FAILURE);
-    });
     if (startUp.startScreenShown)
         startUp.startScreenShown(*begin, services);
 

@@ -9,7 +9,6 @@
 #include "store/paths.h"
 #include "store/pictures.h"
 #include "store/readahead.h"
-#include "store/sqlitelibrary.h"
 
 #include <QDir>
 #include <QFile>
@@ -130,25 +129,6 @@ private slots:
         QCOMPARE(QFileInfo::exists(path), kind != QLatin1String("missing"));
         QCOMPARE(test::fileBytes(path), before);
         QVERIFY(!QFileInfo::exists(path + QStringLiteral("-journal")));
-    }
-
-    // A library that is not there, or is some other library, is told with
-    // its reason and what to install, before any database call could abort.
-    void sqlCipher_missingOrForeignLibraryIsToldNotFatal()
-    {
-        QVERIFY(store::sqlCipherLoadFailure().isEmpty());
-        const QString missing = store::sqlCipherLoadFailure("libvelmora-no-such-library.so.0");
-        QVERIFY2(missing.contains(QLatin1String("libvelmora-no-such-library.so.0")), qPrintable(missing));
-        QCOMPARE(store::sqlCipherLoadFailure("libz.so.1"), QStringLiteral("it lacks sqlite3_bind_blob64"));
-        const QString told = store::sqlCipherFailureText(QStringLiteral("it lacks sqlite3_key"));
-        QVERIFY2(told.contains(QLatin1String("libsqlcipher.so.0")) &&
-                     told.contains(QLatin1String("(it lacks sqlite3_key)")) &&
-                     told.contains(QLatin1String("apt install libsqlcipher0")),
-                 qPrintable(told));
-        // The program's own library still serves the calls after the check.
-        Deck deck;
-        QVERIFY2(deck.open(home_->filePath(kDeck)), qPrintable(deck.errorText()));
-        QCOMPARE(deck.cards().value_or(QVector<Card>()).size(), 3);
     }
 
     void files_areEncryptedAndByteCopiesOpen()
