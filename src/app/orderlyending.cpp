@@ -78,16 +78,29 @@ OrderlyEnding::~OrderlyEnding()
 #endif
 }
 
+void answerSessionEnd(SessionEnd &session)
+{
+    // The leave to ask is asked for first; without it no window may show a
+    // question, so one that would have to refuses and the session goes on.
+    const bool mayAsk = session.allowsInteraction();
+    if (!endProgramInOrder(mayAsk))
+        session.cancel();
+    if (mayAsk)
+        session.release();
+}
+
 void OrderlyEnding::onSessionEnding(QSessionManager &manager)
 {
 #ifndef QT_NO_SESSIONMANAGER
-    // A window that still holds work may have to ask: leave for that is
-    // asked first. A window that refuses keeps the session.
-    const bool mayAsk = manager.allowsInteraction();
-    if (!endProgramInOrder())
-        manager.cancel();
-    if (mayAsk)
-        manager.release();
+    struct Manager : SessionEnd
+    {
+        QSessionManager &manager;
+        explicit Manager(QSessionManager &m) : manager(m) {}
+        bool allowsInteraction() override { return manager.allowsInteraction(); }
+        void cancel() override { manager.cancel(); }
+        void release() override { manager.release(); }
+    } session(manager);
+    answerSessionEnd(session);
 #else
     Q_UNUSED(manager);
 #endif

@@ -12,6 +12,20 @@ class QSocketNotifier;
 
 namespace velmora {
 
+// What a desktop session manager offers a program it asks to end.
+class SessionEnd
+{
+public:
+    virtual ~SessionEnd() = default;
+    [[nodiscard]] virtual bool allowsInteraction() = 0;
+    virtual void cancel() = 0;
+    virtual void release() = 0;
+};
+
+// Ends the program as its Exit commands do, letting windows ask only when
+// the session allows it. A window that refuses cancels the session's end.
+void answerSessionEnd(SessionEnd &session);
+
 class OrderlyEnding : public QObject
 {
     Q_OBJECT

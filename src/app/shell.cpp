@@ -28,6 +28,7 @@ namespace velmora {
 namespace {
 
 bool g_closingAll = false;
+bool g_closingMayAsk = true;
 bool g_quitWhenNoWindowLeft = false;
 
 void endAtOnce()
@@ -68,13 +69,15 @@ bool closeEveryWindow(bool stopOnRefusal)
 
 } // namespace
 
-bool endProgramInOrder()
+bool endProgramInOrder(bool mayAsk)
 {
     if (g_closingAll)
         return false;
     g_closingAll = true;
+    g_closingMayAsk = mayAsk;
     const bool allClosed = closeEveryWindow(true);
     g_closingAll = false;
+    g_closingMayAsk = true;
     if (!allClosed)
         return false;
     processEnder()();
@@ -95,6 +98,11 @@ void UnloadAllForms()
     g_closingAll = false;
     if (g_quitWhenNoWindowLeft && !anyOtherWindowVisible())
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
+bool closingMayAsk()
+{
+    return g_closingMayAsk;
 }
 
 bool anyOtherWindowVisible(const QWidget *except)

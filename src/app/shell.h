@@ -20,7 +20,10 @@ namespace velmora {
 // stay. Otherwise the process ender runs and the answer is true. A window
 // whose own close handling ends the program while the windows are being
 // closed does not start a second round.
-bool endProgramInOrder();
+// With mayAsk false (a desktop session that ends without leave to ask the
+// user) no window asks: one that would have to keeps what it holds and
+// refuses instead.
+bool endProgramInOrder(bool mayAsk = true);
 // The same, for the program's Exit commands and close boxes.
 void EndProgram();
 
@@ -30,6 +33,10 @@ void UnloadAllForms();
 // True while EndProgram or UnloadAllForms is closing the windows, so that a
 // window's close handling can tell a closing of all windows from its own.
 [[nodiscard]] bool closingAllWindows();
+
+// False while the windows are being closed without leave to ask the user; a
+// window's close handling that would ask refuses to close instead.
+[[nodiscard]] bool closingMayAsk();
 
 // True when a window other than except is on screen (tooltips and pop-up
 // menus aside).

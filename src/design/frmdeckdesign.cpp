@@ -610,6 +610,8 @@ bool FrmDeckDesign::finishWrites(const QString &goOnQuestion)
     }
     if (unsavedFields_ == 0 && unsavedSlots_ == 0)
         return true;
+    if (!closingMayAsk())
+        return false;
     Prompt question{
         tr("Card %1 could not be saved: %2. %3").arg(QString::number(current_ + 1), failureReason_, goOnQuestion),
         PromptIcon::Warning, PromptButtons::YesNo, QString::fromLatin1(kAppTitle)};

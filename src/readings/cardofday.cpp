@@ -1,14 +1,14 @@
 #include "readings/cardofday.h"
 
-#include "store/personalmeanings.h"
-
+#include "app/picturebox.h"
 #include "app/prompter.h"
 #include "app/services.h"
+#include "app/shell.h"
 #include "app/widgets.h"
 #include "app/windowplace.h"
-#include "app/picturebox.h"
 #include "store/deck.h"
 #include "store/historydb.h"
+#include "store/personalmeanings.h"
 #include "store/pictures.h"
 
 #include <QCloseEvent>
@@ -246,6 +246,10 @@ void FrmDayCard::closeEvent(QCloseEvent *event)
 {
     if (saveNote())
         return;
+    if (!closingMayAsk()) {
+        event->ignore();
+        return;
+    }
     const PromptAnswer answer = services_.prompter.ask(
         Prompt{tr("The note could not be saved in the journal: %1\n\nClose without saving it?").arg(note_.errorText()),
                PromptIcon::Question, PromptButtons::YesNo, QString::fromLatin1(kAppTitle), PromptAnswer::No},

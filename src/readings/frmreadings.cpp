@@ -3,14 +3,15 @@
 #include "readings/readingpages.h"
 
 #include "app/accessibility.h"
+#include "app/elidedlabel.h"
+#include "app/picturebox.h"
 #include "app/prompter.h"
 #include "app/safesave.h"
 #include "app/services.h"
+#include "app/shell.h"
 #include "app/widgets.h"
 #include "app/windowkeys.h"
 #include "app/windowplace.h"
-#include "app/elidedlabel.h"
-#include "app/picturebox.h"
 #include "store/paths.h"
 #include "store/pictures.h"
 
@@ -461,6 +462,10 @@ void FrmReadings::closeEvent(QCloseEvent *event)
 {
     if (save())
         return;
+    if (!closingMayAsk()) {
+        event->ignore();
+        return;
+    }
     const PromptAnswer answer =
         services_.prompter.ask(Prompt{tr("Close without saving this reading?"), PromptIcon::Question,
                                       PromptButtons::YesNo, QString::fromLatin1(kAppTitle), PromptAnswer::No},

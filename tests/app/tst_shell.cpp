@@ -1,6 +1,7 @@
 #include "testhome.h"
 
 #include "app/accesskey.h"
+#include "app/orderlyending.h"
 #include "app/shell.h"
 
 #include <QCloseEvent>
@@ -44,6 +45,43 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override { event->setAccepted(yields); }
+};
+
+// A window holding work it could not save, as the card editor, the readings
+// and the card of the day do when their save fails: it asks before closing
+// when it may, and stays when it may not or is told No.
+class HoldingWindow : public QWidget
+{
+public:
+    HoldingWindow(bool answersYes, int &asked) : answersYes_(answersYes), asked_(asked)
+    {
+        setAttribute(Qt::WA_DeleteOnClose);
+    }
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (closingMayAsk()) {
+            ++asked_;
+            event->setAccepted(answersYes_);
+        } else {
+            event->ignore();
+        }
+    }
+
+private:
+    bool answersYes_;
+    int &asked_;
+};
+
+struct RecordedSession : SessionEnd
+{
+    bool interaction = false;
+    int cancels = 0;
+    int releases = 0;
+    bool allowsInteraction() override { return interaction; }
+    void cancel() override { ++cancels; }
+    void release() override { ++releases; }
 };
 
 } // namespace
@@ -147,6 +185,50 @@ private slots:
         first.show();
         first.close();
         QCOMPARE(ends_, 2);
+    }
+
+    void sessionEnd_asksOnlyWithLeaveAndARefusalCancels_data()
+    {
+        QTest::addColumn<bool>("interaction");
+        QTest::addColumn<bool>("holdsWork");
+        QTest::addColumn<bool>("answersYes");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<bool>("ended");
+        QTest::addRow("nothing held, no leave to ask") << false << false << false << 0 << true;
+        QTest::addRow("nothing held, leave to ask") << true << false << false << 0 << true;
+        QTest::addRow("work held, no leave to ask: stays unasked") << false << true << false << 0 << false;
+        QTest::addRow("work held, asked, No") << true << true << false << 1 << false;
+        QTest::addRow("work held, asked, Yes") << true << true << true << 1 << true;
+    }
+
+    void sessionEnd_asksOnlyWithLeaveAndARefusalCancels()
+    {
+        QFETCH(bool, interaction);
+        QFETCH(bool, holdsWork);
+        QFETCH(bool, answersYes);
+        QFETCH(int, asked);
+        QFETCH(bool, ended);
+        QWidget plain;
+        plain.show();
+        int timesAsked = 0;
+        QPointer<HoldingWindow> holding;
+        if (holdsWork) {
+            holding = new HoldingWindow(answersYes, timesAsked);
+            holding->show();
+        }
+        const auto cleanUp = qScopeGuard([&] { delete holding.data(); });
+        RecordedSession session;
+        session.interaction = interaction;
+
+        answerSessionEnd(session);
+
+        QCOMPARE(timesAsked, asked);
+        QCOMPARE(ends_, ended ? 1 : 0);
+        QCOMPARE(session.cancels, ended ? 0 : 1);
+        // Leave to ask, once given, is handed back whatever the outcome.
+        QCOMPARE(session.releases, interaction ? 1 : 0);
+        QCOMPARE(!holding.isNull() && holding->isVisible(), !ended);
+        QVERIFY(closingMayAsk());
     }
 
     void unloadAllForms_closesEveryWindowButDoesNotEnd()

@@ -2,6 +2,7 @@
 #include "hostilepictures.h"
 #include "sampledeck.h"
 
+#include "design/cardwriter.h"
 #include "design/designrules.h"
 
 #include <QImage>
@@ -280,6 +281,70 @@ private slots:
             QVERIFY2(read.stored.size() < jpeg.size() * 2, qPrintable(QString::number(read.stored.size())));
         if (padding > 0)
             qInfo("%lld bytes of file stored as %lld", qint64(QFileInfo(path).size()), qint64(read.stored.size()));
+    }
+
+    // A burst of edits waiting for the writer becomes one: each field and
+    // keyword slot ends as the last edit that wrote it left it, and what only
+    // an earlier edit wrote is still written.
+    void cardEdit_mergeKeepsEarlierSlotsAndFields_data()
+    {
+        QTest::addColumn<QStringList>("earlierSlots");
+        QTest::addColumn<unsigned>("earlierMask");
+        QTest::addColumn<QStringList>("laterSlots");
+        QTest::addColumn<unsigned>("laterMask");
+        QTest::addColumn<QStringList>("merged");
+        QTest::addColumn<unsigned>("mask");
+        const QStringList none(kSlotsPerCard, QString());
+        QTest::addRow("apart") << QStringList{"a", "", "c", "", "", "", ""} << 0b0000101u
+                               << QStringList{"", "", "", "", "", "f", ""} << 0b0100000u
+                               << QStringList{"a", "", "c", "", "", "f", ""} << 0b0100101u;
+        QTest::addRow("same slot, later wins")
+            << QStringList{"a", "", "c", "", "", "", ""} << 0b0000101u << QStringList{"", "", "C", "", "", "", ""}
+            << 0b0000100u << QStringList{"a", "", "C", "", "", "", ""} << 0b0000101u;
+        QTest::addRow("later empties a slot")
+            << QStringList{"a", "", "", "", "", "", ""} << 0b0000001u << none << 0b0000001u << none << 0b0000001u;
+        QTest::addRow("earlier wrote no slot, short list")
+            << QStringList{} << 0u << QStringList{"", "", "", "", "", "", "g"} << 0b1000000u
+            << QStringList{"", "", "", "", "", "", "g"} << 0b1000000u;
+        QTest::addRow("later writes no slot") << QStringList{"", "b", "", "", "", "", ""} << 0b0000010u << QStringList{}
+                                              << 0u << QStringList{"", "b", "", "", "", "", ""} << 0b0000010u;
+    }
+
+    void cardEdit_mergeKeepsEarlierSlotsAndFields()
+    {
+        QFETCH(QStringList, earlierSlots);
+        QFETCH(unsigned, earlierMask);
+        QFETCH(QStringList, laterSlots);
+        QFETCH(unsigned, laterMask);
+        QFETCH(QStringList, merged);
+        QFETCH(unsigned, mask);
+        CardEdit earlier;
+        earlier.card =
+            Card{4, QStringLiteral("Old name"), 1, QStringLiteral("upright"), QStringLiteral("old reversed")};
+        earlier.number = 4;
+        earlier.fields = kCardNormalMeaning | kCardReversedMeaning;
+        earlier.keywordSlots = earlierSlots;
+        earlier.slotMask = earlierMask;
+        CardEdit later;
+        later.card = Card{4, QStringLiteral("New name"), 3, QString(), QStringLiteral("reversed")};
+        later.number = 5;
+        later.fields = kCardReversedMeaning | kCardGroup;
+        later.keywordSlots = laterSlots;
+        later.slotMask = laterMask;
+
+        earlier.merge(later);
+
+        QCOMPARE(earlier.slotMask, mask);
+        for (int k = 0; k < kSlotsPerCard; ++k) {
+            if (mask & (1u << k))
+                QCOMPARE(earlier.keywordSlots.value(k), merged.value(k));
+        }
+        QCOMPARE(earlier.fields, unsigned(kCardNormalMeaning | kCardReversedMeaning | kCardGroup));
+        QCOMPARE(earlier.card.normalMeaning, QStringLiteral("upright"));
+        QCOMPARE(earlier.card.reversedMeaning, QStringLiteral("reversed"));
+        QCOMPARE(earlier.card.group, 3);
+        QCOMPARE(earlier.card.name, QStringLiteral("New name"));
+        QCOMPARE(earlier.number, 5);
     }
 
 private:

@@ -451,7 +451,18 @@ private slots:
         QVERIFY(early && !early->isNull());
         QCOMPARE(*early, decodePicture(deck.picture(2), QSize(20, 35)));
         QVERIFY(!ahead.take(2, QSize(20, 35))); // taken once
-        ahead.start(3, QSize(20, 35));          // left running as its owner goes
+        // A box that grew or shrank since the read began gets no picture of
+        // the old size, and a read for the new size starts over.
+        ahead.start(2, QSize(20, 35));
+        ahead.start(2, QSize(30, 52));
+        QVERIFY(!ahead.take(2, QSize(20, 35)));
+        ahead.start(2, QSize(20, 35));
+        ahead.start(2, QSize(30, 52));
+        const std::optional<QImage> grown = ahead.take(2, QSize(30, 52));
+        QVERIFY(grown);
+        QCOMPARE(*grown, decodePicture(deck.picture(2), QSize(30, 52)));
+        QVERIFY(grown->size() != early->size());
+        ahead.start(3, QSize(20, 35)); // left running as its owner goes
 
         PictureWarmer warmer;
         warmer.start(home.filePath(kDeck), {1, 2, 3}, QSize(20, 35));
@@ -460,6 +471,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(warm || (warm = warmer.take(3, QSize(20, 35))), 60000);
         QCOMPARE(*warm, decodePicture(deck.picture(3), QSize(20, 35)));
         QVERIFY(!warmer.take(3, QSize(20, 35)));
+        // Card 1 is read before card 2, the last in line: once 2 is there, a
+        // box of another size is refused 1 while its own size gets it.
+        std::optional<QImage> last;
+        QTRY_VERIFY_WITH_TIMEOUT(last || (last = warmer.take(2, QSize(20, 35))), 60000);
+        QVERIFY(!warmer.take(1, QSize(30, 52)));
+        QVERIFY(warmer.take(1, QSize(20, 35)));
         warmer.start(home.filePath(kDeck), {1, 2, 3}, QSize(20, 35)); // left running as its owner goes
     }
 
