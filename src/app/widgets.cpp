@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 
 namespace velmora {
 
@@ -37,6 +38,19 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QWi
     label->setTextFormat(Qt::PlainText);
     label->setBuddy(buddy);
     return label;
+}
+
+QScrollArea *scrollingArea(QWidget *parent, const char *name, QWidget *content)
+{
+    auto *area = named(new QScrollArea(parent), name);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setFocusPolicy(Qt::NoFocus);
+    QSizePolicy policy = content->sizePolicy();
+    policy.setHeightForWidth(true);
+    content->setSizePolicy(policy);
+    area->setWidget(content);
+    return area;
 }
 
 } // namespace velmora

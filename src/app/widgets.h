@@ -7,6 +7,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QWidget;
 
 namespace velmora {
@@ -47,5 +48,11 @@ T *named(T *widget, const char *name, const QString &accessibleName)
 
 // A plain-text caption that names its field and gives it focus on its access key.
 [[nodiscard]] QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QWidget *buddy);
+
+// A frameless area that scrolls `content` once the window is smaller than it.
+// Content with wrapped text is asked its height for the area's width, so it
+// scrolls rather than has its controls pressed onto each other. The controls
+// inside take the focus; the area only follows it.
+[[nodiscard]] QScrollArea *scrollingArea(QWidget *parent, const char *name, QWidget *content);
 
 } // namespace velmora

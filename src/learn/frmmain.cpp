@@ -79,16 +79,8 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     SSTab1->addTab(results_, tr("  Results  "));
     // The settings tab is taller than a small screen leaves: the tabs scroll,
     // Back and Exit stay in sight.
-    auto *tabsArea = new QScrollArea(central);
-    tabsArea->setObjectName(QStringLiteral("scrTabs"));
-    tabsArea->setFrameShape(QFrame::NoFrame);
-    tabsArea->setWidgetResizable(true);
-    // The controls inside take the focus; the area only follows it.
-    tabsArea->setFocusPolicy(Qt::NoFocus);
-    // The settings tab's wrapped texts ask no height of their own: below
-    // this size they would be squeezed rather than scrolled.
     SSTab1->setMinimumSize(860, 560);
-    tabsArea->setWidget(SSTab1);
+    auto *tabsArea = scrollingArea(central, "scrTabs", SSTab1);
     layout->addWidget(tabsArea, 1);
 
     auto *buttons = new QHBoxLayout;
@@ -104,7 +96,7 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     connectPages();
     // Smaller, the pages would be more scroll bar than page.
     setMinimumSize(640, 480);
-    keepWindowPlace(*this, services_.settings, QSize(1000, 720));
+    keepWindowPlace(*this, services_.settings, QSize(1000, 740));
 }
 
 FrmMain::~FrmMain() = default;

@@ -5,10 +5,10 @@
 #include "testhome.h"
 #include "windowprobe.h"
 
+#include "app/picturebox.h"
 #include "app/services.h"
 #include "goals/goalspage.h"
 #include "learn/frmmain.h"
-#include "app/picturebox.h"
 #include "store/paths.h"
 #include "store/pictures.h"
 
@@ -547,6 +547,29 @@ private slots:
             click("cmdNext");
         }
         QVERIFY(rig_->prompter.records().isEmpty());
+    }
+
+    // However small the window, the settings tab scrolls rather than press
+    // its controls onto each other.
+    void smallestWindow_settingsScrollInsteadOfOverlapping()
+    {
+        openWindow();
+        window_->resize(window_->minimumSize());
+        QCoreApplication::processEvents();
+        QCOMPARE(tabs()->currentIndex(), int(TabSettings));
+        QList<QWidget *> boxes;
+        for (const char *name :
+             {"chkMajor", "chkMinor", "chkGroup0", "chkGroup1", "chkGroup2", "chkGroup3", "chkReversed"})
+            boxes.append(child<QWidget>(QLatin1String(name)));
+        for (int k = 0; k < boxes.size(); ++k) {
+            QVERIFY2(boxes[k]->height() >= boxes[k]->minimumSizeHint().height(), boxes[k]->objectName().toLatin1());
+            for (int j = k + 1; j < boxes.size(); ++j) {
+                const QRect a(boxes[k]->mapTo(window_.get(), QPoint()), boxes[k]->size());
+                const QRect b(boxes[j]->mapTo(window_.get(), QPoint()), boxes[j]->size());
+                QVERIFY2(!a.intersects(b),
+                         qPrintable(boxes[k]->objectName() + QLatin1Char(' ') + boxes[j]->objectName()));
+            }
+        }
     }
 
 private:
