@@ -425,11 +425,11 @@ bool withinBounds(const Weights &weights)
     return true;
 }
 
-QString weightsText(const Weights &weights)
+QString weightsText(const Weights &weights, int decimals)
 {
     QStringList parts;
     for (const double w : weights)
-        parts.append(QString::number(w, 'f', 4));
+        parts.append(QString::number(w, 'f', decimals));
     return parts.join(QStringLiteral(", "));
 }
 

@@ -51,7 +51,7 @@ struct LoggedGrade
 [[nodiscard]] Weights clampWeights(const Weights &weights);
 [[nodiscard]] bool withinBounds(const Weights &weights);
 // "0.2120, 1.2931, ..." and back; nothing unless all 21 are there and within bounds.
-[[nodiscard]] QString weightsText(const Weights &weights);
+[[nodiscard]] QString weightsText(const Weights &weights, int decimals = 4);
 [[nodiscard]] std::optional<Weights> parseWeights(const QString &text);
 
 struct LossSum

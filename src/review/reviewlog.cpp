@@ -296,6 +296,45 @@ std::optional<QVector<FacetDue>> ReviewLog::facetDues(const QString &deckFile)
     return dues;
 }
 
+std::optional<std::vector<LoggedGrade>> ReviewLog::loggedGrades()
+{
+    if (!history_.isOpen())
+        return std::nullopt;
+    const sqlite::Statement query(
+        history_.connection(),
+        QStringLiteral("SELECT deck_file, card_id, facet, reviewed, grade, was_phase IS NULL "
+                       "FROM reviews ORDER BY deck_file, card_id, facet, reviewed, id LIMIT ?1"));
+    sqlite3_bind_int(query.get(), 1, kMaxLoggedGrades);
+    std::vector<LoggedGrade> grades;
+    QByteArray deck;
+    int card = -1;
+    int facet = -1;
+    int number = -1;
+    int rc = SQLITE_ROW;
+    while ((rc = query.step()) == SQLITE_ROW) {
+        sqlite3_stmt *raw = query.get();
+        const int grade = sqlite3_column_int(raw, 4);
+        if (grade < int(Grade::Again) || grade > int(Grade::Easy))
+            continue;
+        const auto *text = static_cast<const char *>(sqlite3_column_blob(raw, 0));
+        const QByteArray rowDeck(text ? text : "", sqlite3_column_bytes(raw, 0));
+        if (rowDeck != deck || sqlite3_column_int(raw, 1) != card || sqlite3_column_int(raw, 2) != facet) {
+            deck = rowDeck;
+            card = sqlite3_column_int(raw, 1);
+            facet = sqlite3_column_int(raw, 2);
+            ++number;
+        }
+        grades.push_back(
+            LoggedGrade{number, sqlite3_column_int64(raw, 3), Grade(grade), sqlite3_column_int(raw, 5) != 0});
+    }
+    if (rc != SQLITE_DONE) {
+        (void)history_.fail(QCoreApplication::translate("velmora::progress::HistoryFile", "reading the reviews"),
+                            &query);
+        return std::nullopt;
+    }
+    return grades;
+}
+
 std::optional<Retention> ReviewLog::retention(const QString &deckFile, const QDateTime &since)
 {
     if (!history_.isOpen())
