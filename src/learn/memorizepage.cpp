@@ -1,9 +1,10 @@
 #include "learn/memorizepage.h"
 
+#include "store/personalmeanings.h"
+
+#include "app/widgets.h"
 #include "app/elidedlabel.h"
 #include "app/picturebox.h"
-#include "app/widgets.h"
-#include "store/personalmeanings.h"
 #include "store/pictures.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "learn/testpage.h"
 
+#include "app/widgets.h"
 #include "app/elidedlabel.h"
 #include "app/picturebox.h"
-#include "app/widgets.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
