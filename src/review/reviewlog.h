@@ -71,7 +71,7 @@ public:
     [[nodiscard]] std::optional<Retention> retention(const QString &deckFile, const QDateTime &since);
 
     // Every grade of every deck, at most kMaxLoggedGrades, for fitting the
-    // weights; facets are numbered from 0 in the order of deck, card and facet.
+    // weights; each facet (deck, card and facet) has a number of its own, from 0.
     [[nodiscard]] std::optional<std::vector<LoggedGrade>> loggedGrades();
 
     // Both within the caller's transaction; a test's grades (byTest) use none
