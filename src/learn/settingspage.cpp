@@ -245,12 +245,12 @@ void SettingsPage::buildReviewOptions(QVBoxLayout *column)
     txtWeights->setReadOnly(true);
     txtWeights->setAccessibleName(tr("Memory model weights"));
     const int weightsRow = grid->rowCount();
-    grid->addWidget(makeLabel(fraReview, "lblWeights", tr("&Weights:"), txtWeights), weightsRow, 0);
+    grid->addWidget(makeLabel(fraReview, "lblWeights", tr("Weig&hts:"), txtWeights), weightsRow, 0);
     grid->addWidget(txtWeights, weightsRow, 1);
     auto *weightButtons = new QHBoxLayout;
-    cmdOptimize = makeButton(nullptr, "cmdOptimize", tr("O&ptimize"));
+    cmdOptimize = makeButton(nullptr, "cmdOptimize", tr("Optimi&ze"));
     cmdOptimize->setToolTip(tr("Fit the weights to your own reviews"));
-    cmdResetWeights = makeButton(nullptr, "cmdResetWeights", tr("Rese&t"));
+    cmdResetWeights = makeButton(nullptr, "cmdResetWeights", tr("Reset (&3)"));
     cmdResetWeights->setToolTip(tr("Back to the default weights"));
     weightButtons->addWidget(cmdOptimize);
     weightButtons->addWidget(cmdResetWeights);
@@ -421,12 +421,16 @@ void SettingsPage::setReviewSettings(const review::ReviewSettings &settings)
 
 void SettingsPage::showWeights()
 {
+    // The box has room for a word: the defaults are named, own weights start
+    // to show, and the tip and the description give all of them.
     const bool own = weights_ != review::FsrsSettings::kDefaultWeights;
-    const QString text =
-        own ? tr("Own: %1").arg(review::weightsText(weights_)) : tr("Defaults: %1").arg(review::weightsText(weights_));
+    const QString all = review::weightsText(weights_);
+    const QString text = own ? tr("Own: %1").arg(all) : tr("Defaults");
     txtWeights->setText(text);
     txtWeights->setCursorPosition(0);
-    txtWeights->setToolTip(QStringLiteral("<p style='white-space:pre-wrap'>%1</p>").arg(text.toHtmlEscaped()));
+    const QString full = own ? text : tr("Defaults: %1").arg(all);
+    txtWeights->setToolTip(QStringLiteral("<p style='white-space:pre-wrap'>%1</p>").arg(full.toHtmlEscaped()));
+    txtWeights->setAccessibleDescription(full);
     cmdResetWeights->setEnabled(own && cmdOptimize->isEnabled());
 }
 

@@ -121,8 +121,9 @@ void TstWeightFitter::optimize_keepsWeightsThatPredictBetter()
     QCOMPARE(shown.fsrs().weights, shown.weights);
     const auto *line = page.findChild<QLineEdit *>(QStringLiteral("txtWeights"));
     QVERIFY(line->isReadOnly());
-    QVERIFY2(line->text().startsWith(own ? QStringLiteral("Own: ") : QStringLiteral("Defaults: 0.2120, 1.2931")),
+    QVERIFY2(own ? line->text().startsWith(QStringLiteral("Own: ")) : line->text() == QStringLiteral("Defaults"),
              qPrintable(line->text()));
+    QVERIFY(line->accessibleDescription().contains(weightsText(shown.weights)));
     QCOMPARE(page.findChild<QPushButton *>(QStringLiteral("cmdResetWeights"))->isEnabled(), own);
     QVERIFY(page.findChild<QPushButton *>(QStringLiteral("cmdOptimize"))->isEnabled());
 }
