@@ -33,6 +33,8 @@ public:
     WeightFitter(Services &services, SettingsPage &page, QString historyPath, QWidget *window);
     // Stops a fit in flight and waits for its thread.
     ~WeightFitter() override;
+    WeightFitter(const WeightFitter &) = delete;
+    WeightFitter &operator=(const WeightFitter &) = delete;
 
     [[nodiscard]] bool fitting() const { return job_ != nullptr; }
 

@@ -151,13 +151,10 @@ template <typename T>
 class Model
 {
 public:
-    explicit Model(const std::array<T, kWeightCount> &w) : w_(w)
-    {
-        decay_ = 0.0 - w_[20];
-        factor_ = exponential(std::log(0.9) / decay_) - 1.0;
-        easyDifficulty_ = initialDifficulty(4);
-        lapseCeiling_ = exponential(w_[17] * w_[18]);
-    }
+    explicit Model(const std::array<T, kWeightCount> &w)
+        : w_(w), decay_(0.0 - w_[20]), factor_(exponential(std::log(0.9) / decay_) - 1.0),
+          easyDifficulty_(initialDifficulty(4)), lapseCeiling_(exponential(w_[17] * w_[18]))
+    {}
 
     T recall(double days, const T &s) const { return power(T(1.0) + factor_ * days / s, decay_); }
 
@@ -233,7 +230,7 @@ void replay(const Model<T> &model, const FacetHistory &history, Predict &&predic
 
 int predictionCount(const FacetHistory &history)
 {
-    return int(std::count_if(history.begin() + std::min<size_t>(1, history.size()), history.end(),
+    return int(std::count_if(history.begin() + std::min<std::ptrdiff_t>(1, std::ssize(history)), history.end(),
                              [](const TrainingReview &review) { return review.elapsedDays > 0; }));
 }
 
