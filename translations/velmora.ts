@@ -2520,10 +2520,6 @@ Close without saving it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Weig&amp;hts:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Optimi&amp;ze</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2533,6 +2529,10 @@ Close without saving it?</source>
     </message>
     <message>
         <source>Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weights (&amp;4):</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2567,8 +2567,8 @@ Ohne Speichern schließen?</translation>
         <translation>Die Gewichte werden an Ihre Wiederholungen angepasst: %1 %</translation>
     </message>
     <message>
-        <source>Weig&amp;hts:</source>
-        <translation>Gewic&amp;hte:</translation>
+        <source>Weights (&amp;4):</source>
+        <translation>Gewichte (&amp;5):</translation>
     </message>
     <message>
         <source>Optimi&amp;ze</source>

@@ -245,7 +245,7 @@ void SettingsPage::buildReviewOptions(QVBoxLayout *column)
     txtWeights->setReadOnly(true);
     txtWeights->setAccessibleName(tr("Memory model weights"));
     const int weightsRow = grid->rowCount();
-    grid->addWidget(makeLabel(fraReview, "lblWeights", tr("Weig&hts:"), txtWeights), weightsRow, 0);
+    grid->addWidget(makeLabel(fraReview, "lblWeights", tr("Weights (&4):"), txtWeights), weightsRow, 0);
     grid->addWidget(txtWeights, weightsRow, 1);
     auto *weightButtons = new QHBoxLayout;
     cmdOptimize = makeButton(nullptr, "cmdOptimize", tr("Optimi&ze"));
