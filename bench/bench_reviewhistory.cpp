@@ -13,11 +13,14 @@
 #include "progress/frmprogress.h"
 #include "progress/history.h"
 #include "review/duelist.h"
+#include "review/fsrsoptimizer.h"
+#include "review/reviewlog.h"
 #include "sampledeck.h"
 #include "scriptedprompter.h"
 #include "testhome.h"
 
 #include "app/services.h"
+#include "store/historydb.h"
 
 #include <QFile>
 #include <QLabel>
@@ -268,5 +271,56 @@ void BM_OpenProgressWindowAfterTheFileChanged(benchmark::State &state)
     }
 }
 BENCHMARK(BM_OpenProgressWindowAfterTheFileChanged)->Unit(benchmark::kMillisecond);
+
+// Optimize on the settings tab, as its job does it: every grade read from the
+// history, made into histories by learning day, fitted on four facets in five
+// and judged on the fifth. Then the fit alone, on the histories in memory.
+void BM_FitWeightsToAYearOfGrades(benchmark::State &state)
+{
+    const LearningDays days{QTimeZone::systemTimeZone(), 4};
+    const Simulation &run = simulation();
+    size_t grades = 0;
+    OwnWeights own;
+    for (auto _ : state) {
+        store::HistoryDb history;
+        if (!history.open(run.historyPath))
+            qFatal("could not open the history");
+        const std::vector<LoggedGrade> logged = ReviewLog(history).loggedGrades().value();
+        grades = logged.size();
+        own = fitOwnWeights(facetHistories(logged, days));
+        benchmark::DoNotOptimize(own.weights.data());
+    }
+    state.counters["grades"] = double(grades);
+    state.counters["predictions"] = double(own.predictions);
+    state.counters["heldOutLoss"] = own.heldOutLoss;
+    state.counters["heldOutDefaultLoss"] = own.heldOutDefaultLoss;
+}
+BENCHMARK(BM_FitWeightsToAYearOfGrades)->Unit(benchmark::kMillisecond);
+
+void BM_ReadGradesOnly(benchmark::State &state)
+{
+    store::HistoryDb history;
+    if (!history.open(simulation().historyPath))
+        qFatal("could not open the history");
+    for (auto _ : state) {
+        const std::vector<LoggedGrade> logged = ReviewLog(history).loggedGrades().value();
+        benchmark::DoNotOptimize(logged.data());
+    }
+}
+BENCHMARK(BM_ReadGradesOnly)->Unit(benchmark::kMillisecond);
+
+void BM_FitOnly(benchmark::State &state)
+{
+    store::HistoryDb history;
+    if (!history.open(simulation().historyPath))
+        qFatal("could not open the history");
+    const std::vector<FacetHistory> histories =
+        facetHistories(ReviewLog(history).loggedGrades().value(), LearningDays{QTimeZone::systemTimeZone(), 4});
+    for (auto _ : state) {
+        const OwnWeights own = fitOwnWeights(histories);
+        benchmark::DoNotOptimize(own.weights.data());
+    }
+}
+BENCHMARK(BM_FitOnly)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -4,10 +4,12 @@
 // learner. One session a day at a fixed local hour takes what the due list
 // gives (steps of minutes repeated within the session, the caps and the
 // sibling rule as the program applies them). Reported per desired retention:
-// the true recall of due reviews, the load, and how late reviews came.
+// the true recall of due reviews, the load, and how late reviews came, with
+// the default weights all year and with Optimize pressed every 90 days.
 // A measurement, not a benchmark:
 //   build/bench/simulate_review [HOUR [LEARNERS]]   (defaults: 19, 20)
 
+#include "review/fsrsoptimizer.h"
 #include "review/reviewsession.h"
 
 #include <QCoreApplication>
@@ -43,15 +45,19 @@ FsrsSettings perturbed(std::mt19937_64 &random, const LearningDays &days)
     return truth;
 }
 
-Outcome simulate(double retention, int hour, int learner)
+// With `optimizeEvery` days, the learner presses Optimize that often: the
+// grades so far are fitted and the scheduler takes the weights when they win
+// on the facets kept aside, from the states it has (as the program does).
+Outcome simulate(double retention, int hour, int learner, int optimizeEvery = 0)
 {
     std::mt19937_64 random(std::uint64_t(36 + learner));
     const LearningDays days{QTimeZone(QByteArrayLiteral("Europe/Berlin")), 4};
     FsrsSettings model;
     model.desiredRetention = retention;
     model.days = days;
-    const Fsrs scheduler(model);
+    Fsrs scheduler(model);
     const Fsrs truth(perturbed(random, days));
+    std::vector<LoggedGrade> log;
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
 
     std::vector<SessionItem> items;
@@ -64,6 +70,13 @@ Outcome simulate(double retention, int hour, int learner)
     Outcome outcome;
     const QDate first(2026, 1, 5);
     for (int day = 0; day < kDays; ++day) {
+        if (optimizeEvery > 0 && day > 0 && day % optimizeEvery == 0) {
+            const OwnWeights own = fitOwnWeights(facetHistories(log, days));
+            if (own.verdict == OwnWeights::Verdict::Fitted) {
+                model.weights = own.weights;
+                scheduler = Fsrs(model);
+            }
+        }
         QDateTime now(first.addDays(day), QTime(hour, 0), days.zone);
         ReviewSession session(scheduler, items, DailyLimits{}, DayCount{}, now);
         while (const SessionItem *asked = session.current()) {
@@ -71,6 +84,7 @@ Outcome simulate(double retention, int hour, int learner)
             const auto index = size_t(int(asked->facet) * kCards + asked->cardId - 1);
             MemoryState &truthState = memory[index];
             const bool inReview = asked->state.phase == Phase::Review;
+            const bool fresh = asked->state.phase == Phase::New;
             const double recall = truthState.phase == Phase::New ? 0.5 : truth.retrievability(truthState, now);
             const bool remembered = uniform(random) < recall;
             const double roll = uniform(random);
@@ -87,6 +101,7 @@ Outcome simulate(double retention, int hour, int learner)
             const std::optional<GradeOutcome> graded = session.grade(grade, now);
             if (!graded)
                 break;
+            log.push_back(LoggedGrade{int(index), now.toMSecsSinceEpoch(), grade, fresh});
             items[index].state = graded->after;
             truthState = truth.next(truthState, now, grade).value_or(truthState);
             ++outcome.grades;
@@ -105,20 +120,26 @@ int main(int argc, char *argv[])
     const int learners = argc > 2 ? std::max(1, std::atoi(argv[2])) : 20;
     std::printf("sessions at %02d:00 Europe/Berlin, learning days from 4:00, %d cards, %d days, %d learners\n", hour,
                 kCards, kDays, learners);
-    std::printf("target  true retention  grades/day  due reviews/day  late\n");
-    for (const double target : {0.80, 0.90, 0.97}) {
-        // The same learners at every target.
-        Outcome total;
-        for (int i = 0; i < learners; ++i) {
-            const Outcome one = simulate(target, hour, i);
-            total.dueReviews += one.dueReviews;
-            total.recalled += one.recalled;
-            total.grades += one.grades;
-            total.late += one.late;
+    for (const int optimizeEvery : {0, 90}) {
+        if (optimizeEvery == 0)
+            std::printf("the default weights all year\n");
+        else
+            std::printf("Optimize every %d days\n", optimizeEvery);
+        std::printf("target  true retention  grades/day  due reviews/day  late\n");
+        for (const double target : {0.80, 0.90, 0.97}) {
+            // The same learners at every target.
+            Outcome total;
+            for (int i = 0; i < learners; ++i) {
+                const Outcome one = simulate(target, hour, i, optimizeEvery);
+                total.dueReviews += one.dueReviews;
+                total.recalled += one.recalled;
+                total.grades += one.grades;
+                total.late += one.late;
+            }
+            std::printf("%.2f    %.4f          %.1f        %.1f             %.4f\n", target,
+                        double(total.recalled) / double(total.dueReviews), double(total.grades) / learners / kDays,
+                        double(total.dueReviews) / learners / kDays, double(total.late) / double(total.dueReviews));
         }
-        std::printf("%.2f    %.4f          %.1f        %.1f             %.4f\n", target,
-                    double(total.recalled) / double(total.dueReviews), double(total.grades) / learners / kDays,
-                    double(total.dueReviews) / learners / kDays, double(total.late) / double(total.dueReviews));
     }
     return 0;
 }

@@ -2495,6 +2495,46 @@ Close without saving it?</source>
         <source>Language (&amp;2):</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Memory model weights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit the weights to your own reviews</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to the default weights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Own: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Defaults: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitting the weights to your reviews: %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optimi&amp;ze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset (&amp;3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weights (&amp;4):</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velmora::SystemTrayFrame</name>
@@ -2536,6 +2576,35 @@ It is also important that you keep your goals in mind, hence starting in system 
     </message>
     <message>
         <source>Reversed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora::WeightFitter</name>
+    <message>
+        <source>The weights could not be fitted. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log loss on the reviews kept aside: %1 with the fitted weights, %2 with the defaults.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The weights now follow your own reviews (%n reviews).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The weights fitted to your reviews predict them no better than the defaults: the defaults stay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too few reviews to fit the weights to: %1 of the %2 needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fitting was stopped; the weights stay as they were.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2542,6 +2542,46 @@ Ohne Speichern schließen?</translation>
         <source>Language (&amp;2):</source>
         <translation>Sprache (&amp;2):</translation>
     </message>
+    <message>
+        <source>Memory model weights</source>
+        <translation>Gewichte des Gedächtnismodells</translation>
+    </message>
+    <message>
+        <source>Fit the weights to your own reviews</source>
+        <translation>Die Gewichte an Ihre eigenen Wiederholungen anpassen</translation>
+    </message>
+    <message>
+        <source>Back to the default weights</source>
+        <translation>Zurück zu den Standardgewichten</translation>
+    </message>
+    <message>
+        <source>Own: %1</source>
+        <translation>Eigene: %1</translation>
+    </message>
+    <message>
+        <source>Defaults: %1</source>
+        <translation>Standard: %1</translation>
+    </message>
+    <message>
+        <source>Fitting the weights to your reviews: %1%</source>
+        <translation>Die Gewichte werden an Ihre Wiederholungen angepasst: %1 %</translation>
+    </message>
+    <message>
+        <source>Weights (&amp;4):</source>
+        <translation>Gewichte (&amp;5):</translation>
+    </message>
+    <message>
+        <source>Optimi&amp;ze</source>
+        <translation>Optimieren (&amp;4)</translation>
+    </message>
+    <message>
+        <source>Reset (&amp;3)</source>
+        <translation>Zurücksetzen (&amp;3)</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Standard</translation>
+    </message>
 </context>
 <context>
     <name>velmora::SystemTrayFrame</name>
@@ -2585,6 +2625,36 @@ Es ist außerdem wichtig, dass Sie Ihre Ziele im Blick behalten; ein Start im In
     <message>
         <source>Reversed</source>
         <translation>Umgekehrt</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::WeightFitter</name>
+    <message>
+        <source>The weights could not be fitted. %1</source>
+        <translation>Die Gewichte konnten nicht angepasst werden. %1</translation>
+    </message>
+    <message>
+        <source>Log loss on the reviews kept aside: %1 with the fitted weights, %2 with the defaults.</source>
+        <translation>Log-Loss auf den zurückbehaltenen Wiederholungen: %1 mit den angepassten Gewichten, %2 mit den Standardgewichten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The weights now follow your own reviews (%n reviews).</source>
+        <translation>
+            <numerusform>Die Gewichte folgen jetzt Ihren eigenen Wiederholungen (%n Wiederholung).</numerusform>
+            <numerusform>Die Gewichte folgen jetzt Ihren eigenen Wiederholungen (%n Wiederholungen).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The weights fitted to your reviews predict them no better than the defaults: the defaults stay.</source>
+        <translation>Die an Ihre Wiederholungen angepassten Gewichte sagen sie nicht besser voraus als die Standardgewichte: Die Standardgewichte bleiben.</translation>
+    </message>
+    <message>
+        <source>Too few reviews to fit the weights to: %1 of the %2 needed.</source>
+        <translation>Zu wenige Wiederholungen, um die Gewichte anzupassen: %1 der nötigen %2.</translation>
+    </message>
+    <message>
+        <source>The fitting was stopped; the weights stay as they were.</source>
+        <translation>Die Anpassung wurde abgebrochen; die Gewichte bleiben, wie sie waren.</translation>
     </message>
 </context>
 <context>

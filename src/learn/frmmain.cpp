@@ -20,6 +20,7 @@
 #include "learn/sidewindows.h"
 #include "learn/testpage.h"
 #include "learn/testreport.h"
+#include "learn/weightfitter.h"
 #include "resident/residentcontroller.h"
 #include "resident/systemtrayframe.h"
 #include "store/paths.h"
@@ -67,6 +68,7 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
     resident_ = new ResidentController(services_, this, fraSystemTray, this);
     memorize_ = new MemorizePage;
     ownMeanings_ = new OwnMeaningKeeper(services_, *memorize_, progress::historyPath(), this);
+    new WeightFitter(services_, *settings_, progress::historyPath(), this);
     windows_ = new SideWindows(
         services_, *settings_, *ownMeanings_, [this] { return openSelectedDeck(PracticeWording::Memorize); },
         [this] { return selectedGroups(); }, this);

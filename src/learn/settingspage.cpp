@@ -1,5 +1,7 @@
 #include "learn/settingspage.h"
 
+#include "review/fsrsoptimizer.h"
+
 #include "app/accessibility.h"
 #include "app/linklabel.h"
 #include "app/widgets.h"
@@ -10,6 +12,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -236,6 +239,25 @@ void SettingsPage::buildReviewOptions(QVBoxLayout *column)
     chkHoldSiblings->setToolTip(tr("Once a facet of a card is reviewed, its other facets wait for the next day"));
     grid->addWidget(chkHoldSiblings, 2, 2, 1, 2);
     connect(chkHoldSiblings, &QCheckBox::toggled, this, &SettingsPage::reviewSettingsChanged);
+
+    // The weights are long: the box shows what fits, its tip all of them.
+    txtWeights = named(new QLineEdit, "txtWeights");
+    txtWeights->setReadOnly(true);
+    txtWeights->setAccessibleName(tr("Memory model weights"));
+    const int weightsRow = grid->rowCount();
+    grid->addWidget(makeLabel(fraReview, "lblWeights", tr("Weights (&4):"), txtWeights), weightsRow, 0);
+    grid->addWidget(txtWeights, weightsRow, 1);
+    auto *weightButtons = new QHBoxLayout;
+    cmdOptimize = makeButton(nullptr, "cmdOptimize", tr("Optimi&ze"));
+    cmdOptimize->setToolTip(tr("Fit the weights to your own reviews"));
+    cmdResetWeights = makeButton(nullptr, "cmdResetWeights", tr("Reset (&3)"));
+    cmdResetWeights->setToolTip(tr("Back to the default weights"));
+    weightButtons->addWidget(cmdOptimize);
+    weightButtons->addWidget(cmdResetWeights);
+    grid->addLayout(weightButtons, weightsRow, 2, 1, 2);
+    connect(cmdOptimize, &QPushButton::clicked, this, &SettingsPage::optimizeRequested);
+    connect(cmdResetWeights, &QPushButton::clicked, this, &SettingsPage::resetWeightsRequested);
+    showWeights();
     column->addWidget(fraReview);
 }
 
@@ -393,6 +415,36 @@ void SettingsPage::setReviewSettings(const review::ReviewSettings &settings)
     spnDayStart->setValue(settings.dayStartHour);
     cboTestFeed->setCurrentIndex(int(settings.testFeed));
     chkHoldSiblings->setChecked(settings.holdSiblings);
+    weights_ = settings.weights;
+    showWeights();
+}
+
+void SettingsPage::showWeights()
+{
+    // The box has room for a word: the defaults are named, own weights start
+    // to show, and the tip and the description give all of them.
+    const bool own = weights_ != review::FsrsSettings::kDefaultWeights;
+    const QString all = review::weightsText(weights_);
+    const QString text = own ? tr("Own: %1").arg(all) : tr("Defaults");
+    txtWeights->setText(text);
+    txtWeights->setCursorPosition(0);
+    const QString full = own ? text : tr("Defaults: %1").arg(all);
+    txtWeights->setToolTip(QStringLiteral("<p style='white-space:pre-wrap'>%1</p>").arg(full.toHtmlEscaped()));
+    txtWeights->setAccessibleDescription(full);
+    cmdResetWeights->setEnabled(own && cmdOptimize->isEnabled());
+}
+
+void SettingsPage::showFitting(int percent)
+{
+    cmdOptimize->setEnabled(false);
+    cmdResetWeights->setEnabled(false);
+    txtWeights->setText(tr("Fitting the weights to your reviews: %1%").arg(percent));
+}
+
+void SettingsPage::endFitting()
+{
+    cmdOptimize->setEnabled(true);
+    showWeights();
 }
 
 review::ReviewSettings SettingsPage::reviewSettings() const
@@ -405,6 +457,7 @@ review::ReviewSettings SettingsPage::reviewSettings() const
     settings.dayStartHour = spnDayStart->value();
     settings.testFeed = review::TestFeed(std::clamp(cboTestFeed->currentIndex(), 0, int(review::TestFeed::Always)));
     settings.holdSiblings = chkHoldSiblings->isChecked();
+    settings.weights = weights_;
     return settings;
 }
 

@@ -18,6 +18,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -55,6 +56,10 @@ public:
     // Runs no reaction.
     void setReviewSettings(const review::ReviewSettings &settings);
     [[nodiscard]] review::ReviewSettings reviewSettings() const;
+    // While the weights are being fitted: the share done so far (0..100) in
+    // place of the weights, and neither button available.
+    void showFitting(int percent);
+    void endFitting();
     // The number of facets due now; none leaves the button unavailable.
     void setDueCount(int count);
     // The interface languages offered, as (code, name) after "System" (the
@@ -69,6 +74,8 @@ signals:
     // A daily cap or the desired retention was changed.
     void reviewSettingsChanged();
     void saveDefaultsRequested();
+    void optimizeRequested();
+    void resetWeightsRequested();
     // Major or Minor Arcana was ticked or unticked.
     void groupsChanged();
     void reversedChanged();
@@ -83,6 +90,7 @@ private:
     void buildReviewOptions(QVBoxLayout *column);
     void connectReactions();
     void keepOneSuitTicked(int index);
+    void showWeights();
 
     QComboBox *cboTutors = nullptr;
     QPushButton *cmdSetOption = nullptr;
@@ -96,6 +104,11 @@ private:
     QComboBox *cboTestFeed = nullptr;
     QComboBox *cboLanguage = nullptr;
     QCheckBox *chkHoldSiblings = nullptr;
+    QLineEdit *txtWeights = nullptr;
+    QPushButton *cmdOptimize = nullptr;
+    QPushButton *cmdResetWeights = nullptr;
+    // Shown, not edited: fitted or reset by the buttons.
+    std::array<double, 21> weights_ = review::FsrsSettings::kDefaultWeights;
     QCheckBox *chkMajor = nullptr;
     QCheckBox *chkMinor = nullptr;
     std::array<QCheckBox *, kSuitCount> chkGroup{};

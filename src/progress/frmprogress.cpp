@@ -1,6 +1,7 @@
 #include "progress/frmprogress.h"
 
 #include "progress/chartloader.h"
+#include "review/reviewsettings.h"
 
 #include "app/accessibility.h"
 #include "app/prompter.h"
@@ -379,7 +380,9 @@ bool FrmProgress::showReview(const QVector<DeckEntry> &decks)
     const std::optional<review::Retention> retention =
         read && history_.isOpen() ? history_.retention(HistoryFilter{chosen, periodStart(Period::Last30Days, now)})
                                   : std::nullopt;
-    showForecast(review::dueForecast(read ? all : QVector<review::FacetDue>(), now));
+    // Counted in the days the scheduler makes facets due by.
+    const review::LearningDays days = review::readReviewSettings(services_.settings).fsrs().days;
+    showForecast(review::dueForecast(read ? all : QVector<review::FacetDue>(), now, days));
     lblRetention->setText(
         tr("True retention, last 30 days: %1").arg(review::retentionText(retention.value_or(review::Retention()))));
     lblFacetCounts->setText(

@@ -42,7 +42,21 @@ qint64 LearningDays::dayOf(const QDateTime &at) const
 
 QDateTime LearningDays::startOf(qint64 day) const
 {
-    return QDateTime(QDate::fromJulianDay(day), QTime(std::clamp(startHour, 0, 23), 0), zone).toUTC();
+    const QDate date = QDate::fromJulianDay(day);
+    const int hour = std::clamp(startHour, 0, 23);
+    const QDateTime start(date, QTime(hour, 0), zone);
+    if (start.isValid())
+        return start.toUTC();
+    // The hour is skipped by a clock change. Such a time is not valid, and
+    // its conversion lands an hour after the gap; the day starts where the
+    // clocks go on instead, found in quarter hours (gaps end on one).
+    QDateTime probe = date.startOfDay(zone).toUTC();
+    for (int quarter = 0; quarter < 4 * 26; ++quarter, probe = probe.addSecs(15 * 60)) {
+        const QDateTime local = probe.toTimeZone(zone);
+        if (local.date() > date || (local.date() == date && local.time().hour() >= hour))
+            return probe;
+    }
+    return probe;
 }
 
 int LearningDays::between(const QDateTime &from, const QDateTime &to) const

@@ -4,9 +4,11 @@
 #include "store/sqlite.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace velmora::review {
@@ -294,6 +296,51 @@ std::optional<QVector<FacetDue>> ReviewLog::facetDues(const QString &deckFile)
         return std::nullopt;
     }
     return dues;
+}
+
+std::optional<std::vector<LoggedGrade>> ReviewLog::loggedGrades()
+{
+    if (!history_.isOpen())
+        return std::nullopt;
+    // In the order written: sorting a year of rows in SQLite would cost more
+    // than numbering the facets here (the fit puts each facet's grades in order).
+    const sqlite::Statement query(history_.connection(),
+                                  QStringLiteral("SELECT deck_file, card_id, facet, reviewed, grade, was_phase IS NULL "
+                                                 "FROM reviews LIMIT ?1"));
+    sqlite3_bind_int(query.get(), 1, kMaxLoggedGrades);
+    std::vector<LoggedGrade> grades;
+    QHash<QByteArray, quint64> decks;
+    QHash<quint64, int> facets;
+    QByteArray deck;
+    quint64 deckNumber = 0;
+    int rc = SQLITE_ROW;
+    while ((rc = query.step()) == SQLITE_ROW) {
+        sqlite3_stmt *raw = query.get();
+        const int grade = sqlite3_column_int(raw, 4);
+        const int facet = sqlite3_column_int(raw, 2);
+        if (grade < int(Grade::Again) || grade > int(Grade::Easy) || !knownFacet(facet))
+            continue;
+        // Rows mostly follow each other within a deck: its name is looked up
+        // only when it changes.
+        const auto *text = static_cast<const char *>(sqlite3_column_blob(raw, 0));
+        const int length = sqlite3_column_bytes(raw, 0);
+        if (length != deck.size() || (length > 0 && std::memcmp(text, deck.constData(), size_t(length)) != 0)) {
+            deck = QByteArray(text ? text : "", length);
+            deckNumber = decks.value(deck, quint64(decks.size()));
+            decks.insert(deck, deckNumber);
+        }
+        const quint64 key = (deckNumber << 34) | (quint64(quint32(sqlite3_column_int(raw, 1))) << 2) | quint64(facet);
+        const int number = facets.value(key, int(facets.size()));
+        facets.insert(key, number);
+        grades.push_back(
+            LoggedGrade{number, sqlite3_column_int64(raw, 3), Grade(grade), sqlite3_column_int(raw, 5) != 0});
+    }
+    if (rc != SQLITE_DONE) {
+        (void)history_.fail(QCoreApplication::translate("velmora::progress::HistoryFile", "reading the reviews"),
+                            &query);
+        return std::nullopt;
+    }
+    return grades;
 }
 
 std::optional<Retention> ReviewLog::retention(const QString &deckFile, const QDateTime &since)

@@ -7,6 +7,7 @@
 
 #include "review/duelist.h"
 #include "review/fsrs.h"
+#include "review/fsrsoptimizer.h"
 #include "review/reviewstats.h"
 
 #include <QDateTime>
@@ -14,6 +15,7 @@
 #include <QVector>
 
 #include <optional>
+#include <vector>
 
 namespace velmora::store {
 class HistoryDb;
@@ -42,6 +44,8 @@ struct FacetState
 
 // Bound of what one query reads.
 inline constexpr int kMaxFacets = 300000;
+// Some years of grades of a learner who reviews a great deal.
+inline constexpr int kMaxLoggedGrades = 2000000;
 
 class ReviewLog
 {
@@ -65,6 +69,10 @@ public:
     // of facets that were in review, counted by SQLite: a year of grades is
     // never read row by row.
     [[nodiscard]] std::optional<Retention> retention(const QString &deckFile, const QDateTime &since);
+
+    // Every grade of every deck, at most kMaxLoggedGrades, for fitting the
+    // weights; each facet (deck, card and facet) has a number of its own, from 0.
+    [[nodiscard]] std::optional<std::vector<LoggedGrade>> loggedGrades();
 
     // Both within the caller's transaction; a test's grades (byTest) use none
     // of the daily caps.

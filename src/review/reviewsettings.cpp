@@ -1,5 +1,7 @@
 #include "review/reviewsettings.h"
 
+#include "review/fsrsoptimizer.h"
+
 #include "app/services.h"
 
 namespace velmora::review {
@@ -30,6 +32,8 @@ ReviewSettings readReviewSettings(const SettingsStore &store)
     settings.testFeed = TestFeed(readNumber(store, settingskeys::kTestFeed, int(TestFeed::Never), int(TestFeed::Always),
                                             int(defaults.testFeed)));
     settings.holdSiblings = readNumber(store, settingskeys::kHoldSiblings, 0, 1, defaults.holdSiblings ? 1 : 0) != 0;
+    const QString weights = store.value(QString::fromLatin1(settingskeys::kWeights)).left(1000);
+    settings.weights = parseWeights(weights).value_or(defaults.weights);
     return settings;
 }
 
@@ -42,6 +46,13 @@ void writeReviewSettings(SettingsStore &store, const ReviewSettings &settings)
     store.setValue(QString::fromLatin1(settingskeys::kDayStartHour), QString::number(settings.dayStartHour));
     store.setValue(QString::fromLatin1(settingskeys::kTestFeed), QString::number(int(settings.testFeed)));
     store.setValue(QString::fromLatin1(settingskeys::kHoldSiblings), QString::number(settings.holdSiblings ? 1 : 0));
+    writeReviewWeights(store, settings.weights);
+}
+
+void writeReviewWeights(SettingsStore &store, const std::array<double, 21> &weights)
+{
+    const bool own = weights != FsrsSettings::kDefaultWeights;
+    store.setValue(QString::fromLatin1(settingskeys::kWeights), own ? weightsText(weights, 6) : QString());
     store.sync();
 }
 

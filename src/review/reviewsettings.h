@@ -36,10 +36,15 @@ struct ReviewSettings
     int dayStartHour = 4;
     TestFeed testFeed = TestFeed::NotDue;
     bool holdSiblings = true;
+    // The learner's own, once fitted to their grades and found to predict
+    // them better; else the published defaults.
+    std::array<double, 21> weights = FsrsSettings::kDefaultWeights;
 
+    [[nodiscard]] bool ownWeights() const { return weights != FsrsSettings::kDefaultWeights; }
     [[nodiscard]] FsrsSettings fsrs(const QTimeZone &zone = QTimeZone::systemTimeZone()) const
     {
         FsrsSettings settings;
+        settings.weights = weights;
         settings.desiredRetention = retentionPercent / 100.0;
         settings.days = LearningDays{zone, dayStartHour};
         return settings;
@@ -55,13 +60,18 @@ inline constexpr char kBacklog[] = "ReviewBacklog";
 inline constexpr char kDayStartHour[] = "ReviewDayStart";
 inline constexpr char kTestFeed[] = "ReviewFromTests";
 inline constexpr char kHoldSiblings[] = "ReviewHoldSiblings";
+inline constexpr char kWeights[] = "ReviewWeights"; // empty: the defaults
 } // namespace settingskeys
 
 // Absent keys, and stored values that are not a whole number in the range of
-// their control, give the defaults.
+// their control, give the defaults; so do weights that are not all 21 within
+// their bounds.
 [[nodiscard]] ReviewSettings readReviewSettings(const SettingsStore &store);
 // Writes every key and flushes.
 void writeReviewSettings(SettingsStore &store, const ReviewSettings &settings);
+// Writes the weights alone and flushes: they are kept as soon as fitted or
+// reset, while the other settings wait for the learner to save them.
+void writeReviewWeights(SettingsStore &store, const std::array<double, 21> &weights);
 
 } // namespace review
 } // namespace velmora

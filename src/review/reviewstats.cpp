@@ -7,18 +7,18 @@
 
 namespace velmora::review {
 
-QVector<int> dueForecast(const QVector<FacetDue> &states, const QDateTime &now, int days)
+QVector<int> dueForecast(const QVector<FacetDue> &states, const QDateTime &now, const LearningDays &learning, int days)
 {
     QVector<int> perDay(std::max(0, days), 0);
     if (perDay.isEmpty())
         return perDay;
-    // The midnights that end each day, found once: converting each due time
-    // to local time would cost a time zone lookup per facet.
-    const QDate today = now.toLocalTime().date();
+    // The starts that end each day, found once: converting each due time to
+    // local time would cost a time zone lookup per facet.
+    const qint64 today = learning.dayOf(now);
     QVector<qint64> dayEnds;
     dayEnds.reserve(days);
     for (int day = 1; day <= days; ++day)
-        dayEnds.append(QDateTime(today.addDays(day), QTime(0, 0)).toMSecsSinceEpoch());
+        dayEnds.append(learning.startOf(today + day).toMSecsSinceEpoch());
     for (const FacetDue &state : states) {
         if (state.phase == Phase::New)
             continue;

@@ -22,11 +22,13 @@ struct FacetDue
 
 inline constexpr int kForecastDays = 30;
 
-// Facets falling due on each local calendar day from now's date on, `days`
-// of them; the first day also holds everything overdue. A day is counted
-// from midnight to midnight of local time, so a day that gains or loses an
-// hour to daylight saving keeps its own facets.
-[[nodiscard]] QVector<int> dueForecast(const QVector<FacetDue> &states, const QDateTime &now, int days = kForecastDays);
+// Facets falling due on each learning day from now's on, `days` of them; the
+// first day also holds everything overdue. Days are the scheduler's, from the
+// start hour of one local day to that of the next, so a day that gains or
+// loses an hour to daylight saving keeps its own facets and a facet counts on
+// the day its session asks it.
+[[nodiscard]] QVector<int> dueForecast(const QVector<FacetDue> &states, const QDateTime &now,
+                                       const LearningDays &learning, int days = kForecastDays);
 
 struct FacetCounts
 {
