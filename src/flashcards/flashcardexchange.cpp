@@ -458,7 +458,7 @@ QString writeDeck(const QString &path, const BuiltCards &built, const QString &d
 ExchangeOutcome importCards(const CardBuilder &build, const QString &deckName, const QString &what,
                             const ExchangeProgress &progress)
 {
-    const BuiltCards built = offScreen<BuiltCards>(build, progress, 0, kBuilt);
+    const auto built = offScreen<BuiltCards>(build, progress, 0, kBuilt);
     if (built.cards.isEmpty())
         return told(
             QCoreApplication::translate("FlashcardExchange", "The %1 holds no card that can be imported.").arg(what) +
@@ -474,7 +474,7 @@ ExchangeOutcome importCards(const CardBuilder &build, const QString &deckName, c
                         .arg(paths::exchangeFolder()));
     const QString path = work.filePath(QStringLiteral("deck.vdk"));
     // Encrypting the pictures into the deck takes about as long as decoding them.
-    if (const QString problem = offScreen<QString>(
+    if (const auto problem = offScreen<QString>(
             [&path, &built, &deckName](const PackageProgress &) { return writeDeck(path, built, deckName); }, progress,
             kBuilt, kWritten);
         !problem.isEmpty())

@@ -17,7 +17,7 @@ inline constexpr char kPackageWorkFolder[] = "~velmora-package-";
 
 // A folder untouched for this long belongs to no package read or written:
 // those take seconds.
-inline constexpr qint64 kLeftoverWorkFolderSecs = 10 * 60;
+inline constexpr qint64 kLeftoverWorkFolderSecs = 10LL * 60;
 
 // Removes, with what they hold, the working folders directly in `folder`
 // that neither they nor anything directly in them changed since `before`.

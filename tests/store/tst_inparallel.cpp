@@ -5,11 +5,11 @@
 #include "store/backgroundjob.h"
 
 #include <QDeadlineTimer>
-#include <QMutex>
 #include <QSet>
 #include <QtTest>
 
 #include <atomic>
+#include <mutex>
 
 using namespace velmora;
 
@@ -83,7 +83,7 @@ private slots:
 
     void threadWithoutWorker_leavesItsShareToTheOthers()
     {
-        QMutex mutex;
+        std::mutex mutex; // std::mutex: ThreadSanitizer sees it
         QSet<int> threadsWorking;
         const QVector<int> squares = inParallel<int>(
             100,
@@ -91,7 +91,7 @@ private slots:
                 if (thread == 1)
                     return {};
                 return [&, thread](int i) {
-                    const QMutexLocker lock(&mutex);
+                    const std::lock_guard lock(mutex);
                     threadsWorking.insert(thread);
                     return i * i;
                 };
