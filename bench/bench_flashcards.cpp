@@ -1,10 +1,12 @@
 // Medians of flashcard package exchange for 78-card decks: export of a deck
 // of small pictures (as the default deck's), of 78 photo-like 1000 x 1700
 // JPEG pictures, of the same as BMP (each encoded as JPEG on the way), and
-// import of the photo package as a new deck; sizes as counters:
+// import of the photo package as a new deck; sizes and the processor time of
+// all threads (cpu_ms, which a loaded machine does not stretch) as counters:
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_flashcards --benchmark_repetitions=3
 //   --benchmark_report_aggregates_only=true
 
+#include "cputime.h"
 #include "deckhome.h"
 #include "flashcards/flashcardexchange.h"
 #include "photolike.h"
@@ -70,7 +72,9 @@ void exportDeck(benchmark::State &state, const char *deckFileName)
     const QString deckFile = QString::fromLatin1(deckFileName);
     for (auto _ : state) {
         QTemporaryDir out;
+        const CpuTimer cpu;
         const ExchangeOutcome outcome = flashcards::exportPackage(deckFile, out.path(), kNow);
+        state.counters["cpu_ms"] = double(cpu.elapsed());
         if (!outcome.ok)
             state.SkipWithError("export failed");
         state.counters["package_MB"] = double(QFileInfo(outcome.exportedPath).size()) / (1 << 20);
@@ -81,10 +85,12 @@ void exportDeck(benchmark::State &state, const char *deckFileName)
 void importPhotoPackage(benchmark::State &state)
 {
     for (auto _ : state) {
+        const CpuTimer cpu;
         flashcards::PackageReader reader;
         if (!reader.open(bench().photoPackage, paths::exchangeFolder()))
             state.SkipWithError("package refused");
         const ExchangeOutcome outcome = flashcards::importPackage(reader, flashcards::guessChoice(reader));
+        state.counters["cpu_ms"] = double(cpu.elapsed());
         if (!outcome.ok)
             state.SkipWithError("import failed");
         state.counters["package_MB"] = double(QFileInfo(bench().photoPackage).size()) / (1 << 20);

@@ -12,7 +12,9 @@
 #include "app/translations.h"
 #include "app/updatereminder.h"
 #include "app/windowkeys.h"
+#include "store/backgroundjob.h"
 #include "store/paths.h"
+#include "store/workfolders.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -123,6 +125,13 @@ int runVelmora(const StartUp &startUp)
     }
 
     markStartup("program folder");
+    // Working folders a crash or a kill left behind. The lock keeps every
+    // other copy of the program out, and the command line's export is done
+    // in seconds: a folder untouched for minutes is nobody's.
+    const BackgroundJob<int> sweep(
+        [exchange = paths::exchangeFolder(), before = clock.now().addSecs(-store::kLeftoverWorkFolderSecs)] {
+            return store::sweepPackageWorkFolders(exchange, before);
+        });
     UpdateReminder(services);
     markStartup("update reminder");
 

@@ -3,7 +3,6 @@
 #include "flashcards/csv.h"
 #include "flashcards/flashcardexchange.h"
 
-#include "store/backgroundjob.h"
 #include "store/paths.h"
 #include "store/regularfile.h"
 
@@ -178,15 +177,11 @@ ExchangeOutcome importCsv(const QString &path, const ExchangeProgress &progress)
         }
         return {};
     };
-    // Decoding the pictures takes most of the time: on a thread of its own.
-    BackgroundJob<BuiltCards> building([&notes, &choice, &files] { return buildCards(notes, choice, files); });
-    while (!building.wait(QDeadlineTimer(20))) {
-        if (progress)
-            progress(0, 1000);
-    }
-    //: Fills %1 of "The %1 holds no card that can be imported."
-    return importCards(building.take(), choice.deckName, QCoreApplication::translate("FlashcardExchange", "CSV"),
-                       progress);
+    return importCards(
+        [&notes, &choice, &files](const PackageProgress &built) { return buildCards(notes, choice, files, 0, built); },
+        choice.deckName,
+        //: Fills %1 of "The %1 holds no card that can be imported."
+        QCoreApplication::translate("FlashcardExchange", "CSV"), progress);
 }
 
 } // namespace velmora::flashcards

@@ -6,6 +6,7 @@
 #include "store/backgroundjob.h"
 #include "store/paths.h"
 #include "store/pictures.h"
+#include "store/workfolders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <memory>
 
 namespace velmora::flashcards {
 
@@ -70,6 +72,16 @@ QByteArray deckPicture(const QByteArray &bytes)
     return image.isNull() ? QByteArray() : jpegFileBytes(image);
 }
 
+// A picture as a note carries it: a BMP photo would not fit on a phone, so it
+// travels as JPEG; the others as they are, once they show they decode.
+QByteArray exportedPicture(Deck &deck, const StoredPicture &stored)
+{
+    const QByteArray bytes = deck.picture(stored.cardId);
+    if (stored.bmp)
+        return jpegFileBytes(decodePicture(bytes));
+    return decodePicture(bytes, QSize(16, 16)).isNull() ? QByteArray() : bytes;
+}
+
 } // namespace
 
 QVector<ExportCard> exportCards(Deck &deck, QString &error, const PackageProgress &progress)
@@ -86,35 +98,47 @@ QVector<ExportCard> exportCards(Deck &deck, QString &error, const PackageProgres
         if (!slot.keyword.trimmed().isEmpty())
             keywords[slot.cardId].append(slot.keyword.trimmed());
     QHash<int, StoredPicture> stored;
-    qint64 total = 0;
-    for (const StoredPicture &picture : *pictures) {
+    for (const StoredPicture &picture : *pictures)
         stored.insert(picture.cardId, picture);
-        total += picture.bytes;
-    }
     QVector<ExportCard> out;
-    qint64 done = 0;
+    QVector<StoredPicture> toRead; // one for each card of `out` with a picture, in order
+    QVector<int> readFor;
     for (const Card &card : *cards) {
-        ExportCard c{card.id,
-                     card.name.trimmed(),
-                     card.group,
-                     keywords.value(card.id),
-                     card.normalMeaning,
-                     card.reversedMeaning,
-                     {},
-                     {}};
+        out.append(ExportCard{card.id,
+                              card.name.trimmed(),
+                              card.group,
+                              keywords.value(card.id),
+                              card.normalMeaning,
+                              card.reversedMeaning,
+                              {},
+                              {}});
         if (const auto it = stored.constFind(card.id); it != stored.constEnd() && it->bytes > 0) {
-            const QByteArray bytes = deck.picture(card.id);
-            // A deck of BMP photos would not fit on a phone: they travel as JPEG.
-            if (it->bmp)
-                c.picture = jpegFileBytes(decodePicture(bytes));
-            else if (!decodePicture(bytes, QSize(16, 16)).isNull())
-                c.picture = bytes;
-            done += it->bytes;
+            toRead.append(*it);
+            readFor.append(int(out.size()) - 1);
+        }
+    }
+    // Reading the pictures through the cipher, and decoding and encoding
+    // them, take nearly all of the time: each processor takes pictures of
+    // its own, this thread through the deck given, each other through a
+    // connection it opens.
+    const QString path = deck.path();
+    const QVector<QByteArray> read = inParallel<QByteArray>(
+        int(toRead.size()),
+        [&deck, &toRead, &path](int thread) -> std::function<QByteArray(int)> {
+            if (thread == 0)
+                return [&deck, &toRead](int i) { return exportedPicture(deck, toRead[i]); };
+            auto own = std::make_shared<Deck>();
+            // The rows as this deck finds them, so each picture is its card's.
+            if (!own->open(path) || !own->cards())
+                return {};
+            return [own, &toRead](int i) { return exportedPicture(*own, toRead[i]); };
+        },
+        [&progress, total = toRead.size()](int done) {
             if (progress)
                 progress(done, total);
-        }
-        out.append(c);
-    }
+        });
+    for (qsizetype i = 0; i < read.size(); ++i)
+        out[readFor[i]].picture = read[i];
     return out;
 }
 
@@ -265,18 +289,20 @@ PackageChoice guessChoice(const PackageReader &reader)
     return choice;
 }
 
-BuiltCards buildCards(PackageReader &reader, const PackageChoice &choice)
+BuiltCards buildCards(PackageReader &reader, const PackageChoice &choice, const PackageProgress &progress)
 {
     return buildCards(
         reader.notes(), choice, [&reader](const QString &name) { return reader.mediaFile(name); },
-        reader.notesNotRead());
+        reader.notesNotRead(), progress);
 }
 
 BuiltCards buildCards(const QVector<PackageNote> &notes, const PackageChoice &choice, const PictureFiles &pictures,
-                      qint64 notesNotRead)
+                      qint64 notesNotRead, const PackageProgress &progress)
 {
     BuiltCards built;
     QStringList unnamed, beyond, otherType, noPicture, keywordsCut, textCut;
+    QVector<int> named;        // the cards that name a picture
+    QVector<QByteArray> files; // and the bytes of the file each names
     const FieldMapping &m = choice.mapping;
     int position = 0;
     for (const PackageNote &note : notes) {
@@ -323,20 +349,34 @@ BuiltCards buildCards(const QVector<PackageNote> &notes, const PackageChoice &ch
         }
         while (cardSlots.size() < kSlotsPerCard)
             cardSlots.append(QStringLiteral(""));
-        QByteArray picture;
         QString source = firstImageSource(field(m.picture));
         // A CSV names the file itself.
         if (source.isEmpty() && !field(m.picture).contains(QLatin1Char('<')))
             source = htmlToPlainText(field(m.picture));
+        // The files are read here, one after the other, as a package's zip
+        // is read by one thread; they are decoded below.
         if (!source.isEmpty()) {
-            picture = deckPicture(pictures(source));
-            if (picture.isEmpty())
-                noPicture.append(name);
+            named.append(int(built.cards.size()));
+            files.append(pictures(source));
         }
-        card.isSaved = !picture.isEmpty();
         built.cards.append(card);
         built.keywordSlots.append(cardSlots);
-        built.pictures.append(picture);
+        built.pictures.append(QByteArray());
+    }
+    // Decoding takes nearly all of the time, a picture on each processor.
+    const QVector<QByteArray> decoded = inParallel<QByteArray>(
+        int(files.size()),
+        [&files](int) -> std::function<QByteArray(int)> { return [&files](int i) { return deckPicture(files[i]); }; },
+        [&progress, total = files.size()](int done) {
+            if (progress)
+                progress(done, total);
+        });
+    for (qsizetype i = 0; i < named.size(); ++i) {
+        const int at = named[i];
+        built.pictures[at] = decoded[i];
+        built.cards[at].isSaved = !decoded[i].isEmpty();
+        if (decoded[i].isEmpty())
+            noPicture.append(built.cards[at].name);
     }
     if (notesNotRead > 0)
         built.report.append(QCoreApplication::translate("FlashcardExchange",
@@ -363,43 +403,40 @@ BuiltCards buildCards(const QVector<PackageNote> &notes, const PackageChoice &ch
 
 namespace {
 
-// Decoding the pictures takes most of the time: on a thread of its own.
-BuiltCards buildInBackground(const std::function<BuiltCards()> &build, const ExchangeProgress &progress)
+// How far the import is, in thousandths: making the cards, then writing them
+// into a deck of their own, then taking that in as any deck file.
+constexpr qint64 kBuilt = 400;
+constexpr qint64 kWritten = 700;
+constexpr qint64 kWhole = 1000;
+
+// Runs `work` on a thread of its own while this one reports it (from `from`
+// to `to` of kWhole) as it goes, so that a window keeps painting.
+template <typename T>
+T offScreen(const std::function<T(const PackageProgress &)> &work, const ExchangeProgress &progress, qint64 from,
+            qint64 to)
 {
-    BackgroundJob<BuiltCards> building(build);
-    while (!building.wait(QDeadlineTimer(20))) {
+    std::atomic<qint64> permille{0};
+    BackgroundJob<T> job([&work, &permille] {
+        return work([&permille](qint64 done, qint64 total) { permille = total > 0 ? done * 1000 / total : 1000; });
+    });
+    while (!job.wait(QDeadlineTimer(20))) {
         if (progress)
-            progress(0, 1000);
+            progress(from + (to - from) * std::clamp<qint64>(permille.load(), 0, 1000) / 1000, kWhole);
     }
-    return building.take();
+    return job.take();
 }
 
-} // namespace
-
-ExchangeOutcome importCards(BuiltCards built, const QString &deckName, const QString &what,
-                            const ExchangeProgress &progress)
+// A new deck from the template in `path`, holding the cards.
+QString writeDeck(const QString &path, const BuiltCards &built, const QString &deckName)
 {
-    if (built.cards.isEmpty())
-        return told(
-            QCoreApplication::translate("FlashcardExchange", "The %1 holds no card that can be imported.").arg(what) +
-                QStringLiteral("\r\n") + built.report.join(QStringLiteral("\r\n")),
-            PromptIcon::Critical);
-
-    // The new deck is made from the template in a folder of its own, then
-    // taken in as any deck file made elsewhere is.
-    const QTemporaryDir work(QDir(paths::exchangeFolder()).filePath(QStringLiteral("~velmora-package-XXXXXX")));
-    if (!work.isValid())
-        return told(QCoreApplication::translate("FlashcardExchange",
-                                                "The deck was not imported: the folder %1 cannot be written to.")
-                        .arg(paths::exchangeFolder()));
-    const QString path = work.filePath(QStringLiteral("deck.vdk"));
     if (const QString problem = exchange::copyComplete(paths::templateDatabase(), path, {}); !problem.isEmpty())
-        return told(QCoreApplication::translate("FlashcardExchange", "The deck was not imported. %1").arg(problem));
+        return QCoreApplication::translate("FlashcardExchange", "The deck was not imported. %1").arg(problem);
+    QString problem;
     {
         Deck deck;
         if (!deck.open(path, Access::ReadWrite))
-            return told(QCoreApplication::translate("FlashcardExchange", "The deck was not imported: %1")
-                            .arg(deck.errorText()));
+            return QCoreApplication::translate("FlashcardExchange", "The deck was not imported: %1")
+                .arg(deck.errorText());
         DeckHeader header;
         header.deckName = deckName;
         header.maxCard = int(built.cards.size());
@@ -408,11 +445,46 @@ ExchangeOutcome importCards(BuiltCards built, const QString &deckName, const QSt
         if (!deck.writeTogether([&] {
                 return deck.saveHeader(header) && deck.appendCards(built.cards, built.keywordSlots, built.pictures);
             }))
-            return told(QCoreApplication::translate("FlashcardExchange", "The deck was not imported: %1")
-                            .arg(deck.errorText()));
+            problem =
+                QCoreApplication::translate("FlashcardExchange", "The deck was not imported: %1").arg(deck.errorText());
     }
+    // The connection goes with the thread that made it.
     store::closeIdleConnections(path);
-    ExchangeOutcome outcome = exchange::importDeck(path, progress);
+    return problem;
+}
+
+} // namespace
+
+ExchangeOutcome importCards(const CardBuilder &build, const QString &deckName, const QString &what,
+                            const ExchangeProgress &progress)
+{
+    const auto built = offScreen<BuiltCards>(build, progress, 0, kBuilt);
+    if (built.cards.isEmpty())
+        return told(
+            QCoreApplication::translate("FlashcardExchange", "The %1 holds no card that can be imported.").arg(what) +
+                QStringLiteral("\r\n") + built.report.join(QStringLiteral("\r\n")),
+            PromptIcon::Critical);
+
+    // The new deck is made from the template in a folder of its own, then
+    // taken in as any deck file made elsewhere is.
+    const QTemporaryDir work(store::packageWorkTemplate(paths::exchangeFolder()));
+    if (!work.isValid())
+        return told(QCoreApplication::translate("FlashcardExchange",
+                                                "The deck was not imported: the folder %1 cannot be written to.")
+                        .arg(paths::exchangeFolder()));
+    const QString path = work.filePath(QStringLiteral("deck.vdk"));
+    // Encrypting the pictures into the deck takes about as long as decoding them.
+    if (const auto problem = offScreen<QString>(
+            [&path, &built, &deckName](const PackageProgress &) { return writeDeck(path, built, deckName); }, progress,
+            kBuilt, kWritten);
+        !problem.isEmpty())
+        return told(problem);
+    ExchangeOutcome outcome = exchange::importDeck(path, [&progress](qint64 done, qint64 total) {
+        if (progress)
+            progress(kWritten + (kWhole - kWritten) *
+                                    (total > 0 ? std::clamp<qint64>(done, 0, total) * 1000 / total : 1000) / 1000,
+                     kWhole);
+    });
     store::closeIdleConnections(path);
     if (outcome.ok && !built.report.isEmpty())
         outcome.message.text += QStringLiteral("\r\n\r\n") + built.report.join(QStringLiteral("\r\n"));
@@ -424,7 +496,8 @@ ExchangeOutcome importPackage(PackageReader &reader, const PackageChoice &choice
     const QString deckName = choice.deckName.simplified();
     if (deckName.isEmpty())
         return told(QCoreApplication::translate("FlashcardExchange", "The deck needs a name."));
-    return importCards(buildInBackground([&reader, &choice] { return buildCards(reader, choice); }, progress), deckName,
+    return importCards([&reader, &choice](const PackageProgress &built) { return buildCards(reader, choice, built); },
+                       deckName,
                        //: Fills %1 of "The %1 holds no card that can be imported."
                        QCoreApplication::translate("FlashcardExchange", "flashcard package"), progress);
 }

@@ -61,9 +61,12 @@ struct BuiltCards
 using PictureFiles = std::function<QByteArray(const QString &fileName)>;
 
 // The notes of the chosen type as cards, in note order, up to kMaxCards.
+// `progress` hears of the pictures decoded, on the calling thread.
 [[nodiscard]] BuiltCards buildCards(const QVector<PackageNote> &notes, const PackageChoice &choice,
-                                    const PictureFiles &pictures, qint64 notesNotRead = 0);
-[[nodiscard]] BuiltCards buildCards(PackageReader &reader, const PackageChoice &choice);
+                                    const PictureFiles &pictures, qint64 notesNotRead = 0,
+                                    const PackageProgress &progress = {});
+[[nodiscard]] BuiltCards buildCards(PackageReader &reader, const PackageChoice &choice,
+                                    const PackageProgress &progress = {});
 
 // A new deck from the chosen notes, imported like any deck file made
 // elsewhere: checked, then a catalog row and a new file in the deck folder.
@@ -71,9 +74,14 @@ using PictureFiles = std::function<QByteArray(const QString &fileName)>;
 [[nodiscard]] ExchangeOutcome importPackage(PackageReader &reader, const PackageChoice &choice,
                                             const ExchangeProgress &progress = {});
 
-// Cards as a new deck, through the import of a deck file made elsewhere.
-// `what` names the source in the refusal of nothing to import.
-[[nodiscard]] ExchangeOutcome importCards(BuiltCards built, const QString &deckName, const QString &what,
+// Makes the cards of an import, telling how far it is.
+using CardBuilder = std::function<BuiltCards(const PackageProgress &progress)>;
+
+// The cards `build` makes as a new deck, through the import of a deck file
+// made elsewhere. Making the cards and writing the deck run on threads of
+// their own while this one reports progress. `what` names the source in the
+// refusal of nothing to import.
+[[nodiscard]] ExchangeOutcome importCards(const CardBuilder &build, const QString &deckName, const QString &what,
                                           const ExchangeProgress &progress = {});
 
 // CSV, as spreadsheets write it (UTF-8, RFC 4180, a header row): one card a

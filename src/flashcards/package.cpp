@@ -5,6 +5,7 @@
 #include "store/dbfile.h"
 #include "store/regularfile.h"
 #include "store/sqlite.h"
+#include "store/workfolders.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -270,7 +271,7 @@ QString noteGuid(const QString &deckName, int cardId)
 QString writePackage(const QString &path, const QString &workFolder, const QString &deckName,
                      const QVector<ExportCard> &cards, qint64 nowMs, const PackageProgress &progress)
 {
-    const QTemporaryDir work(QDir(workFolder).filePath(QStringLiteral("~velmora-package-XXXXXX")));
+    const QTemporaryDir work(store::packageWorkTemplate(workFolder));
     if (!work.isValid())
         return QCoreApplication::translate("Package", "The folder %1 cannot be written to.").arg(workFolder);
     const QString collectionPath = work.filePath(QStringLiteral("collection"));
@@ -460,7 +461,7 @@ bool PackageReader::open(const QString &path, const QString &workFolder)
                 media_.insert(it.value().toString(), it.key());
     }
 
-    work_ = std::make_unique<QTemporaryDir>(QDir(workFolder).filePath(QStringLiteral("~velmora-package-XXXXXX")));
+    work_ = std::make_unique<QTemporaryDir>(store::packageWorkTemplate(workFolder));
     if (!work_->isValid())
         return refuse(QCoreApplication::translate("Package", "The folder %1 cannot be written to.").arg(workFolder));
     const auto bytes = zip_.read(entry, kMaxCollectionBytes);

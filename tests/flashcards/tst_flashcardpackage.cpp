@@ -111,6 +111,31 @@ void compareDecks(const QString &originalFile, const QString &copyFile)
     QCOMPARE(copy.picture(2), original.picture(2));
 }
 
+// What an exchange reported of its progress, and whether every report came
+// on the thread that asked (a window's progress bar is a widget).
+struct ProgressSeen
+{
+    QVector<std::pair<qint64, qint64>> reports;
+    bool offThread = false;
+
+    [[nodiscard]] ExchangeProgress recorder()
+    {
+        return [this, asking = QThread::currentThread()](qint64 done, qint64 total) {
+            offThread = offThread || QThread::currentThread() != asking;
+            reports.append({done, total});
+        };
+    }
+    // Never back, never past the whole.
+    [[nodiscard]] bool steady() const
+    {
+        for (qsizetype i = 0; i < reports.size(); ++i)
+            if (reports[i].first > reports[i].second || reports[i].first < 0 ||
+                (i > 0 && reports[i].first < reports[i - 1].first))
+                return false;
+        return true;
+    }
+};
+
 QStringList workLeftovers()
 {
     return QDir(paths::exchangeFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -321,20 +346,52 @@ private slots:
     {
         PackageHome home;
         QVERIFY(home.make());
-        const ExchangeOutcome exported = exportPackage(QStringLiteral("Tutor2.vdk"), home.outside.path(), kNow);
+        ProgressSeen exporting;
+        const ExchangeOutcome exported =
+            exportPackage(QStringLiteral("Tutor2.vdk"), home.outside.path(), kNow, exporting.recorder());
         QVERIFY(exported.ok);
+        QVERIFY(!exporting.offThread);
+        QVERIFY(exporting.steady());
         PackageReader reader;
         QVERIFY(reader.open(exported.exportedPath, paths::exchangeFolder()));
         const PackageChoice choice = guessChoice(reader);
         QCOMPARE(choice.mapping, (FieldMapping{0, 1, 3, 4, 5, 2}));
-        const ExchangeOutcome imported = importPackage(reader, choice);
+        ProgressSeen importing;
+        const ExchangeOutcome imported = importPackage(reader, choice, importing.recorder());
         QVERIFY2(imported.ok, qPrintable(imported.message.text));
+        QVERIFY(!importing.offThread);
+        QVERIFY(importing.steady());
+        QVERIFY(!importing.reports.isEmpty());
+        QCOMPARE(importing.reports.last().first, importing.reports.last().second);
         QCOMPARE(imported.message.text, QString::fromLatin1(exchange::kImported));
 
         compareDecks(QStringLiteral("Tutor2.vdk"), imported.fileName);
         Deck copy;
         QVERIFY(copy.open(paths::deckDatabase(imported.fileName)));
         QCOMPARE(copy.header()->deckName, QStringLiteral("Moon Garden"));
+    }
+
+    // Pictures are read, decoded and encoded on several threads each way:
+    // every one must come back to its own card.
+    void fullDeckRoundTrip_keepsEachPictureWithItsCard()
+    {
+        PackageHome home;
+        QVERIFY(home.make());
+        QList<SampleCard> cards = fullDeck(QSize(90, 150));
+        for (int i = 0; i < cards.size(); i += 3) {
+            QImage image(90, 150 + i, QImage::Format_RGB32);
+            image.fill(QColor::fromHsv((i * 53) % 360, 220, 210));
+            cards[i].picture = encodedPicture(image, "bmp");
+        }
+        QVERIFY(DeckHome::addDeck(QStringLiteral("Tutor3.vdk"), QStringLiteral("Full"), 0));
+        QVERIFY(writeCards(paths::deckDatabase(QStringLiteral("Tutor3.vdk")), cards));
+        const ExchangeOutcome exported = exportPackage(QStringLiteral("Tutor3.vdk"), home.outside.path(), kNow);
+        QVERIFY2(exported.ok, qPrintable(exported.message.text));
+        PackageReader reader;
+        QVERIFY(reader.open(exported.exportedPath, paths::exchangeFolder()));
+        const ExchangeOutcome imported = importPackage(reader, guessChoice(reader));
+        QVERIFY2(imported.ok, qPrintable(imported.message.text));
+        compareDecks(QStringLiteral("Tutor3.vdk"), imported.fileName);
     }
 
     void csvRoundTrip_keepsEveryNameKeywordMeaningAndPicture()
