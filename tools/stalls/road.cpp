@@ -105,7 +105,10 @@ public:
 };
 
 StallWatch *theWatch = nullptr;
+// Keys through a list come at the keyboard's repeat rate; an answer or a
+// grade comes after a moment's thought.
 int pauseMs = 40;
+int thinkMs = 400;
 
 // The event loop runs as it does while the user thinks.
 void settle(int ms)
@@ -139,11 +142,11 @@ void click(QAbstractButton *button)
 
 // Opens a window as one step: made, shown and painted.
 template <typename Open>
-auto opened(const QString &where, Open open)
+auto opened(const QString &where, Open open, int shownMs = 300)
 {
     place(where + QStringLiteral(" / opening"), true);
     auto window = open();
-    settle(300);
+    settle(shownMs);
     return window;
 }
 
@@ -207,6 +210,7 @@ void takeTest(FrmMain &window, int questions)
         const int option = run.questionNumber() % 3 != 0 || run.correctOption() == run.firstAnswer()
                                ? run.correctOption()
                                : run.firstAnswer();
+        settle(thinkMs);
         click(window.findChild<QRadioButton *>(QStringLiteral("optAnswer%1").arg(option)));
         click(window.findChild<QPushButton *>(QStringLiteral("cmdNextQuestion")));
     }
@@ -294,8 +298,10 @@ void mainWindowRoad(Services &services, RoadPrompter &prompter, const RoadSizes 
             review = widget;
     if (review) {
         place(QStringLiteral("review / session"));
-        for (int k = 0; k < 10 + steps / 2; ++k) {
+        for (int k = 0; k < 6 + steps / 4; ++k) {
+            settle(thinkMs);
             press(review, Qt::Key_Space);
+            settle(thinkMs);
             press(review, k % 5 == 1 ? Qt::Key_1 : Qt::Key_3);
         }
         closeWindow(review, QStringLiteral("review"));
@@ -386,14 +392,17 @@ void deckRoad(Services &services, RoadPrompter &prompter, int steps)
             settle(20);
         const QString where =
             QStringLiteral("card editor ") + (deck == QLatin1String(kBmpDeckName) ? "BMP" : "compact");
-        opened(where, [manager] {
-            click(manager->page()->cmdNext);
-            return 0;
-        });
+        // The first choice of a card comes right after the editor is shown.
+        opened(
+            where,
+            [manager] {
+                click(manager->page()->cmdNext);
+                return 0;
+            },
+            60);
         FrmDeckDesign *editor = topLevel<FrmDeckDesign>();
         if (!editor)
             continue;
-        // The first choice of a card right after the editor opened.
         auto *cards = editor->findChild<QListWidget *>();
         place(where + QStringLiteral(" / first card"));
         if (cards) {
@@ -479,6 +488,8 @@ int main(int argc, char **argv)
     if (quick)
         sizes = {1000, 12, 500, 90, 1000, 1000};
     const int steps = quick ? 15 : 40;
+    if (quick)
+        thinkMs = 150;
 
     test::DeckHome home;
     const QDateTime now(QDate(2026, 12, 6), QTime(12, 0));
@@ -509,6 +520,7 @@ int main(int argc, char **argv)
     QObject roadDriver;
     app.road = &roadDriver;
     QTimer::singleShot(0, &roadDriver, [&] {
+        place(QStringLiteral("start"));
         watch.start();
         deckRoad(services, prompter, steps);
         // Closing the main window ends the program in order, last.
