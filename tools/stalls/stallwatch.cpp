@@ -108,13 +108,14 @@ namespace {
 
 constexpr auto kProbe = QEvent::Type(QEvent::User + 738);
 
-ActivityBoard *markBoard = nullptr;
+std::atomic<ActivityBoard *> markBoard{nullptr};
 QtMessageHandler previousHandler = nullptr;
 
 void markHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (markBoard && context.category && qstrcmp(context.category, "velmora.startup") == 0) {
-        markBoard->setMark(message);
+    ActivityBoard *board = markBoard.load();
+    if (board && context.category && qstrcmp(context.category, "velmora.startup") == 0) {
+        board->setMark(message);
         return;
     }
     if (previousHandler)
@@ -125,7 +126,7 @@ void markHandler(QtMsgType type, const QMessageLogContext &context, const QStrin
 
 void StallWatch::captureMarks()
 {
-    markBoard = &board_;
+    markBoard.store(&board_);
     QLoggingCategory::setFilterRules(QStringLiteral("velmora.startup.info=true"));
     previousHandler = qInstallMessageHandler(markHandler);
 }
@@ -143,6 +144,10 @@ void StallWatch::start()
 
 void StallWatch::stop()
 {
+    if (markBoard.load() == &board_) {
+        qInstallMessageHandler(previousHandler);
+        markBoard.store(nullptr);
+    }
     if (!helper_.joinable())
         return;
     {
@@ -151,10 +156,6 @@ void StallWatch::stop()
     }
     stopSignal_.notify_all();
     helper_.join();
-    if (markBoard == &board_) {
-        qInstallMessageHandler(previousHandler);
-        markBoard = nullptr;
-    }
 }
 
 QVector<Gap> StallWatch::gaps() const
