@@ -108,27 +108,37 @@ namespace {
 
 constexpr auto kProbe = QEvent::Type(QEvent::User + 738);
 
-std::atomic<ActivityBoard *> markBoard{nullptr};
-QtMessageHandler previousHandler = nullptr;
+// A message handler is a plain function: what it needs is kept here.
+struct MarkCapture
+{
+    std::atomic<ActivityBoard *> board{nullptr};
+    QtMessageHandler previous = nullptr;
+};
+
+MarkCapture &markCapture()
+{
+    static MarkCapture capture;
+    return capture;
+}
 
 void markHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    ActivityBoard *board = markBoard.load();
+    ActivityBoard *board = markCapture().board.load();
     if (board && context.category && qstrcmp(context.category, "velmora.startup") == 0) {
         board->setMark(message);
         return;
     }
-    if (previousHandler)
-        previousHandler(type, context, message);
+    if (markCapture().previous)
+        markCapture().previous(type, context, message);
 }
 
 } // namespace
 
 void StallWatch::captureMarks()
 {
-    markBoard.store(&board_);
+    markCapture().board.store(&board_);
     QLoggingCategory::setFilterRules(QStringLiteral("velmora.startup.info=true"));
-    previousHandler = qInstallMessageHandler(markHandler);
+    markCapture().previous = qInstallMessageHandler(markHandler);
 }
 
 void StallWatch::start()
@@ -144,9 +154,9 @@ void StallWatch::start()
 
 void StallWatch::stop()
 {
-    if (markBoard.load() == &board_) {
-        qInstallMessageHandler(previousHandler);
-        markBoard.store(nullptr);
+    if (markCapture().board.load() == &board_) {
+        qInstallMessageHandler(markCapture().previous);
+        markCapture().board.store(nullptr);
     }
     if (!helper_.joinable())
         return;
