@@ -104,11 +104,21 @@ public:
     }
 };
 
-StallWatch *theWatch = nullptr;
-// Keys through a list come at the keyboard's repeat rate; an answer or a
-// grade comes after a moment's thought.
-int pauseMs = 40;
-int thinkMs = 400;
+// The watch the places go to, and the road's pace: keys through a list come
+// at the keyboard's repeat rate, an answer or a grade after a moment's
+// thought.
+struct Pace
+{
+    StallWatch *watch = nullptr;
+    int pauseMs = 40;
+    int thinkMs = 400;
+};
+
+Pace &pace()
+{
+    static Pace road;
+    return road;
+}
 
 // The event loop runs as it does while the user thinks.
 void settle(int ms)
@@ -120,7 +130,8 @@ void settle(int ms)
 
 void place(const QString &where, bool opening = false)
 {
-    theWatch->board().setPlace(where, opening);
+    if (pace().watch)
+        pace().watch->board().setPlace(where, opening);
     std::fprintf(stderr, "road: %s\n", qPrintable(where));
 }
 
@@ -128,7 +139,7 @@ void press(QWidget *widget, Qt::Key key, int times = 1, Qt::KeyboardModifiers mo
 {
     for (int i = 0; i < times && widget; ++i) {
         QTest::keyClick(widget, key, modifiers);
-        settle(pauseMs);
+        settle(pace().pauseMs);
     }
 }
 
@@ -136,7 +147,7 @@ void click(QAbstractButton *button)
 {
     if (button && button->isEnabled() && button->isVisible()) {
         QTest::mouseClick(button, Qt::LeftButton);
-        settle(pauseMs);
+        settle(pace().pauseMs);
     }
 }
 
@@ -210,7 +221,7 @@ void takeTest(FrmMain &window, int questions)
         const int option = run.questionNumber() % 3 != 0 || run.correctOption() == run.firstAnswer()
                                ? run.correctOption()
                                : run.firstAnswer();
-        settle(thinkMs);
+        settle(pace().thinkMs);
         click(window.findChild<QRadioButton *>(QStringLiteral("optAnswer%1").arg(option)));
         click(window.findChild<QPushButton *>(QStringLiteral("cmdNextQuestion")));
     }
@@ -259,11 +270,11 @@ void mainWindowRoad(Services &services, RoadPrompter &prompter, const RoadSizes 
     settle(300);
 
     // The progress window on the history the test just changed, each tab.
-    auto *progress = opened(QStringLiteral("progress"), [main] {
+    opened(QStringLiteral("progress"), [main] {
         main->mnuProgress_Click();
-        return topLevel<QWidget>() ? QApplication::activeWindow() : nullptr;
+        return 0;
     });
-    progress = nullptr;
+    QWidget *progress = nullptr;
     for (QWidget *widget : QApplication::topLevelWidgets())
         if (widget->objectName() == QLatin1String("frmProgress") && widget->isVisible())
             progress = widget;
@@ -299,9 +310,9 @@ void mainWindowRoad(Services &services, RoadPrompter &prompter, const RoadSizes 
     if (review) {
         place(QStringLiteral("review / session"));
         for (int k = 0; k < 6 + steps / 4; ++k) {
-            settle(thinkMs);
+            settle(pace().thinkMs);
             press(review, Qt::Key_Space);
-            settle(thinkMs);
+            settle(pace().thinkMs);
             press(review, k % 5 == 1 ? Qt::Key_1 : Qt::Key_3);
         }
         closeWindow(review, QStringLiteral("review"));
@@ -400,7 +411,7 @@ void deckRoad(Services &services, RoadPrompter &prompter, int steps)
                 return 0;
             },
             60);
-        FrmDeckDesign *editor = topLevel<FrmDeckDesign>();
+        auto *editor = topLevel<FrmDeckDesign>();
         if (!editor)
             continue;
         auto *cards = editor->findChild<QListWidget *>();
@@ -489,7 +500,7 @@ int main(int argc, char **argv)
         sizes = {1000, 12, 500, 90, 1000, 1000};
     const int steps = quick ? 15 : 40;
     if (quick)
-        thinkMs = 150;
+        pace().thinkMs = 150;
 
     test::DeckHome home;
     const QDateTime now(QDate(2026, 12, 6), QTime(12, 0));
@@ -512,7 +523,7 @@ int main(int argc, char **argv)
     // The ordered ending closes every window; the road then reports.
     setProcessEnder([] {});
     StallWatch watch;
-    theWatch = &watch;
+    pace().watch = &watch;
     app.watch = &watch;
     watch.captureMarks();
     QElapsedTimer road;
@@ -528,10 +539,11 @@ int main(int argc, char **argv)
         place(QStringLiteral("end"));
         settle(200);
         watch.stop();
-        app.quit();
+        QCoreApplication::quit();
     });
-    app.exec();
+    QApplication::exec();
     app.watch = nullptr;
+    pace().watch = nullptr;
     const QVector<Gap> gaps = watch.gaps();
     std::printf("stall road (%s data) in %.1f s; gaps over 16 ms per window:\n\n%s", quick ? "quick" : "full",
                 double(road.elapsed()) / 1000.0, qPrintable(report(gaps)));

@@ -189,9 +189,17 @@ void StallWatch::watch()
     while (!stopSignal_.wait_for(stopLock, std::chrono::nanoseconds(periodNs_), [this] { return stopping_; })) {
         const std::lock_guard<std::mutex> lock(detectorMutex_);
         if (detector_.waiting()) {
-            if (answeredProbes_.load(std::memory_order_acquire) == postedProbes_.load(std::memory_order_relaxed))
+            if (answeredProbes_.load(std::memory_order_acquire) == postedProbes_.load(std::memory_order_relaxed)) {
+                // A loaded machine may not run this thread during a gap: it
+                // keeps at least the place, said to be unsampled.
+                if (!detector_.sampled()) {
+                    Activity after = board_.now();
+                    after.receiverClass = QStringLiteral("(unsampled)");
+                    after.eventType = 0;
+                    detector_.sample(after, board_.opening());
+                }
                 detector_.answered(answeredAtNs_.load(std::memory_order_relaxed));
-            else
+            } else
                 detector_.sample(board_.now(), board_.opening());
         }
         if (!detector_.waiting()) {
@@ -283,8 +291,10 @@ QString report(const QVector<Gap> &gaps, int longest)
                     .arg(milliseconds(gap.lengthNs), 8)
                     .arg(milliseconds(gap.startNs), 9)
                     .arg(a.place, gap.opening ? QStringLiteral(" [opening]") : QString())
-                    .arg(eventTypeName(a.eventType),
-                         a.receiverClass.isEmpty() ? QString() : QStringLiteral(" to ") + a.receiverClass,
+                    .arg(a.receiverClass.startsWith(QLatin1Char('(')) ? a.receiverClass : eventTypeName(a.eventType),
+                         a.receiverClass.isEmpty() || a.receiverClass.startsWith(QLatin1Char('('))
+                             ? QString()
+                             : QStringLiteral(" to ") + a.receiverClass,
                          a.mark.isEmpty() ? QString() : QStringLiteral(" (mark: ") + a.mark + QLatin1Char(')'));
     }
     return text;

@@ -86,6 +86,7 @@ public:
     // The probe's answer; a gap when it waited longer than the threshold.
     void answered(qint64 atNs);
     [[nodiscard]] bool waiting() const { return waiting_; }
+    [[nodiscard]] bool sampled() const { return !samples_.empty(); }
     [[nodiscard]] const QVector<Gap> &gaps() const { return gaps_; }
 
 private:
