@@ -3005,6 +3005,14 @@ It is also important that you keep your goals in mind, hence starting in system 
         <source>%1% of %2 reviews</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Checking the progress history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the progress history...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velmora::progress::HistoryFile</name>

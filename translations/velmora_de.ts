@@ -3055,6 +3055,14 @@ Es ist außerdem wichtig, dass Sie Ihre Ziele im Blick behalten; ein Start im In
         <source>%1% of %2 reviews</source>
         <translation>%1 % von %2 Wiederholungen</translation>
     </message>
+    <message>
+        <source>Checking the progress history</source>
+        <translation>Der Fortschrittsverlauf wird geprüft</translation>
+    </message>
+    <message>
+        <source>Checking the progress history...</source>
+        <translation>Der Fortschrittsverlauf wird geprüft...</translation>
+    </message>
 </context>
 <context>
     <name>velmora::progress::HistoryFile</name>

@@ -25,6 +25,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <atomic>
+
 namespace velmora {
 
 namespace {
@@ -297,15 +299,23 @@ auto FrmImportExportDeck::withProgress(const QString &label, Work work)
     progress.setCancelButton(nullptr);
     progress.setMinimumDuration(300);
     frames_->setEnabled(false);
-    const auto outcome = work([&progress](qint64 done, qint64 total) {
-        progress.setValue(total > 0 ? int(done * 1000 / total) : 0);
+    // The work runs on a thread of its own (each part of it opens its own
+    // connections), so that the screen keeps painting between its steps,
+    // which take a picture's length each. Input waits until the work ends.
+    std::atomic<int> reached{0};
+    const auto report = [&reached](qint64 done, qint64 total) {
+        reached.store(total > 0 ? int(done * 1000 / total) : 0, std::memory_order_relaxed);
+    };
+    using Outcome = decltype(work(report));
+    BackgroundJob<Outcome> job([&work, &report] { return work(report); });
+    while (!job.wait(QDeadlineTimer(10))) {
         // setValue paints only once the dialog shows and only when the value
-        // moves, and an import's checks hold it still for seconds. Input waits
-        // until the work ends.
+        // moves, and an import's checks hold it still for seconds.
+        progress.setValue(reached.load(std::memory_order_relaxed));
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
+    }
     frames_->setEnabled(true);
-    return outcome;
+    return job.take();
 }
 
 void FrmImportExportDeck::cmdExport_Click()
@@ -342,8 +352,9 @@ void FrmImportExportDeck::cmdExportPackage_Click()
     const QString name = export_->selectedDeckFile();
     const QString folder = export_->Dir3->folder();
     const qint64 now = services_.clock.now().toMSecsSinceEpoch();
+    const bool reviewStates = export_->chkReviewState->isChecked();
     const ExchangeOutcome outcome = withProgress(tr("Writing the flashcard package..."), [&](const auto &progress) {
-        return flashcards::exportPackage(name, folder, now, progress, export_->chkReviewState->isChecked());
+        return flashcards::exportPackage(name, folder, now, progress, reviewStates);
     });
     listDestination(folder);
     if (!outcome.ok) {
@@ -370,11 +381,8 @@ void FrmImportExportDeck::cmdExportCsv_Click()
 void FrmImportExportDeck::importPackage(const QString &source)
 {
     flashcards::PackageReader reader;
-    const bool opened = withProgress(tr("Reading the flashcard package..."), [&](const auto &progress) {
-        BackgroundJob<bool> reading([&reader, source] { return reader.open(source, paths::exchangeFolder()); });
-        while (!reading.wait(QDeadlineTimer(20)))
-            progress(0, 1000);
-        return reading.take();
+    const bool opened = withProgress(tr("Reading the flashcard package..."), [&](const auto & /*progress*/) {
+        return reader.open(source, paths::exchangeFolder());
     });
     if (!opened) {
         services_.prompter.ask(Prompt{reader.errorText(), PromptIcon::Critical}, this);

@@ -20,16 +20,19 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSet>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace velmora::progress {
 
@@ -195,7 +198,25 @@ void FrmProgress::buildControls()
     lblInfo->setTextFormat(Qt::PlainText);
     lblInfo->setWordWrap(true);
     lblInfo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    layout->addWidget(lblInfo);
+    barChecking = new QProgressBar(this);
+    barChecking->setObjectName(QStringLiteral("barProgressChecking"));
+    barChecking->setRange(0, 0);
+    barChecking->setTextVisible(false);
+    barChecking->setMaximumWidth(160);
+    barChecking->hide();
+    barChecking->setAccessibleName(tr("Checking the progress history"));
+    auto *info = new QHBoxLayout;
+    info->addWidget(lblInfo, 1);
+    info->addWidget(barChecking);
+    layout->addLayout(info);
+    // A check that ends within a moment shows nothing.
+    checkingShown_ = new QTimer(this);
+    checkingShown_->setSingleShot(true);
+    checkingShown_->setInterval(200);
+    connect(checkingShown_, &QTimer::timeout, this, [this] {
+        lblInfo->setText(tr("Checking the progress history..."));
+        barChecking->show();
+    });
 
     auto *buttons = new QHBoxLayout;
     const auto button = [this, buttons](const QString &caption, const char *name) {
@@ -244,6 +265,31 @@ HistoryFilter FrmProgress::filter() const
                          periodStart(Period(cboPeriod->currentIndex()), services_.clock.now())};
 }
 
+void FrmProgress::checkAside()
+{
+    // Its own connection: the check's verdict is kept for the file as it is,
+    // so that the opening after it does not check again.
+    const QString path = historyPath_;
+    check_ = std::make_unique<BackgroundJob<QString>>(
+        [path] {
+            HistoryFile file;
+            return file.open(path) ? QString() : file.errorText();
+        },
+        this, [this] { checkDone(); });
+    checkingShown_->start();
+}
+
+void FrmProgress::checkDone()
+{
+    if (!check_)
+        return;
+    checkTrouble_ = check_->take();
+    check_.reset();
+    checkingShown_->stop();
+    barChecking->hide();
+    reload();
+}
+
 void FrmProgress::reload()
 {
     shownTallies_.clear();
@@ -257,8 +303,16 @@ void FrmProgress::reload()
             lblInfo->setText(tr("No test has been recorded yet. Every test you finish is added here."));
             return;
         }
-        if (!history_.open(historyPath_))
+        if (check_)
+            return; // read once the check is done
+        if (!checkTrouble_.isEmpty()) {
+            trouble = std::exchange(checkTrouble_, QString());
+        } else if (QFileInfo(historyPath_).size() >= checkAsideFrom_ && store::HistoryDb::checkDue(historyPath_)) {
+            checkAside();
+            return;
+        } else if (!history_.open(historyPath_)) {
             trouble = history_.errorText();
+        }
     }
     std::optional<QVector<DeckEntry>> decks;
     std::optional<QVector<ScorePoint>> points;

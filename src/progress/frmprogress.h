@@ -8,11 +8,17 @@
 
 #include "progress/history.h"
 
+#include "store/backgroundjob.h"
+
 #include <QVector>
 #include <QWidget>
 
+#include <memory>
+
 class QComboBox;
 class QLabel;
+class QProgressBar;
+class QTimer;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
@@ -46,8 +52,15 @@ public:
     FrmProgress(Services &services, QString historyPath, QWidget *parent = nullptr);
     ~FrmProgress() override;
 
-    // Reads the history again, keeping the chosen filters.
+    // Reads the history again, keeping the chosen filters. A large history
+    // that changed since it was last checked is checked on a worker thread
+    // first, and read when that is done.
     void reload();
+    // The size from which a history due for its check is checked on a worker
+    // thread; a smaller one is checked in well under a frame.
+    void setCheckAsideFrom(qint64 bytes) { checkAsideFrom_ = bytes; }
+    // True while that check runs.
+    [[nodiscard]] bool checking() const { return check_ != nullptr; }
 
     // The cards the practice buttons take: the selected rows of the missed
     // table, or all its rows when none is selected. Empty unless they are all
@@ -74,12 +87,19 @@ private:
     void showForecast(const QVector<int> &perDay);
     void updateButtons();
     void exportCsv();
+    void checkAside();
+    void checkDone();
 
     Services &services_;
     QString historyPath_;
     HistoryFile history_;
     QVector<CardTally> shownTallies_;
     bool filling_ = false;
+    qint64 checkAsideFrom_ = 4 << 20;
+    // What the check found wrong, for the reading after it.
+    QString checkTrouble_;
+    QTimer *checkingShown_ = nullptr;
+    QProgressBar *barChecking = nullptr;
 
     QComboBox *cboDeck = nullptr;
     QComboBox *cboPeriod = nullptr;
@@ -97,6 +117,8 @@ private:
     QPushButton *cmdReadings = nullptr;
     QPushButton *cmdExport = nullptr;
     QPushButton *cmdClose = nullptr;
+    // Last, so that it is joined before the window's parts go.
+    std::unique_ptr<BackgroundJob<QString>> check_;
 };
 
 } // namespace progress

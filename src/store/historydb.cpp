@@ -293,6 +293,15 @@ bool HistoryDb::open(const QString &path)
     return true;
 }
 
+bool HistoryDb::checkDue(const QString &path)
+{
+    const QString stamp = fileStamp(path);
+    if (stamp.isEmpty())
+        return false;
+    const QMutexLocker lock(&checkedMutex);
+    return checkedStamps.value(path) != stamp;
+}
+
 bool HistoryDb::upgrade(int fromVersion)
 {
     const sqlite::Connection &connection = handles_->connection;

@@ -48,6 +48,9 @@ public:
     // Opens the file, creating it when missing, and upgrades its layout.
     // Refuses, with errorText() set, a file that is not a history of ours.
     [[nodiscard]] bool open(const QString &path);
+    // True when the file exists and has changed since it last passed the
+    // check of every page, or never did: opening it reads the whole file.
+    [[nodiscard]] static bool checkDue(const QString &path);
     [[nodiscard]] bool isOpen() const;
     [[nodiscard]] QString errorText() const { return error_; }
     void setErrorText(const QString &text) { error_ = text; }

@@ -11,11 +11,13 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace velmora;
@@ -32,6 +34,7 @@ private slots:
     void cleanup();
     void practiceButtons_takeExactlyTheMissedCardsOfOneDeck();
     void failedRecording_leavesTheTestAndItsReport();
+    void checkAside_showsWhatTheCheckOnTheScreenThreadShows();
 
 private:
     void openWindow();
@@ -176,6 +179,77 @@ void TstFrmProgress::failedRecording_leavesTheTestAndItsReport()
     QVERIFY(prompter_.messageTexts().contains(QStringLiteral("Test Complete")));
     QVERIFY(window_->statusBar()->currentMessage().contains(QLatin1String("could not be added")));
     QVERIFY(QDir().rmdir(progress::historyPath()));
+}
+
+namespace {
+
+// The missed table and the line under it, as the window shows them.
+QStringList shown(progress::FrmProgress &window)
+{
+    QStringList lines{window.findChild<QLabel *>(QStringLiteral("lblProgressInfo"))->text()};
+    const auto *table = window.findChild<QTableWidget *>(QStringLiteral("tblMissed"));
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column)
+            cells.append(table->item(row, column) ? table->item(row, column)->text() : QString());
+        lines.append(cells.join(QLatin1Char('|')));
+    }
+    return lines;
+}
+
+} // namespace
+
+// A history due for its check, checked on a worker thread (as a large one
+// is), shows the same as one checked on the screen thread, and a damaged one
+// the same refusal; the check's verdict is kept, so the next opening reads
+// at once.
+void TstFrmProgress::checkAside_showsWhatTheCheckOnTheScreenThreadShows()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("history.db"));
+    {
+        progress::HistoryFile history;
+        QVERIFY(history.open(path));
+        for (int t = 0; t < 3; ++t) {
+            progress::TestRecord record{clock_.now().addDays(t - 5),
+                                        QStringLiteral("Tutor1.vdk"),
+                                        QStringLiteral("Classic"),
+                                        progress::TestKind::Description,
+                                        0,
+                                        {0},
+                                        {}};
+            for (int q = 1; q <= 22; ++q)
+                record.questions.append(
+                    {q, QStringLiteral("Major %1").arg(q), q % 2 == 0, (q + t) % 3 == 0 ? 0 : 1, 1});
+            QVERIFY(history.record(record));
+        }
+    }
+    const QString damaged = folder.filePath(QStringLiteral("damaged.db"));
+    QVERIFY(QFile::copy(path, damaged));
+    {
+        QFile file(damaged);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.size() > 3 * 4096);
+        // Every page but the first, which holds the layout read before the check.
+        QVERIFY(file.seek(4096) && file.write(QByteArray(file.size() - 4096, char(0x5a))) == file.size() - 4096);
+    }
+    for (const QString &file : {path, damaged}) {
+        QVERIFY(store::HistoryDb::checkDue(file));
+        progress::FrmProgress aside(*services_, file);
+        aside.setCheckAsideFrom(0);
+        aside.reload();
+        QVERIFY(aside.checking());
+        QTRY_VERIFY_WITH_TIMEOUT(!aside.checking(), 30000);
+        const QStringList asideShows = shown(aside);
+        QCOMPARE(store::HistoryDb::checkDue(file), file == damaged);
+        progress::FrmProgress onScreen(*services_, file);
+        onScreen.reload();
+        QVERIFY(!onScreen.checking());
+        QCOMPARE(asideShows, shown(onScreen));
+        if (file == path)
+            QVERIFY2(asideShows.size() > 1, qPrintable(asideShows.join(QLatin1Char('\n'))));
+        else
+            QVERIFY2(asideShows.first().contains(QLatin1String("damaged")), qPrintable(asideShows.first()));
+    }
 }
 
 QTEST_MAIN(TstFrmProgress)
