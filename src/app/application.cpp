@@ -125,13 +125,6 @@ int runVelmora(const StartUp &startUp)
     }
 
     markStartup("program folder");
-    // Working folders a crash or a kill left behind. The lock keeps every
-    // other copy of the program out, and the command line's export is done
-    // in seconds: a folder untouched for minutes is nobody's.
-    const BackgroundJob<int> sweep(
-        [exchange = paths::exchangeFolder(), before = clock.now().addSecs(-store::kLeftoverWorkFolderSecs)] {
-            return store::sweepPackageWorkFolders(exchange, before);
-        });
     UpdateReminder(services);
     markStartup("update reminder");
 
@@ -146,6 +139,14 @@ int runVelmora(const StartUp &startUp)
         begin->installEventFilter(new FirstPaintMark(begin));
     begin->show();
     markStartup("start screen shown");
+    // Working folders a crash or a kill left behind, looked for once the
+    // start screen is built, not while it is. The lock keeps every other copy
+    // of the program out, and the command line's export is done in seconds:
+    // a folder untouched for minutes is nobody's.
+    const BackgroundJob<int> sweep(
+        [exchange = paths::exchangeFolder(), before = clock.now().addSecs(-store::kLeftoverWorkFolderSecs)] {
+            return store::sweepPackageWorkFolders(exchange, before);
+        });
     if (startUp.startScreenShown)
         startUp.startScreenShown(*begin, services);
 
