@@ -1,6 +1,5 @@
 #include "decks/deckexchange.h"
 
-#include "store/backgroundjob.h"
 #include "store/catalog.h"
 #include "store/dbfile.h"
 #include "store/deck.h"
@@ -332,13 +331,7 @@ QString makeCompact(const QString &path, const ExchangeProgress &progress)
     for (const StoredPicture &picture : *pictures) {
         if (!picture.bmp)
             continue;
-        BackgroundJob<QByteArray> encoding(
-            [bmp = deck.picture(picture.cardId)] { return jpegFileBytes(decodePicture(bmp)); });
-        while (!encoding.wait(QDeadlineTimer(20))) {
-            if (progress)
-                progress(done, total);
-        }
-        const QByteArray jpeg = encoding.take();
+        const QByteArray jpeg = jpegFileBytes(decodePicture(deck.picture(picture.cardId)));
         if (!jpeg.isEmpty() && !deck.replacePicture(picture.cardId, jpeg))
             return deck.errorText();
         done += picture.bytes;
@@ -466,23 +459,20 @@ ExchangeOutcome importDeck(const QString &sourcePath, const ExchangeProgress &pr
         return refusal(QCoreApplication::translate("DeckExchange", "The deck was not imported. %1").arg(problem),
                        PromptIcon::Information);
 
-    // The checks read the whole file, seconds for a large deck: they run on
-    // a thread of their own while this one reports progress, so a window
-    // keeps painting. Only the store is touched there, never a widget. The
-    // copy's flush goes there too: on a slow disk it alone held the window.
-    BackgroundJob<ImportCheck> checking([path = copy.path()] {
+    // The checks read the whole file, seconds for a large deck; the copy's
+    // flush, on a slow disk, can take as long. A window calls this on a job
+    // of its own (its progress stands still meanwhile), so it keeps painting.
+    const auto check = [path = copy.path()] {
         if (const QString problem = flushToDisk(path); !problem.isEmpty())
             return ImportCheck{
                 refusal(QCoreApplication::translate("DeckExchange", "The deck was not imported. %1").arg(problem),
                         PromptIcon::Information),
                 {}};
         return checkImportable(path);
-    });
-    while (!checking.wait(QDeadlineTimer(20))) {
-        if (progress)
-            progress(size, total);
-    }
-    const ImportCheck found = checking.take();
+    };
+    if (progress)
+        progress(size, total);
+    const ImportCheck found = check();
     if (found.refusal)
         return *found.refusal;
     const QString deckName = found.deckName;

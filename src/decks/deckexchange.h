@@ -13,7 +13,9 @@
 
 namespace velmora {
 
-// Bytes done of bytes in all; called between chunks so a window can paint.
+// Bytes done of bytes in all, called between chunks. The exchanges run on
+// the calling thread: a window calls them on a job of its own and shows the
+// progress from there.
 using ExchangeProgress = std::function<void(qint64 done, qint64 total)>;
 
 struct ExchangeOutcome

@@ -1,5 +1,7 @@
 #include "design/cardwriter.h"
 
+#include <QMetaObject>
+
 #include <algorithm>
 
 namespace velmora {
@@ -26,90 +28,22 @@ void CardEdit::merge(const CardEdit &later)
     slotMask |= later.slotMask;
 }
 
-// Lives on the writer's thread; its deck connection is opened and closed there.
-class CardWriterWorker : public QObject
-{
-    Q_OBJECT
-
-public:
-    CardWriterWorker(QString deckPath, CardWriter &owner) : path_(std::move(deckPath)), owner_(owner) {}
-    ~CardWriterWorker() override { deck_.eraseFreedPages(true); }
-
-    // Writes every edit waiting, oldest first.
-    void writeWaiting()
-    {
-        for (;;) {
-            CardEdit edit;
-            {
-                const std::lock_guard lock(owner_.mutex_);
-                if (owner_.queue_.empty())
-                    return;
-                edit = std::move(owner_.queue_.front());
-                owner_.queue_.pop_front();
-            }
-            CardWriteResult result = write(edit);
-            {
-                const std::lock_guard lock(owner_.mutex_);
-                owner_.results_.push_back(std::move(result));
-            }
-            emit written();
-        }
-    }
-
-signals:
-    void written();
-
-private:
-    CardWriteResult write(const CardEdit &edit)
-    {
-        CardWriteResult result{edit, false, {}};
-        if (!deck_.isOpen()) {
-            if (!deck_.open(path_, Access::ReadWrite)) {
-                result.error = deck_.errorText();
-                deck_.close();
-                return result;
-            }
-            // Every write here replaces a card's row by a version of itself:
-            // its old pages hold what the new ones do, and zeroing them would
-            // double the cost of each keystroke on a card with a picture.
-            deck_.eraseFreedPages(false);
-        }
-        result.ok = deck_.saveCardChanges(edit.card, edit.fields, edit.keywordSlots, edit.slotMask);
-        if (!result.ok)
-            result.error = deck_.errorText();
-        return result;
-    }
-
-    const QString path_;
-    CardWriter &owner_;
-    Deck deck_;
-};
-
 CardWriter::CardWriter(QString deckPath, std::function<void(const CardWriteResult &)> written)
-    : written_(std::move(written)), worker_(new CardWriterWorker(std::move(deckPath), *this))
-{
-    thread_.setObjectName(QStringLiteral("CardWriter"));
-    worker_->moveToThread(&thread_);
-    connect(this, &CardWriter::writeRequested, worker_, &CardWriterWorker::writeWaiting);
-    // Taken in order with the writes already asked for, so it returns after them.
-    connect(this, &CardWriter::flushRequested, worker_, &CardWriterWorker::writeWaiting, Qt::BlockingQueuedConnection);
-    connect(worker_, &CardWriterWorker::written, this, &CardWriter::deliver);
-    thread_.start();
-}
+    : written_(std::move(written)), path_(std::move(deckPath))
+{}
 
 CardWriter::~CardWriter()
 {
     // What is still waiting is written before the thread ends; its results
-    // go nowhere, as nobody is left to show them.
-    emit flushRequested();
-    thread_.quit();
-    thread_.wait();
-    // The worker's last use of the queues and its deck comes before this
-    // lock, as ThreadSanitizer sees too (it cannot see the order Qt's wait
-    // gives). The worker goes here, with no thread left to touch this writer.
+    // go nowhere, as nobody is left to show them. The connection closes on
+    // the thread that used it.
+    worker_.post([this] {
+        deck_.eraseFreedPages(true);
+        deck_.close();
+    });
+    worker_.finish();
     const std::lock_guard lock(mutex_);
     results_.clear();
-    delete worker_;
 }
 
 void CardWriter::post(const CardEdit &edit)
@@ -120,18 +54,61 @@ void CardWriter::post(const CardEdit &edit)
         const std::lock_guard lock(mutex_);
         auto waiting = std::find_if(queue_.begin(), queue_.end(),
                                     [&edit](const CardEdit &queued) { return queued.card.id == edit.card.id; });
-        if (waiting != queue_.end())
+        if (waiting != queue_.end()) {
             waiting->merge(edit);
-        else
-            queue_.push_back(edit);
+            return;
+        }
+        queue_.push_back(edit);
     }
-    emit writeRequested();
+    worker_.post([this] { writeWaiting(); });
 }
 
 void CardWriter::wait()
 {
-    emit flushRequested();
+    (void)worker_.waitIdle();
     deliver();
+}
+
+void CardWriter::writeWaiting()
+{
+    for (;;) {
+        CardEdit edit;
+        {
+            const std::lock_guard lock(mutex_);
+            if (queue_.empty())
+                return;
+            edit = std::move(queue_.front());
+            queue_.pop_front();
+        }
+        CardWriteResult result = write(edit);
+        {
+            const std::lock_guard lock(mutex_);
+            results_.push_back(std::move(result));
+        }
+        // The writer outlives every task of its worker, and a call still
+        // queued when it goes is dropped with it.
+        QMetaObject::invokeMethod(this, &CardWriter::deliver, Qt::QueuedConnection);
+    }
+}
+
+CardWriteResult CardWriter::write(const CardEdit &edit)
+{
+    CardWriteResult result{edit, false, {}};
+    if (!deck_.isOpen()) {
+        if (!deck_.open(path_, Access::ReadWrite)) {
+            result.error = deck_.errorText();
+            deck_.close();
+            return result;
+        }
+        // Every write here replaces a card's row by a version of itself:
+        // its old pages hold what the new ones do, and zeroing them would
+        // double the cost of each keystroke on a card with a picture.
+        deck_.eraseFreedPages(false);
+    }
+    result.ok = deck_.saveCardChanges(edit.card, edit.fields, edit.keywordSlots, edit.slotMask);
+    if (!result.ok)
+        result.error = deck_.errorText();
+    return result;
 }
 
 void CardWriter::deliver()
@@ -146,5 +123,3 @@ void CardWriter::deliver()
 }
 
 } // namespace velmora
-
-#include "cardwriter.moc"

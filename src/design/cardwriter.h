@@ -8,11 +8,11 @@
 // costs one write; each write is one transaction.
 
 #include "store/deck.h"
+#include "store/workerthread.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QThread>
 
 #include <deque>
 #include <functional>
@@ -40,8 +40,6 @@ struct CardWriteResult
     QString error;
 };
 
-class CardWriterWorker;
-
 class CardWriter : public QObject
 {
     Q_OBJECT
@@ -58,24 +56,21 @@ public:
     // Blocks until every edit posted so far is written and its result handed out.
     void wait();
 
-signals:
-    // Requests to the worker: queued, and blocking until it is done.
-    void writeRequested();
-    void flushRequested();
-
 private:
-    friend class CardWriterWorker;
+    // On the worker: writes every edit waiting, oldest first.
+    void writeWaiting();
+    [[nodiscard]] CardWriteResult write(const CardEdit &edit);
     void deliver();
 
     std::function<void(const CardWriteResult &)> written_;
-    // What the two threads share, and only under mutex_: Qt's own locks
-    // around its queued calls are invisible to ThreadSanitizer, this one is not.
+    const QString path_;
+    // What the two threads share, and only under mutex_.
     std::mutex mutex_;
     std::deque<CardEdit> queue_;
     std::deque<CardWriteResult> results_;
+    Deck deck_; // used on the worker only
 
-    QThread thread_;
-    CardWriterWorker *worker_ = nullptr; // lives on thread_; deleted once thread_ has ended
+    WorkerThread worker_{QStringLiteral("CardWriter")}; // last, so that it is joined before what it uses goes
 };
 
 } // namespace velmora

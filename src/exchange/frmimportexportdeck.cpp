@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -23,6 +24,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <atomic>
@@ -307,13 +309,24 @@ auto FrmImportExportDeck::withProgress(const QString &label, Work work)
         reached.store(total > 0 ? int(done * 1000 / total) : 0, std::memory_order_relaxed);
     };
     using Outcome = decltype(work(report));
-    BackgroundJob<Outcome> job([&work, &report] { return work(report); });
-    while (!job.wait(QDeadlineTimer(10))) {
-        // setValue paints only once the dialog shows and only when the value
-        // moves, and an import's checks hold it still for seconds.
-        progress.setValue(reached.load(std::memory_order_relaxed));
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
+    QEventLoop waiting;
+    bool finished = false;
+    BackgroundJob<Outcome> job([&work, &report] { return work(report); }, &waiting,
+                               [&waiting, &finished] {
+                                   finished = true;
+                                   waiting.quit();
+                               });
+    // setValue paints only once the dialog shows and only when the value
+    // moves; an import's checks hold it still for seconds, while the loop
+    // keeps painting.
+    QTimer ticks;
+    ticks.setInterval(20);
+    connect(&ticks, &QTimer::timeout, &progress,
+            [&progress, &reached] { progress.setValue(reached.load(std::memory_order_relaxed)); });
+    ticks.start();
+    if (!finished)
+        waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    ticks.stop();
     frames_->setEnabled(true);
     return job.take();
 }

@@ -239,20 +239,14 @@ ExchangeOutcome exportPackage(const QString &deckFileName, const QString &destin
         return told(QCoreApplication::translate("FlashcardExchange",
                                                 "The flashcard package was not written: the file %1 is there already.")
                         .arg(QDir::toNativeSeparators(target)));
-    // Pictures are decoded and encoded on a thread of their own while this
-    // one reports progress, so a window keeps painting.
-    std::atomic<qint64> permille{0};
-    BackgroundJob<QString> job([&permille, deckPath = paths::deckDatabase(name), target, nowMs, withReviewState] {
-        return exportPackageFile(
-            deckPath, target, nowMs,
-            [&permille](qint64 done, qint64 total) { permille = total > 0 ? done * 1000 / total : 0; },
-            withReviewState);
-    });
-    while (!job.wait(QDeadlineTimer(20))) {
-        if (progress)
-            progress(permille.load(), 1000);
-    }
-    if (const QString problem = job.take(); !problem.isEmpty())
+    const QString problem = exportPackageFile(
+        paths::deckDatabase(name), target, nowMs,
+        [&progress](qint64 done, qint64 total) {
+            if (progress)
+                progress(total > 0 ? done * 1000 / total : 0, 1000);
+        },
+        withReviewState);
+    if (!problem.isEmpty())
         return told(
             QCoreApplication::translate("FlashcardExchange", "The flashcard package was not written. %1").arg(problem));
     ExchangeOutcome outcome;
@@ -409,21 +403,16 @@ constexpr qint64 kBuilt = 400;
 constexpr qint64 kWritten = 700;
 constexpr qint64 kWhole = 1000;
 
-// Runs `work` on a thread of its own while this one reports it (from `from`
-// to `to` of kWhole) as it goes, so that a window keeps painting.
+// Runs `work`, reporting it from `from` to `to` of kWhole as it goes.
 template <typename T>
-T offScreen(const std::function<T(const PackageProgress &)> &work, const ExchangeProgress &progress, qint64 from,
-            qint64 to)
+T reportedFromTo(const std::function<T(const PackageProgress &)> &work, const ExchangeProgress &progress, qint64 from,
+                 qint64 to)
 {
-    std::atomic<qint64> permille{0};
-    BackgroundJob<T> job([&work, &permille] {
-        return work([&permille](qint64 done, qint64 total) { permille = total > 0 ? done * 1000 / total : 1000; });
-    });
-    while (!job.wait(QDeadlineTimer(20))) {
+    return work([&progress, from, to](qint64 done, qint64 total) {
+        const qint64 permille = total > 0 ? done * 1000 / total : 1000;
         if (progress)
-            progress(from + (to - from) * std::clamp<qint64>(permille.load(), 0, 1000) / 1000, kWhole);
-    }
-    return job.take();
+            progress(from + (to - from) * std::clamp<qint64>(permille, 0, 1000) / 1000, kWhole);
+    });
 }
 
 // A new deck from the template in `path`, holding the cards.
@@ -458,7 +447,7 @@ QString writeDeck(const QString &path, const BuiltCards &built, const QString &d
 ExchangeOutcome importCards(const CardBuilder &build, const QString &deckName, const QString &what,
                             const ExchangeProgress &progress)
 {
-    const auto built = offScreen<BuiltCards>(build, progress, 0, kBuilt);
+    const auto built = reportedFromTo<BuiltCards>(build, progress, 0, kBuilt);
     if (built.cards.isEmpty())
         return told(
             QCoreApplication::translate("FlashcardExchange", "The %1 holds no card that can be imported.").arg(what) +
@@ -474,7 +463,7 @@ ExchangeOutcome importCards(const CardBuilder &build, const QString &deckName, c
                         .arg(paths::exchangeFolder()));
     const QString path = work.filePath(QStringLiteral("deck.vdk"));
     // Encrypting the pictures into the deck takes about as long as decoding them.
-    if (const auto problem = offScreen<QString>(
+    if (const auto problem = reportedFromTo<QString>(
             [&path, &built, &deckName](const PackageProgress &) { return writeDeck(path, built, deckName); }, progress,
             kBuilt, kWritten);
         !problem.isEmpty())

@@ -78,8 +78,8 @@ using PictureFiles = std::function<QByteArray(const QString &fileName)>;
 using CardBuilder = std::function<BuiltCards(const PackageProgress &progress)>;
 
 // The cards `build` makes as a new deck, through the import of a deck file
-// made elsewhere. Making the cards and writing the deck run on threads of
-// their own while this one reports progress. `what` names the source in the
+// made elsewhere, reporting progress as it makes the cards and writes the
+// deck. `what` names the source in the
 // refusal of nothing to import.
 [[nodiscard]] ExchangeOutcome importCards(const CardBuilder &build, const QString &deckName, const QString &what,
                                           const ExchangeProgress &progress = {});

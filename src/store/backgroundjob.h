@@ -1,12 +1,14 @@
 #pragma once
 
-// One job on a thread of its own, for work whose result the screen thread
+// One job on a worker of its own, for work whose result the screen thread
 // takes later. The owner holds the job: destroying it joins the thread.
 // The result crosses over under a std::mutex rather than through Qt's
 // futures, whose locks ThreadSanitizer cannot see in an uninstrumented Qt.
 
-#include <QDeadlineTimer>
-#include <QThread>
+#include "store/workerthread.h"
+
+#include <QMetaObject>
+#include <QObject>
 #include <QVector>
 
 #include <algorithm>
@@ -24,17 +26,19 @@ template <typename T>
 class BackgroundJob
 {
 public:
-    explicit BackgroundJob(std::function<T()> job) : thread_(*this, std::move(job)) { thread_.start(); }
+    explicit BackgroundJob(std::function<T()> job) { start(std::move(job)); }
     // `done` runs on the thread of `context` once the job is done, unless the
     // context is gone by then.
-    BackgroundJob(std::function<T()> job, QObject *context, std::function<void()> done) : thread_(*this, std::move(job))
+    BackgroundJob(std::function<T()> job, QObject *context, std::function<void()> done)
     {
-        QObject::connect(&thread_, &QThread::finished, context, std::move(done), Qt::QueuedConnection);
-        thread_.start();
+        QObject::connect(worker_.thread(), &QThread::finished, context, done, Qt::QueuedConnection);
+        start(std::move(job));
+        if (worker_.ranOnPoster())
+            QMetaObject::invokeMethod(context, std::move(done), Qt::QueuedConnection);
     }
     ~BackgroundJob()
     {
-        thread_.wait();
+        worker_.finish();
         const std::lock_guard lock(mutex_);
         result_.reset();
     }
@@ -44,38 +48,30 @@ public:
     // True once the job is done, waiting until `deadline` at most.
     [[nodiscard]] bool wait(QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever))
     {
-        return thread_.wait(deadline);
+        return worker_.wait(deadline);
     }
     // Waits for the job and hands its result over, once.
     [[nodiscard]] T take()
     {
-        thread_.wait();
+        worker_.finish();
         const std::lock_guard lock(mutex_);
         return std::exchange(result_, std::nullopt).value_or(T{});
     }
 
 private:
-    class Thread : public QThread
+    void start(std::function<T()> job)
     {
-    public:
-        Thread(BackgroundJob &owner, std::function<T()> job) : owner_(owner), job_(std::move(job)) {}
-
-    protected:
-        void run() override
-        {
-            T result = job_();
-            const std::lock_guard lock(owner_.mutex_);
-            owner_.result_ = std::move(result);
-        }
-
-    private:
-        BackgroundJob &owner_;
-        std::function<T()> job_;
-    };
+        worker_.post([this, job = std::move(job)] {
+            T result = job();
+            const std::lock_guard lock(mutex_);
+            result_ = std::move(result);
+        });
+        worker_.close();
+    }
 
     std::mutex mutex_;
     std::optional<T> result_;
-    Thread thread_; // last, so that it is joined before what it writes goes
+    WorkerThread worker_{QStringLiteral("BackgroundJob")}; // last, so that it is joined before what it writes goes
 };
 
 // Runs `work(i)` for every i in [0, count) on this thread and on jobs beside

@@ -3,8 +3,6 @@
 #include "store/deck.h"
 #include "store/pictures.h"
 
-#include <QThread>
-
 #include <algorithm>
 #include <utility>
 
@@ -43,19 +41,17 @@ std::optional<QImage> PictureReadAhead::take(int cardId, QSize shownSize)
     return picture;
 }
 
-// Lives on the warmer's thread, with a deck connection of its own.
-class PictureReader : public QObject
+// Used on the warmer's thread only, with a deck connection of its own.
+class PictureReader
 {
-    Q_OBJECT
-
 public:
     PictureReader(QString path, QSize shownSize, PictureWarmer &owner)
         : path_(std::move(path)), size_(shownSize), owner_(owner)
-    {
-        connect(this, &PictureReader::readAgain, this, &PictureReader::readNext, Qt::QueuedConnection);
-    }
+    {}
 
-    void readNext()
+    // Reads one card and asks again through the worker's queue, so that
+    // stopping the worker waits for one picture at most.
+    void readNext(WorkerThread &worker)
     {
         // A deck that cannot be read leaves the warmer idle until it is stopped.
         if (!deck_.isOpen() && !deck_.open(path_))
@@ -73,11 +69,8 @@ public:
             const std::lock_guard lock(owner_.mutex_);
             owner_.read_.insert(cardId, std::move(picture));
         }
-        emit readAgain();
+        worker.post([this, &worker] { readNext(worker); });
     }
-
-signals:
-    void readAgain();
 
 private:
     const QString path_;
@@ -85,6 +78,8 @@ private:
     PictureWarmer &owner_;
     Deck deck_;
 };
+
+PictureWarmer::PictureWarmer() = default;
 
 PictureWarmer::~PictureWarmer()
 {
@@ -99,13 +94,9 @@ void PictureWarmer::start(const QString &path, const QVector<int> &cardIds, QSiz
         const std::lock_guard lock(mutex_);
         queue_.assign(cardIds.cbegin(), cardIds.cend());
     }
-    thread_ = std::make_unique<QThread>();
-    thread_->setObjectName(QStringLiteral("PictureWarmer"));
-    auto *reader = new PictureReader(path, shownSize, *this);
-    reader->moveToThread(thread_.get());
-    QObject::connect(thread_.get(), &QThread::started, reader, &PictureReader::readNext);
-    QObject::connect(thread_.get(), &QThread::finished, reader, &QObject::deleteLater);
-    thread_->start();
+    reader_ = std::make_unique<PictureReader>(path, shownSize, *this);
+    worker_ = std::make_unique<WorkerThread>(QStringLiteral("PictureWarmer"));
+    worker_->post([reader = reader_.get(), worker = worker_.get()] { reader->readNext(*worker); });
 }
 
 void PictureWarmer::prefer(int cardId)
@@ -120,11 +111,11 @@ void PictureWarmer::prefer(int cardId)
 
 QHash<int, QImage> PictureWarmer::stop()
 {
-    if (thread_) {
+    if (worker_) {
         // The picture being read is finished; the reader's next call is not taken.
-        thread_->quit();
-        thread_->wait();
-        thread_.reset();
+        worker_->stop();
+        worker_.reset();
+        reader_.reset();
     }
     const std::lock_guard lock(mutex_);
     queue_.clear();
@@ -145,5 +136,3 @@ std::optional<QImage> PictureWarmer::take(int cardId, QSize shownSize)
 }
 
 } // namespace velmora
-
-#include "readahead.moc"

@@ -19,6 +19,8 @@
 
 namespace velmora {
 
+class PictureReader;
+
 class PictureReadAhead
 {
 public:
@@ -51,7 +53,7 @@ private:
 class PictureWarmer
 {
 public:
-    PictureWarmer() = default;
+    PictureWarmer();
     ~PictureWarmer();
     PictureWarmer(const PictureWarmer &) = delete;
     PictureWarmer &operator=(const PictureWarmer &) = delete;
@@ -63,16 +65,15 @@ public:
     // Ends the reading; hands back what was read and not taken.
     QHash<int, QImage> stop();
     // Started and not stopped, whether or not cards are still waiting.
-    [[nodiscard]] bool running() const { return thread_ != nullptr; }
+    [[nodiscard]] bool running() const { return worker_ != nullptr; }
     // The card's picture when it has been read for that size.
     [[nodiscard]] std::optional<QImage> take(int cardId, QSize shownSize);
 
 private:
     friend class PictureReader;
 
-    // The reader reads one card per call and asks again through the thread's
-    // queue, so that stopping the thread waits for one picture at most.
-    std::unique_ptr<QThread> thread_;
+    std::unique_ptr<PictureReader> reader_;
+    std::unique_ptr<WorkerThread> worker_; // stopped before the reader goes
     // What the two threads share, and only under mutex_.
     std::mutex mutex_;
     std::deque<int> queue_;
