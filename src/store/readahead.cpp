@@ -49,8 +49,8 @@ class PictureReader : public QObject
     Q_OBJECT
 
 public:
-    PictureReader(QString path, QSize shownSize, PictureWarmer &owner)
-        : path_(std::move(path)), size_(shownSize), owner_(owner)
+    PictureReader(QString path, QSize shownSize, PictureWarmer &owner, QObject *context, std::function<void(int)> told)
+        : path_(std::move(path)), size_(shownSize), owner_(owner), context_(context), told_(std::move(told))
     {
         connect(this, &PictureReader::readAgain, this, &PictureReader::readNext, Qt::QueuedConnection);
     }
@@ -67,12 +67,19 @@ public:
                 return;
             cardId = owner_.queue_.front();
             owner_.queue_.pop_front();
+            owner_.reading_ = cardId;
         }
         QImage picture = decodePicture(deck_.picture(cardId), size_);
-        if (!picture.isNull()) {
+        {
             const std::lock_guard lock(owner_.mutex_);
-            owner_.read_.insert(cardId, std::move(picture));
+            if (!picture.isNull())
+                owner_.read_.insert(cardId, std::move(picture));
+            owner_.reading_ = 0;
         }
+        // The owner joins this thread before its context goes.
+        if (context_ && told_)
+            QMetaObject::invokeMethod(
+                context_, [told = told_, cardId] { told(cardId); }, Qt::QueuedConnection);
         emit readAgain();
     }
 
@@ -83,6 +90,8 @@ private:
     const QString path_;
     const QSize size_;
     PictureWarmer &owner_;
+    QObject *const context_;
+    const std::function<void(int)> told_;
     Deck deck_;
 };
 
@@ -101,7 +110,7 @@ void PictureWarmer::start(const QString &path, const QVector<int> &cardIds, QSiz
     }
     thread_ = std::make_unique<QThread>();
     thread_->setObjectName(QStringLiteral("PictureWarmer"));
-    auto *reader = new PictureReader(path, shownSize, *this);
+    auto *reader = new PictureReader(path, shownSize, *this, context_, told_);
     reader->moveToThread(thread_.get());
     QObject::connect(thread_.get(), &QThread::started, reader, &PictureReader::readNext);
     QObject::connect(thread_.get(), &QThread::finished, reader, &QObject::deleteLater);
@@ -116,6 +125,12 @@ void PictureWarmer::prefer(int cardId)
         return;
     queue_.erase(found);
     queue_.push_front(cardId);
+}
+
+bool PictureWarmer::waiting(int cardId)
+{
+    const std::lock_guard lock(mutex_);
+    return thread_ && (reading_ == cardId || std::find(queue_.begin(), queue_.end(), cardId) != queue_.end());
 }
 
 QHash<int, QImage> PictureWarmer::stop()
