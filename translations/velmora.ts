@@ -3314,6 +3314,14 @@ Close without saving it?</source>
 %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reading the journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the journal...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velmora::readings::FrmReadings</name>

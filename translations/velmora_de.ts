@@ -3368,6 +3368,14 @@ Ohne Speichern schließen?</translation>
         <translation>Die Legungen konnten nicht nach %1 exportiert werden
 %2</translation>
     </message>
+    <message>
+        <source>Reading the journal</source>
+        <translation>Das Tagebuch wird gelesen</translation>
+    </message>
+    <message>
+        <source>Reading the journal...</source>
+        <translation>Das Tagebuch wird gelesen...</translation>
+    </message>
 </context>
 <context>
     <name>velmora::readings::FrmReadings</name>

@@ -258,6 +258,7 @@ FrmDeckDesign::FrmDeckDesign(Services &services, DeckHandOff handOff, const QVec
         card_->showSaveStatus(tr("The deck cannot be opened for writing: %1").arg(deckError_));
     }
     writer_ = std::make_unique<CardWriter>(path, [this](const CardWriteResult &result) { onWritten(result); });
+    warmer_.tellRead(this, [this](int cardId) { pictureRead(cardId); });
     keepWindowPlace(*this, services_.settings, QSize(1000, 640));
 }
 
@@ -341,6 +342,7 @@ void FrmDeckDesign::chooseCard(int index)
     writeFailure_.clear();
 
     rememberCardPosition(index + 1);
+    awaitedPicture_ = 0;
     {
         const QSignalBlocker quiet(list);
         list->setCurrentItem(list->topLevelItem(index));
@@ -363,13 +365,15 @@ void FrmDeckDesign::chooseCard(int index)
     pendingSlots_.clear();
     for (int k = 0; k < kSlotsPerCard; ++k)
         pendingSlots_.append(k < stored.size() && !stored[k].isNull() ? stored[k] : QStringLiteral(""));
-    card_->showCard(pending_, pendingSlots_, shownPicture(index));
+    card_->showCard(pending_, pendingSlots_, shownPicture(index, true));
     card_->showSaveStatus(status);
     // Cards are mostly visited in list order: the next one is read first.
     if (!warmer_.running())
         warmPictures(index + 1);
     else if (index + 1 < cards_.size())
         warmer_.prefer(cards_[index + 1].id);
+    if (awaitedPicture_ != 0)
+        warmer_.prefer(awaitedPicture_);
 }
 
 void FrmDeckDesign::warmPictures(int from)
@@ -385,7 +389,7 @@ void FrmDeckDesign::warmPictures(int from)
         warmer_.start(paths::deckDatabase(handOff_.deckFile), ids, card_->pictureSize());
 }
 
-QImage FrmDeckDesign::shownPicture(int index)
+QImage FrmDeckDesign::shownPicture(int index, bool mayAwait)
 {
     const Card &card = cards_[index];
     const auto cached = shownPictures_.constFind(card.id);
@@ -393,6 +397,10 @@ QImage FrmDeckDesign::shownPicture(int index)
         return *cached;
     const QSize size = card_->pictureSize();
     QImage picture = warmer_.take(card.id, size).value_or(QImage());
+    if (picture.isNull() && mayAwait && card.isSaved && warmer_.waiting(card.id)) {
+        awaitedPicture_ = card.id;
+        return {};
+    }
     if (picture.isNull())
         picture = decodePicture(deck_.picture(card.id), size);
     if (!picture.isNull()) {
@@ -403,8 +411,26 @@ QImage FrmDeckDesign::shownPicture(int index)
     return picture;
 }
 
+void FrmDeckDesign::pictureRead(int cardId)
+{
+    if (cardId == 0 || cardId != awaitedPicture_ || current_ < 0 || current_ >= cards_.size() ||
+        cards_[current_].id != cardId)
+        return;
+    settleAwaitedPicture();
+}
+
+void FrmDeckDesign::settleAwaitedPicture()
+{
+    if (awaitedPicture_ == 0 || current_ < 0 || current_ >= cards_.size() || cards_[current_].id != awaitedPicture_)
+        return;
+    awaitedPicture_ = 0;
+    // Read here when the warmer has not got to it (or read it at another size).
+    card_->showPicture(shownPicture(current_));
+}
+
 void FrmDeckDesign::forgetPicture(int cardId)
 {
+    awaitedPicture_ = 0;
     // What the warmer read of other cards stays good; it starts again at the next card shown.
     shownPictures_.insert(warmer_.stop());
     shownPictures_.remove(cardId);
@@ -515,6 +541,7 @@ void FrmDeckDesign::onMinorClicked()
 void FrmDeckDesign::save()
 {
     savedNumber = QString::number(current_ + 1);
+    settleAwaitedPicture();
     if (!card_->hasPicture() || current_ < 0 || pending_.id <= 0) {
         card_->cmdBrowsePictures->setFocus();
         return;
@@ -581,6 +608,7 @@ void FrmDeckDesign::insertPictures()
 void FrmDeckDesign::onPicturesStored()
 {
     warmer_.stop();
+    awaitedPicture_ = 0;
     shownPictures_.clear();
     card_->showPicture({});
     activateWindow();

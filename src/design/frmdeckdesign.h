@@ -113,7 +113,8 @@ private:
     // Before the window goes: every edit written, or the user agreed to lose
     // what could not be. False keeps the window.
     [[nodiscard]] bool finishWrites(const QString &goOnQuestion);
-    [[nodiscard]] QImage shownPicture(int index);
+    // With mayAwait, a picture the warmer is about to read is left to it.
+    [[nodiscard]] QImage shownPicture(int index, bool mayAwait = false);
     void forgetPicture(int cardId);
     void rememberCardPosition(int number);
     void onPicturesStored();
@@ -149,6 +150,13 @@ private:
     // Fills shownPictures_' stock for the whole deck while the user works.
     PictureWarmer warmer_;
     void warmPictures(int from);
+    // The current card's picture while the warmer reads it: the card is
+    // shown at once and its picture when read, rather than the key that
+    // chose it waiting for the read.
+    int awaitedPicture_ = 0;
+    void pictureRead(int cardId);
+    // The awaited picture read here and shown, for what needs it now.
+    void settleAwaitedPicture();
 };
 
 } // namespace velmora

@@ -3,6 +3,9 @@
 #include "app/prompter.h"
 #include "app/services.h"
 #include "learn/memorizepage.h"
+#include "store/historydb.h"
+
+#include <QFileInfo>
 
 namespace velmora {
 
@@ -37,9 +40,13 @@ bool OwnMeaningKeeper::asksOwn() const
 
 progress::PersonalMeaningMap OwnMeaningKeeper::meaningsOf(const QString &deckName)
 {
-    if (deckName != deckName_ || !readable_) {
+    if (deckName != deckName_ || (!readable_ && !reading_)) {
         (void)flush();
         loadDeck(deckName);
+    }
+    if (reading_) {
+        takeRead(reading_->take());
+        reading_.reset();
     }
     return meanings_;
 }
@@ -48,14 +55,43 @@ void OwnMeaningKeeper::loadDeck(const QString &deckName)
 {
     deckName_ = deckName;
     store_.close();
-    QString why;
-    std::optional<progress::PersonalMeaningMap> read = progress::readPersonalMeanings(path_, deckName, &why);
-    readable_ = read.has_value();
-    meanings_ = read.value_or(progress::PersonalMeaningMap());
+    std::erase_if(abandoned_, [](const auto &job) { return job->wait(QDeadlineTimer(0)); });
+    if (reading_)
+        abandoned_.push_back(std::move(reading_));
+    const auto read = [path = path_, deckName] {
+        Read read;
+        read.meanings = progress::readPersonalMeanings(path, deckName, &read.why);
+        return read;
+    };
+    if (QFileInfo(path_).size() >= readAsideFrom_ && store::HistoryDb::checkDue(path_)) {
+        readable_ = false;
+        meanings_.clear();
+        page_.setOwnMeaningStatus(QString());
+        reading_ = std::make_unique<BackgroundJob<Read>>(read, this, [this] { deckRead(); });
+        return;
+    }
+    takeRead(read());
+}
+
+void OwnMeaningKeeper::deckRead()
+{
+    // The end of a read no longer wanted arrives here too.
+    if (!reading_ || !reading_->wait(QDeadlineTimer(0)))
+        return;
+    takeRead(reading_->take());
+    reading_.reset();
+    if (!cardName_.isEmpty())
+        showOwn();
+}
+
+void OwnMeaningKeeper::takeRead(Read read)
+{
+    readable_ = read.meanings.has_value();
+    meanings_ = read.meanings.value_or(progress::PersonalMeaningMap());
     page_.setOwnMeaningStatus(readable_ ? QString()
                                         : tr("Your own meanings cannot be read, so they are left as they "
                                              "are and nothing is written over them. %1")
-                                              .arg(why));
+                                              .arg(read.why));
 }
 
 void OwnMeaningKeeper::showCard(const QString &deckName, const QString &cardName)
@@ -64,10 +100,16 @@ void OwnMeaningKeeper::showCard(const QString &deckName, const QString &cardName
         services_.prompter.tell(tr("Your own meaning of %1 could not be saved. %2").arg(cardName_, error_),
                                 PromptIcon::Warning, page_.window());
     unsaved_ = false;
-    if (deckName != deckName_ || !readable_)
+    if (deckName != deckName_ || (!readable_ && !reading_))
         loadDeck(deckName);
     cardName_ = cardName;
-    const progress::PersonalMeaning own = meanings_.value(cardName);
+    showOwn();
+}
+
+void OwnMeaningKeeper::showOwn()
+{
+    // While the deck's are read, the box is empty and closed to typing.
+    const progress::PersonalMeaning own = meanings_.value(cardName_);
     page_.showOwnMeaning(own.upright, own.reversed);
     page_.setOwnMeaningEditable(readable_);
 }

@@ -4,10 +4,15 @@
 // read per deck from the progress history, saved a moment after typing stops,
 // before another card shows and when the window closes.
 
+#include "store/backgroundjob.h"
 #include "store/personalmeanings.h"
 
 #include <QObject>
 #include <QTimer>
+
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace velmora {
 
@@ -37,10 +42,25 @@ public:
     [[nodiscard]] progress::PersonalMeaningMap meaningsOf(const QString &deckName);
     // For the ending: the question whether to leave it unsaved, true to go on.
     [[nodiscard]] bool finishOrAsk(QWidget *window);
+    // The size of the history from which a deck's own meanings are read on a
+    // worker thread when the history is due for its check (which reads all
+    // of it); the box stays closed until they are there.
+    void setReadAsideFrom(qint64 bytes) { readAsideFrom_ = bytes; }
+    // True while that read runs.
+    [[nodiscard]] bool reading() const { return reading_ != nullptr; }
+
+    struct Read
+    {
+        std::optional<progress::PersonalMeaningMap> meanings;
+        QString why;
+    };
 
 private:
     void edited();
     void loadDeck(const QString &deckName);
+    void deckRead();
+    void takeRead(Read read);
+    void showOwn();
 
     Services &services_;
     MemorizePage &page_;
@@ -53,6 +73,11 @@ private:
     bool unsaved_ = false;
     QString error_;
     QTimer timer_;
+    qint64 readAsideFrom_ = 4 << 20;
+    // Reads of decks no longer shown, left to end on their own.
+    std::vector<std::unique_ptr<BackgroundJob<Read>>> abandoned_;
+    // Last, so that it is joined before what its end touches goes.
+    std::unique_ptr<BackgroundJob<Read>> reading_;
 };
 
 } // namespace velmora

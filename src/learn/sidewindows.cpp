@@ -111,51 +111,77 @@ void SideWindows::openReview()
 
 void SideWindows::refreshDueCount()
 {
-    settings_.setDueCount(dueCount());
+    std::erase_if(abandoned_, [](const auto &job) { return job->wait(QDeadlineTimer(0)); });
+    if (counting_)
+        abandoned_.push_back(std::move(counting_));
+    const QString deckName = settings_.chosenDeckName();
+    if (settings_.chosenDeck() < 0 || !settings_.anyGroup()) {
+        settings_.setDueCount(0);
+        return;
+    }
+    // Everything the count reads from the window is taken now; the worker
+    // has connections of its own.
+    DueCount known;
+    if (deckName == dueDeckName_)
+        known = DueCount{dueDeckName_, dueDeckFile_, dueDeckCards_, 0};
+    const QVector<int> groups = groups_();
+    const bool reversed = settings_.reversedAllowed();
+    const review::ReviewSettings reviewSettings = settings_.reviewSettings();
+    const QDateTime now = services_.clock.now();
+    const QString historyFile = progress::historyPath();
+    counting_ = std::make_unique<BackgroundJob<DueCount>>(
+        [deckName, known = std::move(known), groups, reversed, reviewSettings, now, historyFile]() mutable {
+            DueCount result = std::move(known);
+            if (result.deckName.isEmpty()) {
+                const std::optional<QString> deckFile = existingDeckFile(dbNameOfDeck(deckName));
+                Deck deck;
+                if (!deckFile || !deck.open(*deckFile))
+                    return DueCount{};
+                result = DueCount{deckName, QFileInfo(*deckFile).fileName(), deck.cards().value_or(QVector<Card>()), 0};
+            }
+            QVector<Card> chosen;
+            for (const Card &card : std::as_const(result.cards)) {
+                if (groups.contains(card.group))
+                    chosen.append(card);
+            }
+            // Counting leaves a learner without a history without one.
+            progress::HistoryFile history;
+            if (QFileInfo::exists(historyFile) && !history.open(historyFile))
+                return result;
+            const review::LearningDays days = reviewSettings.fsrs().days;
+            QVector<progress::FacetState> states;
+            review::DayCount today;
+            if (history.isOpen()) {
+                const std::optional<QVector<progress::FacetState>> stored = history.facetStates(result.deckFile);
+                const std::optional<review::DayCount> done =
+                    history.reviewsSince(result.deckFile, days.startOfDayOf(now));
+                if (!stored || !done)
+                    return result;
+                states = *stored;
+                today = *done;
+            }
+            std::vector<review::MemoryState> facets;
+            for (const review::SessionItem &item : review::sessionItems(chosen, reversed, states))
+                facets.push_back(item.state);
+            result.count = int(review::dueFacets(facets, now, reviewSettings.limits, today, days).size());
+            return result;
+        },
+        this, [this] { dueCounted(); });
 }
 
-int SideWindows::dueCount()
+void SideWindows::dueCounted()
 {
-    const QString deckName = settings_.chosenDeckName();
-    if (settings_.chosenDeck() < 0 || !settings_.anyGroup())
-        return 0;
-    if (deckName != dueDeckName_) {
-        dueDeckCards_.clear();
-        const std::optional<QString> deckFile = existingDeckFile(dbNameOfDeck(deckName));
-        Deck deck;
-        if (!deckFile || !deck.open(*deckFile))
-            return 0;
-        dueDeckCards_ = deck.cards().value_or(QVector<Card>());
-        dueDeckName_ = deckName;
-        dueDeckFile_ = QFileInfo(*deckFile).fileName();
+    // An abandoned count's end arrives here too.
+    if (!counting_ || !counting_->wait(QDeadlineTimer(0)))
+        return;
+    DueCount result = counting_->take();
+    counting_.reset();
+    if (!result.deckName.isEmpty()) {
+        dueDeckName_ = result.deckName;
+        dueDeckFile_ = result.deckFile;
+        dueDeckCards_ = std::move(result.cards);
     }
-    const QVector<int> groups = groups_();
-    QVector<Card> chosen;
-    for (const Card &card : std::as_const(dueDeckCards_)) {
-        if (groups.contains(card.group))
-            chosen.append(card);
-    }
-    // Counting leaves a learner without a history without one.
-    const QString historyFile = progress::historyPath();
-    if (!history_.isOpen() && QFileInfo::exists(historyFile) && !history_.open(historyFile))
-        return 0;
-    const QDateTime now = services_.clock.now();
-    const review::ReviewSettings reviewSettings = settings_.reviewSettings();
-    const review::LearningDays days = reviewSettings.fsrs().days;
-    QVector<progress::FacetState> states;
-    review::DayCount today;
-    if (history_.isOpen()) {
-        const std::optional<QVector<progress::FacetState>> stored = history_.facetStates(dueDeckFile_);
-        const std::optional<review::DayCount> done = history_.reviewsSince(dueDeckFile_, days.startOfDayOf(now));
-        if (!stored || !done)
-            return 0;
-        states = *stored;
-        today = *done;
-    }
-    std::vector<review::MemoryState> facets;
-    for (const review::SessionItem &item : review::sessionItems(chosen, settings_.reversedAllowed(), states))
-        facets.push_back(item.state);
-    return int(review::dueFacets(facets, now, reviewSettings.limits, today, days).size());
+    settings_.setDueCount(result.count);
 }
 
 } // namespace velmora

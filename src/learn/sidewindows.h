@@ -7,7 +7,9 @@
 
 #include "progress/frmprogress.h"
 #include "progress/history.h"
+#include "review/reviewsettings.h"
 
+#include "store/backgroundjob.h"
 #include "store/deck.h"
 #include "store/practice.h"
 
@@ -15,7 +17,9 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace velmora {
 
@@ -49,8 +53,12 @@ public:
 
     // Adds the test to the history; the error text on failure, else empty.
     [[nodiscard]] QString record(const progress::TestRecord &test);
-    // The review button's count for the chosen deck, groups and caps.
+    // The review button's count for the chosen deck, groups and caps. It is
+    // counted on a worker thread (opening a large history that changed checks
+    // all of it) and shown when done; a count asked for since wins.
     void refreshDueCount();
+    // True while a count is on its way.
+    [[nodiscard]] bool countingDue() const { return counting_ != nullptr; }
     // The deck may have been designed anew since its cards were counted.
     void forgetDueDeck() { dueDeckName_.clear(); }
 
@@ -60,8 +68,19 @@ signals:
     // A reading's cards, to be tested on their meanings.
     void readingTestRequested(const velmora::progress::PracticeRequest &request);
 
+public:
+    // What a count is made from and what it finds; the deck's cards are
+    // handed back so that the next count of the same deck does not read them.
+    struct DueCount
+    {
+        QString deckName;
+        QString deckFile; // the file's name in the deck folder
+        QVector<Card> cards;
+        int count = 0;
+    };
+
 private:
-    [[nodiscard]] int dueCount();
+    void dueCounted();
 
     Services &services_;
     SettingsPage &settings_;
@@ -78,6 +97,10 @@ private:
     QString dueDeckName_;
     QString dueDeckFile_; // the file's name in the deck folder
     QVector<Card> dueDeckCards_;
+    // Counts no longer wanted, left to end on their own rather than waited for.
+    std::vector<std::unique_ptr<BackgroundJob<DueCount>>> abandoned_;
+    // Last, so that it is joined before what the count's end touches goes.
+    std::unique_ptr<BackgroundJob<DueCount>> counting_;
 };
 
 } // namespace velmora

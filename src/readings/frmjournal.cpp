@@ -21,9 +21,13 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace velmora::readings {
 
@@ -43,7 +47,23 @@ FrmJournal::FrmJournal(Services &services, QString journalPath, QWidget *parent)
     lblCount = named(new QLabel(this), "lblCount");
     lblCount->setTextFormat(Qt::PlainText);
     top->addWidget(lblCount);
+    barLoading = new QProgressBar(this);
+    barLoading->setObjectName(QStringLiteral("barJournalLoading"));
+    barLoading->setRange(0, 0);
+    barLoading->setTextVisible(false);
+    barLoading->setMaximumWidth(160);
+    barLoading->setAccessibleName(tr("Reading the journal"));
+    barLoading->hide();
+    top->addWidget(barLoading);
     layout->addLayout(top);
+    // A read that ends within a moment shows nothing.
+    loadingShown_ = new QTimer(this);
+    loadingShown_->setSingleShot(true);
+    loadingShown_->setInterval(200);
+    connect(loadingShown_, &QTimer::timeout, this, [this] {
+        lblCount->setText(tr("Reading the journal..."));
+        barLoading->show();
+    });
 
     model_ = new JournalModel(this);
     lstReadings = named(new QListView(this), "lstReadings", tr("Readings, newest first"));
@@ -121,19 +141,15 @@ QVBoxLayout *FrmJournal::buildPatterns()
     return column;
 }
 
-void FrmJournal::readPatterns()
+void FrmJournal::showPatterns(std::optional<QVector<DrawnCard>> drawn, const std::optional<QSet<QDate>> &days,
+                              const QString &why)
 {
-    const QDateTime now = services_.clock.now();
-    const QDate today = now.date();
-    std::optional<QVector<DrawnCard>> drawn =
-        journal_.drawnSince(today.addDays(1 - kPatternPeriods[std::size(kPatternPeriods) - 1]).startOfDay());
-    const std::optional<QSet<QDate>> days = journal_.practiceDays(today.addDays(-3660).startOfDay());
     if (!drawn || !days) {
-        lblStreak->setText(tr("The patterns cannot be read: %1").arg(journal_.errorText()));
+        lblStreak->setText(tr("The patterns cannot be read: %1").arg(why));
         return;
     }
     drawn_ = std::move(*drawn);
-    streak_ = currentStreak(*days, today);
+    streak_ = currentStreak(*days, services_.clock.now().date());
     lblStreak->setText(streak_ == 1 ? tr("Current streak: 1 day with a reading or review")
                                     : tr("Current streak: %1 days with a reading or review").arg(streak_));
     showPatterns(days_);
@@ -169,6 +185,11 @@ QStringList FrmJournal::patternLines() const
 
 void FrmJournal::showReadingsWithCard(const QString &cardName)
 {
+    // The read under way limits the list once it is done.
+    if (loading_) {
+        limitedTo_ = cardName;
+        return;
+    }
     if (!openJournal())
         return;
     std::optional<QSet<qint64>> ids = journal_.readingsWithCard(cardName);
@@ -198,19 +219,78 @@ bool FrmJournal::openJournal()
     return false;
 }
 
+FrmJournal::Read FrmJournal::readJournal(Journal &journal, const QDateTime &now)
+{
+    Read read;
+    read.readings = journal.list();
+    if (!read.readings) {
+        read.readingsError = journal.errorText();
+        return read;
+    }
+    const QDate today = now.date();
+    read.drawn = journal.drawnSince(today.addDays(1 - kPatternPeriods[std::size(kPatternPeriods) - 1]).startOfDay());
+    read.days = journal.practiceDays(today.addDays(-3660).startOfDay());
+    if (!read.drawn || !read.days)
+        read.patternsError = journal.errorText();
+    return read;
+}
+
 void FrmJournal::reload()
 {
-    if (!openJournal())
-        return;
-    std::optional<QVector<Reading>> readings = journal_.list();
-    if (!readings) {
-        services_.prompter.tell(journal_.errorText(), PromptIcon::Critical, this);
+    if (loading_) {
+        readAgain_ = true;
         return;
     }
-    model_->setReadings(std::move(*readings));
+    const QDateTime now = services_.clock.now();
+    if (!journal_.isOpen() && QFileInfo(journalPath_).size() >= loadAsideFrom_ &&
+        store::HistoryDb::checkDue(journalPath_)) {
+        // Its own connection: the check's verdict is kept for the file as it
+        // is, so that the window's own opening after it does not check again.
+        const QString path = journalPath_;
+        loading_ = std::make_unique<BackgroundJob<Read>>(
+            [path, now] {
+                Journal journal;
+                if (!journal.open(path))
+                    return Read{journal.errorText(), {}, {}, {}, {}, {}};
+                return readJournal(journal, now);
+            },
+            this, [this] { loaded(); });
+        loadingShown_->start();
+        return;
+    }
+    if (!openJournal())
+        return;
+    showRead(readJournal(journal_, now));
+}
+
+void FrmJournal::loaded()
+{
+    if (!loading_)
+        return;
+    Read read = loading_->take();
+    loading_.reset();
+    loadingShown_->stop();
+    barLoading->hide();
+    updateButtons();
+    if (!read.openError.isEmpty()) {
+        services_.prompter.tell(read.openError, PromptIcon::Critical, this);
+        return;
+    }
+    showRead(std::move(read));
+    if (std::exchange(readAgain_, false))
+        reload();
+}
+
+void FrmJournal::showRead(Read read)
+{
+    if (!read.readings) {
+        services_.prompter.tell(read.readingsError, PromptIcon::Critical, this);
+        return;
+    }
+    model_->setReadings(std::move(*read.readings));
     if (!limitedTo_.isEmpty())
         showReadingsWithCard(limitedTo_);
-    readPatterns();
+    showPatterns(std::move(read.drawn), read.days, read.patternsError);
 }
 
 qint64 FrmJournal::chosenId() const

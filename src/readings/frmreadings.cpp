@@ -355,7 +355,7 @@ void FrmReadings::draw()
     }
     decodeFaces(practice.deck.path(), ids);
     reading_ = reading;
-    own_ = progress::readPersonalMeanings(journalPath_, reading_.deckName).value_or(progress::PersonalMeaningMap());
+    readOwnMeanings();
     turned_ = QVector<bool>(count, false);
     meaningsShown_ = false;
     txtMeanings->setVisible(false);
@@ -364,6 +364,47 @@ void FrmReadings::draw()
     unsaved_ = true;
     layCards();
     fraSpread->setFocus();
+}
+
+void FrmReadings::readOwnMeanings()
+{
+    own_.clear();
+    // A read of an earlier draw is waited for: it ends with the first check.
+    readingOwn_.reset();
+    const QString path = journalPath_;
+    const QString deckName = reading_.deckName;
+    const bool journalOpen = journal_.isOpen();
+    readingOwn_ = std::make_unique<BackgroundJob<OwnRead>>(
+        [path, deckName, journalOpen] {
+            OwnRead read;
+            // A journal that cannot be opened is opened again on saving, which tells why.
+            if (!journalOpen)
+                (void)read.journal.open(path);
+            read.own = progress::readPersonalMeanings(path, deckName).value_or(progress::PersonalMeaningMap());
+            return read;
+        },
+        this, [this] { takeOwnMeanings(); });
+}
+
+void FrmReadings::takeOwnMeanings()
+{
+    // The end of a read an earlier draw started arrives here too.
+    if (!readingOwn_ || !readingOwn_->wait(QDeadlineTimer(0)))
+        return;
+    settleOwnMeanings();
+    if (meaningsShown_)
+        showMeanings();
+}
+
+void FrmReadings::settleOwnMeanings()
+{
+    if (!readingOwn_)
+        return;
+    OwnRead read = readingOwn_->take();
+    readingOwn_.reset();
+    own_ = std::move(read.own);
+    if (!journal_.isOpen() && read.journal.isOpen())
+        journal_ = std::move(read.journal);
 }
 
 void FrmReadings::turn(int position)
@@ -385,6 +426,8 @@ void FrmReadings::showMeanings()
 {
     if (reading_.cards.isEmpty())
         return;
+    // The meanings are shown with the learner's own, however soon.
+    settleOwnMeanings();
     meaningsShown_ = true;
     const QStringList positions = spreadPositions(reading_.spread);
     QStringList parts;
@@ -408,6 +451,7 @@ bool FrmReadings::save()
 {
     if (readOnly_ || reading_.cards.isEmpty() || !unsaved_)
         return true;
+    settleOwnMeanings();
     reading_.question = txtQuestion->text().trimmed();
     reading_.interpretation = txtInterpretation->toPlainText().trimmed().left(kMaxInterpretation);
     if ((journal_.isOpen() || journal_.open(journalPath_)) && journal_.save(reading_)) {

@@ -6,11 +6,11 @@
 // here read-only.
 
 #include "progress/frmprogress.h"
-#include "store/personalmeanings.h"
 #include "readings/journal.h"
 
-#include "store/practice.h"
 #include "store/backgroundjob.h"
+#include "store/personalmeanings.h"
+#include "store/practice.h"
 
 #include <QImage>
 #include <QPointer>
@@ -90,6 +90,10 @@ private:
     // turned card shows its picture once they are ready.
     void decodeFaces(const QString &deckPath, const QVector<int> &cardIds);
     void facesDecoded();
+    void readOwnMeanings();
+    void takeOwnMeanings();
+    // Takes what the worker read, waiting for it if need be.
+    void settleOwnMeanings();
     void requestTest();
     void textsEdited();
 
@@ -107,6 +111,14 @@ private:
     bool unsaved_ = false;
     bool meaningsShown_ = false;
     progress::PersonalMeaningMap own_; // the learner's own meanings of the reading's deck
+    // What a new draw reads on a worker thread, since opening a history that
+    // changed checks all of it: own_, and the journal the reading is saved in.
+    struct OwnRead
+    {
+        progress::PersonalMeaningMap own;
+        Journal journal;
+    };
+    std::unique_ptr<BackgroundJob<OwnRead>> readingOwn_;
 
     QComboBox *cboSpread = nullptr;
     QPushButton *cmdDraw = nullptr;

@@ -3,6 +3,8 @@
 #include "store/deck.h"
 #include "store/pictures.h"
 
+#include <QMetaObject>
+
 #include <algorithm>
 #include <utility>
 
@@ -45,8 +47,8 @@ std::optional<QImage> PictureReadAhead::take(int cardId, QSize shownSize)
 class PictureReader
 {
 public:
-    PictureReader(QString path, QSize shownSize, PictureWarmer &owner)
-        : path_(std::move(path)), size_(shownSize), owner_(owner)
+    PictureReader(QString path, QSize shownSize, PictureWarmer &owner, QObject *context, std::function<void(int)> told)
+        : path_(std::move(path)), size_(shownSize), owner_(owner), context_(context), told_(std::move(told))
     {}
 
     // Reads one card and asks again through the worker's queue, so that
@@ -63,12 +65,19 @@ public:
                 return;
             cardId = owner_.queue_.front();
             owner_.queue_.pop_front();
+            owner_.reading_ = cardId;
         }
         QImage picture = decodePicture(deck_.picture(cardId), size_);
-        if (!picture.isNull()) {
+        {
             const std::lock_guard lock(owner_.mutex_);
-            owner_.read_.insert(cardId, std::move(picture));
+            if (!picture.isNull())
+                owner_.read_.insert(cardId, std::move(picture));
+            owner_.reading_ = 0;
         }
+        // The owner stops the worker before its context goes.
+        if (context_ && told_)
+            QMetaObject::invokeMethod(
+                context_, [told = told_, cardId] { told(cardId); }, Qt::QueuedConnection);
         worker.post([this, &worker] { readNext(worker); });
     }
 
@@ -76,6 +85,8 @@ private:
     const QString path_;
     const QSize size_;
     PictureWarmer &owner_;
+    QObject *const context_;
+    const std::function<void(int)> told_;
     Deck deck_;
 };
 
@@ -94,7 +105,7 @@ void PictureWarmer::start(const QString &path, const QVector<int> &cardIds, QSiz
         const std::lock_guard lock(mutex_);
         queue_.assign(cardIds.cbegin(), cardIds.cend());
     }
-    reader_ = std::make_unique<PictureReader>(path, shownSize, *this);
+    reader_ = std::make_unique<PictureReader>(path, shownSize, *this, context_, told_);
     worker_ = std::make_unique<WorkerThread>(QStringLiteral("PictureWarmer"));
     worker_->post([reader = reader_.get(), worker = worker_.get()] { reader->readNext(*worker); });
 }
@@ -107,6 +118,12 @@ void PictureWarmer::prefer(int cardId)
         return;
     queue_.erase(found);
     queue_.push_front(cardId);
+}
+
+bool PictureWarmer::waiting(int cardId)
+{
+    const std::lock_guard lock(mutex_);
+    return worker_ && (reading_ == cardId || std::find(queue_.begin(), queue_.end(), cardId) != queue_.end());
 }
 
 QHash<int, QImage> PictureWarmer::stop()

@@ -12,6 +12,7 @@
 #include <QVector>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -62,6 +63,15 @@ public:
     void start(const QString &path, const QVector<int> &cardIds, QSize shownSize);
     // Reads this card next if it is still waiting its turn.
     void prefer(int cardId);
+    // Whether the card is waiting its turn or being read.
+    [[nodiscard]] bool waiting(int cardId);
+    // `read(cardId)` runs on the thread of `context` after each picture read,
+    // unless the context is gone; for the readings started after this.
+    void tellRead(QObject *context, std::function<void(int)> read)
+    {
+        context_ = context;
+        told_ = std::move(read);
+    }
     // Ends the reading; hands back what was read and not taken.
     QHash<int, QImage> stop();
     // Started and not stopped, whether or not cards are still waiting.
@@ -77,8 +87,11 @@ private:
     // What the two threads share, and only under mutex_.
     std::mutex mutex_;
     std::deque<int> queue_;
+    int reading_ = 0; // the card being read
     QHash<int, QImage> read_;
     QSize size_;
+    QObject *context_ = nullptr;
+    std::function<void(int)> told_;
 };
 
 } // namespace velmora

@@ -95,6 +95,40 @@ private slots:
         QCOMPARE(page()->txtCard->text(), QStringLiteral("Card 1"));
     }
 
+    // A card chosen while the warmer still has its picture to read shows that
+    // picture once read, each card its own; Save right after the choice
+    // finds the picture there.
+    void choose_whileThePicturesAreReadAhead_showsEachCardsOwnPicture()
+    {
+        const QVector<Qt::GlobalColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan, Qt::magenta};
+        QList<SampleCard> cards;
+        for (int id = 1; id <= int(colours.size()); ++id) {
+            SampleCard card = plainCard(id);
+            card.picture = jpegPicture(QSize(1000, 1700), colours[id - 1]);
+            cards.append(card);
+        }
+        open(cards);
+        const auto shownColour = [this] {
+            const QImage shown = page()->picCard->pixmap().toImage();
+            return shown.isNull() ? QColor() : shown.pixelColor(shown.width() * 3 / 4, shown.height() * 3 / 4);
+        };
+        choose(0);
+        for (const int index : {4, 2, 5}) {
+            choose(index);
+            QTRY_VERIFY(page()->hasPicture());
+            const QColor colour = shownColour();
+            const QColor wanted(colours[index]);
+            QVERIFY2(qAbs(colour.red() - wanted.red()) < 40 && qAbs(colour.green() - wanted.green()) < 40 &&
+                         qAbs(colour.blue() - wanted.blue()) < 40,
+                     qPrintable(colour.name()));
+        }
+        choose(1);
+        window_->save();
+        QVERIFY(page()->hasPicture());
+        QCOMPARE(rig_->prompter.records().size(), 1);
+        QCOMPARE(rig_->prompter.records().first().prompt.text, QStringLiteral("Card(s) Saved Successfully"));
+    }
+
     void keywords_boxKIsSlotKOfTheCardsOwnSlots()
     {
         SampleCard card = plainCard(1);

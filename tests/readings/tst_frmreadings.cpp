@@ -1,7 +1,6 @@
 #include "announcements.h"
 #include "filebytes.h"
 #include "hostilepictures.h"
-#include "store/personalmeanings.h"
 #include "readings/cardofday.h"
 #include "readings/frmjournal.h"
 #include "readings/frmreadings.h"
@@ -11,6 +10,8 @@
 #include "testhome.h"
 
 #include "app/picturebox.h"
+#include "store/historydb.h"
+#include "store/personalmeanings.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
@@ -24,6 +25,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+
+#include <memory>
 
 using namespace velmora;
 using namespace velmora::readings;
@@ -287,6 +290,37 @@ private slots:
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblCount"))->text(), QStringLiteral("With Star: 3 of 5"));
         QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdShowAll")), Qt::LeftButton);
         QCOMPARE(window.model()->rowCount(), 5);
+
+        // Read on a worker thread, as a large history due for its check is:
+        // the same list and patterns once it is there, and a card asked for
+        // meanwhile (as the progress window asks) limits the list then.
+        const auto makeCheckDue = [this] {
+            QFile file(journalPath());
+            QVERIFY(file.open(QIODevice::ReadWrite) &&
+                    file.setFileTime(QDateTime::currentDateTime().addSecs(7), QFileDevice::FileModificationTime));
+            QVERIFY(store::HistoryDb::checkDue(journalPath()));
+        };
+        makeCheckDue();
+        FrmJournal aside(rig.services, journalPath());
+        aside.setLoadAsideFrom(0);
+        aside.reload();
+        QVERIFY(aside.loading());
+        aside.showReadingsWithCard(QStringLiteral("Star"));
+        QTRY_VERIFY_WITH_TIMEOUT(!aside.loading(), 30000);
+        QCOMPARE(aside.findChild<QLabel *>(QStringLiteral("lblCount"))->text(), QStringLiteral("With Star: 3 of 5"));
+        QCOMPARE(aside.streak(), 3);
+        QCOMPARE(aside.patternLines().value(0), QStringLiteral("Moon (upright): 2 times (Future 2)"));
+        QCOMPARE(aside.patternLines().size(), 3);
+        QVERIFY(!store::HistoryDb::checkDue(journalPath()));
+        // Closed while it reads: the read ends with the window, nothing is told.
+        makeCheckDue();
+        {
+            auto closing = std::make_unique<FrmJournal>(rig.services, journalPath());
+            closing->setLoadAsideFrom(0);
+            closing->reload();
+            QVERIFY(closing->loading());
+        }
+        QTest::qWait(50);
         QVERIFY(rig.prompter.records().isEmpty());
         QFile::remove(journalPath());
     }
