@@ -2,14 +2,22 @@
 
 #include <QApplication>
 #include <QDataStream>
-#include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
 #include <QPointer>
+#include <QSocketNotifier>
 #include <QWidget>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <optional>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace velmora {
 
@@ -56,6 +64,37 @@ std::optional<QStringList> decode(const QByteArray &bytes, bool *complete)
     return arguments;
 }
 
+// The socket's address; false when the path does not fit one.
+bool fillAddress(const QString &path, sockaddr_un *address)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (name.isEmpty() || size_t(name.size()) >= sizeof address->sun_path)
+        return false;
+    address->sun_family = AF_UNIX;
+    std::memcpy(address->sun_path, name.constData(), size_t(name.size()) + 1);
+    return true;
+}
+
+// False when nothing happened within timeoutMs.
+bool waitFor(int fd, short events, int timeoutMs)
+{
+    pollfd watched{fd, events, 0};
+    int ready = 0;
+    do
+        ready = ::poll(&watched, 1, timeoutMs);
+    while (ready < 0 && errno == EINTR);
+    return ready > 0;
+}
+
+int socketError(int fd)
+{
+    int error = 0;
+    socklen_t length = sizeof error;
+    if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0)
+        return errno;
+    return error;
+}
+
 } // namespace
 
 QString secondStartSocketPath(const QString &lockFilePath)
@@ -74,40 +113,70 @@ SecondStartListener::SecondStartListener(QString socketPath, QObject *parent)
 
 SecondStartListener::~SecondStartListener()
 {
-    if (server_)
-        server_->close();
+    if (server_ < 0)
+        return;
+    delete notifier_;
+    ::close(server_);
+    // The next copy finds no socket of a copy that has ended.
+    ::unlink(QFile::encodeName(path_).constData());
 }
 
 bool SecondStartListener::listen()
 {
-    if (path_.isEmpty())
+    sockaddr_un address{};
+    if (!fillAddress(path_, &address))
+        return false;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
         return false;
     // Only the holder of the lock gets here: a socket file there is a dead copy's.
-    QLocalServer::removeServer(path_);
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_, &QLocalServer::newConnection, this, &SecondStartListener::takeConnection);
-    return server_->listen(path_);
+    ::unlink(address.sun_path);
+    // Only the user may hand a command line over.
+    if (::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 ||
+        ::chmod(address.sun_path, S_IRWXU) != 0 || ::listen(fd, 50) != 0) {
+        ::close(fd);
+        return false;
+    }
+    server_ = fd;
+    notifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &SecondStartListener::takeConnection);
+    return true;
 }
 
 void SecondStartListener::takeConnection()
 {
-    while (QLocalSocket *socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    int fd = -1;
+    while ((fd = ::accept4(server_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0) {
+        auto *reader = new QSocketNotifier(fd, QSocketNotifier::Read, this);
         auto buffer = std::make_shared<QByteArray>();
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer] {
-            buffer->append(socket->read(kMostBytes + 1 - buffer->size()));
+        // The notifier goes before its socket, and with it the connection.
+        const auto drop = [reader, fd] {
+            reader->setEnabled(false);
+            reader->deleteLater();
+            ::close(fd);
+        };
+        connect(reader, &QSocketNotifier::activated, this, [this, fd, buffer, drop] {
+            char chunk[4096];
+            const qint64 wanted = std::min<qint64>(qint64(sizeof chunk), kMostBytes + 1 - buffer->size());
+            const ssize_t got = ::read(fd, chunk, size_t(wanted));
+            if (got < 0 && (errno == EAGAIN || errno == EINTR))
+                return;
+            if (got <= 0) {
+                drop();
+                return;
+            }
+            buffer->append(chunk, got);
             bool complete = false;
             const std::optional<QStringList> arguments = decode(*buffer, &complete);
             if (!arguments || buffer->size() > kMostBytes) {
-                socket->abort();
+                drop();
                 return;
             }
             if (!complete)
                 return;
-            socket->write(kTaken);
-            socket->flush();
-            socket->disconnectFromServer();
+            // A few bytes fit any socket's buffer: the write does not block.
+            (void)::send(fd, kTaken, sizeof kTaken - 1, MSG_NOSIGNAL);
+            drop();
             emit secondStarted(*arguments);
         });
     }
@@ -115,19 +184,42 @@ void SecondStartListener::takeConnection()
 
 bool handToRunningCopy(const QString &socketPath, const QStringList &arguments, int timeoutMs)
 {
-    if (socketPath.isEmpty())
+    sockaddr_un address{};
+    if (!fillAddress(socketPath, &address))
         return false;
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(timeoutMs))
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
         return false;
-    socket.write(encode(arguments));
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return false;
-    QByteArray answer;
-    while (answer.size() < qsizetype(sizeof kTaken - 1) && socket.waitForReadyRead(timeoutMs))
-        answer.append(socket.read(qint64(sizeof kTaken)));
-    return answer.startsWith(kTaken);
+    const bool taken = [&] {
+        if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 &&
+            (errno != EINPROGRESS || !waitFor(fd, POLLOUT, timeoutMs) || socketError(fd) != 0))
+            return false;
+        const QByteArray bytes = encode(arguments);
+        qsizetype sent = 0;
+        while (sent < bytes.size()) {
+            const ssize_t done = ::send(fd, bytes.constData() + sent, size_t(bytes.size() - sent), MSG_NOSIGNAL);
+            if (done > 0)
+                sent += done;
+            else if (done < 0 && errno == EINTR)
+                continue;
+            else if (done == 0 || errno != EAGAIN || !waitFor(fd, POLLOUT, timeoutMs))
+                return false;
+        }
+        QByteArray answer;
+        while (answer.size() < qsizetype(sizeof kTaken - 1)) {
+            char chunk[sizeof kTaken];
+            const ssize_t got = ::read(fd, chunk, sizeof chunk);
+            if (got > 0)
+                answer.append(chunk, got);
+            else if (got < 0 && errno == EINTR)
+                continue;
+            else if (got == 0 || errno != EAGAIN || !waitFor(fd, POLLIN, timeoutMs))
+                break;
+        }
+        return answer.startsWith(kTaken);
+    }();
+    ::close(fd);
+    return taken;
 }
 
 QWidget *answerSecondStart(const QStringList &arguments)

@@ -3,13 +3,15 @@
 // A second start of the program hands its command line to the running copy
 // over a local socket beside the single-instance lock; the running copy
 // brings its window to the front, so the user sees the program they asked
-// for rather than only a message.
+// for rather than only a message. A plain Unix socket: Qt's network module,
+// with the Kerberos and proxy libraries behind it, would be loaded at every
+// start for this one socket.
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-class QLocalServer;
+class QSocketNotifier;
 class QWidget;
 
 namespace velmora {
@@ -37,7 +39,8 @@ private:
     void takeConnection();
 
     QString path_;
-    QLocalServer *server_ = nullptr;
+    int server_ = -1;
+    QSocketNotifier *notifier_ = nullptr;
 };
 
 // The second start's end: true when the running copy took the arguments.

@@ -1,0 +1,184 @@
+// Times a program's start-up from outside, as a user sees it: starts the
+// command, waits for the X server to report the first drawing into the first
+// top-level window the command maps, prints the milliseconds from the start
+// and ends the command. The program's own marks cannot be the judge: they
+// miss the loading before main() and the way to the server after the paint.
+//
+//   velmora-firstpaint [--timeout SECONDS] [--keep-output] COMMAND [ARGUMENT...]
+//
+// Drawing is seen through the DAMAGE extension. Qt's windows have no
+// background for the server to fill, so the first damage after mapping is
+// the program's own first paint. Exit code 0 with the time on standard
+// output; 1 when the command ended or the timeout passed without a paint.
+
+#include <xcb/damage.h>
+#include <xcb/xcb.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+
+namespace {
+
+double nowMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+struct Watched
+{
+    xcb_damage_damage_t damage = XCB_NONE;
+    bool mapped = false;
+};
+
+void endCommand(pid_t pid)
+{
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 200; ++i) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid)
+            return;
+        usleep(10000);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+int usage()
+{
+    std::fputs("usage: velmora-firstpaint [--timeout SECONDS] [--keep-output] COMMAND [ARGUMENT...]\n", stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    double timeoutMs = 30000;
+    bool keepOutput = false;
+    int first = 1;
+    while (first < argc && std::strncmp(argv[first], "--", 2) == 0) {
+        const std::string option = argv[first];
+        if (option == "--timeout" && first + 1 < argc) {
+            timeoutMs = std::atof(argv[first + 1]) * 1000;
+            first += 2;
+        } else if (option == "--keep-output") {
+            keepOutput = true;
+            ++first;
+        } else if (option == "--") {
+            ++first;
+            break;
+        } else {
+            return usage();
+        }
+    }
+    if (first >= argc)
+        return usage();
+
+    int screenNumber = 0;
+    xcb_connection_t *connection = xcb_connect(nullptr, &screenNumber);
+    if (xcb_connection_has_error(connection)) {
+        std::fputs("velmora-firstpaint: cannot open the display\n", stderr);
+        return 1;
+    }
+    const xcb_query_extension_reply_t *damageExtension = xcb_get_extension_data(connection, &xcb_damage_id);
+    if (!damageExtension || !damageExtension->present) {
+        std::fputs("velmora-firstpaint: the X server has no DAMAGE extension\n", stderr);
+        return 1;
+    }
+    // The server refuses damage requests from a client that has not said
+    // which version it speaks.
+    free(xcb_damage_query_version_reply(connection, xcb_damage_query_version(connection, 1, 1), nullptr));
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    for (int i = 0; i < screenNumber; ++i)
+        xcb_screen_next(&screens);
+    const xcb_window_t root = screens.data->root;
+    const uint32_t rootEvents = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &rootEvents);
+    // A round trip, so the server watches the root before the command runs.
+    free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+
+    const double start = nowMs();
+    const pid_t pid = fork();
+    if (pid < 0) {
+        std::perror("velmora-firstpaint: fork");
+        return 1;
+    }
+    if (pid == 0) {
+        close(xcb_get_file_descriptor(connection));
+        if (!keepOutput) {
+            const int null = open("/dev/null", O_WRONLY);
+            dup2(null, STDOUT_FILENO);
+            dup2(null, STDERR_FILENO);
+        }
+        execvp(argv[first], argv + first);
+        _exit(127);
+    }
+
+    std::map<xcb_window_t, Watched> windows;
+    const uint8_t damageNotify = damageExtension->first_event + XCB_DAMAGE_NOTIFY;
+    double painted = -1;
+    pollfd server{xcb_get_file_descriptor(connection), POLLIN, 0};
+    while (painted < 0) {
+        xcb_generic_event_t *event = xcb_poll_for_event(connection);
+        if (!event) {
+            if (xcb_connection_has_error(connection))
+                break;
+            if (waitpid(pid, nullptr, WNOHANG) == pid) {
+                std::fputs("velmora-firstpaint: the command ended before it painted a window\n", stderr);
+                return 1;
+            }
+            const double left = timeoutMs - (nowMs() - start);
+            if (left <= 0)
+                break;
+            poll(&server, 1, left < 50 ? int(left) + 1 : 50);
+            continue;
+        }
+        const uint8_t type = event->response_type & 0x7f;
+        if (type == XCB_CREATE_NOTIFY) {
+            const auto *created = reinterpret_cast<xcb_create_notify_event_t *>(event);
+            if (created->parent == root && !created->override_redirect) {
+                Watched &watched = windows[created->window];
+                watched.damage = xcb_generate_id(connection);
+                xcb_damage_create(connection, watched.damage, created->window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+                xcb_flush(connection);
+            }
+        } else if (type == XCB_MAP_NOTIFY) {
+            const auto *mapped = reinterpret_cast<xcb_map_notify_event_t *>(event);
+            const auto found = windows.find(mapped->window);
+            if (found != windows.end())
+                found->second.mapped = true;
+        } else if (type == damageNotify) {
+            const auto *damaged = reinterpret_cast<xcb_damage_notify_event_t *>(event);
+            const auto found = windows.find(damaged->drawable);
+            if (found != windows.end() && found->second.mapped) {
+                painted = nowMs();
+            } else if (found != windows.end()) {
+                // Drawing before the window is on screen: empty the damage so
+                // that the next drawing is reported again.
+                xcb_damage_subtract(connection, damaged->damage, XCB_NONE, XCB_NONE);
+                xcb_flush(connection);
+            }
+        }
+        // Errors are left alone: a window may be gone before it is watched.
+        free(event);
+    }
+    endCommand(pid);
+    xcb_disconnect(connection);
+    if (painted < 0) {
+        std::fputs("velmora-firstpaint: no window was painted in time\n", stderr);
+        return 1;
+    }
+    std::printf("%.2f\n", painted - start);
+    return 0;
+}
