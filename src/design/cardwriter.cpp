@@ -1,7 +1,5 @@
 #include "design/cardwriter.h"
 
-#include <QMetaObject>
-
 #include <algorithm>
 
 namespace velmora {
@@ -87,7 +85,7 @@ void CardWriter::writeWaiting()
         }
         // The writer outlives every task of its worker, and a call still
         // queued when it goes is dropped with it.
-        QMetaObject::invokeMethod(this, &CardWriter::deliver, Qt::QueuedConnection);
+        emit resultsWaiting();
     }
 }
 

@@ -56,6 +56,10 @@ public:
     // Blocks until every edit posted so far is written and its result handed out.
     void wait();
 
+signals:
+    // From the worker: results wait to be handed out on the writer's thread.
+    void resultsWaiting();
+
 private:
     // On the worker: writes every edit waiting, oldest first.
     void writeWaiting();

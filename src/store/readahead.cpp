@@ -3,7 +3,7 @@
 #include "store/deck.h"
 #include "store/pictures.h"
 
-#include <QMetaObject>
+#include <QObject>
 
 #include <algorithm>
 #include <utility>
@@ -43,12 +43,22 @@ std::optional<QImage> PictureReadAhead::take(int cardId, QSize shownSize)
     return picture;
 }
 
+// Lives on the warmer's owner's thread; the reader signals through it, so
+// that only Qt's queue carries the card over.
+class PictureRelay : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void read(int cardId);
+};
+
 // Used on the warmer's thread only, with a deck connection of its own.
 class PictureReader
 {
 public:
-    PictureReader(QString path, QSize shownSize, PictureWarmer &owner, QObject *context, std::function<void(int)> told)
-        : path_(std::move(path)), size_(shownSize), owner_(owner), context_(context), told_(std::move(told))
+    PictureReader(QString path, QSize shownSize, PictureWarmer &owner, PictureRelay &relay)
+        : path_(std::move(path)), size_(shownSize), owner_(owner), relay_(relay)
     {}
 
     // Reads one card and asks again through the worker's queue, so that
@@ -74,10 +84,8 @@ public:
                 owner_.read_.insert(cardId, std::move(picture));
             owner_.reading_ = 0;
         }
-        // The owner stops the worker before its context goes.
-        if (context_ && told_)
-            QMetaObject::invokeMethod(
-                context_, [told = told_, cardId] { told(cardId); }, Qt::QueuedConnection);
+        // The owner stops the worker before the relay goes.
+        emit relay_.read(cardId);
         worker.post([this, &worker] { readNext(worker); });
     }
 
@@ -85,12 +93,17 @@ private:
     const QString path_;
     const QSize size_;
     PictureWarmer &owner_;
-    QObject *const context_;
-    const std::function<void(int)> told_;
+    PictureRelay &relay_;
     Deck deck_;
 };
 
-PictureWarmer::PictureWarmer() = default;
+PictureWarmer::PictureWarmer() : relay_(std::make_unique<PictureRelay>()) {}
+
+void PictureWarmer::tellRead(QObject *context, std::function<void(int)> read)
+{
+    QObject::disconnect(relay_.get(), &PictureRelay::read, nullptr, nullptr);
+    QObject::connect(relay_.get(), &PictureRelay::read, context, std::move(read), Qt::QueuedConnection);
+}
 
 PictureWarmer::~PictureWarmer()
 {
@@ -105,7 +118,7 @@ void PictureWarmer::start(const QString &path, const QVector<int> &cardIds, QSiz
         const std::lock_guard lock(mutex_);
         queue_.assign(cardIds.cbegin(), cardIds.cend());
     }
-    reader_ = std::make_unique<PictureReader>(path, shownSize, *this, context_, told_);
+    reader_ = std::make_unique<PictureReader>(path, shownSize, *this, *relay_);
     worker_ = std::make_unique<WorkerThread>(QStringLiteral("PictureWarmer"));
     worker_->post([reader = reader_.get(), worker = worker_.get()] { reader->readNext(*worker); });
 }
@@ -153,3 +166,5 @@ std::optional<QImage> PictureWarmer::take(int cardId, QSize shownSize)
 }
 
 } // namespace velmora
+
+#include "readahead.moc"

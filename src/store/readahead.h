@@ -18,9 +18,12 @@
 #include <optional>
 #include <vector>
 
+class QObject;
+
 namespace velmora {
 
 class PictureReader;
+class PictureRelay;
 
 class PictureReadAhead
 {
@@ -66,12 +69,8 @@ public:
     // Whether the card is waiting its turn or being read.
     [[nodiscard]] bool waiting(int cardId);
     // `read(cardId)` runs on the thread of `context` after each picture read,
-    // unless the context is gone; for the readings started after this.
-    void tellRead(QObject *context, std::function<void(int)> read)
-    {
-        context_ = context;
-        told_ = std::move(read);
-    }
+    // unless the context is gone; the last call wins.
+    void tellRead(QObject *context, std::function<void(int)> read);
     // Ends the reading; hands back what was read and not taken.
     QHash<int, QImage> stop();
     // Started and not stopped, whether or not cards are still waiting.
@@ -90,8 +89,7 @@ private:
     int reading_ = 0; // the card being read
     QHash<int, QImage> read_;
     QSize size_;
-    QObject *context_ = nullptr;
-    std::function<void(int)> told_;
+    std::unique_ptr<PictureRelay> relay_;
 };
 
 } // namespace velmora

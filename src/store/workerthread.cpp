@@ -14,6 +14,8 @@ WorkerThread::WorkerThread(const QString &name, uint stackSize) : thread_(*this)
 WorkerThread::~WorkerThread()
 {
     finish();
+    const std::lock_guard lock(mutex_);
+    tasks_.clear();
 }
 
 void WorkerThread::post(std::function<void()> task)
@@ -107,7 +109,7 @@ void WorkerThread::stop()
         dropped.swap(tasks_);
     }
     changed_.notify_all();
-    thread_.wait();
+    joined();
     // `dropped` goes after the join: what its tasks hold may be what the
     // running one used.
 }
@@ -115,7 +117,15 @@ void WorkerThread::stop()
 void WorkerThread::finish()
 {
     close();
+    joined();
+}
+
+void WorkerThread::joined()
+{
     thread_.wait();
+    // The thread's last step is under this lock: taking it orders what
+    // follows after it as ThreadSanitizer sees too, which Qt's wait does not.
+    const std::lock_guard lock(mutex_);
 }
 
 bool WorkerThread::waitIdle(QDeadlineTimer deadline)
@@ -131,7 +141,10 @@ bool WorkerThread::waitIdle(QDeadlineTimer deadline)
 
 bool WorkerThread::wait(QDeadlineTimer deadline)
 {
-    return thread_.wait(deadline);
+    if (!thread_.wait(deadline))
+        return false;
+    const std::lock_guard lock(mutex_);
+    return true;
 }
 
 } // namespace velmora

@@ -67,6 +67,7 @@ private:
 
     void runTasks();
     [[nodiscard]] bool startThread();
+    void joined();
 
     std::mutex mutex_;
     std::condition_variable changed_;
