@@ -447,7 +447,9 @@ def main():
     opened_by(lambda: keys(alt("&File", "FrmMain"), key("Readings &Journal...", "FrmMain")), "the journal")
     check("journal")
     # The journal's list of readings (by its label), then its Delete button.
-    keys(alt("&Readings, newest first:", "FrmJournal"), "Down")
+    # The focus rests on the newest reading without choosing it; Space
+    # chooses it (Down would not move off a single reading).
+    keys(alt("&Readings, newest first:", "FrmJournal"), "space")
     before = x_windows()
     keys(alt("&Delete", "FrmJournal"))
     for _ in range(40):

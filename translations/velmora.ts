@@ -905,6 +905,25 @@ The deck file was left at %2</source>
     </message>
 </context>
 <context>
+    <name>Prompter</name>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Reading</name>
     <message>
         <source>One card</source>

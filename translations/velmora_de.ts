@@ -931,6 +931,25 @@ Die Deckdatei wurde unter %2 belassen</translation>
     </message>
 </context>
 <context>
+    <name>Prompter</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+</context>
+<context>
     <name>Reading</name>
     <message>
         <source>One card</source>

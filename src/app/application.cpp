@@ -23,6 +23,9 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+#include <utility>
+
 namespace velmora {
 
 namespace {
@@ -35,28 +38,40 @@ QElapsedTimer &startupClock()
     return clock;
 }
 
-// Marks the first paint of the start screen, then lets go of it.
-class FirstPaintMark : public QObject
+// Runs a piece of work once, after the first paint of the watched widget (or
+// when run() is called first); then lets go of it.
+class AfterFirstPaint : public QObject
 {
 public:
-    using QObject::QObject;
+    AfterFirstPaint(QWidget *watched, std::function<void()> work) : QObject(watched), work_(std::move(work))
+    {
+        watched->installEventFilter(this);
+    }
+    void run()
+    {
+        if (const std::function<void()> work = std::exchange(work_, {}))
+            work();
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            // After the paint event is handled, so the mark holds the paint.
+            // After the paint event is handled, so the work waits for the paint.
             QMetaObject::invokeMethod(
                 this,
                 [this] {
-                    markStartup("start screen painted");
+                    run();
                     deleteLater();
                 },
                 Qt::QueuedConnection);
         }
         return false;
     }
+
+private:
+    std::function<void()> work_;
 };
 } // namespace
 
@@ -125,7 +140,9 @@ int runVelmora(const StartUp &startUp)
     }
 
     markStartup("program folder");
-    UpdateReminder(services);
+    // A first start has nothing to ask; its date waits for the start screen
+    // to be painted, since the settings file is flushed to disk.
+    std::function<void()> noteReminderDate = startUpdateReminder(services);
     markStartup("update reminder");
 
     QPointer<FrmBegin> begin = new FrmBegin(services);
@@ -135,8 +152,11 @@ int runVelmora(const StartUp &startUp)
     if (!begin->Form_Load())
         return 0;
     markStartup("required files checked");
+    QPointer<AfterFirstPaint> reminderDate =
+        noteReminderDate ? new AfterFirstPaint(begin, std::move(noteReminderDate)) : nullptr;
+    // Installed last, so it sees the paint first and marks it before the date is written.
     if (lcStartup().isInfoEnabled())
-        begin->installEventFilter(new FirstPaintMark(begin));
+        new AfterFirstPaint(begin, [] { markStartup("start screen painted"); });
     begin->show();
     markStartup("start screen shown");
     // Working folders a crash or a kill left behind, looked for once the
@@ -152,6 +172,9 @@ int runVelmora(const StartUp &startUp)
 
     const int code = QApplication::exec();
     setProcessEnder({});
+    // A start screen never painted (the session ended first) notes the date now.
+    if (reminderDate)
+        reminderDate->run();
     settings.sync();
     return code;
 }

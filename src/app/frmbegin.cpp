@@ -139,6 +139,28 @@ FrmBegin::FrmBegin(Services &services, QWidget *parent) : QWidget(parent), servi
     connect(lblFullBrand_, &LinkLabel::clicked, this, &FrmBegin::lblFullBrand_Click);
 }
 
+void FrmBegin::showEvent(QShowEvent *event)
+{
+    keepRoomForWrappedLinks();
+    QWidget::showEvent(event);
+}
+
+void FrmBegin::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        keepRoomForWrappedLinks();
+    QWidget::changeEvent(event);
+}
+
+// A window's smallest size is its layout's, which leaves out the lines the
+// links wrap into at that width: shrunk that far, their text was cut. At the
+// smallest width each link is narrowest and needs the most lines.
+void FrmBegin::keepRoomForWrappedLinks()
+{
+    if (layout() != nullptr)
+        setMinimumHeight(layout()->totalHeightForWidth(minimumWidth()));
+}
+
 void FrmBegin::setWindowFactory(Destination destination, WindowFactory factory)
 {
     const bool usable = bool(factory);

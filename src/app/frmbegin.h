@@ -52,8 +52,11 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void keepRoomForWrappedLinks();
     void showModeless(Destination destination);
     QPushButton *buttonFor(Destination destination) const;
 

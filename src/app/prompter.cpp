@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -21,6 +22,27 @@ QString qtFileFilter(const QString &pipeFilter)
                        QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')'));
     return filters.join(QStringLiteral(";;"));
 }
+
+namespace {
+
+QString iconDescription(QMessageBox::Icon icon)
+{
+    switch (icon) {
+    case QMessageBox::Information:
+        return QCoreApplication::translate("Prompter", "Information");
+    case QMessageBox::Warning:
+        return QCoreApplication::translate("Prompter", "Warning");
+    case QMessageBox::Critical:
+        return QCoreApplication::translate("Prompter", "Error");
+    case QMessageBox::Question:
+        return QCoreApplication::translate("Prompter", "Question");
+    case QMessageBox::NoIcon:
+        break;
+    }
+    return {};
+}
+
+} // namespace
 
 std::unique_ptr<QMessageBox> makeMessageBox(const Prompt &prompt, QWidget *parent)
 {
@@ -61,6 +83,15 @@ std::unique_ptr<QMessageBox> makeMessageBox(const Prompt &prompt, QWidget *paren
     auto box = std::make_unique<QMessageBox>(icon, prompt.title, QString(), buttons, parent);
     box->setTextFormat(Qt::PlainText);
     box->setText(text);
+    // The style lets the mouse select the text, which makes it focusable
+    // where Tab cannot go; Tab reaches it too, to read it again and copy it.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    if (auto *textLabel = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+        textLabel->setFocusPolicy(Qt::StrongFocus);
+    // The icon says what kind of message it is; a screen reader says so too.
+    if (auto *iconLabel = box->findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"));
+        iconLabel != nullptr && icon != QMessageBox::NoIcon)
+        iconLabel->setAccessibleDescription(iconDescription(icon));
     if (prompt.defaultAnswer) {
         constexpr QMessageBox::StandardButton kButtonOf[] = {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes,
                                                              QMessageBox::No};

@@ -67,24 +67,22 @@ qint64 reminderDayCount(const QDateTime &now, const QDateTime &then)
     return now.date().daysTo(then.date());
 }
 
-void UpdateReminder(Services &services, QWidget *parent)
+std::function<void()> startUpdateReminder(Services &services, QWidget *parent)
 {
     const QLocale locale = QLocale::system();
     const QDateTime now = services.clock.now();
     const QString key = QString::fromLatin1(kDurationKey);
-    const auto renew = [&] {
-        services.settings.setValue(key, formatDuration(now, locale));
+    auto renew = [&services, key, text = formatDuration(now, locale)] {
+        services.settings.setValue(key, text);
         services.settings.sync();
     };
 
     const std::optional<QDateTime> last = parseDuration(services.settings.value(key), locale, now);
-    if (!last) {
-        renew();
-        return;
-    }
+    if (!last)
+        return renew;
     const qint64 days = reminderDayCount(now, *last);
     if (days >= -14 && days <= 14)
-        return;
+        return {};
 
     const PromptAnswer answer = services.prompter.ask(
         Prompt{QCoreApplication::translate("UpdateReminder", "There maybe an update to this software available\r"
@@ -94,6 +92,13 @@ void UpdateReminder(Services &services, QWidget *parent)
     renew();
     if (answer == PromptAnswer::Yes)
         OpenVendorPage(VendorPage::Download);
+    return {};
+}
+
+void UpdateReminder(Services &services, QWidget *parent)
+{
+    if (const std::function<void()> noteDate = startUpdateReminder(services, parent))
+        noteDate();
 }
 
 } // namespace velmora

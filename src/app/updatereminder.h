@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -29,5 +30,10 @@ inline constexpr char kDurationKey[] = "Duration";
 [[nodiscard]] qint64 reminderDayCount(const QDateTime &now, const QDateTime &then);
 
 void UpdateReminder(Services &services, QWidget *parent = nullptr);
+// As UpdateReminder, except where there is no date to go by (a first start,
+// an unreadable date): nothing is asked then, and the date of this start is
+// noted by the function returned, so that the caller can leave the settings
+// file's write, flushed to disk, until its first window is on screen.
+[[nodiscard]] std::function<void()> startUpdateReminder(Services &services, QWidget *parent = nullptr);
 
 } // namespace velmora

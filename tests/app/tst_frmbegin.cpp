@@ -95,6 +95,43 @@ private slots:
         QVERIFY(height() > wrapped);
     }
 
+    // Either way round, on a dark palette and at the window's smallest size,
+    // every link of the start screen gets the height its wrapped text needs.
+    void links_atSmallestSize_notClipped_data()
+    {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::addRow("left to right") << Qt::LeftToRight;
+        QTest::addRow("right to left") << Qt::RightToLeft;
+    }
+    void links_atSmallestSize_notClipped()
+    {
+        QFETCH(Qt::LayoutDirection, direction);
+        Rig rig;
+        const Qt::LayoutDirection before = QGuiApplication::layoutDirection();
+        QGuiApplication::setLayoutDirection(direction);
+        QPalette dark(QColor(53, 53, 53));
+        dark.setColor(QPalette::WindowText, QColor(238, 238, 238));
+        FrmBegin begin(rig.services);
+        begin.setAttribute(Qt::WA_DeleteOnClose, false);
+        begin.setPalette(dark);
+        begin.resize(begin.minimumSize());
+        begin.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&begin));
+        const QList<LinkLabel *> links = begin.findChildren<LinkLabel *>();
+        QCOMPARE(links.size(), 4);
+        for (LinkLabel *link : links) {
+            QWidget *text = link->layout()->itemAt(0)->widget();
+            QVERIFY2(text->height() >= text->heightForWidth(text->width()),
+                     qPrintable(QStringLiteral("%1: %2 high, %3 needed at %4 wide")
+                                    .arg(link->objectName())
+                                    .arg(text->height())
+                                    .arg(text->heightForWidth(text->width()))
+                                    .arg(text->width())));
+            QVERIFY(begin.rect().contains(QRect(text->mapTo(&begin, QPoint()), text->size())));
+        }
+        QGuiApplication::setLayoutDirection(before);
+    }
+
     void load_missingFolder_tellsAndEnds()
     {
         Rig rig;

@@ -67,6 +67,29 @@ private slots:
         QVERIFY2(box->width() >= titleWidth + 150, qPrintable(QString::number(box->width())));
     }
 
+    // What a screen reader meets: the icon says what kind of message it is,
+    // Tab comes round to the text, and Enter there still answers the default.
+    void messageBox_textReachedByTabIconDescribed()
+    {
+        const std::unique_ptr<QMessageBox> box =
+            makeMessageBox(Prompt{QStringLiteral("Delete?"), PromptIcon::Question, PromptButtons::YesNo,
+                                  QStringLiteral("Velmora"), PromptAnswer::No});
+        box->show();
+        QVERIFY(QTest::qWaitForWindowActive(box.get()));
+        auto *icon = box->findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"));
+        QVERIFY(icon);
+        QCOMPARE(icon->accessibleDescription(), QStringLiteral("Question"));
+        QLabel *label = textLabel(*box);
+        bool reached = false;
+        for (int i = 0; i < 4 && !reached; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached = QApplication::focusWidget() == label;
+        }
+        QVERIFY(reached);
+        QTest::keyClick(label, Qt::Key_Return);
+        QCOMPARE(box->clickedButton(), box->button(QMessageBox::No));
+    }
+
     void enter_pressesTheFocusedButtonOfAMessageBox_data()
     {
         QTest::addColumn<int>("focused");

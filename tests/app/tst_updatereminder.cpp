@@ -97,6 +97,29 @@ private slots:
         }
     }
 
+    // At start-up a date still to be noted is left to the caller, as the
+    // date of the start; a date that decides leaves nothing to do.
+    void startUp_leavesOnlyTheFirstDateToTheCaller()
+    {
+        Rig rig;
+        const QString start = rig.nowText();
+        const std::function<void()> noteDate = startUpdateReminder(rig.services);
+        QVERIFY(noteDate);
+        QVERIFY(rig.stored().isEmpty());
+        rig.clock.set(rig.clock.now().addDays(3));
+        noteDate();
+        QCOMPARE(rig.stored(), start);
+        QVERIFY(rig.prompter.records().isEmpty());
+
+        rig.clock.set(rig.clock.now().addDays(20));
+        rig.prompter.queueAnswer(PromptAnswer::No);
+        QVERIFY(!startUpdateReminder(rig.services));
+        QCOMPARE(rig.prompter.messageTexts(), QStringList{kQuestion});
+        QCOMPARE(rig.stored(), rig.nowText());
+        QVERIFY(!startUpdateReminder(rig.services));
+        QCOMPARE(rig.prompter.messages().size(), 1);
+    }
+
     void storedText_readsBackInEveryLocale_data()
     {
         QTest::addColumn<QString>("localeName");
