@@ -102,6 +102,8 @@ private slots:
         auto first = installation.start(runtime_, {"--unattended", "--show", "begin"});
         QVERIFY(waitForLine(*first, kShown));
 
+        // The first start notes its date once its window is painted.
+        QTRY_VERIFY_WITH_TIMEOUT(fileBytes(installation.settingsFile()).contains("Duration="), 20000);
         // An old reminder date: a start that got past the lock would ask.
         QFile settings(installation.settingsFile());
         QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
