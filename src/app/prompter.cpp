@@ -23,44 +23,29 @@ QString qtFileFilter(const QString &pipeFilter)
     return filters.join(QStringLiteral(";;"));
 }
 
-namespace {
-
-QString iconDescription(QMessageBox::Icon icon)
-{
-    switch (icon) {
-    case QMessageBox::Information:
-        return QCoreApplication::translate("Prompter", "Information");
-    case QMessageBox::Warning:
-        return QCoreApplication::translate("Prompter", "Warning");
-    case QMessageBox::Critical:
-        return QCoreApplication::translate("Prompter", "Error");
-    case QMessageBox::Question:
-        return QCoreApplication::translate("Prompter", "Question");
-    case QMessageBox::NoIcon:
-        break;
-    }
-    return {};
-}
-
-} // namespace
-
 std::unique_ptr<QMessageBox> makeMessageBox(const Prompt &prompt, QWidget *parent)
 {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    // What a screen reader says of the icon: the kind of message it is.
+    QString iconDescription;
     switch (prompt.icon) {
     case PromptIcon::None:
         break;
     case PromptIcon::Information:
         icon = QMessageBox::Information;
+        iconDescription = QCoreApplication::translate("Prompter", "Information");
         break;
     case PromptIcon::Warning:
         icon = QMessageBox::Warning;
+        iconDescription = QCoreApplication::translate("Prompter", "Warning");
         break;
     case PromptIcon::Critical:
         icon = QMessageBox::Critical;
+        iconDescription = QCoreApplication::translate("Prompter", "Error");
         break;
     case PromptIcon::Question:
         icon = QMessageBox::Question;
+        iconDescription = QCoreApplication::translate("Prompter", "Question");
         break;
     }
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
@@ -88,10 +73,8 @@ std::unique_ptr<QMessageBox> makeMessageBox(const Prompt &prompt, QWidget *paren
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     if (auto *textLabel = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
         textLabel->setFocusPolicy(Qt::StrongFocus);
-    // The icon says what kind of message it is; a screen reader says so too.
-    if (auto *iconLabel = box->findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"));
-        iconLabel != nullptr && icon != QMessageBox::NoIcon)
-        iconLabel->setAccessibleDescription(iconDescription(icon));
+    if (auto *iconLabel = box->findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label")))
+        iconLabel->setAccessibleDescription(iconDescription);
     if (prompt.defaultAnswer) {
         constexpr QMessageBox::StandardButton kButtonOf[] = {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes,
                                                              QMessageBox::No};
