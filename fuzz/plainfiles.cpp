@@ -7,7 +7,7 @@
 
 namespace velmora::store {
 
-bool keyConnection(sqlite3 *)
+bool keyConnection(sqlite3 *, const QByteArray &)
 {
     return true;
 }

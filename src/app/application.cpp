@@ -13,6 +13,7 @@
 #include "app/updatereminder.h"
 #include "app/windowkeys.h"
 #include "store/backgroundjob.h"
+#include "store/openahead.h"
 #include "store/paths.h"
 #include "store/workfolders.h"
 
@@ -152,6 +153,10 @@ int runVelmora(const StartUp &startUp)
     if (!begin->Form_Load())
         return 0;
     markStartup("required files checked");
+    // The decks opened once ahead, so that the first look at each is quick;
+    // after the paint, so that the start screen has the processor first.
+    store::OpenAhead openAhead;
+    new AfterFirstPaint(begin, [&openAhead] { openAhead.catalogAndDecks(); });
     QPointer<AfterFirstPaint> reminderDate =
         noteReminderDate ? new AfterFirstPaint(begin, std::move(noteReminderDate)) : nullptr;
     // Installed last, so it sees the paint first and marks it before the date is written.

@@ -158,17 +158,9 @@ QVector<QStringList> blankSlots(int count)
     return QVector<QStringList>(count, QStringList(kSlotsPerCard, QStringLiteral("")));
 }
 
-// The path of a catalog's file name, when it is a bare name of the deck
-// folder: the catalog is a file of its own that may come from anywhere, and a
-// name such as "../x.vdk" would have a pick read, and Delete remove, a file
-// elsewhere.
 std::optional<QString> deckPath(const QString &dbName)
 {
-    if (dbName.isEmpty() || dbName == QLatin1String(".") || dbName == QLatin1String("..") ||
-        dbName.contains(QLatin1Char('/')) || dbName.contains(QLatin1Char('\\')) || dbName.contains(QChar(0)) ||
-        QDir::isAbsolutePath(dbName))
-        return std::nullopt;
-    return paths::deckDatabase(dbName);
+    return paths::deckDatabaseOfBareName(dbName);
 }
 
 QString namesNoDeckFile(const QString &dbName)

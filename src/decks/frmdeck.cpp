@@ -7,6 +7,7 @@
 #include "app/widgets.h"
 #include "app/windowplace.h"
 #include "learn/deckchecks.h"
+#include "store/paths.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -384,6 +385,11 @@ void FrmDeck::Form_Load()
     deletable_ = false;
     updateButtons();
     const DeckList list = manager_.load();
+    QStringList listed;
+    for (const DeckRef &deck : list.decks)
+        if (const auto path = paths::deckDatabaseOfBareName(deck.file))
+            listed.append(*path);
+    openAhead_.decks(listed);
     quiet_ = true;
     p->setDecks(list.decks);
     if (list.remembered >= 0) {

@@ -5,6 +5,7 @@
 
 #include "app/services.h"
 #include "decks/deckmanager.h"
+#include "store/openahead.h"
 
 #include <QMainWindow>
 
@@ -123,6 +124,8 @@ private:
     bool createMode_ = false;
     bool quiet_ = false; // the screen itself is changing the fields or the list
     bool leaving_ = false;
+    // The listed decks, so that going through them with the keyboard is quick.
+    store::OpenAhead openAhead_;
 };
 
 } // namespace velmora

@@ -365,12 +365,16 @@ void FrmDeckDesign::chooseCard(int index)
     pendingSlots_.clear();
     for (int k = 0; k < kSlotsPerCard; ++k)
         pendingSlots_.append(k < stored.size() && !stored[k].isNull() ? stored[k] : QStringLiteral(""));
+    // The first card chosen is read on the warmer too, from where the reading
+    // starts, rather than on the screen thread: a large picture takes tens of
+    // milliseconds.
+    const bool warming = warmer_.running();
+    if (!warming)
+        warmPictures(index);
     card_->showCard(pending_, pendingSlots_, shownPicture(index, true));
     card_->showSaveStatus(status);
     // Cards are mostly visited in list order: the next one is read first.
-    if (!warmer_.running())
-        warmPictures(index + 1);
-    else if (index + 1 < cards_.size())
+    if (warming && index + 1 < cards_.size())
         warmer_.prefer(cards_[index + 1].id);
     if (awaitedPicture_ != 0)
         warmer_.prefer(awaitedPicture_);

@@ -338,7 +338,10 @@ void FrmImportExportDeck::cmdExport_Click()
     const QString name = export_->selectedDeckFile();
     const QString folder = export_->Dir3->folder();
     auto form = exchange::ExportForm::AsStored;
-    if (const auto offer = exchange::compactOffer(name, folder)) {
+    // Weighing the offer decodes and encodes the largest picture.
+    const auto offer = withProgress(tr("Exporting the deck..."),
+                                    [&](const auto & /*progress*/) { return exchange::compactOffer(name, folder); });
+    if (offer) {
         const PromptAnswer answer = services_.prompter.ask(exchange::compactOfferPrompt(*offer), this);
         if (answer == PromptAnswer::Cancel)
             return;

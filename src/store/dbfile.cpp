@@ -111,7 +111,7 @@ QString poolKey(const QString &canonicalPath, Access access)
 // as damaged until something opens it for writing. A short read-write
 // connection rolls the journal back on its first read; where that fails (a
 // read-only folder) the file stays as it is and the open goes on as before.
-void rollBackInterruptedWrite(const QString &canonicalPath)
+void rollBackInterruptedWrite(const QString &canonicalPath, const QByteArray &head)
 {
     if (!QFileInfo::exists(canonicalPath + QStringLiteral("-journal")))
         return;
@@ -123,7 +123,7 @@ void rollBackInterruptedWrite(const QString &canonicalPath)
     if (!connection.get())
         return;
     sqlite3_busy_timeout(connection.get(), kBusyTimeoutMs);
-    if (keyConnection(connection.get()) && connection.exec("PRAGMA cipher_compatibility = 3"))
+    if (keyConnection(connection.get(), head) && connection.exec("PRAGMA cipher_compatibility = 3"))
         (void)connection.exec("SELECT count(*) FROM sqlite_master");
 }
 
@@ -277,7 +277,7 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
 
     const QString canonical = info.canonicalFilePath();
     if (access == Access::ReadOnly)
-        rollBackInterruptedWrite(canonical);
+        rollBackInterruptedWrite(canonical, head);
     const QString stamp = stampOf(canonical);
     stampKey_ = poolKey(canonical, access);
     openedState_ = stamp.isEmpty() ? QString() : canonical + QLatin1Char('|') + stamp;
@@ -295,7 +295,7 @@ bool DbFile::open(const QString &path, Access access, const std::vector<TableCol
         sqlite3_busy_timeout(handle, kBusyTimeoutMs);
         // SQLCipher 4 reads and writes the version 3 format with this setting;
         // SQLCipher 3 does not know the pragma and ignores it.
-        if (!keyConnection(handle))
+        if (!keyConnection(handle, head))
             return refuse(OpenFailure::Damaged, damaged);
         if (!connection_.exec("PRAGMA cipher_compatibility = 3"))
             return unreadable(connection_.errorCode());

@@ -60,4 +60,13 @@ QString deckDatabase(const QString &dbName)
     return deckFolder() + QLatin1Char('/') + dbName;
 }
 
+std::optional<QString> deckDatabaseOfBareName(const QString &dbName)
+{
+    if (dbName.isEmpty() || dbName == QLatin1String(".") || dbName == QLatin1String("..") ||
+        dbName.contains(QLatin1Char('/')) || dbName.contains(QLatin1Char('\\')) || dbName.contains(QChar(0)) ||
+        QDir::isAbsolutePath(dbName))
+        return std::nullopt;
+    return deckDatabase(dbName);
+}
+
 } // namespace velmora::paths

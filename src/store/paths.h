@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace velmora::paths {
 
 // The folder the program's data lives in: VELMORA_HOME when that is set;
@@ -23,5 +25,10 @@ QString deckFolder();       // tutor
 QString defaultDeck();      // tutor/Tutor1.vdk
 QString exchangeFolder();   // temp
 QString deckDatabase(const QString &dbName);
+// deckDatabase() of a catalog's file name only when it is a bare name of the
+// deck folder: the catalog is a file of its own that may come from anywhere,
+// and a name such as "../x.vdk" would have a pick read, and Delete remove, a
+// file elsewhere.
+std::optional<QString> deckDatabaseOfBareName(const QString &dbName);
 
 } // namespace velmora::paths

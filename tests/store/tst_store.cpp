@@ -4,8 +4,11 @@
 #include "testhome.h"
 
 #include "store/catalog.h"
+#include "store/cipherkey.h"
+#include "store/dbfile.h"
 #include "store/deck.h"
 #include "store/integrity.h"
+#include "store/openahead.h"
 #include "store/paths.h"
 #include "store/pictures.h"
 #include "store/readahead.h"
@@ -142,6 +145,40 @@ private slots:
         Deck deck;
         QVERIFY2(deck.open(copy), qPrintable(deck.errorText()));
         QCOMPARE(deck.cards().value_or(QVector<Card>()).size(), 3);
+    }
+
+    // Each file has a salt of its own, so a key kept for the wrong file would
+    // make the next opening of the other refuse it as damaged.
+    void openings_deriveEachFilesKeyOnceAheadOfTheScreen()
+    {
+        const QString first = home_->filePath(kDeck);
+        const QString second = home_->filePath(QStringLiteral("tutor/Tutor2.vdk"));
+        QVERIFY(home_->createDeck(QStringLiteral("tutor/Tutor2.vdk")));
+        QVERIFY(test::writeCards(second, {test::plainCard(7), test::plainCard(8)}));
+        store::closeIdleConnections();
+        const int before = store::keysDerived();
+        {
+            store::OpenAhead ahead;
+            ahead.decks({first, second, home_->filePath(QStringLiteral("tutor/Missing.vdk"))});
+            QVERIFY(ahead.waitIdle());
+        }
+        QCOMPARE(store::keysDerived(), before + 2);
+
+        // Without a kept connection, only the kept keys can spare the derivation.
+        store::closeIdleConnections();
+        const QString copy = home_->filePath(QStringLiteral("tutor/Tutor3.vdk"));
+        QVERIFY(QFile::copy(first, copy));
+        for (const auto &[path, ids] : {std::pair{second, QVector<int>{7, 8}}, std::pair{first, QVector<int>{1, 2, 3}},
+                                        std::pair{copy, QVector<int>{1, 2, 3}}}) {
+            Deck deck;
+            QVERIFY2(deck.open(path), qPrintable(deck.errorText()));
+            QVector<int> read;
+            for (const Card &card : deck.cards().value_or(QVector<Card>()))
+                read.append(card.id);
+            QCOMPARE(read, ids);
+            store::closeIdleConnections();
+        }
+        QCOMPARE(store::keysDerived(), before + 2);
     }
 
     void reads_giveCardsInIdOrderAndSlotsPerCard()

@@ -368,8 +368,8 @@ void mainWindowRoad(Services &services, RoadPrompter &prompter, const RoadSizes 
 }
 
 // The deck manager, each photo deck's card editor, the export of both and
-// the import of one.
-void deckRoad(Services &services, RoadPrompter &prompter, int steps)
+// the import of one, through `share`.
+void deckRoad(Services &services, RoadPrompter &prompter, int steps, const QString &share)
 {
     const auto openManager = [&services] {
         return opened(QStringLiteral("deck manager"), [&services] {
@@ -427,7 +427,6 @@ void deckRoad(Services &services, RoadPrompter &prompter, int steps)
         closeWindow(topLevel<FrmDeck>(), QStringLiteral("deck manager"));
     }
 
-    QTemporaryDir share;
     for (const char *name : {kCompactDeckName, kBmpDeckName}) {
         const QString where = QStringLiteral("export ") + (qstrcmp(name, kBmpDeckName) == 0 ? "BMP" : "compact");
         QPointer<QWidget> message;
@@ -446,7 +445,7 @@ void deckRoad(Services &services, RoadPrompter &prompter, int steps)
             return window;
         });
         ExportFrame *frame = screen->exportFrame();
-        frame->Dir3->setFolder(share.path());
+        frame->Dir3->setFolder(share);
         settle(100);
         walkLists(frame, where, 3);
         const QString deckFile =
@@ -465,7 +464,7 @@ void deckRoad(Services &services, RoadPrompter &prompter, int steps)
         settle(100);
         closeWindow(screen, where);
     }
-    const QStringList exported = QDir(share.path()).entryList({QStringLiteral("*.vdk")}, QDir::Files);
+    const QStringList exported = QDir(share).entryList({QStringLiteral("*.vdk")}, QDir::Files);
     for (const QString &file : exported) {
         const QString where = QStringLiteral("import ") + file;
         auto *screen = opened(where, [&services] {
@@ -475,7 +474,7 @@ void deckRoad(Services &services, RoadPrompter &prompter, int steps)
             return window;
         });
         ImportFrame *frame = screen->importFrame();
-        frame->Dir1->setFolder(share.path());
+        frame->Dir1->setFolder(share);
         settle(100);
         frame->File1->setCurrentItem(frame->File1->findItems(file, Qt::MatchExactly).value(0));
         place(where + QStringLiteral(" / import"));
@@ -528,12 +527,15 @@ int main(int argc, char **argv)
     watch.captureMarks();
     QElapsedTimer road;
     road.start();
+    // Removed once the watch has stopped: deleting the exported decks is the
+    // road's own work, not the program's.
+    QTemporaryDir share;
     QObject roadDriver;
     app.road = &roadDriver;
     QTimer::singleShot(0, &roadDriver, [&] {
         place(QStringLiteral("start"));
         watch.start();
-        deckRoad(services, prompter, steps);
+        deckRoad(services, prompter, steps, share.path());
         // Closing the main window ends the program in order, last.
         mainWindowRoad(services, prompter, sizes, steps);
         place(QStringLiteral("end"));
