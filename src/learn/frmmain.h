@@ -15,6 +15,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 
 #include <optional>
 
@@ -119,6 +120,12 @@ private:
     void showMemorizePicture();
     void showTestPictureAgain();
     void startTest();
+    // Starts reading ahead the pictures of the test's cards still to be asked.
+    void warmTestPictures(QSize shown);
+    // The question's picture when it was read ahead; otherwise null, and
+    // shown by testPictureRead once it is read.
+    [[nodiscard]] QImage readyTestPicture(int cardId, QSize shown);
+    void testPictureRead(int cardId);
     void chkKeywords_Click(int index);
     void WriteTestReport();
     void recordFinishedTest();
@@ -136,6 +143,13 @@ private:
     TestRun run_;
     // The practice's cards as the test in progress asks them.
     QVector<Card> testCards_;
+    // The card of each question is drawn only when it is asked, so the
+    // pictures of the cards still to come are read from the test's start:
+    // reading and decoding a photo at the press takes longer than a frame.
+    PictureWarmer testPictures_;
+    QSize testPictureSize_;
+    QSet<int> testPicturesQueued_; // handed to the warmer at that size
+    int awaitedTestPicture_ = 0;   // the question's card while its picture is read
     QString reportText_;
     MainMenu menu_;
 

@@ -477,6 +477,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(last || (last = warmer.take(2, QSize(20, 35))), 60000);
         QVERIFY(!warmer.take(1, QSize(30, 52)));
         QVERIFY(warmer.take(1, QSize(20, 35)));
+        // A card added once the list is read through is read all the same.
+        QTRY_VERIFY_WITH_TIMEOUT(!warmer.waiting(2), 60000);
+        warmer.add(3);
+        warm.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(warm || (warm = warmer.take(3, QSize(20, 35))), 60000);
+        QCOMPARE(*warm, decodePicture(deck.picture(3), QSize(20, 35)));
         warmer.start(home.filePath(kDeck), {1, 2, 3}, QSize(20, 35)); // left running as its owner goes
     }
 
