@@ -183,6 +183,7 @@ Opening FrmMain::load()
     applyTabAvailability();
     selectTab(TabSettings);
     refreshDueCount();
+    readChosenDeckAhead();
     return resident_->goToTrayIfStartedAtLogon() ? Opening::ToTray : Opening::Show;
 }
 
@@ -192,6 +193,10 @@ void FrmMain::cboTutors_Click()
 {
     // The deck may have been designed anew since its cards were counted.
     windows_->forgetDueDeck();
+    std::erase_if(staleDeckChecks_, [](const auto &check) { return check->wait(QDeadlineTimer(0)); });
+    if (deckCheck_)
+        staleDeckChecks_.push_back(std::move(deckCheck_));
+    const int round = ++deckCheckRound_;
     const int position = settings_->chosenDeck();
     if (position < 0)
         return;
@@ -199,15 +204,61 @@ void FrmMain::cboTutors_Click()
     const std::optional<QString> deckFile = existingDeckFile(dbNameAtPosition(position, deckName));
     if (!deckFile)
         return;
-    if (hasMissingKeyword(*deckFile).value_or(false)) {
-        services_.prompter.tell(designingIncompleteMessage(deckName), PromptIcon::Critical, this);
-        // The fallback entry is checked in turn, but only when it is another
-        // entry: a refused first entry ends here.
-        if (position != 0) {
-            settings_->chooseDeck(0);
-            cboTutors_Click();
-        }
-    }
+    checkedPosition_ = position;
+    checkedDeckName_ = deckName;
+    deckCheck_ = std::make_unique<DeckCheck>(
+        [path = *deckFile]() -> std::optional<bool> {
+            Deck deck;
+            if (!deck.open(path))
+                return std::nullopt;
+            const std::optional<bool> missing = deck.hasMissingKeyword();
+            // A deck chosen is most likely practised next, and its first card
+            // would wait on the screen for where every card's slots are.
+            if (missing && !*missing)
+                (void)deck.findRows();
+            return missing;
+        },
+        this,
+        [this, round] {
+            if (round == deckCheckRound_)
+                settleDeckCheck();
+        });
+}
+
+void FrmMain::settleDeckCheck()
+{
+    if (!deckCheck_)
+        return;
+    const bool missing = deckCheck_->take().value_or(false);
+    deckCheck_.reset();
+    ++deckCheckRound_; // its completion, still on its way, finds nothing to do
+    if (!missing || leaving_)
+        return;
+    services_.prompter.tell(designingIncompleteMessage(checkedDeckName_), PromptIcon::Critical, this);
+    // The fallback entry is checked in turn, but only when it is another
+    // entry: a refused first entry ends here. It is remembered and counted
+    // as the entry chosen, as the choice's other reactions would have.
+    if (checkedPosition_ == 0)
+        return;
+    settings_->chooseDeck(0);
+    cboTutors_Click();
+    rememberChosenDeck();
+    refreshDueCount();
+}
+
+void FrmMain::readChosenDeckAhead()
+{
+    if (settings_->chosenDeck() < 0)
+        return;
+    const std::optional<QString> deckFile = existingDeckFile(dbNameOfDeck(settings_->chosenDeckName()));
+    if (!deckFile)
+        return;
+    deckReadAhead_ = std::make_unique<BackgroundJob<bool>>([path = *deckFile] {
+        Deck deck;
+        if (!deck.open(path) || !deck.hasEmptyKeywordField().has_value())
+            return false;
+        return deck.findRows();
+    });
 }
 
 // By position and name: names may repeat, and the catalog may have changed
@@ -241,6 +292,8 @@ void FrmMain::rememberChosenDeck()
 
 std::optional<Practice> FrmMain::openSelectedDeck(PracticeWording wording)
 {
+    while (deckCheck_)
+        settleDeckCheck();
     if (!settings_->anyGroup()) {
         services_.prompter.tell(noGroupMessage(), PromptIcon::None, this);
         return std::nullopt;

@@ -10,6 +10,7 @@
 #include "learn/tabavailability.h"
 #include "learn/testrun.h"
 #include "learn/testsettings.h"
+#include "store/backgroundjob.h"
 #include "store/practice.h"
 #include "store/readahead.h"
 
@@ -17,7 +18,9 @@
 #include <QPointer>
 #include <QSet>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QPushButton;
@@ -112,6 +115,13 @@ protected:
 private:
     void connectPages();
     void cboTutors_Click();
+    // Takes the answer of the chosen deck's keyword check, waiting for it if
+    // it is not in yet, and refuses the deck when it says so. Whatever uses
+    // the chosen deck settles its check first, the fallback's included.
+    void settleDeckCheck();
+    // The deck chosen at the opening is most likely practised first: what its
+    // practice checks and looks up is found beside the screen meanwhile.
+    void readChosenDeckAhead();
     void chooseRememberedDeck();
     void rememberChosenDeck();
     void SSTab1_Click();
@@ -139,6 +149,16 @@ private:
     TabAvailability tabs_;
     Practice practice_;
     PictureReadAhead readAhead_;
+    // The keyword check of the deck chosen in cboTutors reads every slot of
+    // the deck, too long for a key press on a deck of thousands of cards: it
+    // runs beside the screen, and a newer choice makes older answers moot.
+    using DeckCheck = BackgroundJob<std::optional<bool>>;
+    std::unique_ptr<DeckCheck> deckCheck_;
+    std::vector<std::unique_ptr<DeckCheck>> staleDeckChecks_;
+    int deckCheckRound_ = 0;
+    int checkedPosition_ = -1;
+    QString checkedDeckName_;
+    std::unique_ptr<BackgroundJob<bool>> deckReadAhead_;
     bool leaving_ = false;
     TestRun run_;
     // The practice's cards as the test in progress asks them.
