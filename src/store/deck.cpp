@@ -123,6 +123,17 @@ QString fileOfState(const QString &state)
     return state.left(state.lastIndexOf(QLatin1Char('|')));
 }
 
+// A row not where it was found: the file changed within the resolution of its
+// time stamp, and the next connection finds the rows again.
+void forgetRowPlaces(const QString &state)
+{
+    KnownRowPlaces &known = knownRowPlaces();
+    const QMutexLocker lock(&known.mutex);
+    const auto found = known.byFile.find(fileOfState(state));
+    if (found != known.byFile.end() && found->state == state)
+        known.byFile.erase(found);
+}
+
 } // namespace
 
 bool Deck::readRows()
@@ -325,6 +336,7 @@ QByteArray Deck::picture(int cardId)
     int step = stmt->step();
     if (step == SQLITE_DONE && known) {
         rowsRead_ = false;
+        forgetRowPlaces(file_.openedState());
         sqlite3_reset(stmt->get());
         sqlite3_bind_null(stmt->get(), 3);
         step = stmt->step();
@@ -349,6 +361,7 @@ std::optional<QStringList> Deck::keywords(int cardId)
         const std::optional<QString> keyword = slotKeyword(rowid, cardId);
         if (!keyword) {
             rowsRead_ = false;
+            forgetRowPlaces(file_.openedState());
             return keywordsByScan(cardId);
         }
         result.append(*keyword);

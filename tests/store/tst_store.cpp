@@ -15,6 +15,8 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -173,6 +175,26 @@ private slots:
         QCOMPARE(slotsOfCard2, sevenSlots(QStringLiteral("k2-")));
         QCOMPARE(deck.hasMissingKeyword(), std::optional<bool>(true));
         QCOMPARE(deck.hasEmptyKeywordField(), std::optional<bool>(false));
+
+        // Rows moved within the resolution of the file's time stamp: where a
+        // connection found them only guides the next, which reads what is there.
+        const QByteArray path = QFile::encodeName(home.filePath(kDeck));
+        struct stat before
+        {};
+        QVERIFY(::stat(path.constData(), &before) == 0);
+        QVERIFY(test::rawExec(QFile::decodeName(path),
+                              QStringLiteral("DELETE FROM tblKeywords WHERE CardID = 2; "
+                                             "INSERT INTO tblKeywords (id, CardID, keyword, cardname) "
+                                             "SELECT id, 2, 'n' || keyword, cardname FROM tblKeywords "
+                                             "WHERE CardID = 5 ORDER BY rowid")));
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        QVERIFY(::utimensat(AT_FDCWD, path.constData(), times, 0) == 0);
+        QCOMPARE(QFileInfo(QFile::decodeName(path)).size(), qint64(before.st_size));
+        for (int pass = 0; pass < 2; ++pass) {
+            Deck again;
+            QVERIFY(again.open(QFile::decodeName(path)));
+            QCOMPARE(again.keywords(2), std::optional<QStringList>(sevenSlots(QStringLiteral("nk5-"))));
+        }
     }
 
     // A crafted deck once froze the window for minutes with a 10 MB keyword: what
