@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
@@ -121,6 +122,54 @@ void prepareBmpDeck()
             qFatal("cannot write the deck: %s", qPrintable(deck.errorText()));
     }
 }
+
+QString largeDeckPath()
+{
+    return folder().filePath(QStringLiteral("Tutor3.vdk"));
+}
+
+// 10,000 cards without pictures, seven keyword slots each.
+void prepareLargeDeck()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    prepare();
+    QFile::copy(templatePath(), largeDeckPath());
+    Deck deck;
+    if (!deck.open(largeDeckPath(), Access::ReadWrite) || !deck.appendCards(plainCards(10000), slotLists(10000)))
+        qFatal("cannot write the deck: %s", qPrintable(deck.errorText()));
+}
+
+// The checks of a deck chosen on the settings tab (0) and before a practice
+// (1), and the practice's cards of every group (2), on 10,000 cards, each on
+// a file state of its own, so that nothing found before is taken.
+void BM_LargeDeckChecks(benchmark::State &state)
+{
+    prepareLargeDeck();
+    QDateTime changed = QDateTime::currentDateTime();
+    for (auto _ : state) {
+        state.PauseTiming();
+        {
+            QFile file(largeDeckPath());
+            if (!file.open(QIODevice::ReadWrite) ||
+                !file.setFileTime(changed = changed.addSecs(1), QFileDevice::FileModificationTime))
+                state.SkipWithError("cannot touch the deck");
+        }
+        Deck deck;
+        if (!deck.open(largeDeckPath()))
+            state.SkipWithError("open failed");
+        state.ResumeTiming();
+        if (state.range(0) == 0)
+            benchmark::DoNotOptimize(deck.hasMissingKeyword());
+        else if (state.range(0) == 1)
+            benchmark::DoNotOptimize(deck.hasEmptyKeywordField());
+        else
+            benchmark::DoNotOptimize(deck.cardsInGroups({0, 1, 2, 3, 4}));
+    }
+}
+BENCHMARK(BM_LargeDeckChecks)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 // (a) After the first open of a file, as every handler opens it again.
 void BM_OpenDeckAndFirstQuery(benchmark::State &state)

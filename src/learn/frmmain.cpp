@@ -47,6 +47,9 @@ namespace {
 // The deck last chosen on the settings tab, chosen again at the next opening.
 constexpr char kChosenDeckKey[] = "ChosenDeck";
 constexpr char kChosenDeckPositionKey[] = "ChosenDeckPosition";
+// Pictures read ahead for a test: a whole deck of 78 cards, while a deck of
+// thousands does not fill the memory with pictures of cards never asked.
+constexpr int kTestPictureStock = 100;
 } // namespace
 
 FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
@@ -96,6 +99,7 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
 
     applyTabAvailability();
     connectPages();
+    testPictures_.tellRead(this, [this](int cardId) { testPictureRead(cardId); });
     // Smaller, the pages would be more scroll bar than page.
     setMinimumSize(640, 480);
     keepWindowPlace(*this, services_.settings, QSize(1000, 740));
@@ -179,6 +183,7 @@ Opening FrmMain::load()
     applyTabAvailability();
     selectTab(TabSettings);
     refreshDueCount();
+    readChosenDeckAhead();
     return resident_->goToTrayIfStartedAtLogon() ? Opening::ToTray : Opening::Show;
 }
 
@@ -188,6 +193,10 @@ void FrmMain::cboTutors_Click()
 {
     // The deck may have been designed anew since its cards were counted.
     windows_->forgetDueDeck();
+    std::erase_if(staleDeckChecks_, [](const auto &check) { return check->wait(QDeadlineTimer(0)); });
+    if (deckCheck_)
+        staleDeckChecks_.push_back(std::move(deckCheck_));
+    const int round = ++deckCheckRound_;
     const int position = settings_->chosenDeck();
     if (position < 0)
         return;
@@ -195,15 +204,61 @@ void FrmMain::cboTutors_Click()
     const std::optional<QString> deckFile = existingDeckFile(dbNameAtPosition(position, deckName));
     if (!deckFile)
         return;
-    if (hasMissingKeyword(*deckFile).value_or(false)) {
-        services_.prompter.tell(designingIncompleteMessage(deckName), PromptIcon::Critical, this);
-        // The fallback entry is checked in turn, but only when it is another
-        // entry: a refused first entry ends here.
-        if (position != 0) {
-            settings_->chooseDeck(0);
-            cboTutors_Click();
-        }
-    }
+    checkedPosition_ = position;
+    checkedDeckName_ = deckName;
+    deckCheck_ = std::make_unique<DeckCheck>(
+        [path = *deckFile]() -> std::optional<bool> {
+            Deck deck;
+            if (!deck.open(path))
+                return std::nullopt;
+            const std::optional<bool> missing = deck.hasMissingKeyword();
+            // A deck chosen is most likely practised next, and its first card
+            // would wait on the screen for where every card's slots are.
+            if (missing && !*missing)
+                (void)deck.findRows();
+            return missing;
+        },
+        this,
+        [this, round] {
+            if (round == deckCheckRound_)
+                settleDeckCheck();
+        });
+}
+
+void FrmMain::settleDeckCheck()
+{
+    if (!deckCheck_)
+        return;
+    const bool missing = deckCheck_->take().value_or(false);
+    deckCheck_.reset();
+    ++deckCheckRound_; // its completion, still on its way, finds nothing to do
+    if (!missing || leaving_)
+        return;
+    services_.prompter.tell(designingIncompleteMessage(checkedDeckName_), PromptIcon::Critical, this);
+    // The fallback entry is checked in turn, but only when it is another
+    // entry: a refused first entry ends here. It is remembered and counted
+    // as the entry chosen, as the choice's other reactions would have.
+    if (checkedPosition_ == 0)
+        return;
+    settings_->chooseDeck(0);
+    cboTutors_Click();
+    rememberChosenDeck();
+    refreshDueCount();
+}
+
+void FrmMain::readChosenDeckAhead()
+{
+    if (settings_->chosenDeck() < 0)
+        return;
+    const std::optional<QString> deckFile = existingDeckFile(dbNameOfDeck(settings_->chosenDeckName()));
+    if (!deckFile)
+        return;
+    deckReadAhead_ = std::make_unique<BackgroundJob<bool>>([path = *deckFile] {
+        Deck deck;
+        if (!deck.open(path) || !deck.hasEmptyKeywordField().has_value())
+            return false;
+        return deck.findRows();
+    });
 }
 
 // By position and name: names may repeat, and the catalog may have changed
@@ -237,6 +292,8 @@ void FrmMain::rememberChosenDeck()
 
 std::optional<Practice> FrmMain::openSelectedDeck(PracticeWording wording)
 {
+    while (deckCheck_)
+        settleDeckCheck();
     if (!settings_->anyGroup()) {
         services_.prompter.tell(noGroupMessage(), PromptIcon::None, this);
         return std::nullopt;
@@ -513,7 +570,57 @@ void FrmMain::showTestPictureAgain()
     if (!tabs_.isAvailable(TabTest))
         return;
     PictureBox &box = test_->pictureBox();
+    awaitedTestPicture_ = 0;
     box.setPicture(run_.testCardPicture(practice_.deck, box.decodeSize()));
+}
+
+void FrmMain::warmTestPictures(QSize shown)
+{
+    testPictureSize_ = shown;
+    awaitedTestPicture_ = 0;
+    testPicturesQueued_.clear();
+    const QSet<int> asked(run_.askedCardIds().cbegin(), run_.askedCardIds().cend());
+    QVector<int> ids;
+    for (const Card &card : std::as_const(testCards_)) {
+        if (ids.size() >= kTestPictureStock)
+            break;
+        if (!asked.contains(card.id) && !testPicturesQueued_.contains(card.id)) {
+            ids.append(card.id);
+            testPicturesQueued_.insert(card.id);
+        }
+    }
+    testPictures_.start(practice_.deck.path(), ids, shown);
+}
+
+QImage FrmMain::readyTestPicture(int cardId, QSize shown)
+{
+    awaitedTestPicture_ = 0;
+    if (shown != testPictureSize_ || !testPictures_.running())
+        warmTestPictures(shown);
+    // Asked before the take: a card no longer waiting and not taken was read
+    // and has no picture.
+    const bool waiting = testPictures_.waiting(cardId);
+    if (std::optional<QImage> ready = testPictures_.take(cardId, shown))
+        return *ready;
+    if (testPicturesQueued_.contains(cardId) && !waiting)
+        return {};
+    if (waiting) {
+        testPictures_.prefer(cardId);
+    } else {
+        testPictures_.add(cardId);
+        testPicturesQueued_.insert(cardId);
+    }
+    awaitedTestPicture_ = cardId;
+    return {};
+}
+
+void FrmMain::testPictureRead(int cardId)
+{
+    if (cardId == 0 || cardId != awaitedTestPicture_ || !tabs_.isAvailable(TabTest))
+        return;
+    awaitedTestPicture_ = 0;
+    if (std::optional<QImage> picture = testPictures_.take(cardId, testPictureSize_))
+        test_->pictureBox().setPicture(run_.currentReversed() ? turnedHalf(*picture) : *picture);
 }
 
 void FrmMain::startTest()
@@ -523,6 +630,7 @@ void FrmMain::startTest()
                      ? progress::withOwnMeanings(practice_.cards, ownMeanings_->meaningsOf(practice_.deckName))
                      : practice_.cards;
     run_.start(services_.clock);
+    warmTestPictures(test_->pictureBox().decodeSize());
     cmdNextQuestion_Click();
 }
 
@@ -537,6 +645,7 @@ void FrmMain::cmdNextQuestion_Click()
     options.level = difficulty();
     options.reversedAllowed = settings_->reversedAllowed();
     options.pictureSize = test_->pictureBox().decodeSize();
+    options.pictureOf = [this, shown = options.pictureSize](int cardId) { return readyTestPicture(cardId, shown); };
     const PressOutcome outcome = run_.press(testCards_, practice_.deck, options, [this] { return test_->answer(); });
 
     switch (outcome.kind) {
@@ -552,6 +661,7 @@ void FrmMain::cmdNextQuestion_Click()
         test_->setCounter(outcome.counterText);
         break;
     case PressOutcome::Kind::Ended:
+        awaitedTestPicture_ = 0;
         selectTab(TabResults);
         tabs_.testCompleted();
         applyTabAvailability();

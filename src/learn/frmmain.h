@@ -10,13 +10,17 @@
 #include "learn/tabavailability.h"
 #include "learn/testrun.h"
 #include "learn/testsettings.h"
+#include "store/backgroundjob.h"
 #include "store/practice.h"
 #include "store/readahead.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QPushButton;
@@ -111,6 +115,13 @@ protected:
 private:
     void connectPages();
     void cboTutors_Click();
+    // Takes the answer of the chosen deck's keyword check, waiting for it if
+    // it is not in yet, and refuses the deck when it says so. Whatever uses
+    // the chosen deck settles its check first, the fallback's included.
+    void settleDeckCheck();
+    // The deck chosen at the opening is most likely practised first: what its
+    // practice checks and looks up is found beside the screen meanwhile.
+    void readChosenDeckAhead();
     void chooseRememberedDeck();
     void rememberChosenDeck();
     void SSTab1_Click();
@@ -119,6 +130,12 @@ private:
     void showMemorizePicture();
     void showTestPictureAgain();
     void startTest();
+    // Starts reading ahead the pictures of the test's cards still to be asked.
+    void warmTestPictures(QSize shown);
+    // The question's picture when it was read ahead; otherwise null, and
+    // shown by testPictureRead once it is read.
+    [[nodiscard]] QImage readyTestPicture(int cardId, QSize shown);
+    void testPictureRead(int cardId);
     void chkKeywords_Click(int index);
     void WriteTestReport();
     void recordFinishedTest();
@@ -132,10 +149,27 @@ private:
     TabAvailability tabs_;
     Practice practice_;
     PictureReadAhead readAhead_;
+    // The keyword check of the deck chosen in cboTutors reads every slot of
+    // the deck, too long for a key press on a deck of thousands of cards: it
+    // runs beside the screen, and a newer choice makes older answers moot.
+    using DeckCheck = BackgroundJob<std::optional<bool>>;
+    std::unique_ptr<DeckCheck> deckCheck_;
+    std::vector<std::unique_ptr<DeckCheck>> staleDeckChecks_;
+    int deckCheckRound_ = 0;
+    int checkedPosition_ = -1;
+    QString checkedDeckName_;
+    std::unique_ptr<BackgroundJob<bool>> deckReadAhead_;
     bool leaving_ = false;
     TestRun run_;
     // The practice's cards as the test in progress asks them.
     QVector<Card> testCards_;
+    // The card of each question is drawn only when it is asked, so the
+    // pictures of the cards still to come are read from the test's start:
+    // reading and decoding a photo at the press takes longer than a frame.
+    PictureWarmer testPictures_;
+    QSize testPictureSize_;
+    QSet<int> testPicturesQueued_; // handed to the warmer at that size
+    int awaitedTestPicture_ = 0;   // the question's card while its picture is read
     QString reportText_;
     MainMenu menu_;
 

@@ -187,6 +187,14 @@ QImage TestRun::testCardPicture(Deck &deck, QSize shownSize) const
     return currentReversed_ ? turnedHalf(holder.picture()) : holder.picture();
 }
 
+QImage TestRun::questionPicture(Deck &deck, const TestOptions &options) const
+{
+    if (!options.pictureOf)
+        return testCardPicture(deck, options.pictureSize);
+    const QImage picture = options.pictureOf(currentCardId_);
+    return currentReversed_ ? turnedHalf(picture) : picture;
+}
+
 DescriptionQuestion TestRun::prepareDescriptionQuestion(const QVector<Card> &cards, Deck &deck,
                                                         const TestOptions &options)
 {
@@ -204,7 +212,7 @@ DescriptionQuestion TestRun::prepareDescriptionQuestion(const QVector<Card> &car
     question.firstAnswer = first;
     question.lastAnswer = last;
     question.correctOption = correctOption_;
-    question.picture = testCardPicture(deck, options.pictureSize);
+    question.picture = questionPicture(deck, options);
     question.captions[std::size_t(correctOption_)] = meaningOf(current, currentReversed_);
     question.shown[std::size_t(correctOption_)] = true;
 
@@ -288,7 +296,7 @@ KeywordQuestion TestRun::prepareKeywordQuestion(const QVector<Card> &cards, Deck
     question.maxKeywordText = tr("You must choose %1 keywords").arg(toChoose);
 
     question.cardName = cardWithId(cards, currentCardId_).name;
-    question.picture = testCardPicture(deck, options.pictureSize);
+    question.picture = questionPicture(deck, options);
 
     placeCorrectKeywords();
     question.correctSlots = correctKeywordSlots_;

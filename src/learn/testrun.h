@@ -37,6 +37,10 @@ struct TestOptions
     int level = 0;
     bool reversedAllowed = true; // chkReversed: description questions may show the card reversed
     QSize pictureSize;           // the picture box's, in device pixels: pictures are decoded to fit it
+    // The asked card's picture at pictureSize, not yet turned, from whoever
+    // read it ahead; a null image leaves the question without one for now.
+    // Unset, the picture is read from the deck during the press.
+    std::function<QImage(int cardId)> pictureOf;
 };
 
 // What the user had chosen on the question being answered.
@@ -140,6 +144,7 @@ private:
                                                                  const TestOptions &options);
     [[nodiscard]] KeywordQuestion prepareKeywordQuestion(const QVector<Card> &cards, Deck &deck,
                                                          const TestOptions &options);
+    [[nodiscard]] QImage questionPicture(Deck &deck, const TestOptions &options) const;
     void readDeckKeywords(Deck &deck);
     void placeCorrectKeywords();
 

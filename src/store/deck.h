@@ -98,6 +98,10 @@ public:
     // Every slot of the deck in slot order, with the card it belongs to: one
     // read for callers that would otherwise look up card after card.
     [[nodiscard]] std::optional<QVector<KeywordSlot>> keywordSlots();
+    // Finds where every card's row and slots are, as the first look-up by
+    // card does, for a connection that will look cards up soon: what is found
+    // serves every read-only connection to the file as it is now.
+    [[nodiscard]] bool findRows() { return readRows(); }
     // Some slot's keyword is Null or empty.
     [[nodiscard]] std::optional<bool> hasMissingKeyword();
     // Some slot holds empty text in keyword, cardname, id or CardID.

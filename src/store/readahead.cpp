@@ -71,8 +71,10 @@ public:
         int cardId = 0;
         {
             const std::lock_guard lock(owner_.mutex_);
-            if (owner_.queue_.empty())
+            if (owner_.queue_.empty()) {
+                owner_.drained_ = true;
                 return;
+            }
             cardId = owner_.queue_.front();
             owner_.queue_.pop_front();
             owner_.reading_ = cardId;
@@ -117,6 +119,7 @@ void PictureWarmer::start(const QString &path, const QVector<int> &cardIds, QSiz
     {
         const std::lock_guard lock(mutex_);
         queue_.assign(cardIds.cbegin(), cardIds.cend());
+        drained_ = false;
     }
     reader_ = std::make_unique<PictureReader>(path, shownSize, *this, *relay_);
     worker_ = std::make_unique<WorkerThread>(QStringLiteral("PictureWarmer"));
@@ -131,6 +134,23 @@ void PictureWarmer::prefer(int cardId)
         return;
     queue_.erase(found);
     queue_.push_front(cardId);
+}
+
+void PictureWarmer::add(int cardId)
+{
+    if (!worker_)
+        return;
+    bool drained = false;
+    {
+        const std::lock_guard lock(mutex_);
+        if (const auto found = std::find(queue_.begin(), queue_.end(), cardId); found != queue_.end())
+            queue_.erase(found);
+        queue_.push_front(cardId);
+        drained = std::exchange(drained_, false);
+    }
+    // A reader still at work takes the card on its own; one that ran dry is asked again.
+    if (drained)
+        worker_->post([reader = reader_.get(), worker = worker_.get()] { reader->readNext(*worker); });
 }
 
 bool PictureWarmer::waiting(int cardId)

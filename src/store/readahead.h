@@ -66,6 +66,9 @@ public:
     void start(const QString &path, const QVector<int> &cardIds, QSize shownSize);
     // Reads this card next if it is still waiting its turn.
     void prefer(int cardId);
+    // Reads this card next, whether or not it was in the list: for a reader
+    // that cannot know in advance which card it will want.
+    void add(int cardId);
     // Whether the card is waiting its turn or being read.
     [[nodiscard]] bool waiting(int cardId);
     // `read(cardId)` runs on the thread of `context` after each picture read,
@@ -86,7 +89,8 @@ private:
     // What the two threads share, and only under mutex_.
     std::mutex mutex_;
     std::deque<int> queue_;
-    int reading_ = 0; // the card being read
+    int reading_ = 0;      // the card being read
+    bool drained_ = false; // the reader found the queue empty and asks no more
     QHash<int, QImage> read_;
     QSize size_;
     std::unique_ptr<PictureRelay> relay_;

@@ -236,17 +236,25 @@ private slots:
     {
         openWindow();
         choose(Broken);
-        QCOMPARE(rig_->prompter.messageTexts(), QStringList{designingIncompleteMessage(QStringLiteral("Broken"))});
+        QTRY_COMPARE(rig_->prompter.messageTexts(), QStringList{designingIncompleteMessage(QStringLiteral("Broken"))});
         QVERIFY(rig_->prompter.messages().first().icon == PromptIcon::Critical &&
                 rig_->prompter.messages().first().title == "Velmora");
         QCOMPARE(child<QComboBox>(QStringLiteral("cboTutors"))->currentIndex(), 0);
 
         // A refused later entry falls back to the first, which is checked once in turn.
         rig_->prompter.clear();
+        const QStringList twice{designingIncompleteMessage(QStringLiteral("Twin")),
+                                designingIncompleteMessage(QStringLiteral("Broken"))};
         choose(TwinRefused);
-        QCOMPARE(rig_->prompter.messageTexts(), (QStringList{designingIncompleteMessage(QStringLiteral("Twin")),
-                                                             designingIncompleteMessage(QStringLiteral("Broken"))}));
+        QTRY_COMPARE(rig_->prompter.messageTexts(), twice);
         QCOMPARE(child<QComboBox>(QStringLiteral("cboTutors"))->currentIndex(), 0);
+
+        // A practice asked for before the checks are in opens the entry they leave.
+        rig_->prompter.clear();
+        choose(TwinRefused);
+        click("cmdSetOption");
+        QCOMPARE(rig_->prompter.messageTexts(), twice);
+        QCOMPARE(window_->practice().deckName, QStringLiteral("Broken"));
     }
 
     void practice_refusedWithTheMessageOfItsCause_data()

@@ -18,6 +18,8 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -210,6 +212,26 @@ private slots:
         QCOMPARE(slotsOfCard2, sevenSlots(QStringLiteral("k2-")));
         QCOMPARE(deck.hasMissingKeyword(), std::optional<bool>(true));
         QCOMPARE(deck.hasEmptyKeywordField(), std::optional<bool>(false));
+
+        // Rows moved within the resolution of the file's time stamp: where a
+        // connection found them only guides the next, which reads what is there.
+        const QByteArray path = QFile::encodeName(home.filePath(kDeck));
+        struct stat before
+        {};
+        QVERIFY(::stat(path.constData(), &before) == 0);
+        QVERIFY(test::rawExec(QFile::decodeName(path),
+                              QStringLiteral("DELETE FROM tblKeywords WHERE CardID = 2; "
+                                             "INSERT INTO tblKeywords (id, CardID, keyword, cardname) "
+                                             "SELECT id, 2, 'n' || keyword, cardname FROM tblKeywords "
+                                             "WHERE CardID = 5 ORDER BY rowid")));
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        QVERIFY(::utimensat(AT_FDCWD, path.constData(), times, 0) == 0);
+        QCOMPARE(QFileInfo(QFile::decodeName(path)).size(), qint64(before.st_size));
+        for (int pass = 0; pass < 2; ++pass) {
+            Deck again;
+            QVERIFY(again.open(QFile::decodeName(path)));
+            QCOMPARE(again.keywords(2), std::optional<QStringList>(sevenSlots(QStringLiteral("nk5-"))));
+        }
     }
 
     // A crafted deck once froze the window for minutes with a 10 MB keyword: what
@@ -514,6 +536,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(last || (last = warmer.take(2, QSize(20, 35))), 60000);
         QVERIFY(!warmer.take(1, QSize(30, 52)));
         QVERIFY(warmer.take(1, QSize(20, 35)));
+        // A card added once the list is read through is read all the same.
+        QTRY_VERIFY_WITH_TIMEOUT(!warmer.waiting(2), 60000);
+        warmer.add(3);
+        warm.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(warm || (warm = warmer.take(3, QSize(20, 35))), 60000);
+        QCOMPARE(*warm, decodePicture(deck.picture(3), QSize(20, 35)));
         warmer.start(home.filePath(kDeck), {1, 2, 3}, QSize(20, 35)); // left running as its owner goes
     }
 
