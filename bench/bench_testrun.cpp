@@ -123,7 +123,7 @@ void prepareQuestion(benchmark::State &state, TestType type)
     StdRandomSource random;
     SystemClock clock;
     TestRun run(random);
-    const TestOptions options{type, 2, true, {}};
+    const TestOptions options{type, 2, true, {}, {}};
     // Presses within one test, so the numbers are those of a user going
     // through it; the first question of each test is kept apart, as it
     // reads what the run keeps for the whole test.

@@ -105,7 +105,7 @@ private slots:
                 StdRandomSource random;
                 TestRun run(random);
                 run.start(test::FixedClock());
-                const TestOptions options{type, level, true, {}};
+                const TestOptions options{type, level, true, {}, {}};
                 step.restart();
                 for (int asked = 0;
                      asked < kWalkBound &&

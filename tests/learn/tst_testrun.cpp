@@ -163,7 +163,7 @@ private slots:
         Practice practice;
         QVERIFY(practice.open(rows, kAllCards, cardCount));
         RandomRun r;
-        const QList<PressOutcome> shown = runToEnd(r.run, practice, TestOptions{type, level, true, {}});
+        const QList<PressOutcome> shown = runToEnd(r.run, practice, TestOptions{type, level, true, {}, {}});
         QVector<int> shownCards;
         for (const PressOutcome &outcome : shown) {
             QCOMPARE(outcome.counterText, QStringLiteral("%1 of %2").arg(shownCards.size() + 1).arg(cardCount));
@@ -230,7 +230,7 @@ private slots:
             {0.4, 0.0, 0.4, 0.0, 0.4, 0.9, 0.4, 0.7, 0.5, 0.0, 0.0, 0.7, 0.4, 0.4, 0.7, 0.4, 0.9, 0.0, 0.4, 0.4, 0.9});
         TestRun run(random);
         run.start(test::FixedClock());
-        const TestOptions options{TestType::Description, 0, false, {}};
+        const TestOptions options{TestType::Description, 0, false, {}, {}};
 
         QList<DescriptionQuestion> shown{*practice.press(run, options).description};
         TestAnswer answer;
@@ -265,7 +265,7 @@ private slots:
             TestRun run(random);
             run.start(test::FixedClock());
             const DescriptionQuestion question =
-                *shared_->press(run, TestOptions{TestType::Description, 0, true, {}}).description;
+                *shared_->press(run, TestOptions{TestType::Description, 0, true, {}, {}}).description;
             QCOMPARE(question.reversed, reversed);
             QCOMPARE(run.currentReversed(), reversed);
             const QString side = reversed ? QStringLiteral("reversed ") : QStringLiteral("normal ");
@@ -304,7 +304,7 @@ private slots:
         Practice practice;
         QVERIFY(practice.open(rows, kAllCards, 1));
         RandomRun r;
-        const QList<PressOutcome> shown = runToEnd(r.run, practice, TestOptions{TestType::Keywords, level, false, {}});
+        const QList<PressOutcome> shown = runToEnd(r.run, practice, TestOptions{TestType::Keywords, level, false, {}, {}});
         QCOMPARE(shown.size(), 1);
         const KeywordQuestion &question = *shown.first().keywords;
         keywords.removeAll(QString());
@@ -334,7 +334,7 @@ private slots:
         TestRun run(random);
         for (TestType type : {TestType::Description, TestType::Keywords}) {
             run.start(test::FixedClock());
-            const QList<PressOutcome> shown = runToEnd(run, *shared_, TestOptions{type, 2, false, {}});
+            const QList<PressOutcome> shown = runToEnd(run, *shared_, TestOptions{type, 2, false, {}, {}});
             QCOMPARE(shown.size(), 6);
             // Each card draw gives up and takes the first unasked card; the
             // restart cleared the first test's record.
@@ -370,7 +370,7 @@ private slots:
         QFETCH(QList<int>, ticks);
         QFETCH(KeywordCountReaction, reaction);
         RandomRun r;
-        const TestOptions options{TestType::Keywords, level, false, {}};
+        const TestOptions options{TestType::Keywords, level, false, {}, {}};
         const KeywordQuestion question = *shared_->press(r.run, options).keywords;
         TestAnswer answer;
         for (int i = 0; i < ticks[0]; ++i)
