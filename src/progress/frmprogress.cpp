@@ -62,16 +62,13 @@ QString shortened(const QString &text)
 // or one that leaves the folder names no deck of the folder.
 QVector<int> deckCardIds(const QString &deckFile)
 {
-    QVector<int> ids;
     if (deckFile.isEmpty() || deckFile.contains(QLatin1Char('/')) || deckFile.contains(QLatin1Char('\\')) ||
         deckFile.startsWith(QLatin1Char('.')))
-        return ids;
+        return {};
     Deck deck;
     if (!deck.open(paths::deckDatabase(deckFile)))
-        return ids;
-    for (const Card &card : deck.cards().value_or(QVector<Card>()))
-        ids.append(card.id);
-    return ids;
+        return {};
+    return deck.cardIds().value_or(QVector<int>());
 }
 
 QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)

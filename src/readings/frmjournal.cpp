@@ -227,6 +227,7 @@ FrmJournal::Read FrmJournal::readJournal(Journal &journal, const QDateTime &now)
         read.readingsError = journal.errorText();
         return read;
     }
+    read.searchable = JournalModel::searchableTexts(*read.readings);
     const QDate today = now.date();
     read.drawn = journal.drawnSince(today.addDays(1 - kPatternPeriods[std::size(kPatternPeriods) - 1]).startOfDay());
     read.days = journal.practiceDays(today.addDays(-3660).startOfDay());
@@ -251,7 +252,7 @@ void FrmJournal::reload()
             [path, now] {
                 Journal journal;
                 if (!journal.open(path))
-                    return Read{journal.errorText(), {}, {}, {}, {}, {}};
+                    return Read{journal.errorText(), {}, {}, {}, {}, {}, {}};
                 return readJournal(journal, now);
             },
             this, [this] { loaded(); });
@@ -287,7 +288,7 @@ void FrmJournal::showRead(Read read)
         services_.prompter.tell(read.readingsError, PromptIcon::Critical, this);
         return;
     }
-    model_->setReadings(std::move(*read.readings));
+    model_->setReadings(std::move(*read.readings), std::move(read.searchable));
     if (!limitedTo_.isEmpty())
         showReadingsWithCard(limitedTo_);
     showPatterns(std::move(read.drawn), read.days, read.patternsError);

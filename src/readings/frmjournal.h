@@ -71,6 +71,7 @@ public:
     {
         QString openError; // set: nothing else was read
         std::optional<QVector<Reading>> readings;
+        QVector<QString> searchable; // of each reading, for the search
         QString readingsError;
         std::optional<QVector<DrawnCard>> drawn;
         std::optional<QSet<QDate>> days;

@@ -4,11 +4,20 @@
 
 namespace velmora::readings {
 
-void JournalModel::setReadings(QVector<Reading> readings)
+QVector<QString> JournalModel::searchableTexts(const QVector<Reading> &readings)
+{
+    QVector<QString> texts;
+    texts.reserve(readings.size());
+    for (const Reading &reading : readings)
+        texts.append(searchableText(reading));
+    return texts;
+}
+
+void JournalModel::setReadings(QVector<Reading> readings, QVector<QString> searchable)
 {
     beginResetModel();
     readings_ = std::move(readings);
-    searchable_.clear();
+    searchable_ = searchable.size() == readings_.size() ? std::move(searchable) : searchableTexts(readings_);
     refilter();
     endResetModel();
 }
@@ -35,7 +44,7 @@ void JournalModel::refilter()
     const QStringList words = searchWords(search_);
     if (only_) {
         for (int i = 0; i < readings_.size(); ++i) {
-            if (only_->contains(readings_[i].id) && (words.isEmpty() || readingMatches(readings_[i], search_)))
+            if (only_->contains(readings_[i].id) && searchableMatches(searchable_[i], words))
                 shown_.append(i);
         }
         return;
@@ -44,12 +53,6 @@ void JournalModel::refilter()
         shown_.resize(readings_.size());
         std::iota(shown_.begin(), shown_.end(), 0);
         return;
-    }
-    // Folded at the first search, so that opening the journal does not wait for it.
-    if (searchable_.isEmpty()) {
-        searchable_.reserve(readings_.size());
-        for (const Reading &reading : readings_)
-            searchable_.append(searchableText(reading));
     }
     for (int i = 0; i < searchable_.size(); ++i) {
         if (searchableMatches(searchable_[i], words))

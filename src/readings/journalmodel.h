@@ -20,8 +20,9 @@ class JournalModel : public QAbstractListModel
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    // Newest first, as Journal::list() gives them.
-    void setReadings(QVector<Reading> readings);
+    // Newest first, as Journal::list() gives them, with searchableText() of
+    // each where the caller made them already (searchableTexts()).
+    void setReadings(QVector<Reading> readings, QVector<QString> searchable = {});
     void setSearch(const QString &search);
     // Only these readings, or every one again when nothing is given.
     void setOnly(std::optional<QSet<qint64>> ids);
@@ -31,6 +32,10 @@ public:
     // Display: the title and the question; Qt::UserRole: the reading's id.
     [[nodiscard]] QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     [[nodiscard]] int totalCount() const { return int(readings_.size()); }
+
+    // What setReadings() is given with the readings: made on the thread that
+    // reads them, so that neither the list's showing nor a search waits.
+    [[nodiscard]] static QVector<QString> searchableTexts(const QVector<Reading> &readings);
 
 private:
     void refilter();

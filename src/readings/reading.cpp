@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <numeric>
 
 namespace velmora::readings {
@@ -68,10 +69,40 @@ bool readingMatches(const Reading &reading, const QString &search)
     return searchableMatches(searchableText(reading), searchWords(search));
 }
 
+namespace {
+
+// Folding looks every character up in the Unicode tables, which over a
+// journal of thousands of readings is felt at every keystroke's first
+// search. Of ASCII it changes only A to Z, and it folds each character by
+// itself, so the part before the first other character is folded here.
+// Qt turns a lone surrogate after the first change into a replacement
+// character: a text with surrogates goes to Qt whole, to fold as it does.
+QString foldedCase(QString text)
+{
+    const qsizetype size = text.size();
+    qsizetype ascii = 0;
+    while (ascii < size && text.at(ascii).unicode() < 0x80)
+        ++ascii;
+    if (std::any_of(text.cbegin() + ascii, text.cend(), [](QChar c) { return c.isSurrogate(); }))
+        return std::move(text).toCaseFolded();
+    QChar *chars = text.data();
+    for (qsizetype i = 0; i < ascii; ++i) {
+        if (chars[i] >= u'A' && chars[i] <= u'Z')
+            chars[i] = QChar(char16_t(chars[i].unicode() + (u'a' - u'A')));
+    }
+    if (ascii == size)
+        return text;
+    QString rest = text.mid(ascii).toCaseFolded();
+    text.truncate(ascii);
+    return text + rest;
+}
+
+} // namespace
+
 QString searchableText(const Reading &reading)
 {
     // The line break keeps a word from being found across the two texts.
-    return QString(reading.question + QLatin1Char('\n') + reading.interpretation).toCaseFolded();
+    return foldedCase(reading.question + QLatin1Char('\n') + reading.interpretation);
 }
 
 QStringList searchWords(const QString &search)

@@ -289,6 +289,42 @@ std::optional<QVector<Card>> Deck::cardsInGroups(const QVector<int> &groups)
     return result;
 }
 
+std::optional<QVector<int>> Deck::cardIds()
+{
+    // The progress window counts a deck's facets against its cards at every
+    // reload, and reading a deck of thousands of cards through to list them
+    // costs a frame or more; the file rarely changes in between. One list is
+    // kept per file, for the state it was read in. A connection that may
+    // write has changed the file since it was opened, so it always reads.
+    static QMutex mutex;
+    static QHash<QString, std::pair<QString, QVector<int>>> known;
+    const QString state = file_.isReadOnly() ? file_.openedState() : QString();
+    const QString file = state.left(state.lastIndexOf(QLatin1Char('|')));
+    if (!state.isEmpty()) {
+        const QMutexLocker lock(&mutex);
+        const auto found = known.constFind(file);
+        if (found != known.cend() && found->first == state)
+            return found->second;
+    }
+    auto *stmt = file_.prepare("SELECT ID FROM tblCards ORDER BY ID, rowid");
+    if (!stmt)
+        return std::nullopt;
+    QVector<int> ids;
+    int step = SQLITE_ROW;
+    while ((step = stmt->step()) == SQLITE_ROW)
+        ids.append(sqlite3_column_int(stmt->get(), 0));
+    stmt->reset();
+    if (step != SQLITE_DONE) {
+        (void)file_.fail(QCoreApplication::translate("Deck", "Cannot read the cards"), *stmt);
+        return std::nullopt;
+    }
+    if (!state.isEmpty()) {
+        const QMutexLocker lock(&mutex);
+        known.insert(file, {state, ids});
+    }
+    return ids;
+}
+
 std::optional<QVector<StoredPicture>> Deck::storedPictures()
 {
     // length() of a blob is read from the row without its overflow pages;

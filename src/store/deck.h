@@ -89,6 +89,9 @@ public:
     [[nodiscard]] std::optional<QVector<Card>> cards();
     // The cards of the given groups, in ID order.
     [[nodiscard]] std::optional<QVector<Card>> cardsInGroups(const QVector<int> &groups);
+    // The IDs of cards(), in the same order. A read-only opening of a file
+    // in the state of the last such read takes them from that read.
+    [[nodiscard]] std::optional<QVector<int>> cardIds();
     // The stored image file bytes; empty for no picture or one too large to show.
     [[nodiscard]] QByteArray picture(int cardId);
     // Every stored picture, in ID order, read without reading the pictures.

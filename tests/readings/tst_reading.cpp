@@ -1,4 +1,5 @@
 #include "fakes.h"
+#include "readings/journalmodel.h"
 #include "readings/reading.h"
 
 #include <QTest>
@@ -59,6 +60,88 @@ private slots:
         reading.question = QStringLiteral("My career?");
         reading.interpretation = QStringLiteral("Patience first.");
         QCOMPARE(readingMatches(reading, search), found);
+    }
+
+    // The journal folds each reading once and searches the folded texts: they
+    // fold exactly as Qt folds the whole text, whatever the writing.
+    void searchableText_foldsAsQtFoldsTheWholeText_data()
+    {
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("interpretation");
+        QString ascii;
+        for (char16_t c = 0; c < 0x80; ++c)
+            ascii += QChar(c);
+        QTest::newRow("every ASCII character") << ascii << QStringLiteral("THE END");
+        QTest::newRow("accents after ASCII") << QStringLiteral("Été à PARIS?") << QStringLiteral("ÇA VA, Ökonomie");
+        QTest::newRow("sharp s, dotted I, Kelvin") << QStringLiteral("STRAßE İstanbul") << QStringLiteral("5 \u212A");
+        QTest::newRow("Greek and Cyrillic") << QStringLiteral("ΣΟΦΙΑ") << QStringLiteral("МУДРОСТЬ");
+        QTest::newRow("beyond the basic plane") << QStringLiteral("Card \U00010400") << QStringLiteral("\U0001D400 X");
+        QTest::newRow("lone surrogates") << QString::fromUtf16(u"AB\xD801"
+                                                               u"CD")
+                                         << QString::fromUtf16(u"X\xDC00y\xD800");
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void searchableText_foldsAsQtFoldsTheWholeText()
+    {
+        QFETCH(QString, question);
+        QFETCH(QString, interpretation);
+        Reading reading;
+        reading.question = question;
+        reading.interpretation = interpretation;
+        QCOMPARE(searchableText(reading), QString(question + QLatin1Char('\n') + interpretation).toCaseFolded());
+    }
+
+    // What the list shows for a search is what readingMatches() finds, with
+    // the list limited to some readings or not, and with the folded texts
+    // made by the model or handed to it.
+    void journalModel_findsWhatReadingMatchesFinds()
+    {
+        const QStringList texts{QStringLiteral("Été à Paris|Patience first."),
+                                QStringLiteral("My CAREER?|Straße, then rest."), QStringLiteral("career change|ÉTÉ"),
+                                QStringLiteral("|"), QStringLiteral("Work\U00010400|week 12 ahead")};
+        QVector<Reading> readings;
+        for (int i = 0; i < texts.size(); ++i) {
+            Reading reading;
+            reading.id = i + 1;
+            reading.question = texts[i].section(QLatin1Char('|'), 0, 0);
+            reading.interpretation = texts[i].section(QLatin1Char('|'), 1);
+            readings.append(reading);
+        }
+        JournalModel made;
+        made.setReadings(readings);
+        JournalModel given;
+        given.setReadings(readings, JournalModel::searchableTexts(readings));
+        const QStringList searches{QString(),
+                                   QStringLiteral("  "),
+                                   QStringLiteral("été"),
+                                   QStringLiteral("ETE"),
+                                   QStringLiteral("strasse"),
+                                   QStringLiteral("STRAẞE"),
+                                   QStringLiteral("career rest"),
+                                   QStringLiteral("paris\npatience"),
+                                   QStringLiteral("\U00010428"),
+                                   QStringLiteral("week 12"),
+                                   QStringLiteral("x")};
+        for (const std::optional<QSet<qint64>> &only :
+             {std::optional<QSet<qint64>>(), std::optional(QSet<qint64>{2, 3, 4})}) {
+            made.setOnly(only);
+            given.setOnly(only);
+            for (const QString &search : searches) {
+                made.setSearch(search);
+                given.setSearch(search);
+                QList<qint64> expected;
+                for (const Reading &reading : std::as_const(readings)) {
+                    if ((!only || only->contains(reading.id)) && readingMatches(reading, search))
+                        expected.append(reading.id);
+                }
+                for (JournalModel *model : {&made, &given}) {
+                    QList<qint64> shown;
+                    for (int row = 0; row < model->rowCount(); ++row)
+                        shown.append(model->index(row).data(Qt::UserRole).toLongLong());
+                    QVERIFY2(shown == expected, qPrintable(search));
+                }
+            }
+        }
     }
 
     void markdown_escapesWhatTheLearnerWroteAndNamesPictures()

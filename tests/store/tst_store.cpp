@@ -13,6 +13,7 @@
 #include "store/pictures.h"
 #include "store/readahead.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -232,6 +233,45 @@ private slots:
             QVERIFY(again.open(QFile::decodeName(path)));
             QCOMPARE(again.keywords(2), std::optional<QStringList>(sevenSlots(QStringLiteral("nk5-"))));
         }
+    }
+
+    // The IDs are kept per state of the file: whatever changed the file since,
+    // another connection or this one, the next read sees it.
+    void cardIds_followTheFileAsItChanges()
+    {
+        const QString path = home_->filePath(kDeck);
+        const auto idsOf = [](Deck &deck) {
+            QVector<int> ids;
+            for (const Card &card : deck.cards().value_or(QVector<Card>()))
+                ids.append(card.id);
+            return ids;
+        };
+        Deck reader;
+        QVERIFY(reader.open(path));
+        QCOMPARE(reader.cardIds(), std::optional<QVector<int>>(idsOf(reader)));
+        reader.close();
+        Deck writer;
+        QVERIFY(writer.open(path, Access::ReadWrite));
+        QVERIFY(writer.appendCards({Card{7, QStringLiteral("Seven"), 0, {}, {}, false}},
+                                   {sevenSlots(QStringLiteral("s"))}));
+        QCOMPARE(writer.cardIds(), std::optional<QVector<int>>({1, 2, 3, 7}));
+        QVERIFY(writer.truncateCards(2));
+        QCOMPARE(writer.cardIds(), std::optional<QVector<int>>({1, 2}));
+        writer.close();
+        QVERIFY(reader.open(path));
+        QCOMPARE(reader.cardIds(), std::optional<QVector<int>>({1, 2}));
+        reader.close();
+        // Changed behind the program's back, as another copy of it would; the
+        // stamp's time is the system's coarse one, so the change is dated apart.
+        QVERIFY(test::rawExec(path, QStringLiteral("UPDATE tblCards SET ID = 9 WHERE ID = 2;"
+                                                   "UPDATE tblKeywords SET CardID = 9 WHERE CardID = 2")));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(QDateTime::currentDateTime().addSecs(7), QFileDevice::FileModificationTime));
+        file.close();
+        QVERIFY(reader.open(path));
+        QCOMPARE(reader.cardIds(), std::optional<QVector<int>>({1, 9}));
+        QCOMPARE(reader.cardIds(), std::optional<QVector<int>>(idsOf(reader)));
     }
 
     // A crafted deck once froze the window for minutes with a 10 MB keyword: what
