@@ -304,7 +304,8 @@ private slots:
         Practice practice;
         QVERIFY(practice.open(rows, kAllCards, 1));
         RandomRun r;
-        const QList<PressOutcome> shown = runToEnd(r.run, practice, TestOptions{TestType::Keywords, level, false, {}, {}});
+        const QList<PressOutcome> shown =
+            runToEnd(r.run, practice, TestOptions{TestType::Keywords, level, false, {}, {}});
         QCOMPARE(shown.size(), 1);
         const KeywordQuestion &question = *shown.first().keywords;
         keywords.removeAll(QString());
