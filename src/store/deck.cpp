@@ -67,6 +67,46 @@ std::optional<QString> boundedText(sqlite3 *db, const char *table, const char *c
     return QString::fromUtf8(bytes).left(store::kTextBound);
 }
 
+// What was read of a deck file, kept for the file's state as its connection
+// found it (DbFile::openedState()), one state per file: the last, so a long
+// editing session does not pile up a state per save. An empty state (a file
+// whose state cannot be told) keeps nothing.
+template <typename T>
+class KeptForState
+{
+public:
+    std::optional<T> find(const QString &state)
+    {
+        if (state.isEmpty())
+            return std::nullopt;
+        const QMutexLocker lock(&mutex_);
+        const auto found = byFile_.constFind(fileOf(state));
+        if (found == byFile_.constEnd() || found->first != state)
+            return std::nullopt;
+        return found->second;
+    }
+    void keep(const QString &state, T value)
+    {
+        if (state.isEmpty())
+            return;
+        const QMutexLocker lock(&mutex_);
+        byFile_.insert(fileOf(state), {state, std::move(value)});
+    }
+    void forget(const QString &state)
+    {
+        const QMutexLocker lock(&mutex_);
+        const auto found = byFile_.find(fileOf(state));
+        if (found != byFile_.end() && found->first == state)
+            byFile_.erase(found);
+    }
+
+private:
+    static QString fileOf(const QString &state) { return state.left(state.lastIndexOf(QLatin1Char('|'))); }
+
+    QMutex mutex_;
+    QHash<QString, std::pair<QString, T>> byFile_;
+};
+
 } // namespace
 
 bool Deck::open(const QString &path, Access access)
@@ -76,22 +116,14 @@ bool Deck::open(const QString &path, Access access)
         return false;
     // The row checks read every row: a file that passed them and has not
     // changed since, as when pictures are read ahead card after card, is not
-    // read through again. One state is kept per file, the last that passed,
-    // so a long editing session does not pile up a state per save.
-    static QMutex mutex;
-    static QHash<QString, QString> passed;
+    // read through again.
+    static KeptForState<bool> passed;
     const QString state = file_.openedState();
-    const QString file = state.left(state.lastIndexOf(QLatin1Char('|')));
-    {
-        const QMutexLocker lock(&mutex);
-        if (!state.isEmpty() && passed.value(file) == state)
-            return true;
-    }
+    if (passed.find(state))
+        return true;
     if (!checkRows())
         return false;
-    const QMutexLocker lock(&mutex);
-    if (!state.isEmpty())
-        passed.insert(file, state);
+    passed.keep(state, true);
     return true;
 }
 
@@ -103,35 +135,20 @@ namespace {
 // checks the row it is led to.
 struct RowPlaces
 {
-    QString state;
     QHash<int, qint64> cardRows;
     QHash<int, QVector<qint64>> slotRows;
 };
-struct KnownRowPlaces
+KeptForState<RowPlaces> &knownRowPlaces()
 {
-    QMutex mutex;
-    QHash<QString, RowPlaces> byFile; // the last state found of each file
-};
-KnownRowPlaces &knownRowPlaces()
-{
-    static KnownRowPlaces known;
+    static KeptForState<RowPlaces> known;
     return known;
-}
-
-QString fileOfState(const QString &state)
-{
-    return state.left(state.lastIndexOf(QLatin1Char('|')));
 }
 
 // A row not where it was found: the file changed within the resolution of its
 // time stamp, and the next connection finds the rows again.
 void forgetRowPlaces(const QString &state)
 {
-    KnownRowPlaces &known = knownRowPlaces();
-    const QMutexLocker lock(&known.mutex);
-    const auto found = known.byFile.find(fileOfState(state));
-    if (found != known.byFile.end() && found->state == state)
-        known.byFile.erase(found);
+    knownRowPlaces().forget(state);
 }
 
 } // namespace
@@ -141,16 +158,11 @@ bool Deck::readRows()
     if (rowsRead_)
         return true;
     const QString state = file_.isReadOnly() ? file_.openedState() : QString();
-    if (!state.isEmpty()) {
-        KnownRowPlaces &known = knownRowPlaces();
-        const QMutexLocker lock(&known.mutex);
-        const auto found = known.byFile.constFind(fileOfState(state));
-        if (found != known.byFile.constEnd() && found->state == state) {
-            cardRows_ = found->cardRows;
-            slotRows_ = found->slotRows;
-            rowsRead_ = true;
-            return true;
-        }
+    if (std::optional<RowPlaces> known = knownRowPlaces().find(state)) {
+        cardRows_ = std::move(known->cardRows);
+        slotRows_ = std::move(known->slotRows);
+        rowsRead_ = true;
+        return true;
     }
     cardRows_.clear();
     slotRows_.clear();
@@ -169,11 +181,8 @@ bool Deck::readRows()
         slotRows_[sqlite3_column_int(keywordRows->get(), 0)].append(sqlite3_column_int64(keywordRows->get(), 1));
     keywordRows->reset();
     rowsRead_ = step == SQLITE_DONE;
-    if (rowsRead_ && !state.isEmpty()) {
-        KnownRowPlaces &known = knownRowPlaces();
-        const QMutexLocker lock(&known.mutex);
-        known.byFile.insert(fileOfState(state), RowPlaces{state, cardRows_, slotRows_});
-    }
+    if (rowsRead_)
+        knownRowPlaces().keep(state, RowPlaces{cardRows_, slotRows_});
     return rowsRead_;
 }
 
@@ -296,16 +305,10 @@ std::optional<QVector<int>> Deck::cardIds()
     // costs a frame or more; the file rarely changes in between. One list is
     // kept per file, for the state it was read in. A connection that may
     // write has changed the file since it was opened, so it always reads.
-    static QMutex mutex;
-    static QHash<QString, std::pair<QString, QVector<int>>> known;
+    static KeptForState<QVector<int>> known;
     const QString state = file_.isReadOnly() ? file_.openedState() : QString();
-    const QString file = state.left(state.lastIndexOf(QLatin1Char('|')));
-    if (!state.isEmpty()) {
-        const QMutexLocker lock(&mutex);
-        const auto found = known.constFind(file);
-        if (found != known.cend() && found->first == state)
-            return found->second;
-    }
+    if (std::optional<QVector<int>> ids = known.find(state))
+        return ids;
     auto *stmt = file_.prepare("SELECT ID FROM tblCards ORDER BY ID, rowid");
     if (!stmt)
         return std::nullopt;
@@ -318,10 +321,7 @@ std::optional<QVector<int>> Deck::cardIds()
         (void)file_.fail(QCoreApplication::translate("Deck", "Cannot read the cards"), *stmt);
         return std::nullopt;
     }
-    if (!state.isEmpty()) {
-        const QMutexLocker lock(&mutex);
-        known.insert(file, {state, ids});
-    }
+    known.keep(state, ids);
     return ids;
 }
 
@@ -476,16 +476,10 @@ struct KeywordGaps
 // nothing.
 std::optional<KeywordGaps> keywordGaps(store::DbFile &file)
 {
-    static QMutex mutex;
-    static QHash<QString, std::pair<QString, KeywordGaps>> known; // file: its state and what was found
+    static KeptForState<KeywordGaps> known;
     const QString state = file.isReadOnly() ? file.openedState() : QString();
-    const QString name = fileOfState(state);
-    if (!state.isEmpty()) {
-        const QMutexLocker lock(&mutex);
-        const auto found = known.constFind(name);
-        if (found != known.constEnd() && found->first == state)
-            return found->second;
-    }
+    if (std::optional<KeywordGaps> gaps = known.find(state))
+        return gaps;
     auto *stmt = file.prepare("SELECT coalesce(max(keyword IS NULL OR keyword = ''), 0), "
                               "coalesce(max(keyword = '' OR cardname = '' OR id = '' OR CardID = ''), 0) "
                               "FROM tblKeywords");
@@ -497,10 +491,7 @@ std::optional<KeywordGaps> keywordGaps(store::DbFile &file)
     }
     const KeywordGaps gaps{sqlite3_column_int(stmt->get(), 0) != 0, sqlite3_column_int(stmt->get(), 1) != 0};
     stmt->reset();
-    if (!state.isEmpty()) {
-        const QMutexLocker lock(&mutex);
-        known.insert(name, {state, gaps});
-    }
+    known.keep(state, gaps);
     return gaps;
 }
 
