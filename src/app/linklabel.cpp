@@ -1,68 +1,18 @@
 #include "app/linklabel.h"
 
 #include "app/readablecolour.h"
+#include "app/wrappedlabel.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QVBoxLayout>
-#include <QVarLengthArray>
 
 #include <utility>
 
 namespace velmora {
-
-// While a window is first laid out, its layouts ask a word-wrapped label for
-// its height at the same few widths again and again, and every answer lays
-// the whole text out anew: the start screen's four links were laid out 59
-// times before it first painted. The answers are kept until the text or
-// anything that shapes it changes.
-class WrappedText : public QLabel
-{
-public:
-    using QLabel::QLabel;
-
-    void setWrappedText(const QString &text)
-    {
-        heights_.clear();
-        setText(text);
-    }
-
-    [[nodiscard]] int heightForWidth(int width) const override
-    {
-        for (const auto &[known, height] : heights_)
-            if (known == width)
-                return height;
-        const int height = QLabel::heightForWidth(width);
-        if (heights_.size() == kKept)
-            heights_.remove(0);
-        heights_.append({width, height});
-        return height;
-    }
-
-protected:
-    void changeEvent(QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::FontChange:
-        case QEvent::StyleChange:
-        case QEvent::LayoutDirectionChange:
-        case QEvent::ContentsRectChange:
-            heights_.clear();
-            break;
-        default:
-            break;
-        }
-        QLabel::changeEvent(event);
-    }
-
-private:
-    static constexpr qsizetype kKept = 8;
-    mutable QVarLengthArray<std::pair<int, int>, kKept> heights_;
-};
 
 namespace {
 
@@ -103,16 +53,14 @@ QAccessibleInterface *linkInterface(const QString &className, QObject *object)
 
 } // namespace
 
-LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QWidget(parent), text_(new WrappedText(this))
+LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QWidget(parent), text_(new WrappedLabel(QString(), this))
 {
     [[maybe_unused]] static const bool factoryInstalled = [] {
         QAccessible::installFactory(linkInterface);
         return true;
     }();
 
-    text_->setTextFormat(Qt::PlainText);
-    text_->setWordWrap(true);
-    text_->setWrappedText(text);
+    text_->setText(text);
     text_->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -134,7 +82,7 @@ QString LinkLabel::text() const
 
 void LinkLabel::setText(const QString &text)
 {
-    text_->setWrappedText(text);
+    text_->setText(text);
 }
 
 void LinkLabel::followPalette()

@@ -4,7 +4,7 @@
 
 namespace velmora {
 
-class WrappedText;
+class WrappedLabel;
 
 // A label that reads as a web link. It takes the keyboard focus, reports a
 // click with the left button, Space or Enter, and tells assistive tools that
@@ -36,7 +36,7 @@ protected:
 private:
     void followPalette();
 
-    WrappedText *text_ = nullptr;
+    WrappedLabel *text_ = nullptr;
     bool pressed_ = false;
 };
 

@@ -1,5 +1,7 @@
 #include "app/widgets.h"
 
+#include "app/wrappedlabel.h"
+
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -26,10 +28,7 @@ QLabel *makeHint(QWidget *parent, const char *name, const QString &hint, QWidget
 
 QLabel *wrappingLabel(const QString &name, const QString &text)
 {
-    auto *label = named(new QLabel(text), name);
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    return label;
+    return named(new WrappedLabel(text), name);
 }
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QWidget *buddy)

@@ -29,9 +29,7 @@ constexpr int kIndexRole = Qt::UserRole + 1; // the hidden sub-item
 
 QLabel *caption(const QString &name, const QString &text, QWidget *buddy)
 {
-    auto *label = named(new QLabel(text), name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
+    auto *label = wrappingLabel(name, text);
     label->setBuddy(buddy);
     buddy->setAccessibleName(text);
     return label;
@@ -123,14 +121,11 @@ void GoalsPage::buildRightColumn(QWidget *column, const QDate &today)
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    Label10 =
-        named(new QLabel(tr("It is important to set goals and targets to be able to see and measure your achievements. "
-                            "This seemingly small task will yield tremendous results, when taken seriously. Setting "
-                            "goals will help you keep a clear, focussed and dedicated mindset towards fulfilling your "
-                            "aims in life.")),
-              QStringLiteral("Label10"));
-    Label10->setTextFormat(Qt::PlainText);
-    Label10->setWordWrap(true);
+    Label10 = wrappingLabel(
+        QStringLiteral("Label10"),
+        tr("It is important to set goals and targets to be able to see and measure your achievements. This seemingly "
+           "small task will yield tremendous results, when taken seriously. Setting goals will help you keep a clear, "
+           "focussed and dedicated mindset towards fulfilling your aims in life."));
     layout->addWidget(Label10);
 
     txtGoalName = named(new QLineEdit, QStringLiteral("txtGoalName"));
@@ -160,9 +155,7 @@ void GoalsPage::buildRightColumn(QWidget *column, const QDate &today)
     dates->setColumnStretch(1, 1);
     layout->addLayout(dates);
 
-    lblNewGoal = named(new QLabel(tr("New goal: saving adds it to your goals.")), QStringLiteral("lblNewGoal"));
-    lblNewGoal->setTextFormat(Qt::PlainText);
-    lblNewGoal->setWordWrap(true);
+    lblNewGoal = wrappingLabel(QStringLiteral("lblNewGoal"), tr("New goal: saving adds it to your goals."));
     lblNewGoal->setVisible(false);
     layout->addWidget(lblNewGoal);
 
@@ -186,9 +179,7 @@ void GoalsPage::buildRightColumn(QWidget *column, const QDate &today)
     timer->setColumnStretch(0, 1);
     layout->addWidget(Frame3);
 
-    lblInfo = named(new QLabel, QStringLiteral("lblInfo"));
-    lblInfo->setTextFormat(Qt::PlainText);
-    lblInfo->setWordWrap(true);
+    lblInfo = wrappingLabel(QStringLiteral("lblInfo"), QString());
     lblInfo->setAccessibleName(tr("Goal timer message"));
     lblInfo->setMinimumHeight(2 * lblInfo->fontMetrics().lineSpacing());
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);

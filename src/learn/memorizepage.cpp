@@ -1,10 +1,9 @@
 #include "learn/memorizepage.h"
 
-#include "store/personalmeanings.h"
-
-#include "app/widgets.h"
 #include "app/elidedlabel.h"
 #include "app/picturebox.h"
+#include "app/widgets.h"
+#include "store/personalmeanings.h"
 #include "store/pictures.h"
 
 #include <QCheckBox>
@@ -87,9 +86,7 @@ MemorizePage::MemorizePage(QWidget *parent) : QWidget(parent)
     txtOwnMeaning = ownText(QStringLiteral("txtOwnMeaning"), lblOwn);
     auto *lblOwnReverse = named(new QLabel(tr("My own meanin&g (reversed):")), QStringLiteral("lblOwnReverseMeaning"));
     txtOwnReverseMeaning = ownText(QStringLiteral("txtOwnReverseMeaning"), lblOwnReverse);
-    lblOwnStatus = named(new QLabel, QStringLiteral("lblOwnStatus"));
-    lblOwnStatus->setTextFormat(Qt::PlainText);
-    lblOwnStatus->setWordWrap(true);
+    lblOwnStatus = wrappingLabel(QStringLiteral("lblOwnStatus"), QString());
     texts->addWidget(label8);
     texts->addWidget(txtKeywords);
     texts->addWidget(label9);

@@ -1,8 +1,9 @@
 #include "learn/testpage.h"
 
-#include "app/widgets.h"
 #include "app/elidedlabel.h"
 #include "app/picturebox.h"
+#include "app/widgets.h"
+#include "app/wrappedlabel.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,13 +25,11 @@ constexpr int kKeywordColumns = 4;
 
 // A caption beside an answer option that wraps long meanings and chooses the
 // option when clicked.
-class AnswerCaption : public QLabel
+class AnswerCaption : public WrappedLabel
 {
 public:
-    AnswerCaption(QRadioButton *option, QWidget *parent) : QLabel(parent), option_(option)
+    AnswerCaption(QRadioButton *option, QWidget *parent) : WrappedLabel(QString(), parent), option_(option)
     {
-        setWordWrap(true);
-        setTextFormat(Qt::PlainText);
         // A meaning without blanks breaks anywhere instead of widening the window.
         QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         policy.setHeightForWidth(true);

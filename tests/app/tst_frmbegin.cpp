@@ -7,6 +7,7 @@
 #include "app/linklabel.h"
 #include "app/shell.h"
 #include "app/vendorlinks.h"
+#include "app/wrappedlabel.h"
 
 #include <QDialog>
 #include <QDir>
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -93,6 +96,39 @@ private slots:
         large.setPointSizeF(large.pointSizeF() * 2);
         link->setFont(large);
         QVERIFY(height() > wrapped);
+    }
+
+    // A wrapped label is changed through QLabel's own setters, which tell it
+    // nothing: its kept heights must still be those a QLabel gives.
+    void wrappedLabel_changedAsAQLabel_keepsQLabelsHeights()
+    {
+        WrappedLabel wrapped;
+        QLabel plain;
+        plain.setWordWrap(true);
+        plain.setTextFormat(Qt::PlainText);
+        const auto sameHeights = [&] {
+            for (int width : {40, 120, 300})
+                if (wrapped.heightForWidth(width) != plain.heightForWidth(width))
+                    return false;
+            return true;
+        };
+        const QList<std::function<void(QLabel &)>> changes = {
+            [](QLabel &l) { l.setText(QStringLiteral("a much longer text that cannot fit on one line of a column")); },
+            [](QLabel &l) { l.setMargin(9); },
+            [](QLabel &l) { l.setIndent(30); },
+            [](QLabel &l) { l.setText(QStringLiteral("short")); },
+            [](QLabel &l) {
+                QFont large = l.font();
+                large.setPointSizeF(large.pointSizeF() * 2);
+                l.setFont(large);
+            },
+        };
+        QVERIFY(sameHeights());
+        for (qsizetype i = 0; i < changes.size(); ++i) {
+            changes[i](static_cast<QLabel &>(wrapped));
+            changes[i](plain);
+            QVERIFY2(sameHeights(), qPrintable(QStringLiteral("after change %1").arg(i)));
+        }
     }
 
     // Either way round, on a dark palette and at the window's smallest size,
