@@ -30,7 +30,7 @@ QString SideWindows::record(const progress::TestRecord &test)
         history_.close();
     }
     if (progressWindow_)
-        progressWindow_->reload();
+        progressWindow_->historyChanged();
     refreshDueCount();
     return error;
 }
@@ -101,7 +101,7 @@ void SideWindows::openReview()
         connect(window, &review::FrmReview::reviewsChanged, this, [this] {
             refreshDueCount();
             if (progressWindow_)
-                progressWindow_->reload();
+                progressWindow_->historyChanged();
         });
     }
     reviewWindow_->show();

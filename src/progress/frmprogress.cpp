@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -90,6 +91,60 @@ QLabel *chartsMissing(const QString &why, QWidget *parent)
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
     return label;
+}
+
+// False when the history could not be read; what was read is kept anyway.
+bool readReview(HistoryFile &history, const QVector<DeckEntry> &decks, ProgressRead &read)
+{
+    QStringList shown;
+    const QString &chosen = read.filter.deckFile;
+    if (!chosen.isEmpty())
+        shown.append(chosen);
+    for (const DeckEntry &deck : decks) {
+        if (chosen.isEmpty())
+            shown.append(deck.deckFile);
+    }
+    QVector<review::FacetDue> all;
+    read.counts = review::FacetCounts();
+    bool ok = true;
+    for (const QString &deckFile : std::as_const(shown)) {
+        const std::optional<QVector<review::FacetDue>> dues = history.facetDues(deckFile);
+        if (!dues) {
+            ok = false;
+            break;
+        }
+        const review::FacetCounts deck = review::countFacets(*dues, deckCardIds(deckFile));
+        read.counts.fresh += deck.fresh;
+        read.counts.learning += deck.learning;
+        read.counts.review += deck.review;
+        all += *dues;
+    }
+    read.retention = ok && history.isOpen()
+                         ? history.retention(HistoryFilter{chosen, periodStart(Period::Last30Days, read.now)})
+                         : std::nullopt;
+    read.forecast = review::dueForecast(ok ? all : QVector<review::FacetDue>(), read.now, read.days);
+    return ok && (read.retention || !history.isOpen());
+}
+
+ProgressRead readProgress(HistoryFile &history, ProgressRead read)
+{
+    read.decks = history.decks();
+    // A deck the history no longer holds gives way to all decks, as in the list.
+    if (read.decks && std::none_of(read.decks->cbegin(), read.decks->cend(),
+                                   [&read](const DeckEntry &deck) { return deck.deckFile == read.filter.deckFile; }))
+        read.filter.deckFile.clear();
+    read.points = read.decks ? history.scores(read.filter) : std::nullopt;
+    const std::optional<QVector<CardTally>> tallies =
+        read.points ? history.cardTallies(read.filter, read.recentTests) : std::nullopt;
+    if (!tallies || !readReview(history, *read.decks, read)) {
+        read.note = history.errorText();
+        // A file damaged while open is opened afresh next time.
+        history.close();
+    }
+    if (!tallies)
+        (void)readReview(history, {}, read);
+    read.ranked = rankMissedCards(tallies.value_or(QVector<CardTally>()));
+    return read;
 }
 
 } // namespace
@@ -287,17 +342,51 @@ void FrmProgress::checkDone()
     reload();
 }
 
+void FrmProgress::historyChanged()
+{
+    // A hidden window is one closed and not yet deleted, or one about to be
+    // shown: reading for it would only hold up the screen.
+    if (isVisible())
+        reload();
+    else
+        stale_ = true;
+}
+
+void FrmProgress::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (stale_)
+        reload();
+}
+
+ProgressRead FrmProgress::asked() const
+{
+    ProgressRead read;
+    read.filter = filter();
+    read.recentTests = spnRecentTests->value();
+    read.now = services_.clock.now();
+    // Counted in the days the scheduler makes facets due by.
+    read.days = review::readReviewSettings(services_.settings).fsrs().days;
+    return read;
+}
+
 void FrmProgress::reload()
 {
-    shownTallies_.clear();
+    stale_ = false;
+    if (reading_) {
+        // The reading under way was asked for with what has changed since.
+        rereadWanted_ = true;
+        return;
+    }
     QString trouble;
     if (!history_.isOpen()) {
         if (!QFileInfo::exists(historyPath_)) {
-            fillDecks({});
-            showScores({});
-            showMissedCards({});
-            (void)showReview({});
-            lblInfo->setText(tr("No test has been recorded yet. Every test you finish is added here."));
+            ProgressRead none = asked();
+            none.filter.deckFile.clear();
+            none.decks = QVector<DeckEntry>();
+            none.note = tr("No test has been recorded yet. Every test you finish is added here.");
+            (void)readReview(history_, {}, none);
+            showRead(none);
             return;
         }
         if (check_)
@@ -311,34 +400,58 @@ void FrmProgress::reload()
             trouble = history_.errorText();
         }
     }
-    std::optional<QVector<DeckEntry>> decks;
-    std::optional<QVector<ScorePoint>> points;
-    std::optional<QVector<CardTally>> tallies;
-    if (trouble.isEmpty()) {
-        decks = history_.decks();
-        if (decks)
-            fillDecks(*decks);
-        points = decks ? history_.scores(filter()) : std::nullopt;
-        tallies = points ? history_.cardTallies(filter(), spnRecentTests->value()) : std::nullopt;
-        if (!tallies || !showReview(*decks)) {
-            trouble = history_.errorText();
-            // A file damaged while open is opened afresh next time.
-            history_.close();
-        }
-    }
-    if (!tallies)
-        (void)showReview({});
-    showScores(points.value_or(QVector<ScorePoint>()));
-    showMissedCards(rankMissedCards(tallies.value_or(QVector<CardTally>())));
+    ProgressRead read = asked();
     if (!trouble.isEmpty()) {
-        lblInfo->setText(trouble);
+        read.note = trouble;
+        (void)readReview(history_, {}, read);
+        showRead(read);
+        return;
+    }
+    if (QFileInfo(historyPath_).size() < readAsideFrom_) {
+        showRead(readProgress(history_, std::move(read)));
+        return;
+    }
+    HistoryFile *history = &history_;
+    reading_ = std::make_unique<BackgroundJob<ProgressRead>>([history, read] { return readProgress(*history, read); },
+                                                             this, [this] { readDone(); });
+}
+
+void FrmProgress::readDone()
+{
+    // The end of a reading already taken (by the export) arrives here too.
+    if (!reading_ || !reading_->wait(QDeadlineTimer(0)))
+        return;
+    const ProgressRead read = reading_->take();
+    reading_.reset();
+    if (std::exchange(rereadWanted_, false)) {
+        reload();
+        return;
+    }
+    showRead(read);
+}
+
+void FrmProgress::showRead(const ProgressRead &read)
+{
+    if (read.decks)
+        fillDecks(*read.decks);
+    showForecast(read.forecast);
+    lblRetention->setText(tr("True retention, last 30 days: %1")
+                              .arg(review::retentionText(read.retention.value_or(review::Retention()))));
+    lblFacetCounts->setText(tr("New: %1   Learning: %2   Review: %3")
+                                .arg(read.counts.fresh)
+                                .arg(read.counts.learning)
+                                .arg(read.counts.review));
+    showScores(read.points.value_or(QVector<ScorePoint>()), read.filter, read.now);
+    showMissedCards(read.ranked);
+    if (!read.note.isEmpty()) {
+        lblInfo->setText(read.note);
         return;
     }
     lblInfo->setText(tr("%1 test(s) shown; %2 card(s) missed, upright and reversed counted apart, in "
                         "the last %3 test(s).")
-                         .arg(points->size())
+                         .arg(read.points->size())
                          .arg(shownTallies_.size())
-                         .arg(std::min(int(points->size()), spnRecentTests->value())));
+                         .arg(std::min(int(read.points->size()), read.recentTests)));
 }
 
 void FrmProgress::fillDecks(const QVector<DeckEntry> &decks)
@@ -353,7 +466,7 @@ void FrmProgress::fillDecks(const QVector<DeckEntry> &decks)
     filling_ = false;
 }
 
-void FrmProgress::showScores(const QVector<ScorePoint> &points)
+void FrmProgress::showScores(const QVector<ScorePoint> &points, const HistoryFilter &shown, const QDateTime &now)
 {
     if (!scoreChart_)
         return;
@@ -367,10 +480,9 @@ void FrmProgress::showScores(const QVector<ScorePoint> &points)
     std::map<std::pair<QString, int>, QString> names;
     // A period is shown whole; all tests from the first to the last. The
     // points come in the order taken.
-    const HistoryFilter shown = filter();
     qint64 first = shown.since.isValid() ? shown.since.toMSecsSinceEpoch() : points.front().takenMs;
-    qint64 last = std::max(points.back().takenMs,
-                           shown.since.isValid() ? services_.clock.now().toMSecsSinceEpoch() : points.back().takenMs);
+    qint64 last =
+        std::max(points.back().takenMs, shown.since.isValid() ? now.toMSecsSinceEpoch() : points.back().takenMs);
     for (const ScorePoint &point : points) {
         const auto key = std::make_pair(point.deckFile, int(point.kind));
         byKey[key].append(QPointF(double(point.takenMs), scorePercent(point.score, point.maximum)));
@@ -400,45 +512,6 @@ void FrmProgress::showScores(const QVector<ScorePoint> &points)
                                     thinnedSeries(list, kMaxDrawnPoints), list.size() <= kMaxMarkedPoints});
     }
     scoreChart_->showScores(data);
-}
-
-bool FrmProgress::showReview(const QVector<DeckEntry> &decks)
-{
-    QStringList shown;
-    const QString chosen = cboDeck->currentData().toString();
-    if (!chosen.isEmpty())
-        shown.append(chosen);
-    for (const DeckEntry &deck : decks) {
-        if (chosen.isEmpty())
-            shown.append(deck.deckFile);
-    }
-    const QDateTime now = services_.clock.now();
-    QVector<review::FacetDue> all;
-    review::FacetCounts counts;
-    bool read = true;
-    for (const QString &deckFile : std::as_const(shown)) {
-        const std::optional<QVector<review::FacetDue>> dues = history_.facetDues(deckFile);
-        if (!dues) {
-            read = false;
-            break;
-        }
-        const review::FacetCounts deck = review::countFacets(*dues, deckCardIds(deckFile));
-        counts.fresh += deck.fresh;
-        counts.learning += deck.learning;
-        counts.review += deck.review;
-        all += *dues;
-    }
-    const std::optional<review::Retention> retention =
-        read && history_.isOpen() ? history_.retention(HistoryFilter{chosen, periodStart(Period::Last30Days, now)})
-                                  : std::nullopt;
-    // Counted in the days the scheduler makes facets due by.
-    const review::LearningDays days = review::readReviewSettings(services_.settings).fsrs().days;
-    showForecast(review::dueForecast(read ? all : QVector<review::FacetDue>(), now, days));
-    lblRetention->setText(
-        tr("True retention, last 30 days: %1").arg(review::retentionText(retention.value_or(review::Retention()))));
-    lblFacetCounts->setText(
-        tr("New: %1   Learning: %2   Review: %3").arg(counts.fresh).arg(counts.learning).arg(counts.review));
-    return read && (retention || !history_.isOpen());
 }
 
 void FrmProgress::showForecast(const QVector<int> &perDay)
@@ -543,6 +616,11 @@ void FrmProgress::updateButtons()
 
 void FrmProgress::exportCsv()
 {
+    // The history is a reading's until it ends.
+    while (reading_) {
+        (void)reading_->wait();
+        readDone();
+    }
     if (!history_.isOpen()) {
         services_.prompter.tell(tr("There is no test history to export yet."), PromptIcon::Information, this);
         return;

@@ -2,6 +2,7 @@
 #include "progress/frmprogress.h"
 #include "progress/history.h"
 #include "readings/frmjournal.h"
+#include "review/frmreview.h"
 #include "sampledeck.h"
 #include "scriptedprompter.h"
 #include "testhome.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -34,7 +36,8 @@ private slots:
     void cleanup();
     void practiceButtons_takeExactlyTheMissedCardsOfOneDeck();
     void failedRecording_leavesTheTestAndItsReport();
-    void checkAside_showsWhatTheCheckOnTheScreenThreadShows();
+    void shownWindow_followsTheHistoryAtOnce_hiddenOneWhenShownAgain();
+    void readAside_showsWhatTheScreenThreadShows();
 
 private:
     void openWindow();
@@ -181,6 +184,43 @@ void TstFrmProgress::failedRecording_leavesTheTestAndItsReport()
     QVERIFY(QDir().rmdir(progress::historyPath()));
 }
 
+// A test recorded or a review session closed shows in the progress window
+// while it is shown; one hidden, as a closed window is until its deferred
+// delete runs, reads nothing until it is shown again.
+void TstFrmProgress::shownWindow_followsTheHistoryAtOnce_hiddenOneWhenShownAgain()
+{
+    QFile::remove(progress::historyPath());
+    openWindow();
+    const progress::PracticeRequest twoCards{
+        QStringLiteral("Tutor1.vdk"), QStringLiteral("Classic"), {1, 2}, progress::PracticeMode::Test};
+    window_->practiseCards(twoCards);
+    finishTest();
+    control<QAction>(window_.data(), QStringLiteral("mnuProgress"))->trigger();
+    QPointer<progress::FrmProgress> progressWindow = window_->findChild<progress::FrmProgress *>();
+    auto *info = control<QLabel>(progressWindow, QStringLiteral("lblProgressInfo"));
+    auto *facets = control<QLabel>(progressWindow, QStringLiteral("lblFacetCounts"));
+    QVERIFY(info->text().startsWith(QLatin1String("1 test")));
+    QCOMPARE(facets->text(), QStringLiteral("New: 234   Learning: 0   Review: 0"));
+
+    auto *decks = control<QComboBox>(window_.data(), QStringLiteral("cboTutors"));
+    decks->setCurrentIndex(decks->findText(QStringLiteral("Classic")));
+    window_->cmdReview_Click();
+    auto *review = window_->findChild<review::FrmReview *>();
+    QVERIFY(review);
+    for (const char *button : {"cmdShowAnswer", "cmdGradeGood", "cmdCloseReview"})
+        QTest::mouseClick(control<QPushButton>(review, QLatin1String(button)), Qt::LeftButton);
+    QVERIFY(!review->isVisible());
+    QCOMPARE(facets->text(), QStringLiteral("New: 233   Learning: 1   Review: 0"));
+
+    progressWindow->hide();
+    window_->practiseCards(twoCards);
+    finishTest();
+    QVERIFY(info->text().startsWith(QLatin1String("1 test")));
+    control<QAction>(window_.data(), QStringLiteral("mnuProgress"))->trigger();
+    QVERIFY(progressWindow && progressWindow->isVisible());
+    QVERIFY(info->text().startsWith(QLatin1String("2 test")));
+}
+
 namespace {
 
 // The missed table and the line under it, as the window shows them.
@@ -199,11 +239,12 @@ QStringList shown(progress::FrmProgress &window)
 
 } // namespace
 
-// A history due for its check, checked on a worker thread (as a large one
-// is), shows the same as one checked on the screen thread, and a damaged one
-// the same refusal; the check's verdict is kept, so the next opening reads
-// at once.
-void TstFrmProgress::checkAside_showsWhatTheCheckOnTheScreenThreadShows()
+// A history due for its check, checked and read on a worker thread (as a
+// large one is), shows the same as one checked and read on the screen thread,
+// and a damaged one the same refusal; the check's verdict is kept, so the
+// next opening reads at once. A filter changed during a reading is what the
+// window ends up showing.
+void TstFrmProgress::readAside_showsWhatTheScreenThreadShows()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("history.db"));
@@ -236,9 +277,10 @@ void TstFrmProgress::checkAside_showsWhatTheCheckOnTheScreenThreadShows()
         QVERIFY(store::HistoryDb::checkDue(file));
         progress::FrmProgress aside(*services_, file);
         aside.setCheckAsideFrom(0);
+        aside.setReadAsideFrom(0);
         aside.reload();
         QVERIFY(aside.checking());
-        QTRY_VERIFY_WITH_TIMEOUT(!aside.checking(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!aside.checking() && !aside.reading(), 30000);
         const QStringList asideShows = shown(aside);
         QCOMPARE(store::HistoryDb::checkDue(file), file == damaged);
         progress::FrmProgress onScreen(*services_, file);
@@ -250,6 +292,19 @@ void TstFrmProgress::checkAside_showsWhatTheCheckOnTheScreenThreadShows()
         else
             QVERIFY2(asideShows.first().contains(QLatin1String("damaged")), qPrintable(asideShows.first()));
     }
+    const auto lastTest = [](progress::FrmProgress &window) {
+        window.findChild<QSpinBox *>(QStringLiteral("spnRecentTests"))->setValue(1);
+    };
+    progress::FrmProgress aside(*services_, path);
+    aside.setReadAsideFrom(0);
+    aside.reload();
+    QVERIFY(aside.reading());
+    lastTest(aside);
+    QTRY_VERIFY_WITH_TIMEOUT(!aside.reading(), 30000);
+    progress::FrmProgress onScreen(*services_, path);
+    lastTest(onScreen);
+    QCOMPARE(shown(aside), shown(onScreen));
+    QVERIFY(shown(aside).first().endsWith(QLatin1String("in the last 1 test(s).")));
 }
 
 QTEST_MAIN(TstFrmProgress)

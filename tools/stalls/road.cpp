@@ -200,7 +200,16 @@ void closeWindow(QWidget *window, const QString &where)
     if (!window)
         return;
     place(where + QStringLiteral(" / closing"));
+    const QPointer<QWidget> closing(window);
+    const bool deletes = window->testAttribute(Qt::WA_DeleteOnClose);
     window->close();
+    // The road runs inside one event of the main loop, and a window's
+    // deferred delete waits for the loop level it was posted at: the nested
+    // loops of settle() never return to it. A user's close returns there and
+    // the window goes; left hidden, it would still do all it did when shown.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (deletes && closing && !closing->isVisible())
+        std::fprintf(stderr, "velmora-stallroad: %s was closed but not deleted\n", qPrintable(where));
     settle(200);
 }
 
