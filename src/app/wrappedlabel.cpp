@@ -17,7 +17,7 @@ WrappedLabel::Shape WrappedLabel::shape() const
 
 int WrappedLabel::heightForWidth(int width) const
 {
-    if (Shape now = shape(); !(now == measured_)) {
+    if (Shape now = shape(); now != measured_) {
         heights_.clear();
         measured_ = std::move(now);
     }

@@ -27,7 +27,7 @@ protected:
 private:
     static constexpr qsizetype kKept = 8;
     // What shapes the heights besides the font and the style: QLabel's setters
-    // tell no event, so they are compared at each question.
+    // tell no event, so they are compared at each call.
     struct Shape
     {
         QString text;
