@@ -11,6 +11,8 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QFrame>
+#include <QLabel>
 #include <QLayout>
 #include <QPointer>
 #include <QPushButton>
@@ -35,7 +37,11 @@ T *child(QWidget &parent, const char *name)
     return control<T>(&parent, QLatin1String(name));
 }
 
+using LabelChange = std::function<void(QLabel &)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(LabelChange)
 
 class TestFrmBegin : public QObject
 {
@@ -98,15 +104,104 @@ private slots:
         QVERIFY(height() > wrapped);
     }
 
+    // A wrapped label measures its text with the shaping it keeps, and must
+    // come to every size a QLabel gives the same text; what it leaves to
+    // QLabel (tabs, a buddy's mnemonic, selectable or rich text, no wrapping)
+    // too.
+    void wrappedLabel_measured_asAQLabelMeasures_data()
+    {
+        using Change = LabelChange;
+        QTest::addColumn<Change>("change");
+        const QString sentence =
+            QStringLiteral("Talk tarot with other learners and deck designers: click here to visit "
+                           "our online discussion forum.");
+        const auto text = [](const QString &t) { return Change([t](QLabel &l) { l.setText(t); }); };
+        const auto sentenceAnd = [sentence](const Change &also) {
+            return Change([sentence, also](QLabel &l) {
+                l.setText(sentence);
+                also(l);
+            });
+        };
+        QTest::addRow("empty") << text(QString());
+        QTest::addRow("one word") << text(QStringLiteral("Exit"));
+        QTest::addRow("sentence") << text(sentence);
+        QTest::addRow("a few words") << text(QStringLiteral("Learn The Cards & Take Tarot Test"));
+        QTest::addRow("word longer than any width")
+            << text(QStringLiteral("Kartenlegekunstlehrgangsteilnehmerinnenverzeichnis und mehr"));
+        QTest::addRow("line breaks") << text(QStringLiteral("first line\nsecond line\r\nthird\n\n"));
+        QTest::addRow("ampersands") << text(QStringLiteral("Design && use your own meaning & keywords"));
+        QTest::addRow("right to left") << text(QStringLiteral("שלום עולם, זהו טקסט ארוך מספיק כדי לעבור לשורה הבאה"));
+        QTest::addRow("spaces only") << text(QStringLiteral("   "));
+        QTest::addRow("trailing spaces") << text(QStringLiteral("ends in spaces      "));
+        QTest::addRow("margin") << sentenceAnd([](QLabel &l) { l.setMargin(9); });
+        QTest::addRow("indent") << sentenceAnd([](QLabel &l) { l.setIndent(30); });
+        QTest::addRow("frame, no indent")
+            << sentenceAnd([](QLabel &l) { l.setFrameStyle(QFrame::Box | QFrame::Plain); });
+        QTest::addRow("frame and margin") << sentenceAnd([](QLabel &l) {
+            l.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            l.setMargin(2);
+        });
+        QTest::addRow("contents margins") << sentenceAnd([](QLabel &l) { l.setContentsMargins(3, 5, 7, 11); });
+        QTest::addRow("minimum width") << sentenceAnd([](QLabel &l) { l.setMinimumWidth(150); });
+        QTest::addRow("minimum height") << sentenceAnd([](QLabel &l) { l.setMinimumHeight(90); });
+        QTest::addRow("maximum width") << sentenceAnd([](QLabel &l) { l.setMaximumWidth(200); });
+        QTest::addRow("right, bottom, indent") << sentenceAnd([](QLabel &l) {
+            l.setAlignment(Qt::AlignRight | Qt::AlignBottom);
+            l.setIndent(12);
+        });
+        QTest::addRow("centred") << sentenceAnd([](QLabel &l) { l.setAlignment(Qt::AlignCenter); });
+        QTest::addRow("large bold underlined") << sentenceAnd([](QLabel &l) {
+            QFont large = l.font();
+            large.setPointSizeF(large.pointSizeF() * 1.8);
+            large.setBold(true);
+            large.setUnderline(true);
+            l.setFont(large);
+        });
+        QTest::addRow("tab") << text(QStringLiteral("Name:\tThe Fool, a card of beginnings and of trust"));
+        QTest::addRow("buddy") << sentenceAnd([](QLabel &l) {
+            l.setText(QStringLiteral("&Keywords of the card as they are shown"));
+            l.setBuddy(l.parentWidget());
+        });
+        QTest::addRow("selectable") << sentenceAnd(
+            [](QLabel &l) { l.setTextInteractionFlags(Qt::TextSelectableByMouse); });
+        QTest::addRow("rich text") << sentenceAnd([](QLabel &l) {
+            l.setTextFormat(Qt::RichText);
+            l.setText(QStringLiteral("<b>Talk tarot</b> with other learners and deck designers"));
+        });
+        QTest::addRow("not wrapped") << sentenceAnd([](QLabel &l) { l.setWordWrap(false); });
+    }
+    void wrappedLabel_measured_asAQLabelMeasures()
+    {
+        using Change = LabelChange;
+        QFETCH(Change, change);
+        QWidget parent;
+        auto *wrapped = new WrappedLabel(QString(), &parent);
+        auto *plain = new QLabel(&parent);
+        plain->setWordWrap(true);
+        plain->setTextFormat(Qt::PlainText);
+        change(*wrapped);
+        change(*plain);
+        QCOMPARE(wrapped->sizeHint(), plain->sizeHint());
+        QCOMPARE(wrapped->minimumSizeHint(), plain->minimumSizeHint());
+        for (int width : {0, 1, 17, 40, 73, 120, 211, 300, 640, 2000, QWIDGETSIZE_MAX})
+            QVERIFY2(wrapped->heightForWidth(width) == plain->heightForWidth(width),
+                     qPrintable(QStringLiteral("at %1 wide: %2 against %3")
+                                    .arg(width)
+                                    .arg(wrapped->heightForWidth(width))
+                                    .arg(plain->heightForWidth(width))));
+    }
+
     // A wrapped label is changed through QLabel's own setters, which tell it
-    // nothing: its kept heights must still be those a QLabel gives.
-    void wrappedLabel_changedAsAQLabel_keepsQLabelsHeights()
+    // nothing: what it measured and kept must still be what a QLabel gives.
+    void wrappedLabel_changedAsAQLabel_keepsQLabelsSizes()
     {
         WrappedLabel wrapped;
         QLabel plain;
         plain.setWordWrap(true);
         plain.setTextFormat(Qt::PlainText);
-        const auto sameHeights = [&] {
+        const auto sameSizes = [&] {
+            if (wrapped.sizeHint() != plain.sizeHint() || wrapped.minimumSizeHint() != plain.minimumSizeHint())
+                return false;
             for (int width : {40, 120, 300})
                 if (wrapped.heightForWidth(width) != plain.heightForWidth(width))
                     return false;
@@ -116,18 +211,22 @@ private slots:
             [](QLabel &l) { l.setText(QStringLiteral("a much longer text that cannot fit on one line of a column")); },
             [](QLabel &l) { l.setMargin(9); },
             [](QLabel &l) { l.setIndent(30); },
+            [](QLabel &l) { l.setContentsMargins(4, 4, 4, 4); },
+            [](QLabel &l) { l.setAlignment(Qt::AlignRight | Qt::AlignBottom); },
             [](QLabel &l) { l.setText(QStringLiteral("short")); },
             [](QLabel &l) {
                 QFont large = l.font();
                 large.setPointSizeF(large.pointSizeF() * 2);
                 l.setFont(large);
             },
+            [](QLabel &l) { l.setText(QStringLiteral("a text\twith a tab that QLabel lays out itself")); },
+            [](QLabel &l) { l.setText(QStringLiteral("and back to a plain text that wraps at the width")); },
         };
-        QVERIFY(sameHeights());
+        QVERIFY(sameSizes());
         for (qsizetype i = 0; i < changes.size(); ++i) {
             changes[i](static_cast<QLabel &>(wrapped));
             changes[i](plain);
-            QVERIFY2(sameHeights(), qPrintable(QStringLiteral("after change %1").arg(i)));
+            QVERIFY2(sameSizes(), qPrintable(QStringLiteral("after change %1").arg(i)));
         }
     }
 
