@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "app/commandline.h"
+#include "app/fontsahead.h"
 #include "app/prompter.h"
 #include "app/services.h"
 #include "app/translations.h"
@@ -28,7 +29,8 @@ int main(int argc, char *argv[])
         std::fputs(early->text.toLocal8Bit().constData(), early->toStandardError ? stderr : stdout);
         return early->code;
     }
+    velmora::FontConfigAhead fonts;
     QApplication app(argc, argv);
     velmora::QtPrompter prompter;
-    return velmora::runVelmora({prompter, velmora::offerWindowsFromStartScreen, {}, {}});
+    return velmora::runVelmora({prompter, velmora::offerWindowsFromStartScreen, {}, {}, [&fonts] { fonts.wait(); }});
 }

@@ -100,6 +100,9 @@ int runVelmora(const StartUp &startUp)
     installEnterActivatesButtons(*qApp);
     installQuitKey(*qApp);
     markStartup("icon and Enter key");
+    if (startUp.fontsNeeded)
+        startUp.fontsNeeded();
+    markStartup("font configuration");
 
     SingleInstanceLock lock;
     const QString socketPath = secondStartSocketPath(lock.lockFilePath());

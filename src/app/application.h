@@ -22,6 +22,8 @@ struct StartUp
     // Called after a second start was answered, with the window brought to
     // the front (null when none was).
     std::function<void(QWidget *raised)> secondStartAnswered;
+    // Called before the run first measures text (see FontConfigAhead).
+    std::function<void()> fontsNeeded;
 };
 
 // The whole run of the program in the QApplication the caller made: the

@@ -28,6 +28,7 @@
 #include "unattendedprompter.h"
 
 #include "app/application.h"
+#include "app/fontsahead.h"
 #include "app/frmabout.h"
 #include "app/frmbegin.h"
 #include "app/prompter.h"
@@ -137,6 +138,7 @@ void openScreen(const Options &options, FrmBegin &begin, Services &services)
 int main(int argc, char *argv[])
 {
     startStartupClock();
+    FontConfigAhead fonts;
     QApplication app(argc, argv);
     const Options options = readOptions(QCoreApplication::arguments());
     QtPrompter windowPrompter;
@@ -147,5 +149,6 @@ int main(int argc, char *argv[])
                        [](QWidget *raised) {
                            std::printf("velmora: raised %s\n", raised ? qPrintable(raised->objectName()) : "nothing");
                            std::fflush(stdout);
-                       }});
+                       },
+                       [&fonts] { fonts.wait(); }});
 }
