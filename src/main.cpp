@@ -3,9 +3,9 @@
 
 #include "app/application.h"
 #include "app/commandline.h"
-#include "app/fontsahead.h"
 #include "app/prompter.h"
 #include "app/services.h"
+#include "app/startahead.h"
 #include "app/translations.h"
 
 #include <QApplication>
@@ -29,8 +29,10 @@ int main(int argc, char *argv[])
         std::fputs(early->text.toLocal8Bit().constData(), early->toStandardError ? stderr : stdout);
         return early->code;
     }
-    velmora::FontConfigAhead fonts;
+    velmora::StartAhead ahead;
     QApplication app(argc, argv);
+    ahead.applicationMade();
     velmora::QtPrompter prompter;
-    return velmora::runVelmora({prompter, velmora::offerWindowsFromStartScreen, {}, {}, [&fonts] { fonts.wait(); }});
+    return velmora::runVelmora(
+        {prompter, velmora::offerWindowsFromStartScreen, {}, {}, [&ahead] { ahead.fontsNeeded(); }});
 }

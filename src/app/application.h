@@ -22,7 +22,7 @@ struct StartUp
     // Called after a second start was answered, with the window brought to
     // the front (null when none was).
     std::function<void(QWidget *raised)> secondStartAnswered;
-    // Called before the run first measures text (see FontConfigAhead).
+    // Called before the run first measures text (see StartAhead).
     std::function<void()> fontsNeeded;
 };
 

@@ -28,11 +28,11 @@
 #include "unattendedprompter.h"
 
 #include "app/application.h"
-#include "app/fontsahead.h"
 #include "app/frmabout.h"
 #include "app/frmbegin.h"
 #include "app/prompter.h"
 #include "app/shell.h"
+#include "app/startahead.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -138,8 +138,9 @@ void openScreen(const Options &options, FrmBegin &begin, Services &services)
 int main(int argc, char *argv[])
 {
     startStartupClock();
-    FontConfigAhead fonts;
+    StartAhead ahead;
     QApplication app(argc, argv);
+    ahead.applicationMade();
     const Options options = readOptions(QCoreApplication::arguments());
     QtPrompter windowPrompter;
     UnattendedPrompter unattendedPrompter;
@@ -150,5 +151,5 @@ int main(int argc, char *argv[])
                            std::printf("velmora: raised %s\n", raised ? qPrintable(raised->objectName()) : "nothing");
                            std::fflush(stdout);
                        },
-                       [&fonts] { fonts.wait(); }});
+                       [&ahead] { ahead.fontsNeeded(); }});
 }
