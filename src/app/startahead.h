@@ -21,8 +21,6 @@ class StartAhead
 {
 public:
     StartAhead();
-    StartAhead(const StartAhead &) = delete;
-    StartAhead &operator=(const StartAhead &) = delete;
 
     // Plugins are found through the application's library paths.
     void applicationMade();
