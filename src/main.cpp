@@ -33,6 +33,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     ahead.applicationMade();
     velmora::QtPrompter prompter;
-    return velmora::runVelmora(
+    const int code = velmora::runVelmora(
         {prompter, velmora::offerWindowsFromStartScreen, {}, {}, [&ahead] { ahead.fontsNeeded(); }});
+    ahead.finish();
+    return code;
 }

@@ -39,4 +39,9 @@ void StartAhead::fontsNeeded()
     fontConfig_.wait();
 }
 
+void StartAhead::finish()
+{
+    worker_.finish();
+}
+
 } // namespace velmora

@@ -30,6 +30,8 @@ public:
     // find it unread each parse it whole, and keeps one. What Qt's font
     // database is still doing then, the screen thread waits for in Qt.
     void fontsNeeded();
+    // Before the QApplication goes, whose font database the worker fills.
+    void finish();
 
 private:
     std::promise<void> fontConfigRead_;

@@ -145,11 +145,14 @@ int main(int argc, char *argv[])
     QtPrompter windowPrompter;
     UnattendedPrompter unattendedPrompter;
     Prompter &prompter = options.unattended ? static_cast<Prompter &>(unattendedPrompter) : windowPrompter;
-    return runVelmora({prompter, offerWindowsFromStartScreen,
-                       [&options](FrmBegin &begin, Services &services) { openScreen(options, begin, services); },
-                       [](QWidget *raised) {
-                           std::printf("velmora: raised %s\n", raised ? qPrintable(raised->objectName()) : "nothing");
-                           std::fflush(stdout);
-                       },
-                       [&ahead] { ahead.fontsNeeded(); }});
+    const int code =
+        runVelmora({prompter, offerWindowsFromStartScreen,
+                    [&options](FrmBegin &begin, Services &services) { openScreen(options, begin, services); },
+                    [](QWidget *raised) {
+                        std::printf("velmora: raised %s\n", raised ? qPrintable(raised->objectName()) : "nothing");
+                        std::fflush(stdout);
+                    },
+                    [&ahead] { ahead.fontsNeeded(); }});
+    ahead.finish();
+    return code;
 }
