@@ -7,6 +7,7 @@
 #include "app/safesave.h"
 #include "app/services.h"
 #include "app/shell.h"
+#include "app/steadytabwidget.h"
 #include "app/updatereminder.h"
 #include "app/widgets.h"
 #include "app/windowplace.h"
@@ -61,7 +62,7 @@ FrmMain::FrmMain(Services &services, QWidget *startScreen, QWidget *parent)
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
-    SSTab1 = new QTabWidget(central);
+    SSTab1 = new SteadyTabWidget(central);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setAccessibleName(tr("Pages"));
     goals_ = new goals::GoalsController(services_, this);

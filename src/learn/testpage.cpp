@@ -16,6 +16,10 @@
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <utility>
 
 namespace velmora {
 
@@ -48,6 +52,45 @@ private:
 };
 
 } // namespace
+
+// The answer options of a test, as tall at a width as the tallest question of
+// the test so far was there. Each question's meanings wrap into other line
+// counts; were the panel to follow them, the page, the tab widget and the
+// scroll area around it would be laid out and painted whole at every question,
+// the picture scaled anew. Reserved, the page keeps its height and only the
+// options repaint; the room left stays below the last option.
+class AnswerPanel : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+    [[nodiscard]] int heightForWidth(int width) const override
+    {
+        const int natural = QWidget::heightForWidth(width);
+        for (auto &[known, tallest] : tallest_) {
+            if (known == width) {
+                tallest = std::max(tallest, natural);
+                return tallest;
+            }
+        }
+        if (tallest_.size() == kKept)
+            tallest_.remove(0);
+        tallest_.append({width, natural});
+        return natural;
+    }
+
+    // A new test starts from its own first question.
+    void forgetHeights()
+    {
+        tallest_.clear();
+        updateGeometry();
+    }
+
+private:
+    // The widths the layouts ask about while the window keeps its size are few.
+    static constexpr qsizetype kKept = 8;
+    mutable QVarLengthArray<std::pair<int, int>, kKept> tallest_;
+};
 
 TestPage::TestPage(QWidget *parent) : QWidget(parent)
 {
@@ -125,7 +168,7 @@ void TestPage::buildKeywordPanel()
 
 void TestPage::buildAnswerPanel()
 {
-    picDescContainer = named(new QWidget, QStringLiteral("picDescContainer"));
+    picDescContainer = named(new AnswerPanel, QStringLiteral("picDescContainer"));
     auto *answers = new QVBoxLayout(picDescContainer);
     answerGroup_ = new QButtonGroup(this);
     for (int i = 0; i < kAnswerOptions; ++i) {
@@ -144,6 +187,7 @@ void TestPage::buildAnswerPanel()
 
 void TestPage::startTest(TestType type)
 {
+    picDescContainer->forgetHeights();
     testPanels_->setCurrentWidget(type == TestType::Description ? picDescContainer : picKeywodContainer);
     lblIsReversed->clear();
     lblQCount->clear();

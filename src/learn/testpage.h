@@ -20,6 +20,7 @@ class QStackedWidget;
 
 namespace velmora {
 
+class AnswerPanel;
 class ElidedLabel;
 class PictureBox;
 
@@ -63,7 +64,7 @@ private:
     QWidget *picKeywodContainer = nullptr;
     QLabel *lblMaxKeyword = nullptr;
     std::array<QCheckBox *, kKeywordBoxes> chkKeywords{};
-    QWidget *picDescContainer = nullptr;
+    AnswerPanel *picDescContainer = nullptr;
     QButtonGroup *answerGroup_ = nullptr;
     std::array<QRadioButton *, kAnswerOptions> optAnswer{};
     std::array<QLabel *, kAnswerOptions> answerCaptions_{};

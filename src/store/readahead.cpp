@@ -61,8 +61,11 @@ public:
         : path_(std::move(path)), size_(shownSize), owner_(owner), relay_(relay)
     {}
 
-    // Reads one card and asks again through the worker's queue, so that
-    // stopping the worker waits for one picture at most.
+    // Reads one card's bytes, and decodes them as a task of its own, then asks
+    // again through the worker's queue: stopping the worker waits for one
+    // read or one decode at most. A BMP photo's read through the cipher and
+    // its decode take a frame or more each, and a window closed mid-picture
+    // waited for both.
     void readNext(WorkerThread &worker)
     {
         // A deck that cannot be read leaves the warmer idle until it is stopped.
@@ -79,7 +82,13 @@ public:
             owner_.queue_.pop_front();
             owner_.reading_ = cardId;
         }
-        QImage picture = decodePicture(deck_.picture(cardId), size_);
+        worker.post([this, &worker, cardId, bytes = deck_.picture(cardId)] { decode(worker, cardId, bytes); });
+    }
+
+private:
+    void decode(WorkerThread &worker, int cardId, const QByteArray &bytes)
+    {
+        QImage picture = decodePicture(bytes, size_);
         {
             const std::lock_guard lock(owner_.mutex_);
             if (!picture.isNull())
@@ -91,7 +100,6 @@ public:
         worker.post([this, &worker] { readNext(worker); });
     }
 
-private:
     const QString path_;
     const QSize size_;
     PictureWarmer &owner_;
@@ -169,6 +177,7 @@ QHash<int, QImage> PictureWarmer::stop()
     }
     const std::lock_guard lock(mutex_);
     queue_.clear();
+    reading_ = 0; // a decode dropped by the stop
     return std::exchange(read_, {});
 }
 
