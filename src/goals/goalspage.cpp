@@ -4,6 +4,8 @@
 #include "app/widgets.h"
 #include "goals/datepicker.h"
 
+#include <QAbstractListModel>
+#include <QBitArray>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -15,10 +17,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace velmora::goals {
 
@@ -48,6 +51,74 @@ QLabel *valueLabel(const QString &name, const QString &accessibleName)
 
 } // namespace
 
+// The goal list's rows: a name each, its tick box, and the key and index the
+// goals controller asks for. One list of entries rather than an item object
+// per row, so that ten thousand goals are shown and let go in a moment.
+class GoalListModel : public QAbstractListModel
+{
+public:
+    GoalListModel(QString header, QObject *parent) : QAbstractListModel(parent), header_(std::move(header)) {}
+
+    void setEntries(const QList<GoalEntry> &entries)
+    {
+        beginResetModel();
+        entries_ = entries;
+        ticked_ = QBitArray(entries.size());
+        endResetModel();
+    }
+    [[nodiscard]] bool contains(int row) const { return row >= 0 && row < entries_.size(); }
+    [[nodiscard]] const GoalEntry &entry(int row) const { return entries_.at(row); }
+    [[nodiscard]] bool ticked(int row) const { return ticked_.testBit(row); }
+
+    [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(entries_.size());
+    }
+    [[nodiscard]] QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+            return {};
+        const GoalEntry &entry = entries_.at(index.row());
+        switch (role) {
+        case Qt::DisplayRole:
+            return entry.name;
+        case Qt::CheckStateRole:
+            return ticked_.testBit(index.row()) ? Qt::Checked : Qt::Unchecked;
+        case kKeyRole:
+            return QString(u'_' + QString::number(entry.index));
+        case kIndexRole:
+            return QString::number(entry.index);
+        default:
+            return {};
+        }
+    }
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override
+    {
+        if (role != Qt::CheckStateRole ||
+            !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+            return false;
+        ticked_.setBit(index.row(), value.toInt() == Qt::Checked);
+        emit dataChanged(index, index, {Qt::CheckStateRole});
+        return true;
+    }
+    [[nodiscard]] Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        return index.isValid()
+                   ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemNeverHasChildren
+                   : Qt::NoItemFlags;
+    }
+    [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        return section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole ? QVariant(header_)
+                                                                                        : QVariant();
+    }
+
+private:
+    QString header_;
+    QList<GoalEntry> entries_;
+    QBitArray ticked_;
+};
+
 GoalsPage::GoalsPage(const QDate &today, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("tabGoals"));
@@ -65,12 +136,13 @@ GoalsPage::GoalsPage(const QDate &today, QWidget *parent) : QWidget(parent)
 
     for (int i = 0; i < 2; ++i)
         connect(optGoals[i], &QPushButton::clicked, this, [this, i] { emit viewRequested(i); });
-    connect(ListView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
-        if (!filling_ && item)
-            emit entryChosen(ListView1->indexOfTopLevelItem(item));
-    });
-    connect(ListView1, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem *item) { emit entryChosen(ListView1->indexOfTopLevelItem(item)); });
+    connect(ListView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (!filling_ && current.isValid())
+                    emit entryChosen(current.row());
+            });
+    connect(ListView1, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex &index) { emit entryChosen(index.row()); });
     connect(cmdNewGoal, &QPushButton::clicked, this, &GoalsPage::newGoalRequested);
     connect(cmdSaveGoals, &QPushButton::clicked, this, &GoalsPage::saveRequested);
     connect(cmdMarkAchived, &QPushButton::clicked, this, &GoalsPage::markAchievedRequested);
@@ -94,9 +166,9 @@ void GoalsPage::buildLeftColumn(QWidget *column)
     bringViewButtonToFront(1);
     layout->addWidget(optGoalsStack);
 
-    ListView1 = named(new QTreeWidget(column), QStringLiteral("ListView1"));
-    ListView1->setColumnCount(1);
-    ListView1->setHeaderLabels({tr("Goals")});
+    ListView1 = named(new QTreeView(column), QStringLiteral("ListView1"));
+    entries_ = new GoalListModel(tr("Goals"), ListView1);
+    ListView1->setModel(entries_);
     ListView1->setRootIsDecorated(false);
     ListView1->setUniformRowHeights(true);
     ListView1->setTextElideMode(Qt::ElideRight);
@@ -211,50 +283,36 @@ int GoalsPage::visibleViewButton() const
 void GoalsPage::showEntries(const QList<GoalEntry> &entries, bool currentView)
 {
     filling_ = true;
-    ListView1->clear();
+    entries_->setEntries(entries);
     ListView1->setAlternatingRowColors(currentView);
-    QList<QTreeWidgetItem *> items;
-    items.reserve(entries.size());
-    for (const GoalEntry &entry : entries) {
-        auto *item = new QTreeWidgetItem(QStringList{entry.name});
-        const QString index = QString::number(entry.index);
-        item->setData(0, kKeyRole, QString(u'_' + index));
-        item->setData(0, kIndexRole, index);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(0, Qt::Unchecked);
-        items.append(item);
-    }
-    ListView1->addTopLevelItems(items);
     filling_ = false;
 }
 
 int GoalsPage::entryCount() const
 {
-    return ListView1->topLevelItemCount();
+    return entries_->rowCount();
 }
 
 QString GoalsPage::entryKey(int row) const
 {
-    const QTreeWidgetItem *item = ListView1->topLevelItem(row);
-    return item ? item->data(0, kKeyRole).toString() : QString();
+    return entries_->contains(row) ? entries_->index(row).data(kKeyRole).toString() : QString();
 }
 
 QString GoalsPage::entryIndexText(int row) const
 {
-    const QTreeWidgetItem *item = ListView1->topLevelItem(row);
-    return item ? item->data(0, kIndexRole).toString() : QString();
+    return entries_->contains(row) ? entries_->index(row).data(kIndexRole).toString() : QString();
 }
 
 int GoalsPage::selectedRow() const
 {
-    QTreeWidgetItem *item = ListView1->currentItem();
-    return item && item->isSelected() ? ListView1->indexOfTopLevelItem(item) : -1;
+    const QModelIndex current = ListView1->currentIndex();
+    return current.isValid() && ListView1->selectionModel()->isSelected(current) ? current.row() : -1;
 }
 
 void GoalsPage::selectEntry(int row)
 {
     filling_ = true;
-    ListView1->setCurrentItem(ListView1->topLevelItem(row));
+    ListView1->setCurrentIndex(entries_->index(row));
     filling_ = false;
 }
 
@@ -266,8 +324,8 @@ void GoalsPage::clearSelection()
 QList<int> GoalsPage::tickedRows() const
 {
     QList<int> rows;
-    for (int row = 0; row < ListView1->topLevelItemCount(); ++row) {
-        if (ListView1->topLevelItem(row)->checkState(0) == Qt::Checked)
+    for (int row = 0; row < entries_->rowCount(); ++row) {
+        if (entries_->ticked(row))
             rows.append(row);
     }
     return rows;

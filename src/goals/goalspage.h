@@ -16,11 +16,12 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
-class QTreeWidget;
+class QTreeView;
 
 namespace velmora::goals {
 
 class DatePicker;
+class GoalListModel;
 
 struct GoalEntry
 {
@@ -92,7 +93,8 @@ private:
 
     QStackedWidget *optGoalsStack = nullptr;
     QPushButton *optGoals[2] = {};
-    QTreeWidget *ListView1 = nullptr;
+    QTreeView *ListView1 = nullptr;
+    GoalListModel *entries_ = nullptr; // ListView1's
     QPushButton *cmdNewGoal = nullptr;
     QPushButton *cmdSaveGoals = nullptr;
     QPushButton *cmdMarkAchived = nullptr;

@@ -14,7 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 using namespace velmora;
@@ -54,16 +54,18 @@ struct Fixture : ServicesRig
     }
 
     QString text(const QString &label) const { return control<QLabel>(label)->text(); }
-    QTreeWidget *list() const { return control<QTreeWidget>(QStringLiteral("ListView1")); }
+    QTreeView *list() const { return control<QTreeView>(QStringLiteral("ListView1")); }
+    int rows() const { return list()->model()->rowCount(); }
+    QModelIndex row(int row) const { return list()->model()->index(row, 0); }
     QStringList names() const
     {
         QStringList shown;
-        for (int row = 0; row < list()->topLevelItemCount(); ++row)
-            shown << list()->topLevelItem(row)->text(0);
+        for (int i = 0; i < rows(); ++i)
+            shown << row(i).data().toString();
         return shown;
     }
 
-    void tick(int row) const { list()->topLevelItem(row)->setCheckState(0, Qt::Checked); }
+    void tick(int i) const { list()->model()->setData(row(i), Qt::Checked, Qt::CheckStateRole); }
     void click(const QString &button) const { control<QPushButton>(button)->click(); }
     QByteArray fileBytes(const QString &name = QStringLiteral("goals.txt")) const
     {
@@ -119,8 +121,7 @@ private slots:
                  QStringLiteral("Your goal starting date has been set for the future"));
         QCOMPARE(f.text(QStringLiteral("lblDaysRemaining")), QString());
 
-        QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {},
-                          f.list()->visualItemRect(f.list()->topLevelItem(1)).center());
+        QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {}, f.list()->visualRect(f.row(1)).center());
         QCOMPARE(f.text(QStringLiteral("lblDayCount")), QStringLiteral("30"));
         QCOMPARE(f.text(QStringLiteral("lblDaysRemaining")), QStringLiteral("20"));
         QCOMPARE(f.text(QStringLiteral("lblInfo")),
@@ -162,7 +163,7 @@ private slots:
     {
         Fixture f({}, false);
         f.open();
-        QCOMPARE(f.list()->topLevelItemCount(), 0);
+        QCOMPARE(f.rows(), 0);
         for (const char *name : {"txtGoalName", "txtGoalDesc", "Combo3", "cmdSaveGoals"})
             QVERIFY2(!f.control(QString::fromLatin1(name))->isEnabled(), name);
         QCOMPARE(f.control<QStackedWidget>(QStringLiteral("optGoalsStack"))->currentWidget()->objectName(),
@@ -219,7 +220,7 @@ private slots:
 
         f.tick(0);
         f.click(QStringLiteral("cmdDeleteGoals"));
-        QCOMPARE(f.list()->topLevelItemCount(), 0);
+        QCOMPARE(f.rows(), 0);
         for (const char *name : {"txtGoalName", "txtGoalDesc", "Combo3", "cmdSaveGoals"})
             QVERIFY2(!f.control(QString::fromLatin1(name))->isEnabled(), name);
         QCOMPARE(f.text(QStringLiteral("lblInfo")), QString());
