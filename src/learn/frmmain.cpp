@@ -702,9 +702,15 @@ void FrmMain::recordFinishedTest()
     const QVector<int> &ids = run_.askedCardIds();
     if (ids.isEmpty())
         return;
+    // The asked cards' names only: a deck may hold ten thousand cards.
     QHash<int, QString> names;
-    for (const Card &card : practice_.cards)
-        names.insert(card.id, card.name);
+    names.reserve(ids.size());
+    for (int id : ids)
+        names.insert(id, QString());
+    for (const Card &card : practice_.cards) {
+        if (const auto asked = names.find(card.id); asked != names.end())
+            *asked = card.name;
+    }
     const TestType type = testType();
     progress::TestRecord record;
     record.taken = services_.clock.now();
