@@ -66,8 +66,6 @@ public:
         ticked_ = QBitArray(entries.size());
         endResetModel();
     }
-    [[nodiscard]] bool contains(int row) const { return row >= 0 && row < entries_.size(); }
-    [[nodiscard]] const GoalEntry &entry(int row) const { return entries_.at(row); }
     [[nodiscard]] bool ticked(int row) const { return ticked_.testBit(row); }
 
     [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override
@@ -295,12 +293,13 @@ int GoalsPage::entryCount() const
 
 QString GoalsPage::entryKey(int row) const
 {
-    return entries_->contains(row) ? entries_->index(row).data(kKeyRole).toString() : QString();
+    // A row outside the list has no index, and so no key.
+    return entries_->index(row).data(kKeyRole).toString();
 }
 
 QString GoalsPage::entryIndexText(int row) const
 {
-    return entries_->contains(row) ? entries_->index(row).data(kIndexRole).toString() : QString();
+    return entries_->index(row).data(kIndexRole).toString();
 }
 
 int GoalsPage::selectedRow() const
