@@ -120,6 +120,9 @@ void FrmMain::connectPages()
     connect(settings_, &SettingsPage::reviewRequested, this, &FrmMain::cmdReview_Click);
     connect(windows_, &SideWindows::practiceRequested, this, &FrmMain::practiseCards);
     connect(windows_, &SideWindows::readingTestRequested, this, &FrmMain::testReadingCards);
+    connect(windows_, &SideWindows::recordFailed, this, [this](const QString &error) {
+        statusBar()->showMessage(tr("This test could not be added to your progress history. %1").arg(error));
+    });
     for (const auto changed : {&SettingsPage::deckActivated, &SettingsPage::groupsChanged,
                                &SettingsPage::reversedChanged, &SettingsPage::reviewSettingsChanged})
         connect(settings_, changed, this, &FrmMain::refreshDueCount);
@@ -723,8 +726,7 @@ void FrmMain::recordFinishedTest()
     for (int i = 0; i < ids.size(); ++i)
         record.questions.append(progress::QuestionRecord{ids[i], names.value(ids[i]), run_.questionReversals().value(i),
                                                          run_.questionScores().value(i), maximum});
-    if (const QString error = windows_->record(record); !error.isEmpty())
-        statusBar()->showMessage(tr("This test could not be added to your progress history. %1").arg(error));
+    windows_->record(std::move(record));
 }
 
 // ---------------------------------------------------------------- tabs
@@ -795,6 +797,9 @@ void FrmMain::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    // A finished test is in the history before the window goes, back to the
+    // start screen or with the program.
+    windows_->finishRecording();
     // The close box ends the program like Exit; the event stays accepted.
     if (!leaving_ && !closingAllWindows())
         endProgram();

@@ -16,23 +16,24 @@ namespace velmora {
 SideWindows::SideWindows(Services &services, SettingsPage &settings, OwnMeaningKeeper &ownMeanings, DeckOpener openDeck,
                          Groups groups, QWidget *window)
     : QObject(window), services_(services), settings_(settings), ownMeanings_(ownMeanings),
-      openDeck_(std::move(openDeck)), groups_(std::move(groups)), window_(window)
-{}
-
-QString SideWindows::record(const progress::TestRecord &test)
+      openDeck_(std::move(openDeck)), groups_(std::move(groups)), window_(window),
+      recorder_(progress::historyPath(), this)
 {
     // The history is a record beside the test: its failure leaves the test,
     // its report and its message as they are.
-    QString error;
-    if (!(history_.isOpen() || history_.open(progress::historyPath())) ||
-        !history_.record(test, review::Fsrs(settings_.reviewSettings().fsrs()), settings_.reviewSettings().testFeed)) {
-        error = history_.errorText();
-        history_.close();
-    }
-    if (progressWindow_)
-        progressWindow_->historyChanged();
-    refreshDueCount();
-    return error;
+    connect(&recorder_, &progress::TestRecorder::recorded, this, [this](const QString &error) {
+        if (progressWindow_)
+            progressWindow_->historyChanged();
+        refreshDueCount();
+        if (!error.isEmpty())
+            emit recordFailed(error);
+    });
+}
+
+void SideWindows::record(progress::TestRecord test)
+{
+    recorder_.record(std::move(test), review::Fsrs(settings_.reviewSettings().fsrs()),
+                     settings_.reviewSettings().testFeed);
 }
 
 void SideWindows::openReadings()

@@ -7,6 +7,7 @@
 
 #include "progress/frmprogress.h"
 #include "progress/history.h"
+#include "progress/testrecorder.h"
 #include "review/reviewsettings.h"
 
 #include "store/backgroundjob.h"
@@ -51,8 +52,11 @@ public:
     void openJournal();
     void openReview();
 
-    // Adds the test to the history; the error text on failure, else empty.
-    [[nodiscard]] QString record(const progress::TestRecord &test);
+    // Adds the test to the history, off the screen thread; a failure is
+    // told by recordFailed().
+    void record(progress::TestRecord test);
+    // Waits for every test given to record() so far.
+    void finishRecording() { recorder_.finish(); }
     // The review button's count for the chosen deck, groups and caps. It is
     // counted on a worker thread (opening a large history that changed checks
     // all of it) and shown when done; a count asked for since wins.
@@ -67,6 +71,8 @@ signals:
     void practiceRequested(const velmora::progress::PracticeRequest &request);
     // A reading's cards, to be tested on their meanings.
     void readingTestRequested(const velmora::progress::PracticeRequest &request);
+    // A finished test could not be added to the history, for this reason.
+    void recordFailed(const QString &error);
 
 public:
     // What a count is made from and what it finds; the deck's cards are
@@ -88,7 +94,7 @@ private:
     DeckOpener openDeck_;
     Groups groups_;
     QWidget *window_;
-    progress::HistoryFile history_;
+    progress::TestRecorder recorder_;
     QPointer<progress::FrmProgress> progressWindow_;
     QPointer<readings::FrmJournal> journalWindow_;
     QPointer<review::FrmReview> reviewWindow_;

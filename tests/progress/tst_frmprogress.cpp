@@ -1,6 +1,7 @@
 #include "fakes.h"
 #include "progress/frmprogress.h"
 #include "progress/history.h"
+#include "progress/testrecorder.h"
 #include "readings/frmjournal.h"
 #include "review/frmreview.h"
 #include "sampledeck.h"
@@ -85,6 +86,8 @@ void TstFrmProgress::finishTest()
                                        QStringLiteral("optAnswer%1").arg(window_->testRun().correctOption())));
         QTest::mouseClick(control<QPushButton>(window_.data(), QStringLiteral("cmdNextQuestion")), Qt::LeftButton);
     }
+    // The test is written to the history beside the results tab.
+    control<progress::TestRecorder>(window_.data(), QStringLiteral("testRecorder"))->finish();
 }
 
 void TstFrmProgress::practiceButtons_takeExactlyTheMissedCardsOfOneDeck()

@@ -1,5 +1,6 @@
 #include "filebytes.h"
 #include "progress/history.h"
+#include "progress/testrecorder.h"
 
 #include "learn/testrun.h"
 #include "store/dbfile.h"
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -268,6 +270,49 @@ private slots:
         QCOMPARE(history.forEachQuestion({}, [](const QuestionRow &) {}), std::optional<int>(2));
         QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday.addDays(1), {0, 0})));
         QCOMPARE(history.scores({}).value().size(), 2);
+    }
+
+    // Tests recorded beside the screen thread land in the order given, each
+    // told when it is written; a failure is told and the next test is written
+    // once the history can be written again; nothing given is lost when the
+    // recorder goes while a write is on its way.
+    void recorder_keepsOrderToldFailuresAndWritesGivenBeforeItGoes()
+    {
+        QFile::remove(path());
+        QVERIFY(QDir().mkpath(path()));
+        const velmora::review::Fsrs fsrs;
+        {
+            TestRecorder recorder(path());
+            QSignalSpy recorded(&recorder, &TestRecorder::recorded);
+            recorder.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {1}), fsrs, velmora::review::TestFeed::Always);
+            QVERIFY(recorder.writing());
+            QVERIFY(recorded.wait());
+            QCOMPARE(recorded.size(), 1);
+            QVERIFY(!recorded.at(0).at(0).toString().isEmpty());
+            QVERIFY(!recorder.writing());
+
+            QVERIFY(QDir().rmdir(path()));
+            for (int day = 1; day <= 3; ++day)
+                recorder.record(test(QStringLiteral("Tutor1.vdk"), kMonday.addDays(day), QVector<int>(day, 1)), fsrs,
+                                velmora::review::TestFeed::Always);
+            recorder.finish();
+            QVERIFY(!recorder.writing());
+            QCOMPARE(recorded.size(), 3); // the first of the three alone, then the two that waited
+            for (int i = 1; i < recorded.size(); ++i)
+                QCOMPARE(recorded.at(i).at(0).toString(), QString());
+            // The second waits for the first: the recorder's end writes it.
+            for (const QString &deck : {QStringLiteral("Tutor2.vdk"), QStringLiteral("Tutor3.vdk")})
+                recorder.record(test(deck, kMonday.addDays(4), {0, 1}), fsrs, velmora::review::TestFeed::Always);
+        }
+        HistoryFile history;
+        QVERIFY(history.open(path()));
+        const QVector<ScorePoint> points = history.scores({}).value();
+        QCOMPARE(points.size(), 5);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(points[i].takenMs, kMonday.addDays(i + 1).toMSecsSinceEpoch());
+            QCOMPARE(points[i].maximum, i + 1);
+        }
+        QCOMPARE(points[3].deckFile + points[4].deckFile, QStringLiteral("Tutor2.vdkTutor3.vdk"));
     }
 
     void reviews_undoRestoresEachEarlierStateExactly()
