@@ -2,6 +2,30 @@
 
 namespace velmora::progress {
 
+namespace {
+
+// The worker gets texts and lists of its own. One shared with the screen
+// thread's widgets would be let go by Qt's widget library, whose reference
+// counting ThreadSanitizer cannot see, after the worker let go of its share.
+QString ownCopy(const QString &text)
+{
+    return text.isNull() ? QString() : QString(text.constData(), text.size());
+}
+
+TestRecord ownCopy(const TestRecord &test)
+{
+    TestRecord copy = test;
+    copy.deckFile = ownCopy(test.deckFile);
+    copy.deckName = ownCopy(test.deckName);
+    copy.groups = QVector<int>(test.groups.cbegin(), test.groups.cend());
+    copy.questions = QVector<QuestionRecord>(test.questions.cbegin(), test.questions.cend());
+    for (QuestionRecord &question : copy.questions)
+        question.cardName = ownCopy(question.cardName);
+    return copy;
+}
+
+} // namespace
+
 TestRecorder::TestRecorder(QString historyPath, QObject *parent) : QObject(parent), path_(std::move(historyPath))
 {
     setObjectName(QStringLiteral("testRecorder"));
@@ -14,9 +38,9 @@ TestRecorder::~TestRecorder()
     finish();
 }
 
-void TestRecorder::record(TestRecord test, const review::Fsrs &fsrs, review::TestFeed feed)
+void TestRecorder::record(const TestRecord &test, const review::Fsrs &fsrs, review::TestFeed feed)
 {
-    pending_.push_back(Write{std::move(test), fsrs, feed});
+    pending_.push_back(Write{ownCopy(test), fsrs, feed});
     if (!job_)
         pump();
 }

@@ -31,7 +31,7 @@ public:
     TestRecorder(const TestRecorder &) = delete;
     TestRecorder &operator=(const TestRecorder &) = delete;
 
-    void record(TestRecord test, const review::Fsrs &fsrs, review::TestFeed feed);
+    void record(const TestRecord &test, const review::Fsrs &fsrs, review::TestFeed feed);
     // Waits for every test given so far; recorded() has been emitted for them
     // when it returns.
     void finish();
