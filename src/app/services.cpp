@@ -1,6 +1,7 @@
 #include "app/services.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -23,11 +24,52 @@ SettingsStore::SettingsStore()
                     applicationName() + QStringLiteral(".conf"))
 {}
 
-SettingsStore::SettingsStore(const QString &filePath)
-    : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
-{}
+// QSettings writes its changes from the event loop of its thread (an
+// UpdateRequest it posts itself). Taken away, the changes wait in memory
+// until a write on the worker, which QSettings shares with every object on
+// the same file in the process.
+class SettingsStore::EagerWrites : public QObject
+{
+public:
+    explicit EagerWrites(SettingsStore &store) : store_(store) {}
 
-SettingsStore::~SettingsStore() = default;
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::UpdateRequest)
+            return QObject::eventFilter(watched, event);
+        store_.writeAside();
+        return true;
+    }
+
+private:
+    SettingsStore &store_;
+};
+
+SettingsStore::SettingsStore(const QString &filePath)
+    : path_(filePath), settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)),
+      eagerWrites_(std::make_unique<EagerWrites>(*this))
+{
+    settings_->installEventFilter(eagerWrites_.get());
+}
+
+SettingsStore::~SettingsStore()
+{
+    writer_.finish();
+    settings_->removeEventFilter(eagerWrites_.get());
+    settings_->sync();
+}
+
+void SettingsStore::writeAside()
+{
+    // One write waiting is enough: it takes every change made before it starts.
+    if (writeQueued_.exchange(true))
+        return;
+    writer_.post([this, path = path_] {
+        writeQueued_ = false;
+        QSettings(path, QSettings::IniFormat).sync();
+    });
+}
 
 QString SettingsStore::value(const QString &key, const QString &defaultValue) const
 {
@@ -43,10 +85,13 @@ QString SettingsStore::value(const QString &key, const QString &defaultValue) co
 void SettingsStore::setValue(const QString &key, const QString &value)
 {
     settings_->setValue(kSection + key, value);
+    // QSettings asks for its write only at the first change after one.
+    writeAside();
 }
 void SettingsStore::remove(const QString &key)
 {
     settings_->remove(kSection + key);
+    writeAside();
 }
 bool SettingsStore::contains(const QString &key) const
 {
@@ -54,6 +99,7 @@ bool SettingsStore::contains(const QString &key) const
 }
 void SettingsStore::sync()
 {
+    (void)writer_.waitIdle();
     settings_->sync();
 }
 

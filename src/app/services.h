@@ -2,9 +2,12 @@
 
 // The seams every window is given: prompts, time, chance and settings.
 
+#include "store/workerthread.h"
+
 #include <QDateTime>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 #include <random>
 
@@ -50,6 +53,8 @@ private:
 };
 
 // Per-user text values under the application name, section "Settings".
+// Changes reach the file on a worker of the store's own: writing the file
+// waits for the disk, which a window closing (its place is kept) should not.
 class SettingsStore
 {
 public:
@@ -57,6 +62,7 @@ public:
     SettingsStore();
     // A settings file of the caller's choice (tests).
     explicit SettingsStore(const QString &filePath);
+    // Writes what is not yet in the file.
     ~SettingsStore();
     SettingsStore(const SettingsStore &) = delete;
     SettingsStore &operator=(const SettingsStore &) = delete;
@@ -65,10 +71,18 @@ public:
     void setValue(const QString &key, const QString &value);
     void remove(const QString &key);
     [[nodiscard]] bool contains(const QString &key) const;
+    // Writes every change to the file now, on the caller's thread.
     void sync();
 
 private:
+    class EagerWrites;
+    void writeAside();
+
+    QString path_;
     std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<EagerWrites> eagerWrites_;
+    std::atomic<bool> writeQueued_{false};
+    WorkerThread writer_{QStringLiteral("SettingsWriter")}; // last, so that it is joined before what it uses goes
 };
 
 // The executable's file name without its extension.

@@ -76,6 +76,31 @@ private slots:
         }
     }
 
+    // The file gets every change without the screen thread writing it: while
+    // this thread runs no event loop and when the store goes right after.
+    void changes_reachTheFileBesideTheEventLoopAndAtTheEnd()
+    {
+        const auto onDisk = [this] {
+            QFile conf(file());
+            return conf.open(QIODevice::ReadOnly) ? QString::fromUtf8(conf.readAll()) : QString();
+        };
+        store_->setValue(QStringLiteral("Difficulty"), QStringLiteral("2"));
+        bool written = false;
+        for (int look = 0; look < 1000 && !written; ++look) {
+            written = onDisk().contains(QLatin1String("Difficulty=2"));
+            if (!written)
+                QThread::msleep(5);
+        }
+        QVERIFY(written);
+        for (int round = 0; round < 20; ++round) {
+            store_->setValue(QStringLiteral("TestType"), QString::number(round));
+            store_->remove(QStringLiteral("Difficulty"));
+        }
+        store_.reset();
+        QVERIFY(onDisk().contains(QLatin1String("TestType=19")));
+        QVERIFY(!onDisk().contains(QLatin1String("Difficulty")));
+    }
+
 private:
     [[nodiscard]] QString file() const { return dir_->filePath(QStringLiteral("velmora.conf")); }
     std::unique_ptr<QTemporaryDir> dir_;
