@@ -1,6 +1,7 @@
 #include "store/readahead.h"
 
 #include "store/deck.h"
+#include "store/leftwork.h"
 #include "store/pictures.h"
 
 #include <QObject>
@@ -53,56 +54,84 @@ signals:
     void read(int cardId);
 };
 
+// What the warmer and its reader share, and only under `mutex`. A stopped
+// reading's reader may still be at work: it keeps this alive and, finding it
+// stopped, drops what it reads and tells no one.
+struct PictureWarmer::Shared
+{
+    std::mutex mutex;
+    std::deque<int> queue;
+    int reading = 0;      // the card being read
+    bool drained = false; // the reader found the queue empty and asks no more
+    bool stopped = false; // set by the warmer before the relay may go
+    QHash<int, QImage> read;
+    QSize size;
+};
+
 // Used on the warmer's thread only, with a deck connection of its own.
 class PictureReader
 {
 public:
-    PictureReader(QString path, QSize shownSize, PictureWarmer &owner, PictureRelay &relay)
-        : path_(std::move(path)), size_(shownSize), owner_(owner), relay_(relay)
+    PictureReader(QString path, QSize shownSize, std::shared_ptr<PictureWarmer::Shared> shared, PictureRelay &relay)
+        : path_(std::move(path)), size_(shownSize), shared_(std::move(shared)), relay_(relay)
     {}
 
     // Reads one card's bytes, and decodes them as a task of its own, then asks
-    // again through the worker's queue: stopping the worker waits for one
-    // read or one decode at most. A BMP photo's read through the cipher and
-    // its decode take a frame or more each, and a window closed mid-picture
-    // waited for both.
-    void readNext(WorkerThread &worker)
+    // again through the worker's queue: a stop finds the reader between two
+    // frames' work, which is all it can drop.
+    void readNext(WorkerThread &worker, const std::shared_ptr<PictureReader> &self)
     {
+        if (stopped())
+            return;
         // A deck that cannot be read leaves the warmer idle until it is stopped.
         if (!deck_.isOpen() && !deck_.open(path_))
             return;
         int cardId = 0;
         {
-            const std::lock_guard lock(owner_.mutex_);
-            if (owner_.queue_.empty()) {
-                owner_.drained_ = true;
+            const std::lock_guard lock(shared_->mutex);
+            if (shared_->stopped)
+                return;
+            if (shared_->queue.empty()) {
+                shared_->drained = true;
                 return;
             }
-            cardId = owner_.queue_.front();
-            owner_.queue_.pop_front();
-            owner_.reading_ = cardId;
+            cardId = shared_->queue.front();
+            shared_->queue.pop_front();
+            shared_->reading = cardId;
         }
-        worker.post([this, &worker, cardId, bytes = deck_.picture(cardId)] { decode(worker, cardId, bytes); });
+        worker.post(
+            [self, &worker, cardId, bytes = deck_.picture(cardId)] { self->decode(worker, self, cardId, bytes); });
     }
 
 private:
-    void decode(WorkerThread &worker, int cardId, const QByteArray &bytes)
+    void decode(WorkerThread &worker, const std::shared_ptr<PictureReader> &self, int cardId, const QByteArray &bytes)
     {
+        if (stopped())
+            return;
         QImage picture = decodePicture(bytes, size_);
         {
-            const std::lock_guard lock(owner_.mutex_);
+            const std::lock_guard lock(shared_->mutex);
+            if (shared_->stopped)
+                return;
             if (!picture.isNull())
-                owner_.read_.insert(cardId, std::move(picture));
-            owner_.reading_ = 0;
+                shared_->read.insert(cardId, std::move(picture));
+            shared_->reading = 0;
+            // Under the lock: the warmer lets the relay go only once it has
+            // marked this reading stopped under it.
+            emit relay_.read(cardId);
         }
-        // The owner stops the worker before the relay goes.
-        emit relay_.read(cardId);
-        worker.post([this, &worker] { readNext(worker); });
+        worker.post([self, &worker] { self->readNext(worker, self); });
+    }
+
+    [[nodiscard]] bool stopped() const
+    {
+        const std::lock_guard lock(shared_->mutex);
+        return shared_->stopped;
     }
 
     const QString path_;
     const QSize size_;
-    PictureWarmer &owner_;
+    const std::shared_ptr<PictureWarmer::Shared> shared_;
     PictureRelay &relay_;
     Deck deck_;
 };
@@ -123,25 +152,25 @@ PictureWarmer::~PictureWarmer()
 void PictureWarmer::start(const QString &path, const QVector<int> &cardIds, QSize shownSize)
 {
     stop();
-    size_ = shownSize;
-    {
-        const std::lock_guard lock(mutex_);
-        queue_.assign(cardIds.cbegin(), cardIds.cend());
-        drained_ = false;
-    }
-    reader_ = std::make_unique<PictureReader>(path, shownSize, *this, *relay_);
+    shared_ = std::make_shared<Shared>();
+    shared_->queue.assign(cardIds.cbegin(), cardIds.cend());
+    shared_->size = shownSize;
+    reader_ = std::make_shared<PictureReader>(path, shownSize, shared_, *relay_);
     worker_ = std::make_unique<WorkerThread>(QStringLiteral("PictureWarmer"));
-    worker_->post([reader = reader_.get(), worker = worker_.get()] { reader->readNext(*worker); });
+    worker_->post([reader = reader_, worker = worker_.get()] { reader->readNext(*worker, reader); });
 }
 
 void PictureWarmer::prefer(int cardId)
 {
-    const std::lock_guard lock(mutex_);
-    const auto found = std::find(queue_.begin(), queue_.end(), cardId);
-    if (found == queue_.end())
+    if (!worker_)
         return;
-    queue_.erase(found);
-    queue_.push_front(cardId);
+    const std::lock_guard lock(shared_->mutex);
+    auto &queue = shared_->queue;
+    const auto found = std::find(queue.begin(), queue.end(), cardId);
+    if (found == queue.end())
+        return;
+    queue.erase(found);
+    queue.push_front(cardId);
 }
 
 void PictureWarmer::add(int cardId)
@@ -150,47 +179,58 @@ void PictureWarmer::add(int cardId)
         return;
     bool drained = false;
     {
-        const std::lock_guard lock(mutex_);
-        if (const auto found = std::find(queue_.begin(), queue_.end(), cardId); found != queue_.end())
-            queue_.erase(found);
-        queue_.push_front(cardId);
-        drained = std::exchange(drained_, false);
+        const std::lock_guard lock(shared_->mutex);
+        auto &queue = shared_->queue;
+        if (const auto found = std::find(queue.begin(), queue.end(), cardId); found != queue.end())
+            queue.erase(found);
+        queue.push_front(cardId);
+        drained = std::exchange(shared_->drained, false);
     }
     // A reader still at work takes the card on its own; one that ran dry is asked again.
     if (drained)
-        worker_->post([reader = reader_.get(), worker = worker_.get()] { reader->readNext(*worker); });
+        worker_->post([reader = reader_, worker = worker_.get()] { reader->readNext(*worker, reader); });
 }
 
 bool PictureWarmer::waiting(int cardId)
 {
-    const std::lock_guard lock(mutex_);
-    return worker_ && (reading_ == cardId || std::find(queue_.begin(), queue_.end(), cardId) != queue_.end());
+    if (!worker_)
+        return false;
+    const std::lock_guard lock(shared_->mutex);
+    const auto &queue = shared_->queue;
+    return shared_->reading == cardId || std::find(queue.begin(), queue.end(), cardId) != queue.end();
 }
 
 QHash<int, QImage> PictureWarmer::stop()
 {
-    if (worker_) {
-        // The picture being read is finished; the reader's next call is not taken.
-        worker_->stop();
-        worker_.reset();
-        reader_.reset();
+    if (!worker_)
+        return {};
+    QHash<int, QImage> read;
+    {
+        const std::lock_guard lock(shared_->mutex);
+        shared_->stopped = true;
+        shared_->queue.clear();
+        read = std::exchange(shared_->read, {});
     }
-    const std::lock_guard lock(mutex_);
-    queue_.clear();
-    reading_ = 0; // a decode dropped by the stop
-    return std::exchange(read_, {});
+    // The worker ends after the step it is in; its next one is not taken.
+    worker_->close();
+    finishLater(std::move(worker_));
+    reader_.reset();
+    shared_.reset();
+    return read;
 }
 
 std::optional<QImage> PictureWarmer::take(int cardId, QSize shownSize)
 {
-    const std::lock_guard lock(mutex_);
-    if (shownSize != size_)
+    if (!worker_)
         return std::nullopt;
-    const auto found = read_.find(cardId);
-    if (found == read_.end())
+    const std::lock_guard lock(shared_->mutex);
+    if (shownSize != shared_->size)
+        return std::nullopt;
+    const auto found = shared_->read.find(cardId);
+    if (found == shared_->read.end())
         return std::nullopt;
     QImage picture = std::move(*found);
-    read_.erase(found);
+    shared_->read.erase(found);
     return picture;
 }
 

@@ -74,7 +74,9 @@ public:
     // `read(cardId)` runs on the thread of `context` after each picture read,
     // unless the context is gone; the last call wins.
     void tellRead(QObject *context, std::function<void(int)> read);
-    // Ends the reading; hands back what was read and not taken.
+    // Ends the reading; hands back what was read and not taken. A picture
+    // being read is dropped and its read left to end on its own (store/leftwork.h):
+    // a BMP photo's read or decode takes a frame or more.
     QHash<int, QImage> stop();
     // Started and not stopped, whether or not cards are still waiting.
     [[nodiscard]] bool running() const { return worker_ != nullptr; }
@@ -83,16 +85,11 @@ public:
 
 private:
     friend class PictureReader;
+    struct Shared;
 
-    std::unique_ptr<PictureReader> reader_;
-    std::unique_ptr<WorkerThread> worker_; // stopped before the reader goes
-    // What the two threads share, and only under mutex_.
-    std::mutex mutex_;
-    std::deque<int> queue_;
-    int reading_ = 0;      // the card being read
-    bool drained_ = false; // the reader found the queue empty and asks no more
-    QHash<int, QImage> read_;
-    QSize size_;
+    std::shared_ptr<Shared> shared_; // that of the reading started last
+    std::shared_ptr<PictureReader> reader_;
+    std::unique_ptr<WorkerThread> worker_; // handed on at stop(), to end on its own
     std::unique_ptr<PictureRelay> relay_;
 };
 

@@ -6,6 +6,7 @@
 // leaving its share to the others.
 
 #include "store/backgroundjob.h"
+#include "store/leftwork.h"
 #include "store/workerthread.h"
 
 #include <QDeadlineTimer>
@@ -13,6 +14,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -92,6 +94,33 @@ private slots:
         QVERIFY(worker.wait(QDeadlineTimer(0)));
         QVERIFY(worker.waitIdle(QDeadlineTimer(0)));
         QCOMPARE(runs.load(), stoppedAt);
+    }
+
+    // A worker handed over is not waited for, and the end waits for it. If
+    // the hand-over waited, the task would give up waiting for its release
+    // and the first check would fail rather than hang.
+    void leftWork_isNotWaitedForUntilTheEnd()
+    {
+        std::mutex mutex;
+        std::condition_variable released;
+        bool release = false;
+        std::atomic<bool> ended{false};
+        auto worker = std::make_unique<WorkerThread>(QStringLiteral("left"));
+        worker->post([&] {
+            std::unique_lock lock(mutex);
+            released.wait_for(lock, std::chrono::seconds(20), [&] { return release; });
+            ended = true;
+        });
+        worker->close();
+        finishLater(std::move(worker));
+        QVERIFY(!ended);
+        {
+            const std::lock_guard lock(mutex);
+            release = true;
+        }
+        released.notify_all();
+        finishLeftWork();
+        QVERIFY(ended);
     }
 
     void worker_refusedThread_runsTasksOnThePosterInOrder()
