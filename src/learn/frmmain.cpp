@@ -726,7 +726,7 @@ void FrmMain::recordFinishedTest()
     for (int i = 0; i < ids.size(); ++i)
         record.questions.append(progress::QuestionRecord{ids[i], names.value(ids[i]), run_.questionReversals().value(i),
                                                          run_.questionScores().value(i), maximum});
-    windows_->record(std::move(record));
+    windows_->record(record);
 }
 
 // ---------------------------------------------------------------- tabs

@@ -30,10 +30,9 @@ SideWindows::SideWindows(Services &services, SettingsPage &settings, OwnMeaningK
     });
 }
 
-void SideWindows::record(progress::TestRecord test)
+void SideWindows::record(const progress::TestRecord &test)
 {
-    recorder_.record(std::move(test), review::Fsrs(settings_.reviewSettings().fsrs()),
-                     settings_.reviewSettings().testFeed);
+    recorder_.record(test, review::Fsrs(settings_.reviewSettings().fsrs()), settings_.reviewSettings().testFeed);
 }
 
 void SideWindows::openReadings()

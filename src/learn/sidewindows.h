@@ -54,7 +54,7 @@ public:
 
     // Adds the test to the history, off the screen thread; a failure is
     // told by recordFailed().
-    void record(progress::TestRecord test);
+    void record(const progress::TestRecord &test);
     // Waits for every test given to record() so far.
     void finishRecording() { recorder_.finish(); }
     // The review button's count for the chosen deck, groups and caps. It is

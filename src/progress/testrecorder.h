@@ -48,7 +48,7 @@ private:
     {
         TestRecord test;
         review::Fsrs fsrs;
-        review::TestFeed feed;
+        review::TestFeed feed = review::TestFeed::Never;
     };
     void pump();
     void settle();

@@ -114,7 +114,7 @@ private:
             if (shared_->stopped)
                 return;
             if (!picture.isNull())
-                shared_->read.insert(cardId, std::move(picture));
+                shared_->read.insert(cardId, picture);
             shared_->reading = 0;
             // Under the lock: the warmer lets the relay go only once it has
             // marked this reading stopped under it.
