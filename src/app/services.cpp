@@ -28,10 +28,10 @@ SettingsStore::SettingsStore()
 // UpdateRequest it posts itself). Taken away, the changes wait in memory
 // until a write on the worker, which QSettings shares with every object on
 // the same file in the process.
-class SettingsStore::EagerWrites : public QObject
+class SettingsStore::LoopWriteFilter : public QObject
 {
 public:
-    explicit EagerWrites(SettingsStore &store) : store_(store) {}
+    explicit LoopWriteFilter(SettingsStore &store) : store_(store) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -48,15 +48,15 @@ private:
 
 SettingsStore::SettingsStore(const QString &filePath)
     : path_(filePath), settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)),
-      eagerWrites_(std::make_unique<EagerWrites>(*this))
+      loopWriteFilter_(std::make_unique<LoopWriteFilter>(*this))
 {
-    settings_->installEventFilter(eagerWrites_.get());
+    settings_->installEventFilter(loopWriteFilter_.get());
 }
 
 SettingsStore::~SettingsStore()
 {
     writer_.finish();
-    settings_->removeEventFilter(eagerWrites_.get());
+    settings_->removeEventFilter(loopWriteFilter_.get());
     settings_->sync();
 }
 

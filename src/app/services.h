@@ -75,12 +75,12 @@ public:
     void sync();
 
 private:
-    class EagerWrites;
+    class LoopWriteFilter;
     void writeAside();
 
     QString path_;
     std::unique_ptr<QSettings> settings_;
-    std::unique_ptr<EagerWrites> eagerWrites_;
+    std::unique_ptr<LoopWriteFilter> loopWriteFilter_;
     std::atomic<bool> writeQueued_{false};
     WorkerThread writer_{QStringLiteral("SettingsWriter")}; // last, so that it is joined before what it uses goes
 };

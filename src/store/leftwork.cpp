@@ -28,7 +28,7 @@ void finishLater(std::unique_ptr<WorkerThread> worker)
     if (worker->wait(QDeadlineTimer(0)))
         return;
     static const bool joinedAtTheEnd = [] {
-        // Before the application's objects go, whatever called last.
+        // Joined as the application object goes, while what the workers use is still there.
         if (QCoreApplication::instance())
             qAddPostRoutine(finishLeftWork);
         return true;
