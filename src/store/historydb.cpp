@@ -13,6 +13,7 @@
 #include <QMutex>
 #include <QStringList>
 
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace velmora::store {
@@ -307,6 +308,13 @@ bool HistoryDb::upgrade(int fromVersion)
     const sqlite::Connection &connection = handles_->connection;
     if (!connection.exec("BEGIN IMMEDIATE"))
         return fail(QCoreApplication::translate("velmora::progress::HistoryFile", "starting the upgrade"));
+    // Another connection (a worker's, say) may have brought the file up to
+    // date while this one waited for the lock: go on from where it is now.
+    {
+        const sqlite::Statement query(connection.get(), QStringLiteral("PRAGMA user_version"));
+        if (query.step() == SQLITE_ROW)
+            fromVersion = std::max(fromVersion, sqlite3_column_int(query.get(), 0));
+    }
     for (const UpgradeStep &step : kUpgradeSteps) {
         if (step.version <= fromVersion)
             continue;

@@ -3,6 +3,7 @@
 #include "progress/testrecorder.h"
 
 #include "learn/testrun.h"
+#include "store/backgroundjob.h"
 #include "store/dbfile.h"
 
 #include <QDir>
@@ -313,6 +314,35 @@ private slots:
             QCOMPARE(points[i].maximum, i + 1);
         }
         QCOMPARE(points[3].deckFile + points[4].deckFile, QStringLiteral("Tutor2.vdkTutor3.vdk"));
+    }
+
+    // Two connections that both find a new file unmade (the test recorder's
+    // worker and a window on the screen thread) both make it: the one that
+    // waited for the other's upgrade finds it done rather than failing on
+    // tables that exist.
+    void newFile_openedTwiceAtOnce_isMadeOnceAndBothOpen()
+    {
+        for (int round = 0; round < 5; ++round) {
+            QFile::remove(path());
+            sqlite3 *holder = nullptr;
+            QCOMPARE(sqlite3_open(QFile::encodeName(path()).constData(), &holder), SQLITE_OK);
+            // Both read the file's version, then wait here for the write lock.
+            QCOMPARE(sqlite3_exec(holder, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+            const auto open = [path = path()] {
+                HistoryFile history;
+                return history.open(path) ? QString() : history.errorText();
+            };
+            velmora::BackgroundJob<QString> first(open);
+            velmora::BackgroundJob<QString> second(open);
+            QThread::msleep(50);
+            QCOMPARE(sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(holder);
+            QCOMPARE(first.take(), QString());
+            QCOMPARE(second.take(), QString());
+        }
+        HistoryFile history;
+        QVERIFY(history.open(path()));
+        QVERIFY(history.record(test(QStringLiteral("Tutor1.vdk"), kMonday, {1})));
     }
 
     void reviews_undoRestoresEachEarlierStateExactly()
