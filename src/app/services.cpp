@@ -1,5 +1,7 @@
 #include "app/services.h"
 
+#include "store/workerthread.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
@@ -48,14 +50,15 @@ private:
 
 SettingsStore::SettingsStore(const QString &filePath)
     : path_(filePath), settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)),
-      loopWriteFilter_(std::make_unique<LoopWriteFilter>(*this))
+      loopWriteFilter_(std::make_unique<LoopWriteFilter>(*this)),
+      writer_(std::make_unique<WorkerThread>(QStringLiteral("SettingsWriter")))
 {
     settings_->installEventFilter(loopWriteFilter_.get());
 }
 
 SettingsStore::~SettingsStore()
 {
-    writer_.finish();
+    writer_->finish();
     settings_->removeEventFilter(loopWriteFilter_.get());
     settings_->sync();
 }
@@ -65,7 +68,7 @@ void SettingsStore::writeAside()
     // One write waiting is enough: it takes every change made before it starts.
     if (writeQueued_.exchange(true))
         return;
-    writer_.post([this, path = path_] {
+    writer_->post([this, path = path_] {
         writeQueued_ = false;
         QSettings(path, QSettings::IniFormat).sync();
     });
@@ -99,7 +102,7 @@ bool SettingsStore::contains(const QString &key) const
 }
 void SettingsStore::sync()
 {
-    (void)writer_.waitIdle();
+    (void)writer_->waitIdle();
     settings_->sync();
 }
 

@@ -2,8 +2,6 @@
 
 // The seams every window is given: prompts, time, chance and settings.
 
-#include "store/workerthread.h"
-
 #include <QDateTime>
 #include <QString>
 
@@ -12,6 +10,10 @@
 #include <random>
 
 class QSettings;
+
+namespace velmora {
+class WorkerThread;
+}
 
 namespace velmora {
 
@@ -82,7 +84,7 @@ private:
     std::unique_ptr<QSettings> settings_;
     std::unique_ptr<LoopWriteFilter> loopWriteFilter_;
     std::atomic<bool> writeQueued_{false};
-    WorkerThread writer_{QStringLiteral("SettingsWriter")}; // last, so that it is joined before what it uses goes
+    std::unique_ptr<WorkerThread> writer_; // last, so that it is joined before what it uses goes
 };
 
 // The executable's file name without its extension.

@@ -65,7 +65,6 @@ struct PictureWarmer::Shared
     bool drained = false; // the reader found the queue empty and asks no more
     bool stopped = false; // set by the warmer before the relay may go
     QHash<int, QImage> read;
-    QSize size;
 };
 
 // Used on the warmer's thread only, with a deck connection of its own.
@@ -154,7 +153,7 @@ void PictureWarmer::start(const QString &path, const QVector<int> &cardIds, QSiz
     stop();
     shared_ = std::make_shared<Shared>();
     shared_->queue.assign(cardIds.cbegin(), cardIds.cend());
-    shared_->size = shownSize;
+    size_ = shownSize;
     reader_ = std::make_shared<PictureReader>(path, shownSize, shared_, *relay_);
     worker_ = std::make_unique<WorkerThread>(QStringLiteral("PictureWarmer"));
     worker_->post([reader = reader_, worker = worker_.get()] { reader->readNext(*worker, reader); });
@@ -223,9 +222,9 @@ std::optional<QImage> PictureWarmer::take(int cardId, QSize shownSize)
 {
     if (!worker_)
         return std::nullopt;
-    const std::lock_guard lock(shared_->mutex);
-    if (shownSize != shared_->size)
+    if (shownSize != size_)
         return std::nullopt;
+    const std::lock_guard lock(shared_->mutex);
     const auto found = shared_->read.find(cardId);
     if (found == shared_->read.end())
         return std::nullopt;

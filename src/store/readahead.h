@@ -90,6 +90,7 @@ private:
     std::shared_ptr<Shared> shared_; // that of the reading started last
     std::shared_ptr<PictureReader> reader_;
     std::unique_ptr<WorkerThread> worker_; // handed on at stop(), to end on its own
+    QSize size_;                           // that the reading started last decodes for
     std::unique_ptr<PictureRelay> relay_;
 };
 
