@@ -10,6 +10,7 @@
 #include "store/workerthread.h"
 
 #include <QDeadlineTimer>
+#include <QSemaphore>
 #include <QSet>
 #include <QtTest>
 
@@ -17,6 +18,7 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 using namespace velmora;
@@ -29,6 +31,18 @@ struct Made
     int thread = -1;           // the thread number whose worker did it
     QThread *ranOn = nullptr;  // the thread it ran on
     QThread *madeOn = nullptr; // the thread its worker was made on
+};
+
+// Deleted as its thread winds down, after QThread's finished(): holds the
+// thread there until let go.
+class HeldWindDown : public QObject
+{
+public:
+    explicit HeldWindDown(QSemaphore &letGo) : letGo_(letGo) {}
+    ~HeldWindDown() override { letGo_.acquire(); }
+
+private:
+    QSemaphore &letGo_;
 };
 
 } // namespace
@@ -176,6 +190,25 @@ private slots:
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents();
         QCOMPARE(toldGone, 0);
+    }
+
+    // The job's `done` finds the job done (and its result there) while the
+    // thread is still winding down, as it may on a loaded machine.
+    void job_isDoneForItsContextBeforeItsThreadHasWoundDown()
+    {
+        QSemaphore letGo;
+        std::optional<bool> doneWhenTold;
+        QObject context;
+        BackgroundJob<int> job(
+            [&letGo] {
+                (new HeldWindDown(letGo))->deleteLater();
+                return 5;
+            },
+            &context, [&] { doneWhenTold = job.wait(QDeadlineTimer(0)); });
+        QTRY_VERIFY_WITH_TIMEOUT(doneWhenTold.has_value(), 30000);
+        letGo.release();
+        QVERIFY(*doneWhenTold);
+        QCOMPARE(job.take(), 5);
     }
 
     void results_inIndexOrder_eachThreadWithItsOwnWorker_data()
