@@ -284,7 +284,7 @@ private slots:
         QVERIFY(prompt.icon == PromptIcon::Information && prompt.buttons == PromptButtons::Ok &&
                 prompt.title == QStringLiteral("Velmora"));
         QCOMPARE(ends_, 1);
-        QTRY_VERIFY(guard.isNull());
+        QTRY_VERIFY_WITH_TIMEOUT(guard.isNull(), 60000);
     }
 
     // Back from the deck manager, the start screen is the same window, comes
@@ -356,7 +356,7 @@ private slots:
         begin->show();
         QTest::mouseClick(child<QPushButton>(*begin, "cmdExit"), Qt::LeftButton);
         QCOMPARE(ends_, 1);
-        QTRY_VERIFY(guard.isNull());
+        QTRY_VERIFY_WITH_TIMEOUT(guard.isNull(), 60000);
 
         QWidget other;
         other.show();

@@ -36,7 +36,7 @@ private slots:
 
         const QStringList arguments{QStringLiteral("velmora"), QStringLiteral("deck ünïcode.vdk")};
         std::future<bool> handed = std::async(std::launch::async, [&] { return handToRunningCopy(path, arguments); });
-        QTRY_COMPARE(started.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 60000);
         QVERIFY(handed.get());
         QCOMPARE(started.first().first().toStringList(), arguments);
 

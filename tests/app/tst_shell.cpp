@@ -162,7 +162,7 @@ private slots:
         EndProgram();
         QCOMPARE(ends_, 1);
         QCOMPARE(hiddenCloses, 1);
-        QTRY_VERIFY(shown.isNull());
+        QTRY_VERIFY_WITH_TIMEOUT(shown.isNull(), 60000);
     }
 
     // The main window's close box ends the program too: when EndProgram closes

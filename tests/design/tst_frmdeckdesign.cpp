@@ -79,7 +79,7 @@ private slots:
         QVERIFY(page()->optMinorArcana->isChecked() && page()->optPentacles->isChecked());
         QVERIFY(page()->optCups->isEnabled());
         // Even the first card chosen has its picture read off the screen thread.
-        QTRY_VERIFY(page()->hasPicture());
+        QTRY_VERIFY_WITH_TIMEOUT(page()->hasPicture(), 60000);
         window_->waitForWrites();
         Catalog catalog;
         QVERIFY(catalog.open());
@@ -116,7 +116,7 @@ private slots:
         choose(0);
         for (const int index : {4, 2, 5}) {
             choose(index);
-            QTRY_VERIFY(page()->hasPicture());
+            QTRY_VERIFY_WITH_TIMEOUT(page()->hasPicture(), 60000);
             const QColor colour = shownColour();
             const QColor wanted(colours[index]);
             QVERIFY2(qAbs(colour.red() - wanted.red()) < 40 && qAbs(colour.green() - wanted.green()) < 40 &&
@@ -213,7 +213,7 @@ private slots:
         const QString expected = perKeystroke ? QStringLiteral("Fool") : QStringLiteral("Card %1").arg(card + 1);
         QCOMPARE(stored(card + 1).card.name, expected);
         page()->txtNormalMeaning->setFocus();
-        QTRY_COMPARE(stored(card + 1).card.name, QStringLiteral("Fool"));
+        QTRY_COMPARE_WITH_TIMEOUT(stored(card + 1).card.name, QStringLiteral("Fool"), 60000);
     }
 
     void meaning_360Rule_data()
@@ -287,7 +287,7 @@ private slots:
         QTest::mouseClick(page()->cmdDeckSave, Qt::LeftButton);
         QVERIFY(rig_->prompter.records().isEmpty());
         QCOMPARE(stored(1).card.normalMeaning, QStringLiteral("normal 1"));
-        QTRY_VERIFY(page()->cmdBrowsePictures->hasFocus());
+        QTRY_VERIFY_WITH_TIMEOUT(page()->cmdBrowsePictures->hasFocus(), 60000);
         QVERIFY(!page()->chkAutoSave->isChecked());
     }
 
@@ -461,10 +461,10 @@ private slots:
                 ::raise(SIGTERM);
                 break;
             }
-            QTRY_COMPARE(ends, 1);
+            QTRY_COMPARE_WITH_TIMEOUT(ends, 1, 60000);
             if (onDisk != typed)
                 ++lost;
-            QTRY_VERIFY(window_.isNull());
+            QTRY_VERIFY_WITH_TIMEOUT(window_.isNull(), 60000);
         }
         setProcessEnder([this] { ++ends_; });
         qInfo("%d rounds, %d edits lost", kRounds, lost);

@@ -145,7 +145,7 @@ private slots:
         addFile("broken.jpg");
         addFile("second.jpg");
         QTest::mouseClick(loader_->cmdSavePictures, Qt::LeftButton);
-        QTRY_VERIFY(!loader_);
+        QTRY_VERIFY_WITH_TIMEOUT(!loader_, 60000);
         QCOMPARE(rig_->prompter.messages().size(), 1);
         const Prompt failed = rig_->prompter.messages().first();
         QCOMPARE(failed.icon, PromptIcon::Warning);
@@ -170,7 +170,7 @@ private slots:
             marks.append(list->topLevelItem(i)->text(0));
         QCOMPARE(marks, QStringList({"Card 1 (picture)", "Card 2", "Card 3 (picture)", "Card 4 (picture)", "Card 5"}));
         QVERIFY(!editor_->cardPage()->hasPicture());
-        QTRY_VERIFY(editor_->cardPage()->txtNormalMeaning->hasFocus());
+        QTRY_VERIFY_WITH_TIMEOUT(editor_->cardPage()->txtNormalMeaning->hasFocus(), 60000);
     }
 
     void save_cancelStopsAfterTheCardInHand()
@@ -192,7 +192,7 @@ private slots:
                 progress->cancel();
         });
         QTest::mouseClick(loader_->cmdSavePictures, Qt::LeftButton);
-        QTRY_VERIFY(!loader_);
+        QTRY_VERIFY_WITH_TIMEOUT(!loader_, 60000);
         // The write in hand when Cancel came is kept whole, and nothing after it.
         const int stored = int(labels.size());
         QVERIFY2(stored >= 2 && stored < 5, qPrintable(labels.join(QLatin1Char(','))));

@@ -8,14 +8,14 @@
 #include "windowprobe.h"
 
 #include "app/frmbegin.h"
+#include "app/picturebox.h"
 #include "app/vendorlinks.h"
+#include "decks/deckexchange.h"
 #include "decks/frmdeck.h"
 #include "design/cardpage.h"
 #include "design/frmloadpictures.h"
-#include "decks/deckexchange.h"
 #include "exchange/frmexportmessage.h"
 #include "exchange/frmimportexportdeck.h"
-#include "app/picturebox.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -199,7 +199,7 @@ private slots:
                 QTest::mouseClick(loader->cmdAddPictures, Qt::LeftButton);
             }
             QTest::mouseClick(loader->cmdSavePictures, Qt::LeftButton);
-            QTRY_VERIFY(!loader);
+            QTRY_VERIFY_WITH_TIMEOUT(!loader, 60000);
             QTest::mouseClick(editor.cardPage()->cmdBrowsePictures, Qt::LeftButton);
             QVERIFY(loader && loader->chkCompact->isChecked());
             delete loader;
@@ -253,13 +253,13 @@ private slots:
             const QSize size = box->picture().size();
             return !size.isEmpty() && size == size.scaled(box->decodeSize(), Qt::KeepAspectRatio);
         };
-        QTRY_VERIFY(fits());
+        QTRY_VERIFY_WITH_TIMEOUT(fits(), 60000);
         const int before = box->picture().height();
         main.resize(main.size() * 5 / 4);
-        QTRY_VERIFY(box->picture().height() > before && fits());
+        QTRY_VERIFY_WITH_TIMEOUT(box->picture().height() > before && fits(), 60000);
         for (int question = 0; question < 2; ++question) {
             // Read ahead, or shown as soon as it is read.
-            QTRY_VERIFY(fits());
+            QTRY_VERIFY_WITH_TIMEOUT(fits(), 60000);
             for (int slot : main.testRun().correctKeywordSlots())
                 clickBox(control<QCheckBox>(&main, QStringLiteral("chkKeywords%1").arg(slot)));
             QTest::mouseClick(control<QPushButton>(&main, QStringLiteral("cmdNextQuestion")), Qt::LeftButton);

@@ -236,7 +236,8 @@ private slots:
     {
         openWindow();
         choose(Broken);
-        QTRY_COMPARE(rig_->prompter.messageTexts(), QStringList{designingIncompleteMessage(QStringLiteral("Broken"))});
+        QTRY_COMPARE_WITH_TIMEOUT(rig_->prompter.messageTexts(),
+                                  QStringList{designingIncompleteMessage(QStringLiteral("Broken"))}, 60000);
         QVERIFY(rig_->prompter.messages().first().icon == PromptIcon::Critical &&
                 rig_->prompter.messages().first().title == "Velmora");
         QCOMPARE(child<QComboBox>(QStringLiteral("cboTutors"))->currentIndex(), 0);
@@ -246,7 +247,7 @@ private slots:
         const QStringList twice{designingIncompleteMessage(QStringLiteral("Twin")),
                                 designingIncompleteMessage(QStringLiteral("Broken"))};
         choose(TwinRefused);
-        QTRY_COMPARE(rig_->prompter.messageTexts(), twice);
+        QTRY_COMPARE_WITH_TIMEOUT(rig_->prompter.messageTexts(), twice, 60000);
         QCOMPARE(child<QComboBox>(QStringLiteral("cboTutors"))->currentIndex(), 0);
 
         // A practice asked for before the checks are in opens the entry they leave.
@@ -410,22 +411,22 @@ private slots:
         };
         QCOMPARE(caption(), QStringLiteral("Re&view Due Cards (0) off"));
         choose(Single);
-        QTRY_COMPARE(caption(), QStringLiteral("Re&view Due Cards (3)"));
+        QTRY_COMPARE_WITH_TIMEOUT(caption(), QStringLiteral("Re&view Due Cards (3)"), 60000);
         clickBox(QStringLiteral("chkMajor"));
-        QTRY_COMPARE(caption(), QStringLiteral("Re&view Due Cards (0) off"));
+        QTRY_COMPARE_WITH_TIMEOUT(caption(), QStringLiteral("Re&view Due Cards (0) off"), 60000);
         clickBox(QStringLiteral("chkMajor"));
         child<QSpinBox>(QStringLiteral("spnNewPerDay"))->setValue(2);
-        QTRY_COMPARE(caption(), QStringLiteral("Re&view Due Cards (2)"));
+        QTRY_COMPARE_WITH_TIMEOUT(caption(), QStringLiteral("Re&view Due Cards (2)"), 60000);
 
         click("cmdReview");
         QWidget *review = window_->findChild<QWidget *>(QStringLiteral("frmReview"));
         QVERIFY(review && QTest::qWaitForWindowActive(review));
         review->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), review);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), review, 60000);
         for (const Qt::Key key : {Qt::Key_Space, Qt::Key_3, Qt::Key_Escape})
             QTest::keyClick(QApplication::focusWidget(), key);
         // One new facet learnt, in a step of minutes not due yet.
-        QTRY_COMPARE(caption(), QStringLiteral("Re&view Due Cards (1)"));
+        QTRY_COMPARE_WITH_TIMEOUT(caption(), QStringLiteral("Re&view Due Cards (1)"), 60000);
         QVERIFY(rig_->prompter.records().isEmpty());
         // Closed while a count is on its way: the count ends with the window.
         child<QSpinBox>(QStringLiteral("spnNewPerDay"))->setValue(3);

@@ -9,9 +9,9 @@
 
 #include "app/enterkey.h"
 #include "app/frmbegin.h"
+#include "app/picturebox.h"
 #include "app/shell.h"
 #include "learn/frmmain.h"
-#include "app/picturebox.h"
 #include "learn/testreport.h"
 
 #include <QAction>
@@ -165,8 +165,8 @@ private slots:
             QCOMPARE(text("lblIsReversed"), reversed ? QStringLiteral("Reversed") : QString());
             // Read ahead, or shown as soon as it is read.
             const QImage upright = pictures_.value(name);
-            QTRY_COMPARE(child<PictureBox>(QStringLiteral("picResult"))->picture(),
-                         reversed ? turnedHalf(upright) : upright);
+            QTRY_COMPARE_WITH_TIMEOUT(child<PictureBox>(QStringLiteral("picResult"))->picture(),
+                                      reversed ? turnedHalf(upright) : upright, 60000);
             if (!description)
                 QCOMPARE(text("lblMaxKeyword"), QStringLiteral("You must choose %1 keywords").arg(toChoose));
             // '1' shown and available, '0' neither; anything else is a fault.
@@ -323,7 +323,7 @@ private slots:
         main->setGeometry(where);
         QTest::mouseClick(button(QStringLiteral("cmdBack")), Qt::LeftButton);
         QVERIFY(begin_->isVisible());
-        QTRY_VERIFY(main.isNull());
+        QTRY_VERIFY_WITH_TIMEOUT(main.isNull(), 60000);
         QVERIFY(prompter_.records().isEmpty());
         QCOMPARE(ends_, 0);
 
@@ -339,8 +339,8 @@ private slots:
         else
             again->close();
         QCOMPARE(ends_, 1);
-        QTRY_VERIFY(begin_.isNull());
-        QTRY_VERIFY(again.isNull());
+        QTRY_VERIFY_WITH_TIMEOUT(begin_.isNull(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(again.isNull(), 60000);
     }
 
 private:

@@ -1,6 +1,5 @@
 #include "filebytes.h"
 #include "progress/history.h"
-#include "store/personalmeanings.h"
 #include "readings/cardofday.h"
 #include "sampledeck.h"
 #include "servicesrig.h"
@@ -10,6 +9,7 @@
 #include "app/shell.h"
 #include "learn/frmmain.h"
 #include "store/paths.h"
+#include "store/personalmeanings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -67,7 +67,7 @@ private slots:
         QVERIFY(own()->toPlainText().isEmpty());
         // Left standing, the second card's meaning is kept without a move.
         QTest::keyClicks(own(), QStringLiteral("Will"));
-        QTRY_COMPARE(stored().value(QStringLiteral("Major 2")).upright, QStringLiteral("Will"));
+        QTRY_COMPARE_WITH_TIMEOUT(stored().value(QStringLiteral("Major 2")).upright, QStringLiteral("Will"), 60000);
         click("cmdPrevious");
         QCOMPARE(own()->toPlainText(), QStringLiteral("A <b>fresh</b> start"));
 

@@ -147,7 +147,7 @@ private slots:
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
             QTest::keyClick(window, Qt::Key_Escape);
-            QTRY_VERIFY(!window);
+            QTRY_VERIFY_WITH_TIMEOUT(!window, 60000);
         }
         rig.clock.set(rig.clock.now().addDays(1));
         QVERIFY(cardOfTheDay(rig.services, deck, &fresh) && fresh);
@@ -185,7 +185,7 @@ private slots:
                      QStringLiteral("My own meaning: mine"));
             QTest::keyClicks(window->findChild<QPlainTextEdit *>(QStringLiteral("txtDayNote")), text);
             QTest::keyClick(window, Qt::Key_Escape);
-            QTRY_VERIFY(!window);
+            QTRY_VERIFY_WITH_TIMEOUT(!window, 60000);
         };
         noteTyped(QStringLiteral("A <b>slow</b> day"));
         rig.clock.set(rig.clock.now().addSecs(3600));
@@ -194,8 +194,8 @@ private slots:
             auto *note = again.findChild<QPlainTextEdit *>(QStringLiteral("txtDayNote"));
             QCOMPARE(note->toPlainText(), QStringLiteral("A <b>slow</b> day"));
             QTest::keyClicks(note, QStringLiteral(", then not"));
-            QTRY_COMPARE(again.findChild<QLabel *>(QStringLiteral("lblDayNoteStatus"))->text(),
-                         QStringLiteral("Saved in the journal."));
+            QTRY_COMPARE_WITH_TIMEOUT(again.findChild<QLabel *>(QStringLiteral("lblDayNoteStatus"))->text(),
+                                      QStringLiteral("Saved in the journal."), 60000);
         }
         Journal journal;
         QVERIFY(journal.open(journalPath()));
