@@ -211,13 +211,19 @@ void MemorizePage::setNoCards(bool noCards)
     lblNoCards->setVisible(noCards);
 }
 
+// A button turned off with the focus on it hands the focus to its twin, not
+// down Qt's chain, which would scroll the tabs to wherever it went.
 void MemorizePage::setPreviousEnabled(bool enabled)
 {
+    if (!enabled && window()->focusWidget() == cmdPrevious && cmdNext->isEnabled())
+        cmdNext->setFocus();
     cmdPrevious->setEnabled(enabled);
 }
 
 void MemorizePage::setNextEnabled(bool enabled)
 {
+    if (!enabled && window()->focusWidget() == cmdNext && cmdPrevious->isEnabled())
+        cmdPrevious->setFocus();
     cmdNext->setEnabled(enabled);
 }
 

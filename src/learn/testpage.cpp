@@ -239,6 +239,12 @@ void TestPage::setCounter(const QString &text)
 
 void TestPage::setNextEnabled(bool enabled)
 {
+    // Turned off with the focus on it, Qt would pass the focus on down the
+    // chain and scroll the tabs to show where it went: the next question
+    // would start with the page moved under the learner. The picture is
+    // where each question starts anyway.
+    if (!enabled && window()->focusWidget() == cmdNextQuestion)
+        picResult->setFocus();
     cmdNextQuestion->setEnabled(enabled);
     if (enabled)
         cmdNextQuestion->setFocus();

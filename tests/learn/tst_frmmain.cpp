@@ -20,6 +20,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -466,8 +468,15 @@ private slots:
         click("cmdSetOption");
         const int count = int(window_->cardSet().size());
         QCOMPARE(memorizeState(), first + QStringLiteral(" < >"));
+        // Low enough that the tabs scroll: a button turned off under the
+        // focus hands it to its twin and the page stays where it is.
+        window_->resize(window_->width(), window_->minimumHeight());
+        const QScrollBar *scroll = child<QScrollArea>(QStringLiteral("scrTabs"))->verticalScrollBar();
+        QVERIFY(scroll->maximum() > 0);
+        const int scrolledAt = scroll->value();
         click("cmdPrevious");
         QCOMPARE(memorizeState(), first + QStringLiteral(" >"));
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(QStringLiteral("cmdNext")));
         for (int i = 1; i < count; ++i)
             click("cmdNext");
         QCOMPARE(memorizeState(), last + (count > 1 ? QStringLiteral(" < >") : QStringLiteral(" >")));
@@ -475,6 +484,9 @@ private slots:
         click("cmdNext");
         QCOMPARE(memorizeState().section(QLatin1Char(' '), 0, 1), last);
         QVERIFY(!available("cmdNext"));
+        if (count > 1)
+            QCOMPARE(QApplication::focusWidget(), child<QWidget>(QStringLiteral("cmdPrevious")));
+        QCOMPARE(scroll->value(), scrolledAt);
         click("cmdPrevious");
         QCOMPARE(memorizeState(), backFromTheEnd);
 

@@ -22,6 +22,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -139,7 +141,12 @@ private slots:
         Announcements told;
         openWindow(testType, level);
         child<QComboBox>(QStringLiteral("cboTutors"))->setCurrentIndex(deck);
+        // Low enough that the tabs scroll: the page must not move under the
+        // learner from one question to the next.
+        window_->resize(window_->width(), window_->minimumHeight());
         const int width = window_->width();
+        const QScrollBar *scroll = child<QScrollArea>(QStringLiteral("scrTabs"))->verticalScrollBar();
+        int scrolledAt = -1;
 
         if (description) {
             button(QStringLiteral("cmdStartTest2"))->setFocus();
@@ -198,6 +205,10 @@ private slots:
             if (!description && k > 1)
                 QCOMPARE(now, boxes);
             boxes = now;
+            QVERIFY(scroll->maximum() > 0);
+            if (k == 1)
+                scrolledAt = scroll->value();
+            QCOMPARE(scroll->value(), scrolledAt);
             if (description)
                 QCOMPARE(QApplication::focusWidget(), child<QWidget>(QStringLiteral("picResult")));
             const int score = answer(k % 3 != 0, description);

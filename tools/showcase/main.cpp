@@ -117,7 +117,7 @@ void openScreen(const Options &options, FrmBegin &begin, Services &services)
     } else if (reviewShowcaseNames().contains(options.show)) {
         window = openReviewShowcase(services, options.show);
     } else if (mainWindowShowcaseNames().contains(options.show)) {
-        window = openMainWindowShowcase(begin, options.show);
+        window = openMainWindowShowcase(begin, services, options.show);
     } else if (const auto found = startScreens().find(options.show); found != startScreens().end()) {
         window = found->second(begin);
     } else {

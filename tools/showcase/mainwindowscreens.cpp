@@ -1,5 +1,7 @@
 #include "mainwindowscreens.h"
 
+#include "readings/cardofday.h"
+
 #include "app/frmbegin.h"
 #include "learn/frmmain.h"
 #include "learn/tabavailability.h"
@@ -74,9 +76,12 @@ QStringList mainWindowShowcaseNames()
             QStringLiteral("results")};
 }
 
-QWidget *openMainWindowShowcase(FrmBegin &begin, const QString &name)
+QWidget *openMainWindowShowcase(FrmBegin &begin, Services &services, const QString &name)
 {
+    const bool dayCard = readings::cardOfTheDayEnabled(services);
+    readings::setCardOfTheDayEnabled(services, false);
     begin.cmdTarot_Click();
+    readings::setCardOfTheDayEnabled(services, dayCard);
     FrmMain *window = nullptr;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (auto *found = qobject_cast<FrmMain *>(widget); found && found->isVisible())

@@ -12,10 +12,12 @@ class QWidget;
 namespace velmora {
 
 class FrmBegin;
+struct Services;
 
 [[nodiscard]] QStringList mainWindowShowcaseNames();
 // Opens the main window through the start screen's button and takes it to
-// the named screen. Null when the window did not open.
-QWidget *openMainWindowShowcase(FrmBegin &begin, const QString &name);
+// the named screen, without the card of the day over it (that has a screen
+// of its own). Null when the window did not open.
+QWidget *openMainWindowShowcase(FrmBegin &begin, Services &services, const QString &name);
 
 } // namespace velmora
