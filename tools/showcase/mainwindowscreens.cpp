@@ -76,17 +76,22 @@ QStringList mainWindowShowcaseNames()
             QStringLiteral("results")};
 }
 
-QWidget *openMainWindowShowcase(FrmBegin &begin, Services &services, const QString &name)
+FrmMain *openMainWithoutDayCard(FrmBegin &begin, Services &services)
 {
     const bool dayCard = readings::cardOfTheDayEnabled(services);
     readings::setCardOfTheDayEnabled(services, false);
     begin.cmdTarot_Click();
     readings::setCardOfTheDayEnabled(services, dayCard);
-    FrmMain *window = nullptr;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (auto *found = qobject_cast<FrmMain *>(widget); found && found->isVisible())
-            window = found;
+            return found;
     }
+    return nullptr;
+}
+
+QWidget *openMainWindowShowcase(FrmBegin &begin, Services &services, const QString &name)
+{
+    FrmMain *window = openMainWithoutDayCard(begin, services);
     if (!window)
         return nullptr;
 

@@ -1,7 +1,7 @@
 #include "personalscreens.h"
 
+#include "mainwindowscreens.h"
 #include "progress/history.h"
-#include "store/personalmeanings.h"
 #include "readings/cardofday.h"
 #include "readings/frmjournal.h"
 #include "readings/journal.h"
@@ -11,8 +11,8 @@
 #include "learn/frmmain.h"
 #include "store/deck.h"
 #include "store/paths.h"
+#include "store/personalmeanings.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -20,16 +20,6 @@
 namespace velmora {
 
 namespace {
-
-FrmMain *openMain(FrmBegin &begin)
-{
-    begin.cmdTarot_Click();
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *found = qobject_cast<FrmMain *>(widget); found && found->isVisible())
-            return found;
-    }
-    return nullptr;
-}
 
 // A season of three-card readings, a few a week, with some cards coming back.
 void seedJournal(Services &services)
@@ -68,9 +58,7 @@ QStringList personalShowcaseNames()
 QWidget *openPersonalShowcase(FrmBegin &begin, Services &services, const QString &name)
 {
     if (name == QLatin1String("memorize-own")) {
-        readings::setCardOfTheDayEnabled(services, false);
-        FrmMain *window = openMain(begin);
-        readings::setCardOfTheDayEnabled(services, true);
+        FrmMain *window = openMainWithoutDayCard(begin, services);
         if (!window)
             return nullptr;
         if (auto *decks = window->findChild<QComboBox *>(QStringLiteral("cboTutors")))
