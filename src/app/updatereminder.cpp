@@ -74,7 +74,6 @@ std::function<void()> startUpdateReminder(Services &services, QWidget *parent)
     const QString key = QString::fromLatin1(kDurationKey);
     auto renew = [&services, key, text = formatDuration(now, locale)] {
         services.settings.setValue(key, text);
-        services.settings.sync();
     };
 
     const std::optional<QDateTime> last = parseDuration(services.settings.value(key), locale, now);

@@ -29,7 +29,6 @@ OwnMeaningKeeper::OwnMeaningKeeper(Services &services, MemorizePage &page, QStri
             services_.settings.setValue(QString::fromLatin1(kAskOwnKey), QStringLiteral("True"));
         else
             services_.settings.remove(QString::fromLatin1(kAskOwnKey));
-        services_.settings.sync();
     });
 }
 

@@ -49,7 +49,6 @@ void writeTestSettings(SettingsStore &store, const TestSettings &settings, bool 
     writeNumber(store, settingskeys::kDifficulty, settings.difficulty);
     store.setValue(QString::fromLatin1(settingskeys::kRunAtSysTray),
                    runAtSysTray ? QStringLiteral("True") : QStringLiteral("False"));
-    store.sync();
 }
 
 } // namespace velmora

@@ -91,7 +91,6 @@ std::optional<DayCardView> cardOfTheDay(Services &services, const QString &deckP
         chosen = &cards->at(draw.first().index);
         kept = DayCard{today, deckFile, chosen->id, draw.first().reversed};
         services.settings.setValue(QString::fromLatin1(kDayCardKey), dayCardText(*kept));
-        services.settings.sync();
         *fresh = true;
     }
     DayCardView view;

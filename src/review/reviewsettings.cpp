@@ -53,7 +53,6 @@ void writeReviewWeights(SettingsStore &store, const std::array<double, 21> &weig
 {
     const bool own = weights != FsrsSettings::kDefaultWeights;
     store.setValue(QString::fromLatin1(settingskeys::kWeights), own ? weightsText(weights, 6) : QString());
-    store.sync();
 }
 
 } // namespace velmora::review
