@@ -12,12 +12,9 @@
 class QSettings;
 
 namespace velmora {
-class WorkerThread;
-}
-
-namespace velmora {
 
 class Prompter;
+class WorkerThread;
 
 class Clock
 {

@@ -13,8 +13,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
-#include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -50,12 +48,7 @@ public:
     // True once the job is done, waiting until `deadline` at most.
     [[nodiscard]] bool wait(QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever))
     {
-        std::unique_lock lock(mutex_);
-        if (deadline.isForever()) {
-            finished_.wait(lock, [this] { return done_; });
-            return true;
-        }
-        return finished_.wait_until(lock, deadline.deadline<std::chrono::steady_clock>(), [this] { return done_; });
+        return worker_.waitIdle(deadline);
     }
     // Waits for the job and hands its result over, once.
     [[nodiscard]] T take()
@@ -70,20 +63,14 @@ private:
     {
         worker_.post([this, job = std::move(job)] {
             T result = job();
-            {
-                const std::lock_guard lock(mutex_);
-                result_ = std::move(result);
-                done_ = true;
-            }
-            finished_.notify_all();
+            const std::lock_guard lock(mutex_);
+            result_ = std::move(result);
         });
         worker_.close();
     }
 
     std::mutex mutex_;
-    std::condition_variable finished_;
     std::optional<T> result_;
-    bool done_ = false;
     WorkerThread worker_{QStringLiteral("BackgroundJob")}; // last, so that it is joined before what it writes goes
 };
 
